@@ -1,0 +1,13 @@
+# Fails when any file of the core library includes a Qt header.
+file(GLOB_RECURSE _files ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+set(_offenders "")
+foreach(_file IN LISTS _files)
+  file(STRINGS ${_file} _hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Qt[A-Za-z]*/|Q[A-Z][A-Za-z]*[>\"]|q[a-z]+\\.h)")
+  if(_hits)
+    list(APPEND _offenders "${_file}: ${_hits}")
+  endif()
+endforeach()
+if(_offenders)
+  message(FATAL_ERROR "The core library includes Qt:\n${_offenders}")
+endif()
+message(STATUS "No Qt in the core library")
