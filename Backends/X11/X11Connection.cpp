@@ -15,12 +15,13 @@ namespace quellarine::x11 {
 
 namespace {
 
-// Xlib's error handler is one per process: ours serves every open connection of the backend and hands errors of
+// Xlib's error handlers are one per process: ours serve every open connection of the backend and hand errors of
 // other connections to whoever was installed before.
 struct ErrorHandlers {
     std::mutex mutex;
     std::vector<X11Connection*> connections;
     XErrorHandler previous = nullptr;
+    XIOErrorHandler previousIO = nullptr;
 };
 
 ErrorHandlers& errorHandlers()
@@ -46,6 +47,7 @@ X11Connection::X11Connection(const char* displayName)
         std::lock_guard lock(handlers.mutex);
         if (handlers.connections.empty()) {
             handlers.previous = XSetErrorHandler(&X11Connection::onError);
+            handlers.previousIO = XSetIOErrorHandler(&X11Connection::onIOError);
         }
         handlers.connections.push_back(this);
     }
@@ -97,10 +99,14 @@ X11Connection::~X11Connection()
         std::lock_guard lock(handlers.mutex);
         std::erase(handlers.connections, this);
         if (handlers.connections.empty()) {
+            // Someone who installed a handler after ours keeps it.
             XErrorHandler current = XSetErrorHandler(handlers.previous);
             if (current != &X11Connection::onError) {
-                // Someone installed a handler after ours: leave theirs in place.
                 XSetErrorHandler(current);
+            }
+            XIOErrorHandler currentIO = XSetIOErrorHandler(handlers.previousIO);
+            if (currentIO != &X11Connection::onIOError) {
+                XSetIOErrorHandler(currentIO);
             }
         }
     }
@@ -125,6 +131,23 @@ int X11Connection::onError(Display* display, XErrorEvent* event)
         previous = handlers.previous;
     }
     return previous != nullptr ? previous(display, event) : 0;
+}
+
+int X11Connection::onIOError(Display* display)
+{
+    ErrorHandlers& handlers = errorHandlers();
+    XIOErrorHandler previous = nullptr;
+    {
+        std::lock_guard lock(handlers.mutex);
+        bool ours = std::any_of(handlers.connections.begin(), handlers.connections.end(),
+            [display](const X11Connection* connection) { return connection->display_ == display; });
+        if (ours) {
+            // Xlib's own handler would end the process; the exit handler below marks the connection lost.
+            return 0;
+        }
+        previous = handlers.previousIO;
+    }
+    return previous != nullptr ? previous(display) : 0;
 }
 
 void X11Connection::onConnectionLost(Display* /*display*/, void* self)

@@ -75,6 +75,7 @@ public:
 private:
     friend class ErrorTrap;
     static int onError(Display* display, XErrorEvent* event);
+    static int onIOError(Display* display);
     static void onConnectionLost(Display* display, void* self);
     void record(const XErrorEvent& event);
 

@@ -306,6 +306,7 @@ TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowed)
     startAt({600, 400});
     hand->move(5, 0);
     ASSERT_TRUE(runUntilSeen(1));
+    quiesce(); // the backend's move is done before the other client's warp
     hand->warpCursor(100, 100);
     // Presses ask the server at once.
     hand->press(1);
@@ -313,6 +314,7 @@ TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowed)
     EXPECT_EQ(seen[1].location, (Point{100, 100}));
     hand->release(1);
     ASSERT_TRUE(runUntilSeen(3));
+    quiesce();
 
     // Moves learn of it from a question asked on the way, without waiting: the move during which the question
     // goes out still starts from the old place, the next one from the new.
@@ -332,6 +334,7 @@ TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
     createTap(swallow);
     tap->setEnabled(false);
     EXPECT_FALSE(tap->isEnabled());
+    quiesce();
     EXPECT_FALSE(hand->isGrabbed());
     Point before = hand->cursor();
     hand->move(7, 0);
@@ -346,5 +349,6 @@ TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
     EXPECT_EQ(seen[0].location, (before + Vector{14, 0})); // it knows where the hand left the cursor
 
     tap.reset();
+    quiesce();
     EXPECT_FALSE(hand->isGrabbed());
 }
