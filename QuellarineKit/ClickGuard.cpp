@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quellarine {
 
@@ -184,18 +185,21 @@ bool ClickGuard::samePlaceAsLastClick(Point location) const
 
 void to_json(nlohmann::json& json, const ClickGuard::Settings& settings)
 {
-    json = nlohmann::json::object();
-    json["minPress"] = coding::encodable(settings.minPress, "minPress");
+    // Built aside and moved in at the end: a number that cannot be encoded leaves the target untouched (the
+    // target may be a json still under construction, whose storage nothing would free).
+    auto object = nlohmann::json::object();
+    object["minPress"] = coding::encodable(settings.minPress, "minPress");
     if (settings.maxPress) {
-        json["maxPress"] = coding::encodable(*settings.maxPress, "maxPress");
+        object["maxPress"] = coding::encodable(*settings.maxPress, "maxPress");
     }
     if (settings.repeatWindow) {
-        json["repeatWindow"] = coding::encodable(*settings.repeatWindow, "repeatWindow");
+        object["repeatWindow"] = coding::encodable(*settings.repeatWindow, "repeatWindow");
     }
-    json["repeatRadius"] = coding::encodable(settings.repeatRadius, "repeatRadius");
-    json["allowDoubleClick"] = settings.allowDoubleClick;
-    json["dragThreshold"] = coding::encodable(settings.dragThreshold, "dragThreshold");
-    json["doubleClickInterval"] = coding::encodable(settings.doubleClickInterval, "doubleClickInterval");
+    object["repeatRadius"] = coding::encodable(settings.repeatRadius, "repeatRadius");
+    object["allowDoubleClick"] = settings.allowDoubleClick;
+    object["dragThreshold"] = coding::encodable(settings.dragThreshold, "dragThreshold");
+    object["doubleClickInterval"] = coding::encodable(settings.doubleClickInterval, "doubleClickInterval");
+    json = std::move(object);
 }
 
 void from_json(const nlohmann::json& json, ClickGuard::Settings& settings)
