@@ -84,4 +84,20 @@ inline std::vector<Sample> goldenTrace()
     return samples;
 }
 
+// Amplitude of the 5 Hz component of a residual, by correlating it with a sine and a cosine.
+struct LockIn {
+    double sx = 0, cx = 0, sy = 0, cy = 0;
+    int count = 0;
+    void add(double t, double x, double y)
+    {
+        const double s = std::sin(2 * std::numbers::pi * 5 * t), c = std::cos(2 * std::numbers::pi * 5 * t);
+        sx += s * x;
+        cx += c * x;
+        sy += s * y;
+        cy += c * y;
+        ++count;
+    }
+    double amplitude() const { return 2 * std::sqrt(sx * sx + cx * cx + sy * sy + cy * cy) / count; }
+};
+
 } // namespace quellarine::traces

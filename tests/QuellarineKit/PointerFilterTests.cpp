@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <memory>
 
 using namespace quellarine;
@@ -145,4 +146,31 @@ TEST(PointerFilterTests, SettlingEasesOntoTheRestingPositionWithoutLearning)
     }
     EXPECT_LT(output.distance(rest), 0.3);
     EXPECT_EQ(filter.tremorAmplitude(), learnt);
+}
+
+TEST(PointerFilterTests, TheCancellerTakesOutMoreTremorThanSmoothingAlone)
+{
+    // 2 points of tremor at 5 Hz on a drift of 10 points per second, 120 samples per second for 20 s; the
+    // tremor left over the last 10 s by the balanced chain with and without its canceller.
+    auto tremorLeft = [](const PointerFilter::Parameters& parameters) {
+        PointerFilter filter(parameters);
+        traces::LockIn left;
+        double t = 7 * 86400;
+        for (int i = 0; i < 2400; ++i) {
+            t += 1.0 / 120;
+            const double elapsed = t - 7 * 86400;
+            const Point output = filter.filter(
+                {300 + 10 * elapsed + traces::tremorX(t), 200 + 4 * elapsed + traces::tremorY(t)}, t);
+            if (i >= 1200) {
+                left.add(t, output.x - 300 - 10 * elapsed, output.y - 200 - 4 * elapsed);
+            }
+        }
+        return left.amplitude();
+    };
+    PointerFilter::Parameters smoothingOnly = balanced();
+    smoothingOnly.cancel.reset();
+    const double with = tremorLeft(balanced()), without = tremorLeft(smoothingOnly);
+    std::cout << "5 Hz tremor left by the balanced chain: " << with << " points with the canceller, " << without
+              << " without\n";
+    EXPECT_LT(with, 0.3 * without);
 }

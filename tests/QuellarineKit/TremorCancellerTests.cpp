@@ -63,22 +63,6 @@ void expectMatchesReference(const TremorCanceller::Parameters& parameters)
     EXPECT_GT(canceller.amplitude(), 0.1) << "the trace must have taught the model something";
 }
 
-// Amplitude of the 5 Hz component of a residual, by correlating it with a sine and a cosine.
-struct LockIn {
-    double sx = 0, cx = 0, sy = 0, cy = 0;
-    int count = 0;
-    void add(double t, double x, double y)
-    {
-        const double s = std::sin(2 * std::numbers::pi * 5 * t), c = std::cos(2 * std::numbers::pi * 5 * t);
-        sx += s * x;
-        cx += c * x;
-        sy += s * y;
-        cy += c * y;
-        ++count;
-    }
-    double amplitude() const { return 2 * std::sqrt(sx * sx + cx * cx + sy * sy + cy * cy) / count; }
-};
-
 } // namespace
 
 TEST(TremorCancellerTests, FollowsTheFormulasSampleBySample)
@@ -279,7 +263,7 @@ TEST(TremorCancellerTests, RemovesMostOfAFiveHertzTremorOnASlowDrift)
     // 2 points of tremor at 5 Hz on a drift of 10 points per second, 120 samples per second for 20 s; the
     // tremor left over the last 10 s is compared with what came in.
     TremorCanceller canceller(balanced());
-    LockIn before, after;
+    traces::LockIn before, after;
     double t = 86400; // a day of uptime
     for (int i = 0; i < 2400; ++i) {
         t += 1.0 / 120;
