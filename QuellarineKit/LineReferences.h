@@ -6,10 +6,11 @@
 namespace quellarine {
 
 // Sine and cosine of 2π·f·t for evenly spaced frequencies f = first + k·spacing, k = 0 … count − 1.
-// The phases grow with the uptime the times come from, where the library's sine and cosine get slow, so only
-// the first line and the spacing are evaluated directly and each further line is the previous one rotated by
-// the spacing's angle. Across a few hundred lines this stays within a few units in the last place of each
-// line's phase, which is all the direct formula itself can promise.
+// A sine and a cosine per line would cost more than all the rest of a canceller step, and more still as the
+// phases grow with the uptime the times come from, so only the first line and the spacing are evaluated
+// directly and each further line is the previous one rotated by the spacing's angle. Up to a thousand lines
+// this stays within a few units in the last place of each line's phase, which is all the direct formula itself
+// can promise.
 class LineReferences {
 public:
     LineReferences(double firstHz, double spacingHz, std::size_t count);

@@ -38,14 +38,3 @@ TEST(LineReferencesTests, AgreeWithTheDirectFormulaAtUptimesOfSecondsDaysAndWeek
         EXPECT_LE(worstUlpsOfPhase(0.1, 0.1, 1000, uptime, 100), 4.0) << "uptime " << uptime;
     }
 }
-
-TEST(LineReferencesTests, SingleAndNoLines)
-{
-    LineReferences one(4.0, 0.5, 1);
-    one.evaluate(2.0625);
-    EXPECT_EQ(one.sines()[0], std::sin(2 * std::numbers::pi * 4.0 * 2.0625));
-    EXPECT_EQ(one.cosines()[0], std::cos(2 * std::numbers::pi * 4.0 * 2.0625));
-    LineReferences none(4.0, 0.5, 0);
-    none.evaluate(1.0);
-    EXPECT_EQ(none.size(), 0u);
-}

@@ -128,11 +128,6 @@ TEST(TremorCancellerTests, PauseFadesTheModelAndRestarts)
     ASSERT_GT(canceller.amplitude(), 0.5);
     const TremorCanceller learnt = canceller;
 
-    // Just under the gap: filtered.
-    TremorCanceller almost = learnt;
-    const Vector raw{traces::tremorX(t + 0.4999), traces::tremorY(t + 0.4999)};
-    EXPECT_NE(almost.cancel(raw, t + 0.4999), raw);
-
     // Exactly the gap: the point comes back, the model is faded by e^-1 and the gate starts closed.
     const Vector point{12, 34};
     EXPECT_EQ(canceller.cancel(point, t + 0.5), point);
@@ -142,11 +137,8 @@ TEST(TremorCancellerTests, PauseFadesTheModelAndRestarts)
         EXPECT_DOUBLE_EQ(canceller.cosineWeights()[i].dy, learnt.cosineWeights()[i].dy * fade);
     }
     EXPECT_DOUBLE_EQ(canceller.calmTremor(), learnt.calmTremor() * fade);
-    EXPECT_DOUBLE_EQ(canceller.errorScale(), learnt.errorScale());
     EXPECT_EQ(canceller.voluntarySpeed(), 300);
-    EXPECT_EQ(canceller.offset(), (Vector{}));
-    EXPECT_FALSE(canceller.lastTremor());
-    EXPECT_EQ(canceller.coast(point, t + 0.6), point);
+    EXPECT_EQ(canceller.coast(point, t + 0.6), point) << "no estimate to coast after a restart";
 
     // Time going backwards restarts without fading.
     TremorCanceller backwards = learnt;
@@ -229,11 +221,6 @@ TEST(TremorCancellerTests, CoastingFadesTheLastEstimateAndChangesNothing)
     EXPECT_NEAR(coasted.dy, 5 - std::exp(-1.0) * last.dy, 1e-12);
     EXPECT_EQ(canceller.coast({4, 5}, t - 0.01), (Vector{4 - last.dx, 5 - last.dy})) << "no fade before the estimate";
 
-    TremorCanceller::Parameters weaker = balanced();
-    weaker.strength = 0.5;
-    TremorCanceller half(weaker);
-    EXPECT_EQ(half.coast({1, 1}, 1), (Vector{1, 1}));
-
     // Coasting left the state alone: both go on identically.
     TremorCanceller untouched = copy;
     EXPECT_EQ(canceller.cancel({1, 2}, t + 0.01), untouched.cancel({1, 2}, t + 0.01));
@@ -250,11 +237,8 @@ TEST(TremorCancellerTests, ResetForgetsTheModelButKeepsTheLines)
     ASSERT_GT(canceller.amplitude(), 0);
     canceller.reset();
     EXPECT_EQ(canceller.frequencies(), (std::vector<double>{4, 5, 6}));
-    EXPECT_EQ(canceller.sineWeights().size(), 3u);
     EXPECT_EQ(canceller.amplitude(), 0);
     EXPECT_EQ(canceller.errorScale(), 2.0);
-    EXPECT_EQ(canceller.voluntarySpeed(), 0);
-    EXPECT_FALSE(canceller.slow());
     EXPECT_EQ(canceller.cancel({9, 9}, t + 0.01), (Vector{9, 9}));
 }
 
