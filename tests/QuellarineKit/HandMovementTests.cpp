@@ -75,9 +75,10 @@ TEST(HandMovementTests, UnmeasurableStartsTakeTheDelta)
 TEST(StartOrderTests, LearningFlipsThePreferenceWithHysteresis)
 {
     StartOrder order;
-    for (int i = 0; i < 3; ++i) {
-        order.learned(Kind::hand);
-    }
+    order.learned(Kind::hand);
+    order.learned(Kind::hand);
+    EXPECT_EQ(order, (StartOrder{2, false})); // the margin itself does not flip it
+    order.learned(Kind::hand);
     EXPECT_EQ(order, (StartOrder{3, true}));
     for (int i = 0; i < 4; ++i) {
         order.learned(Kind::placement);
@@ -110,24 +111,20 @@ TEST(StartOrderTests, OrderFollowsPreferenceAndWhatCameLast)
 {
     const Point hand{1, 1};
     const Point placement{2, 2};
-    const auto list = [](std::vector<StartOrder::Start> starts) {
-        StartOrder::Starts result;
+    const auto kinds = [&](const StartOrder::Starts& starts) {
+        std::vector<Kind> result;
         for (const auto& start : starts) {
-            result.items[result.count++] = start;
+            result.push_back(start.kind);
+            EXPECT_EQ(start.point, (start.kind == Kind::hand ? hand : placement));
         }
         return result;
     };
-    const auto handThenPlacement = list({{hand, Kind::hand}, {placement, Kind::placement}});
-    const auto placementThenHand = list({{placement, Kind::placement}, {hand, Kind::hand}});
-
     StartOrder order;
-    EXPECT_EQ(order.ordered(hand, placement, false), handThenPlacement);
-    EXPECT_EQ(order.ordered(hand, placement, true), placementThenHand);
+    EXPECT_EQ(kinds(order.ordered(hand, placement, false)), (std::vector{Kind::hand, Kind::placement}));
+    EXPECT_EQ(kinds(order.ordered(hand, placement, true)), (std::vector{Kind::placement, Kind::hand}));
+    EXPECT_EQ(kinds(order.ordered(hand, std::nullopt, true)), std::vector{Kind::hand});
     order.chainFirst = true;
-    EXPECT_EQ(order.ordered(hand, placement, true), handThenPlacement);
-
-    EXPECT_EQ(order.ordered(std::nullopt, placement, false), list({{placement, Kind::placement}}));
-    order.chainFirst = false;
-    EXPECT_EQ(order.ordered(hand, std::nullopt, true), list({{hand, Kind::hand}}));
+    EXPECT_EQ(kinds(order.ordered(hand, placement, true)), (std::vector{Kind::hand, Kind::placement}));
+    EXPECT_EQ(kinds(order.ordered(std::nullopt, placement, false)), std::vector{Kind::placement});
     EXPECT_TRUE(order.ordered(std::nullopt, std::nullopt, true).empty());
 }
