@@ -61,8 +61,6 @@ Defaults& Defaults::standard()
     return defaults;
 }
 
-QString Defaults::fileName() const { return settings_.fileName(); }
-
 void Defaults::registerDefaults(const QVariantMap& values)
 {
     for (auto it = values.begin(); it != values.end(); ++it) {

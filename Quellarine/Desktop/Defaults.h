@@ -31,8 +31,6 @@ public:
     // The one instance over the user's file, shared by every part of the application.
     static Defaults& standard();
 
-    QString fileName() const;
-
     // Values to read when a key is not stored; never written to disk. Later registrations replace earlier ones.
     void registerDefaults(const QVariantMap& values);
 

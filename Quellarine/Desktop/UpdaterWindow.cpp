@@ -31,7 +31,14 @@ UpdaterWindow::UpdaterWindow(QWidget* parent)
     progress_->setRange(0, 0);
     progress_->setTextVisible(false);
     releaseNotes_->setObjectName(QStringLiteral("releaseNotesButton"));
+    // Drawn as a link: it opens a page in the browser.
     releaseNotes_->setFlat(true);
+    QFont linkFont = releaseNotes_->font();
+    linkFont.setUnderline(true);
+    releaseNotes_->setFont(linkFont);
+    QPalette linkPalette = releaseNotes_->palette();
+    linkPalette.setColor(QPalette::ButtonText, linkPalette.color(QPalette::Link));
+    releaseNotes_->setPalette(linkPalette);
     releaseNotes_->setCursor(Qt::PointingHandCursor);
     connect(releaseNotes_, &QPushButton::clicked, this, &UpdaterWindow::releaseNotesRequested);
 
