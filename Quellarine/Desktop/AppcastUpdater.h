@@ -24,7 +24,7 @@ class UpdaterWindow;
 class AppcastUpdater final : public Updater {
     Q_OBJECT
 public:
-    // Named in the user agent in place of a framework's name and version.
+    // The updater's own name and version, sent in the user agent.
     static constexpr const char* name = "AppcastUpdater";
     static constexpr const char* version = "1.0";
 

@@ -109,6 +109,15 @@ protected:
         return nullptr;
     }
 
+    static void clickAlertButton(QStringView text)
+    {
+        for (QAbstractButton* button : upToDateAlert()->buttons()) {
+            if (button->text() == text) {
+                button->click();
+            }
+        }
+    }
+
     QTemporaryDir directory;
     QString path = directory.filePath(QStringLiteral("settings.ini"));
     Defaults defaults{path};
@@ -272,11 +281,7 @@ TEST_F(UpdateControllerTests, VersionHistoryFromTheAlertAndFromTheUpdater)
 
     controller->checkForUpdates();
     ASSERT_NE(upToDateAlert(), nullptr);
-    for (QAbstractButton* button : upToDateAlert()->buttons()) {
-        if (button->text() == u"OK") {
-            button->click();
-        }
-    }
+    clickAlertButton(u"OK");
     EXPECT_EQ(shown, 0);
 
     // With the main window open the alert goes on it.
@@ -286,11 +291,7 @@ TEST_F(UpdateControllerTests, VersionHistoryFromTheAlertAndFromTheUpdater)
     controller->checkForUpdates();
     EXPECT_EQ(upToDateAlert()->parentWidget(), &mainWindow);
     EXPECT_EQ(upToDateAlert()->windowModality(), Qt::WindowModal);
-    for (QAbstractButton* button : upToDateAlert()->buttons()) {
-        if (button->text() == u"Version History") {
-            button->click();
-        }
-    }
+    clickAlertButton(u"Version History");
     EXPECT_EQ(shown, 1);
 
     delegate->standardUserDriverShowVersionHistoryForAppcastItem(item(QStringLiteral("9"), QStringLiteral("0.9")));
