@@ -21,7 +21,7 @@ X11Backend::~X11Backend() = default;
 
 bool X11Backend::isTrusted() const
 {
-    return connection_.isOpen() && connection_.hasInput2() && connection_.hasTest();
+    return connection_.offersPointerControl();
 }
 
 system::PointerSystem X11Backend::pointerSystem(system::MainLoop& mainLoop)

@@ -35,7 +35,8 @@ public:
     X11Backend(const X11Backend&) = delete;
     X11Backend& operator=(const X11Backend&) = delete;
 
-    // Connected, and the server offers what watching and moving the pointer needs (XInput 2.2, XTest).
+    // Connected to an X server of an X11 session that offers what watching and moving the pointer needs
+    // (XInput 2.2, XTest).
     bool isTrusted() const override;
     bool isConnected() const { return connection_.isOpen(); }
 

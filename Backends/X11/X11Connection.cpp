@@ -65,6 +65,7 @@ X11Connection::X11Connection(const char* displayName)
     int major = 0;
     int minor = 0;
     hasTest_ = XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;
+    underWayland_ = XQueryExtension(display_, "XWAYLAND", &opcode, &eventBase, &errorBase) != 0;
     major = XkbMajorVersion;
     minor = XkbMinorVersion;
     if (XkbQueryExtension(display_, &opcode, &eventBase, &errorBase, &major, &minor)) {

@@ -60,6 +60,10 @@ public:
     int randrEventBase() const { return randrEventBase_; }
     bool hasInput2() const { return inputOpcode_ >= 0; }
     bool hasTest() const { return hasTest_; }
+    // Whether this backend can watch and move the user's pointer here: open, with XInput 2.2 and XTest, and not
+    // the X server of a Wayland session, where the devices belong to the compositor and only X applications would
+    // see what this backend does.
+    bool offersPointerControl() const { return isOpen() && hasInput2() && hasTest() && !underWayland_; }
 
     // Readable while events, or work the backend queued for itself, wait; -1 when not open.
     int fileDescriptor() const { return epollFd_; }
@@ -85,6 +89,7 @@ private:
     int xkbEventBase_ = -1;
     int randrEventBase_ = -1;
     bool hasTest_ = false;
+    bool underWayland_ = false;
     int epollFd_ = -1;
     int wakeFd_ = -1;
     bool socketWatched_ = false;

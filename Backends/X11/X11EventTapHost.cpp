@@ -76,7 +76,7 @@ X11EventTapHost::~X11EventTapHost()
 
 std::unique_ptr<system::EventTap> X11EventTapHost::createTap(system::EventMask mask, Callback callback)
 {
-    if (!connection_.isOpen() || !connection_.hasInput2() || !connection_.hasTest()) {
+    if (!connection_.offersPointerControl()) {
         return nullptr;
     }
     auto entry = std::make_unique<Entry>();

@@ -36,7 +36,7 @@ public:
     X11EventTapHost(const X11EventTapHost&) = delete;
     X11EventTapHost& operator=(const X11EventTapHost&) = delete;
 
-    // Nothing when the server lacks the input or test extension.
+    // Nothing where the backend cannot control the pointer (no input or test extension, a Wayland session).
     std::unique_ptr<system::EventTap> createTap(system::EventMask mask, Callback callback) override;
     void post(const system::Event& event, system::PostLevel level) override;
 
