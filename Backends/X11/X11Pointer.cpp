@@ -144,8 +144,8 @@ void X11Pointer::followOutsideMoves()
     }
     double now = clock_.uptime();
     if (now - lastAsked_ >= askInterval) {
+        // Sent with the move that follows, or by the next look for events.
         question_ = xcb_query_pointer(xcb, connection_.root()).sequence;
-        xcb_flush(xcb);
         askedX_ = pixel(location_.x);
         askedY_ = pixel(location_.y);
         lastAsked_ = now;

@@ -1,6 +1,7 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 
 #include <X11/Xutil.h>
+#include <poll.h>
 
 #include <ctime>
 #include <stdexcept>
@@ -75,13 +76,21 @@ void ClientWindow::sync()
     collect();
 }
 
-std::uint64_t ClientWindow::waitForEvent()
+std::optional<std::uint64_t> ClientWindow::waitForEvent(double timeout)
 {
     std::size_t before = received_.size();
+    std::uint64_t deadline = monotonicNanoseconds() + std::uint64_t(timeout * 1e9);
     while (received_.size() == before) {
-        XEvent event;
-        XPeekEvent(display_, &event); // blocks
         collect();
+        if (received_.size() > before) {
+            break;
+        }
+        std::uint64_t now = monotonicNanoseconds();
+        if (now >= deadline) {
+            return std::nullopt;
+        }
+        pollfd entry{ConnectionNumber(display_), POLLIN, 0};
+        poll(&entry, 1, int((deadline - now) / 1'000'000 + 1));
     }
     return received_[before].nanoseconds;
 }

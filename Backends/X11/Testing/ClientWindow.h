@@ -5,6 +5,7 @@
 #include "Backends/X11/XlibPrelude.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ public:
     void clear() { received_.clear(); }
     // Waits until the server has sent everything that happened so far, then collects it.
     void sync();
-    // Blocks until at least one pointer event has arrived; returns when the first one was read.
-    std::uint64_t waitForEvent();
+    // Waits up to `timeout` seconds for a pointer event; returns when the first new one was read.
+    std::optional<std::uint64_t> waitForEvent(double timeout);
 
     std::vector<Received> motions() const;
     std::vector<Received> buttons() const;
