@@ -68,7 +68,15 @@ protected:
         ASSERT_TRUE(runUntil([this] { return hand->isGrabbed(); }));
     }
 
-    // The cursor at a place of the test's choosing, a tap as above, and an application that has received nothing.
+    // The cursor at a place of the test's choosing, and an application that has received nothing.
+    void placeCursor(Point cursor)
+    {
+        hand->warpCursor(int(cursor.x), int(cursor.y));
+        quiesce();
+        client->clear();
+    }
+
+    // The same with a tap as above.
     void startAt(Point cursor, std::function<system::TapVerdict(system::Event&)> verdict = nullptr)
     {
         hand->warpCursor(int(cursor.x), int(cursor.y));
