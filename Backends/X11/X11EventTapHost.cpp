@@ -124,7 +124,7 @@ void X11EventTapHost::updateGrabs()
     grabs_.grabAll();
     if (!wasHolding) {
         // While the devices were free they drove the cursor themselves.
-        pointer_.syncWithServer();
+        pointer_.takeServerLocation();
         handButtons_ = 0;
     }
     watchdog_.setArmed(grabs_.holdsAny());
@@ -200,7 +200,7 @@ bool X11EventTapHost::runTaps(Event& event)
 
 void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
 {
-    // Both levels enter the server the same way: as input of the test device.
+    // Both levels enter the server the same way: as input of the test device. Either way it is a placement.
     switch (event.type) {
     case EventType::mouseMoved:
     case EventType::leftMouseDragged:
@@ -221,6 +221,7 @@ void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
     default:
         return;
     }
+    pointer_.setBase(event.location);
     if (!connection_.isOpen()) {
         return;
     }
@@ -352,10 +353,12 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.type = moveType();
     event.deltaX = dx;
     event.deltaY = dy;
-    event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.location() + Vector{dx, dy})
-                                             : pointer_.location();
+    event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
+                                             : pointer_.base();
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = dragButtonNumber();
+    // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
+    pointer_.setBase(event.location);
     if (runTaps(event)) {
         pointer_.moveTo(event.location);
     }
@@ -376,10 +379,10 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
     // Presses are rare enough to ask where the cursor is: one placed by someone else must get the click.
-    pointer_.syncWithServer();
+    pointer_.currentLocation();
     Event event;
     event.type = typeForButton(xButton, down);
-    event.location = pointer_.location();
+    event.location = pointer_.base();
     event.clickState = 1;
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = buttonNumberForButton(xButton);

@@ -26,7 +26,7 @@ X11Pointer::X11Pointer(X11Connection& connection, const system::Clock& clock)
     : connection_(connection)
     , clock_(clock)
 {
-    syncWithServer();
+    takeServerLocation();
 }
 
 X11Pointer::~X11Pointer()
@@ -36,7 +36,8 @@ X11Pointer::~X11Pointer()
 
 void X11Pointer::warp(Point location)
 {
-    location_ = location;
+    cursor_ = location;
+    base_ = location;
     if (!connection_.isOpen()) {
         return;
     }
@@ -63,22 +64,23 @@ std::optional<Point> X11Pointer::currentLocation() const
     if (!onThisScreen) {
         return std::nullopt;
     }
-    if (pixel(location_.x) != rootX || pixel(location_.y) != rootY) {
-        location_ = {double(rootX), double(rootY)};
+    if (pixel(cursor_.x) != rootX || pixel(cursor_.y) != rootY) {
+        cursor_ = {double(rootX), double(rootY)};
+        base_ = cursor_;
     }
-    return location_;
+    return cursor_;
 }
 
-void X11Pointer::syncWithServer()
+void X11Pointer::takeServerLocation()
 {
     if (auto location = currentLocation()) {
-        location_ = *location;
+        base_ = *location;
     }
 }
 
 void X11Pointer::moveTo(Point location)
 {
-    location_ = location;
+    cursor_ = location;
     if (!connection_.isOpen()) {
         return;
     }
@@ -91,10 +93,10 @@ void X11Pointer::button(unsigned xButton, bool down, Point location)
     if (!connection_.isOpen()) {
         return;
     }
-    if (pixel(location.x) != pixel(location_.x) || pixel(location.y) != pixel(location_.y)) {
+    if (pixel(location.x) != pixel(cursor_.x) || pixel(location.y) != pixel(cursor_.y)) {
         XTestFakeMotionEvent(connection_.display(), -1, int(pixel(location.x)), int(pixel(location.y)), CurrentTime);
     }
-    location_ = location;
+    cursor_ = location;
     XTestFakeButtonEvent(connection_.display(), xButton, down ? True : False, CurrentTime);
     XFlush(connection_.display());
     if (xButton >= 1 && xButton <= highestTrackedButton) {
@@ -137,7 +139,8 @@ void X11Pointer::followOutsideMoves()
         question_.reset();
         auto* answer = static_cast<xcb_query_pointer_reply_t*>(reply);
         if (answer != nullptr && answer->same_screen && (answer->root_x != askedX_ || answer->root_y != askedY_)) {
-            location_ = {double(answer->root_x), double(answer->root_y)};
+            cursor_ = {double(answer->root_x), double(answer->root_y)};
+            base_ = cursor_;
         }
         std::free(reply);
         std::free(error);
@@ -146,8 +149,8 @@ void X11Pointer::followOutsideMoves()
     if (now - lastAsked_ >= askInterval) {
         // Sent with the move that follows, or by the next look for events.
         question_ = xcb_query_pointer(xcb, connection_.root()).sequence;
-        askedX_ = pixel(location_.x);
-        askedY_ = pixel(location_.y);
+        askedX_ = pixel(cursor_.x);
+        askedY_ = pixel(cursor_.y);
         lastAsked_ = now;
     }
 }
