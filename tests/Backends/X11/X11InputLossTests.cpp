@@ -155,7 +155,7 @@ TEST_F(X11InputLossTests, AStalledMainLoopGivesThePointerBackAndTheTapTakesItAga
 TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
 {
     createReenablingTap();
-    client.reset();
+    closeClient();
     hand.reset();
     server->kill();
     ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByUserInput) == 1; }));

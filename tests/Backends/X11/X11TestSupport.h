@@ -27,6 +27,8 @@ protected:
         hand = std::make_unique<VirtualHand>(server->displayName());
         client = std::make_unique<ClientWindow>(server->displayName());
         startBackend();
+        // So that conditions on what the application received are looked at again as soon as it receives.
+        loop->watch(client->fileDescriptor(), [this] { client->collect(); });
     }
 
     void TearDown() override
@@ -34,6 +36,9 @@ protected:
         tap.reset();
         if (loop && backend) {
             loop->unwatch(backend->fileDescriptor());
+        }
+        if (loop && client) {
+            loop->unwatch(client->fileDescriptor());
         }
         backend.reset();
         loop.reset();
@@ -66,6 +71,12 @@ protected:
         });
         ASSERT_TRUE(tap);
         ASSERT_TRUE(runUntil([this] { return hand->isGrabbed(); }));
+    }
+
+    void closeClient()
+    {
+        loop->unwatch(client->fileDescriptor());
+        client.reset();
     }
 
     // The cursor at a place of the test's choosing, and an application that has received nothing.
