@@ -4,6 +4,7 @@
 #include "Quellarine/Desktop/Compositor.h"
 #include "Quellarine/ModeBanner.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
@@ -216,9 +217,16 @@ void ModeOverlay::show(const QString& title, const QString& detail, std::optiona
     }
     background_->update();
 
+    const bool alreadyShown = panel_->isVisible();
     panel_->setWindowOpacity(1.0);
     panel_->show();
     panel_->raise();
+    if (alreadyShown) {
+        // Screen readers read an alert out as it appears, and Qt tells them only when a window is first shown:
+        // a banner that replaces one still on screen appears anew.
+        QAccessibleEvent appeared(panel_.data(), QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&appeared);
+    }
 
     environment_.announce(*panel_, title + QStringLiteral(". ") + detail);
 
