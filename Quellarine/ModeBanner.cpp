@@ -275,7 +275,7 @@ QSize ModeBanner::fittingSize() const
     if (shortcutRow_ != nullptr) {
         content = std::max(content, shortcutRow_->sizeHint().width());
     }
-    const int width = std::clamp(content + 2 * horizontalPadding, minimumWidth, maximumWidth);
+    const int width = std::clamp(content, minimumWidth, maximumWidth) + 2 * horizontalPadding;
     return {width, layout()->totalHeightForWidth(width)};
 }
 

@@ -18,6 +18,7 @@ class ModeBanner final : public QWidget {
     Q_OBJECT
 
 public:
+    // The bounds of the stack of rows; the padding comes on top.
     static constexpr int minimumWidth = 260;
     static constexpr int maximumWidth = 460;
     static constexpr int horizontalPadding = 32;
@@ -31,8 +32,8 @@ public:
     const QString& detail() const { return detail_; }
     const std::optional<GlobalHotKey::Shortcut>& shortcut() const { return shortcut_; }
 
-    // The size the banner asks for: as wide as its widest row needs (within the minimum and maximum width, long
-    // texts wrapping at the maximum) and as tall as its rows are at that width.
+    // The size the banner asks for: its rows as wide as the widest needs (within the minimum and maximum width,
+    // long texts wrapping at the maximum) and as tall as they are at that width, with the padding around them.
     QSize fittingSize() const;
 
     QSize sizeHint() const override { return fittingSize(); }

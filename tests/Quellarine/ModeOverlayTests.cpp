@@ -240,20 +240,21 @@ TEST_F(ModeOverlayTest, WithoutACompositorThePanelIsJustTheBannerWithItsCornersC
     EXPECT_TRUE(overlay->panel()->mask().isEmpty());
 }
 
-TEST(ModeBannerTest, KeepsItsWidthBetweenTheBoundsAndWrapsALongDetail)
+TEST(ModeBannerTest, KeepsItsRowsBetweenTheWidthBoundsAndWrapsALongDetail)
 {
+    constexpr int padding = 2 * ModeBanner::horizontalPadding;
     const ModeBanner tiny(QStringLiteral("A"), QStringLiteral("b"), std::nullopt);
-    EXPECT_EQ(tiny.fittingSize().width(), ModeBanner::minimumWidth);
+    EXPECT_EQ(tiny.fittingSize().width(), ModeBanner::minimumWidth + padding);
 
     const ModeBanner medium(QStringLiteral("Balanced"),
-                            QStringLiteral("Smooths the shake, stays quick"), std::nullopt);
-    EXPECT_GT(medium.fittingSize().width(), ModeBanner::minimumWidth);
-    EXPECT_LT(medium.fittingSize().width(), ModeBanner::maximumWidth);
+                            QStringLiteral("Smooths the shake and keeps the pointer quick"), std::nullopt);
+    EXPECT_GT(medium.fittingSize().width(), ModeBanner::minimumWidth + padding);
+    EXPECT_LT(medium.fittingSize().width(), ModeBanner::maximumWidth + padding);
 
     const QString sentence = QStringLiteral("Turned off because Control was pressed 5 times. ");
     const ModeBanner oneLine(QStringLiteral("Direct"), sentence, std::nullopt);
     const ModeBanner wrapped(QStringLiteral("Direct"), sentence.repeated(4), std::nullopt);
-    EXPECT_EQ(wrapped.fittingSize().width(), ModeBanner::maximumWidth);
+    EXPECT_EQ(wrapped.fittingSize().width(), ModeBanner::maximumWidth + padding);
     EXPECT_GT(wrapped.fittingSize().height(), oneLine.fittingSize().height() + 40);
 }
 
@@ -304,20 +305,29 @@ TEST(ModeBannerScreenshots, LightAndDark)
         palette.setColor(QPalette::WindowText, dark ? QColor(0xECEEED) : QColor(0x1C1F1D));
         QApplication::setPalette(palette);
 
-        testing::ManualMainLoop loop;
-        FakeDesktop desktop;
-        desktop.screens = {Screen{QRect(0, 0, 760, 440), QRect(0, 0, 760, 440), true}};
-        ModeOverlay overlay(loop, desktop.environment());
-        overlay.show(QStringLiteral("Strong"), QStringLiteral("Heavier smoothing for a stronger tremor"),
-                     GlobalHotKey::Shortcut::nextMode());
-
-        QImage shot(760, 440, QImage::Format_ARGB32_Premultiplied);
+        // Two banners, one above the other: a preset with the next-mode keys, and "Direct" with a detail that
+        // wraps and no keys.
+        QImage shot(760, 640, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&shot);
-        QLinearGradient desk(0, 0, 760, 440);
+        QLinearGradient desk(0, 0, 760, 640);
         desk.setColorAt(0, dark ? QColor(0x2B3A4A) : QColor(0xC9D8E6));
         desk.setColorAt(1, dark ? QColor(0x1B2430) : QColor(0xE9EEF2));
         painter.fillRect(shot.rect(), desk);
-        painter.drawPixmap(overlay.panel()->geometry().topLeft(), overlay.panel()->grab());
+        const auto draw = [&painter](const QRect& area, const QString& title, const QString& detail,
+                                     std::optional<GlobalHotKey::Shortcut> shortcut) {
+            testing::ManualMainLoop loop;
+            FakeDesktop desktop;
+            desktop.screens = {Screen{area, area, true}};
+            ModeOverlay overlay(loop, desktop.environment());
+            overlay.show(title, detail, shortcut);
+            painter.drawPixmap(overlay.panel()->geometry().topLeft(), overlay.panel()->grab());
+        };
+        draw(QRect(0, -90, 760, 440), QStringLiteral("Strong"), QStringLiteral("Heavier smoothing for a stronger tremor"),
+             GlobalHotKey::Shortcut::nextMode());
+        draw(QRect(0, 230, 760, 440), QStringLiteral("Direct"),
+             QStringLiteral("No smoothing: the pointer follows your hand directly. Turned off because Control was "
+                            "pressed 5 times"),
+             std::nullopt);
         painter.end();
         const QString name = dark ? QStringLiteral("mode-banner-dark.png") : QStringLiteral("mode-banner-light.png");
         EXPECT_TRUE(shot.save(folder.filePath(name)));
