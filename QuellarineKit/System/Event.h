@@ -1,0 +1,53 @@
+#pragma once
+
+#include "QuellarineKit/Geometry.h"
+
+#include <cstdint>
+
+namespace quellarine::system {
+
+// Pointer event types, numbered as the window system numbers them.
+enum class EventType : std::uint32_t {
+    null = 0,
+    leftMouseDown = 1,
+    leftMouseUp = 2,
+    rightMouseDown = 3,
+    rightMouseUp = 4,
+    mouseMoved = 5,
+    leftMouseDragged = 6,
+    rightMouseDragged = 7,
+    otherMouseDown = 25,
+    otherMouseUp = 26,
+    otherMouseDragged = 27,
+    tapDisabledByTimeout = 0xFFFFFFFE,
+    tapDisabledByUserInput = 0xFFFFFFFF,
+};
+
+// A bit per event type, for choosing what a tap sees.
+using EventMask = std::uint64_t;
+
+constexpr EventMask maskBit(EventType type)
+{
+    return EventMask{1} << static_cast<std::uint32_t>(type);
+}
+
+// One pointer event as it passes through the taps. A plain value: copying it cannot fail.
+struct Event {
+    EventType type = EventType::null;
+    Point location;              // where the system put (or will put) the cursor, global display points
+    double deltaX = 0;           // what the device moved, after the user's pointer acceleration
+    double deltaY = 0;
+    std::int64_t clickState = 0; // click count of a press or release
+    std::int64_t userData = 0;   // free for the poster: marks our own synthetic events
+    std::uint64_t timestamp = 0; // nanoseconds of the monotonic clock; 0 when unknown
+    std::uint64_t flags = 0;     // modifier flags at the time of the event
+    std::int64_t buttonNumber = 0; // the device's button number (0 left, 1 right, 2 and up other buttons)
+
+    bool operator==(const Event&) const = default;
+
+    // The delta fields read as integers, as the device reports whole steps.
+    std::int64_t integerDeltaX() const;
+    std::int64_t integerDeltaY() const;
+};
+
+} // namespace quellarine::system
