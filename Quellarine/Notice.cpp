@@ -31,6 +31,7 @@ Notice::Notice(const QString& text, bool ok, QWidget* parent)
 {
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
+    label_->setAlignment(Qt::AlignTop | Qt::AlignLeading);
     label_->setFont(Typography::font(Typography::TextStyle::body));
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
     label_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

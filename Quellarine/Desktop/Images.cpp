@@ -44,7 +44,7 @@ bool Images::paint(QPainter& painter, const QRectF& rect, const QString& name)
     if (!contains(name) || rect.isEmpty()) {
         return false;
     }
-    const QPixmap image = pixmap(name, rect.size(), painter.device()->devicePixelRatioF());
+    const QPixmap image = pixmap(name, rect.size(), Resources::pixelRatio(painter));
     const QSizeF drawn = image.deviceIndependentSize();
     const QRectF target(rect.center().x() - drawn.width() / 2, rect.center().y() - drawn.height() / 2, drawn.width(),
                         drawn.height());

@@ -57,7 +57,7 @@ bool Symbols::paint(QPainter& painter, const QRectF& rect, const QString& name, 
     if (side <= 0) {
         return false;
     }
-    const QPixmap image = pixmap(name, side, color, painter.device()->devicePixelRatioF(), weight);
+    const QPixmap image = pixmap(name, side, color, Resources::pixelRatio(painter), weight);
     if (image.isNull()) {
         return false;
     }
