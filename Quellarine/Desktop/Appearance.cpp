@@ -84,20 +84,24 @@ void Appearance::install()
     installed_ = true;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(Typography::font(Typography::TextStyle::body));
-    portal_ = new SettingsPortal(QDBusConnection::sessionBus(), this);
-    connect(portal_, &SettingsPortal::valueChanged, this,
-            [this](const QString& settingNamespace, const QString& key, const QVariant& value) {
-                if (settingNamespace == appearanceNamespace && key == colorSchemeKey) {
-                    setDesktopPrefersDark(prefersDarkFromColorScheme(value));
-                }
-            });
-    portal_->watch(appearanceNamespace, colorSchemeKey);
+    follow(*new SettingsPortal(QDBusConnection::sessionBus(), this));
     const bool wasDark = dark_;
     dark_ = effectiveDark();
     QApplication::setPalette(dark_ ? darkPalette() : lightPalette());
     if (dark_ != wasDark) {
         emit changed(dark_);
     }
+}
+
+void Appearance::follow(SettingsPortal& portal)
+{
+    connect(&portal, &SettingsPortal::valueChanged, this,
+            [this](const QString& settingNamespace, const QString& key, const QVariant& value) {
+                if (settingNamespace == appearanceNamespace && key == colorSchemeKey) {
+                    setDesktopPrefersDark(prefersDarkFromColorScheme(value));
+                }
+            });
+    portal.watch(appearanceNamespace, colorSchemeKey);
 }
 
 void Appearance::setChoice(Choice choice)

@@ -26,6 +26,9 @@ public:
     // listening to the desktop's preference. Call once the application object exists.
     void install();
 
+    // Follows the colour-scheme preference that this portal reports.
+    void follow(SettingsPortal& portal);
+
     Choice choice() const { return choice_; }
     void setChoice(Choice choice);
 
@@ -58,7 +61,6 @@ private:
     bool platformDark_ = false;
     bool dark_ = false;
     bool installed_ = false;
-    SettingsPortal* portal_ = nullptr;
 };
 
 } // namespace quellarine

@@ -24,6 +24,7 @@ Motion& Motion::shared()
     static QPointer<Motion> instance;
     if (!instance) {
         instance = new Motion(QCoreApplication::instance());
+        instance->follow(*new SettingsPortal(QDBusConnection::sessionBus(), instance));
     }
     return *instance;
 }
@@ -31,8 +32,11 @@ Motion& Motion::shared()
 Motion::Motion(QObject* parent)
     : QObject(parent)
 {
-    portal_ = new SettingsPortal(QDBusConnection::sessionBus(), this);
-    connect(portal_, &SettingsPortal::valueChanged, this,
+}
+
+void Motion::follow(SettingsPortal& portal)
+{
+    connect(&portal, &SettingsPortal::valueChanged, this,
             [this](const QString& settingNamespace, const QString& key, const QVariant& value) {
                 if (settingNamespace == appearanceNamespace && key == reducedMotionKey) {
                     // 1 asks for reduced motion, 0 states no preference.
@@ -45,8 +49,8 @@ Motion::Motion(QObject* parent)
                                                     : std::nullopt);
                 }
             });
-    portal_->watch(appearanceNamespace, reducedMotionKey);
-    portal_->watch(gnomeInterfaceNamespace, enableAnimationsKey);
+    portal.watch(appearanceNamespace, reducedMotionKey);
+    portal.watch(gnomeInterfaceNamespace, enableAnimationsKey);
 }
 
 std::optional<bool> Motion::desktopReducesMotion() const

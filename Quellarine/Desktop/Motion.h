@@ -16,9 +16,12 @@ class Motion : public QObject {
     Q_OBJECT
 
 public:
-    // The one instance, created on first use with the application as its parent; it starts listening to the
-    // desktop at once.
+    // The one instance, created on first use with the application as its parent; it starts following the
+    // desktop on the session bus at once.
     static Motion& shared();
+
+    // Follows the animation settings that this portal reports.
+    void follow(SettingsPortal& portal);
 
     bool reduceMotion() const;
 
@@ -41,7 +44,6 @@ private:
     std::optional<bool> override_;
     std::optional<bool> animationsEnabled_;
     std::optional<bool> reducedMotion_;
-    SettingsPortal* portal_ = nullptr;
 };
 
 } // namespace quellarine

@@ -30,6 +30,8 @@ void SettingsPortal::watch(const QString& settingNamespace, const QString& key)
     }
     watched_.insert(watchKey(settingNamespace, key));
     if (!subscribed_) {
+        // The slot's argument type must be known to the meta-type system before the bus can match it.
+        qRegisterMetaType<QDBusVariant>();
         subscribed_ = bus_.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
                                    SLOT(onSettingChanged(QString, QString, QDBusVariant)));
     }
