@@ -34,7 +34,10 @@ Notice::Notice(const QString& text, bool ok, QWidget* parent)
     label_->setAlignment(Qt::AlignTop | Qt::AlignLeading);
     label_->setFont(Typography::font(Typography::TextStyle::body));
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
-    label_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Keeps the height-for-width flag that word wrapping set, so the notice grows with its lines.
+    QSizePolicy policy = label_->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Expanding);
+    label_->setSizePolicy(policy);
 
     auto* layout = new QHBoxLayout(this);
     // The icon is painted in the leading margin, beside the first line of text.

@@ -62,10 +62,10 @@ QPixmap Images::pixmap(const QString& name, const QSizeF& size, qreal devicePixe
     fitted.scale(size, Qt::KeepAspectRatio);
     const QSize pixels(std::max(1, static_cast<int>(std::round(fitted.width() * devicePixelRatio))),
                        std::max(1, static_cast<int>(std::round(fitted.height() * devicePixelRatio))));
-    const QString key = QStringLiteral("image:%1:%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+    const QString key =
+        QStringLiteral("image:%1:%2x%3:%4").arg(name).arg(pixels.width()).arg(pixels.height()).arg(devicePixelRatio);
     QPixmap cached;
     if (QPixmapCache::find(key, &cached)) {
-        cached.setDevicePixelRatio(devicePixelRatio);
         return cached;
     }
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -76,8 +76,8 @@ QPixmap Images::pixmap(const QString& name, const QSizeF& size, qreal devicePixe
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
     QPixmap result = QPixmap::fromImage(std::move(image));
-    QPixmapCache::insert(key, result);
     result.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, result);
     return result;
 }
 

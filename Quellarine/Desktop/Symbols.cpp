@@ -72,14 +72,14 @@ QPixmap Symbols::pixmap(const QString& name, qreal side, const QColor& color, qr
         return {};
     }
     const int pixels = std::max(1, static_cast<int>(std::ceil(side * devicePixelRatio)));
-    const QString key = QStringLiteral("symbol:%1:%2:%3:%4")
+    const QString key = QStringLiteral("symbol:%1:%2:%3:%4:%5")
                             .arg(name)
                             .arg(weight == Weight::bold ? 1 : 0)
                             .arg(pixels)
+                            .arg(devicePixelRatio)
                             .arg(color.rgba(), 8, 16, QLatin1Char('0'));
     QPixmap cached;
     if (QPixmapCache::find(key, &cached)) {
-        cached.setDevicePixelRatio(devicePixelRatio);
         return cached;
     }
 
@@ -95,8 +95,8 @@ QPixmap Symbols::pixmap(const QString& name, qreal side, const QColor& color, qr
         painter.fillRect(image.rect(), color);
     }
     QPixmap result = QPixmap::fromImage(std::move(image));
-    QPixmapCache::insert(key, result);
     result.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, result);
     return result;
 }
 

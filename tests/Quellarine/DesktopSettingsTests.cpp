@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QFontDatabase>
@@ -36,7 +37,7 @@ bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
 
 // A stand-in for the desktop's settings portal, answering "Read" the way the real one does (the value wrapped in
 // a second variant) and announcing changes with its signal.
-class FakeSettingsPortal : public QObject {
+class FakeSettingsPortal : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
 
@@ -55,7 +56,12 @@ public:
 public slots:
     QDBusVariant Read(const QString& settingNamespace, const QString& key)
     {
-        return QDBusVariant(QVariant::fromValue(QDBusVariant(values.value(settingNamespace + QLatin1Char('/') + key))));
+        const QString name = settingNamespace + QLatin1Char('/') + key;
+        if (!values.contains(name)) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("No such setting"));
+            return {};
+        }
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(values.value(name))));
     }
 };
 
