@@ -5,6 +5,7 @@
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -40,11 +41,29 @@ Notice::Notice(const QString& text, bool ok, QWidget* parent)
     label_->setSizePolicy(policy);
 
     auto* layout = new QHBoxLayout(this);
-    // The icon is painted in the leading margin, beside the first line of text.
-    layout->setContentsMargins(padding + iconSide() + iconSpacing, padding, padding, padding);
     layout->setSpacing(0);
     layout->addWidget(label_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    updateMargins();
+}
+
+void Notice::updateMargins()
+{
+    // The icon is painted in the leading margin, beside the first line of text.
+    const int leading = padding + iconSide() + iconSpacing;
+    if (layoutDirection() == Qt::RightToLeft) {
+        layout()->setContentsMargins(padding, padding, leading, padding);
+    } else {
+        layout()->setContentsMargins(leading, padding, padding, padding);
+    }
+}
+
+void Notice::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        updateMargins();
+    }
+    QWidget::changeEvent(event);
 }
 
 QString Notice::text() const

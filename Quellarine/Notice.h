@@ -22,8 +22,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void updateMargins();
+
     QLabel* label_;
     bool ok_;
 };

@@ -9,7 +9,9 @@ class QPainter;
 
 namespace quellarine {
 
-// The application's own images, drawn for it as SVG: "AppIconImage", "LogoMark", "MenuBarOn", "MenuBarOff".
+// The application's own images, drawn for it as SVG in resources/images: "AppIconImage", "LogoMark", "MenuBarOn",
+// "MenuBarOff". The two menu-bar images are templates: black shapes on transparency, for the menu-bar item to
+// tint in the colour of the panel it sits in.
 class Images {
 public:
     static QStringList names();

@@ -229,6 +229,21 @@ TEST(Screenshots, SymbolsAndSections)
     expectWritten(Screenshots::capture(QStringLiteral("images"), new ImageSheet));
 }
 
+TEST(Screenshots, OtherScriptsAndRightToLeft)
+{
+    auto* arabic = column({new Notice(QStringLiteral("يعمل Quellarine الآن على تثبيت المؤشر."), true),
+                           new Pill(QStringLiteral("بمساعدة الذكاء الاصطناعي"), QStringLiteral("sparkles"), Brand::accent),
+                           new KeyCaps(Shortcut::defaultToggle(), 0.8), new SmallKeyCaps(Shortcut::previousMode())},
+                          12);
+    arabic->setLayoutDirection(Qt::RightToLeft);
+    auto* others = column({new Notice(QStringLiteral("Quellarine 现在可以稳定指针。"), true),
+                           new Notice(QStringLiteral("Quellarine এখন পয়েন্টার স্থির রাখতে পারে।"), true),
+                           new Notice(QStringLiteral("Quellarine अब पॉइंटर को स्थिर रख सकता है।"), true),
+                           new Notice(QStringLiteral("Quellarine теперь удерживает указатель ровно."), true), arabic},
+                          12);
+    expectWritten(Screenshots::capture(QStringLiteral("scripts"), others, 480));
+}
+
 TEST(Screenshots, Gallery)
 {
     auto* subtitle = bodyText(QStringLiteral("Quellarine smooths out shaking in the pointer and ignores accidental "
