@@ -2,7 +2,6 @@
 
 #include "Quellarine/Desktop/Appearance.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,11 +23,6 @@ QColor DynamicColor::resolve(const QPalette& palette) const
 QColor DynamicColor::resolve(const QWidget& widget) const
 {
     return resolve(widget.palette());
-}
-
-QColor DynamicColor::resolve() const
-{
-    return resolve(QGuiApplication::palette());
 }
 
 QColor withOpacity(QColor color, qreal opacity)

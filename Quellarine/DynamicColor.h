@@ -18,15 +18,10 @@ public:
     {
     }
 
-    constexpr QRgb lightValue() const { return light_; }
-    constexpr QRgb darkValue() const { return dark_; }
-
     QColor resolve(bool dark) const;
     QColor resolve(const QPalette& palette) const;
     // With the widget's palette, which follows the application's unless the widget has one of its own.
     QColor resolve(const QWidget& widget) const;
-    // With the application's palette, for drawing outside any widget.
-    QColor resolve() const;
 
     constexpr bool operator==(const DynamicColor&) const = default;
 

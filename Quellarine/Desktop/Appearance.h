@@ -33,7 +33,6 @@ public:
     void setChoice(Choice choice);
 
     // The desktop's preference: dark, light, or none known.
-    std::optional<bool> desktopPrefersDark() const { return desktopPrefersDark_; }
     void setDesktopPrefersDark(std::optional<bool> dark);
 
     // The appearance in effect.

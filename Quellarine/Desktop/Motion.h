@@ -26,7 +26,6 @@ public:
     bool reduceMotion() const;
 
     // The application-wide switch: true keeps everything still, false animates, none follows the desktop.
-    std::optional<bool> override() const { return override_; }
     void setOverride(std::optional<bool> reduce);
 
     // What the desktop asks for; none when it says nothing.
