@@ -85,14 +85,14 @@ protected:
             Symbols::paint(painter, QRectF(box.center().x() - 12, box.top() + 8, 24, 24), names[index],
                            Brand::accent.resolve(*this));
             painter.setPen(palette().color(QPalette::PlaceholderText));
-            painter.drawText(box.adjusted(2, 38, -2, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                             names[index]);
+            painter.drawText(box.adjusted(2, 38, -2, 0), Qt::AlignHCenter | Qt::AlignTop,
+                             painter.fontMetrics().elidedText(names[index], Qt::ElideMiddle, box.width() - 4));
         }
     }
 
 private:
-    static constexpr int columns = 6;
-    static constexpr QSize cell{110, 72};
+    static constexpr int columns = 5;
+    static constexpr QSize cell{150, 72};
 };
 
 // The section icon tiles as a sidebar would show them: each symbol in white on its tint's gradient.
