@@ -40,10 +40,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void applyColours();
     int headerWidth() const;
 
     QString title_;
@@ -55,7 +53,6 @@ private:
     QLabel* titleLabel_ = nullptr;
     QLabel* detailLabel_ = nullptr;
     QWidget* shortcutRow_ = nullptr;
-    QLabel* shortcutLabel_ = nullptr;
 };
 
 } // namespace quellarine

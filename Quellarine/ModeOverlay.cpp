@@ -1,7 +1,9 @@
 #include "Quellarine/ModeOverlay.h"
 
 #include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Compositor.h"
+#include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/ModeBanner.h"
 
 #include <QAccessible>
@@ -25,8 +27,6 @@ constexpr qreal cornerRadius = 16;
 constexpr QMargins shadowMargins(28, 22, 28, 34);
 constexpr qreal shadowBlur = 36;
 constexpr QPointF shadowOffset(0, 8);
-
-bool isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightnessF() < 0.5; }
 
 QPainterPath roundedShape(const QRectF& rect)
 {
@@ -61,8 +61,8 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const bool dark = isDark(palette());
-        QColor fill = dark ? QColor(0x26, 0x28, 0x27) : QColor(0xF7, 0xF7, 0xF5);
+        const bool dark = Appearance::isDark(palette());
+        QColor fill = dark ? QColor(0x25, 0x29, 0x27) : QColor(0xF7, 0xF8, 0xF7);
         QColor border = dark ? QColor(255, 255, 255, 28) : QColor(0, 0, 0, 22);
         if (composited_) {
             fill.setAlphaF(dark ? 0.92 : 0.94);
@@ -82,7 +82,7 @@ protected:
     }
 
 private:
-    void applyShadowColour() { shadow_->setColor(QColor(0, 0, 0, isDark(palette()) ? 120 : 60)); }
+    void applyShadowColour() { shadow_->setColor(QColor(0, 0, 0, Appearance::isDark(palette()) ? 120 : 60)); }
 
     QGraphicsDropShadowEffect* shadow_ = nullptr;
     bool composited_ = true;
@@ -105,7 +105,7 @@ ModeOverlay::Environment ModeOverlay::Environment::desktop()
     return {
         .pointerLocation = [] { return QCursor::pos(); },
         .screens = desktopScreens,
-        .reduceMotion = [] { return false; },
+        .reduceMotion = [] { return Motion::shared().reduceMotion(); },
         .announce = Announcer::announce,
         .composited = Compositor::isActive,
     };

@@ -1,6 +1,8 @@
 #include "ManualMainLoop.h"
+#include "Screenshots.h"
 
 #include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/ModeBanner.h"
 #include "Quellarine/ModeOverlay.h"
 
@@ -288,31 +290,21 @@ TEST(ModeBannerTest, ShowsTheNextModeKeyCapsOnlyWithAShortcut)
 namespace quellarine {
 namespace {
 
-// Renders the banner as a person sees it, in the light and the dark appearance, over a plain desktop, to
-// screenshots/ in the build folder.
+// Renders the banner as a person sees it, in the light and the dark appearance, over a plain desktop, to the
+// screenshots folder: a preset with the next-mode keys above "Direct" with a detail that wraps and no keys.
 TEST(ModeBannerScreenshots, LightAndDark)
 {
-    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
-    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-    const QPalette previousPalette = QApplication::palette();
-    const QFont previousFont = QApplication::font();
-    QFont font(QStringLiteral("Inter"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
-
+    ASSERT_TRUE(QDir().mkpath(testing::Screenshots::directory()));
     for (const bool dark : {false, true}) {
-        QPalette palette(dark ? QColor(0xECEEED) : QColor(0x1C1F1D), dark ? QColor(0x1D201F) : QColor(0xF6F7F6));
-        palette.setColor(QPalette::WindowText, dark ? QColor(0xECEEED) : QColor(0x1C1F1D));
-        QApplication::setPalette(palette);
-
-        // Two banners, one above the other: a preset with the next-mode keys, and "Direct" with a detail that
-        // wraps and no keys.
-        QImage shot(760, 640, QImage::Format_ARGB32_Premultiplied);
+        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
+        constexpr qreal pixelRatio = 2.0;
+        QImage shot(QSize(760, 600) * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+        shot.setDevicePixelRatio(pixelRatio);
         QPainter painter(&shot);
-        QLinearGradient desk(0, 0, 760, 640);
+        QLinearGradient desk(0, 0, 760, 600);
         desk.setColorAt(0, dark ? QColor(0x2B3A4A) : QColor(0xC9D8E6));
         desk.setColorAt(1, dark ? QColor(0x1B2430) : QColor(0xE9EEF2));
-        painter.fillRect(shot.rect(), desk);
+        painter.fillRect(QRect(0, 0, 760, 600), desk);
         const auto draw = [&painter](const QRect& area, const QString& title, const QString& detail,
                                      std::optional<GlobalHotKey::Shortcut> shortcut) {
             testing::ManualMainLoop loop;
@@ -320,20 +312,20 @@ TEST(ModeBannerScreenshots, LightAndDark)
             desktop.screens = {Screen{area, area, true}};
             ModeOverlay overlay(loop, desktop.environment());
             overlay.show(title, detail, shortcut);
-            painter.drawPixmap(overlay.panel()->geometry().topLeft(), overlay.panel()->grab());
+            painter.drawImage(overlay.panel()->geometry().topLeft(),
+                              testing::Screenshots::render(*overlay.panel(), pixelRatio));
         };
         draw(QRect(0, -90, 760, 440), QStringLiteral("Strong"), QStringLiteral("Heavier smoothing for a stronger tremor"),
              GlobalHotKey::Shortcut::nextMode());
-        draw(QRect(0, 230, 760, 440), QStringLiteral("Direct"),
+        draw(QRect(0, 200, 760, 440), QStringLiteral("Direct"),
              QStringLiteral("No smoothing: the pointer follows your hand directly. Turned off because Control was "
                             "pressed 5 times"),
              std::nullopt);
         painter.end();
         const QString name = dark ? QStringLiteral("mode-banner-dark.png") : QStringLiteral("mode-banner-light.png");
-        EXPECT_TRUE(shot.save(folder.filePath(name)));
+        EXPECT_TRUE(shot.save(testing::Screenshots::directory() + QLatin1Char('/') + name));
     }
-    QApplication::setPalette(previousPalette);
-    QApplication::setFont(previousFont);
+    Appearance::shared().setChoice(Appearance::Choice::light);
 }
 
 } // namespace
