@@ -42,7 +42,6 @@ public:
         now_ = end;
     }
 
-    double now() const { return now_; }
     std::size_t pending() const { return timers_.size(); }
 
 private:
