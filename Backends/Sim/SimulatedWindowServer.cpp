@@ -304,12 +304,19 @@ void SimulatedWindowServer::deliver(Event& event, Origin origin)
 // ---------------------------------------------------------------------------------------------------------------
 // Timers
 
+std::uint64_t SimulatedWindowServer::timerDelay(double seconds)
+{
+    // A timer never fires before its time: a delay too short to round to a whole tick still waits one.
+    std::uint64_t nanoseconds = toNanoseconds(seconds);
+    return nanoseconds == 0 && seconds > 0 ? 1 : nanoseconds;
+}
+
 SimulatedWindowServer::TimerID SimulatedWindowServer::scheduleAfter(double delay, Work work)
 {
     TimerID id = ++nextTimer_;
     timers_.emplace(id, Timer{std::move(work), 0, false});
     Pending pending;
-    pending.due = now_ + toNanoseconds(delay);
+    pending.due = now_ + timerDelay(delay);
     pending.kind = Kind::timer;
     pending.target = id;
     enqueue(pending);
@@ -322,7 +329,7 @@ SimulatedWindowServer::TimerID SimulatedWindowServer::scheduleRepeating(double f
     // A period below one tick of virtual time would fire forever without time passing.
     timers_.emplace(id, Timer{std::move(work), std::max<std::uint64_t>(toNanoseconds(interval), 1), false});
     Pending pending;
-    pending.due = now_ + toNanoseconds(first);
+    pending.due = now_ + timerDelay(first);
     pending.kind = Kind::timer;
     pending.target = id;
     enqueue(pending);

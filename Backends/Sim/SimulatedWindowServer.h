@@ -155,6 +155,7 @@ private:
     Point clampToDisplays(Point point) const;
     system::EventType moveType() const;
     static std::uint64_t toNanoseconds(double seconds);
+    static std::uint64_t timerDelay(double seconds);
 
     std::uint64_t now_ = 0;
     std::uint64_t sequence_ = 0;

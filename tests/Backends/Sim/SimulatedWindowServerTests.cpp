@@ -85,6 +85,16 @@ TEST(SimulatedWindowServerTests, TimersMayCancelAndScheduleFromInsideTheirWork)
     server.cancel(12345); // unknown identifiers are ignored
 }
 
+TEST(SimulatedWindowServerTests, ATimerNeverFiresBeforeItsTime)
+{
+    SimulatedWindowServer server;
+    std::vector<std::uint64_t> runs;
+    server.scheduleAfter(1e-12, [&] { runs.push_back(server.now()); });
+    server.scheduleAfter(0, [&] { runs.push_back(server.now()); });
+    server.advance(0.001);
+    EXPECT_EQ(runs, (std::vector<std::uint64_t>{0, 1}));
+}
+
 TEST(SimulatedWindowServerTests, TheLoopCannotBeRunFromInsideACallback)
 {
     SimulatedWindowServer server;
