@@ -314,7 +314,7 @@ std::uint64_t SimulatedWindowServer::timerDelay(double seconds)
 SimulatedWindowServer::TimerID SimulatedWindowServer::scheduleAfter(double delay, Work work)
 {
     TimerID id = ++nextTimer_;
-    timers_.emplace(id, Timer{std::move(work), 0, false});
+    timers_.push_back(Timer{id, std::move(work), 0, false});
     Pending pending;
     pending.due = now_ + timerDelay(delay);
     pending.kind = Kind::timer;
@@ -327,7 +327,7 @@ SimulatedWindowServer::TimerID SimulatedWindowServer::scheduleRepeating(double f
 {
     TimerID id = ++nextTimer_;
     // A period below one tick of virtual time would fire forever without time passing.
-    timers_.emplace(id, Timer{std::move(work), std::max<std::uint64_t>(toNanoseconds(interval), 1), false});
+    timers_.push_back(Timer{id, std::move(work), std::max<std::uint64_t>(toNanoseconds(interval), 1), false});
     Pending pending;
     pending.due = now_ + timerDelay(first);
     pending.kind = Kind::timer;
@@ -336,43 +336,56 @@ SimulatedWindowServer::TimerID SimulatedWindowServer::scheduleRepeating(double f
     return id;
 }
 
-void SimulatedWindowServer::cancel(TimerID timer)
+SimulatedWindowServer::Timer* SimulatedWindowServer::findTimer(TimerID id)
 {
-    auto found = timers_.find(timer);
-    if (found == timers_.end()) {
+    auto found = std::find_if(timers_.begin(), timers_.end(), [id](const Timer& timer) { return timer.id == id; });
+    return found == timers_.end() ? nullptr : &*found;
+}
+
+void SimulatedWindowServer::eraseTimer(TimerID id)
+{
+    std::erase_if(timers_, [id](const Timer& timer) { return timer.id == id; });
+}
+
+void SimulatedWindowServer::cancel(TimerID id)
+{
+    Timer* timer = findTimer(id);
+    if (!timer) {
         return;
     }
-    if (timer == firingTimer_) {
+    if (id == firingTimer_) {
         // Its work is running: it is dropped once the work returns.
-        found->second.cancelled = true;
+        timer->cancelled = true;
     } else {
-        timers_.erase(found);
+        eraseTimer(id);
     }
 }
 
 void SimulatedWindowServer::runTimer(std::uint64_t id, std::uint64_t due)
 {
-    auto found = timers_.find(id);
-    if (found == timers_.end()) {
+    Timer* timer = findTimer(id);
+    if (!timer) {
         return; // cancelled while it waited
     }
-    // References to map elements survive insertions, so the work may schedule and cancel freely.
-    Timer& timer = found->second;
+    // The work is held here while it runs: it may schedule and cancel timers, which moves the table around.
+    Work work = std::move(timer->work);
     firingTimer_ = id;
     try {
-        timer.work();
+        work();
     } catch (...) {
         firingTimer_ = 0;
-        timers_.erase(id);
+        eraseTimer(id);
         throw;
     }
     firingTimer_ = 0;
-    if (timer.cancelled || timer.interval == 0) {
-        timers_.erase(id);
+    timer = findTimer(id);
+    if (!timer || timer->cancelled || timer->interval == 0) {
+        eraseTimer(id);
         return;
     }
+    timer->work = std::move(work);
     Pending pending;
-    pending.due = due + timer.interval;
+    pending.due = due + timer->interval;
     pending.kind = Kind::timer;
     pending.target = id;
     enqueue(pending);

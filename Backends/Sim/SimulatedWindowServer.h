@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace quellarine::sim {
@@ -141,6 +140,7 @@ private:
     };
 
     struct Timer {
+        TimerID id = 0;
         Work work;
         std::uint64_t interval = 0; // 0: one-shot
         bool cancelled = false;
@@ -149,6 +149,8 @@ private:
     void enqueue(Pending pending);
     void dispatch(Pending& pending);
     void runTimer(std::uint64_t id, std::uint64_t due);
+    Timer* findTimer(TimerID id);
+    void eraseTimer(TimerID id);
     void deliver(system::Event& event, Origin origin);
     void removeTap(TapEntry* entry);
     void purgeRemovedTaps();
@@ -162,7 +164,7 @@ private:
     std::vector<Pending> queue_; // a min-heap on (due, sequence)
     bool dispatching_ = false;
 
-    std::unordered_map<std::uint64_t, Timer> timers_;
+    std::vector<Timer> timers_; // few at a time: a flat table keeps scheduling free of allocations
     TimerID nextTimer_ = 0;
     TimerID firingTimer_ = 0;
 
