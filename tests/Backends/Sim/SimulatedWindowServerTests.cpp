@@ -1,17 +1,12 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include "PrintGeometry.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <vector>
 
-namespace quellarine {
-void PrintTo(const Point& point, std::ostream* out)
-{
-    *out << "(" << point.x << ", " << point.y << ")";
-}
-} // namespace quellarine
 
 using namespace quellarine;
 using namespace quellarine::system;
