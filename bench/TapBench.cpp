@@ -75,7 +75,8 @@ void reportAllocations(benchmark::State& state, std::size_t before, double event
     state.counters["allocs/event"] = static_cast<double>(allocations - before) / events;
 }
 
-// Moves 4 ms apart (a 250 Hz device): every other one is written into the passing event, the others posted.
+// Moves the argument's milliseconds apart: at 4 ms (a 250 Hz device) every other one is written into the passing
+// event and the others posted; at 8 ms (125 Hz) every one is posted and comes back through the tap.
 void BM_MovePath(benchmark::State& state)
 {
     Bench bench;
