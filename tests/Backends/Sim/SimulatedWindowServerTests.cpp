@@ -90,21 +90,6 @@ TEST(SimulatedWindowServerTests, ATimerNeverFiresBeforeItsTime)
     EXPECT_EQ(runs, (std::vector<std::uint64_t>{0, 1}));
 }
 
-TEST(SimulatedWindowServerTests, TheLoopCannotBeRunFromInsideACallback)
-{
-    SimulatedWindowServer server;
-    bool refused = false;
-    server.scheduleAfter(0, [&] {
-        try {
-            server.advance(1);
-        } catch (const std::logic_error&) {
-            refused = true;
-        }
-    });
-    server.runDue();
-    EXPECT_TRUE(refused);
-}
-
 TEST(SimulatedWindowServerTests, HardwareEventsCarryTheirHardwareTimeAndArriveAfterTheLatency)
 {
     SimulatedWindowServer server;
@@ -357,23 +342,6 @@ TEST(SimulatedWindowServerTests, TapsMayComeAndGoWhileAnEventPassesTheChain)
     EXPECT_EQ(secondCalls, 1);
 }
 
-TEST(SimulatedWindowServerTests, NewerTapsSitAtTheHeadOfTheChain)
-{
-    SimulatedWindowServer server;
-    std::vector<int> order;
-    auto older = server.createTap(pointerMask, [&](Event&) {
-        order.push_back(1);
-        return TapVerdict::pass;
-    });
-    auto newer = server.createTap(pointerMask, [&](Event&) {
-        order.push_back(2);
-        return TapVerdict::swallow;
-    });
-    server.moveHand({1, 0});
-    server.runDue();
-    EXPECT_EQ(order, std::vector<int>{2});
-}
-
 TEST(SimulatedWindowServerTests, ModifierChangesReachTheMonitorOnTheLoop)
 {
     SimulatedWindowServer server;
@@ -390,15 +358,4 @@ TEST(SimulatedWindowServerTests, ModifierChangesReachTheMonitorOnTheLoop)
     server.changeModifiers({});
     server.runDue();
     EXPECT_EQ(changes.size(), 1u);
-}
-
-TEST(SimulatedWindowServerTests, PointerSystemHandsOutThisServer)
-{
-    SimulatedWindowServer server;
-    PointerSystem system = server.pointerSystem();
-    server.advance(0.25);
-    EXPECT_DOUBLE_EQ(system.clock.uptime(), 0.25);
-    system.cursor.warp({1, 2});
-    EXPECT_EQ(server.currentLocation(), (Point{1, 2}));
-    EXPECT_EQ(system.displays.activeDisplayFrames().size(), 1u);
 }
