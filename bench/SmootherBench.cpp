@@ -7,50 +7,21 @@
 #include "QuellarineKit/HandMovement.h"
 #include "QuellarineKit/PointerSmoother.h"
 
+#include "support/AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <numbers>
 #include <vector>
 
-namespace {
-
-std::atomic<std::size_t> allocationCount{0};
-
-} // namespace
-
-// Kept out of line: inlined into a caller, the free() would look mismatched with a new to the compiler.
-[[gnu::noinline]] void* operator new(std::size_t size)
-{
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
 using namespace quellarine;
 
 const std::vector<Rect> twoDisplays{Rect{{0, 0}, {1440, 900}}, Rect{{1440, 0}, {1920, 1080}}};
-
-// Reports the allocations made since `before` and fails the run when there were any.
-void requireNoAllocations(benchmark::State& state, std::size_t before)
-{
-    const std::size_t allocations = allocationCount.load() - before;
-    state.counters["allocations"] = static_cast<double>(allocations);
-    if (allocations != 0) {
-        state.SkipWithError("heap allocation on the per-event path");
-    }
-}
 
 // A hand drifting right with an 8 Hz shake of 3 points, reported every 8 ms.
 Vector shakyStep(long sample)
@@ -64,12 +35,12 @@ void runMoves(benchmark::State& state, const PointerFilter::Parameters& paramete
     PointerSmoother smoother(parameters, twoDisplays);
     smoother.resync(start);
     long sample = 0;
-    const std::size_t before = allocationCount.load();
+    const std::size_t before = bench::allocationCount();
     for (auto _ : state) {
         ++sample;
         benchmark::DoNotOptimize(smoother.move(shakyStep(sample), {0, 0}, static_cast<double>(sample) * 0.008));
     }
-    requireNoAllocations(state, before);
+    bench::requireNoAllocations(state, before, "heap allocation on the per-event path");
 }
 
 // On the second display, so that clamping passes over both frames; the drift runs into its right edge, where
@@ -96,12 +67,12 @@ void BM_Settle(benchmark::State& state)
         smoother.move(shakyStep(sample), {0, 0}, static_cast<double>(sample) * 0.008);
     }
     double time = 0.8;
-    const std::size_t before = allocationCount.load();
+    const std::size_t before = bench::allocationCount();
     for (auto _ : state) {
         time += 0.008;
         benchmark::DoNotOptimize(smoother.settle(time));
     }
-    requireNoAllocations(state, before);
+    bench::requireNoAllocations(state, before, "heap allocation on the per-event path");
 }
 BENCHMARK(BM_Settle);
 
@@ -117,13 +88,13 @@ void BM_AttributeAllCandidates(benchmark::State& state)
         attribution.placed(hand(step) + Vector{0, 40});
         attribution.attribute(hand(step), {0, -7});
     }
-    const std::size_t before = allocationCount.load();
+    const std::size_t before = bench::allocationCount();
     for (auto _ : state) {
         ++step;
         attribution.placed(hand(step) + Vector{0, 40});
         benchmark::DoNotOptimize(attribution.attribute(hand(step), {0, -7}));
     }
-    requireNoAllocations(state, before);
+    bench::requireNoAllocations(state, before, "heap allocation on the per-event path");
     state.counters["candidates"] = static_cast<double>(attribution.earlierHand().size()
         + attribution.earlierPlaced().size() + 2);
 }
@@ -136,11 +107,11 @@ void BM_ResolveAllCandidates(benchmark::State& state)
         starts[i] = {400 + static_cast<double>(i) * 5, 300 - static_cast<double>(i) * 2};
     }
     const Point location{500, 250};
-    const std::size_t before = allocationCount.load();
+    const std::size_t before = bench::allocationCount();
     for (auto _ : state) {
         benchmark::DoNotOptimize(HandMovement::resolve(location, {3, -1}, starts, HandAttribution::tolerance));
     }
-    requireNoAllocations(state, before);
+    bench::requireNoAllocations(state, before, "heap allocation on the per-event path");
 }
 BENCHMARK(BM_ResolveAllCandidates);
 
