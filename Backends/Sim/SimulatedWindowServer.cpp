@@ -67,6 +67,7 @@ SimulatedWindowServer::SimulatedWindowServer() : SimulatedWindowServer({Rect{{0,
 SimulatedWindowServer::SimulatedWindowServer(std::vector<Rect> displays, Point cursor)
     : displays_(std::move(displays))
 {
+    timers_.reserve(16); // room for the few timers that run at once, so that scheduling does not allocate
     cursor_ = clampToDisplays(cursor);
     hardwareLocation_ = cursor_;
 }
