@@ -1,4 +1,4 @@
-#include "Desktop/SessionObservers.h"
+#include "Quellarine/Desktop/SessionObservers.h"
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>

@@ -1,4 +1,4 @@
-#include "Desktop/SystemLog.h"
+#include "Quellarine/Desktop/SystemLog.h"
 
 #include <syslog.h>
 

@@ -1,4 +1,4 @@
-#include "Desktop/QtMainLoop.h"
+#include "Quellarine/Desktop/QtMainLoop.h"
 
 #include <QElapsedTimer>
 #include <QTest>
