@@ -73,6 +73,29 @@ int decodeInt(const nlohmann::json& object, const char* key)
     wrongType(key, "an integer");
 }
 
+std::uint32_t decodeUInt32(const nlohmann::json& object, const char* key)
+{
+    const auto& value = field(object, key);
+    constexpr auto largest = std::numeric_limits<std::uint32_t>::max();
+    if (value.is_number_unsigned()) {
+        auto number = value.get<std::uint64_t>();
+        if (number <= largest) {
+            return static_cast<std::uint32_t>(number);
+        }
+    } else if (value.is_number_integer()) {
+        auto number = value.get<std::int64_t>();
+        if (number >= 0 && number <= static_cast<std::int64_t>(largest)) {
+            return static_cast<std::uint32_t>(number);
+        }
+    } else if (value.is_number_float()) {
+        double number = value.get<double>();
+        if (std::isfinite(number) && std::trunc(number) == number && number >= 0 && number <= largest) {
+            return static_cast<std::uint32_t>(number);
+        }
+    }
+    wrongType(key, "an unsigned 32-bit integer");
+}
+
 bool decodeBool(const nlohmann::json& object, const char* key)
 {
     const auto& value = field(object, key);

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@ bool has(const nlohmann::json& object, const char* key);
 double decodeDouble(const nlohmann::json& object, const char* key);
 // An integer, or a fraction-free float within the range of int.
 int decodeInt(const nlohmann::json& object, const char* key);
+// A non-negative integer (or fraction-free float) that fits in 32 bits.
+std::uint32_t decodeUInt32(const nlohmann::json& object, const char* key);
 bool decodeBool(const nlohmann::json& object, const char* key);
 std::string decodeString(const nlohmann::json& object, const char* key);
 std::optional<double> decodeOptionalDouble(const nlohmann::json& object, const char* key);
