@@ -2,7 +2,63 @@
 
 #include "QuellarineKit/JsonFields.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace quellarine {
+
+namespace {
+
+// The step split into its part along the unit direction (or none at rest) and the part across it, each moved
+// by its own factor.
+Vector splitStep(Vector step, Vector direction, double alongFactor, double acrossFactor)
+{
+    const Vector along = direction * step.dot(direction);
+    const Vector across = step - along;
+    return along * alongFactor + across * acrossFactor;
+}
+
+} // namespace
+
+double OneEuroFilter::smoothingFactor(double cutoff, double dt)
+{
+    const double timeConstant = 1 / (2 * std::numbers::pi * cutoff);
+    return 1 / (1 + timeConstant / dt);
+}
+
+Point OneEuroFilter::filter(Point point, double time)
+{
+    // Written as negations so that a time that is not a number restarts too.
+    if (!state_ || !(time >= state_->time) || !(time - state_->time < restartAfter)) {
+        state_ = State{.position = point, .second = point, .velocity = {}, .time = time};
+        return point;
+    }
+    State& state = *state_;
+    const double gap = time - state.time;
+    const double dt = gap > shortestStep ? gap : shortestStep;
+
+    // Measured from the previous output, not the previous raw point.
+    const Vector step = point - state.position;
+    state.velocity = state.velocity + (step / dt - state.velocity) * smoothingFactor(parameters.derivativeCutoff, dt);
+    const double speed = state.velocity.length();
+    const double aboveFloor = speed - parameters.speedFloor;
+    const double excess = parameters.beta * (aboveFloor > 0 ? aboveFloor : 0.0); // not a number counts as 0
+    const double alongFactor = smoothingFactor(parameters.minCutoff + excess, dt);
+    const double acrossFactor = smoothingFactor(parameters.minCutoff + parameters.acrossShare * excess, dt);
+    // At rest there is no direction: the whole step counts as across.
+    const Vector direction = speed > 1e-9 ? state.velocity / speed : Vector{};
+
+    state.position = state.position + splitStep(step, direction, alongFactor, acrossFactor);
+    if (parameters.stages >= 2) {
+        // The second stage reuses the first one's direction and factors; it has no velocity of its own.
+        state.second = state.second + splitStep(state.position - state.second, direction, alongFactor, acrossFactor);
+    } else {
+        // Following the first stage keeps a later switch to two stages free of jumps.
+        state.second = state.position;
+    }
+    state.time = time;
+    return state.second;
+}
 
 void to_json(nlohmann::json& json, const OneEuroFilter::Parameters& parameters)
 {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "QuellarineKit/DecodingError.h"
+#include "QuellarineKit/Geometry.h"
 
 #include <nlohmann/json_fwd.hpp>
+
+#include <optional>
 
 namespace quellarine {
 
@@ -19,6 +22,39 @@ public:
 
         bool operator==(const Parameters&) const = default;
     };
+
+    struct State {
+        Point position;  // first stage's output after the last sample
+        Point second;    // second stage's output; equal to position while one stage runs
+        Vector velocity; // low-passed velocity estimate, points per second
+        double time = 0; // seconds
+
+        bool operator==(const State&) const = default;
+    };
+
+    // A sample this long or longer after the previous one starts afresh.
+    static constexpr double restartAfter = 0.5;
+    // Shorter steps are taken as this long, so that equal times never divide by zero.
+    static constexpr double shortestStep = 0.0005;
+
+    // Share of the way a first-order low-pass with this cutoff (Hz) moves towards its input in dt seconds.
+    static double smoothingFactor(double cutoff, double dt);
+
+    explicit OneEuroFilter(const Parameters& parameters) : parameters(parameters) {}
+
+    // The tuning; replacing it keeps the state, so smoothing continues from the current output.
+    Parameters parameters;
+
+    const std::optional<State>& state() const { return state_; }
+
+    // Feeds one sample (points, seconds) and returns the smoothed position.
+    Point filter(Point point, double time);
+
+    // Forgets the state: the next sample comes back unchanged.
+    void reset() { state_.reset(); }
+
+private:
+    std::optional<State> state_;
 };
 
 void to_json(nlohmann::json& json, const OneEuroFilter::Parameters& parameters);

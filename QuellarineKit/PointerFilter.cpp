@@ -4,6 +4,53 @@
 
 namespace quellarine {
 
+PointerFilter::PointerFilter(const Parameters& parameters)
+    : parameters_(parameters)
+    , smoothing_(parameters.smoothing)
+{
+    if (parameters.cancel) {
+        canceller_.emplace(*parameters.cancel);
+    }
+}
+
+void PointerFilter::setParameters(const Parameters& parameters)
+{
+    const std::optional<TremorCanceller::Parameters> previousCancel = parameters_.cancel;
+    parameters_ = parameters;
+    smoothing_.parameters = parameters.smoothing;
+    if (!parameters.cancel) {
+        canceller_.reset();
+    } else if (!(canceller_ && previousCancel == parameters.cancel)) {
+        canceller_.emplace(*parameters.cancel);
+    }
+}
+
+Point PointerFilter::filter(Point point, double time)
+{
+    if (canceller_) {
+        const Vector cancelled = canceller_->cancel({point.x, point.y}, time);
+        return smoothing_.filter({cancelled.dx, cancelled.dy}, time);
+    }
+    return smoothing_.filter(point, time);
+}
+
+Point PointerFilter::settle(Point point, double time)
+{
+    if (canceller_) {
+        const Vector coasted = canceller_->coast({point.x, point.y}, time);
+        return smoothing_.filter({coasted.dx, coasted.dy}, time);
+    }
+    return smoothing_.filter(point, time);
+}
+
+void PointerFilter::reset()
+{
+    if (canceller_) {
+        canceller_->reset();
+    }
+    smoothing_.reset();
+}
+
 void to_json(nlohmann::json& json, const PointerFilter::Parameters& parameters)
 {
     json = nlohmann::json{{"smoothing", parameters.smoothing}};

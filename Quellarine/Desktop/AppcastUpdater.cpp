@@ -1,0 +1,313 @@
+#include "Quellarine/Desktop/AppcastUpdater.h"
+
+#include "Quellarine/Desktop/Appcast.h"
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/NumericCompare.h"
+#include "Quellarine/Desktop/UpdaterWindow.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHostAddress>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace quellarine {
+
+namespace {
+
+const QString automaticallyChecksKey = QStringLiteral("updater.automaticallyChecks");
+const QString lastCheckDateKey = QStringLiteral("updater.lastCheckDate");
+const QString skippedBuildKey = QStringLiteral("updater.skippedBuild");
+
+// A feed is a few kilobytes; anything far larger is not one.
+constexpr qint64 maximumFeedSize = 1 << 20;
+
+} // namespace
+
+AppcastUpdater::AppcastUpdater(UpdaterDelegate& delegate, Defaults& defaults, Configuration configuration,
+                               QObject* parent)
+    : Updater(parent)
+    , delegate_(delegate)
+    , defaults_(defaults)
+    , configuration_(std::move(configuration))
+{
+    if (!configuration_.openURL) {
+        configuration_.openURL = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    }
+    network_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    schedule_.setSingleShot(true);
+    connect(&schedule_, &QTimer::timeout, this, &AppcastUpdater::scheduledCheckDue);
+    // Each launch gets its own check from the application; the schedule covers a session that runs for days.
+    if (automaticallyChecksForUpdates()) {
+        schedule_.start(configuration_.checkInterval);
+    }
+}
+
+AppcastUpdater::~AppcastUpdater()
+{
+    if (reply_) {
+        reply_->disconnect(this);
+        reply_->abort();
+    }
+    if (window_) {
+        window_->disconnect(this);
+        delete window_.data();
+    }
+}
+
+bool AppcastUpdater::isAcceptableFeed(const QUrl& url)
+{
+    if (!url.isValid() || url.host().isEmpty()) {
+        return false;
+    }
+    if (url.scheme() == u"https") {
+        return true;
+    }
+    return url.scheme() == u"http"
+        && (url.host() == u"localhost" || QHostAddress(url.host()).isLoopback());
+}
+
+bool AppcastUpdater::canCheckForUpdates() const
+{
+    return isAcceptableFeed(configuration_.feedURL) && !reply_;
+}
+
+bool AppcastUpdater::automaticallyChecksForUpdates() const
+{
+    return defaults_.boolean(automaticallyChecksKey).value_or(true);
+}
+
+void AppcastUpdater::setAutomaticallyChecksForUpdates(bool value)
+{
+    defaults_.setBool(automaticallyChecksKey, value);
+    if (!value) {
+        schedule_.stop();
+    } else if (!schedule_.isActive()) {
+        schedule_.start(configuration_.checkInterval);
+    }
+}
+
+std::optional<QDateTime> AppcastUpdater::lastUpdateCheckDate() const
+{
+    auto text = defaults_.string(lastCheckDateKey);
+    if (!text) {
+        return std::nullopt;
+    }
+    QDateTime date = QDateTime::fromString(*text, Qt::ISODateWithMs);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+void AppcastUpdater::checkForUpdatesInBackground() { startCheck(false); }
+
+void AppcastUpdater::checkForUpdates() { startCheck(true); }
+
+void AppcastUpdater::scheduledCheckDue()
+{
+    if (!automaticallyChecksForUpdates()) {
+        return;
+    }
+    auto interval = configuration_.checkInterval;
+    QDateTime now = QDateTime::currentDateTimeUtc();
+    // A check made in the meantime (the user's, or the one at launch) moves the next one on.
+    if (auto last = lastUpdateCheckDate(); last && *last <= now) {
+        std::chrono::milliseconds elapsed(last->msecsTo(now));
+        if (elapsed < interval) {
+            schedule_.start(interval - elapsed);
+            return;
+        }
+    }
+    if (sessionInProgress_) {
+        schedule_.start(interval);
+        return;
+    }
+    startCheck(false);
+}
+
+void AppcastUpdater::startCheck(bool userInitiated)
+{
+    if (sessionInProgress_) {
+        // One session at a time: the user's check brings the open window forward, or shows the running check.
+        if (userInitiated) {
+            if (!window_) {
+                userInitiated_ = true;
+                window().showChecking();
+            } else {
+                window();
+            }
+        }
+        return;
+    }
+    sessionInProgress_ = true;
+    userInitiated_ = userInitiated;
+    defaults_.setString(lastCheckDateKey, QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    if (automaticallyChecksForUpdates()) {
+        schedule_.start(configuration_.checkInterval);
+    }
+    if (userInitiated) {
+        window().showChecking();
+    }
+    if (!isAcceptableFeed(configuration_.feedURL)) {
+        reportFailure(UpdaterError::appcast, QStringLiteral("The feed address is not an https address."));
+        return;
+    }
+
+    QNetworkRequest request(configuration_.feedURL);
+    request.setHeader(QNetworkRequest::UserAgentHeader, userAgent_);
+    request.setRawHeader("Accept", "application/rss+xml, application/xml;q=0.9, text/xml;q=0.8");
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setTransferTimeout(static_cast<int>(configuration_.transferTimeout.count()));
+    replyTooLarge_ = false;
+    QNetworkReply* reply = network_.get(request);
+    reply_ = reply;
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
+        if (received > maximumFeedSize && !replyTooLarge_) {
+            replyTooLarge_ = true;
+            reply->abort();
+        }
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { replyFinished(reply); });
+    emit canCheckForUpdatesChanged();
+}
+
+void AppcastUpdater::cancelCheck()
+{
+    if (!reply_) {
+        return;
+    }
+    QNetworkReply* reply = reply_.data();
+    reply_ = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    emit canCheckForUpdatesChanged();
+    // The closing window ends the session.
+}
+
+void AppcastUpdater::replyFinished(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    if (reply != reply_) {
+        return;
+    }
+    reply_ = nullptr;
+    emit canCheckForUpdatesChanged();
+
+    if (replyTooLarge_) {
+        reportFailure(UpdaterError::appcastParse, QStringLiteral("The feed is larger than a feed can be."));
+        return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        reportFailure(UpdaterError::appcast, reply->errorString());
+        return;
+    }
+    Appcast appcast;
+    try {
+        appcast = Appcast::parse(reply->readAll());
+    } catch (const AppcastError& error) {
+        reportFailure(UpdaterError::appcastParse, QString::fromStdString(error.what()));
+        return;
+    }
+
+    AppcastItem newest = appcast.newest();
+    bool newer = numericCompare(newest.versionString, configuration_.runningBuild) > 0;
+    // A skipped build is not offered again unless the user asks.
+    if (newer && !userInitiated_) {
+        auto skipped = defaults_.string(skippedBuildKey);
+        newer = !skipped || numericCompare(newest.versionString, *skipped) > 0;
+    }
+    if (newer) {
+        offerUpdate(newest);
+    } else {
+        reportNoUpdate(newest);
+    }
+}
+
+void AppcastUpdater::offerUpdate(const AppcastItem& item)
+{
+    delegate_.updaterDidFindValidUpdate(item);
+    bool shows = userInitiated_;
+    if (!shows) {
+        bool immediateFocus = QGuiApplication::applicationState() == Qt::ApplicationActive;
+        shows = !(delegate_.supportsGentleScheduledUpdateReminders()
+                  && !delegate_.standardUserDriverShouldHandleShowingScheduledUpdate(item, immediateFocus));
+    }
+    delegate_.standardUserDriverWillHandleShowingUpdate(shows, item);
+    if (!shows) {
+        endSession();
+        return;
+    }
+    UpdaterWindow& shown = window();
+    shown.showUpdateFound(item, configuration_.appVersion);
+    connect(&shown, &UpdaterWindow::choiceMade, this,
+            [this, item](UserUpdateChoice choice) { makeChoice(choice, item); });
+    connect(&shown, &UpdaterWindow::releaseNotesRequested, this,
+            [this, url = item.releaseNotesURL] { configuration_.openURL(url); });
+}
+
+void AppcastUpdater::reportNoUpdate(const AppcastItem& newest)
+{
+    delegate_.updaterDidNotFindUpdate();
+    delegate_.updaterDidAbortWithError(static_cast<int>(UpdaterError::noUpdate),
+                                       QStringLiteral("The feed lists nothing newer."));
+    if (!userInitiated_) {
+        endSession();
+        return;
+    }
+    UpdaterWindow& shown = window();
+    shown.showNoUpdate(configuration_.appVersion);
+    connect(&shown, &UpdaterWindow::versionHistoryRequested, this,
+            [this, newest] { delegate_.standardUserDriverShowVersionHistoryForAppcastItem(newest); });
+}
+
+void AppcastUpdater::reportFailure(UpdaterError code, const QString& description)
+{
+    delegate_.updaterDidAbortWithError(static_cast<int>(code), description);
+    if (!userInitiated_) {
+        endSession();
+        return;
+    }
+    window().showError(code == UpdaterError::appcast
+                           ? tr("The update server could not be reached. Check your connection to the internet "
+                                "and try again later.")
+                           : tr("The update information from the server could not be read. Please try again "
+                                "later."));
+}
+
+void AppcastUpdater::makeChoice(UserUpdateChoice choice, const AppcastItem& item)
+{
+    switch (choice) {
+    case UserUpdateChoice::skip:
+        defaults_.setString(skippedBuildKey, item.versionString);
+        break;
+    case UserUpdateChoice::install:
+        configuration_.openURL(item.infoURL.isEmpty() ? item.fileURL : item.infoURL);
+        break;
+    case UserUpdateChoice::dismiss:
+        break;
+    }
+    delegate_.updaterUserDidMakeChoice(choice, item);
+}
+
+UpdaterWindow& AppcastUpdater::window()
+{
+    if (!window_) {
+        window_ = new UpdaterWindow();
+        connect(window_, &UpdaterWindow::checkCancelled, this, &AppcastUpdater::cancelCheck);
+        connect(window_, &QDialog::finished, this, [this] {
+            window_ = nullptr;
+            endSession();
+        });
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return *window_;
+}
+
+void AppcastUpdater::endSession()
+{
+    sessionInProgress_ = false;
+    userInitiated_ = false;
+}
+
+} // namespace quellarine

@@ -1,0 +1,251 @@
+#include "Quellarine/Desktop/Defaults.h"
+
+#include "QuellarineKit/DecodingError.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+
+namespace quellarine {
+
+namespace {
+
+bool isIntegerType(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isString(const QVariant& value) { return value.typeId() == QMetaType::QString; }
+
+// JSON has no spelling for NaN or infinity; the encoder would quietly write null instead.
+bool allNumbersFinite(const nlohmann::json& value)
+{
+    if (value.is_number_float()) {
+        return std::isfinite(value.get<double>());
+    }
+    if (value.is_structured()) {
+        for (const auto& element : value) {
+            if (!allNumbersFinite(element)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+Defaults::Defaults()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"), QStringLiteral("Quellarine"))
+{
+    settings_.setFallbacksEnabled(false);
+}
+
+Defaults::Defaults(const QString& filePath)
+    : settings_(filePath, QSettings::IniFormat)
+{
+    settings_.setFallbacksEnabled(false);
+}
+
+Defaults& Defaults::standard()
+{
+    static Defaults defaults;
+    return defaults;
+}
+
+void Defaults::registerDefaults(const QVariantMap& values)
+{
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        registered_.insert(it.key(), it.value());
+    }
+}
+
+bool Defaults::contains(const QString& key) const { return value(key).has_value(); }
+
+std::optional<QVariant> Defaults::value(const QString& key) const
+{
+    if (settings_.contains(key)) {
+        return settings_.value(key);
+    }
+    if (auto it = registered_.find(key); it != registered_.end()) {
+        return it.value();
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> Defaults::boolean(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (stored->typeId() == QMetaType::Bool) {
+        return stored->toBool();
+    }
+    if (isIntegerType(*stored)) {
+        return stored->toLongLong() != 0;
+    }
+    if (isString(*stored)) {
+        // The file keeps every scalar as text.
+        QString text = stored->toString().trimmed().toLower();
+        if (text == u"true" || text == u"1") {
+            return true;
+        }
+        if (text == u"false" || text == u"0") {
+            return false;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<qint64> Defaults::integer(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (isIntegerType(*stored)) {
+        bool ok = false;
+        qint64 number = stored->toLongLong(&ok);
+        return ok ? std::optional(number) : std::nullopt;
+    }
+    if (isString(*stored)) {
+        bool ok = false;
+        qint64 number = stored->toString().trimmed().toLongLong(&ok);
+        return ok ? std::optional(number) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> Defaults::real(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (stored->typeId() == QMetaType::Double || stored->typeId() == QMetaType::Float || isIntegerType(*stored)) {
+        return stored->toDouble();
+    }
+    if (isString(*stored)) {
+        bool ok = false;
+        double number = stored->toString().trimmed().toDouble(&ok);
+        return ok ? std::optional(number) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Defaults::string(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (isString(*stored) || stored->typeId() == QMetaType::Bool || isIntegerType(*stored)
+        || stored->typeId() == QMetaType::Double) {
+        return stored->toString();
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> Defaults::data(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored || stored->typeId() != QMetaType::QByteArray) {
+        return std::nullopt;
+    }
+    return stored->toByteArray();
+}
+
+std::optional<nlohmann::json> Defaults::json(const QString& key) const
+{
+    auto bytes = data(key);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    auto parsed = nlohmann::json::parse(bytes->cbegin(), bytes->cend(), nullptr, false);
+    if (parsed.is_discarded()) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+bool Defaults::setBool(const QString& key, bool value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setInteger(const QString& key, qint64 value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setReal(const QString& key, double value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setString(const QString& key, const QString& value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setData(const QString& key, const QByteArray& value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setJson(const QString& key, const nlohmann::json& value)
+{
+    if (!allNumbersFinite(value)) {
+        throw EncodingError("\"" + key.toStdString() + "\" holds a number that is not finite");
+    }
+    std::string text;
+    try {
+        text = value.dump();
+    } catch (const nlohmann::json::type_error& error) {
+        throw EncodingError("\"" + key.toStdString() + "\" cannot be written as JSON: " + error.what());
+    }
+    return setData(key, QByteArray::fromStdString(text));
+}
+
+bool Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
+{
+    for (const auto& [key, value] : values) {
+        settings_.setValue(key, value);
+    }
+    return commit();
+}
+
+bool Defaults::remove(const QString& key) { return remove(QStringList{key}); }
+
+bool Defaults::remove(const QStringList& keys)
+{
+    for (const auto& key : keys) {
+        // QSettings reads an empty key as "every key".
+        if (!key.isEmpty()) {
+            settings_.remove(key);
+        }
+    }
+    return commit();
+}
+
+bool Defaults::commit()
+{
+    settings_.sync();
+    return settings_.status() == QSettings::NoError;
+}
+
+} // namespace quellarine

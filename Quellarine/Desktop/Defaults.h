@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <optional>
+#include <utility>
+
+namespace quellarine {
+
+// The user's settings: one INI file under plain keys. Structured values are compact JSON bytes. Every write
+// reaches the disk before the call returns, so nothing the user changed is lost to a crash or a kill.
+//
+// Reads look at the stored value first, then at the registered defaults, which live in memory only. A stored
+// value of the wrong kind reads as absent.
+class Defaults {
+public:
+    // The user's own settings file (organisation "temrid", application "Quellarine").
+    Defaults();
+    // A settings file at the given path; tests use this so that they never touch the user's file.
+    explicit Defaults(const QString& filePath);
+
+    Defaults(const Defaults&) = delete;
+    Defaults& operator=(const Defaults&) = delete;
+
+    // The one instance over the user's file, shared by every part of the application.
+    static Defaults& standard();
+
+    // Values to read when a key is not stored; never written to disk. Later registrations replace earlier ones.
+    void registerDefaults(const QVariantMap& values);
+
+    // Stored or registered.
+    bool contains(const QString& key) const;
+
+    std::optional<bool> boolean(const QString& key) const;
+    std::optional<qint64> integer(const QString& key) const;
+    std::optional<double> real(const QString& key) const;
+    std::optional<QString> string(const QString& key) const;
+    std::optional<QByteArray> data(const QString& key) const;
+    // The stored bytes parsed as JSON; absent when they are missing or are not JSON.
+    std::optional<nlohmann::json> json(const QString& key) const;
+
+    // Each write returns whether it reached the disk.
+    bool setBool(const QString& key, bool value);
+    bool setInteger(const QString& key, qint64 value);
+    bool setReal(const QString& key, double value);
+    bool setString(const QString& key, const QString& value);
+    bool setData(const QString& key, const QByteArray& value);
+    // Throws EncodingError when the value cannot be written as JSON (text that is not UTF-8).
+    bool setJson(const QString& key, const nlohmann::json& value);
+    // Several strings in one write, so that they reach the disk together or not at all.
+    bool setStrings(const QList<std::pair<QString, QString>>& values);
+
+    bool remove(const QString& key);
+    bool remove(const QStringList& keys);
+
+private:
+    std::optional<QVariant> value(const QString& key) const;
+    bool commit();
+
+    QSettings settings_;
+    QVariantMap registered_;
+};
+
+} // namespace quellarine

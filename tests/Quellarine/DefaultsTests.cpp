@@ -1,0 +1,146 @@
+#include "Quellarine/Desktop/Defaults.h"
+
+#include "QuellarineKit/DecodingError.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace quellarine;
+
+namespace {
+
+class DefaultsTests : public testing::Test {
+protected:
+    QString path() const { return directory.filePath(QStringLiteral("settings.ini")); }
+
+    // What another process would read from the file now.
+    QVariant onDisk(const QString& key) const
+    {
+        QSettings fresh(path(), QSettings::IniFormat);
+        return fresh.value(key);
+    }
+
+    QTemporaryDir directory;
+};
+
+const QString trickyText = QStringLiteral("He said \"hi\", then left;\nline two\t= ä ø 漢字 🙂 \\ @start %20 [x]");
+
+} // namespace
+
+TEST_F(DefaultsTests, TextAndBytesSurviveAFreshReader)
+{
+    Defaults defaults(path());
+    const QList<QString> texts{trickyText, QStringLiteral("@ByteArray(fake)"), QStringLiteral("a,b"), QString(),
+                               QStringLiteral(" padded ")};
+    for (int index = 0; index < texts.size(); ++index) {
+        QString key = QStringLiteral("text.%1").arg(index);
+        ASSERT_TRUE(defaults.setString(key, texts[index]));
+        EXPECT_EQ(onDisk(key).toString(), texts[index]) << index;
+        EXPECT_EQ(Defaults(path()).string(key), texts[index]) << index;
+    }
+
+    QByteArray bytes("\x00\x01\"quoted\",\n\xc3\xa4\xff", 12);
+    ASSERT_TRUE(defaults.setData(QStringLiteral("bytes"), bytes));
+    EXPECT_EQ(onDisk(QStringLiteral("bytes")).toByteArray(), bytes);
+    EXPECT_EQ(Defaults(path()).data(QStringLiteral("bytes")), bytes);
+}
+
+TEST_F(DefaultsTests, JsonIsStoredCompactAndReadBack)
+{
+    Defaults defaults(path());
+    nlohmann::json value = {{"name", trickyText.toStdString()}, {"minCutoff", 1.25}, {"stages", 2}, {"on", true}};
+    ASSERT_TRUE(defaults.setJson(QStringLiteral("profile.details"), value));
+
+    QByteArray stored = onDisk(QStringLiteral("profile.details")).toByteArray();
+    EXPECT_EQ(stored.toStdString(), value.dump());
+    EXPECT_EQ(Defaults(path()).json(QStringLiteral("profile.details")), value);
+}
+
+TEST_F(DefaultsTests, ScalarsReadBackWithTheirKinds)
+{
+    Defaults defaults(path());
+    defaults.setBool(QStringLiteral("filterOn"), false);
+    defaults.setInteger(QStringLiteral("count"), -9'007'199'254'740'993LL);
+    defaults.setReal(QStringLiteral("scale"), 0.1);
+
+    Defaults fresh(path());
+    EXPECT_EQ(fresh.boolean(QStringLiteral("filterOn")), false);
+    EXPECT_EQ(fresh.integer(QStringLiteral("count")), -9'007'199'254'740'993LL);
+    EXPECT_EQ(fresh.real(QStringLiteral("scale")), 0.1);
+}
+
+TEST_F(DefaultsTests, ValuesOfTheWrongKindReadAsAbsent)
+{
+    Defaults defaults(path());
+    defaults.setString(QStringLiteral("flag"), QStringLiteral("maybe"));
+    defaults.setString(QStringLiteral("number"), QStringLiteral("12abc"));
+    defaults.setData(QStringLiteral("record"), QByteArray("{\"base\": "));
+    defaults.setString(QStringLiteral("text"), QStringLiteral("{}"));
+
+    Defaults fresh(path());
+    EXPECT_EQ(fresh.boolean(QStringLiteral("flag")), std::nullopt);
+    EXPECT_EQ(fresh.integer(QStringLiteral("number")), std::nullopt);
+    EXPECT_EQ(fresh.real(QStringLiteral("number")), std::nullopt);
+    EXPECT_EQ(fresh.json(QStringLiteral("record")), std::nullopt);
+    EXPECT_EQ(fresh.data(QStringLiteral("text")), std::nullopt);
+    EXPECT_TRUE(fresh.contains(QStringLiteral("flag")));
+}
+
+TEST_F(DefaultsTests, RegisteredDefaultsStayInMemory)
+{
+    Defaults defaults(path());
+    defaults.registerDefaults({{QStringLiteral("filterOn"), true}, {QStringLiteral("clickGuard"), true}});
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), true);
+    EXPECT_TRUE(defaults.contains(QStringLiteral("clickGuard")));
+    EXPECT_FALSE(QSettings(path(), QSettings::IniFormat).contains(QStringLiteral("filterOn")));
+
+    defaults.setBool(QStringLiteral("filterOn"), false);
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+    defaults.remove(QStringLiteral("filterOn"));
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), true);
+    EXPECT_EQ(Defaults(path()).boolean(QStringLiteral("filterOn")), std::nullopt);
+}
+
+TEST_F(DefaultsTests, GroupedWritesAndRemovals)
+{
+    Defaults defaults(path());
+    defaults.setString(QStringLiteral("other"), QStringLiteral("kept"));
+    ASSERT_TRUE(defaults.setStrings({{QStringLiteral("updates.availableVersion"), QStringLiteral("1.10")},
+                                     {QStringLiteral("updates.availableBuild"), QStringLiteral("110")}}));
+    EXPECT_EQ(onDisk(QStringLiteral("updates.availableVersion")).toString(), QStringLiteral("1.10"));
+    EXPECT_EQ(onDisk(QStringLiteral("updates.availableBuild")).toString(), QStringLiteral("110"));
+
+    // An empty key must not wipe the file.
+    ASSERT_TRUE(defaults.remove(
+        QStringList{QStringLiteral("updates.availableVersion"), QString(), QStringLiteral("updates.availableBuild")}));
+    QSettings fresh(path(), QSettings::IniFormat);
+    EXPECT_EQ(fresh.allKeys(), QStringList{QStringLiteral("other")});
+}
+
+TEST_F(DefaultsTests, UnwritableJsonIsRefusedAndNothingIsStored)
+{
+    Defaults defaults(path());
+    nlohmann::json notFinite = {{"beta", std::numeric_limits<double>::quiet_NaN()}};
+    EXPECT_THROW(defaults.setJson(QStringLiteral("personalSetting"), notFinite), EncodingError);
+    nlohmann::json badText = {{"name", std::string("\xff\xfe")}};
+    EXPECT_THROW(defaults.setJson(QStringLiteral("personalSetting"), badText), EncodingError);
+    EXPECT_FALSE(Defaults(path()).contains(QStringLiteral("personalSetting")));
+}
+
+TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
+{
+    QString blocker = directory.filePath(QStringLiteral("file"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    // The settings file would have to live inside a plain file.
+    Defaults defaults(blocker + QStringLiteral("/settings.ini"));
+    EXPECT_FALSE(defaults.setBool(QStringLiteral("filterOn"), true));
+}
