@@ -7,33 +7,14 @@
 #include "QuellarineKit/PointerFilter.h"
 #include "QuellarineKit/TremorCanceller.h"
 
+#include "support/AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <numbers>
 #include <vector>
 
-namespace {
-
-std::atomic<std::size_t> allocationCount{0};
-
-} // namespace
-
-// Kept out of line: inlined into a caller, the free() would look mismatched with a new to the compiler.
-[[gnu::noinline]] void* operator new(std::size_t size)
-{
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -95,7 +76,7 @@ void runSteps(benchmark::State& state, Step step)
     std::size_t index = 0;
     double lap = 0;
     const double lapLength = samples.size() / sampleRate;
-    const std::size_t allocationsBefore = allocationCount.load();
+    const std::size_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
         const Sample& sample = samples[index];
         benchmark::DoNotOptimize(step(sample.x, sample.y, sample.time + lap));
@@ -104,11 +85,7 @@ void runSteps(benchmark::State& state, Step step)
             lap += lapLength;
         }
     }
-    const std::size_t allocations = allocationCount.load() - allocationsBefore;
-    state.counters["allocations"] = static_cast<double>(allocations);
-    if (allocations != 0) {
-        state.SkipWithError("heap allocation during filter steps");
-    }
+    bench::requireNoAllocations(state, allocationsBefore, "heap allocation during filter steps");
 }
 
 void OneEuroStep(benchmark::State& state)
@@ -145,16 +122,12 @@ void PointerFilterSettle(benchmark::State& state)
         filter.filter({sample.x, sample.y}, sample.time);
         t = sample.time;
     }
-    const std::size_t allocationsBefore = allocationCount.load();
+    const std::size_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
         t += 0.008;
         benchmark::DoNotOptimize(filter.settle({700, 450}, t));
     }
-    const std::size_t allocations = allocationCount.load() - allocationsBefore;
-    state.counters["allocations"] = static_cast<double>(allocations);
-    if (allocations != 0) {
-        state.SkipWithError("heap allocation during settle steps");
-    }
+    bench::requireNoAllocations(state, allocationsBefore, "heap allocation during settle steps");
 }
 BENCHMARK(PointerFilterSettle)->DenseRange(0, 6);
 
@@ -164,7 +137,7 @@ void Replay(benchmark::State& state)
 {
     const auto& parameters = presetAt(state).parameters;
     const auto& samples = trace();
-    const std::size_t allocationsBefore = allocationCount.load();
+    const std::size_t allocationsBefore = bench::allocationCount();
     for (auto _ : state) {
         PointerFilter filter(parameters);
         for (const Sample& sample : samples) {
@@ -172,7 +145,7 @@ void Replay(benchmark::State& state)
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(samples.size()));
-    state.counters["allocations"] = benchmark::Counter(static_cast<double>(allocationCount.load() - allocationsBefore),
+    state.counters["allocations"] = benchmark::Counter(static_cast<double>(bench::allocationCount() - allocationsBefore),
                                                        benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(Replay)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);

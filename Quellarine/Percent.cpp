@@ -1,0 +1,14 @@
+#include "Quellarine/Percent.h"
+
+#include "QuellarineKit/Percent.h"
+
+#include <QLocale>
+
+namespace quellarine {
+
+QString percent(double fraction, int digits)
+{
+    return QString::fromStdString(percent(fraction, digits, QLocale().bcp47Name().toStdString()));
+}
+
+} // namespace quellarine

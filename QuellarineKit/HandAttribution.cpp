@@ -1,0 +1,75 @@
+#include "QuellarineKit/HandAttribution.h"
+
+#include "QuellarineKit/HandMovement.h"
+
+#include <algorithm>
+
+namespace quellarine {
+
+void HandAttribution::EarlierPositions::push(Point point)
+{
+    const std::size_t kept = std::min(count_, capacity - 1);
+    std::copy_backward(points_.begin(), points_.begin() + static_cast<std::ptrdiff_t>(kept),
+        points_.begin() + static_cast<std::ptrdiff_t>(kept) + 1);
+    points_[0] = point;
+    count_ = kept + 1;
+}
+
+bool HandAttribution::EarlierPositions::operator==(const EarlierPositions& other) const
+{
+    return std::ranges::equal(points(), other.points());
+}
+
+void HandAttribution::placed(Point location)
+{
+    if (lastPlaced_) {
+        earlierPlaced_.push(*lastPlaced_);
+    }
+    lastPlaced_ = location;
+    placedLast_ = true;
+}
+
+std::optional<Vector> HandAttribution::attribute(Point location, Vector delta)
+{
+    // The candidates as they stood before this event: the two latest positions in the learned order, then the
+    // earlier ones, the preferred kind's first.
+    const StartOrder::Starts starts = startOrder_.ordered(lastHandLocation_, lastPlaced_, placedLast_);
+    std::array<Point, maxCandidates> candidates;
+    auto end = candidates.begin();
+    for (const StartOrder::Start& start : starts) {
+        *end++ = start.point;
+    }
+    const auto& first = startOrder_.chainFirst ? earlierHand_ : earlierPlaced_;
+    const auto& second = startOrder_.chainFirst ? earlierPlaced_ : earlierHand_;
+    end = std::ranges::copy(first.points(), end).out;
+    end = std::ranges::copy(second.points(), end).out;
+
+    if (lastHandLocation_) {
+        earlierHand_.push(*lastHandLocation_);
+    }
+    lastHandLocation_ = location;
+    placedLast_ = false;
+
+    const auto resolution = HandMovement::resolve(location, delta,
+        std::span<const Point>(candidates.begin(), end), tolerance);
+    if (!resolution) {
+        return std::nullopt;
+    }
+    // Only an unambiguous match on one of the two latest positions teaches which one the system uses; an
+    // earlier position says nothing about the current preference.
+    if (resolution->sole && resolution->start && static_cast<std::size_t>(*resolution->start) < starts.size()) {
+        startOrder_.learned(starts[static_cast<std::size_t>(*resolution->start)].kind);
+    }
+    return resolution->movement;
+}
+
+void HandAttribution::resync(Point location)
+{
+    lastHandLocation_ = location;
+    lastPlaced_ = location;
+    placedLast_ = false;
+    earlierHand_.clear();
+    earlierPlaced_.clear();
+}
+
+} // namespace quellarine
