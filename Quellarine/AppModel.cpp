@@ -4,13 +4,12 @@
 #include "Quellarine/Desktop/SessionObservers.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
-#include "Quellarine/ModeOverlay.h"
+#include "Quellarine/ShortcutNaming.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/ProfileStore.h"
 #include "Quellarine/UpdateController.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <nlohmann/json.hpp>
 
@@ -23,11 +22,6 @@ const QString clickGuardKey = QStringLiteral("clickGuard");
 const QString presetKey = QStringLiteral("preset");
 const QString personalKey = QStringLiteral("personalSetting");
 const QString seenVersionKey = QStringLiteral("whatsNew.seenVersion");
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AppModel", text);
-}
 
 // The guard's settings while it is on; only the double-click interval varies.
 ClickGuard::Settings guardedClicks(double doubleClickInterval)
@@ -57,7 +51,8 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
     isTrusted_ = platform_.permission.isTrusted();
-    overlay_ = std::make_unique<ModeOverlay>();
+    overlay_ = std::make_unique<ModeOverlay>(platform_.pointer.mainLoop, platform_.overlay);
+    ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
     readSettings();
@@ -91,6 +86,7 @@ AppModel::~AppModel()
 {
     alive_.reset();
     platform_.modifiers.setHandler({});
+    ShortcutNaming::setKeyboardLayout(nullptr);
     if (watchTimer_ != 0) {
         platform_.pointer.mainLoop.cancel(watchTimer_);
     }
@@ -117,15 +113,6 @@ void AppModel::readSettings()
             // An unreadable stored setting is ignored and left on disk until the next assignment.
         }
     }
-}
-
-GlobalHotKey::Shortcut::Naming AppModel::shortcutNaming() const
-{
-    return GlobalHotKey::Shortcut::Naming(
-        &platform_.keyboardLayout,
-        {tr("control").toStdString(), tr("option").toStdString(), tr("shift").toStdString(),
-         tr("command").toStdString()},
-        QLocale().bcp47Name().toStdString());
 }
 
 void AppModel::setWantsOn(bool value)
@@ -300,7 +287,10 @@ void AppModel::cycleMode(int step)
     setEmergencyNotice(false);
     auto modes = availableModes();
     int count = static_cast<int>(modes.size());
-    Mode current = wantsOn_ ? Mode(activePreset().id) : std::nullopt;
+    Mode current;
+    if (wantsOn_) {
+        current = activePreset().id;
+    }
     int index = 0;
     for (int candidate = 0; candidate < count; ++candidate) {
         if (modes[static_cast<std::size_t>(candidate)] == current) {

@@ -3,6 +3,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/FeedbackStore.h"
 #include "Quellarine/MainSection.h"
+#include "Quellarine/ModeOverlay.h"
 
 #include "QuellarineKit/ClickGuard.h"
 #include "QuellarineKit/EmergencyOff.h"
@@ -24,7 +25,6 @@
 namespace quellarine {
 
 class ExplainStore;
-class ModeOverlay;
 class ProfileStore;
 class SystemLog;
 class UpdateController;
@@ -58,6 +58,8 @@ public:
         std::function<void()> beep;
         // The desktop's double-click interval in seconds, read each time it is needed.
         std::function<double()> doubleClickInterval;
+        // Where the mode banner shows and how it is announced.
+        ModeOverlay::Environment overlay = ModeOverlay::Environment::desktop();
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
@@ -91,8 +93,6 @@ public:
     const PointerTap& tap() const { return *tap_; }
     ModeOverlay& overlay() { return *overlay_; }
     Defaults& defaults() { return platform_.defaults; }
-    // How shortcuts are named on this computer's keyboard layout, in the application's language.
-    GlobalHotKey::Shortcut::Naming shortcutNaming() const;
 
     // Brings the tap's filtering and `isOn` in line with the wish, the permission and a running calibration.
     void syncTap();

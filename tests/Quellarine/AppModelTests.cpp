@@ -98,8 +98,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
-    EXPECT_FALSE(defaults.data(QStringLiteral("filterOn")).has_value() && false);
-    QSettings file(defaults.fileName(), QSettings::IniFormat);
+    QSettings file(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
     EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: true"));
