@@ -11,6 +11,9 @@
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
 #include "Backends/X11/X11Backend.h"
+#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/PointerTap.h"
 
 #include <benchmark/benchmark.h>
 
@@ -157,5 +160,18 @@ void BM_PassingTap(benchmark::State& state)
     });
 }
 BENCHMARK(BM_PassingTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+// The pointer tap steadying with the balanced preset: the application receives the tap's steadied moves, posted
+// or written into the passing events.
+void BM_SteadyingPointerTap(benchmark::State& state)
+{
+    measure(state, [](X11Backend& backend, PollMainLoop& loop) -> std::shared_ptr<void> {
+        auto tap = std::make_shared<PointerTap>(
+            backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
+        tap->start();
+        return tap;
+    });
+}
+BENCHMARK(BM_SteadyingPointerTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,7 +1,10 @@
-// A process that holds the pointer: the backend with a tap that swallows every pointer event, serviced until the
-// process is killed. Says "ready" on its standard output once the devices are grabbed.
+// A process that runs the pointer tap, steadying with the balanced preset, serviced until the process is killed.
+// Says "ready" on its standard output once the tap holds the devices.
 #include "Backends/X11/PollMainLoop.h"
 #include "Backends/X11/X11Backend.h"
+#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/PointerTap.h"
 
 #include <cstdio>
 
@@ -14,13 +17,14 @@ int main(int argc, char** argv)
         return 2;
     }
     x11::X11Backend backend(argv[1]);
-    auto tap = backend.taps().createTap(system::maskBit(system::EventType::mouseMoved),
-        [](system::Event&) { return system::TapVerdict::swallow; });
-    if (!tap) {
-        return 1;
-    }
     x11::PollMainLoop loop(backend.clock());
     loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
+    PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
+    try {
+        tap.start();
+    } catch (const PointerTap::TapError&) {
+        return 1;
+    }
     std::printf("ready\n");
     std::fflush(stdout);
     while (true) {
