@@ -80,7 +80,9 @@ void X11Backend::dispatch(XEvent& event)
         hotKeys_.handleKey(event.xkey);
     } else if (connection_.xkbEventBase() >= 0 && event.type == connection_.xkbEventBase()) {
         modifierMonitor_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
-    } else if (connection_.randrEventBase() >= 0 && event.type == connection_.randrEventBase() + RRScreenChangeNotify) {
+    } else if (connection_.randrEventBase() >= 0
+               && (event.type == connection_.randrEventBase() + RRScreenChangeNotify
+                   || event.type == connection_.randrEventBase() + RRNotify)) {
         displays_.refresh(event);
     }
 }

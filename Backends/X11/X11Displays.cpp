@@ -12,7 +12,8 @@ X11Displays::X11Displays(X11Connection& connection)
     : connection_(connection)
 {
     if (connection_.isOpen() && connection_.randrEventBase() >= 0) {
-        XRRSelectInput(connection_.display(), connection_.root(), RRScreenChangeNotifyMask);
+        XRRSelectInput(connection_.display(), connection_.root(),
+            RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
     }
     known_ = query();
 }

@@ -16,9 +16,7 @@ public:
     // Asks the server afresh; empty when not connected.
     std::vector<Rect> activeDisplayFrames() const override;
 
-    // The frames as last known, for the per-event work; kept current by screen-change notifications.
-    const std::vector<Rect>& knownFrames() const { return known_; }
-    // A screen-change notification arrived: the monitors are asked again.
+    // A screen, CRTC or output change was notified: the monitors are asked again.
     void refresh(XEvent& event);
     // The nearest point that the cursor can reach: within a monitor, at most its right and bottom edges minus 1.
     Point keepOnScreens(Point point) const;

@@ -2,6 +2,8 @@
 
 #include "X11TestSupport.h"
 
+#include <X11/extensions/Xrandr.h>
+
 #include <chrono>
 #include <thread>
 
@@ -143,6 +145,32 @@ TEST(X11ButtonTests, XButtonsMapToTheTapsButtonsAndBack)
 }
 
 // Xvfb's mouse has three buttons: the hand can press those.
+TEST_F(X11EventTapTests, DisplaysAreTheMonitorsInGlobalCoordinatesPrimaryFirst)
+{
+    Display* display = hand->display();
+    Window root = DefaultRootWindow(display);
+    auto define = [&](const char* name, int x, int y, int width, int height, bool primary) {
+        XRRMonitorInfo* monitor = XRRAllocateMonitor(display, 0);
+        monitor->name = XInternAtom(display, name, False);
+        monitor->x = x;
+        monitor->y = y;
+        monitor->width = width;
+        monitor->height = height;
+        monitor->mwidth = 300;
+        monitor->mheight = 200;
+        monitor->primary = primary;
+        XRRSetMonitor(display, root, monitor);
+        XRRFreeMonitors(monitor);
+    };
+    define("LEFT", 0, 0, 640, 800, false);
+    define("RIGHT", 640, 100, 640, 700, true);
+    XSync(display, False);
+    auto frames = backend->displays().activeDisplayFrames();
+    ASSERT_GE(frames.size(), 2u);
+    EXPECT_EQ(frames[0], (Rect{{640, 100}, {640, 700}}));
+    EXPECT_THAT(frames, ::testing::Contains(Rect{{0, 0}, {640, 800}}));
+}
+
 TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
 {
     startAt({300, 200});
