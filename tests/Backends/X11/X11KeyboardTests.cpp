@@ -2,6 +2,8 @@
 
 #include "X11TestSupport.h"
 
+#include "QuellarineKit/GlobalHotKey.h"
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib-xcb.h>
 #include <X11/extensions/XTest.h>
@@ -140,6 +142,21 @@ TEST_F(X11KeyboardTests, ThisProcessCannotHoldACombinationTwice)
     EXPECT_EQ(backend->hotKeys().registerHotKey(keyS, controlOption, 4), system::HotKeyHost::noError);
 }
 
+TEST_F(X11KeyboardTests, TheApplicationsHotKeysWorkHere)
+{
+    GlobalHotKey::Registry registry(backend->hotKeys());
+    int toggles = 0;
+    auto toggle = GlobalHotKey::create(registry, GlobalHotKey::Shortcut::defaultToggle(), [&] { ++toggles; });
+    int previous = 0;
+    auto previousMode = GlobalHotKey::create(registry, GlobalHotKey::Shortcut::previousMode(), [&] { ++previous; });
+    EXPECT_THROW(GlobalHotKey::create(registry, GlobalHotKey::Shortcut::defaultToggle(), [] {}),
+        GlobalHotKey::HotKeyError);
+
+    type({XK_Control_L, XK_Alt_L, XK_s});
+    type({XK_Control_L, XK_Alt_L, XK_Shift_L, XK_m});
+    ASSERT_TRUE(runUntil([&] { return toggles == 1 && previous == 1; }));
+}
+
 TEST(X11HotKeyModifierTests, ShortcutModifiersMapToXModifiers)
 {
     EXPECT_EQ(X11HotKeys::xModifiers(0x1800, Mod1Mask, Mod4Mask), unsigned(ControlMask | Mod1Mask));
@@ -157,11 +174,16 @@ TEST_F(X11KeyboardTests, TheLayoutNamesKeysByPosition)
     EXPECT_EQ(layout.characterForKeyCode(122), std::nullopt); // F1 prints nothing
     EXPECT_EQ(layout.characterForKeyCode(10), std::nullopt);  // no such key on this keyboard
 
+    GlobalHotKey::Shortcut keyA{0, 0};
+    GlobalHotKey::Shortcut::Naming naming(&layout);
+    EXPECT_EQ(keyA.keyLabel(naming), "A");
+
     std::string command = "setxkbmap -display " + server->displayName() + " fr";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(layout.characterForKeyCode(0), "q");
     EXPECT_EQ(layout.characterForKeyCode(12), "a");
     EXPECT_EQ(layout.characterForKeyCode(46), ",");
+    EXPECT_EQ(keyA.keyLabel(naming), "Q");
 }
 
 TEST_F(X11KeyboardTests, ModifierChangesArriveWithTheirTime)
