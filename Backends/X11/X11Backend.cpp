@@ -44,8 +44,23 @@ void X11Backend::processPendingEvents()
     if (processing_ || connection_.fileDescriptor() < 0) {
         return;
     }
-    processing_ = true;
-    taps_.setProcessing(true);
+    // Cleared however the processing ends, also by an exception from a callback.
+    struct Processing {
+        X11Backend& backend;
+        explicit Processing(X11Backend& owner)
+            : backend(owner)
+        {
+            backend.processing_ = true;
+            backend.taps_.setProcessing(true);
+        }
+        ~Processing()
+        {
+            backend.taps_.setProcessing(false);
+            backend.processing_ = false;
+        }
+        Processing(const Processing&) = delete;
+        Processing& operator=(const Processing&) = delete;
+    } processing(*this);
     connection_.clearWake();
     Display* display = connection_.display();
     while (true) {
@@ -64,8 +79,6 @@ void X11Backend::processPendingEvents()
     // The server may have gone away inside the loop.
     taps_.checkForLostInput();
     connection_.forgetLostSocket();
-    taps_.setProcessing(false);
-    processing_ = false;
 }
 
 void X11Backend::dispatch(XEvent& event)
