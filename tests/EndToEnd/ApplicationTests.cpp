@@ -5,6 +5,10 @@
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
 
+#include <X11/XKBlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +128,33 @@ protected:
         return positions;
     }
 
+    // What the application last wrote for a setting, read from its file as the next launch would.
+    std::string setting(const std::string& key) const
+    {
+        std::ifstream file(home / "config" / "temrid" / "Quellarine.ini");
+        std::string line;
+        std::string value;
+        while (std::getline(file, line)) {
+            if (line.rfind(key + "=", 0) == 0) {
+                value = line.substr(key.size() + 1);
+            }
+        }
+        return value;
+    }
+
+    // Presses the keys together, as a person holding modifiers and tapping a key would.
+    void chord(std::initializer_list<KeySym> symbols)
+    {
+        Display* display = hand->display();
+        for (KeySym symbol : symbols) {
+            XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), True, CurrentTime);
+        }
+        for (auto symbol = std::rbegin(symbols); symbol != std::rend(symbols); ++symbol) {
+            XTestFakeKeyEvent(display, XKeysymToKeycode(display, *symbol), False, CurrentTime);
+        }
+        XSync(display, False);
+    }
+
     std::vector<Point> clientPositions()
     {
         client->sync();
@@ -187,4 +218,26 @@ TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
     Point before = hand->cursor();
     hand->move(10, 0);
     EXPECT_TRUE(waitFor([&] { return hand->cursor() == before + Vector{10, 0}; }, 2));
+}
+
+TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
+{
+    writeSettings("welcomed=true\npreset=balanced\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+
+    chord({XK_Control_L, XK_Alt_L, XK_m}); // next mode
+    ASSERT_TRUE(waitFor([&] { return setting("preset") == "strong"; }, 5)) << setting("preset");
+    chord({XK_Control_L, XK_Alt_L, XK_Shift_L, XK_m}); // previous mode
+    ASSERT_TRUE(waitFor([&] { return setting("preset") == "balanced"; }, 5)) << setting("preset");
+    chord({XK_Control_L, XK_Alt_L, XK_s}); // off
+    ASSERT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
+    chord({XK_Control_L, XK_Alt_L, XK_s}); // on again
+    ASSERT_TRUE(waitFor([&] { return setting("filterOn") == "true"; }, 5));
+
+    for (int press = 0; press < 5; ++press) {
+        chord({XK_Control_L});
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    }
+    EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
 }
