@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Quellarine estabiliza el puntero a través del servidor X de una sesión X11, que debe ofrecer las extensiones XInput2 y XTest. Esta sesión no le da ese acceso, así que el puntero no se estabiliza.
+
+Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalHotKey</name>
+    <message>
+        <source>control</source>
+        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
+        <translation>opción</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
+        <translation>mayús</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
+        <translation>comando</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaps</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <comment>The Option key&apos;s name on PC keyboards</comment>
+        <translation>alt</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizedSources</name>
+    <message>
+        <source>Quellarine test, 2026</source>
+        <translation>Prueba de Quellarine, 2026</translation>
+    </message>
+    <message>
+        <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
+        <translation>El preajuste Equilibrado frente a un suavizado simple con el mismo retardo de 25 ms</translation>
+    </message>
+    <message>
+        <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
+        <translation>Un movimiento grabado en un trackpad con un temblor simulado constante de 6 Hz añadido. Medición propia, no un estudio publicado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainSection</name>
+    <message>
+        <source>Overview</source>
+        <translation>Vista general</translation>
+    </message>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>A la medida de tu mano</translation>
+    </message>
+    <message>
+        <source>Why it works</source>
+        <translation>Por qué funciona</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Gentle</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Fuerte</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Muy fuerte</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Large movements</source>
+        <translation>Movimientos amplios</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Light jitter, almost no delay</source>
+        <translation>Temblor leve, casi sin retardo</translation>
+    </message>
+    <message>
+        <source>A good start for most people</source>
+        <translation>Un buen punto de partida para la mayoría</translation>
+    </message>
+    <message>
+        <source>Clear shaking</source>
+        <translation>Temblor evidente</translation>
+    </message>
+    <message>
+        <source>Strong shaking; the pointer follows more slowly</source>
+        <translation>Temblor fuerte; el puntero sigue más despacio</translation>
+    </message>
+    <message>
+        <source>Small buttons and text; steadiest, slowest</source>
+        <translation>Botones y texto pequeños; el más estable y el más lento</translation>
+    </message>
+    <message>
+        <source>Tuned for trackpads</source>
+        <translation>Ajustado para trackpads</translation>
+    </message>
+    <message>
+        <source>Steady at rest, quick across the screen</source>
+        <translation>Estable en reposo, rápido de un lado a otro de la pantalla</translation>
+    </message>
+    <message>
+        <source>Your test&apos;s preset, tuned by AI</source>
+        <translation>El preajuste de tu prueba, ajustado por IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AccessibilityCard</name>
+    <message>
+        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Este equipo necesita una sesión X11 para que Quellarine pueda ajustar el puntero. Desde cualquier otra sesión, cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciarla. Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Ver qué se necesita</translation>
+    </message>
+    <message>
+        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
+        <translation>¿Ya estás en una sesión X11 y sigue sin funcionar? El servidor X debe ofrecer las extensiones XInput2 y XTest: actívalas en su configuración y vuelve a abrir Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine can reach the pointer</source>
+        <translation>Quellarine puede acceder al puntero</translation>
+    </message>
+    <message>
+        <source>Use an X11 Session</source>
+        <translation>Usa una sesión X11</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppModel</name>
+    <message>
+        <source>Direct</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Sin suavizado: el puntero sigue tu mano directamente</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility permission to work.</source>
+        <translation>Necesita el permiso de Accesibilidad para funcionar.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times</source>
+        <translation>Desactivado porque se pulsó Control 5 veces</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppcastUpdater</name>
+    <message>
+        <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
+        <translation>No se ha podido conectar con el servidor de actualizaciones. Comprueba tu conexión a internet y vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The update information from the server could not be read. Please try again later.</source>
+        <translation>No se ha podido leer la información de actualización del servidor. Vuelve a intentarlo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HelpPage</name>
+    <message>
+        <source>Show the welcome guide again</source>
+        <translation>Volver a ver la guía de bienvenida</translation>
+    </message>
+    <message>
+        <source>Questions or problems? Write to us here in Quellarine</source>
+        <translation>¿Preguntas o problemas? Escríbenos aquí, en Quellarine</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine no es un dispositivo médico y no diagnostica ni trata ninguna afección.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine suaviza el temblor del puntero e ignora los clics accidentales, en todas las aplicaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeBanner</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+    <message>
+        <source>next mode</source>
+        <translation>siguiente modo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeOverlay</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateController</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>¡Estás al día!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Historial de versiones</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdaterWindow</name>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notas de la versión</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>¡Estás al día!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Historial de versiones</translation>
+    </message>
+    <message>
+        <source>A new version of Quellarine is available!</source>
+        <translation>¡Hay una nueva versión de Quellarine disponible!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is now available; you have %2. Would you like to open its download page now?</source>
+        <translation>Quellarine %1 ya está disponible; tienes la %2. ¿Quieres abrir ahora su página de descarga?</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Abrir la página de descarga</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t check for updates.</source>
+        <translation>Quellarine no ha podido buscar actualizaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeView</name>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine suaviza el temblor del puntero e ignora los clics accidentales, en todas las aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine no es un dispositivo médico y no diagnostica ni trata ninguna afección.</translation>
+    </message>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Te damos la bienvenida a Quellarine</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>cambiar de modo</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Directo (sin suavizado) y luego cada preajuste por turnos. Mantén pulsada también Mayús para ir hacia atrás. El nombre del modo aparece en pantalla unos segundos.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>activar o desactivar Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>También puedes usar su icono en la barra de menús.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
+    </message>
+    <message>
+        <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>
+        <translation>En un estudio con personas con dificultades motoras, el puntero se movió durante el %1 de los clics. Quellarine lo mantiene quieto mientras pulsas e ignora los toques demasiado breves para ser un clic.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id" sourcelanguage="en">
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Quellarine menstabilkan penunjuk melalui server X dari sesi X11, yang harus menyediakan ekstensi XInput2 dan XTest. Sesi ini tidak memberinya akses tersebut, jadi penunjuk tidak distabilkan.
+
+Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalHotKey</name>
+    <message>
+        <source>control</source>
+        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
+        <translation>option</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
+        <translation>command</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaps</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <comment>The Option key&apos;s name on PC keyboards</comment>
+        <translation>alt</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizedSources</name>
+    <message>
+        <source>Quellarine test, 2026</source>
+        <translation>Uji Quellarine, 2026</translation>
+    </message>
+    <message>
+        <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
+        <translation>Preset Seimbang dibandingkan penghalusan biasa dengan jeda yang sama, 25 ms</translation>
+    </message>
+    <message>
+        <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
+        <translation>Gerakan trackpad yang direkam dengan tambahan getaran simulasi tetap 6 Hz. Pengukuran kami sendiri, bukan studi yang diterbitkan.</translation>
+    </message>
+</context>
+<context>
+    <name>MainSection</name>
+    <message>
+        <source>Overview</source>
+        <translation>Ringkasan</translation>
+    </message>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Disesuaikan untuk tangan Anda</translation>
+    </message>
+    <message>
+        <source>Why it works</source>
+        <translation>Mengapa ini berhasil</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Bantuan</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Masukan</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yang Baru</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Gentle</source>
+        <translation>Lembut</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Seimbang</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Kuat</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Sangat kuat</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Presisi</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Large movements</source>
+        <translation>Gerakan besar</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Pribadi</translation>
+    </message>
+    <message>
+        <source>Light jitter, almost no delay</source>
+        <translation>Getaran ringan, hampir tanpa jeda</translation>
+    </message>
+    <message>
+        <source>A good start for most people</source>
+        <translation>Awal yang baik bagi kebanyakan orang</translation>
+    </message>
+    <message>
+        <source>Clear shaking</source>
+        <translation>Gemetar yang jelas</translation>
+    </message>
+    <message>
+        <source>Strong shaking; the pointer follows more slowly</source>
+        <translation>Gemetar kuat; penunjuk mengikuti lebih lambat</translation>
+    </message>
+    <message>
+        <source>Small buttons and text; steadiest, slowest</source>
+        <translation>Tombol dan teks kecil; paling stabil, paling lambat</translation>
+    </message>
+    <message>
+        <source>Tuned for trackpads</source>
+        <translation>Disetel untuk trackpad</translation>
+    </message>
+    <message>
+        <source>Steady at rest, quick across the screen</source>
+        <translation>Stabil saat diam, cepat melintasi layar</translation>
+    </message>
+    <message>
+        <source>Your test&apos;s preset, tuned by AI</source>
+        <translation>Preset dari tes Anda, disetel oleh AI</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AccessibilityCard</name>
+    <message>
+        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Komputer ini memerlukan sesi X11 agar Quellarine dapat menyesuaikan penunjuk. Dari sesi lain, keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), lalu masuk lagi. Apa pun yang Anda ketik atau klik tidak direkam atau dikirim ke mana pun.</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Tampilkan yang Diperlukan</translation>
+    </message>
+    <message>
+        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
+        <translation>Sudah dalam sesi X11 tetapi masih tidak berfungsi? Server X harus menyediakan ekstensi XInput2 dan XTest: aktifkan keduanya di pengaturannya, lalu buka Quellarine lagi.</translation>
+    </message>
+    <message>
+        <source>Quellarine can reach the pointer</source>
+        <translation>Quellarine dapat menjangkau penunjuk</translation>
+    </message>
+    <message>
+        <source>Use an X11 Session</source>
+        <translation>Gunakan Sesi X11</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppModel</name>
+    <message>
+        <source>Direct</source>
+        <translation>Langsung</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Tanpa penghalusan: penunjuk mengikuti tangan Anda secara langsung</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility permission to work.</source>
+        <translation>Memerlukan izin Aksesibilitas agar berfungsi.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times</source>
+        <translation>Dimatikan karena Control ditekan 5 kali</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppcastUpdater</name>
+    <message>
+        <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
+        <translation>Server pembaruan tidak dapat dijangkau. Periksa koneksi internet Anda dan coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>The update information from the server could not be read. Please try again later.</source>
+        <translation>Informasi pembaruan dari server tidak dapat dibaca. Coba lagi nanti.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HelpPage</name>
+    <message>
+        <source>Show the welcome guide again</source>
+        <translation>Tampilkan panduan sambutan lagi</translation>
+    </message>
+    <message>
+        <source>Questions or problems? Write to us here in Quellarine</source>
+        <translation>Ada pertanyaan atau masalah? Tulis kepada kami di sini, di Quellarine</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Periksa Pembaruan…</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Periksa pembaruan secara otomatis</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versi %1</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine bukan perangkat medis dan tidak mendiagnosis atau mengobati kondisi apa pun.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Bantuan</translation>
+    </message>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine meredam gemetar pada penunjuk dan mengabaikan klik yang tidak disengaja, di semua aplikasi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeBanner</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+    <message>
+        <source>next mode</source>
+        <translation>mode berikutnya</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeOverlay</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateController</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Anda sudah menggunakan versi terbaru!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 adalah versi terbaru yang tersedia saat ini.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Riwayat Versi</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdaterWindow</name>
+    <message>
+        <source>Release Notes</source>
+        <translation>Catatan Rilis</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Pembaruan Perangkat Lunak</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Memeriksa pembaruan…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Anda sudah menggunakan versi terbaru!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 adalah versi terbaru yang tersedia saat ini.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Riwayat Versi</translation>
+    </message>
+    <message>
+        <source>A new version of Quellarine is available!</source>
+        <translation>Versi baru Quellarine tersedia!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is now available; you have %2. Would you like to open its download page now?</source>
+        <translation>Quellarine %1 kini tersedia; Anda memiliki %2. Buka halaman unduhannya sekarang?</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Lewati Versi Ini</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Ingatkan Nanti</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Buka Halaman Unduhan</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t check for updates.</source>
+        <translation>Quellarine tidak dapat memeriksa pembaruan.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeView</name>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine meredam gemetar pada penunjuk dan mengabaikan klik yang tidak disengaja, di semua aplikasi.</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine bukan perangkat medis dan tidak mendiagnosis atau mengobati kondisi apa pun.</translation>
+    </message>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Selamat datang di Quellarine</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>ganti mode</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Langsung (tanpa penghalusan), lalu setiap preset secara bergiliran. Tahan juga Shift untuk kembali. Nama mode muncul di layar selama beberapa detik.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>nyalakan atau matikan Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Anda juga dapat menggunakan ikonnya di bar menu.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Jika penunjuk sulit digunakan, tekan Control 5 kali berturut-turut: Quellarine langsung mati.</translation>
+    </message>
+    <message>
+        <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>
+        <translation>Dalam sebuah studi terhadap orang dengan kesulitan motorik, penunjuk bergerak selama %1 klik. Quellarine menahannya tetap diam saat Anda menekan, dan mengabaikan ketukan yang terlalu singkat untuk dianggap klik.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Nanti</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>O Quellarine estabiliza o ponteiro pelo servidor X de uma sessão X11, que precisa oferecer as extensões XInput2 e XTest. Esta sessão não dá esse acesso a ele, então o ponteiro não é estabilizado.
+
+Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalHotKey</name>
+    <message>
+        <source>control</source>
+        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
+        <translation>option</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
+        <translation>command</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaps</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <comment>The Option key&apos;s name on PC keyboards</comment>
+        <translation>alt</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizedSources</name>
+    <message>
+        <source>Quellarine test, 2026</source>
+        <translation>Teste do Quellarine, 2026</translation>
+    </message>
+    <message>
+        <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
+        <translation>O modo Equilibrado comparado a uma suavização simples com o mesmo atraso de 25 ms</translation>
+    </message>
+    <message>
+        <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
+        <translation>Um movimento gravado no trackpad com um tremor simulado constante de 6 Hz adicionado. Medição nossa, não um estudo publicado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainSection</name>
+    <message>
+        <source>Overview</source>
+        <translation>Visão geral</translation>
+    </message>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Sob medida para sua mão</translation>
+    </message>
+    <message>
+        <source>Why it works</source>
+        <translation>Por que funciona</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novidades</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Gentle</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Muito forte</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisão</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Large movements</source>
+        <translation>Movimentos amplos</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Pessoal</translation>
+    </message>
+    <message>
+        <source>Light jitter, almost no delay</source>
+        <translation>Tremor leve, quase sem atraso</translation>
+    </message>
+    <message>
+        <source>A good start for most people</source>
+        <translation>Um bom começo para a maioria das pessoas</translation>
+    </message>
+    <message>
+        <source>Clear shaking</source>
+        <translation>Tremor evidente</translation>
+    </message>
+    <message>
+        <source>Strong shaking; the pointer follows more slowly</source>
+        <translation>Tremor forte; o ponteiro acompanha mais devagar</translation>
+    </message>
+    <message>
+        <source>Small buttons and text; steadiest, slowest</source>
+        <translation>Botões e textos pequenos; o mais estável e o mais lento</translation>
+    </message>
+    <message>
+        <source>Tuned for trackpads</source>
+        <translation>Ajustado para trackpads</translation>
+    </message>
+    <message>
+        <source>Steady at rest, quick across the screen</source>
+        <translation>Estável em repouso, rápido de um lado a outro da tela</translation>
+    </message>
+    <message>
+        <source>Your test&apos;s preset, tuned by AI</source>
+        <translation>A predefinição do seu teste, ajustada por IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AccessibilityCard</name>
+    <message>
+        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Este computador precisa de uma sessão X11 para que o Quellarine possa ajustar o ponteiro. Em qualquer outra sessão, encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”) e entre de novo. Nada do que você digita ou clica é gravado ou enviado a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Mostrar o que é necessário</translation>
+    </message>
+    <message>
+        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
+        <translation>Já está em uma sessão X11 e ainda não funciona? O servidor X precisa oferecer as extensões XInput2 e XTest: ative-as nas configurações dele e abra o Quellarine de novo.</translation>
+    </message>
+    <message>
+        <source>Quellarine can reach the pointer</source>
+        <translation>O Quellarine consegue acessar o ponteiro</translation>
+    </message>
+    <message>
+        <source>Use an X11 Session</source>
+        <translation>Use uma sessão X11</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppModel</name>
+    <message>
+        <source>Direct</source>
+        <translation>Direto</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Sem suavização: o ponteiro segue sua mão diretamente</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility permission to work.</source>
+        <translation>Precisa da permissão de Acessibilidade para funcionar.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times</source>
+        <translation>Desligado porque Control foi pressionado 5 vezes</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppcastUpdater</name>
+    <message>
+        <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
+        <translation>Não foi possível acessar o servidor de atualizações. Verifique sua conexão com a internet e tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The update information from the server could not be read. Please try again later.</source>
+        <translation>Não foi possível ler as informações de atualização do servidor. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HelpPage</name>
+    <message>
+        <source>Show the welcome guide again</source>
+        <translation>Mostrar o guia de boas-vindas de novo</translation>
+    </message>
+    <message>
+        <source>Questions or problems? Write to us here in Quellarine</source>
+        <translation>Dúvidas ou problemas? Escreva para nós aqui no Quellarine</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Verificar atualizações…</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Verificar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>O Quellarine não é um dispositivo médico e não diagnostica nem trata nenhuma condição de saúde.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>O Quellarine suaviza o tremor do ponteiro e ignora cliques acidentais, em todos os aplicativos.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeBanner</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+    <message>
+        <source>next mode</source>
+        <translation>próximo modo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeOverlay</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateController</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Tudo atualizado!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>O Quellarine %1 é a versão mais recente disponível.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Histórico de versões</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdaterWindow</name>
+    <message>
+        <source>Release Notes</source>
+        <translation>Notas da versão</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Atualização de software</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Verificando atualizações…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Tudo atualizado!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>O Quellarine %1 é a versão mais recente disponível.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Histórico de versões</translation>
+    </message>
+    <message>
+        <source>A new version of Quellarine is available!</source>
+        <translation>Uma nova versão do Quellarine está disponível!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is now available; you have %2. Would you like to open its download page now?</source>
+        <translation>O Quellarine %1 já está disponível; você tem a %2. Deseja abrir a página de download agora?</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Pular esta versão</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Lembrar mais tarde</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Abrir página de download</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t check for updates.</source>
+        <translation>O Quellarine não conseguiu verificar se há atualizações.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeView</name>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>O Quellarine suaviza o tremor do ponteiro e ignora cliques acidentais, em todos os aplicativos.</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>O Quellarine não é um dispositivo médico e não diagnostica nem trata nenhuma condição de saúde.</translation>
+    </message>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Boas-vindas ao Quellarine</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>alternar modos</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Direto (sem suavização) e depois cada predefinição, uma de cada vez. Segure também Shift para voltar. O nome do modo aparece na tela por alguns segundos.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>ligar ou desligar o Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Você também pode usar o ícone dele na barra de menus.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Se o ponteiro ficar difícil de usar, pressione Control 5 vezes seguidas: o Quellarine desliga na hora.</translation>
+    </message>
+    <message>
+        <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>
+        <translation>Em um estudo com pessoas com dificuldades motoras, o ponteiro se moveu durante %1 dos cliques. O Quellarine o mantém parado enquanto você pressiona e ignora toques curtos demais para serem um clique.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+</context>
+</TS>

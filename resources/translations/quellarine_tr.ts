@@ -1,0 +1,398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name>DesktopPlatform</name>
+    <message>
+        <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Quellarine işaretçiyi bir X11 oturumunun X sunucusu üzerinden sabitler; bu sunucunun XInput2 ve XTest uzantılarını sunması gerekir. Bu oturum bu erişimi vermediği için işaretçi sabitlenmiyor.
+
+Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalHotKey</name>
+    <message>
+        <source>control</source>
+        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
+        <translation>option</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
+        <translation>shift</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
+        <translation>command</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCaps</name>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>alt</source>
+        <comment>The Option key&apos;s name on PC keyboards</comment>
+        <translation>alt</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizedSources</name>
+    <message>
+        <source>Quellarine test, 2026</source>
+        <translation>Quellarine testi, 2026</translation>
+    </message>
+    <message>
+        <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
+        <translation>Dengeli ön ayar ile aynı 25 ms gecikmeli basit yumuşatmanın karşılaştırması</translation>
+    </message>
+    <message>
+        <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
+        <translation>Kaydedilmiş bir izleme dörtgeni hareketine sabit, 6 Hz’lik yapay bir titreme eklendi. Kendi ölçümümüz; yayımlanmış bir çalışma değil.</translation>
+    </message>
+</context>
+<context>
+    <name>MainSection</name>
+    <message>
+        <source>Overview</source>
+        <translation>Genel Bakış</translation>
+    </message>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Elinize göre ayarlı</translation>
+    </message>
+    <message>
+        <source>Why it works</source>
+        <translation>Neden işe yarıyor</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri Bildirim</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yenilikler</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Gentle</source>
+        <translation>Yumuşak</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Dengeli</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Güçlü</translation>
+    </message>
+    <message>
+        <source>Very strong</source>
+        <translation>Çok güçlü</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Hassas</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>İzleme dörtgeni</translation>
+    </message>
+    <message>
+        <source>Large movements</source>
+        <translation>Geniş hareketler</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Kişisel</translation>
+    </message>
+    <message>
+        <source>Light jitter, almost no delay</source>
+        <translation>Hafif titreme, neredeyse gecikmesiz</translation>
+    </message>
+    <message>
+        <source>A good start for most people</source>
+        <translation>Çoğu kişi için iyi bir başlangıç</translation>
+    </message>
+    <message>
+        <source>Clear shaking</source>
+        <translation>Belirgin titreme</translation>
+    </message>
+    <message>
+        <source>Strong shaking; the pointer follows more slowly</source>
+        <translation>Güçlü titreme; işaretçi daha yavaş izler</translation>
+    </message>
+    <message>
+        <source>Small buttons and text; steadiest, slowest</source>
+        <translation>Küçük düğmeler ve metinler; en sabit, en yavaş</translation>
+    </message>
+    <message>
+        <source>Tuned for trackpads</source>
+        <translation>İzleme dörtgenleri için ayarlı</translation>
+    </message>
+    <message>
+        <source>Steady at rest, quick across the screen</source>
+        <translation>Dururken sabit, ekranda hızlı</translation>
+    </message>
+    <message>
+        <source>Your test&apos;s preset, tuned by AI</source>
+        <translation>Testinizin ön ayarı, yapay zekâyla ayarlandı</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AccessibilityCard</name>
+    <message>
+        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Quellarine’in işaretçiyi ayarlayabilmesi için bu bilgisayarda bir X11 oturumu gerekir. Başka bir oturumdaysanız oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer) ve yeniden giriş yapın. Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez, hiçbir yere gönderilmez.</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Gerekenleri Göster</translation>
+    </message>
+    <message>
+        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
+        <translation>Zaten bir X11 oturumundasınız ama hâlâ çalışmıyor mu? X sunucusunun XInput2 ve XTest uzantılarını sunması gerekir: bunları sunucunun ayarlarından açın, ardından Quellarine’i yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Quellarine can reach the pointer</source>
+        <translation>Quellarine işaretçiye erişebiliyor</translation>
+    </message>
+    <message>
+        <source>Use an X11 Session</source>
+        <translation>Bir X11 Oturumu Kullanın</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppModel</name>
+    <message>
+        <source>Direct</source>
+        <translation>Doğrudan</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Yumuşatma yok: işaretçi elinizi doğrudan izler</translation>
+    </message>
+    <message>
+        <source>Needs Accessibility permission to work.</source>
+        <translation>Çalışması için Erişilebilirlik izni gerekir.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times</source>
+        <translation>Control tuşuna 5 kez basıldığı için kapatıldı</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AppcastUpdater</name>
+    <message>
+        <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
+        <translation>Güncelleme sunucusuna ulaşılamadı. İnternet bağlantınızı denetleyip daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The update information from the server could not be read. Please try again later.</source>
+        <translation>Sunucudan gelen güncelleme bilgileri okunamadı. Lütfen daha sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HelpPage</name>
+    <message>
+        <source>Show the welcome guide again</source>
+        <translation>Karşılama kılavuzunu yeniden göster</translation>
+    </message>
+    <message>
+        <source>Questions or problems? Write to us here in Quellarine</source>
+        <translation>Sorunuz ya da bir sorun mu var? Bize buradan, Quellarine’den yazın</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Güncellemeleri Denetle…</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Güncellemeleri otomatik olarak denetle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine tıbbi bir cihaz değildir; hiçbir rahatsızlığı teşhis veya tedavi etmez.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine her uygulamada işaretçideki titremeyi yumuşatır ve yanlışlıkla yapılan tıklamaları yok sayar.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeBanner</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+    <message>
+        <source>next mode</source>
+        <translation>sonraki mod</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ModeOverlay</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateController</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Güncelsiniz!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1, şu anda mevcut en yeni sürümdür.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Sürüm Geçmişi</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdaterWindow</name>
+    <message>
+        <source>Release Notes</source>
+        <translation>Sürüm Notları</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Yazılım Güncelleme</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Güncellemeler denetleniyor…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Güncelsiniz!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1, şu anda mevcut en yeni sürümdür.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Sürüm Geçmişi</translation>
+    </message>
+    <message>
+        <source>A new version of Quellarine is available!</source>
+        <translation>Quellarine’in yeni bir sürümü var!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is now available; you have %2. Would you like to open its download page now?</source>
+        <translation>Quellarine %1 artık mevcut; sizdeki sürüm %2. İndirme sayfasını şimdi açmak ister misiniz?</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Bu Sürümü Atla</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Daha Sonra Hatırlat</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>İndirme Sayfasını Aç</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t check for updates.</source>
+        <translation>Quellarine güncellemeleri denetleyemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeView</name>
+    <message>
+        <source>Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app.</source>
+        <translation>Quellarine her uygulamada işaretçideki titremeyi yumuşatır ve yanlışlıkla yapılan tıklamaları yok sayar.</translation>
+    </message>
+    <message>
+        <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Quellarine tıbbi bir cihaz değildir; hiçbir rahatsızlığı teşhis veya tedavi etmez.</translation>
+    </message>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Quellarine’e hoş geldiniz</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kısayollar</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>modlar arasında geç</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Önce Doğrudan (yumuşatma yok), sonra sırayla her ön ayar. Geri gitmek için Shift tuşunu da basılı tutun. Modun adı birkaç saniye ekranda görünür.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>Quellarine’i aç veya kapat</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Menü çubuğundaki simgesini de kullanabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>İşaretçiyi kullanmak zorlaşırsa Control tuşuna art arda 5 kez basın: Quellarine hemen kapanır.</translation>
+    </message>
+    <message>
+        <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>
+        <translation>Motor güçlüğü olan kişilerle yapılan bir çalışmada, tıklamaların %1 kadarında işaretçi yerinden oynadı. Quellarine siz basarken işaretçiyi sabit tutar ve tıklama sayılamayacak kadar kısa dokunuşları yok sayar.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başla</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Daha Sonra</translation>
+    </message>
+</context>
+</TS>
