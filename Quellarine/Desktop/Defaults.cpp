@@ -155,6 +155,31 @@ std::optional<QString> Defaults::string(const QString& key) const
     return std::nullopt;
 }
 
+std::optional<QStringList> Defaults::stringList(const QString& key) const
+{
+    auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (stored->typeId() == QMetaType::QStringList) {
+        return stored->toStringList();
+    }
+    if (isString(*stored)) {
+        return QStringList{stored->toString()};
+    }
+    if (stored->typeId() == QMetaType::QVariantList) {
+        QStringList strings;
+        for (const QVariant& element : stored->toList()) {
+            if (!isString(element)) {
+                return std::nullopt;
+            }
+            strings.append(element.toString());
+        }
+        return strings;
+    }
+    return std::nullopt;
+}
+
 std::optional<QByteArray> Defaults::data(const QString& key) const
 {
     auto stored = value(key);

@@ -41,6 +41,8 @@ public:
     std::optional<qint64> integer(const QString& key) const;
     std::optional<double> real(const QString& key) const;
     std::optional<QString> string(const QString& key) const;
+    // An array of text. The file keeps a one-element array as plain text, so that reads as a one-element list.
+    std::optional<QStringList> stringList(const QString& key) const;
     std::optional<QByteArray> data(const QString& key) const;
     // The stored bytes parsed as JSON; absent when they are missing or are not JSON.
     std::optional<nlohmann::json> json(const QString& key) const;

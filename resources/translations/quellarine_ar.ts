@@ -237,7 +237,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
-        <translation>Quellarine ليس جهازًا طبيًا، ولا يشخّص أي حالة ولا يعالجها.</translation>
+        <translation>لا يُعدّ Quellarine جهازًا طبيًا، ولا يشخّص أي حالة ولا يعالجها.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -274,7 +274,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Quellarine %1 is currently the newest version available.</source>
-        <translation>Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
+        <translation>إصدار Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -309,7 +309,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Quellarine %1 is currently the newest version available.</source>
-        <translation>Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
+        <translation>إصدار Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -352,7 +352,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Quellarine is not a medical device and does not diagnose or treat any condition.</source>
-        <translation>Quellarine ليس جهازًا طبيًا، ولا يشخّص أي حالة ولا يعالجها.</translation>
+        <translation>لا يُعدّ Quellarine جهازًا طبيًا، ولا يشخّص أي حالة ولا يعالجها.</translation>
     </message>
     <message>
         <source>Welcome to Quellarine</source>
