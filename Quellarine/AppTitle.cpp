@@ -17,6 +17,8 @@ AppTitle::AppTitle(const QString& title, QWidget* subtitle, QWidget* parent)
 {
     title_->setTextFormat(Qt::PlainText);
     title_->setFont(Typography::system(24, QFont::Bold, Typography::Design::rounded));
+    // Translated titles can be longer than a line.
+    title_->setWordWrap(true);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(4);

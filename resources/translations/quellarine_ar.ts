@@ -55,11 +55,11 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
-        <translation>الإعداد المسبق «متوازن» مقارنةً بتنعيم بسيط بالتأخير نفسه، 25 مللي ثانية</translation>
+        <translation>الإعداد المسبق «متوازن» مقارنةً بتنعيم بسيط بالتأخير نفسه، ٢٥ مللي ثانية</translation>
     </message>
     <message>
         <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
-        <translation>حركة مسجّلة على لوحة التتبع أُضيف إليها ارتجاف محاكى ثابت بتردد 6 هرتز. قياس أجريناه بأنفسنا، وليس دراسة منشورة.</translation>
+        <translation>حركة مسجّلة على لوحة التتبع أُضيف إليها ارتجاف محاكى ثابت بتردد ٦ هرتز. قياس أجريناه بأنفسنا، وليس دراسة منشورة.</translation>
     </message>
 </context>
 <context>

@@ -55,11 +55,11 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
-        <translation>ভারসাম্যপূর্ণ প্রিসেট বনাম একই 25 ms বিলম্বের সাধারণ স্মুদিং</translation>
+        <translation>ভারসাম্যপূর্ণ প্রিসেট বনাম একই ২৫ মিলিসেকেন্ড বিলম্বের সাধারণ স্মুদিং</translation>
     </message>
     <message>
         <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
-        <translation>একটি রেকর্ড করা ট্র্যাকপ্যাড নড়াচড়া, যাতে 6 Hz-এর একটি স্থির কৃত্রিম কাঁপুনি যোগ করা হয়েছে। আমাদের নিজস্ব পরিমাপ, কোনো প্রকাশিত গবেষণা নয়।</translation>
+        <translation>একটি রেকর্ড করা ট্র্যাকপ্যাড নড়াচড়া, যাতে ৬ হার্জের একটি স্থির কৃত্রিম কাঁপুনি যোগ করা হয়েছে। আমাদের নিজস্ব পরিমাপ, কোনো প্রকাশিত গবেষণা নয়।</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Turned off because Control was pressed 5 times</source>
-        <translation>Control 5 বার চাপায় বন্ধ করা হয়েছে</translation>
+        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে</translation>
     </message>
 </context>
 <context>
@@ -380,7 +380,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর 5 বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
+        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
     </message>
     <message>
         <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>

@@ -333,7 +333,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation>以后提醒我</translation>
+        <translation>稍后提醒我</translation>
     </message>
     <message>
         <source>Open Download Page</source>
@@ -392,7 +392,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Later</source>
-        <translation>以后</translation>
+        <translation>稍后</translation>
     </message>
 </context>
 </TS>
