@@ -3,9 +3,9 @@
 #include "Quellarine/AppModel.h"
 #include "Quellarine/Brand.h"
 #include "Quellarine/Card.h"
-#include "Quellarine/IconLabel.h"
 #include "Quellarine/KeyCaps.h"
 #include "Quellarine/Notice.h"
+#include "Quellarine/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>
@@ -167,10 +167,10 @@ ShortcutsSection::ShortcutsSection(AppModel& model, QWidget* parent)
                                tr("You can also use its icon in the menu bar."), toggleLine_, toggleWarning_);
     layout->addWidget(toggleCard_);
 
-    emergencyLabel_ = new IconLabel(
-        QStringLiteral("exclamationmark.shield"),
+    emergencyLabel_ = new SymbolLabel(
         tr("If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once."),
-        Brand::warm);
+        QStringLiteral("exclamationmark.shield"), Typography::font(Typography::TextStyle::body));
+    emergencyLabel_->setSymbolColor(Brand::warm);
     emergencyCard_ = new Card(emergencyLabel_, Brand::warm, this);
     layout->addWidget(emergencyCard_);
 

@@ -10,9 +10,9 @@ namespace quellarine {
 
 class AppModel;
 class Card;
-class IconLabel;
 class KeyCaps;
 class Notice;
+class SymbolLabel;
 
 // The global shortcuts that work in every application, with a warning where another application has taken one,
 // and the emergency way out: five presses of Control. A self-contained block of cards that pages embed. It only
@@ -69,7 +69,7 @@ public:
     // The "Used by another app" warnings, each inside its own card; shown while the model says it is taken.
     Notice& modeWarning() const { return *modeWarning_; }
     Notice& toggleWarning() const { return *toggleWarning_; }
-    IconLabel& emergencyLabel() const { return *emergencyLabel_; }
+    SymbolLabel& emergencyLabel() const { return *emergencyLabel_; }
 
 private:
     void refresh();
@@ -83,7 +83,7 @@ private:
     Line* toggleLine_;
     Notice* modeWarning_;
     Notice* toggleWarning_;
-    IconLabel* emergencyLabel_;
+    SymbolLabel* emergencyLabel_;
 };
 
 } // namespace quellarine
