@@ -78,7 +78,8 @@ public:
                         };
                         return std::make_unique<UpdateController>(
                             settings,
-                            [this](UpdaterDelegate&) {
+                            [this](UpdaterDelegate& delegate) {
+                                updaterDelegate = &delegate;
                                 auto made = std::make_unique<RecordingUpdater>();
                                 updater = made.get();
                                 return std::unique_ptr<Updater>(std::move(made));
@@ -107,6 +108,8 @@ public:
     TestPermission permission;
     SystemLog log{[](SystemLog::Level, const QString&) {}};
     RecordingUpdater* updater = nullptr;
+    // Where the updater reports what it finds.
+    UpdaterDelegate* updaterDelegate = nullptr;
     int explanations = 0;
 
 private:
