@@ -1,3 +1,5 @@
+#include "Quellarine/Desktop/Appearance.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -6,5 +8,6 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));
+    quellarine::Appearance::shared().install();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 # Installs what building Quellarine needs on Debian 12, and only what is missing. Sourced by the run and test
 # commands; safe to run again.
 set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 QUELLARINE_PACKAGES=(
   build-essential cmake ninja-build pkg-config
@@ -9,7 +10,7 @@ QUELLARINE_PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-base-dev-tools libqt6svg6
   libx11-dev libxi-dev libxtst-dev libxrandr-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
-  fonts-inter fonts-noto-core
+  fonts-inter fonts-noto-core fonts-noto-cjk dbus-daemon
 )
 # Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
 if ! command -v npm >/dev/null 2>&1; then
@@ -36,4 +37,10 @@ if ((${#missing[@]})); then
   fi
 else
   echo "Quellarine set-up: all system packages are present."
+fi
+
+# The icons come from npm at the version pinned in resources/package-lock.json; the build picks its SVGs.
+if [[ ! -d "$root/resources/node_modules/@phosphor-icons/core/assets" ]]; then
+  echo "Quellarine set-up: installing the icon package"
+  npm ci --prefix "$root/resources" --no-audit --no-fund
 fi

@@ -1,3 +1,5 @@
+#include "Quellarine/Desktop/Appearance.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("QuellarineTests"));
+    // The application's style, fonts and palette, as the application itself installs them.
+    quellarine::Appearance::shared().install();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,24 @@
+#include "Quellarine/Brand.h"
+
+#include "Quellarine/Desktop/Appearance.h"
+
+#include <QWidget>
+
+namespace quellarine {
+
+QLinearGradient Brand::gradient(const QRectF& rect, const QWidget& widget)
+{
+    return gradient(rect, Appearance::isDark(widget.palette()), widget.layoutDirection());
+}
+
+QLinearGradient Brand::gradient(const QRectF& rect, bool dark, Qt::LayoutDirection direction)
+{
+    const bool leftToRight = direction != Qt::RightToLeft;
+    QLinearGradient gradient(leftToRight ? rect.topLeft() : rect.topRight(),
+                             leftToRight ? rect.bottomRight() : rect.bottomLeft());
+    gradient.setColorAt(0.0, gradientStart.resolve(dark));
+    gradient.setColorAt(1.0, deep.resolve(dark));
+    return gradient;
+}
+
+} // namespace quellarine

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Quellarine/DynamicColor.h"
+
+#include <QLinearGradient>
+#include <QRectF>
+
+class QWidget;
+
+namespace quellarine {
+
+// The application's colours: three brand colours and the brand gradient, each with a light and a dark value.
+struct Brand {
+    // The one rule for every two-valued colour of the application.
+    static constexpr DynamicColor color(QRgb light, QRgb dark) { return DynamicColor(light, dark); }
+
+    // The main tint: window and control tints, selected states, success icons.
+    static constexpr DynamicColor accent{0x2F6B4F, 0x6FBF95};
+    // Attention: warning icons and notices, shortcuts taken by other applications.
+    static constexpr DynamicColor warm{0xC2562D, 0xF08A5D};
+    // The gradient's end colour.
+    static constexpr DynamicColor deep{0x1F4D38, 0x24553F};
+    // The gradient's start colour.
+    static constexpr DynamicColor gradientStart{0x3A7D5D, 0x3F8A66};
+
+    // The brand gradient over `rect`: from the top-leading corner (gradient start) to the bottom-trailing corner
+    // (deep), with two evenly spaced stops, in the widget's appearance and layout direction.
+    static QLinearGradient gradient(const QRectF& rect, const QWidget& widget);
+    static QLinearGradient gradient(const QRectF& rect, bool dark, Qt::LayoutDirection direction = Qt::LeftToRight);
+};
+
+} // namespace quellarine

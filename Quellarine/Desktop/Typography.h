@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+
+namespace quellarine {
+
+// The application's fonts. Sizes are device-independent pixels; the face is Inter, with Noto filling in the
+// scripts Inter lacks (Arabic, Bengali, Devanagari, Chinese).
+class Typography {
+public:
+    // The named text styles views use, with the sizes of a desktop interface.
+    enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, subheadline, footnote, caption };
+
+    // The face for large headings: the display cut of the same family, drawn more tightly.
+    enum class Design { standard, rounded };
+
+    static double pixelSize(TextStyle style);
+    static QFont font(TextStyle style);
+    static QFont system(double pixelSize, QFont::Weight weight = QFont::Normal, Design design = Design::standard);
+};
+
+} // namespace quellarine

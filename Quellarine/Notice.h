@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace quellarine {
+
+// A short success or warning message: a check mark in the accent colour, or an exclamation mark in the warm
+// colour, beside text that wraps onto as many lines as it needs.
+class Notice : public QWidget {
+    Q_OBJECT
+
+public:
+    // `text` is shown unchanged: callers pass text that is already localised.
+    Notice(const QString& text, bool ok, QWidget* parent = nullptr);
+
+    QString text() const;
+    bool ok() const { return ok_; }
+    QString symbol() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void updateMargins();
+
+    QLabel* label_;
+    bool ok_;
+};
+
+} // namespace quellarine

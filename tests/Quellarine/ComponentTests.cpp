@@ -1,0 +1,77 @@
+#include "Quellarine/AppTitle.h"
+#include "Quellarine/Notice.h"
+#include "Quellarine/PageTitle.h"
+#include "Quellarine/Pill.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/Desktop/Appearance.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+QStringList accessibleChildren(QWidget& widget)
+{
+    QStringList names;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    for (int index = 0; accessible != nullptr && index < accessible->childCount(); ++index) {
+        names.append(accessible->child(index)->text(QAccessible::Name));
+    }
+    return names;
+}
+
+TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
+{
+    const QString text = QStringLiteral("<b>Control-Option-S</b> is used by another app, so it can't turn Quellarine on "
+                                        "or off. Quit that app or change its shortcut, then start Quellarine again.");
+    Notice notice(text, false);
+    const int oneLine = Notice(QStringLiteral("Short."), false).heightForWidth(300);
+    ASSERT_TRUE(notice.hasHeightForWidth());
+    EXPECT_GT(notice.heightForWidth(300), 2 * oneLine - 20);
+    EXPECT_EQ(notice.text(), text) << "shown unchanged";
+    EXPECT_EQ(notice.findChild<QLabel*>()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(notice.symbol(), QStringLiteral("exclamationmark.circle.fill"));
+    EXPECT_EQ(Notice(text, true).symbol(), QStringLiteral("checkmark.circle.fill"));
+}
+
+TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)
+{
+    auto* subtitle = new QLabel(QStringLiteral("Steadies the pointer."));
+    AppTitle title(QStringLiteral("Welcome to Quellarine"), subtitle);
+    title.resize(480, 80);
+    EXPECT_EQ(accessibleChildren(title),
+              QStringList({QStringLiteral("Welcome to Quellarine"), QStringLiteral("Steadies the pointer.")}));
+    EXPECT_EQ(title.iconRect(), QRect(0, 8, 64, 64));
+    EXPECT_EQ(title.minimumHeight(), 64);
+    EXPECT_EQ(title.titleLabel()->font().pixelSize(), 24);
+    EXPECT_EQ(title.titleLabel()->font().weight(), QFont::Bold);
+}
+
+TEST(Pill, ReadsItsTextAndSizesToIt)
+{
+    Pill pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pill);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("AI-assisted"));
+    EXPECT_GT(pill.sizeHint().width(), pill.fontMetrics().horizontalAdvance(QStringLiteral("AI-assisted")) + 20);
+    EXPECT_EQ(pill.sizeHint().height(), std::max(pill.fontMetrics().height(), 15) + 8);
+}
+
+TEST(PageTitle, TitleAboveAWrappingSecondarySubtitle)
+{
+    PageTitle heading(QStringLiteral("Help"), QStringLiteral("How Quellarine works, what to do when something doesn't, "
+                                                             "and how to reach us."));
+    EXPECT_EQ(accessibleChildren(heading).first(), QStringLiteral("Help"));
+    EXPECT_EQ(heading.titleLabel()->font().pixelSize(), 28);
+    EXPECT_TRUE(heading.subtitleLabel()->wordWrap());
+    EXPECT_GT(heading.heightForWidth(200), heading.heightForWidth(900));
+    EXPECT_EQ(heading.subtitleLabel()->palette().color(heading.subtitleLabel()->foregroundRole()),
+              QApplication::palette().color(QPalette::PlaceholderText));
+}
+
+} // namespace
+} // namespace quellarine

@@ -1,0 +1,224 @@
+#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/SettingsPortal.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMap>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+// Runs the event loop until the condition holds or the time is up.
+bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// A stand-in for the desktop's settings portal, answering "Read" the way the real one does (the value wrapped in
+// a second variant) and announcing changes with its signal.
+class FakeSettingsPortal : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    QMap<QString, QVariant> values;
+
+    void change(QDBusConnection& bus, const QString& settingNamespace, const QString& key, const QVariant& value)
+    {
+        values.insert(settingNamespace + QLatin1Char('/') + key, value);
+        QDBusMessage signal =
+            QDBusMessage::createSignal(SettingsPortal::path, SettingsPortal::interface, QStringLiteral("SettingChanged"));
+        signal << settingNamespace << key << QVariant::fromValue(QDBusVariant(value));
+        bus.send(signal);
+    }
+
+public slots:
+    QDBusVariant Read(const QString& settingNamespace, const QString& key)
+    {
+        const QString name = settingNamespace + QLatin1Char('/') + key;
+        if (!values.contains(name)) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("No such setting"));
+            return {};
+        }
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(values.value(name))));
+    }
+};
+
+// A session bus of the test's own, stopped by its process id at the end.
+class PrivateBus : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
+        process.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        ASSERT_TRUE(process.waitForStarted(5000));
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        const QString address = QString::fromUtf8(process.readLine()).trimmed();
+        ASSERT_FALSE(address.isEmpty());
+        portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
+        clientBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("client")));
+        ASSERT_TRUE(portalBus->isConnected() && clientBus->isConnected());
+        ASSERT_TRUE(portalBus->registerService(SettingsPortal::service));
+        ASSERT_TRUE(portalBus->registerObject(SettingsPortal::path, &fake, QDBusConnection::ExportAllSlots));
+    }
+
+    void TearDown() override
+    {
+        portalBus.reset();
+        clientBus.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    QProcess process;
+    FakeSettingsPortal fake;
+    std::optional<QDBusConnection> portalBus;
+    std::optional<QDBusConnection> clientBus;
+};
+
+TEST_F(PrivateBus, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
+{
+    fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
+    SettingsPortal portal(*clientBus);
+    QSignalSpy reports(&portal, &SettingsPortal::valueChanged);
+    portal.watch(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"));
+    ASSERT_TRUE(reports.wait(5000));
+    EXPECT_EQ(reports.at(0).at(2).toUInt(), 1u);
+
+    fake.change(*portalBus, QStringLiteral("org.freedesktop.appearance"), QStringLiteral("accent-color"), 3.0);
+    fake.change(*portalBus, QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
+                QVariant::fromValue(2u));
+    ASSERT_TRUE(eventually([&] { return reports.size() == 2; }));
+    EXPECT_EQ(reports.at(1).at(1).toString(), QStringLiteral("color-scheme"));
+    EXPECT_EQ(reports.at(1).at(2).toUInt(), 2u);
+}
+
+TEST_F(PrivateBus, SystemAppearanceAndMotionFollowTheDesktop)
+{
+    fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
+    fake.values.insert(QStringLiteral("org.gnome.desktop.interface/enable-animations"), true);
+    Appearance& appearance = Appearance::shared();
+    Motion& motion = Motion::shared();
+    appearance.setChoice(Appearance::Choice::system);
+    motion.setOverride(std::nullopt);
+    SettingsPortal portal(*clientBus);
+    appearance.follow(portal);
+    motion.follow(portal);
+
+    EXPECT_TRUE(eventually([&] { return appearance.isDark(); }));
+    EXPECT_TRUE(Appearance::isDark(QApplication::palette()));
+    EXPECT_TRUE(eventually([&] { return motion.desktopReducesMotion() == std::optional<bool>(false); }));
+
+    QSignalSpy motionChanges(&motion, &Motion::reduceMotionChanged);
+    fake.change(*portalBus, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("enable-animations"), false);
+    ASSERT_TRUE(motionChanges.wait(5000));
+    EXPECT_TRUE(motion.reduceMotion());
+
+    fake.change(*portalBus, QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"),
+                QVariant::fromValue(0u));
+    EXPECT_TRUE(eventually([&] { return !appearance.isDark(); }));
+
+    motion.setOverride(false);
+    EXPECT_FALSE(motion.reduceMotion()) << "the application's switch wins over the desktop";
+    appearance.setChoice(Appearance::Choice::light);
+}
+
+TEST(Appearance, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
+{
+    Appearance& appearance = Appearance::shared();
+    appearance.setChoice(Appearance::Choice::light);
+    QSignalSpy changes(&appearance, &Appearance::changed);
+
+    appearance.setChoice(Appearance::Choice::dark);
+    appearance.setChoice(Appearance::Choice::dark);
+    EXPECT_EQ(changes.size(), 1);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), Appearance::darkPalette().color(QPalette::Window));
+
+    // "System" with a desktop that states no preference keeps to the platform's palette, which is light here.
+    appearance.setDesktopPrefersDark(std::nullopt);
+    appearance.setChoice(Appearance::Choice::system);
+    EXPECT_FALSE(appearance.isDark());
+    appearance.setDesktopPrefersDark(true);
+    EXPECT_TRUE(appearance.isDark());
+    appearance.setChoice(Appearance::Choice::light);
+    EXPECT_FALSE(Appearance::isDark(QApplication::palette()));
+    appearance.setDesktopPrefersDark(std::nullopt);
+}
+
+TEST(Appearance, ColorSchemeValues)
+{
+    EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(1u)), std::optional<bool>(true));
+    EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(2u)), std::optional<bool>(false));
+    EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(0u)), std::nullopt);
+    EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QStringLiteral("dark")), std::nullopt);
+}
+
+TEST(Motion, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
+{
+    Motion& motion = Motion::shared();
+    motion.setOverride(std::nullopt);
+    motion.setDesktopAnimationsEnabled(std::nullopt);
+    motion.setDesktopReducedMotion(std::nullopt);
+    EXPECT_FALSE(motion.reduceMotion()) << "a desktop that says nothing animates";
+
+    QSignalSpy changes(&motion, &Motion::reduceMotionChanged);
+    motion.setDesktopReducedMotion(true);
+    motion.setDesktopAnimationsEnabled(true);
+    EXPECT_TRUE(motion.reduceMotion());
+    EXPECT_EQ(changes.size(), 1);
+
+    motion.setDesktopReducedMotion(false);
+    motion.setDesktopAnimationsEnabled(false);
+    EXPECT_TRUE(motion.reduceMotion());
+
+    motion.setOverride(false);
+    EXPECT_FALSE(motion.reduceMotion());
+    motion.setOverride(std::nullopt);
+    motion.setDesktopAnimationsEnabled(std::nullopt);
+    motion.setDesktopReducedMotion(std::nullopt);
+}
+
+TEST(Typography, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
+{
+    const QFont body = Typography::font(Typography::TextStyle::body);
+    EXPECT_EQ(QFontInfo(body).family(), QStringLiteral("Inter"));
+    EXPECT_EQ(body.pixelSize(), 13);
+    EXPECT_EQ(Typography::font(Typography::TextStyle::title3).pixelSize(), 15);
+    EXPECT_EQ(Typography::system(13.5, QFont::Medium).pixelSize(), 14);
+    for (const auto script : {QFontDatabase::Arabic, QFontDatabase::Bengali, QFontDatabase::Devanagari,
+                              QFontDatabase::Cyrillic, QFontDatabase::SimplifiedChinese}) {
+        EXPECT_FALSE(QFontDatabase::families(script).isEmpty()) << "no font for " << QFontDatabase::writingSystemName(script).toStdString();
+    }
+}
+
+} // namespace
+} // namespace quellarine
+
+#include "DesktopSettingsTests.moc"

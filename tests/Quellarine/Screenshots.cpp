@@ -1,0 +1,80 @@
+#include "Screenshots.h"
+
+#include "Quellarine/Desktop/Appearance.h"
+
+#include <QAbstractAnimation>
+#include <QAnimationGroup>
+#include <QApplication>
+#include <QDir>
+#include <QLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace quellarine::testing {
+
+namespace {
+
+constexpr int margin = 24;
+
+void finishAnimations(QWidget& root)
+{
+    for (auto* animation : root.findChildren<QAbstractAnimation*>()) {
+        if (animation->group() == nullptr && animation->state() != QAbstractAnimation::Stopped) {
+            animation->setCurrentTime(animation->totalDuration());
+        }
+    }
+}
+
+} // namespace
+
+QString Screenshots::directory()
+{
+    return QStringLiteral(QUELLARINE_SCREENSHOT_DIR);
+}
+
+QImage Screenshots::render(QWidget& widget, qreal devicePixelRatio)
+{
+    QImage image(widget.size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+QStringList Screenshots::capture(const QString& name, QWidget* widget, int width)
+{
+    QWidget window;
+    window.setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->addWidget(widget);
+    layout->addStretch(1);
+    if (width > 0) {
+        window.setFixedWidth(width);
+        layout->activate();
+        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+        window.setFixedHeight(height);
+    } else {
+        window.adjustSize();
+    }
+    window.show();
+    QApplication::processEvents();
+    finishAnimations(window);
+    QApplication::processEvents();
+
+    QDir().mkpath(directory());
+    QStringList written;
+    for (const bool dark : {false, true}) {
+        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
+        QApplication::processEvents();
+        const QString path = directory() + QStringLiteral("/%1-%2.png").arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light"));
+        if (render(window).save(path)) {
+            written.append(path);
+        }
+    }
+    Appearance::shared().setChoice(Appearance::Choice::light);
+    return written;
+}
+
+} // namespace quellarine::testing
