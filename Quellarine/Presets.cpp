@@ -450,13 +450,11 @@ void PresetTile::paintEvent(QPaintEvent* /*event*/)
 
 namespace {
 
-QHBoxLayout* tileRow(QWidget* owner, bool large)
+QHBoxLayout* tileRow(bool large)
 {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(large ? 10 : 7);
-    row->setAlignment(Qt::AlignVCenter);
-    (void)owner;
     return row;
 }
 
@@ -483,14 +481,14 @@ PresetPicker::PresetPicker(AppModel& model, bool large, QWidget* parent)
     layout->setSpacing(spacing);
 
     layout->addWidget(groupTitle(tr("Smoothing"), 0));
-    auto* steady = tileRow(this, large);
+    auto* steady = tileRow(large);
     for (ID id : {ID::gentle, ID::balanced, ID::strong, ID::veryStrong}) {
         steady->addWidget(addTile(id), 1);
     }
     layout->addLayout(steady);
 
     layout->addWidget(groupTitle(tr("For special cases"), 4));
-    auto* special = tileRow(this, large);
+    auto* special = tileRow(large);
     for (ID id : {ID::precision, ID::trackpad, ID::largeMovements}) {
         special->addWidget(addTile(id), 1);
     }
@@ -500,7 +498,7 @@ PresetPicker::PresetPicker(AppModel& model, bool large, QWidget* parent)
     personalLayout->setContentsMargins(0, 0, 0, 0);
     personalLayout->setSpacing(spacing);
     personalLayout->addWidget(groupTitle(tr("Made for your hand"), 4));
-    auto* personalRow = tileRow(this, large);
+    auto* personalRow = tileRow(large);
     personalRow->addWidget(addTile(ID::personal), 1);
     // Two invisible fillers make the tile exactly as wide as one tile of the row of three.
     for (int filler = 0; filler < 2; ++filler) {
@@ -600,7 +598,6 @@ ClickGuardRow::ClickGuardRow(AppModel& model, bool large, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
-    layout->setAlignment(Qt::AlignTop);
 
     // The area does what the switch does, in one observed change: the setter stores and persists the value and
     // hands the guard's settings to the tap.
@@ -630,7 +627,6 @@ ClickGuardRow::ClickGuardRow(AppModel& model, bool large, QWidget* parent)
     explanation->setForegroundRole(QPalette::PlaceholderText);
     for (QLabel* label : {title, explanation}) {
         tapArea->passClicks(*label);
-        label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     }
     texts->addWidget(title);
     texts->addWidget(explanation);

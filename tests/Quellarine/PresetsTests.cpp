@@ -88,7 +88,7 @@ TEST_F(PresetViewsTest, ChoosingWithoutThePermissionOnlyChangesThePreset)
 TEST_F(PresetViewsTest, PersonalGroupOnlyWhileAPersonalSettingExists)
 {
     EXPECT_FALSE(picker().showsPersonal());
-    EXPECT_TRUE(picker().tile(ID::personal)->isHidden());
+    EXPECT_FALSE(picker().tile(ID::personal)->isVisibleTo(&picker()));
 
     model().applyPersonal(PersonalSetting{ID::balanced, 2.5, 0.008, 2, 0.9});
     EXPECT_TRUE(picker().showsPersonal());
