@@ -1,0 +1,494 @@
+#include "Quellarine/AppModel.h"
+
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/SessionObservers.h"
+#include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/ExplainStore.h"
+#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/PresetTexts.h"
+#include "Quellarine/ProfileStore.h"
+#include "Quellarine/UpdateController.h"
+
+#include <QCoreApplication>
+
+#include <nlohmann/json.hpp>
+
+namespace quellarine {
+
+namespace {
+
+const QString filterOnKey = QStringLiteral("filterOn");
+const QString clickGuardKey = QStringLiteral("clickGuard");
+const QString presetKey = QStringLiteral("preset");
+const QString personalKey = QStringLiteral("personalSetting");
+const QString seenVersionKey = QStringLiteral("whatsNew.seenVersion");
+
+// The guard's settings while it is on; only the double-click interval varies.
+ClickGuard::Settings guardedClicks(double doubleClickInterval)
+{
+    return ClickGuard::Settings{
+        .minPress = 0.04,
+        .maxPress = std::nullopt,
+        .repeatWindow = 0.35,
+        .repeatRadius = 24,
+        .allowDoubleClick = true,
+        .dragThreshold = 12,
+        .doubleClickInterval = doubleClickInterval,
+    };
+}
+
+} // namespace
+
+AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platform_(std::move(platform))
+{
+    Defaults& defaults = platform_.defaults;
+
+    profile_ = std::make_unique<ProfileStore>(defaults);
+    feedback_ = std::make_unique<FeedbackStore>();
+    updates_ = platform_.makeUpdates(defaults);
+    explain_ = std::make_unique<ExplainStore>(defaults);
+
+    whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
+        || !defaults.string(seenVersionKey);
+    isTrusted_ = platform_.permission.isTrusted();
+    overlay_ = std::make_unique<ModeOverlay>(platform_.pointer.mainLoop, platform_.overlay);
+    ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
+
+    defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
+    readSettings();
+
+    auto initialParameters = FilterPreset::builtIn(presetID_).value_or(FilterPreset::balanced()).parameters;
+    // The system's double-click interval comes in once the tap starts.
+    auto initialClicks = defaults.boolean(clickGuardKey).value_or(true) ? guardedClicks(0.5) : ClickGuard::Settings::off();
+    tap_ = std::make_unique<PointerTap>(platform_.pointer, initialParameters, initialClicks);
+    tap_->setFiltering(false);
+    tap_->setParameters(activePreset().parameters);
+
+    hotKeyRegistry_ = std::make_unique<GlobalHotKey::Registry>(platform_.hotKeys);
+    registerHotKeys();
+    installMonitors();
+    installObservers();
+
+    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted_)));
+
+    std::weak_ptr<bool> alive = alive_;
+    updates_->onShowVersionHistory = [this, alive] {
+        if (!alive.expired()) {
+            setSection(MainSection::whatsNew);
+        }
+    };
+
+    waitForAccess();
+    watchTrust();
+}
+
+AppModel::~AppModel()
+{
+    alive_.reset();
+    platform_.modifiers.setHandler({});
+    ShortcutNaming::setKeyboardLayout(nullptr);
+    if (watchTimer_ != 0) {
+        platform_.pointer.mainLoop.cancel(watchTimer_);
+    }
+    tap_.reset();
+}
+
+void AppModel::readSettings()
+{
+    Defaults& defaults = platform_.defaults;
+    presetID_ = FilterPreset::defaultID;
+    if (auto stored = defaults.string(presetKey)) {
+        presetID_ = FilterPreset::fromRaw(stored->toStdString()).value_or(FilterPreset::defaultID);
+    }
+    wantsOn_ = defaults.boolean(filterOnKey).value_or(true);
+    clickGuardOn_ = defaults.boolean(clickGuardKey).value_or(true);
+    personal_.reset();
+    if (auto json = defaults.json(personalKey)) {
+        try {
+            auto setting = json->get<PersonalSetting>();
+            if (setting.isValid()) {
+                personal_ = setting;
+            }
+        } catch (const std::exception&) {
+            // An unreadable stored setting is ignored and left on disk until the next assignment.
+        }
+    }
+}
+
+void AppModel::setWantsOn(bool value)
+{
+    bool changed = wantsOn_ != value;
+    wantsOn_ = value;
+    platform_.defaults.setBool(filterOnKey, value);
+    syncTap();
+    if (changed) {
+        emit wantsOnChanged(value);
+    }
+}
+
+void AppModel::setPresetID(FilterPreset::ID value)
+{
+    bool changed = presetID_ != value;
+    presetID_ = value;
+    platform_.defaults.setString(presetKey, QString::fromStdString(std::string(FilterPreset::rawValue(value))));
+    tap_->setParameters(activePreset().parameters);
+    if (changed) {
+        emit presetIDChanged(value);
+    }
+}
+
+void AppModel::setClickGuardOn(bool value)
+{
+    bool changed = clickGuardOn_ != value;
+    clickGuardOn_ = value;
+    platform_.defaults.setBool(clickGuardKey, value);
+    tap_->setClickSettings(clickSettings());
+    if (changed) {
+        emit clickGuardOnChanged(value);
+    }
+}
+
+void AppModel::setPersonal(const std::optional<PersonalSetting>& value)
+{
+    bool changed = personal_ != value;
+    personal_ = value;
+    writePersonal();
+    tap_->setParameters(activePreset().parameters);
+    if (changed) {
+        emit personalChanged();
+    }
+}
+
+void AppModel::writePersonal()
+{
+    bool written = false;
+    if (personal_) {
+        try {
+            written = platform_.defaults.setJson(personalKey, nlohmann::json(*personal_));
+        } catch (const std::exception&) {
+            written = false;
+        }
+    }
+    if (!written) {
+        platform_.defaults.remove(personalKey);
+    }
+}
+
+void AppModel::setCalibrating(bool value)
+{
+    bool changed = calibrating_ != value;
+    calibrating_ = value;
+    syncTap();
+    tap_->setClickSettings(clickSettings());
+    if (changed) {
+        emit calibratingChanged(value);
+    }
+}
+
+void AppModel::setSection(MainSection value)
+{
+    if (section_ != value) {
+        section_ = value;
+        emit sectionChanged(value);
+    }
+}
+
+void AppModel::setEmergencyNotice(bool value)
+{
+    if (emergencyNotice_ != value) {
+        emergencyNotice_ = value;
+        emit emergencyNoticeChanged(value);
+    }
+}
+
+void AppModel::setIsOn(bool value)
+{
+    if (isOn_ != value) {
+        isOn_ = value;
+        emit isOnChanged(value);
+    }
+}
+
+void AppModel::setIsTrusted(bool value)
+{
+    if (isTrusted_ != value) {
+        isTrusted_ = value;
+        emit isTrustedChanged(value);
+    }
+}
+
+void AppModel::setTapFailed(bool value)
+{
+    if (tapFailed_ != value) {
+        tapFailed_ = value;
+        emit tapFailedChanged(value);
+    }
+}
+
+void AppModel::setWhatsNewUnseen(bool value)
+{
+    if (whatsNewUnseen_ != value) {
+        whatsNewUnseen_ = value;
+        emit whatsNewUnseenChanged(value);
+    }
+}
+
+void AppModel::syncTap()
+{
+    bool filtering = wantsOn_ && isTrusted_ && !calibrating_;
+    tap_->setFiltering(filtering);
+    setIsOn(tap_->isFiltering() && tap_->isRunning());
+}
+
+FilterPreset AppModel::activePreset() const
+{
+    if (presetID_ != FilterPreset::ID::personal) {
+        return FilterPreset::builtIn(presetID_).value_or(FilterPreset::balanced());
+    }
+    if (personal_) {
+        if (auto preset = personal_->preset()) {
+            return *preset;
+        }
+    }
+    return FilterPreset::balanced();
+}
+
+ClickGuard::Settings AppModel::clickSettings() const
+{
+    if (clickGuardOn_ && !calibrating_) {
+        return guardedClicks(platform_.doubleClickInterval());
+    }
+    return ClickGuard::Settings::off();
+}
+
+// Modes and hot keys
+
+std::vector<AppModel::Mode> AppModel::availableModes() const
+{
+    std::vector<Mode> modes{std::nullopt};
+    for (const auto& preset : FilterPreset::builtIn()) {
+        modes.emplace_back(preset.id);
+    }
+    if (personal_) {
+        modes.emplace_back(FilterPreset::ID::personal);
+    }
+    return modes;
+}
+
+void AppModel::toggle()
+{
+    setEmergencyNotice(false);
+    setWantsOn(!wantsOn_);
+    showModeBanner();
+}
+
+void AppModel::cycleMode(int step)
+{
+    setEmergencyNotice(false);
+    auto modes = availableModes();
+    int count = static_cast<int>(modes.size());
+    Mode current;
+    if (wantsOn_) {
+        current = activePreset().id;
+    }
+    int index = 0;
+    for (int candidate = 0; candidate < count; ++candidate) {
+        if (modes[static_cast<std::size_t>(candidate)] == current) {
+            index = candidate;
+            break;
+        }
+    }
+    int next = ((index + step) % count + count) % count;
+    Mode mode = modes[static_cast<std::size_t>(next)];
+    if (mode) {
+        setPresetID(*mode);
+    }
+    setWantsOn(mode.has_value());
+    showModeBanner();
+}
+
+void AppModel::showModeBanner(const std::optional<QString>& detail)
+{
+    QString title = wantsOn_ ? presetTitle(activePreset().id) : tr("Direct");
+    QString text;
+    if (detail) {
+        text = *detail;
+    } else {
+        text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
+    }
+    if (!isTrusted_) {
+        text = tr("Needs Accessibility permission to work.");
+    }
+    std::optional<GlobalHotKey::Shortcut> shortcut;
+    if (!modeShortcutTaken_) {
+        shortcut = GlobalHotKey::Shortcut::nextMode();
+    }
+    overlay_->show(title, text, shortcut);
+}
+
+void AppModel::registerHotKeys()
+{
+    std::weak_ptr<bool> alive = alive_;
+    auto guarded = [this, alive](std::function<void()> action) {
+        return [this, alive, action = std::move(action)] {
+            if (!alive.expired()) {
+                action();
+            }
+        };
+    };
+    try {
+        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::defaultToggle(),
+                                                guarded([this] { toggle(); })));
+    } catch (const GlobalHotKey::HotKeyError&) {
+        shortcutTaken_ = true;
+        emit shortcutTakenChanged(true);
+    }
+    try {
+        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::nextMode(),
+                                                guarded([this] { cycleMode(1); })));
+    } catch (const GlobalHotKey::HotKeyError&) {
+        // A taken next-mode key leaves the previous-mode key alone.
+        modeShortcutTaken_ = true;
+        emit modeShortcutTakenChanged(true);
+        return;
+    }
+    try {
+        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::previousMode(),
+                                                guarded([this] { cycleMode(-1); })));
+    } catch (const GlobalHotKey::HotKeyError&) {
+        modeShortcutTaken_ = true;
+        emit modeShortcutTakenChanged(true);
+    }
+}
+
+void AppModel::installMonitors()
+{
+    std::weak_ptr<bool> alive = alive_;
+    platform_.modifiers.setHandler([this, alive](const system::ModifierState& state, double time) {
+        if (!alive.expired()) {
+            handleModifiersChanged(state, time);
+        }
+    });
+}
+
+void AppModel::handleModifiersChanged(const system::ModifierState& state, double time)
+{
+    bool others = state.shift || state.option || state.command || state.function;
+    bool hit = emergency_.modifiersChanged(state.control, others, time);
+    if (hit && wantsOn_) {
+        setWantsOn(false);
+        setEmergencyNotice(true);
+        platform_.beep();
+        showModeBanner(tr("Turned off because Control was pressed 5 times"));
+    }
+}
+
+void AppModel::installObservers()
+{
+    auto* observers = new SessionObservers(this);
+    connect(observers, &SessionObservers::screensChanged, this, [this] { tap_->displaysChanged(); });
+    auto reenable = [this] {
+        tap_->ensureEnabled();
+        tap_->displaysChanged();
+    };
+    connect(observers, &SessionObservers::woke, this, reenable);
+    connect(observers, &SessionObservers::sessionBecameActive, this, reenable);
+}
+
+void AppModel::applyPersonal(const PersonalSetting& setting)
+{
+    if (!setting.isValid()) {
+        return;
+    }
+    setPersonal(setting);
+    setPresetID(FilterPreset::ID::personal);
+    if (isTrusted_ && !wantsOn_) {
+        setWantsOn(true);
+    }
+}
+
+void AppModel::markWhatsNewSeen()
+{
+    platform_.defaults.setString(seenVersionKey, UpdateController::appVersion());
+    setWhatsNewUnseen(false);
+}
+
+void AppModel::openFeedback(FeedbackStore::Source source)
+{
+    feedback_->setSource(source);
+    setSection(MainSection::feedback);
+}
+
+// Permission
+
+void AppModel::requestAccessibility()
+{
+    if (platform_.permission.isTrusted()) {
+        return;
+    }
+    platform_.explainPermission();
+}
+
+void AppModel::waitForAccess()
+{
+    if (waiting_) {
+        return;
+    }
+    waiting_ = true;
+    waitStep();
+}
+
+void AppModel::waitStep()
+{
+    if (!platform_.permission.isTrusted()) {
+        std::weak_ptr<bool> alive = alive_;
+        platform_.pointer.mainLoop.scheduleAfter(1.0, [this, alive] {
+            if (!alive.expired()) {
+                waitStep();
+            }
+        });
+        return;
+    }
+    waiting_ = false;
+    setIsTrusted(true);
+    try {
+        tap_->start();
+        tap_->setClickSettings(clickSettings());
+        setTapFailed(false);
+        platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
+    } catch (const std::exception&) {
+        setTapFailed(true);
+        platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
+    }
+    syncTap();
+}
+
+void AppModel::watchTrust()
+{
+    std::weak_ptr<bool> alive = alive_;
+    watchTimer_ = platform_.pointer.mainLoop.scheduleRepeating(5.0, 5.0, [this, alive] {
+        if (alive.expired()) {
+            return;
+        }
+        bool trusted = platform_.permission.isTrusted();
+        if (trusted != isTrusted_) {
+            platform_.log.info(QStringLiteral("Accessibility trusted changed to %1").arg(SystemLog::boolText(trusted)));
+            setIsTrusted(trusted);
+            if (!trusted) {
+                tap_->stop();
+                waitForAccess();
+            }
+            syncTap();
+        }
+        if (trusted && !tap_->ensureEnabled()) {
+            platform_.log.info(QStringLiteral("Tap was off; turned it back on"));
+        }
+        int moves = tap_->externalMoves();
+        if (moves != loggedExternalMoves_) {
+            loggedExternalMoves_ = moves;
+            platform_.log.info(QStringLiteral("Cursor found where we didn't put it: %1 times so far").arg(moves));
+        }
+    });
+}
+
+} // namespace quellarine

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/FeedbackStore.h"
+#include "Quellarine/MainSection.h"
+#include "Quellarine/ModeOverlay.h"
+
+#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/EmergencyOff.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/PersonalSetting.h"
+#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/System/HotKeys.h"
+#include "QuellarineKit/System/Permission.h"
+#include "QuellarineKit/System/PointerSystem.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quellarine {
+
+class ExplainStore;
+class ProfileStore;
+class SystemLog;
+class UpdateController;
+
+// The application's single root model: the user's choices, the conditions the user must see, the page of the
+// main window, and the pointer tap, hot keys, banner and stores it owns. Every user change lands here, is
+// written to the settings at once and is pushed into the tap in the same step.
+//
+// The persisted fields and `calibrating` run their side effects on every assignment, also of an equal value;
+// observers are told only when the value really changes.
+class AppModel final : public QObject {
+    Q_OBJECT
+
+public:
+    // A mode: none is "Direct", no smoothing.
+    using Mode = std::optional<FilterPreset::ID>;
+
+    // What the model takes from the computer it runs on.
+    struct Platform {
+        system::PointerSystem pointer;
+        system::HotKeyHost& hotKeys;
+        system::KeyboardLayout& keyboardLayout;
+        system::ModifierMonitor& modifiers;
+        system::Permission& permission;
+        Defaults& defaults;
+        const SystemLog& log;
+        // Builds the update controller; the model owns what it returns.
+        std::function<std::unique_ptr<UpdateController>(Defaults& defaults)> makeUpdates;
+        // Tells the user what this computer needs before the pointer can be steadied.
+        std::function<void()> explainPermission;
+        std::function<void()> beep;
+        // The desktop's double-click interval in seconds, read each time it is needed.
+        std::function<double()> doubleClickInterval;
+        // Where the mode banner shows and how it is announced.
+        ModeOverlay::Environment overlay = ModeOverlay::Environment::desktop();
+    };
+
+    explicit AppModel(Platform platform, QObject* parent = nullptr);
+    ~AppModel() override;
+
+    bool wantsOn() const { return wantsOn_; }
+    void setWantsOn(bool value);
+    FilterPreset::ID presetID() const { return presetID_; }
+    void setPresetID(FilterPreset::ID value);
+    bool clickGuardOn() const { return clickGuardOn_; }
+    void setClickGuardOn(bool value);
+    const std::optional<PersonalSetting>& personal() const { return personal_; }
+    void setPersonal(const std::optional<PersonalSetting>& value);
+    bool calibrating() const { return calibrating_; }
+    void setCalibrating(bool value);
+    MainSection section() const { return section_; }
+    void setSection(MainSection value);
+    bool whatsNewUnseen() const { return whatsNewUnseen_; }
+    bool isOn() const { return isOn_; }
+    bool isTrusted() const { return isTrusted_; }
+    bool tapFailed() const { return tapFailed_; }
+    bool emergencyNotice() const { return emergencyNotice_; }
+    void setEmergencyNotice(bool value);
+    bool shortcutTaken() const { return shortcutTaken_; }
+    bool modeShortcutTaken() const { return modeShortcutTaken_; }
+
+    ProfileStore& profile() { return *profile_; }
+    FeedbackStore& feedback() { return *feedback_; }
+    UpdateController& updates() { return *updates_; }
+    ExplainStore& explain() { return *explain_; }
+    const PointerTap& tap() const { return *tap_; }
+    ModeOverlay& overlay() { return *overlay_; }
+    Defaults& defaults() { return platform_.defaults; }
+
+    // Brings the tap's filtering and `isOn` in line with the wish, the permission and a running calibration.
+    void syncTap();
+    // The preset in force.
+    FilterPreset activePreset() const;
+    // The click-guard settings in force.
+    ClickGuard::Settings clickSettings() const;
+
+    // Modes and hot keys.
+    std::vector<Mode> availableModes() const;
+    void toggle();
+    void cycleMode(int step);
+    void showModeBanner(const std::optional<QString>& detail = std::nullopt);
+    void handleModifiersChanged(const system::ModifierState& state, double time);
+    void applyPersonal(const PersonalSetting& setting);
+    void markWhatsNewSeen();
+
+    // Asks for what the pointer tap needs; changes no state, the permission watch notices a grant.
+    void requestAccessibility();
+    void openFeedback(FeedbackStore::Source source);
+
+signals:
+    void wantsOnChanged(bool value);
+    void presetIDChanged(quellarine::FilterPreset::ID value);
+    void clickGuardOnChanged(bool value);
+    void personalChanged();
+    void calibratingChanged(bool value);
+    void sectionChanged(quellarine::MainSection value);
+    void whatsNewUnseenChanged(bool value);
+    void isOnChanged(bool value);
+    void isTrustedChanged(bool value);
+    void tapFailedChanged(bool value);
+    void emergencyNoticeChanged(bool value);
+    void shortcutTakenChanged(bool value);
+    void modeShortcutTakenChanged(bool value);
+
+private:
+    void readSettings();
+    void writePersonal();
+    void registerHotKeys();
+    void installMonitors();
+    void installObservers();
+    void waitForAccess();
+    void waitStep();
+    void watchTrust();
+    void setIsOn(bool value);
+    void setIsTrusted(bool value);
+    void setTapFailed(bool value);
+    void setWhatsNewUnseen(bool value);
+
+    Platform platform_;
+    bool wantsOn_ = true;
+    FilterPreset::ID presetID_ = FilterPreset::defaultID;
+    bool clickGuardOn_ = true;
+    std::optional<PersonalSetting> personal_;
+    std::unique_ptr<ProfileStore> profile_;
+    std::unique_ptr<FeedbackStore> feedback_;
+    std::unique_ptr<UpdateController> updates_;
+    std::unique_ptr<ExplainStore> explain_;
+    bool calibrating_ = false;
+    MainSection section_ = MainSection::home;
+    bool whatsNewUnseen_ = false;
+    bool isOn_ = false;
+    bool isTrusted_ = false;
+    bool tapFailed_ = false;
+    bool emergencyNotice_ = false;
+    bool shortcutTaken_ = false;
+    bool modeShortcutTaken_ = false;
+    std::unique_ptr<PointerTap> tap_;
+    std::unique_ptr<GlobalHotKey::Registry> hotKeyRegistry_;
+    std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
+    std::unique_ptr<ModeOverlay> overlay_;
+    EmergencyOff emergency_{5, 3.0};
+    int loggedExternalMoves_ = 0;
+    bool waiting_ = false;
+    system::MainLoop::TimerID watchTimer_ = 0;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+} // namespace quellarine

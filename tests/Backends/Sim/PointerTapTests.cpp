@@ -1,0 +1,529 @@
+#include "Backends/Sim/SimulatedWindowServer.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/PointerTap.h"
+
+#include "PrintGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+
+using namespace quellarine;
+using system::Event;
+using system::EventType;
+using Origin = sim::SimulatedWindowServer::Origin;
+using Received = sim::SimulatedWindowServer::Received;
+
+namespace {
+
+// The click guard as the application switches it on.
+ClickGuard::Settings guardOn()
+{
+    ClickGuard::Settings settings;
+    settings.minPress = 0.04;
+    settings.repeatWindow = 0.35;
+    settings.repeatRadius = 24;
+    settings.allowDoubleClick = true;
+    settings.dragThreshold = 12;
+    settings.doubleClickInterval = 0.5;
+    return settings;
+}
+
+constexpr std::uint64_t ms = 1'000'000;
+
+class PointerTapTests : public ::testing::Test {
+protected:
+    void SetUp() override { server.advance(1.0); }
+
+    void makeTap(const ClickGuard::Settings& clicks = ClickGuard::Settings::off(),
+                 const PointerFilter::Parameters& parameters = FilterPreset::balanced().parameters)
+    {
+        tap = std::make_unique<PointerTap>(server.pointerSystem(), parameters, clicks);
+        tap->start();
+    }
+
+    void move(Vector delta)
+    {
+        server.moveHand(delta);
+        server.runDue();
+    }
+    void press(int button = 0)
+    {
+        server.pressButton(button);
+        server.runDue();
+    }
+    void release(int button = 0)
+    {
+        server.releaseButton(button);
+        server.runDue();
+    }
+    void wait(double seconds) { server.advance(seconds); }
+
+    // What applications received from the given index on.
+    std::vector<Received> receivedFrom(std::size_t first) const
+    {
+        const auto& all = server.received();
+        return {all.begin() + static_cast<std::ptrdiff_t>(std::min(first, all.size())), all.end()};
+    }
+    std::vector<EventType> receivedTypes(std::size_t first = 0) const
+    {
+        std::vector<EventType> types;
+        for (const auto& received : receivedFrom(first)) {
+            types.push_back(received.event.type);
+        }
+        return types;
+    }
+
+    sim::SimulatedWindowServer server;
+    std::unique_ptr<PointerTap> tap;
+};
+
+} // namespace
+
+TEST_F(PointerTapTests, StartsOnceStopsAndReportsARefusal)
+{
+    tap = std::make_unique<PointerTap>(server.pointerSystem(), FilterPreset::balanced().parameters,
+                                       ClickGuard::Settings::off());
+    EXPECT_TRUE(tap->isFiltering());
+    EXPECT_FALSE(tap->isRunning());
+    EXPECT_TRUE(tap->ensureEnabled());
+
+    server.setTrusted(false);
+    try {
+        tap->start();
+        FAIL() << "the tap started without permission";
+    } catch (const PointerTap::TapError& error) {
+        EXPECT_EQ(error.code(), PointerTap::TapError::notPermitted);
+    }
+    EXPECT_FALSE(tap->isRunning());
+    EXPECT_EQ(server.tapCount(), 0u);
+
+    server.setTrusted(true);
+    tap->start();
+    tap->start();
+    EXPECT_TRUE(tap->isRunning());
+    EXPECT_EQ(server.tapCount(), 1u);
+    EXPECT_EQ(tap->smoother().emitted(), (Point{720, 450}));
+
+    tap->stop();
+    EXPECT_FALSE(tap->isRunning());
+    EXPECT_EQ(server.tapCount(), 0u);
+    tap->start();
+    EXPECT_EQ(server.tapCount(), 1u);
+}
+
+TEST_F(PointerTapTests, TheSystemSwitchingTheTapOffIsUndone)
+{
+    makeTap();
+    move({40, 0});
+    server.warp({100, 100}); // meanwhile something else moved the cursor
+
+    server.disableTaps(EventType::tapDisabledByTimeout);
+    EXPECT_FALSE(tap->isRunning());
+    server.runDue(); // the notice
+    EXPECT_TRUE(tap->isRunning());
+    EXPECT_EQ(tap->smoother().emitted(), (Point{100, 100}));
+
+    server.disableTaps(EventType::tapDisabledByUserInput);
+    EXPECT_FALSE(tap->ensureEnabled()); // before the notice arrives
+    EXPECT_TRUE(tap->isRunning());
+    EXPECT_TRUE(tap->ensureEnabled());
+    server.runDue();
+    EXPECT_TRUE(tap->isRunning());
+}
+
+TEST_F(PointerTapTests, MarkedEventsPassAndBecomePlacementsWhetherFilteringOrNot)
+{
+    makeTap();
+    Event marked;
+    marked.type = EventType::mouseMoved;
+    marked.location = {300, 200};
+    marked.userData = PointerTap::marker;
+    server.post(marked, system::PostLevel::hid);
+    server.runDue();
+    ASSERT_EQ(server.received().size(), 1u);
+    EXPECT_EQ(server.received()[0].event, marked);
+    EXPECT_EQ(tap->smoother().emitted(), (Point{300, 200}));
+    EXPECT_EQ(tap->smoother().raw(), (Point{720, 450}));
+
+    tap->setFiltering(false);
+    marked.type = EventType::leftMouseDown;
+    marked.location = {310, 210};
+    server.post(marked, system::PostLevel::session);
+    server.runDue();
+    EXPECT_EQ(server.received().back().event, marked);
+    EXPECT_EQ(tap->smoother().emitted(), (Point{310, 210}));
+}
+
+TEST_F(PointerTapTests, WithoutFilteringEverythingPassesAndTheNextFilteredMoveStartsThere)
+{
+    makeTap(guardOn());
+    std::vector<std::pair<Point, Point>> observed;
+    tap->setObserver([&](Point location, Point shown) { observed.push_back({location, shown}); });
+    tap->setFiltering(false);
+    tap->setFiltering(false); // no change: nothing happens
+
+    move({5, 5});
+    press();
+    wait(0.01);
+    release();
+    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::mouseMoved, EventType::leftMouseDown,
+                                                       EventType::leftMouseUp}));
+    for (const auto& received : server.received()) {
+        EXPECT_EQ(received.origin, Origin::hardware);
+        EXPECT_EQ(received.event.location, (Point{725, 455}));
+    }
+    EXPECT_EQ(observed.size(), 3u);
+    EXPECT_EQ(observed[0], (std::pair<Point, Point>{{725, 455}, {725, 455}}));
+
+    tap->setFiltering(true);
+    wait(0.02);
+    move({4, 0});
+    EXPECT_EQ(server.received().back().event.location, (Point{729, 455}));
+    EXPECT_EQ(observed.back(), (std::pair<Point, Point>{{729, 455}, {729, 455}}));
+}
+
+TEST_F(PointerTapTests, AnUnexplainedJumpPassesIsCountedAndRestartsTheSteadying)
+{
+    makeTap();
+    for (int i = 0; i < 5; ++i) {
+        move({6, 0});
+        wait(0.008);
+    }
+    wait(1); // the pointer has settled
+    server.warp({100, 100}); // something else put the cursor far away
+    move({2, 1});
+    EXPECT_EQ(tap->externalMoves(), 1);
+    EXPECT_EQ(server.received().back().origin, Origin::hardware);
+    EXPECT_EQ(server.received().back().event.location, (Point{102, 101}));
+    EXPECT_EQ(server.received().back().event.userData, 0);
+
+    wait(0.008);
+    move({4, 0});
+    EXPECT_EQ(server.received().back().event.location, (Point{106, 101}));
+    EXPECT_EQ(tap->externalMoves(), 1);
+}
+
+TEST_F(PointerTapTests, PostPacingRewritesBurstsAndPostsTheRest)
+{
+    makeTap();
+    for (int i = 0; i < 4; ++i) {
+        move({1, 0});
+        wait(0.003);
+    }
+    std::vector<Origin> origins;
+    for (const auto& received : server.received()) {
+        origins.push_back(received.origin);
+    }
+    EXPECT_EQ(origins, (std::vector<Origin>{Origin::posted, Origin::hardware, Origin::hardware, Origin::posted}));
+    EXPECT_EQ(server.received()[0].event.userData, PointerTap::marker);
+    EXPECT_EQ(server.received()[0].event.deltaX, 1);
+    EXPECT_EQ(server.received()[1].event.userData, 0);
+
+    server.clearReceived();
+    wait(0.1);
+    server.clearReceived();
+    for (int i = 0; i < 4; ++i) {
+        move({1, 0});
+        wait(0.006);
+    }
+    for (const auto& received : server.received()) {
+        EXPECT_EQ(received.origin, Origin::posted);
+    }
+}
+
+TEST_F(PointerTapTests, AHeldPressKeepsThePointerStillWhileTheHandMoves)
+{
+    makeTap(guardOn());
+    move({1, 0});
+    wait(0.5);
+    Point pressed = *server.currentLocation();
+    press();
+    std::size_t afterPress = server.received().size();
+    int warps = server.warpCount();
+    for (int i = 0; i < 3; ++i) {
+        wait(0.008);
+        move({2, 1});
+        EXPECT_EQ(server.currentLocation(), pressed);
+    }
+    EXPECT_EQ(server.warpCount(), warps + 3);
+    EXPECT_TRUE(server.isMouseAssociated());
+    EXPECT_TRUE(receivedFrom(afterPress).empty());
+    // The hand's own position still follows every delta.
+    EXPECT_NEAR(tap->smoother().raw()->x, 727, 0.01);
+    EXPECT_NEAR(tap->smoother().raw()->y, 453, 0.01);
+}
+
+TEST_F(PointerTapTests, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePasses)
+{
+    makeTap(guardOn());
+    std::uint64_t pressedAt = server.now();
+    Point pressed = *server.currentLocation();
+    server.setLatency(0); // explicit: the deadline counts from the hardware time
+    press();
+    wait(0.0399);
+    EXPECT_TRUE(server.received().empty());
+    wait(0.0001);
+    ASSERT_EQ(server.received().size(), 1u);
+    const Received& down = server.received()[0];
+    EXPECT_EQ(down.origin, Origin::posted);
+    EXPECT_EQ(down.time, pressedAt + 40 * ms);
+    EXPECT_EQ(down.event.type, EventType::leftMouseDown);
+    EXPECT_EQ(down.event.userData, PointerTap::marker);
+    EXPECT_EQ(down.event.clickState, 1);
+    EXPECT_EQ(down.event.location, pressed);
+    EXPECT_EQ(down.event.timestamp, pressedAt + 40 * ms);
+
+    wait(0.02);
+    release();
+    ASSERT_EQ(server.received().size(), 2u);
+    EXPECT_EQ(server.received()[1].event.type, EventType::leftMouseUp);
+    EXPECT_EQ(server.received()[1].origin, Origin::hardware);
+    EXPECT_EQ(server.received()[1].event.location, pressed);
+}
+
+TEST_F(PointerTapTests, AShortTapReachesNoApplication)
+{
+    makeTap(guardOn());
+    press();
+    wait(0.03);
+    release();
+    wait(1);
+    EXPECT_TRUE(server.received().empty());
+}
+
+TEST_F(PointerTapTests, APressHeldBackUntilItsReleaseIsPostedBeforeTheRelease)
+{
+    ClickGuard::Settings settings = guardOn();
+    settings.maxPress = 0.5; // no deadline: the release decides
+    makeTap(settings);
+    press();
+    wait(0.06);
+    release();
+    ASSERT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    for (const auto& received : server.received()) {
+        EXPECT_EQ(received.origin, Origin::posted);
+        EXPECT_EQ(received.event.userData, PointerTap::marker);
+    }
+
+    // Another button's press finishes the pending one: its release is made from the stored press.
+    wait(1);
+    server.clearReceived();
+    press(0);
+    wait(0.06);
+    press(1);
+    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    EXPECT_EQ(server.received()[1].event.buttonNumber, 0);
+}
+
+TEST_F(PointerTapTests, APressTheGuardPassesAtOnceKeepsItsEventWithTheShownPositionAndCount)
+{
+    makeTap();
+    press();
+    release();
+    wait(0.1);
+    press();
+    ASSERT_EQ(server.received().size(), 3u);
+    EXPECT_EQ(server.received()[2].origin, Origin::hardware);
+    EXPECT_EQ(server.received()[2].event.clickState, 2);
+    EXPECT_EQ(server.received()[2].event.location, *tap->smoother().emitted());
+    release();
+}
+
+TEST_F(PointerTapTests, TheSettleTimerEasesThePointerOntoTheRestingHand)
+{
+    makeTap();
+    std::uint64_t firstMove = server.now();
+    for (int i = 0; i < 5; ++i) {
+        move({10, 0});
+        wait(0.008);
+    }
+    std::uint64_t lastMove = firstMove + 32 * ms;
+    std::size_t settleStart = server.received().size();
+    wait(1);
+    std::vector<Received> settle = receivedFrom(settleStart);
+    ASSERT_GE(settle.size(), 2u);
+    Point hand = *tap->smoother().raw();
+    EXPECT_EQ(hand, (Point{770, 450}));
+    for (std::size_t i = 0; i < settle.size(); ++i) {
+        EXPECT_GT(settle[i].time, lastMove + 12 * ms);
+        EXPECT_EQ((settle[i].time - firstMove) % (8 * ms), 0u) << "on the timer's own 8 ms grid";
+        EXPECT_EQ(settle[i].event.userData, PointerTap::marker);
+        EXPECT_EQ(settle[i].event.deltaX, 0);
+        if (i > 0) {
+            EXPECT_EQ(settle[i].time - settle[i - 1].time, 8 * ms);
+            EXPECT_LT(settle[i].event.location.distance(hand), settle[i - 1].event.location.distance(hand));
+        }
+    }
+    EXPECT_LT(settle.back().event.location.distance(hand), 0.3);
+    EXPECT_GE(settle[settle.size() - 2].event.location.distance(hand), 0.3);
+    EXPECT_EQ(server.timerCount(), 0u);
+}
+
+TEST_F(PointerTapTests, AHandThatIsNeverReachedIsPlacedExactlyAfterThreeSeconds)
+{
+    PointerFilter::Parameters sluggish;
+    sluggish.smoothing = FilterPreset::balanced().parameters.smoothing;
+    sluggish.smoothing.minCutoff = 0.001;
+    sluggish.smoothing.beta = 0;
+    makeTap(ClickGuard::Settings::off(), sluggish);
+    for (int i = 0; i < 5; ++i) {
+        move({10, 0});
+        wait(0.008);
+    }
+    std::uint64_t lastMove = server.now() - 8 * ms;
+    wait(4);
+    const Received& last = server.received().back();
+    EXPECT_EQ(last.event.location, (Point{770, 450}));
+    EXPECT_GT(last.time, lastMove + 3000 * ms);
+    EXPECT_LE(last.time, lastMove + 3008 * ms);
+    EXPECT_GT(server.received()[server.received().size() - 2].event.location.distance({770, 450}), 0.3);
+    EXPECT_EQ(server.timerCount(), 0u);
+}
+
+TEST_F(PointerTapTests, AHeldPressOrFilteringOffStopsTheSettleTimer)
+{
+    makeTap(guardOn());
+    for (int i = 0; i < 5; ++i) {
+        move({10, 0});
+        wait(0.008);
+    }
+    press();
+    std::size_t afterPress = server.received().size();
+    wait(1);
+    // Only the held-back press at its deadline: no settle move pulls the pointer out of the hold.
+    EXPECT_EQ(receivedTypes(afterPress), std::vector<EventType>{EventType::leftMouseDown});
+    release();
+
+    wait(1);
+    move({30, 0});
+    wait(0.008);
+    move({30, 0});
+    tap->setFiltering(false);
+    std::size_t afterSwitch = server.received().size();
+    wait(1);
+    EXPECT_TRUE(receivedFrom(afterSwitch).empty());
+    EXPECT_EQ(server.timerCount(), 0u);
+}
+
+TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
+{
+    makeTap(guardOn());
+    press();
+    EXPECT_TRUE(tap->clickGuard().holdLocation().has_value());
+    tap->setFiltering(false);
+    EXPECT_FALSE(tap->clickGuard().holdLocation().has_value());
+    EXPECT_FALSE(tap->clickGuard().nextDeadline().has_value());
+    EXPECT_EQ(tap->clickGuard().settings, guardOn());
+}
+
+TEST_F(PointerTapTests, AReleaseWhosePressCameBeforeFilteringPasses)
+{
+    makeTap(guardOn());
+    tap->setFiltering(false);
+    press();
+    tap->setFiltering(true);
+    wait(0.1);
+    release();
+    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    EXPECT_EQ(server.received()[1].origin, Origin::hardware);
+}
+
+TEST_F(PointerTapTests, SettleMovesAfterADragAreNoLongerDrags)
+{
+    makeTap();
+    press();
+    for (int i = 0; i < 5; ++i) {
+        wait(0.008);
+        move({25, 0});
+    }
+    wait(0.02); // the hand rests, the button still down: the drag goes on easing
+    std::size_t beforeRelease = server.received().size();
+    ASSERT_EQ(server.received().back().event.type, EventType::leftMouseDragged);
+    ASSERT_EQ(server.received().back().event.userData, PointerTap::marker);
+    release();
+    wait(1);
+    std::vector<Received> after = receivedFrom(beforeRelease);
+    ASSERT_GE(after.size(), 2u);
+    EXPECT_EQ(after[0].event.type, EventType::leftMouseUp);
+    for (std::size_t i = 1; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].event.type, EventType::mouseMoved);
+        EXPECT_EQ(after[i].event.userData, PointerTap::marker);
+    }
+}
+
+TEST_F(PointerTapTests, ASettleStepAheadOfLateHardwareEventsDoesNotJumpThePointer)
+{
+    // Events reach the tap 4 ms after the hand made them, while settle steps run at "now": a settle step can
+    // take the filter past the time of the next hardware event. A filter restarted by time going backwards puts
+    // the pointer straight onto the hand, all the distance it trailed by at once.
+    server.setLatency(0.004);
+    makeTap();
+    for (int i = 0; i < 6; ++i) {
+        move({15, 0});
+        wait(0.008);
+    }
+    wait(0.012); // settle steps while the pointer still trails the hand
+    Point before = server.received().back().event.location;
+    double trailing = before.distance(*tap->smoother().raw());
+    EXPECT_GT(trailing, 3.0) << "the pointer was put onto the hand at once";
+    server.moveHand({1, 0});
+    wait(0.006);
+    Point after = server.received().back().event.location;
+    EXPECT_LT(after.distance(before), std::max(trailing, 3.0) / 2);
+}
+
+TEST_F(PointerTapTests, SettingsAndDisplaysReachTheSmootherAndTheGuard)
+{
+    makeTap();
+    tap->setClickSettings(guardOn());
+    EXPECT_EQ(tap->clickGuard().settings, guardOn());
+    tap->setParameters(FilterPreset::strong().parameters);
+    EXPECT_EQ(tap->smoother().filter.parameters(), FilterPreset::strong().parameters);
+
+    server.setDisplays({Rect{{0, 0}, {800, 600}}});
+    tap->displaysChanged();
+    EXPECT_EQ(tap->smoother().displays, (std::vector<Rect>{Rect{{0, 0}, {800, 600}}}));
+    EXPECT_EQ(tap->smoother().emitted(), (Point{720, 450}));
+}
+
+TEST_F(PointerTapTests, DestroyingTheTapRemovesItAndItsTimers)
+{
+    makeTap(guardOn());
+    move({10, 0});
+    press(); // schedules the tick; the move started the settle timer
+    EXPECT_GE(server.timerCount(), 2u);
+    tap.reset();
+    EXPECT_EQ(server.tapCount(), 0u);
+    EXPECT_EQ(server.timerCount(), 0u);
+    wait(1); // nothing left to call into the destroyed tap
+    release();
+}
+
+TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
+{
+    using Base = sim::SimulatedWindowServer::DeltaBase;
+    for (Base base : {Base::cursor, Base::hand, Base::alternating}) {
+        SCOPED_TRACE(static_cast<int>(base));
+        server.setDeltaBase(base);
+        makeTap(guardOn());
+        wait(1);
+        Point pressed = *server.currentLocation();
+        press();
+        wait(0.1);
+        server.clearReceived();
+        // Half a point every 8 ms: each step is well inside the agreement, and so is the hand's distance from
+        // the hold location for the first few steps.
+        for (int i = 0; i < 60; ++i) {
+            move({0.5, 0});
+            wait(0.008);
+        }
+        EXPECT_GT(server.currentLocation()->x, pressed.x + 12);
+        EXPECT_NEAR(tap->smoother().raw()->x, pressed.x + 30, 4.5);
+        EXPECT_EQ(server.received().back().event.type, EventType::leftMouseDragged);
+        release();
+        wait(1);
+    }
+}

@@ -1,0 +1,336 @@
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/ExplainStore.h"
+#include "Quellarine/UpdateController.h"
+
+#include "Backends/Sim/SimulatedHotKeys.h"
+#include "Backends/Sim/SimulatedWindowServer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace quellarine;
+using ID = FilterPreset::ID;
+
+namespace {
+
+// Permission as the model asks it, separate from whether the simulated server lets a tap be created.
+struct TestPermission : system::Permission {
+    bool trusted = true;
+    bool isTrusted() const override { return trusted; }
+};
+
+class AppModelTest : public ::testing::Test {
+protected:
+    AppModelTest() : defaults(dir.filePath(QStringLiteral("settings.ini"))) {}
+
+    AppModel& model()
+    {
+        if (!model_) {
+            AppModel::Platform platform{
+                .pointer = server.pointerSystem(),
+                .hotKeys = hotKeys,
+                .keyboardLayout = hotKeys,
+                .modifiers = server,
+                .permission = permission,
+                .defaults = defaults,
+                .log = log,
+                .makeUpdates =
+                    [](Defaults& settings) {
+                        UpdateController::Environment environment{
+                            .now = [] { return QDateTime::currentDateTimeUtc(); },
+                            .after = [](std::chrono::milliseconds, std::function<void()>) {},
+                            .runningBuild = QStringLiteral("1"),
+                        };
+                        return std::make_unique<UpdateController>(
+                            settings, [](UpdaterDelegate&) { return std::unique_ptr<Updater>(); }, environment);
+                    },
+                .explainPermission = [this] { ++explanations; },
+                .beep = [this] { ++beeps; },
+                .doubleClickInterval = [] { return 0.4; },
+            };
+            model_ = std::make_unique<AppModel>(platform);
+        }
+        return *model_;
+    }
+
+    std::vector<QString> messages(SystemLog::Level level) const
+    {
+        std::vector<QString> result;
+        for (const auto& [entryLevel, message] : logged) {
+            if (entryLevel == level) {
+                result.push_back(message);
+            }
+        }
+        return result;
+    }
+
+    void pressControlFiveTimes(double start)
+    {
+        for (int press = 0; press < 5; ++press) {
+            model().handleModifiersChanged({.control = true}, start + press * 0.2);
+            model().handleModifiersChanged({}, start + press * 0.2 + 0.05);
+        }
+    }
+
+    QTemporaryDir dir;
+    Defaults defaults;
+    sim::SimulatedWindowServer server;
+    sim::SimulatedHotKeys hotKeys;
+    TestPermission permission;
+    std::vector<std::pair<SystemLog::Level, QString>> logged;
+    SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
+    int explanations = 0;
+    int beeps = 0;
+    std::unique_ptr<AppModel> model_;
+};
+
+} // namespace
+
+TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
+{
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_TRUE(model().clickGuardOn());
+    EXPECT_EQ(model().presetID(), ID::balanced);
+    EXPECT_FALSE(model().personal());
+    EXPECT_TRUE(model().whatsNewUnseen());
+    QSettings file(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
+    EXPECT_FALSE(file.contains(QStringLiteral("preset")));
+    EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: true"));
+}
+
+TEST_F(AppModelTest, StoredSettingsAreReadAndBadOnesFallBack)
+{
+    defaults.setString(QStringLiteral("preset"), QStringLiteral("VeryStrong"));
+    defaults.setBool(QStringLiteral("filterOn"), false);
+    defaults.setJson(QStringLiteral("personalSetting"),
+                     nlohmann::json{{"base", "strong"}, {"minCutoff", 2.0}, {"beta", 0.005}, {"stages", 5},
+                                    {"strength", 1.0}});
+    EXPECT_EQ(model().presetID(), ID::balanced);
+    EXPECT_FALSE(model().wantsOn());
+    EXPECT_FALSE(model().personal());
+    // The invalid setting stays on disk until the next assignment.
+    EXPECT_TRUE(defaults.json(QStringLiteral("personalSetting")).has_value());
+}
+
+TEST_F(AppModelTest, EqualPresetWriteStillPersistsAndPushesButTellsNoObserver)
+{
+    QSignalSpy spy(&model(), &AppModel::presetIDChanged);
+    model().setPresetID(ID::balanced);
+    EXPECT_EQ(spy.count(), 0);
+    EXPECT_EQ(defaults.string(QStringLiteral("preset")), QStringLiteral("balanced"));
+    model().setPresetID(ID::strong);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(model().tap().smoother().filter.parameters(), FilterPreset::strong().parameters);
+}
+
+TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
+{
+    defaults.setString(QStringLiteral("preset"), QStringLiteral("personal"));
+    EXPECT_EQ(model().presetID(), ID::personal);
+    EXPECT_EQ(model().activePreset(), FilterPreset::balanced());
+
+    PersonalSetting setting{ID::balanced, 2.5, 0.008, 2, 0.9};
+    model().applyPersonal(setting);
+    EXPECT_EQ(model().activePreset().id, ID::personal);
+    EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+    auto stored = defaults.json(QStringLiteral("personalSetting"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->get<PersonalSetting>(), setting);
+
+    model().applyPersonal(PersonalSetting{ID::balanced, 9.0, 0.008, 2, 0.9});
+    EXPECT_EQ(model().personal(), setting);
+}
+
+TEST_F(AppModelTest, CalibratingStopsFilteringAndGuarding)
+{
+    server.runDue();
+    ASSERT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(model().isOn());
+    model().setCalibrating(true);
+    EXPECT_FALSE(model().tap().isFiltering());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(model().clickSettings(), ClickGuard::Settings::off());
+    model().setCalibrating(false);
+    EXPECT_TRUE(model().tap().isFiltering());
+    EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(model().clickSettings().minPress, 0.04);
+    EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
+    model().setWantsOn(false);
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+}
+
+TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
+{
+    permission.trusted = false;
+    server.setTrusted(false);
+    EXPECT_FALSE(model().isTrusted());
+    server.advance(2.5);
+    EXPECT_FALSE(model().tap().isRunning());
+    EXPECT_FALSE(model().isOn());
+
+    permission.trusted = true;
+    server.setTrusted(true);
+    server.advance(1.0);
+    EXPECT_TRUE(model().isTrusted());
+    EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
+}
+
+TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
+{
+    server.runDue();
+    ASSERT_TRUE(model().isOn());
+    permission.trusted = false;
+    server.advance(5.0);
+    EXPECT_FALSE(model().isTrusted());
+    EXPECT_FALSE(model().tap().isRunning());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility trusted changed to false"));
+
+    permission.trusted = true;
+    server.advance(1.0);
+    EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(model().isOn());
+}
+
+TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
+{
+    server.setTrusted(false); // the permission says yes, the system still refuses the tap
+    server.runDue();
+    EXPECT_TRUE(model().tapFailed());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::error),
+              std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
+    server.setTrusted(true);
+    server.advance(11.0);
+    EXPECT_FALSE(model().tap().isRunning()); // no retry until the permission is lost and regained
+}
+
+TEST_F(AppModelTest, WatchTurnsADisabledTapBackOnAndLogsExternalMoves)
+{
+    server.runDue();
+    ASSERT_TRUE(model().tap().isRunning());
+    server.setDisplays({Rect{{0, 0}, {1440, 900}}});
+    server.disableTaps(system::EventType::tapDisabledByTimeout);
+    server.runDue();
+    // The tap's own notice handling already re-enables it; disable once more without a notice.
+    server.advance(5.0);
+    EXPECT_TRUE(model().tap().isRunning());
+
+    server.warp({100, 100});
+    server.moveHand({1, 0});
+    server.advance(0.1);
+    server.advance(4.9);
+    server.advance(5.0);
+    auto info = messages(SystemLog::Level::info);
+    int logged = 0;
+    for (const auto& message : info) {
+        if (message.startsWith(QStringLiteral("Cursor found where we didn't put it"))) {
+            ++logged;
+        }
+    }
+    EXPECT_EQ(logged, model().tap().externalMoves() > 0 ? 1 : 0);
+}
+
+TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
+{
+    model().setWantsOn(false);
+    model().cycleMode(1);
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_EQ(model().presetID(), ID::gentle);
+
+    model().setWantsOn(false);
+    model().cycleMode(-1);
+    EXPECT_EQ(model().presetID(), ID::largeMovements);
+
+    model().setPresetID(ID::balanced);
+    model().setWantsOn(true);
+    model().cycleMode(-1);
+    EXPECT_EQ(model().presetID(), ID::gentle);
+    model().cycleMode(-1);
+    EXPECT_FALSE(model().wantsOn());
+    EXPECT_EQ(model().presetID(), ID::gentle);
+
+    model().applyPersonal(PersonalSetting{ID::balanced, 2.5, 0.008, 2, 0.9});
+    EXPECT_EQ(model().availableModes().size(), 9u);
+    model().setPresetID(ID::largeMovements);
+    model().cycleMode(1);
+    EXPECT_EQ(model().presetID(), ID::personal);
+    model().cycleMode(1);
+    EXPECT_FALSE(model().wantsOn());
+}
+
+TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWanted)
+{
+    model().setEmergencyNotice(false);
+    pressControlFiveTimes(10.0);
+    EXPECT_FALSE(model().wantsOn());
+    EXPECT_TRUE(model().emergencyNotice());
+    EXPECT_EQ(beeps, 1);
+
+    model().toggle();
+    EXPECT_FALSE(model().emergencyNotice());
+    model().setWantsOn(false);
+    pressControlFiveTimes(20.0);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_FALSE(model().emergencyNotice());
+
+    model().setWantsOn(true);
+    for (int press = 0; press < 5; ++press) {
+        model().handleModifiersChanged({.control = true, .shift = true}, 30.0 + press * 0.2);
+        model().handleModifiersChanged({}, 30.05 + press * 0.2);
+    }
+    EXPECT_TRUE(model().wantsOn());
+}
+
+TEST_F(AppModelTest, HotKeysDriveTheModesAndTakenKeysAreFlagged)
+{
+    model();
+    hotKeys.press(GlobalHotKey::Shortcut::defaultToggle().keyCode, GlobalHotKey::Shortcut::defaultToggle().modifiers);
+    EXPECT_FALSE(model().wantsOn());
+    hotKeys.press(GlobalHotKey::Shortcut::nextMode().keyCode, GlobalHotKey::Shortcut::nextMode().modifiers);
+    EXPECT_EQ(model().presetID(), ID::gentle);
+    EXPECT_FALSE(model().shortcutTaken());
+    EXPECT_FALSE(model().modeShortcutTaken());
+}
+
+TEST_F(AppModelTest, TakenNextModeKeyLeavesPreviousModeUnregistered)
+{
+    auto next = GlobalHotKey::Shortcut::nextMode();
+    auto previous = GlobalHotKey::Shortcut::previousMode();
+    hotKeys.holdElsewhere(next.keyCode, next.modifiers);
+    EXPECT_TRUE(model().modeShortcutTaken());
+    EXPECT_FALSE(model().shortcutTaken());
+    EXPECT_FALSE(hotKeys.press(previous.keyCode, previous.modifiers));
+}
+
+TEST_F(AppModelTest, WhatsNewAndFeedbackRouting)
+{
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    model().markWhatsNewSeen();
+    EXPECT_FALSE(model().whatsNewUnseen());
+    EXPECT_EQ(defaults.string(QStringLiteral("whatsNew.seenVersion")), UpdateController::appVersion());
+
+    model().openFeedback(FeedbackStore::Source::help);
+    EXPECT_EQ(model().feedback().source(), FeedbackStore::Source::help);
+    EXPECT_EQ(model().section(), MainSection::feedback);
+    model().openFeedback(FeedbackStore::Source::help);
+    EXPECT_EQ(sections.count(), 1);
+}
+
+TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
+{
+    model().requestAccessibility();
+    EXPECT_EQ(explanations, 0);
+    permission.trusted = false;
+    model().requestAccessibility();
+    EXPECT_EQ(explanations, 1);
+}
