@@ -1,18 +1,30 @@
 #include "Quellarine/MenuBarItem.h"
 
 #include "Quellarine/AppModel.h"
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/ContinuousShape.h"
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/MenuPanel.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/Presets.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace quellarine {
+
+namespace {
+
+// How long a click on the tray icon may hold the button before the popup opens anyway.
+constexpr qint64 releaseWaitMilliseconds = 2000;
+
+} // namespace
 
 MenuBarItem::MenuBarItem(AppModel& model, MenuView::Actions actions, QAction& updateCommand,
                          std::function<QPoint()> pointerLocation, QObject* parent)
@@ -39,11 +51,10 @@ MenuBarItem::MenuBarItem(AppModel& model, MenuView::Actions actions, QAction& up
 
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger) {
-            togglePanel();
+            afterButtonsReleased([this] { togglePanel(); });
         }
     });
     connect(&model_, &AppModel::isOnChanged, this, &MenuBarItem::refresh);
-    connect(&Appearance::shared(), &Appearance::changed, this, &MenuBarItem::refreshIcon);
     for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::clickGuardOnChanged}) {
         connect(&model_, signal, this, &MenuBarItem::refreshMenu);
     }
@@ -74,6 +85,30 @@ void MenuBarItem::show()
     tray_->show();
 }
 
+void MenuBarItem::afterButtonsReleased(std::function<void()> action)
+{
+    // Some trays report the click on the press: a popup opened then would take the release that follows as a
+    // click outside it and close at once.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+        action();
+        return;
+    }
+    auto* wait = new QTimer(this);
+    auto* elapsed = new QElapsedTimer;
+    elapsed->start();
+    wait->setInterval(15);
+    connect(wait, &QTimer::timeout, this, [wait, elapsed, action = std::move(action)] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton && elapsed->elapsed() < releaseWaitMilliseconds) {
+            return;
+        }
+        wait->stop();
+        wait->deleteLater();
+        delete elapsed;
+        action();
+    });
+    wait->start();
+}
+
 void MenuBarItem::togglePanel()
 {
     QRect anchor = tray_->geometry();
@@ -83,19 +118,34 @@ void MenuBarItem::togglePanel()
     panel_->toggle(anchor);
 }
 
-QIcon MenuBarItem::icon(const QString& imageName, bool lightInk)
+QIcon MenuBarItem::icon(const QString& imageName)
 {
+    // Trays sit on light and dark panels alike and say nothing of their colour, so the mark stands in white
+    // on a small tile of its own: the brand gradient while smoothing works, a quiet grey while it does not.
+    const bool on = imageName == QStringLiteral("MenuBarOn");
     QIcon result;
-    const QColor ink = lightInk ? QColor(0xF2F4F3) : QColor(0x1C1F1D);
-    for (int side : {16, 22, 24, 32, 44, 48, 64}) {
-        QPixmap image = Images::pixmap(imageName, QSizeF(side, side), 1.0);
-        if (image.isNull()) {
-            continue;
-        }
-        // The images are drawn in black, like a template: the ink replaces it and keeps the shape.
+    for (int side : {16, 22, 24, 32, 48, 64}) {
+        QPixmap image(side, side);
+        image.fill(Qt::transparent);
         QPainter painter(&image);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(image.rect(), ink);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF tile = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = side * 0.24;
+        if (on) {
+            painter.fillPath(ContinuousShape::roundedRect(tile, radius), Brand::gradient(tile, false));
+        } else {
+            painter.fillPath(ContinuousShape::roundedRect(tile, radius), QColor(0x5F6663));
+        }
+        const qreal inset = side * 0.12;
+        QPixmap mark = Images::pixmap(imageName, tile.adjusted(inset, inset, -inset, -inset).size(), 1.0);
+        if (!mark.isNull()) {
+            // The images are drawn in black, like a template: white replaces it and keeps the shape.
+            QPainter ink(&mark);
+            ink.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            ink.fillRect(mark.rect(), Qt::white);
+            ink.end();
+            painter.drawPixmap(QPointF(inset + 0.5, inset + 0.5), mark);
+        }
         painter.end();
         result.addPixmap(image);
     }
@@ -111,9 +161,7 @@ void MenuBarItem::refresh()
 
 void MenuBarItem::refreshIcon()
 {
-    // Like a template image, the mark takes the ink of the appearance: light on dark panels, dark on light ones.
-    const bool lightInk = Appearance::shared().isDark();
-    tray_->setIcon(icon(imageName(), lightInk));
+    tray_->setIcon(icon(imageName()));
 }
 
 void MenuBarItem::buildMenu(QAction& updateCommand)
@@ -129,9 +177,13 @@ void MenuBarItem::buildMenu(QAction& updateCommand)
     allow_ = menu_->addAction(tr("Allow Accessibility…"));
     connect(allow_, &QAction::triggered, this, [&view] { view.open(MainSection::help); });
 
-    const auto addPreset = [this](ID id) {
+    // One preset is in force at a time: the group draws them as a choice of one.
+    auto* presetGroup = new QActionGroup(menu_);
+    presetGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const auto addPreset = [this, presetGroup](ID id) {
         QAction* action = menu_->addAction(presetTitle(id));
         action->setCheckable(true);
+        action->setActionGroup(presetGroup);
         action->setToolTip(presetSummary(id));
         connect(action, &QAction::triggered, this, [this, id] { choosePreset(model_, id); });
         presets_[id] = action;

@@ -48,10 +48,11 @@ public:
     // is), or hides it when it is shown.
     void togglePanel();
 
-    // The tray image, drawn in a light ink for dark panels or a dark ink for light ones.
-    static QIcon icon(const QString& imageName, bool lightInk);
+    // The tray image: the named mark in white on a tile that reads on light and dark panels.
+    static QIcon icon(const QString& imageName);
 
 private:
+    void afterButtonsReleased(std::function<void()> action);
     void refresh();
     void refreshIcon();
     void buildMenu(QAction& updateCommand);
