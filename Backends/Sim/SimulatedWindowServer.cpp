@@ -200,6 +200,16 @@ void SimulatedWindowServer::disableTaps(system::EventType reason)
     }
 }
 
+void SimulatedWindowServer::disableTapsSilently()
+{
+    for (auto& tap : taps_) {
+        tap->enabled = false;
+    }
+    for (auto& tap : tapsCreatedDuringDispatch_) {
+        tap->enabled = false;
+    }
+}
+
 // ---------------------------------------------------------------------------------------------------------------
 // Time and dispatch
 

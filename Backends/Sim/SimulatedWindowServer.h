@@ -81,6 +81,8 @@ public:
     // The system switches every enabled tap off; each is told with a notice of this type (tapDisabledByTimeout or
     // tapDisabledByUserInput).
     void disableTaps(system::EventType reason);
+    // The system switches every tap off without telling it: only asking whether it is enabled shows it.
+    void disableTapsSilently();
 
     // Virtual time.
     void advance(double seconds);

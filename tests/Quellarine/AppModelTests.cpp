@@ -149,7 +149,7 @@ TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
 
 TEST_F(AppModelTest, CalibratingStopsFilteringAndGuarding)
 {
-    server.runDue();
+    model();
     ASSERT_TRUE(model().tap().isRunning());
     EXPECT_TRUE(model().isOn());
     model().setCalibrating(true);
@@ -186,7 +186,7 @@ TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
 
 TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 {
-    server.runDue();
+    model();
     ASSERT_TRUE(model().isOn());
     permission.trusted = false;
     server.advance(5.0);
@@ -204,7 +204,7 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
 {
     server.setTrusted(false); // the permission says yes, the system still refuses the tap
-    server.runDue();
+    model();
     EXPECT_TRUE(model().tapFailed());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::error),
@@ -214,30 +214,33 @@ TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
     EXPECT_FALSE(model().tap().isRunning()); // no retry until the permission is lost and regained
 }
 
-TEST_F(AppModelTest, WatchTurnsADisabledTapBackOnAndLogsExternalMoves)
+TEST_F(AppModelTest, WatchTurnsASilentlyDisabledTapBackOn)
 {
-    server.runDue();
+    model();
     ASSERT_TRUE(model().tap().isRunning());
-    server.setDisplays({Rect{{0, 0}, {1440, 900}}});
-    server.disableTaps(system::EventType::tapDisabledByTimeout);
-    server.runDue();
-    // The tap's own notice handling already re-enables it; disable once more without a notice.
+    server.disableTapsSilently();
+    EXPECT_FALSE(model().tap().isRunning());
     server.advance(5.0);
     EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Tap was off; turned it back on"));
+}
 
-    server.warp({100, 100});
-    server.moveHand({1, 0});
+TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
+{
+    ASSERT_TRUE(model().isOn());
+    server.moveHand({2, 0});
     server.advance(0.1);
-    server.advance(4.9);
-    server.advance(5.0);
+    // Something else puts the cursor far away; the next hand move lands there.
+    server.warp({1200, 800});
+    server.setDeltaBase(sim::SimulatedWindowServer::DeltaBase::cursor);
+    server.moveHand({2, 0});
+    server.advance(0.1);
+    ASSERT_EQ(model().tap().externalMoves(), 1);
+    server.advance(10.0);
+    auto isExternalLog = [](const QString& message) { return message.startsWith(QStringLiteral("Cursor found")); };
     auto info = messages(SystemLog::Level::info);
-    int logged = 0;
-    for (const auto& message : info) {
-        if (message.startsWith(QStringLiteral("Cursor found where we didn't put it"))) {
-            ++logged;
-        }
-    }
-    EXPECT_EQ(logged, model().tap().externalMoves() > 0 ? 1 : 0);
+    EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 1);
+    EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 1 times so far"));
 }
 
 TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
