@@ -416,6 +416,9 @@ void MenuView::refresh()
     updateNotice_->setVisible(updateKnown);
     if (updateKnown) {
         updateLabel_->setText(updateText());
+        QPalette updatePalette = updateLabel_->palette();
+        updatePalette.setColor(QPalette::WindowText, red.resolve(*this));
+        updateLabel_->setPalette(updatePalette);
     }
 
     const QString taken = tr("Used by another app");

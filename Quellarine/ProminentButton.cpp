@@ -51,7 +51,7 @@ QColor ProminentButton::fill() const
 QColor ProminentButton::ink() const
 {
     // White on dark tints; on the light tints of the dark appearance a dark ink reads far better.
-    return luminance(tint_.resolve(*this)) > 0.36 ? QColor(0x0E1A14) : QColor(Qt::white);
+    return luminance(tint_.resolve(*this)) > 0.3 ? QColor(0x0E1A14) : QColor(Qt::white);
 }
 
 QSize ProminentButton::sizeHint() const
