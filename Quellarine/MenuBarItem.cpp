@@ -174,7 +174,7 @@ void MenuBarItem::buildMenu(QAction& updateCommand)
     filter_ = menu_->addAction(tr("Filter"));
     filter_->setCheckable(true);
     connect(filter_, &QAction::triggered, this, [this](bool on) { model_.setWantsOn(on); });
-    allow_ = menu_->addAction(tr("Allow Accessibility…"));
+    allow_ = menu_->addAction(tr("Show What's Needed"));
     connect(allow_, &QAction::triggered, this, [&view] { view.open(MainSection::help); });
 
     // One preset is in force at a time: the group draws them as a choice of one.

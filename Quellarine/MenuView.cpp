@@ -17,6 +17,7 @@
 #include "Quellarine/Presets.h"
 #include "Quellarine/ProminentButton.h"
 #include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/SymbolLabel.h"
 #include "Quellarine/TapArea.h"
 #include "Quellarine/ToggleSwitch.h"
 #include "Quellarine/UpdateController.h"
@@ -122,31 +123,6 @@ private:
     qreal onness_ = 0;
 };
 
-// A symbol beside text, in a colour of the view.
-class SymbolView : public QWidget {
-public:
-    SymbolView(const QString& symbol, DynamicColor color, qreal fontSize, QWidget* parent)
-        : QWidget(parent)
-        , symbol_(symbol)
-        , color_(color)
-        , side_(Symbols::sideFor(fontSize))
-    {
-        setFixedSize(static_cast<int>(side_), static_cast<int>(side_));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        Symbols::paint(painter, QRectF(rect()), symbol_, color_.resolve(*this));
-    }
-
-private:
-    QString symbol_;
-    DynamicColor color_;
-    qreal side_;
-};
-
 } // namespace
 
 MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
@@ -245,8 +221,7 @@ QWidget* MenuView::buildFilterBlock()
                        permission);
     needs->setWordWrap(true);
     permissionLayout->addWidget(needs);
-    allowButton_ = new ProminentButton(tr("Allow Accessibility…"), Brand::accent, ProminentButton::ControlSize::large,
-                                       permission);
+    allowButton_ = new ProminentButton(tr("Show What's Needed"), Brand::accent, permission);
     connect(allowButton_, &QPushButton::clicked, this, [this] { open(MainSection::help); });
     permissionLayout->addWidget(allowButton_, 0, Qt::AlignLeading);
     permissionCard_ = new Card(permission, Brand::warm, block);
@@ -277,18 +252,13 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    auto* label = new QHBoxLayout;
-    label->setSpacing(6);
-    label->addWidget(new SymbolView(QStringLiteral("arrow.down.circle.fill"), red, font.pixelSize(), updateNotice_), 0,
-                     Qt::AlignVCenter);
-    updateLabel_ = text(QString(), font, updateNotice_);
-    updateLabel_->setWordWrap(true);
-    label->addWidget(updateLabel_, 1);
-    row->addLayout(label, 1);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, red, updateNotice_);
+    row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
-    updateButton_ = new ProminentButton(tr("Update…"), red, ProminentButton::ControlSize::large, updateNotice_);
+    updateButton_ = new ProminentButton(tr("Update…"), red, updateNotice_);
     updateButton_->setFont(font);
-    updateButton_->setExtraPadding(6);
+    // A little more room either side of the short title.
+    updateButton_->setFixedWidth(updateButton_->sizeHint().width() + 2 * 6);
     connect(updateButton_, &QPushButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
     row->addWidget(updateButton_, 0, Qt::AlignVCenter);
     return updateNotice_;
@@ -416,9 +386,6 @@ void MenuView::refresh()
     updateNotice_->setVisible(updateKnown);
     if (updateKnown) {
         updateLabel_->setText(updateText());
-        QPalette updatePalette = updateLabel_->palette();
-        updatePalette.setColor(QPalette::WindowText, red.resolve(*this));
-        updateLabel_->setPalette(updatePalette);
     }
 
     const QString taken = tr("Used by another app");

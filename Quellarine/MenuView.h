@@ -17,6 +17,7 @@ class ClickGuardRow;
 class MenuButton;
 class PresetPicker;
 class ProminentButton;
+class SymbolLabel;
 class TapArea;
 class ToggleSwitch;
 
@@ -114,7 +115,7 @@ private:
     ClickGuardRow* clickGuardRow_ = nullptr;
 
     QWidget* updateNotice_ = nullptr;
-    QLabel* updateLabel_ = nullptr;
+    SymbolLabel* updateLabel_ = nullptr;
     ProminentButton* updateButton_ = nullptr;
 
     QLabel* nextModeLabel_ = nullptr;

@@ -1,98 +1,99 @@
 #include "Quellarine/ProminentButton.h"
 
 #include "Quellarine/ContinuousShape.h"
+#include "Quellarine/FocusRing.h"
+#include "Quellarine/Desktop/Typography.h"
 
-#include <QFocusEvent>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quellarine {
 
 namespace {
 
-constexpr qreal cornerRadius = 7;
-
-qreal luminance(const QColor& color)
+// Relative luminance of an sRGB colour, as contrast ratios are computed.
+double luminance(const QColor& color)
 {
-    const auto channel = [](qreal value) {
+    const auto channel = [](double value) {
         return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
 }
 
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+const QColor ink(0x10, 0x2A, 0x1E);
+
 } // namespace
 
-ProminentButton::ProminentButton(const QString& text, const DynamicColor& tint, ControlSize size, QWidget* parent)
-    : QPushButton(text, parent)
+ProminentButton::ProminentButton(const QString& title, DynamicColor tint, QWidget* parent)
+    : QPushButton(title, parent)
     , tint_(tint)
-    , size_(size)
 {
+    setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold));
+    setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_Hover);
 }
 
-void ProminentButton::setExtraPadding(int padding)
+QColor ProminentButton::fillColor() const
 {
-    extraPadding_ = padding;
-    updateGeometry();
-}
-
-QColor ProminentButton::fill() const
-{
-    QColor color = tint_.resolve(*this);
-    if (isDown()) {
-        color = color.darker(112);
-    } else if (underMouse()) {
-        color = color.lighter(106);
+    QColor fill = tint_.resolve(*this);
+    if (!isEnabled()) {
+        return withOpacity(fill, 0.35);
     }
-    return color;
+    if (isDown()) {
+        return fill.darker(118);
+    }
+    if (underMouse()) {
+        return fill.lighter(110);
+    }
+    return fill;
 }
 
-QColor ProminentButton::ink() const
+QColor ProminentButton::titleColor() const
 {
-    // White on dark tints; on the light tints of the dark appearance a dark ink reads far better.
-    return luminance(tint_.resolve(*this)) > 0.3 ? QColor(0x0E1A14) : QColor(Qt::white);
+    const QColor fill = tint_.resolve(*this);
+    const QColor title = contrast(Qt::white, fill) >= contrast(ink, fill) ? QColor(Qt::white) : ink;
+    return isEnabled() ? title : withOpacity(title, 0.7);
 }
 
 QSize ProminentButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const int padding = (size_ == ControlSize::large ? 14 : 10) + extraPadding_;
-    const int height = size_ == ControlSize::large ? 30 : 24;
-    return QSize(metrics.horizontalAdvance(text()) + 2 * padding, std::max(height, metrics.height() + 10));
-}
-
-void ProminentButton::focusInEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QPushButton::focusInEvent(event);
-}
-
-void ProminentButton::focusOutEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = false;
-    QPushButton::focusOutEvent(event);
+    return QSize(metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height);
 }
 
 void ProminentButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!isEnabled()) {
-        painter.setOpacity(0.45);
+    const QRectF body(rect());
+    ContinuousShape::draw(painter, body, cornerRadius, fillColor());
+    if (FocusRing::shows(*this)) {
+        // In the title's colour, which stands out on the fill.
+        FocusRing::draw(painter, body.adjusted(2, 2, -2, -2), cornerRadius - 2, titleColor(), 0.8);
     }
-    const QRectF shape = QRectF(rect()).adjusted(1, 1, -1, -1);
-    ContinuousShape::draw(painter, shape, cornerRadius, fill());
-    painter.setPen(ink());
+    painter.setPen(titleColor());
     painter.setFont(font());
-    painter.drawText(shape, Qt::AlignCenter, text());
-    if (hasFocus() && keyboardFocus_) {
-        QColor ring = tint_.resolve(*this);
-        ring.setAlphaF(0.55f);
-        painter.setPen(QPen(ring, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(QRectF(rect()).adjusted(0, 0, 0, 0), cornerRadius + 1));
+    painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void ProminentButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
     }
+    QPushButton::changeEvent(event);
 }
 
 } // namespace quellarine

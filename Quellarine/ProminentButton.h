@@ -6,37 +6,33 @@
 
 namespace quellarine {
 
-// The filled button of an action the user is invited to take ("Allow Accessibility…", "Update…"): its label
-// on a rounded fill of the tint colour, in white or, on a light tint, in a dark ink so it stays readable.
+// A prominent push button of the large control size: its title on a rounded fill of the window's tint, in the
+// appearance's own value of that colour. The title is drawn in whichever of white and a deep ink reads better
+// on the fill. Hovered it brightens, pressed it darkens, disabled it fades; keyboard focus draws a ring
+// just inside its edge, so the button lines up with the text around it.
 class ProminentButton : public QPushButton {
     Q_OBJECT
 
 public:
-    enum class ControlSize { regular, large };
+    static constexpr int height = 32;
+    static constexpr int horizontalPadding = 16;
+    static constexpr qreal cornerRadius = 8;
 
-    ProminentButton(const QString& text, const DynamicColor& tint, ControlSize size = ControlSize::large,
-                    QWidget* parent = nullptr);
+    explicit ProminentButton(const QString& title, DynamicColor tint, QWidget* parent = nullptr);
 
-    // Extra room left and right of the label.
-    void setExtraPadding(int padding);
-
-    QColor fill() const;
-    // The label's colour on the fill.
-    QColor ink() const;
+    DynamicColor tint() const { return tint_; }
+    QColor fillColor() const;
+    QColor titleColor() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     DynamicColor tint_;
-    ControlSize size_;
-    int extraPadding_ = 0;
-    bool keyboardFocus_ = false;
 };
 
 } // namespace quellarine

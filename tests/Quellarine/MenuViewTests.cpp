@@ -63,7 +63,7 @@ TEST_F(MenuViewTest, WithoutThePermissionTheSwitchAndHeaderDoNothing)
     EXPECT_EQ(wishes.count(), 0);
     EXPECT_FALSE(stored(QStringLiteral("filterOn")).isValid());
 
-    // "Allow Accessibility…" leads to the help page.
+    // The card's button leads to the help page, which says what this computer needs.
     QTest::mouseClick(&view().allowButton(), Qt::LeftButton);
     EXPECT_EQ(model().section(), MainSection::help);
     EXPECT_EQ(opened, QStringList{QStringLiteral("main")});

@@ -168,7 +168,7 @@ TEST_F(QuellarineAppTest, TrayMenuCarriesTheEssentials)
     QAction* filter = menuAction(QStringLiteral("Filter"));
     ASSERT_NE(filter, nullptr);
     EXPECT_FALSE(filter->isEnabled());
-    EXPECT_TRUE(menuAction(QStringLiteral("Allow Accessibility…"))->isVisible());
+    EXPECT_TRUE(menuAction(QStringLiteral("Show What's Needed"))->isVisible());
     EXPECT_FALSE(menuAction(QStringLiteral("Personal"))->isVisible());
 
     // A preset chosen from the menu is chosen as from a tile: without the permission smoothing stays off.
