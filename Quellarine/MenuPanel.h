@@ -29,9 +29,6 @@ public:
     void toggle(const QRect& anchor);
     void showNear(const QRect& anchor);
 
-    // Whether the panel closed just now: a click on the tray icon that closed the popup must not open it again.
-    bool closedMoments() const;
-
     // Where a panel of `size` goes next to `anchor` within `available` (the screen's free area): below the
     // anchor when the anchor is in the upper half, above it otherwise, centred on it across, and moved as
     // little as needed to stay inside `available`.
@@ -45,6 +42,8 @@ protected:
 
 private:
     void place();
+    // Whether the panel closed just now: a click on the tray icon that closed the popup must not open it again.
+    bool closedMoments() const;
 
     MenuView* view_;
     std::optional<QRect> anchor_;

@@ -370,7 +370,6 @@ void PresetTile::setHovering(bool hovering)
     if (hovering_ != hovering) {
         hovering_ = hovering;
         update();
-        emit hoveringChanged(hovering);
     }
 }
 

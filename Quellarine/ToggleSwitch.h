@@ -20,8 +20,6 @@ public:
     // `name` labels the switch for assistive technology; it is not shown.
     explicit ToggleSwitch(const QString& name, ControlSize size = ControlSize::regular, QWidget* parent = nullptr);
 
-    ControlSize controlSize() const { return size_; }
-
     bool isOn() const { return isChecked(); }
     // Shows the value without emitting `switched`.
     void setOn(bool on);

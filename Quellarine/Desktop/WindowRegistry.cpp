@@ -19,11 +19,6 @@ void WindowRegistry::declare(const QString& identity, Factory make)
     factories_.insert(identity, std::move(make));
 }
 
-bool WindowRegistry::isDeclared(const QString& identity) const
-{
-    return factories_.contains(identity);
-}
-
 QWidget* WindowRegistry::open(const QString& identity)
 {
     QWidget* existing = window(identity);
@@ -39,7 +34,6 @@ QWidget* WindowRegistry::open(const QString& identity)
         // Closing a window ends it, so that it is made afresh the next time; the registry forgets it by itself.
         existing->setAttribute(Qt::WA_DeleteOnClose);
         windows_.insert(identity, existing);
-        emit windowMade(identity, existing);
     }
     if (existing->isMinimized()) {
         existing->setWindowState(existing->windowState() & ~Qt::WindowMinimized);

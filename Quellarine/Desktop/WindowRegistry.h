@@ -25,7 +25,6 @@ public:
 
     // Declares how the window with this identity is made; a later declaration replaces an earlier one.
     void declare(const QString& identity, Factory make);
-    bool isDeclared(const QString& identity) const;
 
     // Shows the window, making it first when it does not exist, then raises it and gives it the focus.
     // Returns the window, or none for an identity that was never declared.
@@ -33,10 +32,6 @@ public:
 
     // The window while it exists (shown or not), else none.
     QWidget* window(const QString& identity) const;
-
-signals:
-    // A window was made for this identity.
-    void windowMade(const QString& identity, QWidget* window);
 
 private:
     QHash<QString, Factory> factories_;
