@@ -13,6 +13,7 @@
 #include "Quellarine/KeyCaps.h"
 #include "Quellarine/MenuButton.h"
 #include "Quellarine/Notice.h"
+#include "Quellarine/PermissionText.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/Presets.h"
 #include "Quellarine/ProminentButton.h"
@@ -217,7 +218,7 @@ QWidget* MenuView::buildFilterBlock()
 
     auto* permission = new QWidget;
     auto* permissionLayout = column(permission, 10, QMargins());
-    auto* needs = text(tr("Needs Accessibility permission to work."), Typography::font(Typography::TextStyle::body),
+    auto* needs = text(permissionNeededText(), Typography::font(Typography::TextStyle::body),
                        permission);
     needs->setWordWrap(true);
     permissionLayout->addWidget(needs);
