@@ -7,11 +7,15 @@
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <limits>
 
 using namespace quellarine;
 using ID = FilterPreset::ID;
@@ -26,7 +30,7 @@ struct TestPermission : system::Permission {
 
 class AppModelTest : public ::testing::Test {
 protected:
-    AppModelTest() : defaults(dir.filePath(QStringLiteral("settings.ini"))) {}
+    AppModelTest() : defaults(settingsPath()) {}
 
     AppModel& model()
     {
@@ -52,11 +56,26 @@ protected:
                 .explainPermission = [this] { ++explanations; },
                 .beep = [this] { ++beeps; },
                 .doubleClickInterval = [] { return 0.4; },
+                .overlay = desktop(),
             };
             model_ = std::make_unique<AppModel>(platform);
         }
         return *model_;
     }
+
+    // One screen under the pointer; every banner's announced text is kept.
+    ModeOverlay::Environment desktop()
+    {
+        return {
+            .pointerLocation = [] { return QPoint(200, 300); },
+            .screens = [] { return std::vector<ModeOverlay::Screen>{{QRect(0, 0, 1440, 900), QRect(0, 0, 1440, 900), true}}; },
+            .reduceMotion = [] { return true; },
+            .announce = [this](QWidget&, const QString& text) { announcements.push_back(text); },
+            .composited = [] { return true; },
+        };
+    }
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
     std::vector<QString> messages(SystemLog::Level level) const
     {
@@ -86,6 +105,7 @@ protected:
     SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
     int explanations = 0;
     int beeps = 0;
+    std::vector<QString> announcements;
     std::unique_ptr<AppModel> model_;
 };
 
@@ -98,7 +118,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
-    QSettings file(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
     EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: true"));
@@ -336,4 +356,40 @@ TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
     permission.trusted = false;
     model().requestAccessibility();
     EXPECT_EQ(explanations, 1);
+}
+
+TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
+{
+    model();
+    // Something stands where the settings file goes: writes fail until it is gone.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("settings.ini")));
+    PersonalSetting setting{ID::strong, 2.0, 0.01, 2, 0.8};
+    model().applyPersonal(setting);
+    ExplainStore::Explanation explanation{QStringLiteral("Steadier"), {QStringLiteral("One")}, setting, 12.5};
+    model().explain().setSaved(explanation);
+
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("settings.ini")));
+    model().setWantsOn(true);
+    QSettings file(settingsPath(), QSettings::IniFormat);
+    EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
+    EXPECT_TRUE(file.contains(QString::fromLatin1(ExplainStore::savedKey)));
+    EXPECT_EQ(file.value(QStringLiteral("preset")).toString(), QStringLiteral("personal"));
+}
+
+TEST_F(AppModelTest, RecordsThatCannotBeWrittenAsJsonRemoveTheirKeyButStayInForce)
+{
+    PersonalSetting stored{ID::strong, 2.0, 0.01, 2, 0.8};
+    model().applyPersonal(stored);
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Steadier"), {}, stored, 12.5});
+
+    PersonalSetting unwritable{ID::gentle, std::nan(""), 0.01, 1, 0.8};
+    model().setPersonal(unwritable);
+    EXPECT_FALSE(defaults.json(QStringLiteral("personalSetting")));
+    ASSERT_TRUE(model().personal());
+    EXPECT_EQ(model().personal()->base, ID::gentle);
+
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Quicker"), {}, std::nullopt, std::numeric_limits<double>::infinity()});
+    EXPECT_FALSE(defaults.json(QString::fromLatin1(ExplainStore::savedKey)));
+    ASSERT_TRUE(model().explain().saved());
+    EXPECT_EQ(model().explain().saved()->summary, QStringLiteral("Quicker"));
 }
