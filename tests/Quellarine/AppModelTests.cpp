@@ -2,6 +2,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
+#include "Quellarine/ModeBanner.h"
 #include "Quellarine/UpdateController.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
@@ -28,9 +29,24 @@ struct TestPermission : system::Permission {
     bool isTrusted() const override { return trusted; }
 };
 
+// The offscreen platform warns whenever the banner's window is raised.
+QtMessageHandler defaultMessageHandler = nullptr;
+
+void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+        defaultMessageHandler(type, context, message);
+    }
+}
+
 class AppModelTest : public ::testing::Test {
 protected:
-    AppModelTest() : defaults(settingsPath()) {}
+    AppModelTest() : defaults(settingsPath()) { defaultMessageHandler = qInstallMessageHandler(quietAboutRaising); }
+    ~AppModelTest() override
+    {
+        model_.reset();
+        qInstallMessageHandler(defaultMessageHandler);
+    }
 
     AppModel& model()
     {
@@ -77,6 +93,20 @@ protected:
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
+    // The next launch over the same settings and the same computer.
+    AppModel& relaunch()
+    {
+        model_.reset();
+        return model();
+    }
+
+    const ModeBanner& banner()
+    {
+        const ModeBanner* shown = model().overlay().banner();
+        EXPECT_NE(shown, nullptr);
+        return *shown;
+    }
+
     std::vector<QString> messages(SystemLog::Level level) const
     {
         std::vector<QString> result;
@@ -88,11 +118,14 @@ protected:
         return result;
     }
 
-    void pressControlFiveTimes(double start)
+    // Five presses of Control, with the other modifiers held, as the system reports them to the monitor.
+    void pressControlFiveTimes(system::ModifierState held = {.control = true})
     {
         for (int press = 0; press < 5; ++press) {
-            model().handleModifiersChanged({.control = true}, start + press * 0.2);
-            model().handleModifiersChanged({}, start + press * 0.2 + 0.05);
+            server.changeModifiers(held);
+            server.advance(0.1);
+            server.changeModifiers({});
+            server.advance(0.1);
         }
     }
 
@@ -136,6 +169,39 @@ TEST_F(AppModelTest, StoredSettingsAreReadAndBadOnesFallBack)
     EXPECT_FALSE(model().personal());
     // The invalid setting stays on disk until the next assignment.
     EXPECT_TRUE(defaults.json(QStringLiteral("personalSetting")).has_value());
+
+    const QByteArray unreadable("{\"base\": \"strong\", \"minCutoff\": ");
+    defaults.setData(QStringLiteral("personalSetting"), unreadable);
+    EXPECT_FALSE(relaunch().personal());
+    EXPECT_EQ(defaults.data(QStringLiteral("personalSetting")), unreadable);
+}
+
+TEST_F(AppModelTest, LaunchBuildsTheTapFromTheStoredChoicesBeforeThePermissionHolds)
+{
+    // A personal preset chosen last time runs with its own parameters from the start.
+    PersonalSetting setting{ID::strong, 2.0, 0.01, 2, 0.8};
+    defaults.setString(QStringLiteral("preset"), QStringLiteral("personal"));
+    // Written by hand, so that any rewrite at launch shows.
+    const QByteArray stored(R"({ "strength": 0.8, "stages": 2, "beta": 0.01, "minCutoff": 2.0, "base": "strong" })");
+    defaults.setData(QStringLiteral("personalSetting"), stored);
+    permission.trusted = false;
+    EXPECT_EQ(model().personal(), setting);
+    EXPECT_EQ(defaults.data(QStringLiteral("personalSetting")), stored);
+    EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+    EXPECT_FALSE(model().tap().isFiltering());
+    EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: false"));
+
+    // Until the tap starts, the guard works with a fixed double-click interval; the desktop's comes with the start.
+    EXPECT_EQ(model().tap().clickGuard().settings.minPress, 0.04);
+    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.5);
+    permission.trusted = true;
+    server.advance(1.0);
+    ASSERT_TRUE(model().tap().isRunning());
+    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.4);
+
+    defaults.setBool(QStringLiteral("clickGuard"), false);
+    permission.trusted = false;
+    EXPECT_EQ(relaunch().tap().clickGuard().settings, ClickGuard::Settings::off());
 }
 
 TEST_F(AppModelTest, EqualPresetWriteStillPersistsAndPushesButTellsNoObserver)
@@ -167,23 +233,36 @@ TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
     EXPECT_EQ(model().personal(), setting);
 }
 
-TEST_F(AppModelTest, CalibratingStopsFilteringAndGuarding)
+TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
 {
-    model();
-    ASSERT_TRUE(model().tap().isRunning());
-    EXPECT_TRUE(model().isOn());
+    for (bool trusted : {true, false}) {
+        permission.trusted = trusted;
+        relaunch();
+        for (bool wanted : {true, false}) {
+            for (bool calibrating : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "trusted " << trusted << ", wanted " << wanted << ", calibrating "
+                                                << calibrating);
+                model().setWantsOn(wanted);
+                model().setCalibrating(calibrating);
+                const bool filtering = wanted && trusted && !calibrating;
+                EXPECT_EQ(model().tap().isFiltering(), filtering);
+                EXPECT_EQ(model().isOn(), filtering);
+                // A running test sees every click unguarded.
+                EXPECT_EQ(model().clickSettings() == ClickGuard::Settings::off(), calibrating);
+                EXPECT_EQ(model().tap().clickGuard().settings, model().clickSettings());
+            }
+        }
+    }
+
+    // Clearing the test makes the tap filter; whether smoothing is on follows whether the tap runs.
+    permission.trusted = true;
+    relaunch().setWantsOn(true);
     model().setCalibrating(true);
-    EXPECT_FALSE(model().tap().isFiltering());
-    EXPECT_FALSE(model().isOn());
-    EXPECT_EQ(model().clickSettings(), ClickGuard::Settings::off());
+    server.disableTapsSilently();
     model().setCalibrating(false);
     EXPECT_TRUE(model().tap().isFiltering());
-    EXPECT_TRUE(model().isOn());
-    EXPECT_EQ(model().clickSettings().minPress, 0.04);
-    EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
-    model().setWantsOn(false);
     EXPECT_FALSE(model().isOn());
-    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+    EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
 }
 
 TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
@@ -208,6 +287,16 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 {
     model();
     ASSERT_TRUE(model().isOn());
+    // Lost and back again between two checks: the watch never sees it.
+    server.advance(1.0);
+    permission.trusted = false;
+    server.advance(2.0);
+    permission.trusted = true;
+    const auto launchMessages = logged.size();
+    server.advance(7.0);
+    EXPECT_EQ(logged.size(), launchMessages);
+    EXPECT_TRUE(model().isOn());
+
     permission.trusted = false;
     server.advance(5.0);
     EXPECT_FALSE(model().isTrusted());
@@ -217,8 +306,10 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 
     permission.trusted = true;
     server.advance(1.0);
+    EXPECT_TRUE(model().isTrusted());
     EXPECT_TRUE(model().tap().isRunning());
     EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
 
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
@@ -261,6 +352,14 @@ TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
     auto info = messages(SystemLog::Level::info);
     EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 1);
     EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 1 times so far"));
+
+    server.warp({300, 200});
+    server.moveHand({2, 0});
+    server.advance(10.0);
+    ASSERT_EQ(model().tap().externalMoves(), 2);
+    info = messages(SystemLog::Level::info);
+    EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 2);
+    EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 2 times so far"));
 }
 
 TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
@@ -291,27 +390,63 @@ TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
     EXPECT_FALSE(model().wantsOn());
 }
 
-TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWanted)
+TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWantedAndOnlyOnControlAlone)
 {
-    model().setEmergencyNotice(false);
-    pressControlFiveTimes(10.0);
+    model();
+    pressControlFiveTimes();
     EXPECT_FALSE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
     EXPECT_TRUE(model().emergencyNotice());
     EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("Turned off because Control was pressed 5 times"));
 
-    model().toggle();
-    EXPECT_FALSE(model().emergencyNotice());
-    model().setWantsOn(false);
-    pressControlFiveTimes(20.0);
+    // Already off: no beep, no banner, and the notice stays as it was.
+    const auto shown = announcements.size();
+    pressControlFiveTimes();
     EXPECT_EQ(beeps, 1);
-    EXPECT_FALSE(model().emergencyNotice());
+    EXPECT_EQ(announcements.size(), shown);
+    EXPECT_TRUE(model().emergencyNotice());
 
-    model().setWantsOn(true);
-    for (int press = 0; press < 5; ++press) {
-        model().handleModifiersChanged({.control = true, .shift = true}, 30.0 + press * 0.2);
-        model().handleModifiersChanged({}, 30.05 + press * 0.2);
+    model().cycleMode(1);
+    EXPECT_FALSE(model().emergencyNotice());
+    // Control together with any other modifier is not the gesture.
+    const std::vector<std::pair<const char*, system::ModifierState>> withOthers{
+        {"shift", {.control = true, .shift = true}},
+        {"option", {.control = true, .option = true}},
+        {"command", {.control = true, .command = true}},
+        {"function", {.control = true, .function = true}},
+    };
+    for (const auto& [name, held] : withOthers) {
+        pressControlFiveTimes(held);
+        EXPECT_TRUE(model().wantsOn()) << "Control with " << name;
     }
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)
+{
+    model().toggle();
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("No smoothing: the pointer follows your hand directly"));
+    EXPECT_EQ(banner().shortcut(), GlobalHotKey::Shortcut::nextMode());
+    model().cycleMode(1);
+    EXPECT_EQ(announcements.back(), QStringLiteral("Gentle. Light jitter, almost no delay"));
+
+    permission.trusted = false;
+    server.advance(5.0);
+    ASSERT_FALSE(model().isTrusted());
+    model().setWantsOn(false);
+    model().cycleMode(1);
     EXPECT_TRUE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(banner().title(), QStringLiteral("Gentle"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("Needs Accessibility permission to work."));
+    // The missing permission is what the user needs to hear, even after the emergency gesture.
+    pressControlFiveTimes();
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("Needs Accessibility permission to work."));
 }
 
 TEST_F(AppModelTest, HotKeysDriveTheModesAndTakenKeysAreFlagged)
@@ -332,21 +467,47 @@ TEST_F(AppModelTest, TakenNextModeKeyLeavesPreviousModeUnregistered)
     hotKeys.holdElsewhere(next.keyCode, next.modifiers);
     EXPECT_TRUE(model().modeShortcutTaken());
     EXPECT_FALSE(model().shortcutTaken());
+    EXPECT_FALSE(hotKeys.identifierFor(previous.keyCode, previous.modifiers));
     EXPECT_FALSE(hotKeys.press(previous.keyCode, previous.modifiers));
+    // The banner does not offer a key that does not work.
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    EXPECT_TRUE(hotKeys.press(toggle.keyCode, toggle.modifiers));
+    EXPECT_FALSE(banner().shortcut());
+}
+
+TEST_F(AppModelTest, TakenOnOffKeyLeavesTheModeKeysAndTheirKeyCaps)
+{
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    auto previous = GlobalHotKey::Shortcut::previousMode();
+    hotKeys.holdElsewhere(toggle.keyCode, toggle.modifiers);
+    EXPECT_TRUE(model().shortcutTaken());
+    EXPECT_FALSE(model().modeShortcutTaken());
+    EXPECT_TRUE(hotKeys.press(previous.keyCode, previous.modifiers));
+    EXPECT_EQ(model().presetID(), ID::gentle);
+    EXPECT_EQ(banner().shortcut(), GlobalHotKey::Shortcut::nextMode());
 }
 
 TEST_F(AppModelTest, WhatsNewAndFeedbackRouting)
 {
+    defaults.setString(QStringLiteral("whatsNew.seenVersion"), UpdateController::appVersion() + QStringLiteral("0"));
+    EXPECT_TRUE(model().whatsNewUnseen());
     QSignalSpy sections(&model(), &AppModel::sectionChanged);
     model().markWhatsNewSeen();
     EXPECT_FALSE(model().whatsNewUnseen());
     EXPECT_EQ(defaults.string(QStringLiteral("whatsNew.seenVersion")), UpdateController::appVersion());
+    EXPECT_FALSE(relaunch().whatsNewUnseen());
+
+    QSignalSpy relaunchedSections(&model(), &AppModel::sectionChanged);
+    model().updates().onShowVersionHistory();
+    EXPECT_EQ(model().section(), MainSection::whatsNew);
+    EXPECT_EQ(relaunchedSections.count(), 1);
+    sections.clear();
 
     model().openFeedback(FeedbackStore::Source::help);
     EXPECT_EQ(model().feedback().source(), FeedbackStore::Source::help);
     EXPECT_EQ(model().section(), MainSection::feedback);
     model().openFeedback(FeedbackStore::Source::help);
-    EXPECT_EQ(sections.count(), 1);
+    EXPECT_EQ(relaunchedSections.count(), 2);
 }
 
 TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
@@ -392,4 +553,19 @@ TEST_F(AppModelTest, RecordsThatCannotBeWrittenAsJsonRemoveTheirKeyButStayInForc
     EXPECT_FALSE(defaults.json(QString::fromLatin1(ExplainStore::savedKey)));
     ASSERT_TRUE(model().explain().saved());
     EXPECT_EQ(model().explain().saved()->summary, QStringLiteral("Quicker"));
+}
+
+TEST_F(AppModelTest, NothingReachesTheModelOnceItIsGone)
+{
+    permission.trusted = false;
+    model().cycleMode(1); // a banner waits to be hidden, the permission to be granted
+    model_.reset();
+    permission.trusted = true;
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    EXPECT_FALSE(hotKeys.press(toggle.keyCode, toggle.modifiers));
+    server.changeModifiers({.control = true});
+    server.advance(10.0);
+    EXPECT_EQ(server.timerCount(), 0u);
+    EXPECT_EQ(server.tapCount(), 0u);
+    EXPECT_EQ(beeps, 0);
 }
