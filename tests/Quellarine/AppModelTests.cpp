@@ -84,7 +84,10 @@ protected:
     {
         return {
             .pointerLocation = [] { return QPoint(200, 300); },
-            .screens = [] { return std::vector<ModeOverlay::Screen>{{QRect(0, 0, 1440, 900), QRect(0, 0, 1440, 900), true}}; },
+            .screens =
+                [] {
+                    return std::vector<ModeOverlay::Screen>{{QRect(0, 0, 1440, 900), QRect(0, 0, 1440, 900), true}};
+                },
             .reduceMotion = [] { return true; },
             .announce = [this](QWidget&, const QString& text) { announcements.push_back(text); },
             .composited = [] { return true; },
@@ -549,7 +552,8 @@ TEST_F(AppModelTest, RecordsThatCannotBeWrittenAsJsonRemoveTheirKeyButStayInForc
     ASSERT_TRUE(model().personal());
     EXPECT_EQ(model().personal()->base, ID::gentle);
 
-    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Quicker"), {}, std::nullopt, std::numeric_limits<double>::infinity()});
+    const double never = std::numeric_limits<double>::infinity();
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Quicker"), {}, std::nullopt, never});
     EXPECT_FALSE(defaults.json(QString::fromLatin1(ExplainStore::savedKey)));
     ASSERT_TRUE(model().explain().saved());
     EXPECT_EQ(model().explain().saved()->summary, QStringLiteral("Quicker"));

@@ -73,7 +73,8 @@ protected:
     {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        process.start(daemon,
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         ASSERT_TRUE(process.waitForStarted(5000));
         while (!process.canReadLine() && process.waitForReadyRead(5000)) {
         }
