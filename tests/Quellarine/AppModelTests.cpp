@@ -1,4 +1,5 @@
 #include "Quellarine/AppModel.h"
+#include "Quellarine/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
@@ -445,11 +446,11 @@ TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)
     EXPECT_TRUE(model().wantsOn());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(banner().title(), QStringLiteral("Gentle"));
-    EXPECT_EQ(banner().detail(), QStringLiteral("Needs Accessibility permission to work."));
+    EXPECT_EQ(banner().detail(), permissionNeededText());
     // The missing permission is what the user needs to hear, even after the emergency gesture.
     pressControlFiveTimes();
     EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
-    EXPECT_EQ(banner().detail(), QStringLiteral("Needs Accessibility permission to work."));
+    EXPECT_EQ(banner().detail(), permissionNeededText());
 }
 
 TEST_F(AppModelTest, HotKeysDriveTheModesAndTakenKeysAreFlagged)
