@@ -5,9 +5,12 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
 #include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/PermissionText.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/ProfileStore.h"
 #include "Quellarine/UpdateController.h"
+
+#include "QuellarineKit/DecodingError.h"
 
 #include <QCoreApplication>
 
@@ -161,17 +164,16 @@ void AppModel::setPersonal(const std::optional<PersonalSetting>& value)
 
 void AppModel::writePersonal()
 {
-    bool written = false;
     if (personal_) {
         try {
-            written = platform_.defaults.setJson(personalKey, nlohmann::json(*personal_));
-        } catch (const std::exception&) {
-            written = false;
+            // A write that does not reach the disk now stays pending for the next one: the setting is kept.
+            platform_.defaults.setJson(personalKey, nlohmann::json(*personal_));
+            return;
+        } catch (const EncodingError&) {
+            // A setting that cannot be written as JSON is not kept on disk; the one in memory stays in force.
         }
     }
-    if (!written) {
-        platform_.defaults.remove(personalKey);
-    }
+    platform_.defaults.remove(personalKey);
 }
 
 void AppModel::setCalibrating(bool value)
@@ -317,7 +319,7 @@ void AppModel::showModeBanner(const std::optional<QString>& detail)
         text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
     }
     if (!isTrusted_) {
-        text = tr("Needs Accessibility permission to work.");
+        text = permissionNeededText();
     }
     std::optional<GlobalHotKey::Shortcut> shortcut;
     if (!modeShortcutTaken_) {
