@@ -94,6 +94,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>يحتاج إلى جلسة X11 ليعمل.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>بلا تنعيم: يتبع المؤشر يدك مباشرةً</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>يحتاج إلى إذن تسهيلات الاستخدام ليعمل.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات</translation>
     </message>
@@ -211,6 +214,32 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>تعذّرت قراءة معلومات التحديث من الخادم. يُرجى المحاولة مرة أخرى لاحقًا.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>مضبوط على يدك</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>اختبار مدته دقيقة واحدة: اثبت في مكانك، وتتبّع نقطة، وانقر على بضعة أهداف. يجرّب Quellarine كل إعداد مسبق على حركتك ويقترح الأنسب لك. ثم يمكن للذكاء الاصطناعي شرح نتيجتك وضبط إعداد شخصي لك.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>بدء الاختبار</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>حماية النقر</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>يتجاهل اللمسات القصيرة جدًا والتكرارات السريعة غير المقصودة، ويُبقي المؤشر ثابتًا أثناء النقر.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>عرض المطلوب</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>الفلتر</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>تم تشغيل Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>تم إيقاف Quellarine</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>التنعيم بالإعداد المسبق «%1».</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>يتبع المؤشر يدك مباشرةً.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>لا يُسجَّل أي شيء تكتبه أو تنقر عليه، ولا يُرسَل إلى أي مكان.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>ما مدى الثبات الذي تريده للمؤشر؟</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>كل واحد منها يوازن بين الثبات وسرعة تتبّع المؤشر. اختر واحدًا وجرّبه: الإعداد المناسب يبدو هادئًا.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>لحالات خاصة</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>مصمَّم ليدك</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>التبديل بين الأوضاع من أي تطبيق</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>لست متأكدًا أيها تختار؟</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>يستطيع Quellarine قياس حركة يدك واقتراح إعداد، ويمكن للذكاء الاصطناعي شرح السبب وضبطه على يدك.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>النقر</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>لليد التي تنقر مرتين أو تنزلق أثناء الضغط.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>لا تُحتسَب اللمسات القصيرة جدًا نقرات.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>تُتجاهَل النقرة الثانية التي تلي الأولى مباشرةً، كي لا ينقر الإصبع المرتجف نقرًا مزدوجًا عن طريق الخطأ.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>يبقى المؤشر ثابتًا ما دام الزر مضغوطًا، فلا ينزلق عمّا نقرت عليه.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>تم تشغيل Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>تم إيقاف Quellarine</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>الفلتر</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>عرض المطلوب</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>التنعيم</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>لحالات خاصة</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>مصمَّم ليدك</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>حماية النقر</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>فتح Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>الفلتر</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>عرض المطلوب</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>تحديث…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>الاختصارات</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>اضغط Control خمس مرات: إيقاف</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>فتح Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>يحتاج إلى إذن</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>مُفعَّل · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>متوقف: بلا تنعيم</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>أصبح Quellarine %1 جاهزًا للتثبيت</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>يستخدمه تطبيق آخر</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>الوضع التالي</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>تشغيل أو إيقاف</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>التنعيم</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>لحالات خاصة</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>مصمَّم ليدك</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>الاختصارات</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>تعمل في كل التطبيقات، وQuellarine يعمل في الخلفية.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>يستخدمه تطبيق آخر</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>التبديل بين الأوضاع</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>«مباشر» (بلا تنعيم) أولًا، ثم كل إعداد مسبق بالدور. اضغط مع الاستمرار على Shift أيضًا للرجوع. يظهر اسم الوضع على الشاشة بضع ثوانٍ.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>تشغيل Quellarine أو إيقافه</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>يمكنك أيضًا استخدام أيقونته في شريط القائمة.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>إذا صار استخدام المؤشر صعبًا في أي وقت، فاضغط على Control خمس مرات متتالية: سيتوقف Quellarine فورًا.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>التحديث إلى %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>التحقق من وجود تحديثات…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Version History</source>
         <translation>سجل الإصدارات</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>التحديث إلى %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>التحقق من وجود تحديثات</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>اطّلع على الجديد وثبّته مجانًا</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>تحقّق مما إذا صدر إصدار أحدث من Quellarine</translation>
     </message>
 </context>
 <context>

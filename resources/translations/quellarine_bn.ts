@@ -94,6 +94,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>কাজ করার জন্য একটি X11 সেশন দরকার।</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>কোনো স্মুদিং নেই: পয়েন্টার সরাসরি আপনার হাত অনুসরণ করে</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>কাজ করার জন্য অ্যাক্সেসিবিলিটি অনুমতি দরকার।</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে</translation>
     </message>
@@ -211,6 +214,32 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>সার্ভার থেকে আপডেটের তথ্য পড়া যায়নি। অনুগ্রহ করে পরে আবার চেষ্টা করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>আপনার হাতের মতো করে</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>এক মিনিটের পরীক্ষা: স্থির থাকুন, একটি বিন্দু অনুসরণ করুন, কয়েকটি লক্ষ্যে ক্লিক করুন। Quellarine আপনার নড়াচড়ায় প্রতিটি প্রিসেট চেষ্টা করে এবং আপনার জন্য উপযুক্তটি প্রস্তাব করে। তারপর AI আপনার ফলাফল ব্যাখ্যা করতে এবং আপনার জন্য একটি ব্যক্তিগত সেটিং টিউন করতে পারে।</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>পরীক্ষা শুরু করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>ক্লিক সুরক্ষা</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>খুব ছোট ট্যাপ আর দ্রুত অনিচ্ছাকৃত পুনরাবৃত্তি উপেক্ষা করে, এবং ক্লিক করার সময় পয়েন্টার স্থির রাখে।</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>কী দরকার দেখুন</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>ফিল্টার</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine চালু আছে</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine বন্ধ আছে</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>%1 প্রিসেট দিয়ে স্মুদিং।</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>পয়েন্টার সরাসরি আপনার হাত অনুসরণ করে।</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>আপনি যা টাইপ বা ক্লিক করেন, তার কিছুই রেকর্ড করা হয় না বা কোথাও পাঠানো হয় না।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>পয়েন্টার কতটা স্থির হবে?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>প্রতিটি প্রিসেট স্থিরতা আর পয়েন্টার কত দ্রুত অনুসরণ করে, তার মধ্যে ভারসাম্য করে। একটি বেছে নিয়ে চেষ্টা করুন: সঠিকটি শান্ত লাগে।</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>বিশেষ ক্ষেত্রে</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>আপনার হাতের জন্য তৈরি</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>যেকোনো অ্যাপ থেকে মোড বদলান</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>কোনটি বেছে নেবেন, বুঝতে পারছেন না?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine আপনার হাত মেপে একটি প্রিসেট প্রস্তাব করতে পারে, আর AI এর কারণ ব্যাখ্যা করে সেটি আপনার হাতের মতো করে টিউন করতে পারে।</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>ক্লিক করা</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>যে হাত দুবার ট্যাপ করে বা চাপার সময় পিছলে যায়, তার জন্য।</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>খুব ছোট ট্যাপ ক্লিক হিসেবে গণ্য হয় না।</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>প্রথম ক্লিকের ঠিক পরের দ্বিতীয় ক্লিক উপেক্ষা করা হয়, যাতে কাঁপা আঙুলে ভুল করে ডাবল-ক্লিক না হয়।</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>বোতাম চেপে থাকা অবস্থায় পয়েন্টার স্থির থাকে, ফলে যেখানে ক্লিক করেছেন সেখান থেকে সরে যায় না।</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine চালু</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine বন্ধ</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>ফিল্টার</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>কী দরকার দেখুন</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>স্মুদিং</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>বিশেষ ক্ষেত্রে</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>আপনার হাতের জন্য তৈরি</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>ক্লিক সুরক্ষা</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine খুলুন</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>মতামত</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>ফিল্টার</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>কী দরকার দেখুন</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>আপডেট করুন…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>শর্টকাট</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control ৫ বার: বন্ধ</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine খুলুন</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>মতামত</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>অনুমতি দরকার</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>চালু · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>বন্ধ: কোনো স্মুদিং নেই</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 ইনস্টল করার জন্য প্রস্তুত</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>অন্য একটি অ্যাপ ব্যবহার করছে</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>পরের মোড</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>চালু বা বন্ধ</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>স্মুদিং</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>বিশেষ ক্ষেত্রে</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>আপনার হাতের জন্য তৈরি</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>শর্টকাট</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Quellarine ব্যাকগ্রাউন্ডে চালু থাকলে এগুলো প্রতিটি অ্যাপে কাজ করে।</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>অন্য একটি অ্যাপ ব্যবহার করছে</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>মোড বদলান</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>প্রথমে সরাসরি (কোনো স্মুদিং নেই), তারপর একে একে প্রতিটি প্রিসেট। পেছনে যেতে Shift-ও চেপে ধরে রাখুন। মোডের নাম কয়েক সেকেন্ড স্ক্রিনে দেখা যায়।</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>Quellarine চালু বা বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>মেনু বারে এর আইকনও ব্যবহার করতে পারেন।</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>%1-এ আপডেট করুন…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>আপডেট খুঁজুন…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Version History</source>
         <translation>সংস্করণের ইতিহাস</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>%1-এ আপডেট করুন</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>আপডেট খুঁজুন</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>নতুন</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>নতুন কী আছে দেখুন এবং বিনা মূল্যে ইনস্টল করুন</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Quellarine-এর নতুন সংস্করণ এসেছে কি না দেখুন</translation>
     </message>
 </context>
 <context>

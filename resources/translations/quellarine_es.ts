@@ -94,6 +94,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Necesita una sesión X11 para funcionar.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Sin suavizado: el puntero sigue tu mano directamente</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Necesita el permiso de Accesibilidad para funcionar.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Desactivado porque se pulsó Control 5 veces</translation>
     </message>
@@ -211,6 +214,32 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>No se ha podido leer la información de actualización del servidor. Vuelve a intentarlo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>A la medida de tu mano</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Una prueba de un minuto: quédate quieto, sigue un punto y haz clic en algunos objetivos. Quellarine prueba cada preajuste con tu movimiento y te sugiere el que mejor te va. Después, la IA puede explicarte el resultado y crear una configuración personal para ti.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Empezar la prueba</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Protección de clics</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Ignora los toques muy breves y las repeticiones accidentales rápidas, y mantiene quieto el puntero mientras haces clic.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Ver qué se necesita</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine está activado</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine está desactivado</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>Suavizado con el preajuste %1.</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>El puntero sigue tu mano directamente.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>¿Cuánto debe estabilizarse el puntero?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Cada uno cambia estabilidad por rapidez del puntero. Elige uno y pruébalo: el adecuado se siente tranquilo.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiales</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Hecho para tu mano</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>cambiar de modo desde cualquier aplicación</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>¿No sabes cuál elegir?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine puede medir tu mano y sugerirte uno, y la IA puede explicarte por qué y ajustarlo a tu mano.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Clics</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>Para manos que pulsan dos veces o se deslizan al pulsar.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Los toques muy breves no cuentan como clics.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>Se ignora un segundo clic justo después del primero, para que un dedo tembloroso no haga doble clic sin querer.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>El puntero se queda quieto mientras el botón está pulsado, para que no se salga de lo que has pulsado.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine activado</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine desactivado</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Ver qué se necesita</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Suavizado</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiales</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Hecho para tu mano</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protección de clics</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Abrir Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Ver qué se necesita</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Actualizar…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control 5 veces: desactivar</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Abrir Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>Necesita permiso</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Activado · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Desactivado: sin suavizado</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 está listo para instalarse</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Lo usa otra aplicación</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Siguiente modo</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Activar o desactivar</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Suavizado</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiales</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Hecho para tu mano</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Funcionan en todas las aplicaciones, con Quellarine en segundo plano.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Lo usa otra aplicación</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>cambiar de modo</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Directo (sin suavizado) y luego cada preajuste por turnos. Mantén pulsada también Mayús para ir hacia atrás. El nombre del modo aparece en pantalla unos segundos.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>activar o desactivar Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>También puedes usar su icono en la barra de menús.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>Actualizar a %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Version History</source>
         <translation>Historial de versiones</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Actualizar a %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Mira las novedades e instálalas gratis</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Comprueba si hay una versión más reciente de Quellarine</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Nécessite une session X11 pour fonctionner.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,12 +201,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Sans lissage&#xa0;: le pointeur suit directement votre main</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Nécessite l’autorisation d’accessibilité pour fonctionner.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
-        <translation>Désactivé, car Contrôle a été pressée 5&#xa0;fois</translation>
+        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois</translation>
     </message>
 </context>
 <context>
@@ -211,6 +214,32 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>Les informations de mise à jour du serveur sont illisibles. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Adapté à votre main</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Un test d’une minute&#xa0;: restez immobile, suivez un point, cliquez sur quelques cibles. Quellarine essaie chaque préréglage sur vos mouvements et vous suggère celui qui vous convient. L’IA peut ensuite expliquer votre résultat et ajuster un réglage personnel pour vous.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Commencer le test</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Protection des clics</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Ignore les appuis très brefs et les répétitions accidentelles rapides, et garde le pointeur immobile pendant que vous cliquez.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Voir ce qu’il faut</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine est activé</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine est désactivé</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>Lissage avec le préréglage %1.</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>Le pointeur suit directement votre main.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Rien de ce que vous tapez ou cliquez n’est enregistré ni envoyé.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>Quelle stabilité pour le pointeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Chacun échange de la stabilité contre la réactivité du pointeur. Choisissez-en un et essayez-le&#xa0;: le bon vous paraîtra calme.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Pour les cas particuliers</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Fait pour votre main</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>changer de mode depuis n’importe quelle application</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>Vous ne savez pas lequel choisir&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine peut mesurer votre main et vous en suggérer un, et l’IA peut expliquer pourquoi et l’ajuster à votre main.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Clics</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>Pour les mains qui tapent deux fois ou glissent en appuyant.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Les appuis très brefs ne comptent pas comme des clics.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>Un second clic juste après le premier est ignoré&#xa0;: un doigt qui tremble ne double-clique pas par erreur.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>Le pointeur reste immobile tant que le bouton est enfoncé, pour ne pas glisser hors de ce que vous avez cliqué.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine activé</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine désactivé</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Voir ce qu’il faut</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Lissage</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Pour les cas particuliers</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Fait pour votre main</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protection des clics</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Ouvrir Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Voir ce qu’il faut</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Mettre à jour…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Contrôle 5&#xa0;fois&#xa0;: arrêt</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Ouvrir Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>Autorisation requise</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Activé · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Désactivé&#xa0;: aucun lissage</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 est prêt à être installé</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Déjà utilisé par une autre application</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Mode suivant</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Activer ou désactiver</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Lissage</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Pour les cas particuliers</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Fait pour votre main</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Ils fonctionnent dans toutes les applications, avec Quellarine en arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Déjà utilisé par une autre application</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>changer de mode</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Direct (sans lissage), puis chaque préréglage à tour de rôle. Maintenez aussi Maj pour revenir en arrière. Le nom du mode s’affiche quelques secondes à l’écran.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>activer ou désactiver Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Vous pouvez aussi utiliser son icône dans la barre des menus.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Contrôle&#xa0;: Quellarine se désactive aussitôt.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>Mettre à jour vers %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Version History</source>
         <translation>Historique des versions</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Mettre à jour vers %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Voir les nouveautés et les installer gratuitement</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Voir si une version plus récente de Quellarine est sortie</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>काम करने के लिए X11 सत्र चाहिए।</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>कोई स्मूदिंग नहीं: पॉइंटर सीधे आपके हाथ के साथ चलता है</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>काम करने के लिए सुलभता अनुमति चाहिए।</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Control 5 बार दबाने से बंद हो गया</translation>
     </message>
@@ -211,6 +214,32 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>सर्वर से मिली अपडेट जानकारी पढ़ी नहीं जा सकी। कृपया बाद में फिर से कोशिश करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>आपके हाथ के अनुसार</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>एक मिनट का परीक्षण: स्थिर रहें, एक बिंदु का पीछा करें, कुछ लक्ष्यों पर क्लिक करें। Quellarine आपकी हरकत पर हर प्रीसेट आज़माता है और आपके लिए सही प्रीसेट सुझाता है। फिर AI आपका नतीजा समझा सकता है और आपके लिए एक निजी सेटिंग ट्यून कर सकता है।</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>परीक्षण शुरू करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>क्लिक सुरक्षा</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>बहुत छोटे टैप और जल्दी-जल्दी हुए अनजाने दोहराव को अनदेखा करता है, और क्लिक करते समय पॉइंटर को स्थिर रखता है।</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>क्या चाहिए, देखें</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>फ़िल्टर</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine चालू है</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine बंद है</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>%1 प्रीसेट के साथ स्मूदिंग।</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>पॉइंटर सीधे आपके हाथ के साथ चलता है।</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>आप जो भी टाइप या क्लिक करते हैं, वह न रिकॉर्ड होता है, न कहीं भेजा जाता है।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>पॉइंटर कितना स्थिर हो?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>हर प्रीसेट स्थिरता और पॉइंटर की रफ़्तार के बीच संतुलन बनाता है। कोई एक चुनें और आज़माएँ: सही प्रीसेट शांत महसूस होता है।</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>ख़ास स्थितियों के लिए</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>आपके हाथ के लिए बना</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>किसी भी ऐप से मोड बदलें</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>तय नहीं कर पा रहे कि कौन-सा चुनें?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine आपके हाथ को माप कर एक प्रीसेट सुझा सकता है, और AI बता सकता है कि क्यों, और उसे आपके हाथ के अनुसार ट्यून कर सकता है।</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>क्लिक करना</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>उन हाथों के लिए जो दो बार टैप कर देते हैं या दबाते समय फिसल जाते हैं।</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>बहुत छोटे टैप क्लिक नहीं माने जाते।</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>पहले क्लिक के ठीक बाद का दूसरा क्लिक अनदेखा किया जाता है, ताकि काँपती उँगली गलती से डबल-क्लिक न कर दे।</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>बटन दबे रहने तक पॉइंटर स्थिर रहता है, ताकि जिस पर आपने क्लिक किया उससे फिसल न जाए।</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine चालू</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine बंद</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>फ़िल्टर</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>क्या चाहिए, देखें</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>स्मूदिंग</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>ख़ास स्थितियों के लिए</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>आपके हाथ के लिए बना</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>क्लिक सुरक्षा</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine खोलें</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>फ़ीडबैक</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>बंद करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>फ़िल्टर</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>क्या चाहिए, देखें</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>अपडेट करें…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>शॉर्टकट</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control 5 बार: बंद</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine खोलें</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>फ़ीडबैक</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>अनुमति चाहिए</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>चालू · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>बंद: कोई स्मूदिंग नहीं</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 इंस्टॉल होने के लिए तैयार है</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>किसी दूसरे ऐप द्वारा उपयोग में</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>अगला मोड</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>चालू या बंद</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>स्मूदिंग</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>ख़ास स्थितियों के लिए</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>आपके हाथ के लिए बना</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>शॉर्टकट</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>ये हर ऐप में काम करते हैं, जब Quellarine बैकग्राउंड में चल रहा हो।</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>किसी दूसरे ऐप द्वारा उपयोग में</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>मोड बदलें</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>पहले सीधा (कोई स्मूदिंग नहीं), फिर एक-एक करके हर प्रीसेट। पीछे जाने के लिए Shift भी दबाए रखें। मोड का नाम कुछ सेकंड के लिए स्क्रीन पर दिखता है।</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>Quellarine चालू या बंद करें</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>आप मेन्यू बार में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>अगर कभी पॉइंटर इस्तेमाल करना मुश्किल हो, तो Control लगातार 5 बार दबाएँ: Quellarine तुरंत बंद हो जाएगा।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>%1 पर अपडेट करें…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>अपडेट जाँचें…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Version History</source>
         <translation>संस्करण इतिहास</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>%1 पर अपडेट करें</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>अपडेट जाँचें</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>नया</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>देखें क्या नया है और इसे मुफ़्त में इंस्टॉल करें</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>देखें कि Quellarine का नया संस्करण आया है या नहीं</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Memerlukan sesi X11 agar berfungsi.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>Tanpa penghalusan: penunjuk mengikuti tangan Anda secara langsung</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Memerlukan izin Aksesibilitas agar berfungsi.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Dimatikan karena Control ditekan 5 kali</translation>
     </message>
@@ -211,6 +214,32 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>Informasi pembaruan dari server tidak dapat dibaca. Coba lagi nanti.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Disesuaikan untuk tangan Anda</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Tes satu menit: tahan diam, ikuti sebuah titik, klik beberapa sasaran. Quellarine mencoba setiap preset pada gerakan Anda dan menyarankan yang paling cocok. AI lalu dapat menjelaskan hasil Anda dan menyetel pengaturan pribadi untuk Anda.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Mulai Tes</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Pelindung klik</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Mengabaikan ketukan yang sangat singkat dan pengulangan tak sengaja yang cepat, serta menahan penunjuk tetap diam saat Anda mengeklik.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Tampilkan yang Diperlukan</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine aktif</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine nonaktif</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>Penghalusan dengan preset %1.</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>Penunjuk mengikuti tangan Anda secara langsung.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Apa pun yang Anda ketik atau klik tidak direkam atau dikirim ke mana pun.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>Seberapa stabil penunjuk yang Anda inginkan?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Masing-masing menukar kestabilan dengan seberapa cepat penunjuk mengikuti. Pilih satu dan cobalah: yang tepat terasa tenang.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Untuk kasus khusus</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Dibuat untuk tangan Anda</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>ganti mode dari aplikasi apa pun</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>Tidak yakin yang mana?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine dapat mengukur tangan Anda dan menyarankan satu, dan AI dapat menjelaskan alasannya serta menyetelnya untuk tangan Anda.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Mengeklik</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>Untuk tangan yang mengetuk dua kali atau tergelincir saat menekan.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Ketukan yang sangat singkat tidak dihitung sebagai klik.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>Klik kedua tepat setelah klik pertama diabaikan, sehingga jari yang gemetar tidak mengeklik ganda secara tak sengaja.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>Penunjuk tetap diam selama tombol ditekan, sehingga tidak tergelincir dari yang Anda klik.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine aktif</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine nonaktif</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Tampilkan yang Diperlukan</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Penghalusan</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Untuk kasus khusus</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Dibuat untuk tangan Anda</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Pelindung klik</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Buka Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Masukan</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Tampilkan yang Diperlukan</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Perbarui…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control 5 kali: mati</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Buka Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Masukan</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>Perlu izin</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Aktif · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Nonaktif: tanpa penghalusan</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 siap dipasang</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Dipakai aplikasi lain</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Mode berikutnya</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Nyalakan atau matikan</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Penghalusan</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Untuk kasus khusus</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Dibuat untuk tangan Anda</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Pintasan ini berfungsi di semua aplikasi, dengan Quellarine berjalan di latar belakang.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Dipakai aplikasi lain</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>ganti mode</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Langsung (tanpa penghalusan), lalu setiap preset secara bergiliran. Tahan juga Shift untuk kembali. Nama mode muncul di layar selama beberapa detik.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>nyalakan atau matikan Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Anda juga dapat menggunakan ikonnya di bar menu.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Jika penunjuk sulit digunakan, tekan Control 5 kali berturut-turut: Quellarine langsung mati.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>Perbarui ke %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Periksa Pembaruan…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Version History</source>
         <translation>Riwayat Versi</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Perbarui ke %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Periksa Pembaruan</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Baru</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Lihat yang baru dan pasang, gratis</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Lihat apakah ada Quellarine yang lebih baru</translation>
     </message>
 </context>
 <context>

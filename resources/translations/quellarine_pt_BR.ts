@@ -94,6 +94,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Precisa de uma sessão X11 para funcionar.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>Sem suavização: o ponteiro segue sua mão diretamente</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Precisa da permissão de Acessibilidade para funcionar.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Desligado porque Control foi pressionado 5 vezes</translation>
     </message>
@@ -211,6 +214,32 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>Não foi possível ler as informações de atualização do servidor. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Sob medida para sua mão</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Um teste de um minuto: fique parado, siga um ponto e clique em alguns alvos. O Quellarine testa cada predefinição no seu movimento e sugere a que combina com você. Depois, a IA pode explicar seu resultado e ajustar uma configuração pessoal para você.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Começar o teste</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Proteção de cliques</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Ignora toques muito curtos e repetições acidentais rápidas, e mantém o ponteiro parado enquanto você clica.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Mostrar o que é necessário</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>O Quellarine está ligado</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>O Quellarine está desligado</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>Suavização com o modo %1.</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>O ponteiro segue sua mão diretamente.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Nada do que você digita ou clica é gravado ou enviado a lugar nenhum.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>Quão estável o ponteiro deve ficar?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Cada um troca estabilidade pela rapidez com que o ponteiro acompanha. Escolha um e experimente: o certo parece calmo.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiais</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Feito para sua mão</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>alternar modos em qualquer aplicativo</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>Não sabe qual escolher?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>O Quellarine pode medir sua mão e sugerir um, e a IA pode explicar o porquê e ajustá-lo à sua mão.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Cliques</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>Para mãos que tocam duas vezes ou escorregam ao pressionar.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Toques muito curtos não contam como cliques.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>Um segundo clique logo após o primeiro é ignorado, para que um dedo trêmulo não dê um clique duplo sem querer.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>O ponteiro fica parado enquanto o botão está pressionado, para não escorregar do que você clicou.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine ligado</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine desligado</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Mostrar o que é necessário</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Suavização</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiais</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Feito para sua mão</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Proteção de cliques</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Abrir o Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Encerrar</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Mostrar o que é necessário</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Atualizar…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control 5 vezes: desligar</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Abrir o Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Encerrar</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>Precisa de permissão</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Ligado · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Desligado: sem suavização</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>O Quellarine %1 está pronto para instalar</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Em uso por outro aplicativo</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Próximo modo</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Ligar ou desligar</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Suavização</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Para casos especiais</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Feito para sua mão</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Funcionam em qualquer aplicativo, com o Quellarine em segundo plano.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Em uso por outro aplicativo</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>alternar modos</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Direto (sem suavização) e depois cada predefinição, uma de cada vez. Segure também Shift para voltar. O nome do modo aparece na tela por alguns segundos.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>ligar ou desligar o Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Você também pode usar o ícone dele na barra de menus.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Se o ponteiro ficar difícil de usar, pressione Control 5 vezes seguidas: o Quellarine desliga na hora.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>Atualizar para %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Verificar atualizações…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Version History</source>
         <translation>Histórico de versões</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Atualizar para %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Veja as novidades e instale, de graça</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Veja se há uma versão mais nova do Quellarine</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Для работы нужен сеанс X11.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,12 +201,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Без сглаживания: указатель следует за рукой напрямую</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Для работы нужно разрешение универсального доступа.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
-        <translation>Выключено: Control нажата 5 раз</translation>
+        <translation>Выключено: клавиша Control нажата 5 раз</translation>
     </message>
 </context>
 <context>
@@ -211,6 +214,32 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>Не удалось прочитать сведения об обновлении с сервера. Повторите попытку позже.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Под вашу руку</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Тест на одну минуту: держите указатель неподвижно, следите за точкой, щёлкните по нескольким целям. Quellarine пробует каждый режим на ваших движениях и предлагает подходящий. Затем ИИ может объяснить результат и настроить для вас личный режим.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Начать тест</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Защита щелчков</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Игнорирует очень короткие касания и быстрые случайные повторы и удерживает указатель на месте, пока вы щёлкаете.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Показать, что нужно</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine включён</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine выключен</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>Сглаживание: режим «%1».</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>Указатель следует за рукой напрямую.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Ничего из того, что вы печатаете или нажимаете, не записывается и никуда не отправляется.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>Насколько устойчивым должен быть указатель?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Каждый режим — это компромисс между устойчивостью и тем, как быстро следует указатель. Выберите режим и попробуйте: подходящий ощущается спокойным.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Для особых случаев</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Для вашей руки</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>переключить режим из любого приложения</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>Не знаете, какой выбрать?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine может измерить движения вашей руки и предложить режим, а ИИ — объяснить выбор и подстроить режим под вашу руку.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Щелчки</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>Для рук, которые нажимают дважды или соскальзывают при нажатии.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Очень короткие касания не считаются щелчками.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>Второй щелчок сразу после первого игнорируется, чтобы дрожащий палец не сделал случайный двойной щелчок.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>Пока кнопка нажата, указатель остаётся на месте и не соскальзывает с того, по чему вы щёлкнули.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine включён</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine выключен</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Показать, что нужно</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Сглаживание</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Для особых случаев</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Для вашей руки</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Защита щелчков</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Открыть Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Завершить</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Показать, что нужно</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Обновить…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>Control 5 раз: выключить</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Открыть Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Завершить</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>Нужно разрешение</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Вкл. · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Выкл.: без сглаживания</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 готов к установке</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Занято другим приложением</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Следующий режим</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Включить или выключить</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Сглаживание</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Для особых случаев</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Для вашей руки</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Они работают в любом приложении, пока Quellarine работает в фоне.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Занято другим приложением</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>переключить режим</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Сначала «Напрямую» (без сглаживания), затем каждый режим по очереди. Чтобы вернуться назад, удерживайте ещё и Shift. Название режима на несколько секунд появляется на экране.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>включить или выключить Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Также можно использовать его значок в строке меню.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Если указателем вдруг трудно пользоваться, нажмите Control 5 раз подряд: Quellarine сразу выключится.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>Обновить до %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Проверить обновления…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Version History</source>
         <translation>История версий</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Обновить до %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новое</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Посмотреть, что нового, и бесплатно установить</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Проверить, вышла ли новая версия Quellarine</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>Çalışması için bir X11 oturumu gerekir.</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Yumuşatma yok: işaretçi elinizi doğrudan izler</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>Çalışması için Erişilebilirlik izni gerekir.</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>Control tuşuna 5 kez basıldığı için kapatıldı</translation>
     </message>
@@ -211,6 +214,32 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>Sunucudan gelen güncelleme bilgileri okunamadı. Lütfen daha sonra yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Elinize göre ayarlı</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>Bir dakikalık test: hareketsiz durun, bir noktayı izleyin, birkaç hedefe tıklayın. Quellarine her ön ayarı hareketiniz üzerinde dener ve size uyanı önerir. Ardından yapay zekâ sonucunuzu açıklayabilir ve size özel bir ayar yapabilir.</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Teste Başla</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>Tıklama koruması</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>Çok kısa dokunuşları ve hızlı, yanlışlıkla yapılan tekrarları yok sayar; siz tıklarken işaretçiyi sabit tutar.</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Gerekenleri Göster</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine açık</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine kapalı</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>%1 ön ayarıyla yumuşatma.</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>İşaretçi elinizi doğrudan izler.</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez, hiçbir yere gönderilmez.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>İşaretçi ne kadar sabit olsun?</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>Her biri, sabitliği işaretçinin ne kadar hızlı izlediğiyle takas eder. Birini seçip deneyin: doğru olan sakin hissettirir.</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Özel durumlar için</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Elinize özel</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>herhangi bir uygulamadan mod değiştir</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>Hangisini seçeceğinizden emin değil misiniz?</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine elinizi ölçüp bir ön ayar önerebilir; yapay zekâ da nedenini açıklayıp onu elinize göre ayarlayabilir.</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>Tıklama</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>İki kez dokunan ya da basarken kayan eller için.</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>Çok kısa dokunuşlar tıklama sayılmaz.</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>İlkinin hemen ardından gelen ikinci tıklama yok sayılır; böylece titreyen bir parmak yanlışlıkla çift tıklamaz.</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>Düğme basılıyken işaretçi yerinde durur; böylece tıkladığınız şeyin üzerinden kaymaz.</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine açık</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine kapalı</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Gerekenleri Göster</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Yumuşatma</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Özel durumlar için</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Elinize özel</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Tıklama koruması</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine’i Aç</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri Bildirim</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>Gerekenleri Göster</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>Güncelle…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kısayollar</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>5 kez Control: kapat</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>Quellarine’i Aç</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri Bildirim</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>İzin gerekiyor</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>Açık · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>Kapalı: yumuşatma yok</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 yüklenmeye hazır</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Başka bir uygulama kullanıyor</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>Sonraki mod</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>Aç veya kapat</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>Yumuşatma</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>Özel durumlar için</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>Elinize özel</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Kısayollar</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>Quellarine arka planda çalışırken her uygulamada çalışırlar.</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>Başka bir uygulama kullanıyor</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>modlar arasında geç</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Önce Doğrudan (yumuşatma yok), sonra sırayla her ön ayar. Geri gitmek için Shift tuşunu da basılı tutun. Modun adı birkaç saniye ekranda görünür.</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>Quellarine’i aç veya kapat</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>Menü çubuğundaki simgesini de kullanabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>İşaretçiyi kullanmak zorlaşırsa Control tuşuna art arda 5 kez basın: Quellarine hemen kapanır.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>%1 sürümüne güncelle…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Güncellemeleri Denetle…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Version History</source>
         <translation>Sürüm Geçmişi</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>%1 sürümüne güncelle</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Güncellemeleri Denetle</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>Yenilikleri görün ve ücretsiz yükleyin</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>Quellarine’in daha yeni bir sürümü çıktı mı, bakın</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>Permission</name>
+    <message>
+        <source>Needs an X11 session to work.</source>
+        <translation>需要 X11 会话才能工作。</translation>
+    </message>
+</context>
+<context>
     <name>Presets</name>
     <message>
         <source>Gentle</source>
@@ -194,10 +201,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>无平滑：指针直接跟随你的手</translation>
     </message>
     <message>
-        <source>Needs Accessibility permission to work.</source>
-        <translation>需要辅助功能权限才能工作。</translation>
-    </message>
-    <message>
         <source>Turned off because Control was pressed 5 times</source>
         <translation>因为 Control 键被按了 5 次，已关闭</translation>
     </message>
@@ -211,6 +214,32 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The update information from the server could not be read. Please try again later.</source>
         <translation>无法读取服务器上的更新信息。请稍后再试。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationRow</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>为你的手调校</translation>
+    </message>
+    <message>
+        <source>A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every preset on your movement and suggests the one that suits you. AI can then explain your result and tune a personal setting for you.</source>
+        <translation>一分钟测试：保持不动、跟随一个圆点、点击几个目标。Quellarine 会用你的动作试用每个预设，并推荐适合你的那个。之后 AI 可以解释你的结果，并为你调校一个个人设置。</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>开始测试</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ClickGuardRow</name>
+    <message>
+        <source>Click guard</source>
+        <translation>点击保护</translation>
+    </message>
+    <message>
+        <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
+        <translation>忽略极短的轻触和快速的意外重复点击，并在你点击时让指针保持不动。</translation>
     </message>
 </context>
 <context>
@@ -249,6 +278,221 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::HomeHeader</name>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>显示所需条件</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Quellarine is on</source>
+        <translation>Quellarine 已开启</translation>
+    </message>
+    <message>
+        <source>Quellarine is off</source>
+        <translation>Quellarine 已关闭</translation>
+    </message>
+    <message>
+        <source>Smoothing with %1.</source>
+        <translation>正在使用“%1”预设平滑。</translation>
+    </message>
+    <message>
+        <source>The pointer follows your hand directly.</source>
+        <translation>指针直接跟随你的手。</translation>
+    </message>
+    <message>
+        <source>Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>你输入或点击的任何内容都不会被记录，也不会被发送到任何地方。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::HomePage</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
+    </message>
+    <message>
+        <source>How steady should the pointer be?</source>
+        <translation>指针要多稳？</translation>
+    </message>
+    <message>
+        <source>Each one trades steadiness for how quickly the pointer follows. Pick one and try it: the right one feels calm.</source>
+        <translation>每个预设都在稳定性和指针跟随速度之间取舍。选一个试试：合适的那个会让人感觉平稳。</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>特殊情况</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>为你的手定制</translation>
+    </message>
+    <message>
+        <source>switch modes from any app</source>
+        <translation>在任何应用中切换模式</translation>
+    </message>
+    <message>
+        <source>Not sure which one?</source>
+        <translation>不确定选哪个？</translation>
+    </message>
+    <message>
+        <source>Quellarine can measure your hand and suggest one, and AI can explain why and tune it to your hand.</source>
+        <translation>Quellarine 可以测量你的手并推荐一个预设，AI 还能解释原因，并按你的手进行调校。</translation>
+    </message>
+    <message>
+        <source>Clicking</source>
+        <translation>点击</translation>
+    </message>
+    <message>
+        <source>For hands that tap twice or slip while pressing.</source>
+        <translation>适合会点两次或按下时会滑动的手。</translation>
+    </message>
+    <message>
+        <source>Very short taps don&apos;t count as clicks.</source>
+        <translation>极短的轻触不算作点击。</translation>
+    </message>
+    <message>
+        <source>A second click right after the first is ignored, so a shaking finger doesn&apos;t double-click by mistake.</source>
+        <translation>紧接着第一次点击的第二次点击会被忽略，这样颤抖的手指就不会误双击。</translation>
+    </message>
+    <message>
+        <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
+        <translation>按住按钮时指针保持不动，不会从你点击的地方滑开。</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MainWindow</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuBarItem</name>
+    <message>
+        <source>Quellarine on</source>
+        <translation>Quellarine 已开启</translation>
+    </message>
+    <message>
+        <source>Quellarine off</source>
+        <translation>Quellarine 已关闭</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>显示所需条件</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>特殊情况</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>为你的手定制</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>点击保护</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>打开 Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::MenuView</name>
+    <message>
+        <source>Filter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Show What&apos;s Needed</source>
+        <translation>显示所需条件</translation>
+    </message>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
+    </message>
+    <message>
+        <source>Update…</source>
+        <translation>更新…</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Control 5 times: off</source>
+        <translation>按 5 次 Control：关闭</translation>
+    </message>
+    <message>
+        <source>Open Quellarine</source>
+        <translation>打开 Quellarine</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Needs permission</source>
+        <translation>需要权限</translation>
+    </message>
+    <message>
+        <source>On · %1</source>
+        <translation>已开启 · %1</translation>
+    </message>
+    <message>
+        <source>Off: no smoothing</source>
+        <translation>已关闭：无平滑</translation>
+    </message>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is ready to install</source>
+        <translation>Quellarine %1 已可安装</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>已被其他应用占用</translation>
+    </message>
+    <message>
+        <source>Next mode</source>
+        <translation>下一个模式</translation>
+    </message>
+    <message>
+        <source>On or off</source>
+        <translation>开启或关闭</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::ModeBanner</name>
     <message>
         <source>Quellarine</source>
@@ -264,6 +508,74 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::PresetPicker</name>
+    <message>
+        <source>Smoothing</source>
+        <translation>平滑</translation>
+    </message>
+    <message>
+        <source>For special cases</source>
+        <translation>特殊情况</translation>
+    </message>
+    <message>
+        <source>Made for your hand</source>
+        <translation>为你的手定制</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::QuellarineApp</name>
+    <message>
+        <source>Quellarine</source>
+        <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShortcutsSection</name>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>They work in every app, with Quellarine in the background.</source>
+        <translation>在任何应用中都能使用，Quellarine 在后台运行即可。</translation>
+    </message>
+    <message>
+        <source>Used by another app</source>
+        <translation>已被其他应用占用</translation>
+    </message>
+    <message>
+        <source>switch modes</source>
+        <translation>切换模式</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>先是“直接”（无平滑），然后依次切换各个预设。同时按住 Shift 可往回切换。模式名称会在屏幕上显示几秒钟。</translation>
+    </message>
+    <message>
+        <source>turn Quellarine on or off</source>
+        <translation>打开或关闭 Quellarine</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the menu bar.</source>
+        <translation>你也可以使用菜单栏中的图标。</translation>
+    </message>
+    <message>
+        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
+        <translation>如果指针变得难以使用，请连续按 5 次 Control 键：Quellarine 会立即关闭。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateCommand</name>
+    <message>
+        <source>Update to %1…</source>
+        <translation>更新到 %1…</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
     </message>
 </context>
 <context>
@@ -283,6 +595,29 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Version History</source>
         <translation>版本历史</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateRow</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>更新到 %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
+    <message>
+        <source>See what&apos;s new and install it, free</source>
+        <translation>查看新功能并免费安装</translation>
+    </message>
+    <message>
+        <source>See if a newer Quellarine is out</source>
+        <translation>看看是否有更新版本的 Quellarine</translation>
     </message>
 </context>
 <context>
