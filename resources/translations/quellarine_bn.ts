@@ -55,7 +55,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>The Balanced preset against plain smoothing with the same 25 ms delay</source>
-        <translation>ভারসাম্যপূর্ণ প্রিসেট বনাম একই ২৫ মিলিসেকেন্ড বিলম্বের সাধারণ স্মুদিং</translation>
+        <translation>সুষম প্রিসেট বনাম একই ২৫ মিলিসেকেন্ড বিলম্বের সাধারণ স্মুদিং</translation>
     </message>
     <message>
         <source>A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own measurement, not a published study.</source>
@@ -108,7 +108,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>Balanced</source>
-        <translation>ভারসাম্যপূর্ণ</translation>
+        <translation>সুষম</translation>
     </message>
     <message>
         <source>Strong</source>
