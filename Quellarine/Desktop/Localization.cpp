@@ -164,7 +164,9 @@ QLocale Localization::locale(const QString& code, const QLocale& system)
     if (system.language() == chosen.language() && system.script() == chosen.script()) {
         return system;
     }
-    return chosen;
+    // The language as written in the user's region where that pairing exists ("en_DE"); Qt falls back to the
+    // language's usual region otherwise.
+    return QLocale(chosen.language(), chosen.script(), system.territory());
 }
 
 } // namespace quellarine

@@ -43,7 +43,8 @@ public:
     static QString current();
 
     // The locale that formats numbers and dates for a language: the system's own locale when it is in that
-    // language, so the user's regional formats stay, otherwise the language's usual one.
+    // language, otherwise the language in the system's region where there is such a locale, else the language's
+    // usual one.
     static QLocale locale(const QString& code, const QLocale& system = QLocale::system());
 };
 

@@ -147,8 +147,13 @@ TEST_F(LocalizationTest, LocaleKeepsTheUsersRegionWhenItSpeaksTheLanguage)
               QLocale::Mexico);
     EXPECT_EQ(Localization::locale(QStringLiteral("pt-BR"), QLocale(QStringLiteral("pt_PT"))).territory(),
               QLocale::Portugal);
-    const QLocale spanish = Localization::locale(QStringLiteral("es"), QLocale(QStringLiteral("en_US")));
-    EXPECT_EQ(spanish.language(), QLocale::Spanish);
+    const QLocale english = Localization::locale(QStringLiteral("en"), QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(english.language(), QLocale::English);
+    EXPECT_EQ(english.territory(), QLocale::Germany);
+    // No French of Japan: French as usual.
+    const QLocale french = Localization::locale(QStringLiteral("fr"), QLocale(QStringLiteral("ja_JP")));
+    EXPECT_EQ(french.language(), QLocale::French);
+    EXPECT_EQ(french.territory(), QLocale::France);
     // Traditional Chinese formats are not the simplified Chinese interface's.
     EXPECT_EQ(Localization::locale(QStringLiteral("zh-Hans"), QLocale(QStringLiteral("zh_TW"))).script(),
               QLocale::SimplifiedHanScript);
