@@ -19,6 +19,14 @@ Card::Card(QWidget* content, std::optional<DynamicColor> tint, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
+void Card::setTint(std::optional<DynamicColor> tint)
+{
+    if (tint_ != tint) {
+        tint_ = tint;
+        update();
+    }
+}
+
 void Card::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);

@@ -21,6 +21,7 @@ public:
 
     QWidget* content() const { return content_; }
     const std::optional<DynamicColor>& tint() const { return tint_; }
+    void setTint(std::optional<DynamicColor> tint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,20 @@
+#include "Quellarine/FocusRing.h"
+
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/DynamicColor.h"
+
+#include <QWidget>
+
+namespace quellarine {
+
+bool FocusRing::shows(const QWidget& widget)
+{
+    return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const QColor& tint, qreal opacity)
+{
+    ContinuousShape::draw(painter, rect, radius, Qt::transparent, withOpacity(tint, opacity), width);
+}
+
+} // namespace quellarine

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+class QLabel;
+
+namespace quellarine {
+
+class AccessibilityCard;
+class AppModel;
+class WebAddress;
+
+// The page of the main window's help section: what Quellarine does, what it needs of this computer, the
+// ways onward (the welcome guide again, writing to us from inside the application, our web site, a manual
+// update check), the switch for automatic update checks, the running version and the medical disclaimer.
+class HelpPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // Opens the window with this identity, or brings it forward when it is open.
+    using OpenWindow = std::function<void(const QString& identity)>;
+
+    static constexpr int spacing = 22;
+
+    HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent = nullptr);
+
+    // The text of the web-site link: the address's host, percent-encoded; a fixed host when it has none.
+    static QString siteLinkText(const WebAddress& page);
+
+    AccessibilityCard* accessibilityCard() const { return accessibilityCard_; }
+    QAbstractButton* welcomeAction() const { return welcome_; }
+    QAbstractButton* feedbackAction() const { return feedback_; }
+    QAbstractButton* siteAction() const { return site_; }
+    QAbstractButton* updateAction() const { return update_; }
+    QAbstractButton* automaticUpdatesSwitch() const { return automatic_; }
+    QLabel* versionLine() const { return version_; }
+
+private:
+    void refreshUpdates();
+
+    AppModel& model_;
+    OpenWindow openWindow_;
+    AccessibilityCard* accessibilityCard_;
+    QAbstractButton* welcome_;
+    QAbstractButton* feedback_;
+    QAbstractButton* site_;
+    QAbstractButton* update_;
+    QAbstractButton* automatic_;
+    QLabel* version_;
+};
+
+} // namespace quellarine

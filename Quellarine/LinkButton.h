@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Quellarine/DynamicColor.h"
+
+#include <QAbstractButton>
+
+namespace quellarine {
+
+// A button drawn as a link: a symbol and its title in the window's tint, with no frame. The title is
+// underlined while the pointer is over it; pressed it dims, disabled it turns to the secondary text colour,
+// and a focus ring shows keyboard focus.
+class LinkButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    static constexpr int symbolSpacing = 6;
+    // Room above and below for the focus ring; none at the sides, so symbols line up with the text around.
+    static constexpr int focusMargin = 3;
+
+    LinkButton(const QString& title, const QString& symbol, DynamicColor tint, QWidget* parent = nullptr);
+
+    const QString& symbol() const { return symbol_; }
+    // The colour title and symbol are drawn in now.
+    QColor color() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int symbolSide() const;
+
+    QString symbol_;
+    DynamicColor tint_;
+};
+
+} // namespace quellarine

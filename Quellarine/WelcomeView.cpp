@@ -1,0 +1,207 @@
+#include "Quellarine/WelcomeView.h"
+
+#include "Quellarine/AccessibilityCard.h"
+#include "Quellarine/AppModel.h"
+#include "Quellarine/AppTitle.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/Card.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/KeyCaps.h"
+#include "Quellarine/LocalizedSources.h"
+#include "Quellarine/Percent.h"
+#include "Quellarine/ProminentButton.h"
+#include "Quellarine/SourceLink.h"
+#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace quellarine {
+
+namespace {
+
+using Shortcut = GlobalHotKey::Shortcut;
+
+QLabel* text(const QString& content, Typography::TextStyle style, bool secondary = false)
+{
+    auto* label = new QLabel(content);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(Typography::font(style));
+    if (secondary) {
+        label->setForegroundRole(QPalette::PlaceholderText);
+    }
+    return label;
+}
+
+// Key caps and their caption side by side, vertically centred; the caption wraps when the line is short.
+QWidget* shortcutLine(const Shortcut& shortcut, const QString& caption, int topPadding)
+{
+    auto* line = new QWidget;
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, topPadding, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(new KeyCaps(shortcut, 0.8));
+    layout->addWidget(text(caption, Typography::TextStyle::callout), 1);
+    return line;
+}
+
+// The finding's panel: its content on the warm colour at 7 % opacity, in a rounded rectangle.
+class FindingPanel : public QWidget {
+public:
+    static constexpr int padding = 14;
+    static constexpr qreal cornerRadius = 12;
+
+    FindingPanel() { setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred); }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        ContinuousShape::draw(painter, QRectF(rect()), cornerRadius, withOpacity(Brand::warm.resolve(*this), 0.07));
+    }
+};
+
+} // namespace
+
+WelcomeView::WelcomeView(AppModel& model, std::function<void()> dismissWindow, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , dismissWindow_(std::move(dismissWindow))
+{
+    setFixedWidth(width);
+
+    auto* subtitle = text(tr("Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app."),
+                          Typography::TextStyle::body, true);
+    accessibilityCard_ = new AccessibilityCard(model_);
+    auto* disclaimer = text(tr("Quellarine is not a medical device and does not diagnose or treat any condition."),
+                            Typography::TextStyle::caption, true);
+
+    button_ = new ProminentButton(QString(), Brand::accent);
+    button_->setDefault(true);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(button_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 8, 28, 24);
+    layout->setSpacing(18);
+    layout->addWidget(new AppTitle(tr("Welcome to Quellarine"), subtitle));
+    layout->addWidget(accessibilityCard_);
+    layout->addWidget(makeShortcutsCard());
+    layout->addWidget(makeFinding());
+    layout->addWidget(disclaimer);
+    layout->addLayout(buttonRow);
+
+    connect(button_, &QPushButton::clicked, this, &WelcomeView::finish);
+    connect(&model_, &AppModel::isTrustedChanged, this, &WelcomeView::refresh);
+    refresh();
+}
+
+QWidget* WelcomeView::makeShortcutsCard()
+{
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    column->addWidget(new SymbolLabel(tr("Shortcuts"), QStringLiteral("keyboard"),
+                                      Typography::font(Typography::TextStyle::headline), Brand::accent));
+    column->addWidget(shortcutLine(Shortcut::nextMode(), tr("switch modes"), 0));
+    column->addWidget(text(tr("Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The "
+                              "mode's name shows on screen for a few seconds."),
+                           Typography::TextStyle::callout));
+    column->addWidget(shortcutLine(Shortcut::defaultToggle(), tr("turn Quellarine on or off"), 4));
+    column->addWidget(text(tr("You can also use its icon in the menu bar."), Typography::TextStyle::callout));
+    column->addWidget(text(tr("If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns "
+                              "off at once."),
+                           Typography::TextStyle::callout));
+    return new Card(content);
+}
+
+QWidget* WelcomeView::makeFinding()
+{
+    const QString share = percent(findingShare, 0);
+
+    auto* figure = new SymbolLabel(share, QString(), Typography::system(28, QFont::Bold, Typography::Design::rounded),
+                                   Brand::warm);
+    figure->label()->setWordWrap(false);
+    figure->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    auto* sentence = text(tr("In a study of people with motor difficulties, the pointer moved during %1 of clicks. "
+                             "Quellarine holds it still while you press, and ignores taps too short to be a click.")
+                              .arg(share),
+                          Typography::TextStyle::callout);
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+    column->addWidget(sentence);
+    column->addWidget(new SourceLink(LocalizedSources::withID(findingSourceID), false), 0, Qt::AlignLeading);
+
+    auto* panel = new FindingPanel;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(FindingPanel::padding, FindingPanel::padding, FindingPanel::padding, FindingPanel::padding);
+    row->setSpacing(12);
+    row->addWidget(figure, 0, Qt::AlignTop);
+    row->addLayout(column, 1);
+    return panel;
+}
+
+QSize WelcomeView::sizeHint() const
+{
+    return QSize(width, layout()->totalHeightForWidth(width));
+}
+
+void WelcomeView::refresh()
+{
+    button_->setText(model_.isTrusted() ? tr("Start") : tr("Later"));
+}
+
+void WelcomeView::finish()
+{
+    // Both titles do the same: "Later" records nothing about the missing permission.
+    model_.defaults().setBool(welcomedKey, true);
+    if (dismissWindow_) {
+        dismissWindow_();
+    }
+}
+
+void WelcomeView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Return reaches the window when nothing focused takes it; the window may be this view or hold it.
+    QWidget* current = window();
+    if (watchedWindow_ != current) {
+        if (watchedWindow_ != nullptr) {
+            watchedWindow_->removeEventFilter(this);
+        }
+        watchedWindow_ = current;
+        watchedWindow_->installEventFilter(this);
+    }
+    // Brought in front of other applications' windows.
+    current->raise();
+    current->activateWindow();
+}
+
+bool WelcomeView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button_->isEnabled()) {
+            if (!key->isAutoRepeat()) {
+                button_->click();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quellarine

@@ -1,0 +1,101 @@
+#include "TestAppModel.h"
+
+#include "Quellarine/HelpPage.h"
+
+#include "QuellarineKit/Product.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+// Receives the addresses the application asks the desktop to open, so no browser starts.
+class OpenedAddresses : public QObject {
+    Q_OBJECT
+
+public:
+    OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~OpenedAddresses() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class HelpPageTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    HelpPage& show()
+    {
+        page = std::make_unique<HelpPage>(model(), [this](const QString& identity) { openedWindows.append(identity); });
+        page->show();
+        return *page;
+    }
+
+    std::unique_ptr<HelpPage> page;
+    QStringList openedWindows;
+};
+
+TEST_F(HelpPageTest, UpdateCheckIsDisabledWhileTheUpdaterCannotCheckAndTheOtherActionsWork)
+{
+    OpenedAddresses addresses;
+    HelpPage& help = show();
+    ASSERT_NE(updater, nullptr);
+    updater->setCanCheck(false);
+
+    EXPECT_FALSE(help.updateAction()->isEnabled());
+    QTest::mouseClick(help.updateAction(), Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 0);
+
+    QTest::mouseClick(help.welcomeAction(), Qt::LeftButton);
+    EXPECT_EQ(openedWindows, QStringList{QStringLiteral("welcome")});
+
+    // Feedback from here records the help page as the form's origin and switches the window to the form.
+    QTest::mouseClick(help.feedbackAction(), Qt::LeftButton);
+    EXPECT_EQ(model().feedback().source(), FeedbackStore::Source::help);
+    EXPECT_EQ(model().section(), MainSection::feedback);
+
+    EXPECT_EQ(help.siteAction()->text(), QStringLiteral("temrid.com"));
+    QTest::mouseClick(help.siteAction(), Qt::LeftButton);
+    ASSERT_EQ(addresses.urls.size(), 1);
+    EXPECT_EQ(addresses.urls.front().toString(), QString::fromStdString(Product::page().text()));
+
+    // As soon as the updater can check again, so can the page.
+    updater->setCanCheck(true);
+    ASSERT_TRUE(help.updateAction()->isEnabled());
+    QTest::mouseClick(help.updateAction(), Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 1);
+}
+
+TEST_F(HelpPageTest, AutomaticUpdatesSwitchChangesOnlyTheUpdatersOwnSetting)
+{
+    HelpPage& help = show();
+    QAbstractButton& automatic = *help.automaticUpdatesSwitch();
+    EXPECT_TRUE(automatic.isChecked());
+    updater->automaticWrites.clear();
+    const QStringList keysBefore = storedKeys();
+
+    QTest::mouseClick(&automatic, Qt::LeftButton);
+    EXPECT_FALSE(model().updates().automaticallyChecks());
+    QTest::mouseClick(&automatic, Qt::LeftButton);
+    EXPECT_TRUE(model().updates().automaticallyChecks());
+    EXPECT_EQ(updater->automaticWrites, (std::vector<bool>{false, true}));
+    EXPECT_EQ(storedKeys(), keysBefore);
+
+    // A change made elsewhere shows here without being written back.
+    updater->automaticWrites.clear();
+    model().updates().setAutomaticallyChecks(false);
+    EXPECT_FALSE(automatic.isChecked());
+    EXPECT_EQ(updater->automaticWrites, std::vector<bool>{false});
+}
+
+} // namespace
+} // namespace quellarine
+
+#include "HelpPageTests.moc"

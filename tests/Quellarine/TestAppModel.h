@@ -1,0 +1,116 @@
+#pragma once
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/Desktop/Updater.h"
+#include "Quellarine/UpdateController.h"
+
+#include "Backends/Sim/SimulatedHotKeys.h"
+#include "Backends/Sim/SimulatedWindowServer.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace quellarine::testing {
+
+// An updater that only records what it is asked.
+class RecordingUpdater : public Updater {
+public:
+    bool canCheckForUpdates() const override { return canCheck; }
+    bool automaticallyChecksForUpdates() const override { return automatic; }
+    void setAutomaticallyChecksForUpdates(bool value) override
+    {
+        automatic = value;
+        automaticWrites.push_back(value);
+    }
+    bool sessionInProgress() const override { return false; }
+    std::optional<QDateTime> lastUpdateCheckDate() const override { return std::nullopt; }
+    void setUserAgentString(const QString& /*userAgent*/) override {}
+    void checkForUpdatesInBackground() override {}
+    void checkForUpdates() override { ++userChecks; }
+
+    void setCanCheck(bool value)
+    {
+        canCheck = value;
+        emit canCheckForUpdatesChanged();
+    }
+
+    bool canCheck = true;
+    bool automatic = true;
+    std::vector<bool> automaticWrites;
+    int userChecks = 0;
+};
+
+// The application model over the simulated window server, a permission the test sets, a recording updater and
+// a settings file of its own. The model is built on first use, so a test sets the permission first.
+class TestAppModel {
+public:
+    struct TestPermission : system::Permission {
+        bool trusted = true;
+        bool isTrusted() const override { return trusted; }
+    };
+
+    TestAppModel()
+        : defaults(directory.filePath(QStringLiteral("settings.ini")))
+    {
+    }
+
+    AppModel& model()
+    {
+        if (!model_) {
+            AppModel::Platform platform{
+                .pointer = server.pointerSystem(),
+                .hotKeys = hotKeys,
+                .keyboardLayout = hotKeys,
+                .modifiers = server,
+                .permission = permission,
+                .defaults = defaults,
+                .log = log,
+                .makeUpdates =
+                    [this](Defaults& settings) {
+                        UpdateController::Environment environment{
+                            .now = [] { return QDateTime::currentDateTimeUtc(); },
+                            .after = [](std::chrono::milliseconds, std::function<void()>) {},
+                            .runningBuild = QStringLiteral("1"),
+                        };
+                        return std::make_unique<UpdateController>(
+                            settings,
+                            [this](UpdaterDelegate&) {
+                                auto made = std::make_unique<RecordingUpdater>();
+                                updater = made.get();
+                                return std::unique_ptr<Updater>(std::move(made));
+                            },
+                            environment);
+                    },
+                .explainPermission = [this] { ++explanations; },
+                .beep = [] {},
+                .doubleClickInterval = [] { return 0.4; },
+            };
+            model_ = std::make_unique<AppModel>(platform);
+        }
+        return *model_;
+    }
+
+    // The settings file as another process would read it.
+    QStringList storedKeys() const
+    {
+        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).allKeys();
+    }
+
+    QTemporaryDir directory;
+    Defaults defaults;
+    sim::SimulatedWindowServer server;
+    sim::SimulatedHotKeys hotKeys;
+    TestPermission permission;
+    SystemLog log{[](SystemLog::Level, const QString&) {}};
+    RecordingUpdater* updater = nullptr;
+    int explanations = 0;
+
+private:
+    std::unique_ptr<AppModel> model_;
+};
+
+} // namespace quellarine::testing

@@ -1,0 +1,153 @@
+#include "TestAppModel.h"
+
+#include "Quellarine/AccessibilityCard.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/Card.h"
+#include "Quellarine/SourceLink.h"
+#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/WelcomeView.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+// Receives the addresses the application asks the desktop to open, so no browser starts.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class WelcomeViewTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    // The view in a window of its own, shown and active, as the welcome window holds it.
+    WelcomeView& show()
+    {
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        view = new WelcomeView(model(), [this] { ++dismissals; });
+        layout->addWidget(view);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *view;
+    }
+
+    std::unique_ptr<QWidget> window;
+    WelcomeView* view = nullptr;
+    int dismissals = 0;
+};
+
+TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
+{
+    permission.trusted = false;
+    WelcomeView& welcome = show();
+    AccessibilityCard& card = *welcome.accessibilityCard();
+    EXPECT_EQ(welcome.button()->text(), QStringLiteral("Later"));
+    EXPECT_EQ(card.headline()->symbol(), QStringLiteral("1.circle.fill"));
+    EXPECT_FALSE(card.headline()->color().has_value());
+    EXPECT_FALSE(card.card()->tint().has_value());
+    EXPECT_TRUE(card.button()->isVisible());
+    EXPECT_TRUE(card.hint()->isVisible());
+
+    // The card asks for the permission and leaves the answer to the permission watch.
+    QTest::mouseClick(card.button(), Qt::LeftButton);
+    EXPECT_EQ(explanations, 1);
+    EXPECT_FALSE(model().isTrusted());
+
+    permission.trusted = true;
+    server.advance(1.0);
+    ASSERT_TRUE(model().isTrusted());
+    EXPECT_EQ(welcome.button()->text(), QStringLiteral("Start"));
+    EXPECT_EQ(card.headline()->symbol(), QStringLiteral("checkmark.circle.fill"));
+    EXPECT_EQ(card.headline()->color(), Brand::accent);
+    EXPECT_EQ(card.card()->tint(), Brand::accent);
+    EXPECT_FALSE(card.button()->isVisible());
+    EXPECT_FALSE(card.hint()->isVisible());
+    EXPECT_EQ(dismissals, 0);
+
+    // Withdrawn again: the watch notices within 5 s and the window asks again.
+    permission.trusted = false;
+    server.advance(5.0);
+    EXPECT_EQ(welcome.button()->text(), QStringLiteral("Later"));
+    EXPECT_TRUE(card.button()->isVisible());
+}
+
+TEST_F(WelcomeViewTest, ReturnPressesTheButtonWritingWelcomedAndClosing)
+{
+    permission.trusted = false;
+    show();
+    model().setWantsOn(false);
+    const QStringList keysBefore = storedKeys();
+
+    // Return on a focused push button that is not the default still reaches the window's default action.
+    view->accessibilityCard()->button()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dismissals, 1);
+    EXPECT_EQ(explanations, 0);
+    EXPECT_EQ(Defaults(directory.filePath(QStringLiteral("settings.ini"))).boolean(WelcomeView::welcomedKey), true);
+    // "Later" records nothing else: neither the missing permission nor a change of the wish.
+    QStringList keysAfter = storedKeys();
+    keysAfter.removeOne(WelcomeView::welcomedKey);
+    EXPECT_EQ(keysAfter, keysBefore);
+    EXPECT_FALSE(model().wantsOn());
+
+    // Opened again and pressed again: the setting is written true once more.
+    defaults.setBool(WelcomeView::welcomedKey, false);
+    QTest::keyClick(window.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(dismissals, 2);
+    EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
+}
+
+TEST_F(WelcomeViewTest, ReturnOnTheFocusedSourceOpensItInsteadOfClosing)
+{
+    UrlRecorder recorder;
+    show();
+    auto* source = view->findChild<SourceLink*>();
+    ASSERT_NE(source, nullptr);
+    source->setFocus();
+    QTest::keyClick(source, Qt::Key_Return);
+    EXPECT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(dismissals, 0);
+    EXPECT_FALSE(defaults.boolean(WelcomeView::welcomedKey).has_value());
+}
+
+TEST_F(WelcomeViewTest, TheFindingFollowsTheLocaleWithoutFractionDigits)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    show();
+    QLocale::setDefault(previous);
+
+    // The figure and the sentence both show the share with the German no-break space before the sign.
+    const QString german = QStringLiteral("28\u00A0%");
+    bool figure = false;
+    bool sentence = false;
+    for (auto* label : view->findChildren<QLabel*>()) {
+        figure = figure || label->text() == german;
+        sentence = sentence || (label->text().contains(german) && label->text().startsWith(QStringLiteral("In a study")));
+    }
+    EXPECT_TRUE(figure);
+    EXPECT_TRUE(sentence);
+}
+
+} // namespace
+} // namespace quellarine
+
+#include "WelcomeViewTests.moc"
