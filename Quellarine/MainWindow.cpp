@@ -38,7 +38,7 @@ protected:
 
 } // namespace
 
-MainWindow::MainWindow(AppModel& model, QWidget* parent)
+MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent)
     : QMainWindow(parent)
     , model_(model)
 {
@@ -48,7 +48,7 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     splitter_->setChildrenCollapsible(false);
     splitter_->setHandleWidth(1);
     sidebar_ = new Sidebar(model_, splitter_);
-    pageArea_ = new PageArea(model_, splitter_);
+    pageArea_ = new PageArea(model_, std::move(openWindow), splitter_);
     splitter_->addWidget(sidebar_);
     splitter_->addWidget(pageArea_);
     splitter_->setStretchFactor(0, 0);

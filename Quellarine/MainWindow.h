@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/MainSection.h"
+#include "Quellarine/PageContent.h"
 
 #include <QMainWindow>
 
@@ -25,7 +26,8 @@ public:
     static constexpr QSize defaultSize{900, 680};
     static constexpr QSize minimumContentSize{780, 560};
 
-    explicit MainWindow(AppModel& model, QWidget* parent = nullptr);
+    // `openWindow` opens the application's other windows by identity (the help page opens "welcome").
+    MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent = nullptr);
 
     AppModel& model() const { return model_; }
     Sidebar& sidebar() const { return *sidebar_; }

@@ -161,9 +161,10 @@ private:
 
 } // namespace
 
-PageArea::PageArea(AppModel& model, QWidget* parent)
+PageArea::PageArea(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent)
     : QScrollArea(parent)
     , model_(model)
+    , openWindow_(std::move(openWindow))
     , section_(model.section())
     , host_(new PageHost(this))
     , transition_(new SpringAnimation(spring, this))
@@ -221,7 +222,7 @@ void PageArea::showSection(MainSection section, bool animated)
     leaving_ = animated && page() != nullptr ? viewport()->grab() : QPixmap();
 
     // A fresh page every time: whatever the old page held is dropped with it.
-    QWidget* next = PageContent::make(model_, section);
+    QWidget* next = PageContent::make(model_, section, openWindow_);
     if (animated) {
         entering_ = new PageTransition(*transition_, next);
         next->setGraphicsEffect(entering_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/MainSection.h"
+#include "Quellarine/PageContent.h"
 #include "Quellarine/Spring.h"
 
 #include <QPixmap>
@@ -27,7 +28,7 @@ public:
     static constexpr qreal travel = 10;
     static constexpr Spring spring{.response = 0.3, .dampingFraction = 1.0};
 
-    explicit PageArea(AppModel& model, QWidget* parent = nullptr);
+    PageArea(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent = nullptr);
     ~PageArea() override;
 
     // The page shown now.
@@ -46,6 +47,7 @@ private:
     void showSection(MainSection section, bool animated);
 
     AppModel& model_;
+    PageContent::OpenWindow openWindow_;
     MainSection section_;
     PageHost* host_;
     SpringAnimation* transition_;

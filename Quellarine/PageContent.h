@@ -2,6 +2,10 @@
 
 #include "Quellarine/MainSection.h"
 
+#include <QString>
+
+#include <functional>
+
 class QWidget;
 
 namespace quellarine {
@@ -11,7 +15,10 @@ class AppModel;
 // The page of a section of the main window, built afresh each time the section is shown.
 class PageContent {
 public:
-    static QWidget* make(AppModel& model, MainSection section);
+    // Opens the window with this identity, or brings it forward when it is open.
+    using OpenWindow = std::function<void(const QString& identity)>;
+
+    static QWidget* make(AppModel& model, MainSection section, const OpenWindow& openWindow);
 };
 
 } // namespace quellarine

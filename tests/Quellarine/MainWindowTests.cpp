@@ -1,25 +1,21 @@
 #include "Screenshots.h"
+#include "TestAppModel.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/FeedbackStore.h"
+#include "Quellarine/HelpPage.h"
 #include "Quellarine/MainWindow.h"
 #include "Quellarine/PageArea.h"
 #include "Quellarine/ProfileCard.h"
 #include "Quellarine/Sidebar.h"
 #include "Quellarine/SidebarRow.h"
 #include "Quellarine/StandInPage.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Desktop/Motion.h"
 
-#include "Backends/Sim/SimulatedHotKeys.h"
-#include "Backends/Sim/SimulatedWindowServer.h"
-
+#include <QAbstractButton>
 #include <QApplication>
-#include <QSettings>
+#include <QPointer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QSplitter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,76 +23,219 @@
 namespace quellarine {
 namespace {
 
-struct TestPermission : system::Permission {
-    bool trusted = true;
-    bool isTrusted() const override { return trusted; }
-};
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
-    MainWindowTest()
-        : settingsPath(dir.filePath(QStringLiteral("settings.ini")))
-        , defaults(settingsPath)
+    MainWindowTest() { Motion::shared().setOverride(true); }
+    ~MainWindowTest() override
     {
-        Motion::shared().setOverride(true);
+        window_.reset();
+        Motion::shared().setOverride(std::nullopt);
     }
 
-    ~MainWindowTest() override { Motion::shared().setOverride(std::nullopt); }
-
-    AppModel& model()
-    {
-        if (!model_) {
-            model_ = std::make_unique<AppModel>(AppModel::Platform{
-                .pointer = server.pointerSystem(),
-                .hotKeys = hotKeys,
-                .keyboardLayout = hotKeys,
-                .modifiers = server,
-                .permission = permission,
-                .defaults = defaults,
-                .log = log,
-                .makeUpdates =
-                    [](Defaults& settings) {
-                        UpdateController::Environment environment{
-                            .now = [] { return QDateTime::currentDateTimeUtc(); },
-                            .after = [](std::chrono::milliseconds, std::function<void()>) {},
-                            .runningBuild = QStringLiteral("1"),
-                        };
-                        return std::make_unique<UpdateController>(
-                            settings, [](UpdaterDelegate&) { return std::unique_ptr<Updater>(); }, environment);
-                    },
-                .explainPermission = [] {},
-                .beep = [] {},
-                .doubleClickInterval = [] { return 0.4; },
-            });
-        }
-        return *model_;
-    }
-
+    // The window, shown and active as when the user opens it.
     MainWindow& window()
     {
         if (!window_) {
-            window_ = std::make_unique<MainWindow>(model());
+            window_ = std::make_unique<MainWindow>(model(), [this](const QString& identity) { opened.append(identity); });
+            window_->show();
+            window_->activateWindow();
+            QApplication::processEvents();
         }
         return *window_;
     }
 
-    QTemporaryDir dir;
-    QString settingsPath;
-    Defaults defaults;
-    sim::SimulatedWindowServer server;
-    sim::SimulatedHotKeys hotKeys;
-    TestPermission permission;
-    SystemLog log{[](SystemLog::Level, const QString&) {}};
-    std::unique_ptr<AppModel> model_;
+    SidebarRow& row(MainSection section) { return *window().sidebar().row(section); }
+
+    void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center()); }
+
+    QStringList opened;
     std::unique_ptr<MainWindow> window_;
 };
 
+TEST_F(MainWindowTest, SidebarListsTheSectionsInOrderAndStartsOnTheOverview)
+{
+    std::vector<MainSection> sections;
+    for (SidebarRow* each : window().sidebar().rows()) {
+        sections.push_back(each->section());
+    }
+    EXPECT_EQ(sections, std::vector<MainSection>(MainSection::sidebar().begin(), MainSection::sidebar().end()));
+    EXPECT_EQ(window().sidebarSelection(), MainSection::home);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::home));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Overview"));
+    EXPECT_EQ(window().objectName(), QStringLiteral("main"));
+    EXPECT_EQ(window().size(), MainWindow::defaultSize);
+    EXPECT_EQ(window().sidebar().width(), Sidebar::idealWidth);
+}
+
+TEST_F(MainWindowTest, ChoosingARowShowsItsSectionOnAFreshPage)
+{
+    QPointer<QWidget> first = window().pageArea().page();
+    click(row(MainSection::research));
+    EXPECT_EQ(model().section(), MainSection::research);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Why it works"));
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::research));
+    // The old page is gone, not hidden.
+    EXPECT_TRUE(first.isNull());
+    QPointer<QWidget> research = window().pageArea().page();
+    ASSERT_NE(research, nullptr);
+    EXPECT_EQ(static_cast<StandInPage*>(research.data())->section(), MainSection::research);
+
+    // Back and forth gives another page each time.
+    click(row(MainSection::home));
+    click(row(MainSection::research));
+    EXPECT_TRUE(research.isNull());
+    EXPECT_NE(window().pageArea().page(), nullptr);
+
+    // Any route to a page sets the section, and the window follows.
+    model().setSection(MainSection::help);
+    EXPECT_NE(qobject_cast<HelpPage*>(window().pageArea().page()), nullptr);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::help));
+}
+
+TEST_F(MainWindowTest, RechoosingTheCurrentRowTellsNoObserverAndKeepsThePage)
+{
+    click(row(MainSection::calibration));
+    QPointer<QWidget> page = window().pageArea().page();
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    click(row(MainSection::calibration));
+    window().setSidebarSelection(MainSection::calibration);
+    EXPECT_EQ(sections.count(), 0);
+    EXPECT_EQ(window().pageArea().page(), page.data());
+    EXPECT_TRUE(row(MainSection::calibration).isCurrent());
+}
+
+TEST_F(MainWindowTest, AnEmptySelectionIsNeverWritten)
+{
+    click(row(MainSection::research));
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    window().setSidebarSelection(std::nullopt);
+    EXPECT_EQ(model().section(), MainSection::research);
+    EXPECT_EQ(sections.count(), 0);
+}
+
+TEST_F(MainWindowTest, ChoosingFeedbackInTheSidebarMakesTheSidebarItsOrigin)
+{
+    FeedbackStore& feedback = model().feedback();
+    // The help page opened the form: its origin stands and the Feedback row is highlighted.
+    model().openFeedback(FeedbackStore::Source::help);
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::help);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::feedback));
+
+    // Choosing the row of the page already shown still records the sidebar, without a section change.
+    QSignalSpy sources(&feedback, &FeedbackStore::sourceChanged);
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    click(row(MainSection::feedback));
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::sidebar);
+    EXPECT_EQ(sources.count(), 1);
+    EXPECT_EQ(sections.count(), 0);
+
+    // Once it is the sidebar, choosing the row again tells nobody.
+    click(row(MainSection::feedback));
+    EXPECT_EQ(sources.count(), 1);
+
+    // From another page, the menu-bar origin is overridden too.
+    click(row(MainSection::home));
+    feedback.setSource(FeedbackStore::Source::menubar);
+    click(row(MainSection::feedback));
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::sidebar);
+    EXPECT_EQ(model().section(), MainSection::feedback);
+}
+
+TEST_F(MainWindowTest, TheProfileShowsNoSelectionAndItsTitle)
+{
+    click(window().sidebar().profileCard());
+    EXPECT_EQ(model().section(), MainSection::profile);
+    EXPECT_EQ(window().sidebarSelection(), std::nullopt);
+    EXPECT_EQ(window().sidebar().currentRow(), nullptr);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Profile"));
+    EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.2);
+
+    click(row(MainSection::home));
+    EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.08);
+}
+
+TEST_F(MainWindowTest, TheNewDotFollowsWhatsNewUnseenAndThePageClearsIt)
+{
+    ASSERT_TRUE(model().whatsNewUnseen());
+    EXPECT_TRUE(row(MainSection::whatsNew).showsNewDot());
+    EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QStringLiteral("New"));
+    for (MainSection other : {MainSection::home, MainSection::calibration, MainSection::research, MainSection::help,
+                              MainSection::feedback}) {
+        EXPECT_FALSE(row(other).showsNewDot()) << other.rawValue().toStdString();
+    }
+
+    click(row(MainSection::whatsNew));
+    EXPECT_FALSE(model().whatsNewUnseen());
+    EXPECT_FALSE(row(MainSection::whatsNew).showsNewDot());
+    EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QString());
+    EXPECT_EQ(defaults.string(QStringLiteral("whatsNew.seenVersion")), UpdateController::appVersion());
+}
+
+TEST_F(MainWindowTest, TheWhatsNewPageCountsAsSeenOnlyOnceItIsOnScreen)
+{
+    // The update framework asks for the version history while the window is closed.
+    model().setSection(MainSection::whatsNew);
+    EXPECT_TRUE(model().whatsNewUnseen());
+    window();
+    EXPECT_FALSE(model().whatsNewUnseen());
+}
+
+TEST_F(MainWindowTest, ArrowKeysMoveTheChoiceAlongTheRows)
+{
+    row(MainSection::home).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Down);
+    EXPECT_EQ(model().section(), MainSection::calibration);
+    EXPECT_TRUE(row(MainSection::calibration).hasFocus());
+    QTest::keyClick(&row(MainSection::calibration), Qt::Key_Up);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Up);
+    EXPECT_EQ(model().section(), MainSection::home);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Space);
+    EXPECT_EQ(model().section(), MainSection::home);
+}
+
+TEST_F(MainWindowTest, TheHelpPageOpensTheWelcomeWindowThroughTheWindow)
+{
+    click(row(MainSection::help));
+    auto* help = qobject_cast<HelpPage*>(window().pageArea().page());
+    ASSERT_NE(help, nullptr);
+    help->welcomeAction()->click();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("welcome")});
+}
+
+TEST_F(MainWindowTest, ThePageIsAtMost660WideCentredWithItsInset)
+{
+    window().resize(1400, 800);
+    QApplication::processEvents();
+    const QWidget* page = window().pageArea().page();
+    const int column = window().pageArea().viewport()->width();
+    EXPECT_EQ(page->width(), PageArea::maximumPageWidth);
+    EXPECT_EQ(page->y(), PageArea::inset);
+    EXPECT_NEAR(page->x() - PageArea::inset, column - page->geometry().right() - 1 - PageArea::inset, 1);
+
+    // In the narrowest window the page keeps its inset and fills the rest.
+    window().resize(MainWindow::minimumContentSize);
+    QApplication::processEvents();
+    EXPECT_GE(window().centralWidget()->width(), MainWindow::minimumContentSize.width());
+    EXPECT_EQ(window().pageArea().page()->x(), PageArea::inset);
+    EXPECT_EQ(window().pageArea().page()->width(), window().pageArea().viewport()->width() - 2 * PageArea::inset);
+}
+
+TEST_F(MainWindowTest, TheSidebarStaysWithinItsWidths)
+{
+    window().splitter().setSizes({100, 800});
+    EXPECT_EQ(window().sidebar().width(), Sidebar::minimumWidth);
+    window().splitter().setSizes({500, 400});
+    EXPECT_EQ(window().sidebar().width(), Sidebar::maximumWidth);
+}
+
 TEST_F(MainWindowTest, Screenshots)
 {
-    window().show();
+    window();
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-home"), window()).size(), 2);
     model().setSection(MainSection::profile);
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-profile"), window()).size(), 2);
+    model().setSection(MainSection::help);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-help"), window()).size(), 2);
 }
 
 } // namespace
