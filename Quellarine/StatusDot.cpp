@@ -89,12 +89,14 @@ QSize StatusDot::sizeHint() const
     return QSize(side, side);
 }
 
-void StatusDot::changeEvent(QEvent* event)
+bool StatusDot::event(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange) {
+    const bool handled = QWidget::event(event);
+    // The window passes its activation on to the widgets it holds.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) {
         refreshPulse();
     }
-    QWidget::changeEvent(event);
+    return handled;
 }
 
 void StatusDot::showEvent(QShowEvent* event)

@@ -8,12 +8,18 @@
 #include "Quellarine/ProfileCard.h"
 #include "Quellarine/Sidebar.h"
 #include "Quellarine/SidebarRow.h"
+#include "Quellarine/SpringAnimation.h"
 #include "Quellarine/StandInPage.h"
+#include "Quellarine/StatusDot.h"
+#include "Quellarine/WelcomeView.h"
+#include "Quellarine/WelcomeWindow.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
+#include <QVariantAnimation>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
@@ -226,6 +232,147 @@ TEST_F(MainWindowTest, TheSidebarStaysWithinItsWidths)
     EXPECT_EQ(window().sidebar().width(), Sidebar::minimumWidth);
     window().splitter().setSizes({500, 400});
     EXPECT_EQ(window().sidebar().width(), Sidebar::maximumWidth);
+}
+
+TEST_F(MainWindowTest, APageChangeFadesTheNewPageInAndEndsDrawnDirectly)
+{
+    Motion::shared().setOverride(false);
+    window();
+    click(row(MainSection::research));
+    PageArea& area = window().pageArea();
+    EXPECT_EQ(area.transition().state(), QAbstractAnimation::Running);
+    EXPECT_LT(area.transitionProgress(), 1.0);
+    EXPECT_NE(area.page()->graphicsEffect(), nullptr);
+
+    // A change in the middle of one starts afresh with the newest page.
+    click(row(MainSection::help));
+    area.transition().setCurrentTime(area.transition().duration());
+    EXPECT_EQ(area.transitionProgress(), 1.0);
+    EXPECT_EQ(area.page()->graphicsEffect(), nullptr);
+    EXPECT_NE(qobject_cast<HelpPage*>(area.page()), nullptr);
+}
+
+TEST(SpringTest, AnUnderdampedSpringOvershootsAndSettles)
+{
+    const Spring bouncy{.response = 0.3, .dampingFraction = 0.6};
+    double peak = 0;
+    for (double t = 0; t < bouncy.settlingTime(); t += 0.001) {
+        peak = std::max(peak, bouncy.value(t));
+    }
+    // About 9.5 % past the end, as a damping fraction of 0.6 gives.
+    EXPECT_NEAR(peak, 1.095, 0.005);
+    for (double t = bouncy.settlingTime(); t < bouncy.settlingTime() + 1; t += 0.01) {
+        EXPECT_NEAR(bouncy.value(t), 1.0, 0.001);
+    }
+    const Spring critical{.response = 0.3};
+    for (double t = 0; t < 1; t += 0.001) {
+        EXPECT_LE(critical.value(t), 1.0);
+    }
+    EXPECT_EQ(bouncy.value(0), 0.0);
+}
+
+TEST_F(MainWindowTest, TheCurrentTileGrowsWithABounce)
+{
+    Motion::shared().setOverride(false);
+    SidebarRow& research = row(MainSection::research);
+    EXPECT_EQ(row(MainSection::home).tileScale(), SidebarRow::currentScale);
+    click(research);
+    auto* animation = research.findChild<SpringAnimation*>();
+    ASSERT_NE(animation, nullptr);
+    qreal largest = 0;
+    for (int ms = 0; ms <= animation->duration(); ms += 5) {
+        animation->setCurrentTime(ms);
+        largest = std::max(largest, research.tileScale());
+    }
+    EXPECT_GT(largest, SidebarRow::currentScale);
+    EXPECT_NEAR(research.tileScale(), SidebarRow::currentScale, 0.001);
+}
+
+TEST_F(MainWindowTest, ALongTitleShrinksBeforeItIsCut)
+{
+    SidebarRow& calibration = row(MainSection::calibration);
+    window().splitter().setSizes({Sidebar::minimumWidth, 700});
+    EXPECT_EQ(calibration.titleScale(), 1.0);
+    EXPECT_FALSE(calibration.titleTruncated());
+    calibration.setText(QString());
+    // A title far too long for two lines takes the smallest size and ends in an ellipsis.
+    const int narrow = SidebarRow::tileSide + 2 * SidebarRow::horizontalPadding + SidebarRow::spacing + 40;
+    calibration.setFixedWidth(narrow);
+    EXPECT_EQ(calibration.titleScale(), SidebarRow::smallestTitleScale);
+    EXPECT_TRUE(calibration.titleTruncated());
+    EXPECT_GT(calibration.heightForWidth(narrow), calibration.heightForWidth(400));
+}
+
+TEST(StatusDotTest, PulsesOnlyWhileOnInTheActiveWindowWithMotion)
+{
+    Motion::shared().setOverride(false);
+    QWidget window;
+    auto* dot = new StatusDot(true, &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(dot->pulses());
+    dot->setOn(false);
+    EXPECT_FALSE(dot->pulses());
+    EXPECT_EQ(dot->haloOpacityNow(), 0.0);
+    dot->setOn(true);
+    EXPECT_TRUE(dot->pulses());
+
+    Motion::shared().setOverride(true);
+    EXPECT_FALSE(dot->pulses());
+    Motion::shared().setOverride(false);
+    EXPECT_TRUE(dot->pulses());
+
+    // Another window takes the focus: the dot keeps still.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(dot->pulses());
+    Motion::shared().setOverride(std::nullopt);
+}
+
+TEST(StatusDotTest, TheHaloSwellsAndFadesThenComesBack)
+{
+    Motion::shared().setOverride(false);
+    QWidget window;
+    auto* dot = new StatusDot(true, &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* pulse = dot->findChild<QVariantAnimation*>();
+    ASSERT_NE(pulse, nullptr);
+    pulse->setCurrentTime(0);
+    EXPECT_NEAR(dot->haloScaleNow(), 1.0, 1e-6);
+    EXPECT_NEAR(dot->haloOpacityNow(), 0.8, 1e-6);
+    pulse->setCurrentTime(StatusDot::phaseMilliseconds);
+    EXPECT_NEAR(dot->haloScaleNow(), StatusDot::haloScale, 1e-6);
+    EXPECT_NEAR(dot->haloOpacityNow(), 0.0, 1e-6);
+    // Ease-out: ahead of an even pace early on.
+    pulse->setCurrentTime(StatusDot::phaseMilliseconds / 4);
+    EXPECT_GT(dot->haloScaleNow(), 1.0 + (StatusDot::haloScale - 1.0) * 0.33);
+    Motion::shared().setOverride(std::nullopt);
+}
+
+class WelcomeWindowTest : public ::testing::Test, protected testing::TestAppModel {};
+
+TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
+{
+    permission.trusted = false;
+    auto* window = new WelcomeWindow(model());
+    QPointer<WelcomeWindow> alive = window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Welcome to Quellarine"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("welcome"));
+    EXPECT_EQ(window->size(), window->view().sizeHint());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    window->view().button()->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
 }
 
 TEST_F(MainWindowTest, Screenshots)
