@@ -1,0 +1,103 @@
+#include "Backends/X11/X11Backend.h"
+
+#include <X11/extensions/Xrandr.h>
+
+namespace quellarine::x11 {
+
+X11Backend::X11Backend(const char* displayName)
+    : connection_(displayName)
+    , displays_(connection_)
+    , pointer_(connection_, clock_)
+    , grabs_(connection_)
+    , watchdog_(connection_.fileDescriptor(), [this] { giveDevicesBack(); })
+    , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)
+    , hotKeys_(connection_)
+    , keyboardLayout_(connection_)
+    , modifierMonitor_(connection_, clock_)
+{
+}
+
+X11Backend::~X11Backend() = default;
+
+bool X11Backend::isTrusted() const
+{
+    return connection_.offersPointerControl();
+}
+
+system::PointerSystem X11Backend::pointerSystem(system::MainLoop& mainLoop)
+{
+    return {taps_, taps_, pointer_, displays_, clock_, mainLoop};
+}
+
+void X11Backend::giveDevicesBack()
+{
+    // On the watchdog's thread, while the main loop is stuck: Xlib serialises the calls.
+    if (grabs_.releaseFromWatchdog()) {
+        pointer_.releaseHeldButtons();
+    }
+    watchdog_.setArmed(false);
+    connection_.wake();
+}
+
+void X11Backend::processPendingEvents()
+{
+    if (processing_ || connection_.fileDescriptor() < 0) {
+        return;
+    }
+    // Cleared however the processing ends, also by an exception from a callback.
+    struct Processing {
+        X11Backend& backend;
+        explicit Processing(X11Backend& owner)
+            : backend(owner)
+        {
+            backend.processing_ = true;
+            backend.taps_.setProcessing(true);
+        }
+        ~Processing()
+        {
+            backend.taps_.setProcessing(false);
+            backend.processing_ = false;
+        }
+        Processing(const Processing&) = delete;
+        Processing& operator=(const Processing&) = delete;
+    } processing(*this);
+    connection_.clearWake();
+    Display* display = connection_.display();
+    while (true) {
+        watchdog_.serviced();
+        taps_.checkForLostInput();
+        if (taps_.deliverPosted()) {
+            continue;
+        }
+        if (!connection_.isOpen() || XPending(display) == 0) {
+            break;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        dispatch(event);
+    }
+    // The server may have gone away inside the loop.
+    taps_.checkForLostInput();
+    connection_.forgetLostSocket();
+}
+
+void X11Backend::dispatch(XEvent& event)
+{
+    Display* display = connection_.display();
+    if (event.type == GenericEvent && event.xcookie.extension == connection_.inputOpcode()) {
+        if (XGetEventData(display, &event.xcookie)) {
+            taps_.handleInput(event.xcookie);
+            XFreeEventData(display, &event.xcookie);
+        }
+    } else if (event.type == KeyPress || event.type == KeyRelease) {
+        hotKeys_.handleKey(event.xkey);
+    } else if (connection_.xkbEventBase() >= 0 && event.type == connection_.xkbEventBase()) {
+        modifierMonitor_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
+    } else if (connection_.randrEventBase() >= 0
+               && (event.type == connection_.randrEventBase() + RRScreenChangeNotify
+                   || event.type == connection_.randrEventBase() + RRNotify)) {
+        displays_.refresh(event);
+    }
+}
+
+} // namespace quellarine::x11

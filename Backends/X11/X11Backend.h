@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Backends/X11/MonotonicClock.h"
+#include "Backends/X11/X11Connection.h"
+#include "Backends/X11/X11DeviceGrabs.h"
+#include "Backends/X11/X11Displays.h"
+#include "Backends/X11/X11EventTapHost.h"
+#include "Backends/X11/X11HotKeys.h"
+#include "Backends/X11/X11KeyboardLayout.h"
+#include "Backends/X11/X11ModifierMonitor.h"
+#include "Backends/X11/X11Pointer.h"
+#include "Backends/X11/X11Watchdog.h"
+#include "QuellarineKit/System/MainLoop.h"
+#include "QuellarineKit/System/Permission.h"
+#include "QuellarineKit/System/PointerSystem.h"
+
+namespace quellarine::x11 {
+
+// The window system on X11, for one process: event taps over the user's pointing devices, posting, the cursor,
+// the monitors, global hot keys, the keyboard layout and modifier changes, on one connection of its own.
+//
+// The owner's main loop services it: whenever fileDescriptor() is readable, call processPendingEvents() on the
+// main thread (a Qt application uses a QSocketNotifier; tests use PollMainLoop). Taps, hot keys and the modifier
+// handler run inside that call. If the loop leaves the descriptor unserviced for about half a second while the
+// devices are grabbed, a watchdog thread gives the devices back and the taps receive the disabled-by-timeout
+// notice once the loop runs again.
+//
+// A backend whose display cannot be opened still works as an untrusted one: it creates no taps, registers no hot
+// keys and reports no cursor or displays.
+class X11Backend final : public system::Permission {
+public:
+    // nullptr opens $DISPLAY.
+    explicit X11Backend(const char* displayName = nullptr);
+    ~X11Backend() override;
+    X11Backend(const X11Backend&) = delete;
+    X11Backend& operator=(const X11Backend&) = delete;
+
+    // Connected to an X server of an X11 session that offers what watching and moving the pointer needs
+    // (XInput 2.2, XTest).
+    bool isTrusted() const override;
+    bool isConnected() const { return connection_.isOpen(); }
+
+    // Readable while there is something to process; -1 without a connection.
+    int fileDescriptor() const { return connection_.fileDescriptor(); }
+    // Handles everything pending, including events posted meanwhile coming back through the taps. Does nothing
+    // when called again from inside one of its callbacks.
+    void processPendingEvents();
+
+    // What the pointer tap needs, with the owner's main loop (whose clock must be clock()).
+    system::PointerSystem pointerSystem(system::MainLoop& mainLoop);
+
+    system::Clock& clock() { return clock_; }
+    system::HotKeyHost& hotKeys() { return hotKeys_; }
+    system::KeyboardLayout& keyboardLayout() { return keyboardLayout_; }
+    system::ModifierMonitor& modifierMonitor() { return modifierMonitor_; }
+    system::EventTapHost& taps() { return taps_; }
+    system::EventPoster& poster() { return taps_; }
+    system::Cursor& cursor() { return pointer_; }
+    system::Displays& displays() { return displays_; }
+
+private:
+    void dispatch(XEvent& event);
+    void giveDevicesBack();
+
+    MonotonicClock clock_;
+    X11Connection connection_;
+    X11Displays displays_;
+    X11Pointer pointer_;
+    X11DeviceGrabs grabs_;
+    X11Watchdog watchdog_;
+    X11EventTapHost taps_;
+    X11HotKeys hotKeys_;
+    X11KeyboardLayout keyboardLayout_;
+    X11ModifierMonitor modifierMonitor_;
+    bool processing_ = false;
+};
+
+} // namespace quellarine::x11

@@ -1,0 +1,232 @@
+#include "Backends/X11/X11Connection.h"
+
+#include <X11/XKBlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xrandr.h>
+#include <sys/epoll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace quellarine::x11 {
+
+namespace {
+
+// Xlib's error handlers are one per process: ours serve every open connection of the backend and hand errors of
+// other connections to whoever was installed before.
+struct ErrorHandlers {
+    std::mutex mutex;
+    std::vector<X11Connection*> connections;
+    XErrorHandler previous = nullptr;
+    XIOErrorHandler previousIO = nullptr;
+};
+
+ErrorHandlers& errorHandlers()
+{
+    static ErrorHandlers handlers;
+    return handlers;
+}
+
+} // namespace
+
+X11Connection::X11Connection(const char* displayName)
+{
+    // Must precede every other Xlib call of the process that may use the display from two threads.
+    XInitThreads();
+    display_ = XOpenDisplay(displayName);
+    if (display_ == nullptr) {
+        return;
+    }
+    root_ = DefaultRootWindow(display_);
+    XSetIOErrorExitHandler(display_, &X11Connection::onConnectionLost, this);
+    {
+        ErrorHandlers& handlers = errorHandlers();
+        std::lock_guard lock(handlers.mutex);
+        if (handlers.connections.empty()) {
+            handlers.previous = XSetErrorHandler(&X11Connection::onError);
+            handlers.previousIO = XSetIOErrorHandler(&X11Connection::onIOError);
+        }
+        handlers.connections.push_back(this);
+    }
+
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (XQueryExtension(display_, "XInputExtension", &opcode, &eventBase, &errorBase)) {
+        int major = 2;
+        int minor = 2;
+        if (XIQueryVersion(display_, &major, &minor) == Success && (major > 2 || (major == 2 && minor >= 2))) {
+            inputOpcode_ = opcode;
+        }
+    }
+    int major = 0;
+    int minor = 0;
+    hasTest_ = XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;
+    underWayland_ = XQueryExtension(display_, "XWAYLAND", &opcode, &eventBase, &errorBase) != 0;
+    major = XkbMajorVersion;
+    minor = XkbMinorVersion;
+    if (XkbQueryExtension(display_, &opcode, &eventBase, &errorBase, &major, &minor)) {
+        xkbEventBase_ = eventBase;
+    }
+    if (XRRQueryExtension(display_, &eventBase, &errorBase) && XRRQueryVersion(display_, &major, &minor)
+        && (major > 1 || (major == 1 && minor >= 5))) {
+        randrEventBase_ = eventBase;
+    }
+
+    epollFd_ = epoll_create1(EPOLL_CLOEXEC);
+    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    epoll_event socketEvent{};
+    socketEvent.events = EPOLLIN;
+    socketEvent.data.fd = ConnectionNumber(display_);
+    epoll_ctl(epollFd_, EPOLL_CTL_ADD, ConnectionNumber(display_), &socketEvent);
+    socketWatched_ = true;
+    epoll_event wakeEvent{};
+    wakeEvent.events = EPOLLIN;
+    wakeEvent.data.fd = wakeFd_;
+    epoll_ctl(epollFd_, EPOLL_CTL_ADD, wakeFd_, &wakeEvent);
+}
+
+X11Connection::~X11Connection()
+{
+    if (display_ == nullptr) {
+        return;
+    }
+    XCloseDisplay(display_);
+    {
+        ErrorHandlers& handlers = errorHandlers();
+        std::lock_guard lock(handlers.mutex);
+        std::erase(handlers.connections, this);
+        if (handlers.connections.empty()) {
+            // Someone who installed a handler after ours keeps it.
+            XErrorHandler current = XSetErrorHandler(handlers.previous);
+            if (current != &X11Connection::onError) {
+                XSetErrorHandler(current);
+            }
+            XIOErrorHandler currentIO = XSetIOErrorHandler(handlers.previousIO);
+            if (currentIO != &X11Connection::onIOError) {
+                XSetIOErrorHandler(currentIO);
+            }
+        }
+    }
+    close(wakeFd_);
+    close(epollFd_);
+}
+
+int X11Connection::onError(Display* display, XErrorEvent* event)
+{
+    ErrorHandlers& handlers = errorHandlers();
+    XErrorHandler previous = nullptr;
+    {
+        std::lock_guard lock(handlers.mutex);
+        auto ours = std::find_if(handlers.connections.begin(), handlers.connections.end(),
+            [display](const X11Connection* connection) { return connection->display_ == display; });
+        if (ours != handlers.connections.end()) {
+            // Expected failures (a device unplugged under a grab, a combination held by another client) are
+            // collected by a trap when someone waits for them and otherwise ignored: never fatal.
+            (*ours)->record(*event);
+            return 0;
+        }
+        previous = handlers.previous;
+    }
+    return previous != nullptr ? previous(display, event) : 0;
+}
+
+int X11Connection::onIOError(Display* display)
+{
+    ErrorHandlers& handlers = errorHandlers();
+    XIOErrorHandler previous = nullptr;
+    {
+        std::lock_guard lock(handlers.mutex);
+        bool ours = std::any_of(handlers.connections.begin(), handlers.connections.end(),
+            [display](const X11Connection* connection) { return connection->display_ == display; });
+        if (ours) {
+            // Xlib's own handler would end the process; the exit handler below marks the connection lost.
+            return 0;
+        }
+        previous = handlers.previousIO;
+    }
+    return previous != nullptr ? previous(display) : 0;
+}
+
+void X11Connection::onConnectionLost(Display* /*display*/, void* self)
+{
+    auto* connection = static_cast<X11Connection*>(self);
+    connection->lost_.store(true);
+    connection->wake();
+}
+
+void X11Connection::record(const XErrorEvent& event)
+{
+    std::lock_guard lock(errorsMutex_);
+    if (traps_ > 0) {
+        errors_.push_back({event.serial, event.error_code, event.request_code, event.minor_code});
+    }
+}
+
+void X11Connection::wake()
+{
+    if (wakeFd_ >= 0) {
+        std::uint64_t one = 1;
+        [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
+    }
+}
+
+void X11Connection::clearWake()
+{
+    if (wakeFd_ >= 0) {
+        std::uint64_t count = 0;
+        [[maybe_unused]] ssize_t got = read(wakeFd_, &count, sizeof count);
+    }
+}
+
+void X11Connection::wakeIfQueued()
+{
+    if (isOpen() && XEventsQueued(display_, QueuedAlready) > 0) {
+        wake();
+    }
+}
+
+void X11Connection::forgetLostSocket()
+{
+    if (socketWatched_ && lost_.load()) {
+        epoll_ctl(epollFd_, EPOLL_CTL_DEL, ConnectionNumber(display_), nullptr);
+        socketWatched_ = false;
+    }
+}
+
+X11Connection::ErrorTrap::ErrorTrap(X11Connection& connection)
+    : connection_(connection)
+    , firstSerial_(connection.display_ != nullptr ? NextRequest(connection.display_) : 0)
+{
+    std::lock_guard lock(connection_.errorsMutex_);
+    ++connection_.traps_;
+}
+
+X11Connection::ErrorTrap::~ErrorTrap()
+{
+    std::lock_guard lock(connection_.errorsMutex_);
+    if (--connection_.traps_ == 0) {
+        connection_.errors_.clear();
+    }
+}
+
+std::vector<X11Connection::Error> X11Connection::ErrorTrap::sync()
+{
+    if (!connection_.isOpen()) {
+        return {};
+    }
+    XSync(connection_.display_, False);
+    std::lock_guard lock(connection_.errorsMutex_);
+    std::vector<Error> mine;
+    for (const Error& error : connection_.errors_) {
+        if (error.serial >= firstSerial_) {
+            mine.push_back(error);
+        }
+    }
+    return mine;
+}
+
+} // namespace quellarine::x11

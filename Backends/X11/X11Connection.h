@@ -1,0 +1,103 @@
+#pragma once
+
+#include "Backends/X11/XlibPrelude.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace quellarine::x11 {
+
+// One connection to the X server, shared by the backend's parts, and what its owner's main loop waits on.
+//
+// Xlib reads events into its own queue during any call that waits for a reply, so the socket alone does not show
+// whether events are pending. The connection therefore offers one descriptor (an epoll set of the socket and a
+// wake-up eventfd) that is readable whenever there is something to process: the backend signals the eventfd after
+// its own calls whenever events were left in Xlib's queue. Xlib runs in thread-safe mode because the watchdog
+// releases the grabs from its own thread.
+class X11Connection {
+public:
+    // An X error reported for one of this connection's requests.
+    struct Error {
+        unsigned long serial = 0;
+        unsigned char errorCode = 0;
+        unsigned char requestCode = 0;
+        unsigned char minorCode = 0;
+    };
+
+    // Collects the errors of the requests made while it lives. Main thread only.
+    class ErrorTrap {
+    public:
+        explicit ErrorTrap(X11Connection& connection);
+        ~ErrorTrap();
+        ErrorTrap(const ErrorTrap&) = delete;
+        ErrorTrap& operator=(const ErrorTrap&) = delete;
+        // Waits until the server has handled every request so far and returns the errors among them.
+        std::vector<Error> sync();
+
+    private:
+        X11Connection& connection_;
+        unsigned long firstSerial_;
+    };
+
+    // Opens the display (nullptr: $DISPLAY); isOpen() tells whether that worked.
+    explicit X11Connection(const char* displayName);
+    ~X11Connection();
+    X11Connection(const X11Connection&) = delete;
+    X11Connection& operator=(const X11Connection&) = delete;
+
+    // Open and not lost.
+    bool isOpen() const { return display_ != nullptr && !lost_.load(); }
+    // True once the server went away (reset, crash); every part then does nothing.
+    bool isLost() const { return lost_.load(); }
+    Display* display() const { return display_; }
+    Window root() const { return root_; }
+
+    // Extensions: the input extension's opcode, the event bases of XKB and RandR; -1 when the server lacks one.
+    int inputOpcode() const { return inputOpcode_; }
+    int xkbEventBase() const { return xkbEventBase_; }
+    int randrEventBase() const { return randrEventBase_; }
+    bool hasInput2() const { return inputOpcode_ >= 0; }
+    bool hasTest() const { return hasTest_; }
+    // Whether this backend can watch and move the user's pointer here: open, with XInput 2.2 and XTest, and not
+    // the X server of a Wayland session, where the devices belong to the compositor and only X applications would
+    // see what this backend does.
+    bool offersPointerControl() const { return isOpen() && hasInput2() && hasTest() && !underWayland_; }
+
+    // Readable while events, or work the backend queued for itself, wait; -1 when not open.
+    int fileDescriptor() const { return epollFd_; }
+    // Makes the descriptor readable (from any thread).
+    void wake();
+    // Called when processing starts.
+    void clearWake();
+    // Wakes when Xlib holds queued events that the socket no longer shows (from any thread).
+    void wakeIfQueued();
+    // Stops watching the socket once the server is gone, so that the owner's loop does not spin on it.
+    void forgetLostSocket();
+
+private:
+    friend class ErrorTrap;
+    static int onError(Display* display, XErrorEvent* event);
+    static int onIOError(Display* display);
+    static void onConnectionLost(Display* display, void* self);
+    void record(const XErrorEvent& event);
+
+    Display* display_ = nullptr;
+    Window root_ = 0;
+    int inputOpcode_ = -1;
+    int xkbEventBase_ = -1;
+    int randrEventBase_ = -1;
+    bool hasTest_ = false;
+    bool underWayland_ = false;
+    int epollFd_ = -1;
+    int wakeFd_ = -1;
+    bool socketWatched_ = false;
+    std::atomic<bool> lost_{false};
+
+    std::mutex errorsMutex_;
+    int traps_ = 0;
+    std::vector<Error> errors_;
+};
+
+} // namespace quellarine::x11

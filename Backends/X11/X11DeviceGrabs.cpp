@@ -1,0 +1,165 @@
+#include "Backends/X11/X11DeviceGrabs.h"
+
+#include <X11/Xatom.h>
+#include <X11/extensions/XInput2.h>
+
+#include <cstring>
+#include <vector>
+
+namespace quellarine::x11 {
+
+namespace {
+
+// What a grab delivers: presses and releases, and the raw motion that carries the deltas.
+void grabMask(unsigned char (&bits)[XIMaskLen(XI_LASTEVENT)])
+{
+    std::memset(bits, 0, sizeof bits);
+    XISetMask(bits, XI_ButtonPress);
+    XISetMask(bits, XI_ButtonRelease);
+    XISetMask(bits, XI_RawMotion);
+}
+
+bool isTestDevice(Display* display, int deviceId, Atom testProperty)
+{
+    if (testProperty == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    bool found = XIGetProperty(display, deviceId, testProperty, 0, 1, False, AnyPropertyType, &type, &format,
+                     &items, &after, &data)
+                     == Success
+                 && type != None;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
+// Deltas only make sense for devices that report them: tablets and touch screens (absolute axes) are left alone.
+bool movesRelatively(const XIDeviceInfo& device)
+{
+    for (int i = 0; i < device.num_classes; ++i) {
+        if (device.classes[i]->type == XIValuatorClass) {
+            auto* valuator = reinterpret_cast<const XIValuatorClassInfo*>(device.classes[i]);
+            if ((valuator->number == 0 || valuator->number == 1) && valuator->mode != XIModeRelative) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+X11DeviceGrabs::X11DeviceGrabs(X11Connection& connection)
+    : connection_(connection)
+{
+}
+
+bool X11DeviceGrabs::grabAll()
+{
+    if (!connection_.isOpen() || !connection_.hasInput2()) {
+        return false;
+    }
+    Display* display = connection_.display();
+    std::lock_guard lock(mutex_);
+    int count = 0;
+    XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
+    Atom testProperty = XInternAtom(display, "XTEST Device", True);
+    std::vector<int> wanted;
+    std::vector<int> stillHeld; // floating under our grab
+    for (int i = 0; i < count; ++i) {
+        const XIDeviceInfo& device = devices[i];
+        // A grabbed device shows as floating while the grab lasts; other floating devices drive no cursor.
+        bool attached = device.use == XISlavePointer;
+        bool ours = device.use == XIFloatingSlave && held_.contains(device.deviceid);
+        if ((attached || ours) && device.enabled && movesRelatively(device)
+            && !isTestDevice(display, device.deviceid, testProperty)) {
+            (ours ? stillHeld : wanted).push_back(device.deviceid);
+        }
+    }
+    XIFreeDeviceInfo(devices);
+
+    std::map<int, unsigned long> held;
+    for (int deviceId : stillHeld) {
+        held[deviceId] = held_[deviceId];
+    }
+    // A device shown attached is not under a grab of ours, whatever we held before: re-enabling a device
+    // re-attaches it while the old grab still looks active.
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)];
+    grabMask(bits);
+    for (int deviceId : wanted) {
+        XIEventMask mask{deviceId, sizeof bits, bits};
+        unsigned long serial = NextRequest(display);
+        if (XIGrabDevice(display, deviceId, connection_.root(), CurrentTime, None, XIGrabModeAsync,
+                XIGrabModeAsync, False, &mask)
+            == Success) {
+            held[deviceId] = serial;
+        }
+    }
+    held_ = std::move(held);
+    XFlush(display);
+    connection_.wakeIfQueued();
+    return !held_.empty();
+}
+
+void X11DeviceGrabs::ungrabLocked()
+{
+    if (connection_.isOpen()) {
+        for (const auto& [deviceId, serial] : held_) {
+            XIUngrabDevice(connection_.display(), deviceId, CurrentTime);
+        }
+        XFlush(connection_.display());
+    }
+    held_.clear();
+}
+
+void X11DeviceGrabs::releaseAll()
+{
+    std::lock_guard lock(mutex_);
+    ungrabLocked();
+}
+
+bool X11DeviceGrabs::holdsAny() const
+{
+    std::lock_guard lock(mutex_);
+    return !held_.empty();
+}
+
+bool X11DeviceGrabs::delivers(int deviceId, unsigned long serial) const
+{
+    std::lock_guard lock(mutex_);
+    auto held = held_.find(deviceId);
+    return held != held_.end() && serial >= held->second;
+}
+
+bool X11DeviceGrabs::forget(int deviceId)
+{
+    std::lock_guard lock(mutex_);
+    return held_.erase(deviceId) > 0;
+}
+
+bool X11DeviceGrabs::releaseFromWatchdog()
+{
+    std::lock_guard lock(mutex_);
+    if (held_.empty()) {
+        return false;
+    }
+    ungrabLocked();
+    releasedByWatchdog_ = true;
+    return true;
+}
+
+bool X11DeviceGrabs::takeWatchdogRelease()
+{
+    std::lock_guard lock(mutex_);
+    bool released = releasedByWatchdog_;
+    releasedByWatchdog_ = false;
+    return released;
+}
+
+} // namespace quellarine::x11

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Backends/X11/X11Connection.h"
+
+#include <map>
+#include <mutex>
+
+namespace quellarine::x11 {
+
+// Active grabs of the user's physical pointing devices (every relative slave pointer but the test devices).
+// A grabbed device no longer drives the cursor and its events reach only this connection; the server ends the
+// grabs by itself when the connection closes, so a killed process gives the pointer back. Devices are never
+// floated through a hierarchy change: that would outlive the process.
+//
+// Main-thread operations and the watchdog's release exclude each other through one lock.
+class X11DeviceGrabs {
+public:
+    explicit X11DeviceGrabs(X11Connection& connection);
+
+    // Grabs every physical pointer that is not held yet (one already held is taken again, which is harmless).
+    // True when at least one device is held afterwards.
+    bool grabAll();
+    void releaseAll();
+    bool holdsAny() const;
+    // Whether an event of this device with this serial number came under one of the current grabs: the server
+    // delivers events to a grab that outlived a disable and re-enable of the device, and those would leak.
+    bool delivers(int deviceId, unsigned long serial) const;
+    // The device went away or was disabled; true when it was held.
+    bool forget(int deviceId);
+
+    // From the watchdog thread: releases every grab; true when there was one.
+    bool releaseFromWatchdog();
+    // Once after the watchdog released the grabs: true (main thread).
+    bool takeWatchdogRelease();
+
+private:
+    void ungrabLocked();
+
+    X11Connection& connection_;
+    mutable std::mutex mutex_;
+    std::map<int, unsigned long> held_; // device → serial of the grab request
+    bool releasedByWatchdog_ = false;
+};
+
+} // namespace quellarine::x11

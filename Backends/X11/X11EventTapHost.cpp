@@ -1,0 +1,418 @@
+#include "Backends/X11/X11EventTapHost.h"
+
+#include <algorithm>
+
+namespace quellarine::x11 {
+
+using system::Event;
+using system::EventType;
+
+class X11EventTapHost::Tap final : public system::EventTap {
+public:
+    Tap(X11EventTapHost& host, Entry& entry)
+        : host_(host)
+        , entry_(entry)
+    {
+    }
+    ~Tap() override { host_.tapDestroyed(entry_); }
+    Tap(const Tap&) = delete;
+    Tap& operator=(const Tap&) = delete;
+
+    void setEnabled(bool enabled) override { host_.setEnabled(entry_, enabled); }
+    bool isEnabled() const override { return entry_.enabled; }
+
+private:
+    X11EventTapHost& host_;
+    Entry& entry_;
+};
+
+namespace {
+
+bool isWheel(unsigned xButton)
+{
+    return xButton >= 4 && xButton <= 7;
+}
+
+// The device's movement along the first two axes, from the accelerated values; false when it reports neither.
+bool readDelta(const XIRawEvent& raw, double& dx, double& dy)
+{
+    const double* value = raw.valuators.values;
+    bool moved = false;
+    for (int axis = 0; axis < raw.valuators.mask_len * 8 && axis <= 1; ++axis) {
+        if (!XIMaskIsSet(raw.valuators.mask, axis)) {
+            continue;
+        }
+        (axis == 0 ? dx : dy) = *value++;
+        moved = true;
+    }
+    return moved;
+}
+
+} // namespace
+
+X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
+    const X11Displays& displays, X11Watchdog& watchdog, const system::Clock& clock)
+    : connection_(connection)
+    , grabs_(grabs)
+    , pointer_(pointer)
+    , displays_(displays)
+    , watchdog_(watchdog)
+    , clock_(clock)
+{
+    if (connection_.isOpen() && connection_.hasInput2()) {
+        // Devices come and go; each new or re-enabled one is grabbed while a tap is on.
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_HierarchyChanged);
+        XIEventMask mask{XIAllDevices, sizeof bits, bits};
+        XISelectEvents(connection_.display(), connection_.root(), &mask, 1);
+        XFlush(connection_.display());
+    }
+}
+
+X11EventTapHost::~X11EventTapHost()
+{
+    releaseDevices();
+}
+
+std::unique_ptr<system::EventTap> X11EventTapHost::createTap(system::EventMask mask, Callback callback)
+{
+    if (!connection_.offersPointerControl()) {
+        return nullptr;
+    }
+    auto entry = std::make_unique<Entry>();
+    entry->mask = mask;
+    entry->callback = std::move(callback);
+    Entry& created = *entry;
+    taps_.insert(taps_.begin(), std::move(entry));
+    updateGrabs();
+    return std::make_unique<Tap>(*this, created);
+}
+
+void X11EventTapHost::setEnabled(Entry& entry, bool enabled)
+{
+    entry.enabled = enabled && connection_.isOpen();
+    updateGrabs();
+}
+
+void X11EventTapHost::tapDestroyed(Entry& entry)
+{
+    entry.enabled = false;
+    entry.removed = true;
+    updateGrabs();
+    purgeRemoved();
+}
+
+void X11EventTapHost::purgeRemoved()
+{
+    if (dispatching_ == 0) {
+        std::erase_if(taps_, [](const std::unique_ptr<Entry>& entry) { return entry->removed; });
+    }
+}
+
+bool X11EventTapHost::anyEnabled() const
+{
+    return std::any_of(taps_.begin(), taps_.end(), [](const auto& entry) { return entry->enabled; });
+}
+
+void X11EventTapHost::updateGrabs()
+{
+    if (!anyEnabled()) {
+        releaseDevices();
+        return;
+    }
+    bool wasHolding = grabs_.holdsAny();
+    grabs_.grabAll();
+    if (!wasHolding) {
+        // While the devices were free they drove the cursor themselves.
+        pointer_.takeServerLocation();
+        handButtons_ = 0;
+    }
+    watchdog_.setArmed(grabs_.holdsAny());
+}
+
+void X11EventTapHost::releaseDevices()
+{
+    watchdog_.setArmed(false);
+    if (grabs_.holdsAny()) {
+        grabs_.releaseAll();
+        // A press this backend made would otherwise stay down after the user's own release.
+        pointer_.releaseHeldButtons();
+    }
+}
+
+void X11EventTapHost::disableTaps(EventType reason)
+{
+    std::vector<Entry*> told;
+    for (const auto& entry : taps_) {
+        if (entry->enabled) {
+            entry->enabled = false;
+            told.push_back(entry.get());
+        }
+    }
+    releaseDevices();
+    ++dispatching_;
+    for (Entry* entry : told) {
+        if (!entry->removed) {
+            Event notice;
+            notice.type = reason;
+            notice.timestamp = clock_.nanoseconds();
+            entry->callback(notice);
+        }
+    }
+    --dispatching_;
+    purgeRemoved();
+}
+
+void X11EventTapHost::checkForLostInput()
+{
+    if (grabs_.takeWatchdogRelease()) {
+        disableTaps(EventType::tapDisabledByTimeout);
+    }
+    if (connection_.isLost() && !reportedLoss_) {
+        reportedLoss_ = true;
+        posted_.clear();
+        disableTaps(EventType::tapDisabledByUserInput);
+    }
+}
+
+bool X11EventTapHost::runTaps(Event& event)
+{
+    system::EventMask bit = system::maskBit(event.type);
+    running_.clear();
+    for (const auto& entry : taps_) {
+        if (entry->enabled && (entry->mask & bit) != 0) {
+            running_.push_back(entry.get());
+        }
+    }
+    bool passes = true;
+    ++dispatching_;
+    for (std::size_t i = 0; i < running_.size() && passes; ++i) {
+        Entry* entry = running_[i];
+        // A tap switched off or destroyed by an earlier callback no longer sees the event.
+        if (entry->enabled && !entry->removed) {
+            passes = entry->callback(event) == system::TapVerdict::pass;
+        }
+    }
+    --dispatching_;
+    purgeRemoved();
+    return passes;
+}
+
+void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
+{
+    // Both levels enter the server the same way: as input of the test device. Either way it is a placement.
+    switch (event.type) {
+    case EventType::mouseMoved:
+    case EventType::leftMouseDragged:
+    case EventType::rightMouseDragged:
+    case EventType::otherMouseDragged:
+        pointer_.moveTo(event.location);
+        break;
+    case EventType::leftMouseDown:
+    case EventType::rightMouseDown:
+    case EventType::otherMouseDown:
+        pointer_.button(buttonForEvent(event), true, event.location);
+        break;
+    case EventType::leftMouseUp:
+    case EventType::rightMouseUp:
+    case EventType::otherMouseUp:
+        pointer_.button(buttonForEvent(event), false, event.location);
+        break;
+    default:
+        return;
+    }
+    pointer_.setBase(event.location);
+    if (!connection_.isOpen()) {
+        return;
+    }
+    posted_.push_back(event);
+    if (!processing_) {
+        connection_.wake();
+    }
+}
+
+bool X11EventTapHost::deliverPosted()
+{
+    if (posted_.empty()) {
+        return false;
+    }
+    Event event = posted_.front();
+    posted_.pop_front();
+    // Already with the applications: what the taps decide changes nothing.
+    runTaps(event);
+    return true;
+}
+
+void X11EventTapHost::handleInput(XGenericEventCookie& cookie)
+{
+    switch (cookie.evtype) {
+    case XI_RawMotion:
+        handleRawMotion(*static_cast<const XIRawEvent*>(cookie.data));
+        break;
+    case XI_ButtonPress:
+        handleButton(*static_cast<const XIDeviceEvent*>(cookie.data), true);
+        break;
+    case XI_ButtonRelease:
+        handleButton(*static_cast<const XIDeviceEvent*>(cookie.data), false);
+        break;
+    case XI_HierarchyChanged:
+        handleHierarchy(*static_cast<const XIHierarchyEvent*>(cookie.data));
+        break;
+    default:
+        break;
+    }
+}
+
+EventType X11EventTapHost::typeForButton(unsigned xButton, bool down)
+{
+    switch (xButton) {
+    case 1:
+        return down ? EventType::leftMouseDown : EventType::leftMouseUp;
+    case 3:
+        return down ? EventType::rightMouseDown : EventType::rightMouseUp;
+    default:
+        return down ? EventType::otherMouseDown : EventType::otherMouseUp;
+    }
+}
+
+std::int64_t X11EventTapHost::buttonNumberForButton(unsigned xButton)
+{
+    switch (xButton) {
+    case 1:
+        return 0;
+    case 3:
+        return 1;
+    case 2:
+        return 2;
+    default:
+        return std::int64_t{xButton} - 5; // 8 → 3, 9 → 4, ...
+    }
+}
+
+unsigned X11EventTapHost::buttonForEvent(const Event& event)
+{
+    switch (event.type) {
+    case EventType::leftMouseDown:
+    case EventType::leftMouseUp:
+    case EventType::leftMouseDragged:
+        return 1;
+    case EventType::rightMouseDown:
+    case EventType::rightMouseUp:
+    case EventType::rightMouseDragged:
+        return 3;
+    case EventType::otherMouseDown:
+    case EventType::otherMouseUp:
+    case EventType::otherMouseDragged:
+        if (event.buttonNumber == 2) {
+            return 2;
+        }
+        return event.buttonNumber >= 3 && event.buttonNumber <= 250 ? unsigned(event.buttonNumber + 5) : 0;
+    default:
+        return 0;
+    }
+}
+
+EventType X11EventTapHost::moveType() const
+{
+    if (handButtons_ & (1u << 1)) {
+        return EventType::leftMouseDragged;
+    }
+    if (handButtons_ & (1u << 3)) {
+        return EventType::rightMouseDragged;
+    }
+    if (handButtons_ != 0) {
+        return EventType::otherMouseDragged;
+    }
+    return EventType::mouseMoved;
+}
+
+std::int64_t X11EventTapHost::dragButtonNumber() const
+{
+    for (unsigned xButton : {1u, 3u}) {
+        if (handButtons_ & (std::uint64_t{1} << xButton)) {
+            return buttonNumberForButton(xButton);
+        }
+    }
+    for (unsigned xButton = 2; xButton < 64; ++xButton) {
+        if (handButtons_ & (std::uint64_t{1} << xButton)) {
+            return buttonNumberForButton(xButton);
+        }
+    }
+    return 0;
+}
+
+void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
+{
+    double dx = 0;
+    double dy = 0;
+    if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
+        return;
+    }
+    pointer_.followOutsideMoves();
+    Event event;
+    event.type = moveType();
+    event.deltaX = dx;
+    event.deltaY = dy;
+    event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
+                                             : pointer_.base();
+    event.timestamp = clock_.nanoseconds();
+    event.buttonNumber = dragButtonNumber();
+    // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
+    pointer_.setBase(event.location);
+    if (runTaps(event)) {
+        pointer_.moveTo(event.location);
+    }
+}
+
+void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
+{
+    if (!grabs_.delivers(device.deviceid, device.serial) || device.detail <= 0) {
+        return;
+    }
+    auto xButton = static_cast<unsigned>(device.detail);
+    if (isWheel(xButton)) {
+        pointer_.button(xButton, down, pointer_.location());
+        return;
+    }
+    if (xButton < 64) {
+        std::uint64_t bit = std::uint64_t{1} << xButton;
+        handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
+    }
+    // Presses are rare enough to ask where the cursor is: one placed by someone else must get the click.
+    pointer_.currentLocation();
+    Event event;
+    event.type = typeForButton(xButton, down);
+    event.location = pointer_.base();
+    event.clickState = 1;
+    event.timestamp = clock_.nanoseconds();
+    event.buttonNumber = buttonNumberForButton(xButton);
+    if (runTaps(event)) {
+        pointer_.button(xButton, down, event.location);
+    }
+}
+
+void X11EventTapHost::handleHierarchy(const XIHierarchyEvent& hierarchy)
+{
+    bool lost = false;
+    bool arrived = false;
+    for (int i = 0; i < hierarchy.num_info; ++i) {
+        const XIHierarchyInfo& info = hierarchy.info[i];
+        if (info.flags & (XISlaveRemoved | XIDeviceDisabled)) {
+            lost = grabs_.forget(info.deviceid) || lost;
+        }
+        if (info.flags & (XISlaveAdded | XIDeviceEnabled | XISlaveAttached)) {
+            arrived = true;
+        }
+    }
+    if (!anyEnabled()) {
+        return;
+    }
+    if (lost) {
+        // The taps are told and take the devices again when they turn back on.
+        disableTaps(EventType::tapDisabledByUserInput);
+    } else if (arrived) {
+        updateGrabs();
+    }
+}
+
+} // namespace quellarine::x11

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "Backends/X11/X11Connection.h"
+#include "Backends/X11/X11DeviceGrabs.h"
+#include "Backends/X11/X11Displays.h"
+#include "Backends/X11/X11Pointer.h"
+#include "Backends/X11/X11Watchdog.h"
+#include "QuellarineKit/System/Clock.h"
+#include "QuellarineKit/System/EventTap.h"
+
+#include <X11/extensions/XInput2.h>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace quellarine::x11 {
+
+// The event taps on X11. While a tap is enabled the user's physical pointing devices are grabbed, so their moves
+// and buttons reach this backend first; each becomes an event at the place where the system puts the pointer (its
+// base, see X11Pointer, plus the device's delta, kept on the screens) and runs through the taps, newest first.
+// What passes is put into the server through the test extension, with the location the taps left in it, so
+// applications see it as ordinary input; what a tap swallows goes nowhere. Wheel buttons (4 to 7) pass by
+// untouched. Events posted through this host reach applications at once and come back through the taps after the
+// running callback has returned, exactly as they were posted (the poster's marker in `userData`); events that
+// merely passed do not come back.
+//
+// When the devices are lost (unplugged, disabled, the server gone) or the watchdog gave them back, every enabled
+// tap is switched off and told so through its callback; enabling a tap takes the devices again. Taps must not
+// outlive their host. Main thread only.
+class X11EventTapHost final : public system::EventTapHost, public system::EventPoster {
+public:
+    X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
+        const X11Displays& displays, X11Watchdog& watchdog, const system::Clock& clock);
+    ~X11EventTapHost() override;
+    X11EventTapHost(const X11EventTapHost&) = delete;
+    X11EventTapHost& operator=(const X11EventTapHost&) = delete;
+
+    // Nothing where the backend cannot control the pointer (no input or test extension, a Wayland session).
+    std::unique_ptr<system::EventTap> createTap(system::EventMask mask, Callback callback) override;
+    void post(const system::Event& event, system::PostLevel level) override;
+
+    // The backend's event processing hands over what concerns the taps.
+    void setProcessing(bool processing) { processing_ = processing; }
+    void handleInput(XGenericEventCookie& cookie);
+    // Posted events come back; true when there was one.
+    bool deliverPosted();
+    // Reports a release by the watchdog, or the loss of the server, to the taps.
+    void checkForLostInput();
+
+    // X buttons and the tap's buttons: 1 left, 3 right, 2 and 8 and up other buttons (numbered 2, 3, ...).
+    static system::EventType typeForButton(unsigned xButton, bool down);
+    static std::int64_t buttonNumberForButton(unsigned xButton);
+    // The X button of a press or release: left and right by type, other buttons by number. Zero for other types.
+    static unsigned buttonForEvent(const system::Event& event);
+
+private:
+    class Tap;
+    struct Entry {
+        system::EventMask mask = 0;
+        Callback callback;
+        bool enabled = true;
+        bool removed = false;
+    };
+
+    void setEnabled(Entry& entry, bool enabled);
+    void tapDestroyed(Entry& entry);
+    bool anyEnabled() const;
+    // Grabs the devices while an enabled tap wants them; gives them back otherwise.
+    void updateGrabs();
+    void releaseDevices();
+    // Switches every enabled tap off and hands each the notice.
+    void disableTaps(system::EventType reason);
+    // Runs the event through the taps that take it; false when one swallowed it.
+    bool runTaps(system::Event& event);
+    void purgeRemoved();
+
+    void handleRawMotion(const XIRawEvent& raw);
+    void handleButton(const XIDeviceEvent& device, bool down);
+    void handleHierarchy(const XIHierarchyEvent& hierarchy);
+    system::EventType moveType() const;
+    std::int64_t dragButtonNumber() const;
+
+    X11Connection& connection_;
+    X11DeviceGrabs& grabs_;
+    X11Pointer& pointer_;
+    const X11Displays& displays_;
+    X11Watchdog& watchdog_;
+    const system::Clock& clock_;
+
+    std::vector<std::unique_ptr<Entry>> taps_; // newest first
+    std::vector<Entry*> running_;               // the taps an event runs through
+    int dispatching_ = 0;
+    bool processing_ = false;
+    bool reportedLoss_ = false;
+    std::deque<system::Event> posted_;
+    std::uint64_t handButtons_ = 0; // X buttons the user holds on grabbed devices
+};
+
+} // namespace quellarine::x11

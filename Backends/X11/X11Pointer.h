@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Backends/X11/X11Connection.h"
+#include "QuellarineKit/Geometry.h"
+#include "QuellarineKit/System/Clock.h"
+#include "QuellarineKit/System/Cursor.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+namespace quellarine::x11 {
+
+// The cursor as this backend drives it. While the user's devices are grabbed nothing moves the cursor but this
+// backend (and other clients' warps or test input), so it keeps two points itself, with the fraction of a pixel
+// the server would keep too:
+// - the cursor: where applications last saw the pointer, wherever that came from;
+// - the base: where the system has the pointer, to which the next device delta applies. Each device move puts it
+//   at that move's location, each placement (a posted event, a warp) at the placed point; an event a tap passes
+//   with a rewritten location moves the cursor but leaves the base where the device put it.
+// It reaches the server through the test extension, so that what it does looks like ordinary input to
+// applications. Positions sent to X are rounded to whole pixels there and only there.
+class X11Pointer final : public system::Cursor {
+public:
+    X11Pointer(X11Connection& connection, const system::Clock& clock);
+    ~X11Pointer() override;
+    X11Pointer(const X11Pointer&) = delete;
+    X11Pointer& operator=(const X11Pointer&) = delete;
+
+    // Moves the cursor and the base.
+    void warp(Point location) override;
+    void associateMouseAndCursor(bool associated) override { associated_ = associated; }
+    // Asks the server. When it has the cursor elsewhere, something else moved it: cursor and base follow.
+    std::optional<Point> currentLocation() const override;
+
+    Point location() const { return cursor_; }
+    Point base() const { return base_; }
+    void setBase(Point base) { base_ = base; }
+    bool isAssociated() const { return associated_; }
+
+    // Applications see the pointer move there.
+    void moveTo(Point location);
+    // Applications see the X button pressed or released there.
+    void button(unsigned xButton, bool down, Point location);
+    // Releases every button this backend holds down, so that no button stays stuck when the user's own devices
+    // drive the cursor again. Safe from any thread.
+    void releaseHeldButtons();
+
+    // Something other than this backend may have moved the cursor (another client's warp, test input). Called
+    // before the base is used for a device move, so before this backend moves the cursor for it: takes in the
+    // server's answer to an earlier question, and asks again, without waiting, at most every 20 ms. A move from
+    // outside is thus followed one device move after the question that saw it.
+    void followOutsideMoves();
+    // Takes the server's word for cursor and base (waits for it): the devices drove the cursor until now.
+    void takeServerLocation();
+
+private:
+    void forgetQuestion();
+
+    X11Connection& connection_;
+    const system::Clock& clock_;
+    mutable Point cursor_;
+    mutable Point base_;
+    bool associated_ = true;
+    std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
+
+    std::optional<unsigned> question_; // the sequence number of the unanswered location request
+    long askedX_ = 0;                  // the pixel this backend had put the cursor on when it asked
+    long askedY_ = 0;
+    double lastAsked_ = -1e9;
+};
+
+} // namespace quellarine::x11

@@ -1,0 +1,109 @@
+#include "Backends/X11/X11Watchdog.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+
+namespace quellarine::x11 {
+
+namespace {
+
+// How often a waiting watchdog looks again: the pointer comes back between `limit` and `limit` + this.
+constexpr double checkInterval = 0.05;
+
+double now()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+bool readable(int fd)
+{
+    pollfd entry{fd, POLLIN, 0};
+    return poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN) != 0;
+}
+
+} // namespace
+
+X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, double limit)
+    : pendingFd_(pendingFd)
+    , release_(std::move(release))
+    , limit_(limit)
+    , stopFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+    thread_ = std::thread([this] { run(); });
+}
+
+X11Watchdog::~X11Watchdog()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    armedChanged_.notify_all();
+    std::uint64_t one = 1;
+    [[maybe_unused]] ssize_t written = write(stopFd_, &one, sizeof one);
+    thread_.join();
+    close(stopFd_);
+}
+
+void X11Watchdog::setArmed(bool armed)
+{
+    {
+        std::lock_guard lock(mutex_);
+        armed_ = armed;
+    }
+    armedChanged_.notify_all();
+}
+
+bool X11Watchdog::nap(double seconds)
+{
+    pollfd stop{stopFd_, POLLIN, 0};
+    return poll(&stop, 1, static_cast<int>(std::ceil(seconds * 1000.0))) == 0;
+}
+
+void X11Watchdog::run()
+{
+    while (true) {
+        {
+            std::unique_lock lock(mutex_);
+            armedChanged_.wait(lock, [this] { return armed_ || stopping_; });
+            if (stopping_) {
+                return;
+            }
+        }
+        // Sleep until input is pending (or we are stopped); the thread costs nothing while the pointer rests.
+        pollfd fds[2] = {{pendingFd_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
+        if (poll(fds, 2, -1) <= 0) {
+            continue;
+        }
+        if (fds[1].revents & POLLIN) {
+            return;
+        }
+        double since = now();
+        std::uint64_t services = services_.load(std::memory_order_relaxed);
+        while (true) {
+            if (!nap(checkInterval)) {
+                return;
+            }
+            if (services_.load(std::memory_order_relaxed) != services || !readable(pendingFd_)) {
+                break; // the loop is alive
+            }
+            if (now() - since >= limit_) {
+                bool armed = false;
+                {
+                    std::lock_guard lock(mutex_);
+                    armed = armed_;
+                }
+                if (armed) {
+                    release_();
+                }
+                break;
+            }
+        }
+    }
+}
+
+} // namespace quellarine::x11

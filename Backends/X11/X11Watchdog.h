@@ -1,0 +1,43 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace quellarine::x11 {
+
+// Gives the pointer back when the main loop stalls. While armed (the devices are grabbed), its own thread watches
+// the descriptor that shows pending input; when input has waited for `limit` seconds with no service in between, it
+// runs `release` on its thread. A stalled loop (disk, D-Bus, a long layout) would otherwise freeze the pointer.
+class X11Watchdog {
+public:
+    X11Watchdog(int pendingFd, std::function<void()> release, double limit = 0.5);
+    ~X11Watchdog();
+    X11Watchdog(const X11Watchdog&) = delete;
+    X11Watchdog& operator=(const X11Watchdog&) = delete;
+
+    // The main loop serves the pending input now.
+    void serviced() { services_.fetch_add(1, std::memory_order_relaxed); }
+    void setArmed(bool armed);
+
+private:
+    void run();
+    // Sleeps up to `seconds`; false when asked to stop.
+    bool nap(double seconds);
+
+    int pendingFd_;
+    std::function<void()> release_;
+    double limit_;
+    int stopFd_ = -1;
+    std::atomic<std::uint64_t> services_{0};
+    std::mutex mutex_;
+    std::condition_variable armedChanged_;
+    bool armed_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+} // namespace quellarine::x11

@@ -1,0 +1,72 @@
+#include "Quellarine/Desktop/DesktopPlatform.h"
+
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/QtMainLoop.h"
+#include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/UpdateController.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSocketNotifier>
+#include <QStyleHints>
+
+// Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/X11/X11Backend.h"
+
+namespace quellarine {
+
+DesktopPlatform::DesktopPlatform()
+    : log_(std::make_unique<SystemLog>()),
+      mainLoop_(std::make_unique<QtMainLoop>()),
+      backend_(std::make_unique<x11::X11Backend>())
+{
+    if (backend_->fileDescriptor() >= 0) {
+        // The backend's descriptor is readable whenever X events wait, also those Xlib already queued.
+        notifier_ = std::make_unique<QSocketNotifier>(backend_->fileDescriptor(), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [backend = backend_.get()] {
+            backend->processPendingEvents();
+        });
+    }
+}
+
+DesktopPlatform::~DesktopPlatform()
+{
+    notifier_.reset();
+}
+
+AppModel::Platform DesktopPlatform::platform()
+{
+    return AppModel::Platform{
+        .pointer = backend_->pointerSystem(*mainLoop_),
+        .hotKeys = backend_->hotKeys(),
+        .keyboardLayout = backend_->keyboardLayout(),
+        .modifiers = backend_->modifierMonitor(),
+        .permission = *backend_,
+        .defaults = Defaults::standard(),
+        .log = *log_,
+        .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
+        .explainPermission =
+            [] {
+                auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
+                                            permissionExplanation(), QMessageBox::Ok);
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->setTextFormat(Qt::PlainText);
+                // Not modal: the pointer work shares this loop and must keep running.
+                box->open();
+            },
+        .beep = [] { QApplication::beep(); },
+        .doubleClickInterval = [] { return QGuiApplication::styleHints()->mouseDoubleClickInterval() / 1000.0; },
+    };
+}
+
+QString DesktopPlatform::permissionExplanation()
+{
+    return QApplication::translate(
+        "DesktopPlatform",
+        "Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and "
+        "XTest extensions. This session does not give it that access, so the pointer is not steadied.\n\n"
+        "Log out, choose an X11 session at the login screen (often named \"on Xorg\" or \"X11\") and log in "
+        "again, then start Quellarine.");
+}
+
+} // namespace quellarine

@@ -1,0 +1,177 @@
+// Latency of the X11 backend on a private Xvfb: from the moment the user's device event is handed to the X server
+// to the moment an application reads the motion that results. Each iteration is one device move of a hand going
+// round a circle at 1000 moves per second; the reported time per iteration is that latency, with its median and
+// 99th percentile as counters (microseconds). Compare the runs with the backend against the one without it: the
+// difference is what steadying the pointer costs in responsiveness.
+//
+//   build/bench/X11LatencyBench
+
+#include "Backends/X11/PollMainLoop.h"
+#include "Backends/X11/Testing/ClientWindow.h"
+#include "Backends/X11/Testing/VirtualHand.h"
+#include "Backends/X11/Testing/XvfbServer.h"
+#include "Backends/X11/X11Backend.h"
+#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/PointerTap.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace quellarine;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+
+constexpr double radius = 200;
+constexpr double stepAngle = 0.04; // about 8 pixels a move
+constexpr auto movePeriod = std::chrono::milliseconds(1);
+constexpr double missingAfter = 0.1; // seconds without the application hearing of a move
+
+XvfbServer& server()
+{
+    static XvfbServer instance;
+    return instance;
+}
+
+std::uint64_t now()
+{
+    timespec time{};
+    clock_gettime(CLOCK_MONOTONIC, &time);
+    return std::uint64_t(time.tv_sec) * 1'000'000'000u + std::uint64_t(time.tv_nsec);
+}
+
+// What runs on the backend's main loop: whatever it keeps alive (a tap) lives as long as the loop.
+using Installer = std::function<std::shared_ptr<void>(X11Backend&, PollMainLoop&)>;
+
+// The backend on a thread of its own, served by its own loop, as an application's main thread would serve it.
+class BackendThread {
+public:
+    explicit BackendThread(Installer install)
+    {
+        thread_ = std::thread([this, install] {
+            X11Backend backend(server().displayName().c_str());
+            PollMainLoop loop(backend.clock());
+            loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
+            loop.watch(stopFd_, [] {});
+            auto installed = install(backend, loop);
+            ready_ = true;
+            loop.runUntil([this] { return stop_.load(); }, 1e9);
+        });
+        while (!ready_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    ~BackendThread()
+    {
+        stop_ = true;
+        std::uint64_t one = 1;
+        [[maybe_unused]] auto written = write(stopFd_, &one, sizeof one);
+        thread_.join();
+        close(stopFd_);
+    }
+
+private:
+    int stopFd_ = eventfd(0, EFD_CLOEXEC);
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+double percentile(std::vector<double> values, double fraction)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    auto index = static_cast<std::size_t>(std::ceil(fraction * double(values.size()))) - 1;
+    return values[std::min(index, values.size() - 1)];
+}
+
+void measure(benchmark::State& state, const Installer& install)
+{
+    VirtualHand hand(server().displayName());
+    ClientWindow client(server().displayName());
+    hand.warpCursor(640 + int(radius), 400);
+    std::unique_ptr<BackendThread> backend;
+    if (install) {
+        backend = std::make_unique<BackendThread>(install);
+    }
+
+    std::vector<double> latencies;
+    latencies.reserve(std::size_t(state.max_iterations));
+    long missing = 0;
+    double angle = 0;
+    auto next = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        client.collect();
+        client.clear();
+        next += movePeriod;
+        std::this_thread::sleep_until(next);
+        double from = angle;
+        angle += stepAngle;
+        int dx = int(std::lround(radius * std::cos(angle)) - std::lround(radius * std::cos(from)));
+        int dy = int(std::lround(radius * std::sin(angle)) - std::lround(radius * std::sin(from)));
+        std::uint64_t sent = now();
+        hand.move(dx, dy);
+        auto received = client.waitForEvent(missingAfter);
+        if (!received) {
+            ++missing;
+            state.SetIterationTime(missingAfter);
+            next = std::chrono::steady_clock::now();
+            continue;
+        }
+        double seconds = double(*received - sent) / 1e9;
+        state.SetIterationTime(seconds);
+        latencies.push_back(seconds * 1e6);
+    }
+    state.counters["median_us"] = percentile(latencies, 0.5);
+    state.counters["p99_us"] = percentile(latencies, 0.99);
+    state.counters["missing"] = double(missing);
+}
+
+// The device drives the cursor itself: the X server's own latency, the floor for everything else.
+void BM_WithoutBackend(benchmark::State& state)
+{
+    measure(state, nullptr);
+}
+BENCHMARK(BM_WithoutBackend)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+// The backend holds the device and a tap lets every event pass: grabbing, handling and putting the event back.
+void BM_PassingTap(benchmark::State& state)
+{
+    measure(state, [](X11Backend& backend, PollMainLoop&) -> std::shared_ptr<void> {
+        return backend.taps().createTap(system::maskBit(system::EventType::mouseMoved),
+            [](system::Event&) { return system::TapVerdict::pass; });
+    });
+}
+BENCHMARK(BM_PassingTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+// The pointer tap steadying with the balanced preset: the application receives the tap's steadied moves, posted
+// or written into the passing events.
+void BM_SteadyingPointerTap(benchmark::State& state)
+{
+    measure(state, [](X11Backend& backend, PollMainLoop& loop) -> std::shared_ptr<void> {
+        auto tap = std::make_shared<PointerTap>(
+            backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
+        tap->start();
+        return tap;
+    });
+}
+BENCHMARK(BM_SteadyingPointerTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "Backends/X11/MonotonicClock.h"
+#include "Backends/X11/PollMainLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <string>
+
+using namespace quellarine::x11;
+
+TEST(MonotonicClockTests, ReadsTheSystemsMonotonicClock)
+{
+    MonotonicClock clock;
+    timespec before{};
+    clock_gettime(CLOCK_MONOTONIC, &before);
+    std::uint64_t nanoseconds = clock.nanoseconds();
+    double uptime = clock.uptime();
+    timespec after{};
+    clock_gettime(CLOCK_MONOTONIC, &after);
+    auto ns = [](const timespec& t) { return std::uint64_t(t.tv_sec) * 1'000'000'000u + std::uint64_t(t.tv_nsec); };
+    EXPECT_GE(nanoseconds, ns(before));
+    EXPECT_LE(nanoseconds, ns(after));
+    EXPECT_GE(uptime, double(nanoseconds) / 1e9);
+    EXPECT_LE(uptime, double(ns(after)) / 1e9);
+}
+
+TEST(PollMainLoopTests, TimersFireInOrderAndRepeatUntilCancelled)
+{
+    MonotonicClock clock;
+    PollMainLoop loop(clock);
+    std::string order;
+    loop.scheduleAfter(0.02, [&] { order += "b"; });
+    loop.scheduleAfter(-1, [&] { order += "a"; });
+    int ticks = 0;
+    PollMainLoop::TimerID repeating = 0;
+    repeating = loop.scheduleRepeating(0.001, 0.001, [&] {
+        if (++ticks == 3) {
+            loop.cancel(repeating); // from inside its own callback
+        }
+    });
+    auto cancelled = loop.scheduleAfter(0.001, [&] { order += "x"; });
+    loop.cancel(cancelled);
+    loop.cancel(9999); // unknown: ignored
+    ASSERT_TRUE(loop.runUntil([&] { return order.size() == 2; }, 5.0));
+    EXPECT_EQ(order, "ab");
+    loop.runFor(0.01);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(PollMainLoopTests, ServesReadableDescriptorsUntilUnwatched)
+{
+    MonotonicClock clock;
+    PollMainLoop loop(clock);
+    int fd = eventfd(0, EFD_NONBLOCK);
+    int served = 0;
+    loop.watch(fd, [&] {
+        std::uint64_t value = 0;
+        [[maybe_unused]] auto got = read(fd, &value, sizeof value);
+        ++served;
+    });
+    loop.scheduleAfter(0.005, [&] {
+        std::uint64_t one = 1;
+        [[maybe_unused]] auto put = write(fd, &one, sizeof one);
+    });
+    ASSERT_TRUE(loop.runUntil([&] { return served == 1; }, 5.0));
+    loop.unwatch(fd);
+    std::uint64_t one = 1;
+    [[maybe_unused]] auto put = write(fd, &one, sizeof one);
+    EXPECT_FALSE(loop.runUntil([&] { return served == 2; }, 0.02));
+    close(fd);
+}

@@ -1,0 +1,382 @@
+#include <gmock/gmock.h>
+
+#include "X11TestSupport.h"
+
+#include <X11/extensions/Xrandr.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace quellarine;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+using system::Event;
+using system::EventType;
+using system::TapVerdict;
+
+namespace {
+
+constexpr std::int64_t marker = 0x514C524E;
+
+TapVerdict swallow(Event&)
+{
+    return TapVerdict::swallow;
+}
+
+} // namespace
+
+TEST(X11BackendWithoutServerTests, IsUntrustedAndDoesNothing)
+{
+    X11Backend backend(":65535");
+    EXPECT_FALSE(backend.isConnected());
+    EXPECT_FALSE(backend.isTrusted());
+    EXPECT_EQ(backend.fileDescriptor(), -1);
+    EXPECT_EQ(backend.taps().createTap(~system::EventMask{0}, swallow), nullptr);
+    EXPECT_EQ(backend.cursor().currentLocation(), std::nullopt);
+    EXPECT_TRUE(backend.displays().activeDisplayFrames().empty());
+    EXPECT_NE(backend.hotKeys().registerHotKey(1, 0x1800, 1), system::HotKeyHost::noError);
+    EXPECT_EQ(backend.keyboardLayout().characterForKeyCode(0), std::nullopt);
+    backend.processPendingEvents();
+}
+
+class X11EventTapTests : public X11Test {};
+
+TEST_F(X11EventTapTests, TrustedOnAServerWithTheInputAndTestExtensions)
+{
+    EXPECT_TRUE(backend->isTrusted());
+    EXPECT_GE(backend->fileDescriptor(), 0);
+    EXPECT_FALSE(hand->isGrabbed()); // nothing is taken before a tap exists
+}
+
+TEST_F(X11EventTapTests, SwallowedMovesNeitherMoveTheCursorNorReachApplications)
+{
+    startAt({600, 400}, swallow);
+    std::uint64_t before = backend->clock().nanoseconds();
+    hand->move(10, 5);
+    hand->move(-3, 7);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].type, EventType::mouseMoved);
+    EXPECT_EQ(seen[0].deltaX, 10);
+    EXPECT_EQ(seen[0].deltaY, 5);
+    EXPECT_EQ(seen[0].location, (Point{610, 405}));
+    // Applications never saw the first move, but the system has the pointer there: the second starts from it.
+    EXPECT_EQ(seen[1].location, (Point{607, 412}));
+    EXPECT_EQ(seen[1].userData, 0);
+    EXPECT_GE(seen[0].timestamp, before);
+    EXPECT_GE(seen[1].timestamp, seen[0].timestamp);
+    EXPECT_LE(seen[1].timestamp, backend->clock().nanoseconds());
+
+    EXPECT_EQ(hand->cursor(), (Point{600, 400}));
+    EXPECT_TRUE(client->motions().empty());
+}
+
+TEST_F(X11EventTapTests, PassedMovesReachApplicationsWhereTheSystemWouldPutThem)
+{
+    startAt({600, 400});
+    hand->move(10, 5);
+    hand->move(-3, 7);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+
+    EXPECT_EQ(seen[0].location, (Point{610, 405}));
+    EXPECT_EQ(seen[1].location, (Point{607, 412}));
+    auto motions = client->motions();
+    ASSERT_EQ(motions.size(), 2u);
+    EXPECT_EQ(motions[0].location, (Point{610, 405}));
+    EXPECT_EQ(motions[1].location, (Point{607, 412}));
+    EXPECT_EQ(hand->cursor(), (Point{607, 412}));
+    // Passing is not posting: nothing comes back through the tap.
+    EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(X11EventTapTests, RewrittenMovesLandWhereTheTapPutsThemButTheNextDeltaStartsFromTheDevice)
+{
+    startAt({600, 400}, [](Event& event) {
+        if (event.location == Point{610, 400}) {
+            event.location = {100.4, 200.6};
+        }
+        return TapVerdict::pass;
+    });
+    hand->move(10, 0);
+    ASSERT_TRUE(runUntilSeen(1));
+    quiesce();
+    EXPECT_EQ(hand->cursor(), (Point{100, 201}));
+    ASSERT_EQ(client->motions().size(), 1u);
+    EXPECT_EQ(client->motions()[0].location, (Point{100, 201}));
+
+    // A rewrite is not a placement: the system keeps the pointer where the device put it.
+    hand->move(5, 0);
+    ASSERT_TRUE(runUntilSeen(2));
+    EXPECT_EQ(seen[1].location, (Point{615, 400}));
+}
+
+TEST_F(X11EventTapTests, MovesStayOnTheScreen)
+{
+    startAt({1270, 10});
+    hand->move(50, -30);
+    ASSERT_TRUE(runUntilSeen(1));
+    EXPECT_EQ(seen[0].location, (Point{1279, 0}));
+    EXPECT_EQ(seen[0].deltaX, 50); // the device's movement, not what was left of it
+    EXPECT_EQ(backend->displays().activeDisplayFrames(), (std::vector<Rect>{{{0, 0}, {1280, 800}}}));
+}
+
+TEST(X11ButtonTests, XButtonsMapToTheTapsButtonsAndBack)
+{
+    EXPECT_EQ(X11EventTapHost::typeForButton(1, true), EventType::leftMouseDown);
+    EXPECT_EQ(X11EventTapHost::typeForButton(3, false), EventType::rightMouseUp);
+    EXPECT_EQ(X11EventTapHost::typeForButton(2, true), EventType::otherMouseDown);
+    EXPECT_EQ(X11EventTapHost::typeForButton(9, false), EventType::otherMouseUp);
+    for (unsigned xButton : {1u, 2u, 3u, 8u, 9u, 12u}) {
+        for (bool down : {true, false}) {
+            Event event;
+            event.type = X11EventTapHost::typeForButton(xButton, down);
+            event.buttonNumber = X11EventTapHost::buttonNumberForButton(xButton);
+            EXPECT_EQ(X11EventTapHost::buttonForEvent(event), xButton);
+        }
+    }
+    EXPECT_EQ(X11EventTapHost::buttonNumberForButton(8), 3);
+    EXPECT_EQ(X11EventTapHost::buttonNumberForButton(9), 4);
+    Event move;
+    move.type = EventType::mouseMoved;
+    EXPECT_EQ(X11EventTapHost::buttonForEvent(move), 0u);
+}
+
+// Xvfb's mouse has three buttons: the hand can press those.
+TEST_F(X11EventTapTests, DisplaysAreTheMonitorsInGlobalCoordinatesPrimaryFirst)
+{
+    Display* display = hand->display();
+    Window root = DefaultRootWindow(display);
+    auto define = [&](const char* name, int x, int y, int width, int height, bool primary) {
+        XRRMonitorInfo* monitor = XRRAllocateMonitor(display, 0);
+        monitor->name = XInternAtom(display, name, False);
+        monitor->x = x;
+        monitor->y = y;
+        monitor->width = width;
+        monitor->height = height;
+        monitor->mwidth = 300;
+        monitor->mheight = 200;
+        monitor->primary = primary;
+        XRRSetMonitor(display, root, monitor);
+        XRRFreeMonitors(monitor);
+    };
+    define("LEFT", 0, 0, 640, 800, false);
+    define("RIGHT", 640, 100, 640, 700, true);
+    XSync(display, False);
+    auto frames = backend->displays().activeDisplayFrames();
+    ASSERT_GE(frames.size(), 2u);
+    EXPECT_EQ(frames[0], (Rect{{640, 100}, {640, 700}}));
+    EXPECT_THAT(frames, ::testing::Contains(Rect{{0, 0}, {640, 800}}));
+}
+
+TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
+{
+    startAt({300, 200});
+    hand->press(1);
+    hand->move(1, 0);
+    hand->release(1);
+    hand->press(3);
+    hand->move(1, 0);
+    hand->release(3);
+    hand->press(2);
+    hand->move(1, 0);
+    hand->release(2);
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntilSeen(10));
+    quiesce();
+
+    std::vector<std::tuple<EventType, std::int64_t>> types;
+    for (const auto& event : seen) {
+        types.emplace_back(event.type, event.buttonNumber);
+    }
+    EXPECT_THAT(types,
+        ::testing::ElementsAre(std::make_tuple(EventType::leftMouseDown, 0),
+            std::make_tuple(EventType::leftMouseDragged, 0), std::make_tuple(EventType::leftMouseUp, 0),
+            std::make_tuple(EventType::rightMouseDown, 1), std::make_tuple(EventType::rightMouseDragged, 1),
+            std::make_tuple(EventType::rightMouseUp, 1), std::make_tuple(EventType::otherMouseDown, 2),
+            std::make_tuple(EventType::otherMouseDragged, 2), std::make_tuple(EventType::otherMouseUp, 2),
+            std::make_tuple(EventType::mouseMoved, 0)));
+    EXPECT_EQ(seen[0].location, (Point{300, 200}));
+    EXPECT_EQ(seen[0].clickState, 1);
+
+    std::vector<std::pair<int, unsigned>> presses;
+    for (const auto& received : client->buttons()) {
+        presses.emplace_back(received.type, received.button);
+    }
+    EXPECT_THAT(presses,
+        ::testing::ElementsAre(std::make_pair(ButtonPress, 1u), std::make_pair(ButtonRelease, 1u),
+            std::make_pair(ButtonPress, 3u), std::make_pair(ButtonRelease, 3u), std::make_pair(ButtonPress, 2u),
+            std::make_pair(ButtonRelease, 2u)));
+    EXPECT_EQ(client->buttons()[2].location, (Point{301, 200}));
+}
+
+TEST_F(X11EventTapTests, PostedEventsReachApplicationsAndComeBackMarkedAfterTheCallback)
+{
+    bool inCallback = false;
+    bool cameBackInside = false;
+    startAt({600, 400}, [&](Event& event) {
+        if (inCallback) {
+            cameBackInside = true;
+        }
+        if (event.userData == marker) {
+            return TapVerdict::pass;
+        }
+        inCallback = true;
+        Event steadied = event;
+        steadied.location = {300.3, 250.7};
+        steadied.userData = marker;
+        backend->poster().post(steadied, system::PostLevel::hid);
+        inCallback = false;
+        return TapVerdict::swallow;
+    });
+    hand->move(4, 0);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    EXPECT_FALSE(cameBackInside);
+    EXPECT_EQ(seen[1].userData, marker);
+    EXPECT_EQ(seen[1].location, (Point{300.3, 250.7}));
+    EXPECT_EQ(seen[1].deltaX, 4);
+    ASSERT_EQ(client->motions().size(), 1u);
+    EXPECT_EQ(client->motions()[0].location, (Point{300, 251}));
+    // The next move of the hand starts from where the post put the cursor.
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntilSeen(4));
+    EXPECT_EQ(seen[2].location, (Point{301.3, 250.7}));
+}
+
+TEST_F(X11EventTapTests, EventsPostedFromATimerComeBackToo)
+{
+    createTap();
+    Event press;
+    press.type = EventType::otherMouseDown;
+    press.buttonNumber = 3; // X button 8
+    press.location = {40, 50};
+    press.userData = marker;
+    loop->scheduleAfter(0, [&] {
+        backend->poster().post(press, system::PostLevel::session);
+        // A release made from the stored press keeps its button.
+        Event release = press;
+        release.type = EventType::otherMouseUp;
+        backend->poster().post(release, system::PostLevel::session);
+    });
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    EXPECT_EQ(seen[0], press);
+    EXPECT_EQ(seen[1].type, EventType::otherMouseUp);
+    std::vector<std::pair<int, unsigned>> buttons;
+    for (const auto& received : client->buttons()) {
+        buttons.emplace_back(received.type, received.button);
+        EXPECT_EQ(received.location, (Point{40, 50}));
+    }
+    EXPECT_THAT(buttons, ::testing::ElementsAre(std::make_pair(ButtonPress, 8u), std::make_pair(ButtonRelease, 8u)));
+}
+
+TEST_F(X11EventTapTests, AReleaseTheTapMakesFromASwallowedPressKeepsItsButton)
+{
+    std::optional<Event> storedPress;
+    createTap([&](Event& event) {
+        if (event.userData == marker) {
+            return TapVerdict::pass;
+        }
+        if (event.type == EventType::otherMouseDown) {
+            storedPress = event;
+            return TapVerdict::swallow;
+        }
+        if (event.type == EventType::otherMouseUp && storedPress) {
+            Event press = *storedPress;
+            press.userData = marker;
+            backend->poster().post(press, system::PostLevel::session);
+            Event release = *storedPress;
+            release.type = EventType::otherMouseUp;
+            release.userData = marker;
+            backend->poster().post(release, system::PostLevel::session);
+            return TapVerdict::swallow;
+        }
+        return TapVerdict::pass;
+    });
+    hand->press(2);
+    ASSERT_TRUE(runUntilSeen(1));
+    quiesce();
+    EXPECT_TRUE(client->buttons().empty()); // the press is held back
+    hand->release(2);
+    ASSERT_TRUE(runUntilSeen(4));
+    quiesce();
+    ASSERT_EQ(client->buttons().size(), 2u);
+    EXPECT_EQ(client->buttons()[0].button, 2u);
+    EXPECT_EQ(client->buttons()[1].type, ButtonRelease);
+    EXPECT_EQ(client->buttons()[1].button, 2u);
+}
+
+TEST_F(X11EventTapTests, WarpingMovesTheCursorWithoutAnEvent)
+{
+    createTap();
+    backend->cursor().warp({321.4, 123.6});
+    quiesce();
+    EXPECT_EQ(hand->cursor(), (Point{321, 124}));
+    EXPECT_EQ(backend->cursor().currentLocation(), (Point{321.4, 123.6}));
+    EXPECT_TRUE(seen.empty());
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntilSeen(1));
+    EXPECT_EQ(seen[0].location, (Point{322.4, 123.6}));
+
+    // While mouse and cursor are apart, device moves report their deltas but leave the location.
+    backend->cursor().associateMouseAndCursor(false);
+    hand->move(5, 5);
+    ASSERT_TRUE(runUntilSeen(2));
+    EXPECT_EQ(seen[1].location, (Point{322.4, 123.6}));
+    EXPECT_EQ(seen[1].deltaX, 5);
+}
+
+TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowed)
+{
+    startAt({600, 400});
+    hand->move(5, 0);
+    ASSERT_TRUE(runUntilSeen(1));
+    quiesce(); // the backend's move is done before the other client's warp
+    hand->warpCursor(100, 100);
+    // Presses ask the server at once.
+    hand->press(1);
+    ASSERT_TRUE(runUntilSeen(2));
+    EXPECT_EQ(seen[1].location, (Point{100, 100}));
+    hand->release(1);
+    ASSERT_TRUE(runUntilSeen(3));
+    quiesce();
+
+    // Moves learn of it from a question asked on the way, without waiting: the move during which the question
+    // goes out still starts from the old place, the next one from the new.
+    hand->warpCursor(900, 700);
+    std::this_thread::sleep_for(std::chrono::milliseconds(25)); // past the spacing of the questions
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntilSeen(4));
+    EXPECT_EQ(seen[3].location, (Point{101, 100}));
+    quiesce();
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntilSeen(5));
+    EXPECT_EQ(seen[4].location, (Point{901, 700}));
+}
+
+TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
+{
+    createTap(swallow);
+    tap->setEnabled(false);
+    EXPECT_FALSE(tap->isEnabled());
+    quiesce();
+    EXPECT_FALSE(hand->isGrabbed());
+    Point before = hand->cursor();
+    hand->move(7, 0);
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{7, 0}));
+
+    tap->setEnabled(true);
+    EXPECT_TRUE(tap->isEnabled());
+    EXPECT_TRUE(hand->isGrabbed());
+    hand->move(7, 0);
+    ASSERT_TRUE(runUntilSeen(1));
+    EXPECT_EQ(seen[0].location, (before + Vector{14, 0})); // it knows where the hand left the cursor
+
+    tap.reset();
+    quiesce();
+    EXPECT_FALSE(hand->isGrabbed());
+}

@@ -1,0 +1,167 @@
+#include "X11TestSupport.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+using namespace quellarine;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+using system::Event;
+using system::EventType;
+using system::TapVerdict;
+
+namespace {
+
+bool isNotice(const Event& event)
+{
+    return event.type == EventType::tapDisabledByTimeout || event.type == EventType::tapDisabledByUserInput;
+}
+
+bool readable(int fd)
+{
+    pollfd entry{fd, POLLIN, 0};
+    return poll(&entry, 1, 0) > 0;
+}
+
+} // namespace
+
+class X11InputLossTests : public X11Test {
+protected:
+    // Swallows the hand's moves and, like the pointer tap, turns itself back on when told it was switched off.
+    void createReenablingTap()
+    {
+        createTap([this](Event& event) {
+            if (isNotice(event)) {
+                tap->setEnabled(true);
+                return TapVerdict::pass;
+            }
+            return TapVerdict::swallow;
+        });
+    }
+
+    std::size_t notices(EventType type) const { return seenOfType(type).size(); }
+};
+
+TEST_F(X11InputLossTests, ADeviceDisabledAndEnabledAgainIsTakenAgainWithoutLeaking)
+{
+    startAt({500, 500});
+    tap.reset();
+    seen.clear();
+    createReenablingTap();
+    hand->setEnabled(false);
+    ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByUserInput) == 1; }));
+    EXPECT_TRUE(tap->isEnabled());
+
+    hand->setEnabled(true);
+    ASSERT_TRUE(runUntil([&] { return hand->isGrabbed(); }));
+    Point before = hand->cursor();
+    hand->move(6, 0);
+    ASSERT_TRUE(runUntil([&] { return !seenOfType(EventType::mouseMoved).empty(); }));
+    quiesce();
+    EXPECT_EQ(hand->cursor(), before);
+    EXPECT_TRUE(client->motions().empty());
+    EXPECT_EQ(seenOfType(EventType::mouseMoved).size(), 1u);
+}
+
+TEST_F(X11InputLossTests, KillingTheProcessThatHoldsThePointerGivesItBack)
+{
+    // No backend of our own in the way: another process runs the tap.
+    backend.reset();
+    int output[2];
+    ASSERT_EQ(pipe(output), 0);
+    pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        dup2(output[1], STDOUT_FILENO);
+        close(output[0]);
+        execl(QUELLARINE_TAP_HOLDER, QUELLARINE_TAP_HOLDER, server->displayName().c_str(),
+            static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(output[1]);
+    pollfd ready{output[0], POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 10000), 1);
+    char word[6] = {};
+    ASSERT_EQ(read(output[0], word, 5), 5);
+    close(output[0]);
+    EXPECT_STREQ(word, "ready");
+
+    EXPECT_TRUE(hand->isGrabbed());
+
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (hand->isGrabbed() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_FALSE(hand->isGrabbed());
+    Point before = hand->cursor();
+    hand->move(10, 0);
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{10, 0}));
+}
+
+TEST_F(X11InputLossTests, AStalledMainLoopGivesThePointerBackAndTheTapTakesItAgainAfterwards)
+{
+    startAt({200, 300});
+    tap.reset();
+    seen.clear();
+    createReenablingTap();
+
+    bool stalled = false;
+    bool heldAtFirst = false;
+    bool followedTheHand = false;
+    loop->scheduleAfter(0, [&] {
+        // The main loop does something slow for 2 s while the user keeps moving.
+        auto start = std::chrono::steady_clock::now();
+        Point origin = hand->cursor();
+        hand->move(3, 0);
+        XSync(hand->display(), False);
+        heldAtFirst = hand->cursor() == origin;
+        while (std::chrono::steady_clock::now() - start < std::chrono::seconds(2)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            Point was = hand->cursor();
+            hand->move(3, 0);
+            XSync(hand->display(), False);
+            followedTheHand = followedTheHand || hand->cursor() == was + Vector{3, 0};
+        }
+        stalled = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return stalled; }));
+    EXPECT_TRUE(heldAtFirst);
+    EXPECT_TRUE(followedTheHand);
+
+    // Running again: the tap hears why it was off, turns itself on and takes the device again.
+    ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByTimeout) == 1; }));
+    EXPECT_TRUE(tap->isEnabled());
+    EXPECT_TRUE(hand->isGrabbed());
+    // What the device did while held and unserved is gone: it never reached an application either.
+    EXPECT_TRUE(seenOfType(EventType::mouseMoved).empty());
+    Point before = hand->cursor();
+    hand->move(4, 0);
+    ASSERT_TRUE(runUntil([&] { return !seenOfType(EventType::mouseMoved).empty(); }));
+    quiesce();
+    EXPECT_EQ(hand->cursor(), before);
+    EXPECT_EQ(seenOfType(EventType::mouseMoved)[0].location, (before + Vector{4, 0}));
+}
+
+TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
+{
+    createReenablingTap();
+    closeClient();
+    hand.reset();
+    server->kill();
+    ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByUserInput) == 1; }));
+    EXPECT_FALSE(tap->isEnabled());
+    EXPECT_FALSE(backend->isTrusted());
+    EXPECT_EQ(backend->cursor().currentLocation(), std::nullopt);
+    // Nothing left to read: the owner's loop does not spin on a dead connection.
+    backend->processPendingEvents();
+    EXPECT_FALSE(readable(backend->fileDescriptor()));
+    EXPECT_EQ(notices(EventType::tapDisabledByUserInput), 1u);
+}

@@ -1,0 +1,214 @@
+#include <gmock/gmock.h>
+
+#include "X11TestSupport.h"
+
+#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/PointerTap.h"
+
+#include <chrono>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+// The pointer tap steadying the pointer of a private X server: the hand moves and clicks in real time on a 125 Hz
+// schedule, and an application window reports what reaches it.
+
+using namespace quellarine;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+
+namespace {
+
+constexpr double sampleInterval = 0.008;
+
+// The click guard as the application switches it on.
+ClickGuard::Settings guardOn()
+{
+    ClickGuard::Settings settings;
+    settings.minPress = 0.04;
+    settings.repeatWindow = 0.35;
+    settings.repeatRadius = 24;
+    settings.allowDoubleClick = true;
+    settings.dragThreshold = 12;
+    settings.doubleClickInterval = 0.5;
+    return settings;
+}
+
+// A hand drifting right at 40 points a second with a 5.3 Hz tremor of 3 points, up and down.
+Point handPath(double t)
+{
+    return {40 * t, 3 * std::sin(2 * std::numbers::pi * 5.3 * t)};
+}
+
+// How far a path travels up and down: the tremor's share of it.
+double verticalTravel(const std::vector<Point>& points)
+{
+    double travel = 0;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        travel += std::abs(points[i].y - points[i - 1].y);
+    }
+    return travel;
+}
+
+} // namespace
+
+class X11PointerTapTests : public X11Test {
+protected:
+    void TearDown() override
+    {
+        pointerTap.reset();
+        X11Test::TearDown();
+    }
+
+    void startPointerTap(const ClickGuard::Settings& clicks = ClickGuard::Settings::off())
+    {
+        pointerTap = std::make_unique<PointerTap>(
+            backend->pointerSystem(*loop), FilterPreset::balanced().parameters, clicks);
+        pointerTap->start();
+        ASSERT_TRUE(hand->isGrabbed());
+    }
+
+    // Plays the hand along `handPath` for `duration` seconds in real time, from the cursor's place; returns the
+    // positions the hand went through (whole pixels, as the device reports whole steps).
+    std::vector<Point> playTremor(double duration)
+    {
+        Point start = hand->cursor();
+        std::vector<Point> positions{start};
+        Point sent = start;
+        int step = 0;
+        int steps = int(duration / sampleInterval);
+        bool done = false;
+        system::MainLoop::TimerID timer = 0;
+        timer = loop->scheduleRepeating(sampleInterval, sampleInterval, [&] {
+            ++step;
+            Point wanted = start + (handPath(step * sampleInterval) - Point{});
+            int dx = int(std::lround(wanted.x - sent.x));
+            int dy = int(std::lround(wanted.y - sent.y));
+            if (dx != 0 || dy != 0) { // a device reports only movement
+                hand->move(dx, dy);
+                sent = sent + Vector{double(dx), double(dy)};
+                positions.push_back(sent);
+            }
+            if (step == steps) {
+                loop->cancel(timer);
+                done = true;
+            }
+        });
+        EXPECT_TRUE(runUntil([&] { return done; }, duration + 5));
+        return positions;
+    }
+
+    std::vector<Point> clientPositions()
+    {
+        std::vector<Point> points;
+        for (const auto& received : client->motions()) {
+            points.push_back(received.location);
+        }
+        return points;
+    }
+
+    std::unique_ptr<PointerTap> pointerTap;
+};
+
+TEST_F(X11PointerTapTests, TheBalancedPresetSteadiesWhatApplicationsSeeAndRestsTheCursorOnTheHand)
+{
+    placeCursor({300, 400});
+    startPointerTap();
+    auto path = playTremor(1.5);
+    quiesce();
+    auto seen = clientPositions();
+    ASSERT_GT(seen.size(), 20u);
+    EXPECT_LT(verticalTravel(seen), 0.5 * verticalTravel(path));
+    // It still goes where the hand goes.
+    EXPECT_GT(seen.back().x, path.front().x + 40);
+
+    // At rest, the cursor settles exactly on the hand.
+    Point rest = path.back();
+    EXPECT_TRUE(runUntil([&] { return hand->cursor() == rest; }));
+}
+
+TEST_F(X11PointerTapTests, WithFilteringOffApplicationsSeeTheHandsMotionUnchanged)
+{
+    placeCursor({300, 400});
+    startPointerTap();
+    pointerTap->setFiltering(false);
+    auto path = playTremor(0.5);
+    quiesce();
+    // Every move that changed the position reached the application, where the hand put it.
+    std::vector<Point> moved;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        if (path[i] != path[i - 1]) {
+            moved.push_back(path[i]);
+        }
+    }
+    EXPECT_EQ(clientPositions(), moved);
+    EXPECT_EQ(hand->cursor(), path.back());
+}
+
+TEST_F(X11PointerTapTests, AClickLandsWhereThePressWasMadeAndATooShortTapNeverArrives)
+{
+    placeCursor({500, 300});
+    startPointerTap(guardOn());
+
+    // A press held 120 ms while the hand trembles a little: the pointer is held, the click lands at the press.
+    bool released = false;
+    hand->press(1);
+    for (int i = 1; i <= 5; ++i) {
+        loop->scheduleAfter(0.02 * i, [this, i] { hand->move(i % 2 == 0 ? 3 : -2, 2); });
+    }
+    loop->scheduleAfter(0.12, [&] {
+        hand->release(1);
+        released = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return released && client->buttons().size() == 2; }));
+    quiesce();
+    auto buttons = client->buttons();
+    EXPECT_EQ(buttons[0].type, ButtonPress);
+    EXPECT_EQ(buttons[0].location, (Point{500, 300}));
+    EXPECT_EQ(buttons[1].type, ButtonRelease);
+    EXPECT_EQ(buttons[1].location, (Point{500, 300}));
+    for (const auto& motion : client->motions()) {
+        EXPECT_EQ(motion.location, (Point{500, 300}));
+    }
+
+    // A tap far shorter than the shortest press that counts: nothing at all.
+    client->clear();
+    loop->runFor(0.5); // past the repeat window of the click
+    hand->press(1);
+    hand->release(1);
+    quiesce();
+    loop->runFor(0.2); // well past the press's deadline
+    quiesce();
+    EXPECT_TRUE(client->buttons().empty());
+}
+
+TEST_F(X11PointerTapTests, AStalledLoopGivesThePointerBackAndSteadyingResumesAfterwards)
+{
+    placeCursor({200, 300});
+    startPointerTap();
+
+    bool stalled = false;
+    bool followedTheHand = false;
+    loop->scheduleAfter(0, [&] {
+        auto start = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - start < std::chrono::seconds(2)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            Point was = hand->cursor();
+            hand->move(3, 0);
+            XSync(hand->display(), False);
+            followedTheHand = followedTheHand || hand->cursor() == was + Vector{3, 0};
+        }
+        stalled = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return stalled; }));
+    EXPECT_TRUE(followedTheHand);
+
+    // The tap hears that it was switched off, turns itself back on and steadies again.
+    ASSERT_TRUE(runUntil([&] { return pointerTap->isRunning() && hand->isGrabbed(); }));
+    client->clear();
+    auto moves = playTremor(0.5);
+    quiesce();
+    EXPECT_FALSE(client->motions().empty());
+    EXPECT_LT(verticalTravel(clientPositions()), 0.5 * verticalTravel(moves));
+}

@@ -1,0 +1,190 @@
+// Test framework first: X's macros (None, Bool) would clash with names in its headers.
+#include <gtest/gtest.h>
+
+#include "Backends/X11/Testing/ClientWindow.h"
+#include "Backends/X11/Testing/VirtualHand.h"
+#include "Backends/X11/Testing/XvfbServer.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <string>
+#include <thread>
+
+using namespace quellarine;
+using namespace quellarine::x11::testing;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr double sampleInterval = 0.008;
+
+// How far a path travels up and down: the tremor's share of it.
+double verticalTravel(const std::vector<Point>& points)
+{
+    double travel = 0;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        travel += std::abs(points[i].y - points[i - 1].y);
+    }
+    return travel;
+}
+
+bool waitFor(const std::function<bool()>& condition, double seconds)
+{
+    auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+    while (!condition()) {
+        if (Clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+class RunningApplicationTests : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/quellarine-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        home = pattern;
+        server = std::make_unique<XvfbServer>();
+        hand = std::make_unique<VirtualHand>(server->displayName());
+        client = std::make_unique<ClientWindow>(server->displayName());
+    }
+
+    void TearDown() override
+    {
+        stopApplication();
+        client.reset();
+        hand.reset();
+        server.reset();
+        std::filesystem::remove_all(home);
+    }
+
+    // The user's settings file, as the application keeps it under the configuration folder.
+    void writeSettings(const std::string& lines)
+    {
+        std::filesystem::create_directories(home / "config" / "temrid");
+        std::ofstream(home / "config" / "temrid" / "Quellarine.ini") << "[General]\n" << lines;
+    }
+
+    void startApplication()
+    {
+        application = fork();
+        ASSERT_GE(application, 0);
+        if (application == 0) {
+            setenv("DISPLAY", server->displayName().c_str(), 1);
+            setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+            setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            unsetenv("DBUS_SESSION_BUS_ADDRESS");
+            execl(QUELLARINE_APP, QUELLARINE_APP, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+
+    void stopApplication()
+    {
+        if (application > 0) {
+            kill(application, SIGTERM);
+            waitpid(application, nullptr, 0);
+            application = -1;
+        }
+    }
+
+    // Plays a hand drifting right with a 5.3 Hz tremor of 3 points, in real time at 125 Hz; returns where the hand
+    // went (whole pixels, as a device reports whole steps).
+    std::vector<Point> playTremor(double duration)
+    {
+        Point start = hand->cursor();
+        std::vector<Point> positions{start};
+        Point sent = start;
+        auto begin = Clock::now();
+        for (int step = 1; step * sampleInterval <= duration; ++step) {
+            std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * sampleInterval));
+            double t = step * sampleInterval;
+            Point wanted = start + Vector{40 * t, 3 * std::sin(2 * std::numbers::pi * 5.3 * t)};
+            int dx = int(std::lround(wanted.x - sent.x));
+            int dy = int(std::lround(wanted.y - sent.y));
+            if (dx != 0 || dy != 0) {
+                hand->move(dx, dy);
+                sent = sent + Vector{double(dx), double(dy)};
+                positions.push_back(sent);
+            }
+            client->collect();
+        }
+        return positions;
+    }
+
+    std::vector<Point> clientPositions()
+    {
+        client->sync();
+        client->collect();
+        std::vector<Point> points;
+        for (const auto& received : client->motions()) {
+            points.push_back(received.location);
+        }
+        return points;
+    }
+
+    std::filesystem::path home;
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<VirtualHand> hand;
+    std::unique_ptr<ClientWindow> client;
+    pid_t application = -1;
+};
+
+} // namespace
+
+TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
+{
+    writeSettings("welcomed=true\npreset=balanced\n");
+    hand->warpCursor(300, 400);
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20)) << "the application never took the pointer";
+
+    auto path = playTremor(1.5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto seen = clientPositions();
+    ASSERT_GT(seen.size(), 20u);
+    EXPECT_LT(verticalTravel(seen), 0.6 * verticalTravel(path));
+    // At rest the pointer comes onto the hand.
+    ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5));
+}
+
+TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
+{
+    writeSettings("welcomed=true\nfilterOn=false\n");
+    hand->warpCursor(300, 400);
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20)) << "the application never took the pointer";
+
+    auto path = playTremor(0.5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto seen = clientPositions();
+    ASSERT_FALSE(seen.empty());
+    for (const auto& point : seen) {
+        EXPECT_NE(std::find(path.begin(), path.end(), point), path.end()) << point.x << "," << point.y;
+    }
+    EXPECT_EQ(seen.back(), path.back());
+}
+
+TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
+{
+    writeSettings("welcomed=true\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+    stopApplication();
+    ASSERT_TRUE(waitFor([&] { return !hand->isGrabbed(); }, 5));
+    Point before = hand->cursor();
+    hand->move(10, 0);
+    EXPECT_TRUE(waitFor([&] { return hand->cursor() == before + Vector{10, 0}; }, 2));
+}
