@@ -5,6 +5,7 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
 #include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/PermissionText.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/ProfileStore.h"
 #include "Quellarine/UpdateController.h"
@@ -317,7 +318,7 @@ void AppModel::showModeBanner(const std::optional<QString>& detail)
         text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
     }
     if (!isTrusted_) {
-        text = tr("Needs Accessibility permission to work.");
+        text = permissionNeededText();
     }
     std::optional<GlobalHotKey::Shortcut> shortcut;
     if (!modeShortcutTaken_) {

@@ -1,6 +1,7 @@
 #include "Quellarine/Sidebar.h"
 
 #include "Quellarine/AppModel.h"
+#include "Quellarine/OnOffCard.h"
 #include "Quellarine/ProfileCard.h"
 #include "Quellarine/SidebarRow.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
@@ -74,6 +75,31 @@ private:
     static QFont makerFont() { return Typography::system(13, QFont::Medium); }
 };
 
+// The foot of the sidebar; it draws the on/off card's shadow, which reaches beyond the card.
+class SidebarFooter : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void setCard(OnOffCard& card)
+    {
+        card_ = &card;
+        connect(&card, &OnOffCard::shadowChanged, this, qOverload<>(&QWidget::update));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        if (card_ == nullptr || !card_->isVisible()) {
+            return;
+        }
+        QPainter painter(this);
+        card_->paintShadow(painter, QRectF(card_->geometry()));
+    }
+
+private:
+    OnOffCard* card_ = nullptr;
+};
+
 } // namespace
 
 Sidebar::Sidebar(AppModel& model, QWidget* parent)
@@ -109,16 +135,21 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     list->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
 
-    footer_ = new QWidget(this);
-    footerLayout_ = new QVBoxLayout(footer_);
-    footerLayout_->setContentsMargins(footerSideInset, 0, footerSideInset, footerBottomInset);
-    footerLayout_->setSpacing(footerSpacing);
+    auto* footer = new SidebarFooter(this);
+    footer_ = footer;
+    auto* footerLayout = new QVBoxLayout(footer_);
+    // Room above the on/off card for its shadow.
+    footerLayout->setContentsMargins(footerSideInset, footerSpacing, footerSideInset, footerBottomInset);
+    footerLayout->setSpacing(footerSpacing);
+    onOffCard_ = new OnOffCard(model_, footer_);
+    footer->setCard(*onOffCard_);
+    footerLayout->addWidget(onOffCard_);
     profileCard_ = new ProfileCard(model_, footer_);
-    footerLayout_->addWidget(profileCard_);
+    footerLayout->addWidget(profileCard_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(0);
     layout->addWidget(scroll, 1);
     layout->addWidget(footer_);
 

@@ -12,6 +12,7 @@ class QVBoxLayout;
 namespace quellarine {
 
 class AppModel;
+class OnOffCard;
 class ProfileCard;
 class SidebarRow;
 
@@ -40,6 +41,7 @@ public:
     SidebarRow* currentRow() const;
     QWidget& header() const { return *header_; }
     QWidget& footer() const { return *footer_; }
+    OnOffCard& onOffCard() const { return *onOffCard_; }
     ProfileCard& profileCard() const { return *profileCard_; }
 
     QSize sizeHint() const override;
@@ -60,7 +62,7 @@ private:
     QWidget* header_;
     std::vector<SidebarRow*> rows_;
     QWidget* footer_;
-    QVBoxLayout* footerLayout_;
+    OnOffCard* onOffCard_;
     ProfileCard* profileCard_;
 };
 

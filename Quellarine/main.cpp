@@ -1,21 +1,41 @@
-#include "Quellarine/AppModel.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/DesktopPlatform.h"
+#include "Quellarine/Desktop/SingleInstance.h"
+#include "Quellarine/QuellarineApp.h"
+#include "Quellarine/ShortcutNaming.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    using namespace quellarine;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));
-    // The tray keeps the application alive; closing a window never quits it.
+    // Window titles name the page shown; the desktop adds the application's name to them.
+    QApplication::setApplicationDisplayName(QStringLiteral("Quellarine"));
+    // The tray keeps the application alive; closing a window never quits it, only "Quit" does.
     QApplication::setQuitOnLastWindowClosed(false);
-    quellarine::Appearance::shared().install();
 
-    quellarine::DesktopPlatform desktop;
-    // Steadies the pointer as soon as the permission holds, before any window exists.
-    quellarine::AppModel model(desktop.platform());
-    return QApplication::exec();
+    // Two copies would fight over the pointer and the hot keys: a second launch brings the first one forward.
+    SingleInstance instance(SingleInstance::defaultKey(), SingleInstance::defaultDirectory());
+    if (!instance.claim()) {
+        return instance.notifyPrimary() ? 0 : 1;
+    }
+
+    Appearance::shared().install();
+
+    DesktopPlatform desktop;
+    AppModel::Platform platform = desktop.platform();
+    ShortcutNaming::setKeyboardLayout(&platform.keyboardLayout);
+    // Builds the one model, which steadies the pointer as soon as the permission holds, before any window exists.
+    QuellarineApp quellarine(std::move(platform));
+    QObject::connect(&instance, &SingleInstance::activationRequested, &quellarine, &QuellarineApp::bringForward);
+    quellarine.launch();
+
+    const int status = QApplication::exec();
+    ShortcutNaming::setKeyboardLayout(nullptr);
+    return status;
 }

@@ -5,6 +5,10 @@
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
 
+#include <X11/XKBlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,6 +95,18 @@ protected:
         }
     }
 
+    // Waits until the application took the pointer; when it then shows a window of its own (the main window opens
+    // where the desktop has no tray), the test's application is raised over it again, as the user would bring
+    // the window they work in to the front (and again while the hand plays, should another one appear).
+    bool waitUntilTheApplicationRuns()
+    {
+        if (!waitFor([&] { return hand->isGrabbed(); }, 20)) {
+            return false;
+        }
+        waitFor([&] { return client->raiseIfCovered(); }, 2);
+        return true;
+    }
+
     void stopApplication()
     {
         if (application > 0) {
@@ -110,6 +126,7 @@ protected:
         auto begin = Clock::now();
         for (int step = 1; step * sampleInterval <= duration; ++step) {
             std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * sampleInterval));
+            client->raiseIfCovered();
             double t = step * sampleInterval;
             Point wanted = start + Vector{40 * t, 3 * std::sin(2 * std::numbers::pi * 5.3 * t)};
             int dx = int(std::lround(wanted.x - sent.x));
@@ -122,6 +139,33 @@ protected:
             client->collect();
         }
         return positions;
+    }
+
+    // What the application last wrote for a setting, read from its file as the next launch would.
+    std::string setting(const std::string& key) const
+    {
+        std::ifstream file(home / "config" / "temrid" / "Quellarine.ini");
+        std::string line;
+        std::string value;
+        while (std::getline(file, line)) {
+            if (line.rfind(key + "=", 0) == 0) {
+                value = line.substr(key.size() + 1);
+            }
+        }
+        return value;
+    }
+
+    // Presses the keys together, as a person holding modifiers and tapping a key would.
+    void chord(std::initializer_list<KeySym> symbols)
+    {
+        Display* display = hand->display();
+        for (KeySym symbol : symbols) {
+            XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), True, CurrentTime);
+        }
+        for (auto symbol = std::rbegin(symbols); symbol != std::rend(symbols); ++symbol) {
+            XTestFakeKeyEvent(display, XKeysymToKeycode(display, *symbol), False, CurrentTime);
+        }
+        XSync(display, False);
     }
 
     std::vector<Point> clientPositions()
@@ -149,7 +193,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     writeSettings("welcomed=true\npreset=balanced\n");
     hand->warpCursor(300, 400);
     startApplication();
-    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20)) << "the application never took the pointer";
+    ASSERT_TRUE(waitUntilTheApplicationRuns()) << "the application never took the pointer";
 
     auto path = playTremor(1.5);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -165,7 +209,7 @@ TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
     writeSettings("welcomed=true\nfilterOn=false\n");
     hand->warpCursor(300, 400);
     startApplication();
-    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20)) << "the application never took the pointer";
+    ASSERT_TRUE(waitUntilTheApplicationRuns()) << "the application never took the pointer";
 
     auto path = playTremor(0.5);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -187,4 +231,26 @@ TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
     Point before = hand->cursor();
     hand->move(10, 0);
     EXPECT_TRUE(waitFor([&] { return hand->cursor() == before + Vector{10, 0}; }, 2));
+}
+
+TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
+{
+    writeSettings("welcomed=true\npreset=balanced\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+
+    chord({XK_Control_L, XK_Alt_L, XK_m}); // next mode
+    ASSERT_TRUE(waitFor([&] { return setting("preset") == "strong"; }, 5)) << setting("preset");
+    chord({XK_Control_L, XK_Alt_L, XK_Shift_L, XK_m}); // previous mode
+    ASSERT_TRUE(waitFor([&] { return setting("preset") == "balanced"; }, 5)) << setting("preset");
+    chord({XK_Control_L, XK_Alt_L, XK_s}); // off
+    ASSERT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
+    chord({XK_Control_L, XK_Alt_L, XK_s}); // on again
+    ASSERT_TRUE(waitFor([&] { return setting("filterOn") == "true"; }, 5));
+
+    for (int press = 0; press < 5; ++press) {
+        chord({XK_Control_L});
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    }
+    EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
 }

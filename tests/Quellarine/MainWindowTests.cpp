@@ -4,6 +4,7 @@
 #include "Quellarine/FeedbackStore.h"
 #include "Quellarine/HelpPage.h"
 #include "Quellarine/MainWindow.h"
+#include "Quellarine/OnOffCard.h"
 #include "Quellarine/PageArea.h"
 #include "Quellarine/ProfileCard.h"
 #include "Quellarine/Sidebar.h"
@@ -11,6 +12,8 @@
 #include "Quellarine/SpringAnimation.h"
 #include "Quellarine/StandInPage.h"
 #include "Quellarine/StatusDot.h"
+#include "Quellarine/TapArea.h"
+#include "Quellarine/ToggleSwitch.h"
 #include "Quellarine/WelcomeView.h"
 #include "Quellarine/WelcomeWindow.h"
 #include "Quellarine/Desktop/Motion.h"
@@ -234,6 +237,73 @@ TEST_F(MainWindowTest, TheSidebarStaysWithinItsWidths)
     EXPECT_EQ(window().sidebar().width(), Sidebar::maximumWidth);
 }
 
+TEST_F(MainWindowTest, UntrustedTheOnOffCardChangesAndWritesNothing)
+{
+    permission.trusted = false;
+    server.setTrusted(false);
+    OnOffCard& card = window().sidebar().onOffCard();
+    const QStringList keysBefore = storedKeys();
+    QSignalSpy wishes(&model(), &AppModel::wantsOnChanged);
+    EXPECT_FALSE(card.toggle().isEnabled());
+    EXPECT_TRUE(card.toggle().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    click(card.tapArea());
+    click(card.toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_EQ(wishes.count(), 0);
+    EXPECT_EQ(storedKeys(), keysBefore);
+}
+
+TEST_F(MainWindowTest, ATapOnTheOnOffCardFlipsTheWishAndWritesIt)
+{
+    OnOffCard& card = window().sidebar().onOffCard();
+    ASSERT_TRUE(model().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("On"));
+    EXPECT_EQ(card.presetText(), QStringLiteral("Balanced"));
+    EXPECT_TRUE(card.statusDot().isOn());
+
+    // A click on the texts, not only on the switch.
+    QTest::mouseClick(&card.tapArea(), Qt::LeftButton, {}, QPoint(card.tapArea().width() - 4, 4));
+    EXPECT_FALSE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    EXPECT_FALSE(card.toggle().isOn());
+    EXPECT_FALSE(card.statusDot().isOn());
+
+    click(card.toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), true);
+
+    // Another preset names itself on the card.
+    model().setPresetID(FilterPreset::ID::precision);
+    EXPECT_EQ(card.presetText(), QStringLiteral("Precision"));
+}
+
+TEST_F(MainWindowTest, TheCardReportsTheRealStateNotTheWish)
+{
+    OnOffCard& card = window().sidebar().onOffCard();
+    // A calibration test is recording: wanted, but not smoothing.
+    model().setCalibrating(true);
+    EXPECT_TRUE(card.toggle().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    EXPECT_EQ(card.onness(), 0.0);
+    EXPECT_FALSE(card.statusDot().pulses());
+    model().setCalibrating(false);
+    EXPECT_EQ(card.stateText(), QStringLiteral("On"));
+    EXPECT_EQ(card.onness(), 1.0);
+}
+
+TEST_F(MainWindowTest, TurningSmoothingBackOnFromTheCardLeavesTheEmergencyNotice)
+{
+    model().setWantsOn(false);
+    model().setEmergencyNotice(true);
+    click(window().sidebar().onOffCard().toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_TRUE(model().emergencyNotice());
+}
+
 TEST_F(MainWindowTest, APageChangeFadesTheNewPageInAndEndsDrawnDirectly)
 {
     Motion::shared().setOverride(false);
@@ -383,6 +453,9 @@ TEST_F(MainWindowTest, Screenshots)
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-profile"), window()).size(), 2);
     model().setSection(MainSection::help);
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-help"), window()).size(), 2);
+    model().setSection(MainSection::whatsNew);
+    model().setWantsOn(false);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-off"), window()).size(), 2);
 }
 
 } // namespace

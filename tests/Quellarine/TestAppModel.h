@@ -58,38 +58,44 @@ public:
     {
     }
 
+    // What the model is built with; the application object takes it too.
+    AppModel::Platform platform()
+    {
+        return AppModel::Platform{
+            .pointer = server.pointerSystem(),
+            .hotKeys = hotKeys,
+            .keyboardLayout = hotKeys,
+            .modifiers = server,
+            .permission = permission,
+            .defaults = defaults,
+            .log = log,
+            .makeUpdates =
+                [this](Defaults& settings) {
+                    UpdateController::Environment environment{
+                        .now = [] { return QDateTime::currentDateTimeUtc(); },
+                        .after = [](std::chrono::milliseconds, std::function<void()>) {},
+                        .runningBuild = QStringLiteral("1"),
+                    };
+                    return std::make_unique<UpdateController>(
+                        settings,
+                        [this](UpdaterDelegate& delegate) {
+                            updaterDelegate = &delegate;
+                            auto made = std::make_unique<RecordingUpdater>();
+                            updater = made.get();
+                            return std::unique_ptr<Updater>(std::move(made));
+                        },
+                        environment);
+                },
+            .explainPermission = [this] { ++explanations; },
+            .beep = [] {},
+            .doubleClickInterval = [] { return 0.4; },
+        };
+    }
+
     AppModel& model()
     {
         if (!model_) {
-            AppModel::Platform platform{
-                .pointer = server.pointerSystem(),
-                .hotKeys = hotKeys,
-                .keyboardLayout = hotKeys,
-                .modifiers = server,
-                .permission = permission,
-                .defaults = defaults,
-                .log = log,
-                .makeUpdates =
-                    [this](Defaults& settings) {
-                        UpdateController::Environment environment{
-                            .now = [] { return QDateTime::currentDateTimeUtc(); },
-                            .after = [](std::chrono::milliseconds, std::function<void()>) {},
-                            .runningBuild = QStringLiteral("1"),
-                        };
-                        return std::make_unique<UpdateController>(
-                            settings,
-                            [this](UpdaterDelegate&) {
-                                auto made = std::make_unique<RecordingUpdater>();
-                                updater = made.get();
-                                return std::unique_ptr<Updater>(std::move(made));
-                            },
-                            environment);
-                    },
-                .explainPermission = [this] { ++explanations; },
-                .beep = [] {},
-                .doubleClickInterval = [] { return 0.4; },
-            };
-            model_ = std::make_unique<AppModel>(platform);
+            model_ = std::make_unique<AppModel>(platform());
         }
         return *model_;
     }
@@ -107,6 +113,8 @@ public:
     TestPermission permission;
     SystemLog log{[](SystemLog::Level, const QString&) {}};
     RecordingUpdater* updater = nullptr;
+    // The update controller, as the updater calls it back.
+    UpdaterDelegate* updaterDelegate = nullptr;
     int explanations = 0;
 
 private:

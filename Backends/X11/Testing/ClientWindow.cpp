@@ -47,6 +47,39 @@ ClientWindow::~ClientWindow()
     XCloseDisplay(display_);
 }
 
+bool ClientWindow::raiseIfCovered()
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) == 0) {
+        return false;
+    }
+    // The children come bottom to top: anything viewable after this window lies over it.
+    bool covered = false;
+    bool above = false;
+    for (unsigned index = 0; index < count; ++index) {
+        if (children[index] == window_) {
+            above = true;
+            continue;
+        }
+        XWindowAttributes attributes;
+        if (above && XGetWindowAttributes(display_, children[index], &attributes) != 0
+            && attributes.map_state == IsViewable) {
+            covered = true;
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    if (covered) {
+        XRaiseWindow(display_, window_);
+        XSync(display_, False);
+    }
+    return covered;
+}
+
 std::size_t ClientWindow::collect()
 {
     std::size_t count = 0;

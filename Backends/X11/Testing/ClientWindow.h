@@ -37,6 +37,10 @@ public:
     // Waits up to `timeout` seconds for a pointer event; returns when the first new one was read.
     std::optional<std::uint64_t> waitForEvent(double timeout);
 
+    // When a window of another client is shown over this one (the application under test opens its own), raises
+    // this one above it again and answers true; false while nothing covers it.
+    bool raiseIfCovered();
+
     std::vector<Received> motions() const;
     std::vector<Received> buttons() const;
 

@@ -1,0 +1,124 @@
+#include "Quellarine/MenuPanel.h"
+
+#include "Quellarine/DynamicColor.h"
+#include "Quellarine/MenuView.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quellarine {
+
+namespace {
+
+constexpr int border = 1;
+// A click on the tray icon within this time after the popup closed is the click that closed it.
+constexpr qint64 reopenGuardMilliseconds = 300;
+
+} // namespace
+
+MenuPanel::MenuPanel(MenuView* view, QWidget* parent)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
+    , view_(view)
+{
+    setWindowTitle(QStringLiteral("Quellarine"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(border, border, border, border);
+    layout->setSpacing(0);
+    layout->addWidget(view_);
+}
+
+QPoint MenuPanel::placement(const QRect& anchor, QSize size, const QRect& available)
+{
+    const bool below = anchor.center().y() < available.center().y();
+    int x = anchor.center().x() - size.width() / 2;
+    int y = below ? anchor.bottom() + 1 + gap : anchor.top() - gap - size.height();
+    x = std::clamp(x, available.left(), std::max(available.left(), available.right() + 1 - size.width()));
+    y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+void MenuPanel::toggle(const QRect& anchor)
+{
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    if (closedMoments()) {
+        return;
+    }
+    showNear(anchor);
+}
+
+void MenuPanel::showNear(const QRect& anchor)
+{
+    anchor_ = anchor;
+    place();
+    show();
+    raise();
+    activateWindow();
+    view_->setFocus(Qt::PopupFocusReason);
+}
+
+bool MenuPanel::closedMoments() const
+{
+    return closed_.isValid() && closed_.elapsed() < reopenGuardMilliseconds;
+}
+
+void MenuPanel::place()
+{
+    const QSize size(MenuView::fixedWidth + 2 * border, view_->heightForWidth(MenuView::fixedWidth) + 2 * border);
+    resize(size);
+    if (!anchor_) {
+        return;
+    }
+    QScreen* screen = QGuiApplication::screenAt(anchor_->center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    move(placement(*anchor_, size, screen->availableGeometry()));
+}
+
+bool MenuPanel::event(QEvent* event)
+{
+    // A notice came or went: fit the new height and stay in place beside the icon.
+    if (event->type() == QEvent::LayoutRequest) {
+        const bool handled = QWidget::event(event);
+        place();
+        return handled;
+    }
+    return QWidget::event(event);
+}
+
+void MenuPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MenuPanel::hideEvent(QHideEvent* event)
+{
+    closed_.start();
+    QWidget::hideEvent(event);
+}
+
+void MenuPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setPen(withOpacity(palette().color(QPalette::WindowText), 0.18));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+} // namespace quellarine

@@ -1,0 +1,479 @@
+#include "Quellarine/MenuView.h"
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/Card.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Desktop/AccessibilityHidden.h"
+#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/FeedbackStore.h"
+#include "Quellarine/KeyCaps.h"
+#include "Quellarine/MenuButton.h"
+#include "Quellarine/Notice.h"
+#include "Quellarine/PermissionText.h"
+#include "Quellarine/PresetTexts.h"
+#include "Quellarine/Presets.h"
+#include "Quellarine/ProminentButton.h"
+#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/TapArea.h"
+#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/UpdateController.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+namespace quellarine {
+
+namespace {
+
+using Shortcut = GlobalHotKey::Shortcut;
+
+constexpr int headerAnimationMilliseconds = 250;
+
+QColor blend(const QColor& from, const QColor& to, qreal amount)
+{
+    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
+    QColor result;
+    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
+                   mix(from.alphaF(), to.alphaF()));
+    return result;
+}
+
+QVBoxLayout* column(QWidget* owner, int spacing, QMargins margins)
+{
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(margins);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QLabel* text(const QString& value, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(value, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    return label;
+}
+
+// A hairline between the window's blocks.
+class Divider : public QWidget {
+public:
+    explicit Divider(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedHeight(1);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), withOpacity(palette().color(QPalette::WindowText), 0.1));
+    }
+};
+
+// The application's mark; while smoothing works it stands white on the brand gradient, as the dark look draws
+// marks on coloured ground.
+class LogoView : public QWidget {
+public:
+    explicit LogoView(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedSize(46, 46);
+    }
+
+    void setOnness(qreal onness)
+    {
+        onness_ = onness;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        const qreal ratio = devicePixelRatioF();
+        const QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), QSizeF(size()), ratio);
+        if (onness_ < 1) {
+            painter.setOpacity(1 - onness_);
+            painter.drawPixmap(QRectF(rect()), mark, QRectF(mark.rect()));
+        }
+        if (onness_ > 0) {
+            QPixmap white = mark;
+            QPainter tint(&white);
+            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            tint.fillRect(white.rect(), Qt::white);
+            tint.end();
+            painter.setOpacity(onness_);
+            painter.drawPixmap(QRectF(rect()), white, QRectF(white.rect()));
+        }
+    }
+
+private:
+    qreal onness_ = 0;
+};
+
+} // namespace
+
+MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , actions_(std::move(actions))
+{
+    setAutoFillBackground(true);
+    setFixedWidth(fixedWidth);
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* layout = column(this, 0, QMargins());
+    layout->addWidget(buildHeader());
+    layout->addWidget(buildFilterBlock());
+    layout->addWidget(buildUpdateNotice());
+    layout->addWidget(new Divider(this));
+    layout->addWidget(buildShortcuts());
+    layout->addWidget(new Divider(this));
+    layout->addWidget(buildButtons());
+
+    // The key equivalent of "Quit" (Command-Q on the Mac), while the window has the keyboard.
+    auto* quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    quitKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(quitKey, &QShortcut::activated, this, &MenuView::quit);
+
+    headerAnimation_ = new QVariantAnimation(this);
+    headerAnimation_->setDuration(headerAnimationMilliseconds);
+    headerAnimation_->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(headerAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        onness_ = value.toReal();
+        refreshHeaderColors();
+    });
+
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
+                        &AppModel::emergencyNoticeChanged, &AppModel::shortcutTakenChanged,
+                        &AppModel::modeShortcutTakenChanged}) {
+        connect(&model_, signal, this, &MenuView::refresh);
+    }
+    connect(&model_, &AppModel::presetIDChanged, this, &MenuView::refresh);
+    connect(&model_, &AppModel::personalChanged, this, &MenuView::refresh);
+    connect(&model_, &AppModel::isOnChanged, this, [this] {
+        refresh();
+        animateHeader();
+    });
+    connect(&model_.updates(), &UpdateController::availableChanged, this, &MenuView::refresh);
+
+    onness_ = model_.isOn() ? 1 : 0;
+    refresh();
+    refreshHeaderColors();
+}
+
+QWidget* MenuView::buildHeader()
+{
+    header_ = new QWidget(this);
+    auto* row = new QHBoxLayout(header_);
+    row->setContentsMargins(18, 16, 18, 16);
+    row->setSpacing(14);
+
+    headerTap_ = new TapArea(header_);
+    AccessibilityHidden::hide(*headerTap_);
+    auto* block = new QHBoxLayout(headerTap_);
+    block->setContentsMargins(0, 0, 0, 0);
+    block->setSpacing(14);
+    logo_ = new LogoView(headerTap_);
+    block->addWidget(logo_, 0, Qt::AlignVCenter);
+    auto* names = new QVBoxLayout;
+    names->setContentsMargins(0, 0, 0, 0);
+    names->setSpacing(3);
+    nameLabel_ = text(QStringLiteral("Quellarine"), Typography::system(20, QFont::Bold), headerTap_);
+    statusLabel_ = text(QString(), Typography::system(14, QFont::Medium), headerTap_);
+    names->addWidget(nameLabel_);
+    names->addWidget(statusLabel_);
+    block->addLayout(names);
+    block->addStretch(1);
+    for (QWidget* child : {static_cast<QWidget*>(logo_), static_cast<QWidget*>(nameLabel_),
+                           static_cast<QWidget*>(statusLabel_)}) {
+        headerTap_->passClicks(*child);
+    }
+    connect(headerTap_, &TapArea::tapped, this, &MenuView::headerTapped);
+    row->addWidget(headerTap_, 1);
+
+    switch_ = new ToggleSwitch(tr("Filter"), ToggleSwitch::ControlSize::large, header_);
+    connect(switch_, &ToggleSwitch::switched, this, [this](bool on) { model_.setWantsOn(on); });
+    row->addWidget(switch_, 0, Qt::AlignVCenter);
+    return header_;
+}
+
+QWidget* MenuView::buildFilterBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 16, QMargins(18, 18, 18, 18));
+
+    auto* permission = new QWidget;
+    auto* permissionLayout = column(permission, 10, QMargins());
+    auto* needs = text(permissionNeededText(), Typography::font(Typography::TextStyle::body),
+                       permission);
+    needs->setWordWrap(true);
+    permissionLayout->addWidget(needs);
+    allowButton_ = new ProminentButton(tr("Show What's Needed"), Brand::accent, permission);
+    connect(allowButton_, &QPushButton::clicked, this, [this] { open(MainSection::help); });
+    permissionLayout->addWidget(allowButton_, 0, Qt::AlignLeading);
+    permissionCard_ = new Card(permission, Brand::warm, block);
+    layout->addWidget(permissionCard_);
+
+    tapFailedNotice_ =
+        new Notice(tr("The system didn't let Quellarine watch the pointer. Quit and open it again."), false, block);
+    layout->addWidget(tapFailedNotice_);
+
+    emergencyNotice_ = new TapArea(block);
+    auto* emergencyLayout = column(emergencyNotice_, 0, QMargins());
+    (void)emergencyLayout;
+    emergencyNotice_->setCursor(Qt::PointingHandCursor);
+    connect(emergencyNotice_, &TapArea::tapped, this, [this] { model_.setEmergencyNotice(false); });
+    layout->addWidget(emergencyNotice_);
+
+    picker_ = new PresetPicker(model_, false, block);
+    layout->addWidget(picker_);
+    clickGuardRow_ = new ClickGuardRow(model_, false, block);
+    layout->addWidget(clickGuardRow_);
+    return block;
+}
+
+QWidget* MenuView::buildUpdateNotice()
+{
+    updateNotice_ = new QWidget(this);
+    auto* row = new QHBoxLayout(updateNotice_);
+    row->setContentsMargins(18, 12, 18, 12);
+    row->setSpacing(10);
+    const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, red, updateNotice_);
+    row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
+    row->addSpacing(4);
+    updateButton_ = new ProminentButton(tr("Update…"), red, updateNotice_);
+    updateButton_->setFont(font);
+    // A little more room either side of the short title.
+    updateButton_->setFixedWidth(updateButton_->sizeHint().width() + 2 * 6);
+    connect(updateButton_, &QPushButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
+    row->addWidget(updateButton_, 0, Qt::AlignVCenter);
+    return updateNotice_;
+}
+
+QWidget* MenuView::buildShortcuts()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 10, QMargins(18, 18, 18, 18));
+    layout->addWidget(new SectionTitle(tr("Shortcuts"), block));
+    const QFont body = Typography::font(Typography::TextStyle::body);
+    const auto addRow = [&](const Shortcut& shortcut, QLabel*& label) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(10);
+        row->addWidget(new SmallKeyCaps(shortcut, block), 0, Qt::AlignVCenter);
+        label = text(QString(), body, block);
+        row->addWidget(label, 1, Qt::AlignVCenter);
+        layout->addLayout(row);
+    };
+    addRow(Shortcut::nextMode(), nextModeLabel_);
+    addRow(Shortcut::defaultToggle(), toggleLabel_);
+    auto* emergency = text(tr("Control 5 times: off"), body, block);
+    emergency->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(emergency);
+    return block;
+}
+
+QWidget* MenuView::buildButtons()
+{
+    auto* block = new QWidget(this);
+    auto* grid = new QGridLayout(block);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(8);
+    openButton_ = new MenuButton(tr("Open Quellarine"), QStringLiteral("macwindow"), Brand::accent, block);
+    // The feedback page's tint.
+    feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"),
+                                     Brand::color(0x2A8582, 0x4DB3AE), block);
+    quitButton_ = new MenuButton(tr("Quit"), QStringLiteral("power"), std::nullopt, block);
+    grid->addWidget(openButton_, 0, 0, 1, 2);
+    grid->addWidget(feedbackButton_, 1, 0);
+    grid->addWidget(quitButton_, 1, 1);
+    connect(openButton_, &QAbstractButton::clicked, this, [this] { open(MainSection::home); });
+    connect(feedbackButton_, &QAbstractButton::clicked, this, &MenuView::openFeedback);
+    connect(quitButton_, &QAbstractButton::clicked, this, &MenuView::quit);
+    return block;
+}
+
+void MenuView::open(MainSection section)
+{
+    model_.setSection(section);
+    if (actions_.openWindow) {
+        actions_.openWindow(QStringLiteral("main"));
+    }
+}
+
+void MenuView::openFeedback()
+{
+    if (model_.feedback().source() != FeedbackStore::Source::menubar) {
+        model_.feedback().setSource(FeedbackStore::Source::menubar);
+    }
+    open(MainSection::feedback);
+}
+
+void MenuView::quit()
+{
+    if (actions_.terminate) {
+        actions_.terminate();
+    }
+}
+
+void MenuView::headerTapped()
+{
+    if (!model_.isTrusted()) {
+        return;
+    }
+    // The setter stores the wish, writes "filterOn" and brings the tap in line, in one step.
+    model_.setWantsOn(!model_.wantsOn());
+}
+
+QString MenuView::statusText() const
+{
+    if (!model_.isTrusted()) {
+        return tr("Needs permission");
+    }
+    if (model_.isOn()) {
+        return tr("On · %1").arg(presetTitle(model_.activePreset().id));
+    }
+    return tr("Off: no smoothing");
+}
+
+QString MenuView::emergencyText() const
+{
+    return tr("Turned off because Control was pressed 5 times. Turn it back on here or with %1.")
+        .arg(ShortcutNaming::spokenDescription(Shortcut::defaultToggle()));
+}
+
+QString MenuView::updateText() const
+{
+    return tr("Quellarine %1 is ready to install").arg(model_.updates().available().value_or(QString()));
+}
+
+void MenuView::refresh()
+{
+    statusLabel_->setText(statusText());
+    switch_->setOn(model_.wantsOn());
+    switch_->setEnabled(model_.isTrusted());
+
+    permissionCard_->setVisible(!model_.isTrusted());
+    tapFailedNotice_->setVisible(model_.isTrusted() && model_.tapFailed());
+    if (model_.emergencyNotice()) {
+        // Built when shown, so that it names the shortcut as the keyboard labels it now.
+        const QString wanted = emergencyText();
+        auto* current = static_cast<Notice*>(emergencyContent_);
+        if (current == nullptr || current->text() != wanted) {
+            delete emergencyContent_;
+            emergencyContent_ = new Notice(wanted, false, emergencyNotice_);
+            emergencyNotice_->layout()->addWidget(emergencyContent_);
+            emergencyNotice_->passClicks(*emergencyContent_);
+        }
+    }
+    emergencyNotice_->setVisible(model_.emergencyNotice());
+
+    const bool updateKnown = model_.updates().available().has_value();
+    updateNotice_->setVisible(updateKnown);
+    if (updateKnown) {
+        updateLabel_->setText(updateText());
+    }
+
+    const QString taken = tr("Used by another app");
+    nextModeLabel_->setText(model_.modeShortcutTaken() ? taken : tr("Next mode"));
+    toggleLabel_->setText(model_.shortcutTaken() ? taken : tr("On or off"));
+    for (auto [label, isTaken] : {std::pair{nextModeLabel_, model_.modeShortcutTaken()},
+                                  std::pair{toggleLabel_, model_.shortcutTaken()}}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         isTaken ? Brand::warm.resolve(*this) : this->palette().color(QPalette::WindowText));
+        label->setPalette(palette);
+    }
+    refreshHeaderColors();
+}
+
+void MenuView::animateHeader()
+{
+    const qreal target = model_.isOn() ? 1 : 0;
+    headerAnimation_->stop();
+    if (Motion::shared().reduceMotion() || !isVisible()) {
+        onness_ = target;
+        refreshHeaderColors();
+        return;
+    }
+    headerAnimation_->setStartValue(onness_);
+    headerAnimation_->setEndValue(target);
+    headerAnimation_->start();
+}
+
+void MenuView::refreshHeaderColors()
+{
+    const QPalette base = palette();
+    const auto paint = [&](QLabel* label, const QColor& off, qreal onOpacity) {
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, blend(off, withOpacity(Qt::white, onOpacity), onness_));
+        label->setPalette(labelPalette);
+    };
+    paint(nameLabel_, base.color(QPalette::WindowText), 1.0);
+    paint(statusLabel_, base.color(QPalette::PlaceholderText), 0.9);
+    static_cast<LogoView*>(logo_)->setOnness(onness_);
+    if (model_.isOn()) {
+        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+    } else {
+        switch_->setTint(Brand::accent);
+    }
+    update();
+}
+
+void MenuView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        refresh();
+    }
+    QWidget::changeEvent(event);
+}
+
+void MenuView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor primary = palette().color(QPalette::WindowText);
+
+    // The header: the brand gradient while smoothing works, otherwise a faint wash over a divider.
+    const QRectF head(header_->geometry());
+    if (onness_ < 1) {
+        painter.fillRect(head, withOpacity(primary, 0.03 * (1 - onness_)));
+        painter.fillRect(QRectF(head.left(), head.bottom(), head.width(), 1), withOpacity(primary, 0.1 * (1 - onness_)));
+    }
+    if (onness_ > 0) {
+        painter.setOpacity(onness_);
+        painter.fillRect(head, Brand::gradient(head, *this));
+        painter.setOpacity(1);
+    }
+
+    if (updateNotice_->isVisible()) {
+        painter.fillRect(updateNotice_->geometry(), withOpacity(red.resolve(*this), 0.08));
+    }
+}
+
+int MenuView::heightForWidth(int /*width*/) const
+{
+    return layout()->totalHeightForWidth(fixedWidth);
+}
+
+QSize MenuView::sizeHint() const
+{
+    return QSize(fixedWidth, heightForWidth(fixedWidth));
+}
+
+} // namespace quellarine

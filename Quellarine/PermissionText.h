@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace quellarine {
+
+// The one sentence that says the pointer cannot be steadied without the access this computer must give: shown in
+// the mode banner, the menu-bar window and the home page's header. On Linux that access is an X11 session.
+QString permissionNeededText();
+
+} // namespace quellarine

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TestAppModel.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace quellarine::shelltest {
+
+// The model of the menu-bar window and the application object, with what their tests do to it: an update
+// found, the emergency gesture, and the settings as stored on disk.
+class ShellFixture : public ::testing::Test, public quellarine::testing::TestAppModel {
+protected:
+    // The updater found a newer release.
+    void findUpdate(const QString& version)
+    {
+        updaterDelegate->updaterDidFindValidUpdate(
+            AppcastItem{.versionString = QStringLiteral("99"), .displayVersionString = version, .fileURL = {},
+                        .infoURL = {}, .releaseNotesURL = {}});
+    }
+
+    // What the settings file holds, read afresh from the disk.
+    QVariant stored(const QString& key) const
+    {
+        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key);
+    }
+
+    // Five presses of Control in 1 s: the emergency-off gesture.
+    void pressControlFiveTimes()
+    {
+        for (int press = 0; press < 5; ++press) {
+            model().handleModifiersChanged({.control = true}, 100 + press * 0.2);
+            model().handleModifiersChanged({}, 100 + press * 0.2 + 0.05);
+        }
+    }
+};
+
+} // namespace quellarine::shelltest
