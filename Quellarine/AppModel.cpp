@@ -10,6 +10,8 @@
 #include "Quellarine/ProfileStore.h"
 #include "Quellarine/UpdateController.h"
 
+#include "QuellarineKit/DecodingError.h"
+
 #include <QCoreApplication>
 
 #include <nlohmann/json.hpp>
@@ -162,17 +164,16 @@ void AppModel::setPersonal(const std::optional<PersonalSetting>& value)
 
 void AppModel::writePersonal()
 {
-    bool written = false;
     if (personal_) {
         try {
-            written = platform_.defaults.setJson(personalKey, nlohmann::json(*personal_));
-        } catch (const std::exception&) {
-            written = false;
+            // A write that does not reach the disk now stays pending for the next one: the setting is kept.
+            platform_.defaults.setJson(personalKey, nlohmann::json(*personal_));
+            return;
+        } catch (const EncodingError&) {
+            // A setting that cannot be written as JSON is not kept on disk; the one in memory stays in force.
         }
     }
-    if (!written) {
-        platform_.defaults.remove(personalKey);
-    }
+    platform_.defaults.remove(personalKey);
 }
 
 void AppModel::setCalibrating(bool value)

@@ -34,15 +34,17 @@ void ExplainStore::setSaved(const std::optional<Explanation>& value)
     bool changed = saved_ != value;
     saved_ = value;
     const QString key = QString::fromLatin1(savedKey);
-    bool written = false;
+    bool encoded = false;
     if (saved_) {
         try {
-            written = defaults_.setJson(key, nlohmann::json(*saved_));
-        } catch (const std::exception&) {
-            written = false;
+            // A write that does not reach the disk now stays pending for the next one: the record is kept.
+            defaults_.setJson(key, nlohmann::json(*saved_));
+            encoded = true;
+        } catch (const EncodingError&) {
+            encoded = false;
         }
     }
-    if (!written) {
+    if (!encoded) {
         defaults_.remove(key);
     }
     if (changed) {

@@ -8,8 +8,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <unistd.h>
-
 namespace quellarine {
 
 namespace {
@@ -21,7 +19,9 @@ const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session"
 
 } // namespace
 
-SessionObservers::SessionObservers(QObject* parent) : QObject(parent)
+SessionObservers::SessionObservers(QObject* parent) : SessionObservers(QDBusConnection::systemBus(), parent) {}
+
+SessionObservers::SessionObservers(const QDBusConnection& bus, QObject* parent) : QObject(parent), bus_(bus)
 {
     // A monitor being plugged in reports several changes in a row; the pipeline needs to hear of it once.
     screenCoalescing_.setSingleShot(true);
@@ -48,18 +48,19 @@ void SessionObservers::watchScreen(QScreen* screen)
 
 void SessionObservers::watchLoginManager()
 {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
+    if (!bus_.isConnected()) {
         return;
     }
-    bus.connect(loginService, loginPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
-                SLOT(prepareForSleep(bool)));
+    bus_.connect(loginService, loginPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
+                 SLOT(prepareForSleep(bool)));
 
-    // Which session is ours is asked without waiting: the answer arrives on the event loop.
-    QDBusMessage call = QDBusMessage::createMethodCall(loginService, loginPath, managerInterface,
-                                                       QStringLiteral("GetSessionByPID"));
-    call << static_cast<quint32>(getpid());
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    // Which session is ours is asked without waiting: the answer arrives on the event loop. Desktops start
+    // applications in units of their own outside the login session, so the session is asked by the name
+    // "auto": the caller's session when it has one, else the user's graphical session.
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(loginService, loginPath, managerInterface, QStringLiteral("GetSession"));
+    call << QStringLiteral("auto");
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
         QDBusPendingReply<QDBusObjectPath> reply = *finished;
         if (reply.isValid()) {
@@ -71,9 +72,9 @@ void SessionObservers::watchLoginManager()
 
 void SessionObservers::watchSession(const QString& path)
 {
-    QDBusConnection::systemBus().connect(loginService, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                         QStringLiteral("PropertiesChanged"), this,
-                                         SLOT(sessionPropertiesChanged(QString, QVariantMap, QStringList)));
+    bus_.connect(loginService, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                 QStringLiteral("PropertiesChanged"), this,
+                 SLOT(sessionPropertiesChanged(QString, QVariantMap, QStringList)));
 }
 
 void SessionObservers::prepareForSleep(bool sleeping)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QTimer>
 
@@ -13,7 +14,10 @@ class SessionObservers final : public QObject {
     Q_OBJECT
 
 public:
+    // Hears of wake and session changes from the login manager on the system bus.
     explicit SessionObservers(QObject* parent = nullptr);
+    // The same, from the login manager on the given bus.
+    explicit SessionObservers(const QDBusConnection& bus, QObject* parent = nullptr);
 
 signals:
     // Emitted once for a burst of screen changes.
@@ -30,6 +34,7 @@ private:
     void watchLoginManager();
     void watchSession(const QString& path);
 
+    QDBusConnection bus_;
     QTimer screenCoalescing_;
 };
 

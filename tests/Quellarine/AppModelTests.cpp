@@ -1,17 +1,23 @@
 #include "Quellarine/AppModel.h"
+#include "Quellarine/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/ExplainStore.h"
+#include "Quellarine/ModeBanner.h"
 #include "Quellarine/UpdateController.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <limits>
 
 using namespace quellarine;
 using ID = FilterPreset::ID;
@@ -24,9 +30,24 @@ struct TestPermission : system::Permission {
     bool isTrusted() const override { return trusted; }
 };
 
+// The offscreen platform warns whenever the banner's window is raised.
+QtMessageHandler defaultMessageHandler = nullptr;
+
+void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+        defaultMessageHandler(type, context, message);
+    }
+}
+
 class AppModelTest : public ::testing::Test {
 protected:
-    AppModelTest() : defaults(dir.filePath(QStringLiteral("settings.ini"))) {}
+    AppModelTest() : defaults(settingsPath()) { defaultMessageHandler = qInstallMessageHandler(quietAboutRaising); }
+    ~AppModelTest() override
+    {
+        model_.reset();
+        qInstallMessageHandler(defaultMessageHandler);
+    }
 
     AppModel& model()
     {
@@ -52,10 +73,42 @@ protected:
                 .explainPermission = [this] { ++explanations; },
                 .beep = [this] { ++beeps; },
                 .doubleClickInterval = [] { return 0.4; },
+                .overlay = desktop(),
             };
             model_ = std::make_unique<AppModel>(platform);
         }
         return *model_;
+    }
+
+    // One screen under the pointer; every banner's announced text is kept.
+    ModeOverlay::Environment desktop()
+    {
+        return {
+            .pointerLocation = [] { return QPoint(200, 300); },
+            .screens =
+                [] {
+                    return std::vector<ModeOverlay::Screen>{{QRect(0, 0, 1440, 900), QRect(0, 0, 1440, 900), true}};
+                },
+            .reduceMotion = [] { return true; },
+            .announce = [this](QWidget&, const QString& text) { announcements.push_back(text); },
+            .composited = [] { return true; },
+        };
+    }
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    // The next launch over the same settings and the same computer.
+    AppModel& relaunch()
+    {
+        model_.reset();
+        return model();
+    }
+
+    const ModeBanner& banner()
+    {
+        const ModeBanner* shown = model().overlay().banner();
+        EXPECT_NE(shown, nullptr);
+        return *shown;
     }
 
     std::vector<QString> messages(SystemLog::Level level) const
@@ -69,11 +122,14 @@ protected:
         return result;
     }
 
-    void pressControlFiveTimes(double start)
+    // Five presses of Control, with the other modifiers held, as the system reports them to the monitor.
+    void pressControlFiveTimes(system::ModifierState held = {.control = true})
     {
         for (int press = 0; press < 5; ++press) {
-            model().handleModifiersChanged({.control = true}, start + press * 0.2);
-            model().handleModifiersChanged({}, start + press * 0.2 + 0.05);
+            server.changeModifiers(held);
+            server.advance(0.1);
+            server.changeModifiers({});
+            server.advance(0.1);
         }
     }
 
@@ -86,6 +142,7 @@ protected:
     SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
     int explanations = 0;
     int beeps = 0;
+    std::vector<QString> announcements;
     std::unique_ptr<AppModel> model_;
 };
 
@@ -98,7 +155,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
-    QSettings file(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
     EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: true"));
@@ -116,6 +173,39 @@ TEST_F(AppModelTest, StoredSettingsAreReadAndBadOnesFallBack)
     EXPECT_FALSE(model().personal());
     // The invalid setting stays on disk until the next assignment.
     EXPECT_TRUE(defaults.json(QStringLiteral("personalSetting")).has_value());
+
+    const QByteArray unreadable("{\"base\": \"strong\", \"minCutoff\": ");
+    defaults.setData(QStringLiteral("personalSetting"), unreadable);
+    EXPECT_FALSE(relaunch().personal());
+    EXPECT_EQ(defaults.data(QStringLiteral("personalSetting")), unreadable);
+}
+
+TEST_F(AppModelTest, LaunchBuildsTheTapFromTheStoredChoicesBeforeThePermissionHolds)
+{
+    // A personal preset chosen last time runs with its own parameters from the start.
+    PersonalSetting setting{ID::strong, 2.0, 0.01, 2, 0.8};
+    defaults.setString(QStringLiteral("preset"), QStringLiteral("personal"));
+    // Written by hand, so that any rewrite at launch shows.
+    const QByteArray stored(R"({ "strength": 0.8, "stages": 2, "beta": 0.01, "minCutoff": 2.0, "base": "strong" })");
+    defaults.setData(QStringLiteral("personalSetting"), stored);
+    permission.trusted = false;
+    EXPECT_EQ(model().personal(), setting);
+    EXPECT_EQ(defaults.data(QStringLiteral("personalSetting")), stored);
+    EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+    EXPECT_FALSE(model().tap().isFiltering());
+    EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: false"));
+
+    // Until the tap starts, the guard works with a fixed double-click interval; the desktop's comes with the start.
+    EXPECT_EQ(model().tap().clickGuard().settings.minPress, 0.04);
+    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.5);
+    permission.trusted = true;
+    server.advance(1.0);
+    ASSERT_TRUE(model().tap().isRunning());
+    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.4);
+
+    defaults.setBool(QStringLiteral("clickGuard"), false);
+    permission.trusted = false;
+    EXPECT_EQ(relaunch().tap().clickGuard().settings, ClickGuard::Settings::off());
 }
 
 TEST_F(AppModelTest, EqualPresetWriteStillPersistsAndPushesButTellsNoObserver)
@@ -147,23 +237,36 @@ TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
     EXPECT_EQ(model().personal(), setting);
 }
 
-TEST_F(AppModelTest, CalibratingStopsFilteringAndGuarding)
+TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
 {
-    model();
-    ASSERT_TRUE(model().tap().isRunning());
-    EXPECT_TRUE(model().isOn());
+    for (bool trusted : {true, false}) {
+        permission.trusted = trusted;
+        relaunch();
+        for (bool wanted : {true, false}) {
+            for (bool calibrating : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "trusted " << trusted << ", wanted " << wanted << ", calibrating "
+                                                << calibrating);
+                model().setWantsOn(wanted);
+                model().setCalibrating(calibrating);
+                const bool filtering = wanted && trusted && !calibrating;
+                EXPECT_EQ(model().tap().isFiltering(), filtering);
+                EXPECT_EQ(model().isOn(), filtering);
+                // A running test sees every click unguarded.
+                EXPECT_EQ(model().clickSettings() == ClickGuard::Settings::off(), calibrating);
+                EXPECT_EQ(model().tap().clickGuard().settings, model().clickSettings());
+            }
+        }
+    }
+
+    // Clearing the test makes the tap filter; whether smoothing is on follows whether the tap runs.
+    permission.trusted = true;
+    relaunch().setWantsOn(true);
     model().setCalibrating(true);
-    EXPECT_FALSE(model().tap().isFiltering());
-    EXPECT_FALSE(model().isOn());
-    EXPECT_EQ(model().clickSettings(), ClickGuard::Settings::off());
+    server.disableTapsSilently();
     model().setCalibrating(false);
     EXPECT_TRUE(model().tap().isFiltering());
-    EXPECT_TRUE(model().isOn());
-    EXPECT_EQ(model().clickSettings().minPress, 0.04);
-    EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
-    model().setWantsOn(false);
     EXPECT_FALSE(model().isOn());
-    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+    EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
 }
 
 TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
@@ -188,6 +291,16 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 {
     model();
     ASSERT_TRUE(model().isOn());
+    // Lost and back again between two checks: the watch never sees it.
+    server.advance(1.0);
+    permission.trusted = false;
+    server.advance(2.0);
+    permission.trusted = true;
+    const auto launchMessages = logged.size();
+    server.advance(7.0);
+    EXPECT_EQ(logged.size(), launchMessages);
+    EXPECT_TRUE(model().isOn());
+
     permission.trusted = false;
     server.advance(5.0);
     EXPECT_FALSE(model().isTrusted());
@@ -197,8 +310,10 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 
     permission.trusted = true;
     server.advance(1.0);
+    EXPECT_TRUE(model().isTrusted());
     EXPECT_TRUE(model().tap().isRunning());
     EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
 
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
@@ -241,6 +356,14 @@ TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
     auto info = messages(SystemLog::Level::info);
     EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 1);
     EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 1 times so far"));
+
+    server.warp({300, 200});
+    server.moveHand({2, 0});
+    server.advance(10.0);
+    ASSERT_EQ(model().tap().externalMoves(), 2);
+    info = messages(SystemLog::Level::info);
+    EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 2);
+    EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 2 times so far"));
 }
 
 TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
@@ -271,27 +394,63 @@ TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
     EXPECT_FALSE(model().wantsOn());
 }
 
-TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWanted)
+TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWantedAndOnlyOnControlAlone)
 {
-    model().setEmergencyNotice(false);
-    pressControlFiveTimes(10.0);
+    model();
+    pressControlFiveTimes();
     EXPECT_FALSE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
     EXPECT_TRUE(model().emergencyNotice());
     EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("Turned off because Control was pressed 5 times"));
 
-    model().toggle();
-    EXPECT_FALSE(model().emergencyNotice());
-    model().setWantsOn(false);
-    pressControlFiveTimes(20.0);
+    // Already off: no beep, no banner, and the notice stays as it was.
+    const auto shown = announcements.size();
+    pressControlFiveTimes();
     EXPECT_EQ(beeps, 1);
-    EXPECT_FALSE(model().emergencyNotice());
+    EXPECT_EQ(announcements.size(), shown);
+    EXPECT_TRUE(model().emergencyNotice());
 
-    model().setWantsOn(true);
-    for (int press = 0; press < 5; ++press) {
-        model().handleModifiersChanged({.control = true, .shift = true}, 30.0 + press * 0.2);
-        model().handleModifiersChanged({}, 30.05 + press * 0.2);
+    model().cycleMode(1);
+    EXPECT_FALSE(model().emergencyNotice());
+    // Control together with any other modifier is not the gesture.
+    const std::vector<std::pair<const char*, system::ModifierState>> withOthers{
+        {"shift", {.control = true, .shift = true}},
+        {"option", {.control = true, .option = true}},
+        {"command", {.control = true, .command = true}},
+        {"function", {.control = true, .function = true}},
+    };
+    for (const auto& [name, held] : withOthers) {
+        pressControlFiveTimes(held);
+        EXPECT_TRUE(model().wantsOn()) << "Control with " << name;
     }
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)
+{
+    model().toggle();
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("No smoothing: the pointer follows your hand directly"));
+    EXPECT_EQ(banner().shortcut(), GlobalHotKey::Shortcut::nextMode());
+    model().cycleMode(1);
+    EXPECT_EQ(announcements.back(), QStringLiteral("Gentle. Light jitter, almost no delay"));
+
+    permission.trusted = false;
+    server.advance(5.0);
+    ASSERT_FALSE(model().isTrusted());
+    model().setWantsOn(false);
+    model().cycleMode(1);
     EXPECT_TRUE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(banner().title(), QStringLiteral("Gentle"));
+    EXPECT_EQ(banner().detail(), permissionNeededText());
+    // The missing permission is what the user needs to hear, even after the emergency gesture.
+    pressControlFiveTimes();
+    EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
+    EXPECT_EQ(banner().detail(), permissionNeededText());
 }
 
 TEST_F(AppModelTest, HotKeysDriveTheModesAndTakenKeysAreFlagged)
@@ -312,21 +471,47 @@ TEST_F(AppModelTest, TakenNextModeKeyLeavesPreviousModeUnregistered)
     hotKeys.holdElsewhere(next.keyCode, next.modifiers);
     EXPECT_TRUE(model().modeShortcutTaken());
     EXPECT_FALSE(model().shortcutTaken());
+    EXPECT_FALSE(hotKeys.identifierFor(previous.keyCode, previous.modifiers));
     EXPECT_FALSE(hotKeys.press(previous.keyCode, previous.modifiers));
+    // The banner does not offer a key that does not work.
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    EXPECT_TRUE(hotKeys.press(toggle.keyCode, toggle.modifiers));
+    EXPECT_FALSE(banner().shortcut());
+}
+
+TEST_F(AppModelTest, TakenOnOffKeyLeavesTheModeKeysAndTheirKeyCaps)
+{
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    auto previous = GlobalHotKey::Shortcut::previousMode();
+    hotKeys.holdElsewhere(toggle.keyCode, toggle.modifiers);
+    EXPECT_TRUE(model().shortcutTaken());
+    EXPECT_FALSE(model().modeShortcutTaken());
+    EXPECT_TRUE(hotKeys.press(previous.keyCode, previous.modifiers));
+    EXPECT_EQ(model().presetID(), ID::gentle);
+    EXPECT_EQ(banner().shortcut(), GlobalHotKey::Shortcut::nextMode());
 }
 
 TEST_F(AppModelTest, WhatsNewAndFeedbackRouting)
 {
+    defaults.setString(QStringLiteral("whatsNew.seenVersion"), UpdateController::appVersion() + QStringLiteral("0"));
+    EXPECT_TRUE(model().whatsNewUnseen());
     QSignalSpy sections(&model(), &AppModel::sectionChanged);
     model().markWhatsNewSeen();
     EXPECT_FALSE(model().whatsNewUnseen());
     EXPECT_EQ(defaults.string(QStringLiteral("whatsNew.seenVersion")), UpdateController::appVersion());
+    EXPECT_FALSE(relaunch().whatsNewUnseen());
+
+    QSignalSpy relaunchedSections(&model(), &AppModel::sectionChanged);
+    model().updates().onShowVersionHistory();
+    EXPECT_EQ(model().section(), MainSection::whatsNew);
+    EXPECT_EQ(relaunchedSections.count(), 1);
+    sections.clear();
 
     model().openFeedback(FeedbackStore::Source::help);
     EXPECT_EQ(model().feedback().source(), FeedbackStore::Source::help);
     EXPECT_EQ(model().section(), MainSection::feedback);
     model().openFeedback(FeedbackStore::Source::help);
-    EXPECT_EQ(sections.count(), 1);
+    EXPECT_EQ(relaunchedSections.count(), 2);
 }
 
 TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
@@ -336,4 +521,56 @@ TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
     permission.trusted = false;
     model().requestAccessibility();
     EXPECT_EQ(explanations, 1);
+}
+
+TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
+{
+    model();
+    // Something stands where the settings file goes: writes fail until it is gone.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("settings.ini")));
+    PersonalSetting setting{ID::strong, 2.0, 0.01, 2, 0.8};
+    model().applyPersonal(setting);
+    ExplainStore::Explanation explanation{QStringLiteral("Steadier"), {QStringLiteral("One")}, setting, 12.5};
+    model().explain().setSaved(explanation);
+
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("settings.ini")));
+    model().setWantsOn(true);
+    QSettings file(settingsPath(), QSettings::IniFormat);
+    EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
+    EXPECT_TRUE(file.contains(QString::fromLatin1(ExplainStore::savedKey)));
+    EXPECT_EQ(file.value(QStringLiteral("preset")).toString(), QStringLiteral("personal"));
+}
+
+TEST_F(AppModelTest, RecordsThatCannotBeWrittenAsJsonRemoveTheirKeyButStayInForce)
+{
+    PersonalSetting stored{ID::strong, 2.0, 0.01, 2, 0.8};
+    model().applyPersonal(stored);
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Steadier"), {}, stored, 12.5});
+
+    PersonalSetting unwritable{ID::gentle, std::nan(""), 0.01, 1, 0.8};
+    model().setPersonal(unwritable);
+    EXPECT_FALSE(defaults.json(QStringLiteral("personalSetting")));
+    ASSERT_TRUE(model().personal());
+    EXPECT_EQ(model().personal()->base, ID::gentle);
+
+    const double never = std::numeric_limits<double>::infinity();
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Quicker"), {}, std::nullopt, never});
+    EXPECT_FALSE(defaults.json(QString::fromLatin1(ExplainStore::savedKey)));
+    ASSERT_TRUE(model().explain().saved());
+    EXPECT_EQ(model().explain().saved()->summary, QStringLiteral("Quicker"));
+}
+
+TEST_F(AppModelTest, NothingReachesTheModelOnceItIsGone)
+{
+    permission.trusted = false;
+    model().cycleMode(1); // a banner waits to be hidden, the permission to be granted
+    model_.reset();
+    permission.trusted = true;
+    auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    EXPECT_FALSE(hotKeys.press(toggle.keyCode, toggle.modifiers));
+    server.changeModifiers({.control = true});
+    server.advance(10.0);
+    EXPECT_EQ(server.timerCount(), 0u);
+    EXPECT_EQ(server.tapCount(), 0u);
+    EXPECT_EQ(beeps, 0);
 }
