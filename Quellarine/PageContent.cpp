@@ -1,6 +1,8 @@
 #include "Quellarine/PageContent.h"
 
+#include "Quellarine/CalibrationView.h"
 #include "Quellarine/HelpPage.h"
+#include "Quellarine/HomePage.h"
 #include "Quellarine/StandInPage.h"
 
 namespace quellarine {
@@ -8,10 +10,12 @@ namespace quellarine {
 QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindow& openWindow)
 {
     switch (section) {
+    case MainSection::home:
+        return new HomePage(model);
+    case MainSection::calibration:
+        return new CalibrationView(model);
     case MainSection::help:
         return new HelpPage(model, openWindow);
-    case MainSection::home:
-    case MainSection::calibration:
     case MainSection::research:
     case MainSection::feedback:
     case MainSection::whatsNew:

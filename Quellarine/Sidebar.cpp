@@ -4,6 +4,7 @@
 #include "Quellarine/OnOffCard.h"
 #include "Quellarine/ProfileCard.h"
 #include "Quellarine/SidebarRow.h"
+#include "Quellarine/UpdateRow.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Images.h"
@@ -144,6 +145,8 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     onOffCard_ = new OnOffCard(model_, footer_);
     footer->setCard(*onOffCard_);
     footerLayout->addWidget(onOffCard_);
+    updateRow_ = new UpdateRow(model_, footer_);
+    footerLayout->addWidget(updateRow_);
     profileCard_ = new ProfileCard(model_, footer_);
     footerLayout->addWidget(profileCard_);
 

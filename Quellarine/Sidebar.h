@@ -15,6 +15,7 @@ class AppModel;
 class OnOffCard;
 class ProfileCard;
 class SidebarRow;
+class UpdateRow;
 
 // The main window's sidebar: the application's name at the top, a row for each section of the sidebar list,
 // and pinned at the foot the on/off card, the update row and the profile card. It highlights the row of the
@@ -42,6 +43,7 @@ public:
     QWidget& header() const { return *header_; }
     QWidget& footer() const { return *footer_; }
     OnOffCard& onOffCard() const { return *onOffCard_; }
+    UpdateRow& updateRow() const { return *updateRow_; }
     ProfileCard& profileCard() const { return *profileCard_; }
 
     QSize sizeHint() const override;
@@ -63,6 +65,7 @@ private:
     std::vector<SidebarRow*> rows_;
     QWidget* footer_;
     OnOffCard* onOffCard_;
+    UpdateRow* updateRow_;
     ProfileCard* profileCard_;
 };
 

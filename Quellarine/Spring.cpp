@@ -10,12 +10,13 @@ namespace {
 
 // The x at which (1 + x) e^-x, the remaining distance of a critically damped spring, falls to 0.001.
 constexpr double settledPhase = 9.2335;
-constexpr double tolerance = 0.001;
+constexpr double settledDistance = 0.001;
+// Springs with less damping than this would swing for ever; they are treated as this lightly damped.
+constexpr double leastDamping = 0.05;
 
-// Damping fractions this close to 1 are treated as critical damping.
-bool isCritical(double damping)
+double damping(double fraction)
 {
-    return damping >= 1.0 - 1e-9;
+    return std::clamp(fraction, leastDamping, 1.0);
 }
 
 } // namespace
@@ -28,15 +29,17 @@ double Spring::value(double seconds) const
     if (!(response > 0)) {
         return 1.0;
     }
-    const double omega = 2 * std::numbers::pi / response;
-    const double zeta = std::max(dampingFraction, 0.0);
-    if (isCritical(zeta)) {
-        const double phase = omega * seconds;
+    const double angular = 2 * std::numbers::pi / response;
+    const double zeta = damping(dampingFraction);
+    if (zeta >= 1.0) {
+        const double phase = angular * seconds;
         return 1.0 - (1.0 + phase) * std::exp(-phase);
     }
-    const double dampedOmega = omega * std::sqrt(1.0 - zeta * zeta);
-    const double decay = std::exp(-zeta * omega * seconds);
-    return 1.0 - decay * (std::cos(dampedOmega * seconds) + zeta * omega / dampedOmega * std::sin(dampedOmega * seconds));
+    const double decay = zeta * angular;
+    const double damped = angular * std::sqrt(1.0 - zeta * zeta);
+    return 1.0
+        - std::exp(-decay * seconds)
+        * (std::cos(damped * seconds) + decay / damped * std::sin(damped * seconds));
 }
 
 double Spring::settlingTime() const
@@ -44,17 +47,15 @@ double Spring::settlingTime() const
     if (!(response > 0)) {
         return 0.0;
     }
-    const double zeta = std::max(dampingFraction, 0.0);
-    if (isCritical(zeta)) {
+    const double zeta = damping(dampingFraction);
+    if (zeta >= 1.0) {
         return settledPhase * response / (2 * std::numbers::pi);
     }
-    if (zeta <= 0.0) {
-        // An undamped spring never settles; end it after a few swings rather than never.
-        return 4 * response;
-    }
-    // The envelope of the swing, e^(-zeta omega t) / sqrt(1 - zeta^2), falls below the tolerance.
-    const double omega = 2 * std::numbers::pi / response;
-    return std::log(1.0 / (tolerance * std::sqrt(1.0 - zeta * zeta))) / (zeta * omega);
+    // The swing stays inside its envelope, which starts at 1 / sqrt(1 - zeta^2) and decays at zeta times the
+    // undamped angular frequency.
+    const double angular = 2 * std::numbers::pi / response;
+    const double envelope = 1.0 / std::sqrt(1.0 - zeta * zeta);
+    return std::log(envelope / settledDistance) / (zeta * angular);
 }
 
 } // namespace quellarine

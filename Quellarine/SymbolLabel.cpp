@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
 #include <utility>
 
 namespace quellarine {
@@ -22,7 +23,10 @@ SymbolLabel::SymbolLabel(const QString& text, const QString& symbol, const QFont
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignTop | Qt::AlignLeading);
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
-    label_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Keeps the height-for-width flag that word wrapping set, so the label grows with its lines.
+    QSizePolicy policy = label_->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Expanding);
+    label_->setSizePolicy(policy);
 
     auto* layout = new QHBoxLayout(this);
     layout->setSpacing(0);
@@ -68,6 +72,33 @@ QColor SymbolLabel::resolvedColor() const
     return color_ ? color_->resolve(*this) : palette().color(QPalette::WindowText);
 }
 
+void SymbolLabel::setSymbolColor(std::optional<DynamicColor> color)
+{
+    if (symbolColor_ != color) {
+        symbolColor_ = color;
+        update();
+    }
+}
+
+QColor SymbolLabel::resolvedSymbolColor() const
+{
+    return symbolColor_ ? symbolColor_->resolve(*this) : resolvedColor();
+}
+
+int SymbolLabel::symbolColumn() const
+{
+    return std::max(symbolColumn_, symbolSide());
+}
+
+void SymbolLabel::setSymbolColumn(int width)
+{
+    if (symbolColumn_ != width) {
+        symbolColumn_ = width;
+        applyMargins();
+        update();
+    }
+}
+
 int SymbolLabel::symbolSide() const
 {
     return static_cast<int>(Symbols::sideFor(QFontInfo(font()).pixelSize()));
@@ -80,7 +111,7 @@ void SymbolLabel::applyMargins()
     if (layout() == nullptr) {
         return;
     }
-    const int leading = symbol_.isEmpty() ? 0 : symbolSide() + symbolSpacing;
+    const int leading = symbol_.isEmpty() ? 0 : symbolColumn() + symbolSpacing;
     if (layoutDirection() == Qt::RightToLeft) {
         layout()->setContentsMargins(0, 0, leading, 0);
     } else {
@@ -108,8 +139,9 @@ void SymbolLabel::paintEvent(QPaintEvent* /*event*/)
     const int side = symbolSide();
     const int lineHeight = QFontMetrics(font()).height();
     const int top = label_->geometry().top() + (lineHeight - side) / 2;
-    const int leading = layoutDirection() == Qt::RightToLeft ? width() - side : 0;
-    Symbols::paint(painter, QRectF(leading, top, side, side), symbol_, resolvedColor(),
+    const int inset = (symbolColumn() - side) / 2;
+    const int leading = layoutDirection() == Qt::RightToLeft ? width() - side - inset : inset;
+    Symbols::paint(painter, QRectF(leading, top, side, side), symbol_, resolvedSymbolColor(),
                    Symbols::weightFor(font().weight()));
 }
 

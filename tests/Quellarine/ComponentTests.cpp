@@ -2,6 +2,7 @@
 #include "Quellarine/Notice.h"
 #include "Quellarine/PageTitle.h"
 #include "Quellarine/Pill.h"
+#include "Quellarine/SymbolLabel.h"
 #include "Quellarine/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
 
@@ -36,6 +37,26 @@ TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
     EXPECT_EQ(notice.findChild<QLabel*>()->textFormat(), Qt::PlainText);
     EXPECT_EQ(notice.symbol(), QStringLiteral("exclamationmark.circle.fill"));
     EXPECT_EQ(Notice(text, true).symbol(), QStringLiteral("checkmark.circle.fill"));
+}
+
+TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
+{
+    const QString text = QStringLiteral("The pointer stays still while the button is down, so it doesn't slip off what "
+                                        "you clicked.");
+    SymbolLabel label(text, QStringLiteral("pause.circle"), QFont());
+    ASSERT_TRUE(label.hasHeightForWidth());
+    EXPECT_GT(label.heightForWidth(150), label.heightForWidth(600));
+
+    EXPECT_EQ(label.resolvedSymbolColor(), label.resolvedColor());
+    label.setSymbolColor(Brand::warm);
+    EXPECT_EQ(label.resolvedSymbolColor(), Brand::warm.resolve(label));
+    EXPECT_EQ(label.resolvedColor(), label.palette().color(QPalette::WindowText));
+
+    // Labels of one list start their text at the same place whatever their symbol's width.
+    label.setSymbolColumn(26);
+    label.resize(400, label.heightForWidth(400));
+    label.show();
+    EXPECT_EQ(label.label()->x(), 26 + SymbolLabel::symbolSpacing);
 }
 
 TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)

@@ -458,5 +458,12 @@ TEST_F(MainWindowTest, Screenshots)
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-off"), window()).size(), 2);
 }
 
+TEST_F(MainWindowTest, ScreenshotUntrusted)
+{
+    permission.trusted = false;
+    server.setTrusted(false);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
+}
+
 } // namespace
 } // namespace quellarine

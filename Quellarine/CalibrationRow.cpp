@@ -1,0 +1,130 @@
+#include "Quellarine/CalibrationRow.h"
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/ProminentButton.h"
+#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace quellarine {
+
+CalibrationRow::CalibrationRow(AppModel& model, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , title_(new QLabel(tr("Tuned to your hand"), this))
+    , offer_(new QLabel(tr("A one-minute test: hold still, follow a dot, click a few targets. Quellarine tries every "
+                           "preset on your movement and suggests the one that suits you. AI can then explain your "
+                           "result and tune a personal setting for you."),
+                        this))
+    , button_(new ProminentButton(tr("Start the Test"), Brand::accent, this))
+{
+    title_->setTextFormat(Qt::PlainText);
+    title_->setWordWrap(true);
+    title_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::title3), QFont::DemiBold));
+    offer_->setTextFormat(Qt::PlainText);
+    offer_->setWordWrap(true);
+    offer_->setFont(Typography::font(Typography::TextStyle::body));
+    offer_->setForegroundRole(QPalette::PlaceholderText);
+
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+
+    // The main window shows the calibration page; choosing it again while it shows changes nothing.
+    connect(button_, &QPushButton::clicked, this, [this] { model_.setSection(MainSection::calibration); });
+}
+
+int CalibrationRow::arrange(int width, bool apply) const
+{
+    const QSize button = button_->sizeHint();
+    const int textLeft = tileSide + spacing;
+    const bool under = width < narrowBelow;
+    const int textWidth = std::max(1, under ? width - textLeft : width - textLeft - spacing - buttonGap - button.width());
+
+    int top = 0;
+    const auto place = [&](QWidget* part, const QRect& box) {
+        if (apply) {
+            part->setGeometry(QStyle::visualRect(layoutDirection(), QRect(0, 0, width, height()), box));
+        }
+    };
+    const int titleHeight = title_->heightForWidth(textWidth);
+    place(title_, QRect(textLeft, top, textWidth, titleHeight));
+    top += titleHeight + textSpacing;
+    const int offerHeight = offer_->heightForWidth(textWidth);
+    place(offer_, QRect(textLeft, top, textWidth, offerHeight));
+    top += offerHeight;
+    if (under) {
+        // A little apart from the text above it.
+        top += textSpacing + 4;
+        place(button_, QRect(QPoint(textLeft, top), button));
+        top += button.height();
+    } else {
+        place(button_, QRect(QPoint(width - button.width(), 0), button));
+        top = std::max(top, button.height());
+    }
+    return std::max(top, tileSide);
+}
+
+int CalibrationRow::heightForWidth(int width) const
+{
+    return arrange(width, false);
+}
+
+QSize CalibrationRow::sizeHint() const
+{
+    return QSize(initialWidth, heightForWidth(initialWidth));
+}
+
+QSize CalibrationRow::minimumSizeHint() const
+{
+    const int width = tileSide + spacing + button_->sizeHint().width();
+    return QSize(width, heightForWidth(width));
+}
+
+QRect CalibrationRow::tileRect() const
+{
+    return QStyle::visualRect(layoutDirection(), rect(), QRect(0, 0, tileSide, tileSide));
+}
+
+void CalibrationRow::paintEvent(QPaintEvent* /*event*/)
+{
+    // The tile is painted rather than a child, so it stays out of the accessibility tree.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile(tileRect());
+    const QColor warm = Brand::warm.resolve(*this);
+    // The warm colour's own gradient: a little lighter at the top.
+    QLinearGradient gradient(tile.topLeft(), tile.bottomLeft());
+    gradient.setColorAt(0, warm.lighter(115));
+    gradient.setColorAt(1, warm);
+    painter.fillPath(ContinuousShape::roundedRect(tile, tileRadius), gradient);
+    const qreal side = Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::title2));
+    Symbols::paint(painter, QRectF(tile.center().x() - side / 2, tile.center().y() - side / 2, side, side),
+                   QStringLiteral("hand.raised.fingers.spread"), Qt::white);
+}
+
+void CalibrationRow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    width_ = event->size().width();
+    arrange(width_, true);
+}
+
+void CalibrationRow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        arrange(width(), true);
+    }
+}
+
+} // namespace quellarine

@@ -1,0 +1,26 @@
+#include "Quellarine/CalibrationView.h"
+
+#include "Quellarine/MainSection.h"
+#include "Quellarine/PageTitle.h"
+#include "Quellarine/ShortcutsSection.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quellarine {
+
+CalibrationView::CalibrationView(AppModel& model, QWidget* parent)
+    : QWidget(parent)
+    , title_(new PageTitle(MainSection(MainSection::calibration).title(), QString(), this))
+    , shortcuts_(new ShortcutsSection(model, this))
+{
+    title_->subtitleLabel()->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    layout->addWidget(title_);
+    layout->addWidget(shortcuts_);
+    layout->addStretch(1);
+}
+
+} // namespace quellarine

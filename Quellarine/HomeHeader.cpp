@@ -1,0 +1,329 @@
+#include "Quellarine/HomeHeader.h"
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/PermissionText.h"
+#include "Quellarine/PresetTexts.h"
+#include "Quellarine/ProminentButton.h"
+#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Desktop/AccessibilityHidden.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+#include <algorithm>
+
+namespace quellarine {
+
+namespace {
+
+constexpr qreal watermarkWidth = 190;
+constexpr qreal watermarkAngle = -12;
+constexpr QPointF watermarkOffset{50, 60};
+constexpr qreal watermarkOnOpacity = 0.12;
+constexpr qreal watermarkOffOpacity = 0.05;
+constexpr qreal offFillOpacity = 0.045;
+constexpr qreal shadowOpacity = 0.30;
+constexpr qreal shadowRadius = 14;
+constexpr QPointF shadowOffset{0, 6};
+
+// The mark in white: how it is drawn on the coloured ground of the "on" look.
+QPixmap whiteMark(const QSizeF& size, qreal ratio)
+{
+    QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), size, ratio);
+    QPainter tint(&mark);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(mark.rect(), Qt::white);
+    tint.end();
+    return mark;
+}
+
+// Paints the mark into `rect`, turning from its own colours (0) to white (1) with `onness`.
+void paintMark(QPainter& painter, const QRectF& rect, qreal onness, qreal opacity, qreal ratio)
+{
+    const qreal base = painter.opacity();
+    if (onness < 1) {
+        const QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), rect.size(), ratio);
+        painter.setOpacity(base * opacity * (1 - onness));
+        painter.drawPixmap(rect, mark, QRectF(mark.rect()));
+    }
+    if (onness > 0) {
+        const QPixmap mark = whiteMark(rect.size(), ratio);
+        painter.setOpacity(base * opacity * onness);
+        painter.drawPixmap(rect, mark, QRectF(mark.rect()));
+    }
+    painter.setOpacity(base);
+}
+
+class Logo : public QWidget {
+public:
+    explicit Logo(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedSize(HomeHeader::logoSide, HomeHeader::logoSide);
+        AccessibilityHidden::hide(*this);
+    }
+
+    void setOnness(qreal onness)
+    {
+        onness_ = onness;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        paintMark(painter, QRectF(rect()), onness_, 1.0, devicePixelRatioF());
+    }
+
+private:
+    qreal onness_ = 0;
+};
+
+QLabel* variant(const QFont& font, bool wraps, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setWordWrap(wraps);
+    label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    AccessibilityHidden::hide(*label);
+    return label;
+}
+
+} // namespace
+
+// MARK: Line
+
+HomeHeader::Line::Line(const QFont& font, bool wraps, QWidget* parent)
+    : QWidget(parent)
+    , on_(variant(font, wraps, this))
+    , off_(variant(font, wraps, this))
+{
+    AccessibleRole::set(*this, QAccessible::StaticText);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void HomeHeader::Line::setTexts(const QString& on, const QString& off)
+{
+    on_->setText(on);
+    off_->setText(off);
+    setAccessibleName(text());
+    updateGeometry();
+}
+
+void HomeHeader::Line::setLook(const QColor& onColor, const QColor& offColor, qreal onness)
+{
+    for (auto [label, color, opacity] : {std::tuple{on_, onColor, onness}, std::tuple{off_, offColor, 1 - onness}}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, withOpacity(color, color.alphaF() * std::clamp(opacity, 0.0, 1.0)));
+        label->setPalette(palette);
+    }
+}
+
+void HomeHeader::Line::setShowsOn(bool on)
+{
+    showsOn_ = on;
+    setAccessibleName(text());
+}
+
+QString HomeHeader::Line::text() const
+{
+    return (showsOn_ ? on_ : off_)->text();
+}
+
+int HomeHeader::Line::heightForWidth(int width) const
+{
+    const auto height = [width](const QLabel* label) {
+        return label->wordWrap() ? label->heightForWidth(width) : label->sizeHint().height();
+    };
+    return std::max(height(on_), height(off_));
+}
+
+QSize HomeHeader::Line::sizeHint() const
+{
+    const int width = std::max(on_->sizeHint().width(), off_->sizeHint().width());
+    return QSize(width, heightForWidth(width));
+}
+
+QSize HomeHeader::Line::minimumSizeHint() const
+{
+    const int width = std::max(on_->minimumSizeHint().width(), off_->minimumSizeHint().width());
+    return QSize(width, heightForWidth(width));
+}
+
+void HomeHeader::Line::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (QLabel* label : {on_, off_}) {
+        label->setGeometry(rect());
+    }
+}
+
+// MARK: Header
+
+HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , logo_(new Logo(this))
+    , title_(new Line(Typography::system(26, QFont::Bold, Typography::Design::rounded), true, this))
+    , subtitle_(new Line(Typography::font(Typography::TextStyle::title3), true, this))
+    // Leads to the help page, which says what this computer needs.
+    , allowButton_(new ProminentButton(tr("Show What's Needed"), Brand::accent, this))
+    , switch_(new ToggleSwitch(tr("Filter"), ToggleSwitch::ControlSize::large, this))
+    , shadow_(new QGraphicsDropShadowEffect(this))
+    , animation_(new QVariantAnimation(this))
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(padding, padding, padding, padding);
+    row->setSpacing(spacing);
+    row->addWidget(logo_, 0, Qt::AlignVCenter);
+
+    auto* texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->setSpacing(6);
+    texts->addWidget(title_);
+    texts->addWidget(subtitle_);
+    // The button sits a little apart from the text above it.
+    auto* allow = new QHBoxLayout;
+    allow->setContentsMargins(0, 4, 0, 0);
+    allow->addWidget(allowButton_);
+    allow->addStretch(1);
+    texts->addLayout(allow);
+    row->addLayout(texts, 1);
+    row->addWidget(switch_, 0, Qt::AlignVCenter);
+
+    // The help page holds the Accessibility card.
+    connect(allowButton_, &QPushButton::clicked, this, [this] { model_.setSection(MainSection::help); });
+    // The setter stores the wish, writes "filterOn" and brings the tap in line.
+    connect(switch_, &ToggleSwitch::switched, this, [this](bool on) { model_.setWantsOn(on); });
+
+    shadow_->setBlurRadius(shadowRadius * 2);
+    shadow_->setOffset(shadowOffset);
+    setGraphicsEffect(shadow_);
+
+    animation_->setDuration(animationMilliseconds);
+    QEasingCurve easeInOut(QEasingCurve::BezierSpline);
+    easeInOut.addCubicBezierSegment(QPointF(0.42, 0), QPointF(0.58, 1), QPointF(1, 1));
+    animation_->setEasingCurve(easeInOut);
+    connect(animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        onness_ = value.toReal();
+        refreshLook();
+    });
+
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged}) {
+        connect(&model_, signal, this, &HomeHeader::refresh);
+    }
+    connect(&model_, &AppModel::presetIDChanged, this, &HomeHeader::refresh);
+    connect(&model_, &AppModel::personalChanged, this, &HomeHeader::refresh);
+    connect(&model_, &AppModel::isOnChanged, this, [this] {
+        refresh();
+        animate();
+    });
+
+    onness_ = model_.isOn() ? 1 : 0;
+    refresh();
+}
+
+void HomeHeader::refresh()
+{
+    if (model_.isTrusted()) {
+        title_->setTexts(tr("Quellarine is on"), tr("Quellarine is off"));
+        subtitle_->setTexts(tr("Smoothing with %1.").arg(presetTitle(model_.activePreset().id)),
+                            tr("The pointer follows your hand directly."));
+    } else {
+        const QString needs = permissionNeededText();
+        const QString nothingRecorded = tr("Nothing you type or click is recorded or sent anywhere.");
+        title_->setTexts(needs, needs);
+        subtitle_->setTexts(nothingRecorded, nothingRecorded);
+    }
+    title_->setShowsOn(model_.isOn());
+    subtitle_->setShowsOn(model_.isOn());
+    allowButton_->setVisible(!model_.isTrusted());
+    switch_->setOn(model_.wantsOn());
+    switch_->setEnabled(model_.isTrusted());
+    refreshLook();
+}
+
+void HomeHeader::animate()
+{
+    const qreal target = model_.isOn() ? 1 : 0;
+    animation_->stop();
+    if (Motion::shared().reduceMotion() || !isVisible()) {
+        onness_ = target;
+        refreshLook();
+        return;
+    }
+    animation_->setStartValue(onness_);
+    animation_->setEndValue(target);
+    animation_->start();
+}
+
+void HomeHeader::refreshLook()
+{
+    const QPalette base = palette();
+    const QColor primary = base.color(QPalette::WindowText);
+    title_->setLook(Qt::white, primary, onness_);
+    subtitle_->setLook(withOpacity(Qt::white, 0.85), base.color(QPalette::PlaceholderText), onness_);
+    static_cast<Logo*>(logo_)->setOnness(onness_);
+    shadow_->setColor(withOpacity(Brand::accent.resolve(*this), shadowOpacity * onness_));
+    shadow_->setEnabled(onness_ > 0);
+    if (model_.isOn()) {
+        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+    } else {
+        switch_->setTint(Brand::accent);
+    }
+    update();
+}
+
+void HomeHeader::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        refreshLook();
+    }
+    QWidget::changeEvent(event);
+}
+
+void HomeHeader::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF card(rect());
+    painter.setClipPath(ContinuousShape::roundedRect(card, cornerRadius));
+
+    if (onness_ < 1) {
+        painter.fillRect(card, withOpacity(palette().color(QPalette::WindowText), offFillOpacity * (1 - onness_)));
+    }
+    if (onness_ > 0) {
+        painter.setOpacity(onness_);
+        painter.fillRect(card, Brand::gradient(card, *this));
+        painter.setOpacity(1);
+    }
+
+    // The watermark stands at the bottom-trailing corner, pushed partly out of the card and tilted.
+    const qreal trailingOffset = layoutDirection() == Qt::RightToLeft ? -watermarkOffset.x() : watermarkOffset.x();
+    const qreal centreX = layoutDirection() == Qt::RightToLeft ? card.left() + watermarkWidth / 2 + trailingOffset
+                                                               : card.right() - watermarkWidth / 2 + trailingOffset;
+    const QPointF centre(centreX, card.bottom() - watermarkWidth / 2 + watermarkOffset.y());
+    painter.translate(centre);
+    painter.rotate(watermarkAngle);
+    const QRectF mark(-watermarkWidth / 2, -watermarkWidth / 2, watermarkWidth, watermarkWidth);
+    const qreal opacity = watermarkOffOpacity + (watermarkOnOpacity - watermarkOffOpacity) * onness_;
+    paintMark(painter, mark, onness_, opacity, devicePixelRatioF());
+}
+
+} // namespace quellarine

@@ -1,0 +1,390 @@
+#include "Quellarine/UpdateRow.h"
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/FocusRing.h"
+#include "Quellarine/UpdateController.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QVariantAnimation>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quellarine {
+
+namespace {
+
+constexpr int paddingX = 10;
+constexpr int paddingY = 8;
+constexpr int spacing = 8;
+constexpr int minimumGap = 4;
+constexpr qreal redDotSide = 9;
+// The mini progress indicator.
+constexpr qreal spinnerSide = 12;
+constexpr int spinnerPeriodMilliseconds = 1000;
+constexpr qreal badgePaddingX = 7;
+constexpr qreal badgePaddingY = 2;
+// The tertiary text colour: the primary colour, fainter than the secondary one.
+constexpr qreal tertiaryOpacity = 0.45;
+// The content of a row that cannot be clicked.
+constexpr qreal disabledOpacity = 0.6;
+
+QFont titleFont()
+{
+    return Typography::system(13, QFont::DemiBold);
+}
+
+QFont badgeFont()
+{
+    return Typography::system(11, QFont::Bold);
+}
+
+QFont versionFont()
+{
+    return Typography::system(12, QFont::Medium);
+}
+
+qreal arrowsSide()
+{
+    return Symbols::sideFor(12);
+}
+
+// Digits drawn in cells of one width, so a version number keeps its width whatever its digits.
+struct MonospacedDigits {
+    QFontMetricsF metrics;
+    qreal digitWidth;
+
+    explicit MonospacedDigits(const QFont& font)
+        : metrics(font)
+        , digitWidth(0)
+    {
+        for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1)) {
+            digitWidth = std::max(digitWidth, metrics.horizontalAdvance(digit));
+        }
+    }
+
+    qreal advance(QChar character) const
+    {
+        return character.isDigit() ? digitWidth : metrics.horizontalAdvance(character);
+    }
+
+    qreal width(const QString& text) const
+    {
+        qreal total = 0;
+        for (QChar character : text) {
+            total += advance(character);
+        }
+        return total;
+    }
+
+    void draw(QPainter& painter, QPointF origin, qreal height, const QString& text) const
+    {
+        for (QChar character : text) {
+            const qreal cell = advance(character);
+            painter.drawText(QRectF(origin.x(), origin.y(), cell, height), Qt::AlignCenter, QString(character));
+            origin.rx() += cell;
+        }
+    }
+};
+
+} // namespace
+
+struct UpdateRow::Parts {
+    LeadingMark mark;
+    QSizeF markSize;
+    QString title;
+    qreal titleWidth;
+    QString trailing;
+    QSizeF trailingSize;
+    qreal lineHeight;
+};
+
+UpdateRow::UpdateRow(AppModel& model, QWidget* parent)
+    : QAbstractButton(parent)
+    , model_(model)
+    , lookAnimation_(new QVariantAnimation(this))
+    , spinner_(new QVariantAnimation(this))
+{
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::ArrowCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    // The animation only keeps time; the spring turns the elapsed time into the look.
+    lookAnimation_->setStartValue(0.0);
+    lookAnimation_->setEndValue(1.0);
+    lookAnimation_->setDuration(static_cast<int>(std::ceil(spring.settlingTime() * 1000)));
+    spinner_->setStartValue(0.0);
+    spinner_->setEndValue(360.0);
+    spinner_->setDuration(spinnerPeriodMilliseconds);
+    spinner_->setLoopCount(-1);
+    connect(spinner_, &QVariantAnimation::valueChanged, this, [this] { update(); });
+
+    connect(this, &QAbstractButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
+    UpdateController& updates = model_.updates();
+    connect(&updates, &UpdateController::availableChanged, this, [this] {
+        refresh();
+        animateLook();
+    });
+    connect(&updates, &UpdateController::canCheckChanged, this, &UpdateRow::refresh);
+    connect(&updates, &UpdateController::automaticallyChecksChanged, this, &UpdateRow::refresh);
+
+    look_ = available() ? 1 : 0;
+    refresh();
+}
+
+std::optional<QString> UpdateRow::available() const
+{
+    return model_.updates().available();
+}
+
+UpdateRow::LeadingMark UpdateRow::leadingMark() const
+{
+    if (available()) {
+        return LeadingMark::redDot;
+    }
+    const UpdateController& updates = model_.updates();
+    return !updates.canCheck() && updates.automaticallyChecks() ? LeadingMark::spinner : LeadingMark::arrows;
+}
+
+QString UpdateRow::title() const
+{
+    if (const auto version = available()) {
+        return tr("Update to %1").arg(*version);
+    }
+    return tr("Check for Updates");
+}
+
+QString UpdateRow::trailingText() const
+{
+    if (available()) {
+        return tr("New");
+    }
+    return versionMark(UpdateController::appVersion());
+}
+
+QString UpdateRow::versionMark(const QString& version)
+{
+    // Never translated.
+    return QStringLiteral("v") + version;
+}
+
+bool UpdateRow::spinning() const
+{
+    return spinner_->state() == QAbstractAnimation::Running;
+}
+
+void UpdateRow::refresh()
+{
+    setEnabled(available().has_value() || model_.updates().canCheck());
+    setToolTip(available() ? tr("See what's new and install it, free") : tr("See if a newer Quellarine is out"));
+    setAccessibleName(title());
+    setText(title());
+    refreshSpinner();
+    updateGeometry();
+    update();
+}
+
+void UpdateRow::refreshSpinner()
+{
+    const bool wanted = isVisible() && leadingMark() == LeadingMark::spinner;
+    if (wanted && !spinning()) {
+        spinner_->start();
+    } else if (!wanted && spinning()) {
+        spinner_->stop();
+    }
+}
+
+void UpdateRow::animateLook()
+{
+    const qreal target = available() ? 1 : 0;
+    lookAnimation_->stop();
+    lookAnimation_->disconnect(this);
+    if (Motion::shared().reduceMotion() || !isVisible()) {
+        look_ = target;
+        update();
+        return;
+    }
+    const qreal from = look_;
+    connect(lookAnimation_, &QVariantAnimation::valueChanged, this, [this, from, target] {
+        look_ = from + (target - from) * spring.value(lookAnimation_->currentTime() / 1000.0);
+        update();
+    });
+    connect(lookAnimation_, &QAbstractAnimation::finished, this, [this, target] {
+        look_ = target;
+        update();
+    });
+    lookAnimation_->start();
+}
+
+UpdateRow::Parts UpdateRow::parts(bool update) const
+{
+    Parts result;
+    const QFontMetricsF title(titleFont());
+    result.lineHeight = title.height();
+    if (update) {
+        result.mark = LeadingMark::redDot;
+        result.markSize = QSizeF(redDotSide, redDotSide);
+        result.title = tr("Update to %1").arg(available().value_or(QString()));
+        result.trailing = tr("New");
+        const QFontMetricsF badge(badgeFont());
+        result.trailingSize = QSizeF(badge.horizontalAdvance(result.trailing) + 2 * badgePaddingX,
+                                     badge.height() + 2 * badgePaddingY);
+    } else {
+        const UpdateController& updates = model_.updates();
+        result.mark = !updates.canCheck() && updates.automaticallyChecks() ? LeadingMark::spinner : LeadingMark::arrows;
+        const qreal side = result.mark == LeadingMark::spinner ? spinnerSide : arrowsSide();
+        result.markSize = QSizeF(side, side);
+        result.title = tr("Check for Updates");
+        result.trailing = versionMark(UpdateController::appVersion());
+        const MonospacedDigits digits(versionFont());
+        result.trailingSize = QSizeF(digits.width(result.trailing), digits.metrics.height());
+    }
+    result.titleWidth = title.horizontalAdvance(result.title);
+    return result;
+}
+
+QSize UpdateRow::sizeHint() const
+{
+    const Parts shown = parts(available().has_value());
+    const qreal width = paddingX * 2 + shown.markSize.width() + spacing + shown.titleWidth + spacing + minimumGap
+        + spacing + shown.trailingSize.width();
+    qreal height = shown.lineHeight;
+    for (bool update : {false, true}) {
+        const Parts each = parts(update);
+        height = std::max({height, each.markSize.height(), each.trailingSize.height()});
+    }
+    return QSize(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)) + paddingY * 2);
+}
+
+QSize UpdateRow::minimumSizeHint() const
+{
+    // The title gives way first, down to a few letters.
+    const QSize natural = sizeHint();
+    const Parts shown = parts(available().has_value());
+    const qreal titleRoom = std::min(shown.titleWidth, QFontMetricsF(titleFont()).horizontalAdvance(u'M') * 3);
+    return QSize(natural.width() - static_cast<int>(shown.titleWidth - titleRoom), natural.height());
+}
+
+void UpdateRow::enterEvent(QEnterEvent* event)
+{
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void UpdateRow::leaveEvent(QEvent* event)
+{
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void UpdateRow::showEvent(QShowEvent* event)
+{
+    QAbstractButton::showEvent(event);
+    refreshSpinner();
+}
+
+void UpdateRow::hideEvent(QHideEvent* event)
+{
+    QAbstractButton::hideEvent(event);
+    refreshSpinner();
+}
+
+void UpdateRow::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal update = std::clamp(look_, 0.0, 1.0);
+    if (update < 1) {
+        paintContent(painter, false, 1 - update);
+    }
+    if (update > 0) {
+        paintContent(painter, true, update);
+    }
+    if (FocusRing::shows(*this)) {
+        painter.setOpacity(1);
+        FocusRing::draw(painter, QRectF(rect()), cornerRadius, Brand::accent.resolve(*this));
+    }
+}
+
+void UpdateRow::paintContent(QPainter& painter, bool update, qreal opacity)
+{
+    const QColor redColor = red.resolve(*this);
+    const QColor primary = palette().color(QPalette::WindowText);
+    const QColor secondary = palette().color(QPalette::PlaceholderText);
+
+    painter.setOpacity(opacity);
+    const QColor fill = update ? withOpacity(redColor, 0.12) : withOpacity(secondary, hovered_ ? 0.14 : 0.07);
+    ContinuousShape::draw(painter, QRectF(rect()), cornerRadius, fill);
+    // A row that cannot be clicked draws its content faintly.
+    painter.setOpacity(opacity * (isEnabled() ? 1.0 : disabledOpacity));
+
+    const Parts part = parts(update);
+    const QRectF content = QRectF(rect()).adjusted(paddingX, paddingY, -paddingX, -paddingY);
+    const qreal middle = content.center().y();
+    const auto place = [this](const QRectF& box) {
+        return QRectF(QStyle::visualRect(layoutDirection(), rect(), box.toAlignedRect()));
+    };
+
+    // Leading mark.
+    const QRectF mark(content.left(), middle - part.markSize.height() / 2, part.markSize.width(),
+                      part.markSize.height());
+    switch (part.mark) {
+    case LeadingMark::redDot:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(redColor);
+        painter.drawEllipse(place(mark));
+        break;
+    case LeadingMark::spinner: {
+        const QRectF ring = place(mark).adjusted(1, 1, -1, -1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(withOpacity(secondary, 0.25), 1.6));
+        painter.drawEllipse(ring);
+        painter.setPen(QPen(secondary, 1.6, Qt::SolidLine, Qt::RoundCap));
+        const int start = static_cast<int>(-spinner_->currentValue().toReal() * 16);
+        painter.drawArc(ring, start, 100 * 16);
+        break;
+    }
+    case LeadingMark::arrows:
+        Symbols::paint(painter, place(mark), QStringLiteral("arrow.triangle.2.circlepath"), secondary,
+                       Symbols::Weight::bold);
+        break;
+    }
+
+    // Trailing mark, at the far end.
+    const QRectF trailing(content.right() - part.trailingSize.width(), middle - part.trailingSize.height() / 2,
+                          part.trailingSize.width(), part.trailingSize.height());
+    if (update) {
+        const QRectF badge = place(trailing);
+        ContinuousShape::drawCapsule(painter, badge, redColor);
+        painter.setFont(badgeFont());
+        painter.setPen(Qt::white);
+        painter.drawText(badge, Qt::AlignCenter, part.trailing);
+    } else {
+        painter.setFont(versionFont());
+        painter.setPen(withOpacity(primary, tertiaryOpacity));
+        const QRectF version = place(trailing);
+        MonospacedDigits(versionFont()).draw(painter, version.topLeft(), version.height(), part.trailing);
+    }
+
+    // The title takes what is left and gives way first.
+    const qreal titleLeft = mark.right() + spacing;
+    const qreal titleRoom = std::max(0.0, trailing.left() - spacing - minimumGap - spacing - titleLeft);
+    const QRectF title(titleLeft, middle - part.lineHeight / 2, std::min(part.titleWidth, titleRoom) + 1,
+                       part.lineHeight);
+    painter.setFont(titleFont());
+    painter.setPen(update ? redColor : primary);
+    const QString shown = QFontMetricsF(titleFont()).elidedText(part.title, Qt::ElideRight, titleRoom + 1);
+    painter.drawText(place(title), Qt::AlignVCenter | Qt::AlignLeading, shown);
+}
+
+} // namespace quellarine

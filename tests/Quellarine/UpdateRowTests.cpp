@@ -1,0 +1,145 @@
+#include "TestAppModel.h"
+
+#include "Quellarine/Spring.h"
+#include "Quellarine/UpdateController.h"
+#include "Quellarine/UpdateRow.h"
+#include "Quellarine/Desktop/Motion.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+using Mark = UpdateRow::LeadingMark;
+
+class UpdateRowTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    UpdateRow& row()
+    {
+        if (!row_) {
+            row_ = std::make_unique<UpdateRow>(model());
+            row_->resize(row_->sizeHint().expandedTo(QSize(230, 0)));
+            row_->show();
+        }
+        return *row_;
+    }
+
+    void findUpdate(const QString& version)
+    {
+        model();
+        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
+                                                               .displayVersionString = version,
+                                                               .fileURL = {},
+                                                               .infoURL = {},
+                                                               .releaseNotesURL = {}});
+    }
+
+    // Checks could start: off until the test says otherwise.
+    void cannotCheck(bool automatic)
+    {
+        model();
+        updater->setCanCheck(false);
+        model().updates().setAutomaticallyChecks(automatic);
+    }
+
+    std::unique_ptr<UpdateRow> row_;
+};
+
+TEST_F(UpdateRowTest, WithNoUpdateItOffersACheckAndNamesTheRunningVersion)
+{
+    UpdateRow& view = row();
+    EXPECT_EQ(view.leadingMark(), Mark::arrows);
+    EXPECT_EQ(view.title(), QStringLiteral("Check for Updates"));
+    EXPECT_EQ(view.accessibleName(), QStringLiteral("Check for Updates"));
+    EXPECT_EQ(view.trailingText(), QStringLiteral("v") + UpdateController::appVersion());
+    // A build without a version shows the mark alone.
+    EXPECT_EQ(UpdateRow::versionMark(QString()), QStringLiteral("v"));
+    EXPECT_EQ(view.toolTip(), QStringLiteral("See if a newer Quellarine is out"));
+    EXPECT_TRUE(view.isEnabled());
+    EXPECT_FALSE(view.spinning());
+
+    // A click is the user's check.
+    QTest::mouseClick(&view, Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 1);
+}
+
+TEST_F(UpdateRowTest, SpinnerOnlyWhileNoCheckCanStartAndTheUpdaterChecksByItself)
+{
+    cannotCheck(true);
+    UpdateRow& view = row();
+    EXPECT_EQ(view.leadingMark(), Mark::spinner);
+    EXPECT_TRUE(view.spinning());
+    EXPECT_FALSE(view.isEnabled());
+    QTest::mouseClick(&view, Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 0);
+
+    // Automatic checks off: the arrows again, still not clickable.
+    model().updates().setAutomaticallyChecks(false);
+    EXPECT_EQ(view.leadingMark(), Mark::arrows);
+    EXPECT_FALSE(view.spinning());
+    EXPECT_FALSE(view.isEnabled());
+
+    // The updater can check again: the row comes back.
+    updater->setCanCheck(true);
+    EXPECT_TRUE(view.isEnabled());
+}
+
+TEST_F(UpdateRowTest, AKnownUpdateTurnsTheRowRedAndStaysClickableWhileNoCheckCanStart)
+{
+    Motion::shared().setOverride(true);
+    cannotCheck(true);
+    UpdateRow& view = row();
+    findUpdate(QStringLiteral("1.4"));
+    EXPECT_EQ(view.leadingMark(), Mark::redDot);
+    EXPECT_EQ(view.title(), QStringLiteral("Update to 1.4"));
+    EXPECT_EQ(view.accessibleName(), QStringLiteral("Update to 1.4"));
+    EXPECT_EQ(view.trailingText(), QStringLiteral("New"));
+    EXPECT_EQ(view.toolTip(), QStringLiteral("See what's new and install it, free"));
+    EXPECT_FALSE(view.spinning());
+    EXPECT_EQ(view.updateLook(), 1.0);
+    EXPECT_TRUE(view.isEnabled());
+    // The user's check hands over to the updater's own window.
+    QTest::mouseClick(&view, Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 1);
+
+    // Skipping the version forgets it.
+    updaterDelegate->updaterUserDidMakeChoice(UserUpdateChoice::skip, AppcastItem{});
+    EXPECT_EQ(view.title(), QStringLiteral("Check for Updates"));
+    EXPECT_EQ(view.updateLook(), 0.0);
+    EXPECT_FALSE(view.isEnabled());
+    Motion::shared().setOverride(std::nullopt);
+}
+
+TEST_F(UpdateRowTest, TheLookSpringsOverWhenAnUpdateBecomesKnown)
+{
+    Motion::shared().setOverride(false);
+    UpdateRow& view = row();
+    findUpdate(QStringLiteral("2.0"));
+    EXPECT_LT(view.updateLook(), 1.0);
+    const Spring spring = UpdateRow::spring;
+    QTest::qWait(static_cast<int>(spring.settlingTime() * 1000) + 100);
+    EXPECT_EQ(view.updateLook(), 1.0);
+    Motion::shared().setOverride(std::nullopt);
+}
+
+TEST(Spring, LightDampingOvershootsAndSettlesWithinItsTime)
+{
+    const Spring critical{.response = 0.5};
+    const Spring light{.response = 0.5, .dampingFraction = 0.85};
+    double peak = 0;
+    for (double time = 0; time < 1.0; time += 0.005) {
+        EXPECT_LE(critical.value(time), 1.0);
+        peak = std::max(peak, light.value(time));
+    }
+    EXPECT_GT(peak, 1.0);
+    EXPECT_LT(peak, 1.01);
+    for (double time = light.settlingTime(); time < light.settlingTime() + 2; time += 0.01) {
+        EXPECT_NEAR(light.value(time), 1.0, 0.001);
+    }
+    EXPECT_EQ(light.value(0), 0.0);
+}
+
+} // namespace
+} // namespace quellarine
