@@ -3,12 +3,12 @@
 #include "Quellarine/AppModel.h"
 #include "Quellarine/Brand.h"
 #include "Quellarine/ContinuousShape.h"
+#include "Quellarine/FocusRing.h"
 #include "Quellarine/MainSection.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
-#include <QFocusEvent>
 #include <QPainter>
 #include <QVariantAnimation>
 
@@ -98,18 +98,6 @@ void ProfileCard::leaveEvent(QEvent* event)
     QAbstractButton::leaveEvent(event);
 }
 
-void ProfileCard::focusInEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void ProfileCard::focusOutEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = false;
-    QAbstractButton::focusOutEvent(event);
-}
-
 QSize ProfileCard::sizeHint() const
 {
     const QFontMetrics metrics(nameFont());
@@ -126,10 +114,8 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     const QColor secondary = palette().color(QPalette::PlaceholderText);
     const QColor primary = palette().color(QPalette::WindowText);
     painter.fillPath(ContinuousShape::roundedRect(bounds, cornerRadius), withOpacity(secondary, backgroundOpacity()));
-    if (hasFocus() && keyboardFocus_) {
-        painter.setPen(QPen(withOpacity(Brand::accent.resolve(*this), 0.6), 2));
-        painter.drawPath(ContinuousShape::roundedRect(bounds.adjusted(1, 1, -1, -1), cornerRadius - 1));
-        painter.setPen(Qt::NoPen);
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, bounds, cornerRadius, Brand::accent.resolve(*this));
     }
 
     // The profile's mark in a circle, where the user's picture will stand.

@@ -31,8 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     qreal targetOpacity() const;
@@ -40,7 +38,6 @@ private:
 
     AppModel& model_;
     bool hovered_ = false;
-    bool keyboardFocus_ = false;
     QVariantAnimation* fade_;
 };
 

@@ -2,13 +2,13 @@
 
 #include "Quellarine/Brand.h"
 #include "Quellarine/ContinuousShape.h"
+#include "Quellarine/FocusRing.h"
 #include "Quellarine/SpringAnimation.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -195,19 +195,6 @@ void SidebarRow::keyPressEvent(QKeyEvent* event)
     QAbstractButton::keyPressEvent(event);
 }
 
-void SidebarRow::focusInEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
-        || event->reason() == Qt::OtherFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void SidebarRow::focusOutEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = false;
-    QAbstractButton::focusOutEvent(event);
-}
-
 void SidebarRow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -233,10 +220,8 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
         const bool dark = Appearance::isDark(palette());
         painter.fillPath(ContinuousShape::roundedRect(bounds, 8), withOpacity(accent, dark ? 0.24 : 0.14));
     }
-    if (hasFocus() && keyboardFocus_) {
-        painter.setPen(QPen(withOpacity(accent, 0.6), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(bounds.adjusted(1, 1, -1, -1), 7));
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, bounds, 8, accent);
     }
 
     // The tile: the tint's gradient with its soft coloured shadow, scaled about its centre.

@@ -60,8 +60,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void nextCheckState() override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -78,7 +76,6 @@ private:
 
     MainSection section_;
     bool newDot_ = false;
-    bool keyboardFocus_ = false;
     SpringAnimation* scale_;
 };
 
