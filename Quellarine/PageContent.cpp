@@ -20,7 +20,8 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
     case MainSection::feedback:
     case MainSection::whatsNew:
     case MainSection::profile:
-        break;
+        // Their own pages come later; until then the section is named, nothing more.
+        return new StandInPage(model, section);
     }
     return new StandInPage(model, section);
 }
