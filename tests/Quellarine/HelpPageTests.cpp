@@ -1,6 +1,7 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/HelpPage.h"
+#include "Quellarine/ToggleSwitch.h"
 
 #include "QuellarineKit/Product.h"
 
