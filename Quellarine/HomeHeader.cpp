@@ -282,7 +282,7 @@ void HomeHeader::refreshLook()
     shadow_->setColor(withOpacity(Brand::accent.resolve(*this), shadowOpacity * onness_));
     shadow_->setEnabled(onness_ > 0);
     if (model_.isOn()) {
-        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+        switch_->setTint(Brand::onGradient, 0.4);
     } else {
         switch_->setTint(Brand::accent);
     }

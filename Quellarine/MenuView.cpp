@@ -253,10 +253,10 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, red, updateNotice_);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
     row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
-    updateButton_ = new ProminentButton(tr("Update…"), red, updateNotice_);
+    updateButton_ = new ProminentButton(tr("Update…"), Brand::systemRed, updateNotice_);
     updateButton_->setFont(font);
     // A little more room either side of the short title.
     updateButton_->setFixedWidth(updateButton_->sizeHint().width() + 2 * 6);
@@ -295,9 +295,8 @@ QWidget* MenuView::buildButtons()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
     openButton_ = new MenuButton(tr("Open Quellarine"), QStringLiteral("macwindow"), Brand::accent, block);
-    // The feedback page's tint.
     feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"),
-                                     Brand::color(0x2A8582, 0x4DB3AE), block);
+                                     MainSection(MainSection::feedback).tint(), block);
     quitButton_ = new MenuButton(tr("Quit"), QStringLiteral("power"), std::nullopt, block);
     grid->addWidget(openButton_, 0, 0, 1, 2);
     grid->addWidget(feedbackButton_, 1, 0);
@@ -428,7 +427,7 @@ void MenuView::refreshHeaderColors()
     paint(statusLabel_, base.color(QPalette::PlaceholderText), 0.9);
     static_cast<LogoView*>(logo_)->setOnness(onness_);
     if (model_.isOn()) {
-        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+        switch_->setTint(Brand::onGradient, 0.4);
     } else {
         switch_->setTint(Brand::accent);
     }
@@ -462,7 +461,7 @@ void MenuView::paintEvent(QPaintEvent* /*event*/)
     }
 
     if (updateNotice_->isVisible()) {
-        painter.fillRect(updateNotice_->geometry(), withOpacity(red.resolve(*this), 0.08));
+        painter.fillRect(updateNotice_->geometry(), withOpacity(Brand::systemRed.resolve(*this), 0.08));
     }
 }
 

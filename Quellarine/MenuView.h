@@ -30,8 +30,6 @@ class MenuView : public QWidget {
 
 public:
     static constexpr int fixedWidth = 380;
-    // The update notice's red, for its text, its button and its background.
-    static constexpr DynamicColor red{0xD63A30, 0xFF6961};
 
     // What the view asks of the application around it.
     struct Actions {
