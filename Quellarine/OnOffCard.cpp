@@ -188,7 +188,7 @@ void OnOffCard::refresh()
     switch_->setOn(model_.wantsOn());
     switch_->setEnabled(model_.isTrusted());
     if (model_.isOn()) {
-        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.35);
+        switch_->setTint(Brand::onGradient, 0.35);
     } else {
         switch_->setTint(Brand::accent);
     }
