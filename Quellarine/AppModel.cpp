@@ -26,20 +26,6 @@ const QString presetKey = QStringLiteral("preset");
 const QString personalKey = QStringLiteral("personalSetting");
 const QString seenVersionKey = QStringLiteral("whatsNew.seenVersion");
 
-// The guard's settings while it is on; only the double-click interval varies.
-ClickGuard::Settings guardedClicks(double doubleClickInterval)
-{
-    return ClickGuard::Settings{
-        .minPress = 0.04,
-        .maxPress = std::nullopt,
-        .repeatWindow = 0.35,
-        .repeatRadius = 24,
-        .allowDoubleClick = true,
-        .dragThreshold = 12,
-        .doubleClickInterval = doubleClickInterval,
-    };
-}
-
 } // namespace
 
 AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platform_(std::move(platform))
@@ -62,7 +48,8 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
 
     auto initialParameters = FilterPreset::builtIn(presetID_).value_or(FilterPreset::balanced()).parameters;
     // The system's double-click interval comes in once the tap starts.
-    auto initialClicks = defaults.boolean(clickGuardKey).value_or(true) ? guardedClicks(0.5) : ClickGuard::Settings::off();
+    auto initialClicks =
+        defaults.boolean(clickGuardKey).value_or(true) ? ClickGuard::Settings::on(0.5) : ClickGuard::Settings::off();
     tap_ = std::make_unique<PointerTap>(platform_.pointer, initialParameters, initialClicks);
     tap_->setFiltering(false);
     tap_->setParameters(activePreset().parameters);
@@ -258,7 +245,7 @@ FilterPreset AppModel::activePreset() const
 ClickGuard::Settings AppModel::clickSettings() const
 {
     if (clickGuardOn_ && !calibrating_) {
-        return guardedClicks(platform_.doubleClickInterval());
+        return ClickGuard::Settings::on(platform_.doubleClickInterval());
     }
     return ClickGuard::Settings::off();
 }

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace quellarine {
 
-// The application's colours: three brand colours and the brand gradient, each with a light and a dark value.
+// The application's colours: the brand colours, the brand gradient and the few colours shared beyond them, each
+// with a light and a dark value.
 struct Brand {
     // The one rule for every two-valued colour of the application.
     static constexpr DynamicColor color(QRgb light, QRgb dark) { return DynamicColor(light, dark); }
@@ -22,6 +23,10 @@ struct Brand {
     static constexpr DynamicColor deep{0x1F4D38, 0x24553F};
     // The gradient's start colour.
     static constexpr DynamicColor gradientStart{0x3A7D5D, 0x3F8A66};
+    // Marks and controls drawn on the brand gradient.
+    static constexpr DynamicColor onGradient{0xFFFFFF, 0xFFFFFF};
+    // The system's red, as the platform draws it in the light and the dark appearance: what needs updating.
+    static constexpr DynamicColor systemRed{0xD63A30, 0xFF6961};
 
     // The brand gradient over `rect`: from the top-leading corner (gradient start) to the bottom-trailing corner
     // (deep), with two evenly spaced stops, in the widget's appearance and layout direction.

@@ -6,7 +6,7 @@
 #include "Quellarine/Card.h"
 #include "Quellarine/LinkButton.h"
 #include "Quellarine/PageTitle.h"
-#include "Quellarine/Switch.h"
+#include "Quellarine/ToggleSwitch.h"
 #include "Quellarine/UpdateController.h"
 #include "Quellarine/Desktop/Typography.h"
 
@@ -67,7 +67,7 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
         actionColumn->addWidget(action, 0, Qt::AlignLeading);
     }
 
-    automatic_ = new Switch(tr("Check for updates automatically"), Brand::accent);
+    automatic_ = new ToggleSwitch(tr("Check for updates automatically"), ToggleSwitch::Label::shown);
 
     version_ = footerLine(tr("Version %1").arg(UpdateController::appVersion()));
     auto* footer = new QVBoxLayout;
@@ -97,7 +97,7 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
             [] { QDesktopServices::openUrl(QUrl(QString::fromStdString(Product::page().text()))); });
     connect(update_, &QAbstractButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
     // The updater keeps the choice; the page only hands the user's flips to the controller.
-    connect(automatic_, &QAbstractButton::toggled, this,
+    connect(automatic_, &ToggleSwitch::switched, this,
             [this](bool on) { model_.updates().setAutomaticallyChecks(on); });
 
     connect(&updates, &UpdateController::canCheckChanged, this, &HelpPage::refreshUpdates);
@@ -109,11 +109,8 @@ void HelpPage::refreshUpdates()
 {
     const UpdateController& updates = model_.updates();
     update_->setEnabled(updates.canCheck());
-    if (automatic_->isChecked() != updates.automaticallyChecks()) {
-        // Only the controller's own value is shown here; writing it back would be a second write.
-        const QSignalBlocker blocker(automatic_);
-        automatic_->setChecked(updates.automaticallyChecks());
-    }
+    // Only the controller's own value is shown here; writing it back would be a second write.
+    automatic_->setOn(updates.automaticallyChecks());
 }
 
 } // namespace quellarine

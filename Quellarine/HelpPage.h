@@ -12,6 +12,7 @@ namespace quellarine {
 
 class AccessibilityCard;
 class AppModel;
+class ToggleSwitch;
 class WebAddress;
 
 // The page of the main window's help section: what Quellarine does, what it needs of this computer, the
@@ -36,7 +37,7 @@ public:
     QAbstractButton* feedbackAction() const { return feedback_; }
     QAbstractButton* siteAction() const { return site_; }
     QAbstractButton* updateAction() const { return update_; }
-    QAbstractButton* automaticUpdatesSwitch() const { return automatic_; }
+    ToggleSwitch* automaticUpdatesSwitch() const { return automatic_; }
     QLabel* versionLine() const { return version_; }
 
 private:
@@ -49,7 +50,7 @@ private:
     QAbstractButton* feedback_;
     QAbstractButton* site_;
     QAbstractButton* update_;
-    QAbstractButton* automatic_;
+    ToggleSwitch* automatic_;
     QLabel* version_;
 };
 

@@ -3,13 +3,13 @@
 #include "Quellarine/AppModel.h"
 #include "Quellarine/Brand.h"
 #include "Quellarine/ContinuousShape.h"
+#include "Quellarine/LogoMark.h"
 #include "Quellarine/PermissionText.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/ProminentButton.h"
 #include "Quellarine/ToggleSwitch.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Typography.h"
 
@@ -36,60 +36,6 @@ constexpr qreal offFillOpacity = 0.045;
 constexpr qreal shadowOpacity = 0.30;
 constexpr qreal shadowRadius = 14;
 constexpr QPointF shadowOffset{0, 6};
-
-// The mark in white: how it is drawn on the coloured ground of the "on" look.
-QPixmap whiteMark(const QSizeF& size, qreal ratio)
-{
-    QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), size, ratio);
-    QPainter tint(&mark);
-    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    tint.fillRect(mark.rect(), Qt::white);
-    tint.end();
-    return mark;
-}
-
-// Paints the mark into `rect`, turning from its own colours (0) to white (1) with `onness`.
-void paintMark(QPainter& painter, const QRectF& rect, qreal onness, qreal opacity, qreal ratio)
-{
-    const qreal base = painter.opacity();
-    if (onness < 1) {
-        const QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), rect.size(), ratio);
-        painter.setOpacity(base * opacity * (1 - onness));
-        painter.drawPixmap(rect, mark, QRectF(mark.rect()));
-    }
-    if (onness > 0) {
-        const QPixmap mark = whiteMark(rect.size(), ratio);
-        painter.setOpacity(base * opacity * onness);
-        painter.drawPixmap(rect, mark, QRectF(mark.rect()));
-    }
-    painter.setOpacity(base);
-}
-
-class Logo : public QWidget {
-public:
-    explicit Logo(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedSize(HomeHeader::logoSide, HomeHeader::logoSide);
-        AccessibilityHidden::hide(*this);
-    }
-
-    void setOnness(qreal onness)
-    {
-        onness_ = onness;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        paintMark(painter, QRectF(rect()), onness_, 1.0, devicePixelRatioF());
-    }
-
-private:
-    qreal onness_ = 0;
-};
 
 QLabel* variant(const QFont& font, bool wraps, QWidget* parent)
 {
@@ -178,7 +124,7 @@ void HomeHeader::Line::resizeEvent(QResizeEvent* event)
 HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
     : QWidget(parent)
     , model_(model)
-    , logo_(new Logo(this))
+    , logo_(new LogoMark(logoSide, this))
     , title_(new Line(Typography::system(26, QFont::Bold, Typography::Design::rounded), true, this))
     , subtitle_(new Line(Typography::font(Typography::TextStyle::title3), true, this))
     // Leads to the help page, which says what this computer needs.
@@ -187,6 +133,7 @@ HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
     , shadow_(new QGraphicsDropShadowEffect(this))
     , animation_(new QVariantAnimation(this))
 {
+    AccessibilityHidden::hide(*logo_);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(padding, padding, padding, padding);
     row->setSpacing(spacing);
@@ -278,11 +225,11 @@ void HomeHeader::refreshLook()
     const QColor primary = base.color(QPalette::WindowText);
     title_->setLook(Qt::white, primary, onness_);
     subtitle_->setLook(withOpacity(Qt::white, 0.85), base.color(QPalette::PlaceholderText), onness_);
-    static_cast<Logo*>(logo_)->setOnness(onness_);
+    logo_->setOnness(onness_);
     shadow_->setColor(withOpacity(Brand::accent.resolve(*this), shadowOpacity * onness_));
     shadow_->setEnabled(onness_ > 0);
     if (model_.isOn()) {
-        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+        switch_->setTint(Brand::onGradient, 0.4);
     } else {
         switch_->setTint(Brand::accent);
     }
@@ -323,7 +270,7 @@ void HomeHeader::paintEvent(QPaintEvent* /*event*/)
     painter.rotate(watermarkAngle);
     const QRectF mark(-watermarkWidth / 2, -watermarkWidth / 2, watermarkWidth, watermarkWidth);
     const qreal opacity = watermarkOffOpacity + (watermarkOnOpacity - watermarkOffOpacity) * onness_;
-    paintMark(painter, mark, onness_, opacity, devicePixelRatioF());
+    LogoMark::paint(painter, mark, onness_, opacity, devicePixelRatioF());
 }
 
 } // namespace quellarine

@@ -10,6 +10,7 @@ class QVariantAnimation;
 namespace quellarine {
 
 class AppModel;
+class LogoMark;
 class ProminentButton;
 class ToggleSwitch;
 
@@ -80,7 +81,7 @@ private:
     void animate();
 
     AppModel& model_;
-    QWidget* logo_;
+    LogoMark* logo_;
     Line* title_;
     Line* subtitle_;
     ProminentButton* allowButton_;

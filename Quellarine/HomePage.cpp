@@ -5,15 +5,15 @@
 #include "Quellarine/Brand.h"
 #include "Quellarine/CalibrationRow.h"
 #include "Quellarine/Card.h"
+#include "Quellarine/Divider.h"
+#include "Quellarine/EmergencyNotice.h"
 #include "Quellarine/HomeHeader.h"
 #include "Quellarine/KeyCaps.h"
-#include "Quellarine/Notice.h"
 #include "Quellarine/PresetCard.h"
 #include "Quellarine/Presets.h"
 #include "Quellarine/Reveal.h"
-#include "Quellarine/ShortcutNaming.h"
 #include "Quellarine/SymbolLabel.h"
-#include "Quellarine/TapArea.h"
+#include "Quellarine/TapFailedNotice.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QHBoxLayout>
@@ -71,41 +71,18 @@ QLabel* groupLabel(const QString& value, QWidget* parent)
     return label;
 }
 
-// A hairline between the parts of a card.
-class Divider : public QWidget {
-public:
-    explicit Divider(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), withOpacity(palette().color(QPalette::WindowText), 0.1));
-    }
-};
-
 } // namespace
 
 HomePage::HomePage(AppModel& model, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , header_(new HomeHeader(model, this))
-    , emergencyNotice_(new TapArea(this))
-    , tapFailedNotice_(new Notice(tr("The system didn't let Quellarine watch the pointer. Quit and open it again."),
-                                  false, this))
+    , emergencyNotice_(new EmergencyNotice(model, this))
+    , tapFailedNotice_(new TapFailedNotice(this))
 {
     auto* layout = column(this, spacing);
     layout->addWidget(header_);
 
-    column(emergencyNotice_, 0);
-    emergencyNotice_->setCursor(Qt::PointingHandCursor);
-    // One tap anywhere on it; observers hear of it only when it was showing.
-    connect(emergencyNotice_, &TapArea::tapped, this, [this] { model_.setEmergencyNotice(false); });
     layout->addWidget(emergencyNotice_);
     layout->addWidget(tapFailedNotice_);
 
@@ -228,8 +205,7 @@ int HomePage::gridColumns() const
 
 QString HomePage::emergencyText() const
 {
-    return tr("Turned off because Control was pressed 5 times. Turn it back on here or with %1.")
-        .arg(ShortcutNaming::spokenDescription(Shortcut::defaultToggle()));
+    return EmergencyNotice::text();
 }
 
 void HomePage::refresh()
@@ -244,17 +220,7 @@ void HomePage::refresh()
     personalGroup_->setVisible(personal);
     hintRow_->setVisible(!personal);
 
-    if (model_.emergencyNotice()) {
-        // Built when shown, so that it names the shortcut as the keyboard labels it now.
-        const QString wanted = emergencyText();
-        if (emergencyContent_ == nullptr || emergencyContent_->text() != wanted) {
-            delete emergencyContent_;
-            emergencyContent_ = new Notice(wanted, false, emergencyNotice_);
-            emergencyNotice_->layout()->addWidget(emergencyContent_);
-            emergencyNotice_->passClicks(*emergencyContent_);
-        }
-    }
-    emergencyNotice_->setVisible(model_.emergencyNotice());
+    emergencyNotice_->refresh();
     tapFailedNotice_->setVisible(model_.tapFailed());
 }
 

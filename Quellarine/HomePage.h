@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/EmergencyNotice.h"
+
 #include "QuellarineKit/FilterPreset.h"
 
 #include <QWidget>
@@ -17,7 +19,6 @@ class ClickGuardRow;
 class HomeHeader;
 class Notice;
 class PresetCard;
-class TapArea;
 
 // The main window's overview: whether steadying is on (with its switch), the two conditions the user must see
 // (smoothing turned off by the emergency presses, a pointer tap the system refused), the presets as cards, the
@@ -40,7 +41,7 @@ public:
 
     HomeHeader& header() const { return *header_; }
     // The emergency-off notice; a click anywhere on it dismisses it.
-    TapArea& emergencyNotice() const { return *emergencyNotice_; }
+    EmergencyNotice& emergencyNotice() const { return *emergencyNotice_; }
     QString emergencyText() const;
     Notice& tapFailedNotice() const { return *tapFailedNotice_; }
 
@@ -69,8 +70,7 @@ private:
 
     AppModel& model_;
     HomeHeader* header_;
-    TapArea* emergencyNotice_;
-    Notice* emergencyContent_ = nullptr;
+    EmergencyNotice* emergencyNotice_;
     Notice* tapFailedNotice_;
     QWidget* presets_ = nullptr;
     QWidget* calibration_ = nullptr;

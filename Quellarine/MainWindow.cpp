@@ -1,15 +1,101 @@
 #include "Quellarine/MainWindow.h"
 
+#include "Quellarine/AppModel.h"
+#include "Quellarine/DynamicColor.h"
+#include "Quellarine/FeedbackStore.h"
+#include "Quellarine/PageArea.h"
+#include "Quellarine/Sidebar.h"
+
+#include <QPainter>
+#include <QShowEvent>
+#include <QSplitter>
+
 namespace quellarine {
 
-MainWindow::MainWindow(AppModel& model, QWidget* parent)
+namespace {
+
+// The line between the sidebar and the page: a hairline, with the splitter's wider grip around it for the
+// pointer.
+class HairlineHandle : public QSplitterHandle {
+public:
+    using QSplitterHandle::QSplitterHandle;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), withOpacity(palette().color(QPalette::WindowText), 0.1));
+    }
+};
+
+class ColumnSplitter : public QSplitter {
+public:
+    using QSplitter::QSplitter;
+
+protected:
+    QSplitterHandle* createHandle() override { return new HairlineHandle(orientation(), this); }
+};
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent)
     : QMainWindow(parent)
     , model_(model)
 {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(tr("Quellarine"));
-    setCentralWidget(new QWidget(this));
+
+    splitter_ = new ColumnSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(1);
+    sidebar_ = new Sidebar(model_, splitter_);
+    pageArea_ = new PageArea(model_, std::move(openWindow), splitter_);
+    splitter_->addWidget(sidebar_);
+    splitter_->addWidget(pageArea_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({Sidebar::idealWidth, defaultSize.width() - Sidebar::idealWidth});
+    splitter_->setMinimumSize(minimumContentSize);
+    setCentralWidget(splitter_);
+
+    connect(sidebar_, &Sidebar::rowChosen, this, [this](MainSection section) { setSidebarSelection(section); });
+    connect(&model_, &AppModel::sectionChanged, this, &MainWindow::refreshTitle);
+    refreshTitle();
     resize(defaultSize);
+}
+
+std::optional<MainSection> MainWindow::sidebarSelection() const
+{
+    if (model_.section() == MainSection::profile) {
+        return std::nullopt;
+    }
+    return model_.section();
+}
+
+void MainWindow::setSidebarSelection(std::optional<MainSection> section)
+{
+    if (!section) {
+        return;
+    }
+    if (*section == MainSection::feedback) {
+        // Whatever route opened the form before, choosing its row here makes the sidebar its origin.
+        model_.feedback().setSource(FeedbackStore::Source::sidebar);
+    }
+    model_.setSection(*section);
+}
+
+void MainWindow::refreshTitle()
+{
+    setWindowTitle(model_.section().title());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Opening the window brings the application forward: the window comes to the front with the focus.
+    if (!event->spontaneous()) {
+        raise();
+        activateWindow();
+    }
 }
 
 } // namespace quellarine

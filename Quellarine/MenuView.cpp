@@ -3,22 +3,23 @@
 #include "Quellarine/AppModel.h"
 #include "Quellarine/Brand.h"
 #include "Quellarine/Card.h"
+#include "Quellarine/Divider.h"
+#include "Quellarine/EmergencyNotice.h"
 #include "Quellarine/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/FeedbackStore.h"
 #include "Quellarine/KeyCaps.h"
+#include "Quellarine/LogoMark.h"
 #include "Quellarine/MenuButton.h"
-#include "Quellarine/Notice.h"
 #include "Quellarine/PermissionText.h"
 #include "Quellarine/PresetTexts.h"
 #include "Quellarine/Presets.h"
 #include "Quellarine/ProminentButton.h"
-#include "Quellarine/ShortcutNaming.h"
 #include "Quellarine/SymbolLabel.h"
+#include "Quellarine/TapFailedNotice.h"
 #include "Quellarine/TapArea.h"
 #include "Quellarine/ToggleSwitch.h"
 #include "Quellarine/UpdateController.h"
@@ -64,65 +65,6 @@ QLabel* text(const QString& value, const QFont& font, QWidget* parent)
     label->setFont(font);
     return label;
 }
-
-// A hairline between the window's blocks.
-class Divider : public QWidget {
-public:
-    explicit Divider(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), withOpacity(palette().color(QPalette::WindowText), 0.1));
-    }
-};
-
-// The application's mark; while smoothing works it stands white on the brand gradient, as the dark look draws
-// marks on coloured ground.
-class LogoView : public QWidget {
-public:
-    explicit LogoView(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedSize(46, 46);
-    }
-
-    void setOnness(qreal onness)
-    {
-        onness_ = onness;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override
-    {
-        QPainter painter(this);
-        const qreal ratio = devicePixelRatioF();
-        const QPixmap mark = Images::pixmap(QStringLiteral("LogoMark"), QSizeF(size()), ratio);
-        if (onness_ < 1) {
-            painter.setOpacity(1 - onness_);
-            painter.drawPixmap(QRectF(rect()), mark, QRectF(mark.rect()));
-        }
-        if (onness_ > 0) {
-            QPixmap white = mark;
-            QPainter tint(&white);
-            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            tint.fillRect(white.rect(), Qt::white);
-            tint.end();
-            painter.setOpacity(onness_);
-            painter.drawPixmap(QRectF(rect()), white, QRectF(white.rect()));
-        }
-    }
-
-private:
-    qreal onness_ = 0;
-};
 
 } // namespace
 
@@ -187,7 +129,7 @@ QWidget* MenuView::buildHeader()
     auto* block = new QHBoxLayout(headerTap_);
     block->setContentsMargins(0, 0, 0, 0);
     block->setSpacing(14);
-    logo_ = new LogoView(headerTap_);
+    logo_ = new LogoMark(46, headerTap_);
     block->addWidget(logo_, 0, Qt::AlignVCenter);
     auto* names = new QVBoxLayout;
     names->setContentsMargins(0, 0, 0, 0);
@@ -228,15 +170,10 @@ QWidget* MenuView::buildFilterBlock()
     permissionCard_ = new Card(permission, Brand::warm, block);
     layout->addWidget(permissionCard_);
 
-    tapFailedNotice_ =
-        new Notice(tr("The system didn't let Quellarine watch the pointer. Quit and open it again."), false, block);
+    tapFailedNotice_ = new TapFailedNotice(block);
     layout->addWidget(tapFailedNotice_);
 
-    emergencyNotice_ = new TapArea(block);
-    auto* emergencyLayout = column(emergencyNotice_, 0, QMargins());
-    (void)emergencyLayout;
-    emergencyNotice_->setCursor(Qt::PointingHandCursor);
-    connect(emergencyNotice_, &TapArea::tapped, this, [this] { model_.setEmergencyNotice(false); });
+    emergencyNotice_ = new EmergencyNotice(model_, block);
     layout->addWidget(emergencyNotice_);
 
     picker_ = new PresetPicker(model_, false, block);
@@ -253,10 +190,10 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, red, updateNotice_);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
     row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
-    updateButton_ = new ProminentButton(tr("Update…"), red, updateNotice_);
+    updateButton_ = new ProminentButton(tr("Update…"), Brand::systemRed, updateNotice_);
     updateButton_->setFont(font);
     // A little more room either side of the short title.
     updateButton_->setFixedWidth(updateButton_->sizeHint().width() + 2 * 6);
@@ -295,9 +232,8 @@ QWidget* MenuView::buildButtons()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
     openButton_ = new MenuButton(tr("Open Quellarine"), QStringLiteral("macwindow"), Brand::accent, block);
-    // The feedback page's tint.
     feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"),
-                                     Brand::color(0x2A8582, 0x4DB3AE), block);
+                                     MainSection(MainSection::feedback).tint(), block);
     quitButton_ = new MenuButton(tr("Quit"), QStringLiteral("power"), std::nullopt, block);
     grid->addWidget(openButton_, 0, 0, 1, 2);
     grid->addWidget(feedbackButton_, 1, 0);
@@ -353,8 +289,7 @@ QString MenuView::statusText() const
 
 QString MenuView::emergencyText() const
 {
-    return tr("Turned off because Control was pressed 5 times. Turn it back on here or with %1.")
-        .arg(ShortcutNaming::spokenDescription(Shortcut::defaultToggle()));
+    return EmergencyNotice::text();
 }
 
 QString MenuView::updateText() const
@@ -370,18 +305,7 @@ void MenuView::refresh()
 
     permissionCard_->setVisible(!model_.isTrusted());
     tapFailedNotice_->setVisible(model_.isTrusted() && model_.tapFailed());
-    if (model_.emergencyNotice()) {
-        // Built when shown, so that it names the shortcut as the keyboard labels it now.
-        const QString wanted = emergencyText();
-        auto* current = static_cast<Notice*>(emergencyContent_);
-        if (current == nullptr || current->text() != wanted) {
-            delete emergencyContent_;
-            emergencyContent_ = new Notice(wanted, false, emergencyNotice_);
-            emergencyNotice_->layout()->addWidget(emergencyContent_);
-            emergencyNotice_->passClicks(*emergencyContent_);
-        }
-    }
-    emergencyNotice_->setVisible(model_.emergencyNotice());
+    emergencyNotice_->refresh();
 
     const bool updateKnown = model_.updates().available().has_value();
     updateNotice_->setVisible(updateKnown);
@@ -426,9 +350,9 @@ void MenuView::refreshHeaderColors()
     };
     paint(nameLabel_, base.color(QPalette::WindowText), 1.0);
     paint(statusLabel_, base.color(QPalette::PlaceholderText), 0.9);
-    static_cast<LogoView*>(logo_)->setOnness(onness_);
+    logo_->setOnness(onness_);
     if (model_.isOn()) {
-        switch_->setTint(Brand::color(0xFFFFFF, 0xFFFFFF), 0.4);
+        switch_->setTint(Brand::onGradient, 0.4);
     } else {
         switch_->setTint(Brand::accent);
     }
@@ -462,7 +386,7 @@ void MenuView::paintEvent(QPaintEvent* /*event*/)
     }
 
     if (updateNotice_->isVisible()) {
-        painter.fillRect(updateNotice_->geometry(), withOpacity(red.resolve(*this), 0.08));
+        painter.fillRect(updateNotice_->geometry(), withOpacity(Brand::systemRed.resolve(*this), 0.08));
     }
 }
 

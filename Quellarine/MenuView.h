@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/DynamicColor.h"
+#include "Quellarine/EmergencyNotice.h"
 #include "Quellarine/MainSection.h"
 
 #include <QWidget>
@@ -14,6 +15,7 @@ namespace quellarine {
 
 class AppModel;
 class ClickGuardRow;
+class LogoMark;
 class MenuButton;
 class PresetPicker;
 class ProminentButton;
@@ -30,8 +32,6 @@ class MenuView : public QWidget {
 
 public:
     static constexpr int fixedWidth = 380;
-    // The update notice's red, for its text, its button and its background.
-    static constexpr DynamicColor red{0xD63A30, 0xFF6961};
 
     // What the view asks of the application around it.
     struct Actions {
@@ -62,7 +62,7 @@ public:
     ProminentButton& allowButton() const { return *allowButton_; }
     QWidget& tapFailedNotice() const { return *tapFailedNotice_; }
     // The emergency-off notice; a click on it dismisses it.
-    TapArea& emergencyNotice() const { return *emergencyNotice_; }
+    EmergencyNotice& emergencyNotice() const { return *emergencyNotice_; }
     QString emergencyText() const;
     QWidget& updateNotice() const { return *updateNotice_; }
     QString updateText() const;
@@ -99,7 +99,7 @@ private:
 
     QWidget* header_ = nullptr;
     TapArea* headerTap_ = nullptr;
-    QWidget* logo_ = nullptr;
+    LogoMark* logo_ = nullptr;
     QLabel* nameLabel_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     ToggleSwitch* switch_ = nullptr;
@@ -109,8 +109,7 @@ private:
     QWidget* permissionCard_ = nullptr;
     ProminentButton* allowButton_ = nullptr;
     QWidget* tapFailedNotice_ = nullptr;
-    TapArea* emergencyNotice_ = nullptr;
-    QWidget* emergencyContent_ = nullptr;
+    EmergencyNotice* emergencyNotice_ = nullptr;
     PresetPicker* picker_ = nullptr;
     ClickGuardRow* clickGuardRow_ = nullptr;
 

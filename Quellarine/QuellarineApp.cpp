@@ -5,6 +5,8 @@
 #include "Quellarine/MenuBarItem.h"
 #include "Quellarine/UpdateCommand.h"
 #include "Quellarine/UpdateController.h"
+#include "Quellarine/WelcomeView.h"
+#include "Quellarine/WelcomeWindow.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -33,8 +35,9 @@ QuellarineApp::QuellarineApp(AppModel::Platform platform, Shell shell, QObject* 
 {
     applicationMenu_->addAction(updateCommand_);
 
+    windows_->declare(QStringLiteral("welcome"), [this] { return new WelcomeWindow(*model_); });
     windows_->declare(QStringLiteral("main"), [this] {
-        auto* window = new MainWindow(*model_);
+        auto* window = new MainWindow(*model_, [this](const QString& identity) { windows_->open(identity); });
         window->menuBar()->addMenu(applicationMenu_.get());
         return window;
     });
@@ -53,13 +56,22 @@ QuellarineApp::~QuellarineApp()
     windows_.reset();
 }
 
+QString QuellarineApp::launchWindow(bool isTrusted, bool welcomed)
+{
+    return isTrusted && welcomed ? QStringLiteral("main") : QStringLiteral("welcome");
+}
+
 void QuellarineApp::launch()
 {
     menuBarItem_->show();
-    if (!shell_.trayAvailable()) {
-        // Without a tray the user would have no way in.
+    const QString first =
+        launchWindow(model_->isTrusted(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
+    if (!shell_.trayAvailable() && first != QStringLiteral("main")) {
+        // Without a tray the user would have no way in once the welcome window is closed.
         windows_->open(QStringLiteral("main"));
     }
+    // Opened last, so that it is in front.
+    windows_->open(first);
 }
 
 void QuellarineApp::bringForward()

@@ -17,9 +17,10 @@ class UpdateCommand;
 class WindowRegistry;
 
 // The application object: it creates the one model for the life of the process and sets up what the user
-// meets of it: the item in the desktop's tray with the menu-bar window, the windows known by identity, and the
-// application menu's update command. It changes no window itself at launch except to make sure there is a way
-// in: where the desktop has no tray, the main window opens.
+// meets of it: the item in the desktop's tray with the menu-bar window, the windows known by identity
+// ("welcome" and "main"), and the application menu's update command. At launch it opens the welcome window,
+// or the main window once the permission holds and the user has been welcomed; where the desktop has no tray,
+// the main window opens as well, so that the user is never left without a way in.
 class QuellarineApp : public QObject {
     Q_OBJECT
 
@@ -45,7 +46,11 @@ public:
     MenuBarItem& menuBarItem() const { return *menuBarItem_; }
     UpdateCommand& updateCommand() const { return *updateCommand_; }
 
-    // Puts the item in the tray, or opens the main window when the desktop has none.
+    // The window that opens by itself at launch: "main" when the permission holds and the user has been
+    // welcomed, otherwise "welcome". The other one opens only when asked for.
+    static QString launchWindow(bool isTrusted, bool welcomed);
+
+    // Puts the item in the tray and opens the launch window (and the main window too where there is no tray).
     void launch();
     // Another copy of the application was started: bring the main window forward instead.
     void bringForward();

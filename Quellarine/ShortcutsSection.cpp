@@ -164,7 +164,7 @@ ShortcutsSection::ShortcutsSection(AppModel& model, QWidget* parent)
                              modeLine_, modeWarning_);
     layout->addWidget(modeCard_);
     toggleCard_ = shortcutCard(Shortcut::defaultToggle(), tr("turn Quellarine on or off"),
-                               tr("You can also use its icon in the menu bar."), toggleLine_, toggleWarning_);
+                               tr("You can also use its icon in the system tray."), toggleLine_, toggleWarning_);
     layout->addWidget(toggleCard_);
 
     emergencyLabel_ = new SymbolLabel(

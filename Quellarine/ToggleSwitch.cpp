@@ -2,12 +2,15 @@
 
 #include "Quellarine/Brand.h"
 #include "Quellarine/ContinuousShape.h"
+#include "Quellarine/FocusRing.h"
 #include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/Typography.h"
 
-#include <QFocusEvent>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVariantAnimation>
 
 namespace quellarine {
@@ -17,18 +20,29 @@ namespace {
 // Room around the track for the keyboard focus ring.
 constexpr int ringMargin = 3;
 constexpr int knobInset = 2;
+constexpr int labelSpacing = 10;
 constexpr int knobTravelMilliseconds = 160;
 
 } // namespace
 
 ToggleSwitch::ToggleSwitch(const QString& name, ControlSize size, QWidget* parent)
+    : ToggleSwitch(name, Label::hidden, size, parent)
+{
+}
+
+ToggleSwitch::ToggleSwitch(const QString& name, Label label, ControlSize size, QWidget* parent)
     : QAbstractButton(parent)
     , size_(size)
+    , labelShown_(label == Label::shown)
     , tint_(Brand::accent)
     , knob_(new QVariantAnimation(this))
 {
     setCheckable(true);
     setAccessibleName(name);
+    if (labelShown_) {
+        setText(name);
+        setFont(Typography::font(Typography::TextStyle::body));
+    }
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     knob_->setDuration(knobTravelMilliseconds);
@@ -71,9 +85,27 @@ QSize ToggleSwitch::trackSize() const
     return size_ == ControlSize::large ? QSize(42, 24) : QSize(34, 20);
 }
 
+QRectF ToggleSwitch::trackRect() const
+{
+    const QSize track = trackSize();
+    if (!labelShown_) {
+        return QRectF(QPointF((width() - track.width()) / 2.0, (height() - track.height()) / 2.0), track);
+    }
+    // After the label, at the trailing end.
+    const QRect trailing(width() - ringMargin - track.width(), (height() - track.height()) / 2, track.width(),
+                         track.height());
+    return QStyle::visualRect(layoutDirection(), rect(), trailing);
+}
+
 QSize ToggleSwitch::sizeHint() const
 {
-    return trackSize() + QSize(2 * ringMargin, 2 * ringMargin);
+    const QSize track = trackSize() + QSize(2 * ringMargin, 2 * ringMargin);
+    if (!labelShown_) {
+        return track;
+    }
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()) + labelSpacing + track.width(),
+                 std::max(metrics.height() + 2 * ringMargin, track.height()));
 }
 
 void ToggleSwitch::nextCheckState()
@@ -87,17 +119,12 @@ void ToggleSwitch::checkStateSet()
     moveKnob(false);
 }
 
-void ToggleSwitch::focusInEvent(QFocusEvent* event)
+void ToggleSwitch::changeEvent(QEvent* event)
 {
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
-        || event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void ToggleSwitch::focusOutEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = false;
-    QAbstractButton::focusOutEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 void ToggleSwitch::moveKnob(bool animated)
@@ -121,9 +148,16 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     if (!isEnabled()) {
         painter.setOpacity(0.45);
     }
-    const QSize track = trackSize();
-    const QRectF trackRect(QPointF((width() - track.width()) / 2.0, (height() - track.height()) / 2.0), track);
     const QColor primary = palette().color(QPalette::WindowText);
+    const QRectF trackRect = this->trackRect();
+
+    if (labelShown_) {
+        const QRect labelRect(0, 0, width() - ringMargin - trackSize().width() - labelSpacing, height());
+        painter.setFont(font());
+        painter.setPen(primary);
+        painter.drawText(QStyle::visualRect(layoutDirection(), rect(), labelRect),
+                         Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+    }
 
     // The track blends from the neutral off colour into the tint as the knob travels.
     const QColor off = withOpacity(primary, 0.14);
@@ -134,6 +168,7 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
                  off.alphaF() + (on.alphaF() - off.alphaF()) * position_);
     ContinuousShape::drawCapsule(painter, trackRect, fill);
 
+    const QSizeF track = trackRect.size();
     const qreal knobSide = track.height() - 2 * knobInset;
     const qreal travel = track.width() - 2 * knobInset - knobSide;
     const bool leftToRight = layoutDirection() != Qt::RightToLeft;
@@ -146,11 +181,9 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     painter.setBrush(Qt::white);
     painter.drawEllipse(knobRect);
 
-    if (hasFocus() && keyboardFocus_) {
-        QPen ring(withOpacity(Brand::accent.resolve(*this), 0.6), 2);
-        painter.setPen(ring);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::capsule(trackRect.adjusted(-2, -2, 2, 2)));
+    if (FocusRing::shows(*this)) {
+        const QRectF ring = trackRect.adjusted(-2, -2, 2, 2);
+        FocusRing::draw(painter, ring, ring.height() / 2, Brand::accent.resolve(*this), 0.6);
     }
 }
 

@@ -318,7 +318,7 @@ void UpdateRow::paintEvent(QPaintEvent* /*event*/)
 
 void UpdateRow::paintContent(QPainter& painter, bool update, qreal opacity)
 {
-    const QColor redColor = red.resolve(*this);
+    const QColor redColor = Brand::systemRed.resolve(*this);
     const QColor primary = palette().color(QPalette::WindowText);
     const QColor secondary = palette().color(QPalette::PlaceholderText);
 

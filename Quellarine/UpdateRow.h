@@ -21,8 +21,6 @@ class UpdateRow : public QAbstractButton {
     Q_OBJECT
 
 public:
-    // The system's red, as the platform draws it in the light and the dark appearance.
-    static constexpr DynamicColor red{0xD63A30, 0xFF6961};
     static constexpr Spring spring{.response = 0.5, .dampingFraction = 0.85};
     static constexpr qreal cornerRadius = 10;
 

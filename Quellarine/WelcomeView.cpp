@@ -118,7 +118,7 @@ QWidget* WelcomeView::makeShortcutsCard()
                               "mode's name shows on screen for a few seconds."),
                            Typography::TextStyle::callout));
     column->addWidget(shortcutLine(Shortcut::defaultToggle(), tr("turn Quellarine on or off"), 4));
-    column->addWidget(text(tr("You can also use its icon in the menu bar."), Typography::TextStyle::callout));
+    column->addWidget(text(tr("You can also use its icon in the system tray."), Typography::TextStyle::callout));
     column->addWidget(text(tr("If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns "
                               "off at once."),
                            Typography::TextStyle::callout));

@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));
     // Before any text is looked up: views and cached texts are built in the chosen language.
     Localization::apply(Localization::choose(Defaults::standard(), QLocale::system().uiLanguages()));
+    // Window titles name the page shown; the desktop adds the application's name to them.
+    QApplication::setApplicationDisplayName(QStringLiteral("Quellarine"));
     // The tray keeps the application alive; closing a window never quits it, only "Quit" does.
     QApplication::setQuitOnLastWindowClosed(false);
 

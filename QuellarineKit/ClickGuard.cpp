@@ -8,6 +8,19 @@
 
 namespace quellarine {
 
+ClickGuard::Settings ClickGuard::Settings::on(double doubleClickInterval)
+{
+    return Settings{
+        .minPress = 0.04,
+        .maxPress = std::nullopt,
+        .repeatWindow = 0.35,
+        .repeatRadius = 24,
+        .allowDoubleClick = true,
+        .dragThreshold = 12,
+        .doubleClickInterval = doubleClickInterval,
+    };
+}
+
 const ClickGuard::Settings& ClickGuard::Settings::off()
 {
     static const Settings settings{

@@ -42,6 +42,8 @@ public:
 
         // Changes nothing: every press and release passes at once; click counts are still numbered.
         static const Settings& off();
+        // The guard as the application switches it on, counting clicks within the desktop's double-click interval.
+        static Settings on(double doubleClickInterval);
     };
 
     enum class Button { left = 0, right = 1, other = 2 };

@@ -7,23 +7,12 @@ using namespace quellarine;
 
 namespace {
 
-ClickGuard::Settings guardOn()
-{
-    return {.minPress = 0.04,
-        .maxPress = std::nullopt,
-        .repeatWindow = 0.35,
-        .repeatRadius = 24,
-        .allowDoubleClick = true,
-        .dragThreshold = 12,
-        .doubleClickInterval = 0.5};
-}
-
 constexpr Point pressAt{640, 400};
 
 // The common case: the pointer moves with no button down.
 void BM_MoveWithoutPress(benchmark::State& state)
 {
-    ClickGuard guard(guardOn());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     double time = 100;
     for (auto _ : state) {
         time += 0.008;
@@ -36,7 +25,7 @@ BENCHMARK(BM_MoveWithoutPress);
 // A trembling hand inside the drag circle while a press is held.
 void BM_MoveWhileHeld(benchmark::State& state)
 {
-    ClickGuard guard(guardOn());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(ClickGuard::Button::left, 100, pressAt);
     double time = 100;
     int step = 0;
@@ -69,7 +58,7 @@ void clickCycle(benchmark::State& state, const ClickGuard::Settings& settings)
 
 void BM_ClickGuardOn(benchmark::State& state)
 {
-    clickCycle(state, guardOn());
+    clickCycle(state, ClickGuard::Settings::on(0.5));
 }
 BENCHMARK(BM_ClickGuardOn);
 

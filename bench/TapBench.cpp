@@ -15,23 +15,11 @@ namespace {
 
 using namespace quellarine;
 
-ClickGuard::Settings guardOn()
-{
-    ClickGuard::Settings settings;
-    settings.minPress = 0.04;
-    settings.repeatWindow = 0.35;
-    settings.repeatRadius = 24;
-    settings.allowDoubleClick = true;
-    settings.dragThreshold = 12;
-    settings.doubleClickInterval = 0.5;
-    return settings;
-}
-
 struct Bench {
     sim::SimulatedWindowServer server;
     PointerTap tap;
 
-    Bench() : tap((server.advance(1), server.pointerSystem()), FilterPreset::balanced().parameters, guardOn())
+    Bench() : tap((server.advance(1), server.pointerSystem()), FilterPreset::balanced().parameters, ClickGuard::Settings::on(0.5))
     {
         server.setLatency(0.002);
         tap.start();

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <numbers>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -168,6 +169,47 @@ protected:
         XSync(display, False);
     }
 
+    // The titles of the windows on screen, as a window manager would show them.
+    std::set<std::string> shownWindowTitles()
+    {
+        Display* display = hand->display();
+        XSync(display, False);
+        const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+        const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        std::set<std::string> titles;
+        if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+            return titles;
+        }
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable) {
+                continue;
+            }
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0;
+            unsigned long remaining = 0;
+            unsigned char* data = nullptr;
+            if (XGetWindowProperty(display, children[i], netName, 0, 1024, False, utf8, &type, &format, &items,
+                                   &remaining, &data)
+                    == Success
+                && data != nullptr) {
+                titles.insert(std::string(reinterpret_cast<char*>(data), items));
+            }
+            if (data != nullptr) {
+                XFree(data);
+            }
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        return titles;
+    }
+
     std::vector<Point> clientPositions()
     {
         client->sync();
@@ -253,4 +295,23 @@ TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoot
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
     }
     EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
+}
+
+TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWindow)
+{
+    const std::string welcome = "Welcome to Quellarine";
+    // The window names its page; the desktop adds the application's name.
+    const std::string main = "Overview \u2014 Quellarine";
+
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return shownWindowTitles().count(welcome) == 1; }, 20));
+    stopApplication();
+    ASSERT_TRUE(waitFor([&] { return shownWindowTitles().empty(); }, 5));
+
+    writeSettings("welcomed=true\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return shownWindowTitles().count(main) == 1; }, 20));
+    // Give a welcome window the time to show up, were it to open as well.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
 }

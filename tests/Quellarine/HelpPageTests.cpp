@@ -1,6 +1,8 @@
+#include "OpenedAddresses.h"
 #include "TestAppModel.h"
 
 #include "Quellarine/HelpPage.h"
+#include "Quellarine/ToggleSwitch.h"
 
 #include "QuellarineKit/Product.h"
 
@@ -15,19 +17,7 @@
 namespace quellarine {
 namespace {
 
-// Receives the addresses the application asks the desktop to open, so no browser starts.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~OpenedAddresses() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
+using quellarine::testing::OpenedAddresses;
 
 class HelpPageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
@@ -97,5 +87,3 @@ TEST_F(HelpPageTest, AutomaticUpdatesSwitchChangesOnlyTheUpdatersOwnSetting)
 
 } // namespace
 } // namespace quellarine
-
-#include "HelpPageTests.moc"

@@ -1,6 +1,8 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/HelpPage.h"
+#include "Quellarine/PageArea.h"
 #include "Quellarine/MainWindow.h"
 #include "Quellarine/MenuBarItem.h"
 #include "Quellarine/MenuButton.h"
@@ -8,6 +10,8 @@
 #include "Quellarine/MenuView.h"
 #include "Quellarine/QuellarineApp.h"
 #include "Quellarine/UpdateCommand.h"
+#include "Quellarine/WelcomeView.h"
+#include "Quellarine/WelcomeWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -110,7 +114,8 @@ TEST_F(QuellarineAppTest, MainWindowIsOpenedOnceAndCarriesTheUpdateCommand)
     EXPECT_EQ(first, second);
     EXPECT_EQ(mainWindows().size(), 1);
     EXPECT_TRUE(first->objectName().startsWith(QStringLiteral("main")));
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("Quellarine"));
+    // The window is titled by the page it shows.
+    EXPECT_EQ(first->windowTitle(), QStringLiteral("Overview"));
     EXPECT_EQ(first->size(), QSize(900, 680));
     EXPECT_TRUE(first->isVisible());
 
@@ -158,6 +163,76 @@ TEST_F(QuellarineAppTest, WithoutATrayTheMainWindowOpensAtLaunch)
     app().launch();
     ASSERT_EQ(mainWindows().size(), 1);
     EXPECT_TRUE(mainWindows().front()->isVisible());
+}
+
+TEST_F(QuellarineAppTest, LaunchOpensTheWelcomeWindowUntilThePermissionHoldsAndTheUserWasWelcomed)
+{
+    struct Row {
+        bool trusted;
+        std::optional<bool> welcomed;
+        bool welcomeOpens;
+    };
+    for (const Row& row : {Row{false, true, true}, Row{false, std::nullopt, true}, Row{true, false, true},
+                           Row{true, std::nullopt, true}, Row{true, true, false}}) {
+        SCOPED_TRACE(::testing::Message() << "trusted " << row.trusted << ", welcomed "
+                                          << (row.welcomed ? (*row.welcomed ? "true" : "false") : "absent"));
+        app_.reset();
+        permission.trusted = row.trusted;
+        server.setTrusted(row.trusted);
+        if (row.welcomed) {
+            defaults.setBool(WelcomeView::welcomedKey, *row.welcomed);
+        } else {
+            defaults.remove(WelcomeView::welcomedKey);
+        }
+        app().launch();
+        QWidget* welcome = app().windows().window(QStringLiteral("welcome"));
+        QWidget* main = app().windows().window(QStringLiteral("main"));
+        EXPECT_EQ(welcome != nullptr, row.welcomeOpens);
+        EXPECT_EQ(main != nullptr, !row.welcomeOpens);
+        if (welcome != nullptr) {
+            EXPECT_TRUE(welcome->isVisible());
+            EXPECT_EQ(welcome->windowTitle(), QStringLiteral("Welcome to Quellarine"));
+        }
+        if (main != nullptr) {
+            EXPECT_TRUE(main->isVisible());
+            EXPECT_EQ(main->size(), MainWindow::defaultSize);
+        }
+    }
+}
+
+TEST_F(QuellarineAppTest, OpeningTheWelcomeWindowAgainBringsTheSameOneForward)
+{
+    QWidget* first = app().windows().open(QStringLiteral("welcome"));
+    QWidget* second = app().windows().open(QStringLiteral("welcome"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first, second);
+    int welcomes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        welcomes += qobject_cast<WelcomeWindow*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(welcomes, 1);
+    // The window is as large as the guide it holds, and stays so.
+    EXPECT_EQ(first->minimumSize(), first->maximumSize());
+}
+
+TEST_F(QuellarineAppTest, TheHelpPageOpensTheWelcomeWindowAgain)
+{
+    app().model().setSection(MainSection::help);
+    auto* main = static_cast<MainWindow*>(app().windows().open(QStringLiteral("main")));
+    auto* help = qobject_cast<HelpPage*>(main->pageArea().page());
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(app().windows().window(QStringLiteral("welcome")), nullptr);
+    help->welcomeAction()->click();
+    ASSERT_NE(app().windows().window(QStringLiteral("welcome")), nullptr);
+    EXPECT_TRUE(app().windows().window(QStringLiteral("welcome"))->isVisible());
+}
+
+TEST_F(QuellarineAppTest, WithoutATrayANewUserGetsTheWelcomeInFrontOfTheMainWindow)
+{
+    trayAvailable = false;
+    app().launch();
+    EXPECT_NE(app().windows().window(QStringLiteral("main")), nullptr);
+    ASSERT_NE(app().windows().window(QStringLiteral("welcome")), nullptr);
 }
 
 TEST_F(QuellarineAppTest, TrayMenuCarriesTheEssentials)

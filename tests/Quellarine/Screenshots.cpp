@@ -42,6 +42,38 @@ QImage Screenshots::render(QWidget& widget, qreal devicePixelRatio)
     return image;
 }
 
+namespace {
+
+QStringList writeBothAppearances(const QString& name, QWidget& window)
+{
+    QDir().mkpath(Screenshots::directory());
+    QStringList written;
+    for (const bool dark : {false, true}) {
+        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
+        QApplication::processEvents();
+        finishAnimations(window);
+        QApplication::processEvents();
+        const QString path = Screenshots::directory()
+            + QStringLiteral("/%1-%2.png").arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light"));
+        if (Screenshots::render(window).save(path)) {
+            written.append(path);
+        }
+    }
+    Appearance::shared().setChoice(Appearance::Choice::light);
+    return written;
+}
+
+} // namespace
+
+QStringList Screenshots::captureWindow(const QString& name, QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+    finishAnimations(window);
+    QApplication::processEvents();
+    return writeBothAppearances(name, window);
+}
+
 QStringList Screenshots::capture(const QString& name, QWidget* widget, int width)
 {
     QWidget window;
@@ -62,19 +94,7 @@ QStringList Screenshots::capture(const QString& name, QWidget* widget, int width
     QApplication::processEvents();
     finishAnimations(window);
     QApplication::processEvents();
-
-    QDir().mkpath(directory());
-    QStringList written;
-    for (const bool dark : {false, true}) {
-        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
-        QApplication::processEvents();
-        const QString path = directory() + QStringLiteral("/%1-%2.png").arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light"));
-        if (render(window).save(path)) {
-            written.append(path);
-        }
-    }
-    Appearance::shared().setChoice(Appearance::Choice::light);
-    return written;
+    return writeBothAppearances(name, window);
 }
 
 } // namespace quellarine::testing

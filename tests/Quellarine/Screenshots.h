@@ -22,6 +22,10 @@ public:
     // again afterwards.
     static QStringList capture(const QString& name, QWidget* widget, int width = 0);
 
+    // A whole window as it stands, at its own size and without a margin: shows it, runs every entrance
+    // animation to its end and writes NAME-light.png and NAME-dark.png.
+    static QStringList captureWindow(const QString& name, QWidget& window);
+
     // The widget as drawn now, at the given pixel density.
     static QImage render(QWidget& widget, qreal devicePixelRatio = 2.0);
 };

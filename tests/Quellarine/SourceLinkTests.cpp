@@ -2,6 +2,8 @@
 #include "Quellarine/Percent.h"
 #include "Quellarine/SourceLink.h"
 
+#include "OpenedAddresses.h"
+
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QLocale>
@@ -15,19 +17,7 @@ using namespace quellarine;
 
 namespace {
 
-// Stands in for the browser: records every address the desktop is asked to open.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~OpenedAddresses() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
+using quellarine::testing::OpenedAddresses;
 
 class GermanOwnMeasurement : public QTranslator {
 public:
@@ -180,5 +170,3 @@ TEST(PercentInTheUserLocaleTests, FollowsTheApplicationsLocaleOnEveryCall)
         EXPECT_EQ(percent(12.3456, 1), QStringLiteral("1’234.6%"));
     }
 }
-
-#include "SourceLinkTests.moc"

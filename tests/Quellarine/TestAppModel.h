@@ -3,8 +3,9 @@
 #include "Quellarine/AppModel.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
-#include "Quellarine/Desktop/Updater.h"
 #include "Quellarine/UpdateController.h"
+
+#include "RecordingUpdater.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
@@ -15,34 +16,6 @@
 #include <vector>
 
 namespace quellarine::testing {
-
-// An updater that only records what it is asked.
-class RecordingUpdater : public Updater {
-public:
-    bool canCheckForUpdates() const override { return canCheck; }
-    bool automaticallyChecksForUpdates() const override { return automatic; }
-    void setAutomaticallyChecksForUpdates(bool value) override
-    {
-        automatic = value;
-        automaticWrites.push_back(value);
-    }
-    bool sessionInProgress() const override { return false; }
-    std::optional<QDateTime> lastUpdateCheckDate() const override { return std::nullopt; }
-    void setUserAgentString(const QString& /*userAgent*/) override {}
-    void checkForUpdatesInBackground() override {}
-    void checkForUpdates() override { ++userChecks; }
-
-    void setCanCheck(bool value)
-    {
-        canCheck = value;
-        emit canCheckForUpdatesChanged();
-    }
-
-    bool canCheck = true;
-    bool automatic = true;
-    std::vector<bool> automaticWrites;
-    int userChecks = 0;
-};
 
 // The application model over the simulated window server, a permission the test sets, a recording updater and
 // a settings file of its own. The model is built on first use, so a test sets the permission first.

@@ -48,3 +48,21 @@ TEST(ToggleSwitchTest, DisabledSwitchIgnoresClicksAndKeepsItsName)
     EXPECT_TRUE(accessible->state().checkable);
     EXPECT_TRUE(accessible->state().disabled);
 }
+
+TEST(ToggleSwitchTest, ShownLabelStandsBeforeTheTrackAndAClickOnItFlips)
+{
+    const QString label = QStringLiteral("Check for updates automatically");
+    ToggleSwitch toggle(label, ToggleSwitch::Label::shown);
+    toggle.resize(toggle.sizeHint());
+    toggle.show();
+    EXPECT_GT(toggle.width(), toggle.fontMetrics().horizontalAdvance(label) + toggle.trackSize().width());
+    EXPECT_GT(toggle.trackRect().left(), toggle.width() / 2);
+    toggle.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_LT(toggle.trackRect().right(), toggle.width() / 2);
+
+    QSignalSpy switched(&toggle, &ToggleSwitch::switched);
+    QTest::mouseClick(&toggle, Qt::LeftButton, {}, QPoint(4, toggle.height() / 2));
+    ASSERT_EQ(switched.count(), 1);
+    EXPECT_TRUE(toggle.isOn());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&toggle)->text(QAccessible::Name), label);
+}

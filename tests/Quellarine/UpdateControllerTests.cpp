@@ -2,6 +2,8 @@
 
 #include "Quellarine/Desktop/Defaults.h"
 
+#include "RecordingUpdater.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,43 +19,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class FakeUpdater : public Updater {
-public:
-    bool canCheckForUpdates() const override { return canCheck; }
-    bool automaticallyChecksForUpdates() const override { return automatic; }
-    void setAutomaticallyChecksForUpdates(bool value) override
-    {
-        automatic = value;
-        automaticWrites.push_back(value);
-    }
-    bool sessionInProgress() const override { return session; }
-    std::optional<QDateTime> lastUpdateCheckDate() const override { return lastCheck; }
-    void setUserAgentString(const QString& value) override { userAgent = value; }
-    void checkForUpdatesInBackground() override { ++backgroundChecks; }
-    void checkForUpdates() override { ++userChecks; }
-
-    void setCanCheck(bool value)
-    {
-        canCheck = value;
-        emit canCheckForUpdatesChanged();
-    }
-
-    bool canCheck = true;
-    bool automatic = true;
-    bool session = false;
-    std::optional<QDateTime> lastCheck;
-    QString userAgent;
-    std::vector<bool> automaticWrites;
-    int backgroundChecks = 0;
-    int userChecks = 0;
-};
+using FakeUpdater = quellarine::testing::RecordingUpdater;
 
 AppcastItem item(const QString& build, const QString& version)
 {
     return {build, version, QUrl(QStringLiteral("https://example.org/q.tar.gz")), {}, {}};
 }
 
-class UpdateControllerTests : public testing::Test {
+class UpdateControllerTests : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 

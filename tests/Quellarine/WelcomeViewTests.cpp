@@ -1,3 +1,4 @@
+#include "OpenedAddresses.h"
 #include "TestAppModel.h"
 
 #include "Quellarine/AccessibilityCard.h"
@@ -18,20 +19,6 @@
 
 namespace quellarine {
 namespace {
-
-// Receives the addresses the application asks the desktop to open, so no browser starts.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 class WelcomeViewTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
@@ -117,13 +104,13 @@ TEST_F(WelcomeViewTest, ReturnPressesTheButtonWritingWelcomedAndClosing)
 
 TEST_F(WelcomeViewTest, ReturnOnTheFocusedSourceOpensItInsteadOfClosing)
 {
-    UrlRecorder recorder;
+    testing::OpenedAddresses recorder;
     show();
     auto* source = view->findChild<SourceLink*>();
     ASSERT_NE(source, nullptr);
     source->setFocus();
     QTest::keyClick(source, Qt::Key_Return);
-    EXPECT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(recorder.urls.size(), 1);
     EXPECT_EQ(dismissals, 0);
     EXPECT_FALSE(defaults.boolean(WelcomeView::welcomedKey).has_value());
 }
@@ -149,5 +136,3 @@ TEST_F(WelcomeViewTest, TheFindingFollowsTheLocaleWithoutFractionDigits)
 
 } // namespace
 } // namespace quellarine
-
-#include "WelcomeViewTests.moc"

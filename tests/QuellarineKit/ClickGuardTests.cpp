@@ -28,18 +28,6 @@ using Outputs = std::vector<Output>;
 
 namespace {
 
-// The values the application uses while the guard is on.
-ClickGuard::Settings onSettings()
-{
-    return {.minPress = 0.04,
-        .maxPress = std::nullopt,
-        .repeatWindow = 0.35,
-        .repeatRadius = 24,
-        .allowDoubleClick = true,
-        .dragThreshold = 12,
-        .doubleClickInterval = 0.5};
-}
-
 // An uptime at which (t + d) - t often rounds below d: the ties must hold all the same.
 constexpr double t0 = 1234.567;
 constexpr Point here{400, 300};
@@ -78,7 +66,7 @@ Outputs click(ClickGuard& guard, double downTime, double upTime, Point at = here
 
 TEST(ClickGuardTests, ShortTapVanishesAndAClickGoesOutAtTheDeadline)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     EXPECT_TRUE(guard.buttonDown(Button::left, t0, here).empty());
     EXPECT_EQ(guard.holdLocation(), here);
     EXPECT_EQ(guard.nextDeadline(), t0 + 0.04);
@@ -99,7 +87,7 @@ TEST(ClickGuardTests, ShortTapVanishesAndAClickGoesOutAtTheDeadline)
 
 TEST(ClickGuardTests, QuickSecondPressIsADoubleClickAndAThirdIsAnAccidentalRepeat)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     Point near = here + Vector{5, 5};
     EXPECT_EQ(click(guard, t0, t0 + 0.06), (Outputs{down(here, 1), up(here, 1)}));
     EXPECT_EQ(click(guard, t0 + 0.26, t0 + 0.32, near), (Outputs{down(near, 2), up(near, 2)}));
@@ -120,7 +108,7 @@ TEST(ClickGuardTests, QuickSecondPressIsADoubleClickAndAThirdIsAnAccidentalRepea
 
 TEST(ClickGuardTests, WithoutDoubleClicksTheFirstRepeatIsSwallowedToo)
 {
-    auto settings = onSettings();
+    auto settings = ClickGuard::Settings::on(0.5);
     settings.allowDoubleClick = false;
     ClickGuard guard(settings);
     click(guard, t0, t0 + 0.06);
@@ -132,7 +120,7 @@ TEST(ClickGuardTests, WithoutDoubleClicksTheFirstRepeatIsSwallowedToo)
 
 TEST(ClickGuardTests, LeavingTheDragCircleReleasesTheHoldAndStartsADrag)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     click(guard, t0 - 0.15, t0 - 0.1);
     guard.buttonDown(Button::left, t0, here);
     guard.tick(t0 + 0.04);
@@ -150,7 +138,7 @@ TEST(ClickGuardTests, LeavingTheDragCircleReleasesTheHoldAndStartsADrag)
 
 TEST(ClickGuardTests, HeldBackPressLeavesTheCircleOnlyOnceItHasLastedMinPress)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
     auto early = guard.moved(there, t0 + 0.02);
     EXPECT_EQ(early.decision, Decision::hold);
@@ -182,7 +170,7 @@ TEST(ClickGuardTests, OffPassesEveryPressAndReleaseAtOnce)
 
 TEST(ClickGuardTests, WithMaxPressOnlyTheReleaseOrADragDecides)
 {
-    auto settings = onSettings();
+    auto settings = ClickGuard::Settings::on(0.5);
     settings.maxPress = 0.8;
     ClickGuard guard(settings);
 
@@ -208,7 +196,7 @@ TEST(ClickGuardTests, WithMaxPressOnlyTheReleaseOrADragDecides)
 
 TEST(ClickGuardTests, TiesOfPressDuration)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
     EXPECT_EQ(list(guard.buttonUp(Button::left, t0 + 0.04, here)), (Outputs{down(here, 1), up(here, 1)}));
     guard.buttonDown(Button::left, t0 + 1, here);
@@ -217,7 +205,7 @@ TEST(ClickGuardTests, TiesOfPressDuration)
 
 TEST(ClickGuardTests, TiesOfRepeatWindowIntervalAndRadius)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     click(guard, t0, t0 + 0.06);
     click(guard, t0 + 0.1, t0 + 0.16);
     double release = t0 + 0.16;
@@ -242,13 +230,13 @@ TEST(ClickGuardTests, TiesOfRepeatWindowIntervalAndRadius)
 
 TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
 {
-    ClickGuard tooShort(onSettings());
+    ClickGuard tooShort(ClickGuard::Settings::on(0.5));
     tooShort.buttonDown(Button::left, t0, here);
     EXPECT_TRUE(tooShort.buttonDown(Button::right, t0 + 0.02, there).empty());
     EXPECT_EQ(tooShort.holdLocation(), there);
     EXPECT_EQ(tooShort.nextDeadline(), t0 + 0.02 + 0.04);
 
-    ClickGuard longEnough(onSettings());
+    ClickGuard longEnough(ClickGuard::Settings::on(0.5));
     longEnough.buttonDown(Button::left, t0, here);
     longEnough.settings = ClickGuard::Settings::off();
     EXPECT_EQ(list(longEnough.buttonDown(Button::right, t0 + 0.05, there)),
@@ -259,7 +247,7 @@ TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
     EXPECT_EQ(
         list(sent.buttonDown(Button::other, t0 + 0.05, there)), (Outputs{up(here, 1), down(there, 1, Button::other)}));
 
-    ClickGuard dragging(onSettings());
+    ClickGuard dragging(ClickGuard::Settings::on(0.5));
     dragging.buttonDown(Button::left, t0, here);
     dragging.moved(here + Vector{20, 0}, t0 + 0.05);
     EXPECT_EQ(list(dragging.buttonDown(Button::right, t0 + 0.2, there)), (Outputs{up(there, 1)}));
@@ -267,7 +255,7 @@ TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
 
 TEST(ClickGuardTests, StrayPressesAndReleasesOfThePendingButton)
 {
-    ClickGuard guard(onSettings());
+    ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
     EXPECT_TRUE(guard.buttonUp(Button::right, t0 + 0.02, here).empty());
     EXPECT_EQ(guard.holdLocation(), here);
@@ -285,7 +273,7 @@ TEST(ClickGuardTests, SettingsCodingOmitsAbsentOptionals)
                                    "doubleClickInterval":0.5})"));
     EXPECT_EQ(off.get<ClickGuard::Settings>(), ClickGuard::Settings::off());
 
-    auto settings = onSettings();
+    auto settings = ClickGuard::Settings::on(0.5);
     settings.maxPress = 0.8;
     json coded = settings;
     EXPECT_EQ(coded["maxPress"], 0.8);

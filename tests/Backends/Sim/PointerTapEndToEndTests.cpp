@@ -116,13 +116,7 @@ Outcome run(const FilterPreset& preset, Base base)
     server.advance(10);
     double start = server.uptime();
 
-    ClickGuard::Settings guard;
-    guard.minPress = 0.04;
-    guard.repeatWindow = 0.35;
-    guard.repeatRadius = 24;
-    guard.allowDoubleClick = true;
-    guard.dragThreshold = 12;
-    guard.doubleClickInterval = 0.5;
+    const ClickGuard::Settings guard = ClickGuard::Settings::on(0.5);
     PointerTap tap(server.pointerSystem(), preset.parameters, guard);
     tap.start();
 

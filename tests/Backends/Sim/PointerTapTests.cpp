@@ -18,19 +18,6 @@ using Received = sim::SimulatedWindowServer::Received;
 
 namespace {
 
-// The click guard as the application switches it on.
-ClickGuard::Settings guardOn()
-{
-    ClickGuard::Settings settings;
-    settings.minPress = 0.04;
-    settings.repeatWindow = 0.35;
-    settings.repeatRadius = 24;
-    settings.allowDoubleClick = true;
-    settings.dragThreshold = 12;
-    settings.doubleClickInterval = 0.5;
-    return settings;
-}
-
 constexpr std::uint64_t ms = 1'000'000;
 
 class PointerTapTests : public ::testing::Test {
@@ -159,7 +146,7 @@ TEST_F(PointerTapTests, MarkedEventsPassAndBecomePlacementsWhetherFilteringOrNot
 
 TEST_F(PointerTapTests, WithoutFilteringEverythingPassesAndTheNextFilteredMoveStartsThere)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     std::vector<std::pair<Point, Point>> observed;
     tap->setObserver([&](Point location, Point shown) { observed.push_back({location, shown}); });
     tap->setFiltering(false);
@@ -236,7 +223,7 @@ TEST_F(PointerTapTests, PostPacingRewritesBurstsAndPostsTheRest)
 
 TEST_F(PointerTapTests, AHeldPressKeepsThePointerStillWhileTheHandMoves)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     move({1, 0});
     wait(0.5);
     Point pressed = *server.currentLocation();
@@ -258,7 +245,7 @@ TEST_F(PointerTapTests, AHeldPressKeepsThePointerStillWhileTheHandMoves)
 
 TEST_F(PointerTapTests, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePasses)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     std::uint64_t pressedAt = server.now();
     Point pressed = *server.currentLocation();
     server.setLatency(0); // explicit: the deadline counts from the hardware time
@@ -286,7 +273,7 @@ TEST_F(PointerTapTests, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePass
 
 TEST_F(PointerTapTests, AShortTapReachesNoApplication)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     press();
     wait(0.03);
     release();
@@ -296,7 +283,7 @@ TEST_F(PointerTapTests, AShortTapReachesNoApplication)
 
 TEST_F(PointerTapTests, APressHeldBackUntilItsReleaseIsPostedBeforeTheRelease)
 {
-    ClickGuard::Settings settings = guardOn();
+    ClickGuard::Settings settings = ClickGuard::Settings::on(0.5);
     settings.maxPress = 0.5; // no deadline: the release decides
     makeTap(settings);
     press();
@@ -385,7 +372,7 @@ TEST_F(PointerTapTests, AHandThatIsNeverReachedIsPlacedExactlyAfterThreeSeconds)
 
 TEST_F(PointerTapTests, AHeldPressOrFilteringOffStopsTheSettleTimer)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     for (int i = 0; i < 5; ++i) {
         move({10, 0});
         wait(0.008);
@@ -410,18 +397,18 @@ TEST_F(PointerTapTests, AHeldPressOrFilteringOffStopsTheSettleTimer)
 
 TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     press();
     EXPECT_TRUE(tap->clickGuard().holdLocation().has_value());
     tap->setFiltering(false);
     EXPECT_FALSE(tap->clickGuard().holdLocation().has_value());
     EXPECT_FALSE(tap->clickGuard().nextDeadline().has_value());
-    EXPECT_EQ(tap->clickGuard().settings, guardOn());
+    EXPECT_EQ(tap->clickGuard().settings, ClickGuard::Settings::on(0.5));
 }
 
 TEST_F(PointerTapTests, AReleaseWhosePressCameBeforeFilteringPasses)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     tap->setFiltering(false);
     press();
     tap->setFiltering(true);
@@ -478,8 +465,8 @@ TEST_F(PointerTapTests, ASettleStepAheadOfLateHardwareEventsDoesNotJumpThePointe
 TEST_F(PointerTapTests, SettingsAndDisplaysReachTheSmootherAndTheGuard)
 {
     makeTap();
-    tap->setClickSettings(guardOn());
-    EXPECT_EQ(tap->clickGuard().settings, guardOn());
+    tap->setClickSettings(ClickGuard::Settings::on(0.5));
+    EXPECT_EQ(tap->clickGuard().settings, ClickGuard::Settings::on(0.5));
     tap->setParameters(FilterPreset::strong().parameters);
     EXPECT_EQ(tap->smoother().filter.parameters(), FilterPreset::strong().parameters);
 
@@ -491,7 +478,7 @@ TEST_F(PointerTapTests, SettingsAndDisplaysReachTheSmootherAndTheGuard)
 
 TEST_F(PointerTapTests, DestroyingTheTapRemovesItAndItsTimers)
 {
-    makeTap(guardOn());
+    makeTap(ClickGuard::Settings::on(0.5));
     move({10, 0});
     press(); // schedules the tick; the move started the settle timer
     EXPECT_GE(server.timerCount(), 2u);
@@ -508,7 +495,7 @@ TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
     for (Base base : {Base::cursor, Base::hand, Base::alternating}) {
         SCOPED_TRACE(static_cast<int>(base));
         server.setDeltaBase(base);
-        makeTap(guardOn());
+        makeTap(ClickGuard::Settings::on(0.5));
         wait(1);
         Point pressed = *server.currentLocation();
         press();

@@ -22,19 +22,6 @@ namespace {
 
 constexpr double sampleInterval = 0.008;
 
-// The click guard as the application switches it on.
-ClickGuard::Settings guardOn()
-{
-    ClickGuard::Settings settings;
-    settings.minPress = 0.04;
-    settings.repeatWindow = 0.35;
-    settings.repeatRadius = 24;
-    settings.allowDoubleClick = true;
-    settings.dragThreshold = 12;
-    settings.doubleClickInterval = 0.5;
-    return settings;
-}
-
 // A hand drifting right at 40 points a second with a 5.3 Hz tremor of 3 points, up and down.
 Point handPath(double t)
 {
@@ -149,7 +136,7 @@ TEST_F(X11PointerTapTests, WithFilteringOffApplicationsSeeTheHandsMotionUnchange
 TEST_F(X11PointerTapTests, AClickLandsWhereThePressWasMadeAndATooShortTapNeverArrives)
 {
     placeCursor({500, 300});
-    startPointerTap(guardOn());
+    startPointerTap(ClickGuard::Settings::on(0.5));
 
     // A press held 120 ms while the hand trembles a little: the pointer is held, the click lands at the press.
     bool released = false;

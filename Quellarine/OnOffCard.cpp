@@ -1,0 +1,245 @@
+#include "Quellarine/OnOffCard.h"
+
+#include "Quellarine/AppModel.h"
+#include "Quellarine/Brand.h"
+#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/PresetTexts.h"
+#include "Quellarine/SpringAnimation.h"
+#include "Quellarine/StatusDot.h"
+#include "Quellarine/TapArea.h"
+#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Desktop/AccessibilityHidden.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+
+namespace quellarine {
+
+namespace {
+
+constexpr Spring lookSpring{.response = 0.35, .dampingFraction = 1.0};
+
+QColor blend(const QColor& from, const QColor& to, qreal amount)
+{
+    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
+    QColor result;
+    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
+                   mix(from.alphaF(), to.alphaF()));
+    return result;
+}
+
+QFont stateFont()
+{
+    return Typography::system(17, QFont::DemiBold);
+}
+
+QFont presetFont()
+{
+    return Typography::system(14, QFont::Medium);
+}
+
+// The card's two lines: "On" or "Off", and under it the active preset's name, each on one line.
+class CardTexts : public QWidget {
+public:
+    explicit CardTexts(OnOffCard& card)
+        : QWidget(&card)
+        , card_(card)
+    {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics state(stateFont());
+        return QSize(state.horizontalAdvance(card_.stateText()), height(state, QFontMetrics(presetFont())));
+    }
+    QSize minimumSizeHint() const override { return QSize(0, sizeHint().height()); }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        const qreal onness = card_.onness();
+        const QColor ink = blend(palette().color(QPalette::WindowText), Qt::white, onness);
+        const QFontMetricsF state(stateFont());
+        const QFontMetricsF preset(presetFont());
+        const qreal top = (QWidget::height() - height(state, preset)) / 2;
+        const Qt::Alignment align = Qt::AlignVCenter | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        painter.setPen(ink);
+        painter.setFont(stateFont());
+        painter.drawText(QRectF(0, top, width(), state.height()), align,
+                         state.elidedText(card_.stateText(), Qt::ElideRight, width()));
+        // The preset's name is quieter: 85 % while on, 55 % while off.
+        painter.setOpacity(0.55 + (0.85 - 0.55) * onness);
+        painter.setFont(presetFont());
+        painter.drawText(QRectF(0, top + state.height() + lineGap, width(), preset.height()), align,
+                         preset.elidedText(card_.presetText(), Qt::ElideRight, width()));
+    }
+
+private:
+    static constexpr int lineGap = 1;
+
+    template <typename Metrics>
+    static int height(const Metrics& state, const Metrics& preset)
+    {
+        return static_cast<int>(std::ceil(state.height() + lineGap + preset.height()));
+    }
+
+    OnOffCard& card_;
+};
+
+} // namespace
+
+OnOffCard::OnOffCard(AppModel& model, QWidget* parent)
+    : QWidget(parent)
+    , model_(model)
+    , look_(new SpringAnimation(lookSpring, this))
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    tapArea_ = new TapArea(this);
+    // The switch is what assistive technology reaches; the texts beside it say the same.
+    AccessibilityHidden::hide(*tapArea_);
+    dot_ = new StatusDot(model_.isOn(), tapArea_);
+    texts_ = new CardTexts(*this);
+    texts_->setParent(tapArea_);
+    auto* left = new QHBoxLayout(tapArea_);
+    left->setContentsMargins(0, 0, 0, 0);
+    // The dot's widget reaches beyond its frame by the halo's room; the gap is counted from the frame.
+    left->setSpacing(spacing - StatusDot::overflow);
+    left->addWidget(dot_, 0, Qt::AlignVCenter);
+    left->addWidget(texts_, 1, Qt::AlignVCenter);
+    tapArea_->passClicks(*dot_);
+    tapArea_->passClicks(*texts_);
+    connect(tapArea_, &TapArea::tapped, this, &OnOffCard::tapped);
+
+    switch_ = new ToggleSwitch(tr("Filter"), ToggleSwitch::ControlSize::regular, this);
+    // The setter writes "filterOn" and brings the tap in line.
+    connect(switch_, &ToggleSwitch::switched, this, [this](bool on) { model_.setWantsOn(on); });
+
+    auto* row = new QHBoxLayout(this);
+    row->setSpacing(spacing);
+    row->addWidget(tapArea_, 1);
+    row->addWidget(switch_, 0, Qt::AlignVCenter);
+    applyMargins();
+
+    look_->setStartValue(model_.isOn() ? 1.0 : 0.0);
+    look_->setEndValue(model_.isOn() ? 1.0 : 0.0);
+    connect(look_, &QVariantAnimation::valueChanged, this, [this] {
+        texts_->update();
+        update();
+        emit shadowChanged();
+    });
+
+    connect(&model_, &AppModel::isOnChanged, this, [this](bool on) {
+        const qreal target = on ? 1.0 : 0.0;
+        if (Motion::shared().reduceMotion() || !isVisible()) {
+            // Colours still change, at once.
+            look_->stop();
+            look_->setStartValue(target);
+            look_->setEndValue(target);
+        } else {
+            look_->animate(onness(), target);
+        }
+        refresh();
+        emit shadowChanged();
+    });
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged}) {
+        connect(&model_, signal, this, &OnOffCard::refresh);
+    }
+    connect(&model_, &AppModel::presetIDChanged, this, &OnOffCard::refresh);
+    connect(&model_, &AppModel::personalChanged, this, &OnOffCard::refresh);
+    refresh();
+}
+
+QString OnOffCard::stateText() const
+{
+    return model_.isOn() ? tr("On") : tr("Off");
+}
+
+QString OnOffCard::presetText() const
+{
+    return presetTitle(model_.activePreset().id);
+}
+
+qreal OnOffCard::onness() const
+{
+    if (look_->state() == QAbstractAnimation::Running) {
+        return look_->value();
+    }
+    return look_->endValue().toReal();
+}
+
+void OnOffCard::tapped()
+{
+    if (!model_.isTrusted()) {
+        return;
+    }
+    // One step: the wish flips, "filterOn" is written and the tap brought in line.
+    model_.setWantsOn(!model_.wantsOn());
+}
+
+void OnOffCard::refresh()
+{
+    dot_->setOn(model_.isOn());
+    switch_->setOn(model_.wantsOn());
+    switch_->setEnabled(model_.isTrusted());
+    if (model_.isOn()) {
+        switch_->setTint(Brand::onGradient, 0.35);
+    } else {
+        switch_->setTint(Brand::accent);
+    }
+    texts_->updateGeometry();
+    texts_->update();
+    update();
+}
+
+void OnOffCard::applyMargins()
+{
+    // The dot's halo room counts towards the padding on its side.
+    const int dotSide = padding - StatusDot::overflow;
+    if (layoutDirection() == Qt::RightToLeft) {
+        layout()->setContentsMargins(padding, padding, dotSide, padding);
+    } else {
+        layout()->setContentsMargins(dotSide, padding, padding, padding);
+    }
+}
+
+void OnOffCard::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        applyMargins();
+    }
+    QWidget::changeEvent(event);
+}
+
+void OnOffCard::paintShadow(QPainter& painter, const QRectF& card)
+{
+    const qreal amount = onness();
+    if (amount <= 0) {
+        return;
+    }
+    shadow_.paint(painter, card, cornerRadius, withOpacity(Brand::accent.resolve(*this), 0.35), shadowBlur, shadowOffset,
+                  std::min<qreal>(amount, 1.0));
+}
+
+void OnOffCard::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds(rect());
+    const QPainterPath shape = ContinuousShape::roundedRect(bounds, cornerRadius);
+    const qreal amount = std::clamp(onness(), 0.0, 1.0);
+    if (amount < 1) {
+        painter.fillPath(shape, withOpacity(palette().color(QPalette::WindowText), 0.05 * (1 - amount)));
+    }
+    if (amount > 0) {
+        painter.setOpacity(amount);
+        painter.fillPath(shape, Brand::gradient(bounds, *this));
+    }
+}
+
+} // namespace quellarine

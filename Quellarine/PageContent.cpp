@@ -1,0 +1,29 @@
+#include "Quellarine/PageContent.h"
+
+#include "Quellarine/CalibrationView.h"
+#include "Quellarine/HelpPage.h"
+#include "Quellarine/HomePage.h"
+#include "Quellarine/StandInPage.h"
+
+namespace quellarine {
+
+QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindow& openWindow)
+{
+    switch (section) {
+    case MainSection::home:
+        return new HomePage(model);
+    case MainSection::calibration:
+        return new CalibrationView(model);
+    case MainSection::help:
+        return new HelpPage(model, openWindow);
+    case MainSection::research:
+    case MainSection::feedback:
+    case MainSection::whatsNew:
+    case MainSection::profile:
+        // Their own pages come later; until then the section is named, nothing more.
+        return new StandInPage(model, section);
+    }
+    return new StandInPage(model, section);
+}
+
+} // namespace quellarine

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAbstractButton>
+
+class QVariantAnimation;
+
+namespace quellarine {
+
+class AppModel;
+
+// The card at the foot of the main window's sidebar that leads to the profile page, the only way there. Its
+// background is strongest while the profile page is shown and lighter while the pointer is over it.
+class ProfileCard : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    static constexpr int padding = 12;
+    static constexpr qreal cornerRadius = 12;
+    static constexpr int spacing = 11;
+
+    explicit ProfileCard(AppModel& model, QWidget* parent = nullptr);
+
+    bool hovered() const { return hovered_; }
+    // The opacity of the secondary colour filling the background, as now drawn.
+    qreal backgroundOpacity() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    qreal targetOpacity() const;
+    void setHovered(bool hovered);
+
+    AppModel& model_;
+    bool hovered_ = false;
+    QVariantAnimation* fade_;
+};
+
+} // namespace quellarine

@@ -1,0 +1,469 @@
+#include "Screenshots.h"
+#include "TestAppModel.h"
+
+#include "Quellarine/FeedbackStore.h"
+#include "Quellarine/HelpPage.h"
+#include "Quellarine/MainWindow.h"
+#include "Quellarine/OnOffCard.h"
+#include "Quellarine/PageArea.h"
+#include "Quellarine/ProfileCard.h"
+#include "Quellarine/Sidebar.h"
+#include "Quellarine/SidebarRow.h"
+#include "Quellarine/SpringAnimation.h"
+#include "Quellarine/StandInPage.h"
+#include "Quellarine/StatusDot.h"
+#include "Quellarine/TapArea.h"
+#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/WelcomeView.h"
+#include "Quellarine/WelcomeWindow.h"
+#include "Quellarine/Desktop/Motion.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QVariantAnimation>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+class MainWindowTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    MainWindowTest() { Motion::shared().setOverride(true); }
+    ~MainWindowTest() override
+    {
+        window_.reset();
+        Motion::shared().setOverride(std::nullopt);
+    }
+
+    // The window, shown and active as when the user opens it.
+    MainWindow& window()
+    {
+        if (!window_) {
+            window_ = std::make_unique<MainWindow>(model(), [this](const QString& identity) { opened.append(identity); });
+            window_->show();
+            window_->activateWindow();
+            QApplication::processEvents();
+        }
+        return *window_;
+    }
+
+    SidebarRow& row(MainSection section) { return *window().sidebar().row(section); }
+
+    void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center()); }
+
+    QStringList opened;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, SidebarListsTheSectionsInOrderAndStartsOnTheOverview)
+{
+    std::vector<MainSection> sections;
+    for (SidebarRow* each : window().sidebar().rows()) {
+        sections.push_back(each->section());
+    }
+    EXPECT_EQ(sections, std::vector<MainSection>(MainSection::sidebar().begin(), MainSection::sidebar().end()));
+    EXPECT_EQ(window().sidebarSelection(), MainSection::home);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::home));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Overview"));
+    EXPECT_EQ(window().objectName(), QStringLiteral("main"));
+    EXPECT_EQ(window().size(), MainWindow::defaultSize);
+    EXPECT_EQ(window().sidebar().width(), Sidebar::idealWidth);
+}
+
+TEST_F(MainWindowTest, ChoosingARowShowsItsSectionOnAFreshPage)
+{
+    QPointer<QWidget> first = window().pageArea().page();
+    click(row(MainSection::research));
+    EXPECT_EQ(model().section(), MainSection::research);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Why it works"));
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::research));
+    // The old page is gone, not hidden.
+    EXPECT_TRUE(first.isNull());
+    QPointer<QWidget> research = window().pageArea().page();
+    ASSERT_NE(research, nullptr);
+    EXPECT_EQ(static_cast<StandInPage*>(research.data())->section(), MainSection::research);
+
+    // Back and forth gives another page each time.
+    click(row(MainSection::home));
+    click(row(MainSection::research));
+    EXPECT_TRUE(research.isNull());
+    EXPECT_NE(window().pageArea().page(), nullptr);
+
+    // Any route to a page sets the section, and the window follows.
+    model().setSection(MainSection::help);
+    EXPECT_NE(qobject_cast<HelpPage*>(window().pageArea().page()), nullptr);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::help));
+}
+
+TEST_F(MainWindowTest, RechoosingTheCurrentRowTellsNoObserverAndKeepsThePage)
+{
+    click(row(MainSection::calibration));
+    QPointer<QWidget> page = window().pageArea().page();
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    click(row(MainSection::calibration));
+    window().setSidebarSelection(MainSection::calibration);
+    EXPECT_EQ(sections.count(), 0);
+    EXPECT_EQ(window().pageArea().page(), page.data());
+    EXPECT_TRUE(row(MainSection::calibration).isCurrent());
+}
+
+TEST_F(MainWindowTest, AnEmptySelectionIsNeverWritten)
+{
+    click(row(MainSection::research));
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    window().setSidebarSelection(std::nullopt);
+    EXPECT_EQ(model().section(), MainSection::research);
+    EXPECT_EQ(sections.count(), 0);
+}
+
+TEST_F(MainWindowTest, ChoosingFeedbackInTheSidebarMakesTheSidebarItsOrigin)
+{
+    FeedbackStore& feedback = model().feedback();
+    // The help page opened the form: its origin stands and the Feedback row is highlighted.
+    model().openFeedback(FeedbackStore::Source::help);
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::help);
+    EXPECT_EQ(window().sidebar().currentRow(), &row(MainSection::feedback));
+
+    // Choosing the row of the page already shown still records the sidebar, without a section change.
+    QSignalSpy sources(&feedback, &FeedbackStore::sourceChanged);
+    QSignalSpy sections(&model(), &AppModel::sectionChanged);
+    click(row(MainSection::feedback));
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::sidebar);
+    EXPECT_EQ(sources.count(), 1);
+    EXPECT_EQ(sections.count(), 0);
+
+    // Once it is the sidebar, choosing the row again tells nobody.
+    click(row(MainSection::feedback));
+    EXPECT_EQ(sources.count(), 1);
+
+    // From another page, the menu-bar origin is overridden too.
+    click(row(MainSection::home));
+    feedback.setSource(FeedbackStore::Source::menubar);
+    click(row(MainSection::feedback));
+    EXPECT_EQ(feedback.source(), FeedbackStore::Source::sidebar);
+    EXPECT_EQ(model().section(), MainSection::feedback);
+}
+
+TEST_F(MainWindowTest, TheProfileShowsNoSelectionAndItsTitle)
+{
+    click(window().sidebar().profileCard());
+    EXPECT_EQ(model().section(), MainSection::profile);
+    EXPECT_EQ(window().sidebarSelection(), std::nullopt);
+    EXPECT_EQ(window().sidebar().currentRow(), nullptr);
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Profile"));
+    EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.2);
+
+    click(row(MainSection::home));
+    EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.08);
+}
+
+TEST_F(MainWindowTest, TheNewDotFollowsWhatsNewUnseenAndThePageClearsIt)
+{
+    ASSERT_TRUE(model().whatsNewUnseen());
+    EXPECT_TRUE(row(MainSection::whatsNew).showsNewDot());
+    EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QStringLiteral("New"));
+    for (MainSection other : {MainSection::home, MainSection::calibration, MainSection::research, MainSection::help,
+                              MainSection::feedback}) {
+        EXPECT_FALSE(row(other).showsNewDot()) << other.rawValue().toStdString();
+    }
+
+    click(row(MainSection::whatsNew));
+    EXPECT_FALSE(model().whatsNewUnseen());
+    EXPECT_FALSE(row(MainSection::whatsNew).showsNewDot());
+    EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QString());
+    EXPECT_EQ(defaults.string(QStringLiteral("whatsNew.seenVersion")), UpdateController::appVersion());
+}
+
+TEST_F(MainWindowTest, TheWhatsNewPageCountsAsSeenOnlyOnceItIsOnScreen)
+{
+    // The update framework asks for the version history while the window is closed.
+    model().setSection(MainSection::whatsNew);
+    EXPECT_TRUE(model().whatsNewUnseen());
+    window();
+    EXPECT_FALSE(model().whatsNewUnseen());
+}
+
+TEST_F(MainWindowTest, ArrowKeysMoveTheChoiceAlongTheRows)
+{
+    row(MainSection::home).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Down);
+    EXPECT_EQ(model().section(), MainSection::calibration);
+    EXPECT_TRUE(row(MainSection::calibration).hasFocus());
+    QTest::keyClick(&row(MainSection::calibration), Qt::Key_Up);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Up);
+    EXPECT_EQ(model().section(), MainSection::home);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Space);
+    EXPECT_EQ(model().section(), MainSection::home);
+}
+
+TEST_F(MainWindowTest, TheHelpPageOpensTheWelcomeWindowThroughTheWindow)
+{
+    click(row(MainSection::help));
+    auto* help = qobject_cast<HelpPage*>(window().pageArea().page());
+    ASSERT_NE(help, nullptr);
+    help->welcomeAction()->click();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("welcome")});
+}
+
+TEST_F(MainWindowTest, ThePageIsAtMost660WideCentredWithItsInset)
+{
+    window().resize(1400, 800);
+    QApplication::processEvents();
+    const QWidget* page = window().pageArea().page();
+    const int column = window().pageArea().viewport()->width();
+    EXPECT_EQ(page->width(), PageArea::maximumPageWidth);
+    EXPECT_EQ(page->y(), PageArea::inset);
+    EXPECT_NEAR(page->x() - PageArea::inset, column - page->geometry().right() - 1 - PageArea::inset, 1);
+
+    // In the narrowest window the page keeps its inset and fills the rest.
+    window().resize(MainWindow::minimumContentSize);
+    QApplication::processEvents();
+    EXPECT_GE(window().centralWidget()->width(), MainWindow::minimumContentSize.width());
+    EXPECT_EQ(window().pageArea().page()->x(), PageArea::inset);
+    EXPECT_EQ(window().pageArea().page()->width(), window().pageArea().viewport()->width() - 2 * PageArea::inset);
+}
+
+TEST_F(MainWindowTest, TheSidebarStaysWithinItsWidths)
+{
+    window().splitter().setSizes({100, 800});
+    EXPECT_EQ(window().sidebar().width(), Sidebar::minimumWidth);
+    window().splitter().setSizes({500, 400});
+    EXPECT_EQ(window().sidebar().width(), Sidebar::maximumWidth);
+}
+
+TEST_F(MainWindowTest, UntrustedTheOnOffCardChangesAndWritesNothing)
+{
+    permission.trusted = false;
+    server.setTrusted(false);
+    OnOffCard& card = window().sidebar().onOffCard();
+    const QStringList keysBefore = storedKeys();
+    QSignalSpy wishes(&model(), &AppModel::wantsOnChanged);
+    EXPECT_FALSE(card.toggle().isEnabled());
+    EXPECT_TRUE(card.toggle().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    click(card.tapArea());
+    click(card.toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_EQ(wishes.count(), 0);
+    EXPECT_EQ(storedKeys(), keysBefore);
+}
+
+TEST_F(MainWindowTest, ATapOnTheOnOffCardFlipsTheWishAndWritesIt)
+{
+    OnOffCard& card = window().sidebar().onOffCard();
+    ASSERT_TRUE(model().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("On"));
+    EXPECT_EQ(card.presetText(), QStringLiteral("Balanced"));
+    EXPECT_TRUE(card.statusDot().isOn());
+
+    // A click on the texts, not only on the switch.
+    QTest::mouseClick(&card.tapArea(), Qt::LeftButton, {}, QPoint(card.tapArea().width() - 4, 4));
+    EXPECT_FALSE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    EXPECT_FALSE(card.toggle().isOn());
+    EXPECT_FALSE(card.statusDot().isOn());
+
+    click(card.toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), true);
+
+    // Another preset names itself on the card.
+    model().setPresetID(FilterPreset::ID::precision);
+    EXPECT_EQ(card.presetText(), QStringLiteral("Precision"));
+}
+
+TEST_F(MainWindowTest, TheCardReportsTheRealStateNotTheWish)
+{
+    OnOffCard& card = window().sidebar().onOffCard();
+    // A calibration test is recording: wanted, but not smoothing.
+    model().setCalibrating(true);
+    EXPECT_TRUE(card.toggle().isOn());
+    EXPECT_EQ(card.stateText(), QStringLiteral("Off"));
+    EXPECT_EQ(card.onness(), 0.0);
+    EXPECT_FALSE(card.statusDot().pulses());
+    model().setCalibrating(false);
+    EXPECT_EQ(card.stateText(), QStringLiteral("On"));
+    EXPECT_EQ(card.onness(), 1.0);
+}
+
+TEST_F(MainWindowTest, TurningSmoothingBackOnFromTheCardLeavesTheEmergencyNotice)
+{
+    model().setWantsOn(false);
+    model().setEmergencyNotice(true);
+    click(window().sidebar().onOffCard().toggle());
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_TRUE(model().emergencyNotice());
+}
+
+TEST_F(MainWindowTest, APageChangeFadesTheNewPageInAndEndsDrawnDirectly)
+{
+    Motion::shared().setOverride(false);
+    window();
+    click(row(MainSection::research));
+    PageArea& area = window().pageArea();
+    EXPECT_EQ(area.transition().state(), QAbstractAnimation::Running);
+    EXPECT_LT(area.transitionProgress(), 1.0);
+    EXPECT_NE(area.page()->graphicsEffect(), nullptr);
+
+    // A change in the middle of one starts afresh with the newest page.
+    click(row(MainSection::help));
+    area.transition().setCurrentTime(area.transition().duration());
+    EXPECT_EQ(area.transitionProgress(), 1.0);
+    EXPECT_EQ(area.page()->graphicsEffect(), nullptr);
+    EXPECT_NE(qobject_cast<HelpPage*>(area.page()), nullptr);
+}
+
+TEST(SpringTest, AnUnderdampedSpringOvershootsAndSettles)
+{
+    const Spring bouncy{.response = 0.3, .dampingFraction = 0.6};
+    double peak = 0;
+    for (double t = 0; t < bouncy.settlingTime(); t += 0.001) {
+        peak = std::max(peak, bouncy.value(t));
+    }
+    // About 9.5 % past the end, as a damping fraction of 0.6 gives.
+    EXPECT_NEAR(peak, 1.095, 0.005);
+    for (double t = bouncy.settlingTime(); t < bouncy.settlingTime() + 1; t += 0.01) {
+        EXPECT_NEAR(bouncy.value(t), 1.0, 0.001);
+    }
+    const Spring critical{.response = 0.3};
+    for (double t = 0; t < 1; t += 0.001) {
+        EXPECT_LE(critical.value(t), 1.0);
+    }
+    EXPECT_EQ(bouncy.value(0), 0.0);
+}
+
+TEST_F(MainWindowTest, TheCurrentTileGrowsWithABounce)
+{
+    Motion::shared().setOverride(false);
+    SidebarRow& research = row(MainSection::research);
+    EXPECT_EQ(row(MainSection::home).tileScale(), SidebarRow::currentScale);
+    click(research);
+    auto* animation = research.findChild<SpringAnimation*>();
+    ASSERT_NE(animation, nullptr);
+    qreal largest = 0;
+    for (int ms = 0; ms <= animation->duration(); ms += 5) {
+        animation->setCurrentTime(ms);
+        largest = std::max(largest, research.tileScale());
+    }
+    EXPECT_GT(largest, SidebarRow::currentScale);
+    EXPECT_NEAR(research.tileScale(), SidebarRow::currentScale, 0.001);
+}
+
+TEST_F(MainWindowTest, ALongTitleShrinksBeforeItIsCut)
+{
+    SidebarRow& calibration = row(MainSection::calibration);
+    window().splitter().setSizes({Sidebar::minimumWidth, 700});
+    EXPECT_EQ(calibration.titleScale(), 1.0);
+    EXPECT_FALSE(calibration.titleTruncated());
+    calibration.setText(QString());
+    // A title far too long for two lines takes the smallest size and ends in an ellipsis.
+    const int narrow = SidebarRow::tileSide + 2 * SidebarRow::horizontalPadding + SidebarRow::spacing + 40;
+    calibration.setFixedWidth(narrow);
+    EXPECT_EQ(calibration.titleScale(), SidebarRow::smallestTitleScale);
+    EXPECT_TRUE(calibration.titleTruncated());
+    EXPECT_GT(calibration.heightForWidth(narrow), calibration.heightForWidth(400));
+}
+
+TEST(StatusDotTest, PulsesOnlyWhileOnInTheActiveWindowWithMotion)
+{
+    Motion::shared().setOverride(false);
+    QWidget window;
+    auto* dot = new StatusDot(true, &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(dot->pulses());
+    dot->setOn(false);
+    EXPECT_FALSE(dot->pulses());
+    EXPECT_EQ(dot->haloOpacityNow(), 0.0);
+    dot->setOn(true);
+    EXPECT_TRUE(dot->pulses());
+
+    Motion::shared().setOverride(true);
+    EXPECT_FALSE(dot->pulses());
+    Motion::shared().setOverride(false);
+    EXPECT_TRUE(dot->pulses());
+
+    // Another window takes the focus: the dot keeps still.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(dot->pulses());
+    Motion::shared().setOverride(std::nullopt);
+}
+
+TEST(StatusDotTest, TheHaloSwellsAndFadesThenComesBack)
+{
+    Motion::shared().setOverride(false);
+    QWidget window;
+    auto* dot = new StatusDot(true, &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* pulse = dot->findChild<QVariantAnimation*>();
+    ASSERT_NE(pulse, nullptr);
+    pulse->setCurrentTime(0);
+    EXPECT_NEAR(dot->haloScaleNow(), 1.0, 1e-6);
+    EXPECT_NEAR(dot->haloOpacityNow(), 0.8, 1e-6);
+    pulse->setCurrentTime(StatusDot::phaseMilliseconds);
+    EXPECT_NEAR(dot->haloScaleNow(), StatusDot::haloScale, 1e-6);
+    EXPECT_NEAR(dot->haloOpacityNow(), 0.0, 1e-6);
+    // Ease-out: ahead of an even pace early on.
+    pulse->setCurrentTime(StatusDot::phaseMilliseconds / 4);
+    EXPECT_GT(dot->haloScaleNow(), 1.0 + (StatusDot::haloScale - 1.0) * 0.33);
+    Motion::shared().setOverride(std::nullopt);
+}
+
+class WelcomeWindowTest : public ::testing::Test, protected testing::TestAppModel {};
+
+TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
+{
+    permission.trusted = false;
+    auto* window = new WelcomeWindow(model());
+    QPointer<WelcomeWindow> alive = window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Welcome to Quellarine"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("welcome"));
+    EXPECT_EQ(window->size(), window->view().sizeHint());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    window->view().button()->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
+}
+
+TEST_F(MainWindowTest, Screenshots)
+{
+    window();
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-home"), window()).size(), 2);
+    model().setSection(MainSection::profile);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-profile"), window()).size(), 2);
+    model().setSection(MainSection::help);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-help"), window()).size(), 2);
+    model().setSection(MainSection::whatsNew);
+    model().setWantsOn(false);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-off"), window()).size(), 2);
+}
+
+TEST_F(MainWindowTest, ScreenshotUntrusted)
+{
+    permission.trusted = false;
+    server.setTrusted(false);
+    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
+}
+
+} // namespace
+} // namespace quellarine
