@@ -243,6 +243,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>ما مدى الثبات الذي تريده للمؤشر؟</translation>
     </message>
@@ -361,17 +364,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>يبقى المؤشر ثابتًا ما دام الزر مضغوطًا، فلا ينزلق عمّا نقرت عليه.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>عرض المطلوب</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>تحديث…</translation>
     </message>
@@ -472,10 +460,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>متوقف: بلا تنعيم</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>أصبح Quellarine %1 جاهزًا للتثبيت</translation>
     </message>
@@ -508,6 +492,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>الفلتر</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>يعمل</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>متوقف</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>تشغيل Quellarine أو إيقافه</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>يمكنك أيضًا استخدام أيقونته في شريط القائمة.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>إذا صار استخدام المؤشر صعبًا في أي وقت، فاضغط على Control خمس مرات متتالية: سيتوقف Quellarine فورًا.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>يمكنك أيضًا استخدام أيقونته في علبة النظام.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>تشغيل Quellarine أو إيقافه</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>يمكنك أيضًا استخدام أيقونته في شريط القائمة.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>إذا صار استخدام المؤشر صعبًا في أي وقت، فاضغط على Control خمس مرات متتالية: سيتوقف Quellarine فورًا.</translation>
     </message>
@@ -728,6 +737,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Later</source>
         <translation>لاحقًا</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>يمكنك أيضًا استخدام أيقونته في علبة النظام.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>مرحبًا بك في Quellarine</translation>
     </message>
 </context>
 </TS>

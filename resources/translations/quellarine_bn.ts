@@ -243,6 +243,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>পয়েন্টার কতটা স্থির হবে?</translation>
     </message>
@@ -361,17 +364,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>বোতাম চেপে থাকা অবস্থায় পয়েন্টার স্থির থাকে, ফলে যেখানে ক্লিক করেছেন সেখান থেকে সরে যায় না।</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>কী দরকার দেখুন</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>আপডেট করুন…</translation>
     </message>
@@ -472,10 +460,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>বন্ধ: কোনো স্মুদিং নেই</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 ইনস্টল করার জন্য প্রস্তুত</translation>
     </message>
@@ -508,6 +492,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>ফিল্টার</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>চালু</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>বন্ধ</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine চালু বা বন্ধ করুন</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>মেনু বারে এর আইকনও ব্যবহার করতে পারেন।</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>সিস্টেম ট্রেতে এর আইকনও ব্যবহার করতে পারেন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>নতুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine চালু বা বন্ধ করুন</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>মেনু বারে এর আইকনও ব্যবহার করতে পারেন।</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
     </message>
@@ -728,6 +737,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Later</source>
         <translation>পরে</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>সিস্টেম ট্রেতে এর আইকনও ব্যবহার করতে পারেন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Quellarine-এ স্বাগতম</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>¿Cuánto debe estabilizarse el puntero?</translation>
     </message>
@@ -361,17 +364,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>El puntero se queda quieto mientras el botón está pulsado, para que no se salga de lo que has pulsado.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Ver qué se necesita</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Actualizar…</translation>
     </message>
@@ -472,10 +460,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Desactivado: sin suavizado</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 está listo para instalarse</translation>
     </message>
@@ -508,6 +492,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>activar o desactivar Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>También puedes usar su icono en la barra de menús.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>También puedes usar su icono en la bandeja del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>activar o desactivar Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>También puedes usar su icono en la barra de menús.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
     </message>
@@ -728,6 +737,17 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Later</source>
         <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>También puedes usar su icono en la bandeja del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Te damos la bienvenida a Quellarine</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>Quelle stabilité pour le pointeur&#xa0;?</translation>
     </message>
@@ -361,17 +364,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Le pointeur reste immobile tant que le bouton est enfoncé, pour ne pas glisser hors de ce que vous avez cliqué.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Voir ce qu’il faut</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Mettre à jour…</translation>
     </message>
@@ -472,10 +460,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Désactivé&#xa0;: aucun lissage</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 est prêt à être installé</translation>
     </message>
@@ -508,6 +492,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>activer ou désactiver Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Vous pouvez aussi utiliser son icône dans la barre des menus.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Contrôle&#xa0;: Quellarine se désactive aussitôt.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Vous pouvez aussi utiliser son icône dans la zone de notification.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>activer ou désactiver Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Vous pouvez aussi utiliser son icône dans la barre des menus.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Contrôle&#xa0;: Quellarine se désactive aussitôt.</translation>
     </message>
@@ -728,6 +737,17 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Later</source>
         <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Vous pouvez aussi utiliser son icône dans la zone de notification.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Bienvenue dans Quellarine</translation>
     </message>
 </context>
 </TS>

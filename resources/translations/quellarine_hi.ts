@@ -243,6 +243,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>पॉइंटर कितना स्थिर हो?</translation>
     </message>
@@ -361,17 +364,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>बटन दबे रहने तक पॉइंटर स्थिर रहता है, ताकि जिस पर आपने क्लिक किया उससे फिसल न जाए।</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>क्या चाहिए, देखें</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>अपडेट करें…</translation>
     </message>
@@ -472,10 +460,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>बंद: कोई स्मूदिंग नहीं</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 इंस्टॉल होने के लिए तैयार है</translation>
     </message>
@@ -508,6 +492,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>फ़िल्टर</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>चालू</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>बंद</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine चालू या बंद करें</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>आप मेन्यू बार में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>अगर कभी पॉइंटर इस्तेमाल करना मुश्किल हो, तो Control लगातार 5 बार दबाएँ: Quellarine तुरंत बंद हो जाएगा।</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>आप सिस्टम ट्रे में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>नया</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine चालू या बंद करें</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>आप मेन्यू बार में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>अगर कभी पॉइंटर इस्तेमाल करना मुश्किल हो, तो Control लगातार 5 बार दबाएँ: Quellarine तुरंत बंद हो जाएगा।</translation>
     </message>
@@ -728,6 +737,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Later</source>
         <translation>बाद में</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>आप सिस्टम ट्रे में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Quellarine में आपका स्वागत है</translation>
     </message>
 </context>
 </TS>

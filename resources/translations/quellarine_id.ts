@@ -243,6 +243,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>Seberapa stabil penunjuk yang Anda inginkan?</translation>
     </message>
@@ -361,17 +364,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Penunjuk tetap diam selama tombol ditekan, sehingga tidak tergelincir dari yang Anda klik.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>Tampilkan yang Diperlukan</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Perbarui…</translation>
     </message>
@@ -472,10 +460,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>Nonaktif: tanpa penghalusan</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 siap dipasang</translation>
     </message>
@@ -508,6 +492,21 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aktif</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Nonaktif</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>nyalakan atau matikan Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Anda juga dapat menggunakan ikonnya di bar menu.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Jika penunjuk sulit digunakan, tekan Control 5 kali berturut-turut: Quellarine langsung mati.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Anda juga dapat menggunakan ikonnya di baki sistem.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Baru</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>nyalakan atau matikan Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Anda juga dapat menggunakan ikonnya di bar menu.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Jika penunjuk sulit digunakan, tekan Control 5 kali berturut-turut: Quellarine langsung mati.</translation>
     </message>
@@ -728,6 +737,17 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Later</source>
         <translation>Nanti</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Anda juga dapat menggunakan ikonnya di baki sistem.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Selamat datang di Quellarine</translation>
     </message>
 </context>
 </TS>

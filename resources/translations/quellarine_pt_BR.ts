@@ -243,6 +243,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>Quão estável o ponteiro deve ficar?</translation>
     </message>
@@ -361,17 +364,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>O ponteiro fica parado enquanto o botão está pressionado, para não escorregar do que você clicou.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>Mostrar o que é necessário</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Atualizar…</translation>
     </message>
@@ -472,10 +460,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>Desligado: sem suavização</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>O Quellarine %1 está pronto para instalar</translation>
     </message>
@@ -508,6 +492,21 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>ligar ou desligar o Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Você também pode usar o ícone dele na barra de menus.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Se o ponteiro ficar difícil de usar, pressione Control 5 vezes seguidas: o Quellarine desliga na hora.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Você também pode usar o ícone dele na bandeja do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>ligar ou desligar o Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Você também pode usar o ícone dele na barra de menus.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Se o ponteiro ficar difícil de usar, pressione Control 5 vezes seguidas: o Quellarine desliga na hora.</translation>
     </message>
@@ -728,6 +737,17 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Later</source>
         <translation>Mais tarde</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Você também pode usar o ícone dele na bandeja do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Boas-vindas ao Quellarine</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>Насколько устойчивым должен быть указатель?</translation>
     </message>
@@ -361,17 +364,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Пока кнопка нажата, указатель остаётся на месте и не соскальзывает с того, по чему вы щёлкнули.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Показать, что нужно</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Обновить…</translation>
     </message>
@@ -472,10 +460,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Выкл.: без сглаживания</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 готов к установке</translation>
     </message>
@@ -508,6 +492,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выключено</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>включить или выключить Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Также можно использовать его значок в строке меню.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Если указателем вдруг трудно пользоваться, нажмите Control 5 раз подряд: Quellarine сразу выключится.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Также можно использовать его значок в системном трее.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Новое</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>включить или выключить Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Также можно использовать его значок в строке меню.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>Если указателем вдруг трудно пользоваться, нажмите Control 5 раз подряд: Quellarine сразу выключится.</translation>
     </message>
@@ -728,6 +737,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Later</source>
         <translation>Позже</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Также можно использовать его значок в системном трее.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Добро пожаловать в Quellarine</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>İşaretçi ne kadar sabit olsun?</translation>
     </message>
@@ -361,17 +364,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Düğme basılıyken işaretçi yerinde durur; böylece tıkladığınız şeyin üzerinden kaymaz.</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Gerekenleri Göster</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>Güncelle…</translation>
     </message>
@@ -472,10 +460,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Kapalı: yumuşatma yok</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 yüklenmeye hazır</translation>
     </message>
@@ -508,6 +492,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Quellarine’i aç veya kapat</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Menü çubuğundaki simgesini de kullanabilirsiniz.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>İşaretçiyi kullanmak zorlaşırsa Control tuşuna art arda 5 kez basın: Quellarine hemen kapanır.</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Sistem tepsisindeki simgesini de kullanabilirsiniz.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Quellarine’i aç veya kapat</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>Menü çubuğundaki simgesini de kullanabilirsiniz.</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>İşaretçiyi kullanmak zorlaşırsa Control tuşuna art arda 5 kez basın: Quellarine hemen kapanır.</translation>
     </message>
@@ -728,6 +737,17 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Later</source>
         <translation>Daha Sonra</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>Sistem tepsisindeki simgesini de kullanabilirsiniz.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>Quellarine’e hoş geldiniz</translation>
     </message>
 </context>
 </TS>

@@ -243,6 +243,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::EmergencyNotice</name>
+    <message>
+        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -311,10 +318,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::HomePage</name>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
-    </message>
-    <message>
         <source>How steady should the pointer be?</source>
         <translation>指针要多稳？</translation>
     </message>
@@ -361,17 +364,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>按住按钮时指针保持不动，不会从你点击的地方滑开。</translation>
-    </message>
-    <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::MainWindow</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
     </message>
 </context>
 <context>
@@ -432,10 +424,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>显示所需条件</translation>
     </message>
     <message>
-        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
-        <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
-    </message>
-    <message>
         <source>Update…</source>
         <translation>更新…</translation>
     </message>
@@ -472,10 +460,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>已关闭：无平滑</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
-    </message>
-    <message>
         <source>Quellarine %1 is ready to install</source>
         <translation>Quellarine %1 已可安装</translation>
     </message>
@@ -508,6 +492,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::OnOffCard</name>
+    <message>
+        <source>Filter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>已开启</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>已关闭</translation>
     </message>
 </context>
 <context>
@@ -559,12 +558,26 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>打开或关闭 Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>你也可以使用菜单栏中的图标。</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>如果指针变得难以使用，请连续按 5 次 Control 键：Quellarine 会立即关闭。</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>你也可以使用系统托盘中的图标。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::SidebarRow</name>
+    <message>
+        <source>New</source>
+        <translation>新</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TapFailedNotice</name>
+    <message>
+        <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
+        <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
     </message>
 </context>
 <context>
@@ -710,10 +723,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>打开或关闭 Quellarine</translation>
     </message>
     <message>
-        <source>You can also use its icon in the menu bar.</source>
-        <translation>你也可以使用菜单栏中的图标。</translation>
-    </message>
-    <message>
         <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
         <translation>如果指针变得难以使用，请连续按 5 次 Control 键：Quellarine 会立即关闭。</translation>
     </message>
@@ -728,6 +737,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Later</source>
         <translation>稍后</translation>
+    </message>
+    <message>
+        <source>You can also use its icon in the system tray.</source>
+        <translation>你也可以使用系统托盘中的图标。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WelcomeWindow</name>
+    <message>
+        <source>Welcome to Quellarine</source>
+        <translation>欢迎使用 Quellarine</translation>
     </message>
 </context>
 </TS>
