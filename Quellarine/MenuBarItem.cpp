@@ -34,18 +34,10 @@ MenuBarItem::MenuBarItem(AppModel& model, MenuView::Actions actions, QAction& up
     , tray_(new QSystemTrayIcon(this))
     , menu_(new QMenu)
 {
-    // Whatever the popup leads to, it gets out of the way first.
-    MenuView::Actions panelActions{
-        .openWindow =
-            [this, open = actions.openWindow](const QString& identity) {
-                panel_->hide();
-                if (open) {
-                    open(identity);
-                }
-            },
-        .terminate = actions.terminate,
-    };
-    panel_ = new MenuPanel(new MenuView(model_, panelActions));
+    // Whatever the popup leads to, it gets out of the way first: a popup left open would keep the pointer and
+    // the keyboard from the window it opened.
+    actions.leave = [this] { panel_->hide(); };
+    panel_ = new MenuPanel(new MenuView(model_, std::move(actions)));
     buildMenu(updateCommand);
     tray_->setContextMenu(menu_);
 

@@ -197,7 +197,10 @@ QWidget* MenuView::buildUpdateNotice()
     updateButton_->setFont(font);
     // A little more room either side of the short title.
     updateButton_->setFixedWidth(updateButton_->sizeHint().width() + 2 * 6);
-    connect(updateButton_, &QPushButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
+    connect(updateButton_, &QPushButton::clicked, this, [this] {
+        leave();
+        model_.updates().checkForUpdates();
+    });
     row->addWidget(updateButton_, 0, Qt::AlignVCenter);
     return updateNotice_;
 }
@@ -246,6 +249,7 @@ QWidget* MenuView::buildButtons()
 
 void MenuView::open(MainSection section)
 {
+    leave();
     model_.setSection(section);
     if (actions_.openWindow) {
         actions_.openWindow(QStringLiteral("main"));
@@ -258,6 +262,13 @@ void MenuView::openFeedback()
         model_.feedback().setSource(FeedbackStore::Source::menubar);
     }
     open(MainSection::feedback);
+}
+
+void MenuView::leave()
+{
+    if (actions_.leave) {
+        actions_.leave();
+    }
 }
 
 void MenuView::quit()

@@ -39,6 +39,9 @@ public:
         std::function<void(const QString& identity)> openWindow;
         // Ends the application.
         std::function<void()> terminate;
+        // Gets this window out of the way before an action leads to another one (the main window, the
+        // updater's window).
+        std::function<void()> leave = {};
     };
 
     MenuView(AppModel& model, Actions actions, QWidget* parent = nullptr);
@@ -90,6 +93,7 @@ private:
     QWidget* buildShortcuts();
     QWidget* buildButtons();
     void headerTapped();
+    void leave();
     void refresh();
     void refreshHeaderColors();
     void animateHeader();

@@ -20,7 +20,9 @@ const QByteArray activateMessage = QByteArrayLiteral("activate\n");
 
 SingleInstance::SingleInstance(const QString& key, const QString& directory, QObject* parent)
     : QObject(parent)
-    , key_(key)
+    // Beside the lock, in the user's own folder: a name in the shared temporary folder could be taken by another
+    // user, and a second copy could then not reach the first.
+    , key_(QDir(directory).filePath(key + QStringLiteral(".socket")))
     , lock_(QDir(directory).filePath(key + QStringLiteral(".lock")))
 {
     // A lock left by a copy that died is taken over at once (QLockFile checks that its owner still runs).

@@ -37,7 +37,7 @@ signals:
     void activationRequested();
 
 private:
-    QString key_;
+    QString key_; // the socket's full path
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
 };

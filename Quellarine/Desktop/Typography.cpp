@@ -34,7 +34,8 @@ double Typography::pixelSize(TextStyle style)
 
 QFont Typography::font(TextStyle style)
 {
-    return system(pixelSize(style), style == TextStyle::headline ? QFont::DemiBold : QFont::Normal);
+    // A headline is the body size in bold; every other style is regular.
+    return system(pixelSize(style), style == TextStyle::headline ? QFont::Bold : QFont::Normal);
 }
 
 QFont Typography::system(double pixelSize, QFont::Weight weight, Design design)

@@ -8,6 +8,7 @@
 #include "Quellarine/MenuButton.h"
 #include "Quellarine/MenuPanel.h"
 #include "Quellarine/MenuView.h"
+#include "Quellarine/ProminentButton.h"
 #include "Quellarine/QuellarineApp.h"
 #include "Quellarine/UpdateCommand.h"
 #include "Quellarine/WelcomeView.h"
@@ -155,6 +156,20 @@ TEST_F(QuellarineAppTest, OpenFromThePopupSetsTheSectionAndShowsOneMainWindow)
 
     QTest::mouseClick(&panel.view().quitButton(), Qt::LeftButton);
     EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(QuellarineAppTest, UpdateFromThePopupGetsThePopupOutOfTheUpdatersWay)
+{
+    app().launch();
+    findUpdate(QStringLiteral("2.0"));
+    app().menuBarItem().togglePanel();
+    MenuPanel& panel = app().menuBarItem().panel();
+    ASSERT_TRUE(panel.isVisible());
+
+    // A popup left open would hold the pointer and the keyboard while the updater asks the user something.
+    QTest::mouseClick(&panel.view().updateButton(), Qt::LeftButton);
+    EXPECT_EQ(updater->userChecks, 1);
+    EXPECT_FALSE(panel.isVisible());
 }
 
 TEST_F(QuellarineAppTest, WithoutATrayTheMainWindowOpensAtLaunch)
