@@ -171,12 +171,15 @@ void X11Connection::wake()
     if (wakeFd_ >= 0) {
         std::uint64_t one = 1;
         [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
+        // Only after the signal: a signal not yet marked is read by the processing it causes.
+        woken_.store(true);
     }
 }
 
 void X11Connection::clearWake()
 {
-    if (wakeFd_ >= 0) {
+    // Most processing is for input on the socket alone: no system call on that path.
+    if (wakeFd_ >= 0 && woken_.exchange(false)) {
         std::uint64_t count = 0;
         [[maybe_unused]] ssize_t got = read(wakeFd_, &count, sizeof count);
     }

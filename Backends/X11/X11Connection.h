@@ -93,6 +93,7 @@ private:
     int epollFd_ = -1;
     int wakeFd_ = -1;
     bool socketWatched_ = false;
+    std::atomic<bool> woken_{false}; // set after each signal, so that processing reads the eventfd only then
     std::atomic<bool> lost_{false};
 
     std::mutex errorsMutex_;

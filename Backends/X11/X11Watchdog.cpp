@@ -6,13 +6,15 @@
 
 #include <chrono>
 #include <cmath>
+#include <optional>
 
 namespace quellarine::x11 {
 
 namespace {
 
-// How often a waiting watchdog looks again: the pointer comes back between `limit` and `limit` + this.
-constexpr double checkInterval = 0.05;
+// How often a watching watchdog looks again. Input first seen at a look may have arrived up to one interval before,
+// and is counted from that look, never earlier: the pointer comes back between `limit` and `limit` + two of these.
+constexpr double checkInterval = 0.025;
 
 double now()
 {
@@ -58,6 +60,12 @@ void X11Watchdog::setArmed(bool armed)
     armedChanged_.notify_all();
 }
 
+bool X11Watchdog::isArmed()
+{
+    std::lock_guard lock(mutex_);
+    return armed_;
+}
+
 bool X11Watchdog::nap(double seconds)
 {
     pollfd stop{stopFd_, POLLIN, 0};
@@ -79,29 +87,41 @@ void X11Watchdog::run()
         if (poll(fds, 2, -1) <= 0) {
             continue;
         }
-        if (fds[1].revents & POLLIN) {
+        if ((fds[1].revents & POLLIN) || !watch()) {
             return;
         }
-        double since = now();
-        std::uint64_t services = services_.load(std::memory_order_relaxed);
-        while (true) {
-            if (!nap(checkInterval)) {
-                return;
+    }
+}
+
+bool X11Watchdog::watch()
+{
+    std::optional<double> since = now(); // when the input that waits now was first seen
+    std::uint64_t services = services_.load(std::memory_order_relaxed);
+    while (true) {
+        if (!nap(checkInterval)) {
+            return false;
+        }
+        if (!isArmed()) {
+            return true;
+        }
+        std::uint64_t current = services_.load(std::memory_order_relaxed);
+        bool pending = readable(pendingFd_);
+        if (current != services) {
+            // The loop is alive; whatever waits now is counted from this look.
+            services = current;
+            since = pending ? std::optional(now()) : std::nullopt;
+            continue;
+        }
+        if (!pending) {
+            return true; // nothing served, nothing waiting: at rest
+        }
+        if (!since) {
+            since = now();
+        } else if (now() - *since >= limit_) {
+            if (isArmed()) {
+                release_();
             }
-            if (services_.load(std::memory_order_relaxed) != services || !readable(pendingFd_)) {
-                break; // the loop is alive
-            }
-            if (now() - since >= limit_) {
-                bool armed = false;
-                {
-                    std::lock_guard lock(mutex_);
-                    armed = armed_;
-                }
-                if (armed) {
-                    release_();
-                }
-                break;
-            }
+            return true;
         }
     }
 }

@@ -12,6 +12,10 @@ namespace quellarine::x11 {
 // Gives the pointer back when the main loop stalls. While armed (the devices are grabbed), its own thread watches
 // the descriptor that shows pending input; when input has waited for `limit` seconds with no service in between, it
 // runs `release` on its thread. A stalled loop (disk, D-Bus, a long layout) would otherwise freeze the pointer.
+//
+// At rest it sleeps until input is pending. While the loop keeps serving input it looks again on a timer rather
+// than at each arrival of input: woken with the input, it would compete with the main loop for the processor just
+// when the main loop has the input to handle.
 class X11Watchdog {
 public:
     X11Watchdog(int pendingFd, std::function<void()> release, double limit = 0.5);
@@ -25,6 +29,10 @@ public:
 
 private:
     void run();
+    // From the first sight of pending input until the loop is at rest again or the devices were given back; false
+    // when asked to stop.
+    bool watch();
+    bool isArmed();
     // Sleeps up to `seconds`; false when asked to stop.
     bool nap(double seconds);
 
