@@ -5,6 +5,10 @@
 // difference is what steadying the pointer costs in responsiveness.
 //
 //   build/bench/X11LatencyBench
+//
+// The figures move with the machine's load and with where the scheduler puts the X server, the backend and the
+// application (one processor for all, or a hop between processors at each step): compare two builds in runs made
+// alternately, pinned to the same processors (taskset), several times over.
 
 #include "Backends/X11/PollMainLoop.h"
 #include "Backends/X11/Testing/ClientWindow.h"
