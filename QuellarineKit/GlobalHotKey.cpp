@@ -1,5 +1,6 @@
 #include "QuellarineKit/GlobalHotKey.h"
 
+#include "QuellarineKit/IcuLocale.h"
 #include "QuellarineKit/JsonFields.h"
 
 #include <nlohmann/json.hpp>
@@ -33,19 +34,6 @@ constexpr std::array<KeyName, 39> keyNames{{
     {120, "F2"},   {99, "F3"},    {118, "F4"},  {96, "F5"},   {97, "F6"},   {98, "F7"},    {100, "F8"},
     {101, "F9"},   {109, "F10"},  {103, "F11"}, {111, "F12"},
 }};
-
-icu::Locale localeFor(const std::string& tag)
-{
-    if (tag.empty()) {
-        return icu::Locale::getDefault();
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale locale = icu::Locale::forLanguageTag(tag, status);
-    if (U_FAILURE(status) || locale.isBogus()) {
-        return icu::Locale::getDefault();
-    }
-    return locale;
-}
 
 std::string utf8(const icu::UnicodeString& text)
 {
@@ -135,7 +123,7 @@ std::string Shortcut::keyLabel(const Naming& naming) const
     // Only the letters are one character long; the layout decides which letter a position carries.
     if (row->name.size() == 1 && naming.layout) {
         if (auto character = trimmedCharacter(*naming.layout, static_cast<std::uint16_t>(keyCode))) {
-            return utf8(character->toUpper(localeFor(naming.locale)));
+            return utf8(character->toUpper(icuLocale(naming.locale)));
         }
     }
     return std::string(row->name);
@@ -152,7 +140,7 @@ std::string Shortcut::displayName(const Naming& naming) const
 
 std::string Shortcut::spokenDescription(const Naming& naming) const
 {
-    const icu::Locale locale = localeFor(naming.locale);
+    const icu::Locale locale = icuLocale(naming.locale);
     std::string description;
     for (Modifier modifier : modifierKeys()) {
         auto name = icu::UnicodeString::fromUTF8(naming.name(modifier));

@@ -1,5 +1,7 @@
 #include "QuellarineKit/Percent.h"
 
+#include "QuellarineKit/IcuLocale.h"
+
 #include <unicode/locid.h>
 #include <unicode/numberformatter.h>
 
@@ -12,19 +14,6 @@ namespace {
 
 // The most fraction digits the number formatter accepts.
 constexpr int maximumDigits = 999;
-
-icu::Locale localeFor(const std::string& tag)
-{
-    if (tag.empty()) {
-        return icu::Locale::getDefault();
-    }
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale locale = icu::Locale::forLanguageTag(tag, status);
-    if (U_FAILURE(status) || locale.isBogus()) {
-        return icu::Locale::getDefault();
-    }
-    return locale;
-}
 
 // Only reached when the formatter itself fails (out of memory): the number still shows, in plain digits.
 std::string plainPercent(double fraction, int digits)
@@ -40,7 +29,7 @@ std::string percent(double fraction, int digits, const std::string& locale)
 {
     digits = std::clamp(digits, 0, maximumDigits);
     UErrorCode status = U_ZERO_ERROR;
-    const auto formatted = icu::number::NumberFormatter::withLocale(localeFor(locale))
+    const auto formatted = icu::number::NumberFormatter::withLocale(icuLocale(locale))
                                .unit(icu::NoUnit::percent())
                                .scale(icu::number::Scale::powerOfTen(2))
                                .precision(icu::number::Precision::fixedFraction(digits))
