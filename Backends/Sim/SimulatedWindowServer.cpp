@@ -141,24 +141,22 @@ void SimulatedWindowServer::pressButton(int buttonNumber)
 {
     int button = checkedButton(buttonNumber);
     buttonsDown_ |= 1u << button;
-    Pending pending;
-    pending.due = now_ + latency_;
-    pending.kind = Kind::hardwareButton;
-    pending.event.type = pressType(button);
-    pending.event.buttonNumber = button;
-    pending.event.clickState = 1;
-    pending.event.timestamp = now_;
-    enqueue(pending);
+    produceButton(pressType(button), button);
 }
 
 void SimulatedWindowServer::releaseButton(int buttonNumber)
 {
     int button = checkedButton(buttonNumber);
     buttonsDown_ &= ~(1u << button);
+    produceButton(releaseType(button), button);
+}
+
+void SimulatedWindowServer::produceButton(system::EventType type, int button)
+{
     Pending pending;
     pending.due = now_ + latency_;
     pending.kind = Kind::hardwareButton;
-    pending.event.type = releaseType(button);
+    pending.event.type = type;
     pending.event.buttonNumber = button;
     pending.event.clickState = 1;
     pending.event.timestamp = now_;

@@ -149,6 +149,8 @@ private:
     };
 
     void enqueue(Pending pending);
+    // A hardware button event stamped now, arriving after the latency.
+    void produceButton(system::EventType type, int button);
     void dispatch(Pending& pending);
     void runTimer(std::uint64_t id, std::uint64_t due);
     Timer* findTimer(TimerID id);
