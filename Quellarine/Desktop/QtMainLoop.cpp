@@ -58,7 +58,7 @@ system::MainLoop::TimerID QtMainLoop::add(double first, int interval, Work work)
     timer->setTimerType(Qt::PreciseTimer);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, [this, id] { fire(id); });
-    timers_.emplace(id, Entry{timer, std::move(work), interval});
+    timers_.emplace(id, Entry{timer, std::make_shared<Work>(std::move(work)), interval});
     timer->start(milliseconds(first));
     return id;
 }
@@ -76,14 +76,14 @@ void QtMainLoop::fire(TimerID timer)
             entry.timer->setSingleShot(false);
             entry.timer->start(entry.interval);
         }
-        Work work = entry.work; // the callback may cancel its own timer
-        work();
+        std::shared_ptr<Work> work = entry.work; // the callback may cancel its own timer
+        (*work)();
         return;
     }
-    Work work = std::move(entry.work);
+    std::shared_ptr<Work> work = std::move(entry.work);
     entry.timer->deleteLater();
     timers_.erase(it);
-    work();
+    (*work)();
 }
 
 } // namespace quellarine

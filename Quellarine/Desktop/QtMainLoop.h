@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <memory>
 #include <unordered_map>
 
 class QTimer;
@@ -28,7 +29,8 @@ public:
 private:
     struct Entry {
         QTimer* timer = nullptr;
-        Work work;
+        // Shared so that a callback that cancels its own timer keeps running, without copying the work each time.
+        std::shared_ptr<Work> work;
         int interval = 0; // milliseconds; 0 for a one-shot
     };
 
