@@ -1,5 +1,5 @@
 // The click guard sits on every pointer event: how long a move and a whole click take through it.
-#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
 
 #include <benchmark/benchmark.h>
 

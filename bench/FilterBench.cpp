@@ -2,10 +2,10 @@
 // built-in preset. Every per-step benchmark also counts heap allocations inside its timed loop and fails when
 // there is one: the live pointer path must not allocate.
 
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/OneEuroFilter.h"
-#include "QuellarineKit/PointerFilter.h"
-#include "QuellarineKit/TremorCanceller.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
+#include "QuellarineKit/Pointer/TremorCanceller.h"
 
 #include "support/AllocationCounter.h"
 

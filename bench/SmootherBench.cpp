@@ -2,10 +2,10 @@
 // play. Each benchmark counts heap allocations inside its timed loop and fails when there is one: these run on
 // the tap's callback for every pointer event.
 
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/HandAttribution.h"
-#include "QuellarineKit/HandMovement.h"
-#include "QuellarineKit/PointerSmoother.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/HandAttribution.h"
+#include "QuellarineKit/Pointer/HandMovement.h"
+#include "QuellarineKit/Pointer/PointerSmoother.h"
 
 #include "support/AllocationCounter.h"
 

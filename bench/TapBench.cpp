@@ -3,8 +3,8 @@
 // allocate once warmed up: events are plain values and the server's queues keep their capacity.
 
 #include "Backends/Sim/SimulatedWindowServer.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 #include "support/AllocationCounter.h"
 
 #include <benchmark/benchmark.h>

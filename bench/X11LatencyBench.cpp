@@ -15,9 +15,9 @@
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
 #include "Backends/X11/X11Backend.h"
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Backends/X11/X11Connection.h"
-#include "QuellarineKit/Geometry.h"
+#include "QuellarineKit/Support/Geometry.h"
 #include "QuellarineKit/System/Clock.h"
 #include "QuellarineKit/System/Cursor.h"
 

@@ -1,10 +1,10 @@
-#include "Quellarine/AccessibilityCard.h"
+#include "Quellarine/Components/AccessibilityCard.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/ProminentButton.h"
-#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Quellarine/AdaptiveGridLayout.h"
+#include "Quellarine/Components/AdaptiveGridLayout.h"
 
 #include <QStyle>
 #include <QWidget>

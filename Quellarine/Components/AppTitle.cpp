@@ -1,4 +1,4 @@
-#include "Quellarine/AppTitle.h"
+#include "Quellarine/Components/AppTitle.h"
 
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Typography.h"

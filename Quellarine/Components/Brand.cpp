@@ -1,4 +1,4 @@
-#include "Quellarine/Brand.h"
+#include "Quellarine/Components/Brand.h"
 
 #include "Quellarine/Desktop/Appearance.h"
 

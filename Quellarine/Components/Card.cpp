@@ -1,6 +1,6 @@
-#include "Quellarine/Card.h"
+#include "Quellarine/Components/Card.h"
 
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/ContinuousShape.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

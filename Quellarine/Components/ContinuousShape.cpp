@@ -1,4 +1,4 @@
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/ContinuousShape.h"
 
 #include <QPainter>
 

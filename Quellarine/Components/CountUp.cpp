@@ -1,4 +1,4 @@
-#include "Quellarine/CountUp.h"
+#include "Quellarine/Components/CountUp.h"
 
 #include <QSequentialAnimationGroup>
 #include <QVariantAnimation>

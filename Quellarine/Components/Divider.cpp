@@ -1,6 +1,6 @@
-#include "Quellarine/Divider.h"
+#include "Quellarine/Components/Divider.h"
 
-#include "Quellarine/DynamicColor.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include <QPainter>
 

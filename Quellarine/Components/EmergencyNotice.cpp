@@ -1,8 +1,8 @@
-#include "Quellarine/EmergencyNotice.h"
+#include "Quellarine/Components/EmergencyNotice.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Notice.h"
-#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QVBoxLayout>
 

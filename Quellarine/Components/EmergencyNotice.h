@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/TapArea.h"
+#include "Quellarine/Components/TapArea.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "Quellarine/FocusRing.h"
+#include "Quellarine/Components/FocusRing.h"
 
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/DynamicColor.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "Quellarine/KeyCaps.h"
+#include "Quellarine/Components/KeyCaps.h"
 
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Model/ShortcutNaming.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Typography.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <QRectF>
 #include <QString>

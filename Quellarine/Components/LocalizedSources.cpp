@@ -1,4 +1,4 @@
-#include "Quellarine/LocalizedSources.h"
+#include "Quellarine/Components/LocalizedSources.h"
 
 #include <algorithm>
 #include <iterator>

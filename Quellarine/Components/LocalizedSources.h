@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/Source.h"
+#include "QuellarineKit/Research/Source.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "Quellarine/LogoMark.h"
+#include "Quellarine/Components/LogoMark.h"
 
 #include "Quellarine/Desktop/Images.h"
 

@@ -1,7 +1,7 @@
-#include "Quellarine/Notice.h"
+#include "Quellarine/Components/Notice.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 

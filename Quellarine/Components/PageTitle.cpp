@@ -1,4 +1,4 @@
-#include "Quellarine/PageTitle.h"
+#include "Quellarine/Components/PageTitle.h"
 
 #include "Quellarine/Desktop/Typography.h"
 

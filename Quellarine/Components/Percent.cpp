@@ -1,6 +1,6 @@
-#include "Quellarine/Percent.h"
+#include "Quellarine/Components/Percent.h"
 
-#include "QuellarineKit/Percent.h"
+#include "QuellarineKit/Research/Percent.h"
 
 #include <QLocale>
 

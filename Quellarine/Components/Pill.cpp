@@ -1,6 +1,6 @@
-#include "Quellarine/Pill.h"
+#include "Quellarine/Components/Pill.h"
 
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"

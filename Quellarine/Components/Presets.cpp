@@ -1,13 +1,13 @@
-#include "Quellarine/Presets.h"
+#include "Quellarine/Components/Presets.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
-#include "Quellarine/TapArea.h"
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Components/TapArea.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
 #include <QAccessibleWidget>
 #include <QEnterEvent>

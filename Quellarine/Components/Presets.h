@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/PresetTexts.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Model/PresetTexts.h"
 
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <QAbstractButton>
 #include <QLabel>

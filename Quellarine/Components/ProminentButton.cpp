@@ -1,7 +1,7 @@
-#include "Quellarine/ProminentButton.h"
+#include "Quellarine/Components/ProminentButton.h"
 
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/FocusRing.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>

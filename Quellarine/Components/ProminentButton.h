@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/DynamicColor.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include <QPushButton>
 

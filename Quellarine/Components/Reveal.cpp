@@ -1,4 +1,4 @@
-#include "Quellarine/Reveal.h"
+#include "Quellarine/Components/Reveal.h"
 
 #include "Quellarine/Desktop/Motion.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Spring.h"
+#include "Quellarine/Components/Spring.h"
 
 #include <QGraphicsEffect>
 

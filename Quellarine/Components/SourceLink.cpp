@@ -1,4 +1,4 @@
-#include "Quellarine/SourceLink.h"
+#include "Quellarine/Components/SourceLink.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

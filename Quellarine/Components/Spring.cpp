@@ -1,4 +1,4 @@
-#include "Quellarine/Spring.h"
+#include "Quellarine/Components/Spring.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Quellarine/SpringAnimation.h"
+#include "Quellarine/Components/SpringAnimation.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/Components/SymbolLabel.h"
 
 #include "Quellarine/Desktop/Symbols.h"
 

@@ -1,4 +1,4 @@
-#include "Quellarine/TapArea.h"
+#include "Quellarine/Components/TapArea.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "Quellarine/TapFailedNotice.h"
+#include "Quellarine/Components/TapFailedNotice.h"
 
 namespace quellarine {
 

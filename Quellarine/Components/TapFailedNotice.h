@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Notice.h"
+#include "Quellarine/Components/Notice.h"
 
 namespace quellarine {
 

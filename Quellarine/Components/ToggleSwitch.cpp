@@ -1,8 +1,8 @@
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/FocusRing.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Typography.h"
 

@@ -1,4 +1,4 @@
-#include "Quellarine/DynamicColor.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include "Quellarine/Desktop/Appearance.h"
 

@@ -1,16 +1,16 @@
-#include "Quellarine/AppModel.h"
+#include "Quellarine/Model/AppModel.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SessionObservers.h"
 #include "Quellarine/Desktop/SystemLog.h"
-#include "Quellarine/ExplainStore.h"
-#include "Quellarine/ShortcutNaming.h"
-#include "Quellarine/PermissionText.h"
-#include "Quellarine/PresetTexts.h"
-#include "Quellarine/ProfileStore.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/ExplainStore.h"
+#include "Quellarine/Model/ShortcutNaming.h"
+#include "Quellarine/Model/PermissionText.h"
+#include "Quellarine/Model/PresetTexts.h"
+#include "Quellarine/Model/ProfileStore.h"
+#include "Quellarine/Model/UpdateController.h"
 
-#include "QuellarineKit/DecodingError.h"
+#include "QuellarineKit/Support/DecodingError.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +40,7 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
     isTrusted_ = platform_.permission.isTrusted();
-    overlay_ = std::make_unique<ModeOverlay>(platform_.pointer.mainLoop, platform_.overlay);
+    overlay_ = platform_.makeOverlay(platform_.pointer.mainLoop);
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});

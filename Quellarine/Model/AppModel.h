@@ -1,16 +1,16 @@
 #pragma once
 
 #include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/FeedbackStore.h"
-#include "Quellarine/MainSection.h"
-#include "Quellarine/ModeOverlay.h"
+#include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Model/ModeDisplay.h"
 
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/EmergencyOff.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/GlobalHotKey.h"
-#include "QuellarineKit/PersonalSetting.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Pointer/EmergencyOff.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/PersonalSetting.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 #include "QuellarineKit/System/HotKeys.h"
 #include "QuellarineKit/System/Permission.h"
 #include "QuellarineKit/System/PointerSystem.h"
@@ -58,8 +58,8 @@ public:
         std::function<void()> beep;
         // The desktop's double-click interval in seconds, read each time it is needed.
         std::function<double()> doubleClickInterval;
-        // Where the mode banner shows and how it is announced.
-        ModeOverlay::Environment overlay = ModeOverlay::Environment::desktop();
+        // Builds the mode banner, which runs its timers on the pointer's main loop; the model owns it.
+        std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
@@ -91,7 +91,7 @@ public:
     UpdateController& updates() { return *updates_; }
     ExplainStore& explain() { return *explain_; }
     const PointerTap& tap() const { return *tap_; }
-    ModeOverlay& overlay() { return *overlay_; }
+    ModeDisplay& overlay() { return *overlay_; }
     Defaults& defaults() { return platform_.defaults; }
 
     // Brings the tap's filtering and `isOn` in line with the wish, the permission and a running calibration.
@@ -164,7 +164,7 @@ private:
     std::unique_ptr<PointerTap> tap_;
     std::unique_ptr<GlobalHotKey::Registry> hotKeyRegistry_;
     std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
-    std::unique_ptr<ModeOverlay> overlay_;
+    std::unique_ptr<ModeDisplay> overlay_;
     EmergencyOff emergency_{5, 3.0};
     int loggedExternalMoves_ = 0;
     bool waiting_ = false;

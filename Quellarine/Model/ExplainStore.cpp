@@ -1,8 +1,8 @@
-#include "Quellarine/ExplainStore.h"
+#include "Quellarine/Model/ExplainStore.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <nlohmann/json.hpp>
 

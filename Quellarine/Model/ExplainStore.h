@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/PersonalSetting.h"
+#include "QuellarineKit/Pointer/PersonalSetting.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Quellarine/FeedbackStore.h"
+#include "Quellarine/Model/FeedbackStore.h"
 
 #include <array>
 

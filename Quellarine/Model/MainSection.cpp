@@ -1,6 +1,4 @@
-#include "Quellarine/MainSection.h"
-
-#include "Quellarine/Brand.h"
+#include "Quellarine/Model/MainSection.h"
 
 #include <QCoreApplication>
 
@@ -89,26 +87,6 @@ QString MainSection::symbol() const
         return QStringLiteral("person.crop.circle");
     }
     return {};
-}
-
-DynamicColor MainSection::tint() const
-{
-    switch (value_) {
-    case home:
-    case profile:
-        return Brand::accent;
-    case calibration:
-        return Brand::warm;
-    case research:
-        return Brand::color(0xB07A2A, 0xD39A45);
-    case help:
-        return Brand::color(0x3A78C2, 0x5B97E0);
-    case feedback:
-        return Brand::color(0x2A8582, 0x4DB3AE);
-    case whatsNew:
-        return Brand::color(0x2E6FA6, 0x5FA3D8);
-    }
-    return Brand::accent;
 }
 
 } // namespace quellarine

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Quellarine/DynamicColor.h"
-
 #include <QString>
 
 #include <array>
@@ -11,7 +9,7 @@
 
 namespace quellarine {
 
-// The pages of the main window, each with its title, symbol and tint. The raw value is the case name.
+// The pages of the main window, each with its title and symbol (the tint is the brand's: `tint` in Components). The raw value is the case name.
 class MainSection {
 public:
     enum Value { home, calibration, research, help, feedback, whatsNew, profile };
@@ -35,7 +33,6 @@ public:
     QString title() const;
     // The symbol of the sidebar's icon tile.
     QString symbol() const;
-    DynamicColor tint() const;
 
 private:
     Value value_;

@@ -1,4 +1,4 @@
-#include "Quellarine/PermissionText.h"
+#include "Quellarine/Model/PermissionText.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "Quellarine/PresetTexts.h"
+#include "Quellarine/Model/PresetTexts.h"
 
 #include <QCoreApplication>
 

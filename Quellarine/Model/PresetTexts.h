@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Quellarine/ProfileStore.h"
+#include "Quellarine/Model/ProfileStore.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 

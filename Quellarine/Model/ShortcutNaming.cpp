@@ -1,4 +1,4 @@
-#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/AppcastUpdater.h"
 #include "Quellarine/Desktop/Defaults.h"

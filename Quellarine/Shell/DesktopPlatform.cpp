@@ -1,9 +1,10 @@
-#include "Quellarine/Desktop/DesktopPlatform.h"
+#include "Quellarine/Shell/DesktopPlatform.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/SystemLog.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -56,6 +57,7 @@ AppModel::Platform DesktopPlatform::platform()
             },
         .beep = [] { QApplication::beep(); },
         .doubleClickInterval = [] { return QGuiApplication::styleHints()->mouseDoubleClickInterval() / 1000.0; },
+        .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
     };
 }
 

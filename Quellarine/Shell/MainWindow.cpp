@@ -1,10 +1,10 @@
-#include "Quellarine/MainWindow.h"
+#include "Quellarine/Shell/MainWindow.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/FeedbackStore.h"
-#include "Quellarine/PageArea.h"
-#include "Quellarine/Sidebar.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Shell/PageArea.h"
+#include "Quellarine/Shell/Sidebar.h"
 
 #include <QPainter>
 #include <QShowEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Quellarine/MainSection.h"
-#include "Quellarine/PageContent.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Shell/PageContent.h"
 
 #include <QMainWindow>
 

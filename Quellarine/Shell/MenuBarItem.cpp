@@ -1,12 +1,12 @@
-#include "Quellarine/MenuBarItem.h"
+#include "Quellarine/Shell/MenuBarItem.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/Images.h"
-#include "Quellarine/MenuPanel.h"
-#include "Quellarine/PresetTexts.h"
-#include "Quellarine/Presets.h"
+#include "Quellarine/Shell/MenuPanel.h"
+#include "Quellarine/Model/PresetTexts.h"
+#include "Quellarine/Components/Presets.h"
 
 #include <QAction>
 #include <QActionGroup>

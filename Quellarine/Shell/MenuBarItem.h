@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Quellarine/MenuView.h"
+#include "Quellarine/Shell/MenuView.h"
 
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <QIcon>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "Quellarine/MenuButton.h"
+#include "Quellarine/Shell/MenuButton.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"

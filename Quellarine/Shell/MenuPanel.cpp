@@ -1,7 +1,7 @@
-#include "Quellarine/MenuPanel.h"
+#include "Quellarine/Shell/MenuPanel.h"
 
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/MenuView.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Shell/MenuView.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

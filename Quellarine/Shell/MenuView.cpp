@@ -1,28 +1,29 @@
-#include "Quellarine/MenuView.h"
+#include "Quellarine/Shell/MenuView.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/Divider.h"
-#include "Quellarine/EmergencyNotice.h"
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/Divider.h"
+#include "Quellarine/Components/EmergencyNotice.h"
+#include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
-#include "Quellarine/FeedbackStore.h"
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/LogoMark.h"
-#include "Quellarine/MenuButton.h"
-#include "Quellarine/PermissionText.h"
-#include "Quellarine/PresetTexts.h"
-#include "Quellarine/Presets.h"
-#include "Quellarine/ProminentButton.h"
-#include "Quellarine/SymbolLabel.h"
-#include "Quellarine/TapFailedNotice.h"
-#include "Quellarine/TapArea.h"
-#include "Quellarine/ToggleSwitch.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Components/LogoMark.h"
+#include "Quellarine/Shell/MenuButton.h"
+#include "Quellarine/Model/PermissionText.h"
+#include "Quellarine/Model/PresetTexts.h"
+#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Components/TapFailedNotice.h"
+#include "Quellarine/Components/TapArea.h"
+#include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Components/SectionTint.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -236,7 +237,7 @@ QWidget* MenuView::buildButtons()
     grid->setVerticalSpacing(8);
     openButton_ = new MenuButton(tr("Open Quellarine"), QStringLiteral("macwindow"), Brand::accent, block);
     feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"),
-                                     MainSection(MainSection::feedback).tint(), block);
+                                     tint(MainSection::feedback), block);
     quitButton_ = new MenuButton(tr("Quit"), QStringLiteral("power"), std::nullopt, block);
     grid->addWidget(openButton_, 0, 0, 1, 2);
     grid->addWidget(feedbackButton_, 1, 0);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/EmergencyNotice.h"
-#include "Quellarine/MainSection.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/EmergencyNotice.h"
+#include "Quellarine/Model/MainSection.h"
 
 #include <QWidget>
 

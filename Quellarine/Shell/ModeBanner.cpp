@@ -1,8 +1,8 @@
-#include "Quellarine/ModeBanner.h"
+#include "Quellarine/Shell/ModeBanner.h"
 
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Typography.h"
-#include "Quellarine/KeyCaps.h"
+#include "Quellarine/Components/KeyCaps.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
-#include "Quellarine/ModeOverlay.h"
+#include "Quellarine/Shell/ModeOverlay.h"
 
 #include "Quellarine/Desktop/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Compositor.h"
 #include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/ModeBanner.h"
+#include "Quellarine/Shell/ModeBanner.h"
 
 #include <QAccessible>
 #include <QCursor>

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "QuellarineKit/GlobalHotKey.h"
+#include "Quellarine/Model/ModeDisplay.h"
+
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 #include "QuellarineKit/System/MainLoop.h"
 
 #include <QObject>
@@ -24,7 +26,7 @@ class ModeBanner;
 // near the bottom of the screen under the pointer, shown for a few seconds and then faded out. It never takes
 // the keyboard focus, lets clicks through, and is announced to assistive technology. The panel is built on the
 // first show and reused; each show only rebuilds the banner inside it. Main thread only.
-class ModeOverlay final : public QObject {
+class ModeOverlay final : public QObject, public ModeDisplay {
     Q_OBJECT
 
 public:
@@ -69,7 +71,7 @@ public:
     // Names the mode: replaces the banner's content, puts it on the screen under the pointer at full opacity,
     // announces "title. detail" and hides it again after `shownFor` seconds and the fade. With no screen at all
     // nothing is shown or announced.
-    void show(const QString& title, const QString& detail, std::optional<GlobalHotKey::Shortcut> shortcut);
+    void show(const QString& title, const QString& detail, std::optional<GlobalHotKey::Shortcut> shortcut) override;
 
     // The screen a banner goes to: the first one whose frame holds the pointer, else the primary one.
     static std::optional<Screen> screenFor(QPoint pointer, const std::vector<Screen>& screens);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/SoftShadow.h"
+#include "Quellarine/Shell/SoftShadow.h"
 
 #include <QWidget>
 

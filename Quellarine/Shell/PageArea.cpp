@@ -1,8 +1,8 @@
-#include "Quellarine/PageArea.h"
+#include "Quellarine/Shell/PageArea.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/PageContent.h"
-#include "Quellarine/SpringAnimation.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Shell/PageContent.h"
+#include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QEvent>

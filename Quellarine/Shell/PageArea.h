@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Quellarine/MainSection.h"
-#include "Quellarine/PageContent.h"
-#include "Quellarine/Spring.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Shell/PageContent.h"
+#include "Quellarine/Components/Spring.h"
 
 #include <QPixmap>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "Quellarine/PageContent.h"
+#include "Quellarine/Shell/PageContent.h"
 
-#include "Quellarine/CalibrationView.h"
-#include "Quellarine/HelpPage.h"
-#include "Quellarine/HomePage.h"
-#include "Quellarine/StandInPage.h"
+#include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Pages/Help/HelpPage.h"
+#include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
 

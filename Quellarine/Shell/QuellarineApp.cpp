@@ -1,12 +1,12 @@
-#include "Quellarine/QuellarineApp.h"
+#include "Quellarine/Shell/QuellarineApp.h"
 
 #include "Quellarine/Desktop/WindowRegistry.h"
-#include "Quellarine/MainWindow.h"
-#include "Quellarine/MenuBarItem.h"
-#include "Quellarine/UpdateCommand.h"
-#include "Quellarine/UpdateController.h"
-#include "Quellarine/WelcomeView.h"
-#include "Quellarine/WelcomeWindow.h"
+#include "Quellarine/Shell/MainWindow.h"
+#include "Quellarine/Shell/MenuBarItem.h"
+#include "Quellarine/Shell/UpdateCommand.h"
+#include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Pages/Welcome/WelcomeView.h"
+#include "Quellarine/Shell/WelcomeWindow.h"
 
 #include <QApplication>
 #include <QCursor>

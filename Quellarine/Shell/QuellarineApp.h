@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/AppModel.h"
+#include "Quellarine/Model/AppModel.h"
 
 #include <QObject>
 #include <QPoint>

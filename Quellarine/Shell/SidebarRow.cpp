@@ -1,13 +1,14 @@
-#include "Quellarine/SidebarRow.h"
+#include "Quellarine/Shell/SidebarRow.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/FocusRing.h"
-#include "Quellarine/SpringAnimation.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
+#include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/SectionTint.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -227,7 +228,7 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
     // The tile: the tint's gradient with its soft coloured shadow, scaled about its centre.
     const qreal tileLeft = rightToLeft ? bounds.right() - horizontalPadding - tileSide : horizontalPadding;
     const QRectF tile(tileLeft, (bounds.height() - tileSide) / 2, tileSide, tileSide);
-    const QColor tint = section_.tint().resolve(*this);
+    const QColor tint = quellarine::tint(section_).resolve(*this);
     painter.save();
     painter.translate(tile.center());
     const qreal scale = tileScale();

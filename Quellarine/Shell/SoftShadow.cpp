@@ -1,6 +1,6 @@
-#include "Quellarine/SoftShadow.h"
+#include "Quellarine/Shell/SoftShadow.h"
 
-#include "Quellarine/ContinuousShape.h"
+#include "Quellarine/Components/ContinuousShape.h"
 
 #include <QPainter>
 

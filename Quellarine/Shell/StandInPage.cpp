@@ -1,6 +1,6 @@
-#include "Quellarine/StandInPage.h"
+#include "Quellarine/Shell/StandInPage.h"
 
-#include "Quellarine/AppModel.h"
+#include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QLabel>

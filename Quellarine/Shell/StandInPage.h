@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/MainSection.h"
+#include "Quellarine/Model/MainSection.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "Quellarine/StatusDot.h"
+#include "Quellarine/Shell/StatusDot.h"
 
-#include "Quellarine/DynamicColor.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "Quellarine/UpdateCommand.h"
+#include "Quellarine/Shell/UpdateCommand.h"
 
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/UpdateController.h"
 
 namespace quellarine {
 

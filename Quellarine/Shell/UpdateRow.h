@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Quellarine/DynamicColor.h"
-#include "Quellarine/Spring.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Spring.h"
 
 #include <QAbstractButton>
 

@@ -1,6 +1,6 @@
-#include "Quellarine/WelcomeWindow.h"
+#include "Quellarine/Shell/WelcomeWindow.h"
 
-#include "Quellarine/WelcomeView.h"
+#include "Quellarine/Pages/Welcome/WelcomeView.h"
 
 #include <QVBoxLayout>
 

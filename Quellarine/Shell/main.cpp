@@ -1,10 +1,10 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/Desktop/DesktopPlatform.h"
+#include "Quellarine/Shell/DesktopPlatform.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/SingleInstance.h"
-#include "Quellarine/QuellarineApp.h"
-#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/Shell/QuellarineApp.h"
+#include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QApplication>
 

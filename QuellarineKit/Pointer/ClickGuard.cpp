@@ -1,6 +1,6 @@
-#include "QuellarineKit/ClickGuard.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 namespace quellarine {
 

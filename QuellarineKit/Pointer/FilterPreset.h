@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/PointerFilter.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
 
 #include <nlohmann/json_fwd.hpp>
 

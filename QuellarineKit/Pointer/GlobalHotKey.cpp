@@ -1,7 +1,7 @@
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
-#include "QuellarineKit/IcuLocale.h"
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/IcuLocale.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <nlohmann/json.hpp>
 #include <unicode/locid.h>

@@ -1,6 +1,6 @@
-#include "QuellarineKit/HandAttribution.h"
+#include "QuellarineKit/Pointer/HandAttribution.h"
 
-#include "QuellarineKit/HandMovement.h"
+#include "QuellarineKit/Pointer/HandMovement.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/StartOrder.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/StartOrder.h"
 
 #include <array>
 #include <cstddef>

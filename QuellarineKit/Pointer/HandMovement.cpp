@@ -1,4 +1,4 @@
-#include "QuellarineKit/HandMovement.h"
+#include "QuellarineKit/Pointer/HandMovement.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "QuellarineKit/OneEuroFilter.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QuellarineKit/DecodingError.h"
-#include "QuellarineKit/Geometry.h"
+#include "QuellarineKit/Support/DecodingError.h"
+#include "QuellarineKit/Support/Geometry.h"
 
 #include <nlohmann/json_fwd.hpp>
 

@@ -1,6 +1,6 @@
-#include "QuellarineKit/PersonalSetting.h"
+#include "QuellarineKit/Pointer/PersonalSetting.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "QuellarineKit/PointerFilter.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
 
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 namespace quellarine {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/OneEuroFilter.h"
-#include "QuellarineKit/TremorCanceller.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
+#include "QuellarineKit/Pointer/TremorCanceller.h"
 
 #include <nlohmann/json_fwd.hpp>
 

@@ -1,4 +1,4 @@
-#include "QuellarineKit/PointerSmoother.h"
+#include "QuellarineKit/Pointer/PointerSmoother.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/PointerFilter.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 
 #include <algorithm>
 

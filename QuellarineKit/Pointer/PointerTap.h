@@ -1,10 +1,10 @@
 #pragma once
 
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/HandAttribution.h"
-#include "QuellarineKit/PointerFilter.h"
-#include "QuellarineKit/PointerSmoother.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/HandAttribution.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
+#include "QuellarineKit/Pointer/PointerSmoother.h"
 #include "QuellarineKit/System/Event.h"
 #include "QuellarineKit/System/EventTap.h"
 #include "QuellarineKit/System/MainLoop.h"

@@ -1,4 +1,4 @@
-#include "QuellarineKit/StartOrder.h"
+#include "QuellarineKit/Pointer/StartOrder.h"
 
 #include <algorithm>
 

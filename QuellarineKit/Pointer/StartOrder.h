@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/HandMovement.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/HandMovement.h"
 
 #include <array>
 #include <cstddef>

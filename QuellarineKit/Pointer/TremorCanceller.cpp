@@ -1,7 +1,7 @@
-#include "QuellarineKit/TremorCanceller.h"
+#include "QuellarineKit/Pointer/TremorCanceller.h"
 
-#include "QuellarineKit/JsonFields.h"
-#include "QuellarineKit/OneEuroFilter.h"
+#include "QuellarineKit/Support/JsonFields.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "QuellarineKit/DecodingError.h"
-#include "QuellarineKit/Geometry.h"
-#include "QuellarineKit/LineReferences.h"
+#include "QuellarineKit/Support/DecodingError.h"
+#include "QuellarineKit/Support/Geometry.h"
+#include "QuellarineKit/Pointer/LineReferences.h"
 
 #include <nlohmann/json_fwd.hpp>
 

@@ -1,6 +1,6 @@
-#include "QuellarineKit/Percent.h"
+#include "QuellarineKit/Research/Percent.h"
 
-#include "QuellarineKit/IcuLocale.h"
+#include "QuellarineKit/Support/IcuLocale.h"
 
 #include <unicode/locid.h>
 #include <unicode/numberformatter.h>

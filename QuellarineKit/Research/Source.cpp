@@ -1,4 +1,4 @@
-#include "QuellarineKit/Source.h"
+#include "QuellarineKit/Research/Source.h"
 
 #include <stdexcept>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/WebAddress.h"
+#include "QuellarineKit/Support/WebAddress.h"
 
 #include <optional>
 #include <string>

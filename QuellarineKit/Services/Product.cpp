@@ -1,4 +1,4 @@
-#include "QuellarineKit/Product.h"
+#include "QuellarineKit/Services/Product.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,4 +1,4 @@
-#include "QuellarineKit/IcuLocale.h"
+#include "QuellarineKit/Support/IcuLocale.h"
 
 namespace quellarine {
 

@@ -1,4 +1,4 @@
-#include "QuellarineKit/JsonFields.h"
+#include "QuellarineKit/Support/JsonFields.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/DecodingError.h"
+#include "QuellarineKit/Support/DecodingError.h"
 
 #include <nlohmann/json.hpp>
 

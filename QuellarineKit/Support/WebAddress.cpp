@@ -1,4 +1,4 @@
-#include "QuellarineKit/WebAddress.h"
+#include "QuellarineKit/Support/WebAddress.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuellarineKit/Geometry.h"
+#include "QuellarineKit/Support/Geometry.h"
 
 #include "Backends/X11/XlibPrelude.h"
 

@@ -1,8 +1,8 @@
-#include "Quellarine/CalibrationView.h"
+#include "Quellarine/Pages/Calibration/CalibrationView.h"
 
-#include "Quellarine/MainSection.h"
-#include "Quellarine/PageTitle.h"
-#include "Quellarine/ShortcutsSection.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Components/PageTitle.h"
+#include "Quellarine/Pages/Calibration/ShortcutsSection.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,11 +1,11 @@
-#include "Quellarine/ShortcutsSection.h"
+#include "Quellarine/Pages/Calibration/ShortcutsSection.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/Notice.h"
-#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>

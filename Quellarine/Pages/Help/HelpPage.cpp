@@ -1,16 +1,16 @@
-#include "Quellarine/HelpPage.h"
+#include "Quellarine/Pages/Help/HelpPage.h"
 
-#include "Quellarine/AccessibilityCard.h"
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/LinkButton.h"
-#include "Quellarine/PageTitle.h"
-#include "Quellarine/ToggleSwitch.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Components/AccessibilityCard.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Pages/Help/LinkButton.h"
+#include "Quellarine/Components/PageTitle.h"
+#include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Desktop/Typography.h"
 
-#include "QuellarineKit/Product.h"
+#include "QuellarineKit/Services/Product.h"
 
 #include <QDesktopServices>
 #include <QLabel>

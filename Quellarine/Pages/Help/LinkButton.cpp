@@ -1,6 +1,6 @@
-#include "Quellarine/LinkButton.h"
+#include "Quellarine/Pages/Help/LinkButton.h"
 
-#include "Quellarine/FocusRing.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 

@@ -1,9 +1,9 @@
-#include "Quellarine/CalibrationRow.h"
+#include "Quellarine/Pages/Home/CalibrationRow.h"
 
-#include "Quellarine/AppModel.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/ProminentButton.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 

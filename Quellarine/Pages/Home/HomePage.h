@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Quellarine/EmergencyNotice.h"
+#include "Quellarine/Components/EmergencyNotice.h"
 
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "Quellarine/PresetCard.h"
+#include "Quellarine/Pages/Home/PresetCard.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/ContinuousShape.h"
-#include "Quellarine/PresetTexts.h"
-#include "Quellarine/Presets.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Model/PresetTexts.h"
+#include "Quellarine/Components/Presets.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 

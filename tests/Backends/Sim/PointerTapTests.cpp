@@ -1,6 +1,6 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 
 #include "PrintGeometry.h"
 

@@ -1,5 +1,5 @@
 #include "Backends/Sim/SimulatedHotKeys.h"
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "X11TestSupport.h"
 
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib-xcb.h>

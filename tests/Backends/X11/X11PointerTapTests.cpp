@@ -2,9 +2,9 @@
 
 #include "X11TestSupport.h"
 
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,7 +1,8 @@
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/MainSection.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/SectionTint.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,19 +45,19 @@ TEST(BrandColors, ExactLightAndDarkValues)
         {"warm", Brand::warm, "#FFC2562D", "#FFF08A5D"},
         {"deep", Brand::deep, "#FF1F4D38", "#FF24553F"},
         {"gradient start", Brand::gradientStart, "#FF3A7D5D", "#FF3F8A66"},
-        {"research", MainSection(MainSection::research).tint(), "#FFB07A2A", "#FFD39A45"},
-        {"help", MainSection(MainSection::help).tint(), "#FF3A78C2", "#FF5B97E0"},
-        {"feedback", MainSection(MainSection::feedback).tint(), "#FF2A8582", "#FF4DB3AE"},
-        {"what's new", MainSection(MainSection::whatsNew).tint(), "#FF2E6FA6", "#FF5FA3D8"},
+        {"research", tint(MainSection::research), "#FFB07A2A", "#FFD39A45"},
+        {"help", tint(MainSection::help), "#FF3A78C2", "#FF5B97E0"},
+        {"feedback", tint(MainSection::feedback), "#FF2A8582", "#FF4DB3AE"},
+        {"what's new", tint(MainSection::whatsNew), "#FF2E6FA6", "#FF5FA3D8"},
     };
     for (const Expected& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(hex(row.color.resolve(Appearance::lightPalette())), QString::fromLatin1(row.light));
         EXPECT_EQ(hex(row.color.resolve(Appearance::darkPalette())), QString::fromLatin1(row.dark));
     }
-    EXPECT_EQ(MainSection(MainSection::home).tint(), Brand::accent);
-    EXPECT_EQ(MainSection(MainSection::profile).tint(), Brand::accent);
-    EXPECT_EQ(MainSection(MainSection::calibration).tint(), Brand::warm);
+    EXPECT_EQ(tint(MainSection::home), Brand::accent);
+    EXPECT_EQ(tint(MainSection::profile), Brand::accent);
+    EXPECT_EQ(tint(MainSection::calibration), Brand::warm);
 }
 
 TEST(BrandColors, APaletteThatIsNotDarkDrawsTheLightValue)

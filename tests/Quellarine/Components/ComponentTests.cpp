@@ -1,9 +1,9 @@
-#include "Quellarine/AppTitle.h"
-#include "Quellarine/Notice.h"
-#include "Quellarine/PageTitle.h"
-#include "Quellarine/Pill.h"
-#include "Quellarine/SymbolLabel.h"
-#include "Quellarine/Brand.h"
+#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/PageTitle.h"
+#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 #include "Screenshots.h"
 
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/ShortcutNaming.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Model/ShortcutNaming.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "QuellarineKit/System/HotKeys.h"
 

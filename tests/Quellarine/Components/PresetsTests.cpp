@@ -1,9 +1,9 @@
 #include "ShellFixture.h"
 
-#include "Quellarine/Brand.h"
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Presets.h"
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "Screenshots.h"
 
-#include "Quellarine/CountUp.h"
-#include "Quellarine/Reveal.h"
+#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QAbstractAnimation>

@@ -1,18 +1,19 @@
 #include "Screenshots.h"
 
-#include "Quellarine/AppTitle.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/CountUp.h"
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/MainSection.h"
-#include "Quellarine/Notice.h"
-#include "Quellarine/PageTitle.h"
-#include "Quellarine/Pill.h"
-#include "Quellarine/Reveal.h"
+#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/PageTitle.h"
+#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/SectionTint.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -109,7 +110,7 @@ protected:
         int y = 0;
         for (MainSection section : MainSection::allCases()) {
             const QRectF tile(0, y + 5, 30, 30);
-            const QColor tint = section.tint().resolve(*this);
+            const QColor tint = quellarine::tint(section).resolve(*this);
             QLinearGradient gradient(tile.topLeft(), tile.bottomLeft());
             gradient.setColorAt(0, tint.lighter(115));
             gradient.setColorAt(1, tint);
@@ -189,7 +190,7 @@ TEST(Screenshots, Pills)
 {
     auto* pills = row({new Pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent),
                        new Pill(QStringLiteral("Why it works"), QStringLiteral("text.book.closed"),
-                                MainSection(MainSection::research).tint()),
+                                tint(MainSection::research)),
                        new Pill(QStringLiteral("Taken"), QStringLiteral("exclamationmark.triangle"), Brand::warm)},
                       8);
     expectWritten(Screenshots::capture(QStringLiteral("pill"), pills, 420));

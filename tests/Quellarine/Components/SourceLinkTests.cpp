@@ -1,6 +1,6 @@
-#include "Quellarine/LocalizedSources.h"
-#include "Quellarine/Percent.h"
-#include "Quellarine/SourceLink.h"
+#include "Quellarine/Components/LocalizedSources.h"
+#include "Quellarine/Components/Percent.h"
+#include "Quellarine/Components/SourceLink.h"
 
 #include "OpenedAddresses.h"
 

@@ -1,4 +1,4 @@
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

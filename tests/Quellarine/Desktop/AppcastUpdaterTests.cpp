@@ -1,6 +1,6 @@
 #include "Quellarine/Desktop/AppcastUpdater.h"
 
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/UpdaterWindow.h"

@@ -1,6 +1,6 @@
 #include "Quellarine/Desktop/Defaults.h"
 
-#include "QuellarineKit/DecodingError.h"
+#include "QuellarineKit/Support/DecodingError.h"
 
 #include <QFile>
 #include <QSettings>

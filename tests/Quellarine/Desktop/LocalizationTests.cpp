@@ -3,7 +3,7 @@
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/HelpPage.h"
+#include "Quellarine/Pages/Help/HelpPage.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "Quellarine/MainSection.h"
-#include "Quellarine/Notice.h"
+#include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Components/Notice.h"
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Symbols.h"
 

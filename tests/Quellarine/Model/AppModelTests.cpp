@@ -1,10 +1,11 @@
-#include "Quellarine/AppModel.h"
-#include "Quellarine/PermissionText.h"
+#include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
-#include "Quellarine/ExplainStore.h"
-#include "Quellarine/ModeBanner.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/ExplainStore.h"
+#include "Quellarine/Shell/ModeBanner.h"
+#include "Quellarine/Shell/ModeOverlay.h"
+#include "Quellarine/Model/UpdateController.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
@@ -73,7 +74,8 @@ protected:
                 .explainPermission = [this] { ++explanations; },
                 .beep = [this] { ++beeps; },
                 .doubleClickInterval = [] { return 0.4; },
-                .overlay = desktop(),
+                .makeOverlay =
+                    [this](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop, desktop()); },
             };
             model_ = std::make_unique<AppModel>(platform);
         }
@@ -106,7 +108,7 @@ protected:
 
     const ModeBanner& banner()
     {
-        const ModeBanner* shown = model().overlay().banner();
+        const ModeBanner* shown = dynamic_cast<ModeOverlay&>(model().overlay()).banner();
         EXPECT_NE(shown, nullptr);
         return *shown;
     }

@@ -1,4 +1,4 @@
-#include "Quellarine/MainSection.h"
+#include "Quellarine/Model/MainSection.h"
 
 #include <gtest/gtest.h>
 

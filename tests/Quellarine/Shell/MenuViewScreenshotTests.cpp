@@ -2,7 +2,7 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/MenuView.h"
+#include "Quellarine/Shell/MenuView.h"
 
 #include <QFile>
 

@@ -1,12 +1,12 @@
 #include "ShellFixture.h"
 
-#include "Quellarine/FeedbackStore.h"
-#include "Quellarine/MenuButton.h"
-#include "Quellarine/MenuView.h"
-#include "Quellarine/Presets.h"
-#include "Quellarine/ProminentButton.h"
-#include "Quellarine/TapArea.h"
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Shell/MenuButton.h"
+#include "Quellarine/Shell/MenuView.h"
+#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/TapArea.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
 #include <QApplication>
 #include <QLabel>

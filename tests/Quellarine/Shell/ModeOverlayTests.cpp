@@ -3,9 +3,9 @@
 
 #include "Quellarine/Desktop/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/ModeBanner.h"
-#include "Quellarine/ModeOverlay.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Shell/ModeBanner.h"
+#include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QAccessible>
 #include <QApplication>

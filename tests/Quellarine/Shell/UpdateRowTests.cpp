@@ -1,8 +1,8 @@
 #include "TestAppModel.h"
 
-#include "Quellarine/Spring.h"
-#include "Quellarine/UpdateController.h"
-#include "Quellarine/UpdateRow.h"
+#include "Quellarine/Components/Spring.h"
+#include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Shell/UpdateRow.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QTest>

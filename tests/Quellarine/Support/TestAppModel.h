@@ -1,9 +1,10 @@
 #pragma once
 
-#include "Quellarine/AppModel.h"
+#include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
-#include "Quellarine/UpdateController.h"
+#include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Shell/ModeOverlay.h"
 
 #include "RecordingUpdater.h"
 
@@ -62,6 +63,7 @@ public:
             .explainPermission = [this] { ++explanations; },
             .beep = [] {},
             .doubleClickInterval = [] { return 0.4; },
+            .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
         };
     }
 

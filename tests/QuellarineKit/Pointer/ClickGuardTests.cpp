@@ -1,5 +1,5 @@
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/DecodingError.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Support/DecodingError.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,4 +1,4 @@
-#include "QuellarineKit/EmergencyOff.h"
+#include "QuellarineKit/Pointer/EmergencyOff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "QuellarineKit/FilterPreset.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -3,8 +3,8 @@
 // Plain, slow re-statements of the filters straight from their formulas, one axis at a time and with the
 // library's sine and cosine evaluated directly, for the golden-sequence tests to compare against.
 
-#include "QuellarineKit/OneEuroFilter.h"
-#include "QuellarineKit/TremorCanceller.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
+#include "QuellarineKit/Pointer/TremorCanceller.h"
 
 #include <algorithm>
 #include <cmath>

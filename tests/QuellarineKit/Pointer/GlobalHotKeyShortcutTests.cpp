@@ -1,5 +1,5 @@
-#include "QuellarineKit/DecodingError.h"
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Support/DecodingError.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

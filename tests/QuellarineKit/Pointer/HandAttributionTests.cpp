@@ -1,4 +1,4 @@
-#include "QuellarineKit/HandAttribution.h"
+#include "QuellarineKit/Pointer/HandAttribution.h"
 
 #include <gtest/gtest.h>
 

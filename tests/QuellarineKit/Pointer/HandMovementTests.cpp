@@ -1,5 +1,5 @@
-#include "QuellarineKit/HandMovement.h"
-#include "QuellarineKit/StartOrder.h"
+#include "QuellarineKit/Pointer/HandMovement.h"
+#include "QuellarineKit/Pointer/StartOrder.h"
 
 #include <gtest/gtest.h>
 

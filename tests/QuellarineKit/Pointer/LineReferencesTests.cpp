@@ -1,4 +1,4 @@
-#include "QuellarineKit/LineReferences.h"
+#include "QuellarineKit/Pointer/LineReferences.h"
 
 #include <gtest/gtest.h>
 

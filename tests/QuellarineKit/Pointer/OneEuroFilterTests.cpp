@@ -1,5 +1,5 @@
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/OneEuroFilter.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/OneEuroFilter.h"
 
 #include "FilterReferences.h"
 #include "FilterTraces.h"

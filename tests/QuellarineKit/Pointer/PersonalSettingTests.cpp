@@ -1,4 +1,4 @@
-#include "QuellarineKit/PersonalSetting.h"
+#include "QuellarineKit/Pointer/PersonalSetting.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,5 +1,5 @@
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerFilter.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerFilter.h"
 
 #include "FilterReferences.h"
 #include "FilterTraces.h"

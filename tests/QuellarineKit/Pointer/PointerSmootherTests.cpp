@@ -1,7 +1,7 @@
-#include "QuellarineKit/PointerSmoother.h"
+#include "QuellarineKit/Pointer/PointerSmoother.h"
 
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/HandAttribution.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/HandAttribution.h"
 
 #include <gtest/gtest.h>
 

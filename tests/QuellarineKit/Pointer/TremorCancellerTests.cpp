@@ -1,5 +1,5 @@
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/TremorCanceller.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/TremorCanceller.h"
 
 #include "FilterReferences.h"
 #include "FilterTraces.h"

@@ -1,4 +1,4 @@
-#include "QuellarineKit/Percent.h"
+#include "QuellarineKit/Research/Percent.h"
 
 #include <gtest/gtest.h>
 

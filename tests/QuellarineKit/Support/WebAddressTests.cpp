@@ -1,5 +1,5 @@
-#include "QuellarineKit/Product.h"
-#include "QuellarineKit/WebAddress.h"
+#include "QuellarineKit/Services/Product.h"
+#include "QuellarineKit/Support/WebAddress.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // Says "ready" on its standard output once the tap holds the devices.
 #include "Backends/X11/PollMainLoop.h"
 #include "Backends/X11/X11Backend.h"
-#include "QuellarineKit/ClickGuard.h"
-#include "QuellarineKit/FilterPreset.h"
-#include "QuellarineKit/PointerTap.h"
+#include "QuellarineKit/Pointer/ClickGuard.h"
+#include "QuellarineKit/Pointer/FilterPreset.h"
+#include "QuellarineKit/Pointer/PointerTap.h"
 
 #include <cstdio>
 

@@ -1,13 +1,13 @@
 #include "TestAppModel.h"
 
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/KeyCaps.h"
-#include "Quellarine/Notice.h"
-#include "Quellarine/ShortcutsSection.h"
-#include "Quellarine/SymbolLabel.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/KeyCaps.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Pages/Calibration/ShortcutsSection.h"
+#include "Quellarine/Components/SymbolLabel.h"
 
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <QLabel>
 

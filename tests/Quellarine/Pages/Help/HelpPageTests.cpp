@@ -1,10 +1,10 @@
 #include "OpenedAddresses.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/HelpPage.h"
-#include "Quellarine/ToggleSwitch.h"
+#include "Quellarine/Pages/Help/HelpPage.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 
-#include "QuellarineKit/Product.h"
+#include "QuellarineKit/Services/Product.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

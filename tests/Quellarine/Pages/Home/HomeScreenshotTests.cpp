@@ -1,11 +1,11 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/HomePage.h"
-#include "Quellarine/ShortcutsSection.h"
-#include "Quellarine/UpdateRow.h"
+#include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Calibration/ShortcutsSection.h"
+#include "Quellarine/Shell/UpdateRow.h"
 
-#include "QuellarineKit/GlobalHotKey.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/HelpPage.h"
-#include "Quellarine/WelcomeView.h"
+#include "Quellarine/Pages/Help/HelpPage.h"
+#include "Quellarine/Pages/Welcome/WelcomeView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "OpenedAddresses.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/AccessibilityCard.h"
-#include "Quellarine/Brand.h"
-#include "Quellarine/Card.h"
-#include "Quellarine/SourceLink.h"
-#include "Quellarine/SymbolLabel.h"
-#include "Quellarine/WelcomeView.h"
+#include "Quellarine/Components/AccessibilityCard.h"
+#include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/Card.h"
+#include "Quellarine/Components/SourceLink.h"
+#include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Pages/Welcome/WelcomeView.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "Quellarine/Pages/Home/HomePage.h"
