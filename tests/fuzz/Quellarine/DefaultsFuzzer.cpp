@@ -1,0 +1,122 @@
+// The stored settings file: any file reads without fault through every typed reader, and writing the settings
+// the application writes keeps every other key reading exactly as before.
+
+#include "FuzzCheck.h"
+
+#include "Quellarine/Desktop/Defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <map>
+#include <tuple>
+
+using namespace quellarine;
+
+namespace {
+
+// Not a number reads the same as itself here: the property is that nothing changed.
+struct Real {
+    std::optional<double> value;
+
+    bool operator==(const Real& other) const
+    {
+        if (value && other.value && std::isnan(*value) && std::isnan(*other.value)) {
+            return true;
+        }
+        return value == other.value;
+    }
+};
+
+using Reading = std::tuple<std::optional<bool>, std::optional<qint64>, Real, std::optional<QString>,
+                           std::optional<QStringList>, std::optional<QByteArray>, std::optional<nlohmann::json>>;
+
+Reading read(const Defaults& defaults, const QString& key)
+{
+    return {defaults.boolean(key), defaults.integer(key), Real{defaults.real(key)}, defaults.string(key),
+            defaults.stringList(key), defaults.data(key), defaults.json(key)};
+}
+
+const QString filterOnKey = QStringLiteral("filterOn");
+const QString presetKey = QStringLiteral("preset");
+const QString personalKey = QStringLiteral("personalSetting");
+const nlohmann::json personal = {{"base", "strong"}, {"minCutoff", 0.8}, {"beta", 0.01}, {"stages", 2},
+                                 {"strength", 0.9}};
+
+// QSettings takes "/a//b/" and "a/b" for one key.
+QString normalized(const QString& key)
+{
+    return key.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
+bool isWritten(const QString& key)
+{
+    const QString plain = normalized(key);
+    return plain == filterOnKey || plain == presetKey || plain == personalKey;
+}
+
+} // namespace
+
+// QSettings keeps each file it parsed in a cache that outlives the input. Checked for leaks after each input,
+// every run would look like a leak and cost a scan of the heap; the check at exit still runs.
+// A binary value in the file ("@Variant(...)") may announce a huge list: Qt asks for the memory, copes when it
+// is refused, and touches no more than the value holds. Under the sanitizer even an untouched allocation costs
+// memory (its shadow), so large requests are refused here, quietly as the system's allocator does, and libFuzzer
+// must not count them as running out of memory.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    fuzz::addFlag(argc, argv, "-detect_leaks=0");
+    fuzz::addFlag(argc, argv, "-malloc_limit_mb=1048576");
+    return 0;
+}
+
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1:max_allocation_size_mb=256"; }
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // Every write reaches the disk before it returns; a file system in memory, where there is one, makes that cheap.
+    static QTemporaryDir directory(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                       ? QStringLiteral("/dev/shm/quellarine-fuzz-XXXXXX")
+                                       : QDir::tempPath() + QStringLiteral("/quellarine-fuzz-XXXXXX"));
+    static int run = 0;
+    // A new name for each input: QSettings caches what it parsed per file.
+    const QString path = directory.filePath(QStringLiteral("settings-%1.ini").arg(run++));
+    {
+        QFile file(path);
+        fuzz::require(file.open(QIODevice::WriteOnly), "cannot write the settings file");
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
+
+    QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
+    std::map<QString, Reading> before;
+    {
+        Defaults defaults(path);
+        for (const auto& key : keys) {
+            before[key] = read(defaults, key);
+        }
+    }
+    bool written = false;
+    {
+        Defaults defaults(path);
+        written = defaults.setBool(filterOnKey, false) && defaults.setString(presetKey, QStringLiteral("precision"))
+            && defaults.setJson(personalKey, personal);
+    }
+    if (written) {
+        Defaults defaults(path);
+        fuzz::require(defaults.boolean(filterOnKey) == false && defaults.string(presetKey) == u"precision"
+                          && defaults.json(personalKey) == personal,
+                      "a written setting does not read back");
+        for (const auto& [key, reading] : before) {
+            if (!isWritten(key)) {
+                fuzz::require(read(defaults, key) == reading,
+                              "writing a setting changed the key \"" + key.toStdString() + "\"");
+            }
+        }
+    }
+    QFile::remove(path);
+    return 0;
+}
