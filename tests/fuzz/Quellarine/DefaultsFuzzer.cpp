@@ -5,9 +5,8 @@
 
 #include "Quellarine/Desktop/Defaults.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -67,10 +66,17 @@ bool isWritten(const QString& key)
 // is refused, and touches no more than the value holds. Under the sanitizer even an untouched allocation costs
 // memory (its shadow), so large requests are refused here, quietly as the system's allocator does, and libFuzzer
 // must not count them as running out of memory.
+// The application reads its settings with a GUI application running, which a binary value of a GUI type (an
+// image, a colour) needs in order to be decoded at all.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     fuzz::addFlag(argc, argv, "-detect_leaks=0");
     fuzz::addFlag(argc, argv, "-malloc_limit_mb=1048576");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int applicationArgc = 1;
+    static char name[] = "DefaultsFuzzer";
+    static char* applicationArgv[] = {name, nullptr};
+    static QGuiApplication application(applicationArgc, applicationArgv);
     return 0;
 }
 
@@ -78,10 +84,8 @@ extern "C" const char* __asan_default_options() { return "allocator_may_return_n
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Every write reaches the disk before it returns; a file system in memory, where there is one, makes that cheap.
-    static QTemporaryDir directory(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                       ? QStringLiteral("/dev/shm/quellarine-fuzz-XXXXXX")
-                                       : QDir::tempPath() + QStringLiteral("/quellarine-fuzz-XXXXXX"));
+    // Every write reaches the disk before it returns: scripts/fuzz.sh points TMPDIR at memory.
+    static QTemporaryDir directory;
     static int run = 0;
     // A new name for each input: QSettings caches what it parsed per file.
     const QString path = directory.filePath(QStringLiteral("settings-%1.ini").arg(run++));
