@@ -58,7 +58,10 @@ template <typename Record>
 std::optional<Record> decode(const nlohmann::json& json)
 {
     try {
-        return json.get<Record>();
+        // Through from_json itself rather than json::get, which clang refuses for records nested in a class.
+        Record record;
+        from_json(json, record);
+        return record;
     } catch (const DecodingError&) {
         return std::nullopt;
     }
