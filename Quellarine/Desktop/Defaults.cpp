@@ -232,6 +232,12 @@ bool Defaults::setData(const QString& key, const QByteArray& value)
     return commit();
 }
 
+bool Defaults::setStringList(const QString& key, const QStringList& value)
+{
+    settings_.setValue(key, value);
+    return commit();
+}
+
 bool Defaults::setJson(const QString& key, const nlohmann::json& value)
 {
     if (!allNumbersFinite(value)) {

@@ -53,6 +53,8 @@ public:
     bool setReal(const QString& key, double value);
     bool setString(const QString& key, const QString& value);
     bool setData(const QString& key, const QByteArray& value);
+    // The file keeps a one-element array as plain text; `stringList` reads either back.
+    bool setStringList(const QString& key, const QStringList& value);
     // Throws EncodingError when the value cannot be written as JSON (text that is not UTF-8).
     bool setJson(const QString& key, const nlohmann::json& value);
     // Several strings in one write, so that they reach the disk together or not at all.

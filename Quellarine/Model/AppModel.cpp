@@ -32,7 +32,7 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
 {
     Defaults& defaults = platform_.defaults;
 
-    profile_ = std::make_unique<ProfileStore>(defaults);
+    profile_ = std::make_unique<ProfileStore>(defaults, platform_.log, platform_.profile);
     feedback_ = std::make_unique<FeedbackStore>();
     updates_ = platform_.makeUpdates(defaults);
     explain_ = std::make_unique<ExplainStore>(defaults);

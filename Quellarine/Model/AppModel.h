@@ -4,6 +4,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Model/ModeDisplay.h"
+#include "Quellarine/Model/ProfileStore.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/EmergencyOff.h"
@@ -25,7 +26,6 @@
 namespace quellarine {
 
 class ExplainStore;
-class ProfileStore;
 class SystemLog;
 class UpdateController;
 
@@ -60,6 +60,8 @@ public:
         std::function<double()> doubleClickInterval;
         // Builds the mode banner, which runs its timers on the pointer's main loop; the model owns it.
         std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
+        // The photo folder, the appearance, the relaunch and quitting, for the profile store.
+        ProfileStore::Environment profile;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);

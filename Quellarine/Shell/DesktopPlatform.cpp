@@ -1,7 +1,9 @@
 #include "Quellarine/Shell/DesktopPlatform.h"
 
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
+#include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
@@ -58,6 +60,24 @@ AppModel::Platform DesktopPlatform::platform()
         .beep = [] { QApplication::beep(); },
         .doubleClickInterval = [] { return QGuiApplication::styleHints()->mouseDoubleClickInterval() / 1000.0; },
         .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+        .profile =
+            ProfileStore::Environment{
+                .photoFolder = ProfilePhoto::defaultFolder(),
+                .applyAppearance =
+                    [](ProfileStore::Appearance appearance) {
+                        Appearance::shared().setChoice(appearance == ProfileStore::Appearance::light ? Appearance::Choice::light
+                                                       : appearance == ProfileStore::Appearance::dark
+                                                           ? Appearance::Choice::dark
+                                                           : Appearance::Choice::system);
+                    },
+                .startRelaunch =
+                    [] {
+                        return Relauncher::start(Relauncher::helperBesideExecutable(),
+                                                 QCoreApplication::applicationFilePath(),
+                                                 QCoreApplication::arguments().mid(1));
+                    },
+                .quit = [] { QCoreApplication::quit(); },
+            },
     };
 }
 

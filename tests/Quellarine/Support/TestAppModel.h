@@ -64,6 +64,10 @@ public:
             .beep = [] {},
             .doubleClickInterval = [] { return 0.4; },
             .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+            .profile = {.photoFolder = directory.filePath(QStringLiteral("Quellarine")),
+                        .applyAppearance = {},
+                        .startRelaunch = [] { return false; },
+                        .quit = [] {}},
         };
     }
 
