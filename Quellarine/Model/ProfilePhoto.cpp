@@ -91,8 +91,9 @@ std::optional<QByteArray> readLimited(int descriptor)
     return data;
 }
 
-// A decoder for the bytes, or none when they are not a photo this application reads. Qt's allocation limit
-// stays on: a small file that claims a huge picture is refused from its header, before any pixel is decoded.
+// The picture in the bytes, at most `maximumSide` pixels a side; null when they are not a whole photo in a format
+// this application reads. Qt's image allocation limit stays on: a small file that claims a huge picture is refused
+// from its header, before any pixel is decoded.
 QImage decode(const QByteArray& data, int maximumSide)
 {
     QBuffer buffer;
@@ -105,10 +106,6 @@ QImage decode(const QByteArray& data, int maximumSide)
     }
     const QSize size = reader.size();
     if (size.isEmpty()) {
-        return {};
-    }
-    const qint64 fullBytes = qint64(size.width()) * size.height() * 4;
-    if (QImageReader::allocationLimit() > 0 && fullBytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024) {
         return {};
     }
     if (reader.format() == "jpeg" && !jpegIsComplete(data)) {

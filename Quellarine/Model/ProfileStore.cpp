@@ -282,9 +282,9 @@ void ProfileStore::assignPhoto(const QImage& image)
 void ProfileStore::setPhoto(const QUrl& url, PhotoDone done)
 {
     if (!url.isLocalFile()) {
-        if (done) {
-            done(PhotoError::unreadable);
-        }
+        // Answered like any other import: later, never from inside this call.
+        QMetaObject::invokeMethod(
+            this, [done = std::move(done)] { if (done) { done(PhotoError::unreadable); } }, Qt::QueuedConnection);
         return;
     }
     const std::uint64_t request = ++photoRequests_;
