@@ -8,6 +8,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -24,6 +25,7 @@ public:
     Defaults();
     // A settings file at the given path; tests use this so that they never touch the user's file.
     explicit Defaults(const QString& filePath);
+    ~Defaults();
 
     Defaults(const Defaults&) = delete;
     Defaults& operator=(const Defaults&) = delete;
@@ -67,7 +69,7 @@ private:
     std::optional<QVariant> value(const QString& key) const;
     bool commit();
 
-    QSettings settings_;
+    std::unique_ptr<QSettings> settings_;
     QVariantMap registered_;
 };
 

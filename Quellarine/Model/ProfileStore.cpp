@@ -249,16 +249,25 @@ void ProfileStore::setLanguage(const std::optional<QString>& value)
     if (changed) {
         emit languageChanged();
     }
+    writeLanguage();
+}
+
+bool ProfileStore::writeLanguage()
+{
     if (language_) {
-        defaults_.setStringList(key(languageKey), QStringList{*language_});
-    } else {
-        defaults_.remove(key(languageKey));
+        return defaults_.setStringList(key(languageKey), QStringList{*language_});
     }
+    return defaults_.remove(key(languageKey));
 }
 
 void ProfileStore::relaunch()
 {
-    // Every setting reached the disk when it was set, so the new process reads the language just chosen.
+    // A new copy that read the old language would be a restart for nothing; a write that failed earlier is retried.
+    if (!writeLanguage()) {
+        log_.error(QStringLiteral("Not restarting in the chosen language: it could not be saved, so Quellarine "
+                                  "keeps running"));
+        return;
+    }
     if (!environment_.startRelaunch || !environment_.startRelaunch()) {
         log_.error(QStringLiteral("Not restarting in the chosen language: the relaunch helper could not be "
                                   "started, so Quellarine keeps running"));

@@ -103,7 +103,8 @@ public:
     // The language stored when the application started; never changes.
     const std::optional<QString>& launchLanguage() const { return launchLanguage_; }
     // Starts the application again, so that it runs in the chosen language. Ends this process only once the
-    // helper that starts the new one runs; when it cannot be started, this one keeps running and says so in the log.
+    // language is on disk and the helper that starts the new copy runs; otherwise this one keeps running and says
+    // why in the log.
     void relaunch();
 
     // The decoded photo; null when there is none.
@@ -127,6 +128,7 @@ private:
     void readDetails();
     void readCalibration();
     void readLanguage();
+    bool writeLanguage();
     void assignPhoto(const QImage& image);
 
     Defaults& defaults_;

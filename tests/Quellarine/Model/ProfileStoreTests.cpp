@@ -3,6 +3,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
@@ -201,14 +202,23 @@ TEST_F(ProfileStoreTest, DisplayNameJoinsAndTrims)
     EXPECT_EQ(store->displayName(), QStringLiteral("Ada Lovelace"));
 }
 
-TEST_F(ProfileStoreTest, RelaunchQuitsOnlyOnceTheHelperRuns)
+TEST_F(ProfileStoreTest, RelaunchQuitsOnlyOnceTheLanguageIsOnDiskAndTheHelperRuns)
 {
     auto store = launch();
+    // Something stands where the settings file goes: the language cannot be saved.
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("settings.ini")));
+    store->setLanguage(QStringLiteral("ru"));
+    store->relaunch();
+    EXPECT_EQ(quits, 0);
+    ASSERT_TRUE(QDir(directory.path()).rmdir(QStringLiteral("settings.ini")));
+
     helperStarts = false;
     store->relaunch();
     EXPECT_EQ(quits, 0);
-    ASSERT_EQ(logged.size(), 1);
-    EXPECT_TRUE(logged.front().contains(QStringLiteral("keeps running")));
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_TRUE(logged[0].contains(QStringLiteral("could not be saved")));
+    EXPECT_TRUE(logged[1].contains(QStringLiteral("helper could not be started")));
+    EXPECT_EQ(launch()->language(), QStringLiteral("ru")) << "the failed write was not retried";
 
     helperStarts = true;
     store->relaunch();
