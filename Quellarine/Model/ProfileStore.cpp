@@ -293,26 +293,34 @@ void ProfileStore::setPhoto(const QUrl& url, PhotoDone done)
     if (!url.isLocalFile()) {
         // Answered like any other import: later, never from inside this call.
         QMetaObject::invokeMethod(
-            this, [done = std::move(done)] { if (done) { done(PhotoError::unreadable); } }, Qt::QueuedConnection);
+            this,
+            [done = std::move(done)] {
+                if (done) {
+                    done(PhotoError::unreadable);
+                }
+            },
+            Qt::QueuedConnection);
         return;
     }
     const std::uint64_t request = ++photoRequests_;
     photoWork_.start([this, request, source = url.toLocalFile(), path = photoPath_, done = std::move(done)] {
+        std::optional<PhotoError> error;
+        QImage stored;
         auto result = ProfilePhoto::importFile(source, path);
+        if (const auto* png = std::get_if<QByteArray>(&result)) {
+            // Decoded here too: the main thread only swaps the picture in.
+            stored = QImage::fromData(*png, "PNG");
+        } else {
+            error = std::get<PhotoError>(result);
+        }
         QMetaObject::invokeMethod(
             this,
-            [this, request, result = std::move(result), done] {
-                if (const auto* error = std::get_if<PhotoError>(&result)) {
-                    if (done) {
-                        done(*error);
-                    }
-                    return;
-                }
-                if (request > lastRemoval_) {
-                    assignPhoto(QImage::fromData(std::get<QByteArray>(result), "PNG"));
+            [this, request, error, stored = std::move(stored), done] {
+                if (!error && request > lastRemoval_) {
+                    assignPhoto(stored);
                 }
                 if (done) {
-                    done(std::nullopt);
+                    done(error);
                 }
             },
             Qt::QueuedConnection);
