@@ -119,7 +119,8 @@ QSize MarkdownText::sizeHint() const
 
 QSize MarkdownText::minimumSizeHint() const
 {
-    return QSize(narrowestWidth, heightForWidth(narrowestWidth));
+    // One line: layouts take the real height from heightForWidth at the width they give.
+    return QSize(narrowestWidth, fontMetrics().height());
 }
 
 void MarkdownText::changeEvent(QEvent* event)
@@ -150,12 +151,24 @@ void MarkdownText::wheelEvent(QWheelEvent* event)
 void MarkdownText::focusInEvent(QFocusEvent* event)
 {
     QTextBrowser::focusInEvent(event);
+    // Arriving by Tab lands on the first link, by Shift+Tab on the last, so Return opens it at once.
+    const bool forward = event->reason() == Qt::TabFocusReason;
+    if (hasLinks() && (forward || event->reason() == Qt::BacktabFocusReason)) {
+        QTextCursor cursor(document());
+        cursor.movePosition(forward ? QTextCursor::Start : QTextCursor::End);
+        setTextCursor(cursor);
+        QTextBrowser::focusNextPrevChild(forward);
+    }
     viewport()->update();
 }
 
 void MarkdownText::focusOutEvent(QFocusEvent* event)
 {
     QTextBrowser::focusOutEvent(event);
+    // A link or text chosen here stops being marked once the focus is elsewhere, unless a menu of its own took it.
+    if (event->reason() != Qt::PopupFocusReason) {
+        setTextCursor(QTextCursor(document()));
+    }
     viewport()->update();
 }
 
