@@ -3,6 +3,7 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
@@ -16,14 +17,15 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
         return new CalibrationView(model);
     case MainSection::help:
         return new HelpPage(model, openWindow);
+    case MainSection::whatsNew:
+        return new WhatsNewPage(model);
     case MainSection::research:
     case MainSection::feedback:
-    case MainSection::whatsNew:
     case MainSection::profile:
         // Their own pages come later; until then the section is named, nothing more.
-        return new StandInPage(model, section);
+        return new StandInPage(section);
     }
-    return new StandInPage(model, section);
+    return new StandInPage(section);
 }
 
 } // namespace quellarine

@@ -510,6 +510,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>هذا الإصدار</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>الإصدار %1، هذا الإصدار: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>الإصدار %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>حدّث الآن</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>يتوفر Quellarine %1</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>مرحبًا بك في Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>الجديد</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>كل تحديثات Quellarine، الأحدث أولًا. التحديثات مجانية مدى الحياة.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>لا توجد ملاحظات إصدار</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>إنها جزء من تنزيل التطبيق. تحقّق من وجود تحديثات للحصول على أحدث إصدار.</translation>
     </message>
 </context>
 </TS>

@@ -510,6 +510,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>এই সংস্করণ</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>সংস্করণ %1, এই সংস্করণ: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>সংস্করণ %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>এখনই আপডেট করুন</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 পাওয়া যাচ্ছে</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine-এ স্বাগতম</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>নতুন কী আছে</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine-এর প্রতিটি আপডেট, নতুনটি আগে। আপডেট আজীবন বিনামূল্যে।</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>কোনো রিলিজ নোট নেই</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>এগুলো অ্যাপ ডাউনলোডেরই অংশ। সর্বশেষ সংস্করণ পেতে আপডেট খুঁজুন।</translation>
     </message>
 </context>
 </TS>

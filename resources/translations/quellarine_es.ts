@@ -510,6 +510,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Esta versión</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versión %1, esta versión: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versión %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 está disponible</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Te damos la bienvenida a Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Cada actualización de Quellarine, de la más reciente a la más antigua. Las actualizaciones son gratis de por vida.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>No hay notas de la versión</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Vienen con la descarga de la app. Busca actualizaciones para obtener la versión más reciente.</translation>
     </message>
 </context>
 </TS>

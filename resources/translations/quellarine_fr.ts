@@ -510,6 +510,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Cette version</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Version %1, cette version : %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Version %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 est disponible</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Bienvenue dans Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Chaque mise à jour de Quellarine, la plus récente en premier. Les mises à jour sont gratuites à vie.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Aucune note de version</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Elles font partie du téléchargement de l’app. Recherchez des mises à jour pour obtenir la dernière version.</translation>
     </message>
 </context>
 </TS>

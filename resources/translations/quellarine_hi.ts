@@ -510,6 +510,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>यह संस्करण</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>संस्करण %1, यह संस्करण: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>संस्करण %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>अभी अपडेट करें</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 उपलब्ध है</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine में आपका स्वागत है</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>नया क्या है</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine का हर अपडेट, सबसे नया पहले। अपडेट जीवन भर मुफ़्त हैं।</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>कोई रिलीज़ नोट नहीं</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>ये ऐप डाउनलोड का हिस्सा हैं। नवीनतम संस्करण पाने के लिए अपडेट जाँचें।</translation>
     </message>
 </context>
 </TS>

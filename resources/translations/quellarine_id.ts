@@ -510,6 +510,21 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Versi ini</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versi %1, versi ini: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versi %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Perbarui Sekarang</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 tersedia</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Selamat datang di Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yang Baru</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Setiap pembaruan Quellarine, yang terbaru lebih dulu. Pembaruan gratis seumur hidup.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Tidak ada catatan rilis</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Catatan rilis disertakan dalam unduhan aplikasi. Periksa Pembaruan untuk mendapatkan versi terbaru.</translation>
     </message>
 </context>
 </TS>

@@ -510,6 +510,21 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Esta versão</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versão %1, esta versão: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versão %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>O Quellarine %1 está disponível</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Boas-vindas ao Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novidades</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Todas as atualizações do Quellarine, da mais recente para a mais antiga. As atualizações são gratuitas para sempre.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Nenhuma nota de versão</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Elas fazem parte do download do app. Verifique se há atualizações para obter a versão mais recente.</translation>
     </message>
 </context>
 </TS>

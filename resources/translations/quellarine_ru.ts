@@ -510,6 +510,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Эта версия</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Версия %1, эта версия: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Версия %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Доступна версия Quellarine %1</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Добро пожаловать в Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Все обновления Quellarine, сначала новые. Обновления бесплатны навсегда.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Нет примечаний к выпуску</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Они входят в загрузку приложения. Проверьте обновления, чтобы получить последнюю версию.</translation>
     </message>
 </context>
 </TS>

@@ -510,6 +510,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Bu sürüm</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Sürüm %1, bu sürüm: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Sürüm %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Şimdi Güncelle</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 kullanıma sunuldu</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine’e hoş geldiniz</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yenilikler</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Tüm Quellarine güncellemeleri, en yenisi önce. Güncellemeler ömür boyu ücretsiz.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Sürüm notu yok</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Sürüm notları uygulama indirmesiyle gelir. En son sürümü almak için Güncellemeleri Denetle’yi kullanın.</translation>
     </message>
 </context>
 </TS>

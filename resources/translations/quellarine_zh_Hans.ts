@@ -510,6 +510,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>此版本</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>版本 %1，此版本：%2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>版本 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -593,6 +608,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 现已推出</translation>
     </message>
 </context>
 <context>
@@ -763,6 +789,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>欢迎使用 Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>新功能</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine 的每一次更新，最新的在前。更新终身免费。</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>没有版本说明</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>版本说明包含在应用下载中。检查更新以获取最新版本。</translation>
     </message>
 </context>
 </TS>

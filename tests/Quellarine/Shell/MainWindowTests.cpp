@@ -15,6 +15,8 @@
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
+#include "Quellarine/Pages/WhatsNew/NoteCard.h"
+#include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/WelcomeWindow.h"
 #include "Quellarine/Desktop/Motion.h"
 
@@ -174,6 +176,11 @@ TEST_F(MainWindowTest, TheNewDotFollowsWhatsNewUnseenAndThePageClearsIt)
     }
 
     click(row(MainSection::whatsNew));
+    // The page with the notes the application carries, this version's marked.
+    const auto* whatsNew = qobject_cast<WhatsNewPage*>(window().pageArea().page());
+    ASSERT_NE(whatsNew, nullptr);
+    ASSERT_FALSE(whatsNew->cards().isEmpty());
+    EXPECT_TRUE(whatsNew->cards().front()->isCurrent());
     EXPECT_FALSE(model().whatsNewUnseen());
     EXPECT_FALSE(row(MainSection::whatsNew).showsNewDot());
     EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QString());
