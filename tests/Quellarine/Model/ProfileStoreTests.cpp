@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace quellarine;
 using Details = ProfileStore::Details;
 using Device = ProfileStore::Device;
@@ -108,7 +110,10 @@ TEST_F(ProfileStoreTest, EveryValueSurvivesAFreshReader)
 
     next->setLanguage(std::nullopt);
     next->setDevice(std::nullopt);
-    next->setCalibration(std::nullopt);
+    auto unwritable = sampleResult();
+    unwritable.shake = std::numeric_limits<double>::quiet_NaN();
+    next->setCalibration(unwritable);
+    EXPECT_FALSE(fileBytes().contains("profile.calibration")) << "a result without a JSON spelling stayed stored";
     auto cleared = launch();
     EXPECT_EQ(cleared->language(), std::nullopt);
     EXPECT_EQ(cleared->launchLanguage(), std::nullopt);
@@ -143,6 +148,11 @@ TEST_F(ProfileStoreTest, DetailsAreCleanedBeforeAnyoneSeesThemAndWrittenOnlyWhen
     store->setDevice(Device::mouse);
     EXPECT_EQ(deviceChanges.count(), 1);
     EXPECT_EQ(launch()->device(), Device::mouse);
+
+    store->setDetails({QStringLiteral("  "), QString(), QString()});
+    EXPECT_EQ(store->displayName(), std::nullopt);
+    store->setDetails({QStringLiteral("Ada"), QString(), QString()});
+    EXPECT_EQ(store->displayName(), QStringLiteral("Ada"));
 }
 
 TEST_F(ProfileStoreTest, ACorruptValueFallsBackAloneAndIsLeftOnDisk)
@@ -179,27 +189,6 @@ TEST_F(ProfileStoreTest, ACorruptValueFallsBackAloneAndIsLeftOnDisk)
         EXPECT_EQ(next->language(), key == u"AppleLanguages" ? std::nullopt : std::optional(QStringLiteral("ar")));
         EXPECT_EQ(fileBytes(), before) << "launching wrote to the settings";
     }
-}
-
-TEST_F(ProfileStoreTest, ACalibrationThatCannotBeEncodedRemovesTheKey)
-{
-    auto store = launch();
-    store->setCalibration(sampleResult());
-    auto broken = sampleResult();
-    broken.shake = std::numeric_limits<double>::quiet_NaN();
-    store->setCalibration(broken);
-    EXPECT_FALSE(fileBytes().contains("profile.calibration"));
-}
-
-TEST_F(ProfileStoreTest, DisplayNameJoinsAndTrims)
-{
-    auto store = launch();
-    store->setDetails({QStringLiteral("  "), QString(), QString()});
-    EXPECT_EQ(store->displayName(), std::nullopt);
-    store->setDetails({QStringLiteral("Ada"), QString(), QString()});
-    EXPECT_EQ(store->displayName(), QStringLiteral("Ada"));
-    store->setDetails({QStringLiteral("Ada"), QStringLiteral("Lovelace"), QString()});
-    EXPECT_EQ(store->displayName(), QStringLiteral("Ada Lovelace"));
 }
 
 TEST_F(ProfileStoreTest, RelaunchQuitsOnlyOnceTheLanguageIsOnDiskAndTheHelperRuns)
