@@ -5,6 +5,7 @@
 // old one is still there after the wait, nothing is started and the reason goes to the system log.
 
 #include <poll.h>
+#include <signal.h>
 #include <sys/syscall.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -40,16 +42,29 @@ std::optional<long> number(const char* text, long lowest, long highest)
 
 enum class Wait { ended, stillRunning, failed };
 
+// Where process descriptors are not offered (older kernels, some sandboxes): asks by number every 50 ms. A process
+// that has ended but not been collected by its parent still counts as running, which errs on the safe side.
+Wait pollByNumber(pid_t pid, std::chrono::steady_clock::time_point deadline)
+{
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (kill(pid, 0) != 0 && errno == ESRCH) {
+            return Wait::ended;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return Wait::stillRunning;
+}
+
 // A process descriptor becomes readable when the process ends, and unlike its number it can never come to name
 // another process meanwhile.
 Wait waitForEnd(pid_t pid, long seconds)
 {
-    const int descriptor = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
-    if (descriptor < 0) {
-        return errno == ESRCH ? Wait::ended : Wait::failed;
-    }
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    const int descriptor = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (descriptor < 0) {
+        return errno == ESRCH ? Wait::ended : pollByNumber(pid, deadline);
+    }
     Wait outcome = Wait::stillRunning;
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
