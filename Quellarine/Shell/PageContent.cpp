@@ -3,6 +3,7 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
@@ -17,6 +18,7 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
     case MainSection::help:
         return new HelpPage(model, openWindow);
     case MainSection::research:
+        return new ResearchPage;
     case MainSection::feedback:
     case MainSection::whatsNew:
     case MainSection::profile:
