@@ -6,6 +6,7 @@
 #include "Quellarine/Pages/Research/AddressLink.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QUrl>
@@ -23,6 +24,9 @@ QLabel* selectable(const QString& content, const QFont& font, bool secondary = f
     label->setWordWrap(true);
     label->setFont(font);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The studies' texts are English; in a right-to-left layout they still start from the numbers' side.
+    label->setAlignment(Qt::AlignTop | Qt::AlignAbsolute
+                        | (QGuiApplication::layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     if (secondary) {
         label->setForegroundRole(QPalette::PlaceholderText);
     }

@@ -11,7 +11,6 @@
 #include "Quellarine/Shell/Sidebar.h"
 #include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Shell/StandInPage.h"
 #include "Quellarine/Shell/StatusDot.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
