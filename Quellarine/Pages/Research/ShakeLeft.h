@@ -17,7 +17,7 @@ public:
     static constexpr double growthDelay = 0.4;
     static constexpr Spring growthSpring{.response = 1.0, .dampingFraction = 0.8};
 
-    // What is left of the shake, as a share of it: measured with the application's own filters.
+    // What is left of the shake, as a share of it, as the own measurement cited under the chart gives it.
     static constexpr double plainSmoothingLeft = 0.66;
     static constexpr double balancedLeft = 0.07;
 
