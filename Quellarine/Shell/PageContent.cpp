@@ -3,6 +3,7 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/StandInPage.h"
 
@@ -20,6 +21,7 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
     case MainSection::whatsNew:
         return new WhatsNewPage(model);
     case MainSection::research:
+        return new ResearchPage;
     case MainSection::feedback:
     case MainSection::profile:
         // Their own pages come later; until then the section is named, nothing more.
