@@ -8,17 +8,14 @@
 
 namespace quellarine {
 
-QString Relauncher::helperBesideExecutable()
+bool Relauncher::start()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(helperName));
-}
-
-bool Relauncher::start(const QString& helper, const QString& program, const QStringList& arguments)
-{
-    QStringList helperArguments{QString::number(::getpid()), QString::number(waitSeconds), program};
-    helperArguments.append(arguments);
+    const QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(helperName));
+    QStringList arguments{QString::number(::getpid()), QString::number(waitSeconds),
+                          QCoreApplication::applicationFilePath()};
+    arguments.append(QCoreApplication::arguments().mid(1));
     // Detached: the helper outlives this process, which is the point. The call reports whether it really started.
-    return QProcess::startDetached(helper, helperArguments);
+    return QProcess::startDetached(helper, arguments);
 }
 
 } // namespace quellarine

@@ -18,6 +18,23 @@
 
 namespace quellarine {
 
+namespace {
+
+Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
+{
+    switch (appearance) {
+    case ProfileStore::Appearance::light:
+        return Appearance::Choice::light;
+    case ProfileStore::Appearance::dark:
+        return Appearance::Choice::dark;
+    case ProfileStore::Appearance::system:
+        break;
+    }
+    return Appearance::Choice::system;
+}
+
+} // namespace
+
 DesktopPlatform::DesktopPlatform()
     : log_(std::make_unique<SystemLog>()),
       mainLoop_(std::make_unique<QtMainLoop>()),
@@ -64,18 +81,8 @@ AppModel::Platform DesktopPlatform::platform()
             ProfileStore::Environment{
                 .photoFolder = ProfilePhoto::defaultFolder(),
                 .applyAppearance =
-                    [](ProfileStore::Appearance appearance) {
-                        Appearance::shared().setChoice(appearance == ProfileStore::Appearance::light ? Appearance::Choice::light
-                                                       : appearance == ProfileStore::Appearance::dark
-                                                           ? Appearance::Choice::dark
-                                                           : Appearance::Choice::system);
-                    },
-                .startRelaunch =
-                    [] {
-                        return Relauncher::start(Relauncher::helperBesideExecutable(),
-                                                 QCoreApplication::applicationFilePath(),
-                                                 QCoreApplication::arguments().mid(1));
-                    },
+                    [](ProfileStore::Appearance appearance) { Appearance::shared().setChoice(choiceFor(appearance)); },
+                .startRelaunch = [] { return Relauncher::start(); },
                 .quit = [] { QCoreApplication::quit(); },
             },
     };

@@ -49,12 +49,7 @@ int main(int argc, char* argv[])
                        ProfileStore::Environment{
                            .photoFolder = ProfilePhoto::defaultFolder(),
                            .applyAppearance = {},
-                           .startRelaunch =
-                               [] {
-                                   return Relauncher::start(QStringLiteral(QUELLARINE_RELAUNCH_HELPER),
-                                                            QCoreApplication::applicationFilePath(),
-                                                            QCoreApplication::arguments().mid(1));
-                               },
+                           .startRelaunch = [] { return Relauncher::start(); },
                            .quit = [] { QCoreApplication::quit(); },
                        });
     QWidget window;
