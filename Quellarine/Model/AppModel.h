@@ -113,6 +113,9 @@ public:
     // Asks for what the pointer tap needs; changes no state, the permission watch notices a grant.
     void requestAccessibility();
     void openFeedback(FeedbackStore::Source source);
+    // What a feedback message says about the application, read afresh each time: its version, the operating
+    // system, the language it runs in, the preset and the pointing device; empty values are left out.
+    FeedbackStore::Details feedbackDetails() const;
 
 signals:
     void wantsOnChanged(bool value);
