@@ -38,7 +38,7 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
     profile_ = std::make_unique<ProfileStore>(defaults);
     feedback_ = std::make_unique<FeedbackStore>(ServiceClient::shared());
     updates_ = platform_.makeUpdates(defaults);
-    explain_ = std::make_unique<ExplainStore>(defaults);
+    explain_ = std::make_unique<ExplainStore>(defaults, ServiceClient::shared());
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
