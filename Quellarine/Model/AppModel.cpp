@@ -36,9 +36,10 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
     Defaults& defaults = platform_.defaults;
 
     profile_ = std::make_unique<ProfileStore>(defaults);
-    feedback_ = std::make_unique<FeedbackStore>(ServiceClient::shared());
+    ServiceClient& services = platform_.services ? *platform_.services : ServiceClient::shared();
+    feedback_ = std::make_unique<FeedbackStore>(services);
     updates_ = platform_.makeUpdates(defaults);
-    explain_ = std::make_unique<ExplainStore>(defaults, ServiceClient::shared());
+    explain_ = std::make_unique<ExplainStore>(defaults, services);
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);

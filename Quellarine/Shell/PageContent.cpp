@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/PageContent.h"
 
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
 #include "Quellarine/Shell/StandInPage.h"
@@ -16,8 +17,9 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
         return new CalibrationView(model);
     case MainSection::help:
         return new HelpPage(model, openWindow);
-    case MainSection::research:
     case MainSection::feedback:
+        return new FeedbackPage(model);
+    case MainSection::research:
     case MainSection::whatsNew:
     case MainSection::profile:
         // Their own pages come later; until then the section is named, nothing more.
