@@ -4,6 +4,7 @@
 
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Feedback/TopicTile.h"
@@ -144,6 +145,17 @@ TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
     EXPECT_FALSE(form.sendButton()->isEnabled());
     EXPECT_FALSE(form.sendHint()->isVisible());
     capture(QStringLiteral("feedback-form"));
+}
+
+TEST_F(FeedbackPageTest, ArabicLaysTheFormOutFromTheRight)
+{
+    Localization::apply(QStringLiteral("ar"));
+    model().feedback().setTopic(FeedbackStore::Topic::praise);
+    model().feedback().setEmail(QStringLiteral("ana@"));
+    show();
+    EXPECT_EQ(page->layoutDirection(), Qt::RightToLeft);
+    capture(QStringLiteral("feedback-ar"));
+    Localization::apply(QStringLiteral("en"));
 }
 
 } // namespace
