@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>بمساعدة الذكاء الاصطناعي</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>نتيجتك، يشرحها الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>يحوّل Claude، الذكاء الاصطناعي من Anthropic، هذه الأرقام إلى كلمات بسيطة ويضبط عليها إعدادًا مسبقًا: إعدادًا شخصيًا ليدك.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>تعذّر على Quellarine الوصول إلى الإنترنت. الاقتراح أعلاه لا يحتاج إليه: فقد حُسب على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>حصلت على شروحاتك الثلاثة لهذا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>طلب كثيرون شرحًا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>الشروحات غير متاحة الآن. حاول لاحقًا؛ الاقتراح أعلاه يعمل بالقدر نفسه.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>كتبه الذكاء الاصطناعي (Claude) من أرقام نتيجتك. القياس من Quellarine نفسه على هذا الحاسوب، ويبقى إعداد الذكاء الاصطناعي ضمن نطاق إعدادات Quellarine المسبقة.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>الإعداد الشخصي من الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>أثبت قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>أسرع قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>يبقى %1 كما هو: إنه يناسب أرقامك بالفعل.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>جرّبه</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>تُرسل الأرقام أدناه فقط: لا يُرسل التسجيل ولا اسمك ولا بريدك الإلكتروني أبدًا.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>اعرض ما يُرسل بالضبط</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>حتى ثلاثة في اليوم.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>اشرح بالذكاء الاصطناعي</translation>
     </message>
 </context>
 <context>

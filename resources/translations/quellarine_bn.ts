@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI-সহায়তায়</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>আপনার ফলাফল, AI-এর ব্যাখ্যায়</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic-এর AI, এই সংখ্যাগুলোকে সহজ কথায় বলে এবং সেগুলোর জন্য একটি প্রিসেট মানিয়ে নেয়: আপনার হাতের জন্য একটি ব্যক্তিগত সেটিং।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine ইন্টারনেটে পৌঁছাতে পারেনি। উপরের পরামর্শের এটির দরকার নেই: সেটি এই কম্পিউটারেই হিসাব করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>আজকের তিনটি ব্যাখ্যা আপনি পেয়ে গেছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>আজ অনেকে ব্যাখ্যা চেয়েছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>এখন ব্যাখ্যা পাওয়া যাচ্ছে না। পরে আবার চেষ্টা করুন; উপরের পরামর্শ একইভাবে কাজ করে।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>আপনার ফলাফলের সংখ্যা থেকে AI (Claude) লিখেছে। পরিমাপটি Quellarine-এর নিজের, এই কম্পিউটারে, এবং AI-এর সেটিং Quellarine-এর প্রিসেটের সীমার মধ্যেই থাকে।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI-এর ব্যক্তিগত সেটিং</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু বেশি স্থির।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু দ্রুত।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 যেমন আছে: এটি ইতিমধ্যে আপনার সংখ্যার সাথে মানানসই।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>ব্যবহৃত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>চেষ্টা করুন</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>শুধু নিচের সংখ্যাগুলো পাঠানো হয়: কখনও রেকর্ডিং, আপনার নাম বা ইমেল ঠিকানা নয়।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>ঠিক কী পাঠানো হয় দেখুন</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>দিনে তিনটি পর্যন্ত।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>লেখা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI দিয়ে ব্যাখ্যা করুন</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Con ayuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Tu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, la IA de Anthropic, pone estos números en palabras sencillas y ajusta un ajuste a ellos: un ajuste personal para tu mano.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine no pudo conectarse a internet. La sugerencia de arriba no lo necesita: se calculó en este ordenador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Ya tuviste las tres explicaciones de hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Mucha gente pidió una explicación hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Las explicaciones no están disponibles ahora. Inténtalo más tarde; la sugerencia de arriba funciona igual.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir de los números de tu resultado. La medición es de Quellarine, en este ordenador, y el ajuste de la IA se mantiene dentro del rango de los ajustes de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste personal de la IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un poco más estable que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un poco más rápido que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tal cual: ya encaja con tus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Probarlo</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Solo se envían los números de abajo: nunca la grabación, tu nombre ni tu correo.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exactamente qué se envía</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hasta tres al día.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar con IA</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Assisté par IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Votre résultat, expliqué par l’IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, l’IA d’Anthropic, traduit ces chiffres en mots simples et y ajuste un préréglage : un réglage personnel pour votre main.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine n’a pas pu joindre Internet. La suggestion ci-dessus n’en a pas besoin : elle a été calculée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Vous avez eu vos trois explications du jour. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Beaucoup de personnes ont demandé une explication aujourd’hui. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Les explications ne sont pas disponibles pour le moment. Réessayez plus tard ; la suggestion ci-dessus fonctionne tout autant.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Écrit par l’IA (Claude) à partir des chiffres de votre résultat. La mesure est celle de Quellarine, sur cet ordinateur, et le réglage de l’IA reste dans la plage des préréglages de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Réglage personnel de l’IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un peu plus stable que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un peu plus rapide que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tel quel : il convient déjà à vos chiffres.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>L’essayer</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Seuls les chiffres ci-dessous sont envoyés : jamais l’enregistrement, votre nom ni votre adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Voir exactement ce qui est envoyé</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Jusqu’à trois par jour.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Rédaction…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Expliquer avec l’IA</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI की मदद से</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>आपका नतीजा, AI की ज़ुबानी</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic का AI, इन संख्याओं को आसान शब्दों में बताता है और इनके हिसाब से एक प्रीसेट ढालता है: आपके हाथ के लिए एक निजी सेटिंग।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine इंटरनेट तक नहीं पहुँच सका। ऊपर दिए सुझाव को इसकी ज़रूरत नहीं: वह इसी कंप्यूटर पर निकाला गया था।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>आप आज की तीनों व्याख्याएँ ले चुके हैं। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>आज बहुत लोगों ने व्याख्या माँगी। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>व्याख्याएँ अभी उपलब्ध नहीं हैं। बाद में कोशिश करें; ऊपर दिया सुझाव वैसे ही काम करता है।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>आपके नतीजे की संख्याओं से AI (Claude) ने लिखा। माप Quellarine का अपना है, इसी कंप्यूटर पर, और AI की सेटिंग Quellarine के प्रीसेट की सीमा में रहती है।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI की निजी सेटिंग</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा अधिक स्थिर।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा तेज़।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 जैसा है वैसा: यह पहले से आपकी संख्याओं के अनुकूल है।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>उपयोग में</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>आज़माएँ</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>सिर्फ़ नीचे की संख्याएँ भेजी जाती हैं: रिकॉर्डिंग, आपका नाम या ईमेल पता कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>देखें कि ठीक-ठीक क्या भेजा जाता है</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>दिन में तीन तक।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>लिखा जा रहा है…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI से समझाएँ</translation>
     </message>
 </context>
 <context>

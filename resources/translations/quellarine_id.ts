@@ -168,6 +168,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Dibantu AI</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Hasil Anda, dijelaskan oleh AI</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, AI dari Anthropic, mengubah angka-angka ini menjadi kata-kata sederhana dan menyesuaikan preset dengannya: pengaturan pribadi untuk tangan Anda.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine tidak dapat terhubung ke internet. Saran di atas tidak memerlukannya: saran itu dihitung di komputer ini.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Anda sudah mendapat tiga penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Banyak orang meminta penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Penjelasan sedang tidak tersedia. Coba lagi nanti; saran di atas tetap berfungsi.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Ditulis oleh AI (Claude) dari angka hasil Anda. Pengukurannya milik Quellarine sendiri, di komputer ini, dan pengaturan AI tetap dalam rentang preset Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Pengaturan pribadi AI</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sedikit lebih stabil daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sedikit lebih cepat daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 apa adanya: sudah cocok dengan angka Anda.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Digunakan</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Coba</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Hanya angka di bawah yang dikirim: tidak pernah rekamannya, nama Anda, atau alamat email Anda.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Lihat persis apa yang dikirim</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hingga tiga per hari.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Menulis…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Jelaskan dengan AI</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Com ajuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Seu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, a IA da Anthropic, traduz estes números em palavras simples e ajusta um ajuste a eles: um ajuste pessoal para sua mão.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>O Quellarine não conseguiu acessar a internet. A sugestão acima não precisa dela: foi calculada neste computador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Você já teve as três explicações de hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Muitas pessoas pediram uma explicação hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>As explicações não estão disponíveis agora. Tente mais tarde; a sugestão acima funciona do mesmo jeito.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir dos números do seu resultado. A medição é do próprio Quellarine, neste computador, e o ajuste da IA fica dentro da faixa dos ajustes do Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste pessoal da IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Um pouco mais estável que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Um pouco mais rápido que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 como está: já combina com seus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Experimentar</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Só os números abaixo são enviados: nunca a gravação, seu nome ou seu e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exatamente o que é enviado</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Até três por dia.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escrevendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar com IA</translation>
     </message>
 </context>
 <context>

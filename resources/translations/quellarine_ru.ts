@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>С помощью ИИ</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Ваш результат, объяснённый ИИ</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, ИИ компании Anthropic, переводит эти числа в простые слова и подстраивает под них предустановку: личную настройку для вашей руки.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine не удалось подключиться к интернету. Предложению выше он не нужен: оно рассчитано на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Вы уже получили три объяснения за сегодня. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Сегодня многие просили объяснение. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Объяснения сейчас недоступны. Попробуйте позже; предложение выше работает и так.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Написано ИИ (Claude) по числам вашего результата. Измерение сделано самим Quellarine на этом компьютере, а настройка ИИ остаётся в пределах предустановок Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Личная настройка от ИИ</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Чуть устойчивее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Чуть быстрее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 как есть: уже подходит к вашим числам.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Попробовать</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Отправляются только числа ниже: никогда — запись, ваше имя или адрес почты.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Посмотреть, что именно отправляется</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>До трёх в день.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Пишу…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Объяснить с помощью ИИ</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Yapay zekâ destekli</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Sonucunuz, yapay zekâ tarafından açıklandı</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Anthropic&apos;in yapay zekâsı Claude, bu sayıları sade sözcüklere döker ve onlara göre bir ön ayar yapar: eliniz için kişisel bir ayar.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine internete ulaşamadı. Yukarıdaki öneri internete ihtiyaç duymaz: bu bilgisayarda hesaplandı.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Bugünkü üç açıklama hakkınızı kullandınız. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Bugün birçok kişi açıklama istedi. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Açıklamalar şu anda kullanılamıyor. Daha sonra yeniden deneyin; yukarıdaki öneri yine de işe yarar.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Sonucunuzun sayılarından yapay zekâ (Claude) tarafından yazıldı. Ölçüm Quellarine&apos;in kendisine aittir, bu bilgisayarda yapıldı; yapay zekânın ayarı Quellarine ön ayarlarının aralığında kalır.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Yapay zekânın kişisel ayarı</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha sabit.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha hızlı.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 olduğu gibi: sayılarınıza zaten uyuyor.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Dene</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Yalnızca aşağıdaki sayılar gönderilir: asla kayıt, adınız ya da e-posta adresiniz değil.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Tam olarak ne gönderildiğini gör</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Günde en fazla üç.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Yapay zekâ ile açıkla</translation>
     </message>
 </context>
 <context>

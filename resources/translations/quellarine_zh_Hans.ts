@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI 辅助</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,81 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>你的结果，由 AI 解读</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude（Anthropic 的 AI）会把这些数字写成通俗的话，并据此调整一个预设：为你的手定制的个人设置。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine 无法连接到互联网。上面的建议不需要联网：它是在这台电脑上算出的。</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>你今天的三次解读已经用完。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>今天有很多人请求解读。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>解读暂时不可用。请稍后再试；上面的建议照样有效。</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>由 AI（Claude）根据你结果中的数字写成。测量由 Quellarine 在这台电脑上完成，AI 的设置不会超出 Quellarine 预设的范围。</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI 的个人设置</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍稳一些。</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍快一些。</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1保持原样：它已经适合你的数字。</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>试一试</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>只发送下面的数字：绝不发送录制内容、你的姓名或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>查看具体发送的内容</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>每天最多三次。</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>正在撰写…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>用 AI 解读</translation>
     </message>
 </context>
 <context>
