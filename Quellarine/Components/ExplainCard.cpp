@@ -271,10 +271,8 @@ QWidget* ExplainCard::buildAsking()
     layout->addWidget(numbersToggle_, 0, Qt::AlignLeading);
     const std::optional<ProfileStore::Device> device = model_.profile().device();
     numbers_ = serviceText(store.numbersPreview(result_, device), Typography::TextStyle::callout);
-    QFont mono = numbers_->font();
-    mono.setFamilies({QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
-    mono.setStyleHint(QFont::Monospace);
-    numbers_->setFont(mono);
+    numbers_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::Normal,
+                                         Typography::Design::monospaced));
     numbers_->setContentsMargins(0, 6, 0, 0);
     numbers_->setVisible(showNumbers_);
     numbers_->setAccessibleName(tr("See exactly what is sent"));
