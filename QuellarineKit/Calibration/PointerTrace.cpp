@@ -150,7 +150,9 @@ PointerTrace PointerTrace::reach(double distance, double frequency, double ampli
     }
     return generated(
         *count, rate,
-        [=](double t) { return Point{smoothStep(std::clamp((t - restSeconds) / moveSeconds, 0.0, 1.0)) * distance, 0}; },
+        [=](double t) {
+            return Point{smoothStep(std::clamp((t - restSeconds) / moveSeconds, 0.0, 1.0)) * distance, 0};
+        },
         [=](double t) { return verticalSine(frequency, amplitude, t); });
 }
 
