@@ -3,6 +3,8 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Research/ResearchPage.h"
+#include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
@@ -16,14 +18,16 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
         return new CalibrationView(model);
     case MainSection::help:
         return new HelpPage(model, openWindow);
-    case MainSection::research:
-    case MainSection::feedback:
     case MainSection::whatsNew:
+        return new WhatsNewPage(model);
+    case MainSection::research:
+        return new ResearchPage;
+    case MainSection::feedback:
     case MainSection::profile:
         // Their own pages come later; until then the section is named, nothing more.
-        return new StandInPage(model, section);
+        return new StandInPage(section);
     }
-    return new StandInPage(model, section);
+    return new StandInPage(section);
 }
 
 } // namespace quellarine

@@ -250,6 +250,33 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Ваше движение</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Дрожащая рука</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Раз в секунду</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Намеренное движение мыши — не чаще примерно 2 раз в секунду. Дрожь быстрее: от 3 до 12. Quellarine распознаёт дрожь и вычитает её, а не замедляет всё подряд.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Насколько быстры ваше движение и дрожь</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Шкала от 0 до %1 раз в секунду. Ваше движение — от 0 до 2 раз в секунду, дрожащая рука — от 3 до 12.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -364,6 +391,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Пока кнопка нажата, указатель остаётся на месте и не соскальзывает с того, по чему вы щёлкнули.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Баланс</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Время до цели в зависимости от задержки</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Задержка в 75 мс замедлила попадание в цель на %1 и увеличила число ошибок с %2 до %3. Добавка в 40 мс стоила около %4 скорости наведения. «Баланс» добавляет около 25 мс.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>Добавлено %1, как с «Балансом»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>Добавлено %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +552,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Эта версия</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Версия %1, эта версия: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Версия %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +601,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Почему это работает</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Что дрожащая рука делает со щелчком и как на это отвечает Quellarine.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Цифры из опубликованных исследований людей, работающих с мышью, и к каждой — настройка, которая из неё выросла. Все источники — внизу страницы.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>щелчков сорвались</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>двойных щелчков не удались</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>задержка с «Балансом»</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Щелчки</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>Больше всего трудностей — в момент щелчка, а не на пути к нему.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 против %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>больше ошибок двойного щелчка у пожилых, чем у молодых.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Дело не только в дрожи: Quellarine помогает всякий раз, когда щелчки срываются.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Ваше движение и дрожь идут с разной скоростью. В этом зазоре и работает Quellarine.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 против 4,72 бит/с</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>скорость наведения у людей с двигательными нарушениями по сравнению с остальными.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Более устойчивый указатель возвращает часть этой скорости: меньше промахов и повторных попыток.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Сглаживание обычно добавляет задержку, а задержка отнимает скорость. Поэтому Quellarine держит её малой.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Ваша собственная рука</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Исследования описывают группы людей. «Под вашу руку» смотрит на вашу.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Исследования касались групп людей, работающих с мышью; Quellarine в них не проверяли, кроме отмеченного как наше собственное. Quellarine не является медицинским изделием и не диагностирует и не лечит никакие заболевания.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 у остальных</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>щелчков сдвигали указатель между нажатием и отпусканием кнопки у людей с двигательными нарушениями.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>Защита щелчков держит указатель неподвижным, пока кнопка нажата.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>двойных и тройных щелчков не удались: сорвались, были слишком медленными или засчитаны неверно.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Указатель не двигается, пока вы щёлкаете, и щелчки попадают в одно место.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>до 19 у одного человека</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>щелчков, которых никто не хотел делать, в том же исследовании.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Касания, слишком короткие для настоящего нажатия, не считаются щелчками.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 из 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>человек предпочли указатель, который замирает во время щелчка, когда попробовали его.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Защита щелчков в Quellarine работает так же.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Сколько дрожи остаётся при той же задержке 25 мс</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Простое сглаживание</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, «Баланс»</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine вычисляет дрожь и вычитает её, как адаптивные фильтры, стабилизирующие хирургические инструменты: в лабораторных испытаниях они убирали около двух третей дрожи руки. Дрожь, которая меняется от секунды к секунде, сложнее: её уходит меньше.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Остаток дрожи при простом сглаживании: %1. С режимом «Баланс» в Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +815,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Источники</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Доступна версия Quellarine %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1007,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Добро пожаловать в Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Все обновления Quellarine, сначала новые. Обновления бесплатны навсегда.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Нет примечаний к выпуску</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Они входят в загрузку приложения. Проверьте обновления, чтобы получить последнюю версию.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Измерено на вашем компьютере</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Минутный тест записывает, как движется ваш указатель. Quellarine прогоняет запись через каждый режим и предлагает тот, что оставляет меньше всего дрожи при наименьшей задержке.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Объяснено и настроено ИИ</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Если вы попросите, ИИ (Claude) прочитает числа результата — но не запись, — простыми словами объяснит, что они показывают, и подстроит предложенный режим в личную настройку в пределах режимов Quellarine.</translation>
     </message>
 </context>
 </TS>

@@ -250,6 +250,33 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Hareketiniz</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Titreyen bir el</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Saniyede kaç kez</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Fareyi bilerek hareket ettirmek saniyede yaklaşık 2 kezin altında kalır. Titreme daha hızlıdır, 3 ile 12 arası. Quellarine her şeyi yavaşlatmak yerine titremeyi öğrenir ve çıkarır.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Hareketiniz ve titreme ne kadar hızlı</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Saniyede 0 ile %1 kez arasında bir çizgi. Hareketiniz saniyede 0 ile 2 kez arasında, titreyen bir el 3 ile 12 arasında.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::HelpPage</name>
     <message>
         <source>Show the welcome guide again</source>
@@ -364,6 +391,36 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Düğme basılıyken işaretçi yerinde durur; böylece tıkladığınız şeyin üzerinden kaymaz.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Dengeli</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Gecikmeye göre bir hedefe ulaşma süresi</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>75 ms&apos;lik bir gecikme hedefe ulaşmayı %1 yavaşlattı ve hataları %2&apos;den %3&apos;e çıkardı. 40 ms eklemek işaretleme hızından yaklaşık %4 götürdü. Dengeli yaklaşık 25 ms ekler.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 eklendiğinde, Dengeli&apos;deki gibi: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 eklendiğinde: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +552,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Bu sürüm</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Sürüm %1, bu sürüm: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Sürüm %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +601,175 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Neden işe yarıyor</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Titreyen bir el bir tıklamaya ne yapar ve Quellarine buna nasıl karşılık verir.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Fare kullanan kişiler üzerine yayımlanmış çalışmalardan rakamlar, her biri yol açtığı ayarla birlikte. Tüm kaynaklar sayfanın en altında.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>tıklama kaydı</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>çift tıklama başarısız oldu</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>Dengeli ile gecikme</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Tıklama</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>Sorunların çoğu tıklamaya giderken değil, tıklama anında çıkar.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%2 karşısında %1</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>kat daha fazla çift tıklama hatası: yaşlılarda gençlere göre.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Mesele yalnızca titreme değil: Quellarine tıklamalar kaydığında her zaman yardım eder.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Hareket</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Hareketiniz ile titreme farklı hızlardadır. Quellarine bu aralıkta çalışır.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>4,72 karşısında 2,34 bit/sn</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>motor güçlüğü olan kişilerin işaretleme hızı, diğerlerine göre.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Daha sabit bir işaretçi bu hızın bir kısmını geri kazandırır: daha az ıskalama, daha az ikinci deneme.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Gecikme</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Yumuşatma genellikle gecikmeye, gecikme de hız kaybına yol açar. Bu yüzden Quellarine gecikmeyi küçük tutar.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Kendi eliniz</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Çalışmalar insan gruplarını anlatır. &quot;Elinize göre ayarlı&quot; sizinkine bakar.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Çalışmalar fare kullanan insan gruplarını inceledi; kendi ölçümümüz olarak işaretlenen dışında hiçbiri Quellarine&apos;i test etmedi. Quellarine tıbbi bir cihaz değildir; hiçbir rahatsızlığı teşhis veya tedavi etmez.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>diğerlerinde %1</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>tıklamada, motor güçlüğü olan kişilerde işaretçi düğmeye basma ile bırakma arasında kaydı.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>Tıklama koruması, düğme basılıyken işaretçiyi sabit tutar.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>çift ve üçlü tıklama başarısız oldu: kaydı, fazla yavaş geldi ya da yanlış sayıldı.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Tıklarken işaretçi yerinde kalır, böylece tıklamalar tek bir yere düşer.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>tek bir kişiden 19&apos;a kadar</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>kimsenin istemediği tıklama, aynı çalışmada.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Gerçek bir basış olamayacak kadar kısa dokunuşlar tıklama sayılmaz.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>11 kişiden 9&apos;u</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>kişi, denediğinde tıklama sırasında sabit duran bir işaretçiyi tercih etti.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Quellarine&apos;in tıklama koruması da aynı şekilde çalışır.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Aynı 25 ms gecikmede ne kadar titreme kalıyor</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Düz yumuşatma</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Dengeli</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine titremeyi hesaplar ve çıkarır; cerrahi aletleri sabitlemek için kullanılan ve laboratuvar testlerinde el titremesinin yaklaşık üçte ikisini gideren uyarlanabilir filtreler gibi. Saniyeden saniyeye değişen bir titreme daha zordur: o zaman daha azı gider.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Düz yumuşatmayla kalan titreme: %1. Quellarine&apos;in Dengeli ön ayarıyla: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +815,28 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Kaynaklar</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Şimdi Güncelle</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 kullanıma sunuldu</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1007,44 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine’e hoş geldiniz</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yenilikler</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Tüm Quellarine güncellemeleri, en yenisi önce. Güncellemeler ömür boyu ücretsiz.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Sürüm notu yok</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Sürüm notları uygulama indirmesiyle gelir. En son sürümü almak için Güncellemeleri Denetle’yi kullanın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Bilgisayarınızda ölçülür</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Bir dakikalık bir test işaretçinizin nasıl hareket ettiğini kaydeder. Quellarine bunu her ön ayarla yeniden oynatır ve en az gecikmeyle en az titremeyi bırakanı önerir.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Yapay zekâ ile açıklanır ve ayarlanır</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>İsterseniz yapay zekâ (Claude) sonucun sayılarını okur, kaydı asla okumaz; ne gösterdiklerini sade bir dille açıklar ve önerilen ön ayarı Quellarine&apos;in ön ayarlarının aralığında kalan kişisel bir ayara dönüştürür.</translation>
     </message>
 </context>
 </TS>
