@@ -70,6 +70,19 @@ TEST(FilterEvaluationTests, LagIsErrorAlongTheMovementAndTremorTheRest)
     EXPECT_NEAR(across.residualTremor, 1.0, 1e-12);
     EXPECT_NEAR(across.lagMs, 0, 1e-9);
 
+    // Lists of unequal length are measured as far as all of them go.
+    auto uneven = PointerTrace::irregular(6, 2, 1, 50, 120, 6);
+    auto cut = uneven;
+    uneven.intended->resize(500);
+    uneven.times.resize(600);
+    for (auto* list : {&cut.points, &*cut.intended}) {
+        list->resize(500);
+    }
+    cut.times.resize(500);
+    EXPECT_EQ(FilterEvaluation::score(balanced, uneven, 1), FilterEvaluation::score(balanced, cut, 1));
+    EXPECT_EQ(
+        FilterEvaluation::restingResidual(balanced, uneven, 1), FilterEvaluation::restingResidual(balanced, cut, 1));
+
     // Skipped seconds are left out, unless no sample reaches them.
     const auto trace = PointerTrace::irregular(6, 2, 1, 50, 120, 6);
     const auto fromStart = FilterEvaluation::score(balanced, trace, 0);
