@@ -27,7 +27,8 @@ PointerTrace emptyTrace()
     return PointerTrace{{}, {}, std::vector<Point>{}};
 }
 
-// Fills `count` samples at times index / rate from the intended path and the tremor offset at each time.
+// Fills `count` samples at times index / rate from the intended path and the tremor offset at each time; each
+// of the two is asked once per sample, in order, so either may keep running state.
 template <typename Intended, typename Tremor>
 PointerTrace generated(std::size_t count, double rate, Intended intendedAt, Tremor tremorAt)
 {
