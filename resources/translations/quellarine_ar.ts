@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>بمساعدة الذكاء الاصطناعي</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>نتيجتك، يشرحها الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>يحوّل Claude، الذكاء الاصطناعي من Anthropic، هذه الأرقام إلى كلمات بسيطة ويضبط عليها إعدادًا مسبقًا: إعدادًا شخصيًا ليدك.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>تعذّر على Quellarine الوصول إلى الإنترنت. الاقتراح أعلاه لا يحتاج إليه: فقد حُسب على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>حصلت على شروحاتك الثلاثة لهذا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>طلب كثيرون شرحًا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>الشروحات غير متاحة الآن. حاول لاحقًا؛ الاقتراح أعلاه يعمل بالقدر نفسه.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>كتبه الذكاء الاصطناعي (Claude) من أرقام نتيجتك. القياس من Quellarine نفسه على هذا الحاسوب، ويبقى إعداد الذكاء الاصطناعي ضمن نطاق إعدادات Quellarine المسبقة.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>الإعداد الشخصي من الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>أثبت قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>أسرع قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>يبقى %1 كما هو: إنه يناسب أرقامك بالفعل.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>جرّبه</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>تُرسل الأرقام أدناه فقط: لا يُرسل التسجيل ولا اسمك ولا بريدك الإلكتروني أبدًا.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>اعرض ما يُرسل بالضبط</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>حتى ثلاثة في اليوم.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>اشرح بالذكاء الاصطناعي</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>سؤال أو فكرة أو شيء لم يعمل. كل رسالة يقرؤها الشخص الذي يصنع Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>تعذّر على Quellarine الوصول إلى الإنترنت. رسالتك محفوظة هنا: حاول مجددًا عندما تكون متصلًا.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>أُرسلت رسائل كثيرة في وقت قصير. رسالتك محفوظة هنا: حاول مجددًا بعد ساعة.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>تعذّر إرسال الرسالة كما هي. تحقق من عنوان البريد الإلكتروني أو اختصر الرسالة.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>الإرسال لا يعمل الآن. رسالتك محفوظة هنا: حاول لاحقًا أو انسخها.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>عمَّ تدور؟</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>بريدك الإلكتروني (اختياري)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>تضمين تفاصيل التطبيق</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>إصدار التطبيق وإصدار النظام واللغة والإعداد المسبق وجهاز التأشير تساعد في العثور على المشكلة. لا يُرسل أبدًا اسمك ولا ملفاتك ولا ما على الشاشة.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>جارٍ الإرسال…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>إرسال (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>اختر الموضوع واكتب رسالة لإرسالها.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>أُرسلت</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>شكرًا! رسالتك في طريقها.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>يقرؤها شخص حقيقي. لم تترك عنوانًا، لذا لن يكون هناك رد.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>يقرؤها شخص حقيقي، ويُرسل الرد إلى %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>كتابة رسالة أخرى</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 من %2 حرفًا</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>فقط للرد عليك. اتركه فارغًا لتبقى مجهول الهوية.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>لا يبدو هذا عنوان بريد إلكتروني.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>نسخ الرسالة</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>شيء لا يعمل</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>لدي فكرة</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>شيء مربك</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>شيء ناقص</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>شيء أحبه</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>اختر الموضوع في الأعلى، ثم اكتب ما تشاء قليلًا أو كثيرًا.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>ماذا فعلت، وماذا توقعت، وماذا حدث بدلًا من ذلك؟</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>ماذا تود أن يفعل Quellarine؟</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>أي جزء كان صعب الفهم؟</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>عمَّ بحثت ولم تجده؟</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>ما الذي يعمل جيدًا لك؟</translation>
     </message>
 </context>
 <context>

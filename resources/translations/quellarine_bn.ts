@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI-সহায়তায়</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>আপনার ফলাফল, AI-এর ব্যাখ্যায়</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic-এর AI, এই সংখ্যাগুলোকে সহজ কথায় বলে এবং সেগুলোর জন্য একটি প্রিসেট মানিয়ে নেয়: আপনার হাতের জন্য একটি ব্যক্তিগত সেটিং।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine ইন্টারনেটে পৌঁছাতে পারেনি। উপরের পরামর্শের এটির দরকার নেই: সেটি এই কম্পিউটারেই হিসাব করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>আজকের তিনটি ব্যাখ্যা আপনি পেয়ে গেছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>আজ অনেকে ব্যাখ্যা চেয়েছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>এখন ব্যাখ্যা পাওয়া যাচ্ছে না। পরে আবার চেষ্টা করুন; উপরের পরামর্শ একইভাবে কাজ করে।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>আপনার ফলাফলের সংখ্যা থেকে AI (Claude) লিখেছে। পরিমাপটি Quellarine-এর নিজের, এই কম্পিউটারে, এবং AI-এর সেটিং Quellarine-এর প্রিসেটের সীমার মধ্যেই থাকে।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI-এর ব্যক্তিগত সেটিং</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু বেশি স্থির।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু দ্রুত।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 যেমন আছে: এটি ইতিমধ্যে আপনার সংখ্যার সাথে মানানসই।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>ব্যবহৃত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>চেষ্টা করুন</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>শুধু নিচের সংখ্যাগুলো পাঠানো হয়: কখনও রেকর্ডিং, আপনার নাম বা ইমেল ঠিকানা নয়।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>ঠিক কী পাঠানো হয় দেখুন</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>দিনে তিনটি পর্যন্ত।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>লেখা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI দিয়ে ব্যাখ্যা করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>মতামত</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>একটি প্রশ্ন, একটি ভাবনা, কিছু যা কাজ করেনি। প্রতিটি বার্তা পড়েন সেই মানুষটি, যিনি Quellarine তৈরি করেন।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine ইন্টারনেটে পৌঁছাতে পারেনি। আপনার বার্তা এখানেই রাখা আছে: অনলাইনে এলে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>অল্প সময়ে অনেক বার্তা পাঠানো হয়েছে। আপনার বার্তা এখানেই রাখা আছে: এক ঘণ্টা পরে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>বার্তাটি এভাবে পাঠানো গেল না। ইমেল ঠিকানা দেখে নিন, বা বার্তাটি ছোট করুন।</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>এখন পাঠানো কাজ করছে না। আপনার বার্তা এখানেই রাখা আছে: পরে আবার চেষ্টা করুন, বা এটি কপি করুন।</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>এটি কী নিয়ে?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>আপনার বার্তা</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>আপনার ইমেল (ঐচ্ছিক)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nam@udaharon.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>অ্যাপের বিবরণ যোগ করুন</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>অ্যাপের সংস্করণ, সিস্টেমের সংস্করণ, ভাষা, প্রিসেট ও পয়েন্টিং ডিভাইস সমস্যা খুঁজতে সাহায্য করে। কখনও আপনার নাম, আপনার ফাইল বা স্ক্রিনে যা আছে তা নয়।</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>পাঠানো হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>পাঠান</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>পাঠান (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>পাঠাতে বিষয় বেছে নিন এবং একটি বার্তা লিখুন।</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>পাঠানো হয়েছে</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>ধন্যবাদ! আপনার বার্তা পথে আছে।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>এটি একজন মানুষ পড়েন। আপনি কোনো ঠিকানা দেননি, তাই উত্তর আসবে না।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>এটি একজন মানুষ পড়েন, এবং উত্তর যাবে %1 ঠিকানায়।</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>আরেকটি লিখুন</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%2-এর মধ্যে %1টি অক্ষর</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>শুধু আপনাকে উত্তর দিতে। পরিচয় গোপন রাখতে খালি রাখুন।</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>এটি ইমেল ঠিকানার মতো দেখাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>বার্তা কপি করুন</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>কিছু কাজ করছে না</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>আমার একটি ভাবনা আছে</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>কিছু বিভ্রান্তিকর</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>কিছু অনুপস্থিত</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>আমার পছন্দের কিছু</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>উপরে বিষয় বেছে নিন, তারপর যত খুশি কম বা বেশি লিখুন।</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>আপনি কী করেছিলেন, কী আশা করেছিলেন, আর তার বদলে কী হলো?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>আপনি Quellarine-কে দিয়ে কী করাতে চান?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>কোন অংশটি বোঝা কঠিন ছিল?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>আপনি কী খুঁজেছিলেন কিন্তু পাননি?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>আপনার জন্য কী ভালো কাজ করে?</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Con ayuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Tu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, la IA de Anthropic, pone estos números en palabras sencillas y ajusta un ajuste a ellos: un ajuste personal para tu mano.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine no pudo conectarse a internet. La sugerencia de arriba no lo necesita: se calculó en este ordenador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Ya tuviste las tres explicaciones de hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Mucha gente pidió una explicación hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Las explicaciones no están disponibles ahora. Inténtalo más tarde; la sugerencia de arriba funciona igual.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir de los números de tu resultado. La medición es de Quellarine, en este ordenador, y el ajuste de la IA se mantiene dentro del rango de los ajustes de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste personal de la IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un poco más estable que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un poco más rápido que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tal cual: ya encaja con tus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Probarlo</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Solo se envían los números de abajo: nunca la grabación, tu nombre ni tu correo.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exactamente qué se envía</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hasta tres al día.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar con IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Una pregunta, una idea, algo que no funcionó. Cada mensaje lo lee la persona que hace Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine no pudo conectarse a internet. Tu mensaje se guarda aquí: inténtalo de nuevo cuando tengas conexión.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Se enviaron muchos mensajes en poco tiempo. Tu mensaje se guarda aquí: inténtalo de nuevo en una hora.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>No se pudo enviar el mensaje tal como está. Revisa la dirección de correo o acorta el mensaje.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>El envío no funciona ahora mismo. Tu mensaje se guarda aquí: inténtalo más tarde o cópialo.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>¿De qué se trata?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Tu correo (opcional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nombre@ejemplo.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Incluir detalles de la app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>La versión de la app, la versión del sistema, el idioma, el ajuste y el dispositivo señalador ayudan a encontrar un problema. Nunca tu nombre, tus archivos ni lo que hay en pantalla.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Enviando…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Enviar (Ctrl + Intro)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Elige de qué se trata y escribe un mensaje para enviarlo.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>¡Gracias! Tu mensaje está en camino.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Lo lee una persona. No dejaste dirección, así que no habrá respuesta.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Lo lee una persona, y la respuesta irá a %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Escribir otro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Solo para responderte. Déjalo vacío para seguir en el anonimato.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Eso no parece una dirección de correo.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copiar el mensaje</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Algo no funciona</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Tengo una idea</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Algo es confuso</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Falta algo</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Algo que me gusta</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Elige arriba de qué se trata y escribe tanto o tan poco como quieras.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>¿Qué hiciste, qué esperabas y qué pasó en cambio?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>¿Qué te gustaría que hiciera Quellarine?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>¿Qué parte fue difícil de seguir?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>¿Qué buscaste y no encontraste?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>¿Qué te funciona bien?</translation>
     </message>
 </context>
 <context>

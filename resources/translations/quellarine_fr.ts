@@ -168,6 +168,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Assisté par IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Votre résultat, expliqué par l’IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, l’IA d’Anthropic, traduit ces chiffres en mots simples et y ajuste un préréglage : un réglage personnel pour votre main.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine n’a pas pu joindre Internet. La suggestion ci-dessus n’en a pas besoin : elle a été calculée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Vous avez eu vos trois explications du jour. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Beaucoup de personnes ont demandé une explication aujourd’hui. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Les explications ne sont pas disponibles pour le moment. Réessayez plus tard ; la suggestion ci-dessus fonctionne tout autant.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Écrit par l’IA (Claude) à partir des chiffres de votre résultat. La mesure est celle de Quellarine, sur cet ordinateur, et le réglage de l’IA reste dans la plage des préréglages de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Réglage personnel de l’IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un peu plus stable que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un peu plus rapide que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tel quel : il convient déjà à vos chiffres.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>L’essayer</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Seuls les chiffres ci-dessous sont envoyés : jamais l’enregistrement, votre nom ni votre adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Voir exactement ce qui est envoyé</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Jusqu’à trois par jour.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Rédaction…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Expliquer avec l’IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Une question, une idée, quelque chose qui n’a pas marché. Chaque message est lu par la personne qui fait Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine n’a pas pu joindre Internet. Votre message est conservé ici : réessayez une fois en ligne.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Beaucoup de messages ont été envoyés en peu de temps. Votre message est conservé ici : réessayez dans une heure.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Le message n’a pas pu être envoyé tel quel. Vérifiez l’adresse e-mail ou raccourcissez le message.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>L’envoi ne fonctionne pas pour le moment. Votre message est conservé ici : réessayez plus tard, ou copiez-le.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>De quoi s’agit-il ?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Votre e-mail (facultatif)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nom@exemple.fr</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Inclure les détails de l’app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>La version de l’app, la version du système, la langue, le préréglage et l’appareil de pointage aident à trouver un problème. Jamais votre nom, vos fichiers ni ce qui est à l’écran.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Envoi…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Envoyer (Ctrl + Entrée)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Choisissez le sujet et écrivez un message pour l’envoyer.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Merci ! Votre message est en route.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Il est lu par une personne. Vous n’avez pas laissé d’adresse, il n’y aura donc pas de réponse.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Il est lu par une personne, et la réponse ira à %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Écrire un autre</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 caractères sur %2</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Seulement pour vous répondre. Laissez vide pour rester anonyme.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Cela ne ressemble pas à une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copier le message</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Quelque chose ne marche pas</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>J’ai une idée</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Quelque chose est déroutant</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Quelque chose manque</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Quelque chose que j’aime</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Choisissez le sujet ci-dessus, puis écrivez autant ou aussi peu que vous voulez.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Qu’avez-vous fait, qu’attendiez-vous, et que s’est-il passé à la place ?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Qu’aimeriez-vous que Quellarine fasse ?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Quelle partie était difficile à suivre ?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Qu’avez-vous cherché sans le trouver ?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Qu’est-ce qui marche bien pour vous ?</translation>
     </message>
 </context>
 <context>

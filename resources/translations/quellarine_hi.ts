@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI की मदद से</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>आपका नतीजा, AI की ज़ुबानी</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic का AI, इन संख्याओं को आसान शब्दों में बताता है और इनके हिसाब से एक प्रीसेट ढालता है: आपके हाथ के लिए एक निजी सेटिंग।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine इंटरनेट तक नहीं पहुँच सका। ऊपर दिए सुझाव को इसकी ज़रूरत नहीं: वह इसी कंप्यूटर पर निकाला गया था।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>आप आज की तीनों व्याख्याएँ ले चुके हैं। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>आज बहुत लोगों ने व्याख्या माँगी। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>व्याख्याएँ अभी उपलब्ध नहीं हैं। बाद में कोशिश करें; ऊपर दिया सुझाव वैसे ही काम करता है।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>आपके नतीजे की संख्याओं से AI (Claude) ने लिखा। माप Quellarine का अपना है, इसी कंप्यूटर पर, और AI की सेटिंग Quellarine के प्रीसेट की सीमा में रहती है।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI की निजी सेटिंग</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा अधिक स्थिर।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा तेज़।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 जैसा है वैसा: यह पहले से आपकी संख्याओं के अनुकूल है।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>उपयोग में</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>आज़माएँ</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>सिर्फ़ नीचे की संख्याएँ भेजी जाती हैं: रिकॉर्डिंग, आपका नाम या ईमेल पता कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>देखें कि ठीक-ठीक क्या भेजा जाता है</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>दिन में तीन तक।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>लिखा जा रहा है…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI से समझाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>प्रतिक्रिया</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>कोई सवाल, कोई विचार, कुछ जो काम नहीं किया। हर संदेश वही व्यक्ति पढ़ता है जो Quellarine बनाता है।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine इंटरनेट तक नहीं पहुँच सका। आपका संदेश यहीं रखा है: ऑनलाइन होने पर फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>थोड़े समय में बहुत सारे संदेश भेजे गए। आपका संदेश यहीं रखा है: एक घंटे बाद फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>संदेश इस रूप में नहीं भेजा जा सका। ईमेल पता जाँचें, या संदेश छोटा करें।</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>अभी भेजना काम नहीं कर रहा। आपका संदेश यहीं रखा है: बाद में कोशिश करें, या इसे कॉपी करें।</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>यह किस बारे में है?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>आपका संदेश</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>आपका ईमेल (वैकल्पिक)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>naam@udaharan.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>ऐप का विवरण शामिल करें</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>ऐप का संस्करण, सिस्टम का संस्करण, भाषा, प्रीसेट और पॉइंटिंग डिवाइस किसी समस्या को खोजने में मदद करते हैं। आपका नाम, आपकी फ़ाइलें या स्क्रीन पर जो है, वह कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>भेजा जा रहा है…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>भेजें</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>भेजें (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>भेजने के लिए विषय चुनें और संदेश लिखें।</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>भेजा गया</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>धन्यवाद! आपका संदेश रास्ते में है।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>इसे एक व्यक्ति पढ़ता है। आपने कोई पता नहीं छोड़ा, इसलिए जवाब नहीं आएगा।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>इसे एक व्यक्ति पढ़ता है, और जवाब %1 पर जाएगा।</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>एक और लिखें</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%2 में से %1 अक्षर</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>सिर्फ़ आपको जवाब देने के लिए। गुमनाम रहने के लिए खाली छोड़ दें।</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>यह ईमेल पते जैसा नहीं लगता।</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>संदेश कॉपी करें</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>कुछ काम नहीं करता</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>मेरे पास एक विचार है</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>कुछ उलझन भरा है</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>कुछ कमी है</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>कुछ जो मुझे पसंद है</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>ऊपर विषय चुनें, फिर जितना चाहें उतना लिखें।</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>आपने क्या किया, क्या उम्मीद थी, और उसकी जगह क्या हुआ?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>आप Quellarine से क्या करवाना चाहेंगे?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>कौन सा हिस्सा समझने में कठिन था?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>आपने क्या खोजा और नहीं पाया?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>आपके लिए क्या अच्छा काम करता है?</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Dibantu AI</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Hasil Anda, dijelaskan oleh AI</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, AI dari Anthropic, mengubah angka-angka ini menjadi kata-kata sederhana dan menyesuaikan preset dengannya: pengaturan pribadi untuk tangan Anda.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine tidak dapat terhubung ke internet. Saran di atas tidak memerlukannya: saran itu dihitung di komputer ini.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Anda sudah mendapat tiga penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Banyak orang meminta penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Penjelasan sedang tidak tersedia. Coba lagi nanti; saran di atas tetap berfungsi.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Ditulis oleh AI (Claude) dari angka hasil Anda. Pengukurannya milik Quellarine sendiri, di komputer ini, dan pengaturan AI tetap dalam rentang preset Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Pengaturan pribadi AI</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sedikit lebih stabil daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sedikit lebih cepat daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 apa adanya: sudah cocok dengan angka Anda.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Digunakan</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Coba</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Hanya angka di bawah yang dikirim: tidak pernah rekamannya, nama Anda, atau alamat email Anda.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Lihat persis apa yang dikirim</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hingga tiga per hari.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Menulis…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Jelaskan dengan AI</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Masukan</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Pertanyaan, ide, sesuatu yang tidak berhasil. Setiap pesan dibaca oleh orang yang membuat Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine tidak dapat terhubung ke internet. Pesan Anda tetap tersimpan di sini: coba lagi saat Anda online.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Terlalu banyak pesan terkirim dalam waktu singkat. Pesan Anda tetap tersimpan di sini: coba lagi dalam satu jam.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Pesan tidak dapat dikirim seperti ini. Periksa alamat email, atau persingkat pesannya.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Pengiriman sedang tidak berfungsi. Pesan Anda tetap tersimpan di sini: coba lagi nanti, atau salin pesannya.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Tentang apa?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Pesan Anda</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Email Anda (opsional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nama@contoh.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Sertakan detail aplikasi</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Versi aplikasi, versi sistem, bahasa, preset, dan perangkat penunjuk membantu menemukan masalah. Tidak pernah nama Anda, file Anda, atau isi layar.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Mengirim…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Kirim</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Kirim (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Pilih topiknya dan tulis pesan untuk mengirimnya.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Terkirim</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Terima kasih! Pesan Anda sedang dikirim.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Pesan dibaca oleh seseorang. Anda tidak meninggalkan alamat, jadi tidak akan ada balasan.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Pesan dibaca oleh seseorang, dan jawabannya dikirim ke %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Tulis Lagi</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 dari %2 karakter</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Hanya untuk membalas Anda. Kosongkan agar tetap anonim.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Itu tidak tampak seperti alamat email.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Salin Pesan</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Ada yang tidak berfungsi</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Saya punya ide</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Ada yang membingungkan</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Ada yang kurang</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Sesuatu yang saya suka</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Pilih topiknya di atas, lalu tulis sebanyak atau sesedikit yang Anda mau.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Apa yang Anda lakukan, apa yang Anda harapkan, dan apa yang terjadi?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Apa yang Anda ingin Quellarine lakukan?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Bagian mana yang sulit diikuti?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Apa yang Anda cari dan tidak temukan?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Apa yang berjalan baik untuk Anda?</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Com ajuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Seu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, a IA da Anthropic, traduz estes números em palavras simples e ajusta um ajuste a eles: um ajuste pessoal para sua mão.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>O Quellarine não conseguiu acessar a internet. A sugestão acima não precisa dela: foi calculada neste computador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Você já teve as três explicações de hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Muitas pessoas pediram uma explicação hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>As explicações não estão disponíveis agora. Tente mais tarde; a sugestão acima funciona do mesmo jeito.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir dos números do seu resultado. A medição é do próprio Quellarine, neste computador, e o ajuste da IA fica dentro da faixa dos ajustes do Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste pessoal da IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Um pouco mais estável que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Um pouco mais rápido que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 como está: já combina com seus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Experimentar</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Só os números abaixo são enviados: nunca a gravação, seu nome ou seu e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exatamente o que é enviado</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Até três por dia.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escrevendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar com IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Uma pergunta, uma ideia, algo que não funcionou. Cada mensagem é lida pela pessoa que faz o Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>O Quellarine não conseguiu acessar a internet. Sua mensagem fica guardada aqui: tente de novo quando estiver on-line.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Muitas mensagens foram enviadas em pouco tempo. Sua mensagem fica guardada aqui: tente de novo em uma hora.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>A mensagem não pôde ser enviada como está. Confira o endereço de e-mail ou encurte a mensagem.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>O envio não está funcionando agora. Sua mensagem fica guardada aqui: tente mais tarde ou copie-a.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Sobre o que é?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Seu e-mail (opcional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nome@exemplo.com.br</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Incluir detalhes do app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>A versão do app, a versão do sistema, o idioma, o ajuste e o dispositivo apontador ajudam a encontrar um problema. Nunca seu nome, seus arquivos ou o que está na tela.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Enviando…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Enviar (Ctrl + Enter)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Escolha o assunto e escreva uma mensagem para enviá-la.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviada</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Obrigado! Sua mensagem está a caminho.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Ela é lida por uma pessoa. Você não deixou endereço, então não haverá resposta.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Ela é lida por uma pessoa, e a resposta vai para %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Escrever outra</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Só para responder a você. Deixe em branco para ficar anônimo.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Isso não parece um endereço de e-mail.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copiar a mensagem</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Algo não funciona</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Tenho uma ideia</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Algo está confuso</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Falta algo</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Algo de que eu gosto</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Escolha o assunto acima e escreva o quanto quiser.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>O que você fez, o que esperava e o que aconteceu em vez disso?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>O que você gostaria que o Quellarine fizesse?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Que parte foi difícil de acompanhar?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>O que você procurou e não encontrou?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>O que funciona bem para você?</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>С помощью ИИ</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Ваш результат, объяснённый ИИ</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, ИИ компании Anthropic, переводит эти числа в простые слова и подстраивает под них предустановку: личную настройку для вашей руки.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine не удалось подключиться к интернету. Предложению выше он не нужен: оно рассчитано на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Вы уже получили три объяснения за сегодня. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Сегодня многие просили объяснение. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Объяснения сейчас недоступны. Попробуйте позже; предложение выше работает и так.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Написано ИИ (Claude) по числам вашего результата. Измерение сделано самим Quellarine на этом компьютере, а настройка ИИ остаётся в пределах предустановок Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Личная настройка от ИИ</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Чуть устойчивее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Чуть быстрее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 как есть: уже подходит к вашим числам.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Попробовать</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Отправляются только числа ниже: никогда — запись, ваше имя или адрес почты.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Посмотреть, что именно отправляется</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>До трёх в день.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Пишу…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Объяснить с помощью ИИ</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Вопрос, идея, что-то не сработало. Каждое сообщение читает человек, который делает Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine не удалось подключиться к интернету. Сообщение сохранено здесь: попробуйте снова, когда будете в сети.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>За короткое время отправлено слишком много сообщений. Сообщение сохранено здесь: попробуйте через час.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Сообщение нельзя отправить в таком виде. Проверьте адрес почты или сократите сообщение.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Отправка сейчас не работает. Сообщение сохранено здесь: попробуйте позже или скопируйте его.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>О чём речь?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Ваша почта (необязательно)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>imya@primer.ru</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Добавить сведения о приложении</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Версия приложения, версия системы, язык, предустановка и указывающее устройство помогают найти проблему. Никогда — ваше имя, ваши файлы или то, что на экране.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Отправка…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Отправить (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Выберите тему и напишите сообщение, чтобы отправить его.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Спасибо! Ваше сообщение уже в пути.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Его читает человек. Вы не оставили адрес, поэтому ответа не будет.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Его читает человек, и ответ придёт на %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Написать ещё</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 из %2 символов</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Только чтобы ответить вам. Оставьте пустым, чтобы остаться анонимным.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Это не похоже на адрес электронной почты.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Скопировать сообщение</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Что-то не работает</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>У меня есть идея</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Что-то непонятно</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Чего-то не хватает</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Мне что-то нравится</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Выберите тему выше и напишите сколько хотите.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Что вы сделали, чего ожидали и что произошло вместо этого?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Что бы вы хотели, чтобы делал Quellarine?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Какую часть было трудно понять?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Что вы искали и не нашли?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Что у вас хорошо работает?</translation>
     </message>
 </context>
 <context>

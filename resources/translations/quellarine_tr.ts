@@ -168,6 +168,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Yapay zekâ destekli</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Sonucunuz, yapay zekâ tarafından açıklandı</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Anthropic&apos;in yapay zekâsı Claude, bu sayıları sade sözcüklere döker ve onlara göre bir ön ayar yapar: eliniz için kişisel bir ayar.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine internete ulaşamadı. Yukarıdaki öneri internete ihtiyaç duymaz: bu bilgisayarda hesaplandı.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Bugünkü üç açıklama hakkınızı kullandınız. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Bugün birçok kişi açıklama istedi. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Açıklamalar şu anda kullanılamıyor. Daha sonra yeniden deneyin; yukarıdaki öneri yine de işe yarar.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Sonucunuzun sayılarından yapay zekâ (Claude) tarafından yazıldı. Ölçüm Quellarine&apos;in kendisine aittir, bu bilgisayarda yapıldı; yapay zekânın ayarı Quellarine ön ayarlarının aralığında kalır.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Yapay zekânın kişisel ayarı</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha sabit.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha hızlı.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 olduğu gibi: sayılarınıza zaten uyuyor.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Dene</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Yalnızca aşağıdaki sayılar gönderilir: asla kayıt, adınız ya da e-posta adresiniz değil.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Tam olarak ne gönderildiğini gör</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Günde en fazla üç.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Yapay zekâ ile açıkla</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri bildirim</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Bir soru, bir fikir, çalışmayan bir şey. Her mesajı Quellarine&apos;i yapan kişi okur.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine internete ulaşamadı. Mesajınız burada duruyor: çevrimiçi olduğunuzda yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Kısa sürede çok fazla mesaj gönderildi. Mesajınız burada duruyor: bir saat sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Mesaj bu hâliyle gönderilemedi. E-posta adresini kontrol edin veya mesajı kısaltın.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Gönderme şu anda çalışmıyor. Mesajınız burada duruyor: daha sonra yeniden deneyin veya kopyalayın.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Konu nedir?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Mesajınız</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>E-postanız (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>ad@ornek.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Uygulama ayrıntılarını ekle</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Uygulamanın sürümü, sistemin sürümü, dil, ön ayar ve işaretleme aygıtı bir sorunu bulmaya yardım eder. Asla adınız, dosyalarınız ya da ekrandakiler değil.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Gönderiliyor…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Gönder (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Göndermek için konuyu seçin ve bir mesaj yazın.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gönderildi</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Teşekkürler! Mesajınız yolda.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Bir insan tarafından okunur. Adres bırakmadınız, bu yüzden yanıt gelmeyecek.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Bir insan tarafından okunur ve yanıt %1 adresine gider.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Bir Tane Daha Yaz</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 / %2 karakter</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Yalnızca size yanıt vermek için. Anonim kalmak için boş bırakın.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Bu bir e-posta adresine benzemiyor.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Mesajı Kopyala</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Bir şey çalışmıyor</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Bir fikrim var</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Bir şey kafa karıştırıcı</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Bir şey eksik</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Sevdiğim bir şey</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Yukarıdan konuyu seçin, sonra istediğiniz kadar az ya da çok yazın.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Ne yaptınız, ne bekliyordunuz ve bunun yerine ne oldu?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Quellarine&apos;in ne yapmasını isterdiniz?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Hangi kısmı takip etmek zordu?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Neyi aradınız da bulamadınız?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Sizin için ne iyi çalışıyor?</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI 辅助</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +254,184 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>你的结果，由 AI 解读</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude（Anthropic 的 AI）会把这些数字写成通俗的话，并据此调整一个预设：为你的手定制的个人设置。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine 无法连接到互联网。上面的建议不需要联网：它是在这台电脑上算出的。</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>你今天的三次解读已经用完。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>今天有很多人请求解读。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>解读暂时不可用。请稍后再试；上面的建议照样有效。</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>由 AI（Claude）根据你结果中的数字写成。测量由 Quellarine 在这台电脑上完成，AI 的设置不会超出 Quellarine 预设的范围。</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI 的个人设置</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍稳一些。</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍快一些。</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1保持原样：它已经适合你的数字。</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>试一试</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>只发送下面的数字：绝不发送录制内容、你的姓名或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>查看具体发送的内容</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>每天最多三次。</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>正在撰写…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>用 AI 解读</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>一个问题、一个想法、某处没有正常工作。每条消息都会由制作 Quellarine 的人阅读。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine 无法连接到互联网。你的消息保留在这里：联网后再试一次。</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>短时间内发送的消息太多。你的消息保留在这里：请一小时后再试。</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>消息无法按原样发送。请检查电子邮件地址，或缩短消息。</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>现在无法发送。你的消息保留在这里：请稍后再试，或复制它。</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>是关于什么的？</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>你的消息</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>你的电子邮件（可选）</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>包含应用详情</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>应用的版本、系统的版本、语言、预设和指点设备有助于找到问题。绝不包括你的姓名、你的文件或屏幕上的内容。</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>正在发送…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>发送（Ctrl + Return）</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>选择主题并写下消息即可发送。</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>谢谢！你的消息已在路上。</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>它会由真人阅读。你没有留下地址，所以不会有回复。</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>它会由真人阅读，回复将发送到 %1。</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>再写一条</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 / %2 个字符</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>仅用于回复你。留空即可保持匿名。</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>这看起来不像电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>复制消息</translation>
     </message>
 </context>
 <context>
@@ -826,6 +1011,53 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>有东西不工作</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>我有一个想法</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>有些地方令人困惑</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>缺少了什么</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>我喜欢的地方</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>先在上面选择主题，然后想写多少就写多少。</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>你做了什么，预期是什么，实际发生了什么？</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>你希望 Quellarine 做什么？</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>哪一部分难以理解？</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>你找了什么却没找到？</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>什么对你来说效果很好？</translation>
     </message>
 </context>
 <context>
