@@ -1,4 +1,4 @@
-// Runs a fuzz target over the files of the folders it is given, in name order, so that the ordinary test suite
+// Runs a fuzz target over the files it is given and the files of the folders it is given, in name order, so that the ordinary test suite
 // replays every seed and every input that once found a fault. Fails when the folders hold no input at all.
 
 #include <algorithm>
@@ -22,6 +22,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (argv[i][0] == '-') {
             continue; // a flag for libFuzzer
+        }
+        if (std::filesystem::is_regular_file(argv[i])) {
+            inputs.push_back(argv[i]);
+            continue;
         }
         for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
             if (entry.is_regular_file()) {

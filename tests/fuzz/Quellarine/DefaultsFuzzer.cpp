@@ -1,5 +1,5 @@
-// The stored settings file: any file reads without fault through every typed reader, and writing the settings
-// the application writes keeps every other key reading exactly as before.
+// The stored settings file: any file reads without fault through every typed reader; writing the settings the
+// application writes succeeds, says so, and keeps every other key reading exactly as before.
 
 #include "FuzzCheck.h"
 
@@ -88,37 +88,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QTemporaryDir directory;
     static int run = 0;
     // A new name for each input: QSettings caches what it parsed per file.
-    const QString path = directory.filePath(QStringLiteral("settings-%1.ini").arg(run++));
-    {
-        QFile file(path);
+    const QString path = directory.filePath(QStringLiteral("settings-%1.ini").arg(run));
+    // The keys are listed from a copy: QSettings shares what it parsed of a file, and the settings must read
+    // their file first, as the application's do.
+    const QString copy = directory.filePath(QStringLiteral("keys-%1.ini").arg(run++));
+    for (const QString& name : {path, copy}) {
+        QFile file(name);
         fuzz::require(file.open(QIODevice::WriteOnly), "cannot write the settings file");
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
+    const QStringList keys = QSettings(copy, QSettings::IniFormat).allKeys();
+    QFile::remove(copy);
 
-    QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
     std::map<QString, Reading> before;
     {
+        // Read first and then written, as the application does with its settings.
         Defaults defaults(path);
         for (const auto& key : keys) {
             before[key] = read(defaults, key);
         }
+        // The file is writable: each write must report that it reached the disk, whatever the file held.
+        fuzz::require(defaults.setBool(filterOnKey, false), "a write to a writable file reported failure");
+        fuzz::require(defaults.setString(presetKey, QStringLiteral("precision")),
+                      "a second write to a writable file reported failure");
+        fuzz::require(defaults.setJson(personalKey, personal), "a third write to a writable file reported failure");
     }
-    bool written = false;
-    {
-        Defaults defaults(path);
-        written = defaults.setBool(filterOnKey, false) && defaults.setString(presetKey, QStringLiteral("precision"))
-            && defaults.setJson(personalKey, personal);
-    }
-    if (written) {
-        Defaults defaults(path);
-        fuzz::require(defaults.boolean(filterOnKey) == false && defaults.string(presetKey) == u"precision"
-                          && defaults.json(personalKey) == personal,
-                      "a written setting does not read back");
-        for (const auto& [key, reading] : before) {
-            if (!isWritten(key)) {
-                fuzz::require(read(defaults, key) == reading,
-                              "writing a setting changed the key \"" + key.toStdString() + "\"");
-            }
+    Defaults defaults(path);
+    fuzz::require(defaults.boolean(filterOnKey) == false && defaults.string(presetKey) == u"precision"
+                      && defaults.json(personalKey) == personal,
+                  "a written setting does not read back");
+    for (const auto& [key, reading] : before) {
+        if (!isWritten(key)) {
+            fuzz::require(read(defaults, key) == reading,
+                          "writing a setting changed the key \"" + key.toStdString() + "\"");
         }
     }
     QFile::remove(path);
