@@ -118,7 +118,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       && defaults.json(personalKey) == personal,
                   "a written setting does not read back");
     for (const auto& [key, reading] : before) {
-        if (!isWritten(key)) {
+        // The application's keys have no "/". A grouped key that a hand-made file puts in the general section is
+        // found only once the file has been written anew (QSettings looks for it in its group's section).
+        if (!isWritten(key) && !normalized(key).contains(u'/')) {
             fuzz::require(read(defaults, key) == reading,
                           "writing a setting changed the key \"" + key.toStdString() + "\"");
         }
