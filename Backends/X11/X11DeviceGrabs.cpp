@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/extensions/XInput2.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -88,6 +89,12 @@ bool X11DeviceGrabs::grabAll()
     for (int deviceId : stillHeld) {
         held[deviceId] = held_[deviceId];
     }
+    for (const auto& [deviceId, serial] : held_) {
+        bool kept = held.contains(deviceId) || std::find(wanted.begin(), wanted.end(), deviceId) != wanted.end();
+        if (!kept) {
+            XIUngrabDevice(display, deviceId, CurrentTime);
+        }
+    }
     // A device shown attached is not under a grab of ours, whatever we held before: re-enabling a device
     // re-attaches it while the old grab still looks active.
     unsigned char bits[XIMaskLen(XI_LASTEVENT)];
@@ -140,7 +147,15 @@ bool X11DeviceGrabs::delivers(int deviceId, unsigned long serial) const
 bool X11DeviceGrabs::forget(int deviceId)
 {
     std::lock_guard lock(mutex_);
-    return held_.erase(deviceId) > 0;
+    if (held_.erase(deviceId) == 0) {
+        return false;
+    }
+    // Refused harmlessly when the device is gone altogether.
+    if (connection_.isOpen()) {
+        XIUngrabDevice(connection_.display(), deviceId, CurrentTime);
+        XFlush(connection_.display());
+    }
+    return true;
 }
 
 bool X11DeviceGrabs::releaseFromWatchdog()

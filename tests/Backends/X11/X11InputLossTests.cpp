@@ -165,3 +165,36 @@ TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
     EXPECT_FALSE(readable(backend->fileDescriptor()));
     EXPECT_EQ(notices(EventType::tapDisabledByUserInput), 1u);
 }
+
+TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlivesTheApplication)
+{
+    // A touchpad switched off by its key while the pointer is held, then the application quits or is killed: the
+    // server must not keep a grab for a client that is gone (Xvfb then crashes at the device's next move).
+    createTap();
+    hand->setEnabled(false);
+    ASSERT_TRUE(runUntil([&] { return !seenOfType(EventType::tapDisabledByUserInput).empty(); }));
+    tap.reset();
+    loop->unwatch(backend->fileDescriptor());
+    backend.reset();
+
+    hand->setEnabled(true);
+    Point before = hand->cursor();
+    hand->move(5, 0);
+    XFlush(hand->display());
+    bool survived = true;
+    try {
+        ClientWindow witness(server->displayName()); // a round trip of a new client after the move
+        witness.sync();
+    } catch (const std::runtime_error&) {
+        survived = false;
+    }
+    if (!survived || !server->isRunning()) {
+        // Their connections are dead: closing them would end the test program.
+        (void)hand.release();
+        (void)client.release();
+        FAIL() << "the X server crashed";
+    }
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{5, 0}));
+    EXPECT_FALSE(hand->isGrabbed());
+}
