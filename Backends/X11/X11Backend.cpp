@@ -15,6 +15,7 @@ X11Backend::X11Backend(const char* displayName)
     , keyboardLayout_(connection_)
     , modifierMonitor_(connection_, clock_)
 {
+    pointer_.releaseButtonsLeftDown();
 }
 
 X11Backend::~X11Backend() = default;

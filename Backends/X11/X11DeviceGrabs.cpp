@@ -1,6 +1,5 @@
 #include "Backends/X11/X11DeviceGrabs.h"
 
-#include <X11/Xatom.h>
 #include <X11/extensions/XInput2.h>
 
 #include <algorithm>
@@ -18,26 +17,6 @@ void grabMask(unsigned char (&bits)[XIMaskLen(XI_LASTEVENT)])
     XISetMask(bits, XI_ButtonPress);
     XISetMask(bits, XI_ButtonRelease);
     XISetMask(bits, XI_RawMotion);
-}
-
-bool isTestDevice(Display* display, int deviceId, Atom testProperty)
-{
-    if (testProperty == None) {
-        return false;
-    }
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    bool found = XIGetProperty(display, deviceId, testProperty, 0, 1, False, AnyPropertyType, &type, &format,
-                     &items, &after, &data)
-                     == Success
-                 && type != None;
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return found;
 }
 
 // Deltas only make sense for devices that report them: tablets and touch screens (absolute axes) are left alone.
@@ -70,7 +49,6 @@ bool X11DeviceGrabs::grabAll()
     std::lock_guard lock(mutex_);
     int count = 0;
     XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
-    Atom testProperty = XInternAtom(display, "XTEST Device", True);
     std::vector<int> wanted;
     std::vector<int> stillHeld; // floating under our grab
     for (int i = 0; i < count; ++i) {
@@ -79,7 +57,7 @@ bool X11DeviceGrabs::grabAll()
         bool attached = device.use == XISlavePointer;
         bool ours = device.use == XIFloatingSlave && held_.contains(device.deviceid);
         if ((attached || ours) && device.enabled && movesRelatively(device)
-            && !isTestDevice(display, device.deviceid, testProperty)) {
+            && !connection_.isTestDevice(device.deviceid)) {
             (ours ? stillHeld : wanted).push_back(device.deviceid);
         }
     }

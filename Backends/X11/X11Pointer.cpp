@@ -1,6 +1,7 @@
 #include "Backends/X11/X11Pointer.h"
 
 #include <X11/Xlib-xcb.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 #include <xcb/xcb.h>
 #include <xcb/xcbext.h>
@@ -121,6 +122,41 @@ void X11Pointer::releaseHeldButtons()
         }
     }
     XFlush(connection_.display());
+    connection_.wakeIfQueued();
+}
+
+void X11Pointer::releaseButtonsLeftDown()
+{
+    if (!connection_.offersPointerControl()) {
+        return;
+    }
+    Display* display = connection_.display();
+    int clientPointer = 0;
+    XIGetClientPointer(display, None, &clientPointer);
+    int count = 0;
+    XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
+    for (int i = 0; i < count; ++i) {
+        const XIDeviceInfo& device = devices[i];
+        // The test extension presses with the test pointer of this client's master pointer.
+        if (device.use != XISlavePointer || device.attachment != clientPointer
+            || !connection_.isTestDevice(device.deviceid)) {
+            continue;
+        }
+        for (int c = 0; c < device.num_classes; ++c) {
+            if (device.classes[c]->type != XIButtonClass) {
+                continue;
+            }
+            auto* buttons = reinterpret_cast<const XIButtonClassInfo*>(device.classes[c]);
+            for (int xButton = 1; xButton <= buttons->num_buttons && xButton < buttons->state.mask_len * 8;
+                 ++xButton) {
+                if (XIMaskIsSet(buttons->state.mask, xButton)) {
+                    XTestFakeButtonEvent(display, unsigned(xButton), False, CurrentTime);
+                }
+            }
+        }
+    }
+    XIFreeDeviceInfo(devices);
+    XFlush(display);
     connection_.wakeIfQueued();
 }
 

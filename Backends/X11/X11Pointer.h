@@ -45,6 +45,10 @@ public:
     // Releases every button this backend holds down, so that no button stays stuck when the user's own devices
     // drive the cursor again. Safe from any thread.
     void releaseHeldButtons();
+    // Releases whatever button is down on the test extension's pointer: before this backend pressed anything, only
+    // a copy that died between the hand's release and its own can have left one there, turning every move into a
+    // drag.
+    void releaseButtonsLeftDown();
 
     // Something other than this backend may have moved the cursor (another client's warp, test input). Called
     // before the base is used for a device move, so before this backend moves the cursor for it: takes in the

@@ -1,5 +1,7 @@
 #include "X11TestSupport.h"
 
+#include <X11/extensions/XTest.h>
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -197,4 +199,49 @@ TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlives
     XSync(hand->display(), False);
     EXPECT_EQ(hand->cursor(), (before + Vector{5, 0}));
     EXPECT_FALSE(hand->isGrabbed());
+}
+
+TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStart)
+{
+    loop->unwatch(backend->fileDescriptor());
+    backend.reset();
+    {
+        // A copy that died after pressing through the test extension and before its release.
+        Display* died = XOpenDisplay(server->displayName().c_str());
+        ASSERT_NE(died, nullptr);
+        XTestFakeButtonEvent(died, 1, True, CurrentTime);
+        XTestFakeButtonEvent(died, 8, True, CurrentTime);
+        XSync(died, False);
+        XCloseDisplay(died);
+    }
+    auto buttonsDown = [&] {
+        Window root = 0;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        unsigned mask = 0;
+        XQueryPointer(hand->display(), DefaultRootWindow(hand->display()), &root, &child, &x, &y, &x, &y, &mask);
+        return mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask);
+    };
+    ASSERT_NE(buttonsDown(), 0u);
+    client->sync();
+    client->clear();
+
+    startBackend();
+    client->sync();
+    EXPECT_EQ(buttonsDown(), 0u);
+    auto buttons = client->buttons();
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].type, ButtonRelease);
+    EXPECT_EQ(buttons[1].type, ButtonRelease);
+
+    // The hand's own press and release then reach the application as a plain click, not the end of a drag.
+    createTap();
+    client->clear();
+    hand->press(1);
+    hand->release(1);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    ASSERT_EQ(client->buttons().size(), 2u);
+    EXPECT_EQ(client->buttons()[0].type, ButtonPress);
 }
