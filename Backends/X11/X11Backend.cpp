@@ -7,7 +7,7 @@ namespace quellarine::x11 {
 X11Backend::X11Backend(const char* displayName)
     : connection_(displayName)
     , displays_(connection_)
-    , pointer_(connection_, clock_)
+    , pointer_(connection_)
     , grabs_(connection_)
     , watchdog_(connection_.fileDescriptor(), [this] { giveDevicesBack(); })
     , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)

@@ -348,9 +348,10 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
         return;
     }
-    pointer_.followOutsideMoves();
+    bool elsewhere = pointer_.followOutsideMoves(raw.serial);
     Event event;
     event.type = moveType();
+    event.cursorPlacedElsewhere = elsewhere;
     event.deltaX = dx;
     event.deltaY = dy;
     event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
@@ -378,10 +379,11 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         std::uint64_t bit = std::uint64_t{1} << xButton;
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
-    // Presses are rare enough to ask where the cursor is: one placed by someone else must get the click.
-    pointer_.currentLocation();
+    // A cursor placed by someone else must get the click.
+    bool elsewhere = pointer_.followOutsideMoves(device.serial);
     Event event;
     event.type = typeForButton(xButton, down);
+    event.cursorPlacedElsewhere = elsewhere;
     event.location = pointer_.base();
     event.clickState = 1;
     event.timestamp = clock_.nanoseconds();
