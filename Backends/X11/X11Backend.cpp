@@ -40,6 +40,21 @@ void X11Backend::giveDevicesBack()
     connection_.wake();
 }
 
+void X11Backend::suspend()
+{
+    grabs_.suspend();
+    pointer_.releaseHeldButtons();
+    watchdog_.setArmed(false);
+    connection_.wake();
+}
+
+void X11Backend::resume()
+{
+    if (grabs_.resume()) {
+        connection_.wake();
+    }
+}
+
 void X11Backend::processPendingEvents()
 {
     if (processing_ || connection_.fileDescriptor() < 0) {

@@ -47,6 +47,9 @@ bool X11DeviceGrabs::grabAll()
     }
     Display* display = connection_.display();
     std::lock_guard lock(mutex_);
+    if (suspended_) {
+        return false;
+    }
     int count = 0;
     XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
     std::vector<int> wanted;
@@ -143,15 +146,34 @@ bool X11DeviceGrabs::releaseFromWatchdog()
         return false;
     }
     ungrabLocked();
-    releasedByWatchdog_ = true;
+    released_ = true;
     return true;
 }
 
-bool X11DeviceGrabs::takeWatchdogRelease()
+void X11DeviceGrabs::suspend()
 {
     std::lock_guard lock(mutex_);
-    bool released = releasedByWatchdog_;
-    releasedByWatchdog_ = false;
+    ungrabLocked();
+    suspended_ = true;
+    released_ = true;
+}
+
+bool X11DeviceGrabs::resume()
+{
+    std::lock_guard lock(mutex_);
+    if (!suspended_) {
+        return false;
+    }
+    suspended_ = false;
+    released_ = true;
+    return true;
+}
+
+bool X11DeviceGrabs::takeRelease()
+{
+    std::lock_guard lock(mutex_);
+    bool released = released_;
+    released_ = false;
     return released;
 }
 

@@ -32,8 +32,13 @@ public:
 
     // From the watchdog thread: releases every grab; true when there was one.
     bool releaseFromWatchdog();
-    // Once after the watchdog released the grabs: true (main thread).
-    bool takeWatchdogRelease();
+    // From any thread: releases every grab and refuses new ones until resume() (the process is about to stop).
+    void suspend();
+    // Grabs may be taken again; true when they were suspended.
+    bool resume();
+    // Once after the grabs were released, or allowed again, from another thread: true (main thread). The taps are
+    // then told, and take the devices again when they can.
+    bool takeRelease();
 
 private:
     void ungrabLocked();
@@ -41,7 +46,8 @@ private:
     X11Connection& connection_;
     mutable std::mutex mutex_;
     std::map<int, unsigned long> held_; // device → serial of the grab request
-    bool releasedByWatchdog_ = false;
+    bool released_ = false;
+    bool suspended_ = false;
 };
 
 } // namespace quellarine::x11

@@ -72,6 +72,8 @@ X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grab
 X11EventTapHost::~X11EventTapHost()
 {
     releaseDevices();
+    // Also after the devices were given back from another thread: no button of ours stays down.
+    pointer_.releaseHeldButtons();
 }
 
 std::unique_ptr<system::EventTap> X11EventTapHost::createTap(system::EventMask mask, Callback callback)
@@ -165,7 +167,7 @@ void X11EventTapHost::disableTaps(EventType reason)
 
 void X11EventTapHost::checkForLostInput()
 {
-    if (grabs_.takeWatchdogRelease()) {
+    if (grabs_.takeRelease()) {
         disableTaps(EventType::tapDisabledByTimeout);
     }
     if (connection_.isLost() && !reportedLoss_) {

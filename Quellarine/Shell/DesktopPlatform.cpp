@@ -61,6 +61,16 @@ AppModel::Platform DesktopPlatform::platform()
     };
 }
 
+void DesktopPlatform::suspendPointer()
+{
+    backend_->suspend();
+}
+
+void DesktopPlatform::resumePointer()
+{
+    backend_->resume();
+}
+
 QString DesktopPlatform::permissionExplanation()
 {
     return QApplication::translate(

@@ -2,6 +2,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
 #include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/ProcessSignals.h"
 #include "Quellarine/Desktop/SingleInstance.h"
 #include "Quellarine/Shell/QuellarineApp.h"
 #include "Quellarine/Model/ShortcutNaming.h"
@@ -32,6 +33,17 @@ int main(int argc, char* argv[])
     Appearance::shared().install();
 
     DesktopPlatform desktop;
+    // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it
+    // would skip giving back what it pressed.
+    ProcessSignals processSignals({
+        .beforeStop = [&desktop] { desktop.suspendPointer(); },
+        .afterContinue = [&desktop] { desktop.resumePointer(); },
+        .terminate =
+            [&desktop] {
+                desktop.suspendPointer();
+                QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+            },
+    });
     AppModel::Platform platform = desktop.platform();
     ShortcutNaming::setKeyboardLayout(&platform.keyboardLayout);
     // Builds the one model, which steadies the pointer as soon as the permission holds, before any window exists.

@@ -245,3 +245,45 @@ TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStart)
     ASSERT_EQ(client->buttons().size(), 2u);
     EXPECT_EQ(client->buttons()[0].type, ButtonPress);
 }
+
+TEST_F(X11InputLossTests, ASuspendedBackendKeepsThePointerFreeUntilResumed)
+{
+    // What a process about to stop does: from another thread, as its main loop may be stuck.
+    startAt({400, 400});
+    tap.reset();
+    seen.clear();
+    // A tap that holds a release back, as the click guard may: the application's button is down for now.
+    createTap([this](Event& event) {
+        if (isNotice(event)) {
+            tap->setEnabled(true);
+        }
+        return event.type == EventType::leftMouseUp ? TapVerdict::swallow : TapVerdict::pass;
+    });
+    hand->press(1);
+    hand->release(1);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    ASSERT_EQ(client->buttons().size(), 1u);
+
+    std::thread([this] { backend->suspend(); }).join();
+    ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByTimeout) == 1; }));
+    loop->runFor(0.1);
+    // The tap turned itself back on, but the devices stay free, and the press this backend made is undone.
+    EXPECT_TRUE(tap->isEnabled());
+    EXPECT_FALSE(hand->isGrabbed());
+    client->sync();
+    ASSERT_EQ(client->buttons().size(), 2u);
+    EXPECT_EQ(client->buttons()[1].type, ButtonRelease);
+    Point before = hand->cursor();
+    hand->move(4, 0);
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{4, 0}));
+
+    backend->resume();
+    ASSERT_TRUE(runUntil([&] { return hand->isGrabbed(); }));
+    EXPECT_EQ(notices(EventType::tapDisabledByTimeout), 2u);
+    std::size_t count = seen.size();
+    hand->move(4, 0);
+    ASSERT_TRUE(runUntilSeen(count + 1));
+    EXPECT_EQ(seen.back().location, (before + Vector{8, 0}));
+}
