@@ -44,15 +44,16 @@ bool allNumbersFinite(const nlohmann::json& value)
 } // namespace
 
 Defaults::Defaults()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"), QStringLiteral("Quellarine"))
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"),
+                                            QStringLiteral("Quellarine")))
 {
-    settings_.setFallbacksEnabled(false);
+    settings_->setFallbacksEnabled(false);
 }
 
 Defaults::Defaults(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat)
+    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
-    settings_.setFallbacksEnabled(false);
+    settings_->setFallbacksEnabled(false);
 }
 
 Defaults& Defaults::standard()
@@ -72,8 +73,8 @@ bool Defaults::contains(const QString& key) const { return value(key).has_value(
 
 std::optional<QVariant> Defaults::value(const QString& key) const
 {
-    if (settings_.contains(key)) {
-        return settings_.value(key);
+    if (settings_->contains(key)) {
+        return settings_->value(key);
     }
     if (auto it = registered_.find(key); it != registered_.end()) {
         return it.value();
@@ -204,31 +205,31 @@ std::optional<nlohmann::json> Defaults::json(const QString& key) const
 
 bool Defaults::setBool(const QString& key, bool value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setInteger(const QString& key, qint64 value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setReal(const QString& key, double value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setString(const QString& key, const QString& value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setData(const QString& key, const QByteArray& value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
@@ -249,7 +250,7 @@ bool Defaults::setJson(const QString& key, const nlohmann::json& value)
 bool Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
 {
     for (const auto& [key, value] : values) {
-        settings_.setValue(key, value);
+        settings_->setValue(key, value);
     }
     return commit();
 }
@@ -261,7 +262,7 @@ bool Defaults::remove(const QStringList& keys)
     for (const auto& key : keys) {
         // QSettings reads an empty key as "every key".
         if (!key.isEmpty()) {
-            settings_.remove(key);
+            settings_->remove(key);
         }
     }
     return commit();
@@ -269,8 +270,37 @@ bool Defaults::remove(const QStringList& keys)
 
 bool Defaults::commit()
 {
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    settings_->sync();
+    // A QSettings keeps reporting its first failure for good, even once its file can be written again.
+    const bool written = settings_->status() == QSettings::NoError || commitThroughFreshSettings();
+    if (!written && !failing_ && writeFailureLog_) {
+        writeFailureLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
+                             .arg(settings_->fileName()));
+    }
+    failing_ = !written;
+    return written;
+}
+
+bool Defaults::commitThroughFreshSettings()
+{
+    auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
+    fresh->setFallbacksEnabled(false);
+    // The same values as now, the ones that never reached the file included.
+    const QStringList keys = settings_->allKeys();
+    for (const QString& key : fresh->allKeys()) {
+        if (!keys.contains(key)) {
+            fresh->remove(key);
+        }
+    }
+    for (const QString& key : keys) {
+        fresh->setValue(key, settings_->value(key));
+    }
+    fresh->sync();
+    if (fresh->status() != QSettings::NoError) {
+        return false;
+    }
+    settings_ = std::move(fresh);
+    return true;
 }
 
 } // namespace quellarine

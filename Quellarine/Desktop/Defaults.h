@@ -8,6 +8,8 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -30,6 +32,11 @@ public:
 
     // The one instance over the user's file, shared by every part of the application.
     static Defaults& standard();
+
+    // Told when writes stop reaching the disk (a read-only folder, a full disk), once until one reaches it again, so
+    // that the user or an administrator can find out why changes did not last.
+    using WriteFailureLog = std::function<void(const QString& message)>;
+    void setWriteFailureLog(WriteFailureLog log) { writeFailureLog_ = std::move(log); }
 
     // Values to read when a key is not stored; never written to disk. Later registrations replace earlier ones.
     void registerDefaults(const QVariantMap& values);
@@ -64,9 +71,14 @@ public:
 private:
     std::optional<QVariant> value(const QString& key) const;
     bool commit();
+    // Writes the current values through a new QSettings over the same file, which takes this one's place when the
+    // file could be written.
+    bool commitThroughFreshSettings();
 
-    QSettings settings_;
+    std::unique_ptr<QSettings> settings_;
     QVariantMap registered_;
+    WriteFailureLog writeFailureLog_;
+    bool failing_ = false; // the last write did not reach the disk
 };
 
 } // namespace quellarine
