@@ -58,6 +58,18 @@ public:
 
 private:
     class Tap;
+    // While a device event runs through the taps: the backend has just learned where the cursor is.
+    struct HandlingDeviceEvent {
+        explicit HandlingDeviceEvent(X11EventTapHost& host)
+            : host_(host)
+        {
+            host_.handlingDeviceEvent_ = true;
+        }
+        ~HandlingDeviceEvent() { host_.handlingDeviceEvent_ = false; }
+        HandlingDeviceEvent(const HandlingDeviceEvent&) = delete;
+        HandlingDeviceEvent& operator=(const HandlingDeviceEvent&) = delete;
+        X11EventTapHost& host_;
+    };
     struct Entry {
         system::EventMask mask = 0;
         Callback callback;
@@ -94,6 +106,7 @@ private:
     std::vector<Entry*> running_;               // the taps an event runs through
     int dispatching_ = 0;
     bool processing_ = false;
+    bool handlingDeviceEvent_ = false;
     bool reportedLoss_ = false;
     std::deque<system::Event> posted_;
     std::uint64_t handButtons_ = 0; // X buttons the user holds on grabbed devices
