@@ -43,6 +43,8 @@ ProminentButton::ProminentButton(const QString& title, DynamicColor tint, QWidge
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
+    // Return and Enter press it while it has the focus, as Space does.
+    setAutoDefault(true);
 }
 
 QColor ProminentButton::fillColor() const
@@ -80,8 +82,7 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        // In the title's colour, which stands out on the fill.
-        FocusRing::draw(painter, body.adjusted(2, 2, -2, -2), cornerRadius - 2, titleColor(), 0.8);
+        FocusRing::draw(painter, body, cornerRadius, *this);
     }
     painter.setPen(titleColor());
     painter.setFont(font());

@@ -1,5 +1,7 @@
 #include "Quellarine/Components/SourceLink.h"
 
+#include "Quellarine/Components/FocusRing.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDesktopServices>
@@ -9,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 #include <utility>
@@ -167,11 +168,8 @@ void SourceLink::paintEvent(QPaintEvent*)
         painter.drawPath(path);
     }
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 4, *this);
     }
 }
 

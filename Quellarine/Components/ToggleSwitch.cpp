@@ -18,7 +18,7 @@ namespace quellarine {
 namespace {
 
 // Room around the track for the keyboard focus ring.
-constexpr int ringMargin = 3;
+constexpr int ringMargin = 5;
 constexpr int knobInset = 2;
 constexpr int labelSpacing = 10;
 constexpr int knobTravelMilliseconds = 160;
@@ -31,7 +31,7 @@ ToggleSwitch::ToggleSwitch(const QString& name, ControlSize size, QWidget* paren
 }
 
 ToggleSwitch::ToggleSwitch(const QString& name, Label label, ControlSize size, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , size_(size)
     , labelShown_(label == Label::shown)
     , tint_(Brand::accent)
@@ -124,7 +124,7 @@ void ToggleSwitch::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 void ToggleSwitch::moveKnob(bool animated)
@@ -182,8 +182,9 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     painter.drawEllipse(knobRect);
 
     if (FocusRing::shows(*this)) {
-        const QRectF ring = trackRect.adjusted(-2, -2, 2, 2);
-        FocusRing::draw(painter, ring, ring.height() / 2, Brand::accent.resolve(*this), 0.6);
+        // Around the track, clear of it, so that the track's own colours stay readable.
+        const QRectF ring = trackRect.adjusted(-FocusRing::width, -FocusRing::width, FocusRing::width, FocusRing::width);
+        FocusRing::draw(painter, ring, ring.height() / 2, *this);
     }
 }
 

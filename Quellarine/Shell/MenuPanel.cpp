@@ -1,5 +1,6 @@
 #include "Quellarine/Shell/MenuPanel.h"
 
+#include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Shell/MenuView.h"
 
@@ -62,7 +63,10 @@ void MenuPanel::showNear(const QRect& anchor)
     show();
     raise();
     activateWindow();
-    view_->setFocus(Qt::PopupFocusReason);
+    // The keyboard starts on the first control (the on/off switch), not on the window as a whole.
+    if (QWidget* stop = FocusChain::first(*view_)) {
+        stop->setFocus(Qt::PopupFocusReason);
+    }
 }
 
 bool MenuPanel::closedMoments() const

@@ -58,7 +58,8 @@ protected:
         const qreal top = icon.center().y() - textHeight / 2;
         const qreal textLeft = rightToLeft ? 0 : icon.right() + gap;
         const qreal textWidth = rightToLeft ? icon.left() - gap : width() - textLeft;
-        const Qt::Alignment align = Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        // Leading: the painter already mirrors it in a right-to-left layout.
+        const Qt::Alignment align = Qt::AlignVCenter | Qt::AlignLeading;
         painter.setFont(nameFont());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(textLeft, top, textWidth, nameMetrics.height()), align,
@@ -132,6 +133,9 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
     scroll->setWidget(list);
+    // Not a stop of its own: Tab goes from row to row, and the list scrolls to the row focused.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    AccessibleRole::set(*list, QAccessible::PageTabList);
     // The sidebar's own shade shows through.
     list->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);

@@ -107,7 +107,7 @@ struct UpdateRow::Parts {
 };
 
 UpdateRow::UpdateRow(AppModel& model, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , model_(model)
     , lookAnimation_(new QVariantAnimation(this))
     , spinner_(new QVariantAnimation(this))
@@ -277,25 +277,25 @@ void UpdateRow::enterEvent(QEnterEvent* event)
 {
     hovered_ = true;
     update();
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void UpdateRow::leaveEvent(QEvent* event)
 {
     hovered_ = false;
     update();
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void UpdateRow::showEvent(QShowEvent* event)
 {
-    QAbstractButton::showEvent(event);
+    DrawnButton::showEvent(event);
     refreshSpinner();
 }
 
 void UpdateRow::hideEvent(QHideEvent* event)
 {
-    QAbstractButton::hideEvent(event);
+    DrawnButton::hideEvent(event);
     refreshSpinner();
 }
 
@@ -312,7 +312,7 @@ void UpdateRow::paintEvent(QPaintEvent* /*event*/)
     }
     if (FocusRing::shows(*this)) {
         painter.setOpacity(1);
-        FocusRing::draw(painter, QRectF(rect()), cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, QRectF(rect()), cornerRadius, *this);
     }
 }
 

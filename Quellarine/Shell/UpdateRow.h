@@ -3,7 +3,7 @@
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Components/Spring.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 #include <optional>
 
@@ -17,7 +17,7 @@ class AppModel;
 // (a spinner while the updater cannot start one and checks by itself, the circular arrows otherwise) and names
 // the running version; once a newer version is known it turns red, names that version and carries a "New"
 // badge. A click is the user's update check either way.
-class UpdateRow : public QAbstractButton {
+class UpdateRow : public DrawnButton {
     Q_OBJECT
 
 public:

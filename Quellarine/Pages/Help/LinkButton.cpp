@@ -12,7 +12,7 @@
 namespace quellarine {
 
 LinkButton::LinkButton(const QString& title, const QString& symbol, DynamicColor tint, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , symbol_(symbol)
     , tint_(tint)
 {
@@ -54,7 +54,7 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
     const QColor color = this->color();
 
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, QRectF(rect()), 5, tint_.resolve(*this));
+        FocusRing::draw(painter, QRectF(rect()), 5, *this);
     }
 
     const int side = symbolSide();
@@ -75,7 +75,7 @@ void LinkButton::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 } // namespace quellarine

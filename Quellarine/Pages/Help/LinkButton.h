@@ -2,14 +2,14 @@
 
 #include "Quellarine/Desktop/DynamicColor.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 namespace quellarine {
 
 // A button drawn as a link: a symbol and its title in the window's tint, with no frame. The title is
 // underlined while the pointer is over it; pressed it dims, disabled it turns to the secondary text colour,
 // and a focus ring shows keyboard focus.
-class LinkButton : public QAbstractButton {
+class LinkButton : public DrawnButton {
     Q_OBJECT
 
 public:

@@ -161,7 +161,7 @@ void expectWritten(const QStringList& paths)
 TEST(Screenshots, Cards)
 {
     auto* neutral = new Card(bodyText(QStringLiteral("Quellarine steadies the pointer in every app.")));
-    auto* warm = new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Control 5 times in a "
+    auto* warm = new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times in a "
                                                   "row: Quellarine turns off at once.")),
                           Brand::warm);
     auto* accent = new Card(bodyText(QStringLiteral("Smoothing is on.")), Brand::accent);
@@ -264,7 +264,7 @@ TEST(Screenshots, Gallery)
     auto* page = column({new AppTitle(QStringLiteral("Welcome to Quellarine"), subtitle),
                          new Notice(QStringLiteral("Quellarine can now steady the pointer."), true),
                          new Card(shortcutsText),
-                         new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Control 5 times "
+                         new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times "
                                                           "in a row: Quellarine turns off at once.")),
                                   Brand::warm)},
                         18);

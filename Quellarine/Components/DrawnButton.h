@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace quellarine {
+
+// The base of the application's own drawn buttons (rows, cards, tiles, links, switches): the keyboard presses
+// them as every Linux desktop presses a focused button, with Space, Return or Enter. Subclasses draw
+// themselves and show FocusRing while focused.
+class DrawnButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    using QAbstractButton::QAbstractButton;
+
+    // Whether the key presses a focused button: Return or Enter (the keypad's too), without other modifiers.
+    static bool isActivationKey(const QKeyEvent& event);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace quellarine
