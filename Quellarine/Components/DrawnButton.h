@@ -11,6 +11,9 @@ class DrawnButton : public QAbstractButton {
     Q_OBJECT
 
 public:
+    // The least height (and width) of anything the user clicks, so that a shaking hand can hit it.
+    static constexpr int minimumTargetSide = 24;
+
     using QAbstractButton::QAbstractButton;
 
     // Whether the key presses a focused button: Return or Enter (the keypad's too), without other modifiers.

@@ -1,5 +1,6 @@
 #include "Quellarine/Components/SourceLink.h"
 
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/FocusRing.h"
 
 #include <QAccessible>
@@ -21,7 +22,8 @@ namespace {
 
 constexpr int captionPixelSize = 10;
 constexpr int arrowSpacing = 3;
-constexpr int focusMargin = 2;
+// Room all round for the focus ring, so that it never covers the citation.
+constexpr int focusMargin = static_cast<int>(FocusRing::width);
 
 // Assistive technology announces a link, or a static text when there is no address; pressing the link opens
 // it, and its title is the description (from the tooltip).
@@ -130,7 +132,8 @@ QSize SourceLink::sizeHint() const
     if (isLink()) {
         width += arrowSpacing + arrowSide();
     }
-    return QSize(width + 2 * focusMargin, metrics.height() + 2 * focusMargin);
+    // Tall enough to hit, though its text is small.
+    return QSize(width + 2 * focusMargin, std::max(DrawnButton::minimumTargetSide, metrics.height() + 2 * focusMargin));
 }
 
 QSize SourceLink::minimumSizeHint() const

@@ -19,6 +19,8 @@ namespace {
 
 // Room around the track for the keyboard focus ring.
 constexpr int ringMargin = 5;
+constexpr qreal outlineWidth = 1.5;
+constexpr double outlineContrast = 3.0;
 constexpr int knobInset = 2;
 constexpr int labelSpacing = 10;
 constexpr int knobTravelMilliseconds = 160;
@@ -167,6 +169,15 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
                  off.blueF() + (on.blueF() - off.blueF()) * position_,
                  off.alphaF() + (on.alphaF() - off.alphaF()) * position_);
     ContinuousShape::drawCapsule(painter, trackRect, fill);
+    if (position_ < 1) {
+        // The pale off track alone would barely stand out from the window: an outline that does, fading out as
+        // the switch turns on.
+        const QColor outline = readableOn(palette().color(QPalette::PlaceholderText), palette().color(QPalette::Window),
+                                          outlineContrast);
+        const qreal inset = outlineWidth / 2;
+        painter.strokePath(ContinuousShape::capsule(trackRect.adjusted(inset, inset, -inset, -inset)),
+                           QPen(withOpacity(outline, 1.0 - position_), outlineWidth));
+    }
 
     const QSizeF track = trackRect.size();
     const qreal knobSide = track.height() - 2 * knobInset;

@@ -43,8 +43,15 @@ public:
     // Whether the spinner is turning.
     bool spinning() const;
 
+    // The title wraps onto further lines rather than being cut, and the row grows to hold them.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The title's lines at the row's width, in the look now shown.
+    QStringList titleLines() const;
+    // The title's colour on the row's own fill, in the look now shown.
+    QColor titleColor() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +63,9 @@ protected:
 private:
     struct Parts;
     Parts parts(bool update) const;
+    qreal titleRoom(const Parts& part, int rowWidth) const;
+    QStringList wrappedTitle(const Parts& part, int rowWidth) const;
+    QColor titleColor(bool update) const;
     void paintContent(QPainter& painter, bool update, qreal opacity);
     void refresh();
     void animateLook();

@@ -42,15 +42,15 @@ QSize LinkButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int side = symbolSide();
-    return QSize(side + symbolSpacing + metrics.horizontalAdvance(text()),
-                 std::max(side, metrics.height()) + 2 * focusMargin);
+    return QSize(side + symbolSpacing + metrics.horizontalAdvance(text()) + 2 * focusMargin,
+                 std::max(DrawnButton::minimumTargetSide, std::max(side, metrics.height()) + 2 * focusMargin));
 }
 
 void LinkButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect content = rect().adjusted(0, focusMargin, 0, -focusMargin);
+    const QRect content = rect().adjusted(focusMargin, focusMargin, -focusMargin, -focusMargin);
     const QColor color = this->color();
 
     if (FocusRing::shows(*this)) {

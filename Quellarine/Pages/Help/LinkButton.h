@@ -14,8 +14,8 @@ class LinkButton : public DrawnButton {
 
 public:
     static constexpr int symbolSpacing = 6;
-    // Room above and below for the focus ring; none at the sides, so symbols line up with the text around.
-    static constexpr int focusMargin = 3;
+    // Room all round for the focus ring, so that it never covers the symbol or the title.
+    static constexpr int focusMargin = 4;
 
     LinkButton(const QString& title, const QString& symbol, DynamicColor tint, QWidget* parent = nullptr);
 
