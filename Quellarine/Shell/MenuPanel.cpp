@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/MenuPanel.h"
 
 #include "Quellarine/Components/FocusChain.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Shell/MenuView.h"
 
@@ -27,6 +28,8 @@ MenuPanel::MenuPanel(MenuView* view, QWidget* parent)
     , view_(view)
 {
     setWindowTitle(QStringLiteral("Quellarine"));
+    // Read as the window it is, named by its title, rather than as a nameless filler.
+    AccessibleRole::set(*this, QAccessible::Window);
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(border, border, border, border);

@@ -164,7 +164,7 @@ private:
 } // namespace
 
 PageArea::PageArea(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent)
-    : QScrollArea(parent)
+    : FocusScrollArea(parent)
     , model_(model)
     , openWindow_(std::move(openWindow))
     , section_(model.section())
@@ -176,8 +176,6 @@ PageArea::PageArea(AppModel& model, PageContent::OpenWindow openWindow, QWidget*
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(true);
     setWidget(host_);
-    // Not a stop of its own: Tab goes from control to control, and the page scrolls to the one focused.
-    setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
     host_->setAutoFillBackground(false);
 
@@ -257,7 +255,7 @@ bool PageArea::eventFilter(QObject* watched, QEvent* event)
     if (watched == viewport() && event->type() == QEvent::Resize) {
         overlay_->setGeometry(viewport()->rect());
     }
-    return QScrollArea::eventFilter(watched, event);
+    return FocusScrollArea::eventFilter(watched, event);
 }
 
 } // namespace quellarine

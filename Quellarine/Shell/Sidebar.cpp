@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/Sidebar.h"
 
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/FocusScrollArea.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/SidebarRow.h"
@@ -11,7 +12,6 @@
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QPainter>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quellarine {
@@ -128,13 +128,11 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     }
     listLayout->addStretch(1);
 
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new FocusScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
     scroll->setWidget(list);
-    // Not a stop of its own: Tab goes from row to row, and the list scrolls to the row focused.
-    scroll->setFocusPolicy(Qt::NoFocus);
     AccessibleRole::set(*list, QAccessible::PageTabList);
     // The sidebar's own shade shows through.
     list->setAutoFillBackground(false);

@@ -1,5 +1,7 @@
 #include "Quellarine/Shell/WelcomeWindow.h"
 
+#include "Quellarine/Components/FocusScrollArea.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
 
 #include <QEvent>
@@ -19,14 +21,14 @@ WelcomeWindow::WelcomeWindow(AppModel& model, QWidget* parent)
 {
     setObjectName(QStringLiteral("welcome"));
     setWindowTitle(tr("Welcome to Quellarine"));
+    // Read as the window it is, named by its title, rather than as a nameless filler.
+    AccessibleRole::set(*this, QAccessible::Window);
     view_ = new WelcomeView(model, [this] { close(); });
 
-    scroll_ = new QScrollArea(this);
+    scroll_ = new FocusScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidgetResizable(true);
-    // Not a stop of its own: Tab goes from control to control, and the view scrolls to the one focused.
-    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidget(view_);
     scroll_->viewport()->setAutoFillBackground(false);
     view_->setAutoFillBackground(false);
