@@ -158,7 +158,7 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
         painter.setFont(font());
         painter.setPen(primary);
         painter.drawText(QStyle::visualRect(layoutDirection(), rect(), labelRect),
-                         Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text());
     }
 
     // The track blends from the neutral off colour into the tint as the knob travels.

@@ -128,7 +128,7 @@ void MenuButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(primary);
     const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, available);
     const QRectF textRect(leftToRight ? textLeft : padding, 0, available, height());
-    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeading, shown);
+    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()), shown);
 
     if (FocusRing::shows(*this)) {
         FocusRing::draw(painter, plate, 10, *this);

@@ -67,8 +67,7 @@ protected:
         const QFontMetricsF state(stateFont());
         const QFontMetricsF preset(presetFont());
         const qreal top = (QWidget::height() - height(state, preset)) / 2;
-        // Leading: the painter already mirrors it in a right-to-left layout.
-        const Qt::Alignment align = Qt::AlignVCenter | Qt::AlignLeading;
+        const Qt::Alignment align = Qt::AlignVCenter | Typography::leading(layoutDirection());
         painter.setPen(ink);
         painter.setFont(stateFont());
         painter.drawText(QRectF(0, top, width(), state.height()), align,

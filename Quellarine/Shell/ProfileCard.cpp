@@ -153,7 +153,7 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     const qreal textRight = rightToLeft ? mark.left() - spacing : chevron.left() - spacing;
     const QRectF textRect(textLeft, 0, std::max<qreal>(0, textRight - textLeft), bounds.height());
     const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeading, shown);
+    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()), shown);
 }
 
 } // namespace quellarine

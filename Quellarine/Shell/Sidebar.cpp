@@ -58,8 +58,7 @@ protected:
         const qreal top = icon.center().y() - textHeight / 2;
         const qreal textLeft = rightToLeft ? 0 : icon.right() + gap;
         const qreal textWidth = rightToLeft ? icon.left() - gap : width() - textLeft;
-        // Leading: the painter already mirrors it in a right-to-left layout.
-        const Qt::Alignment align = Qt::AlignVCenter | Qt::AlignLeading;
+        const Qt::Alignment align = Qt::AlignVCenter | Typography::leading(layoutDirection());
         painter.setFont(nameFont());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(textLeft, top, textWidth, nameMetrics.height()), align,

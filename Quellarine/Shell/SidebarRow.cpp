@@ -318,7 +318,7 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
     qreal y = 0;
     for (const QString& line : fit.lines) {
         painter.drawText(QRectF(0, y, lineWidth, metrics.lineSpacing()),
-                         Qt::AlignVCenter | Qt::AlignLeading, line.trimmed());
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()), line.trimmed());
         y += metrics.lineSpacing();
     }
     painter.restore();

@@ -442,8 +442,8 @@ void UpdateRow::paintContent(QPainter& painter, bool update, qreal opacity)
     painter.setPen(titleColor(update));
     qreal top = middle - part.lineHeight * static_cast<qreal>(lines.size()) / 2;
     for (const QString& line : lines) {
-        painter.drawText(place(QRectF(titleLeft, top, room + 1, part.lineHeight)), Qt::AlignVCenter | Qt::AlignLeading,
-                         line);
+        painter.drawText(place(QRectF(titleLeft, top, room + 1, part.lineHeight)),
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()), line);
         top += part.lineHeight;
     }
 }

@@ -67,7 +67,7 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(color);
     const QRect textRect = content.adjusted(side + symbolSpacing, 0, 0, 0);
     painter.drawText(QStyle::visualRect(layoutDirection(), content, textRect),
-                     Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+                     Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text());
 }
 
 void LinkButton::changeEvent(QEvent* event)
