@@ -24,10 +24,12 @@ bool FocusRing::shows(const QWidget& widget)
 
 FocusRing::Tones FocusRing::tones(const QWidget& widget)
 {
+    // The band that reads on the appearance's own surfaces goes inside, against the control; the other one
+    // outside, where it parts the ring from a border or fill of the same colour (a selected card's green).
     if (Appearance::isDark(widget.palette())) {
-        return Tones{.outer = Qt::white, .inner = ink};
+        return Tones{.outer = ink, .inner = Qt::white};
     }
-    return Tones{.outer = ink, .inner = Qt::white};
+    return Tones{.outer = Qt::white, .inner = ink};
 }
 
 void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const QWidget& widget)

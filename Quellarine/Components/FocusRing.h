@@ -23,7 +23,7 @@ public:
     static bool shows(const QWidget& widget);
 
     // The two bands: `outer` along the rectangle's edge, `inner` just inside it. The light appearance puts the
-    // ink outside, the dark one the white.
+    // ink inside, the dark one the white.
     struct Tones {
         QColor outer;
         QColor inner;
