@@ -25,6 +25,7 @@
 namespace quellarine {
 
 class ExplainStore;
+class ServiceClient;
 class ProfileStore;
 class SystemLog;
 class UpdateController;
@@ -60,6 +61,8 @@ public:
         std::function<double()> doubleClickInterval;
         // Builds the mode banner, which runs its timers on the pointer's main loop; the model owns it.
         std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
+        // Where explanations and feedback go; none: the service this build names.
+        ServiceClient* services = nullptr;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
@@ -113,6 +116,9 @@ public:
     // Asks for what the pointer tap needs; changes no state, the permission watch notices a grant.
     void requestAccessibility();
     void openFeedback(FeedbackStore::Source source);
+    // What a feedback message says about the application, read afresh each time: its version, the operating
+    // system, the language it runs in, the preset and the pointing device; empty values are left out.
+    FeedbackStore::Details feedbackDetails() const;
 
 signals:
     void wantsOnChanged(bool value);

@@ -64,6 +64,7 @@ public:
             .beep = [] {},
             .doubleClickInterval = [] { return 0.4; },
             .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+            .services = services,
         };
     }
 
@@ -91,6 +92,8 @@ public:
     // The update controller, as the updater calls it back.
     UpdaterDelegate* updaterDelegate = nullptr;
     int explanations = 0;
+    // Where the model's stores send explanations and feedback; set before the model is made. None: nowhere.
+    ServiceClient* services = nullptr;
 
 private:
     std::unique_ptr<AppModel> model_;
