@@ -19,6 +19,7 @@
 #include <QAbstractAnimation>
 #include <QAccessible>
 #include <QApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -138,11 +139,19 @@ protected:
                                                 accessible != nullptr ? accessible->text(QAccessible::Name) : QString());
     }
 
-    // The stop's picture in the window as drawn now.
+    // The stop's picture in the window as drawn now, with a margin for a ring drawn just around it (a text
+    // field's frame rings the field).
     static QImage picture(QWidget& window, QWidget& stop)
     {
         const QImage whole = quellarine::testing::Screenshots::render(window, 1.0);
-        return whole.copy(QRect(stop.mapTo(&window, QPoint(0, 0)), stop.size()));
+        constexpr int margin = 6;
+        const QRect around = QRect(stop.mapTo(&window, QPoint(0, 0)), stop.size()).adjusted(-margin, -margin, margin, margin);
+        // Outside the window counts as neither ring nor background.
+        QImage picture(around.size(), QImage::Format_ARGB32);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        painter.drawImage(QPoint(0, 0), whole, around);
+        return picture;
     }
 
     // The pixels that the focus changed by at least 3:1, and how far across and down they reach.
