@@ -145,7 +145,7 @@ void TopicTile::paintEvent(QPaintEvent*)
     title.moveTop((shape.height() - title.height()) / 2);
     painter.setFont(titleFont());
     painter.setPen(foreground);
-    painter.drawText(mirrored(title), Qt::TextWordWrap | Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
+    painter.drawText(mirrored(title), Qt::TextWordWrap | Qt::AlignVCenter | Typography::leading(layoutDirection()),
                      text());
 
     if (selected()) {
