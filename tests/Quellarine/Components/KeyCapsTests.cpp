@@ -32,7 +32,7 @@ TEST(KeyCaps, ControlOptionSDrawsThreeCapsJoinedByTwoPlusSigns)
     const auto items = caps.items();
     ASSERT_EQ(items.size(), 5u);
     const Kind kinds[] = {Kind::modifierCap, Kind::plus, Kind::modifierCap, Kind::plus, Kind::keyCap};
-    // The names PC keyboards print, not the Mac's glyphs.
+    // The names PC keyboards print, not symbols.
     const char* texts[] = {"Ctrl", "+", "Alt", "+", "S"};
     for (std::size_t index = 0; index < items.size(); ++index) {
         EXPECT_EQ(items[index].kind, kinds[index]) << index;

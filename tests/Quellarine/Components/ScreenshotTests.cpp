@@ -171,7 +171,7 @@ TEST(Screenshots, Cards)
 TEST(Screenshots, Notices)
 {
     auto* ok = new Notice(QStringLiteral("Settings applied."), true);
-    auto* warning = new Notice(QStringLiteral("Control-Option-S is used by another app, so it can't turn Quellarine on "
+    auto* warning = new Notice(QStringLiteral("Ctrl + Alt + S is used by another app, so it can't turn Quellarine on "
                                               "or off. Quit that app or change its shortcut, then start Quellarine again."),
                                false);
     expectWritten(Screenshots::capture(QStringLiteral("notice"), column({ok, warning}, 10), 440));
