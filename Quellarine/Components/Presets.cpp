@@ -3,6 +3,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -257,7 +258,7 @@ TitleLayout layoutTitle(const QString& title, const QFont& base, qreal width)
 } // namespace
 
 PresetTile::PresetTile(FilterPreset::ID id, bool large, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , id_(id)
     , large_(large)
     , shadow_(new QGraphicsDropShadowEffect(this))
@@ -376,13 +377,13 @@ void PresetTile::setHovering(bool hovering)
 void PresetTile::enterEvent(QEnterEvent* event)
 {
     setHovering(true);
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void PresetTile::leaveEvent(QEvent* event)
 {
     setHovering(false);
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void PresetTile::changeEvent(QEvent* event)
@@ -390,7 +391,7 @@ void PresetTile::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         refreshLook();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 void PresetTile::paintEvent(QPaintEvent* /*event*/)
@@ -438,10 +439,8 @@ void PresetTile::paintEvent(QPaintEvent* /*event*/)
         top += title.lineHeight;
     }
 
-    if (hasFocus()) {
-        painter.setPen(QPen(withOpacity(Brand::accent.resolve(*this), 0.6), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(shape.adjusted(1, 1, -1, -1), radius - 1));
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, shape, radius, *this);
     }
 }
 

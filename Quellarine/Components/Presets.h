@@ -5,7 +5,7 @@
 
 #include "QuellarineKit/Pointer/FilterPreset.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -107,7 +107,7 @@ public:
 
 // One preset as a button: its symbol over its title. A selected tile is filled with the brand gradient while
 // smoothing works, and only tinted and outlined in the accent colour while it is off.
-class PresetTile : public QAbstractButton {
+class PresetTile : public DrawnButton {
     Q_OBJECT
 
 public:

@@ -15,22 +15,6 @@ namespace quellarine {
 
 namespace {
 
-// Relative luminance of an sRGB colour, as contrast ratios are computed.
-double luminance(const QColor& color)
-{
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 const QColor ink(0x10, 0x2A, 0x1E);
 
 } // namespace
@@ -43,6 +27,8 @@ ProminentButton::ProminentButton(const QString& title, DynamicColor tint, QWidge
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
+    // Return and Enter press it while it has the focus, as Space does.
+    setAutoDefault(true);
 }
 
 QColor ProminentButton::fillColor() const
@@ -63,7 +49,7 @@ QColor ProminentButton::fillColor() const
 QColor ProminentButton::titleColor() const
 {
     const QColor fill = tint_.resolve(*this);
-    const QColor title = contrast(Qt::white, fill) >= contrast(ink, fill) ? QColor(Qt::white) : ink;
+    const QColor title = contrastRatio(Qt::white, fill) >= contrastRatio(ink, fill) ? QColor(Qt::white) : ink;
     return isEnabled() ? title : withOpacity(title, 0.7);
 }
 
@@ -80,8 +66,7 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        // In the title's colour, which stands out on the fill.
-        FocusRing::draw(painter, body.adjusted(2, 2, -2, -2), cornerRadius - 2, titleColor(), 0.8);
+        FocusRing::draw(painter, body, cornerRadius, *this);
     }
     painter.setPen(titleColor());
     painter.setFont(font());

@@ -372,7 +372,7 @@ void AppModel::handleModifiersChanged(const system::ModifierState& state, double
         setWantsOn(false);
         setEmergencyNotice(true);
         platform_.beep();
-        showModeBanner(tr("Turned off because Control was pressed 5 times"));
+        showModeBanner(tr("Turned off because Ctrl was pressed 5 times"));
     }
 }
 

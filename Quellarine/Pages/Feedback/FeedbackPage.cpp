@@ -194,7 +194,7 @@ QWidget* FeedbackPage::buildForm()
     editor_->setTabChangesFocus(true);
     editor_->setAccessibleName(tr("Your message"));
     editor_->document()->setDocumentMargin(10);
-    auto* editorFrame = new FieldFrame(editor_, 12, true);
+    auto* editorFrame = new FieldFrame(editor_, 12);
     editorFrame->setMinimumHeight(240);
     editorFrame->setMaximumHeight(420);
     messageColumn->addWidget(editorFrame);
@@ -216,7 +216,7 @@ QWidget* FeedbackPage::buildForm()
     email_->setAccessibleName(tr("Your email (optional)"));
     email_->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
     email_->setTextMargins(10, 0, 10, 0);
-    auto* emailFrame = new FieldFrame(email_, 10, false);
+    auto* emailFrame = new FieldFrame(email_, 10);
     emailFrame->setMinimumHeight(44);
     addressColumn->addWidget(emailFrame);
     emailHint_ = secondaryText(QString());
