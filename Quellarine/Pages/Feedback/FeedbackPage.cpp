@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -62,6 +63,20 @@ QVBoxLayout* column(QWidget* owner, int spacing)
     layout->setSpacing(spacing);
     return layout;
 }
+
+// The thank-you card's check mark, painted in the accent of the appearance in effect.
+class SentMark final : public QLabel {
+public:
+    SentMark() { setFixedSize(44, 44); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Symbols::paint(painter, QRectF(rect()), QStringLiteral("checkmark.circle.fill"), Brand::accent.resolve(*this));
+    }
+};
 
 void setWarm(QLabel& label, bool warm)
 {
@@ -293,9 +308,7 @@ QWidget* FeedbackPage::buildThanks()
     auto* content = new QWidget;
     auto* layout = column(content, 14);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* check = new QLabel;
-    check->setPixmap(Symbols::pixmap(QStringLiteral("checkmark.circle.fill"), 44, Brand::accent.resolve(*this),
-                                     devicePixelRatioF()));
+    auto* check = new SentMark;
     check->setAccessibleName(tr("Sent"));
     layout->addWidget(check);
     auto* title = new QLabel(tr("Thank you! Your message is on its way."));

@@ -2,13 +2,16 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Feedback/TopicTile.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -145,6 +148,27 @@ TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
     EXPECT_FALSE(form.sendButton()->isEnabled());
     EXPECT_FALSE(form.sendHint()->isVisible());
     capture(QStringLiteral("feedback-form"));
+}
+
+TEST_F(FeedbackPageTest, TheThanksCheckMarkFollowsTheAppearanceWhileShown)
+{
+    model().feedback().setState({Kind::sent});
+    FeedbackPage& form = show();
+    ASSERT_NE(form.thanksLine(), nullptr);
+    QWidget* mark = nullptr;
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (child->accessibleName() == QStringLiteral("Sent")) {
+            mark = child;
+        }
+    }
+    ASSERT_NE(mark, nullptr);
+
+    Appearance::shared().setChoice(Appearance::Choice::dark);
+    QApplication::processEvents();
+    const QImage image = testing::Screenshots::render(*mark);
+    Appearance::shared().setChoice(Appearance::Choice::light);
+    EXPECT_EQ(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(false).rgb()), 0);
+    EXPECT_GT(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(true).rgb()), 0);
 }
 
 TEST_F(FeedbackPageTest, ArabicLaysTheFormOutFromTheRight)
