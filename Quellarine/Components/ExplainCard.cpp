@@ -296,7 +296,9 @@ QWidget* ExplainCard::buildAsking()
         spinner_->setAccessibleName(tr("Writing…"));
         row->addWidget(spinner_);
     }
-    ask_ = new ProminentButton(asking ? tr("Writing…") : tr("Explain with AI"), Brand::accent);
+    auto* ask = new ProminentButton(asking ? tr("Writing…") : tr("Explain with AI"), Brand::accent);
+    ask->setSymbol(QStringLiteral("sparkles"));
+    ask_ = ask;
     ask_->setEnabled(!asking);
     connect(ask_, &QAbstractButton::clicked, this,
             [this] { model_.explain().ask(result_, model_.profile().device()); });

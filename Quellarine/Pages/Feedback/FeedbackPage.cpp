@@ -17,6 +17,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -75,6 +76,30 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         Symbols::paint(painter, QRectF(rect()), QStringLiteral("checkmark.circle.fill"), Brand::accent.resolve(*this));
+    }
+};
+
+// "Copy the Message": a default button whose symbol takes the button text's colour of the appearance in effect.
+class CopyButton final : public QPushButton {
+public:
+    explicit CopyButton(const QString& title) : QPushButton(title) { refreshSymbol(); }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+            refreshSymbol();
+        }
+        QPushButton::changeEvent(event);
+    }
+
+private:
+    void refreshSymbol()
+    {
+        const qreal side = Symbols::sideFor(QFontInfo(font()).pixelSize());
+        setIconSize(QSize(int(side), int(side)));
+        setIcon(QIcon(Symbols::pixmap(QStringLiteral("doc.on.doc"), side, palette().color(QPalette::ButtonText),
+                                      devicePixelRatioF())));
     }
 };
 
@@ -287,6 +312,7 @@ QWidget* FeedbackPage::buildForm()
     sendRow->addWidget(spinner_);
     sendRow->addStretch(1);
     send_ = new ProminentButton(tr("Send"), Brand::accent);
+    send_->setSymbol(QStringLiteral("paperplane.fill"));
     send_->setToolTip(tr("Send (Ctrl + Return)"));
     sendRow->addWidget(send_);
     sendColumn->addLayout(sendRow);
@@ -389,7 +415,7 @@ void FeedbackPage::refreshForm()
         if (failed) {
             failure_ = new Notice(sentence, false);
             failure_->setAccessibleName(sentence);
-            copy_ = new QPushButton(tr("Copy the Message"));
+            copy_ = new CopyButton(tr("Copy the Message"));
             connect(copy_, &QAbstractButton::clicked, this, [this] { store_.copyMessage(); });
             failureBox_->layout()->addWidget(failure_);
             failureBox_->layout()->addWidget(copy_);
