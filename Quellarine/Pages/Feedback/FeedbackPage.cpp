@@ -409,6 +409,9 @@ void FeedbackPage::refreshForm()
             failureBox_->layout()->addWidget(failure_);
             failureBox_->layout()->addWidget(copy_);
             static_cast<QVBoxLayout*>(failureBox_->layout())->setAlignment(copy_, Qt::AlignLeading);
+            // Made after Send, it still comes where it stands: after the details, before Send.
+            setTabOrder(details_, copy_);
+            setTabOrder(copy_, send_);
             QAccessibleEvent alert(failure_, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
         }

@@ -101,6 +101,12 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     EXPECT_EQ(form.failureNotice()->text(), FeedbackPage::failureSentence(FeedbackStore::Failure::unavailable));
     EXPECT_FALSE(form.editor()->isReadOnly());
     EXPECT_EQ(form.editor()->toPlainText(), QStringLiteral("Bigger buttons, please."));
+    // Tab reaches the way out of the failure where it stands: after the details, before Send.
+    form.detailsSwitch()->setFocus();
+    QTest::keyClick(form.detailsSwitch(), Qt::Key_Tab);
+    EXPECT_TRUE(form.copyButton()->hasFocus());
+    QTest::keyClick(form.copyButton(), Qt::Key_Tab);
+    EXPECT_TRUE(form.sendButton()->hasFocus());
     form.copyButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Bigger buttons, please."));
     EXPECT_TRUE(form.failureNotice()->isVisible());
