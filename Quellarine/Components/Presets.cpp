@@ -121,10 +121,11 @@ PresetSymbol presetSymbol(FilterPreset::ID id)
     return bars(2);
 }
 
-PresetSymbolView::PresetSymbolView(FilterPreset::ID id, qreal scale, QWidget* parent)
+PresetSymbolView::PresetSymbolView(FilterPreset::ID id, qreal scale, std::optional<DynamicColor> tint, QWidget* parent)
     : QWidget(parent)
     , id_(id)
     , scale_(scale)
+    , tint_(tint)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -138,7 +139,8 @@ QSize PresetSymbolView::sizeHint() const
 void PresetSymbolView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    presetSymbol(id_).paint(painter, QRectF(rect()), scale_, palette().color(foregroundRole()));
+    presetSymbol(id_).paint(painter, QRectF(rect()), scale_,
+                            tint_ ? tint_->resolve(*this) : palette().color(foregroundRole()));
 }
 
 // Section title

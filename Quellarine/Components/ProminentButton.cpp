@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
+#include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>
@@ -16,6 +17,8 @@ namespace quellarine {
 namespace {
 
 const QColor ink(0x10, 0x2A, 0x1E);
+
+constexpr qreal symbolSpacing = 6;
 
 } // namespace
 
@@ -53,10 +56,25 @@ QColor ProminentButton::titleColor() const
     return isEnabled() ? title : withOpacity(title, 0.7);
 }
 
+void ProminentButton::setSymbol(const QString& symbol)
+{
+    if (symbol_ != symbol) {
+        symbol_ = symbol;
+        updateGeometry();
+        update();
+    }
+}
+
+qreal ProminentButton::symbolSide() const
+{
+    return symbol_.isEmpty() ? 0 : Symbols::sideFor(QFontInfo(font()).pixelSize());
+}
+
 QSize ProminentButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height);
+    const qreal symbol = symbol_.isEmpty() ? 0 : symbolSide() + symbolSpacing;
+    return QSize(metrics.horizontalAdvance(text()) + int(std::ceil(symbol)) + 2 * horizontalPadding, height);
 }
 
 void ProminentButton::paintEvent(QPaintEvent* /*event*/)
@@ -70,7 +88,21 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     }
     painter.setPen(titleColor());
     painter.setFont(font());
-    painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (symbol_.isEmpty()) {
+        painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+        return;
+    }
+    // Symbol and title centred together, the symbol on the reading side.
+    const qreal side = symbolSide();
+    const qreal titleWidth = QFontMetricsF(font()).horizontalAdvance(text());
+    const qreal left = (body.width() - side - symbolSpacing - titleWidth) / 2;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const qreal symbolLeft = rightToLeft ? body.width() - left - side : left;
+    const qreal titleLeft = rightToLeft ? left : left + side + symbolSpacing;
+    Symbols::paint(painter, QRectF(symbolLeft, (body.height() - side) / 2, side, side), symbol_, titleColor(),
+                   Symbols::weightFor(font().weight()));
+    painter.drawText(QRectF(titleLeft, 0, titleWidth, body.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text());
 }
 
 void ProminentButton::changeEvent(QEvent* event)
