@@ -7,6 +7,7 @@
 #include "Quellarine/Components/Pill.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Pages/Research/LagBars.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,14 +56,15 @@ ResearchHero::ResearchHero(QWidget* parent)
                             Typography::font(Typography::TextStyle::title3), secondaryOpacity));
 
     const auto wholePercent = [](double value) { return percent(value, 0); };
+    const auto wholeMilliseconds = [](double value) {
+        return tr("%1 ms").arg(LagBars::wholeNumber(static_cast<long long>(std::trunc(value))));
+    };
     auto* figures = new QHBoxLayout;
     figures->setContentsMargins(0, 4, 0, 0);
     figures->setSpacing(0);
     figures->addWidget(figure(0.281, 0.15, wholePercent, tr("of clicks slipped")), 1, Qt::AlignTop);
     figures->addWidget(figure(92.0 / 233.0, 0.3, wholePercent, tr("of double-clicks failed")), 1, Qt::AlignTop);
-    figures->addWidget(figure(25, 0.45, [](double value) { return tr("%1 ms").arg(static_cast<long long>(std::trunc(value))); },
-                              tr("delay with Balanced")),
-                       1, Qt::AlignTop);
+    figures->addWidget(figure(25, 0.45, wholeMilliseconds, tr("delay with Balanced")), 1, Qt::AlignTop);
 
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(padding, padding, padding, padding);

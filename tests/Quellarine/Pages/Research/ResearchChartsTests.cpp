@@ -294,6 +294,9 @@ TEST(LagChartTest, PercentagesFollowTheLocaleAndMillisecondsStayPlainIntegers)
         EXPECT_TRUE(description.contains(QStringLiteral("1493 ms")));
         EXPECT_FALSE(description.contains(QStringLiteral("1 493")));
     }
+    // Plain, but in the locale's own digits, like the percentages beside them.
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(LagBars::milliseconds(1493), QStringLiteral("\u0661\u0664\u0669\u0663 ms"));
     QLocale::setDefault(saved);
 }
 

@@ -140,6 +140,11 @@ TEST(ResearchPageTest, NumbersFollowTheLocaleWhileVerbatimFiguresStay)
         EXPECT_EQ(findings[2]->figureLine().figure()->text(), QStringLiteral("116"));
         EXPECT_EQ(page.hero().figures()[0]->accessibleName(), QStringLiteral("28\u00A0%"));
     }
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    {
+        ResearchPage page;
+        EXPECT_EQ(page.hero().figures()[2]->accessibleName(), QStringLiteral("\u0662\u0665 ms"));
+    }
     QLocale::setDefault(saved);
 }
 
