@@ -52,6 +52,9 @@ public:
     QFont labelFont(const QString& label, double bandWidth) const;
     QString shownLabel(const QString& label, double bandWidth) const;
     QFont numberFont() const;
+    // Where a number's text is drawn, from the leading edge: centred as numberCentre() says, but moved in as far
+    // as it takes to keep a number wider than twice the inset whole, as larger text makes it.
+    QRectF numberRect(int value) const;
 
     // The track's height and the numbers' centre as drawn: the standard ones, or more for larger text.
     int drawnTrackHeight() const;

@@ -310,6 +310,14 @@ TEST(ResearchPageTest, NoTextIsCutAtTheNarrowestWidthsOrWithTextTwiceAsLarge)
             const BandStrip& strip = page.frequencyBands().strip();
             EXPECT_GE(strip.height(), strip.sizeHint().height());
             EXPECT_GE(strip.drawnTrackHeight(), QFontMetrics(strip.font()).height());
+            for (const int number : strip.numbers()) {
+                const QRectF drawn = strip.numberRect(number);
+                EXPECT_GE(drawn.left(), -1) << number;
+                EXPECT_LE(drawn.right(), strip.width() + 1) << number;
+                if (!large) {
+                    EXPECT_DOUBLE_EQ(drawn.center().x(), BandStrip::numberCentre(number, strip.width(), strip.top()));
+                }
+            }
             const LagBars& bars = page.lagChart().bars();
             EXPECT_GE(bars.height(), bars.sizeHint().height());
             for (const LagBars::Row& row : bars.rows()) {
