@@ -96,10 +96,9 @@ QWidget* ResearchHero::figure(double value, double delay, const std::function<QS
 
 QPointF ResearchHero::glowCentre() const
 {
-    const qreal radius = glowDiameter / 2;
-    const qreal fromLeading = radius - glowOutward;
+    const qreal fromLeading = width() / 2.0 - glowOutward;
     const qreal x = layoutDirection() == Qt::RightToLeft ? width() - fromLeading : fromLeading;
-    return QPointF(x, height() - radius + glowDown);
+    return QPointF(x, height() / 2.0 + glowDown);
 }
 
 void ResearchHero::paintEvent(QPaintEvent* /*event*/)

@@ -11,7 +11,7 @@ namespace quellarine {
 class CountUp;
 
 // The top of the research page: what the page is about and three headline figures that count up, in white on a
-// dark green panel with a warm glow in its bottom-leading corner.
+// dark green panel with a warm glow low on its leading side.
 class ResearchHero : public QWidget {
     Q_OBJECT
 
@@ -21,8 +21,8 @@ public:
     static constexpr qreal glowDiameter = 280;
     static constexpr qreal glowOpacity = 0.3;
     static constexpr qreal glowBlur = 80;
-    // The glow sits in the bottom-leading corner, moved this far past the leading edge and down, so only its
-    // upper part shines in.
+    // The glow's centre lies this far from the panel's centre towards the leading edge and down, so it warms the
+    // lower leading part of the panel.
     static constexpr qreal glowOutward = 80;
     static constexpr qreal glowDown = 110;
 

@@ -111,6 +111,13 @@ TEST(ResearchPageTest, FiguresReadAsTheStudiesGiveThemAndCountUpToTheirValues)
     }
     EXPECT_EQ(figures[2]->text(), QStringLiteral("25 ms"));
 
+    // The glow lies off the panel's centre, towards the leading edge and down.
+    ResearchHero& hero = page.hero();
+    hero.resize(600, 400);
+    EXPECT_EQ(hero.glowCentre(), QPointF(220, 310));
+    hero.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_EQ(hero.glowCentre(), QPointF(380, 310));
+
     const std::vector<std::pair<QString, QString>> expected{
         {QStringLiteral("28%"), QStringLiteral("6% for others")}, {QStringLiteral("39%"), QStringLiteral("92 / 233")},
         {QStringLiteral("116"), QStringLiteral("up to 19 from one person")}, {QStringLiteral("9 of 11"), QString()},
