@@ -74,6 +74,8 @@ TEST(BandStripTest, BandsAndNumbersFollowTheWidth)
     for (const int value : {0, 2, 8, 14}) {
         EXPECT_DOUBLE_EQ(BandStrip::numberCentre(value, 10, 14), 4);
     }
+    // The numbers are the same eight whatever the axis ends at.
+    EXPECT_EQ(BandStrip(10, {}).numbers(), (std::vector<int>{0, 2, 4, 6, 8, 10, 12, 14}));
     // A band that starts past its end has no width rather than a negative one.
     EXPECT_EQ(BandStrip::bandSpan(12, 3, 280, 14, 44).width(), 0);
 
