@@ -43,8 +43,8 @@ QLabel* text(const QString& content, const QFont& font, qreal opacity)
 ResearchHero::ResearchHero(QWidget* parent)
     : QWidget(parent)
 {
-    auto* pill = new Pill(tr("Why it works"), QStringLiteral("text.book.closed"), Brand::onGradient);
-    pill->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
+    pill_ = new Pill(tr("Why it works"), QStringLiteral("text.book.closed"), Brand::onGradient, pillLook);
+    pill_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
 
     auto* heading = new QVBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +69,7 @@ ResearchHero::ResearchHero(QWidget* parent)
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(padding, padding, padding, padding);
     content->setSpacing(18);
-    content->addWidget(pill, 0, Qt::AlignLeading);
+    content->addWidget(pill_, 0, Qt::AlignLeading);
     content->addLayout(heading);
     content->addLayout(figures);
 

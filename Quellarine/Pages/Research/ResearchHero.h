@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/Pill.h"
+
 #include <QColor>
 #include <QList>
 #include <QWidget>
@@ -17,6 +19,8 @@ class ResearchHero : public QWidget {
 
 public:
     static constexpr int padding = 26;
+    // The "Why it works" pill: a little roomier and brighter than the standard one, on the dark panel.
+    static constexpr Pill::Look pillLook{.horizontalPadding = 11, .verticalPadding = 5, .washOpacity = 0.14};
     static constexpr qreal cornerRadius = 24;
     static constexpr qreal glowDiameter = 280;
     static constexpr qreal glowOpacity = 0.3;
@@ -31,6 +35,7 @@ public:
 
     explicit ResearchHero(QWidget* parent = nullptr);
 
+    Pill& pill() const { return *pill_; }
     QList<CountUp*> figures() const { return figures_; }
     // The glow's centre in this widget.
     QPointF glowCentre() const;
@@ -41,6 +46,7 @@ protected:
 private:
     QWidget* figure(double value, double delay, const std::function<QString(double)>& format, const QString& caption);
 
+    Pill* pill_;
     QList<CountUp*> figures_;
 };
 

@@ -1,8 +1,10 @@
 #include "OpenedAddresses.h"
 
 #include "Quellarine/Components/AdaptiveGridLayout.h"
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CountUp.h"
 #include "Quellarine/Components/LocalizedSources.h"
+#include "Quellarine/Components/Pill.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -111,8 +113,14 @@ TEST(ResearchPageTest, FiguresReadAsTheStudiesGiveThemAndCountUpToTheirValues)
     }
     EXPECT_EQ(figures[2]->text(), QStringLiteral("25 ms"));
 
-    // The glow lies off the panel's centre, towards the leading edge and down.
+    // The pill stands a point further out on every side than the standard one, on a brighter wash.
     ResearchHero& hero = page.hero();
+    Pill standard(hero.pill().text(), hero.pill().symbol(), Brand::onGradient);
+    standard.setFont(hero.pill().font());
+    EXPECT_EQ(hero.pill().sizeHint(), standard.sizeHint() + QSize(2, 2));
+    EXPECT_EQ(hero.pill().look().washOpacity, 0.14);
+
+    // The glow lies off the panel's centre, towards the leading edge and down.
     hero.resize(600, 400);
     EXPECT_EQ(hero.glowCentre(), QPointF(220, 310));
     hero.setLayoutDirection(Qt::RightToLeft);
