@@ -1,5 +1,6 @@
 // The channel between copies: whatever a later copy sends, the first one comes forward once for every line that
-// is exactly the activation request, and for nothing else.
+// is exactly the activation request, up to the first line too long to be a message, and for nothing else; and it
+// keeps no connection once the later copy has gone.
 
 #include "FuzzCheck.h"
 
@@ -7,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -29,8 +28,8 @@ QCoreApplication& application()
     return instance;
 }
 
-// The first copy's side of each connection, seen as it is made (as a child of the first copy's server), so that
-// a connection read, closed and deleted within one pass of the event loop is still noticed.
+// The first copy's side of each connection, seen as it is made (as a child of the first copy), so that a
+// connection read, closed and deleted within one pass of the event loop is still noticed.
 class ConnectionWatch : public QObject {
 public:
     QList<QPointer<QObject>> connections;
@@ -54,11 +53,16 @@ protected:
     }
 };
 
+// The requests the first copy answers: the lines that are exactly the request, read in order until a line
+// longer than any message ends the connection.
 qsizetype activationLines(const QByteArray& sent)
 {
     qsizetype count = 0;
     qsizetype start = 0;
     for (qsizetype end = sent.indexOf('\n'); end >= 0; start = end + 1, end = sent.indexOf('\n', start)) {
+        if (end - start >= SingleInstance::maximumMessageLength) {
+            break;
+        }
         if (sent.sliced(start, end - start) == "activate") {
             ++count;
         }
@@ -86,12 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto counting = QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
 
     ConnectionWatch watch;
-    auto* server = first.findChild<QLocalServer*>();
-    fuzz::require(server != nullptr, "the first copy does not listen");
-    server->installEventFilter(&watch);
+    first.installEventFilter(&watch);
 
     QLocalSocket later;
-    later.connectToServer(QDir(directory.path()).filePath(QStringLiteral("fuzz.socket")));
+    later.connectToServer(first.socketPath());
     fuzz::require(later.waitForConnected(2000), "a later copy cannot connect");
     later.write(sent);
     later.disconnectFromServer();
@@ -105,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    server->removeEventFilter(&watch);
+    first.removeEventFilter(&watch);
     QObject::disconnect(counting);
     fuzz::require(first.findChildren<QLocalSocket*>().isEmpty(), "the first copy keeps a closed connection");
 
