@@ -42,7 +42,8 @@ CalibrationRecording recording(double rate, double holdSeconds, double followSec
     CalibrationRecording result;
     result.hold = part(holdSeconds, [](double t) { return Point{360 + 3 * std::sin(0.6 * t), 210}; });
     result.follow = part(followSeconds, [](double t) {
-        return Point{360 + 273.6 * std::sin((t - 0.15) * 2 * pi / 7.5), 210 + 126 * std::sin((t - 0.15) * 2 * pi / 3.75)};
+        const double late = t - 0.15; // the hand trails the dot
+        return Point{360 + 273.6 * std::sin(late * 2 * pi / 7.5), 210 + 126 * std::sin(late * 2 * pi / 3.75)};
     });
     for (int i = 0; i < 10; ++i) {
         const double down = 100 + 1.1 * i;

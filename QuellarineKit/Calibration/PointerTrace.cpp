@@ -27,7 +27,8 @@ PointerTrace emptyTrace()
     return PointerTrace{{}, {}, std::vector<Point>{}};
 }
 
-// Fills `count` samples at times index / rate from the intended path and the tremor offset at each time.
+// Fills `count` samples at times index / rate from the intended path and the tremor offset at each time; each
+// of the two is asked once per sample, in order, so either may keep running state.
 template <typename Intended, typename Tremor>
 PointerTrace generated(std::size_t count, double rate, Intended intendedAt, Tremor tremorAt)
 {
@@ -150,7 +151,9 @@ PointerTrace PointerTrace::reach(double distance, double frequency, double ampli
     }
     return generated(
         *count, rate,
-        [=](double t) { return Point{smoothStep(std::clamp((t - restSeconds) / moveSeconds, 0.0, 1.0)) * distance, 0}; },
+        [=](double t) {
+            return Point{smoothStep(std::clamp((t - restSeconds) / moveSeconds, 0.0, 1.0)) * distance, 0};
+        },
         [=](double t) { return verticalSine(frequency, amplitude, t); });
 }
 

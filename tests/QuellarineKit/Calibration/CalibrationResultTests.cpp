@@ -15,8 +15,7 @@ namespace {
 
 CalibrationResult sampleResult()
 {
-    return CalibrationResult{
-        .rhythm = 5.3,
+    return CalibrationResult{.rhythm = 5.3,
         .shake = 1.25,
         .press = 0.118,
         .slip = 0.75,
@@ -25,102 +24,74 @@ CalibrationResult sampleResult()
         .scores = {Score{ID::strong, 0.31, 42.5}, Score{ID::balanced, 0.52, 18.0}, Score{ID::trackpad, 1.08, 0}},
         .suggested = ID::strong,
         .clickGuard = true,
-        .date = 786'123'456.789,
-    };
+        .date = 786'123'456.789};
 }
 
-CalibrationResult decoded(const std::string& text)
+CalibrationResult readBack(const CalibrationResult& result)
 {
-    return json::parse(text).get<CalibrationResult>();
+    return json::parse(json(result).dump()).get<CalibrationResult>();
 }
 
 } // namespace
 
-TEST(CalibrationResultTests, StoredTextHasTheFieldNamesAndReadsBackEqual)
-{
-    const auto result = sampleResult();
-    const std::string text = json(result).dump();
-    EXPECT_EQ(text.find(' '), std::string::npos) << text;
-    const auto object = json::parse(text);
-    EXPECT_EQ(object.at("rhythm"), 5.3);
-    EXPECT_NE(text.find("\"rhythm\":5.3"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"misses\":-1"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"extraClicks\":2"), std::string::npos) << text;
-    EXPECT_EQ(object.at("suggested"), "strong");
-    EXPECT_EQ(object.at("scores").at(2), (json{{"preset", "trackpad"}, {"left", 1.08}, {"lagMs", 0}}));
-    EXPECT_EQ(object.at("clickGuard"), true);
-    EXPECT_EQ(object.size(), 10u);
-    EXPECT_EQ(decoded(text), result);
-}
-
-TEST(CalibrationResultTests, AbsentRhythmIsLeftOutAndNullReadsAsAbsent)
+TEST(CalibrationResultTests, StoredTextReadsBackEqualWithOrWithoutRhythm)
 {
     auto result = sampleResult();
+    const std::string text = json(result).dump();
+    for (const char* part : {"\"rhythm\":5.3", "\"misses\":-1", "\"extraClicks\":2", "\"suggested\":\"strong\"",
+             "{\"lagMs\":0.0,\"left\":1.08,\"preset\":\"trackpad\"}", "\"clickGuard\":true"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    }
+    EXPECT_EQ(readBack(result), result);
+
     result.rhythm.reset();
     result.scores.clear();
-    const std::string text = json(result).dump();
-    EXPECT_EQ(text.find("rhythm"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"scores\":[]"), std::string::npos) << text;
-    EXPECT_EQ(decoded(text), result);
-
-    auto withNull = json(result);
+    const auto object = json(result);
+    EXPECT_FALSE(object.contains("rhythm"));
+    EXPECT_NE(object.dump().find("\"scores\":[]"), std::string::npos);
+    EXPECT_EQ(readBack(result), result);
+    auto withNull = object;
     withNull["rhythm"] = nullptr;
     EXPECT_EQ(withNull.get<CalibrationResult>(), result);
-}
 
-TEST(CalibrationResultTests, DatesRoundTripToTheSameDouble)
-{
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> seconds(-1e9, 2e9);
-    for (int round = 0; round < 500; ++round) {
-        auto result = sampleResult();
+    for (int round = 0; round < 300; ++round) {
         result.date = seconds(random);
-        result.shake = seconds(random) * 1e-9;
-        EXPECT_EQ(decoded(json(result).dump()), result) << result.date;
+        ASSERT_EQ(readBack(result), result) << result.date;
     }
 }
 
-TEST(CalibrationResultTests, AnyMissingOrMistypedKeyFailsTheWholeDecode)
+TEST(CalibrationResultTests, AnyMissingOrWrongValueFailsTheWholeDecode)
 {
     const json good = sampleResult();
+    std::vector<json> broken;
     for (const char* key :
-         {"shake", "press", "slip", "extraClicks", "misses", "scores", "suggested", "clickGuard", "date"}) {
-        auto missing = good;
-        missing.erase(key);
-        EXPECT_THROW(missing.get<CalibrationResult>(), DecodingError) << key;
-        auto mistyped = good;
-        mistyped[key] = "1";
-        EXPECT_THROW(mistyped.get<CalibrationResult>(), DecodingError) << key;
+        {"shake", "press", "slip", "extraClicks", "misses", "scores", "suggested", "clickGuard", "date"}) {
+        broken.push_back(good);
+        broken.back().erase(key);
+        broken.push_back(good);
+        broken.back()[key] = "1";
     }
     for (const char* key : {"preset", "left", "lagMs"}) {
-        auto broken = good;
-        broken["scores"][1].erase(key);
-        EXPECT_THROW(broken.get<CalibrationResult>(), DecodingError) << key;
+        broken.push_back(good);
+        broken.back()["scores"][1].erase(key);
     }
-    auto stringRhythm = good;
-    stringRhythm["rhythm"] = "5.3";
-    EXPECT_THROW(stringRhythm.get<CalibrationResult>(), DecodingError);
-    EXPECT_THROW(json::array().get<CalibrationResult>(), DecodingError);
-}
-
-TEST(CalibrationResultTests, UnknownPresetsAndFractionalCountsAreRefused)
-{
-    const json good = sampleResult();
-    auto unknownSuggestion = good;
-    unknownSuggestion["suggested"] = "Strong";
-    EXPECT_THROW(unknownSuggestion.get<CalibrationResult>(), DecodingError);
-    auto unknownScore = good;
-    unknownScore["scores"][0]["preset"] = "turbo";
-    EXPECT_THROW(unknownScore.get<CalibrationResult>(), DecodingError);
-    auto personal = good;
-    personal["suggested"] = "personal";
-    EXPECT_EQ(personal.get<CalibrationResult>().suggested, ID::personal);
-
     for (json count : {json(2.5), json(1e300), json(-1e300), json(4294967296LL)}) {
-        auto broken = good;
-        broken["misses"] = count;
-        EXPECT_THROW(broken.get<CalibrationResult>(), DecodingError) << count;
+        broken.push_back(good);
+        broken.back()["misses"] = count;
     }
+    broken.push_back(good);
+    broken.back()["suggested"] = "Strong";
+    broken.push_back(good);
+    broken.back()["scores"][0]["preset"] = "turbo";
+    broken.push_back(good);
+    broken.back()["rhythm"] = "5.3";
+    broken.push_back(json::array());
+    for (const auto& object : broken) {
+        EXPECT_THROW(object.get<CalibrationResult>(), DecodingError) << object;
+    }
+
     auto wholeFloat = good;
     wholeFloat["extraClicks"] = 3.0;
     EXPECT_EQ(wholeFloat.get<CalibrationResult>().extraClicks, 3);
@@ -128,8 +99,6 @@ TEST(CalibrationResultTests, UnknownPresetsAndFractionalCountsAreRefused)
 
 TEST(CalibrationResultTests, NumbersThatAreNotFiniteFailToEncode)
 {
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    constexpr double inf = std::numeric_limits<double>::infinity();
     const std::vector<void (*)(CalibrationResult&, double)> spoilers{
         [](CalibrationResult& r, double v) { r.rhythm = v; },
         [](CalibrationResult& r, double v) { r.shake = v; },
@@ -139,32 +108,12 @@ TEST(CalibrationResultTests, NumbersThatAreNotFiniteFailToEncode)
         [](CalibrationResult& r, double v) { r.scores[1].left = v; },
         [](CalibrationResult& r, double v) { r.scores[2].lagMs = v; },
     };
-    for (std::size_t field = 0; field < spoilers.size(); ++field) {
-        for (double value : {nan, inf, -inf}) {
+    for (const auto& spoil : spoilers) {
+        for (double value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                 -std::numeric_limits<double>::infinity()}) {
             auto result = sampleResult();
-            spoilers[field](result, value);
-            EXPECT_THROW((void)json(result), EncodingError) << field << " " << value;
+            spoil(result, value);
+            EXPECT_THROW((void)json(result), EncodingError) << value;
         }
     }
-}
-
-TEST(CalibrationResultTests, EqualityComparesEveryFieldAndTheOrderOfScores)
-{
-    const auto result = sampleResult();
-    EXPECT_EQ(result, sampleResult());
-    auto reordered = result;
-    std::swap(reordered.scores[0], reordered.scores[1]);
-    EXPECT_NE(reordered, result);
-    auto shorter = result;
-    shorter.scores.pop_back();
-    EXPECT_NE(shorter, result);
-    auto noRhythm = result;
-    noRhythm.rhythm.reset();
-    EXPECT_NE(noRhythm, result);
-    auto otherDate = result;
-    otherDate.date = std::nextafter(result.date, 0.0);
-    EXPECT_NE(otherDate, result);
-    auto otherGuard = result;
-    otherGuard.clickGuard = false;
-    EXPECT_NE(otherGuard, result);
 }

@@ -10,81 +10,48 @@
 using namespace quellarine;
 using Sample = CalibrationRecording::Sample;
 
-namespace {
-
-// x = 30 t, y = 5 − 2 t at `rate` samples per second from 0 to `seconds`.
-std::vector<Sample> ramp(double rate, double seconds)
-{
-    std::vector<Sample> samples;
-    const auto count = static_cast<std::size_t>(rate * seconds);
-    for (std::size_t i = 0; i <= count; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        samples.push_back({t, {30 * t, 5 - 2 * t}});
-    }
-    return samples;
-}
-
-} // namespace
-
 TEST(ResamplingTests, TenSecondsBecomeTwelveHundredEvenSamplesOnTheLine)
 {
     for (double rate : {125.0, 1000.0, 37.0}) {
-        auto input = ramp(rate, 10);
-        for (auto& sample : input) {
-            sample.time += 0.5; // times of a part need not start at 0; the output's do
+        std::vector<Sample> input;
+        for (int i = 0; i <= static_cast<int>(rate * 10); ++i) {
+            const double t = i / rate;
+            input.push_back({t + 0.5, {30 * t, 5 - 2 * t}}); // output times start at 0 whatever the input's do
         }
         const auto output = Calibration::resampled(input);
         ASSERT_EQ(output.size(), 1200u) << rate;
-        double expected = 0;
-        for (const auto& sample : output) {
-            EXPECT_NEAR(sample.time, expected, 1e-9);
-            EXPECT_NEAR(sample.point.x, 30 * sample.time, 1e-8);
-            EXPECT_NEAR(sample.point.y, 5 - 2 * sample.time, 1e-8);
-            expected += 1 / 120.0;
+        for (std::size_t k = 0; k < output.size(); ++k) {
+            ASSERT_NEAR(output[k].time, k / 120.0, 1e-9);
+            ASSERT_NEAR(output[k].point.x, 30 * output[k].time, 1e-8);
+            ASSERT_NEAR(output[k].point.y, 5 - 2 * output[k].time, 1e-8);
         }
-        EXPECT_EQ(output.front().time, 0);
-        EXPECT_EQ(output.front().point, input.front().point);
-    }
-}
-
-TEST(ResamplingTests, SamplesWithoutAForwardSpanComeBackAsTheyAre)
-{
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::vector<std::vector<Sample>> unchanged{
-        {},
-        {{3, {1, 2}}},
-        {{2, {1, 2}}, {2, {5, 6}}, {2, {7, 8}}},
-        {{2, {1, 2}}, {3, {5, 6}}, {nan, {7, 8}}},
-        {{nan, {1, 2}}, {3, {5, 6}}},
-        {{5, {1, 2}}, {6, {5, 6}}, {4, {7, 8}}},
-    };
-    for (const auto& samples : unchanged) {
-        const auto output = Calibration::resampled(samples);
-        ASSERT_EQ(output.size(), samples.size());
-        // Byte for byte, since a time that is not a number equals nothing.
-        EXPECT_EQ(std::memcmp(output.data(), samples.data(), samples.size() * sizeof(Sample)), 0);
     }
 }
 
 TEST(ResamplingTests, AnyTimesEndWithinTheBoundAndInsideTheRecordedPoints)
 {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();
-    for (double last : {1e300, inf, 1e9}) {
-        const auto output = Calibration::resampled({{0, {1, 1}}, {1, {2, 2}}, {last, {3, 3}}});
-        EXPECT_EQ(output.size(), Calibration::longestResampled) << last;
+    // Without a forward span from first to last the samples come back as they are (byte for byte: NaN ≠ NaN).
+    for (const std::vector<Sample>& samples : std::vector<std::vector<Sample>>{
+             {{3, {1, 2}}}, {{2, {1, 2}}, {2, {5, 6}}}, {{2, {1, 2}}, {nan, {7, 8}}}, {{6, {5, 6}}, {4, {7, 8}}}}) {
+        const auto output = Calibration::resampled(samples);
+        ASSERT_EQ(output.size(), samples.size());
+        EXPECT_EQ(std::memcmp(output.data(), samples.data(), samples.size() * sizeof(Sample)), 0);
     }
-    // A first time so large that 1/120 s no longer moves it.
-    EXPECT_EQ(Calibration::resampled({{1e20, {1, 1}}, {2e20, {2, 2}}}).size(), Calibration::longestResampled);
+    // Huge or endless spans, and a start so large that 1/120 s no longer moves it, stop at the bound.
+    for (const std::vector<Sample>& samples : std::vector<std::vector<Sample>>{
+             {{0, {1, 1}}, {1e300, {3, 3}}}, {{0, {1, 1}}, {inf, {3, 3}}}, {{1e20, {1, 1}}, {2e20, {2, 2}}}}) {
+        EXPECT_EQ(Calibration::resampled(samples).size(), Calibration::longestResampled);
+    }
 
     // Jittered times that sometimes repeat or go backwards: interpolation never leaves the points' range.
     std::mt19937 random(3);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int round = 0; round < 200; ++round) {
         std::vector<Sample> samples;
-        double t = 0;
-        double lowest = inf, highest = -inf;
-        const int count = 2 + static_cast<int>(unit(random) * 300);
-        for (int i = 0; i < count; ++i) {
+        double t = 0, lowest = inf, highest = -inf;
+        for (int i = 0, count = 2 + static_cast<int>(unit(random) * 300); i < count; ++i) {
             const double kind = unit(random);
             t += kind < 0.1 ? 0 : kind < 0.2 ? -0.02 * unit(random) : 0.004 + 0.02 * unit(random);
             const double x = 100 * unit(random);
@@ -92,16 +59,13 @@ TEST(ResamplingTests, AnyTimesEndWithinTheBoundAndInsideTheRecordedPoints)
             highest = std::max(highest, x);
             samples.push_back({t, {x, -x}});
         }
-        const auto output = Calibration::resampled(samples);
         if (!(samples.front().time < samples.back().time)) {
-            EXPECT_EQ(output, samples);
             continue;
         }
+        const auto output = Calibration::resampled(samples);
         EXPECT_LE(output.size(), static_cast<std::size_t>((samples.back().time - samples.front().time) * 120) + 2);
         for (const auto& sample : output) {
-            ASSERT_TRUE(std::isfinite(sample.point.x));
-            ASSERT_GE(sample.point.x, lowest);
-            ASSERT_LE(sample.point.x, highest);
+            ASSERT_TRUE(sample.point.x >= lowest && sample.point.x <= highest) << sample.point.x;
             ASSERT_EQ(sample.point.y, -sample.point.x);
         }
     }
