@@ -223,6 +223,7 @@ QWidget* CalibrationResultPage::buildBottom()
     disclaimer->setForegroundRole(QPalette::PlaceholderText);
     keep_ = new QPushButton(tr("Keep My Settings"), bottom);
     keep_->setMinimumHeight(ProminentButton::height);
+    keep_->setMinimumWidth(keep_->sizeHint().width() + 2 * ProminentButton::horizontalPadding / 2);
     auto* use = new ProminentButton(tr("Use These Settings"), Brand::accent, bottom);
     use->setContentsMargins(6, 0, 6, 0);
     use_ = use;
