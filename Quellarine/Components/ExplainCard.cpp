@@ -3,8 +3,10 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
 #include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -27,14 +29,7 @@ namespace {
 
 QLabel* textLabel(const QString& text, Typography::TextStyle style, bool secondary = false)
 {
-    auto* label = new QLabel(text);
-    label->setFont(Typography::font(style));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
-    return label;
+    return plainText(text, Typography::font(style), secondary);
 }
 
 // Text that came from the service: shown as it is written, never as markup, and selectable.
@@ -43,14 +38,6 @@ QLabel* serviceText(const QString& text, Typography::TextStyle style)
     QLabel* label = textLabel(text, style);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
-}
-
-QVBoxLayout* column(QWidget* owner, int spacing)
-{
-    auto* layout = new QVBoxLayout(owner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(spacing);
-    return layout;
 }
 
 // The 38-point tile with the sparkles, filled with the brand gradient.
@@ -77,14 +64,14 @@ ExplainCard::ExplainCard(AppModel& model, CalibrationResult result, QWidget* par
     , model_(model)
     , result_(std::move(result))
 {
-    layout_ = column(this, 12);
+    layout_ = verticalStack(this, 12);
     layout_->setContentsMargins(16, 16, 16, 16);
 
     auto* header = new QHBoxLayout;
     header->setSpacing(12);
     header->addWidget(new SparklesTile, 0, Qt::AlignTop);
     auto* titles = new QWidget;
-    auto* titleColumn = column(titles, 3);
+    auto* titleColumn = verticalStack(titles, 3);
     titleColumn->addWidget(textLabel(tr("Your result, explained by AI"), Typography::TextStyle::headline));
     titleColumn->addWidget(textLabel(tr("Claude, Anthropic's AI, puts these numbers into plain words and tunes a "
                                         "preset to them: a personal setting for your hand."),
@@ -156,7 +143,7 @@ void ExplainCard::rebuild()
 QWidget* ExplainCard::buildExplanation(const ExplainStore::Explanation& explanation)
 {
     explanation_ = new QWidget;
-    auto* layout = column(explanation_, 10);
+    auto* layout = verticalStack(explanation_, 10);
     summary_ = serviceText(explanation.summary, Typography::TextStyle::title3);
     layout->addWidget(summary_);
     for (const QString& point : explanation.points) {
@@ -204,7 +191,7 @@ QWidget* ExplainCard::buildSettingRow(const PersonalSetting& setting)
     layout->addWidget(symbol);
 
     auto* texts = new QWidget;
-    auto* textColumn = column(texts, 3);
+    auto* textColumn = verticalStack(texts, 3);
     textColumn->addWidget(textLabel(tr("AI's personal setting"), Typography::TextStyle::headline));
     const QString base = QStringLiteral("<b>%1</b>").arg(presetTitle(setting.base).toHtmlEscaped());
     QString sentence;
@@ -250,7 +237,7 @@ QWidget* ExplainCard::buildSettingRow(const PersonalSetting& setting)
 QWidget* ExplainCard::buildAsking()
 {
     auto* block = new QWidget;
-    auto* layout = column(block, 10);
+    auto* layout = verticalStack(block, 10);
     const ExplainStore& store = model_.explain();
 
     auto* lock = new SymbolLabel(tr("Only the numbers below are sent: never the recording, your name or your email "

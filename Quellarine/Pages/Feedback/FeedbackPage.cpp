@@ -5,8 +5,10 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
+#include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/Reveal.h"
+#include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -45,22 +47,9 @@ QLabel* heading(const QString& text)
     return label;
 }
 
-QLabel* secondaryText(const QString& text, QFont font = Typography::font(Typography::TextStyle::callout))
+QLabel* secondaryText(const QString& text, const QFont& font = Typography::font(Typography::TextStyle::callout))
 {
-    auto* label = new QLabel(text);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
-
-QVBoxLayout* column(QWidget* owner, int spacing)
-{
-    auto* layout = new QVBoxLayout(owner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(spacing);
-    return layout;
+    return plainText(text, font, true);
 }
 
 void setWarm(QLabel& label, bool warm)
@@ -83,7 +72,7 @@ FeedbackPage::FeedbackPage(AppModel& model, QWidget* parent)
     , model_(model)
     , store_(model.feedback())
 {
-    auto* layout = column(this, spacing);
+    auto* layout = verticalStack(this, spacing);
     layout->addWidget(new PageTitle(tr("Feedback"), tr("A question, an idea, something that didn't work. Every "
                                                        "message is read by the person who makes Quellarine.")));
     layout->addStretch(1);
@@ -178,11 +167,11 @@ void FeedbackPage::rebuild()
 QWidget* FeedbackPage::buildForm()
 {
     auto* form = new QWidget;
-    auto* layout = column(form, spacing);
+    auto* layout = verticalStack(form, spacing);
 
     // What it is about.
     auto* topics = new QWidget;
-    auto* topicColumn = column(topics, 12);
+    auto* topicColumn = verticalStack(topics, 12);
     topicColumn->addWidget(heading(tr("What is it about?")));
     auto* grid = new QWidget;
     auto* gridLayout = new AdaptiveGridLayout(230, 12, grid);
@@ -197,7 +186,7 @@ QWidget* FeedbackPage::buildForm()
 
     // The message.
     auto* message = new QWidget;
-    auto* messageColumn = column(message, 10);
+    auto* messageColumn = verticalStack(message, 10);
     messageColumn->addWidget(heading(tr("Your message")));
     editor_ = new QPlainTextEdit;
     editor_->setFont(Typography::system(16));
@@ -218,7 +207,7 @@ QWidget* FeedbackPage::buildForm()
 
     // The reply address.
     auto* address = new QWidget;
-    auto* addressColumn = column(address, 10);
+    auto* addressColumn = verticalStack(address, 10);
     addressColumn->addWidget(heading(tr("Your email (optional)")));
     email_ = new QLineEdit;
     email_->setFont(Typography::system(16));
@@ -243,7 +232,7 @@ QWidget* FeedbackPage::buildForm()
     detailsLayout->setContentsMargins(0, 0, 0, 0);
     detailsLayout->setSpacing(12);
     auto* detailsText = new QWidget;
-    auto* detailsColumn = column(detailsText, 4);
+    auto* detailsColumn = verticalStack(detailsText, 4);
     auto* detailsTitle = new QLabel(tr("Include app details"));
     detailsTitle->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::Medium));
     detailsColumn->addWidget(detailsTitle);
@@ -258,9 +247,9 @@ QWidget* FeedbackPage::buildForm()
 
     // Sending.
     auto* sending = new QWidget;
-    auto* sendColumn = column(sending, 12);
+    auto* sendColumn = verticalStack(sending, 12);
     failureBox_ = new QWidget;
-    column(failureBox_, 12);
+    verticalStack(failureBox_, 12);
     sendColumn->addWidget(failureBox_);
     auto* sendRow = new QHBoxLayout;
     sendRow->setSpacing(12);
@@ -291,7 +280,7 @@ QWidget* FeedbackPage::buildForm()
 QWidget* FeedbackPage::buildThanks()
 {
     auto* content = new QWidget;
-    auto* layout = column(content, 14);
+    auto* layout = verticalStack(content, 14);
     layout->setContentsMargins(8, 8, 8, 8);
     auto* check = new QLabel;
     check->setPixmap(Symbols::pixmap(QStringLiteral("checkmark.circle.fill"), 44, Brand::accent.resolve(*this),
