@@ -4,6 +4,7 @@
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -53,11 +54,10 @@ protected:
     }
 };
 
-QLabel* label(const QString& text, QFont font, QWidget* parent = nullptr)
+QLabel* label(const QString& text, const QFont& font, QWidget* parent = nullptr)
 {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
+    QLabel* label = plainText(text, font);
+    label->setParent(parent);
     return label;
 }
 
@@ -141,7 +141,6 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     nameRow->addStretch(1);
     texts->addLayout(nameRow);
     auto* summary = label(presetSummary(result_.suggested), Typography::font(Typography::TextStyle::body), card);
-    summary->setWordWrap(true);
     setWhite(*summary, 0.85);
     texts->addWidget(summary);
     if (result_.clickGuard) {
@@ -199,10 +198,8 @@ QWidget* CalibrationResultPage::buildScores()
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(8);
     layout->addWidget(label(tr("Each preset on your movement"), Typography::font(Typography::TextStyle::headline)));
-    auto* detail = label(tr("How much of the shake each one takes out, and how far the pointer trails your hand."),
-                         Typography::font(Typography::TextStyle::callout));
-    detail->setWordWrap(true);
-    detail->setForegroundRole(QPalette::PlaceholderText);
+    QLabel* detail = plainText(tr("How much of the shake each one takes out, and how far the pointer trails your hand."),
+                               Typography::font(Typography::TextStyle::callout), true);
     layout->addWidget(detail);
     const std::size_t shown = std::min<std::size_t>(result_.scores.size(), shownScores);
     for (std::size_t i = 0; i < shown; ++i) {
@@ -217,10 +214,8 @@ QWidget* CalibrationResultPage::buildScores()
 QWidget* CalibrationResultPage::buildBottom()
 {
     auto* bottom = new QWidget(this);
-    auto* disclaimer = label(tr("Measured on this computer. These are pointer settings, not a health measurement."),
-                             Typography::font(Typography::TextStyle::callout), bottom);
-    disclaimer->setWordWrap(true);
-    disclaimer->setForegroundRole(QPalette::PlaceholderText);
+    QLabel* disclaimer = plainText(tr("Measured on this computer. These are pointer settings, not a health measurement."),
+                                   Typography::font(Typography::TextStyle::callout), true);
     keep_ = new QPushButton(tr("Keep My Settings"), bottom);
     keep_->setMinimumHeight(ProminentButton::height);
     keep_->setMinimumWidth(keep_->sizeHint().width() + 2 * ProminentButton::horizontalPadding / 2);

@@ -4,8 +4,10 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Divider.h"
 #include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/Reveal.h"
+#include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Model/AppModel.h"
@@ -39,14 +41,6 @@ bool onStage(CalibrationSession::Step step)
     return step == Step::hold || step == Step::follow || step == Step::clicks;
 }
 
-QVBoxLayout* column(QWidget* owner, int spacing)
-{
-    auto* layout = new QVBoxLayout(owner);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(spacing);
-    return layout;
-}
-
 } // namespace
 
 CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function<double()> clock)
@@ -54,7 +48,7 @@ CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function
     , model_(model)
     , session_(std::move(clock))
 {
-    layout_ = column(this, spacing);
+    layout_ = verticalStack(this, spacing);
 
     // The header: the title with its badge, the step's caption, and Cancel or Done.
     auto* header = new QWidget(this);
@@ -96,7 +90,7 @@ CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function
 
     // Below the intro: the shortcuts.
     below_ = new QWidget(this);
-    auto* belowLayout = column(below_, 0);
+    auto* belowLayout = verticalStack(below_, 0);
     belowLayout->addSpacing(10);
     belowLayout->addWidget(new Divider(below_));
     belowLayout->addSpacing(10 + spacing);
@@ -321,7 +315,7 @@ void CalibrationView::rebuildBody()
     case Step::done:
         body_ = new QWidget(this);
         if (result_) {
-            auto* column = quellarine::column(body_, 16);
+            auto* column = verticalStack(body_, 16);
             resultPage_ = new CalibrationResultPage(model_, *result_, replay_, builtWide_, body_);
             column->addWidget(resultPage_);
             connect(resultPage_, &CalibrationResultPage::closed, this, &CalibrationView::reset);
@@ -341,7 +335,7 @@ void CalibrationView::rebuildBody()
 QWidget* CalibrationView::buildIntro()
 {
     auto* intro = new QWidget(this);
-    auto* layout = column(intro, 16);
+    auto* layout = verticalStack(intro, 16);
 
     // The three parts.
     auto* cards = new QWidget(intro);
@@ -367,7 +361,7 @@ QWidget* CalibrationView::buildIntro()
 
     // What to know before starting.
     auto* notes = new QWidget(intro);
-    auto* noteLayout = column(notes, 10);
+    auto* noteLayout = verticalStack(notes, 10);
     const std::pair<QString, const char*> noteTexts[] = {
         {tr("Use the mouse or trackpad you normally use, the way you normally hold it. There's no right or wrong: "
             "the test only measures the pointer."),
@@ -424,16 +418,14 @@ QWidget* CalibrationView::buildWorking()
 {
     auto* working = new QWidget(this);
     working->setMinimumHeight(workingHeight);
-    auto* layout = column(working, 10);
+    auto* layout = verticalStack(working, 10);
     layout->addStretch(1);
     auto* spinner = new QProgressBar(working);
     spinner->setRange(0, 0);
     spinner->setTextVisible(false);
     spinner->setMaximumWidth(240);
     spinner->setAccessibleName(tr("Working out your settings…"));
-    auto* label = new QLabel(tr("Working out your settings…"), working);
-    label->setTextFormat(Qt::PlainText);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    QLabel* label = plainText(tr("Working out your settings…"), Typography::font(Typography::TextStyle::body), true);
     layout->addWidget(spinner, 0, Qt::AlignHCenter);
     layout->addWidget(label, 0, Qt::AlignHCenter);
     layout->addStretch(1);
