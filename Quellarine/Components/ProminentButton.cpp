@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
+#include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>
@@ -32,6 +33,8 @@ double contrast(const QColor& a, const QColor& b)
 }
 
 const QColor ink(0x10, 0x2A, 0x1E);
+
+constexpr qreal symbolGap = 6;
 
 } // namespace
 
@@ -67,10 +70,24 @@ QColor ProminentButton::titleColor() const
     return isEnabled() ? title : withOpacity(title, 0.7);
 }
 
+void ProminentButton::setSymbol(const QString& symbol)
+{
+    symbol_ = symbol;
+    updateGeometry();
+    update();
+}
+
+qreal ProminentButton::symbolSide() const
+{
+    return symbol_.isEmpty() ? 0 : Symbols::sideFor(font().pixelSize() > 0 ? font().pixelSize() : 13) * 0.85;
+}
+
 QSize ProminentButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height);
+    const qreal symbol = symbol_.isEmpty() ? 0 : symbolSide() + symbolGap;
+    return QSize(metrics.horizontalAdvance(text()) + static_cast<int>(std::ceil(symbol)) + 2 * horizontalPadding,
+                 height);
 }
 
 void ProminentButton::paintEvent(QPaintEvent* /*event*/)
@@ -85,7 +102,22 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     }
     painter.setPen(titleColor());
     painter.setFont(font());
-    painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (symbol_.isEmpty()) {
+        painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+        return;
+    }
+    // The symbol and the title as one group, centred; the symbol leads in either reading direction.
+    const qreal side = symbolSide();
+    const qreal textWidth = QFontMetricsF(font()).horizontalAdvance(text());
+    const qreal groupLeft = body.center().x() - (side + symbolGap + textWidth) / 2;
+    QRectF symbolRect(groupLeft, body.center().y() - side / 2, side, side);
+    QRectF textRect(groupLeft + side + symbolGap, body.top(), textWidth + 1, body.height());
+    if (layoutDirection() == Qt::RightToLeft) {
+        symbolRect.moveLeft(body.right() - (symbolRect.left() - body.left()) - side);
+        textRect.moveLeft(body.right() - (textRect.left() - body.left()) - textRect.width());
+    }
+    Symbols::paint(painter, symbolRect, symbol_, titleColor());
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
 void ProminentButton::changeEvent(QEvent* event)

@@ -21,6 +21,9 @@ public:
     explicit ProminentButton(const QString& title, DynamicColor tint, QWidget* parent = nullptr);
 
     DynamicColor tint() const { return tint_; }
+    // A symbol drawn before the title, in the title's colour; empty for none.
+    const QString& symbol() const { return symbol_; }
+    void setSymbol(const QString& symbol);
     QColor fillColor() const;
     QColor titleColor() const;
 
@@ -32,7 +35,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    qreal symbolSide() const;
+
     DynamicColor tint_;
+    QString symbol_;
 };
 
 } // namespace quellarine

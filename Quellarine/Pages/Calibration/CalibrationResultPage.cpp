@@ -7,6 +7,7 @@
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
 #include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/ScreenScale.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -54,6 +55,43 @@ protected:
     }
 };
 
+// Two buttons side by side, trailing, or one above the other when the width cannot hold both.
+class ButtonPair final : public QWidget {
+public:
+    ButtonPair(QWidget* first, QWidget* second, bool stacksWhenNarrow, QWidget* parent)
+        : QWidget(parent)
+        , stacksWhenNarrow_(stacksWhenNarrow)
+        , layout_(new QBoxLayout(QBoxLayout::LeftToRight, this))
+    {
+        layout_->setContentsMargins(0, 0, 0, 0);
+        layout_->setSpacing(spacing);
+        layout_->addStretch(1);
+        layout_->addWidget(first, 0, Qt::AlignTrailing);
+        layout_->addWidget(second, 0, Qt::AlignTrailing);
+    }
+
+    static constexpr int spacing = 8;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        int needed = spacing;
+        for (int i = 1; i < layout_->count(); ++i) {
+            needed += layout_->itemAt(i)->widget()->minimumSizeHint().width();
+        }
+        const bool stacked = stacksWhenNarrow_ && width() < needed;
+        const auto direction = stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+        if (layout_->direction() != direction) {
+            layout_->setDirection(direction);
+        }
+    }
+
+private:
+    bool stacksWhenNarrow_;
+    QBoxLayout* layout_;
+};
+
 QLabel* label(const QString& text, const QFont& font, QWidget* parent = nullptr)
 {
     QLabel* label = plainText(text, font);
@@ -87,12 +125,15 @@ CalibrationResultPage::CalibrationResultPage(AppModel& model, CalibrationResult 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(sectionSpacing);
-    layout->addWidget(buildSuggestion(replay));
-    layout->addWidget(buildTiles());
-    layout->addWidget(buildScores());
     explainCard_ = new ExplainCard(model_, result_, this);
-    layout->addWidget(explainCard_);
-    layout->addWidget(buildBottom());
+    // The sections enter one after the other.
+    double delay = 0.05;
+    for (QWidget* section : {buildSuggestion(replay), buildTiles(), buildScores(), static_cast<QWidget*>(explainCard_),
+                             buildBottom()}) {
+        Reveal::apply(*section, delay);
+        delay += 0.05;
+        layout->addWidget(section);
+    }
 
     // Return puts the suggestion into use, wherever the focus is on the page.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -220,7 +261,7 @@ QWidget* CalibrationResultPage::buildBottom()
     keep_->setMinimumHeight(ProminentButton::height);
     keep_->setMinimumWidth(keep_->sizeHint().width() + 2 * ProminentButton::horizontalPadding / 2);
     auto* use = new ProminentButton(tr("Use These Settings"), Brand::accent, bottom);
-    use->setContentsMargins(6, 0, 6, 0);
+    use->setMinimumWidth(use->sizeHint().width() + 12);
     use_ = use;
     connect(keep_, &QPushButton::clicked, this, &CalibrationResultPage::closed);
     connect(use_, &QPushButton::clicked, this, [this] {
@@ -228,24 +269,12 @@ QWidget* CalibrationResultPage::buildBottom()
         emit closed();
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addWidget(keep_);
-    buttons->addWidget(use_);
-    if (wide_) {
-        auto* layout = new QHBoxLayout(bottom);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(disclaimer, 1);
-        layout->addSpacing(8);
-        layout->addLayout(buttons);
-    } else {
-        auto* layout = new QVBoxLayout(bottom);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(12);
-        layout->addWidget(disclaimer);
-        layout->addLayout(buttons);
-        buttons->insertStretch(0, 1);
-    }
+    auto* buttons = new ButtonPair(keep_, use_, !wide_, bottom);
+    QBoxLayout* layout = wide_ ? static_cast<QBoxLayout*>(new QHBoxLayout(bottom)) : new QVBoxLayout(bottom);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(wide_ ? 8 : 12);
+    layout->addWidget(disclaimer, 1);
+    layout->addWidget(buttons, 0);
     return bottom;
 }
 

@@ -406,7 +406,9 @@ QWidget* CalibrationView::buildIntro()
     const QString startTitle = model_.profile().calibration() ? tr("Test Again") : tr("Start the Test");
     auto* button = new ProminentButton(startTitle, Brand::accent, intro);
     button->setAccessibleName(startTitle);
+    button->setSymbol(QStringLiteral("play.fill"));
     button->setMinimumHeight(ProminentButton::height + 8);
+    button->setMinimumWidth(button->sizeHint().width() + 16);
     connect(button, &QPushButton::clicked, this, &CalibrationView::start);
     startButton_ = button;
     startRow->addWidget(button);

@@ -142,26 +142,6 @@ TEST_F(CalibrationSessionTest, APressHitsByWhereItWentDownAndTenHitsFinish)
     EXPECT_FALSE(session.started().has_value());
 }
 
-TEST_F(CalibrationSessionTest, ADragHeldFromTheFollowPartOpensNoPressInTheClicksPart)
-{
-    session.setStep(Step::hold);
-    session.record(session.centre());
-    clock += 10;
-    session.tick(clock);
-    // The button goes down while following, on the spot where the first target will stand.
-    const Point first = session.targetPoint(0);
-    session.beginPress(first);
-    session.record(first);
-    clock += 15;
-    session.tick(clock);
-    ASSERT_EQ(session.step(), Step::clicks);
-    // Still held as the targets appear, then let go: no click, and the target waits.
-    session.record({first.x + 1, first.y});
-    session.endPress(first);
-    EXPECT_TRUE(session.clicks().empty());
-    EXPECT_EQ(session.target(), 0);
-}
-
 // Any mix of pointer events and ticks keeps the recording consistent: samples only in their own part with times
 // from its clock, clicks only in the clicks part, the target equal to the hits so far, and the steps in order.
 TEST_F(CalibrationSessionTest, RandomInputKeepsTheRecordingConsistent)

@@ -233,6 +233,31 @@ TEST_F(CalibrationViewTest, EveryWayOutOfARunningTestStoresNothingAndEndsThePaus
     EXPECT_FALSE(model().profile().calibration().has_value());
 }
 
+// The button held down from the follow part into the clicks part, released on the first target: no click there
+// and no hit, so the press time and slip measure only presses the user made among the targets.
+TEST_F(CalibrationViewTest, ADragHeldIntoTheClicksPartIsNoClick)
+{
+    CalibrationView& page = show(660);
+    page.start();
+    holdAndFollow(page, 11);
+    ASSERT_EQ(page.step(), Step::follow);
+    const Point first = page.session().targetPoint(0);
+    send(*page.stage(), QEvent::MouseButtonPress, first, Qt::LeftButton, Qt::LeftButton);
+    while (page.step() == Step::follow) {
+        move(page, first, Qt::LeftButton);
+        clock += 0.05;
+        page.session().tick(clock);
+    }
+    move(page, first + Vector{1, 0}, Qt::LeftButton);
+    send(*page.stage(), QEvent::MouseButtonRelease, first, Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(page.session().clicks().empty());
+    EXPECT_EQ(page.session().target(), 0);
+    // The next press is the first click.
+    click(page, first);
+    ASSERT_EQ(page.session().clicks().size(), 1u);
+    EXPECT_TRUE(page.session().clicks()[0].hit);
+}
+
 TEST_F(CalibrationViewTest, TheAnalysisStoresItsResultEvenWhenThePageIsGone)
 {
     model().profile().setDevice(ProfileStore::Device::both);
@@ -308,9 +333,9 @@ TEST_F(CalibrationViewTest, TheLastResultCardUsesItsOwnRule)
 // Screenshots of every step, from a page that was never shown before, in light and dark, and in Arabic.
 class CalibrationScreenshotTest : public CalibrationViewTest {
 protected:
-    void capture(const QString& name, CalibrationView* page)
+    void capture(const QString& name, CalibrationView* page, int width = 660)
     {
-        EXPECT_EQ(testing::Screenshots::capture(name, page, 660 + 48).size(), 2);
+        EXPECT_EQ(testing::Screenshots::capture(name, page, width + 48).size(), 2);
     }
 
     void captureEverySteps(const QString& suffix)
@@ -355,6 +380,17 @@ protected:
         clickTargets(*done);
         EXPECT_TRUE(QTest::qWaitFor([&] { return done->step() == Step::done; }, 20000));
         capture(QStringLiteral("calibration-done") + suffix, done);
+
+        // Narrow: two tiles to a row, the trace under the suggestion, the scores' bars under their texts.
+        CalibrationView* narrow = makeView();
+        narrow->start();
+        holdAndFollow(*narrow);
+        clickTargets(*narrow);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return narrow->step() == Step::done; }, 20000));
+        // Laid out narrow before the window measures it.
+        narrow->widthChanged(500);
+        EXPECT_FALSE(narrow->resultPage()->wide());
+        capture(QStringLiteral("calibration-done-narrow") + suffix, narrow, 500);
 
         // The intro again, now with the last result and its explanation card.
         capture(QStringLiteral("calibration-intro-again") + suffix, makeView());
