@@ -16,25 +16,9 @@ namespace quellarine {
 
 namespace {
 
-// Relative luminance of an sRGB colour, as contrast ratios are computed.
-double luminance(const QColor& color)
-{
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 const QColor ink(0x10, 0x2A, 0x1E);
 
-constexpr qreal symbolGap = 6;
+constexpr qreal symbolSpacing = 6;
 
 } // namespace
 
@@ -46,6 +30,8 @@ ProminentButton::ProminentButton(const QString& title, DynamicColor tint, QWidge
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
+    // Return and Enter press it while it has the focus, as Space does.
+    setAutoDefault(true);
 }
 
 QColor ProminentButton::fillColor() const
@@ -66,28 +52,29 @@ QColor ProminentButton::fillColor() const
 QColor ProminentButton::titleColor() const
 {
     const QColor fill = tint_.resolve(*this);
-    const QColor title = contrast(Qt::white, fill) >= contrast(ink, fill) ? QColor(Qt::white) : ink;
+    const QColor title = contrastRatio(Qt::white, fill) >= contrastRatio(ink, fill) ? QColor(Qt::white) : ink;
     return isEnabled() ? title : withOpacity(title, 0.7);
 }
 
 void ProminentButton::setSymbol(const QString& symbol)
 {
-    symbol_ = symbol;
-    updateGeometry();
-    update();
+    if (symbol_ != symbol) {
+        symbol_ = symbol;
+        updateGeometry();
+        update();
+    }
 }
 
 qreal ProminentButton::symbolSide() const
 {
-    return symbol_.isEmpty() ? 0 : Symbols::sideFor(font().pixelSize() > 0 ? font().pixelSize() : 13) * 0.85;
+    return symbol_.isEmpty() ? 0 : Symbols::sideFor(QFontInfo(font()).pixelSize());
 }
 
 QSize ProminentButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const qreal symbol = symbol_.isEmpty() ? 0 : symbolSide() + symbolGap;
-    return QSize(metrics.horizontalAdvance(text()) + static_cast<int>(std::ceil(symbol)) + 2 * horizontalPadding,
-                 height);
+    const qreal symbol = symbol_.isEmpty() ? 0 : symbolSide() + symbolSpacing;
+    return QSize(metrics.horizontalAdvance(text()) + int(std::ceil(symbol)) + 2 * horizontalPadding, height);
 }
 
 void ProminentButton::paintEvent(QPaintEvent* /*event*/)
@@ -97,8 +84,7 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        // In the title's colour, which stands out on the fill.
-        FocusRing::draw(painter, body.adjusted(2, 2, -2, -2), cornerRadius - 2, titleColor(), 0.8);
+        FocusRing::draw(painter, body, cornerRadius, *this);
     }
     painter.setPen(titleColor());
     painter.setFont(font());
@@ -106,18 +92,17 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
         painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
         return;
     }
-    // The symbol and the title as one group, centred; the symbol leads in either reading direction.
+    // Symbol and title centred together, the symbol on the reading side.
     const qreal side = symbolSide();
-    const qreal textWidth = QFontMetricsF(font()).horizontalAdvance(text());
-    const qreal groupLeft = body.center().x() - (side + symbolGap + textWidth) / 2;
-    QRectF symbolRect(groupLeft, body.center().y() - side / 2, side, side);
-    QRectF textRect(groupLeft + side + symbolGap, body.top(), textWidth + 1, body.height());
-    if (layoutDirection() == Qt::RightToLeft) {
-        symbolRect.moveLeft(body.right() - (symbolRect.left() - body.left()) - side);
-        textRect.moveLeft(body.right() - (textRect.left() - body.left()) - textRect.width());
-    }
-    Symbols::paint(painter, symbolRect, symbol_, titleColor());
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, text());
+    const qreal titleWidth = QFontMetricsF(font()).horizontalAdvance(text());
+    const qreal left = (body.width() - side - symbolSpacing - titleWidth) / 2;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const qreal symbolLeft = rightToLeft ? body.width() - left - side : left;
+    const qreal titleLeft = rightToLeft ? left : left + side + symbolSpacing;
+    Symbols::paint(painter, QRectF(symbolLeft, (body.height() - side) / 2, side, side), symbol_, titleColor(),
+                   Symbols::weightFor(font().weight()));
+    painter.drawText(QRectF(titleLeft, 0, titleWidth, body.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text());
 }
 
 void ProminentButton::changeEvent(QEvent* event)
