@@ -3,6 +3,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
@@ -25,7 +26,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -134,13 +135,19 @@ CalibrationResultPage::CalibrationResultPage(AppModel& model, CalibrationResult 
         delay += 0.05;
         layout->addWidget(section);
     }
+}
 
-    // Return puts the suggestion into use, wherever the focus is on the page.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, use_, &QPushButton::click);
+void CalibrationResultPage::keyPressEvent(QKeyEvent* event)
+{
+    // Return that no control took puts the suggestion into use: the page's default action.
+    if (DrawnButton::isActivationKey(*event)) {
+        if (!event->isAutoRepeat()) {
+            use_->click();
+        }
+        event->accept();
+        return;
     }
+    QWidget::keyPressEvent(event);
 }
 
 QString CalibrationResultPage::rhythmText(double rhythm)
@@ -175,7 +182,7 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     texts->addWidget(heading);
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(10);
-    nameRow->addWidget(new PresetSymbolView(result_.suggested, 1.3, card), 0, Qt::AlignVCenter);
+    nameRow->addWidget(new PresetSymbolView(result_.suggested, 1.3, std::nullopt, card), 0, Qt::AlignVCenter);
     suggestedName_ = label(presetTitle(result_.suggested),
                            Typography::system(28, QFont::Bold, Typography::Design::rounded), card);
     nameRow->addWidget(suggestedName_, 0, Qt::AlignVCenter);
