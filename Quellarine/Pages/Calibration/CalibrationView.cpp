@@ -265,7 +265,7 @@ void CalibrationView::stepChanged(Step step)
         rebuildBody();
     }
     if (stage_ != nullptr) {
-        stage_->setAccessibleName(caption_->text());
+        stage_->setAccessibleDescription(caption_->text());
     }
 }
 
