@@ -82,22 +82,6 @@ TEST_F(CalibrationSessionTest, TheHoldClockWaitsForThePointerAndTheFollowClockSt
     EXPECT_EQ(session.hold().size(), 3u);
 }
 
-TEST_F(CalibrationSessionTest, TheDotDrawsAFigureOfEightFromTheCentre)
-{
-    EXPECT_EQ(session.dotPosition(0), session.centre());
-    // A quarter of the way across: furthest right, back at the middle height.
-    const Point quarter = session.dotPosition(7.5 / 4);
-    EXPECT_NEAR(quarter.x, 300 + 0.38 * 600, 1e-9);
-    EXPECT_NEAR(quarter.y, 200, 1e-9);
-    const Point eighth = session.dotPosition(7.5 / 8);
-    EXPECT_NEAR(eighth.y, 200 + 0.30 * 400, 1e-9);
-    const Point full = session.dotPosition(15);
-    EXPECT_NEAR(full.x, 300, 1e-9);
-    EXPECT_NEAR(full.y, 200, 1e-9);
-    EXPECT_EQ(session.targetPoint(0), (Point{0.18 * 600, 0.25 * 400}));
-    EXPECT_EQ(session.targetPoint(9), (Point{0.90 * 600, 0.55 * 400}));
-}
-
 TEST_F(CalibrationSessionTest, APressHitsByWhereItWentDownAndTenHitsFinish)
 {
     toClicks();
