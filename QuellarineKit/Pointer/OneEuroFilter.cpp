@@ -28,6 +28,11 @@ double OneEuroFilter::smoothingFactor(double cutoff, double dt)
 
 Point OneEuroFilter::filter(Point point, double time)
 {
+    if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
+        // No base for the next step either: it starts afresh.
+        state_.reset();
+        return point;
+    }
     // Written as negations so that a time that is not a number restarts too.
     if (!state_ || !(time >= state_->time) || !(time - state_->time < restartAfter)) {
         state_ = State{.position = point, .second = point, .velocity = {}, .time = time};
