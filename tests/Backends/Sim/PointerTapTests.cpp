@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -406,16 +407,123 @@ TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
     EXPECT_EQ(tap->clickGuard().settings, ClickGuard::Settings::on(0.5));
 }
 
-TEST_F(PointerTapTests, AReleaseWhosePressCameBeforeFilteringPasses)
+TEST_F(PointerTapTests, AReleaseWhosePressTheTapNeverSawPasses)
 {
-    makeTap(ClickGuard::Settings::on(0.5));
-    tap->setFiltering(false);
-    press();
-    tap->setFiltering(true);
-    wait(0.1);
-    release();
-    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
-    EXPECT_EQ(server.received()[1].origin, Origin::hardware);
+    // Each time with an earlier click of the same button, so that the tap has a stored press of it.
+    struct Way {
+        const char* name;
+        std::function<void()> goOff;
+        std::function<void()> comeBack;
+    };
+    const std::vector<Way> ways{
+        {"filtering off", [&] { tap->setFiltering(false); }, [&] { tap->setFiltering(true); }},
+        {"tap stopped", [&] { tap->stop(); }, [&] { tap->start(); }},
+        {"tap switched off by the system", [&] { server.disableTapsSilently(); }, [&] { tap->ensureEnabled(); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        makeTap(ClickGuard::Settings::on(0.5));
+        press();
+        wait(0.06);
+        release();
+        wait(1);
+        server.clearReceived();
+        way.goOff();
+        press();
+        way.comeBack();
+        wait(0.1);
+        release();
+        EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+        EXPECT_EQ(server.received().back().origin, Origin::hardware);
+        wait(1);
+    }
+}
+
+TEST_F(PointerTapTests, ButtonsBesideEachOtherAreEachReleased)
+{
+    // A middle button and a back button overlapping, as a hand on a many-button mouse does.
+    for (const ClickGuard::Settings& settings : {ClickGuard::Settings::off(), ClickGuard::Settings::on(0.5)}) {
+        SCOPED_TRACE(settings.minPress);
+        makeTap(settings);
+        server.clearReceived();
+        press(2);
+        wait(0.06);
+        press(3);
+        wait(0.06);
+        release(2);
+        wait(0.06);
+        release(3);
+        wait(1);
+        std::vector<std::pair<EventType, std::int64_t>> received;
+        for (const auto& event : receivedFrom(0)) {
+            received.emplace_back(event.event.type, event.event.buttonNumber);
+        }
+        EXPECT_EQ(received, (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 2},
+                                                                              {EventType::otherMouseDown, 3},
+                                                                              {EventType::otherMouseUp, 2},
+                                                                              {EventType::otherMouseUp, 3}}));
+    }
+}
+
+TEST_F(PointerTapTests, APressHeldBackWhenTheTapGoesOffNeverGoesOutHalf)
+{
+    // The guard holds the press back; before its deadline the tap stops filtering one way or another, and the
+    // release comes past or through it. Either the applications get the whole click or none of it.
+    struct Way {
+        const char* name;
+        std::function<void()> releaseWhileOff;
+        bool tapSeesTheRelease = false; // then it knows the press never went out, and swallows the release too
+    };
+    const std::vector<Way> ways{
+        {"filtering off",
+         [&] {
+             tap->setFiltering(false);
+             release();
+         },
+         true},
+        {"switched off by the system, the release first",
+         [&] {
+             server.releaseButton(0);
+             server.disableTaps(EventType::tapDisabledByTimeout); // the notice comes after the release
+             server.runDue();
+         }},
+        {"switched off by the system, silently",
+         [&] {
+             server.disableTapsSilently();
+             release();
+         }},
+        {"stopped",
+         [&] {
+             tap->stop();
+             release();
+             tap->start();
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        makeTap(ClickGuard::Settings::on(0.5));
+        wait(1);
+        server.clearReceived();
+        press();
+        wait(0.02);
+        way.releaseWhileOff();
+        wait(1);
+        tap->ensureEnabled();
+        // A release that went past the tap may find the button up already; a press after it would stay down.
+        bool down = false;
+        for (const auto& received : server.received()) {
+            if (received.event.type == EventType::leftMouseDown) {
+                EXPECT_FALSE(down);
+                down = true;
+            } else if (received.event.type == EventType::leftMouseUp) {
+                down = false;
+            }
+        }
+        EXPECT_FALSE(down) << "the button stays down in the applications";
+        if (way.tapSeesTheRelease) {
+            EXPECT_EQ(receivedTypes(), std::vector<EventType>{});
+        }
+    }
 }
 
 TEST_F(PointerTapTests, SettleMovesAfterADragAreNoLongerDrags)
