@@ -622,3 +622,82 @@ TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
         wait(1);
     }
 }
+
+TEST_F(PointerTapTests, AJumpRestartsThePacingAndOnlyAJumpOfMoreThanTwoHundredPointsIsExternal)
+{
+    makeTap();
+    // Something else puts the cursor exactly 200 points from the only place the tap knows, then a point more.
+    for (double jump : {200.0, 201.0}) {
+        SCOPED_TRACE(jump);
+        tap->setFiltering(false);
+        move({4, 0});
+        const Point known = *server.currentLocation();
+        tap->setFiltering(true);
+        const int external = tap->externalMoves();
+        server.warp(known + Vector{jump, 0});
+        move({0, 0});
+        EXPECT_EQ(tap->externalMoves(), external + (jump > 200 ? 1 : 0));
+        server.warp(known);
+        wait(1);
+    }
+
+    // A burst: posted, rewritten; then a jump, and 2 ms later a move that the old pacing would rewrite in place.
+    tap->setFiltering(false);
+    move({1, 0});
+    tap->setFiltering(true);
+    const int external = tap->externalMoves();
+    wait(1);
+    server.clearReceived();
+    move({1, 0});
+    wait(0.003);
+    move({1, 0});
+    wait(0.001);
+    server.warp({300, 300});
+    move({1, 0});
+    ASSERT_EQ(tap->externalMoves(), external + 1);
+    wait(0.002);
+    move({1, 0});
+    std::vector<Origin> origins;
+    for (const auto& received : server.received()) {
+        origins.push_back(received.origin);
+    }
+    EXPECT_EQ(origins, (std::vector<Origin>{Origin::posted, Origin::hardware, Origin::hardware, Origin::posted}));
+}
+
+TEST_F(PointerTapTests, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJudgedOnThisMove)
+{
+    // Events reach the tap 4 ms late: a press made with a move arrives before the tap's steadied move has come
+    // back, so the cursor is still where the previous event put it.
+    server.setLatency(0.004);
+    makeTap();
+    for (int i = 0; i < 5; ++i) {
+        move({10, 0});
+        wait(0.008);
+    }
+    const Point before = *server.currentLocation();
+    server.clearReceived();
+    server.moveHand({10, 0});
+    server.pressButton(0);
+    wait(0.005);
+    std::vector<Received> received = receivedFrom(0);
+    ASSERT_GE(received.size(), 2u);
+    ASSERT_EQ(received.front().event.type, EventType::leftMouseDown);
+    ASSERT_EQ(received.back().event.type, EventType::mouseMoved); // the steadied move, perhaps after a settle step
+    EXPECT_NE(received.front().event.location, before);
+    EXPECT_EQ(received.front().event.location, received.back().event.location);
+    release();
+    wait(1);
+
+    // A press the guard has let out; the first move beyond 12 points starts the drag at once.
+    server.setLatency(0);
+    tap->setClickSettings(ClickGuard::Settings::on(0.5));
+    press();
+    wait(0.05);
+    ASSERT_TRUE(tap->clickGuard().holdLocation());
+    const int warps = server.warpCount();
+    server.clearReceived();
+    move({13, 0});
+    EXPECT_EQ(server.warpCount(), warps);
+    EXPECT_EQ(receivedTypes(), std::vector<EventType>{EventType::leftMouseDragged});
+    release();
+}
