@@ -246,8 +246,13 @@ TEST_F(QuellarineAppTest, WithoutATrayANewUserGetsTheWelcomeInFrontOfTheMainWind
 {
     trayAvailable = false;
     app().launch();
-    EXPECT_NE(app().windows().window(QStringLiteral("main")), nullptr);
-    ASSERT_NE(app().windows().window(QStringLiteral("welcome")), nullptr);
+    QWidget* main = app().windows().window(QStringLiteral("main"));
+    QWidget* welcome = app().windows().window(QStringLiteral("welcome"));
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(welcome));
+    EXPECT_EQ(QApplication::activeWindow(), welcome);
 }
 
 TEST_F(QuellarineAppTest, TrayMenuCarriesTheEssentials)
