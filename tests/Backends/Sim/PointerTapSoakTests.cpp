@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <deque>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <random>
@@ -16,7 +17,8 @@
 
 // A hand and a system that do everything at once, in random order, for a few hundred thousand events: moves,
 // flings, presses of nine buttons, filtering switched, the guard and the presets changed, the tap switched off by
-// the system (told or not), stopped and started again, displays changed. Whatever happens, every button's presses
+// the system (told or not), stopped and started again, displays changed, another program's moves to places that
+// are not numbers. Whatever happens, every button's presses
 // and releases reach the applications in turn, none stays down there once the hand has let go, and every position
 // is a number.
 
@@ -169,7 +171,9 @@ private:
             stopped_ = false;
             silentlyOff_ = false;
             note("started");
-        } else if (roll < 955) {
+        } else if (roll < 953) {
+            foreignMove();
+        } else if (roll < 958) {
             std::vector<Rect> displays{Rect{{0, 0}, {uniform(640, 2560), uniform(480, 1600)}}};
             if (pick(2)) {
                 displays.push_back(Rect{{displays[0].maxX(), uniform(-400, 400)}, {uniform(640, 1920), uniform(480, 1200)}});
@@ -177,6 +181,20 @@ private:
             server_.setDisplays(displays);
             tap_->displaysChanged();
         }
+    }
+
+    // Another program posts a move at a place that is not a number, with deltas to match.
+    void foreignMove()
+    {
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        const std::array<double, 4> odd{nan, inf, -inf, 1e308};
+        system::Event event;
+        event.type = EventType::mouseMoved;
+        event.location = {odd[static_cast<std::size_t>(pick(4))], pick(2) ? uniform(0, 900) : nan};
+        event.deltaX = odd[static_cast<std::size_t>(pick(4))];
+        server_.post(event, system::PostLevel::hid);
+        note("another program moves to nowhere");
     }
 
     void press(int button)
@@ -213,7 +231,13 @@ private:
     void check()
     {
         for (const auto& received : server_.received()) {
-            ASSERT_TRUE(finite(received.event.location)) << "an event at a position that is not a number";
+            // Another program's events may pass as they came; everything else must be somewhere.
+            const bool foreign = received.origin == sim::SimulatedWindowServer::Origin::posted
+                && received.event.userData != PointerTap::marker;
+            ASSERT_TRUE(foreign || finite(received.event.location))
+                << "an event of type " << static_cast<int>(received.event.type) << " at a position that is not a number, "
+                << (received.origin == sim::SimulatedWindowServer::Origin::posted ? "posted" : "from the hardware")
+                << recent();
             bool down = false;
             std::optional<int> button = buttonNumber(received.event, down);
             if (!button) {

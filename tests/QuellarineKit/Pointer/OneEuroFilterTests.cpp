@@ -98,6 +98,13 @@ TEST(OneEuroFilterTests, RestartsOnFirstSampleBackwardsTimeLongGapAndNaN)
         EXPECT_GT(next.x, 9);
         EXPECT_LT(next.x, 12);
     }
+
+    // Nor does a finite step too large for the arithmetic (its speed overflows): the filter starts there.
+    filter.parameters.beta = 0.01;
+    EXPECT_EQ(filter.filter({-1.7e308, 0}, 102.08), (Point{-1.7e308, 0}));
+    const Point back = filter.filter({12, 10}, 102.09);
+    EXPECT_TRUE(std::isfinite(back.x) && std::isfinite(back.y));
+    EXPECT_TRUE(std::isfinite(filter.filter({13, 10}, 102.1).x));
 }
 
 TEST(OneEuroFilterTests, SpeedsUpToTheFloorLeaveTheCutoffAtRest)
