@@ -11,7 +11,7 @@ QUELLARINE_PACKAGES=(
   qt6-translations-l10n
   libx11-dev libx11-xcb-dev libxcb1-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
-  fonts-inter fonts-noto-core fonts-noto-cjk dbus-daemon
+  fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
 )
 # Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
 if ! command -v npm >/dev/null 2>&1; then

@@ -43,6 +43,14 @@ int AdaptiveGridLayout::columnsFor(int width) const
     return columnsFor(width, minimumColumnWidth_, gap_);
 }
 
+void AdaptiveGridLayout::setStretchesRows(bool stretches)
+{
+    if (stretchesRows_ != stretches) {
+        stretchesRows_ = stretches;
+        invalidate();
+    }
+}
+
 void AdaptiveGridLayout::addItem(QLayoutItem* item)
 {
     items_.append(item);
@@ -126,7 +134,7 @@ int AdaptiveGridLayout::arrange(const QRect& rect, bool apply) const
         if (apply) {
             for (qsizetype index = first; index < last; ++index) {
                 const int column = static_cast<int>(index - first);
-                const int height = itemHeight(*shown[index], columnWidth);
+                const int height = stretchesRows_ ? rowHeight : itemHeight(*shown[index], columnWidth);
                 const QRect cell(rect.left() + column * (columnWidth + gap_), top + (rowHeight - height) / 2,
                                  columnWidth, height);
                 shown[index]->setGeometry(QStyle::visualRect(direction, rect, cell));

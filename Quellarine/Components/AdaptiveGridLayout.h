@@ -7,7 +7,7 @@ namespace quellarine {
 
 // A grid that fits as many columns as its width allows, each at least `minimumColumnWidth` wide with no
 // maximum: the columns share the width equally, items fill their column's width and take their own height,
-// centred in their row.
+// centred in their row, or, when rows stretch, the height of the tallest item of their row.
 class AdaptiveGridLayout : public QLayout {
     Q_OBJECT
 
@@ -19,6 +19,9 @@ public:
     static int columnsFor(int width, int minimumColumnWidth, int spacing);
     int columnsFor(int width) const;
     int columnCount() const { return columnsFor(contentsRect().width()); }
+
+    bool stretchesRows() const { return stretchesRows_; }
+    void setStretchesRows(bool stretches);
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -38,6 +41,7 @@ private:
 
     int minimumColumnWidth_;
     int gap_;
+    bool stretchesRows_ = false;
     QList<QLayoutItem*> items_;
 };
 

@@ -44,16 +44,18 @@ bool allNumbersFinite(const nlohmann::json& value)
 } // namespace
 
 Defaults::Defaults()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"), QStringLiteral("Quellarine"))
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"),
+                                            QStringLiteral("Quellarine")))
 {
-    settings_.setFallbacksEnabled(false);
+    settings_->setFallbacksEnabled(false);
 }
 
-Defaults::Defaults(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat)
+Defaults::Defaults(const QString& filePath) : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
-    settings_.setFallbacksEnabled(false);
+    settings_->setFallbacksEnabled(false);
 }
+
+Defaults::~Defaults() = default;
 
 Defaults& Defaults::standard()
 {
@@ -72,8 +74,8 @@ bool Defaults::contains(const QString& key) const { return value(key).has_value(
 
 std::optional<QVariant> Defaults::value(const QString& key) const
 {
-    if (settings_.contains(key)) {
-        return settings_.value(key);
+    if (settings_->contains(key)) {
+        return settings_->value(key);
     }
     if (auto it = registered_.find(key); it != registered_.end()) {
         return it.value();
@@ -204,31 +206,37 @@ std::optional<nlohmann::json> Defaults::json(const QString& key) const
 
 bool Defaults::setBool(const QString& key, bool value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setInteger(const QString& key, qint64 value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setReal(const QString& key, double value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setString(const QString& key, const QString& value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
     return commit();
 }
 
 bool Defaults::setData(const QString& key, const QByteArray& value)
 {
-    settings_.setValue(key, value);
+    settings_->setValue(key, value);
+    return commit();
+}
+
+bool Defaults::setStringList(const QString& key, const QStringList& value)
+{
+    settings_->setValue(key, value);
     return commit();
 }
 
@@ -249,7 +257,7 @@ bool Defaults::setJson(const QString& key, const nlohmann::json& value)
 bool Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
 {
     for (const auto& [key, value] : values) {
-        settings_.setValue(key, value);
+        settings_->setValue(key, value);
     }
     return commit();
 }
@@ -261,7 +269,7 @@ bool Defaults::remove(const QStringList& keys)
     for (const auto& key : keys) {
         // QSettings reads an empty key as "every key".
         if (!key.isEmpty()) {
-            settings_.remove(key);
+            settings_->remove(key);
         }
     }
     return commit();
@@ -269,8 +277,15 @@ bool Defaults::remove(const QStringList& keys)
 
 bool Defaults::commit()
 {
-    settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError) {
+        // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
+        // while the old one lives, shares its unsaved changes and reports this write as it really goes.
+        auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
+        fresh->setFallbacksEnabled(false);
+        settings_ = std::move(fresh);
+    }
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
 }
 
 } // namespace quellarine

@@ -45,8 +45,11 @@ QFont Typography::system(double pixelSize, QFont::Weight weight, Design design)
     if (design == Design::rounded) {
         families.prepend(QStringLiteral("Inter Display"));
     }
+    if (design == Design::monospaced) {
+        families = QStringList{QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono")};
+    }
     font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(design == Design::monospaced ? QFont::Monospace : QFont::SansSerif);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
     font.setWeight(weight);
     return font;

@@ -11,8 +11,9 @@ public:
     // The named text styles views use, with the sizes of a desktop interface.
     enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, subheadline, footnote, caption };
 
-    // The face for large headings: the display cut of the same family, drawn more tightly.
-    enum class Design { standard, rounded };
+    // The face for large headings: the display cut of the same family, drawn more tightly. Monospaced: every
+    // character as wide as the next, for version numbers and code.
+    enum class Design { standard, rounded, monospaced };
 
     static double pixelSize(TextStyle style);
     static QFont font(TextStyle style);

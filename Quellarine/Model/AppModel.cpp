@@ -1,6 +1,8 @@
 #include "Quellarine/Model/AppModel.h"
 
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/SessionObservers.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
@@ -13,6 +15,7 @@
 #include "QuellarineKit/Support/DecodingError.h"
 
 #include <QCoreApplication>
+#include <QSysInfo>
 
 #include <nlohmann/json.hpp>
 
@@ -32,10 +35,11 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
 {
     Defaults& defaults = platform_.defaults;
 
-    profile_ = std::make_unique<ProfileStore>(defaults);
-    feedback_ = std::make_unique<FeedbackStore>();
+    profile_ = std::make_unique<ProfileStore>(defaults, platform_.log, platform_.profile);
+    ServiceClient& services = platform_.services ? *platform_.services : ServiceClient::shared();
+    feedback_ = std::make_unique<FeedbackStore>(services);
     updates_ = platform_.makeUpdates(defaults);
-    explain_ = std::make_unique<ExplainStore>(defaults);
+    explain_ = std::make_unique<ExplainStore>(defaults, services);
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
@@ -406,6 +410,22 @@ void AppModel::openFeedback(FeedbackStore::Source source)
 {
     feedback_->setSource(source);
     setSection(MainSection::feedback);
+}
+
+FeedbackStore::Details AppModel::feedbackDetails() const
+{
+    FeedbackStore::Details details{
+        {QStringLiteral("version"), UpdateController::appVersion()},
+        // The distribution's own name and version ("Debian GNU/Linux 12 (bookworm)"), from os-release.
+        {QStringLiteral("os"), QSysInfo::prettyProductName()},
+        {QStringLiteral("lang"), Localization::current()},
+        {QStringLiteral("preset"), QString::fromUtf8(FilterPreset::rawValue(presetID_))},
+    };
+    if (const auto device = profile_->device()) {
+        details.insert(QStringLiteral("device"), ProfileStore::rawValue(*device));
+    }
+    details.removeIf([](const auto& entry) { return entry.value().isEmpty(); });
+    return details;
 }
 
 // Permission

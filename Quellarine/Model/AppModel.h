@@ -4,6 +4,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Model/ModeDisplay.h"
+#include "Quellarine/Model/ProfileStore.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/EmergencyOff.h"
@@ -25,7 +26,7 @@
 namespace quellarine {
 
 class ExplainStore;
-class ProfileStore;
+class ServiceClient;
 class SystemLog;
 class UpdateController;
 
@@ -60,6 +61,10 @@ public:
         std::function<double()> doubleClickInterval;
         // Builds the mode banner, which runs its timers on the pointer's main loop; the model owns it.
         std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
+        // Where explanations and feedback go; none: the service this build names.
+        ServiceClient* services = nullptr;
+        // The photo folder, the appearance, the relaunch and quitting, for the profile store.
+        ProfileStore::Environment profile;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
@@ -113,6 +118,9 @@ public:
     // Asks for what the pointer tap needs; changes no state, the permission watch notices a grant.
     void requestAccessibility();
     void openFeedback(FeedbackStore::Source source);
+    // What a feedback message says about the application, read afresh each time: its version, the operating
+    // system, the language it runs in, the preset and the pointing device; empty values are left out.
+    FeedbackStore::Details feedbackDetails() const;
 
 signals:
     void wantsOnChanged(bool value);

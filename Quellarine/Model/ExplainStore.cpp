@@ -1,14 +1,45 @@
 #include "Quellarine/Model/ExplainStore.h"
 
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/ScreenScale.h"
+#include "Quellarine/Desktop/ServiceClient.h"
 
+#include "QuellarineKit/Services/ExplanationRequest.h"
 #include "QuellarineKit/Support/JsonFields.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace quellarine {
 
-ExplainStore::ExplainStore(Defaults& defaults, QObject* parent) : QObject(parent), defaults_(defaults)
+namespace {
+
+std::optional<std::string> deviceName(std::optional<ProfileStore::Device> device)
+{
+    if (!device) {
+        return std::nullopt;
+    }
+    return ProfileStore::rawValue(*device).toStdString();
+}
+
+// A setting is read in range or not at all; one that names no known preset is none.
+std::optional<PersonalSetting> readSetting(const nlohmann::json& object)
+{
+    auto found = object.find("setting");
+    if (found == object.end() || !found->is_object()) {
+        return std::nullopt;
+    }
+    return PersonalSetting::fromJson(*found);
+}
+
+} // namespace
+
+ExplainStore::ExplainStore(Defaults& defaults, ServiceClient& client, QObject* parent)
+    : QObject(parent)
+    , defaults_(defaults)
+    , client_(client)
 {
     std::optional<Explanation> stored;
     if (auto json = defaults_.json(QString::fromLatin1(savedKey))) {
@@ -19,6 +50,88 @@ ExplainStore::ExplainStore(Defaults& defaults, QObject* parent) : QObject(parent
         }
     }
     setSaved(stored);
+}
+
+QString ExplainStore::lang()
+{
+    return QString::fromStdString(ExplanationRequest::language(Localization::current().toStdString()));
+}
+
+std::optional<ExplainStore::Explanation> ExplainStore::explanation(const CalibrationResult& result) const
+{
+    if (saved_ && saved_->resultDate == result.date) {
+        return saved_;
+    }
+    return std::nullopt;
+}
+
+QString ExplainStore::numbersPreview(const CalibrationResult& result, std::optional<ProfileStore::Device> device) const
+{
+    const auto payload = ExplanationRequest::payload(result, deviceName(device), mmPerPoint());
+    return QString::fromStdString(ExplanationRequest::preview(payload, lang().toStdString()));
+}
+
+void ExplainStore::ask(const CalibrationResult& result, std::optional<ProfileStore::Device> device)
+{
+    if (state_.kind == State::Kind::asking) {
+        return;
+    }
+    setState({State::Kind::asking});
+    const auto payload = ExplanationRequest::payload(result, deviceName(device), mmPerPoint());
+    const std::string body = ExplanationRequest::body(lang().toStdString(), payload).dump();
+    // Each request may use up one of the user's daily explanations: it must never arrive twice.
+    client_.post(QStringLiteral("api/calibrate/explain"), QByteArray::fromStdString(body), timeout,
+                 ServiceClient::Resend::never, this, [this, result](const ServiceReply& reply) {
+                     switch (reply.outcome) {
+                     case ServiceReply::Outcome::offline:
+                         setState({State::Kind::failed, Failure::offline});
+                         return;
+                     case ServiceReply::Outcome::noService:
+                         setState({State::Kind::failed, Failure::unavailable});
+                         return;
+                     case ServiceReply::Outcome::answered:
+                         receive(reply.status, reply.body, result);
+                         return;
+                     }
+                 });
+}
+
+void ExplainStore::receive(int status, const QByteArray& body, const CalibrationResult& result)
+{
+    const nlohmann::json parsed = nlohmann::json::parse(body.toStdString(), nullptr, false);
+    const nlohmann::json object = parsed.is_object() ? parsed : nlohmann::json::object();
+    if (status == 429) {
+        const auto reason = object.find("reason");
+        const std::string text = reason != object.end() && reason->is_string() ? reason->get<std::string>() : "";
+        setState({State::Kind::failed, text == "license_daily" ? Failure::usedToday
+                                       : text == "daily"       ? Failure::busyToday
+                                                               : Failure::unavailable});
+        return;
+    }
+    const auto summary = object.find("summary");
+    const auto points = object.find("points");
+    const bool readable = status == 200 && summary != object.end() && summary->is_string() &&
+                          points != object.end() && points->is_array() &&
+                          std::all_of(points->begin(), points->end(), [](const auto& point) { return point.is_string(); });
+    if (!readable) {
+        setState({State::Kind::failed, Failure::unavailable});
+        return;
+    }
+    Explanation explanation;
+    explanation.summary = QString::fromStdString(summary->get<std::string>());
+    for (const auto& point : *points) {
+        explanation.points.append(QString::fromStdString(point.get<std::string>()));
+    }
+    // Only a setting built on a preset that was scored on this hand is offered.
+    explanation.setting = readSetting(object);
+    if (explanation.setting && std::none_of(result.scores.begin(), result.scores.end(), [&](const auto& score) {
+            return score.preset == explanation.setting->base;
+        })) {
+        explanation.setting.reset();
+    }
+    explanation.resultDate = result.date;
+    setSaved(explanation);
+    setState({State::Kind::idle});
 }
 
 void ExplainStore::setState(State value)
@@ -83,9 +196,8 @@ void from_json(const nlohmann::json& json, ExplainStore::Explanation& explanatio
         }
         decoded.points.append(QString::fromStdString(point.get<std::string>()));
     }
-    if (auto setting = object.find("setting"); setting != object.end() && !setting->is_null()) {
-        decoded.setting = setting->get<PersonalSetting>();
-    }
+    // A stored setting that is out of range or names no known preset is dropped; the words stay.
+    decoded.setting = readSetting(object);
     decoded.resultDate = coding::decodeDouble(object, "resultDate");
     explanation = std::move(decoded);
 }

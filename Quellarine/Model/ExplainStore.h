@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Quellarine/Model/ProfileStore.h"
+
+#include "QuellarineKit/Calibration/CalibrationResult.h"
 #include "QuellarineKit/Pointer/PersonalSetting.h"
 
 #include <QObject>
@@ -8,13 +11,17 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <chrono>
 #include <optional>
 
 namespace quellarine {
 
 class Defaults;
+class ServiceClient;
 
-// The AI explanation of the last calibration result: the exchange's state and the one saved explanation.
+// The AI explanation of the last calibration result: the exchange's state and the one saved explanation. It
+// sends the result's numbers (never the recording, the name or the address) and keeps the answer across
+// launches.
 class ExplainStore final : public QObject {
     Q_OBJECT
 
@@ -42,9 +49,21 @@ public:
     };
 
     static constexpr const char* savedKey = "profile.calibration.explanation";
+    // How long an explanation may take before it counts as offline.
+    static constexpr std::chrono::seconds timeout{60};
 
     // Idle, with the saved explanation read back (none when it is absent or unreadable) and written again.
-    explicit ExplainStore(Defaults& defaults, QObject* parent = nullptr);
+    ExplainStore(Defaults& defaults, ServiceClient& client, QObject* parent = nullptr);
+
+    // Asks for an explanation of `result`; nothing happens while one is being asked for. The state follows the
+    // reply; a good one replaces the saved explanation.
+    void ask(const CalibrationResult& result, std::optional<ProfileStore::Device> device);
+    // The saved explanation when it explains exactly this result.
+    std::optional<Explanation> explanation(const CalibrationResult& result) const;
+    // The text of exactly what `ask` would send.
+    QString numbersPreview(const CalibrationResult& result, std::optional<ProfileStore::Device> device) const;
+    // The language sent: the application's own, else "en".
+    static QString lang();
 
     State state() const { return state_; }
     void setState(State value);
@@ -57,7 +76,10 @@ signals:
     void savedChanged();
 
 private:
+    void receive(int status, const QByteArray& body, const CalibrationResult& result);
+
     Defaults& defaults_;
+    ServiceClient& client_;
     State state_;
     std::optional<Explanation> saved_;
 };

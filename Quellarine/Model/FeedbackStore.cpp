@@ -1,5 +1,14 @@
 #include "Quellarine/Model/FeedbackStore.h"
 
+#include "Quellarine/Desktop/ServiceClient.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+
 #include <array>
 
 namespace quellarine {
@@ -42,7 +51,121 @@ std::optional<FeedbackStore::Source> FeedbackStore::sourceFromRaw(const QString&
     return fromNames<Source>(sourceNames, raw);
 }
 
-FeedbackStore::FeedbackStore(QObject* parent) : QObject(parent) {}
+FeedbackStore::FeedbackStore(ServiceClient& client, QObject* parent) : QObject(parent), client_(client) {}
+
+QString FeedbackStore::trimmedMessage(const QString& message)
+{
+    return message.trimmed();
+}
+
+QString FeedbackStore::trimmedEmail(const QString& email)
+{
+    const auto isSpace = [](QChar character) {
+        return character == QLatin1Char('\t') || character.category() == QChar::Separator_Space;
+    };
+    qsizetype start = 0;
+    qsizetype end = email.size();
+    while (start < end && isSpace(email[start])) {
+        ++start;
+    }
+    while (end > start && isSpace(email[end - 1])) {
+        --end;
+    }
+    return email.mid(start, end - start);
+}
+
+int FeedbackStore::characterCount(const QString& text)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (graphemes.toNextBoundary() > 0) {
+        ++count;
+    }
+    return count;
+}
+
+bool FeedbackStore::emailLooksValid() const
+{
+    const QString address = trimmedEmail(email_);
+    if (address.isEmpty()) {
+        return true;
+    }
+    // Something, an at sign, something with a full stop followed by at least two characters; none of the
+    // characters that cannot stand in a plain address.
+    static const QRegularExpression plausible(QStringLiteral(R"(\A[^@\s<>",;]+@[^@\s<>",;]+\.[^@\s<>",;]{2,}\z)"),
+                                              QRegularExpression::UseUnicodePropertiesOption);
+    return plausible.match(address).hasMatch();
+}
+
+bool FeedbackStore::canSend() const
+{
+    if (!topic_ || state_.kind == State::Kind::sending) {
+        return false;
+    }
+    const QString message = trimmedMessage(message_);
+    return !message.isEmpty() && characterCount(message) <= maxMessageLength && emailLooksValid();
+}
+
+QByteArray FeedbackStore::body(const Details& details) const
+{
+    QJsonObject context;
+    if (includeDetails_) {
+        for (auto entry = details.cbegin(); entry != details.cend(); ++entry) {
+            context.insert(entry.key(), entry.value());
+        }
+    }
+    QJsonObject object{
+        {QStringLiteral("topic"), topic_ ? rawValue(*topic_) : QString()},
+        {QStringLiteral("source"), rawValue(source_)},
+        {QStringLiteral("message"), trimmedMessage(message_)},
+        {QStringLiteral("rid"), rid_.toString(QUuid::WithoutBraces).toLower()},
+        {QStringLiteral("context"), context},
+    };
+    if (const QString address = trimmedEmail(email_); !address.isEmpty()) {
+        object.insert(QStringLiteral("email"), address);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+void FeedbackStore::send(const Details& details)
+{
+    if (!canSend()) {
+        return;
+    }
+    setState({State::Kind::sending});
+    // The body holds the form as it is now: what is typed while the message travels is not part of it.
+    client_.post(QStringLiteral("api/feedback"), body(details), timeout, ServiceClient::Resend::allowed, this,
+                 [this](const ServiceReply& reply) {
+                     if (reply.outcome == ServiceReply::Outcome::offline) {
+                         setState({State::Kind::failed, Failure::offline});
+                     } else if (reply.outcome == ServiceReply::Outcome::noService) {
+                         setState({State::Kind::failed, Failure::unavailable});
+                     } else if (reply.status == 200) {
+                         setState({State::Kind::sent});
+                     } else if (reply.status == 429) {
+                         setState({State::Kind::failed, Failure::tooMany});
+                     } else if (reply.status == 400) {
+                         setState({State::Kind::failed, Failure::refused});
+                     } else {
+                         setState({State::Kind::failed, Failure::unavailable});
+                     }
+                 });
+}
+
+void FeedbackStore::reset()
+{
+    setTopic(std::nullopt);
+    setMessage(QString());
+    rid_ = QUuid::createUuid();
+    setState({State::Kind::editing});
+}
+
+void FeedbackStore::copyMessage() const
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(trimmedMessage(message_));
+}
 
 void FeedbackStore::setTopic(std::optional<Topic> value)
 {

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QUuid>
 
+#include <chrono>
 #include <optional>
 
 namespace quellarine {
 
-// The feedback form: what the user is writing to the maker, and where the page was opened from.
+class ServiceClient;
+
+// The feedback form: what the user is writing to the maker, where the page was opened from, and the sending of
+// it. A failure never clears the form, so the user can send again or copy the message.
 class FeedbackStore final : public QObject {
     Q_OBJECT
 
@@ -33,8 +38,16 @@ public:
     static QString rawValue(Source source);
     static std::optional<Source> sourceFromRaw(const QString& raw);
 
-    // An empty form with a new message identifier.
-    explicit FeedbackStore(QObject* parent = nullptr);
+    // The application details sent with a message: text keys to text values.
+    using Details = QMap<QString, QString>;
+
+    // How long a send may take before it counts as offline.
+    static constexpr std::chrono::seconds timeout{20};
+    // The longest message that can be sent, in user-perceived characters after trimming.
+    static constexpr int maxMessageLength = 4000;
+
+    // An empty form with a new message identifier, sent through `client`.
+    explicit FeedbackStore(ServiceClient& client, QObject* parent = nullptr);
 
     std::optional<Topic> topic() const { return topic_; }
     void setTopic(std::optional<Topic> value);
@@ -50,6 +63,29 @@ public:
     void setState(State value);
     const QUuid& rid() const { return rid_; }
 
+    // Whether the address is empty or plausible, once trimmed of spaces and tabs.
+    bool emailLooksValid() const;
+    // Whether the form may be sent now: a topic, a message of 1 to 4,000 characters once trimmed, a plausible
+    // address, and no send under way.
+    bool canSend() const;
+    // Sends what the form holds now, with `details` unless the user left them out; the state follows the reply.
+    // Does nothing when the form cannot be sent.
+    void send(const Details& details);
+    // "Write Another": no topic, no message, a new identifier, editing again; the address and the details
+    // choice stay.
+    void reset();
+    // "Copy the Message": the trimmed message on the clipboard as plain text.
+    void copyMessage() const;
+
+    // The message as it is sent: trimmed of white space and line breaks at both ends.
+    static QString trimmedMessage(const QString& message);
+    // The address as it is sent: trimmed of spaces and tabs at both ends, line breaks kept.
+    static QString trimmedEmail(const QString& email);
+    // User-perceived characters: an emoji, a flag or a letter with combining marks counts as one.
+    static int characterCount(const QString& text);
+    // The request's JSON body for this form and these details.
+    QByteArray body(const Details& details) const;
+
 signals:
     void topicChanged();
     void messageChanged();
@@ -59,6 +95,7 @@ signals:
     void stateChanged();
 
 private:
+    ServiceClient& client_;
     std::optional<Topic> topic_;
     QString message_;
     QString email_;

@@ -1,8 +1,11 @@
 #include "Quellarine/Shell/PageContent.h"
 
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Research/ResearchPage.h"
+#include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
@@ -16,14 +19,17 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
         return new CalibrationView(model);
     case MainSection::help:
         return new HelpPage(model, openWindow);
-    case MainSection::research:
     case MainSection::feedback:
+        return new FeedbackPage(model);
     case MainSection::whatsNew:
+        return new WhatsNewPage(model);
+    case MainSection::research:
+        return new ResearchPage;
     case MainSection::profile:
-        // Their own pages come later; until then the section is named, nothing more.
-        return new StandInPage(model, section);
+        // Its own page comes later; until then the section is named, nothing more.
+        return new StandInPage(section);
     }
-    return new StandInPage(model, section);
+    return new StandInPage(section);
 }
 
 } // namespace quellarine

@@ -1,6 +1,5 @@
 #include "Quellarine/Shell/StandInPage.h"
 
-#include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QLabel>
@@ -8,9 +7,8 @@
 
 namespace quellarine {
 
-StandInPage::StandInPage(AppModel& model, MainSection section, QWidget* parent)
+StandInPage::StandInPage(MainSection section, QWidget* parent)
     : QWidget(parent)
-    , model_(model)
     , section_(section)
 {
     auto* title = new QLabel(section.title(), this);
@@ -21,14 +19,6 @@ StandInPage::StandInPage(AppModel& model, MainSection section, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title);
-}
-
-void StandInPage::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (section_ == MainSection::whatsNew) {
-        model_.markWhatsNewSeen();
-    }
 }
 
 } // namespace quellarine

@@ -7,27 +7,31 @@ namespace quellarine {
 
 namespace {
 
-// The addresses are constants of this build: one that does not parse is a build fault, reported on first use.
-WebAddress fixedAddress(std::string_view text)
+// The build checks the addresses when it is configured; one that still does not parse is a build fault,
+// reported on first use. An empty one means the build has none.
+std::optional<WebAddress> builtAddress(std::string_view text)
 {
+    if (text.empty()) {
+        return std::nullopt;
+    }
     auto address = WebAddress::parse(text);
     if (!address) {
         throw std::logic_error("Not a secure web address: " + std::string(text));
     }
-    return *std::move(address);
+    return address;
 }
 
 } // namespace
 
-const WebAddress& Product::server()
+const std::optional<WebAddress>& Product::server()
 {
-    static const WebAddress address = fixedAddress("https://api.temrid.com");
+    static const std::optional<WebAddress> address = builtAddress(QUELLARINE_SERVICE);
     return address;
 }
 
-const WebAddress& Product::page()
+const std::optional<WebAddress>& Product::page()
 {
-    static const WebAddress address = fixedAddress("https://temrid.com");
+    static const std::optional<WebAddress> address = builtAddress(QUELLARINE_WEBSITE);
     return address;
 }
 

@@ -168,6 +168,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>هذا الملف ليس صورة يستطيع Quellarine قراءتها.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>هذه الصورة كبيرة جدًا. اختر صورة أصغر من 40 ميغابايت.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>تعذّر على Quellarine حفظ الصورة. تأكّد من أن القرص غير ممتلئ، ثم حاول مرة أخرى.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>بمساعدة الذكاء الاصطناعي</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>أُوقف لأن مفتاح Control ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>نتيجتك، يشرحها الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>يحوّل Claude، الذكاء الاصطناعي من Anthropic، هذه الأرقام إلى كلمات بسيطة ويضبط عليها إعدادًا مسبقًا: إعدادًا شخصيًا ليدك.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>تعذّر على Quellarine الوصول إلى الإنترنت. الاقتراح أعلاه لا يحتاج إليه: فقد حُسب على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>حصلت على شروحاتك الثلاثة لهذا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>طلب كثيرون شرحًا اليوم. حاول مجددًا غدًا.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>الشروحات غير متاحة الآن. حاول لاحقًا؛ الاقتراح أعلاه يعمل بالقدر نفسه.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>كتبه الذكاء الاصطناعي (Claude) من أرقام نتيجتك. القياس من Quellarine نفسه على هذا الحاسوب، ويبقى إعداد الذكاء الاصطناعي ضمن نطاق إعدادات Quellarine المسبقة.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>الإعداد الشخصي من الذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>أثبت قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>أسرع قليلًا من %1، بحسب أرقامك.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>يبقى %1 كما هو: إنه يناسب أرقامك بالفعل.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>جرّبه</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>تُرسل الأرقام أدناه فقط: لا يُرسل التسجيل ولا اسمك ولا بريدك الإلكتروني أبدًا.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>اعرض ما يُرسل بالضبط</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>حتى ثلاثة في اليوم.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>جارٍ الكتابة…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>اشرح بالذكاء الاصطناعي</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>سؤال أو فكرة أو شيء لم يعمل. كل رسالة يقرؤها الشخص الذي يصنع Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>تعذّر على Quellarine الوصول إلى الإنترنت. رسالتك محفوظة هنا: حاول مجددًا عندما تكون متصلًا.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>أُرسلت رسائل كثيرة في وقت قصير. رسالتك محفوظة هنا: حاول مجددًا بعد ساعة.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>تعذّر إرسال الرسالة كما هي. تحقق من عنوان البريد الإلكتروني أو اختصر الرسالة.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>الإرسال لا يعمل الآن. رسالتك محفوظة هنا: حاول لاحقًا أو انسخها.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>عمَّ تدور؟</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>بريدك الإلكتروني (اختياري)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>تضمين تفاصيل التطبيق</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>إصدار التطبيق وإصدار النظام واللغة والإعداد المسبق وجهاز التأشير تساعد في العثور على المشكلة. لا يُرسل أبدًا اسمك ولا ملفاتك ولا ما على الشاشة.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>جارٍ الإرسال…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>إرسال (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>اختر الموضوع واكتب رسالة لإرسالها.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>أُرسلت</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>شكرًا! رسالتك في طريقها.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>يقرؤها شخص حقيقي. لم تترك عنوانًا، لذا لن يكون هناك رد.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>يقرؤها شخص حقيقي، ويُرسل الرد إلى %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>كتابة رسالة أخرى</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 من %2 حرفًا</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>فقط للرد عليك. اتركه فارغًا لتبقى مجهول الهوية.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>لا يبدو هذا عنوان بريد إلكتروني.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>نسخ الرسالة</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>حركتك</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>يد مرتجفة</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>مرات في الثانية</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>تبقى حركة الفأرة المقصودة دون مرتين في الثانية تقريبًا. أما الارتجاف فأسرع، من ٣ إلى ١٢ مرة. يتعلّم Quellarine الارتجاف ويطرحه، بدلًا من إبطاء كل شيء.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>سرعة حركتك وسرعة الارتجاف</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>خطّ من ٠ إلى %1 مرة في الثانية. تقع حركتك بين ٠ ومرتين في الثانية، وتقع اليد المرتجفة بين ٣ و١٢.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>يبقى المؤشر ثابتًا ما دام الزر مضغوطًا، فلا ينزلق عمّا نقرت عليه.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>متوازن</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>الوقت اللازم لبلوغ هدف، بحسب التأخير</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>جعل تأخيرٌ قدره ٧٥ مللي ثانية بلوغَ الهدف أبطأ بنسبة %1، ورفع الأخطاء من %2 إلى %3. وكلّفت إضافة ٤٠ مللي ثانية نحو %4 من سرعة التأشير. يضيف «متوازن» نحو ٢٥ مللي ثانية.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>إضافة %1، كما مع «متوازن»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>إضافة %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>هذا الإصدار</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>الإصدار %1، هذا الإصدار: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>الإصدار %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>لماذا ينجح</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>ما تفعله اليد المرتجفة بالنقرة، وكيف يستجيب Quellarine.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>أرقام من دراسات منشورة عن أشخاص يستخدمون الفأرة، ومع كل منها الإعداد الذي أدّت إليه. جميع المصادر في أسفل الصفحة.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>من النقرات انزلقت</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>من النقرات المزدوجة فشلت</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 مللي ثانية</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>تأخير مع «متوازن»</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>النقر</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>تأتي معظم المتاعب لحظة النقر، لا في الطريق إليه.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 مقابل %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>من أخطاء النقر المزدوج لدى كبار السن مقارنةً بالشباب.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>الأمر لا يقتصر على الارتجاف: يساعد Quellarine كلما انزلقت النقرات.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>الحركة</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>حركتك والارتجاف سرعتان مختلفتان. وفي هذه الفجوة يعمل Quellarine.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>٢٫٣٤ مقابل ٤٫٧٢ بت/ث</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>سرعة التأشير لدى الأشخاص الذين يعانون صعوبات حركية، مقارنةً بغيرهم.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>يستعيد المؤشر الأثبت بعض تلك السرعة: إخفاقات أقل، ومحاولات ثانية أقل.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>التأخير</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>عادةً ما يكلّف التنعيم تأخيرًا، والتأخير يكلّف سرعة. لذلك يُبقيه Quellarine صغيرًا.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>يدك أنت</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>تصف الدراسات مجموعات من الناس. أما «مضبوط على يدك» فينظر إلى يدك أنت.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>درست الدراسات مجموعات من الناس يستخدمون الفأرة، ولم تختبر Quellarine، باستثناء القياس المشار إليه بأنه قياسنا. لا يُعدّ Quellarine جهازًا طبيًا، ولا يشخّص أي حالة ولا يعالجها.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 لدى الآخرين</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>من النقرات حرّكت المؤشر بين ضغط الزر وتحريره، لدى الأشخاص الذين يعانون صعوبات حركية.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>تُبقي حماية النقر المؤشر ثابتًا ما دام الزر مضغوطًا.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>من النقرات المزدوجة والثلاثية فشلت: انزلقت، أو جاءت ببطء شديد، أو عُدّت خطأً.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>يبقى المؤشر في مكانه أثناء النقر، فتقع النقرات في موضع واحد.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>حتى ١٩ من شخص واحد</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>نقرة لم يقصدها أحد، في الدراسة نفسها.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>لا تُحتسب النقرات الخاطفة الأقصر من ضغطة حقيقية نقراتٍ.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>٩ من ١١</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>أشخاص فضّلوا مؤشرًا يثبت أثناء النقر، عندما جرّبوه.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>تعمل حماية النقر في Quellarine بالطريقة نفسها.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>كم يتبقّى من الارتجاف، بالتأخير نفسه ٢٥ مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>تنعيم بسيط</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>«متوازن» في Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>يستخلص Quellarine الارتجاف ويطرحه، مثل المرشّحات التكيّفية المستخدمة لتثبيت الأدوات الجراحية، التي أزالت نحو ثلثي ارتجاف اليد في الاختبارات المخبرية. أما الارتجاف الذي يتغيّر من ثانية إلى أخرى فأصعب: عندها يزول منه قدر أقل.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>الارتجاف المتبقّي مع التنعيم البسيط: %1. ومع الإعداد المسبق «متوازن» في Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>المصادر</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>لم يسمح النظام لـQuellarine بمراقبة المؤشر. أنهِه ثم افتحه مجددًا.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>شيء لا يعمل</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>لدي فكرة</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>شيء مربك</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>شيء ناقص</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>شيء أحبه</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>اختر الموضوع في الأعلى، ثم اكتب ما تشاء قليلًا أو كثيرًا.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>ماذا فعلت، وماذا توقعت، وماذا حدث بدلًا من ذلك؟</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>ماذا تود أن يفعل Quellarine؟</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>أي جزء كان صعب الفهم؟</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>عمَّ بحثت ولم تجده؟</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>ما الذي يعمل جيدًا لك؟</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>حدّث الآن</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>يتوفر Quellarine %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>مرحبًا بك في Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>الجديد</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>كل تحديثات Quellarine، الأحدث أولًا. التحديثات مجانية مدى الحياة.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>لا توجد ملاحظات إصدار</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>إنها جزء من تنزيل التطبيق. تحقّق من وجود تحديثات للحصول على أحدث إصدار.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>مقيس على حاسوبك</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>يسجّل اختبار مدته دقيقة واحدة كيف يتحرك مؤشرك. يعيد Quellarine تشغيله عبر كل إعداد مسبق ويقترح الإعداد الذي يترك أقل ارتجاف بأقل تأخير.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>شرح وضبط بالذكاء الاصطناعي</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>إذا طلبت، يقرأ الذكاء الاصطناعي (Claude) أرقام النتيجة، لا التسجيل أبدًا، ويشرح بكلمات بسيطة ما تُظهره، ويضبط الإعداد المسبق المقترح ليصبح إعدادًا شخصيًا، يبقى ضمن نطاق إعدادات Quellarine المسبقة.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>এই ফাইলটি এমন কোনো ছবি নয় যা Quellarine পড়তে পারে।</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>ছবিটি খুব বড়। ৪০ MB-এর কম আকারের একটি ছবি বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine ছবিটি সংরক্ষণ করতে পারেনি। আপনার ডিস্ক পূর্ণ নয় কিনা দেখে আবার চেষ্টা করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI-সহায়তায়</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>আপনার ফলাফল, AI-এর ব্যাখ্যায়</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic-এর AI, এই সংখ্যাগুলোকে সহজ কথায় বলে এবং সেগুলোর জন্য একটি প্রিসেট মানিয়ে নেয়: আপনার হাতের জন্য একটি ব্যক্তিগত সেটিং।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine ইন্টারনেটে পৌঁছাতে পারেনি। উপরের পরামর্শের এটির দরকার নেই: সেটি এই কম্পিউটারেই হিসাব করা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>আজকের তিনটি ব্যাখ্যা আপনি পেয়ে গেছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>আজ অনেকে ব্যাখ্যা চেয়েছেন। কাল আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>এখন ব্যাখ্যা পাওয়া যাচ্ছে না। পরে আবার চেষ্টা করুন; উপরের পরামর্শ একইভাবে কাজ করে।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>আপনার ফলাফলের সংখ্যা থেকে AI (Claude) লিখেছে। পরিমাপটি Quellarine-এর নিজের, এই কম্পিউটারে, এবং AI-এর সেটিং Quellarine-এর প্রিসেটের সীমার মধ্যেই থাকে।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI-এর ব্যক্তিগত সেটিং</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু বেশি স্থির।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>আপনার সংখ্যা অনুযায়ী %1-এর চেয়ে একটু দ্রুত।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 যেমন আছে: এটি ইতিমধ্যে আপনার সংখ্যার সাথে মানানসই।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>ব্যবহৃত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>চেষ্টা করুন</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>শুধু নিচের সংখ্যাগুলো পাঠানো হয়: কখনও রেকর্ডিং, আপনার নাম বা ইমেল ঠিকানা নয়।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>ঠিক কী পাঠানো হয় দেখুন</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>দিনে তিনটি পর্যন্ত।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>লেখা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI দিয়ে ব্যাখ্যা করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>মতামত</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>একটি প্রশ্ন, একটি ভাবনা, কিছু যা কাজ করেনি। প্রতিটি বার্তা পড়েন সেই মানুষটি, যিনি Quellarine তৈরি করেন।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine ইন্টারনেটে পৌঁছাতে পারেনি। আপনার বার্তা এখানেই রাখা আছে: অনলাইনে এলে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>অল্প সময়ে অনেক বার্তা পাঠানো হয়েছে। আপনার বার্তা এখানেই রাখা আছে: এক ঘণ্টা পরে আবার চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>বার্তাটি এভাবে পাঠানো গেল না। ইমেল ঠিকানা দেখে নিন, বা বার্তাটি ছোট করুন।</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>এখন পাঠানো কাজ করছে না। আপনার বার্তা এখানেই রাখা আছে: পরে আবার চেষ্টা করুন, বা এটি কপি করুন।</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>এটি কী নিয়ে?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>আপনার বার্তা</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>আপনার ইমেল (ঐচ্ছিক)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nam@udaharon.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>অ্যাপের বিবরণ যোগ করুন</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>অ্যাপের সংস্করণ, সিস্টেমের সংস্করণ, ভাষা, প্রিসেট ও পয়েন্টিং ডিভাইস সমস্যা খুঁজতে সাহায্য করে। কখনও আপনার নাম, আপনার ফাইল বা স্ক্রিনে যা আছে তা নয়।</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>পাঠানো হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>পাঠান</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>পাঠান (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>পাঠাতে বিষয় বেছে নিন এবং একটি বার্তা লিখুন।</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>পাঠানো হয়েছে</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>ধন্যবাদ! আপনার বার্তা পথে আছে।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>এটি একজন মানুষ পড়েন। আপনি কোনো ঠিকানা দেননি, তাই উত্তর আসবে না।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>এটি একজন মানুষ পড়েন, এবং উত্তর যাবে %1 ঠিকানায়।</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>আরেকটি লিখুন</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%2-এর মধ্যে %1টি অক্ষর</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>শুধু আপনাকে উত্তর দিতে। পরিচয় গোপন রাখতে খালি রাখুন।</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>এটি ইমেল ঠিকানার মতো দেখাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>বার্তা কপি করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>আপনার নড়াচড়া</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>কাঁপা হাত</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>প্রতি সেকেন্ডে কতবার</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>ইচ্ছে করে মাউস নাড়ানো সেকেন্ডে মোটামুটি ২ বারের নিচে থাকে। কাঁপুনি আরও দ্রুত, ৩ থেকে ১২ বার। Quellarine কাঁপুনিটা শিখে নিয়ে তা বাদ দেয়, সবকিছু ধীর করে দেয় না।</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>আপনার নড়াচড়া আর কাঁপুনি কত দ্রুত</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>সেকেন্ডে ০ থেকে %1 বার পর্যন্ত একটি রেখা। আপনার নড়াচড়া সেকেন্ডে ০ থেকে ২ বারের মধ্যে, কাঁপা হাত ৩ থেকে ১২-র মধ্যে।</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>বোতাম চেপে থাকা অবস্থায় পয়েন্টার স্থির থাকে, ফলে যেখানে ক্লিক করেছেন সেখান থেকে সরে যায় না।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 মি.সে.</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>সুষম</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>লক্ষ্যে পৌঁছানোর সময়, বিলম্ব অনুযায়ী</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>৭৫ মি.সে. বিলম্বে লক্ষ্যে পৌঁছাতে %1 বেশি সময় লেগেছে এবং ভুল %2 থেকে বেড়ে %3 হয়েছে। ৪০ মি.সে. যোগ করায় পয়েন্টিংয়ের গতি প্রায় %4 কমেছে। সুষম প্রায় ২৫ মি.সে. যোগ করে।</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 যোগ হলে, সুষম-এর মতো: %2।</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 যোগ হলে: %2।</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>এই সংস্করণ</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>সংস্করণ %1, এই সংস্করণ: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>সংস্করণ %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>কেন এটি কাজ করে</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>কাঁপা হাত একটি ক্লিকের কী করে, আর Quellarine কীভাবে তার জবাব দেয়।</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>মাউস ব্যবহারকারীদের নিয়ে প্রকাশিত গবেষণার সংখ্যা, প্রতিটির সঙ্গে সেই সেটিং যা থেকে এসেছে। সব উৎস পাতার নিচে আছে।</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>ক্লিক পিছলে গেছে</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>ডাবল-ক্লিক ব্যর্থ হয়েছে</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 মি.সে.</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>সুষম-এ বিলম্ব</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>ক্লিক করা</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>বেশিরভাগ সমস্যা হয় ক্লিকের মুহূর্তে, সেখানে পৌঁছানোর পথে নয়।</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 বনাম %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>গুণ বেশি ডাবল-ক্লিকের ভুল বয়স্কদের, তরুণদের তুলনায়।</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>শুধু কাঁপুনি নয়: ক্লিক পিছলে গেলেই Quellarine সাহায্য করে।</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>নড়াচড়া</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>আপনার নড়াচড়া আর কাঁপুনির গতি আলাদা। এই ফাঁকেই Quellarine কাজ করে।</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>২.৩৪ বনাম ৪.৭২ বিট/সে.</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>চলাচলে অসুবিধা থাকা মানুষের পয়েন্টিংয়ের গতি, অন্যদের তুলনায়।</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>স্থির পয়েন্টার সেই গতির কিছুটা ফিরিয়ে দেয়: কম ফসকানো, কম দ্বিতীয় চেষ্টা।</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>বিলম্ব</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>স্মুদিং সাধারণত বিলম্ব আনে, আর বিলম্ব গতি কমায়। তাই Quellarine তা কম রাখে।</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>আপনার নিজের হাত</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>গবেষণাগুলো মানুষের দলের কথা বলে। &quot;আপনার হাতের মতো করে&quot; দেখে আপনার হাতটাই।</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>গবেষণাগুলো মাউস ব্যবহারকারী মানুষের দল নিয়ে হয়েছে; সেগুলো Quellarine পরীক্ষা করেনি, শুধু আমাদের নিজের বলে চিহ্নিতটি ছাড়া। Quellarine কোনো চিকিৎসা যন্ত্র নয় এবং কোনো রোগ নির্ণয় বা চিকিৎসা করে না।</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>অন্যদের %1</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>ক্লিকে বোতাম চাপা আর ছাড়ার মাঝে পয়েন্টার সরে গেছে, চলাচলে অসুবিধা থাকা মানুষের ক্ষেত্রে।</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>ক্লিক সুরক্ষা বোতাম চাপা থাকার সময় পয়েন্টার স্থির রাখে।</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>ডাবল ও ট্রিপল ক্লিক ব্যর্থ হয়েছে: পিছলে গেছে, খুব ধীরে এসেছে বা ভুল গোনা হয়েছে।</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>ক্লিক করার সময় পয়েন্টার এক জায়গায় থাকে, তাই ক্লিকগুলো একই জায়গায় পড়ে।</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>একজনের কাছ থেকেই ১৯টি পর্যন্ত</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>ক্লিক কেউ করতে চায়নি, একই গবেষণায়।</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>আসল চাপের চেয়ে খুব ছোট টোকা ক্লিক হিসেবে গোনা হয় না।</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>১১ জনের ৯ জন</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>মানুষ ক্লিকের সময় স্থির থাকা পয়েন্টার পছন্দ করেছেন, যখন তা চেষ্টা করে দেখেছেন।</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Quellarine-এর ক্লিক সুরক্ষাও একইভাবে কাজ করে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>একই ২৫ মি.সে. বিলম্বে কতটা কাঁপুনি থেকে যায়</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>সাধারণ স্মুদিং</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, সুষম</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine কাঁপুনিটা হিসাব করে বের করে তা বাদ দেয়, অস্ত্রোপচারের যন্ত্র স্থির রাখার অভিযোজী ফিল্টারের মতো, যা ল্যাবের পরীক্ষায় হাতের কাঁপুনির প্রায় দুই-তৃতীয়াংশ দূর করেছে। যে কাঁপুনি সেকেন্ডে সেকেন্ডে বদলায় তা কঠিন: তখন কম অংশ দূর হয়।</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>সাধারণ স্মুদিংয়ে বাকি কাঁপুনি: %1। Quellarine-এর সুষম প্রিসেটে: %2।</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>উৎস</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>সিস্টেম Quellarine-কে পয়েন্টার দেখতে দেয়নি। এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>কিছু কাজ করছে না</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>আমার একটি ভাবনা আছে</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>কিছু বিভ্রান্তিকর</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>কিছু অনুপস্থিত</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>আমার পছন্দের কিছু</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>উপরে বিষয় বেছে নিন, তারপর যত খুশি কম বা বেশি লিখুন।</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>আপনি কী করেছিলেন, কী আশা করেছিলেন, আর তার বদলে কী হলো?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>আপনি Quellarine-কে দিয়ে কী করাতে চান?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>কোন অংশটি বোঝা কঠিন ছিল?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>আপনি কী খুঁজেছিলেন কিন্তু পাননি?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>আপনার জন্য কী ভালো কাজ করে?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>এখনই আপডেট করুন</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 পাওয়া যাচ্ছে</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine-এ স্বাগতম</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>নতুন কী আছে</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine-এর প্রতিটি আপডেট, নতুনটি আগে। আপডেট আজীবন বিনামূল্যে।</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>কোনো রিলিজ নোট নেই</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>এগুলো অ্যাপ ডাউনলোডেরই অংশ। সর্বশেষ সংস্করণ পেতে আপডেট খুঁজুন।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>আপনার কম্পিউটারে মাপা</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>এক মিনিটের একটি পরীক্ষা আপনার পয়েন্টার কীভাবে নড়ে তা রেকর্ড করে। Quellarine সেটি প্রতিটি প্রিসেটে আবার চালিয়ে দেখে এবং সবচেয়ে কম বিলম্বে সবচেয়ে কম কাঁপুনি রাখে এমনটি সুপারিশ করে।</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>AI দিয়ে ব্যাখ্যা ও টিউন করা</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>আপনি চাইলে AI (Claude) ফলাফলের সংখ্যাগুলো পড়ে, রেকর্ডিং কখনও নয়, সহজ ভাষায় ব্যাখ্যা করে সেগুলো কী দেখায়, এবং প্রস্তাবিত প্রিসেটটিকে একটি ব্যক্তিগত সেটিংয়ে টিউন করে, Quellarine-এর প্রিসেটগুলোর সীমার মধ্যে রেখে।</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Ese archivo no es una imagen que Quellarine pueda leer.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Esa imagen es demasiado grande. Elige una de menos de 40 MB.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine no pudo guardar la foto. Comprueba que el disco no esté lleno y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Con ayuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Tu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, la IA de Anthropic, pone estos números en palabras sencillas y ajusta un ajuste a ellos: un ajuste personal para tu mano.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine no pudo conectarse a internet. La sugerencia de arriba no lo necesita: se calculó en este ordenador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Ya tuviste las tres explicaciones de hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Mucha gente pidió una explicación hoy. Inténtalo mañana.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Las explicaciones no están disponibles ahora. Inténtalo más tarde; la sugerencia de arriba funciona igual.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir de los números de tu resultado. La medición es de Quellarine, en este ordenador, y el ajuste de la IA se mantiene dentro del rango de los ajustes de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste personal de la IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un poco más estable que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un poco más rápido que %1, según tus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tal cual: ya encaja con tus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Probarlo</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Solo se envían los números de abajo: nunca la grabación, tu nombre ni tu correo.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exactamente qué se envía</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hasta tres al día.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escribiendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar con IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Una pregunta, una idea, algo que no funcionó. Cada mensaje lo lee la persona que hace Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine no pudo conectarse a internet. Tu mensaje se guarda aquí: inténtalo de nuevo cuando tengas conexión.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Se enviaron muchos mensajes en poco tiempo. Tu mensaje se guarda aquí: inténtalo de nuevo en una hora.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>No se pudo enviar el mensaje tal como está. Revisa la dirección de correo o acorta el mensaje.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>El envío no funciona ahora mismo. Tu mensaje se guarda aquí: inténtalo más tarde o cópialo.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>¿De qué se trata?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Tu correo (opcional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nombre@ejemplo.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Incluir detalles de la app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>La versión de la app, la versión del sistema, el idioma, el ajuste y el dispositivo señalador ayudan a encontrar un problema. Nunca tu nombre, tus archivos ni lo que hay en pantalla.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Enviando…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Enviar (Ctrl + Intro)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Elige de qué se trata y escribe un mensaje para enviarlo.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>¡Gracias! Tu mensaje está en camino.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Lo lee una persona. No dejaste dirección, así que no habrá respuesta.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Lo lee una persona, y la respuesta irá a %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Escribir otro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Solo para responderte. Déjalo vacío para seguir en el anonimato.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Eso no parece una dirección de correo.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copiar el mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Tu movimiento</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Una mano temblorosa</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Veces por segundo</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Mover el ratón a propósito se queda por debajo de unas 2 veces por segundo. Un temblor es más rápido, de 3 a 12. Quellarine aprende el temblor y lo resta, en lugar de ralentizarlo todo.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Qué tan rápidos son tu movimiento y un temblor</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Una línea de 0 a %1 veces por segundo. Tu movimiento está entre 0 y 2 veces por segundo; una mano temblorosa, entre 3 y 12.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>El puntero se queda quieto mientras el botón está pulsado, para que no se salga de lo que has pulsado.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Tiempo para alcanzar un objetivo, según el retraso</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Un retraso de 75 ms hizo que alcanzar un objetivo fuera un %1 más lento y subió los errores del %2 al %3. Añadir 40 ms costó cerca de un %4 de velocidad al apuntar. Equilibrado añade unos 25 ms.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 añadidos, como con Equilibrado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 añadidos: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Esta versión</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versión %1, esta versión: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versión %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Por qué funciona</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Lo que una mano temblorosa le hace a un clic, y cómo responde Quellarine.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Cifras de estudios publicados con personas que usan un ratón, cada una con el ajuste al que llevó. Todas las fuentes están al final de la página.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>de los clics se desviaron</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>de los dobles clics fallaron</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>de retraso con Equilibrado</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Clics</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>La mayoría de los problemas llegan en el momento del clic, no en el camino hacia él.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 frente a %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>más errores de doble clic en personas mayores que en jóvenes.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>No es solo el temblor: Quellarine ayuda siempre que los clics se desvían.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Moverse</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Tu movimiento y un temblor van a velocidades distintas. En esa diferencia trabaja Quellarine.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 frente a 4,72 bits/s</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>la velocidad al apuntar de las personas con dificultades motoras, comparada con la de otras.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Un puntero más estable devuelve parte de esa velocidad: menos fallos, menos segundos intentos.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retraso</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Suavizar suele costar retraso, y el retraso cuesta velocidad. Por eso Quellarine lo mantiene pequeño.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Tu propia mano</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Los estudios describen grupos de personas. &quot;A la medida de tu mano&quot; se fija en la tuya.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Los estudios observaron grupos de personas que usaban un ratón; no probaron Quellarine, salvo el marcado como nuestro. Quellarine no es un dispositivo médico y no diagnostica ni trata ninguna afección.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 en los demás</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>de los clics movieron el puntero entre pulsar y soltar el botón, en personas con dificultades motoras.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>La protección de clics mantiene quieto el puntero mientras el botón está pulsado.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>de los dobles y triples clics fallaron: se desviaron, llegaron demasiado lentos o se contaron mal.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>El puntero se queda quieto mientras haces clic, así que los clics caen en el mismo sitio.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>hasta 19 de una sola persona</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>clics que nadie quiso hacer, en el mismo estudio.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Los toques demasiado breves para ser una pulsación real no cuentan como clics.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 de 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>personas prefirieron un puntero que se queda quieto al hacer clic, cuando lo probaron.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>La protección de clics de Quellarine funciona igual.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Cuánto temblor queda, con el mismo retraso de 25 ms</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Suavizado simple</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Equilibrado</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine calcula el temblor y lo resta, como los filtros adaptativos que estabilizan instrumentos quirúrgicos, que eliminaron cerca de dos tercios del temblor de la mano en pruebas de laboratorio. Un temblor que cambia de un segundo a otro es más difícil: entonces se va menos.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Temblor que queda con suavizado simple: %1. Con el preajuste Equilibrado de Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Fuentes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>El sistema no ha dejado que Quellarine observe el puntero. Ciérralo y vuelve a abrirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Algo no funciona</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Tengo una idea</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Algo es confuso</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Falta algo</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Algo que me gusta</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Elige arriba de qué se trata y escribe tanto o tan poco como quieras.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>¿Qué hiciste, qué esperabas y qué pasó en cambio?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>¿Qué te gustaría que hiciera Quellarine?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>¿Qué parte fue difícil de seguir?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>¿Qué buscaste y no encontraste?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>¿Qué te funciona bien?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 está disponible</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Te damos la bienvenida a Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Cada actualización de Quellarine, de la más reciente a la más antigua. Las actualizaciones son gratis de por vida.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>No hay notas de la versión</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Vienen con la descarga de la app. Busca actualizaciones para obtener la versión más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Medido en tu ordenador</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Una prueba de un minuto registra cómo se mueve tu puntero. Quellarine la reproduce con cada preajuste y te sugiere el que deja menos temblor con menos retraso.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Explicado y ajustado por IA</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Si lo pides, una IA (Claude) lee los números del resultado, nunca la grabación, explica con palabras sencillas lo que muestran y ajusta el preajuste sugerido en un ajuste personal, dentro del rango de los preajustes de Quellarine.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Ce fichier n’est pas une image que Quellarine peut lire.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Cette image est trop volumineuse. Choisissez-en une de moins de 40 Mo.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine n’a pas pu enregistrer la photo. Vérifiez que votre disque n’est pas plein, puis réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Assisté par IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Votre résultat, expliqué par l’IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, l’IA d’Anthropic, traduit ces chiffres en mots simples et y ajuste un préréglage : un réglage personnel pour votre main.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine n’a pas pu joindre Internet. La suggestion ci-dessus n’en a pas besoin : elle a été calculée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Vous avez eu vos trois explications du jour. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Beaucoup de personnes ont demandé une explication aujourd’hui. Réessayez demain.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Les explications ne sont pas disponibles pour le moment. Réessayez plus tard ; la suggestion ci-dessus fonctionne tout autant.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Écrit par l’IA (Claude) à partir des chiffres de votre résultat. La mesure est celle de Quellarine, sur cet ordinateur, et le réglage de l’IA reste dans la plage des préréglages de Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Réglage personnel de l’IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Un peu plus stable que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Un peu plus rapide que %1, d’après vos chiffres.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 tel quel : il convient déjà à vos chiffres.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>L’essayer</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Seuls les chiffres ci-dessous sont envoyés : jamais l’enregistrement, votre nom ni votre adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Voir exactement ce qui est envoyé</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Jusqu’à trois par jour.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Rédaction…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Expliquer avec l’IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Une question, une idée, quelque chose qui n’a pas marché. Chaque message est lu par la personne qui fait Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine n’a pas pu joindre Internet. Votre message est conservé ici : réessayez une fois en ligne.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Beaucoup de messages ont été envoyés en peu de temps. Votre message est conservé ici : réessayez dans une heure.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Le message n’a pas pu être envoyé tel quel. Vérifiez l’adresse e-mail ou raccourcissez le message.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>L’envoi ne fonctionne pas pour le moment. Votre message est conservé ici : réessayez plus tard, ou copiez-le.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>De quoi s’agit-il ?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Votre e-mail (facultatif)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nom@exemple.fr</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Inclure les détails de l’app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>La version de l’app, la version du système, la langue, le préréglage et l’appareil de pointage aident à trouver un problème. Jamais votre nom, vos fichiers ni ce qui est à l’écran.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Envoi…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Envoyer (Ctrl + Entrée)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Choisissez le sujet et écrivez un message pour l’envoyer.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Merci ! Votre message est en route.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Il est lu par une personne. Vous n’avez pas laissé d’adresse, il n’y aura donc pas de réponse.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Il est lu par une personne, et la réponse ira à %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Écrire un autre</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 caractères sur %2</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Seulement pour vous répondre. Laissez vide pour rester anonyme.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Cela ne ressemble pas à une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copier le message</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Votre mouvement</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Une main qui tremble</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Fois par seconde</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Bouger la souris volontairement reste sous 2 fois par seconde environ. Un tremblement est plus rapide&#xa0;: de 3 à 12. Quellarine apprend le tremblement et le soustrait, au lieu de tout ralentir.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>La vitesse de votre mouvement et d’un tremblement</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Une ligne de 0 à %1 fois par seconde. Votre mouvement se situe entre 0 et 2 fois par seconde, une main qui tremble entre 3 et 12.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Le pointeur reste immobile tant que le bouton est enfoncé, pour ne pas glisser hors de ce que vous avez cliqué.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Équilibré</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Temps pour atteindre une cible, selon le délai</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Un délai de 75&#xa0;ms a rendu l’atteinte d’une cible %1 plus lente et fait passer les erreurs de %2 à %3. Ajouter 40&#xa0;ms a coûté environ %4 de vitesse de pointage. Équilibré ajoute environ 25&#xa0;ms.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 ajoutées, comme avec Équilibré&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 ajoutées&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Cette version</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Version %1, cette version : %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Version %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Pourquoi ça marche</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Ce qu’une main qui tremble fait à un clic, et comment Quellarine y répond.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Des chiffres tirés d’études publiées sur des personnes utilisant une souris, chacun avec le réglage qui en découle. Toutes les sources sont en bas de la page.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>des clics ont glissé</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>des doubles-clics ont échoué</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>de délai avec Équilibré</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Clics</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>La plupart des difficultés surviennent au moment du clic, pas en chemin.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 contre %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>plus d’erreurs de double-clic chez les personnes âgées que chez les jeunes.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Ce n’est pas que le tremblement&#xa0;: Quellarine aide dès que les clics glissent.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Bouger</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Votre mouvement et un tremblement vont à des vitesses différentes. C’est dans cet écart que Quellarine travaille.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 contre 4,72 bits/s</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>la vitesse de pointage des personnes ayant des difficultés motrices, comparée aux autres.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Un pointeur plus stable rend une partie de cette vitesse&#xa0;: moins de ratés, moins de nouvelles tentatives.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Le lissage coûte souvent du délai, et le délai coûte de la vitesse. Quellarine le garde donc faible.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Votre propre main</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Les études décrivent des groupes de personnes. «&#xa0;Adapté à votre main&#xa0;» regarde la vôtre.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Les études portaient sur des groupes de personnes utilisant une souris&#xa0;; elles n’ont pas testé Quellarine, sauf celle signalée comme la nôtre. Quellarine n’est pas un dispositif médical et ne diagnostique ni ne traite aucune affection.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 chez les autres</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>des clics ont déplacé le pointeur entre l’appui et le relâchement du bouton, chez les personnes ayant des difficultés motrices.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>La protection des clics tient le pointeur immobile tant que le bouton est enfoncé.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>des doubles et triples clics ont échoué&#xa0;: ils ont glissé, sont venus trop lentement ou ont été mal comptés.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Le pointeur ne bouge pas pendant que vous cliquez&#xa0;: les clics tombent au même endroit.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>jusqu’à 19 pour une seule personne</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>clics que personne ne voulait faire, dans la même étude.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Les effleurements trop brefs pour être un vrai appui ne comptent pas comme des clics.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 sur 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>personnes ont préféré un pointeur qui reste immobile pendant les clics, après l’avoir essayé.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>La protection des clics de Quellarine fonctionne de la même façon.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Ce qui reste du tremblement, au même délai de 25&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Lissage simple</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Équilibré</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine calcule le tremblement et le soustrait, comme les filtres adaptatifs qui stabilisent les instruments chirurgicaux et ont supprimé environ deux tiers du tremblement de la main lors d’essais en laboratoire. Un tremblement qui change d’une seconde à l’autre est plus difficile&#xa0;: il en part moins.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Tremblement restant avec un lissage simple&#xa0;: %1. Avec le préréglage Équilibré de Quellarine&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Sources</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Le système n’a pas laissé Quellarine observer le pointeur. Quittez-le et rouvrez-le.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Quelque chose ne marche pas</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>J’ai une idée</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Quelque chose est déroutant</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Quelque chose manque</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Quelque chose que j’aime</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Choisissez le sujet ci-dessus, puis écrivez autant ou aussi peu que vous voulez.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Qu’avez-vous fait, qu’attendiez-vous, et que s’est-il passé à la place ?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Qu’aimeriez-vous que Quellarine fasse ?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Quelle partie était difficile à suivre ?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Qu’avez-vous cherché sans le trouver ?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Qu’est-ce qui marche bien pour vous ?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 est disponible</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Bienvenue dans Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Chaque mise à jour de Quellarine, la plus récente en premier. Les mises à jour sont gratuites à vie.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Aucune note de version</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Elles font partie du téléchargement de l’app. Recherchez des mises à jour pour obtenir la dernière version.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Mesuré sur votre ordinateur</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Un test d’une minute enregistre les mouvements de votre pointeur. Quellarine le rejoue avec chaque préréglage et propose celui qui laisse le moins de tremblement pour le moins de délai.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Expliqué et ajusté par l’IA</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Si vous le demandez, une IA (Claude) lit les chiffres du résultat, jamais l’enregistrement, explique simplement ce qu’ils montrent et ajuste le préréglage suggéré en un réglage personnel, dans la plage des préréglages de Quellarine.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>यह फ़ाइल ऐसी छवि नहीं है जिसे Quellarine पढ़ सके।</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>यह छवि बहुत बड़ी है। 40 MB से छोटी छवि चुनें।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine फ़ोटो सहेज नहीं सका। जाँच लें कि आपकी डिस्क भरी हुई नहीं है, फिर दोबारा कोशिश करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI की मदद से</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>आपका नतीजा, AI की ज़ुबानी</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, Anthropic का AI, इन संख्याओं को आसान शब्दों में बताता है और इनके हिसाब से एक प्रीसेट ढालता है: आपके हाथ के लिए एक निजी सेटिंग।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine इंटरनेट तक नहीं पहुँच सका। ऊपर दिए सुझाव को इसकी ज़रूरत नहीं: वह इसी कंप्यूटर पर निकाला गया था।</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>आप आज की तीनों व्याख्याएँ ले चुके हैं। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>आज बहुत लोगों ने व्याख्या माँगी। कल फिर कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>व्याख्याएँ अभी उपलब्ध नहीं हैं। बाद में कोशिश करें; ऊपर दिया सुझाव वैसे ही काम करता है।</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>आपके नतीजे की संख्याओं से AI (Claude) ने लिखा। माप Quellarine का अपना है, इसी कंप्यूटर पर, और AI की सेटिंग Quellarine के प्रीसेट की सीमा में रहती है।</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI की निजी सेटिंग</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा अधिक स्थिर।</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>आपकी संख्याओं के हिसाब से %1 से थोड़ा तेज़।</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 जैसा है वैसा: यह पहले से आपकी संख्याओं के अनुकूल है।</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>उपयोग में</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>आज़माएँ</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>सिर्फ़ नीचे की संख्याएँ भेजी जाती हैं: रिकॉर्डिंग, आपका नाम या ईमेल पता कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>देखें कि ठीक-ठीक क्या भेजा जाता है</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>दिन में तीन तक।</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>लिखा जा रहा है…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>AI से समझाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>प्रतिक्रिया</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>कोई सवाल, कोई विचार, कुछ जो काम नहीं किया। हर संदेश वही व्यक्ति पढ़ता है जो Quellarine बनाता है।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine इंटरनेट तक नहीं पहुँच सका। आपका संदेश यहीं रखा है: ऑनलाइन होने पर फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>थोड़े समय में बहुत सारे संदेश भेजे गए। आपका संदेश यहीं रखा है: एक घंटे बाद फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>संदेश इस रूप में नहीं भेजा जा सका। ईमेल पता जाँचें, या संदेश छोटा करें।</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>अभी भेजना काम नहीं कर रहा। आपका संदेश यहीं रखा है: बाद में कोशिश करें, या इसे कॉपी करें।</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>यह किस बारे में है?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>आपका संदेश</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>आपका ईमेल (वैकल्पिक)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>naam@udaharan.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>ऐप का विवरण शामिल करें</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>ऐप का संस्करण, सिस्टम का संस्करण, भाषा, प्रीसेट और पॉइंटिंग डिवाइस किसी समस्या को खोजने में मदद करते हैं। आपका नाम, आपकी फ़ाइलें या स्क्रीन पर जो है, वह कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>भेजा जा रहा है…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>भेजें</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>भेजें (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>भेजने के लिए विषय चुनें और संदेश लिखें।</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>भेजा गया</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>धन्यवाद! आपका संदेश रास्ते में है।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>इसे एक व्यक्ति पढ़ता है। आपने कोई पता नहीं छोड़ा, इसलिए जवाब नहीं आएगा।</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>इसे एक व्यक्ति पढ़ता है, और जवाब %1 पर जाएगा।</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>एक और लिखें</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%2 में से %1 अक्षर</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>सिर्फ़ आपको जवाब देने के लिए। गुमनाम रहने के लिए खाली छोड़ दें।</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>यह ईमेल पते जैसा नहीं लगता।</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>संदेश कॉपी करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>आपकी हरकत</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>काँपता हाथ</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>प्रति सेकंड कितनी बार</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>जानबूझकर माउस हिलाना लगभग 2 बार प्रति सेकंड से कम रहता है। कंपन इससे तेज़ होता है, 3 से 12 बार। Quellarine कंपन को पहचानकर उसे घटा देता है, सब कुछ धीमा करने के बजाय।</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>आपकी हरकत और कंपन कितने तेज़ होते हैं</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>0 से %1 बार प्रति सेकंड तक की एक रेखा। आपकी हरकत 0 से 2 बार प्रति सेकंड के बीच रहती है, काँपता हाथ 3 से 12 के बीच।</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>बटन दबे रहने तक पॉइंटर स्थिर रहता है, ताकि जिस पर आपने क्लिक किया उससे फिसल न जाए।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>संतुलित</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>लक्ष्य तक पहुँचने का समय, देरी के अनुसार</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>75 ms की देरी से लक्ष्य तक पहुँचना %1 धीमा हो गया और गलतियाँ %2 से बढ़कर %3 हो गईं। 40 ms जोड़ने से पॉइंट करने की गति लगभग %4 घटी। संतुलित लगभग 25 ms जोड़ता है।</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 जोड़ने पर, जैसे संतुलित के साथ: %2।</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 जोड़ने पर: %2।</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>यह संस्करण</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>संस्करण %1, यह संस्करण: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>संस्करण %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>यह क्यों काम करता है</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>काँपता हाथ एक क्लिक के साथ क्या करता है, और Quellarine उसका क्या जवाब देता है।</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>माउस इस्तेमाल करने वाले लोगों पर प्रकाशित अध्ययनों के आँकड़े, हर एक के साथ वह सेटिंग जो उससे बनी। सभी स्रोत पेज के नीचे हैं।</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>क्लिक फिसल गए</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>डबल-क्लिक विफल रहे</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>संतुलित के साथ देरी</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>क्लिक करना</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>ज़्यादातर दिक्कत क्लिक के पल में आती है, उस तक पहुँचने के रास्ते में नहीं।</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 बनाम %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>गुना ज़्यादा डबल-क्लिक गलतियाँ बुज़ुर्गों में, युवाओं की तुलना में।</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>बात सिर्फ़ कंपन की नहीं: जब भी क्लिक फिसलते हैं, Quellarine मदद करता है।</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>हिलना-डुलना</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>आपकी हरकत और कंपन की रफ़्तार अलग होती है। Quellarine इसी अंतर में काम करता है।</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2.34 बनाम 4.72 बिट/से.</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>गति संबंधी कठिनाई वाले लोगों की पॉइंट करने की रफ़्तार, दूसरों की तुलना में।</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>स्थिर पॉइंटर उस रफ़्तार का कुछ हिस्सा लौटा देता है: कम चूक, कम दोबारा कोशिशें।</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>देरी</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>स्मूदिंग आम तौर पर देरी लाती है, और देरी रफ़्तार घटाती है। इसलिए Quellarine इसे कम रखता है।</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>आपका अपना हाथ</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>अध्ययन लोगों के समूहों के बारे में बताते हैं। &quot;आपके हाथ के अनुसार&quot; आपके हाथ को देखता है।</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>अध्ययनों में माउस इस्तेमाल करने वाले लोगों के समूहों को देखा गया; उन्होंने Quellarine को नहीं परखा, सिवाय उसके जिसे हमारा अपना बताया गया है। Quellarine कोई चिकित्सा उपकरण नहीं है और किसी भी स्थिति का निदान या उपचार नहीं करता।</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>दूसरों में %1</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>क्लिकों में बटन दबाने और छोड़ने के बीच पॉइंटर खिसक गया, गति संबंधी कठिनाई वाले लोगों में।</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>क्लिक सुरक्षा बटन दबे रहने तक पॉइंटर को स्थिर रखती है।</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>डबल और ट्रिपल क्लिक विफल रहे: फिसल गए, बहुत धीरे आए या गलत गिने गए।</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>क्लिक करते समय पॉइंटर अपनी जगह रहता है, इसलिए क्लिक एक ही जगह पड़ते हैं।</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>एक ही व्यक्ति से 19 तक</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>क्लिक जो कोई करना नहीं चाहता था, उसी अध्ययन में।</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>असली दबाव से बहुत छोटे टैप क्लिक नहीं गिने जाते।</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>11 में से 9</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>लोगों ने आज़माने पर ऐसा पॉइंटर पसंद किया जो क्लिक के दौरान स्थिर रहता है।</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Quellarine की क्लिक सुरक्षा भी इसी तरह काम करती है।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>उसी 25 ms की देरी पर कितना कंपन बचता है</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>साधारण स्मूदिंग</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, संतुलित</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine कंपन का हिसाब लगाकर उसे घटा देता है, सर्जरी के औज़ार स्थिर रखने वाले अनुकूली फ़िल्टरों की तरह, जिन्होंने लैब परीक्षणों में हाथ का लगभग दो-तिहाई कंपन हटा दिया। जो कंपन हर सेकंड बदलता है वह कठिन है: तब उसका कम हिस्सा हटता है।</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>साधारण स्मूदिंग के साथ बचा कंपन: %1। Quellarine के संतुलित प्रीसेट के साथ: %2।</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>स्रोत</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>सिस्टम ने Quellarine को पॉइंटर पर नज़र रखने नहीं दी। इसे बंद करके फिर से खोलें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>कुछ काम नहीं करता</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>मेरे पास एक विचार है</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>कुछ उलझन भरा है</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>कुछ कमी है</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>कुछ जो मुझे पसंद है</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>ऊपर विषय चुनें, फिर जितना चाहें उतना लिखें।</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>आपने क्या किया, क्या उम्मीद थी, और उसकी जगह क्या हुआ?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>आप Quellarine से क्या करवाना चाहेंगे?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>कौन सा हिस्सा समझने में कठिन था?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>आपने क्या खोजा और नहीं पाया?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>आपके लिए क्या अच्छा काम करता है?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>अभी अपडेट करें</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 उपलब्ध है</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine में आपका स्वागत है</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>नया क्या है</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine का हर अपडेट, सबसे नया पहले। अपडेट जीवन भर मुफ़्त हैं।</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>कोई रिलीज़ नोट नहीं</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>ये ऐप डाउनलोड का हिस्सा हैं। नवीनतम संस्करण पाने के लिए अपडेट जाँचें।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>आपके कंप्यूटर पर मापा गया</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>एक मिनट का परीक्षण रिकॉर्ड करता है कि आपका पॉइंटर कैसे चलता है। Quellarine उसे हर प्रीसेट से दोबारा चलाता है और वह सुझाता है जो सबसे कम देरी में सबसे कम कंपन छोड़ता है।</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>AI द्वारा समझाया और ट्यून किया गया</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>आप कहें तो AI (Claude) नतीजे के आँकड़े पढ़ता है, रिकॉर्डिंग कभी नहीं, सरल शब्दों में समझाता है कि वे क्या दिखाते हैं, और सुझाए गए प्रीसेट को एक निजी सेटिंग में ट्यून करता है, Quellarine के प्रीसेट की सीमा के भीतर।</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Berkas itu bukan gambar yang dapat dibaca Quellarine.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Gambar itu terlalu besar. Pilih gambar di bawah 40 MB.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine tidak dapat menyimpan foto. Pastikan disk Anda tidak penuh, lalu coba lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Dibantu AI</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Dimatikan karena Control ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Hasil Anda, dijelaskan oleh AI</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, AI dari Anthropic, mengubah angka-angka ini menjadi kata-kata sederhana dan menyesuaikan preset dengannya: pengaturan pribadi untuk tangan Anda.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine tidak dapat terhubung ke internet. Saran di atas tidak memerlukannya: saran itu dihitung di komputer ini.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Anda sudah mendapat tiga penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Banyak orang meminta penjelasan hari ini. Coba lagi besok.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Penjelasan sedang tidak tersedia. Coba lagi nanti; saran di atas tetap berfungsi.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Ditulis oleh AI (Claude) dari angka hasil Anda. Pengukurannya milik Quellarine sendiri, di komputer ini, dan pengaturan AI tetap dalam rentang preset Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Pengaturan pribadi AI</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sedikit lebih stabil daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sedikit lebih cepat daripada %1, dari angka Anda.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 apa adanya: sudah cocok dengan angka Anda.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Digunakan</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Coba</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Hanya angka di bawah yang dikirim: tidak pernah rekamannya, nama Anda, atau alamat email Anda.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Lihat persis apa yang dikirim</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Hingga tiga per hari.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Menulis…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Jelaskan dengan AI</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Masukan</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Pertanyaan, ide, sesuatu yang tidak berhasil. Setiap pesan dibaca oleh orang yang membuat Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine tidak dapat terhubung ke internet. Pesan Anda tetap tersimpan di sini: coba lagi saat Anda online.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Terlalu banyak pesan terkirim dalam waktu singkat. Pesan Anda tetap tersimpan di sini: coba lagi dalam satu jam.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Pesan tidak dapat dikirim seperti ini. Periksa alamat email, atau persingkat pesannya.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Pengiriman sedang tidak berfungsi. Pesan Anda tetap tersimpan di sini: coba lagi nanti, atau salin pesannya.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Tentang apa?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Pesan Anda</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Email Anda (opsional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nama@contoh.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Sertakan detail aplikasi</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Versi aplikasi, versi sistem, bahasa, preset, dan perangkat penunjuk membantu menemukan masalah. Tidak pernah nama Anda, file Anda, atau isi layar.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Mengirim…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Kirim</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Kirim (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Pilih topiknya dan tulis pesan untuk mengirimnya.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Terkirim</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Terima kasih! Pesan Anda sedang dikirim.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Pesan dibaca oleh seseorang. Anda tidak meninggalkan alamat, jadi tidak akan ada balasan.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Pesan dibaca oleh seseorang, dan jawabannya dikirim ke %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Tulis Lagi</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 dari %2 karakter</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Hanya untuk membalas Anda. Kosongkan agar tetap anonim.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Itu tidak tampak seperti alamat email.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Salin Pesan</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Gerakan Anda</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Tangan yang gemetar</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Kali per detik</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Menggerakkan mouse dengan sengaja tetap di bawah sekitar 2 kali per detik. Getaran lebih cepat, 3 sampai 12 kali. Quellarine mempelajari getaran itu dan menguranginya, alih-alih memperlambat semuanya.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Seberapa cepat gerakan Anda dan getaran</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Sebuah garis dari 0 sampai %1 kali per detik. Gerakan Anda berada antara 0 dan 2 kali per detik, tangan yang gemetar antara 3 dan 12.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Penunjuk tetap diam selama tombol ditekan, sehingga tidak tergelincir dari yang Anda klik.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 md</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Seimbang</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Waktu untuk mencapai target, menurut jeda</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Jeda 75 md membuat mencapai target %1 lebih lambat dan menaikkan kesalahan dari %2 menjadi %3. Menambah 40 md mengurangi sekitar %4 kecepatan menunjuk. Seimbang menambah sekitar 25 md.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>Tambahan %1, seperti dengan Seimbang: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>Tambahan %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Versi ini</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versi %1, versi ini: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versi %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Mengapa ini berhasil</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Apa yang dilakukan tangan gemetar pada sebuah klik, dan bagaimana Quellarine menjawabnya.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Angka dari studi terbitan tentang orang yang memakai mouse, masing-masing dengan pengaturan yang lahir darinya. Semua sumber ada di bagian bawah halaman.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>klik meleset</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>klik ganda gagal</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 md</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>jeda dengan Seimbang</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Mengeklik</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>Sebagian besar masalah muncul saat mengeklik, bukan dalam perjalanan menuju ke sana.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 berbanding %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>lebih banyak kesalahan klik ganda pada orang lanjut usia dibanding orang muda.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Bukan hanya soal gemetar: Quellarine membantu setiap kali klik meleset.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Bergerak</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Gerakan Anda dan getaran punya kecepatan berbeda. Di celah itulah Quellarine bekerja.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 berbanding 4,72 bit/dtk</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>kecepatan menunjuk orang dengan kesulitan motorik, dibandingkan orang lain.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Penunjuk yang lebih stabil mengembalikan sebagian kecepatan itu: lebih sedikit meleset, lebih sedikit percobaan ulang.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Jeda</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Penghalusan biasanya menambah jeda, dan jeda mengurangi kecepatan. Jadi Quellarine menjaganya tetap kecil.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Tangan Anda sendiri</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Studi-studi itu menggambarkan kelompok orang. &quot;Disesuaikan untuk tangan Anda&quot; melihat tangan Anda.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Studi-studi itu meneliti kelompok orang yang memakai mouse; mereka tidak menguji Quellarine, kecuali yang ditandai sebagai milik kami. Quellarine bukan perangkat medis dan tidak mendiagnosis atau mengobati kondisi apa pun.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 pada orang lain</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>klik menggeser penunjuk antara menekan dan melepas tombol, pada orang dengan kesulitan motorik.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>Pelindung klik menahan penunjuk tetap diam selama tombol ditekan.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>klik ganda dan tiga kali gagal: meleset, terlalu lambat, atau terhitung salah.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Penunjuk tetap di tempat saat Anda mengeklik, jadi klik mendarat di satu titik.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>hingga 19 dari satu orang</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>klik yang tidak disengaja siapa pun, dalam studi yang sama.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Ketukan yang terlalu singkat untuk tekanan sungguhan tidak dihitung sebagai klik.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 dari 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>orang lebih memilih penunjuk yang diam saat mengeklik, setelah mencobanya.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Pelindung klik Quellarine bekerja dengan cara yang sama.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Berapa banyak getaran yang tersisa, pada jeda 25 md yang sama</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Penghalusan biasa</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Seimbang</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine menghitung getaran lalu menguranginya, seperti filter adaptif untuk menstabilkan alat bedah, yang menghilangkan sekitar dua pertiga getaran tangan dalam uji laboratorium. Getaran yang berubah dari detik ke detik lebih sulit: lebih sedikit yang hilang.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Getaran tersisa dengan penghalusan biasa: %1. Dengan preset Seimbang Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Sumber</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem tidak mengizinkan Quellarine memantau penunjuk. Keluar lalu buka lagi.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Ada yang tidak berfungsi</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Saya punya ide</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Ada yang membingungkan</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Ada yang kurang</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Sesuatu yang saya suka</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Pilih topiknya di atas, lalu tulis sebanyak atau sesedikit yang Anda mau.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Apa yang Anda lakukan, apa yang Anda harapkan, dan apa yang terjadi?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Apa yang Anda ingin Quellarine lakukan?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Bagian mana yang sulit diikuti?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Apa yang Anda cari dan tidak temukan?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Apa yang berjalan baik untuk Anda?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Perbarui Sekarang</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 tersedia</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Selamat datang di Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yang Baru</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Setiap pembaruan Quellarine, yang terbaru lebih dulu. Pembaruan gratis seumur hidup.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Tidak ada catatan rilis</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Catatan rilis disertakan dalam unduhan aplikasi. Periksa Pembaruan untuk mendapatkan versi terbaru.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Diukur di komputer Anda</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Tes satu menit merekam cara penunjuk Anda bergerak. Quellarine memutarnya ulang dengan setiap preset dan menyarankan yang menyisakan getaran paling sedikit dengan jeda paling kecil.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Dijelaskan dan disetel oleh AI</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Jika Anda minta, AI (Claude) membaca angka hasilnya, tidak pernah rekamannya, menjelaskan dengan kata-kata sederhana apa yang ditunjukkan, dan menyetel preset yang disarankan menjadi pengaturan pribadi, tetap dalam rentang preset Quellarine.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Esse arquivo não é uma imagem que o Quellarine consiga ler.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Essa imagem é grande demais. Escolha uma com menos de 40 MB.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>O Quellarine não conseguiu salvar a foto. Verifique se o disco não está cheio e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Com ajuda de IA</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desligado porque Control foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Seu resultado, explicado por IA</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, a IA da Anthropic, traduz estes números em palavras simples e ajusta um ajuste a eles: um ajuste pessoal para sua mão.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>O Quellarine não conseguiu acessar a internet. A sugestão acima não precisa dela: foi calculada neste computador.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Você já teve as três explicações de hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Muitas pessoas pediram uma explicação hoje. Tente de novo amanhã.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>As explicações não estão disponíveis agora. Tente mais tarde; a sugestão acima funciona do mesmo jeito.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Escrito por IA (Claude) a partir dos números do seu resultado. A medição é do próprio Quellarine, neste computador, e o ajuste da IA fica dentro da faixa dos ajustes do Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Ajuste pessoal da IA</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Um pouco mais estável que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Um pouco mais rápido que %1, pelos seus números.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 como está: já combina com seus números.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Experimentar</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Só os números abaixo são enviados: nunca a gravação, seu nome ou seu e-mail.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Ver exatamente o que é enviado</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Até três por dia.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Escrevendo…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Explicar com IA</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Uma pergunta, uma ideia, algo que não funcionou. Cada mensagem é lida pela pessoa que faz o Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>O Quellarine não conseguiu acessar a internet. Sua mensagem fica guardada aqui: tente de novo quando estiver on-line.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Muitas mensagens foram enviadas em pouco tempo. Sua mensagem fica guardada aqui: tente de novo em uma hora.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>A mensagem não pôde ser enviada como está. Confira o endereço de e-mail ou encurte a mensagem.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>O envio não está funcionando agora. Sua mensagem fica guardada aqui: tente mais tarde ou copie-a.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Sobre o que é?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Seu e-mail (opcional)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nome@exemplo.com.br</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Incluir detalhes do app</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>A versão do app, a versão do sistema, o idioma, o ajuste e o dispositivo apontador ajudam a encontrar um problema. Nunca seu nome, seus arquivos ou o que está na tela.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Enviando…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Enviar (Ctrl + Enter)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Escolha o assunto e escreva uma mensagem para enviá-la.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Enviada</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Obrigado! Sua mensagem está a caminho.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Ela é lida por uma pessoa. Você não deixou endereço, então não haverá resposta.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Ela é lida por uma pessoa, e a resposta vai para %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Escrever outra</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Só para responder a você. Deixe em branco para ficar anônimo.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Isso não parece um endereço de e-mail.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Copiar a mensagem</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Seu movimento</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Uma mão trêmula</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Vezes por segundo</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Mover o mouse de propósito fica abaixo de umas 2 vezes por segundo. Um tremor é mais rápido, de 3 a 12. O Quellarine aprende o tremor e o subtrai, em vez de deixar tudo mais lento.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>A velocidade do seu movimento e de um tremor</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Uma linha de 0 a %1 vezes por segundo. Seu movimento fica entre 0 e 2 vezes por segundo; uma mão trêmula, entre 3 e 12.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>O ponteiro fica parado enquanto o botão está pressionado, para não escorregar do que você clicou.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Tempo para alcançar um alvo, por atraso</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Um atraso de 75 ms deixou o alcance de um alvo %1 mais lento e elevou os erros de %2 para %3. Acrescentar 40 ms custou cerca de %4 da velocidade de apontar. O Equilibrado acrescenta cerca de 25 ms.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 acrescentados, como com o Equilibrado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 acrescentados: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Esta versão</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Versão %1, esta versão: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versão %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Por que funciona</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>O que uma mão trêmula faz com um clique, e como o Quellarine responde.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Números de estudos publicados com pessoas usando mouse, cada um com o ajuste a que levou. Todas as fontes estão no fim da página.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>dos cliques escorregaram</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>dos cliques duplos falharam</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>de atraso com o Equilibrado</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Cliques</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>A maior parte dos problemas surge no momento do clique, não no caminho até ele.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 contra %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>mais erros de clique duplo em idosos do que em jovens.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Não é só o tremor: o Quellarine ajuda sempre que os cliques escorregam.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Seu movimento e um tremor têm velocidades diferentes. É nessa diferença que o Quellarine trabalha.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 contra 4,72 bits/s</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>a velocidade de apontar de pessoas com dificuldades motoras, em comparação com as demais.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Um ponteiro mais firme devolve parte dessa velocidade: menos erros, menos segundas tentativas.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Atraso</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Suavizar costuma custar atraso, e atraso custa velocidade. Por isso o Quellarine o mantém pequeno.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>A sua própria mão</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Os estudos descrevem grupos de pessoas. &quot;Sob medida para sua mão&quot; olha para a sua.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Os estudos observaram grupos de pessoas usando mouse; não testaram o Quellarine, exceto o marcado como nosso. O Quellarine não é um dispositivo médico e não diagnostica nem trata nenhuma condição de saúde.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 nos demais</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>dos cliques moveram o ponteiro entre apertar e soltar o botão, em pessoas com dificuldades motoras.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>A proteção de cliques mantém o ponteiro parado enquanto o botão está pressionado.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>dos cliques duplos e triplos falharam: escorregaram, vieram devagar demais ou foram contados errado.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>O ponteiro fica parado enquanto você clica, então os cliques caem no mesmo lugar.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>até 19 de uma só pessoa</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>cliques que ninguém quis fazer, no mesmo estudo.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Toques curtos demais para serem um clique de verdade não contam como cliques.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 de 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>pessoas preferiram um ponteiro que fica parado durante os cliques, quando experimentaram.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>A proteção de cliques do Quellarine funciona do mesmo jeito.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Quanto tremor sobra, com o mesmo atraso de 25 ms</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Suavização simples</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Equilibrado</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>O Quellarine calcula o tremor e o subtrai, como os filtros adaptativos usados para estabilizar instrumentos cirúrgicos, que removeram cerca de dois terços do tremor da mão em testes de laboratório. Um tremor que muda de um segundo para outro é mais difícil: aí sai menos dele.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Tremor que sobra com suavização simples: %1. Com a predefinição Equilibrado do Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Fontes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>O sistema não deixou o Quellarine observar o ponteiro. Encerre e abra de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Algo não funciona</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Tenho uma ideia</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Algo está confuso</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Falta algo</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Algo de que eu gosto</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Escolha o assunto acima e escreva o quanto quiser.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>O que você fez, o que esperava e o que aconteceu em vez disso?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>O que você gostaria que o Quellarine fizesse?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Que parte foi difícil de acompanhar?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>O que você procurou e não encontrou?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>O que funciona bem para você?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>O Quellarine %1 está disponível</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Boas-vindas ao Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Novidades</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Todas as atualizações do Quellarine, da mais recente para a mais antiga. As atualizações são gratuitas para sempre.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Nenhuma nota de versão</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Elas fazem parte do download do app. Verifique se há atualizações para obter a versão mais recente.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Medido no seu computador</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Um teste de um minuto registra como seu ponteiro se move. O Quellarine o reproduz com cada predefinição e sugere a que deixa menos tremor com menos atraso.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Explicado e ajustado por IA</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Se você pedir, uma IA (Claude) lê os números do resultado, nunca a gravação, explica em palavras simples o que eles mostram e transforma a predefinição sugerida em uma configuração pessoal, dentro da faixa das predefinições do Quellarine.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Этот файл не является изображением, которое может прочитать Quellarine.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Это изображение слишком большое. Выберите файл меньше 40 МБ.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine не удалось сохранить фото. Убедитесь, что диск не заполнен, и повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>С помощью ИИ</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Выключено: клавиша Control нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Ваш результат, объяснённый ИИ</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude, ИИ компании Anthropic, переводит эти числа в простые слова и подстраивает под них предустановку: личную настройку для вашей руки.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine не удалось подключиться к интернету. Предложению выше он не нужен: оно рассчитано на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Вы уже получили три объяснения за сегодня. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Сегодня многие просили объяснение. Попробуйте завтра.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Объяснения сейчас недоступны. Попробуйте позже; предложение выше работает и так.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Написано ИИ (Claude) по числам вашего результата. Измерение сделано самим Quellarine на этом компьютере, а настройка ИИ остаётся в пределах предустановок Quellarine.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Личная настройка от ИИ</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Чуть устойчивее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Чуть быстрее, чем %1, по вашим числам.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 как есть: уже подходит к вашим числам.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Попробовать</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Отправляются только числа ниже: никогда — запись, ваше имя или адрес почты.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Посмотреть, что именно отправляется</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>До трёх в день.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Пишу…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Объяснить с помощью ИИ</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Вопрос, идея, что-то не сработало. Каждое сообщение читает человек, который делает Quellarine.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine не удалось подключиться к интернету. Сообщение сохранено здесь: попробуйте снова, когда будете в сети.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>За короткое время отправлено слишком много сообщений. Сообщение сохранено здесь: попробуйте через час.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Сообщение нельзя отправить в таком виде. Проверьте адрес почты или сократите сообщение.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Отправка сейчас не работает. Сообщение сохранено здесь: попробуйте позже или скопируйте его.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>О чём речь?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>Ваша почта (необязательно)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>imya@primer.ru</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Добавить сведения о приложении</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Версия приложения, версия системы, язык, предустановка и указывающее устройство помогают найти проблему. Никогда — ваше имя, ваши файлы или то, что на экране.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Отправка…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Отправить (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Выберите тему и напишите сообщение, чтобы отправить его.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Спасибо! Ваше сообщение уже в пути.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Его читает человек. Вы не оставили адрес, поэтому ответа не будет.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Его читает человек, и ответ придёт на %1.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Написать ещё</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 из %2 символов</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Только чтобы ответить вам. Оставьте пустым, чтобы остаться анонимным.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Это не похоже на адрес электронной почты.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Скопировать сообщение</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Ваше движение</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Дрожащая рука</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Раз в секунду</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Намеренное движение мыши — не чаще примерно 2 раз в секунду. Дрожь быстрее: от 3 до 12. Quellarine распознаёт дрожь и вычитает её, а не замедляет всё подряд.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Насколько быстры ваше движение и дрожь</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Шкала от 0 до %1 раз в секунду. Ваше движение — от 0 до 2 раз в секунду, дрожащая рука — от 3 до 12.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Пока кнопка нажата, указатель остаётся на месте и не соскальзывает с того, по чему вы щёлкнули.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Баланс</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Время до цели в зависимости от задержки</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>Задержка в 75 мс замедлила попадание в цель на %1 и увеличила число ошибок с %2 до %3. Добавка в 40 мс стоила около %4 скорости наведения. «Баланс» добавляет около 25 мс.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>Добавлено %1, как с «Балансом»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>Добавлено %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Эта версия</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Версия %1, эта версия: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Версия %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Почему это работает</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Что дрожащая рука делает со щелчком и как на это отвечает Quellarine.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Цифры из опубликованных исследований людей, работающих с мышью, и к каждой — настройка, которая из неё выросла. Все источники — внизу страницы.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>щелчков сорвались</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>двойных щелчков не удались</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>задержка с «Балансом»</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Щелчки</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>Больше всего трудностей — в момент щелчка, а не на пути к нему.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 против %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>больше ошибок двойного щелчка у пожилых, чем у молодых.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Дело не только в дрожи: Quellarine помогает всякий раз, когда щелчки срываются.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Ваше движение и дрожь идут с разной скоростью. В этом зазоре и работает Quellarine.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2,34 против 4,72 бит/с</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>скорость наведения у людей с двигательными нарушениями по сравнению с остальными.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Более устойчивый указатель возвращает часть этой скорости: меньше промахов и повторных попыток.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Сглаживание обычно добавляет задержку, а задержка отнимает скорость. Поэтому Quellarine держит её малой.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Ваша собственная рука</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Исследования описывают группы людей. «Под вашу руку» смотрит на вашу.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Исследования касались групп людей, работающих с мышью; Quellarine в них не проверяли, кроме отмеченного как наше собственное. Quellarine не является медицинским изделием и не диагностирует и не лечит никакие заболевания.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>%1 у остальных</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>щелчков сдвигали указатель между нажатием и отпусканием кнопки у людей с двигательными нарушениями.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>Защита щелчков держит указатель неподвижным, пока кнопка нажата.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>двойных и тройных щелчков не удались: сорвались, были слишком медленными или засчитаны неверно.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Указатель не двигается, пока вы щёлкаете, и щелчки попадают в одно место.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>до 19 у одного человека</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>щелчков, которых никто не хотел делать, в том же исследовании.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Касания, слишком короткие для настоящего нажатия, не считаются щелчками.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>9 из 11</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>человек предпочли указатель, который замирает во время щелчка, когда попробовали его.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Защита щелчков в Quellarine работает так же.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Сколько дрожи остаётся при той же задержке 25 мс</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Простое сглаживание</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, «Баланс»</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine вычисляет дрожь и вычитает её, как адаптивные фильтры, стабилизирующие хирургические инструменты: в лабораторных испытаниях они убирали около двух третей дрожи руки. Дрожь, которая меняется от секунды к секунде, сложнее: её уходит меньше.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Остаток дрожи при простом сглаживании: %1. С режимом «Баланс» в Quellarine: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Источники</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Система не позволила Quellarine следить за указателем. Завершите его и откройте снова.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Что-то не работает</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>У меня есть идея</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Что-то непонятно</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Чего-то не хватает</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Мне что-то нравится</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Выберите тему выше и напишите сколько хотите.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Что вы сделали, чего ожидали и что произошло вместо этого?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Что бы вы хотели, чтобы делал Quellarine?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Какую часть было трудно понять?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Что вы искали и не нашли?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Что у вас хорошо работает?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Доступна версия Quellarine %1</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Добро пожаловать в Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Что нового</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Все обновления Quellarine, сначала новые. Обновления бесплатны навсегда.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Нет примечаний к выпуску</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Они входят в загрузку приложения. Проверьте обновления, чтобы получить последнюю версию.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Измерено на вашем компьютере</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Минутный тест записывает, как движется ваш указатель. Quellarine прогоняет запись через каждый режим и предлагает тот, что оставляет меньше всего дрожи при наименьшей задержке.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Объяснено и настроено ИИ</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>Если вы попросите, ИИ (Claude) прочитает числа результата — но не запись, — простыми словами объяснит, что они показывают, и подстроит предложенный режим в личную настройку в пределах режимов Quellarine.</translation>
     </message>
 </context>
 </TS>

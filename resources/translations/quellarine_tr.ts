@@ -168,6 +168,28 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Bu dosya, Quellarine&apos;in okuyabileceği bir görüntü değil.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Bu görüntü çok büyük. 40 MB&apos;tan küçük bir görüntü seçin.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine fotoğrafı kaydedemedi. Diskinizin dolu olmadığından emin olun ve yeniden deneyin.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>Yapay zekâ destekli</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Control tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>Sonucunuz, yapay zekâ tarafından açıklandı</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Anthropic&apos;in yapay zekâsı Claude, bu sayıları sade sözcüklere döker ve onlara göre bir ön ayar yapar: eliniz için kişisel bir ayar.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine internete ulaşamadı. Yukarıdaki öneri internete ihtiyaç duymaz: bu bilgisayarda hesaplandı.</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>Bugünkü üç açıklama hakkınızı kullandınız. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>Bugün birçok kişi açıklama istedi. Yarın yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>Açıklamalar şu anda kullanılamıyor. Daha sonra yeniden deneyin; yukarıdaki öneri yine de işe yarar.</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>Sonucunuzun sayılarından yapay zekâ (Claude) tarafından yazıldı. Ölçüm Quellarine&apos;in kendisine aittir, bu bilgisayarda yapıldı; yapay zekânın ayarı Quellarine ön ayarlarının aralığında kalır.</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>Yapay zekânın kişisel ayarı</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha sabit.</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>Sayılarınıza göre %1 ayarından biraz daha hızlı.</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1 olduğu gibi: sayılarınıza zaten uyuyor.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Dene</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>Yalnızca aşağıdaki sayılar gönderilir: asla kayıt, adınız ya da e-posta adresiniz değil.</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>Tam olarak ne gönderildiğini gör</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>Günde en fazla üç.</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>Yazılıyor…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>Yapay zekâ ile açıkla</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri bildirim</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>Bir soru, bir fikir, çalışmayan bir şey. Her mesajı Quellarine&apos;i yapan kişi okur.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine internete ulaşamadı. Mesajınız burada duruyor: çevrimiçi olduğunuzda yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>Kısa sürede çok fazla mesaj gönderildi. Mesajınız burada duruyor: bir saat sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>Mesaj bu hâliyle gönderilemedi. E-posta adresini kontrol edin veya mesajı kısaltın.</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>Gönderme şu anda çalışmıyor. Mesajınız burada duruyor: daha sonra yeniden deneyin veya kopyalayın.</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>Konu nedir?</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Mesajınız</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>E-postanız (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>ad@ornek.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>Uygulama ayrıntılarını ekle</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>Uygulamanın sürümü, sistemin sürümü, dil, ön ayar ve işaretleme aygıtı bir sorunu bulmaya yardım eder. Asla adınız, dosyalarınız ya da ekrandakiler değil.</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>Gönderiliyor…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>Gönder (Ctrl + Return)</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>Göndermek için konuyu seçin ve bir mesaj yazın.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gönderildi</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>Teşekkürler! Mesajınız yolda.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>Bir insan tarafından okunur. Adres bırakmadınız, bu yüzden yanıt gelmeyecek.</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>Bir insan tarafından okunur ve yanıt %1 adresine gider.</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>Bir Tane Daha Yaz</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 / %2 karakter</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>Yalnızca size yanıt vermek için. Anonim kalmak için boş bırakın.</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>Bu bir e-posta adresine benzemiyor.</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>Mesajı Kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>Hareketiniz</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>Titreyen bir el</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>Saniyede kaç kez</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>Fareyi bilerek hareket ettirmek saniyede yaklaşık 2 kezin altında kalır. Titreme daha hızlıdır, 3 ile 12 arası. Quellarine her şeyi yavaşlatmak yerine titremeyi öğrenir ve çıkarır.</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>Hareketiniz ve titreme ne kadar hızlı</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>Saniyede 0 ile %1 kez arasında bir çizgi. Hareketiniz saniyede 0 ile 2 kez arasında, titreyen bir el 3 ile 12 arasında.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>Düğme basılıyken işaretçi yerinde durur; böylece tıkladığınız şeyin üzerinden kaymaz.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Dengeli</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>Gecikmeye göre bir hedefe ulaşma süresi</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>75 ms&apos;lik bir gecikme hedefe ulaşmayı %1 yavaşlattı ve hataları %2&apos;den %3&apos;e çıkardı. 40 ms eklemek işaretleme hızından yaklaşık %4 götürdü. Dengeli yaklaşık 25 ms ekler.</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>%1 eklendiğinde, Dengeli&apos;deki gibi: %2.</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>%1 eklendiğinde: %2.</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>Bu sürüm</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>Sürüm %1, bu sürüm: %2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Sürüm %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>Neden işe yarıyor</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>Titreyen bir el bir tıklamaya ne yapar ve Quellarine buna nasıl karşılık verir.</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>Fare kullanan kişiler üzerine yayımlanmış çalışmalardan rakamlar, her biri yol açtığı ayarla birlikte. Tüm kaynaklar sayfanın en altında.</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>tıklama kaydı</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>çift tıklama başarısız oldu</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>Dengeli ile gecikme</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>Tıklama</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>Sorunların çoğu tıklamaya giderken değil, tıklama anında çıkar.</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%2 karşısında %1</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>kat daha fazla çift tıklama hatası: yaşlılarda gençlere göre.</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>Mesele yalnızca titreme değil: Quellarine tıklamalar kaydığında her zaman yardım eder.</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>Hareket</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>Hareketiniz ile titreme farklı hızlardadır. Quellarine bu aralıkta çalışır.</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>4,72 karşısında 2,34 bit/sn</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>motor güçlüğü olan kişilerin işaretleme hızı, diğerlerine göre.</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>Daha sabit bir işaretçi bu hızın bir kısmını geri kazandırır: daha az ıskalama, daha az ikinci deneme.</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Gecikme</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>Yumuşatma genellikle gecikmeye, gecikme de hız kaybına yol açar. Bu yüzden Quellarine gecikmeyi küçük tutar.</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Kendi eliniz</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>Çalışmalar insan gruplarını anlatır. &quot;Elinize göre ayarlı&quot; sizinkine bakar.</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>Çalışmalar fare kullanan insan gruplarını inceledi; kendi ölçümümüz olarak işaretlenen dışında hiçbiri Quellarine&apos;i test etmedi. Quellarine tıbbi bir cihaz değildir; hiçbir rahatsızlığı teşhis veya tedavi etmez.</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>diğerlerinde %1</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>tıklamada, motor güçlüğü olan kişilerde işaretçi düğmeye basma ile bırakma arasında kaydı.</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>Tıklama koruması, düğme basılıyken işaretçiyi sabit tutar.</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>çift ve üçlü tıklama başarısız oldu: kaydı, fazla yavaş geldi ya da yanlış sayıldı.</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>Tıklarken işaretçi yerinde kalır, böylece tıklamalar tek bir yere düşer.</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>tek bir kişiden 19&apos;a kadar</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>kimsenin istemediği tıklama, aynı çalışmada.</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>Gerçek bir basış olamayacak kadar kısa dokunuşlar tıklama sayılmaz.</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>11 kişiden 9&apos;u</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>kişi, denediğinde tıklama sırasında sabit duran bir işaretçiyi tercih etti.</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Quellarine&apos;in tıklama koruması da aynı şekilde çalışır.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>Aynı 25 ms gecikmede ne kadar titreme kalıyor</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>Düz yumuşatma</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine, Dengeli</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine titremeyi hesaplar ve çıkarır; cerrahi aletleri sabitlemek için kullanılan ve laboratuvar testlerinde el titremesinin yaklaşık üçte ikisini gideren uyarlanabilir filtreler gibi. Saniyeden saniyeye değişen bir titreme daha zordur: o zaman daha azı gider.</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>Düz yumuşatmayla kalan titreme: %1. Quellarine&apos;in Dengeli ön ayarıyla: %2.</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>Kaynaklar</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>Sistem, Quellarine’in işaretçiyi izlemesine izin vermedi. Quellarine’den çıkıp yeniden açın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>Bir şey çalışmıyor</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>Bir fikrim var</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>Bir şey kafa karıştırıcı</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>Bir şey eksik</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>Sevdiğim bir şey</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>Yukarıdan konuyu seçin, sonra istediğiniz kadar az ya da çok yazın.</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>Ne yaptınız, ne bekliyordunuz ve bunun yerine ne oldu?</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>Quellarine&apos;in ne yapmasını isterdiniz?</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>Hangi kısmı takip etmek zordu?</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>Neyi aradınız da bulamadınız?</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>Sizin için ne iyi çalışıyor?</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>Şimdi Güncelle</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 kullanıma sunuldu</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Welcome to Quellarine</source>
         <translation>Quellarine’e hoş geldiniz</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Yenilikler</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Tüm Quellarine güncellemeleri, en yenisi önce. Güncellemeler ömür boyu ücretsiz.</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>Sürüm notu yok</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>Sürüm notları uygulama indirmesiyle gelir. En son sürümü almak için Güncellemeleri Denetle’yi kullanın.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>Bilgisayarınızda ölçülür</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>Bir dakikalık bir test işaretçinizin nasıl hareket ettiğini kaydeder. Quellarine bunu her ön ayarla yeniden oynatır ve en az gecikmeyle en az titremeyi bırakanı önerir.</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>Yapay zekâ ile açıklanır ve ayarlanır</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>İsterseniz yapay zekâ (Claude) sonucun sayılarını okur, kaydı asla okumaz; ne gösterdiklerini sade bir dille açıklar ve önerilen ön ayarı Quellarine&apos;in ön ayarlarının aralığında kalan kişisel bir ayara dönüştürür.</translation>
     </message>
 </context>
 </TS>

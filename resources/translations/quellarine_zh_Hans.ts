@@ -168,6 +168,28 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Quellarine 无法读取这个文件，它不是可识别的图像。</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>这张图像太大了。请选择小于 40 MB 的图像。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine 无法保存照片。请检查磁盘是否已满，然后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::AIBadge</name>
+    <message>
+        <source>AI-assisted</source>
+        <translation>AI 辅助</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AccessibilityCard</name>
     <message>
         <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
@@ -247,6 +269,211 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>因为 Control 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ExplainCard</name>
+    <message>
+        <source>Your result, explained by AI</source>
+        <translation>你的结果，由 AI 解读</translation>
+    </message>
+    <message>
+        <source>Claude, Anthropic&apos;s AI, puts these numbers into plain words and tunes a preset to them: a personal setting for your hand.</source>
+        <translation>Claude（Anthropic 的 AI）会把这些数字写成通俗的话，并据此调整一个预设：为你的手定制的个人设置。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. The suggestion above doesn&apos;t need it: it was worked out on this computer.</source>
+        <translation>Quellarine 无法连接到互联网。上面的建议不需要联网：它是在这台电脑上算出的。</translation>
+    </message>
+    <message>
+        <source>You&apos;ve had today&apos;s three explanations. Try again tomorrow.</source>
+        <translation>你今天的三次解读已经用完。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Many people asked for an explanation today. Try again tomorrow.</source>
+        <translation>今天有很多人请求解读。请明天再试。</translation>
+    </message>
+    <message>
+        <source>Explanations aren&apos;t available right now. Try again later; the suggestion above works just the same.</source>
+        <translation>解读暂时不可用。请稍后再试；上面的建议照样有效。</translation>
+    </message>
+    <message>
+        <source>Written by AI (Claude) from your result&apos;s numbers. The measurement is Quellarine&apos;s own, on this computer, and AI&apos;s setting stays within the range of Quellarine&apos;s presets.</source>
+        <translation>由 AI（Claude）根据你结果中的数字写成。测量由 Quellarine 在这台电脑上完成，AI 的设置不会超出 Quellarine 预设的范围。</translation>
+    </message>
+    <message>
+        <source>AI&apos;s personal setting</source>
+        <translation>AI 的个人设置</translation>
+    </message>
+    <message>
+        <source>A little steadier than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍稳一些。</translation>
+    </message>
+    <message>
+        <source>A little quicker than %1, from your numbers.</source>
+        <translation>根据你的数字，比%1稍快一些。</translation>
+    </message>
+    <message>
+        <source>%1 as it is: it already fits your numbers.</source>
+        <translation>%1保持原样：它已经适合你的数字。</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>试一试</translation>
+    </message>
+    <message>
+        <source>Only the numbers below are sent: never the recording, your name or your email address.</source>
+        <translation>只发送下面的数字：绝不发送录制内容、你的姓名或电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>See exactly what is sent</source>
+        <translation>查看具体发送的内容</translation>
+    </message>
+    <message>
+        <source>Up to three a day.</source>
+        <translation>每天最多三次。</translation>
+    </message>
+    <message>
+        <source>Writing…</source>
+        <translation>正在撰写…</translation>
+    </message>
+    <message>
+        <source>Explain with AI</source>
+        <translation>用 AI 解读</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FeedbackPage</name>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read by the person who makes Quellarine.</source>
+        <translation>一个问题、一个想法、某处没有正常工作。每条消息都会由制作 Quellarine 的人阅读。</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t reach the internet. Your message is kept here: try again when you&apos;re online.</source>
+        <translation>Quellarine 无法连接到互联网。你的消息保留在这里：联网后再试一次。</translation>
+    </message>
+    <message>
+        <source>Many messages were sent in a short time. Your message is kept here: try again in an hour.</source>
+        <translation>短时间内发送的消息太多。你的消息保留在这里：请一小时后再试。</translation>
+    </message>
+    <message>
+        <source>The message couldn&apos;t be sent as it is. Check the email address, or shorten the message.</source>
+        <translation>消息无法按原样发送。请检查电子邮件地址，或缩短消息。</translation>
+    </message>
+    <message>
+        <source>Sending isn&apos;t working right now. Your message is kept here: try again later, or copy it.</source>
+        <translation>现在无法发送。你的消息保留在这里：请稍后再试，或复制它。</translation>
+    </message>
+    <message>
+        <source>What is it about?</source>
+        <translation>是关于什么的？</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>你的消息</translation>
+    </message>
+    <message>
+        <source>Your email (optional)</source>
+        <translation>你的电子邮件（可选）</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Include app details</source>
+        <translation>包含应用详情</translation>
+    </message>
+    <message>
+        <source>The app&apos;s version, the system&apos;s version, the language, the preset and the pointing device help find a problem. Never your name, your files or what&apos;s on screen.</source>
+        <translation>应用的版本、系统的版本、语言、预设和指点设备有助于找到问题。绝不包括你的姓名、你的文件或屏幕上的内容。</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>正在发送…</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Send (Ctrl + Return)</source>
+        <translation>发送（Ctrl + Return）</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about and write a message to send it.</source>
+        <translation>选择主题并写下消息即可发送。</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Thank you! Your message is on its way.</source>
+        <translation>谢谢！你的消息已在路上。</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person. You left no address, so there won&apos;t be a reply.</source>
+        <translation>它会由真人阅读。你没有留下地址，所以不会有回复。</translation>
+    </message>
+    <message>
+        <source>It&apos;s read by a person, and the answer goes to %1.</source>
+        <translation>它会由真人阅读，回复将发送到 %1。</translation>
+    </message>
+    <message>
+        <source>Write Another</source>
+        <translation>再写一条</translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters</source>
+        <translation>%1 / %2 个字符</translation>
+    </message>
+    <message>
+        <source>Only to answer you. Leave it empty to stay anonymous.</source>
+        <translation>仅用于回复你。留空即可保持匿名。</translation>
+    </message>
+    <message>
+        <source>That doesn&apos;t look like an email address.</source>
+        <translation>这看起来不像电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Copy the Message</source>
+        <translation>复制消息</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::FrequencyBands</name>
+    <message>
+        <source>Your movement</source>
+        <translation>你的动作</translation>
+    </message>
+    <message>
+        <source>A shaking hand</source>
+        <translation>颤抖的手</translation>
+    </message>
+    <message>
+        <source>Times per second</source>
+        <translation>每秒次数</translation>
+    </message>
+    <message>
+        <source>Moving the mouse on purpose stays under about 2 times a second. A shake is faster, 3 to 12. Quellarine learns the shake and subtracts it, instead of slowing everything down.</source>
+        <translation>有意移动鼠标的频率大约低于每秒 2 次。颤抖更快，每秒 3 到 12 次。Quellarine 会识别颤抖并把它减掉，而不是让一切都变慢。</translation>
+    </message>
+    <message>
+        <source>How fast your movement and a shake are</source>
+        <translation>你的动作和颤抖有多快</translation>
+    </message>
+    <message>
+        <source>A line from 0 to %1 times per second. Your movement lies between 0 and 2 times per second, a shaking hand between 3 and 12.</source>
+        <translation>一条从每秒 0 到 %1 次的数轴。你的动作在每秒 0 到 2 次之间，颤抖的手在 3 到 12 次之间。</translation>
     </message>
 </context>
 <context>
@@ -364,6 +591,36 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>The pointer stays still while the button is down, so it doesn&apos;t slip off what you clicked.</source>
         <translation>按住按钮时指针保持不动，不会从你点击的地方滑开。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagBars</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>均衡</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LagChart</name>
+    <message>
+        <source>Time to reach a target, by delay</source>
+        <translation>按延迟划分的到达目标用时</translation>
+    </message>
+    <message>
+        <source>A delay of 75 ms made reaching a target %1 slower and raised errors from %2 to %3. Adding 40 ms cost about %4 of pointing speed. Balanced adds about 25 ms.</source>
+        <translation>75 毫秒的延迟使到达目标慢了 %1，错误率从 %2 升至 %3。增加 40 毫秒会损失约 %4 的指向速度。均衡预设约增加 25 毫秒。</translation>
+    </message>
+    <message>
+        <source>%1 added, as with Balanced: %2.</source>
+        <translation>增加 %1（与均衡相同）：%2。</translation>
+    </message>
+    <message>
+        <source>%1 added: %2.</source>
+        <translation>增加 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -495,6 +752,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::NoteCard</name>
+    <message>
+        <source>This version</source>
+        <translation>此版本</translation>
+    </message>
+    <message>
+        <source>Version %1, this version: %2</source>
+        <translation>版本 %1，此版本：%2</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>版本 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::OnOffCard</name>
     <message>
         <source>Filter</source>
@@ -529,6 +801,175 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine</source>
         <translation>Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchHero</name>
+    <message>
+        <source>Why it works</source>
+        <translation>原理</translation>
+    </message>
+    <message>
+        <source>What a shaking hand does to a click, and how Quellarine answers.</source>
+        <translation>颤抖的手会让点击出什么问题，以及 Quellarine 如何应对。</translation>
+    </message>
+    <message>
+        <source>Numbers from published studies of people using a mouse, each with the setting it led to. Every source is at the bottom of the page.</source>
+        <translation>来自已发表研究的数字，研究对象是使用鼠标的人，每个数字都附上由此而来的设置。所有来源都在页面底部。</translation>
+    </message>
+    <message>
+        <source>of clicks slipped</source>
+        <translation>的点击发生了滑移</translation>
+    </message>
+    <message>
+        <source>of double-clicks failed</source>
+        <translation>的双击失败</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>delay with Balanced</source>
+        <translation>均衡预设的延迟</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ResearchPage</name>
+    <message>
+        <source>Clicking</source>
+        <translation>点击</translation>
+    </message>
+    <message>
+        <source>Most trouble comes at the moment of the click, not on the way to it.</source>
+        <translation>大多数麻烦出在点击的那一刻，而不是移向目标的途中。</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 对 %2</translation>
+    </message>
+    <message>
+        <source>as many double-click errors for older adults as for young ones.</source>
+        <translation>老年人的双击错误是年轻人的这么多倍。</translation>
+    </message>
+    <message>
+        <source>It isn&apos;t only shaking: Quellarine helps whenever clicks slip.</source>
+        <translation>不只是颤抖：只要点击会滑移，Quellarine 就能帮上忙。</translation>
+    </message>
+    <message>
+        <source>Moving</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Your movement and a shake are different speeds. That gap is what Quellarine works in.</source>
+        <translation>你的动作和颤抖速度不同。Quellarine 就在这个差距里工作。</translation>
+    </message>
+    <message>
+        <source>½</source>
+        <translation>½</translation>
+    </message>
+    <message>
+        <source>2.34 against 4.72 bits/s</source>
+        <translation>2.34 对 4.72 比特/秒</translation>
+    </message>
+    <message>
+        <source>the pointing speed of people with motor difficulties, compared with others.</source>
+        <translation>有运动障碍的人的指向速度，与其他人相比。</translation>
+    </message>
+    <message>
+        <source>A steadier pointer gives back some of that speed: fewer misses, fewer second tries.</source>
+        <translation>更稳的指针能找回部分速度：更少失手，更少重试。</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>Smoothing usually costs delay, and delay costs speed. So Quellarine keeps it small.</source>
+        <translation>平滑通常会带来延迟，而延迟会拖慢速度。所以 Quellarine 把延迟控制得很小。</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>你自己的手</translation>
+    </message>
+    <message>
+        <source>The studies describe groups of people. &quot;Tuned to your hand&quot; looks at yours.</source>
+        <translation>研究描述的是人群。“为你的手调校”看的是你的手。</translation>
+    </message>
+    <message>
+        <source>The studies looked at groups of people using a mouse; they did not test Quellarine, except the one marked as our own. Quellarine is not a medical device and does not diagnose or treat any condition.</source>
+        <translation>这些研究观察的是使用鼠标的人群；除了标明为我们自己的那一项，它们都没有测试 Quellarine。Quellarine 不是医疗器械，不能诊断或治疗任何疾病。</translation>
+    </message>
+    <message>
+        <source>%1 for others</source>
+        <translation>其他人为 %1</translation>
+    </message>
+    <message>
+        <source>of clicks moved the pointer between pressing and releasing the button, for people with motor difficulties.</source>
+        <translation>的点击在按下和松开按钮之间移动了指针（有运动障碍的人）。</translation>
+    </message>
+    <message>
+        <source>The click guard holds the pointer still while the button is down.</source>
+        <translation>点击保护会在按钮按下期间让指针保持不动。</translation>
+    </message>
+    <message>
+        <source>of double and triple clicks failed: they slipped, came too slowly or counted wrong.</source>
+        <translation>的双击和三击失败了：滑移、太慢或次数算错。</translation>
+    </message>
+    <message>
+        <source>The pointer stays put while you click, so the clicks land in one place.</source>
+        <translation>点击时指针保持不动，所以几次点击都落在同一处。</translation>
+    </message>
+    <message>
+        <source>up to 19 from one person</source>
+        <translation>单人最多 19 次</translation>
+    </message>
+    <message>
+        <source>clicks nobody meant to make, in the same study.</source>
+        <translation>次无人有意的点击，出自同一项研究。</translation>
+    </message>
+    <message>
+        <source>Taps too short to be a real press don&apos;t count as clicks.</source>
+        <translation>短到不像真正按下的轻触不算作点击。</translation>
+    </message>
+    <message>
+        <source>9 of 11</source>
+        <translation>11 人中 9 人</translation>
+    </message>
+    <message>
+        <source>people preferred a pointer that holds still during clicks, when they tried one.</source>
+        <translation>试用过后，更喜欢点击时保持不动的指针。</translation>
+    </message>
+    <message>
+        <source>Quellarine&apos;s click guard works the same way.</source>
+        <translation>Quellarine 的点击保护也是这样工作的。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ShakeLeft</name>
+    <message>
+        <source>How much shake is left, at the same 25 ms delay</source>
+        <translation>在同样 25 毫秒延迟下还剩多少颤抖</translation>
+    </message>
+    <message>
+        <source>Plain smoothing</source>
+        <translation>普通平滑</translation>
+    </message>
+    <message>
+        <source>Quellarine, Balanced</source>
+        <translation>Quellarine，均衡</translation>
+    </message>
+    <message>
+        <source>Quellarine works out the shake and subtracts it, like the adaptive filters used to steady surgical tools, which removed about two thirds of hand shake in lab tests. A shake that changes from second to second is harder: then less of it goes.</source>
+        <translation>Quellarine 会算出颤抖并把它减掉，就像用来稳定手术器械的自适应滤波器，在实验室测试中去除了约三分之二的手部颤抖。每秒都在变化的颤抖更难处理：能去掉的就少一些。</translation>
+    </message>
+    <message>
+        <source>Shake left with plain smoothing: %1. With Quellarine&apos;s Balanced preset: %2.</source>
+        <translation>普通平滑后剩余的颤抖：%1。使用 Quellarine 的均衡预设：%2。</translation>
     </message>
 </context>
 <context>
@@ -574,10 +1015,75 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::SourcesList</name>
+    <message>
+        <source>Sources</source>
+        <translation>来源</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::TapFailedNotice</name>
     <message>
         <source>The system didn&apos;t let Quellarine watch the pointer. Quit and open it again.</source>
         <translation>系统不允许 Quellarine 监视指针。请退出后重新打开。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::TopicTile</name>
+    <message>
+        <source>Something doesn&apos;t work</source>
+        <translation>有东西不工作</translation>
+    </message>
+    <message>
+        <source>I have an idea</source>
+        <translation>我有一个想法</translation>
+    </message>
+    <message>
+        <source>Something is confusing</source>
+        <translation>有些地方令人困惑</translation>
+    </message>
+    <message>
+        <source>Something is missing</source>
+        <translation>缺少了什么</translation>
+    </message>
+    <message>
+        <source>Something I like</source>
+        <translation>我喜欢的地方</translation>
+    </message>
+    <message>
+        <source>Pick what it&apos;s about above, then write as much or as little as you like.</source>
+        <translation>先在上面选择主题，然后想写多少就写多少。</translation>
+    </message>
+    <message>
+        <source>What did you do, what did you expect, and what happened instead?</source>
+        <translation>你做了什么，预期是什么，实际发生了什么？</translation>
+    </message>
+    <message>
+        <source>What would you like Quellarine to do?</source>
+        <translation>你希望 Quellarine 做什么？</translation>
+    </message>
+    <message>
+        <source>Which part was hard to follow?</source>
+        <translation>哪一部分难以理解？</translation>
+    </message>
+    <message>
+        <source>What did you look for and not find?</source>
+        <translation>你找了什么却没找到？</translation>
+    </message>
+    <message>
+        <source>What works well for you?</source>
+        <translation>什么对你来说效果很好？</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::UpdateBanner</name>
+    <message>
+        <source>Update Now</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is available</source>
+        <translation>Quellarine %1 现已推出</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1254,44 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Welcome to Quellarine</source>
         <translation>欢迎使用 Quellarine</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::WhatsNewPage</name>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>新功能</translation>
+    </message>
+    <message>
+        <source>Every Quellarine update, newest first. Updates are free for life.</source>
+        <translation>Quellarine 的每一次更新，最新的在前。更新终身免费。</translation>
+    </message>
+    <message>
+        <source>No release notes</source>
+        <translation>没有版本说明</translation>
+    </message>
+    <message>
+        <source>They&apos;re part of the app download. Check for Updates to get the latest version.</source>
+        <translation>版本说明包含在应用下载中。检查更新以获取最新版本。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::YourHand</name>
+    <message>
+        <source>Measured on your computer</source>
+        <translation>在你的电脑上测量</translation>
+    </message>
+    <message>
+        <source>A one-minute test records how your pointer moves. Quellarine replays it through every preset and suggests the one that leaves the least shake for the least delay.</source>
+        <translation>一分钟的测试会记录你的指针如何移动。Quellarine 用每个预设重放这段记录，并推荐以最小延迟留下最少颤抖的那个。</translation>
+    </message>
+    <message>
+        <source>Explained and tuned by AI</source>
+        <translation>由 AI 解释与调校</translation>
+    </message>
+    <message>
+        <source>If you ask, AI (Claude) reads the result&apos;s numbers, never the recording, explains in plain words what they show, and tunes the suggested preset into a personal setting, kept within the range of Quellarine&apos;s presets.</source>
+        <translation>如果你提出请求，AI（Claude）会读取结果中的数字（绝不读取录制内容），用简单的话解释它们说明了什么，并把推荐的预设调校成个人设置，范围不超出 Quellarine 的各个预设。</translation>
     </message>
 </context>
 </TS>

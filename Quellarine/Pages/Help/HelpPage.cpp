@@ -44,7 +44,7 @@ QString HelpPage::siteLinkText(const WebAddress& page)
     return host.isEmpty() ? fixedSiteHost : host;
 }
 
-HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
+HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, std::optional<WebAddress> site, QWidget* parent)
     : QWidget(parent)
     , model_(model)
     , openWindow_(std::move(openWindow))
@@ -56,7 +56,9 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
     welcome_ = new LinkButton(tr("Show the welcome guide again"), QStringLiteral("hand.wave"), Brand::accent);
     feedback_ = new LinkButton(tr("Questions or problems? Write to us here in Quellarine"),
                                QStringLiteral("text.bubble"), Brand::accent);
-    site_ = new LinkButton(siteLinkText(Product::page()), QStringLiteral("safari"), Brand::accent);
+    if (site) {
+        site_ = new LinkButton(siteLinkText(*site), QStringLiteral("safari"), Brand::accent);
+    }
     update_ = new LinkButton(tr("Check for Updates…"), QStringLiteral("arrow.down.circle"), Brand::accent);
 
     auto* actions = new QWidget;
@@ -64,7 +66,9 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
     actionColumn->setContentsMargins(0, 0, 0, 0);
     actionColumn->setSpacing(12);
     for (QAbstractButton* action : {welcome_, feedback_, site_, update_}) {
-        actionColumn->addWidget(action, 0, Qt::AlignLeading);
+        if (action) {
+            actionColumn->addWidget(action, 0, Qt::AlignLeading);
+        }
     }
 
     automatic_ = new ToggleSwitch(tr("Check for updates automatically"), ToggleSwitch::Label::shown);
@@ -93,8 +97,10 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent)
     });
     connect(feedback_, &QAbstractButton::clicked, this,
             [this] { model_.openFeedback(FeedbackStore::Source::help); });
-    connect(site_, &QAbstractButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromStdString(Product::page().text()))); });
+    if (site_) {
+        connect(site_, &QAbstractButton::clicked, this,
+                [url = QUrl(QString::fromStdString(site->text()))] { QDesktopServices::openUrl(url); });
+    }
     connect(update_, &QAbstractButton::clicked, this, [this] { model_.updates().checkForUpdates(); });
     // The updater keeps the choice; the page only hands the user's flips to the controller.
     connect(automatic_, &ToggleSwitch::switched, this,

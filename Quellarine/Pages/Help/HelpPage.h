@@ -1,9 +1,12 @@
 #pragma once
 
+#include "QuellarineKit/Services/Product.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QLabel;
@@ -27,7 +30,9 @@ public:
 
     static constexpr int spacing = 22;
 
-    HelpPage(AppModel& model, OpenWindow openWindow, QWidget* parent = nullptr);
+    // The page links to the web site only when the build names one.
+    HelpPage(AppModel& model, OpenWindow openWindow, std::optional<WebAddress> site = Product::page(),
+             QWidget* parent = nullptr);
 
     // The text of the web-site link: the address's host, percent-encoded; a fixed host when it has none.
     static QString siteLinkText(const WebAddress& page);
@@ -35,6 +40,7 @@ public:
     AccessibilityCard* accessibilityCard() const { return accessibilityCard_; }
     QAbstractButton* welcomeAction() const { return welcome_; }
     QAbstractButton* feedbackAction() const { return feedback_; }
+    // None when the build names no web site.
     QAbstractButton* siteAction() const { return site_; }
     QAbstractButton* updateAction() const { return update_; }
     ToggleSwitch* automaticUpdatesSwitch() const { return automatic_; }
@@ -48,7 +54,7 @@ private:
     AccessibilityCard* accessibilityCard_;
     QAbstractButton* welcome_;
     QAbstractButton* feedback_;
-    QAbstractButton* site_;
+    QAbstractButton* site_ = nullptr;
     QAbstractButton* update_;
     ToggleSwitch* automatic_;
     QLabel* version_;

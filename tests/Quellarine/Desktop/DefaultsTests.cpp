@@ -2,6 +2,7 @@
 
 #include "QuellarineKit/Support/DecodingError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -143,4 +144,13 @@ TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
     // The settings file would have to live inside a plain file.
     Defaults defaults(blocker + QStringLiteral("/settings.ini"));
     EXPECT_FALSE(defaults.setBool(QStringLiteral("filterOn"), true));
+    EXPECT_FALSE(defaults.setString(QStringLiteral("preset"), QStringLiteral("strong")));
+
+    // Once the way is clear, the next write says it arrived, and takes the earlier one with it.
+    ASSERT_TRUE(QFile::remove(blocker));
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("file")));
+    EXPECT_TRUE(defaults.setBool(QStringLiteral("clickGuard"), false));
+    QSettings fresh(blocker + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(fresh.value(QStringLiteral("preset")).toString(), QStringLiteral("strong"));
+    EXPECT_EQ(fresh.value(QStringLiteral("filterOn")).toString(), QStringLiteral("true"));
 }

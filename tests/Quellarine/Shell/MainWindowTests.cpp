@@ -3,6 +3,7 @@
 
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
+#include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/PageArea.h"
@@ -10,11 +11,12 @@
 #include "Quellarine/Shell/Sidebar.h"
 #include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Shell/StandInPage.h"
 #include "Quellarine/Shell/StatusDot.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
+#include "Quellarine/Pages/WhatsNew/NoteCard.h"
+#include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/WelcomeWindow.h"
 #include "Quellarine/Desktop/Motion.h"
 
@@ -87,7 +89,7 @@ TEST_F(MainWindowTest, ChoosingARowShowsItsSectionOnAFreshPage)
     EXPECT_TRUE(first.isNull());
     QPointer<QWidget> research = window().pageArea().page();
     ASSERT_NE(research, nullptr);
-    EXPECT_EQ(static_cast<StandInPage*>(research.data())->section(), MainSection::research);
+    EXPECT_NE(qobject_cast<ResearchPage*>(research.data()), nullptr);
 
     // Back and forth gives another page each time.
     click(row(MainSection::home));
@@ -174,6 +176,11 @@ TEST_F(MainWindowTest, TheNewDotFollowsWhatsNewUnseenAndThePageClearsIt)
     }
 
     click(row(MainSection::whatsNew));
+    // The page with the notes the application carries, this version's marked.
+    const auto* whatsNew = qobject_cast<WhatsNewPage*>(window().pageArea().page());
+    ASSERT_NE(whatsNew, nullptr);
+    ASSERT_FALSE(whatsNew->cards().isEmpty());
+    EXPECT_TRUE(whatsNew->cards().front()->isCurrent());
     EXPECT_FALSE(model().whatsNewUnseen());
     EXPECT_FALSE(row(MainSection::whatsNew).showsNewDot());
     EXPECT_EQ(row(MainSection::whatsNew).accessibleDescription(), QString());

@@ -64,6 +64,11 @@ public:
             .beep = [] {},
             .doubleClickInterval = [] { return 0.4; },
             .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+            .services = services,
+            .profile = {.photoFolder = directory.filePath(QStringLiteral("Quellarine")),
+                        .applyAppearance = {},
+                        .startRelaunch = [] { return false; },
+                        .quit = [] {}},
         };
     }
 
@@ -91,6 +96,8 @@ public:
     // The update controller, as the updater calls it back.
     UpdaterDelegate* updaterDelegate = nullptr;
     int explanations = 0;
+    // Where the model's stores send explanations and feedback; set before the model is made. None: nowhere.
+    ServiceClient* services = nullptr;
 
 private:
     std::unique_ptr<AppModel> model_;

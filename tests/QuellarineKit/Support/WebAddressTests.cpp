@@ -42,12 +42,12 @@ TEST(WebAddressTests, RefusesEverythingButAbsoluteSecureAddresses)
     EXPECT_TRUE(WebAddress::parse("https://" + std::string(63, 'a') + ".org"));
 }
 
-TEST(ProductTests, AddressesAreSecureHostsAlone)
+TEST(ProductTests, AddressesThatABuildNamesAreSecureHostsAlone)
 {
-    for (const WebAddress* address : {&Product::server(), &Product::page()}) {
-        EXPECT_EQ(address->text(), "https://" + std::string(address->host()));
-        EXPECT_NE(address->host().find('.'), std::string_view::npos);
+    for (const std::optional<WebAddress>* address : {&Product::server(), &Product::page()}) {
+        if (*address) {
+            EXPECT_EQ((*address)->text(), "https://" + std::string((*address)->host()));
+        }
     }
-    EXPECT_NE(Product::server(), Product::page());
     EXPECT_EQ(&Product::server(), &Product::server());
 }

@@ -21,9 +21,10 @@ using quellarine::testing::OpenedAddresses;
 
 class HelpPageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
-    HelpPage& show()
+    HelpPage& show(std::optional<WebAddress> site = WebAddress::parse("https://temrid.com"))
     {
-        page = std::make_unique<HelpPage>(model(), [this](const QString& identity) { openedWindows.append(identity); });
+        page = std::make_unique<HelpPage>(
+            model(), [this](const QString& identity) { openedWindows.append(identity); }, site);
         page->show();
         return *page;
     }
@@ -54,13 +55,20 @@ TEST_F(HelpPageTest, UpdateCheckIsDisabledWhileTheUpdaterCannotCheckAndTheOtherA
     EXPECT_EQ(help.siteAction()->text(), QStringLiteral("temrid.com"));
     QTest::mouseClick(help.siteAction(), Qt::LeftButton);
     ASSERT_EQ(addresses.urls.size(), 1);
-    EXPECT_EQ(addresses.urls.front().toString(), QString::fromStdString(Product::page().text()));
+    EXPECT_EQ(addresses.urls.front().toString(), QStringLiteral("https://temrid.com"));
 
     // As soon as the updater can check again, so can the page.
     updater->setCanCheck(true);
     ASSERT_TRUE(help.updateAction()->isEnabled());
     QTest::mouseClick(help.updateAction(), Qt::LeftButton);
     EXPECT_EQ(updater->userChecks, 1);
+}
+
+TEST_F(HelpPageTest, ABuildWithoutAWebSiteShowsNoLinkToIt)
+{
+    HelpPage& help = show(std::nullopt);
+    EXPECT_EQ(help.siteAction(), nullptr);
+    EXPECT_TRUE(help.welcomeAction()->isVisible());
 }
 
 TEST_F(HelpPageTest, AutomaticUpdatesSwitchChangesOnlyTheUpdatersOwnSetting)

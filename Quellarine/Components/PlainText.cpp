@@ -1,0 +1,19 @@
+#include "Quellarine/Components/PlainText.h"
+
+#include <QLabel>
+
+namespace quellarine {
+
+QLabel* plainText(const QString& text, const QFont& font, bool secondary)
+{
+    auto* label = new QLabel(text);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    if (secondary) {
+        label->setForegroundRole(QPalette::PlaceholderText);
+    }
+    return label;
+}
+
+} // namespace quellarine

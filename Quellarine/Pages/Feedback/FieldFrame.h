@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quellarine {
+
+// The rounded field behind the form's text inputs: the text background colour with a thin outline that turns
+// into a wider accent ring while the input has the keyboard focus (when asked to show it).
+class FieldFrame final : public QWidget {
+public:
+    FieldFrame(QWidget* input, qreal radius, bool ringsOnFocus, QWidget* parent = nullptr);
+
+    QWidget* input() const { return input_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* input_;
+    qreal radius_;
+    bool ringsOnFocus_;
+};
+
+} // namespace quellarine

@@ -1,0 +1,166 @@
+#include "Quellarine/Pages/Research/BandStrip.h"
+
+#include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/Typography.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace quellarine {
+
+namespace {
+
+// The numbers are set two sizes below the labels.
+constexpr double numberToLabelSize = 10.0 / 12.0;
+// The space kept between the track and the numbers' top, and below the numbers.
+constexpr int numbersGap = 6;
+constexpr int bottomGap = 2;
+
+} // namespace
+
+BandStrip::BandStrip(double top, std::vector<Band> bands, QWidget* parent)
+    : QWidget(parent)
+    , top_(top)
+    , bands_(std::move(bands))
+{
+    setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+std::vector<int> BandStrip::numbers() const
+{
+    std::vector<int> values;
+    for (int value = 0; value <= top_; value += 2) {
+        values.push_back(value);
+    }
+    return values;
+}
+
+QRectF BandStrip::bandSpan(double lo, double hi, double width, double top, double trackHeight)
+{
+    const double x = width * lo / top;
+    return QRectF(x, 0, std::max(0.0, width * hi / top - x), trackHeight);
+}
+
+double BandStrip::numberCentre(double value, double width, double top)
+{
+    return std::min(std::max(width * value / top, edgeInset), width - edgeInset);
+}
+
+QFont BandStrip::numberFont() const
+{
+    return Typography::system(font().pixelSize() * numberToLabelSize);
+}
+
+QFont BandStrip::labelFont(const QString& label, double bandWidth) const
+{
+    QFont labelFont = font();
+    const double natural = QFontMetricsF(labelFont).horizontalAdvance(label);
+    const double room = bandWidth - 2 * labelPadding;
+    if (natural > room && natural > 0) {
+        const double scale = std::max(smallestLabelScale, room / natural);
+        labelFont.setPixelSize(std::max(1, static_cast<int>(std::floor(font().pixelSize() * scale))));
+    }
+    return labelFont;
+}
+
+QString BandStrip::shownLabel(const QString& label, double bandWidth) const
+{
+    const double room = std::max(0.0, bandWidth - 2 * labelPadding);
+    return QFontMetricsF(labelFont(label, bandWidth)).elidedText(label, Qt::ElideRight, room);
+}
+
+int BandStrip::drawnTrackHeight() const
+{
+    return std::max(standardTrackHeight, static_cast<int>(std::ceil(QFontMetricsF(font()).height())) + 2 * labelPadding);
+}
+
+int BandStrip::drawnNumbersCentre() const
+{
+    const double numberHeight = QFontMetricsF(numberFont()).height();
+    return std::max(drawnTrackHeight() + (standardNumbersCentre - standardTrackHeight),
+                    drawnTrackHeight() + numbersGap + static_cast<int>(std::ceil(numberHeight / 2)));
+}
+
+QSize BandStrip::sizeHint() const
+{
+    const double numberHeight = QFontMetricsF(numberFont()).height();
+    const int needed = drawnNumbersCentre() + static_cast<int>(std::ceil(numberHeight / 2)) + bottomGap;
+    return QSize(280, std::max(standardHeight, needed));
+}
+
+QSize BandStrip::minimumSizeHint() const
+{
+    return QSize(0, sizeHint().height());
+}
+
+void BandStrip::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double width = this->width();
+    const int track = drawnTrackHeight();
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    // From the leading edge, which is the right one in a right-to-left layout.
+    const auto placed = [&](QRectF span) {
+        if (rightToLeft) {
+            span.moveLeft(width - span.right());
+        }
+        return span;
+    };
+
+    const QColor text = palette().color(QPalette::WindowText);
+    ContinuousShape::drawCapsule(painter, QRectF(0, 0, width, track), withOpacity(text, 0.06));
+
+    for (const Band& band : bands_) {
+        const QRectF span = placed(bandSpan(band.lo, band.hi, width, top_, track));
+        if (span.width() <= 0) {
+            continue;
+        }
+        const QColor color = band.color.resolve(*this);
+        // The colour's own gradient: a touch lighter at the top.
+        QLinearGradient gradient(span.topLeft(), span.bottomLeft());
+        gradient.setColorAt(0, color.lighter(112));
+        gradient.setColorAt(1, color);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(gradient);
+        painter.drawPath(ContinuousShape::capsule(span));
+
+        painter.setPen(Qt::white);
+        painter.setFont(labelFont(band.label, span.width()));
+        painter.drawText(span, Qt::AlignCenter | Qt::TextSingleLine, shownLabel(band.label, span.width()));
+    }
+
+    const QFont digits = numberFont();
+    const QFontMetricsF metrics(digits);
+    painter.setFont(digits);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    const double centreY = drawnNumbersCentre();
+    for (const int value : numbers()) {
+        const QString label = QString::number(value);
+        const double textWidth = metrics.horizontalAdvance(label);
+        double centreX = numberCentre(value, width, top_);
+        if (rightToLeft) {
+            centreX = width - centreX;
+        }
+        painter.drawText(QRectF(centreX - textWidth / 2 - 1, centreY - metrics.height() / 2, textWidth + 2,
+                                metrics.height()),
+                         Qt::AlignCenter, label);
+    }
+}
+
+void BandStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace quellarine

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Quellarine/Desktop/DynamicColor.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace quellarine {
+
+// A number line of how many times a second something moves, from 0 to `top`, with two labelled bands on a
+// faint track and the even numbers under it. Everything scales with the width it is given; the track grows
+// with the text when the text is larger.
+class BandStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Band {
+        double lo;
+        double hi;
+        QString label;
+        DynamicColor color;
+    };
+
+    // The strip's height, the track's and where the numbers sit, at the standard text size.
+    static constexpr int standardHeight = 64;
+    static constexpr int standardTrackHeight = 44;
+    static constexpr int standardNumbersCentre = 56;
+    // Numbers near an edge stay this far inside it.
+    static constexpr double edgeInset = 6;
+    static constexpr int labelPadding = 8;
+    // Labels that do not fit shrink to this share of their size before they are cut short.
+    static constexpr double smallestLabelScale = 0.6;
+
+    BandStrip(double top, std::vector<Band> bands, QWidget* parent = nullptr);
+
+    double top() const { return top_; }
+    const std::vector<Band>& bands() const { return bands_; }
+    // 0, 2, 4, ... up to `top`.
+    std::vector<int> numbers() const;
+
+    // Where a band lies in a strip `width` wide, from the leading edge.
+    static QRectF bandSpan(double lo, double hi, double width, double top, double trackHeight);
+    // The centre of a number under the track, from the leading edge.
+    static double numberCentre(double value, double width, double top);
+
+    // The font a band's label is drawn in, and the label as drawn (cut short when even the smallest font
+    // leaves it too wide), for a band `bandWidth` wide.
+    QFont labelFont(const QString& label, double bandWidth) const;
+    QString shownLabel(const QString& label, double bandWidth) const;
+    QFont numberFont() const;
+
+    // The track's height and the numbers' centre as drawn: the standard ones, or more for larger text.
+    int drawnTrackHeight() const;
+    int drawnNumbersCentre() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    double top_;
+    std::vector<Band> bands_;
+};
+
+} // namespace quellarine

@@ -1,0 +1,170 @@
+#include "LocalService.h"
+#include "Screenshots.h"
+#include "TestAppModel.h"
+
+#include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Model/ExplainStore.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+using testing::LocalService;
+using Kind = ExplainStore::State::Kind;
+
+class ExplainCardTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    LocalService service;
+    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    CalibrationResult result = [] {
+        CalibrationResult measured;
+        measured.shake = 2.5;
+        measured.rhythm = 6.0;
+        measured.scores = {{FilterPreset::ID::strong, 0.3, 55}, {FilterPreset::ID::balanced, 0.5, 25}};
+        measured.suggested = FilterPreset::ID::strong;
+        measured.date = 812345678;
+        return measured;
+    }();
+
+    ExplainCard& show()
+    {
+        services = &client;
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        card = new ExplainCard(model(), result);
+        layout->addWidget(card);
+        window->resize(600, 500);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *card;
+    }
+
+    void answer(QByteArray body)
+    {
+        service.answer = [body](const LocalService::Request&) { return LocalService::Answer::withStatus(200, body); };
+    }
+
+    void capture(const QString& name)
+    {
+        testing::Screenshots::capture(name, new ExplainCard(model(), result), 600);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    std::unique_ptr<QWidget> window;
+    ExplainCard* card = nullptr;
+};
+
+TEST_F(ExplainCardTest, FromTheOfferThroughAFailureToTheExplanation)
+{
+    ExplainCard& shown = show();
+    ASSERT_FALSE(shown.showsExplanation());
+    EXPECT_TRUE(shown.askButton()->isEnabled());
+    EXPECT_EQ(shown.failureNotice(), nullptr);
+
+    // The disclosure shows exactly what would be sent.
+    EXPECT_FALSE(shown.numbers()->isVisible());
+    shown.numbersToggle()->setFocus();
+    QTest::keyClick(shown.numbersToggle(), Qt::Key_Space);
+    EXPECT_TRUE(shown.numbers()->isVisible());
+    EXPECT_EQ(shown.numbers()->text(), model().explain().numbersPreview(result, model().profile().device()));
+    EXPECT_TRUE(shown.numbers()->text().endsWith(QStringLiteral("\nlanguage: en")));
+
+    // Two presses while asking send one request; the failure's sentence follows.
+    service.answer = [](const LocalService::Request&) {
+        return LocalService::Answer::withStatus(429, R"({"reason":"license_daily"})");
+    };
+    shown.askButton()->click();
+    ASSERT_EQ(model().explain().state().kind, Kind::asking);
+    EXPECT_FALSE(shown.askButton()->isEnabled());
+    EXPECT_EQ(shown.askButton()->text(), QStringLiteral("Writing…"));
+    shown.askButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model().explain().state().kind == Kind::failed; }));
+    EXPECT_EQ(service.received.size(), 1u);
+    ASSERT_NE(shown.failureNotice(), nullptr);
+    EXPECT_EQ(shown.failureNotice()->text(), ExplainCard::failureSentence(ExplainStore::Failure::usedToday));
+    EXPECT_TRUE(shown.numbers()->isVisible()); // the disclosure stays as the user left it
+    capture(QStringLiteral("explain-card-failed"));
+
+    // The service's words are shown as they are written, never as markup.
+    answer(R"json({"summary":"<b>Strong</b> <img src=\"https://x.org/a.png\"> [site](https://x.org)",)json"
+           R"json("points":["<i>slow</i> clicks"],)json"
+           R"json("setting":{"base":"strong","minCutoff":1.0,"beta":0.01,"stages":2,"strength":0.9}})json");
+    shown.askButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.showsExplanation(); }));
+    EXPECT_EQ(shown.summary()->text(),
+              QStringLiteral("<b>Strong</b> <img src=\"https://x.org/a.png\"> [site](https://x.org)"));
+    EXPECT_EQ(shown.summary()->textFormat(), Qt::PlainText);
+    for (QLabel* label : shown.findChildren<QLabel*>()) {
+        if (label->text().contains(QStringLiteral("<i>"))) {
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        }
+    }
+    capture(QStringLiteral("explain-card-explained"));
+}
+
+TEST_F(ExplainCardTest, TryItAdoptsTheSettingUntilAnotherPresetIsChosen)
+{
+    const PersonalSetting setting{FilterPreset::ID::strong, 1.0, 0.01, 2, 0.9};
+    ExplainStore::Explanation explanation{QStringLiteral("Steady."), {}, setting, result.date};
+    model().explain().setSaved(explanation);
+    ExplainCard& shown = show();
+    ASSERT_TRUE(shown.showsExplanation());
+    ASSERT_NE(shown.tryButton(), nullptr);
+
+    shown.tryButton()->setFocus();
+    QTest::keyClick(shown.tryButton(), Qt::Key_Space);
+    EXPECT_EQ(model().presetID(), FilterPreset::ID::personal);
+    EXPECT_EQ(model().personal(), setting);
+    EXPECT_EQ(shown.tryButton(), nullptr);
+    ASSERT_NE(shown.inUseLabel(), nullptr);
+    EXPECT_EQ(shown.inUseLabel()->text(), QStringLiteral("In use"));
+
+    model().setPresetID(FilterPreset::ID::gentle);
+    EXPECT_NE(shown.tryButton(), nullptr);
+    // The personal preset with another setting is not this one.
+    model().applyPersonal({FilterPreset::ID::strong, 2.0, 0.01, 2, 0.9});
+    EXPECT_NE(shown.tryButton(), nullptr);
+
+    // An explanation of an earlier result is not shown beside this one; nor is a setting without a preset.
+    ExplainStore::Explanation older = explanation;
+    older.resultDate -= 60;
+    model().explain().setSaved(older);
+    EXPECT_FALSE(shown.showsExplanation());
+    ExplainStore::Explanation unusable = explanation;
+    unusable.setting->minCutoff = 99;
+    model().explain().setSaved(unusable);
+    ASSERT_TRUE(shown.showsExplanation());
+    EXPECT_EQ(shown.tryButton(), nullptr);
+    EXPECT_EQ(shown.inUseLabel(), nullptr);
+}
+
+TEST_F(ExplainCardTest, TheCardAndBadgeInEveryAppearance)
+{
+    show();
+    capture(QStringLiteral("explain-card"));
+    testing::Screenshots::capture(QStringLiteral("ai-badge"), new AIBadge(false));
+    model().explain().setSaved(ExplainStore::Explanation{
+        QStringLiteral("Your hand shakes a little, about six times a second."),
+        {QStringLiteral("Strong takes out most of it."), QStringLiteral("Hold still a moment before you click.")},
+        PersonalSetting{FilterPreset::ID::strong, 1.0, 0.01, 2, 0.9},
+        result.date});
+    Localization::apply(QStringLiteral("ar"));
+    capture(QStringLiteral("explain-card-ar"));
+    Localization::apply(QStringLiteral("en"));
+}
+
+} // namespace
+} // namespace quellarine

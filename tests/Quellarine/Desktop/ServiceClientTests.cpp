@@ -1,0 +1,132 @@
+#include "LocalService.h"
+
+#include "Quellarine/Desktop/ServiceClient.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace quellarine {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::LocalService;
+
+class ServiceClientTest : public ::testing::Test {
+protected:
+    LocalService service;
+    // Time-outs a hundred times shorter than the application's.
+    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    QObject context;
+
+    std::optional<ServiceReply> post(const QString& path, ServiceClient::Resend resend = ServiceClient::Resend::allowed,
+                                     std::chrono::milliseconds timeout = 20s)
+    {
+        std::optional<ServiceReply> result;
+        client.post(path, QByteArrayLiteral("{\"a\":1}"), timeout, resend, &context,
+                    [&](const ServiceReply& reply) { result = reply; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 10000));
+        return result;
+    }
+};
+
+TEST_F(ServiceClientTest, PostsJsonUnderTheRootAndSendsNoCookieBack)
+{
+    service.answer = [](const LocalService::Request&) {
+        LocalService::Answer answer;
+        answer.body = "{\"ok\":true}";
+        answer.headers = {{"Set-Cookie", "session=abc; Path=/; Secure"}};
+        return answer;
+    };
+    auto first = post(QStringLiteral("api/feedback"));
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->outcome, ServiceReply::Outcome::answered);
+    EXPECT_EQ(first->status, 200);
+    EXPECT_EQ(first->body, QByteArrayLiteral("{\"ok\":true}"));
+    ASSERT_TRUE(post(QStringLiteral("api/calibrate/explain")));
+
+    ASSERT_EQ(service.received.size(), 2u);
+    EXPECT_EQ(service.received[0].method, "POST");
+    EXPECT_EQ(service.received[0].path, "/api/feedback");
+    EXPECT_EQ(service.received[1].path, "/api/calibrate/explain");
+    EXPECT_EQ(service.received[0].headers.value("content-type"), "application/json");
+    EXPECT_EQ(service.received[0].body, "{\"a\":1}");
+    for (const auto& request : service.received) {
+        EXPECT_FALSE(request.headers.contains("cookie"));
+        EXPECT_FALSE(request.headers.contains("authorization"));
+    }
+    EXPECT_EQ(ServiceClient::join(service.root(), QStringLiteral("api/feedback")),
+              QString::fromStdString(service.root().text()) + QStringLiteral("/api/feedback"));
+}
+
+TEST_F(ServiceClientTest, OnlyAWholeAnswerCounts)
+{
+    // A status with its body cut off, a connection dropped unanswered, an answer slower than the time-out.
+    for (auto kind : {LocalService::Answer::Kind::cutOff, LocalService::Answer::Kind::dropConnection,
+                      LocalService::Answer::Kind::never}) {
+        service.answer = [kind](const LocalService::Request&) {
+            LocalService::Answer answer;
+            answer.kind = kind;
+            answer.body = "{\"summary\":\"half";
+            return answer;
+        };
+        auto reply = post(QStringLiteral("api/feedback"), ServiceClient::Resend::never);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->outcome, ServiceReply::Outcome::offline) << int(kind);
+    }
+    // Error statuses are answers, not failures of the connection.
+    service.answer = [](const LocalService::Request&) { return LocalService::Answer::withStatus(500); };
+    auto failed = post(QStringLiteral("api/feedback"));
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->outcome, ServiceReply::Outcome::answered);
+    EXPECT_EQ(failed->status, 500);
+}
+
+TEST_F(ServiceClientTest, ARequestThatMustNotArriveTwiceIsNotResentWhenItsConnectionDrops)
+{
+    service.answer = [](const LocalService::Request&) {
+        return LocalService::Answer::of(LocalService::Answer::Kind::dropConnection);
+    };
+    auto reply = post(QStringLiteral("api/calibrate/explain"), ServiceClient::Resend::never);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->outcome, ServiceReply::Outcome::offline);
+    QTest::qWait(300);
+    EXPECT_EQ(service.received.size(), 1u);
+}
+
+TEST_F(ServiceClientTest, TwoRequestsInFlightEndIndependently)
+{
+    service.answer = [](const LocalService::Request& request) {
+        LocalService::Answer answer;
+        answer.status = request.path.endsWith("explain") ? 429 : 200;
+        answer.delayMs = request.path.endsWith("explain") ? 300 : 0;
+        return answer;
+    };
+    std::optional<ServiceReply> slow;
+    std::optional<ServiceReply> fast;
+    client.post(QStringLiteral("api/calibrate/explain"), "{}", 60s, ServiceClient::Resend::never, &context,
+                [&](const ServiceReply& reply) { slow = reply; });
+    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::Resend::allowed, &context,
+                [&](const ServiceReply& reply) { fast = reply; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fast.has_value(); }, 5000));
+    EXPECT_FALSE(slow.has_value());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return slow.has_value(); }, 5000));
+    EXPECT_EQ(fast->status, 200);
+    EXPECT_EQ(slow->status, 429);
+}
+
+TEST(ServiceClientWithoutService, SendsNothingAndSaysSoAtOnce)
+{
+    ServiceClient client(std::nullopt, QSslConfiguration::defaultConfiguration());
+    QObject context;
+    std::optional<ServiceReply> result;
+    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::Resend::allowed, &context,
+                [&](const ServiceReply& reply) { result = reply; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 1000));
+    EXPECT_EQ(result->outcome, ServiceReply::Outcome::noService);
+}
+
+} // namespace
+} // namespace quellarine

@@ -1,0 +1,162 @@
+#include "LocalService.h"
+#include "Screenshots.h"
+#include "TestAppModel.h"
+
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Pages/Feedback/FeedbackPage.h"
+#include "Quellarine/Pages/Feedback/TopicTile.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace quellarine {
+namespace {
+
+using Kind = FeedbackStore::State::Kind;
+using testing::LocalService;
+
+class FeedbackPageTest : public ::testing::Test, protected testing::TestAppModel {
+protected:
+    LocalService service;
+    ServiceClient client{service.root(), service.clientTls(), 0.01};
+
+    FeedbackPage& show()
+    {
+        services = &client;
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        page = new FeedbackPage(model());
+        layout->addWidget(page);
+        window->resize(660, 1100);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *page;
+    }
+
+    // Screenshots show windows of their own: the form's window takes the keyboard back afterwards.
+    void capture(const QString& name)
+    {
+        testing::Screenshots::capture(name, new FeedbackPage(model()), 660);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void type(QWidget* widget, const QString& text)
+    {
+        widget->setFocus();
+        QTest::keyClicks(widget, text);
+    }
+
+    std::unique_ptr<QWidget> window;
+    FeedbackPage* page = nullptr;
+};
+
+TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
+{
+    service.answer = [](const LocalService::Request&) { return LocalService::Answer::withStatus(500); };
+    FeedbackPage& form = show();
+    EXPECT_EQ(form.editor()->placeholderText(), TopicTile::placeholder(std::nullopt));
+    EXPECT_TRUE(form.sendHint()->isVisible());
+    EXPECT_FALSE(form.sendButton()->isEnabled());
+
+    // Return on a tile chooses it and sends the typing into the message.
+    form.tiles()[1]->setFocus();
+    QTest::keyClick(form.tiles()[1], Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.editor()->hasFocus(); }));
+    EXPECT_EQ(model().feedback().topic(), FeedbackStore::Topic::idea);
+    EXPECT_TRUE(form.tiles()[1]->selected());
+    EXPECT_EQ(form.editor()->placeholderText(), TopicTile::placeholder(FeedbackStore::Topic::idea));
+    QTest::keyClicks(form.editor(), QStringLiteral("Bigger buttons, please."));
+    EXPECT_FALSE(form.sendHint()->isVisible());
+    type(form.emailField(), QStringLiteral("ana@example"));
+    EXPECT_FALSE(form.sendButton()->isEnabled());
+    EXPECT_EQ(form.emailHint()->text(), QStringLiteral("That doesn't look like an email address."));
+    QTest::keyClicks(form.emailField(), QStringLiteral(".org "));
+    EXPECT_TRUE(form.sendButton()->isEnabled());
+
+    // Ctrl+Return sends; the fields wait while it travels; the failure keeps the form and says why.
+    QTest::keyClick(form.emailField(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(model().feedback().state().kind, Kind::sending);
+    EXPECT_TRUE(form.editor()->isReadOnly());
+    EXPECT_EQ(form.sendButton()->text(), QStringLiteral("Sending…"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model().feedback().state().kind == Kind::failed; }));
+    ASSERT_NE(form.failureNotice(), nullptr);
+    EXPECT_EQ(form.failureNotice()->text(), FeedbackPage::failureSentence(FeedbackStore::Failure::unavailable));
+    EXPECT_FALSE(form.editor()->isReadOnly());
+    EXPECT_EQ(form.editor()->toPlainText(), QStringLiteral("Bigger buttons, please."));
+    form.copyButton()->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Bigger buttons, please."));
+    EXPECT_TRUE(form.failureNotice()->isVisible());
+    capture(QStringLiteral("feedback-failed"));
+
+    // One more character and the notice goes; a good reply shows the thanks, with the trimmed address.
+    QTest::keyClicks(form.editor(), QStringLiteral("!"));
+    EXPECT_EQ(model().feedback().state().kind, Kind::editing);
+    EXPECT_EQ(form.failureNotice(), nullptr);
+    service.answer = [](const LocalService::Request&) { return LocalService::Answer::withStatus(200); };
+    form.sendButton()->setFocus();
+    QTest::keyClick(form.sendButton(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.writeAnotherButton() != nullptr; }));
+    EXPECT_EQ(form.thanksLine()->text(), QStringLiteral("It's read by a person, and the answer goes to ana@example.org."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.writeAnotherButton()->hasFocus(); }));
+    EXPECT_EQ(QJsonDocument::fromJson(service.received.back().body)["message"].toString(),
+              QStringLiteral("Bigger buttons, please.!"));
+    capture(QStringLiteral("feedback-sent"));
+
+    // Ctrl+Return on the thanks sends nothing more; Write Another brings the form back, address kept.
+    const std::size_t sent = service.received.size();
+    QTest::keyClick(form.writeAnotherButton(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(service.received.size(), sent);
+    QTest::keyClick(form.writeAnotherButton(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.editor() != nullptr; }));
+    EXPECT_TRUE(form.editor()->toPlainText().isEmpty());
+    EXPECT_EQ(form.emailField()->text(), QStringLiteral("ana@example.org "));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.tiles().front()->hasFocus(); }));
+}
+
+TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
+{
+    FeedbackPage& form = show();
+    model().feedback().setTopic(FeedbackStore::Topic::bug);
+    const auto message = [&](int count) { model().feedback().setMessage(QStringLiteral("\n") + QString(count, 'x') + " "); };
+    message(3600);
+    EXPECT_FALSE(form.counter()->isVisible());
+    message(3601);
+    EXPECT_TRUE(form.counter()->isVisible());
+    EXPECT_EQ(form.counter()->text(), QStringLiteral("3,601 of 4,000 characters"));
+    EXPECT_EQ(form.counter()->foregroundRole(), QPalette::PlaceholderText);
+    message(4001);
+    EXPECT_EQ(form.counter()->foregroundRole(), QPalette::WindowText);
+    EXPECT_FALSE(form.sendButton()->isEnabled());
+    EXPECT_FALSE(form.sendHint()->isVisible());
+    capture(QStringLiteral("feedback-form"));
+}
+
+TEST_F(FeedbackPageTest, ArabicLaysTheFormOutFromTheRight)
+{
+    Localization::apply(QStringLiteral("ar"));
+    model().feedback().setTopic(FeedbackStore::Topic::praise);
+    model().feedback().setEmail(QStringLiteral("ana@"));
+    show();
+    EXPECT_EQ(page->layoutDirection(), Qt::RightToLeft);
+    capture(QStringLiteral("feedback-ar"));
+    Localization::apply(QStringLiteral("en"));
+}
+
+} // namespace
+} // namespace quellarine
