@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <deque>
 #include <limits>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <random>
