@@ -268,6 +268,18 @@ TapVerdict PointerTap::handle(Event& event)
     }
     trackButtons(event);
 
+    if (isFiltering_ && event.cursorPlacedElsewhere) {
+        // The system saw the cursor put there by someone else: follow it, however short the jump.
+        ++externalMoves_;
+        resync(location);
+        if (isMove(event.type)) {
+            if (observer_) {
+                observer_(location, location);
+            }
+            return TapVerdict::pass;
+        }
+    }
+
     if (!isFiltering_) {
         resync(location);
         if (observer_) {

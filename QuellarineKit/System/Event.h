@@ -44,6 +44,9 @@ struct Event {
     std::uint64_t timestamp = 0; // nanoseconds of the monotonic clock; 0 when unknown
     std::uint64_t flags = 0;     // modifier flags at the time of the event
     std::int64_t buttonNumber = 0; // the device's button number (0 left, 1 right, 2 and up other buttons)
+    // Something other than the device and the taps' own events put the cursor elsewhere just before this event
+    // (another program's warp): its location starts from there. Only systems that can tell set it.
+    bool cursorPlacedElsewhere = false;
 
     bool operator==(const Event&) const = default;
 
