@@ -306,7 +306,9 @@ void SimulatedWindowServer::deliver(Event& event, Origin origin)
             return;
         }
     }
-    cursor_ = event.location;
+    if (std::isfinite(event.location.x) && std::isfinite(event.location.y)) {
+        cursor_ = event.location; // an event at no real place leaves the cursor where it is, as a system does
+    }
     received_.push_back(Received{event, now_, origin});
 }
 

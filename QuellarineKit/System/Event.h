@@ -26,9 +26,11 @@ enum class EventType : std::uint32_t {
 // A bit per event type, for choosing what a tap sees.
 using EventMask = std::uint64_t;
 
+// The tap-disabled notices (and any type numbered past the mask) have no bit: no mask selects them.
 constexpr EventMask maskBit(EventType type)
 {
-    return EventMask{1} << static_cast<std::uint32_t>(type);
+    const auto number = static_cast<std::uint32_t>(type);
+    return number < 64 ? EventMask{1} << number : EventMask{0};
 }
 
 // One pointer event as it passes through the taps. A plain value: copying it cannot fail.
