@@ -356,6 +356,7 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.cursorPlacedElsewhere = elsewhere;
     event.deltaX = dx;
     event.deltaY = dy;
+    event.deltaBase = pointer_.base();
     event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
                                              : pointer_.base();
     event.timestamp = clock_.nanoseconds();

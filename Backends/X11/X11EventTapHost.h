@@ -18,7 +18,8 @@ namespace quellarine::x11 {
 
 // The event taps on X11. While a tap is enabled the user's physical pointing devices are grabbed, so their moves
 // and buttons reach this backend first; each becomes an event at the place where the system puts the pointer (its
-// base, see X11Pointer, plus the device's delta, kept on the screens) and runs through the taps, newest first.
+// base, see X11Pointer, plus the device's delta, kept on the screens), carries that base, and runs through the
+// taps, newest first.
 // What passes is put into the server through the test extension, with the location the taps left in it, so
 // applications see it as ordinary input; what a tap swallows goes nowhere. Wheel buttons (4 to 7) pass by
 // untouched. Events posted through this host reach applications at once and come back through the taps after the
