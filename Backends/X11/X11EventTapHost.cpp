@@ -172,7 +172,7 @@ void X11EventTapHost::checkForLostInput()
     }
     if (connection_.isLost() && !reportedLoss_) {
         reportedLoss_ = true;
-        posted_.clear();
+        postedCount_ = 0;
         disableTaps(EventType::tapDisabledByUserInput);
     }
 }
@@ -227,7 +227,12 @@ void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
     if (!connection_.isOpen()) {
         return;
     }
-    posted_.push_back(event);
+    if (postedCount_ == postedCapacity) {
+        postedHead_ = (postedHead_ + 1) % postedCapacity;
+        --postedCount_;
+    }
+    posted_[(postedHead_ + postedCount_) % postedCapacity] = event;
+    ++postedCount_;
     if (!processing_) {
         connection_.wake();
     }
@@ -235,11 +240,12 @@ void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
 
 bool X11EventTapHost::deliverPosted()
 {
-    if (posted_.empty()) {
+    if (postedCount_ == 0) {
         return false;
     }
-    Event event = posted_.front();
-    posted_.pop_front();
+    Event event = posted_[postedHead_];
+    postedHead_ = (postedHead_ + 1) % postedCapacity;
+    --postedCount_;
     // Already with the applications: what the taps decide changes nothing.
     runTaps(event);
     return true;

@@ -10,7 +10,8 @@
 
 #include <X11/extensions/XInput2.h>
 
-#include <deque>
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -94,7 +95,13 @@ private:
     int dispatching_ = 0;
     bool processing_ = false;
     bool reportedLoss_ = false;
-    std::deque<system::Event> posted_;
+    // Posted events on their way back to the taps, oldest first, in storage fixed at construction: posting
+    // allocates nothing. Each comes back before the next input is read, so a tap would have to post this many from
+    // one callback to fill it; then the oldest is dropped (it reached the applications all the same).
+    static constexpr std::size_t postedCapacity = 64;
+    std::array<system::Event, postedCapacity> posted_;
+    std::size_t postedHead_ = 0;
+    std::size_t postedCount_ = 0;
     std::uint64_t handButtons_ = 0; // X buttons the user holds on grabbed devices
 };
 
