@@ -268,7 +268,8 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     ASSERT_GT(seen.size(), 20u);
     EXPECT_LT(verticalTravel(seen), 0.6 * verticalTravel(path));
     // At rest the pointer comes onto the hand.
-    ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5));
+    ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5))
+        << "the pointer rests " << hand->cursor().distance(path.back()) << " points from the hand";
 }
 
 TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
