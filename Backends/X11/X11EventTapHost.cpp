@@ -28,6 +28,11 @@ private:
 
 namespace {
 
+bool isPress(EventType type)
+{
+    return type == EventType::leftMouseDown || type == EventType::rightMouseDown || type == EventType::otherMouseDown;
+}
+
 bool isWheel(unsigned xButton)
 {
     return xButton >= 4 && xButton <= 7;
@@ -200,25 +205,34 @@ bool X11EventTapHost::runTaps(Event& event)
     return passes;
 }
 
-void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
+void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
 {
+    Event event = posted;
+    // Posted from a timer (a settling move, a click let through late), not in answer to a device event that just
+    // looked: the cursor may have been put elsewhere since this backend placed it. A move would undo that, so it is
+    // dropped (the next device event reports the new place); a click belongs where the cursor now is.
+    bool elsewhere = !handlingDeviceEvent_ && pointer_.wasMovedElsewhere();
     // Both levels enter the server the same way: as input of the test device. Either way it is a placement.
     switch (event.type) {
     case EventType::mouseMoved:
     case EventType::leftMouseDragged:
     case EventType::rightMouseDragged:
     case EventType::otherMouseDragged:
+        if (elsewhere) {
+            return;
+        }
         pointer_.moveTo(event.location);
         break;
     case EventType::leftMouseDown:
     case EventType::rightMouseDown:
     case EventType::otherMouseDown:
-        pointer_.button(buttonForEvent(event), true, event.location);
-        break;
     case EventType::leftMouseUp:
     case EventType::rightMouseUp:
     case EventType::otherMouseUp:
-        pointer_.button(buttonForEvent(event), false, event.location);
+        if (elsewhere) {
+            event.location = pointer_.location();
+        }
+        pointer_.button(buttonForEvent(event), isPress(event.type), event.location);
         break;
     default:
         return;
@@ -369,6 +383,7 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.buttonNumber = dragButtonNumber();
     // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
     pointer_.setBase(event.location);
+    HandlingDeviceEvent handling(*this);
     if (runTaps(event)) {
         pointer_.moveTo(event.location);
     }
@@ -397,6 +412,7 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
     event.clickState = 1;
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = buttonNumberForButton(xButton);
+    HandlingDeviceEvent handling(*this);
     if (runTaps(event)) {
         pointer_.button(xButton, down, event.location);
     }

@@ -73,6 +73,12 @@ std::optional<Point> X11Pointer::askServer() const
     return cursor_;
 }
 
+bool X11Pointer::wasMovedElsewhere()
+{
+    currentLocation();
+    return movedElsewhere_;
+}
+
 void X11Pointer::takeServerLocation()
 {
     if (auto location = currentLocation()) {

@@ -55,6 +55,9 @@ public:
     // question). True when the cursor was elsewhere, also when an earlier look (currentLocation) found it so since
     // the last call; cursor and base have then followed it.
     bool followOutsideMoves(unsigned long eventSerial);
+    // Asks the server now whether something else put the cursor elsewhere since this backend placed it; cursor and
+    // base then follow it, and the next device event still reports it.
+    bool wasMovedElsewhere();
     // Takes the server's word for cursor and base (waits for it): the devices drove the cursor until now.
     void takeServerLocation();
 

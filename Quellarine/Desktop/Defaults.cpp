@@ -50,11 +50,12 @@ Defaults::Defaults()
     settings_->setFallbacksEnabled(false);
 }
 
-Defaults::Defaults(const QString& filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+Defaults::Defaults(const QString& filePath) : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
     settings_->setFallbacksEnabled(false);
 }
+
+Defaults::~Defaults() = default;
 
 Defaults& Defaults::standard()
 {
@@ -233,6 +234,12 @@ bool Defaults::setData(const QString& key, const QByteArray& value)
     return commit();
 }
 
+bool Defaults::setStringList(const QString& key, const QStringList& value)
+{
+    settings_->setValue(key, value);
+    return commit();
+}
+
 bool Defaults::setJson(const QString& key, const nlohmann::json& value)
 {
     if (!allNumbersFinite(value)) {
@@ -270,37 +277,21 @@ bool Defaults::remove(const QStringList& keys)
 
 bool Defaults::commit()
 {
+    if (settings_->status() != QSettings::NoError) {
+        // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
+        // while the old one lives, shares its unsaved changes and reports this write as it really goes.
+        auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
+        fresh->setFallbacksEnabled(false);
+        settings_ = std::move(fresh);
+    }
     settings_->sync();
-    // A QSettings keeps reporting its first failure for good, even once its file can be written again.
-    const bool written = settings_->status() == QSettings::NoError || commitThroughFreshSettings();
+    const bool written = settings_->status() == QSettings::NoError;
     if (!written && !failing_ && writeFailureLog_) {
         writeFailureLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
                              .arg(settings_->fileName()));
     }
     failing_ = !written;
     return written;
-}
-
-bool Defaults::commitThroughFreshSettings()
-{
-    auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
-    fresh->setFallbacksEnabled(false);
-    // The same values as now, the ones that never reached the file included.
-    const QStringList keys = settings_->allKeys();
-    for (const QString& key : fresh->allKeys()) {
-        if (!keys.contains(key)) {
-            fresh->remove(key);
-        }
-    }
-    for (const QString& key : keys) {
-        fresh->setValue(key, settings_->value(key));
-    }
-    fresh->sync();
-    if (fresh->status() != QSettings::NoError) {
-        return false;
-    }
-    settings_ = std::move(fresh);
-    return true;
 }
 
 } // namespace quellarine

@@ -26,6 +26,7 @@ public:
     Defaults();
     // A settings file at the given path; tests use this so that they never touch the user's file.
     explicit Defaults(const QString& filePath);
+    ~Defaults();
 
     Defaults(const Defaults&) = delete;
     Defaults& operator=(const Defaults&) = delete;
@@ -60,6 +61,8 @@ public:
     bool setReal(const QString& key, double value);
     bool setString(const QString& key, const QString& value);
     bool setData(const QString& key, const QByteArray& value);
+    // The file keeps a one-element array as plain text; `stringList` reads either back.
+    bool setStringList(const QString& key, const QStringList& value);
     // Throws EncodingError when the value cannot be written as JSON (text that is not UTF-8).
     bool setJson(const QString& key, const nlohmann::json& value);
     // Several strings in one write, so that they reach the disk together or not at all.
@@ -71,9 +74,6 @@ public:
 private:
     std::optional<QVariant> value(const QString& key) const;
     bool commit();
-    // Writes the current values through a new QSettings over the same file, which takes this one's place when the
-    // file could be written.
-    bool commitThroughFreshSettings();
 
     std::unique_ptr<QSettings> settings_;
     QVariantMap registered_;

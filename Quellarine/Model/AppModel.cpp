@@ -35,7 +35,7 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
 {
     Defaults& defaults = platform_.defaults;
 
-    profile_ = std::make_unique<ProfileStore>(defaults);
+    profile_ = std::make_unique<ProfileStore>(defaults, platform_.log, platform_.profile);
     ServiceClient& services = platform_.services ? *platform_.services : ServiceClient::shared();
     feedback_ = std::make_unique<FeedbackStore>(services);
     updates_ = platform_.makeUpdates(defaults);

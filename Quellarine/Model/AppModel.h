@@ -4,6 +4,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Model/ModeDisplay.h"
+#include "Quellarine/Model/ProfileStore.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/EmergencyOff.h"
@@ -26,7 +27,6 @@ namespace quellarine {
 
 class ExplainStore;
 class ServiceClient;
-class ProfileStore;
 class SystemLog;
 class UpdateController;
 
@@ -63,6 +63,8 @@ public:
         std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
         // Where explanations and feedback go; none: the service this build names.
         ServiceClient* services = nullptr;
+        // The photo folder, the appearance, the relaunch and quitting, for the profile store.
+        ProfileStore::Environment profile;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);

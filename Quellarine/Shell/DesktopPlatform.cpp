@@ -1,7 +1,9 @@
 #include "Quellarine/Shell/DesktopPlatform.h"
 
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
+#include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
@@ -15,6 +17,23 @@
 #include "Backends/X11/X11Backend.h"
 
 namespace quellarine {
+
+namespace {
+
+Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
+{
+    switch (appearance) {
+    case ProfileStore::Appearance::light:
+        return Appearance::Choice::light;
+    case ProfileStore::Appearance::dark:
+        return Appearance::Choice::dark;
+    case ProfileStore::Appearance::system:
+        break;
+    }
+    return Appearance::Choice::system;
+}
+
+} // namespace
 
 DesktopPlatform::DesktopPlatform()
     : log_(std::make_unique<SystemLog>()),
@@ -60,6 +79,14 @@ AppModel::Platform DesktopPlatform::platform()
         .beep = [] { QApplication::beep(); },
         .doubleClickInterval = [] { return QGuiApplication::styleHints()->mouseDoubleClickInterval() / 1000.0; },
         .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+        .profile =
+            ProfileStore::Environment{
+                .photoFolder = ProfilePhoto::defaultFolder(),
+                .applyAppearance =
+                    [](ProfileStore::Appearance appearance) { Appearance::shared().setChoice(choiceFor(appearance)); },
+                .startRelaunch = [] { return Relauncher::start(); },
+                .quit = [] { QCoreApplication::quit(); },
+            },
     };
 }
 

@@ -168,6 +168,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>هذا الملف ليس صورة يستطيع Quellarine قراءتها.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>هذه الصورة كبيرة جدًا. اختر صورة أصغر من 40 ميغابايت.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>تعذّر على Quellarine حفظ الصورة. تأكّد من أن القرص غير ممتلئ، ثم حاول مرة أخرى.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AIBadge</name>
     <message>
         <source>AI-assisted</source>

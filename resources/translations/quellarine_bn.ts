@@ -168,6 +168,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>এই ফাইলটি এমন কোনো ছবি নয় যা Quellarine পড়তে পারে।</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>ছবিটি খুব বড়। ৪০ MB-এর কম আকারের একটি ছবি বেছে নিন।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine ছবিটি সংরক্ষণ করতে পারেনি। আপনার ডিস্ক পূর্ণ নয় কিনা দেখে আবার চেষ্টা করুন।</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AIBadge</name>
     <message>
         <source>AI-assisted</source>

@@ -168,6 +168,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Ese archivo no es una imagen que Quellarine pueda leer.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Esa imagen es demasiado grande. Elige una de menos de 40 MB.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine no pudo guardar la foto. Comprueba que el disco no esté lleno y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AIBadge</name>
     <message>
         <source>AI-assisted</source>

@@ -168,6 +168,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>Ce fichier n’est pas une image que Quellarine peut lire.</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>Cette image est trop volumineuse. Choisissez-en une de moins de 40 Mo.</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine n’a pas pu enregistrer la photo. Vérifiez que votre disque n’est pas plein, puis réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AIBadge</name>
     <message>
         <source>AI-assisted</source>

@@ -168,6 +168,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfilePhoto</name>
+    <message>
+        <source>That file isn&apos;t an image Quellarine can read.</source>
+        <translation>यह फ़ाइल ऐसी छवि नहीं है जिसे Quellarine पढ़ सके।</translation>
+    </message>
+    <message>
+        <source>That image is too large. Choose one under 40 MB.</source>
+        <translation>यह छवि बहुत बड़ी है। 40 MB से छोटी छवि चुनें।</translation>
+    </message>
+    <message>
+        <source>Quellarine couldn&apos;t save the photo. Check that your disk isn&apos;t full, then try again.</source>
+        <translation>Quellarine फ़ोटो सहेज नहीं सका। जाँच लें कि आपकी डिस्क भरी हुई नहीं है, फिर दोबारा कोशिश करें।</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::AIBadge</name>
     <message>
         <source>AI-assisted</source>

@@ -355,6 +355,7 @@ TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
         // What it pressed in the hand's place is released: the test pointer holds no button.
         EXPECT_FALSE(testPointerHoldsAButton());
         hand->release(1);
+        XSync(hand->display(), False);
         client->sync();
         auto buttons = client->buttons();
         ASSERT_EQ(buttons.size(), 2u);

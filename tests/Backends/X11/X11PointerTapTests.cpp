@@ -263,3 +263,26 @@ TEST_F(X11PointerTapTests, AClickRightAfterAnotherProgramPutTheCursorElsewhereLa
     }
     EXPECT_EQ(pointerTap->externalMoves(), 1);
 }
+
+TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramPutElsewhere)
+{
+    placeCursor({300, 200});
+    startPointerTap();
+    // A quick stroke: the steadied pointer trails the hand when it stops, and would settle onto it.
+    for (int i = 0; i < 8; ++i) {
+        hand->move(12, 0);
+        loop->runFor(0.004);
+    }
+    quiesce();
+    ASSERT_NE(hand->cursor(), (Point{396, 200}));
+    hand->warpCursor(420, 260);
+    loop->runFor(0.4);
+    quiesce();
+    EXPECT_EQ(hand->cursor(), (Point{420, 260}));
+
+    // The hand goes on from there.
+    hand->move(3, 0);
+    ASSERT_TRUE(runUntil([&] { return hand->cursor() == Point{423, 260}; })) << hand->cursor().x << ", "
+                                                                            << hand->cursor().y;
+    EXPECT_EQ(pointerTap->externalMoves(), 1);
+}

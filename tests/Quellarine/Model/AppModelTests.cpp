@@ -76,6 +76,10 @@ protected:
                 .doubleClickInterval = [] { return 0.4; },
                 .makeOverlay =
                     [this](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop, desktop()); },
+                .profile = {.photoFolder = dir.filePath(QStringLiteral("Quellarine")),
+                            .applyAppearance = {},
+                            .startRelaunch = [] { return false; },
+                            .quit = [] {}},
             };
             model_ = std::make_unique<AppModel>(platform);
         }

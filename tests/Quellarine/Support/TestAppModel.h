@@ -65,6 +65,10 @@ public:
             .doubleClickInterval = [] { return 0.4; },
             .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
             .services = services,
+            .profile = {.photoFolder = directory.filePath(QStringLiteral("Quellarine")),
+                        .applyAppearance = {},
+                        .startRelaunch = [] { return false; },
+                        .quit = [] {}},
         };
     }
 

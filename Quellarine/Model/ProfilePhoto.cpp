@@ -1,0 +1,243 @@
+#include "Quellarine/Model/ProfilePhoto.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <array>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quellarine {
+
+namespace {
+
+// Raster formats a photo comes in. Vector and text formats (SVG, XPM) run parsers a photo never needs.
+constexpr std::array<const char*, 8> photoFormats{"jpeg", "png", "gif", "bmp", "webp", "tiff", "heif", "avif"};
+
+bool isPhotoFormat(const QByteArray& format)
+{
+    for (const char* known : photoFormats) {
+        if (format == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The JPEG decoder quietly fills a cut-off file with grey; a whole file ends with the end-of-image marker after
+// its last scan. Walks the marker segments (skipping embedded thumbnails, which sit inside their segments) and the
+// entropy-coded data, where a 0xFF byte is always followed by 0x00, a restart marker or a real marker.
+bool jpegIsComplete(const QByteArray& data)
+{
+    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data[at]); };
+    qsizetype at = 2;
+    while (at + 1 < data.size()) {
+        if (byte(at) != 0xFF) {
+            return false;
+        }
+        const unsigned char marker = byte(at + 1);
+        if (marker == 0xFF) {
+            ++at; // fill byte
+            continue;
+        }
+        if (marker == 0xD9) {
+            return true;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += 2;
+            continue;
+        }
+        if (at + 3 >= data.size()) {
+            return false;
+        }
+        const int length = (byte(at + 2) << 8) | byte(at + 3);
+        if (length < 2) {
+            return false;
+        }
+        at += 2 + length;
+        if (marker == 0xDA) {
+            while (at + 1 < data.size()) {
+                const unsigned char next = byte(at + 1);
+                if (byte(at) == 0xFF && next != 0x00 && !(next >= 0xD0 && next <= 0xD7)) {
+                    break;
+                }
+                ++at;
+            }
+        }
+    }
+    return false;
+}
+
+// Reads a whole file through an open descriptor, refusing more than the size limit even if it grows meanwhile.
+std::optional<QByteArray> readLimited(int descriptor)
+{
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        return std::nullopt;
+    }
+    QByteArray data = file.read(ProfilePhoto::sizeLimit + 1);
+    if (file.error() != QFileDevice::NoError || data.size() > ProfilePhoto::sizeLimit) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+// The picture in the bytes, at most `maximumSide` pixels a side; null when they are not a whole photo in a format
+// this application reads. Qt's image allocation limit stays on: a small file that claims a huge picture is refused
+// from its header, before any pixel is decoded.
+QImage decode(const QByteArray& data, int maximumSide)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (!isPhotoFormat(reader.format())) {
+        return {};
+    }
+    const QSize size = reader.size();
+    if (size.isEmpty()) {
+        return {};
+    }
+    if (reader.format() == "jpeg" && !jpegIsComplete(data)) {
+        return {};
+    }
+    if (std::max(size.width(), size.height()) > maximumSide) {
+        reader.setScaledSize(size.scaled(maximumSide, maximumSide, Qt::KeepAspectRatio));
+    }
+    return reader.read();
+}
+
+} // namespace
+
+QString ProfilePhoto::description(Error error)
+{
+    switch (error) {
+    case Error::unreadable:
+        return QCoreApplication::translate("ProfilePhoto", "That file isn't an image Quellarine can read.");
+    case Error::tooLarge:
+        return QCoreApplication::translate("ProfilePhoto", "That image is too large. Choose one under 40 MB.");
+    case Error::notSaved:
+        return QCoreApplication::translate(
+            "ProfilePhoto", "Quellarine couldn't save the photo. Check that your disk isn't full, then try again.");
+    }
+    return {};
+}
+
+QString ProfilePhoto::defaultFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Quellarine"));
+}
+
+void ProfilePhoto::createFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists()) {
+        return;
+    }
+    QDir().mkpath(info.absolutePath());
+    QDir().mkdir(info.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QImage ProfilePhoto::load(const QString& path)
+{
+    // Opening first and checking the open file leaves no moment for the path to be swapped for a link. O_NONBLOCK:
+    // a pipe put in the file's place must not hang the load.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return {};
+    }
+    struct stat status {};
+    std::optional<QByteArray> data;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::getuid()
+        && status.st_size <= sizeLimit) {
+        data = readLimited(descriptor);
+    }
+    ::close(descriptor);
+    if (!data || data->isEmpty()) {
+        return {};
+    }
+    // The file is one this application wrote at 512 pixels; a larger one is shown no bigger than an import would.
+    return decode(*data, storedSide);
+}
+
+std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(const QString& sourcePath)
+{
+    const int descriptor = ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        return Error::unreadable;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return Error::unreadable;
+    }
+    if (status.st_size > sizeLimit) {
+        ::close(descriptor);
+        return Error::tooLarge;
+    }
+    std::optional<QByteArray> data = readLimited(descriptor);
+    ::close(descriptor);
+    if (!data) {
+        return Error::unreadable;
+    }
+
+    QImage decoded = decode(*data, decodedSide);
+    data.reset();
+    if (decoded.isNull()) {
+        return Error::unreadable;
+    }
+    const int side = std::min(decoded.width(), decoded.height());
+    const QRect square((decoded.width() - side) / 2, (decoded.height() - side) / 2, side, side);
+    const int out = std::min(side, storedSide);
+
+    QImage image = decoded.copy(square);
+    decoded = QImage();
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb)) {
+        image.convertToColorSpace(QColorSpace::SRgb);
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                .scaled(out, out, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setColorSpace(QColorSpace::SRgb);
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        return Error::unreadable;
+    }
+    return png;
+}
+
+std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::importFile(const QString& sourcePath,
+                                                                      const QString& photoPath)
+{
+    auto result = makeThumbnailPNG(sourcePath);
+    if (const auto* png = std::get_if<QByteArray>(&result); png && !write(*png, photoPath)) {
+        return Error::notSaved;
+    }
+    return result;
+}
+
+bool ProfilePhoto::write(const QByteArray& png, const QString& photoPath)
+{
+    QSaveFile file(photoPath);
+    // The temporary file is private before the first byte lands in it; the rename keeps its mode.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        return false;
+    }
+    // Left uncommitted, the temporary file is discarded and the old photo stays.
+    return file.write(png) == png.size() && file.commit();
+}
+
+} // namespace quellarine

@@ -1,0 +1,295 @@
+#include "Quellarine/Model/ProfilePhoto.h"
+#include "Quellarine/Model/ProfileStore.h"
+
+#include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/SystemLog.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quellarine;
+using Error = ProfilePhoto::Error;
+
+namespace {
+
+QByteArray encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, 90);
+    return bytes;
+}
+
+// Three bands across: red, green, blue.
+QImage bands(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 3, height, Qt::red);
+    painter.fillRect(width / 3, 0, width - 2 * (width / 3), height, Qt::green);
+    painter.fillRect(width - width / 3, 0, width / 3, height, Qt::blue);
+    return image;
+}
+
+// A JPEG with an orientation tag, as a camera held upright writes it.
+QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation)
+{
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01", 24);
+    exif.append(char(orientation >> 8)).append(char(orientation & 0xFF)).append(QByteArray(6, '\0'));
+    const int length = int(exif.size()) + 2;
+    QByteArray segment("\xff\xe1", 2);
+    segment.append(char(length >> 8)).append(char(length & 0xFF)).append(exif);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+// A PNG whose header claims 50,000 × 50,000 pixels, with a valid checksum so that the decoder believes it.
+QByteArray pngBomb()
+{
+    QByteArray png = encoded(bands(30, 20), "PNG");
+    const auto put = [&](int at, quint32 value) {
+        for (int shift = 0; shift < 4; ++shift) {
+            png[at + shift] = char(value >> (24 - 8 * shift));
+        }
+    };
+    put(16, 50'000);
+    put(20, 50'000);
+    quint32 crc = 0xFFFF'FFFF;
+    for (int at = 12; at < 29; ++at) {
+        crc ^= quint8(png[at]);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB8'8320 & (0 - (crc & 1)));
+        }
+    }
+    put(29, ~crc);
+    return png;
+}
+
+QByteArray jpegBomb()
+{
+    QByteArray jpeg = encoded(bands(30, 20), "JPEG");
+    const qsizetype frame = jpeg.indexOf("\xff\xc0");
+    for (int at : {5, 7}) {
+        jpeg[frame + at] = char(50'000 >> 8);
+        jpeg[frame + at + 1] = char(50'000 & 0xFF);
+    }
+    return jpeg;
+}
+
+long peakMemoryKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+class ProfilePhotoTest : public testing::Test {
+protected:
+    QString file(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = directory.filePath(name);
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return path;
+    }
+
+    // The stored photo, decoded, after an import of these bytes; or the import's error.
+    std::variant<QImage, Error> import(const QByteArray& bytes)
+    {
+        auto result = ProfilePhoto::importFile(file(QStringLiteral("chosen"), bytes), photoPath());
+        if (const auto* error = std::get_if<Error>(&result)) {
+            return *error;
+        }
+        return ProfilePhoto::load(photoPath());
+    }
+
+    QString photoPath() const { return directory.filePath(QString::fromLatin1(ProfilePhoto::fileName)); }
+
+    QTemporaryDir directory;
+};
+
+} // namespace
+
+TEST_F(ProfilePhotoTest, StoresTheCentredSquareUprightAndNeverEnlarged)
+{
+    auto large = std::get<QImage>(import(encoded(bands(3000, 2000), "JPEG")));
+    EXPECT_EQ(large.size(), QSize(512, 512));
+    // The centre of three bands: green in the middle, the inner edges of red and blue at the sides.
+    EXPECT_EQ(QColor(large.pixel(256, 256)).green() > 200, true);
+    EXPECT_GT(QColor(large.pixel(5, 256)).red(), 200);
+    EXPECT_GT(QColor(large.pixel(506, 256)).blue(), 200);
+
+    EXPECT_EQ(std::get<QImage>(import(encoded(bands(300, 200), "PNG"))).size(), QSize(200, 200));
+
+    // Stored lying on its side, tagged to be turned a quarter clockwise: its left half is the top of the picture.
+    QImage lying(600, 300, QImage::Format_RGB32);
+    lying.fill(Qt::blue);
+    QPainter(&lying).fillRect(0, 0, 300, 300, Qt::red);
+    auto portrait = std::get<QImage>(import(withOrientation(encoded(lying, "JPEG"), 6)));
+    EXPECT_EQ(portrait.size(), QSize(300, 300));
+    EXPECT_GT(QColor(portrait.pixel(150, 10)).red(), 200);
+    EXPECT_GT(QColor(portrait.pixel(150, 290)).blue(), 200);
+
+    // A tag that names no orientation is no reason to refuse the picture: it is taken as it is stored.
+    EXPECT_EQ(std::get<QImage>(import(withOrientation(encoded(bands(300, 200), "JPEG"), 42))).size(),
+              QSize(200, 200));
+
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(photoPath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
+{
+    const QByteArray jpeg = encoded(bands(600, 400), "JPEG");
+    const QByteArray png = encoded(bands(600, 400), "PNG");
+    const long before = peakMemoryKilobytes();
+    const std::vector<std::pair<const char*, QByteArray>> cases{
+        {"PNG bomb", pngBomb()},
+        {"JPEG bomb", jpegBomb()},
+        {"cut-off JPEG", jpeg.left(jpeg.size() * 2 / 3)},
+        {"cut-off PNG", png.left(png.size() * 2 / 3)},
+        {"text", QByteArray("This is a note, not a picture.\n")},
+        {"empty", QByteArray()},
+        {"vector drawing", QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="9" height="9"/>)")},
+    };
+    for (const auto& [what, bytes] : cases) {
+        const auto result = import(bytes);
+        ASSERT_TRUE(std::holds_alternative<Error>(result)) << what;
+        EXPECT_EQ(std::get<Error>(result), Error::unreadable) << what;
+    }
+    EXPECT_LT(peakMemoryKilobytes() - before, 100 * 1024) << "a bomb was decoded";
+    EXPECT_FALSE(QFile::exists(photoPath()));
+}
+
+TEST_F(ProfilePhotoTest, TheSizeLimitIsInclusive)
+{
+    QByteArray atLimit = encoded(bands(60, 40), "PNG");
+    atLimit.resize(ProfilePhoto::sizeLimit, '\0');
+    EXPECT_TRUE(std::holds_alternative<QImage>(import(atLimit)));
+    atLimit.append('\0');
+    EXPECT_EQ(std::get<Error>(import(atLimit)), Error::tooLarge);
+}
+
+TEST_F(ProfilePhotoTest, AtLaunchOnlyAPlainFileOfThisUserWithinTheLimitIsShown)
+{
+    const QString image = file(QStringLiteral("real.png"), encoded(bands(60, 40), "PNG"));
+    EXPECT_FALSE(ProfilePhoto::load(image).isNull());
+
+    QFile::link(image, photoPath());
+    EXPECT_TRUE(ProfilePhoto::load(photoPath()).isNull()) << "followed a symbolic link";
+    QFile::remove(photoPath());
+
+    ASSERT_EQ(mkfifo(QFile::encodeName(photoPath()).constData(), 0600), 0);
+    EXPECT_TRUE(ProfilePhoto::load(photoPath()).isNull()) << "a pipe must neither hang nor count";
+    QFile::remove(photoPath());
+
+    QByteArray tooLarge = encoded(bands(60, 40), "PNG");
+    tooLarge.resize(ProfilePhoto::sizeLimit + 1, '\0');
+    EXPECT_TRUE(ProfilePhoto::load(file(QString::fromLatin1(ProfilePhoto::fileName), tooLarge)).isNull());
+
+    if (getuid() == 0) {
+        ASSERT_EQ(chown(QFile::encodeName(image).constData(), 65534, 65534), 0);
+        EXPECT_TRUE(ProfilePhoto::load(image).isNull()) << "showed another user's file";
+    }
+}
+
+// The store's side: imports off the main thread, in order, and the folder's permissions.
+class ProfileStorePhotoTest : public ProfilePhotoTest {
+protected:
+    std::unique_ptr<ProfileStore> launch(const QString& folder)
+    {
+        ProfileStore::Environment environment{.photoFolder = folder, .applyAppearance = {}, .startRelaunch = {}, .quit = {}};
+        return std::make_unique<ProfileStore>(defaults, log, environment);
+    }
+
+    static bool waitUntil(const std::function<bool()>& condition)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition() && timer.elapsed() < 20'000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return condition();
+    }
+
+    Defaults defaults{directory.filePath(QStringLiteral("settings.ini"))};
+    SystemLog log{[](SystemLog::Level, const QString&) {}};
+};
+
+TEST_F(ProfileStorePhotoTest, TheLastImportChosenWinsAndNoHalfWrittenFileIsEverSeen)
+{
+    const QString folder = directory.filePath(QStringLiteral("data/Quellarine"));
+    auto store = launch(folder);
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(folder).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+
+    // Another reader keeps loading the file while imports replace it: it sees a whole photo or none.
+    std::atomic<bool> done = false;
+    std::atomic<int> broken = 0;
+    std::thread reader([&] {
+        while (!done) {
+            if (QFile::exists(store->photoPath()) && ProfilePhoto::load(store->photoPath()).isNull()) {
+                ++broken;
+            }
+        }
+    });
+    const QStringList sizes{QStringLiteral("3000x2000"), QStringLiteral("100x80"), QStringLiteral("2400x1800"),
+                            QStringLiteral("90x70")};
+    std::vector<std::optional<Error>> outcomes;
+    for (const QString& size : sizes) {
+        const auto parts = size.split(u'x');
+        const QString path = file(size + QStringLiteral(".jpg"), encoded(bands(parts[0].toInt(), parts[1].toInt()), "JPEG"));
+        store->setPhoto(QUrl::fromLocalFile(path), [&](std::optional<Error> error) { outcomes.push_back(error); });
+    }
+    store->setPhoto(QUrl(QStringLiteral("https://example.org/me.jpg")),
+                    [&](std::optional<Error> error) { outcomes.push_back(error); });
+    ASSERT_TRUE(waitUntil([&] { return outcomes.size() == 5; }));
+    done = true;
+    reader.join();
+
+    EXPECT_EQ(broken, 0);
+    EXPECT_EQ(std::count(outcomes.begin(), outcomes.end(), std::optional(Error::unreadable)), 1) << "the web address";
+    EXPECT_EQ(std::count(outcomes.begin(), outcomes.end(), std::nullopt), 4);
+    EXPECT_EQ(store->photo().size(), QSize(70, 70));
+    auto next = launch(folder);
+    ASSERT_TRUE(waitUntil([&] { return !next->photo().isNull(); }));
+    EXPECT_EQ(next->photo().size(), QSize(70, 70));
+
+    // Removing right after choosing another photo: the removal comes last, so no photo is left, on screen or disk.
+    store->setPhoto(QUrl::fromLocalFile(directory.filePath(QStringLiteral("3000x2000.jpg"))), {});
+    store->removePhoto();
+    EXPECT_TRUE(store->photo().isNull());
+    ASSERT_TRUE(waitUntil([&] { return !QFile::exists(store->photoPath()); }));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(store->photo().isNull());
+    store->removePhoto();
+}
+
+TEST_F(ProfileStorePhotoTest, AFolderThatCannotBeMadeMeansNotSaved)
+{
+    const QString blocker = file(QStringLiteral("blocker"), "a file where the folder should be");
+    auto store = launch(blocker + QStringLiteral("/Quellarine"));
+    std::optional<std::optional<Error>> outcome;
+    store->setPhoto(QUrl::fromLocalFile(file(QStringLiteral("fine.png"), encoded(bands(60, 40), "PNG"))),
+                    [&](std::optional<Error> error) { outcome = error; });
+    ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
+    EXPECT_EQ(*outcome, Error::notSaved);
+    EXPECT_TRUE(store->photo().isNull());
+}
