@@ -88,54 +88,67 @@ TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithE
     std::mt19937 random(7);
     for (const FilterPreset& preset : FilterPreset::builtIn()) {
         SCOPED_TRACE(::testing::Message() << "preset " << FilterPreset::rawValue(preset.id));
-        recorder.reset();
-        pointerTap.reset();
-        placeCursor({300, 300});
-        Point start = hand->cursor();
-        pointerTap = std::make_unique<PointerTap>(
-            backend->pointerSystem(*loop), preset.parameters, ClickGuard::Settings::off());
-        pointerTap->start();
-        ASSERT_TRUE(hand->isGrabbed());
+        // A machine so busy that a stall outlasts the watchdog gives the devices back, and the hand's moves meanwhile
+        // go past the tap: that run says nothing, and is played again.
+        bool givenBack = true;
+        for (int attempt = 0; attempt < 3 && givenBack; ++attempt) {
+            recorder.reset();
+            pointerTap.reset();
+            placeCursor({300, 300});
+            Point start = hand->cursor();
+            pointerTap = std::make_unique<PointerTap>(
+                backend->pointerSystem(*loop), preset.parameters, ClickGuard::Settings::off());
+            pointerTap->start();
+            ASSERT_TRUE(hand->isGrabbed());
 
-        Vector deltas;
-        int handMoves = 0;
-        recorder = backend->taps().createTap(system::maskBit(system::EventType::mouseMoved), [&](system::Event& event) {
-            if (event.userData != PointerTap::marker) {
-                deltas = deltas + Vector{event.deltaX, event.deltaY};
-                ++handMoves;
-            }
-            return system::TapVerdict::pass;
-        });
-        double worst = 0;
-        int checked = 0;
-        pointerTap->setObserver([&](Point, Point) {
-            worst = std::max(worst, pointerTap->smoother().raw().value_or(Point{}).distance(start + deltas));
-            ++checked;
-        });
-
-        // The four stalls in a random order, each at a random time of the path.
-        std::vector<double> order(std::begin(stalls), std::end(stalls));
-        std::shuffle(order.begin(), order.end(), random);
-        std::uniform_real_distribution<double> when(0.05, 0.95 * pathDuration);
-        for (double stall : order) {
-            loop->scheduleAfter(when(random), [stall] {
-                std::this_thread::sleep_for(std::chrono::duration<double>(stall));
+            Vector deltas;
+            int handMoves = 0;
+            givenBack = false;
+            recorder = backend->taps().createTap(
+                system::maskBit(system::EventType::mouseMoved), [&](system::Event& event) {
+                    if (event.type == system::EventType::tapDisabledByTimeout) {
+                        givenBack = true;
+                    } else if (event.userData != PointerTap::marker) {
+                        deltas = deltas + Vector{event.deltaX, event.deltaY};
+                        ++handMoves;
+                    }
+                    return system::TapVerdict::pass;
+                });
+            double worst = 0;
+            int checked = 0;
+            pointerTap->setObserver([&](Point, Point) {
+                worst = std::max(worst, pointerTap->smoother().raw().value_or(Point{}).distance(start + deltas));
+                ++checked;
             });
-        }
-        play(interval);
-        ASSERT_TRUE(runUntil([&] { return played.load(); }, pathDuration + 5));
-        player.join();
-        quiesce();
 
-        // Every device move reached the tap, and at each the tap had the hand exactly where it was.
-        EXPECT_EQ(deltas, handSent);
-        EXPECT_EQ(checked, handMoves);
-        EXPECT_LE(worst, 1.0);
-        EXPECT_EQ(pointerTap->externalMoves(), 0);
-        // At rest, the pointer comes onto the hand.
-        Point rest = start + handSent;
-        EXPECT_TRUE(runUntil([&] { return hand->cursor().distance(rest) <= 1.0; }))
-            << hand->cursor().x << ", " << hand->cursor().y << " for " << rest.x << ", " << rest.y;
+            // The four stalls in a random order, each at a random time of the path.
+            std::vector<double> order(std::begin(stalls), std::end(stalls));
+            std::shuffle(order.begin(), order.end(), random);
+            std::uniform_real_distribution<double> when(0.05, 0.95 * pathDuration);
+            for (double stall : order) {
+                loop->scheduleAfter(when(random), [stall] {
+                    std::this_thread::sleep_for(std::chrono::duration<double>(stall));
+                });
+            }
+            play(interval);
+            ASSERT_TRUE(runUntil([&] { return played.load(); }, pathDuration + 5));
+            player.join();
+            quiesce();
+            if (givenBack) {
+                continue;
+            }
+
+            // Every device move reached the tap, and at each the tap had the hand exactly where it was.
+            EXPECT_EQ(deltas, handSent);
+            EXPECT_EQ(checked, handMoves);
+            EXPECT_LE(worst, 1.0);
+            EXPECT_EQ(pointerTap->externalMoves(), 0);
+            // At rest, the pointer comes onto the hand.
+            Point rest = start + handSent;
+            EXPECT_TRUE(runUntil([&] { return hand->cursor().distance(rest) <= 1.0; }))
+                << hand->cursor().x << ", " << hand->cursor().y << " for " << rest.x << ", " << rest.y;
+        }
+        EXPECT_FALSE(givenBack) << "every run outlasted the watchdog";
     }
 }
 
