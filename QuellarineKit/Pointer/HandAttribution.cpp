@@ -62,7 +62,8 @@ std::optional<Vector> HandAttribution::attribute(Point location, Vector delta, s
         return std::nullopt;
     }
     // Only an unambiguous match on one of the two latest positions teaches which one the system uses; an
-    // earlier position says nothing about the current preference.
+    // earlier position says nothing about the current preference. A start the system named teaches the kind of
+    // latest position it is, when it is exactly one of them.
     if (resolution->sole && resolution->start) {
         if (base) {
             if (auto kind = soleKindAt(starts, *base)) {
