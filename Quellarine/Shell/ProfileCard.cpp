@@ -28,7 +28,7 @@ QFont nameFont()
 } // namespace
 
 ProfileCard::ProfileCard(AppModel& model, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , model_(model)
     , fade_(new QVariantAnimation(this))
 {
@@ -89,13 +89,13 @@ void ProfileCard::setHovered(bool hovered)
 void ProfileCard::enterEvent(QEnterEvent* event)
 {
     setHovered(true);
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void ProfileCard::leaveEvent(QEvent* event)
 {
     setHovered(false);
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 QSize ProfileCard::sizeHint() const
@@ -115,7 +115,7 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     const QColor primary = palette().color(QPalette::WindowText);
     painter.fillPath(ContinuousShape::roundedRect(bounds, cornerRadius), withOpacity(secondary, backgroundOpacity()));
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, bounds, cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, bounds, cornerRadius, *this);
     }
 
     // The profile's mark in a circle, where the user's picture will stand.
@@ -153,7 +153,7 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     const qreal textRight = rightToLeft ? mark.left() - spacing : chevron.left() - spacing;
     const QRectF textRect(textLeft, 0, std::max<qreal>(0, textRight - textLeft), bounds.height());
     const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft), shown);
+    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()), shown);
 }
 
 } // namespace quellarine

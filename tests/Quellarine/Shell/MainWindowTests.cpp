@@ -18,6 +18,7 @@
 #include "Quellarine/Pages/WhatsNew/NoteCard.h"
 #include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/WelcomeWindow.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QAbstractButton>
@@ -28,6 +29,8 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -450,6 +453,44 @@ TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
     QApplication::processEvents();
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
+}
+
+TEST(WelcomeWindowSize, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
+{
+    const QRect laptop(0, 32, 1366, 736);
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 640), laptop, 40, 12), QSize(480, 640));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 696), laptop, 40, 12), QSize(480, 696));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 697), laptop, 40, 12), QSize(492, 696));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 2000), laptop, 40, 12), QSize(492, 696));
+}
+
+TEST_F(WelcomeWindowTest, InTheLongestLanguageItKeepsToTheScreenAndScrollsToItsButton)
+{
+    permission.trusted = false;
+    Localization::apply(QStringLiteral("ru"));
+    {
+        WelcomeWindow window(model());
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QApplication::processEvents();
+        const QRect available = window.screen()->availableGeometry();
+        const int content = window.view().sizeHint().height();
+        // Once shown, the real frame counts.
+        const int room = available.height() - (window.frameGeometry().height() - window.height());
+        EXPECT_LE(window.height(), room);
+        if (content > room) {
+            EXPECT_LT(window.height(), content) << "kept to the screen";
+            // The button, last in the window, is where the keyboard starts: scrolled into view.
+            EXPECT_EQ(QApplication::focusWidget(), window.view().button());
+            QWidget* viewport = window.scrollArea().viewport();
+            const QRect button(window.view().button()->mapTo(viewport, QPoint()), window.view().button()->size());
+            EXPECT_TRUE(viewport->rect().contains(button)) << "the button is out of sight";
+        } else {
+            EXPECT_EQ(window.height(), content);
+        }
+    }
+    Localization::apply(QStringLiteral("en"));
 }
 
 TEST_F(MainWindowTest, Screenshots)
