@@ -269,7 +269,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     EXPECT_LT(verticalTravel(seen), 0.6 * verticalTravel(path));
     // At rest the pointer comes onto the hand.
     ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5))
-        << "the pointer rests " << hand->cursor().distance(path.back()) << " points from the hand";
+        << hand->cursor().x << "," << hand->cursor().y << " for " << path.back().x << "," << path.back().y;
 }
 
 TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
