@@ -298,7 +298,7 @@ TapVerdict PointerTap::handle(Event& event)
 TapVerdict PointerTap::movePath(Event& event, Point location, double time)
 {
     Vector delta{static_cast<double>(event.integerDeltaX()), static_cast<double>(event.integerDeltaY())};
-    std::optional<Vector> movement = attribution_.attribute(location, delta);
+    std::optional<Vector> movement = attribution_.attribute(location, delta, event.deltaBase);
     if (!movement) {
         // Something else put the cursor here: start again from where it is.
         ++externalMoves_;

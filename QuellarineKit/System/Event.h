@@ -3,6 +3,7 @@
 #include "QuellarineKit/Support/Geometry.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quellarine::system {
 
@@ -47,6 +48,10 @@ struct Event {
     // Something other than the device and the taps' own events put the cursor elsewhere just before this event
     // (another program's warp): its location starts from there. Only systems that can tell set it.
     bool cursorPlacedElsewhere = false;
+    // The point a move starts from: the system added the delta to it (keeping the result on the displays), or left
+    // the cursor there while it is detached from the mouse. Only systems that compute the location themselves
+    // know it; the others leave it empty.
+    std::optional<Point> deltaBase;
 
     bool operator==(const Event&) const = default;
 
