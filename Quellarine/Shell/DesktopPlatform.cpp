@@ -5,6 +5,7 @@
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/Desktop/UserAccount.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
@@ -85,6 +86,7 @@ AppModel::Platform DesktopPlatform::platform()
                 .startRelaunch = [] { return Relauncher::start(); },
                 .quit = [] { QCoreApplication::quit(); },
             },
+        .accountFullName = [] { return UserAccount::fullName(); },
     };
 }
 

@@ -80,6 +80,7 @@ protected:
                             .applyAppearance = {},
                             .startRelaunch = [] { return false; },
                             .quit = [] {}},
+                .accountFullName = {},
             };
             model_ = std::make_unique<AppModel>(platform);
         }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "Quellarine/Model/ProfileStore.h"
+#include "Quellarine/Pages/Profile/ProfileSection.h"
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quellarine {
+
+class AppModel;
+class DeviceOption;
+class SegmentedPicker;
+class SymbolLabel;
+class ToggleSwitch;
+
+// The profile page's "Make it yours": the pointing device (which also suits the preset to it), the appearance,
+// the interface language with the offer to restart in it, and the click guard. Every control writes straight
+// into the profile store or the application model, which keep the change at once.
+class PreferencesSection : public ProfileSection {
+    Q_OBJECT
+
+public:
+    // The languages offered, each by its own name in its own script whatever the interface language.
+    static const std::vector<std::pair<QString, QString>>& languages();
+    // The device's hint under the cards; none while no device is chosen.
+    static std::optional<QString> deviceHint(std::optional<ProfileStore::Device> device);
+    // Chooses the device and suits the preset to it: a trackpad gets the trackpad preset, a mouse leaves the
+    // trackpad preset for the balanced one, both leave the preset alone.
+    static void choose(AppModel& model, ProfileStore::Device device);
+
+    explicit PreferencesSection(AppModel& model, QWidget* parent = nullptr);
+
+    const std::vector<DeviceOption*>& deviceOptions() const { return devices_; }
+    DeviceOption& deviceOption(ProfileStore::Device device) const;
+    // Shown only while a device is chosen.
+    SymbolLabel& hint() const { return *hint_; }
+    SegmentedPicker& appearancePicker() const { return *appearance_; }
+    QComboBox& languagePicker() const { return *language_; }
+    // Shown only while the chosen language differs from the one the application started in.
+    QWidget& restartNotice() const { return *restartNotice_; }
+    QPushButton& restartButton() const { return *restart_; }
+    ToggleSwitch& clickGuardSwitch() const { return *clickGuard_; }
+
+private:
+    QWidget* buildDevices();
+    QWidget* buildLanguage();
+    void refreshDevice();
+    void refreshAppearance();
+    void refreshLanguage();
+
+    AppModel& model_;
+    ProfileStore& profile_;
+    std::vector<DeviceOption*> devices_;
+    SymbolLabel* hint_ = nullptr;
+    SegmentedPicker* appearance_ = nullptr;
+    QComboBox* language_ = nullptr;
+    QWidget* restartNotice_ = nullptr;
+    QPushButton* restart_ = nullptr;
+    ToggleSwitch* clickGuard_ = nullptr;
+};
+
+} // namespace quellarine
