@@ -7,6 +7,7 @@
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/PageArea.h"
+#include "Quellarine/Pages/Profile/ProfilePage.h"
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/Sidebar.h"
 #include "Quellarine/Shell/SidebarRow.h"
@@ -159,6 +160,7 @@ TEST_F(MainWindowTest, TheProfileShowsNoSelectionAndItsTitle)
     EXPECT_EQ(window().sidebarSelection(), std::nullopt);
     EXPECT_EQ(window().sidebar().currentRow(), nullptr);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Profile"));
+    EXPECT_NE(qobject_cast<ProfilePage*>(window().pageArea().page()), nullptr);
     EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.2);
 
     click(row(MainSection::home));
