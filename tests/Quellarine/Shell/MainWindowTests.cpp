@@ -24,6 +24,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QComboBox>
 #include <QPushButton>
 #include <QVariantAnimation>
 #include <QSignalSpy>
@@ -472,6 +473,34 @@ TEST_F(MainWindowTest, ScreenshotUntrusted)
     permission.trusted = false;
     server.setTrusted(false);
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
+}
+
+// The keys a user without a pointer presses to reach the language and restart in it, from the window as it
+// opens; the end-to-end test presses the same ones on the real application.
+TEST_F(MainWindowTest, TheLanguageCanBeChangedAndAppliedFromTheKeyboardAlone)
+{
+    window();
+    auto press = [](Qt::Key key, int times = 1) {
+        for (int time = 0; time < times; ++time) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            QTest::keyClick(focused, key);
+        }
+    };
+    press(Qt::Key_Tab, 9);
+    EXPECT_EQ(QApplication::focusWidget(), &window().sidebar().profileCard());
+    press(Qt::Key_Space);
+    ASSERT_EQ(model().section(), MainSection::profile);
+    press(Qt::Key_Tab, 12);
+    auto* picker = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->accessibleName(), QStringLiteral("Language"));
+    press(Qt::Key_F);
+    EXPECT_EQ(model().profile().language(), QStringLiteral("fr"));
+    press(Qt::Key_Tab);
+    auto* restart = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_NE(restart, nullptr);
+    EXPECT_EQ(restart->text(), QStringLiteral("Restart Quellarine"));
 }
 
 } // namespace
