@@ -147,16 +147,11 @@ QWidget* ExplainCard::buildExplanation(const ExplainStore::Explanation& explanat
     summary_ = serviceText(explanation.summary, Typography::TextStyle::title3);
     layout->addWidget(summary_);
     for (const QString& point : explanation.points) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(8);
-        auto* check = new QLabel;
-        const qreal side = Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::body));
-        check->setPixmap(Symbols::pixmap(QStringLiteral("checkmark.circle.fill"), side, Brand::accent.resolve(*this),
-                                         devicePixelRatioF()));
-        check->setFixedWidth(int(side) + 2);
-        row->addWidget(check, 0, Qt::AlignTop);
-        row->addWidget(serviceText(point, Typography::TextStyle::body), 1);
-        layout->addLayout(row);
+        auto* row = new SymbolLabel(point, QStringLiteral("checkmark.circle.fill"),
+                                    Typography::font(Typography::TextStyle::body));
+        row->setSymbolColor(Brand::accent);
+        row->label()->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        layout->addWidget(row);
     }
     if (explanation.setting && explanation.setting->preset()) {
         layout->addWidget(buildSettingRow(*explanation.setting));
@@ -186,7 +181,7 @@ QWidget* ExplainCard::buildSettingRow(const PersonalSetting& setting)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(12);
-    auto* symbol = new PresetSymbolView(FilterPreset::ID::personal, 1.1);
+    auto* symbol = new PresetSymbolView(FilterPreset::ID::personal, 1.1, Brand::accent);
     symbol->setFixedWidth(34);
     layout->addWidget(symbol);
 
@@ -217,13 +212,10 @@ QWidget* ExplainCard::buildSettingRow(const PersonalSetting& setting)
 
     const bool inUse = model_.presetID() == FilterPreset::ID::personal && model_.personal() == setting;
     if (inUse) {
-        inUse_ = new QLabel(tr("In use"));
         QFont font = Typography::font(Typography::TextStyle::body);
         font.setWeight(QFont::DemiBold);
-        inUse_->setFont(font);
-        QPalette palette = inUse_->palette();
-        palette.setColor(QPalette::WindowText, Brand::accent.resolve(*this));
-        inUse_->setPalette(palette);
+        inUse_ = new SymbolLabel(tr("In use"), QStringLiteral("checkmark.circle.fill"), font, Brand::accent);
+        inUse_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         layout->addWidget(inUse_);
     } else {
         try_ = new ProminentButton(tr("Try it"), Brand::accent);
@@ -291,7 +283,9 @@ QWidget* ExplainCard::buildAsking()
         spinner_->setAccessibleName(tr("Writing…"));
         row->addWidget(spinner_);
     }
-    ask_ = new ProminentButton(asking ? tr("Writing…") : tr("Explain with AI"), Brand::accent);
+    auto* ask = new ProminentButton(asking ? tr("Writing…") : tr("Explain with AI"), Brand::accent);
+    ask->setSymbol(QStringLiteral("sparkles"));
+    ask_ = ask;
     ask_->setEnabled(!asking);
     connect(ask_, &QAbstractButton::clicked, this,
             [this] { model_.explain().ask(result_, model_.profile().device()); });

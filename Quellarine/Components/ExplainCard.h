@@ -16,6 +16,7 @@ namespace quellarine {
 
 class AppModel;
 class Notice;
+class SymbolLabel;
 
 // The card beside a calibration result that offers to have the result explained by the service, shows exactly
 // which numbers would be sent and why a request failed, and once answered shows the explanation and the
@@ -41,7 +42,7 @@ public:
     // The personal setting's button, when there is a setting that is not in use yet.
     QPushButton* tryButton() const { return try_; }
     // Shown instead of the button while the setting is in use.
-    QLabel* inUseLabel() const { return inUse_; }
+    SymbolLabel* inUseLabel() const { return inUse_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,7 +66,7 @@ private:
     QProgressBar* spinner_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* try_ = nullptr;
-    QLabel* inUse_ = nullptr;
+    SymbolLabel* inUse_ = nullptr;
 };
 
 } // namespace quellarine

@@ -1,20 +1,47 @@
 #include "Quellarine/Components/FocusRing.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Desktop/Appearance.h"
 
+#include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace quellarine {
+
+namespace {
+
+// A deep green, dark enough that every colour is at least 3.7:1 from it or from white.
+const QColor ink(0x0E, 0x33, 0x22);
+
+} // namespace
 
 bool FocusRing::shows(const QWidget& widget)
 {
     return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const QColor& tint, qreal opacity)
+FocusRing::Tones FocusRing::tones(const QWidget& widget)
 {
-    ContinuousShape::draw(painter, rect, radius, Qt::transparent, withOpacity(tint, opacity), width);
+    // The band that reads on the appearance's own surfaces goes inside, against the control; the other one
+    // outside, where it parts the ring from a border or fill of the same colour (a selected card's green).
+    if (Appearance::isDark(widget.palette())) {
+        return Tones{.outer = ink, .inner = Qt::white};
+    }
+    return Tones{.outer = Qt::white, .inner = ink};
+}
+
+void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const QWidget& widget)
+{
+    const Tones colors = tones(widget);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    ContinuousShape::draw(painter, rect, radius, Qt::transparent, colors.outer, bandWidth);
+    const QRectF inside = rect.adjusted(bandWidth, bandWidth, -bandWidth, -bandWidth);
+    ContinuousShape::draw(painter, inside, std::max<qreal>(0, radius - bandWidth), Qt::transparent, colors.inner,
+                          bandWidth);
+    painter.restore();
 }
 
 } // namespace quellarine

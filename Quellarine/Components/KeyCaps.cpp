@@ -21,13 +21,11 @@ namespace {
 // The large caps' fonts at a scale.
 struct CapFonts {
     QFont plus;
-    QFont top;
     QFont name;
     QFont key;
 
     explicit CapFonts(qreal scale)
         : plus(Typography::system(18 * scale, QFont::Medium))
-        , top(Typography::system(13 * scale))
         , name(Typography::system(15 * scale, QFont::Medium))
         , key(Typography::system(22 * scale, QFont::DemiBold))
     {
@@ -88,7 +86,6 @@ std::vector<KeyCaps::Item> KeyCaps::items() const
     const qreal s = scale_;
     const CapFonts fonts(s);
     const QFontMetricsF plusMetrics(fonts.plus);
-    const QFontMetricsF topMetrics(fonts.top);
     const QFontMetricsF nameMetrics(fonts.name);
     const QFontMetricsF keyMetrics(fonts.key);
     const qreal horizontalPadding = 8 * s;
@@ -98,26 +95,20 @@ std::vector<KeyCaps::Item> KeyCaps::items() const
     const QString plus = QCoreApplication::translate("KeyCaps", "+");
     const auto addPlus = [&] {
         items.push_back(
-            Item{Item::Kind::plus, plus, {}, {}, QRectF(0, 0, plusMetrics.horizontalAdvance(plus), plusMetrics.height())});
+            Item{Item::Kind::plus, plus, QRectF(0, 0, plusMetrics.horizontalAdvance(plus), plusMetrics.height())});
     };
     const auto modifiers = shortcut_.modifierKeys();
     for (std::size_t index = 0; index < modifiers.size(); ++index) {
         if (index > 0) {
             addPlus();
         }
-        const auto modifier = modifiers[index];
-        Item cap{Item::Kind::modifierCap, ShortcutNaming::name(modifier), ShortcutNaming::symbol(modifier),
-                 modifier == Shortcut::Modifier::option ? ShortcutNaming::altLabel() : QString(), {}};
-        const qreal altWidth = cap.alt.isEmpty() ? 0 : topMetrics.horizontalAdvance(cap.alt);
-        const qreal topWidth = altWidth + 4 * s + topMetrics.horizontalAdvance(cap.symbol);
-        const qreal contentWidth = std::max(topWidth, nameMetrics.horizontalAdvance(cap.text));
-        const qreal contentHeight = topMetrics.height() + 2 * s + nameMetrics.height();
-        cap.rect = QRectF(0, 0, std::max(64 * s, contentWidth) + 2 * horizontalPadding,
-                          std::max(40 * s, contentHeight) + 2 * verticalPadding);
+        Item cap{Item::Kind::modifierCap, ShortcutNaming::name(modifiers[index]), {}};
+        cap.rect = QRectF(0, 0, std::max(64 * s, nameMetrics.horizontalAdvance(cap.text)) + 2 * horizontalPadding,
+                          std::max(40 * s, nameMetrics.height()) + 2 * verticalPadding);
         items.push_back(cap);
     }
     addPlus();
-    Item key{Item::Kind::keyCap, ShortcutNaming::keyLabel(shortcut_), {}, {}, {}};
+    Item key{Item::Kind::keyCap, ShortcutNaming::keyLabel(shortcut_), {}};
     key.rect = QRectF(0, 0, std::max(40 * s, keyMetrics.horizontalAdvance(key.text)) + 2 * horizontalPadding,
                       std::max(40 * s, keyMetrics.height()) + 2 * verticalPadding);
     items.push_back(key);
@@ -155,13 +146,8 @@ void KeyCaps::paintEvent(QPaintEvent* /*event*/)
     painter.setRenderHint(QPainter::TextAntialiasing);
     const qreal s = scale_;
     const CapFonts fonts(s);
-    const QFontMetricsF topMetrics(fonts.top);
-    const QFontMetricsF nameMetrics(fonts.name);
     const QColor text = primary(*this);
     const QColor secondary = palette().color(QPalette::PlaceholderText);
-    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-    const Qt::Alignment leading = Qt::AlignLeft;
-    const Qt::Alignment trailing = Qt::AlignRight;
 
     for (const Item& item : items()) {
         if (item.kind == Item::Kind::plus) {
@@ -174,27 +160,8 @@ void KeyCaps::paintEvent(QPaintEvent* /*event*/)
                               borderWidth);
         const QRectF frame = item.rect.adjusted(8 * s, 4 * s, -8 * s, -4 * s);
         painter.setPen(text);
-        if (item.kind == Item::Kind::keyCap) {
-            painter.setFont(fonts.key);
-            painter.drawText(frame, Qt::AlignCenter, item.text);
-            continue;
-        }
-        // The modifier cap: the top row ("alt" leading, the symbol trailing) over the name, centred as a block.
-        const qreal altWidth = item.alt.isEmpty() ? 0 : topMetrics.horizontalAdvance(item.alt);
-        const qreal topWidth = altWidth + 4 * s + topMetrics.horizontalAdvance(item.symbol);
-        const qreal contentWidth = std::max(topWidth, nameMetrics.horizontalAdvance(item.text));
-        const qreal contentHeight = topMetrics.height() + 2 * s + nameMetrics.height();
-        const QRectF content(frame.center().x() - contentWidth / 2, frame.center().y() - contentHeight / 2,
-                             contentWidth, contentHeight);
-        const QRectF top(content.left(), content.top(), content.width(), topMetrics.height());
-        const QRectF name(content.left(), top.bottom() + 2 * s, content.width(), nameMetrics.height());
-        painter.setFont(fonts.top);
-        if (!item.alt.isEmpty()) {
-            painter.drawText(top, Qt::AlignVCenter | (rightToLeft ? trailing : leading), item.alt);
-        }
-        painter.drawText(top, Qt::AlignVCenter | (rightToLeft ? leading : trailing), item.symbol);
-        painter.setFont(fonts.name);
-        painter.drawText(name, Qt::AlignVCenter | (rightToLeft ? trailing : leading), item.text);
+        painter.setFont(item.kind == Item::Kind::keyCap ? fonts.key : fonts.name);
+        painter.drawText(frame, Qt::AlignCenter, item.text);
     }
 }
 
@@ -235,7 +202,7 @@ std::vector<SmallKeyCaps::Item> SmallKeyCaps::items() const
     const QFontMetricsF metrics(smallCapFont());
     std::vector<Item> items;
     for (const auto modifier : shortcut_.modifierKeys()) {
-        items.push_back(Item{ShortcutNaming::symbol(modifier) + QLatin1Char(' ') + ShortcutNaming::name(modifier), {}});
+        items.push_back(Item{ShortcutNaming::name(modifier), {}});
     }
     items.push_back(Item{ShortcutNaming::keyLabel(shortcut_), {}});
     qreal x = 0;

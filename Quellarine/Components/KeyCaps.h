@@ -10,7 +10,7 @@
 
 namespace quellarine {
 
-// A shortcut drawn as keyboard keys: a cap per modifier (its symbol, its name and, on the option key, "alt")
+// A shortcut drawn as keyboard keys: a cap per modifier with its name as PC keyboards print it ("Ctrl", "Alt")
 // and a cap for the key, joined by "+" signs. Every size scales with `scale` except the border widths.
 // Assistive technology reads the whole drawing as one element: the shortcut's spoken description.
 class KeyCaps : public QWidget {
@@ -24,10 +24,8 @@ public:
     struct Item {
         enum class Kind { modifierCap, plus, keyCap };
         Kind kind;
-        QString text;   // the modifier's name, "+", or the key label
-        QString symbol; // the modifier's symbol; empty for the other kinds
-        QString alt;    // the option cap's "alt"; empty everywhere else
-        QRectF rect;    // the cap, or the "+" sign's frame, in the widget's coordinates
+        QString text; // the modifier's name, "+", or the key label
+        QRectF rect;  // the cap, or the "+" sign's frame, in the widget's coordinates
     };
 
     explicit KeyCaps(const Shortcut& shortcut, qreal scale = 1.0, QWidget* parent = nullptr);
@@ -53,7 +51,7 @@ private:
     qreal scale_;
 };
 
-// A shortcut as a compact row of small caps without "+" signs: each modifier's symbol and name, then the key.
+// A shortcut as a compact row of small caps without "+" signs: each modifier's name, then the key.
 // Fixed size; read as one element, the shortcut's spoken description.
 class SmallKeyCaps : public QWidget {
     Q_OBJECT

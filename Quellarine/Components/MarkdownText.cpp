@@ -138,7 +138,7 @@ void MarkdownText::paintEvent(QPaintEvent* event)
     if (FocusRing::shows(*this)) {
         QPainter painter(viewport());
         painter.setRenderHint(QPainter::Antialiasing);
-        FocusRing::draw(painter, QRectF(viewport()->rect()), 4, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, QRectF(viewport()->rect()), 4, *this);
     }
 }
 

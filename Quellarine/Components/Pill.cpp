@@ -62,7 +62,7 @@ void Pill::paintEvent(QPaintEvent* /*event*/)
     const QRect textRect(textLeft, 0, width() - horizontalPadding * 2 - side - iconSpacing, height());
     painter.setPen(color);
     painter.setFont(font());
-    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text_);
+    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text_);
 }
 
 void Pill::changeEvent(QEvent* event)

@@ -3,6 +3,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -120,10 +121,11 @@ PresetSymbol presetSymbol(FilterPreset::ID id)
     return bars(2);
 }
 
-PresetSymbolView::PresetSymbolView(FilterPreset::ID id, qreal scale, QWidget* parent)
+PresetSymbolView::PresetSymbolView(FilterPreset::ID id, qreal scale, std::optional<DynamicColor> tint, QWidget* parent)
     : QWidget(parent)
     , id_(id)
     , scale_(scale)
+    , tint_(tint)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -137,7 +139,8 @@ QSize PresetSymbolView::sizeHint() const
 void PresetSymbolView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    presetSymbol(id_).paint(painter, QRectF(rect()), scale_, palette().color(foregroundRole()));
+    presetSymbol(id_).paint(painter, QRectF(rect()), scale_,
+                            tint_ ? tint_->resolve(*this) : palette().color(foregroundRole()));
 }
 
 // Section title
@@ -257,7 +260,7 @@ TitleLayout layoutTitle(const QString& title, const QFont& base, qreal width)
 } // namespace
 
 PresetTile::PresetTile(FilterPreset::ID id, bool large, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , id_(id)
     , large_(large)
     , shadow_(new QGraphicsDropShadowEffect(this))
@@ -376,13 +379,13 @@ void PresetTile::setHovering(bool hovering)
 void PresetTile::enterEvent(QEnterEvent* event)
 {
     setHovering(true);
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void PresetTile::leaveEvent(QEvent* event)
 {
     setHovering(false);
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void PresetTile::changeEvent(QEvent* event)
@@ -390,7 +393,7 @@ void PresetTile::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         refreshLook();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 void PresetTile::paintEvent(QPaintEvent* /*event*/)
@@ -438,10 +441,8 @@ void PresetTile::paintEvent(QPaintEvent* /*event*/)
         top += title.lineHeight;
     }
 
-    if (hasFocus()) {
-        painter.setPen(QPen(withOpacity(Brand::accent.resolve(*this), 0.6), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(shape.adjusted(1, 1, -1, -1), radius - 1));
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, shape, radius, *this);
     }
 }
 

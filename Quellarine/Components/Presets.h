@@ -5,7 +5,7 @@
 
 #include "QuellarineKit/Pointer/FilterPreset.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -78,12 +78,14 @@ struct PresetSymbol {
 // The symbol of a preset. Symbols carry no colour of their own: they take the colour of where they are drawn.
 PresetSymbol presetSymbol(FilterPreset::ID id);
 
-// The symbol of a preset as a view, drawn in its foreground colour.
+// The symbol of a preset as a view, drawn in its tint for the appearance in effect, or in its foreground colour
+// when it has none.
 class PresetSymbolView : public QWidget {
     Q_OBJECT
 
 public:
-    PresetSymbolView(FilterPreset::ID id, qreal scale, QWidget* parent = nullptr);
+    PresetSymbolView(FilterPreset::ID id, qreal scale, std::optional<DynamicColor> tint = std::nullopt,
+                     QWidget* parent = nullptr);
 
     FilterPreset::ID id() const { return id_; }
     QSize sizeHint() const override;
@@ -94,6 +96,7 @@ protected:
 private:
     FilterPreset::ID id_;
     qreal scale_;
+    std::optional<DynamicColor> tint_;
 };
 
 // A small heading of the menu-bar window: the text upper-cased, small, semibold and secondary.
@@ -107,7 +110,7 @@ public:
 
 // One preset as a button: its symbol over its title. A selected tile is filled with the brand gradient while
 // smoothing works, and only tinted and outlined in the accent colour while it is off.
-class PresetTile : public QAbstractButton {
+class PresetTile : public DrawnButton {
     Q_OBJECT
 
 public:

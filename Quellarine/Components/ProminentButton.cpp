@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
+#include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>
@@ -15,23 +16,9 @@ namespace quellarine {
 
 namespace {
 
-// Relative luminance of an sRGB colour, as contrast ratios are computed.
-double luminance(const QColor& color)
-{
-    const auto channel = [](double value) {
-        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 const QColor ink(0x10, 0x2A, 0x1E);
+
+constexpr qreal symbolSpacing = 6;
 
 } // namespace
 
@@ -43,6 +30,8 @@ ProminentButton::ProminentButton(const QString& title, DynamicColor tint, QWidge
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
+    // Return and Enter press it while it has the focus, as Space does.
+    setAutoDefault(true);
 }
 
 QColor ProminentButton::fillColor() const
@@ -63,14 +52,29 @@ QColor ProminentButton::fillColor() const
 QColor ProminentButton::titleColor() const
 {
     const QColor fill = tint_.resolve(*this);
-    const QColor title = contrast(Qt::white, fill) >= contrast(ink, fill) ? QColor(Qt::white) : ink;
+    const QColor title = contrastRatio(Qt::white, fill) >= contrastRatio(ink, fill) ? QColor(Qt::white) : ink;
     return isEnabled() ? title : withOpacity(title, 0.7);
+}
+
+void ProminentButton::setSymbol(const QString& symbol)
+{
+    if (symbol_ != symbol) {
+        symbol_ = symbol;
+        updateGeometry();
+        update();
+    }
+}
+
+qreal ProminentButton::symbolSide() const
+{
+    return symbol_.isEmpty() ? 0 : Symbols::sideFor(QFontInfo(font()).pixelSize());
 }
 
 QSize ProminentButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 2 * horizontalPadding, height);
+    const qreal symbol = symbol_.isEmpty() ? 0 : symbolSide() + symbolSpacing;
+    return QSize(metrics.horizontalAdvance(text()) + int(std::ceil(symbol)) + 2 * horizontalPadding, height);
 }
 
 void ProminentButton::paintEvent(QPaintEvent* /*event*/)
@@ -80,12 +84,25 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        // In the title's colour, which stands out on the fill.
-        FocusRing::draw(painter, body.adjusted(2, 2, -2, -2), cornerRadius - 2, titleColor(), 0.8);
+        FocusRing::draw(painter, body, cornerRadius, *this);
     }
     painter.setPen(titleColor());
     painter.setFont(font());
-    painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (symbol_.isEmpty()) {
+        painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, text());
+        return;
+    }
+    // Symbol and title centred together, the symbol on the reading side.
+    const qreal side = symbolSide();
+    const qreal titleWidth = QFontMetricsF(font()).horizontalAdvance(text());
+    const qreal left = (body.width() - side - symbolSpacing - titleWidth) / 2;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const qreal symbolLeft = rightToLeft ? body.width() - left - side : left;
+    const qreal titleLeft = rightToLeft ? left : left + side + symbolSpacing;
+    Symbols::paint(painter, QRectF(symbolLeft, (body.height() - side) / 2, side, side), symbol_, titleColor(),
+                   Symbols::weightFor(font().weight()));
+    painter.drawText(QRectF(titleLeft, 0, titleWidth, body.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, text());
 }
 
 void ProminentButton::changeEvent(QEvent* event)

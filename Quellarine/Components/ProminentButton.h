@@ -9,7 +9,8 @@ namespace quellarine {
 // A prominent push button of the large control size: its title on a rounded fill of the window's tint, in the
 // appearance's own value of that colour. The title is drawn in whichever of white and a deep ink reads better
 // on the fill. Hovered it brightens, pressed it darkens, disabled it fades; keyboard focus draws a ring
-// just inside its edge, so the button lines up with the text around it.
+// just inside its edge, so the button lines up with the text around it. A symbol, when it has one, stands before
+// the title in the title's colour.
 class ProminentButton : public QPushButton {
     Q_OBJECT
 
@@ -21,6 +22,9 @@ public:
     explicit ProminentButton(const QString& title, DynamicColor tint, QWidget* parent = nullptr);
 
     DynamicColor tint() const { return tint_; }
+    const QString& symbol() const { return symbol_; }
+    // A symbol name ("paperplane.fill"); empty for none.
+    void setSymbol(const QString& symbol);
     QColor fillColor() const;
     QColor titleColor() const;
 
@@ -32,7 +36,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    qreal symbolSide() const;
+
     DynamicColor tint_;
+    QString symbol_;
 };
 
 } // namespace quellarine

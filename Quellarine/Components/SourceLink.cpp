@@ -1,5 +1,8 @@
 #include "Quellarine/Components/SourceLink.h"
 
+#include "Quellarine/Components/DrawnButton.h"
+#include "Quellarine/Components/FocusRing.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDesktopServices>
@@ -9,7 +12,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 #include <utility>
@@ -20,7 +22,8 @@ namespace {
 
 constexpr int captionPixelSize = 10;
 constexpr int arrowSpacing = 3;
-constexpr int focusMargin = 2;
+// Room all round for the focus ring, so that it never covers the citation.
+constexpr int focusMargin = static_cast<int>(FocusRing::width);
 
 // Assistive technology announces a link, or a static text when there is no address; pressing the link opens
 // it, and its title is the description (from the tooltip).
@@ -129,7 +132,8 @@ QSize SourceLink::sizeHint() const
     if (isLink()) {
         width += arrowSpacing + arrowSide();
     }
-    return QSize(width + 2 * focusMargin, metrics.height() + 2 * focusMargin);
+    // Tall enough to hit, though its text is small.
+    return QSize(width + 2 * focusMargin, std::max(DrawnButton::minimumTargetSide, metrics.height() + 2 * focusMargin));
 }
 
 QSize SourceLink::minimumSizeHint() const
@@ -167,11 +171,8 @@ void SourceLink::paintEvent(QPaintEvent*)
         painter.drawPath(path);
     }
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 4, *this);
     }
 }
 

@@ -18,7 +18,9 @@ namespace quellarine {
 namespace {
 
 // Room around the track for the keyboard focus ring.
-constexpr int ringMargin = 3;
+constexpr int ringMargin = 5;
+constexpr qreal outlineWidth = 1.5;
+constexpr double outlineContrast = 3.0;
 constexpr int knobInset = 2;
 constexpr int labelSpacing = 10;
 constexpr int knobTravelMilliseconds = 160;
@@ -31,7 +33,7 @@ ToggleSwitch::ToggleSwitch(const QString& name, ControlSize size, QWidget* paren
 }
 
 ToggleSwitch::ToggleSwitch(const QString& name, Label label, ControlSize size, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , size_(size)
     , labelShown_(label == Label::shown)
     , tint_(Brand::accent)
@@ -124,7 +126,7 @@ void ToggleSwitch::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 void ToggleSwitch::moveKnob(bool animated)
@@ -156,7 +158,7 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
         painter.setFont(font());
         painter.setPen(primary);
         painter.drawText(QStyle::visualRect(layoutDirection(), rect(), labelRect),
-                         Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text());
     }
 
     // The track blends from the neutral off colour into the tint as the knob travels.
@@ -167,6 +169,15 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
                  off.blueF() + (on.blueF() - off.blueF()) * position_,
                  off.alphaF() + (on.alphaF() - off.alphaF()) * position_);
     ContinuousShape::drawCapsule(painter, trackRect, fill);
+    if (position_ < 1) {
+        // The pale off track alone would barely stand out from the window: an outline that does, fading out as
+        // the switch turns on.
+        const QColor outline = readableOn(palette().color(QPalette::PlaceholderText), palette().color(QPalette::Window),
+                                          outlineContrast);
+        const qreal inset = outlineWidth / 2;
+        painter.strokePath(ContinuousShape::capsule(trackRect.adjusted(inset, inset, -inset, -inset)),
+                           QPen(withOpacity(outline, 1.0 - position_), outlineWidth));
+    }
 
     const QSizeF track = trackRect.size();
     const qreal knobSide = track.height() - 2 * knobInset;
@@ -182,8 +193,9 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     painter.drawEllipse(knobRect);
 
     if (FocusRing::shows(*this)) {
-        const QRectF ring = trackRect.adjusted(-2, -2, 2, 2);
-        FocusRing::draw(painter, ring, ring.height() / 2, Brand::accent.resolve(*this), 0.6);
+        // Around the track, clear of it, so that the track's own colours stay readable.
+        const QRectF ring = trackRect.adjusted(-FocusRing::width, -FocusRing::width, FocusRing::width, FocusRing::width);
+        FocusRing::draw(painter, ring, ring.height() / 2, *this);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "Quellarine/Desktop/DynamicColor.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 class QVariantAnimation;
 
@@ -12,7 +12,7 @@ namespace quellarine {
 // It tells its owner of a change only when the user flips it (a click, the space key, or assistive technology
 // pressing it): values pushed in from the model with `setOn` are shown silently, so a model value never echoes
 // back into the model as if the user had chosen it.
-class ToggleSwitch : public QAbstractButton {
+class ToggleSwitch : public DrawnButton {
     Q_OBJECT
 
 public:

@@ -33,4 +33,14 @@ private:
 // The colour with its alpha set to `opacity` (0 to 1).
 QColor withOpacity(QColor color, qreal opacity);
 
+// `over` painted on the opaque `under`: the opaque colour that results.
+QColor composited(const QColor& over, const QColor& under);
+
+// How far apart two opaque colours read, from 1 (the same) to 21 (black and white), by their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// `ink`, darkened (on a light background) or lightened (on a dark one) as little as needed to stand `ratio` apart
+// from the opaque `background`; unchanged when it already does.
+QColor readableOn(const QColor& ink, const QColor& background, double ratio);
+
 } // namespace quellarine

@@ -55,4 +55,9 @@ QFont Typography::system(double pixelSize, QFont::Weight weight, Design design)
     return font;
 }
 
+Qt::Alignment Typography::leading(Qt::LayoutDirection direction)
+{
+    return Qt::AlignAbsolute | (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+}
+
 } // namespace quellarine

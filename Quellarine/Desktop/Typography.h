@@ -18,6 +18,11 @@ public:
     static double pixelSize(TextStyle style);
     static QFont font(TextStyle style);
     static QFont system(double pixelSize, QFont::Weight weight = QFont::Normal, Design design = Design::standard);
+
+    // The alignment that puts a line of text against the layout's leading edge, whatever the text's own script:
+    // the painter would otherwise take its direction from the text, so a Latin name in an Arabic layout (or an
+    // Arabic title given a right alignment) would land on the other edge.
+    static Qt::Alignment leading(Qt::LayoutDirection direction);
 };
 
 } // namespace quellarine

@@ -4,6 +4,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/OperatingSystem.h"
 #include "Quellarine/Desktop/SessionObservers.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
@@ -16,7 +17,6 @@
 #include "QuellarineKit/Support/DecodingError.h"
 
 #include <QCoreApplication>
-#include <QSysInfo>
 
 #include <nlohmann/json.hpp>
 
@@ -373,7 +373,7 @@ void AppModel::handleModifiersChanged(const system::ModifierState& state, double
         setWantsOn(false);
         setEmergencyNotice(true);
         platform_.beep();
-        showModeBanner(tr("Turned off because Control was pressed 5 times"));
+        showModeBanner(tr("Turned off because Ctrl was pressed 5 times"));
     }
 }
 
@@ -437,8 +437,8 @@ FeedbackStore::Details AppModel::feedbackDetails() const
 {
     FeedbackStore::Details details{
         {QStringLiteral("version"), UpdateController::appVersion()},
-        // The distribution's own name and version ("Debian GNU/Linux 12 (bookworm)"), from os-release.
-        {QStringLiteral("os"), QSysInfo::prettyProductName()},
+        // The distribution's own name and version ("Debian GNU/Linux 12 (bookworm)").
+        {QStringLiteral("os"), OperatingSystem::name()},
         {QStringLiteral("lang"), Localization::current()},
         {QStringLiteral("preset"), QString::fromUtf8(FilterPreset::rawValue(presetID_))},
     };

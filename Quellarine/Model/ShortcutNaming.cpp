@@ -20,27 +20,16 @@ QString ShortcutNaming::name(Modifier modifier)
 {
     switch (modifier) {
     case Modifier::control:
-        return QCoreApplication::translate("GlobalHotKey", "control",
-                                           "The Control key (⌃), as printed on Mac keyboards");
+        return QCoreApplication::translate("GlobalHotKey", "Ctrl", "The Control key, as printed on PC keyboards");
     case Modifier::option:
-        return QCoreApplication::translate("GlobalHotKey", "option", "The Option key (⌥), as printed on Mac keyboards");
+        return QCoreApplication::translate("GlobalHotKey", "Alt", "The Alt key, as printed on PC keyboards");
     case Modifier::shift:
-        return QCoreApplication::translate("GlobalHotKey", "shift", "The Shift key (⇧), as printed on Mac keyboards");
+        return QCoreApplication::translate("GlobalHotKey", "Shift", "The Shift key, as printed on PC keyboards");
     case Modifier::command:
-        return QCoreApplication::translate("GlobalHotKey", "command",
-                                           "The Command key (⌘), as printed on Mac keyboards");
+        return QCoreApplication::translate("GlobalHotKey", "Super",
+                                           "The Super key (the one with the system's logo), as desktops name it");
     }
     return {};
-}
-
-QString ShortcutNaming::symbol(Modifier modifier)
-{
-    return QString::fromUtf8(Shortcut::symbol(modifier));
-}
-
-QString ShortcutNaming::altLabel()
-{
-    return QCoreApplication::translate("KeyCaps", "alt", "The Option key's name on PC keyboards");
 }
 
 ShortcutNaming::Shortcut::Naming ShortcutNaming::current()

@@ -25,10 +25,8 @@ public:
     // The naming as of now: read each time a view is built, so a layout or language change shows at once.
     static Shortcut::Naming current();
 
+    // The modifier's name as PC keyboards print it: Ctrl, Alt, Shift, Super.
     static QString name(Modifier modifier);
-    static QString symbol(Modifier modifier);
-    // The Option key's name on PC keyboards, shown on the option key's cap.
-    static QString altLabel();
 
     static QString keyLabel(const Shortcut& shortcut);
     static QString spokenDescription(const Shortcut& shortcut);

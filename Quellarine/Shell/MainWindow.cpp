@@ -4,6 +4,8 @@
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Shell/PageArea.h"
+#include "Quellarine/Shell/ProfileCard.h"
+#include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Shell/Sidebar.h"
 
 #include <QPainter>
@@ -95,6 +97,14 @@ void MainWindow::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         raise();
         activateWindow();
+    }
+    // The keyboard starts on the row of the page shown (the profile card while the profile is).
+    if (focusWidget() == nullptr) {
+        QWidget* start = sidebar_->currentRow();
+        if (start == nullptr) {
+            start = &sidebar_->profileCard();
+        }
+        start->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -26,7 +27,7 @@ constexpr int leastHeight = 42;
 } // namespace
 
 MenuButton::MenuButton(const QString& title, const QString& symbol, std::optional<DynamicColor> color, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , symbol_(symbol)
     , color_(color)
     , plateOpacity_(restOpacity)
@@ -87,13 +88,13 @@ void MenuButton::setHovering(bool hovering)
 void MenuButton::enterEvent(QEnterEvent* event)
 {
     setHovering(true);
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void MenuButton::leaveEvent(QEvent* event)
 {
     setHovering(false);
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void MenuButton::paintEvent(QPaintEvent* /*event*/)
@@ -127,12 +128,10 @@ void MenuButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(primary);
     const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, available);
     const QRectF textRect(leftToRight ? textLeft : padding, 0, available, height());
-    painter.drawText(textRect, Qt::AlignVCenter | (leftToRight ? Qt::AlignLeft : Qt::AlignRight), shown);
+    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()), shown);
 
-    if (hasFocus()) {
-        painter.setPen(QPen(withOpacity(Brand::accent.resolve(*this), 0.6), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(plate.adjusted(1, 1, -1, -1), 9));
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, plate, 10, *this);
     }
 }
 

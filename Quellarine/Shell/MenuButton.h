@@ -2,7 +2,7 @@
 
 #include "Quellarine/Desktop/DynamicColor.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 #include <optional>
 
@@ -12,7 +12,7 @@ namespace quellarine {
 
 // A button of the menu-bar window: a symbol in its colour beside the title, on a soft rounded plate that
 // darkens a little while the pointer is over it.
-class MenuButton : public QAbstractButton {
+class MenuButton : public DrawnButton {
     Q_OBJECT
 
 public:

@@ -1,5 +1,7 @@
 #include "Quellarine/Shell/MenuPanel.h"
 
+#include "Quellarine/Components/FocusChain.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Shell/MenuView.h"
 
@@ -26,6 +28,8 @@ MenuPanel::MenuPanel(MenuView* view, QWidget* parent)
     , view_(view)
 {
     setWindowTitle(QStringLiteral("Quellarine"));
+    // Read as the window it is, named by its title, rather than as a nameless filler.
+    AccessibleRole::set(*this, QAccessible::Window);
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(border, border, border, border);
@@ -62,7 +66,10 @@ void MenuPanel::showNear(const QRect& anchor)
     show();
     raise();
     activateWindow();
-    view_->setFocus(Qt::PopupFocusReason);
+    // The keyboard starts on the first control (the on/off switch), not on the window as a whole.
+    if (QWidget* stop = FocusChain::first(*view_)) {
+        stop->setFocus(Qt::PopupFocusReason);
+    }
 }
 
 bool MenuPanel::closedMoments() const

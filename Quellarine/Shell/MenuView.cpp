@@ -76,7 +76,6 @@ MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
 {
     setAutoFillBackground(true);
     setFixedWidth(fixedWidth);
-    setFocusPolicy(Qt::StrongFocus);
 
     auto* layout = column(this, 0, QMargins());
     layout->addWidget(buildHeader());
@@ -87,7 +86,7 @@ MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
     layout->addWidget(new Divider(this));
     layout->addWidget(buildButtons());
 
-    // The key equivalent of "Quit" (Command-Q on the Mac), while the window has the keyboard.
+    // The key equivalent of "Quit", while the window has the keyboard.
     auto* quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     quitKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(quitKey, &QShortcut::activated, this, &MenuView::quit);
@@ -222,7 +221,7 @@ QWidget* MenuView::buildShortcuts()
     };
     addRow(Shortcut::nextMode(), nextModeLabel_);
     addRow(Shortcut::defaultToggle(), toggleLabel_);
-    auto* emergency = text(tr("Control 5 times: off"), body, block);
+    auto* emergency = text(tr("Ctrl 5 times: off"), body, block);
     emergency->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(emergency);
     return block;

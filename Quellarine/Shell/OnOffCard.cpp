@@ -67,7 +67,7 @@ protected:
         const QFontMetricsF state(stateFont());
         const QFontMetricsF preset(presetFont());
         const qreal top = (QWidget::height() - height(state, preset)) / 2;
-        const Qt::Alignment align = Qt::AlignVCenter | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        const Qt::Alignment align = Qt::AlignVCenter | Typography::leading(layoutDirection());
         painter.setPen(ink);
         painter.setFont(stateFont());
         painter.drawText(QRectF(0, top, width(), state.height()), align,

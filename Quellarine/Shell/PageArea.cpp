@@ -2,9 +2,11 @@
 
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Shell/PageContent.h"
+#include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Motion.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsEffect>
 #include <QPainter>
@@ -162,7 +164,7 @@ private:
 } // namespace
 
 PageArea::PageArea(AppModel& model, PageContent::OpenWindow openWindow, QWidget* parent)
-    : QScrollArea(parent)
+    : FocusScrollArea(parent)
     , model_(model)
     , openWindow_(std::move(openWindow))
     , section_(model.section())
@@ -221,13 +223,25 @@ void PageArea::showSection(MainSection section, bool animated)
     transition_->stop();
     leaving_ = animated && page() != nullptr ? viewport()->grab() : QPixmap();
 
-    // A fresh page every time: whatever the old page held is dropped with it.
+    // A fresh page every time: whatever the old page held is dropped with it. When the keyboard was in the old
+    // page (a button there led here), it goes on into the new one rather than nowhere.
+    QWidget* focused = QApplication::focusWidget();
+    const bool focusInPage = focused != nullptr && page() != nullptr && page()->isAncestorOf(focused);
+    if (focusInPage) {
+        // Kept in the window while the old page goes, so the window does not pick a stop of its own.
+        setFocus(Qt::OtherFocusReason);
+    }
     QWidget* next = PageContent::make(model_, section, openWindow_);
     if (animated) {
         entering_ = new PageTransition(*transition_, next);
         next->setGraphicsEffect(entering_);
     }
     host_->setPage(next);
+    if (focusInPage) {
+        if (QWidget* stop = FocusChain::first(*next)) {
+            stop->setFocus(Qt::OtherFocusReason);
+        }
+    }
     verticalScrollBar()->setValue(0);
     if (animated) {
         transition_->animate(0.0, 1.0);
@@ -241,7 +255,7 @@ bool PageArea::eventFilter(QObject* watched, QEvent* event)
     if (watched == viewport() && event->type() == QEvent::Resize) {
         overlay_->setGeometry(viewport()->rect());
     }
-    return QScrollArea::eventFilter(watched, event);
+    return FocusScrollArea::eventFilter(watched, event);
 }
 
 } // namespace quellarine

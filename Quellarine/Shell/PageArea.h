@@ -2,11 +2,11 @@
 
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Shell/PageContent.h"
+#include "Quellarine/Components/FocusScrollArea.h"
 #include "Quellarine/Components/Spring.h"
 
 #include <QPixmap>
 #include <QPointer>
-#include <QScrollArea>
 
 namespace quellarine {
 
@@ -19,7 +19,7 @@ class SpringAnimation;
 // pixels wide with 32 pixels around it, that block centred in the column. A change of section replaces the
 // page with a new one: the old page fades out sinking 10 pixels while the new one fades in rising 10 pixels
 // into place (only fading while motion is reduced).
-class PageArea : public QScrollArea {
+class PageArea : public FocusScrollArea {
     Q_OBJECT
 
 public:

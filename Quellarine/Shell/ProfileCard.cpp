@@ -25,7 +25,7 @@ constexpr int fadeMilliseconds = 150;
 } // namespace
 
 ProfileCard::ProfileCard(AppModel& model, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , model_(model)
     , fade_(new QVariantAnimation(this))
 {
@@ -97,13 +97,13 @@ void ProfileCard::setHovered(bool hovered)
 void ProfileCard::enterEvent(QEnterEvent* event)
 {
     setHovered(true);
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void ProfileCard::leaveEvent(QEvent* event)
 {
     setHovered(false);
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 QSize ProfileCard::sizeHint() const
@@ -165,7 +165,7 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     const QColor primary = palette().color(QPalette::WindowText);
     painter.fillPath(ContinuousShape::roundedRect(bounds, cornerRadius), withOpacity(secondary, backgroundOpacity()));
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, bounds, cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, bounds, cornerRadius, *this);
     }
 
     AvatarView::paint(painter, avatarRect(),
@@ -189,7 +189,7 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     // The name between them, on one line.
     painter.setFont(nameFont());
     painter.setPen(primary);
-    painter.drawText(nameRect(), Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft), shownName());
+    painter.drawText(nameRect(), Qt::AlignVCenter | Typography::leading(layoutDirection()), shownName());
 }
 
 } // namespace quellarine

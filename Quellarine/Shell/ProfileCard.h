@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 class QVariantAnimation;
 
@@ -11,7 +11,7 @@ class AppModel;
 // The card at the foot of the main window's sidebar that leads to the profile page, the only way there: the
 // user's avatar and name. Its background is strongest while the profile page is shown and lighter while the
 // pointer is over it.
-class ProfileCard : public QAbstractButton {
+class ProfileCard : public DrawnButton {
     Q_OBJECT
 
 public:

@@ -10,8 +10,8 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QMenu>
-#include <QMenuBar>
+#include <QAction>
+#include <QWindow>
 #include <QSystemTrayIcon>
 
 namespace quellarine {
@@ -31,15 +31,13 @@ QuellarineApp::QuellarineApp(AppModel::Platform platform, Shell shell, QObject* 
     , shell_(std::move(shell))
     , windows_(std::make_unique<WindowRegistry>())
     , updateCommand_(new UpdateCommand(model_->updates(), this))
-    , applicationMenu_(std::make_unique<QMenu>(tr("Quellarine")))
 {
-    applicationMenu_->addAction(updateCommand_);
-
-    windows_->declare(QStringLiteral("welcome"), [this] { return new WelcomeWindow(*model_); });
+    // The windows have no menu bar: the tray menu and the pages hold the commands, and Ctrl+Q quits from any
+    // window as from the popup.
+    windows_->declare(QStringLiteral("welcome"), [this] { return withQuitKey(new WelcomeWindow(*model_)); });
     windows_->declare(QStringLiteral("main"), [this] {
-        auto* window = new MainWindow(*model_, [this](const QString& identity) { windows_->open(identity); });
-        window->menuBar()->addMenu(applicationMenu_.get());
-        return window;
+        return withQuitKey(
+            new MainWindow(*model_, [this](const QString& identity) { windows_->open(identity); }));
     });
 
     MenuView::Actions actions{
@@ -61,17 +59,39 @@ QString QuellarineApp::launchWindow(bool isTrusted, bool welcomed)
     return isTrusted && welcomed ? QStringLiteral("main") : QStringLiteral("welcome");
 }
 
+QWidget* QuellarineApp::withQuitKey(QWidget* window)
+{
+    auto* quit = new QAction(window);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, [this] { shell_.terminate(); });
+    window->addAction(quit);
+    return window;
+}
+
 void QuellarineApp::launch()
 {
     menuBarItem_->show();
     const QString first =
         launchWindow(model_->isTrusted(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
-    if (!shell_.trayAvailable() && first != QStringLiteral("main")) {
-        // Without a tray the user would have no way in once the welcome window is closed.
-        windows_->open(QStringLiteral("main"));
+    if (shell_.trayAvailable() || first == QStringLiteral("main")) {
+        windows_->open(first);
+        return;
     }
-    // Opened last, so that it is in front.
-    windows_->open(first);
+    // Without a tray the user would have no way in once the welcome window is closed, so the main window opens
+    // too, behind the welcome window: the welcome window belongs to it, which keeps it in front and centred on
+    // it, whatever order the window manager maps them in.
+    QWidget* main = windows_->open(QStringLiteral("main"));
+    QWidget* welcome = windows_->open(first);
+    if (main == nullptr || welcome == nullptr) {
+        return;
+    }
+    welcome->windowHandle()->setTransientParent(main->windowHandle());
+    QRect placed = welcome->frameGeometry();
+    placed.moveCenter(main->frameGeometry().center());
+    welcome->move(placed.topLeft());
+    welcome->raise();
+    welcome->activateWindow();
 }
 
 void QuellarineApp::bringForward()

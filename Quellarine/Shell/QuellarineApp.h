@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-class QMenu;
+class QWidget;
 
 namespace quellarine {
 
@@ -18,9 +18,9 @@ class WindowRegistry;
 
 // The application object: it creates the one model for the life of the process and sets up what the user
 // meets of it: the item in the desktop's tray with the menu-bar window, the windows known by identity
-// ("welcome" and "main"), and the application menu's update command. At launch it opens the welcome window,
-// or the main window once the permission holds and the user has been welcomed; where the desktop has no tray,
-// the main window opens as well, so that the user is never left without a way in.
+// ("welcome" and "main"), and the update command of the tray menu. At launch it opens the welcome window, or
+// the main window once the permission holds and the user has been welcomed; where the desktop has no tray, the
+// main window opens as well, behind the welcome window, so that the user is never left without a way in.
 class QuellarineApp : public QObject {
     Q_OBJECT
 
@@ -56,11 +56,13 @@ public:
     void bringForward();
 
 private:
+    // Gives the window the Ctrl+Q that quits the application.
+    QWidget* withQuitKey(QWidget* window);
+
     std::unique_ptr<AppModel> model_;
     Shell shell_;
     std::unique_ptr<WindowRegistry> windows_;
     UpdateCommand* updateCommand_;
-    std::unique_ptr<QMenu> applicationMenu_;
     std::unique_ptr<MenuBarItem> menuBarItem_;
 };
 

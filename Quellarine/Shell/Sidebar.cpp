@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/Sidebar.h"
 
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/FocusScrollArea.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/SidebarRow.h"
@@ -11,7 +12,6 @@
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QPainter>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quellarine {
@@ -58,7 +58,7 @@ protected:
         const qreal top = icon.center().y() - textHeight / 2;
         const qreal textLeft = rightToLeft ? 0 : icon.right() + gap;
         const qreal textWidth = rightToLeft ? icon.left() - gap : width() - textLeft;
-        const Qt::Alignment align = Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        const Qt::Alignment align = Qt::AlignVCenter | Typography::leading(layoutDirection());
         painter.setFont(nameFont());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(textLeft, top, textWidth, nameMetrics.height()), align,
@@ -127,11 +127,12 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     }
     listLayout->addStretch(1);
 
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new FocusScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
     scroll->setWidget(list);
+    AccessibleRole::set(*list, QAccessible::PageTabList);
     // The sidebar's own shade shows through.
     list->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);

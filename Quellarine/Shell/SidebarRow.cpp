@@ -10,6 +10,7 @@
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Components/SectionTint.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -47,13 +48,62 @@ QStringList wrapped(const QString& text, const QFont& font, qreal width, bool an
     return lines;
 }
 
+// Read as the page tab it is, selected while its section is shown, never as a check box; pressing it chooses
+// the section.
+class AccessibleSidebarRow : public QAccessibleWidget {
+public:
+    explicit AccessibleSidebarRow(SidebarRow* row)
+        : QAccessibleWidget(row, QAccessible::PageTab)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = row()->isCurrent();
+        state.checkable = false;
+        state.checked = false;
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            row()->click();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+private:
+    SidebarRow* row() const { return static_cast<SidebarRow*>(widget()); }
+};
+
+QAccessibleInterface* makeRowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(SidebarRow::staticMetaObject.className())) {
+        if (auto* row = qobject_cast<SidebarRow*>(object)) {
+            return new AccessibleSidebarRow(row);
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 SidebarRow::SidebarRow(MainSection section, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , section_(section)
     , scale_(new SpringAnimation(tileSpring, this))
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(makeRowAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setText(section.title());
@@ -73,6 +123,10 @@ void SidebarRow::setCurrent(bool current)
         return;
     }
     setChecked(current);
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent announce(this, changed);
+    QAccessible::updateAccessibility(&announce);
     const qreal target = current ? currentScale : 1.0;
     if (Motion::shared().reduceMotion() || !isVisible()) {
         scale_->stop();
@@ -193,7 +247,7 @@ void SidebarRow::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    DrawnButton::keyPressEvent(event);
 }
 
 void SidebarRow::changeEvent(QEvent* event)
@@ -203,7 +257,7 @@ void SidebarRow::changeEvent(QEvent* event)
         refreshAccessibleText();
         updateGeometry();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 void SidebarRow::paintEvent(QPaintEvent* /*event*/)
@@ -222,7 +276,7 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
         painter.fillPath(ContinuousShape::roundedRect(bounds, 8), withOpacity(accent, dark ? 0.24 : 0.14));
     }
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, bounds, 8, accent);
+        FocusRing::draw(painter, bounds, 8, *this);
     }
 
     // The tile: the tint's gradient with its soft coloured shadow, scaled about its centre.
@@ -264,7 +318,7 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
     qreal y = 0;
     for (const QString& line : fit.lines) {
         painter.drawText(QRectF(0, y, lineWidth, metrics.lineSpacing()),
-                         Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft), line.trimmed());
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()), line.trimmed());
         y += metrics.lineSpacing();
     }
     painter.restore();

@@ -11,6 +11,7 @@
 
 #include <QEnterEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QStyle>
 #include <QVariantAnimation>
 
@@ -107,7 +108,7 @@ struct UpdateRow::Parts {
 };
 
 UpdateRow::UpdateRow(AppModel& model, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , model_(model)
     , lookAnimation_(new QVariantAnimation(this))
     , spinner_(new QVariantAnimation(this))
@@ -115,7 +116,9 @@ UpdateRow::UpdateRow(AppModel& model, QWidget* parent)
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::ArrowCursor);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 
     // The animation only keeps time; the spring turns the elapsed time into the look.
     lookAnimation_->setStartValue(0.0);
@@ -251,51 +254,106 @@ UpdateRow::Parts UpdateRow::parts(bool update) const
     return result;
 }
 
+qreal UpdateRow::titleRoom(const Parts& part, int rowWidth) const
+{
+    const qreal content = rowWidth - 2 * paddingX;
+    return std::max(1.0, content - part.markSize.width() - spacing - spacing - minimumGap - spacing
+                             - part.trailingSize.width());
+}
+
+QStringList UpdateRow::wrappedTitle(const Parts& part, int rowWidth) const
+{
+    QTextLayout layout(part.title, titleFont());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    const qreal room = titleRoom(part, rowWidth);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room);
+        lines.append(part.title.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+QStringList UpdateRow::titleLines() const
+{
+    return wrappedTitle(parts(available().has_value()), width());
+}
+
+int UpdateRow::heightForWidth(int width) const
+{
+    const Parts shown = parts(available().has_value());
+    qreal height = shown.lineHeight * std::max<qsizetype>(1, wrappedTitle(shown, width).size());
+    // The marks of both looks, so the row keeps its height when an update turns up.
+    for (bool update : {false, true}) {
+        const Parts each = parts(update);
+        height = std::max({height, each.markSize.height(), each.trailingSize.height()});
+    }
+    return static_cast<int>(std::ceil(height)) + paddingY * 2;
+}
+
 QSize UpdateRow::sizeHint() const
 {
     const Parts shown = parts(available().has_value());
     const qreal width = paddingX * 2 + shown.markSize.width() + spacing + shown.titleWidth + spacing + minimumGap
         + spacing + shown.trailingSize.width();
-    qreal height = shown.lineHeight;
-    for (bool update : {false, true}) {
-        const Parts each = parts(update);
-        height = std::max({height, each.markSize.height(), each.trailingSize.height()});
-    }
-    return QSize(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)) + paddingY * 2);
+    const int rounded = static_cast<int>(std::ceil(width)) + 1;
+    return QSize(rounded, heightForWidth(rounded));
 }
 
 QSize UpdateRow::minimumSizeHint() const
 {
-    // The title gives way first, down to a few letters.
+    // The title wraps, down to a few letters a line.
     const QSize natural = sizeHint();
     const Parts shown = parts(available().has_value());
-    const qreal titleRoom = std::min(shown.titleWidth, QFontMetricsF(titleFont()).horizontalAdvance(u'M') * 3);
-    return QSize(natural.width() - static_cast<int>(shown.titleWidth - titleRoom), natural.height());
+    const qreal room = std::min(shown.titleWidth, QFontMetricsF(titleFont()).horizontalAdvance(u'M') * 3);
+    const int width = natural.width() - static_cast<int>(shown.titleWidth - room);
+    return QSize(width, heightForWidth(width));
+}
+
+QColor UpdateRow::titleColor(bool update) const
+{
+    const QColor primary = palette().color(QPalette::WindowText);
+    if (!update) {
+        return primary;
+    }
+    // The red title on the row's red wash: darkened (or lightened in the dark) until it reads as text should.
+    const QColor red = Brand::systemRed.resolve(*this);
+    const QColor fill = composited(withOpacity(red, 0.12), palette().color(QPalette::Window));
+    return readableOn(red, fill, 4.5);
+}
+
+QColor UpdateRow::titleColor() const
+{
+    return titleColor(available().has_value());
 }
 
 void UpdateRow::enterEvent(QEnterEvent* event)
 {
     hovered_ = true;
     update();
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void UpdateRow::leaveEvent(QEvent* event)
 {
     hovered_ = false;
     update();
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void UpdateRow::showEvent(QShowEvent* event)
 {
-    QAbstractButton::showEvent(event);
+    DrawnButton::showEvent(event);
     refreshSpinner();
 }
 
 void UpdateRow::hideEvent(QHideEvent* event)
 {
-    QAbstractButton::hideEvent(event);
+    DrawnButton::hideEvent(event);
     refreshSpinner();
 }
 
@@ -312,7 +370,7 @@ void UpdateRow::paintEvent(QPaintEvent* /*event*/)
     }
     if (FocusRing::shows(*this)) {
         painter.setOpacity(1);
-        FocusRing::draw(painter, QRectF(rect()), cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, QRectF(rect()), cornerRadius, *this);
     }
 }
 
@@ -376,15 +434,18 @@ void UpdateRow::paintContent(QPainter& painter, bool update, qreal opacity)
         MonospacedDigits(versionFont()).draw(painter, version.topLeft(), version.height(), part.trailing);
     }
 
-    // The title takes what is left and gives way first.
+    // The title takes what is left, on as many lines as it needs.
     const qreal titleLeft = mark.right() + spacing;
-    const qreal titleRoom = std::max(0.0, trailing.left() - spacing - minimumGap - spacing - titleLeft);
-    const QRectF title(titleLeft, middle - part.lineHeight / 2, std::min(part.titleWidth, titleRoom) + 1,
-                       part.lineHeight);
+    const qreal room = titleRoom(part, width());
+    const QStringList lines = wrappedTitle(part, width());
     painter.setFont(titleFont());
-    painter.setPen(update ? redColor : primary);
-    const QString shown = QFontMetricsF(titleFont()).elidedText(part.title, Qt::ElideRight, titleRoom + 1);
-    painter.drawText(place(title), Qt::AlignVCenter | Qt::AlignLeading, shown);
+    painter.setPen(titleColor(update));
+    qreal top = middle - part.lineHeight * static_cast<qreal>(lines.size()) / 2;
+    for (const QString& line : lines) {
+        painter.drawText(place(QRectF(titleLeft, top, room + 1, part.lineHeight)),
+                         Qt::AlignVCenter | Typography::leading(layoutDirection()), line);
+        top += part.lineHeight;
+    }
 }
 
 } // namespace quellarine

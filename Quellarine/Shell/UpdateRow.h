@@ -3,7 +3,7 @@
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Components/Spring.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 #include <optional>
 
@@ -17,7 +17,7 @@ class AppModel;
 // (a spinner while the updater cannot start one and checks by itself, the circular arrows otherwise) and names
 // the running version; once a newer version is known it turns red, names that version and carries a "New"
 // badge. A click is the user's update check either way.
-class UpdateRow : public QAbstractButton {
+class UpdateRow : public DrawnButton {
     Q_OBJECT
 
 public:
@@ -43,8 +43,15 @@ public:
     // Whether the spinner is turning.
     bool spinning() const;
 
+    // The title wraps onto further lines rather than being cut, and the row grows to hold them.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The title's lines at the row's width, in the look now shown.
+    QStringList titleLines() const;
+    // The title's colour on the row's own fill, in the look now shown.
+    QColor titleColor() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +63,9 @@ protected:
 private:
     struct Parts;
     Parts parts(bool update) const;
+    qreal titleRoom(const Parts& part, int rowWidth) const;
+    QStringList wrappedTitle(const Parts& part, int rowWidth) const;
+    QColor titleColor(bool update) const;
     void paintContent(QPainter& painter, bool update, qreal opacity);
     void refresh();
     void animateLook();

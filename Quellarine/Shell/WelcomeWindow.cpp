@@ -1,8 +1,18 @@
 #include "Quellarine/Shell/WelcomeWindow.h"
 
+#include "Quellarine/Components/FocusScrollArea.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quellarine {
 
@@ -11,12 +21,68 @@ WelcomeWindow::WelcomeWindow(AppModel& model, QWidget* parent)
 {
     setObjectName(QStringLiteral("welcome"));
     setWindowTitle(tr("Welcome to Quellarine"));
-    view_ = new WelcomeView(model, [this] { close(); }, this);
+    // Read as the window it is, named by its title, rather than as a nameless filler.
+    AccessibleRole::set(*this, QAccessible::Window);
+    view_ = new WelcomeView(model, [this] { close(); });
+
+    scroll_ = new FocusScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(view_);
+    scroll_->viewport()->setAutoFillBackground(false);
+    view_->setAutoFillBackground(false);
+    view_->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    // The window takes the size of its content and keeps to it.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(view_);
+    layout->addWidget(scroll_);
+    fit();
+}
+
+QSize WelcomeWindow::fittedSize(QSize content, const QRect& available, int frameHeight, int scrollBarWidth)
+{
+    const int room = std::max(1, available.height() - frameHeight);
+    if (content.height() <= room) {
+        return content;
+    }
+    return QSize(content.width() + scrollBarWidth, room);
+}
+
+void WelcomeWindow::fit()
+{
+    const QSize content = view_->sizeHint();
+    QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = shownOn != nullptr ? shownOn->availableGeometry() : QRect(QPoint(), content);
+    const int frame = isVisible() && frameGeometry().height() > height() ? frameGeometry().height() - height()
+                                                                         : assumedFrameHeight;
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    setFixedSize(fittedSize(content, available, frame, bar));
+}
+
+bool WelcomeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The content changed its size (a card changed with the permission, the language changed).
+    if (watched == view_ && event->type() == QEvent::LayoutRequest) {
+        const bool handled = QWidget::eventFilter(watched, event);
+        fit();
+        return handled;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool WelcomeWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        fit();
+    }
+    return QWidget::event(event);
+}
+
+void WelcomeWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    fit();
 }
 
 } // namespace quellarine

@@ -15,24 +15,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>GlobalHotKey</name>
     <message>
-        <source>control</source>
-        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
-        <translation>control</translation>
+        <source>Ctrl</source>
+        <comment>The Control key, as printed on PC keyboards</comment>
+        <translation>Ctrl</translation>
     </message>
     <message>
-        <source>option</source>
-        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
-        <translation>option</translation>
+        <source>Alt</source>
+        <comment>The Alt key, as printed on PC keyboards</comment>
+        <translation>Alt</translation>
     </message>
     <message>
-        <source>shift</source>
-        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
-        <translation>shift</translation>
+        <source>Shift</source>
+        <comment>The Shift key, as printed on PC keyboards</comment>
+        <translation>Shift</translation>
     </message>
     <message>
-        <source>command</source>
-        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
-        <translation>command</translation>
+        <source>Super</source>
+        <comment>The Super key (the one with the system&apos;s logo), as desktops name it</comment>
+        <translation>Super</translation>
     </message>
 </context>
 <context>
@@ -40,11 +40,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>+</source>
         <translation>+</translation>
-    </message>
-    <message>
-        <source>alt</source>
-        <comment>The Option key&apos;s name on PC keyboards</comment>
-        <translation>alt</translation>
     </message>
 </context>
 <context>
@@ -230,8 +225,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>কোনো স্মুদিং নেই: পয়েন্টার সরাসরি আপনার হাত অনুসরণ করে</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times</source>
-        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে</translation>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>Ctrl ৫ বার চাপায় বন্ধ করা হয়েছে</translation>
     </message>
 </context>
 <context>
@@ -289,8 +284,12 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::EmergencyNotice</name>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Control ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+        <source>Press to dismiss</source>
+        <translation>বন্ধ করতে চাপুন</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Ctrl ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
     </message>
 </context>
 <context>
@@ -711,8 +710,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>শর্টকাট</translation>
     </message>
     <message>
-        <source>Control 5 times: off</source>
-        <translation>Control ৫ বার: বন্ধ</translation>
+        <source>Ctrl 5 times: off</source>
+        <translation>Ctrl ৫ বার: বন্ধ</translation>
     </message>
     <message>
         <source>Open Quellarine</source>
@@ -948,13 +947,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::QuellarineApp</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
-    </message>
-</context>
-<context>
     <name>quellarine::ResearchHero</name>
     <message>
         <source>Why it works</source>
@@ -1150,8 +1142,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine চালু বা বন্ধ করুন</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Ctrl চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
     </message>
     <message>
         <source>You can also use its icon in the system tray.</source>
@@ -1380,8 +1372,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Quellarine চালু বা বন্ধ করুন</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Control চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>পয়েন্টার ব্যবহার করা কখনো কঠিন হলে পরপর ৫ বার Ctrl চাপুন: Quellarine সঙ্গে সঙ্গে বন্ধ হয়ে যাবে।</translation>
     </message>
     <message>
         <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>

@@ -15,24 +15,24 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>GlobalHotKey</name>
     <message>
-        <source>control</source>
-        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
-        <translation>control</translation>
+        <source>Ctrl</source>
+        <comment>The Control key, as printed on PC keyboards</comment>
+        <translation>Ctrl</translation>
     </message>
     <message>
-        <source>option</source>
-        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
-        <translation>opción</translation>
+        <source>Alt</source>
+        <comment>The Alt key, as printed on PC keyboards</comment>
+        <translation>Alt</translation>
     </message>
     <message>
-        <source>shift</source>
-        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
-        <translation>mayús</translation>
+        <source>Shift</source>
+        <comment>The Shift key, as printed on PC keyboards</comment>
+        <translation>Mayús</translation>
     </message>
     <message>
-        <source>command</source>
-        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
-        <translation>comando</translation>
+        <source>Super</source>
+        <comment>The Super key (the one with the system&apos;s logo), as desktops name it</comment>
+        <translation>Super</translation>
     </message>
 </context>
 <context>
@@ -40,11 +40,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>+</source>
         <translation>+</translation>
-    </message>
-    <message>
-        <source>alt</source>
-        <comment>The Option key&apos;s name on PC keyboards</comment>
-        <translation>alt</translation>
     </message>
 </context>
 <context>
@@ -230,8 +225,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Sin suavizado: el puntero sigue tu mano directamente</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times</source>
-        <translation>Desactivado porque se pulsó Control 5 veces</translation>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>Desactivado porque se pulsó Ctrl 5 veces</translation>
     </message>
 </context>
 <context>
@@ -289,8 +284,12 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::EmergencyNotice</name>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Desactivado porque se pulsó Control 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+        <source>Press to dismiss</source>
+        <translation>Pulsa para descartar</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Desactivado porque se pulsó Ctrl 5 veces. Vuelve a activarlo aquí o con %1.</translation>
     </message>
 </context>
 <context>
@@ -711,8 +710,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Atajos</translation>
     </message>
     <message>
-        <source>Control 5 times: off</source>
-        <translation>Control 5 veces: desactivar</translation>
+        <source>Ctrl 5 times: off</source>
+        <translation>Ctrl 5 veces: desactivar</translation>
     </message>
     <message>
         <source>Open Quellarine</source>
@@ -948,13 +947,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::QuellarineApp</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
-    </message>
-</context>
-<context>
     <name>quellarine::ResearchHero</name>
     <message>
         <source>Why it works</source>
@@ -1150,8 +1142,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>activar o desactivar Quellarine</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si alguna vez el puntero es difícil de usar, pulsa Ctrl 5 veces seguidas: Quellarine se desactiva al instante.</translation>
     </message>
     <message>
         <source>You can also use its icon in the system tray.</source>
@@ -1380,8 +1372,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>activar o desactivar Quellarine</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>Si alguna vez el puntero es difícil de usar, pulsa Control 5 veces seguidas: Quellarine se desactiva al instante.</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si alguna vez el puntero es difícil de usar, pulsa Ctrl 5 veces seguidas: Quellarine se desactiva al instante.</translation>
     </message>
     <message>
         <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>

@@ -15,24 +15,24 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>GlobalHotKey</name>
     <message>
-        <source>control</source>
-        <comment>The Control key (⌃), as printed on Mac keyboards</comment>
-        <translation>contrôle</translation>
+        <source>Ctrl</source>
+        <comment>The Control key, as printed on PC keyboards</comment>
+        <translation>Ctrl</translation>
     </message>
     <message>
-        <source>option</source>
-        <comment>The Option key (⌥), as printed on Mac keyboards</comment>
-        <translation>option</translation>
+        <source>Alt</source>
+        <comment>The Alt key, as printed on PC keyboards</comment>
+        <translation>Alt</translation>
     </message>
     <message>
-        <source>shift</source>
-        <comment>The Shift key (⇧), as printed on Mac keyboards</comment>
-        <translation>maj</translation>
+        <source>Shift</source>
+        <comment>The Shift key, as printed on PC keyboards</comment>
+        <translation>Maj</translation>
     </message>
     <message>
-        <source>command</source>
-        <comment>The Command key (⌘), as printed on Mac keyboards</comment>
-        <translation>commande</translation>
+        <source>Super</source>
+        <comment>The Super key (the one with the system&apos;s logo), as desktops name it</comment>
+        <translation>Super</translation>
     </message>
 </context>
 <context>
@@ -40,11 +40,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>+</source>
         <translation>+</translation>
-    </message>
-    <message>
-        <source>alt</source>
-        <comment>The Option key&apos;s name on PC keyboards</comment>
-        <translation>alt</translation>
     </message>
 </context>
 <context>
@@ -230,8 +225,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Sans lissage&#xa0;: le pointeur suit directement votre main</translation>
     </message>
     <message>
-        <source>Turned off because Control was pressed 5 times</source>
-        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois</translation>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois</translation>
     </message>
 </context>
 <context>
@@ -289,8 +284,12 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>quellarine::EmergencyNotice</name>
     <message>
-        <source>Turned off because Control was pressed 5 times. Turn it back on here or with %1.</source>
-        <translation>Désactivé, car la touche Contrôle a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+        <source>Press to dismiss</source>
+        <translation>Appuyez pour masquer</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
     </message>
 </context>
 <context>
@@ -711,8 +710,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <source>Control 5 times: off</source>
-        <translation>Contrôle 5&#xa0;fois&#xa0;: arrêt</translation>
+        <source>Ctrl 5 times: off</source>
+        <translation>Ctrl 5&#xa0;fois&#xa0;: arrêt</translation>
     </message>
     <message>
         <source>Open Quellarine</source>
@@ -948,13 +947,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
-    <name>quellarine::QuellarineApp</name>
-    <message>
-        <source>Quellarine</source>
-        <translation>Quellarine</translation>
-    </message>
-</context>
-<context>
     <name>quellarine::ResearchHero</name>
     <message>
         <source>Why it works</source>
@@ -1150,8 +1142,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>activer ou désactiver Quellarine</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Contrôle&#xa0;: Quellarine se désactive aussitôt.</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Ctrl&#xa0;: Quellarine se désactive aussitôt.</translation>
     </message>
     <message>
         <source>You can also use its icon in the system tray.</source>
@@ -1380,8 +1372,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>activer ou désactiver Quellarine</translation>
     </message>
     <message>
-        <source>If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once.</source>
-        <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Contrôle&#xa0;: Quellarine se désactive aussitôt.</translation>
+        <source>If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.</source>
+        <translation>Si le pointeur devient difficile à utiliser, appuyez 5&#xa0;fois de suite sur Ctrl&#xa0;: Quellarine se désactive aussitôt.</translation>
     </message>
     <message>
         <source>In a study of people with motor difficulties, the pointer moved during %1 of clicks. Quellarine holds it still while you press, and ignores taps too short to be a click.</source>

@@ -425,7 +425,7 @@ TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicatio
     ASSERT_TRUE(waitFor([&] { return windowTitled("Profile \u2014 Quellarine") != 0; }, 5)) << "no profile page";
 
     // Then by keyboard, as the card has it now: on to the language, French, and the restart button that appears.
-    press(XK_Tab, 12);
+    press(XK_Tab, 11);
     press(XK_f);
     ASSERT_TRUE(waitFor([&] { return setting("AppleLanguages") == "fr"; }, 5)) << setting("AppleLanguages");
     press(XK_Tab);

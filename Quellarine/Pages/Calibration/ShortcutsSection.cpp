@@ -168,7 +168,7 @@ ShortcutsSection::ShortcutsSection(AppModel& model, QWidget* parent)
     layout->addWidget(toggleCard_);
 
     emergencyLabel_ = new SymbolLabel(
-        tr("If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns off at once."),
+        tr("If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once."),
         QStringLiteral("exclamationmark.shield"), Typography::font(Typography::TextStyle::body));
     emergencyLabel_->setSymbolColor(Brand::warm);
     emergencyCard_ = new Card(emergencyLabel_, Brand::warm, this);

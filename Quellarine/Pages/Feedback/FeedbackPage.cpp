@@ -19,8 +19,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -51,6 +53,44 @@ QLabel* secondaryText(const QString& text, const QFont& font = Typography::font(
 {
     return plainText(text, font, true);
 }
+
+// The thank-you card's check mark, painted in the accent of the appearance in effect.
+class SentMark final : public QLabel {
+public:
+    SentMark() { setFixedSize(44, 44); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Symbols::paint(painter, QRectF(rect()), QStringLiteral("checkmark.circle.fill"), Brand::accent.resolve(*this));
+    }
+};
+
+// "Copy the Message": a default button whose symbol takes the button text's colour of the appearance in effect.
+class CopyButton final : public QPushButton {
+public:
+    explicit CopyButton(const QString& title) : QPushButton(title) { refreshSymbol(); }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
+            refreshSymbol();
+        }
+        QPushButton::changeEvent(event);
+    }
+
+private:
+    void refreshSymbol()
+    {
+        const qreal side = Symbols::sideFor(QFontInfo(font()).pixelSize());
+        setIconSize(QSize(int(side), int(side)));
+        setIcon(QIcon(Symbols::pixmap(QStringLiteral("doc.on.doc"), side, palette().color(QPalette::ButtonText),
+                                      devicePixelRatioF())));
+    }
+};
 
 void setWarm(QLabel& label, bool warm)
 {
@@ -194,7 +234,7 @@ QWidget* FeedbackPage::buildForm()
     editor_->setTabChangesFocus(true);
     editor_->setAccessibleName(tr("Your message"));
     editor_->document()->setDocumentMargin(10);
-    auto* editorFrame = new FieldFrame(editor_, 12, true);
+    auto* editorFrame = new FieldFrame(editor_, 12);
     editorFrame->setMinimumHeight(240);
     editorFrame->setMaximumHeight(420);
     messageColumn->addWidget(editorFrame);
@@ -216,7 +256,7 @@ QWidget* FeedbackPage::buildForm()
     email_->setAccessibleName(tr("Your email (optional)"));
     email_->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
     email_->setTextMargins(10, 0, 10, 0);
-    auto* emailFrame = new FieldFrame(email_, 10, false);
+    auto* emailFrame = new FieldFrame(email_, 10);
     emailFrame->setMinimumHeight(44);
     addressColumn->addWidget(emailFrame);
     emailHint_ = secondaryText(QString());
@@ -261,6 +301,7 @@ QWidget* FeedbackPage::buildForm()
     sendRow->addWidget(spinner_);
     sendRow->addStretch(1);
     send_ = new ProminentButton(tr("Send"), Brand::accent);
+    send_->setSymbol(QStringLiteral("paperplane.fill"));
     send_->setToolTip(tr("Send (Ctrl + Return)"));
     sendRow->addWidget(send_);
     sendColumn->addLayout(sendRow);
@@ -282,9 +323,7 @@ QWidget* FeedbackPage::buildThanks()
     auto* content = new QWidget;
     auto* layout = verticalStack(content, 14);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* check = new QLabel;
-    check->setPixmap(Symbols::pixmap(QStringLiteral("checkmark.circle.fill"), 44, Brand::accent.resolve(*this),
-                                     devicePixelRatioF()));
+    auto* check = new SentMark;
     check->setAccessibleName(tr("Sent"));
     layout->addWidget(check);
     auto* title = new QLabel(tr("Thank you! Your message is on its way."));
@@ -365,11 +404,14 @@ void FeedbackPage::refreshForm()
         if (failed) {
             failure_ = new Notice(sentence, false);
             failure_->setAccessibleName(sentence);
-            copy_ = new QPushButton(tr("Copy the Message"));
+            copy_ = new CopyButton(tr("Copy the Message"));
             connect(copy_, &QAbstractButton::clicked, this, [this] { store_.copyMessage(); });
             failureBox_->layout()->addWidget(failure_);
             failureBox_->layout()->addWidget(copy_);
             static_cast<QVBoxLayout*>(failureBox_->layout())->setAlignment(copy_, Qt::AlignLeading);
+            // Made after Send, it still comes where it stands: after the details, before Send.
+            setTabOrder(details_, copy_);
+            setTabOrder(copy_, send_);
             QAccessibleEvent alert(failure_, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
         }

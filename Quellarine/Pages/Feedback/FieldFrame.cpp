@@ -1,7 +1,8 @@
 #include "Quellarine/Pages/Feedback/FieldFrame.h"
 
-#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -9,14 +10,15 @@
 
 namespace quellarine {
 
-FieldFrame::FieldFrame(QWidget* input, qreal radius, bool ringsOnFocus, QWidget* parent)
+FieldFrame::FieldFrame(QWidget* input, qreal radius, QWidget* parent)
     : QWidget(parent)
     , input_(input)
     , radius_(radius)
-    , ringsOnFocus_(ringsOnFocus)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
+    // Room for the focus ring, clear of the text.
+    const int ring = static_cast<int>(FocusRing::width);
+    layout->setContentsMargins(ring, ring, ring, ring);
     layout->addWidget(input_);
     input_->installEventFilter(this);
     input_->setAutoFillBackground(false);
@@ -36,11 +38,14 @@ void FieldFrame::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF shape(rect());
-    const bool focused = input_->hasFocus();
-    // Every field shows the keyboard focus; the message editor with the brand's wider ring.
-    const QColor border = focused ? withOpacity(Brand::accent.resolve(*this), ringsOnFocus_ ? 0.7 : 0.9)
-                                  : withOpacity(palette().color(QPalette::WindowText), 0.15);
-    ContinuousShape::draw(painter, shape, radius_, palette().color(QPalette::Base), border, focused ? 2 : 1);
+    // A field shows the focus however it came there: the caret alone is too easy to miss.
+    if (input_->hasFocus()) {
+        ContinuousShape::draw(painter, shape, radius_, palette().color(QPalette::Base));
+        FocusRing::draw(painter, shape, radius_, *this);
+        return;
+    }
+    ContinuousShape::draw(painter, shape, radius_, palette().color(QPalette::Base),
+                          withOpacity(palette().color(QPalette::WindowText), 0.15), 1);
 }
 
 } // namespace quellarine

@@ -4,11 +4,11 @@
 
 namespace quellarine {
 
-// The rounded field behind the form's text inputs: the text background colour with a thin outline that turns
-// into a wider accent ring while the input has the keyboard focus (when asked to show it).
+// The rounded field behind the form's text inputs: the text background colour with a thin outline that gives
+// way to the focus ring while the input has the keyboard focus.
 class FieldFrame final : public QWidget {
 public:
-    FieldFrame(QWidget* input, qreal radius, bool ringsOnFocus, QWidget* parent = nullptr);
+    FieldFrame(QWidget* input, qreal radius, QWidget* parent = nullptr);
 
     QWidget* input() const { return input_; }
 
@@ -19,7 +19,6 @@ protected:
 private:
     QWidget* input_;
     qreal radius_;
-    bool ringsOnFocus_;
 };
 
 } // namespace quellarine

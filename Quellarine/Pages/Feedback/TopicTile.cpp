@@ -25,7 +25,7 @@ QFont titleFont()
 
 } // namespace
 
-TopicTile::TopicTile(FeedbackStore::Topic topic, QWidget* parent) : QAbstractButton(parent), topic_(topic)
+TopicTile::TopicTile(FeedbackStore::Topic topic, QWidget* parent) : DrawnButton(parent), topic_(topic)
 {
     setCheckable(true);
     setAutoExclusive(false);
@@ -145,7 +145,7 @@ void TopicTile::paintEvent(QPaintEvent*)
     title.moveTop((shape.height() - title.height()) / 2);
     painter.setFont(titleFont());
     painter.setPen(foreground);
-    painter.drawText(mirrored(title), Qt::TextWordWrap | Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
+    painter.drawText(mirrored(title), Qt::TextWordWrap | Qt::AlignVCenter | Typography::leading(layoutDirection()),
                      text());
 
     if (selected()) {
@@ -154,32 +154,22 @@ void TopicTile::paintEvent(QPaintEvent*)
                        QStringLiteral("checkmark.circle.fill"), foreground);
     }
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, shape, cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, shape, cornerRadius, *this);
     }
-}
-
-void TopicTile::keyPressEvent(QKeyEvent* event)
-{
-    // Return and Enter choose the tile as Space does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        animateClick();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }
 
 void TopicTile::enterEvent(QEnterEvent* event)
 {
     hovering_ = true;
     update();
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void TopicTile::leaveEvent(QEvent* event)
 {
     hovering_ = false;
     update();
-    QAbstractButton::leaveEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 } // namespace quellarine

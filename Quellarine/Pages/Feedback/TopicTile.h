@@ -1,14 +1,14 @@
 #pragma once
 
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Model/FeedbackStore.h"
 
-#include <QAbstractButton>
 
 namespace quellarine {
 
 // One topic of the feedback form as a wide button: its symbol and title, and a check mark on the chosen one,
 // which is filled with the brand gradient.
-class TopicTile final : public QAbstractButton {
+class TopicTile final : public DrawnButton {
     Q_OBJECT
 
 public:
@@ -33,7 +33,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -12,7 +12,7 @@
 namespace quellarine {
 
 LinkButton::LinkButton(const QString& title, const QString& symbol, DynamicColor tint, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , symbol_(symbol)
     , tint_(tint)
 {
@@ -42,19 +42,19 @@ QSize LinkButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int side = symbolSide();
-    return QSize(side + symbolSpacing + metrics.horizontalAdvance(text()),
-                 std::max(side, metrics.height()) + 2 * focusMargin);
+    return QSize(side + symbolSpacing + metrics.horizontalAdvance(text()) + 2 * focusMargin,
+                 std::max(DrawnButton::minimumTargetSide, std::max(side, metrics.height()) + 2 * focusMargin));
 }
 
 void LinkButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect content = rect().adjusted(0, focusMargin, 0, -focusMargin);
+    const QRect content = rect().adjusted(focusMargin, focusMargin, -focusMargin, -focusMargin);
     const QColor color = this->color();
 
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, QRectF(rect()), 5, tint_.resolve(*this));
+        FocusRing::draw(painter, QRectF(rect()), 5, *this);
     }
 
     const int side = symbolSide();
@@ -67,7 +67,7 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(color);
     const QRect textRect = content.adjusted(side + symbolSpacing, 0, 0, 0);
     painter.drawText(QStyle::visualRect(layoutDirection(), content, textRect),
-                     Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine, text());
+                     Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text());
 }
 
 void LinkButton::changeEvent(QEvent* event)
@@ -75,7 +75,7 @@ void LinkButton::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
     }
-    QAbstractButton::changeEvent(event);
+    DrawnButton::changeEvent(event);
 }
 
 } // namespace quellarine

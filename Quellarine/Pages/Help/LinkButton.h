@@ -2,20 +2,20 @@
 
 #include "Quellarine/Desktop/DynamicColor.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 namespace quellarine {
 
 // A button drawn as a link: a symbol and its title in the window's tint, with no frame. The title is
 // underlined while the pointer is over it; pressed it dims, disabled it turns to the secondary text colour,
 // and a focus ring shows keyboard focus.
-class LinkButton : public QAbstractButton {
+class LinkButton : public DrawnButton {
     Q_OBJECT
 
 public:
     static constexpr int symbolSpacing = 6;
-    // Room above and below for the focus ring; none at the sides, so symbols line up with the text around.
-    static constexpr int focusMargin = 3;
+    // Room all round for the focus ring, so that it never covers the symbol or the title.
+    static constexpr int focusMargin = 4;
 
     LinkButton(const QString& title, const QString& symbol, DynamicColor tint, QWidget* parent = nullptr);
 

@@ -2,13 +2,13 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Components/Presets.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QAccessibleWidget>
-#include <QFocusEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -134,7 +134,7 @@ private:
 } // namespace
 
 PresetCard::PresetCard(FilterPreset::ID id, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , id_(id)
     , tile_(new IconTile(id, *this))
     , title_(new QLabel(presetTitle(id), this))
@@ -239,29 +239,14 @@ void PresetCard::enterEvent(QEnterEvent* event)
 {
     hovering_ = true;
     update();
-    QAbstractButton::enterEvent(event);
+    DrawnButton::enterEvent(event);
 }
 
 void PresetCard::leaveEvent(QEvent* event)
 {
     hovering_ = false;
     update();
-    QAbstractButton::leaveEvent(event);
-}
-
-void PresetCard::focusInEvent(QFocusEvent* event)
-{
-    // The ring shows only when the keyboard brought the focus here.
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    update();
-    QAbstractButton::focusInEvent(event);
-}
-
-void PresetCard::focusOutEvent(QFocusEvent* event)
-{
-    keyboardFocus_ = false;
-    update();
-    QAbstractButton::focusOutEvent(event);
+    DrawnButton::leaveEvent(event);
 }
 
 void PresetCard::paintEvent(QPaintEvent* /*event*/)
@@ -275,10 +260,8 @@ void PresetCard::paintEvent(QPaintEvent* /*event*/)
         painter.fillPath(shape, withOpacity(palette().color(QPalette::WindowText), hoverOpacity));
     }
     ContinuousShape::draw(painter, card, cornerRadius, Qt::transparent, border(), borderWidth());
-    if (keyboardFocus_ && hasFocus()) {
-        painter.setPen(QPen(withOpacity(Brand::accent.resolve(*this), 0.6), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(ContinuousShape::roundedRect(card.adjusted(1, 1, -1, -1), cornerRadius - 1));
+    if (FocusRing::shows(*this)) {
+        FocusRing::draw(painter, card, cornerRadius, *this);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "QuellarineKit/Pointer/FilterPreset.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 class QGraphicsDropShadowEffect;
 class QLabel;
@@ -12,7 +12,7 @@ namespace quellarine {
 // A preset as a card of the home page: its symbol on a tile, its title and one-line summary, and a check mark
 // while it is the preset in force. The tile is white on the brand gradient while the preset is in force and
 // smoothing works, otherwise accent on a faint accent ground.
-class PresetCard : public QAbstractButton {
+class PresetCard : public DrawnButton {
     Q_OBJECT
 
 public:
@@ -51,15 +51,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     FilterPreset::ID id_;
     bool selected_ = false;
     bool active_ = false;
     bool hovering_ = false;
-    bool keyboardFocus_ = false;
     QWidget* tile_;
     QLabel* title_;
     QLabel* summary_;

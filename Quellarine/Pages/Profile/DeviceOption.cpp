@@ -24,7 +24,7 @@ QFont titleFont()
 } // namespace
 
 DeviceOption::DeviceOption(ProfileStore::Device device, QWidget* parent)
-    : QAbstractButton(parent)
+    : DrawnButton(parent)
     , device_(device)
     , grow_(new SpringAnimation(growSpring, this))
 {
@@ -120,7 +120,7 @@ void DeviceOption::paintEvent(QPaintEvent* /*event*/)
         ContinuousShape::draw(painter, bounds, cornerRadius, withOpacity(primary, 0.05), withOpacity(primary, 0.08));
     }
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, bounds, cornerRadius, Brand::accent.resolve(*this));
+        FocusRing::draw(painter, bounds, cornerRadius, *this);
     }
 
     const QColor foreground = on ? QColor(Qt::white) : primary;

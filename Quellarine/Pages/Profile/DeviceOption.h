@@ -2,7 +2,7 @@
 
 #include "Quellarine/Model/ProfileStore.h"
 
-#include <QAbstractButton>
+#include "Quellarine/Components/DrawnButton.h"
 
 namespace quellarine {
 
@@ -11,7 +11,7 @@ class SpringAnimation;
 // One pointing device as a card of the profile page: its symbol over its name. The device in use is filled with
 // the brand gradient and grows a little; the others are faintly filled and outlined. Assistive technology hears
 // a button that is checked while its device is the one chosen.
-class DeviceOption : public QAbstractButton {
+class DeviceOption : public DrawnButton {
     Q_OBJECT
 
 public:

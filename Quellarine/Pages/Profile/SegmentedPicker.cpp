@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
@@ -21,7 +22,7 @@ QFont segmentFont()
 }
 
 // One segment: its title, on the raised plate while chosen.
-class Segment : public QAbstractButton {
+class Segment : public DrawnButton {
 public:
     explicit Segment(const QString& title)
     {
@@ -55,7 +56,7 @@ protected:
                                   withOpacity(Qt::black, dark ? 0.2 : 0.08), 0.5);
         }
         if (FocusRing::shows(*this)) {
-            FocusRing::draw(painter, bounds, radius, Brand::accent.resolve(*this));
+            FocusRing::draw(painter, bounds, radius, *this);
         }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.setFont(font());

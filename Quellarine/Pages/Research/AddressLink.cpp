@@ -1,5 +1,6 @@
 #include "Quellarine/Pages/Research/AddressLink.h"
 
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace quellarine {
 
@@ -38,7 +41,9 @@ void AddressLink::open()
 QSize AddressLink::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 2 * sideMargin, metrics.height() + 2 * margin);
+    // Tall enough to hit, though its text is small.
+    return QSize(metrics.horizontalAdvance(text()) + 2 * sideMargin,
+                 std::max(DrawnButton::minimumTargetSide, metrics.height() + 2 * margin));
 }
 
 void AddressLink::paintEvent(QPaintEvent* /*event*/)
@@ -54,7 +59,7 @@ void AddressLink::paintEvent(QPaintEvent* /*event*/)
                          | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft),
                      text());
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, QRectF(rect()), 4, color);
+        FocusRing::draw(painter, QRectF(rect()), 4, *this);
     }
 }
 

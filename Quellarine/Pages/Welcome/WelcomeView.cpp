@@ -91,7 +91,7 @@ WelcomeView::WelcomeView(AppModel& model, std::function<void()> dismissWindow, Q
     buttonRow->addWidget(button_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 8, 28, 24);
+    layout->setContentsMargins(28, 24, 28, 24);
     layout->setSpacing(18);
     layout->addWidget(new AppTitle(tr("Welcome to Quellarine"), subtitle));
     layout->addWidget(accessibilityCard_);
@@ -119,7 +119,7 @@ QWidget* WelcomeView::makeShortcutsCard()
                            Typography::TextStyle::callout));
     column->addWidget(shortcutLine(Shortcut::defaultToggle(), tr("turn Quellarine on or off"), 4));
     column->addWidget(text(tr("You can also use its icon in the system tray."), Typography::TextStyle::callout));
-    column->addWidget(text(tr("If the pointer is ever hard to use, press Control 5 times in a row: Quellarine turns "
+    column->addWidget(text(tr("If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns "
                               "off at once."),
                            Typography::TextStyle::callout));
     return new Card(content);
@@ -184,9 +184,10 @@ void WelcomeView::showEvent(QShowEvent* event)
         watchedWindow_ = current;
         watchedWindow_->installEventFilter(this);
     }
-    // Brought in front of other applications' windows.
+    // Brought in front of other applications' windows, with the keyboard on the button: Return starts.
     current->raise();
     current->activateWindow();
+    button_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool WelcomeView::eventFilter(QObject* watched, QEvent* event)
@@ -197,6 +198,13 @@ bool WelcomeView::eventFilter(QObject* watched, QEvent* event)
         if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button_->isEnabled()) {
             if (!key->isAutoRepeat()) {
                 button_->click();
+            }
+            return true;
+        }
+        // Escape leaves as "Later" does: the welcome counts as seen.
+        if (plain && key->key() == Qt::Key_Escape) {
+            if (!key->isAutoRepeat()) {
+                finish();
             }
             return true;
         }

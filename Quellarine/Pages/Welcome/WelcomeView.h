@@ -16,7 +16,7 @@ class AppModel;
 // pointer can be steadied, the global shortcuts, one research finding, the medical disclaimer, and one button
 // that marks the welcome as seen and closes the window. The button reads "Start" once the pointer can be
 // steadied and "Later" before; it is the window's default action, so Return presses it from anywhere but a
-// control that takes Return itself.
+// control that takes Return itself, and it has the keyboard when the window opens. Escape leaves as "Later" does.
 class WelcomeView : public QWidget {
     Q_OBJECT
 

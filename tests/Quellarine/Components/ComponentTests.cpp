@@ -27,7 +27,7 @@ QStringList accessibleChildren(QWidget& widget)
 
 TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
 {
-    const QString text = QStringLiteral("<b>Control-Option-S</b> is used by another app, so it can't turn Quellarine on "
+    const QString text = QStringLiteral("<b>Ctrl + Alt + S</b> is used by another app, so it can't turn Quellarine on "
                                         "or off. Quit that app or change its shortcut, then start Quellarine again.");
     Notice notice(text, false);
     const int oneLine = Notice(QStringLiteral("Short."), false).heightForWidth(300);

@@ -3,12 +3,16 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Model/ExplainStore.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -149,6 +153,24 @@ TEST_F(ExplainCardTest, TryItAdoptsTheSettingUntilAnotherPresetIsChosen)
     ASSERT_TRUE(shown.showsExplanation());
     EXPECT_EQ(shown.tryButton(), nullptr);
     EXPECT_EQ(shown.inUseLabel(), nullptr);
+}
+
+TEST_F(ExplainCardTest, TheExplanationsAccentFollowsTheAppearanceWhileShown)
+{
+    const PersonalSetting setting{FilterPreset::ID::strong, 1.0, 0.01, 2, 0.9};
+    model().applyPersonal(setting);
+    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Steady."), {QStringLiteral("Point.")},
+                                                         setting, result.date});
+    ExplainCard& shown = show();
+    ASSERT_NE(shown.inUseLabel(), nullptr);
+
+    // Switched to dark while the check marks and "In use" are on screen: none keeps the light accent.
+    Appearance::shared().setChoice(Appearance::Choice::dark);
+    QApplication::processEvents();
+    const QImage image = testing::Screenshots::render(*shown.summary()->parentWidget());
+    Appearance::shared().setChoice(Appearance::Choice::light);
+    EXPECT_EQ(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(false).rgb()), 0);
+    EXPECT_GT(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(true).rgb()), 0);
 }
 
 TEST_F(ExplainCardTest, TheCardAndBadgeInEveryAppearance)

@@ -161,7 +161,7 @@ void expectWritten(const QStringList& paths)
 TEST(Screenshots, Cards)
 {
     auto* neutral = new Card(bodyText(QStringLiteral("Quellarine steadies the pointer in every app.")));
-    auto* warm = new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Control 5 times in a "
+    auto* warm = new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times in a "
                                                   "row: Quellarine turns off at once.")),
                           Brand::warm);
     auto* accent = new Card(bodyText(QStringLiteral("Smoothing is on.")), Brand::accent);
@@ -171,7 +171,7 @@ TEST(Screenshots, Cards)
 TEST(Screenshots, Notices)
 {
     auto* ok = new Notice(QStringLiteral("Settings applied."), true);
-    auto* warning = new Notice(QStringLiteral("Control-Option-S is used by another app, so it can't turn Quellarine on "
+    auto* warning = new Notice(QStringLiteral("Ctrl + Alt + S is used by another app, so it can't turn Quellarine on "
                                               "or off. Quit that app or change its shortcut, then start Quellarine again."),
                                false);
     expectWritten(Screenshots::capture(QStringLiteral("notice"), column({ok, warning}, 10), 440));
@@ -264,7 +264,7 @@ TEST(Screenshots, Gallery)
     auto* page = column({new AppTitle(QStringLiteral("Welcome to Quellarine"), subtitle),
                          new Notice(QStringLiteral("Quellarine can now steady the pointer."), true),
                          new Card(shortcutsText),
-                         new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Control 5 times "
+                         new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times "
                                                           "in a row: Quellarine turns off at once.")),
                                   Brand::warm)},
                         18);

@@ -1,4 +1,10 @@
+#include "Screenshots.h"
+
 #include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+
+#include <QApplication>
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -65,4 +71,31 @@ TEST(ToggleSwitchTest, ShownLabelStandsBeforeTheTrackAndAClickOnItFlips)
     ASSERT_EQ(switched.count(), 1);
     EXPECT_TRUE(toggle.isOn());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&toggle)->text(QAccessible::Name), label);
+}
+
+// Off, the pale track alone barely stands out from the window; its outline does, by 3:1, light and dark.
+TEST(ToggleSwitchTest, AnOffSwitchIsOutlinedWellEnoughToSee)
+{
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
+        QWidget window;
+        window.setAutoFillBackground(true);
+        auto* toggle = new ToggleSwitch(QStringLiteral("Filter"), ToggleSwitch::ControlSize::large, &window);
+        toggle->resize(toggle->sizeHint());
+        window.resize(toggle->size());
+        window.show();
+        QApplication::processEvents();
+        const QImage picture = quellarine::testing::Screenshots::render(window, 1.0);
+        const QColor background = window.palette().color(QPalette::Window);
+        // Across the track's edge, at mid-height on the side away from the knob: the strongest step.
+        const QRectF track = toggle->trackRect();
+        const int y = static_cast<int>(track.center().y());
+        double strongest = 1;
+        for (int x = static_cast<int>(track.right()) - 4; x <= static_cast<int>(track.right()); ++x) {
+            strongest = std::max(strongest, contrastRatio(picture.pixelColor(x, y), background));
+        }
+        EXPECT_GE(strongest, 3.0);
+    }
+    Appearance::shared().setChoice(Appearance::Choice::light);
 }

@@ -411,7 +411,7 @@ TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWantedAndOnlyOnControlA
     EXPECT_TRUE(model().emergencyNotice());
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(banner().title(), QStringLiteral("Direct"));
-    EXPECT_EQ(banner().detail(), QStringLiteral("Turned off because Control was pressed 5 times"));
+    EXPECT_EQ(banner().detail(), QStringLiteral("Turned off because Ctrl was pressed 5 times"));
 
     // Already off: no beep, no banner, and the notice stays as it was.
     const auto shown = announcements.size();

@@ -19,6 +19,7 @@
 #include "Quellarine/Pages/WhatsNew/NoteCard.h"
 #include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
 #include "Quellarine/Shell/WelcomeWindow.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Motion.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,8 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -455,6 +458,44 @@ TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
     EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
 }
 
+TEST(WelcomeWindowSize, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
+{
+    const QRect laptop(0, 32, 1366, 736);
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 640), laptop, 40, 12), QSize(480, 640));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 696), laptop, 40, 12), QSize(480, 696));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 697), laptop, 40, 12), QSize(492, 696));
+    EXPECT_EQ(WelcomeWindow::fittedSize(QSize(480, 2000), laptop, 40, 12), QSize(492, 696));
+}
+
+TEST_F(WelcomeWindowTest, InTheLongestLanguageItKeepsToTheScreenAndScrollsToItsButton)
+{
+    permission.trusted = false;
+    Localization::apply(QStringLiteral("ru"));
+    {
+        WelcomeWindow window(model());
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QApplication::processEvents();
+        const QRect available = window.screen()->availableGeometry();
+        const int content = window.view().sizeHint().height();
+        // Once shown, the real frame counts.
+        const int room = available.height() - (window.frameGeometry().height() - window.height());
+        EXPECT_LE(window.height(), room);
+        if (content > room) {
+            EXPECT_LT(window.height(), content) << "kept to the screen";
+            // The button, last in the window, is where the keyboard starts: scrolled into view.
+            EXPECT_EQ(QApplication::focusWidget(), window.view().button());
+            QWidget* viewport = window.scrollArea().viewport();
+            const QRect button(window.view().button()->mapTo(viewport, QPoint()), window.view().button()->size());
+            EXPECT_TRUE(viewport->rect().contains(button)) << "the button is out of sight";
+        } else {
+            EXPECT_EQ(window.height(), content);
+        }
+    }
+    Localization::apply(QStringLiteral("en"));
+}
+
 TEST_F(MainWindowTest, Screenshots)
 {
     window();
@@ -476,7 +517,7 @@ TEST_F(MainWindowTest, ScreenshotUntrusted)
 }
 
 // The keys a user without a pointer presses to reach the language and restart in it, from the window as it
-// opens; the end-to-end test presses the same ones on the real application.
+// opens; the end-to-end test presses the same ones from the card on the real application.
 TEST_F(MainWindowTest, TheLanguageCanBeChangedAndAppliedFromTheKeyboardAlone)
 {
     window();
@@ -487,11 +528,15 @@ TEST_F(MainWindowTest, TheLanguageCanBeChangedAndAppliedFromTheKeyboardAlone)
             QTest::keyClick(focused, key);
         }
     };
-    press(Qt::Key_Tab, 9);
-    EXPECT_EQ(QApplication::focusWidget(), &window().sidebar().profileCard());
+    // Along the sidebar to its card at the foot.
+    for (int stop = 0; stop < 10 && QApplication::focusWidget() != &window().sidebar().profileCard(); ++stop) {
+        press(Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), &window().sidebar().profileCard());
     press(Qt::Key_Space);
     ASSERT_EQ(model().section(), MainSection::profile);
-    press(Qt::Key_Tab, 12);
+    // From the card, past the photo button, the three details, the three devices and the three appearances.
+    press(Qt::Key_Tab, 11);
     auto* picker = qobject_cast<QComboBox*>(QApplication::focusWidget());
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->accessibleName(), QStringLiteral("Language"));

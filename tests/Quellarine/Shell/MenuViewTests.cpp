@@ -100,8 +100,8 @@ TEST_F(MenuViewTest, EmergencyNoticeStaysUntilClicked)
     pressControlFiveTimes();
     ASSERT_TRUE(model().emergencyNotice());
     EXPECT_TRUE(view().emergencyNotice().isVisible());
-    EXPECT_EQ(view().emergencyText(), QStringLiteral("Turned off because Control was pressed 5 times. Turn it back "
-                                                     "on here or with Control + Option + S."));
+    EXPECT_EQ(view().emergencyText(), QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back "
+                                                     "on here or with Ctrl + Alt + S."));
 
     // Turning smoothing back on here leaves the notice.
     QTest::mouseClick(&view().toggle(), Qt::LeftButton);

@@ -235,7 +235,7 @@ TEST(ModeBannerTest, KeepsItsRowsBetweenTheWidthBoundsAndWrapsALongDetail)
     EXPECT_GT(medium.fittingSize().width(), ModeBanner::minimumWidth + padding);
     EXPECT_LT(medium.fittingSize().width(), ModeBanner::maximumWidth + padding);
 
-    const QString sentence = QStringLiteral("Turned off because Control was pressed 5 times. ");
+    const QString sentence = QStringLiteral("Turned off because Ctrl was pressed 5 times. ");
     const ModeBanner oneLine(QStringLiteral("Direct"), sentence, std::nullopt);
     const ModeBanner wrapped(QStringLiteral("Direct"), sentence.repeated(4), std::nullopt);
     EXPECT_EQ(wrapped.fittingSize().width(), ModeBanner::maximumWidth + padding);
@@ -281,7 +281,7 @@ TEST(ModeBannerScreenshots, LightAndDark)
         draw(QRect(0, -90, 760, 440), QStringLiteral("Strong"), QStringLiteral("Heavier smoothing for a stronger tremor"),
              GlobalHotKey::Shortcut::nextMode());
         draw(QRect(0, 200, 760, 440), QStringLiteral("Direct"),
-             QStringLiteral("No smoothing: the pointer follows your hand directly. Turned off because Control was "
+             QStringLiteral("No smoothing: the pointer follows your hand directly. Turned off because Ctrl was "
                             "pressed 5 times"),
              std::nullopt);
         painter.end();

@@ -1,10 +1,15 @@
 #include "TestAppModel.h"
 
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Spring.h"
+#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/UpdateRow.h"
 #include "Quellarine/Desktop/Motion.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -139,6 +144,39 @@ TEST(Spring, LightDampingOvershootsAndSettlesWithinItsTime)
         EXPECT_NEAR(light.value(time), 1.0, 0.001);
     }
     EXPECT_EQ(light.value(0), 0.0);
+}
+
+// In every language, at the width the sidebar gives it, the title is read whole: it wraps and the row grows,
+// and the red title of a known update reads on its red wash as text should, light or dark.
+TEST_F(UpdateRowTest, TheTitleWrapsWholeInEveryLanguageAndItsRedReads)
+{
+    constexpr int sidebarWidth = 230;
+    for (const bool update : {false, true}) {
+        if (update) {
+            findUpdate(QStringLiteral("12.10.3"));
+        }
+        for (const QString& language : Localization::languages()) {
+            SCOPED_TRACE(language.toStdString());
+            Localization::apply(language);
+            row().resize(sidebarWidth, row().heightForWidth(sidebarWidth));
+            const QStringList lines = row().titleLines();
+            const auto squeeze = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+            EXPECT_EQ(squeeze(lines.join(QString())), squeeze(row().title())) << "the title is cut";
+            EXPECT_GE(row().height(), static_cast<int>(lines.size()) * QFontMetrics(QFont()).height() / 2 + 16);
+            if (lines.size() > 1) {
+                EXPECT_GT(row().heightForWidth(sidebarWidth), row().heightForWidth(sidebarWidth * 3));
+            }
+        }
+    }
+    Localization::apply(QStringLiteral("en"));
+
+    for (const bool dark : {false, true}) {
+        Appearance::shared().setChoice(dark ? Appearance::Choice::dark : Appearance::Choice::light);
+        const QColor red = Brand::systemRed.resolve(dark);
+        const QColor wash = composited(withOpacity(red, 0.12), row().palette().color(QPalette::Window));
+        EXPECT_GE(contrastRatio(row().titleColor(), wash), 4.5) << (dark ? "dark" : "light");
+    }
+    Appearance::shared().setChoice(Appearance::Choice::light);
 }
 
 } // namespace

@@ -42,6 +42,18 @@ QImage Screenshots::render(QWidget& widget, qreal devicePixelRatio)
     return image;
 }
 
+int Screenshots::opaquePixels(const QImage& image, QRgb rgb)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += qAlpha(pixel) == 255 && qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == qRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+        }
+    }
+    return count;
+}
+
 namespace {
 
 QStringList writeBothAppearances(const QString& name, QWidget& window)

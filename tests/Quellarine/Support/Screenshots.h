@@ -28,6 +28,9 @@ public:
 
     // The widget as drawn now, at the given pixel density.
     static QImage render(QWidget& widget, qreal devicePixelRatio = 2.0);
+
+    // How many opaque pixels of `image` have exactly the colour `rgb`.
+    static int opaquePixels(const QImage& image, QRgb rgb);
 };
 
 } // namespace quellarine::testing

@@ -2,13 +2,16 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Feedback/TopicTile.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -98,6 +101,12 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     EXPECT_EQ(form.failureNotice()->text(), FeedbackPage::failureSentence(FeedbackStore::Failure::unavailable));
     EXPECT_FALSE(form.editor()->isReadOnly());
     EXPECT_EQ(form.editor()->toPlainText(), QStringLiteral("Bigger buttons, please."));
+    // Tab reaches the way out of the failure where it stands: after the details, before Send.
+    form.detailsSwitch()->setFocus();
+    QTest::keyClick(form.detailsSwitch(), Qt::Key_Tab);
+    EXPECT_TRUE(form.copyButton()->hasFocus());
+    QTest::keyClick(form.copyButton(), Qt::Key_Tab);
+    EXPECT_TRUE(form.sendButton()->hasFocus());
     form.copyButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Bigger buttons, please."));
     EXPECT_TRUE(form.failureNotice()->isVisible());
@@ -145,6 +154,27 @@ TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
     EXPECT_FALSE(form.sendButton()->isEnabled());
     EXPECT_FALSE(form.sendHint()->isVisible());
     capture(QStringLiteral("feedback-form"));
+}
+
+TEST_F(FeedbackPageTest, TheThanksCheckMarkFollowsTheAppearanceWhileShown)
+{
+    model().feedback().setState({Kind::sent});
+    FeedbackPage& form = show();
+    ASSERT_NE(form.thanksLine(), nullptr);
+    QWidget* mark = nullptr;
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (child->accessibleName() == QStringLiteral("Sent")) {
+            mark = child;
+        }
+    }
+    ASSERT_NE(mark, nullptr);
+
+    Appearance::shared().setChoice(Appearance::Choice::dark);
+    QApplication::processEvents();
+    const QImage image = testing::Screenshots::render(*mark);
+    Appearance::shared().setChoice(Appearance::Choice::light);
+    EXPECT_EQ(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(false).rgb()), 0);
+    EXPECT_GT(testing::Screenshots::opaquePixels(image, Brand::accent.resolve(true).rgb()), 0);
 }
 
 TEST_F(FeedbackPageTest, ArabicLaysTheFormOutFromTheRight)

@@ -142,8 +142,8 @@ TEST_F(HomePageTest, BothNoticesShowEmergencyFirstAndOnlyItsTapDismissesIt)
     ASSERT_TRUE(home.emergencyNotice().isVisible());
     ASSERT_TRUE(home.tapFailedNotice().isVisible());
     EXPECT_LT(home.emergencyNotice().y(), home.tapFailedNotice().y());
-    EXPECT_EQ(home.emergencyText(), QStringLiteral("Turned off because Control was pressed 5 times. Turn it back on "
-                                                   "here or with Control + Option + S."));
+    EXPECT_EQ(home.emergencyText(), QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on "
+                                                   "here or with Ctrl + Alt + S."));
     EXPECT_EQ(home.emergencyNotice().findChild<Notice*>()->text(), home.emergencyText());
 
     // Switching back on with the header's switch leaves the notice.

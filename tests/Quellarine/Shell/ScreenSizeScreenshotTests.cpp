@@ -1,0 +1,67 @@
+#include "Screenshots.h"
+#include "ShellFixture.h"
+
+#include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/MenuBarItem.h"
+#include "Quellarine/Shell/MenuPanel.h"
+#include "Quellarine/Shell/QuellarineApp.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace quellarine;
+using namespace quellarine::shelltest;
+
+namespace {
+
+// The main window filling the screen, the welcome window and the popup, as they come out on the screen this run
+// has (the test suite runs it on a laptop's and a desktop's screen too), in English, Arabic and Russian (the
+// longest texts), light and dark. Written as screen-WIDTHxHEIGHT-LANGUAGE-WINDOW-APPEARANCE.png.
+class WindowsOnThisScreen : public ShellFixture {
+protected:
+    WindowsOnThisScreen() { Motion::shared().setOverride(true); }
+    ~WindowsOnThisScreen() override
+    {
+        Localization::apply(QStringLiteral("en"));
+        Motion::shared().setOverride(std::nullopt);
+    }
+};
+
+TEST_F(WindowsOnThisScreen, Screenshots)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect available = screen->availableGeometry();
+    const QString size = QStringLiteral("%1x%2").arg(available.width()).arg(available.height());
+    permission.trusted = false;
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("ar"), QStringLiteral("ru")}) {
+        SCOPED_TRACE(language.toStdString());
+        Localization::apply(language);
+        const QString prefix = QStringLiteral("screen-%1-%2-").arg(size, language);
+        QuellarineApp app(platform(), QuellarineApp::Shell{.trayAvailable = [] { return true; },
+                                                           .pointerLocation = [] { return QPoint(10, 10); },
+                                                           .terminate = [] {}});
+
+        QWidget* main = app.windows().open(QStringLiteral("main"));
+        ASSERT_NE(main, nullptr);
+        const QMargins frame(0, 0, main->frameGeometry().width() - main->width(),
+                             main->frameGeometry().height() - main->height());
+        main->setGeometry(available.marginsRemoved(frame));
+        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("main"), *main).size(), 2);
+
+        QWidget* welcome = app.windows().open(QStringLiteral("welcome"));
+        ASSERT_NE(welcome, nullptr);
+        EXPECT_LE(welcome->frameGeometry().height(), available.height());
+        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("welcome"), *welcome).size(), 2);
+
+        app.menuBarItem().togglePanel();
+        EXPECT_EQ(
+            quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("popup"), app.menuBarItem().panel()).size(),
+            2);
+        app.menuBarItem().panel().hide();
+    }
+}
+
+} // namespace
