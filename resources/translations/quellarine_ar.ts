@@ -241,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 مرات في الثانية</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 مم</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>مقترح لك</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>لا إيقاع منتظم</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>الارتجاف حول موضع التصويب</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>سرعة الارتجاف</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>الحركة أثناء الضغط</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>نقرات زائدة أو فائتة</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>كل إعداد مسبق على حركتك</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>مقدار ما يزيله كل منها من الارتجاف، ومقدار تأخر المؤشر عن يدك.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>قيس على هذا الحاسوب. هذه إعدادات للمؤشر، وليست قياسًا صحيًا.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>الإبقاء على إعداداتي</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>استخدام هذه الإعدادات</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -253,6 +308,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Start the Test</source>
         <translation>بدء الاختبار</translation>
+    </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>مع تشغيل حماية النقر</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>آخر اختبار، %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>اختبار مرة أخرى</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>منطقة الاختبار</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>ضع المؤشر هنا</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>حركتك، والحركة نفسها مع الإعداد المسبق المقترح</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>مضبوط على يدك</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>اختبار مدته دقيقة واحدة، في ثلاثة أجزاء. يقيس Quellarine على هذا الحاسوب، ثم يمكن للذكاء الاصطناعي شرح نتيجتك وضبط إعداد شخصي لك.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 من 3: أبقِ المؤشر على النقطة.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 من 3: اتبع النقطة بالمؤشر.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 من 3: انقر كل هدف عند ظهوره.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>نجرب كل إعداد مسبق على حركتك.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>نتيجتك</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>ثبات</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 ثوانٍ على نقطة</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>تتبّع</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 ثانية خلف نقطة متحركة</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>نقر</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 أهداف</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>استخدم الفأرة أو لوحة اللمس التي تستخدمها عادةً، وأمسكها كما تفعل عادةً. لا توجد إجابة صحيحة أو خاطئة: الاختبار يقيس المؤشر فقط.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>يتوقف التنعيم وحماية النقر مؤقتًا أثناء الاختبار ويعودان بعده.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>يبقى التسجيل في الذاكرة ويُحذف عند مغادرة هذه الصفحة. لا يُحفظ إلا النتيجة.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>بعد ذلك، يمكن للذكاء الاصطناعي (Claude) شرح نتيجتك وضبط إعداد شخصي لك، فقط إذا طلبت ذلك. يقرأ أرقام النتيجة، ولا يقرأ التسجيل أبدًا.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>اختبار مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>بدء الاختبار</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>جارٍ تحديد إعداداتك…</translation>
     </message>
 </context>
 <context>
@@ -642,6 +818,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 added: %2.</source>
         <translation>إضافة %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>استخدام هذه الإعدادات</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>تعمل حماية النقر في Quellarine بالطريقة نفسها.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>ارتجاف أقل بنسبة %1</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>সেকেন্ডে %1 বার</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 মিমি</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>আপনার জন্য প্রস্তাবিত</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>নিয়মিত কোনো ছন্দ নেই</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>লক্ষ্যের চারপাশে কাঁপুনি</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>কত দ্রুত কাঁপে</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>চাপার সময় নড়াচড়া</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>অতিরিক্ত বা ফসকে যাওয়া ক্লিক</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>আপনার নড়াচড়ায় প্রতিটি প্রিসেট</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>প্রতিটি কতটা কাঁপুনি দূর করে, আর পয়েন্টার আপনার হাতের কতটা পিছনে থাকে।</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>এই কম্পিউটারে মাপা হয়েছে। এগুলো পয়েন্টারের সেটিং, স্বাস্থ্যের পরিমাপ নয়।</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>আমার সেটিং রাখুন</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>এই সেটিংগুলো ব্যবহার করুন</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -253,6 +308,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Start the Test</source>
         <translation>পরীক্ষা শুরু করুন</translation>
+    </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>ক্লিক সুরক্ষা চালু রেখে</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>শেষ পরীক্ষা, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>আবার পরীক্ষা করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>পরীক্ষার জায়গা</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>পয়েন্টার এখানে রাখুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>আপনার নড়াচড়া, আর প্রস্তাবিত প্রিসেটে সেই একই নড়াচড়া</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>আপনার হাতের মতো করে</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>এক মিনিটের পরীক্ষা, তিন ভাগে। Quellarine এই কম্পিউটারে মাপে, তারপর AI আপনার ফল ব্যাখ্যা করতে এবং আপনার জন্য একটি ব্যক্তিগত সেটিং ঠিক করতে পারে।</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>৩-এর ১: পয়েন্টারটি বিন্দুর উপর ধরে রাখুন।</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>৩-এর ২: পয়েন্টার দিয়ে বিন্দুটিকে অনুসরণ করুন।</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>৩-এর ৩: প্রতিটি লক্ষ্য দেখা দিলেই ক্লিক করুন।</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>আপনার নড়াচড়ায় প্রতিটি প্রিসেট চেষ্টা করা হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>আপনার ফল</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>হয়েছে</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>স্থির থাকুন</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>একটি বিন্দুতে ১০ সেকেন্ড</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>অনুসরণ</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>চলন্ত বিন্দুর পিছনে ১৫ সেকেন্ড</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>ক্লিক</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>১০টি লক্ষ্য</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>যে মাউস বা ট্র্যাকপ্যাড সাধারণত ব্যবহার করেন, সেটিই সাধারণভাবে ধরে ব্যবহার করুন। ঠিক বা ভুল বলে কিছু নেই: পরীক্ষাটি শুধু পয়েন্টার মাপে।</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>পরীক্ষার সময় স্মুদিং ও ক্লিক সুরক্ষা থেমে থাকে এবং পরে ফিরে আসে।</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>রেকর্ডিং শুধু মেমরিতে থাকে এবং এই পাতা ছেড়ে গেলে মুছে যায়। শুধু ফলটি রাখা হয়।</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>পরে, আপনি চাইলে তবেই, AI (Claude) আপনার ফল ব্যাখ্যা করতে এবং আপনার জন্য একটি ব্যক্তিগত সেটিং ঠিক করতে পারে। এটি ফলের সংখ্যাগুলো পড়ে, রেকর্ডিং কখনো নয়।</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>আবার পরীক্ষা করুন</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>পরীক্ষা শুরু করুন</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>আপনার সেটিং বের করা হচ্ছে…</translation>
     </message>
 </context>
 <context>
@@ -642,6 +818,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 added: %2.</source>
         <translation>%1 যোগ হলে: %2।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>ব্যবহৃত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>এই সেটিংগুলো ব্যবহার করুন</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine-এর ক্লিক সুরক্ষাও একইভাবে কাজ করে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 কম কাঁপুনি</translation>
     </message>
 </context>
 <context>

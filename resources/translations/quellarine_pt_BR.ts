@@ -241,6 +241,61 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 vezes por segundo</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Sugerido para você</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Sem ritmo regular</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Tremor em volta de onde você mira</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Quão rápido treme</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Movimento ao pressionar</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Cliques a mais ou perdidos</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Cada predefinição no seu movimento</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Quanto do tremor cada uma tira e quanto o ponteiro fica atrás da sua mão.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Medido neste computador. São ajustes do ponteiro, não uma medida de saúde.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Manter meus ajustes</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estes ajustes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -253,6 +308,127 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Start the Test</source>
         <translation>Começar o teste</translation>
+    </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Com a proteção de cliques ligada</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Último teste, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Testar de novo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Área do teste</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Ponha o ponteiro aqui</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Seu movimento, e o mesmo movimento com a predefinição sugerida</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Sob medida para sua mão</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Um teste de um minuto, em três partes. O Quellarine mede neste computador e depois a IA pode explicar seu resultado e ajustar uma configuração pessoal para você.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 de 3: mantenha o ponteiro sobre o ponto.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 de 3: siga o ponto com o ponteiro.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 de 3: clique em cada alvo quando ele aparecer.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Testando cada predefinição no seu movimento.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Seu resultado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 segundos sobre um ponto</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 segundos atrás de um ponto em movimento</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clicar</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 alvos</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Use o mouse ou trackpad de sempre, do jeito que você costuma segurar. Não há certo nem errado: o teste só mede o ponteiro.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>A suavização e a proteção de cliques pausam durante o teste e voltam depois.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>A gravação fica na memória e é apagada quando você sai desta página. Só o resultado é guardado.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Depois, a IA (Claude) pode explicar seu resultado e ajustar uma configuração pessoal para você, só se você pedir. Ela lê os números do resultado, nunca a gravação.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Testar de novo</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Começar o teste</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Calculando seus ajustes…</translation>
     </message>
 </context>
 <context>
@@ -642,6 +818,17 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>%1 added: %2.</source>
         <translation>%1 acrescentados: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estes ajustes</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1277,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>A proteção de cliques do Quellarine funciona do mesmo jeito.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 menos tremor</translation>
     </message>
 </context>
 <context>

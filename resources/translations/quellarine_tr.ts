@@ -241,6 +241,61 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>Saniyede %1 kez</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Size önerilen</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Düzenli ritim yok</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Nişan aldığınız yerdeki titreme</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Ne kadar hızlı titriyor</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Basarken hareket</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Fazla veya kaçan tıklamalar</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Her ön ayar hareketinizde</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Her birinin titremenin ne kadarını giderdiği ve işaretçinin elinizin ne kadar gerisinde kaldığı.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Bu bilgisayarda ölçüldü. Bunlar işaretçi ayarlarıdır, sağlık ölçümü değildir.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Ayarlarımı Koru</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Bu Ayarları Kullan</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -253,6 +308,127 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Start the Test</source>
         <translation>Teste Başla</translation>
+    </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Tıklama koruması açık</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Son test, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Yeniden Test Et</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Test alanı</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>İşaretçiyi buraya getirin</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Hareketiniz ve önerilen ön ayarla aynı hareket</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Elinize göre ayarlı</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Üç bölümlük bir dakikalık test. Quellarine bu bilgisayarda ölçer, ardından yapay zekâ sonucunuzu açıklayıp size kişisel bir ayar yapabilir.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1/3: İşaretçiyi noktanın üzerinde tutun.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2/3: Noktayı işaretçiyle takip edin.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3/3: Her hedef göründüğünde tıklayın.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Her ön ayar hareketinizde deneniyor.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Sonucunuz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Sabit durun</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>Bir noktada 10 saniye</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Takip edin</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>Hareket eden bir noktanın ardında 15 saniye</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tıklayın</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 hedef</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Her zaman kullandığınız fareyi veya dokunmatik yüzeyi her zamanki gibi tutarak kullanın. Doğru ya da yanlış yok: test yalnızca işaretçiyi ölçer.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>Yumuşatma ve tıklama koruması test sırasında duraklar ve sonra geri gelir.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>Kayıt bellekte kalır ve bu sayfadan çıktığınızda silinir. Yalnızca sonuç saklanır.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Sonrasında yapay zekâ (Claude), yalnızca siz isterseniz sonucunuzu açıklayıp size kişisel bir ayar yapabilir. Kaydı değil, yalnızca sonucun sayılarını okur.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Yeniden Test Et</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Teste Başla</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Ayarlarınız hesaplanıyor…</translation>
     </message>
 </context>
 <context>
@@ -642,6 +818,17 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>%1 added: %2.</source>
         <translation>%1 eklendiğinde: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Bu Ayarları Kullan</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1277,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine&apos;in tıklama koruması da aynı şekilde çalışır.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 daha az titreme</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>每秒 %1 次</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 毫米</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>为你推荐</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>没有规律的节奏</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>瞄准处的抖动</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>抖动有多快</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>按下时的移动</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>多余或未命中的点击</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>各个预设在你的动作上的表现</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>每个预设能去掉多少抖动，以及指针落后你的手多远。</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>在这台电脑上测得。这些是指针设置，不是健康测量。</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>保留我的设置</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>使用这些设置</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -253,6 +308,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Start the Test</source>
         <translation>开始测试</translation>
+    </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>并开启点击保护</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>上次测试，%1：&lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>再测一次</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>测试区域</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>把指针放在这里</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>你的动作，以及使用推荐预设后的同一动作</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>为你的手调校</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>一分钟的测试，分三部分。Quellarine 在这台电脑上测量，然后 AI 可以解释你的结果并为你调一个个人设置。</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>第 1 步，共 3 步：把指针停在圆点上。</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>第 2 步，共 3 步：用指针跟随圆点。</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>第 3 步，共 3 步：每个目标出现时点击它。</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>正在用你的动作试每个预设。</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>你的结果</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>保持不动</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>在圆点上停 10 秒</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>跟随</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>跟随移动的圆点 15 秒</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>点击</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 个目标</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>使用你平常用的鼠标或触控板，按平常的方式握持。没有对错之分：测试只测量指针。</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>测试期间平滑和点击保护会暂停，测试后恢复。</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>录制内容只保存在内存中，离开此页面时即被删除。只保留结果。</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>之后，只要你要求，AI（Claude）可以解释你的结果并为你调一个个人设置。它只读取结果中的数字，从不读取录制内容。</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>再测一次</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>开始测试</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>正在计算你的设置…</translation>
     </message>
 </context>
 <context>
@@ -642,6 +818,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 added: %2.</source>
         <translation>增加 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>使用这些设置</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine 的点击保护也是这样工作的。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>抖动减少 %1</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "Quellarine/Pages/Profile/PreferencesSection.h"
 
 #include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/Divider.h"
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -15,6 +17,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -101,6 +104,10 @@ PreferencesSection::PreferencesSection(AppModel& model, QWidget* parent)
     layout.addWidget(new ProfileRow(tr("Click guard"), clickGuard_));
     connect(clickGuard_, &ToggleSwitch::switched, this, [this](bool on) { model_.setClickGuardOn(on); });
     connect(&model_, &AppModel::clickGuardOnChanged, clickGuard_, &ToggleSwitch::setOn);
+    layout.addWidget(new Divider);
+
+    calibrationRow_ = new CalibrationRow(model_);
+    layout.addWidget(calibrationRow_);
 
     connect(&profile_, &ProfileStore::deviceChanged, this, &PreferencesSection::refreshDevice);
     connect(&profile_, &ProfileStore::appearanceChanged, this, &PreferencesSection::refreshAppearance);
@@ -145,6 +152,9 @@ QWidget* PreferencesSection::buildLanguage()
         language_->addItem(name, code);
     }
     language_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    language_->setMinimumHeight(DrawnButton::minimumTargetSide + 4);
+    // Return opens the list, as it presses every other control of the page.
+    language_->installEventFilter(this);
     column->addWidget(new ProfileRow(tr("Language"), language_));
     connect(language_, &QComboBox::activated, this, [this](int index) {
         const QVariant code = language_->itemData(index);
@@ -166,6 +176,16 @@ QWidget* PreferencesSection::buildLanguage()
     column->addWidget(restartNotice_);
     connect(restart_, &QPushButton::clicked, this, [this] { profile_.relaunch(); });
     return block;
+}
+
+bool PreferencesSection::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == language_ && event->type() == QEvent::KeyPress
+        && DrawnButton::isActivationKey(*static_cast<QKeyEvent*>(event))) {
+        language_->showPopup();
+        return true;
+    }
+    return ProfileSection::eventFilter(watched, event);
 }
 
 DeviceOption& PreferencesSection::deviceOption(Device device) const

@@ -17,13 +17,14 @@ class QVBoxLayout;
 namespace quellarine {
 
 class AppModel;
+class CalibrationRow;
 class DeviceOption;
 class SegmentedPicker;
 class SymbolLabel;
 class ToggleSwitch;
 
 // The profile page's "Make it yours": the pointing device (which also suits the preset to it), the appearance,
-// the interface language with the offer to restart in it, and the click guard. Every control writes straight
+// the interface language with the offer to restart in it, the click guard, and the calibration test's summary. Every control writes straight
 // into the profile store or the application model, which keep the change at once.
 class PreferencesSection : public ProfileSection {
     Q_OBJECT
@@ -49,6 +50,11 @@ public:
     QWidget& restartNotice() const { return *restartNotice_; }
     QPushButton& restartButton() const { return *restart_; }
     ToggleSwitch& clickGuardSwitch() const { return *clickGuard_; }
+    // The calibration test's summary, which leads to its page.
+    CalibrationRow& calibrationRow() const { return *calibrationRow_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildDevices();
@@ -66,6 +72,7 @@ private:
     QWidget* restartNotice_ = nullptr;
     QPushButton* restart_ = nullptr;
     ToggleSwitch* clickGuard_ = nullptr;
+    CalibrationRow* calibrationRow_ = nullptr;
 };
 
 } // namespace quellarine

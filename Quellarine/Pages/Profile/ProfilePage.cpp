@@ -8,6 +8,7 @@
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Pages/Profile/DetailField.h"
 #include "Quellarine/Pages/Profile/PreferencesSection.h"
 #include "Quellarine/Pages/Profile/ProfileHeader.h"
 #include "Quellarine/Pages/Profile/ProfileRow.h"
@@ -61,18 +62,7 @@ ProfilePage::ProfilePage(AppModel& model, QWidget* parent)
 
 QLineEdit* ProfilePage::field(const QString& label, const QString& prompt, QString ProfileStore::Details::*part)
 {
-    auto* edit = new QLineEdit;
-    edit->setFrame(false);
-    edit->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
-    edit->setPlaceholderText(prompt);
-    edit->setAccessibleName(label);
-    edit->setFont(Typography::font(Typography::TextStyle::body));
-    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The row's own background shows through: the field is plain text on the card.
-    edit->setAutoFillBackground(false);
-    QPalette clear = edit->palette();
-    clear.setColor(QPalette::Base, Qt::transparent);
-    edit->setPalette(clear);
+    auto* edit = new DetailField(label, prompt);
     // Each edit assigns the whole details, which the store cleans and keeps.
     connect(edit, &QLineEdit::textEdited, this, [this, part](const QString& text) {
         ProfileStore::Details details = model_.profile().details();

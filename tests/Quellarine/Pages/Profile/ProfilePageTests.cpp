@@ -1,6 +1,8 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/AvatarView.h"
+#include "Quellarine/Components/CalibrationRow.h"
+#include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Pages/Profile/DeviceOption.h"
@@ -397,7 +399,7 @@ TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
         expected.push_back(&preferences().appearancePicker().segment(index));
     }
     expected.insert(expected.end(), {&preferences().languagePicker(), &preferences().clickGuardSwitch(),
-                                     &page->writeToUsButton()});
+                                     &preferences().calibrationRow().button(), &page->writeToUsButton()});
     EXPECT_EQ(chain, expected);
     for (QWidget* control : chain) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
