@@ -290,6 +290,43 @@ protected:
         return Rect{{double(left), double(top)}, {double(right - left + 1), double(bottom - top + 1)}};
     }
 
+    // A flat button of this colour on screen: the bounds of the long runs of exactly that colour (its edges above
+    // and below the title), as a person finds a coloured button.
+    std::optional<Rect> buttonOfColour(unsigned long rgb, int shortestRun)
+    {
+        Display* display = hand->display();
+        const Window root = DefaultRootWindow(display);
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display, root, &attributes);
+        XImage* image = XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+        if (image == nullptr) {
+            return std::nullopt;
+        }
+        std::optional<Rect> found;
+        for (int y = 0; y < attributes.height; ++y) {
+            int run = 0;
+            for (int x = 0; x <= attributes.width; ++x) {
+                if (x < attributes.width && (XGetPixel(image, x, y) & 0xFFFFFF) == rgb) {
+                    ++run;
+                    continue;
+                }
+                if (run >= shortestRun) {
+                    const Rect line{{double(x - run), double(y)}, {double(run), 1}};
+                    if (!found) {
+                        found = line;
+                    } else {
+                        const double left = std::min(found->minX(), line.minX());
+                        const double right = std::max(found->maxX(), line.maxX());
+                        found = Rect{{left, found->minY()}, {right - left, line.maxY() - found->minY()}};
+                    }
+                }
+                run = 0;
+            }
+        }
+        XDestroyImage(image);
+        return found;
+    }
+
     // Moves the hand by whole steps towards a point of the screen; returns where it was sent.
     Point moveHandTo(Point wanted, Point from)
     {
@@ -532,11 +569,15 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
 {
     constexpr double tremorHz = 5.3;
     constexpr unsigned long stageColour = 0x163A2A; // the stage in the light appearance
+    constexpr unsigned long accentColour = 0x2F6B4F; // prominent buttons in the light appearance
     constexpr double unitTargets[10][2] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
                                            {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
     const std::string overview = "Overview \u2014 Quellarine";
     const std::string calibration = "Tuned to your hand \u2014 Quellarine";
 
+    // The hand's steps arrive as they are made, with no acceleration of long ones.
+    XChangePointerControl(hand->display(), True, True, 1, 1, 1);
+    XSync(hand->display(), False);
     writeSettings("welcomed=true\npreset=strong\n");
     startApplication();
     ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
@@ -544,7 +585,7 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
     const Rect window = *windowFrame(overview);
     hand->warpCursor(int(window.origin.x + window.size.width / 2), int(window.origin.y + window.size.height / 2));
 
-    // By keyboard to the calibration page, then Return starts the test.
+    // By keyboard to the calibration page (the sidebar has it), then a click on Start.
     for (int attempt = 0; attempt < 12 && !windowFrame(calibration); ++attempt) {
         chord({XK_Down});
         if (!waitFor([&] { return windowFrame(calibration).has_value(); }, 0.5)) {
@@ -552,8 +593,30 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
         }
     }
     ASSERT_TRUE(windowFrame(calibration).has_value()) << "the calibration page never showed";
-    std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    chord({XK_Return});
+    std::optional<Rect> start;
+    ASSERT_TRUE(waitFor([&] { return (start = buttonOfColour(accentColour, 80)).has_value(); }, 5))
+        << "no Start button";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    start = buttonOfColour(accentColour, 80);
+    const Point onStart = start->origin + Vector{start->size.width / 2, start->size.height / 2};
+    const Point before = hand->cursor();
+    Point handAt = before;
+    for (int step = 1; step <= 100; ++step) {
+        handAt = moveHandTo(before + (onStart - before) * (step / 100.0), handAt);
+        std::this_thread::sleep_for(std::chrono::milliseconds(8));
+    }
+    // Smoothing still works here: the pointer comes to rest near the hand.
+    const auto onButton = [&] {
+        const Point at = hand->cursor();
+        return at.x > start->minX() + 4 && at.x < start->maxX() - 4 && at.y > start->minY() + 4
+            && at.y < start->maxY() - 4;
+    };
+    ASSERT_TRUE(waitFor([&] { return onButton() && hand->cursor().distance(onStart) <= 12; }, 5))
+        << hand->cursor().x << "," << hand->cursor().y << " for " << onStart.x << "," << onStart.y << " in "
+        << start->size.width << "x" << start->size.height;
+    hand->press(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(90));
+    hand->release(1);
     std::optional<Rect> stage;
     ASSERT_TRUE(waitFor(
         [&] {

@@ -3,6 +3,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
@@ -25,7 +26,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -134,13 +135,19 @@ CalibrationResultPage::CalibrationResultPage(AppModel& model, CalibrationResult 
         delay += 0.05;
         layout->addWidget(section);
     }
+}
 
-    // Return puts the suggestion into use, wherever the focus is on the page.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, use_, &QPushButton::click);
+void CalibrationResultPage::keyPressEvent(QKeyEvent* event)
+{
+    // Return that no control took puts the suggestion into use: the page's default action.
+    if (DrawnButton::isActivationKey(*event)) {
+        if (!event->isAutoRepeat()) {
+            use_->click();
+        }
+        event->accept();
+        return;
     }
+    QWidget::keyPressEvent(event);
 }
 
 QString CalibrationResultPage::rhythmText(double rhythm)

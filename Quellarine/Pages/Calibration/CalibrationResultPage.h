@@ -54,6 +54,9 @@ public:
     QPushButton& keepButton() const { return *keep_; }
     QPushButton& useButton() const { return *use_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     // Either button was pressed; the page is done with.
     void closed();

@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Pages/Calibration/CalibrationSession.h"
@@ -33,6 +34,7 @@ CalibrationStage::CalibrationStage(CalibrationSession& session, QWidget* parent)
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Test area"));
+    AccessibleRole::set(*this, QAccessible::Graphic);
     targetTo_ = targetFrom_ = session_.targetPoint(std::min(session_.target(), CalibrationSession::targetCount - 1));
 
     frames_.setTimerType(Qt::PreciseTimer);

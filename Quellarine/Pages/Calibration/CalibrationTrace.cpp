@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -21,6 +22,7 @@ CalibrationTrace::CalibrationTrace(std::vector<Point> raw, std::vector<Point> st
     , steady_(std::move(steady))
 {
     setAccessibleName(tr("Your movement, and the same movement with the suggested preset"));
+    AccessibleRole::set(*this, QAccessible::Graphic);
 }
 
 std::optional<CalibrationTrace::Fit> CalibrationTrace::fit(const std::vector<Point>& raw,

@@ -3,6 +3,7 @@
 #include "Quellarine/Components/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Divider.h"
+#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/ProminentButton.h"
@@ -22,6 +23,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -81,12 +83,6 @@ CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setContext(Qt::WindowShortcut);
     connect(escape_, &QShortcut::activated, headerButton_, &QPushButton::click);
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, &CalibrationView::start);
-        returnKeys_.push_back(shortcut);
-    }
 
     // Below the intro: the shortcuts.
     below_ = new QWidget(this);
@@ -192,6 +188,19 @@ void CalibrationView::resizeEvent(QResizeEvent* event)
     }
 }
 
+void CalibrationView::keyPressEvent(QKeyEvent* event)
+{
+    // Return that no control of the page took is the intro's default action.
+    if (session_.step() == Step::intro && DrawnButton::isActivationKey(*event)) {
+        if (!event->isAutoRepeat()) {
+            start();
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void CalibrationView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
@@ -245,9 +254,6 @@ void CalibrationView::stepChanged(Step step)
     headerButton_->setAccessibleName(headerButton_->text());
     headerButton_->setVisible(cancel || step == Step::done);
     escape_->setEnabled(headerButton_->isVisibleTo(this));
-    for (QShortcut* shortcut : returnKeys_) {
-        shortcut->setEnabled(step == Step::intro);
-    }
     below_->setVisible(step == Step::intro);
     setMoveCompression(cancel);
     if (step == Step::intro || step == Step::done) {
@@ -259,7 +265,7 @@ void CalibrationView::stepChanged(Step step)
         rebuildBody();
     }
     if (stage_ != nullptr) {
-        stage_->setAccessibleName(caption_->text());
+        stage_->setAccessibleDescription(caption_->text());
     }
 }
 

@@ -75,6 +75,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void stepChanged(Step step);
@@ -101,7 +102,6 @@ private:
     QLabel* caption_;
     QPushButton* headerButton_;
     QShortcut* escape_;
-    std::vector<QShortcut*> returnKeys_;
     QWidget* body_ = nullptr;
     QWidget* below_;
     ShortcutsSection* shortcuts_;

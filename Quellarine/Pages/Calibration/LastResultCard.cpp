@@ -22,10 +22,7 @@ LastResultCard::LastResultCard(AppModel& model, CalibrationResult result, QWidge
     , result_(std::move(result))
     , line_(new QLabel(CalibrationRow::lastTestText(result_), this))
 {
-    auto* symbol = new PresetSymbolView(result_.suggested, 1.1, std::nullopt, this);
-    QPalette accent = symbol->palette();
-    accent.setColor(QPalette::WindowText, Brand::accent.resolve(*this));
-    symbol->setPalette(accent);
+    auto* symbol = new PresetSymbolView(result_.suggested, 1.1, Brand::accent, this);
 
     line_->setTextFormat(Qt::RichText);
     line_->setWordWrap(true);

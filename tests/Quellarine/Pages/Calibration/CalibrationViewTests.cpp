@@ -120,8 +120,11 @@ TEST_F(CalibrationViewTest, AWholeTestByHandStoresTheResultAndUsesItsSettings)
     EXPECT_TRUE(page.shortcuts().isVisible());
     EXPECT_TRUE(model().isOn());
 
-    // Return starts; smoothing and the click guard pause and moves are no longer merged.
-    QTest::keyClick(window.get(), Qt::Key_Return);
+    // Return starts, on the Start button where the keyboard is or on the page itself; smoothing and the click
+    // guard pause and moves are no longer merged.
+    EXPECT_TRUE(page.startButton()->hasFocus());
+    page.setFocus();
+    QTest::keyClick(&page, Qt::Key_Return);
     ASSERT_EQ(page.step(), Step::hold);
     EXPECT_TRUE(model().calibrating());
     EXPECT_FALSE(model().isOn());
@@ -180,7 +183,7 @@ TEST_F(CalibrationViewTest, AWholeTestByHandStoresTheResultAndUsesItsSettings)
     // Return uses the suggestion: its preset, the guard as advised, smoothing on; back to the intro.
     model().setWantsOn(false);
     model().setClickGuardOn(!stored->clickGuard);
-    QTest::keyClick(window.get(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(page.step(), Step::intro);
     EXPECT_EQ(model().presetID(), stored->suggested);
     EXPECT_EQ(model().clickGuardOn(), stored->clickGuard);
