@@ -1,7 +1,6 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/Components/AvatarView.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Shell/ProfileCard.h"
@@ -130,21 +129,6 @@ TEST_F(ProfileCardTest, ALongNameShrinksAFifthAtMostAndIsThenCutShort)
     }
     EXPECT_TRUE(sawShrunkWhole);
     EXPECT_TRUE(sawCut);
-}
-
-TEST_F(ProfileCardTest, TheAvatarsRimTextAndShadowScaleWithItsSize)
-{
-    EXPECT_DOUBLE_EQ(AvatarView::borderWidth(46), 1.15);
-    EXPECT_DOUBLE_EQ(AvatarView::initialsPixelSize(46), 17.48);
-    EXPECT_DOUBLE_EQ(AvatarView::borderWidth(104), 2.6);
-    EXPECT_DOUBLE_EQ(AvatarView::initialsPixelSize(104), 39.52);
-    EXPECT_DOUBLE_EQ(AvatarView::borderWidth(20), 1.0);
-    EXPECT_DOUBLE_EQ(AvatarView::shadowRadius(104), 6.5);
-    // A name of full stops only: the gradient without letters.
-    model().profile().setDetails({QStringLiteral("..."), QStringLiteral("."), QString()});
-    AvatarView avatar(model(), 104);
-    EXPECT_EQ(avatar.initials(), QString());
-    EXPECT_EQ(avatar.sizeHint(), QSize(104 + 2 * AvatarView::shadowMargin(104), 104 + 2 * AvatarView::shadowMargin(104)));
 }
 
 } // namespace
