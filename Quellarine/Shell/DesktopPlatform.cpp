@@ -86,7 +86,13 @@ AppModel::Platform DesktopPlatform::platform()
                 .startRelaunch = [] { return Relauncher::start(); },
                 .quit = [] { QCoreApplication::quit(); },
             },
-        .accountFullName = [] { return UserAccount::fullName(); },
+        // Read once: the password database may sit behind a directory service, too slow to ask on every paint of
+        // the sidebar's card, and an account's name does not change while the user is logged in.
+        .accountFullName =
+            [] {
+                static const QString name = UserAccount::fullName();
+                return name;
+            },
     };
 }
 
