@@ -12,6 +12,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ShortcutNaming.h"
 #include "Quellarine/Pages/Profile/DeviceOption.h"
+#include "Quellarine/Pages/Profile/DropIn.h"
 #include "Quellarine/Pages/Profile/ProfileRow.h"
 #include "Quellarine/Pages/Profile/SegmentedPicker.h"
 
@@ -138,6 +139,8 @@ QWidget* PreferencesSection::buildDevices()
     hint_ = new SymbolLabel(QString(), QStringLiteral("sparkles"), Typography::font(Typography::TextStyle::callout),
                             Brand::accent);
     column->addWidget(hint_);
+    hint_->hide();
+    hintTransition_ = DropIn::apply(*hint_);
     return block;
 }
 
@@ -174,6 +177,8 @@ QWidget* PreferencesSection::buildLanguage()
     restart_->setAutoDefault(true);
     notice->addWidget(restart_, 0, Qt::AlignVCenter);
     column->addWidget(restartNotice_);
+    restartNotice_->hide();
+    noticeTransition_ = DropIn::apply(*restartNotice_);
     connect(restart_, &QPushButton::clicked, this, [this] { profile_.relaunch(); });
     return block;
 }
@@ -199,10 +204,12 @@ void PreferencesSection::refreshDevice()
     for (DeviceOption* option : devices_) {
         option->setSelected(device == option->device());
     }
-    const auto hint = deviceHint(device);
-    hint_->setText(hint.value_or(QString()));
-    hint_->setAccessibleName(hint_->text());
-    hint_->setVisible(hint.has_value());
+    // A hint that goes keeps its words while it fades.
+    if (const auto hint = deviceHint(device)) {
+        hint_->setText(*hint);
+        hint_->setAccessibleName(*hint);
+    }
+    hintTransition_->setShown(device.has_value());
 }
 
 void PreferencesSection::refreshAppearance()
@@ -216,7 +223,7 @@ void PreferencesSection::refreshLanguage()
     const auto& language = profile_.language();
     language_->setCurrentIndex(language ? language_->findData(*language) : 0);
     // Two absent languages are the same; an absent one differs from any code.
-    restartNotice_->setVisible(language != profile_.launchLanguage());
+    noticeTransition_->setShown(language != profile_.launchLanguage());
 }
 
 } // namespace quellarine

@@ -19,6 +19,7 @@ namespace quellarine {
 class AppModel;
 class CalibrationRow;
 class DeviceOption;
+class DropIn;
 class SegmentedPicker;
 class SymbolLabel;
 class ToggleSwitch;
@@ -42,12 +43,15 @@ public:
 
     const std::vector<DeviceOption*>& deviceOptions() const { return devices_; }
     DeviceOption& deviceOption(ProfileStore::Device device) const;
-    // Shown only while a device is chosen.
+    // Shown only while a device is chosen; it drops into place and rises away.
     SymbolLabel& hint() const { return *hint_; }
+    DropIn& hintTransition() const { return *hintTransition_; }
     SegmentedPicker& appearancePicker() const { return *appearance_; }
     QComboBox& languagePicker() const { return *language_; }
-    // Shown only while the chosen language differs from the one the application started in.
+    // Shown only while the chosen language differs from the one the application started in; it drops into place
+    // and rises away.
     QWidget& restartNotice() const { return *restartNotice_; }
+    DropIn& noticeTransition() const { return *noticeTransition_; }
     QPushButton& restartButton() const { return *restart_; }
     ToggleSwitch& clickGuardSwitch() const { return *clickGuard_; }
     // The calibration test's summary, which leads to its page.
@@ -67,9 +71,11 @@ private:
     ProfileStore& profile_;
     std::vector<DeviceOption*> devices_;
     SymbolLabel* hint_ = nullptr;
+    DropIn* hintTransition_ = nullptr;
     SegmentedPicker* appearance_ = nullptr;
     QComboBox* language_ = nullptr;
     QWidget* restartNotice_ = nullptr;
+    DropIn* noticeTransition_ = nullptr;
     QPushButton* restart_ = nullptr;
     ToggleSwitch* clickGuard_ = nullptr;
     CalibrationRow* calibrationRow_ = nullptr;

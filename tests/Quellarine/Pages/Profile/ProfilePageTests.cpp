@@ -5,6 +5,8 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
+#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Pages/Profile/DropIn.h"
 #include "Quellarine/Pages/Profile/DeviceOption.h"
 #include "Quellarine/Pages/Profile/OneLineLabel.h"
 #include "Quellarine/Pages/Profile/PreferencesSection.h"
@@ -42,6 +44,14 @@ bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
 
 class ProfilePageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
+    // Lines come and go at once, unless a test asks for motion.
+    ProfilePageTest() { Motion::shared().setOverride(true); }
+    ~ProfilePageTest() override
+    {
+        window.reset();
+        Motion::shared().setOverride(std::nullopt);
+    }
+
     ProfilePage& show()
     {
         window = std::make_unique<QWidget>();
@@ -368,6 +378,32 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
     EXPECT_EQ(model().profile().language(), QStringLiteral("fr"));
     EXPECT_EQ(stored(QStringLiteral("AppleLanguages")), QStringLiteral("fr"));
     EXPECT_FALSE(preferences().restartNotice().isVisible());
+}
+
+TEST_F(ProfilePageTest, TheRestartOfferDropsInAndRisesAwayWithMotion)
+{
+    show();
+    Motion::shared().setOverride(false);
+    DropIn& transition = preferences().noticeTransition();
+    QWidget& notice = preferences().restartNotice();
+    ASSERT_FALSE(notice.isVisible());
+
+    model().profile().setLanguage(QStringLiteral("tr"));
+    // There at once, for the keyboard and for assistive technology, while it fades in from above.
+    EXPECT_TRUE(notice.isVisible());
+    EXPECT_LT(transition.progress(), 0.5);
+    ASSERT_TRUE(eventually([&] { return transition.progress() == 1.0; }, 2000));
+
+    // Back to the launch language: it stays while it rises away, then is gone; choosing again midway keeps it.
+    model().profile().setLanguage(std::nullopt);
+    EXPECT_TRUE(notice.isVisible());
+    QTest::qWait(50);
+    model().profile().setLanguage(QStringLiteral("ru"));
+    ASSERT_TRUE(eventually([&] { return transition.progress() == 1.0; }, 2000));
+    EXPECT_TRUE(notice.isVisible());
+    model().profile().setLanguage(std::nullopt);
+    ASSERT_TRUE(eventually([&] { return !notice.isVisible(); }, 2000));
+    EXPECT_EQ(transition.progress(), 0.0);
 }
 
 TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
