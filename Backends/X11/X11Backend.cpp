@@ -7,7 +7,7 @@ namespace quellarine::x11 {
 X11Backend::X11Backend(const char* displayName)
     : connection_(displayName)
     , displays_(connection_)
-    , pointer_(connection_, clock_)
+    , pointer_(connection_)
     , grabs_(connection_)
     , watchdog_(connection_.fileDescriptor(), [this] { giveDevicesBack(); })
     , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)
@@ -15,6 +15,7 @@ X11Backend::X11Backend(const char* displayName)
     , keyboardLayout_(connection_)
     , modifierMonitor_(connection_, clock_)
 {
+    pointer_.releaseButtonsLeftDown();
 }
 
 X11Backend::~X11Backend() = default;
@@ -37,6 +38,21 @@ void X11Backend::giveDevicesBack()
     }
     watchdog_.setArmed(false);
     connection_.wake();
+}
+
+void X11Backend::suspend()
+{
+    grabs_.suspend();
+    pointer_.releaseHeldButtons();
+    watchdog_.setArmed(false);
+    connection_.wake();
+}
+
+void X11Backend::resume()
+{
+    if (grabs_.resume()) {
+        connection_.wake();
+    }
 }
 
 void X11Backend::processPendingEvents()

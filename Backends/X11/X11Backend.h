@@ -46,6 +46,12 @@ public:
     // when called again from inside one of its callbacks.
     void processPendingEvents();
 
+    // From any thread, also while the main loop is stuck: gives the devices back (buttons this backend pressed
+    // are released) and keeps them free until resume(), for a process about to stop or quit. The taps hear of it
+    // as of a stall once the loop runs, and take the devices again after resume().
+    void suspend();
+    void resume();
+
     // What the pointer tap needs, with the owner's main loop (whose clock must be clock()).
     system::PointerSystem pointerSystem(system::MainLoop& mainLoop);
 

@@ -158,6 +158,30 @@ void X11Connection::onConnectionLost(Display* /*display*/, void* self)
     connection->wake();
 }
 
+bool X11Connection::isTestDevice(int deviceId) const
+{
+    if (!isOpen() || !hasInput2()) {
+        return false;
+    }
+    Atom testProperty = XInternAtom(display_, "XTEST Device", True);
+    if (testProperty == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    bool found = XIGetProperty(display_, deviceId, testProperty, 0, 1, False, AnyPropertyType, &type, &format, &items,
+                     &after, &data)
+                     == Success
+                 && type != None;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
 void X11Connection::record(const XErrorEvent& event)
 {
     std::lock_guard lock(errorsMutex_);

@@ -64,6 +64,8 @@ public:
     // the X server of a Wayland session, where the devices belong to the compositor and only X applications would
     // see what this backend does.
     bool offersPointerControl() const { return isOpen() && hasInput2() && hasTest() && !underWayland_; }
+    // Whether the input device is one of the test extension's (made by programs, not held by a hand).
+    bool isTestDevice(int deviceId) const;
 
     // Readable while events, or work the backend queued for itself, wait; -1 when not open.
     int fileDescriptor() const { return epollFd_; }

@@ -1,8 +1,8 @@
 #include "Backends/X11/X11DeviceGrabs.h"
 
-#include <X11/Xatom.h>
 #include <X11/extensions/XInput2.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,26 +17,6 @@ void grabMask(unsigned char (&bits)[XIMaskLen(XI_LASTEVENT)])
     XISetMask(bits, XI_ButtonPress);
     XISetMask(bits, XI_ButtonRelease);
     XISetMask(bits, XI_RawMotion);
-}
-
-bool isTestDevice(Display* display, int deviceId, Atom testProperty)
-{
-    if (testProperty == None) {
-        return false;
-    }
-    Atom type = None;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    bool found = XIGetProperty(display, deviceId, testProperty, 0, 1, False, AnyPropertyType, &type, &format,
-                     &items, &after, &data)
-                     == Success
-                 && type != None;
-    if (data != nullptr) {
-        XFree(data);
-    }
-    return found;
 }
 
 // Deltas only make sense for devices that report them: tablets and touch screens (absolute axes) are left alone.
@@ -67,9 +47,11 @@ bool X11DeviceGrabs::grabAll()
     }
     Display* display = connection_.display();
     std::lock_guard lock(mutex_);
+    if (suspended_) {
+        return false;
+    }
     int count = 0;
     XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
-    Atom testProperty = XInternAtom(display, "XTEST Device", True);
     std::vector<int> wanted;
     std::vector<int> stillHeld; // floating under our grab
     for (int i = 0; i < count; ++i) {
@@ -78,7 +60,7 @@ bool X11DeviceGrabs::grabAll()
         bool attached = device.use == XISlavePointer;
         bool ours = device.use == XIFloatingSlave && held_.contains(device.deviceid);
         if ((attached || ours) && device.enabled && movesRelatively(device)
-            && !isTestDevice(display, device.deviceid, testProperty)) {
+            && !connection_.isTestDevice(device.deviceid)) {
             (ours ? stillHeld : wanted).push_back(device.deviceid);
         }
     }
@@ -87,6 +69,12 @@ bool X11DeviceGrabs::grabAll()
     std::map<int, unsigned long> held;
     for (int deviceId : stillHeld) {
         held[deviceId] = held_[deviceId];
+    }
+    for (const auto& [deviceId, serial] : held_) {
+        bool kept = held.contains(deviceId) || std::find(wanted.begin(), wanted.end(), deviceId) != wanted.end();
+        if (!kept) {
+            XIUngrabDevice(display, deviceId, CurrentTime);
+        }
     }
     // A device shown attached is not under a grab of ours, whatever we held before: re-enabling a device
     // re-attaches it while the old grab still looks active.
@@ -140,7 +128,15 @@ bool X11DeviceGrabs::delivers(int deviceId, unsigned long serial) const
 bool X11DeviceGrabs::forget(int deviceId)
 {
     std::lock_guard lock(mutex_);
-    return held_.erase(deviceId) > 0;
+    if (held_.erase(deviceId) == 0) {
+        return false;
+    }
+    // Refused harmlessly when the device is gone altogether.
+    if (connection_.isOpen()) {
+        XIUngrabDevice(connection_.display(), deviceId, CurrentTime);
+        XFlush(connection_.display());
+    }
+    return true;
 }
 
 bool X11DeviceGrabs::releaseFromWatchdog()
@@ -150,15 +146,34 @@ bool X11DeviceGrabs::releaseFromWatchdog()
         return false;
     }
     ungrabLocked();
-    releasedByWatchdog_ = true;
+    released_ = true;
     return true;
 }
 
-bool X11DeviceGrabs::takeWatchdogRelease()
+void X11DeviceGrabs::suspend()
 {
     std::lock_guard lock(mutex_);
-    bool released = releasedByWatchdog_;
-    releasedByWatchdog_ = false;
+    ungrabLocked();
+    suspended_ = true;
+    released_ = true;
+}
+
+bool X11DeviceGrabs::resume()
+{
+    std::lock_guard lock(mutex_);
+    if (!suspended_) {
+        return false;
+    }
+    suspended_ = false;
+    released_ = true;
+    return true;
+}
+
+bool X11DeviceGrabs::takeRelease()
+{
+    std::lock_guard lock(mutex_);
+    bool released = released_;
+    released_ = false;
     return released;
 }
 

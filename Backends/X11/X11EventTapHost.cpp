@@ -28,6 +28,11 @@ private:
 
 namespace {
 
+bool isPress(EventType type)
+{
+    return type == EventType::leftMouseDown || type == EventType::rightMouseDown || type == EventType::otherMouseDown;
+}
+
 bool isWheel(unsigned xButton)
 {
     return xButton >= 4 && xButton <= 7;
@@ -72,6 +77,8 @@ X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grab
 X11EventTapHost::~X11EventTapHost()
 {
     releaseDevices();
+    // Also after the devices were given back from another thread: no button of ours stays down.
+    pointer_.releaseHeldButtons();
 }
 
 std::unique_ptr<system::EventTap> X11EventTapHost::createTap(system::EventMask mask, Callback callback)
@@ -165,12 +172,12 @@ void X11EventTapHost::disableTaps(EventType reason)
 
 void X11EventTapHost::checkForLostInput()
 {
-    if (grabs_.takeWatchdogRelease()) {
+    if (grabs_.takeRelease()) {
         disableTaps(EventType::tapDisabledByTimeout);
     }
     if (connection_.isLost() && !reportedLoss_) {
         reportedLoss_ = true;
-        posted_.clear();
+        postedCount_ = 0;
         disableTaps(EventType::tapDisabledByUserInput);
     }
 }
@@ -198,25 +205,34 @@ bool X11EventTapHost::runTaps(Event& event)
     return passes;
 }
 
-void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
+void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
 {
+    Event event = posted;
+    // Posted from a timer (a settling move, a click let through late), not in answer to a device event that just
+    // looked: the cursor may have been put elsewhere since this backend placed it. A move would undo that, so it is
+    // dropped (the next device event reports the new place); a click belongs where the cursor now is.
+    bool elsewhere = !handlingDeviceEvent_ && pointer_.wasMovedElsewhere();
     // Both levels enter the server the same way: as input of the test device. Either way it is a placement.
     switch (event.type) {
     case EventType::mouseMoved:
     case EventType::leftMouseDragged:
     case EventType::rightMouseDragged:
     case EventType::otherMouseDragged:
+        if (elsewhere) {
+            return;
+        }
         pointer_.moveTo(event.location);
         break;
     case EventType::leftMouseDown:
     case EventType::rightMouseDown:
     case EventType::otherMouseDown:
-        pointer_.button(buttonForEvent(event), true, event.location);
-        break;
     case EventType::leftMouseUp:
     case EventType::rightMouseUp:
     case EventType::otherMouseUp:
-        pointer_.button(buttonForEvent(event), false, event.location);
+        if (elsewhere) {
+            event.location = pointer_.location();
+        }
+        pointer_.button(buttonForEvent(event), isPress(event.type), event.location);
         break;
     default:
         return;
@@ -225,7 +241,12 @@ void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
     if (!connection_.isOpen()) {
         return;
     }
-    posted_.push_back(event);
+    if (postedCount_ == postedCapacity) {
+        postedHead_ = (postedHead_ + 1) % postedCapacity;
+        --postedCount_;
+    }
+    posted_[(postedHead_ + postedCount_) % postedCapacity] = event;
+    ++postedCount_;
     if (!processing_) {
         connection_.wake();
     }
@@ -233,11 +254,12 @@ void X11EventTapHost::post(const Event& event, system::PostLevel /*level*/)
 
 bool X11EventTapHost::deliverPosted()
 {
-    if (posted_.empty()) {
+    if (postedCount_ == 0) {
         return false;
     }
-    Event event = posted_.front();
-    posted_.pop_front();
+    Event event = posted_[postedHead_];
+    postedHead_ = (postedHead_ + 1) % postedCapacity;
+    --postedCount_;
     // Already with the applications: what the taps decide changes nothing.
     runTaps(event);
     return true;
@@ -348,17 +370,20 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
         return;
     }
-    pointer_.followOutsideMoves();
+    bool elsewhere = pointer_.followOutsideMoves(raw.serial);
     Event event;
     event.type = moveType();
+    event.cursorPlacedElsewhere = elsewhere;
     event.deltaX = dx;
     event.deltaY = dy;
+    event.deltaBase = pointer_.base();
     event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
                                              : pointer_.base();
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = dragButtonNumber();
     // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
     pointer_.setBase(event.location);
+    HandlingDeviceEvent handling(*this);
     if (runTaps(event)) {
         pointer_.moveTo(event.location);
     }
@@ -378,14 +403,16 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         std::uint64_t bit = std::uint64_t{1} << xButton;
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
-    // Presses are rare enough to ask where the cursor is: one placed by someone else must get the click.
-    pointer_.currentLocation();
+    // A cursor placed by someone else must get the click.
+    bool elsewhere = pointer_.followOutsideMoves(device.serial);
     Event event;
     event.type = typeForButton(xButton, down);
+    event.cursorPlacedElsewhere = elsewhere;
     event.location = pointer_.base();
     event.clickState = 1;
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = buttonNumberForButton(xButton);
+    HandlingDeviceEvent handling(*this);
     if (runTaps(event)) {
         pointer_.button(xButton, down, event.location);
     }

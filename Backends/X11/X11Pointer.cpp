@@ -1,18 +1,14 @@
 #include "Backends/X11/X11Pointer.h"
 
-#include <X11/Xlib-xcb.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
-#include <xcb/xcb.h>
-#include <xcb/xcbext.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace quellarine::x11 {
 
 namespace {
 
-constexpr double askInterval = 0.02;
 constexpr unsigned highestTrackedButton = 63;
 
 long pixel(double coordinate)
@@ -22,17 +18,13 @@ long pixel(double coordinate)
 
 } // namespace
 
-X11Pointer::X11Pointer(X11Connection& connection, const system::Clock& clock)
+X11Pointer::X11Pointer(X11Connection& connection)
     : connection_(connection)
-    , clock_(clock)
 {
     takeServerLocation();
 }
 
-X11Pointer::~X11Pointer()
-{
-    forgetQuestion();
-}
+X11Pointer::~X11Pointer() = default;
 
 void X11Pointer::warp(Point location)
 {
@@ -48,6 +40,13 @@ void X11Pointer::warp(Point location)
 
 std::optional<Point> X11Pointer::currentLocation() const
 {
+    std::optional<Point> location = askServer();
+    connection_.wakeIfQueued();
+    return location;
+}
+
+std::optional<Point> X11Pointer::askServer() const
+{
     if (!connection_.isOpen()) {
         return std::nullopt;
     }
@@ -58,17 +57,26 @@ std::optional<Point> X11Pointer::currentLocation() const
     int windowX = 0;
     int windowY = 0;
     unsigned mask = 0;
+    unsigned long question = NextRequest(connection_.display());
     bool onThisScreen = XQueryPointer(connection_.display(), connection_.root(), &root, &child, &rootX, &rootY,
                             &windowX, &windowY, &mask) != 0;
-    connection_.wakeIfQueued();
+    answered_ = question;
     if (!onThisScreen) {
         return std::nullopt;
     }
+    // Our own placements reached the server before the question: any other place is someone else's doing.
     if (pixel(cursor_.x) != rootX || pixel(cursor_.y) != rootY) {
         cursor_ = {double(rootX), double(rootY)};
         base_ = cursor_;
+        movedElsewhere_ = true;
     }
     return cursor_;
+}
+
+bool X11Pointer::wasMovedElsewhere()
+{
+    currentLocation();
+    return movedElsewhere_;
 }
 
 void X11Pointer::takeServerLocation()
@@ -76,6 +84,8 @@ void X11Pointer::takeServerLocation()
     if (auto location = currentLocation()) {
         base_ = *location;
     }
+    // The devices drove it there: nobody else's doing.
+    movedElsewhere_ = false;
 }
 
 void X11Pointer::moveTo(Point location)
@@ -124,43 +134,51 @@ void X11Pointer::releaseHeldButtons()
     connection_.wakeIfQueued();
 }
 
-void X11Pointer::followOutsideMoves()
+void X11Pointer::releaseButtonsLeftDown()
 {
-    if (!connection_.isOpen()) {
+    if (!connection_.offersPointerControl()) {
         return;
     }
-    xcb_connection_t* xcb = XGetXCBConnection(connection_.display());
-    if (question_) {
-        void* reply = nullptr;
-        xcb_generic_error_t* error = nullptr;
-        if (!xcb_poll_for_reply(xcb, *question_, &reply, &error)) {
-            return; // not answered yet
+    Display* display = connection_.display();
+    int clientPointer = 0;
+    XIGetClientPointer(display, None, &clientPointer);
+    int count = 0;
+    XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
+    for (int i = 0; i < count; ++i) {
+        const XIDeviceInfo& device = devices[i];
+        // The test extension presses with the test pointer of this client's master pointer.
+        if (device.use != XISlavePointer || device.attachment != clientPointer
+            || !connection_.isTestDevice(device.deviceid)) {
+            continue;
         }
-        question_.reset();
-        auto* answer = static_cast<xcb_query_pointer_reply_t*>(reply);
-        if (answer != nullptr && answer->same_screen && (answer->root_x != askedX_ || answer->root_y != askedY_)) {
-            cursor_ = {double(answer->root_x), double(answer->root_y)};
-            base_ = cursor_;
+        for (int c = 0; c < device.num_classes; ++c) {
+            if (device.classes[c]->type != XIButtonClass) {
+                continue;
+            }
+            auto* buttons = reinterpret_cast<const XIButtonClassInfo*>(device.classes[c]);
+            for (int xButton = 1; xButton <= buttons->num_buttons && xButton < buttons->state.mask_len * 8;
+                 ++xButton) {
+                if (XIMaskIsSet(buttons->state.mask, xButton)) {
+                    XTestFakeButtonEvent(display, unsigned(xButton), False, CurrentTime);
+                }
+            }
         }
-        std::free(reply);
-        std::free(error);
     }
-    double now = clock_.uptime();
-    if (now - lastAsked_ >= askInterval) {
-        // Sent with the move that follows, or by the next look for events.
-        question_ = xcb_query_pointer(xcb, connection_.root()).sequence;
-        askedX_ = pixel(cursor_.x);
-        askedY_ = pixel(cursor_.y);
-        lastAsked_ = now;
-    }
+    XIFreeDeviceInfo(devices);
+    XFlush(display);
+    connection_.wakeIfQueued();
 }
 
-void X11Pointer::forgetQuestion()
+bool X11Pointer::followOutsideMoves(unsigned long eventSerial)
 {
-    if (question_ && connection_.isOpen()) {
-        xcb_discard_reply(XGetXCBConnection(connection_.display()), *question_);
+    // The server made the event before it answered the last question: that answer is the newer word.
+    bool answeredSince = answered_ != 0 && eventSerial < answered_;
+    if (!answeredSince) {
+        askServer();
     }
-    question_.reset();
+    bool moved = movedElsewhere_;
+    movedElsewhere_ = false;
+    return moved;
 }
 
 } // namespace quellarine::x11

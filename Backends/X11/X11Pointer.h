@@ -2,7 +2,6 @@
 
 #include "Backends/X11/X11Connection.h"
 #include "QuellarineKit/Support/Geometry.h"
-#include "QuellarineKit/System/Clock.h"
 #include "QuellarineKit/System/Cursor.h"
 
 #include <atomic>
@@ -22,7 +21,7 @@ namespace quellarine::x11 {
 // applications. Positions sent to X are rounded to whole pixels there and only there.
 class X11Pointer final : public system::Cursor {
 public:
-    X11Pointer(X11Connection& connection, const system::Clock& clock);
+    explicit X11Pointer(X11Connection& connection);
     ~X11Pointer() override;
     X11Pointer(const X11Pointer&) = delete;
     X11Pointer& operator=(const X11Pointer&) = delete;
@@ -45,29 +44,34 @@ public:
     // Releases every button this backend holds down, so that no button stays stuck when the user's own devices
     // drive the cursor again. Safe from any thread.
     void releaseHeldButtons();
+    // Releases whatever button is down on the test extension's pointer: before this backend pressed anything, only
+    // a copy that died between the hand's release and its own can have left one there, turning every move into a
+    // drag.
+    void releaseButtonsLeftDown();
 
-    // Something other than this backend may have moved the cursor (another client's warp, test input). Called
-    // before the base is used for a device move, so before this backend moves the cursor for it: takes in the
-    // server's answer to an earlier question, and asks again, without waiting, at most every 20 ms. A move from
-    // outside is thus followed one device move after the question that saw it.
-    void followOutsideMoves();
+    // Something other than this backend may have moved the cursor since it last placed it (another client's warp,
+    // test input). Called before the base is used for the device event with this serial number: asks the server,
+    // unless its answer to an earlier question already came after that event (events handled in one batch share a
+    // question). True when the cursor was elsewhere, also when an earlier look (currentLocation) found it so since
+    // the last call; cursor and base have then followed it.
+    bool followOutsideMoves(unsigned long eventSerial);
+    // Asks the server now whether something else put the cursor elsewhere since this backend placed it; cursor and
+    // base then follow it, and the next device event still reports it.
+    bool wasMovedElsewhere();
     // Takes the server's word for cursor and base (waits for it): the devices drove the cursor until now.
     void takeServerLocation();
 
 private:
-    void forgetQuestion();
+    // Asks the server where the cursor is; when not where this backend put it, cursor and base follow.
+    std::optional<Point> askServer() const;
 
     X11Connection& connection_;
-    const system::Clock& clock_;
     mutable Point cursor_;
     mutable Point base_;
+    mutable bool movedElsewhere_ = false; // found elsewhere, not yet reported with an event
+    mutable unsigned long answered_ = 0;  // sequence number of the last question the server answered
     bool associated_ = true;
     std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
-
-    std::optional<unsigned> question_; // the sequence number of the unanswered location request
-    long askedX_ = 0;                  // the pixel this backend had put the cursor on when it asked
-    long askedY_ = 0;
-    double lastAsked_ = -1e9;
 };
 
 } // namespace quellarine::x11

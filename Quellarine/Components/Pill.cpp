@@ -14,8 +14,6 @@ namespace quellarine {
 
 namespace {
 
-constexpr int horizontalPadding = 10;
-constexpr int verticalPadding = 4;
 constexpr int iconSpacing = 5;
 
 int iconSide(const QFont& font)
@@ -26,10 +24,16 @@ int iconSide(const QFont& font)
 } // namespace
 
 Pill::Pill(const QString& text, const QString& symbol, DynamicColor color, QWidget* parent)
+    : Pill(text, symbol, color, Look{}, parent)
+{
+}
+
+Pill::Pill(const QString& text, const QString& symbol, DynamicColor color, Look look, QWidget* parent)
     : QWidget(parent)
     , text_(text)
     , symbol_(symbol)
     , color_(color)
+    , look_(look)
 {
     setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::Medium));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -41,8 +45,9 @@ QSize Pill::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int side = iconSide(font());
-    return QSize(horizontalPadding + side + iconSpacing + metrics.horizontalAdvance(text_) + horizontalPadding,
-                 std::max(metrics.height(), side) + 2 * verticalPadding);
+    return QSize(look_.horizontalPadding + side + iconSpacing + metrics.horizontalAdvance(text_)
+                     + look_.horizontalPadding,
+                 std::max(metrics.height(), side) + 2 * look_.verticalPadding);
 }
 
 void Pill::paintEvent(QPaintEvent* /*event*/)
@@ -50,8 +55,9 @@ void Pill::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor color = color_.resolve(*this);
-    ContinuousShape::drawCapsule(painter, QRectF(rect()), withOpacity(color, 0.12));
+    ContinuousShape::drawCapsule(painter, QRectF(rect()), withOpacity(color, look_.washOpacity));
 
+    const int horizontalPadding = look_.horizontalPadding;
     const int side = iconSide(font());
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
     const int iconLeft = rightToLeft ? width() - horizontalPadding - side : horizontalPadding;

@@ -15,9 +15,20 @@ bool isHttps(const QUrl& url)
     return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
 }
 
+[[noreturn]] void fail(const QString& reason) { throw AppcastError(reason.toStdString()); }
+
+QString limited(QString text, qsizetype maximum, const char* field)
+{
+    if (text.size() > maximum) {
+        fail(QStringLiteral("%1 is longer than %2 characters").arg(QLatin1StringView(field)).arg(maximum));
+    }
+    return text;
+}
+
 // A link that is not https is left out rather than opened.
 QUrl httpsOrEmpty(const QString& text)
 {
+    limited(text.trimmed(), Appcast::maximumAddressLength, "a link");
     QUrl url(text.trimmed(), QUrl::StrictMode);
     return isHttps(url) ? url : QUrl();
 }
@@ -32,8 +43,6 @@ QString namespacedAttribute(const QXmlStreamAttributes& attributes, QStringView 
     return {};
 }
 
-[[noreturn]] void fail(const QString& reason) { throw AppcastError(reason.toStdString()); }
-
 AppcastItem readItem(QXmlStreamReader& reader)
 {
     AppcastItem item;
@@ -44,22 +53,27 @@ AppcastItem readItem(QXmlStreamReader& reader)
         auto name = reader.name();
         bool namespaced = !reader.namespaceUri().isEmpty();
         if (namespaced && name == u"version") {
-            item.versionString = reader.readElementText().trimmed();
+            item.versionString = limited(reader.readElementText().trimmed(), Appcast::maximumVersionLength, "a version");
         } else if (namespaced && name == u"shortVersionString") {
-            item.displayVersionString = reader.readElementText().trimmed();
+            item.displayVersionString
+                = limited(reader.readElementText().trimmed(), Appcast::maximumVersionLength, "a version");
         } else if (namespaced && name == u"releaseNotesLink") {
             item.releaseNotesURL = httpsOrEmpty(reader.readElementText());
         } else if (!namespaced && name == u"link") {
             item.infoURL = httpsOrEmpty(reader.readElementText());
         } else if (!namespaced && name == u"enclosure") {
             auto attributes = reader.attributes();
-            QUrl url(attributes.value(QLatin1StringView("url")).trimmed().toString(), QUrl::StrictMode);
+            QUrl url(limited(attributes.value(QLatin1StringView("url")).trimmed().toString(),
+                             Appcast::maximumAddressLength, "a download address"),
+                     QUrl::StrictMode);
             if (!isHttps(url)) {
                 fail(QStringLiteral("an enclosure is not an https address"));
             }
             item.fileURL = url;
-            enclosureVersion = namespacedAttribute(attributes, u"version");
-            enclosureShortVersion = namespacedAttribute(attributes, u"shortVersionString");
+            enclosureVersion = limited(namespacedAttribute(attributes, u"version"), Appcast::maximumVersionLength,
+                                       "a version");
+            enclosureShortVersion = limited(namespacedAttribute(attributes, u"shortVersionString"),
+                                            Appcast::maximumVersionLength, "a version");
             hasEnclosure = true;
             reader.skipCurrentElement();
         } else {

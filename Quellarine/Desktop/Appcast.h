@@ -10,8 +10,8 @@
 
 namespace quellarine {
 
-// A feed that cannot be used: not XML, not an RSS channel, no items, or an item without a build or without an
-// https download.
+// A feed that cannot be used: not XML, not an RSS channel, no items, an item without a build or without an https
+// download, or a field far longer than any release needs.
 class AppcastError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -22,6 +22,10 @@ public:
 // the enclosure's namespaced "version" and "shortVersionString" attributes; the namespace's address is not
 // checked.
 struct Appcast {
+    // Longer fields are no release's: the feed is refused rather than shown or stored.
+    static constexpr qsizetype maximumVersionLength = 64;
+    static constexpr qsizetype maximumAddressLength = 2048;
+
     std::vector<AppcastItem> items;
 
     // Throws AppcastError.

@@ -11,6 +11,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <utility>
+
 namespace quellarine {
 
 namespace {
@@ -37,6 +39,13 @@ AppcastUpdater::AppcastUpdater(UpdaterDelegate& delegate, Defaults& defaults, Co
     network_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     schedule_.setSingleShot(true);
     connect(&schedule_, &QTimer::timeout, this, &AppcastUpdater::scheduledCheckDue);
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        if (reply_) {
+            timedOut_ = true;
+            reply_->abort();
+        }
+    });
     // Each launch gets its own check from the application; the schedule covers a session that runs for days.
     if (automaticallyChecksForUpdates()) {
         schedule_.start(configuration_.checkInterval);
@@ -157,15 +166,24 @@ void AppcastUpdater::startCheck(bool userInitiated)
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setTransferTimeout(static_cast<int>(configuration_.transferTimeout.count()));
     replyTooLarge_ = false;
+    timedOut_ = false;
+    feed_.clear();
     QNetworkReply* reply = network_.get(request);
     reply_ = reply;
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
-        if (received > maximumFeedSize && !replyTooLarge_) {
+    // Never more than a feed's worth in memory: what arrives is taken as it comes, and the network is not read
+    // further ahead.
+    reply->setReadBufferSize(maximumFeedSize + 1);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        bool known = false;
+        qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && announced > maximumFeedSize && !replyTooLarge_) {
             replyTooLarge_ = true;
             reply->abort();
         }
     });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { take(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { replyFinished(reply); });
+    deadline_.start(configuration_.checkDeadline);
     emit canCheckForUpdatesChanged();
 }
 
@@ -176,6 +194,7 @@ void AppcastUpdater::cancelCheck()
     }
     QNetworkReply* reply = reply_.data();
     reply_ = nullptr;
+    deadline_.stop();
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
@@ -190,8 +209,16 @@ void AppcastUpdater::replyFinished(QNetworkReply* reply)
         return;
     }
     reply_ = nullptr;
+    deadline_.stop();
     emit canCheckForUpdatesChanged();
 
+    if (timedOut_) {
+        reportFailure(UpdaterError::appcast, QStringLiteral("The update server took too long to answer."));
+        return;
+    }
+    if (!replyTooLarge_ && reply->error() == QNetworkReply::NoError) {
+        take(reply);
+    }
     if (replyTooLarge_) {
         reportFailure(UpdaterError::appcastParse, QStringLiteral("The feed is larger than a feed can be."));
         return;
@@ -202,7 +229,7 @@ void AppcastUpdater::replyFinished(QNetworkReply* reply)
     }
     Appcast appcast;
     try {
-        appcast = Appcast::parse(reply->readAll());
+        appcast = Appcast::parse(std::exchange(feed_, QByteArray()));
     } catch (const AppcastError& error) {
         reportFailure(UpdaterError::appcastParse, QString::fromStdString(error.what()));
         return;
@@ -219,6 +246,18 @@ void AppcastUpdater::replyFinished(QNetworkReply* reply)
         offerUpdate(newest);
     } else {
         reportNoUpdate(newest);
+    }
+}
+
+void AppcastUpdater::take(QNetworkReply* reply)
+{
+    while (!replyTooLarge_ && reply->bytesAvailable() > 0) {
+        feed_ += reply->read(maximumFeedSize + 1 - feed_.size());
+        if (feed_.size() > maximumFeedSize) {
+            replyTooLarge_ = true;
+            feed_.clear();
+            reply->abort();
+        }
     }
 }
 

@@ -38,6 +38,8 @@ public:
         std::chrono::milliseconds checkInterval = std::chrono::hours(24);
         // A check that stalls this long fails, so that it cannot block further checks.
         std::chrono::milliseconds transferTimeout = std::chrono::seconds(30);
+        // A check not done after this long fails too, however steadily the server trickles.
+        std::chrono::milliseconds checkDeadline = std::chrono::seconds(60);
         // Opens a web page in the user's browser.
         std::function<bool(const QUrl&)> openURL;
     };
@@ -61,6 +63,8 @@ private:
     void startCheck(bool userInitiated);
     void cancelCheck();
     void replyFinished(QNetworkReply* reply);
+    // Moves what has arrived into the feed's bytes, refusing a feed larger than a feed can be.
+    void take(QNetworkReply* reply);
     void offerUpdate(const AppcastItem& item);
     void reportNoUpdate(const AppcastItem& newest);
     void reportFailure(UpdaterError code, const QString& description);
@@ -76,10 +80,13 @@ private:
     QPointer<QNetworkReply> reply_;
     QPointer<UpdaterWindow> window_;
     QTimer schedule_;
+    QTimer deadline_;
+    QByteArray feed_; // what the running check has received
     QString userAgent_;
     bool sessionInProgress_ = false;
     bool userInitiated_ = false;
     bool replyTooLarge_ = false;
+    bool timedOut_ = false;
 };
 
 } // namespace quellarine

@@ -285,7 +285,13 @@ bool Defaults::commit()
         settings_ = std::move(fresh);
     }
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    const bool written = settings_->status() == QSettings::NoError;
+    if (!written && !failing_ && writeFailureLog_) {
+        writeFailureLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
+                             .arg(settings_->fileName()));
+    }
+    failing_ = !written;
+    return written;
 }
 
 } // namespace quellarine

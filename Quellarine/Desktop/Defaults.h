@@ -8,6 +8,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -32,6 +33,11 @@ public:
 
     // The one instance over the user's file, shared by every part of the application.
     static Defaults& standard();
+
+    // Told when writes stop reaching the disk (a read-only folder, a full disk), once until one reaches it again, so
+    // that the user or an administrator can find out why changes did not last.
+    using WriteFailureLog = std::function<void(const QString& message)>;
+    void setWriteFailureLog(WriteFailureLog log) { writeFailureLog_ = std::move(log); }
 
     // Values to read when a key is not stored; never written to disk. Later registrations replace earlier ones.
     void registerDefaults(const QVariantMap& values);
@@ -71,6 +77,8 @@ private:
 
     std::unique_ptr<QSettings> settings_;
     QVariantMap registered_;
+    WriteFailureLog writeFailureLog_;
+    bool failing_ = false; // the last write did not reach the disk
 };
 
 } // namespace quellarine

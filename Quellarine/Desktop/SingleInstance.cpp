@@ -3,26 +3,59 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
 #include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace quellarine {
 
 namespace {
 
 const QByteArray activateMessage = QByteArrayLiteral("activate\n");
+// After running out of descriptors, how long the waiting connections wait before the next try.
+constexpr int acceptRetryMilliseconds = 200;
+
+// An X display is "host:number.screen"; every screen of one display is one display, and "unix" is the local host.
+QByteArray displayIdentity(const QByteArray& display)
+{
+    const qsizetype colon = display.lastIndexOf(':');
+    if (colon < 0) {
+        return display;
+    }
+    QByteArray host = display.left(colon);
+    QByteArray number = display.mid(colon + 1);
+    if (const qsizetype dot = number.indexOf('.'); dot >= 0) {
+        number.truncate(dot);
+    }
+    if (host == "unix") {
+        host.clear();
+    }
+    return host + ':' + number;
+}
+
+// A folder of this user's that nobody else may enter or write to, and not a link to somewhere else.
+bool isPrivateFolder(const QString& path)
+{
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode)
+        && status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
+}
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& key, const QString& directory, QObject* parent)
     : QObject(parent)
-    // Beside the lock, in the user's own folder: a name in the shared temporary folder could be taken by another
-    // user, and a second copy could then not reach the first.
-    , key_(QDir(directory).filePath(key + QStringLiteral(".socket")))
+    , socketPath_(QDir(directory).filePath(key + QStringLiteral(".socket")))
     , lock_(QDir(directory).filePath(key + QStringLiteral(".lock")))
 {
     // A lock left by a copy that died is taken over at once (QLockFile checks that its owner still runs).
@@ -31,54 +64,133 @@ SingleInstance::SingleInstance(const QString& key, const QString& directory, QOb
 
 SingleInstance::~SingleInstance()
 {
-    if (server_ != nullptr) {
-        server_->close();
+    if (listener_ >= 0) {
+        delete notifier_;
+        ::close(listener_);
+        ::unlink(QFile::encodeName(socketPath_).constData());
     }
 }
 
 QString SingleInstance::defaultKey()
 {
     // One copy per user and display: the user's id, and the display the application draws on.
-    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray display = wayland.isEmpty() ? displayIdentity(qgetenv("DISPLAY")) : wayland;
     const QByteArray hash = QCryptographicHash::hash(display, QCryptographicHash::Sha1).toHex().left(12);
     return QStringLiteral("quellarine-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
-QString SingleInstance::defaultDirectory()
+std::optional<QString> SingleInstance::defaultDirectory()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime)) {
+        return runtime;
+    }
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (own.isEmpty() || !QDir().mkpath(own)) {
+        return std::nullopt;
+    }
+    ::chmod(QFile::encodeName(own).constData(), 0700);
+    if (!isPrivateFolder(own)) {
+        return std::nullopt;
+    }
+    return own;
 }
 
 bool SingleInstance::claim()
 {
-    if (server_ != nullptr) {
+    if (isPrimary()) {
         return true;
     }
     if (!lock_.tryLock(0)) {
         return false;
     }
-    // The lock is ours, so a socket of that name is left over from a copy that died.
-    QLocalServer::removeServer(key_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                while (socket->canReadLine()) {
-                    if (socket->readLine() == activateMessage) {
-                        emit activationRequested();
-                    }
-                }
-            });
-        }
-    });
-    if (!server_->listen(key_)) {
+    claimed_ = true;
+    if (!listen()) {
         // Without the socket a later copy cannot reach this one, but the lock still keeps it to one copy.
-        qWarning("Quellarine: cannot listen for other copies: %s", qPrintable(server_->errorString()));
+        qWarning("Quellarine: cannot listen for other copies at %s: %s", qPrintable(socketPath_),
+                 std::strerror(errno));
     }
     return true;
+}
+
+bool SingleInstance::listen()
+{
+    const QByteArray path = QFile::encodeName(socketPath_);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path)) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener < 0) {
+        return false;
+    }
+    // The lock is ours, so a socket of that name is left over from a copy that died.
+    ::unlink(path.constData());
+    if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        || ::chmod(path.constData(), 0600) != 0 || ::listen(listener, maximumConnections) != 0) {
+        const int error = errno;
+        ::close(listener);
+        errno = error;
+        return false;
+    }
+    listener_ = listener;
+    notifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptWaiting);
+    return true;
+}
+
+void SingleInstance::acceptWaiting()
+{
+    while (true) {
+        const int descriptor = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (descriptor >= 0) {
+            if (connections_ >= maximumConnections) {
+                ::close(descriptor);
+            } else {
+                serve(descriptor);
+            }
+            continue;
+        }
+        if (errno == EINTR || errno == ECONNABORTED || errno == EPROTO) {
+            continue;
+        }
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            // Out of descriptors or memory: the connection stays queued; looking again at once would only spin.
+            notifier_->setEnabled(false);
+            QTimer::singleShot(acceptRetryMilliseconds, this, [this] { notifier_->setEnabled(true); });
+        }
+        return;
+    }
+}
+
+void SingleInstance::serve(int descriptor)
+{
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        ::close(descriptor);
+        delete socket;
+        return;
+    }
+    ++connections_;
+    connect(socket, &QObject::destroyed, this, [this] { --connections_; });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // Never more than one message's worth in memory.
+    socket->setReadBufferSize(maximumMessageLength);
+    QTimer::singleShot(silenceLimitMilliseconds, socket, [socket] { socket->abort(); });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        while (socket->canReadLine()) {
+            if (socket->readLine(maximumMessageLength + 1) == activateMessage) {
+                emit activationRequested();
+            }
+        }
+        if (socket->bytesAvailable() >= maximumMessageLength) {
+            socket->abort();
+        }
+    });
 }
 
 bool SingleInstance::notifyPrimary(int timeoutMilliseconds)
@@ -87,10 +199,11 @@ bool SingleInstance::notifyPrimary(int timeoutMilliseconds)
     const QDeadlineTimer deadline(timeoutMilliseconds);
     while (true) {
         QLocalSocket socket;
-        socket.connectToServer(key_);
+        socket.connectToServer(socketPath_);
         if (socket.waitForConnected(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
             socket.write(activateMessage);
-            const bool written = socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+            const bool written
+                = socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
             socket.disconnectFromServer();
             return written;
         }

@@ -1,6 +1,7 @@
 #include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/AppcastUpdater.h"
+#include "Quellarine/Desktop/Appcast.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/NumericCompare.h"
 
@@ -82,10 +83,14 @@ UpdateController::UpdateController(Defaults& defaults, const UpdaterFactory& mak
     }
     scheduleLaunchCheck();
 
-    // A stored update stays known only while it is newer than what runs; otherwise it has been installed.
+    // A stored update stays known only while it is newer than what runs; otherwise it has been installed. One
+    // that no feed could name (stored by an earlier version from a hostile feed) is forgotten too.
     auto build = defaults_.string(availableBuildKey);
-    if (build && numericCompare(*build, environment_.runningBuild) > 0) {
-        setAvailable(defaults_.string(availableVersionKey));
+    auto version = defaults_.string(availableVersionKey);
+    bool sane = build && build->size() <= Appcast::maximumVersionLength
+                && (!version || version->size() <= Appcast::maximumVersionLength);
+    if (sane && numericCompare(*build, environment_.runningBuild) > 0) {
+        setAvailable(version);
     } else {
         remember(nullptr);
     }

@@ -41,6 +41,7 @@ DesktopPlatform::DesktopPlatform()
       mainLoop_(std::make_unique<QtMainLoop>()),
       backend_(std::make_unique<x11::X11Backend>())
 {
+    Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
     if (backend_->fileDescriptor() >= 0) {
         // The backend's descriptor is readable whenever X events wait, also those Xlib already queued.
         notifier_ = std::make_unique<QSocketNotifier>(backend_->fileDescriptor(), QSocketNotifier::Read);
@@ -53,6 +54,7 @@ DesktopPlatform::DesktopPlatform()
 DesktopPlatform::~DesktopPlatform()
 {
     notifier_.reset();
+    Defaults::standard().setWriteFailureLog(nullptr);
 }
 
 AppModel::Platform DesktopPlatform::platform()
@@ -94,6 +96,16 @@ AppModel::Platform DesktopPlatform::platform()
                 return name;
             },
     };
+}
+
+void DesktopPlatform::suspendPointer()
+{
+    backend_->suspend();
+}
+
+void DesktopPlatform::resumePointer()
+{
+    backend_->resume();
 }
 
 QString DesktopPlatform::permissionExplanation()

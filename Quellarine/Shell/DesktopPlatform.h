@@ -27,6 +27,11 @@ public:
 
     AppModel::Platform platform();
 
+    // From any thread, also while the main loop is stuck: gives the pointing devices back (and every button this
+    // application pressed) until resumePointer(), for a process about to stop or quit.
+    void suspendPointer();
+    void resumePointer();
+
     // What this computer needs before the pointer can be steadied, in the application's words.
     static QString permissionExplanation();
 

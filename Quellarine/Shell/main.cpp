@@ -2,11 +2,16 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
 #include "Quellarine/Desktop/Localization.h"
+#include "Quellarine/Desktop/ProcessSignals.h"
 #include "Quellarine/Desktop/SingleInstance.h"
+#include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Shell/QuellarineApp.h"
 #include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QApplication>
+
+#include <memory>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -24,19 +29,39 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Two copies would fight over the pointer and the hot keys: a second launch brings the first one forward.
-    SingleInstance instance(SingleInstance::defaultKey(), SingleInstance::defaultDirectory());
-    if (!instance.claim()) {
-        return instance.notifyPrimary() ? 0 : 1;
+    std::unique_ptr<SingleInstance> instance;
+    if (const std::optional<QString> directory = SingleInstance::defaultDirectory()) {
+        instance = std::make_unique<SingleInstance>(SingleInstance::defaultKey(), *directory);
+        if (!instance->claim()) {
+            return instance->notifyPrimary() ? 0 : 1;
+        }
+    } else {
+        SystemLog().error(QStringLiteral("No private folder for the lock that keeps Quellarine to one copy; "
+                                         "running without it"));
     }
 
     Appearance::shared().install();
 
     DesktopPlatform desktop;
+    // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it
+    // would skip giving back what it pressed.
+    ProcessSignals processSignals({
+        .beforeStop = [&desktop] { desktop.suspendPointer(); },
+        .afterContinue = [&desktop] { desktop.resumePointer(); },
+        .terminate =
+            [&desktop] {
+                desktop.suspendPointer();
+                QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+            },
+    });
     AppModel::Platform platform = desktop.platform();
     ShortcutNaming::setKeyboardLayout(&platform.keyboardLayout);
     // Builds the one model, which steadies the pointer as soon as the permission holds, before any window exists.
     QuellarineApp quellarine(std::move(platform));
-    QObject::connect(&instance, &SingleInstance::activationRequested, &quellarine, &QuellarineApp::bringForward);
+    if (instance) {
+        QObject::connect(instance.get(), &SingleInstance::activationRequested, &quellarine,
+                         &QuellarineApp::bringForward);
+    }
     quellarine.launch();
 
     const int status = QApplication::exec();

@@ -8,6 +8,7 @@
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -21,6 +22,7 @@
 #include <regex>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
@@ -162,6 +164,29 @@ protected:
             }
         }
         return value;
+    }
+
+    // Whether a button is down on the device through which programs press buttons (the test extension's).
+    bool testPointerHoldsAButton() const
+    {
+        int count = 0;
+        XIDeviceInfo* devices = XIQueryDevice(hand->display(), XIAllDevices, &count);
+        bool down = false;
+        for (int i = 0; i < count; ++i) {
+            if (std::string(devices[i].name) != "Virtual core XTEST pointer") {
+                continue;
+            }
+            for (int c = 0; c < devices[i].num_classes; ++c) {
+                if (devices[i].classes[c]->type == XIButtonClass) {
+                    auto* buttons = reinterpret_cast<XIButtonClassInfo*>(devices[i].classes[c]);
+                    for (int b = 1; b <= buttons->num_buttons && b < buttons->state.mask_len * 8; ++b) {
+                        down = down || XIMaskIsSet(buttons->state.mask, b);
+                    }
+                }
+            }
+        }
+        XIFreeDeviceInfo(devices);
+        return down;
     }
 
     // Presses the keys together, as a person holding modifiers and tapping a key would.
@@ -453,7 +478,8 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     ASSERT_GT(seen.size(), 20u);
     EXPECT_LT(verticalTravel(seen), 0.6 * verticalTravel(path));
     // At rest the pointer comes onto the hand.
-    ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5));
+    ASSERT_TRUE(waitFor([&] { return hand->cursor().distance(path.back()) <= 1.0; }, 5))
+        << hand->cursor().x << "," << hand->cursor().y << " for " << path.back().x << "," << path.back().y;
 }
 
 TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
@@ -483,6 +509,68 @@ TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
     Point before = hand->cursor();
     hand->move(10, 0);
     EXPECT_TRUE(waitFor([&] { return hand->cursor() == before + Vector{10, 0}; }, 2));
+}
+
+TEST_F(RunningApplicationTests, StoppedFromTheTerminalItGivesThePointerBackUntilContinued)
+{
+    writeSettings("welcomed=true\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+
+    kill(application, SIGTSTP); // Ctrl+Z
+    int status = 0;
+    ASSERT_EQ(waitpid(application, &status, WUNTRACED), application);
+    ASSERT_TRUE(WIFSTOPPED(status));
+    EXPECT_FALSE(hand->isGrabbed());
+    Point before = hand->cursor();
+    hand->move(10, 0);
+    EXPECT_TRUE(waitFor([&] { return hand->cursor() == before + Vector{10, 0}; }, 2));
+
+    kill(application, SIGCONT);
+    EXPECT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 5));
+}
+
+TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
+{
+    writeSettings("welcomed=true\n");
+    for (int ending : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(ending));
+        startApplication();
+        ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+        // Its main window opens (this desktop has no tray) and comes forward: the click is for the window the user
+        // works in, once that stays in front.
+        ASSERT_TRUE(waitFor([&] { return client->raiseIfCovered(); }, 20));
+        auto inFront = Clock::now();
+        ASSERT_TRUE(waitFor(
+            [&] {
+                if (client->raiseIfCovered()) {
+                    inFront = Clock::now();
+                }
+                return Clock::now() - inFront > std::chrono::milliseconds(500);
+            },
+            20));
+        client->sync();
+        client->clear();
+        // The hand holds the button: the application has pressed it in its place.
+        hand->press(1);
+        ASSERT_TRUE(waitFor([&] { return client->collect(), !client->buttons().empty(); }, 5));
+
+        kill(application, ending);
+        int status = 0;
+        ASSERT_EQ(waitpid(application, &status, 0), application);
+        application = -1;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        EXPECT_TRUE(waitFor([&] { return !hand->isGrabbed(); }, 5));
+
+        // What it pressed in the hand's place is released: the test pointer holds no button.
+        EXPECT_FALSE(testPointerHoldsAButton());
+        hand->release(1);
+        XSync(hand->display(), False);
+        client->sync();
+        auto buttons = client->buttons();
+        ASSERT_EQ(buttons.size(), 2u);
+        EXPECT_EQ(buttons[1].type, ButtonRelease);
+    }
 }
 
 TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)

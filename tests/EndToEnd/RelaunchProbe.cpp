@@ -18,6 +18,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
     using namespace quellarine;
@@ -26,7 +28,11 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     Localization::apply(Localization::choose(Defaults::standard(), QLocale::system().uiLanguages()));
-    SingleInstance instance(SingleInstance::defaultKey(), SingleInstance::defaultDirectory());
+    const std::optional<QString> directory = SingleInstance::defaultDirectory();
+    if (!directory) {
+        return 3;
+    }
+    SingleInstance instance(SingleInstance::defaultKey(), *directory);
     const bool only = instance.claim();
 
     const QString sentence = ProfilePhoto::description(ProfilePhoto::Error::unreadable);

@@ -82,6 +82,14 @@ XvfbServer::~XvfbServer()
     kill();
 }
 
+bool XvfbServer::isRunning()
+{
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;
+    }
+    return pid_ > 0;
+}
+
 void XvfbServer::kill()
 {
     if (pid_ > 0) {

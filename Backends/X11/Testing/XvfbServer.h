@@ -19,6 +19,8 @@ public:
     const std::string& displayName() const { return displayName_; }
     // Ends the server at once (as a crash would); the destructor then has nothing left to do.
     void kill();
+    // False once the server has ended, whoever ended it (a crash included).
+    bool isRunning();
 
 private:
     pid_t pid_ = -1;

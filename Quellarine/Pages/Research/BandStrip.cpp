@@ -33,13 +33,9 @@ BandStrip::BandStrip(double top, std::vector<Band> bands, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-std::vector<int> BandStrip::numbers() const
+std::vector<int> BandStrip::numbers()
 {
-    std::vector<int> values;
-    for (int value = 0; value <= top_; value += 2) {
-        values.push_back(value);
-    }
-    return values;
+    return {0, 2, 4, 6, 8, 10, 12, 14};
 }
 
 QRectF BandStrip::bandSpan(double lo, double hi, double width, double top, double trackHeight)
@@ -137,22 +133,21 @@ void BandStrip::paintEvent(QPaintEvent* /*event*/)
         painter.drawText(span, Qt::AlignCenter | Qt::TextSingleLine, shownLabel(band.label, span.width()));
     }
 
-    const QFont digits = numberFont();
-    const QFontMetricsF metrics(digits);
-    painter.setFont(digits);
+    painter.setFont(numberFont());
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    const double centreY = drawnNumbersCentre();
     for (const int value : numbers()) {
-        const QString label = QString::number(value);
-        const double textWidth = metrics.horizontalAdvance(label);
-        double centreX = numberCentre(value, width, top_);
-        if (rightToLeft) {
-            centreX = width - centreX;
-        }
-        painter.drawText(QRectF(centreX - textWidth / 2 - 1, centreY - metrics.height() / 2, textWidth + 2,
-                                metrics.height()),
-                         Qt::AlignCenter, label);
+        painter.drawText(placed(numberRect(value)), Qt::AlignCenter, QString::number(value));
     }
+}
+
+QRectF BandStrip::numberRect(int value) const
+{
+    const QFontMetricsF metrics(numberFont());
+    const double textWidth = metrics.horizontalAdvance(QString::number(value));
+    const double centre = numberCentre(value, width(), top_);
+    const double left = std::min(std::max(centre - textWidth / 2, 0.0), width() - textWidth);
+    // A point to spare on either side, so that no glyph is cut at its edge.
+    return QRectF(left - 1, drawnNumbersCentre() - metrics.height() / 2, textWidth + 2, metrics.height());
 }
 
 void BandStrip::changeEvent(QEvent* event)

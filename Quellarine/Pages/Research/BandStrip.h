@@ -12,7 +12,7 @@
 namespace quellarine {
 
 // A number line of how many times a second something moves, from 0 to `top`, with two labelled bands on a
-// faint track and the even numbers under it. Everything scales with the width it is given; the track grows
+// faint track and the even numbers to 14 under it. Everything scales with the width it is given; the track grows
 // with the text when the text is larger.
 class BandStrip : public QWidget {
     Q_OBJECT
@@ -39,8 +39,8 @@ public:
 
     double top() const { return top_; }
     const std::vector<Band>& bands() const { return bands_; }
-    // 0, 2, 4, ... up to `top`.
-    std::vector<int> numbers() const;
+    // The numbers under the track, 0 to 14 by twos, whatever `top` is: numbers past it sit at the far end.
+    static std::vector<int> numbers();
 
     // Where a band lies in a strip `width` wide, from the leading edge.
     static QRectF bandSpan(double lo, double hi, double width, double top, double trackHeight);
@@ -52,6 +52,9 @@ public:
     QFont labelFont(const QString& label, double bandWidth) const;
     QString shownLabel(const QString& label, double bandWidth) const;
     QFont numberFont() const;
+    // Where a number's text is drawn, from the leading edge: centred as numberCentre() says, but moved in as far
+    // as it takes to keep a number wider than twice the inset whole, as larger text makes it.
+    QRectF numberRect(int value) const;
 
     // The track's height and the numbers' centre as drawn: the standard ones, or more for larger text.
     int drawnTrackHeight() const;

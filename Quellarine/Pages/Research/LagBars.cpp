@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -44,9 +45,16 @@ double LagBars::barLength(double time, double width, double share)
     return std::max(0.0, width * time / longestTime * share);
 }
 
+QString LagBars::wholeNumber(long long value)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
 QString LagBars::milliseconds(long long value)
 {
-    return tr("%1 ms").arg(value);
+    return tr("%1 ms").arg(wholeNumber(value));
 }
 
 QFont LagBars::balancedFont() const

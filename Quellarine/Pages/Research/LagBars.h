@@ -44,6 +44,8 @@ public:
     // A bar's length in a bar column `width` wide.
     static double barLength(double time, double width, double share);
 
+    // An integer in the digits of the user's locale, without group separators: "1059", "١٠٥٩".
+    static QString wholeNumber(long long value);
     // "N ms", in the user's language.
     static QString milliseconds(long long value);
 

@@ -7,6 +7,7 @@
 #include "Quellarine/Components/Pill.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Pages/Research/LagBars.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +43,8 @@ QLabel* text(const QString& content, const QFont& font, qreal opacity)
 ResearchHero::ResearchHero(QWidget* parent)
     : QWidget(parent)
 {
-    auto* pill = new Pill(tr("Why it works"), QStringLiteral("text.book.closed"), Brand::onGradient);
-    pill->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
+    pill_ = new Pill(tr("Why it works"), QStringLiteral("text.book.closed"), Brand::onGradient, pillLook);
+    pill_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
 
     auto* heading = new QVBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
@@ -55,19 +56,20 @@ ResearchHero::ResearchHero(QWidget* parent)
                             Typography::font(Typography::TextStyle::title3), secondaryOpacity));
 
     const auto wholePercent = [](double value) { return percent(value, 0); };
+    const auto wholeMilliseconds = [](double value) {
+        return tr("%1 ms").arg(LagBars::wholeNumber(static_cast<long long>(std::trunc(value))));
+    };
     auto* figures = new QHBoxLayout;
     figures->setContentsMargins(0, 4, 0, 0);
     figures->setSpacing(0);
     figures->addWidget(figure(0.281, 0.15, wholePercent, tr("of clicks slipped")), 1, Qt::AlignTop);
     figures->addWidget(figure(92.0 / 233.0, 0.3, wholePercent, tr("of double-clicks failed")), 1, Qt::AlignTop);
-    figures->addWidget(figure(25, 0.45, [](double value) { return tr("%1 ms").arg(static_cast<long long>(std::trunc(value))); },
-                              tr("delay with Balanced")),
-                       1, Qt::AlignTop);
+    figures->addWidget(figure(25, 0.45, wholeMilliseconds, tr("delay with Balanced")), 1, Qt::AlignTop);
 
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(padding, padding, padding, padding);
     content->setSpacing(18);
-    content->addWidget(pill, 0, Qt::AlignLeading);
+    content->addWidget(pill_, 0, Qt::AlignLeading);
     content->addLayout(heading);
     content->addLayout(figures);
 
@@ -94,10 +96,9 @@ QWidget* ResearchHero::figure(double value, double delay, const std::function<QS
 
 QPointF ResearchHero::glowCentre() const
 {
-    const qreal radius = glowDiameter / 2;
-    const qreal fromLeading = radius - glowOutward;
+    const qreal fromLeading = width() / 2.0 - glowOutward;
     const qreal x = layoutDirection() == Qt::RightToLeft ? width() - fromLeading : fromLeading;
-    return QPointF(x, height() - radius + glowDown);
+    return QPointF(x, height() / 2.0 + glowDown);
 }
 
 void ResearchHero::paintEvent(QPaintEvent* /*event*/)

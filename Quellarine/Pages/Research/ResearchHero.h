@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/Pill.h"
+
 #include <QColor>
 #include <QList>
 #include <QWidget>
@@ -11,18 +13,20 @@ namespace quellarine {
 class CountUp;
 
 // The top of the research page: what the page is about and three headline figures that count up, in white on a
-// dark green panel with a warm glow in its bottom-leading corner.
+// dark green panel with a warm glow low on its leading side.
 class ResearchHero : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int padding = 26;
+    // The "Why it works" pill: a little roomier and brighter than the standard one, on the dark panel.
+    static constexpr Pill::Look pillLook{.horizontalPadding = 11, .verticalPadding = 5, .washOpacity = 0.14};
     static constexpr qreal cornerRadius = 24;
     static constexpr qreal glowDiameter = 280;
     static constexpr qreal glowOpacity = 0.3;
     static constexpr qreal glowBlur = 80;
-    // The glow sits in the bottom-leading corner, moved this far past the leading edge and down, so only its
-    // upper part shines in.
+    // The glow's centre lies this far from the panel's centre towards the leading edge and down, so it warms the
+    // lower leading part of the panel.
     static constexpr qreal glowOutward = 80;
     static constexpr qreal glowDown = 110;
 
@@ -31,6 +35,7 @@ public:
 
     explicit ResearchHero(QWidget* parent = nullptr);
 
+    Pill& pill() const { return *pill_; }
     QList<CountUp*> figures() const { return figures_; }
     // The glow's centre in this widget.
     QPointF glowCentre() const;
@@ -41,6 +46,7 @@ protected:
 private:
     QWidget* figure(double value, double delay, const std::function<QString(double)>& format, const QString& caption);
 
+    Pill* pill_;
     QList<CountUp*> figures_;
 };
 

@@ -246,6 +246,36 @@ TEST_F(X11EventTapTests, PostedEventsReachApplicationsAndComeBackMarkedAfterTheC
     EXPECT_EQ(seen[2].location, (Point{301.3, 250.7}));
 }
 
+TEST_F(X11EventTapTests, AFloodOfPostsReachesApplicationsAndTheNewestComeBackInOrder)
+{
+    constexpr int posts = 100;
+    startAt({100, 100}, [&](Event& event) {
+        if (event.userData != marker) {
+            for (int i = 1; i <= posts; ++i) {
+                Event copy = event;
+                copy.location = {100.0 + i, 100};
+                copy.userData = marker;
+                backend->poster().post(copy, system::PostLevel::hid);
+            }
+        }
+        return TapVerdict::swallow;
+    });
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntil([&] { return client->motions().size() == std::size_t(posts); }));
+    quiesce();
+    EXPECT_EQ(client->motions().back().location, (Point{100.0 + posts, 100}));
+    // The oldest echoes make way for the newest: the taps learn where the pointer went last.
+    ASSERT_GE(seen.size(), 2u);
+    std::vector<double> cameBack;
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        cameBack.push_back(seen[i].location.x);
+    }
+    EXPECT_GE(cameBack.size(), 32u);
+    for (std::size_t i = 0; i < cameBack.size(); ++i) {
+        EXPECT_EQ(cameBack[i], 100.0 + posts - double(cameBack.size() - 1 - i));
+    }
+}
+
 TEST_F(X11EventTapTests, EventsPostedFromATimerComeBackToo)
 {
     createTap();
@@ -329,32 +359,45 @@ TEST_F(X11EventTapTests, WarpingMovesTheCursorWithoutAnEvent)
     EXPECT_EQ(seen[1].deltaX, 5);
 }
 
-TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowed)
+TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowedFromTheNextEventOn)
 {
     startAt({600, 400});
     hand->move(5, 0);
     ASSERT_TRUE(runUntilSeen(1));
+    EXPECT_FALSE(seen[0].cursorPlacedElsewhere);
     quiesce(); // the backend's move is done before the other client's warp
     hand->warpCursor(100, 100);
-    // Presses ask the server at once.
     hand->press(1);
     ASSERT_TRUE(runUntilSeen(2));
     EXPECT_EQ(seen[1].location, (Point{100, 100}));
+    EXPECT_TRUE(seen[1].cursorPlacedElsewhere);
     hand->release(1);
     ASSERT_TRUE(runUntilSeen(3));
+    EXPECT_FALSE(seen[2].cursorPlacedElsewhere);
     quiesce();
 
-    // Moves learn of it from a question asked on the way, without waiting: the move during which the question
-    // goes out still starts from the old place, the next one from the new.
-    hand->warpCursor(900, 700);
-    std::this_thread::sleep_for(std::chrono::milliseconds(25)); // past the spacing of the questions
-    hand->move(1, 0);
-    ASSERT_TRUE(runUntilSeen(4));
-    EXPECT_EQ(seen[3].location, (Point{101, 100}));
-    quiesce();
-    hand->move(1, 0);
-    ASSERT_TRUE(runUntilSeen(5));
-    EXPECT_EQ(seen[4].location, (Point{901, 700}));
+    // However soon after the warp the hand moves, and however short the jump.
+    for (Point warp : {Point{900, 700}, Point{950, 700}, Point{950, 550}}) {
+        hand->warpCursor(int(warp.x), int(warp.y));
+        hand->move(1, 0);
+        hand->move(1, 0);
+        std::size_t before = seen.size();
+        ASSERT_TRUE(runUntilSeen(before + 2));
+        EXPECT_EQ(seen[before].location, (warp + Vector{1, 0}));
+        EXPECT_TRUE(seen[before].cursorPlacedElsewhere);
+        EXPECT_EQ(seen[before + 1].location, (warp + Vector{2, 0}));
+        EXPECT_FALSE(seen[before + 1].cursorPlacedElsewhere);
+        quiesce();
+    }
+
+    // A place the backend learned of otherwise (someone asked where the cursor is) still goes with the next event.
+    hand->warpCursor(300, 300);
+    EXPECT_EQ(backend->cursor().currentLocation(), (Point{300, 300}));
+    hand->move(0, 1);
+    std::size_t before = seen.size();
+    ASSERT_TRUE(runUntilSeen(before + 1));
+    EXPECT_EQ(seen[before].location, (Point{300, 301}));
+    EXPECT_TRUE(seen[before].cursorPlacedElsewhere);
 }
 
 TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)

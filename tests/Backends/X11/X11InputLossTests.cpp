@@ -1,5 +1,7 @@
 #include "X11TestSupport.h"
 
+#include <X11/extensions/XTest.h>
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -164,4 +166,124 @@ TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
     backend->processPendingEvents();
     EXPECT_FALSE(readable(backend->fileDescriptor()));
     EXPECT_EQ(notices(EventType::tapDisabledByUserInput), 1u);
+}
+
+TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlivesTheApplication)
+{
+    // A touchpad switched off by its key while the pointer is held, then the application quits or is killed: the
+    // server must not keep a grab for a client that is gone (Xvfb then crashes at the device's next move).
+    createTap();
+    hand->setEnabled(false);
+    ASSERT_TRUE(runUntil([&] { return !seenOfType(EventType::tapDisabledByUserInput).empty(); }));
+    tap.reset();
+    loop->unwatch(backend->fileDescriptor());
+    backend.reset();
+
+    hand->setEnabled(true);
+    Point before = hand->cursor();
+    hand->move(5, 0);
+    XFlush(hand->display());
+    bool survived = true;
+    try {
+        ClientWindow witness(server->displayName()); // a round trip of a new client after the move
+        witness.sync();
+    } catch (const std::runtime_error&) {
+        survived = false;
+    }
+    if (!survived || !server->isRunning()) {
+        // Their connections are dead: closing them would end the test program.
+        (void)hand.release();
+        (void)client.release();
+        FAIL() << "the X server crashed";
+    }
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{5, 0}));
+    EXPECT_FALSE(hand->isGrabbed());
+}
+
+TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStart)
+{
+    loop->unwatch(backend->fileDescriptor());
+    backend.reset();
+    {
+        // A copy that died after pressing through the test extension and before its release.
+        Display* died = XOpenDisplay(server->displayName().c_str());
+        ASSERT_NE(died, nullptr);
+        XTestFakeButtonEvent(died, 1, True, CurrentTime);
+        XTestFakeButtonEvent(died, 8, True, CurrentTime);
+        XSync(died, False);
+        XCloseDisplay(died);
+    }
+    auto buttonsDown = [&] {
+        Window root = 0;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        unsigned mask = 0;
+        XQueryPointer(hand->display(), DefaultRootWindow(hand->display()), &root, &child, &x, &y, &x, &y, &mask);
+        return mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask);
+    };
+    ASSERT_NE(buttonsDown(), 0u);
+    client->sync();
+    client->clear();
+
+    startBackend();
+    client->sync();
+    EXPECT_EQ(buttonsDown(), 0u);
+    auto buttons = client->buttons();
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].type, ButtonRelease);
+    EXPECT_EQ(buttons[1].type, ButtonRelease);
+
+    // The hand's own press and release then reach the application as a plain click, not the end of a drag.
+    createTap();
+    client->clear();
+    hand->press(1);
+    hand->release(1);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    ASSERT_EQ(client->buttons().size(), 2u);
+    EXPECT_EQ(client->buttons()[0].type, ButtonPress);
+}
+
+TEST_F(X11InputLossTests, ASuspendedBackendKeepsThePointerFreeUntilResumed)
+{
+    // What a process about to stop does: from another thread, as its main loop may be stuck.
+    startAt({400, 400});
+    tap.reset();
+    seen.clear();
+    // A tap that holds a release back, as the click guard may: the application's button is down for now.
+    createTap([this](Event& event) {
+        if (isNotice(event)) {
+            tap->setEnabled(true);
+        }
+        return event.type == EventType::leftMouseUp ? TapVerdict::swallow : TapVerdict::pass;
+    });
+    hand->press(1);
+    hand->release(1);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    ASSERT_EQ(client->buttons().size(), 1u);
+
+    std::thread([this] { backend->suspend(); }).join();
+    ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByTimeout) == 1; }));
+    loop->runFor(0.1);
+    // The tap turned itself back on, but the devices stay free, and the press this backend made is undone.
+    EXPECT_TRUE(tap->isEnabled());
+    EXPECT_FALSE(hand->isGrabbed());
+    client->sync();
+    ASSERT_EQ(client->buttons().size(), 2u);
+    EXPECT_EQ(client->buttons()[1].type, ButtonRelease);
+    Point before = hand->cursor();
+    hand->move(4, 0);
+    XSync(hand->display(), False);
+    EXPECT_EQ(hand->cursor(), (before + Vector{4, 0}));
+
+    backend->resume();
+    ASSERT_TRUE(runUntil([&] { return hand->isGrabbed(); }));
+    EXPECT_EQ(notices(EventType::tapDisabledByTimeout), 2u);
+    std::size_t count = seen.size();
+    hand->move(4, 0);
+    ASSERT_TRUE(runUntilSeen(count + 1));
+    EXPECT_EQ(seen.back().location, (before + Vector{8, 0}));
 }

@@ -199,3 +199,90 @@ TEST_F(X11PointerTapTests, AStalledLoopGivesThePointerBackAndSteadyingResumesAft
     EXPECT_FALSE(client->motions().empty());
     EXPECT_LT(verticalTravel(clientPositions()), 0.5 * verticalTravel(moves));
 }
+
+TEST_F(X11PointerTapTests, ACursorPlacedByAnotherProgramBetweenTwoHandMovesIsFollowed)
+{
+    // Another program puts the cursor elsewhere (a remote desktop, a game centring it) while the hand moves right.
+    struct Rate {
+        double interval;
+        int step; // points per device move
+    };
+    for (Rate rate : {Rate{0.008, 3}, Rate{0.001, 1}}) {
+        for (int jump : {50, 150, 400}) {
+            SCOPED_TRACE(::testing::Message() << "every " << rate.interval << " s, a jump of " << jump);
+            pointerTap.reset();
+            placeCursor({300, 200});
+            startPointerTap();
+            constexpr int moves = 60;
+            Point warped;
+            int step = 0;
+            bool done = false;
+            system::MainLoop::TimerID timer = 0;
+            timer = loop->scheduleRepeating(rate.interval, rate.interval, [&] {
+                if (++step == moves / 2) {
+                    quiesce(); // the backend has placed the cursor for the moves so far
+                    Point shown = hand->cursor();
+                    warped = shown + Vector{0, double(jump)};
+                    hand->warpCursor(int(warped.x), int(warped.y));
+                }
+                hand->move(rate.step, 0);
+                if (step == moves) {
+                    loop->cancel(timer);
+                    done = true;
+                }
+            });
+            ASSERT_TRUE(runUntil([&] { return done; }));
+            quiesce();
+
+            // From the warp on, the pointer goes on from where it was put, and comes to rest on the hand.
+            auto after = client->motions();
+            ASSERT_FALSE(after.empty());
+            EXPECT_EQ(after.back().location.y, warped.y);
+            Point rest = warped + Vector{double(rate.step * (moves - moves / 2 + 1)), 0};
+            EXPECT_TRUE(runUntil([&] { return hand->cursor() == rest; }))
+                << hand->cursor().x << ", " << hand->cursor().y;
+            EXPECT_EQ(pointerTap->externalMoves(), 1);
+        }
+    }
+}
+
+TEST_F(X11PointerTapTests, AClickRightAfterAnotherProgramPutTheCursorElsewhereLandsThere)
+{
+    placeCursor({300, 200});
+    startPointerTap(ClickGuard::Settings::on(0.5));
+    playTremor(0.2);
+    quiesce();
+    hand->warpCursor(340, 260);
+    client->clear();
+    hand->press(1);
+    loop->scheduleAfter(0.1, [this] { hand->release(1); });
+    ASSERT_TRUE(runUntil([&] { return client->buttons().size() == 2; }));
+    quiesce();
+    for (const auto& button : client->buttons()) {
+        EXPECT_EQ(button.location, (Point{340, 260}));
+    }
+    EXPECT_EQ(pointerTap->externalMoves(), 1);
+}
+
+TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramPutElsewhere)
+{
+    placeCursor({300, 200});
+    startPointerTap();
+    // A quick stroke: the steadied pointer trails the hand when it stops, and would settle onto it.
+    for (int i = 0; i < 8; ++i) {
+        hand->move(12, 0);
+        loop->runFor(0.004);
+    }
+    quiesce();
+    ASSERT_NE(hand->cursor(), (Point{396, 200}));
+    hand->warpCursor(420, 260);
+    loop->runFor(0.4);
+    quiesce();
+    EXPECT_EQ(hand->cursor(), (Point{420, 260}));
+
+    // The hand goes on from there.
+    hand->move(3, 0);
+    ASSERT_TRUE(runUntil([&] { return hand->cursor() == Point{423, 260}; })) << hand->cursor().x << ", "
+                                                                            << hand->cursor().y;
+    EXPECT_EQ(pointerTap->externalMoves(), 1);
+}

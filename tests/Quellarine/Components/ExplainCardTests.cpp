@@ -30,7 +30,7 @@ using Kind = ExplainStore::State::Kind;
 class ExplainCardTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
     CalibrationResult result = [] {
         CalibrationResult measured;
         measured.shake = 2.5;

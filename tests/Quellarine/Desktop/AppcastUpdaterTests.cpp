@@ -12,6 +12,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -51,8 +52,29 @@ public:
     QByteArray body;
     bool answers = true;
     QList<QByteArray> requests;
+    // Instead of the body at once: one byte every 100 ms, or bytes without end as fast as they are taken; the
+    // size is not announced.
+    enum class Pace { whole, trickle, endless } pace = Pace::whole;
+    qint64 written = 0; // by the trickling or endless answer, as far as the connection took it
 
 private:
+    void stream(QTcpSocket* socket)
+    {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\nConnection: close\r\n\r\n"
+                      "<rss version=\"2.0\"><channel>");
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket](qint64 bytes) {
+            written += bytes;
+            if (pace == Pace::endless && socket->bytesToWrite() < 64 * 1024) {
+                socket->write(QByteArray(256 * 1024, ' '));
+            }
+        });
+        if (pace == Pace::trickle) {
+            auto* timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+            timer->start(100);
+        }
+    }
+
     void read(QTcpSocket* socket)
     {
         QByteArray received = socket->property("received").toByteArray() + socket->readAll();
@@ -62,6 +84,10 @@ private:
         }
         requests.append(received);
         if (!answers) {
+            return;
+        }
+        if (pace != Pace::whole) {
+            stream(socket);
             return;
         }
         socket->write("HTTP/1.1 " + status + "\r\nContent-Type: application/rss+xml\r\nContent-Length: "
@@ -218,6 +244,40 @@ TEST_F(AppcastUpdaterTests, BackgroundResultsWithoutAnUpdate)
     ASSERT_TRUE(settled(*updater));
     EXPECT_EQ(delegate.log, QStringList{"abort 1002"});
     EXPECT_TRUE(updater->canCheckForUpdates());
+}
+
+TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
+{
+    // A server that keeps the check alive with a byte now and then: the check ends at its deadline.
+    server.pace = FeedServer::Pace::trickle;
+    AppcastUpdater::Configuration configuration;
+    configuration.feedURL = server.url();
+    configuration.runningBuild = QStringLiteral("10");
+    configuration.checkDeadline = 600ms;
+    auto updater = std::make_unique<AppcastUpdater>(delegate, defaults, configuration);
+    updater->checkForUpdatesInBackground();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !updater->sessionInProgress(); }, 3000));
+    EXPECT_EQ(delegate.log, QStringList{"abort 1002"});
+    EXPECT_TRUE(updater->canCheckForUpdates());
+
+    // A feed without end: refused once more than a feed's worth has come, without taking in what follows.
+    delegate.log.clear();
+    server.pace = FeedServer::Pace::endless;
+    updater = makeUpdater();
+    updater->checkForUpdatesInBackground();
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
+    QTest::qWait(200);
+    EXPECT_LT(server.written, 8 << 20) << server.written;
+
+    // A whole feed larger than a feed can be, padded out to look like one, is not read.
+    delegate.log.clear();
+    server.pace = FeedServer::Pace::whole;
+    server.body = feedWith("11", "1.1").replace("<channel>", "<channel><!--" + QByteArray(3 << 20, ' ') + "-->");
+    updater = makeUpdater();
+    updater->checkForUpdatesInBackground();
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
 }
 
 TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)

@@ -143,14 +143,30 @@ TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
     file.close();
     // The settings file would have to live inside a plain file.
     Defaults defaults(blocker + QStringLiteral("/settings.ini"));
+    QStringList logged;
+    defaults.setWriteFailureLog([&](const QString& message) { logged.append(message); });
     EXPECT_FALSE(defaults.setBool(QStringLiteral("filterOn"), true));
+    // Once per episode of failures, naming the file, however many writes fail in it.
     EXPECT_FALSE(defaults.setString(QStringLiteral("preset"), QStringLiteral("strong")));
+    EXPECT_FALSE(defaults.remove(QStringLiteral("preset")));
+    EXPECT_FALSE(defaults.setInteger(QStringLiteral("launches"), 3));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].contains(blocker + QStringLiteral("/settings.ini"))) << logged[0].toStdString();
 
-    // Once the way is clear, the next write says it arrived, and takes the earlier one with it.
+    // The disk comes back, then fails again: a new episode.
     ASSERT_TRUE(QFile::remove(blocker));
-    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("file")));
-    EXPECT_TRUE(defaults.setBool(QStringLiteral("clickGuard"), false));
+    ASSERT_TRUE(QDir().mkdir(blocker));
+    EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), false));
+    EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), true));
+    EXPECT_EQ(logged.size(), 1);
+    // What was changed meanwhile reaches the disk with the next write.
     QSettings fresh(blocker + QStringLiteral("/settings.ini"), QSettings::IniFormat);
-    EXPECT_EQ(fresh.value(QStringLiteral("preset")).toString(), QStringLiteral("strong"));
-    EXPECT_EQ(fresh.value(QStringLiteral("filterOn")).toString(), QStringLiteral("true"));
+    EXPECT_EQ(fresh.value(QStringLiteral("launches")).toInt(), 3);
+    EXPECT_FALSE(fresh.contains(QStringLiteral("preset")));
+    ASSERT_TRUE(QDir(blocker).removeRecursively());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_FALSE(defaults.setBool(QStringLiteral("clickGuard"), false));
+    EXPECT_FALSE(defaults.setBool(QStringLiteral("clickGuard"), true));
+    EXPECT_EQ(logged.size(), 2);
 }

@@ -17,8 +17,7 @@ using testing::LocalService;
 class ServiceClientTest : public ::testing::Test {
 protected:
     LocalService service;
-    // Time-outs a hundred times shorter than the application's.
-    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
     QObject context;
 
     std::optional<ServiceReply> post(const QString& path, ServiceClient::Resend resend = ServiceClient::Resend::allowed,

@@ -1,10 +1,24 @@
 #include "Quellarine/Desktop/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUuid>
+
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -55,4 +69,192 @@ TEST(SingleInstanceTest, NoFirstCopyToReach)
     QTemporaryDir dir;
     SingleInstance lonely(uniqueKey(), dir.path());
     EXPECT_FALSE(lonely.notifyPrimary(200));
+}
+
+namespace {
+
+// Sets an environment variable for the life of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name_(name)
+        , had_(qEnvironmentVariableIsSet(name))
+        , old_(qgetenv(name))
+    {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
+    ~ScopedEnvironment()
+    {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+QString keyFor(const QByteArray& display)
+{
+    ScopedEnvironment x11("DISPLAY", display);
+    return SingleInstance::defaultKey();
+}
+
+bool isPrivate(const QString& path)
+{
+    return QFileInfo(path).isDir() && QFile::permissions(path) == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                                   | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
+// Descriptors in use up to the process's limit, so that the next one cannot be had; given back on destruction.
+class DescriptorsExhausted {
+public:
+    DescriptorsExhausted()
+    {
+        getrlimit(RLIMIT_NOFILE, &saved_);
+        int highest = 0;
+        for (const QString& entry : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System)) {
+            highest = std::max(highest, entry.toInt());
+        }
+        rlimit lowered = saved_;
+        lowered.rlim_cur = rlim_t(highest + 1);
+        setrlimit(RLIMIT_NOFILE, &lowered);
+        for (int fd = dup(0); fd >= 0; fd = dup(0)) {
+            taken_.push_back(fd);
+        }
+    }
+    ~DescriptorsExhausted()
+    {
+        for (int fd : taken_) {
+            close(fd);
+        }
+        setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+
+private:
+    rlimit saved_{};
+    std::vector<int> taken_;
+};
+
+} // namespace
+
+TEST(SingleInstanceTest, EveryScreenOfADisplayIsOneDisplay)
+{
+    ScopedEnvironment noWayland("WAYLAND_DISPLAY", QByteArray());
+    EXPECT_EQ(keyFor(":1"), keyFor(":1.0"));
+    EXPECT_EQ(keyFor(":1"), keyFor(":1.1"));
+    EXPECT_EQ(keyFor(":1"), keyFor("unix:1.0"));
+    EXPECT_NE(keyFor(":1"), keyFor(":2"));
+    EXPECT_NE(keyFor(":1"), keyFor(":10"));
+    EXPECT_NE(keyFor(":1"), keyFor("otherhost:1"));
+}
+
+TEST(SingleInstanceTest, TheLockLivesInAPrivateFolderNeverTheSharedTemporaryOne)
+{
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    ScopedEnvironment cache("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+
+    // A private runtime folder is used as it is.
+    ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    {
+        ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        EXPECT_EQ(SingleInstance::defaultDirectory(), runtime);
+    }
+    // One that others may enter, or none: a folder of the user's own, made private.
+    ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    for (const QByteArray& value : {QFile::encodeName(runtime), QByteArray()}) {
+        ScopedEnvironment xdg("XDG_RUNTIME_DIR", value);
+        const std::optional<QString> directory = SingleInstance::defaultDirectory();
+        ASSERT_TRUE(directory.has_value());
+        EXPECT_TRUE(directory->startsWith(dir.filePath(QStringLiteral("cache")))) << directory->toStdString();
+        EXPECT_TRUE(isPrivate(*directory));
+    }
+    // No such folder can be made: none at all.
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ScopedEnvironment unusable("XDG_CACHE_HOME", QFile::encodeName(blocker.fileName()));
+    ScopedEnvironment xdg("XDG_RUNTIME_DIR", QByteArray());
+    EXPECT_EQ(SingleInstance::defaultDirectory(), std::nullopt);
+}
+
+TEST(SingleInstanceTest, TheChannelHoldsFewShortConnections)
+{
+    QTemporaryDir dir;
+    const QString key = uniqueKey();
+    SingleInstance first(key, dir.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+
+    auto closed = [](const std::vector<std::unique_ptr<QLocalSocket>>& sockets) {
+        return std::count_if(sockets.begin(), sockets.end(), [](const auto& socket) {
+            return socket->state() == QLocalSocket::UnconnectedState;
+        });
+    };
+    // Far more connections than it keeps: those beyond its limit are closed at once.
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    for (int i = 0; i < 3 * SingleInstance::maximumConnections; ++i) {
+        idle.push_back(std::make_unique<QLocalSocket>());
+        QLocalSocket& socket = *idle.back();
+        socket.connectToServer(first.socketPath());
+        // The first copy accepts while this waits.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return socket.state() != QLocalSocket::ConnectingState; }, 1000));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed(idle) >= 2 * SingleInstance::maximumConnections; }, 1000));
+    EXPECT_LE(closed(idle), 2 * SingleInstance::maximumConnections + 1);
+    // Silent ones are closed after a while, so that a later copy gets through again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed(idle) == qsizetype(idle.size()); },
+                                2 * SingleInstance::silenceLimitMilliseconds));
+
+    // A message longer than any it understands ends its connection.
+    QLocalSocket flood;
+    flood.connectToServer(first.socketPath());
+    ASSERT_TRUE(flood.waitForConnected(1000));
+    flood.write(QByteArray(64 * 1024, 'a'));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }, 1000));
+
+    SingleInstance second(key, dir.path());
+    EXPECT_TRUE(second.notifyPrimary());
+    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_EQ(asked.count(), 1);
+}
+
+TEST(SingleInstanceTest, AConnectionThatCannotBeAcceptedLeavesTheSocketInPlace)
+{
+    QTemporaryDir dir;
+    const QString key = uniqueKey();
+    SingleInstance first(key, dir.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+
+    int waiting = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(waiting, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(first.socketPath());
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    {
+        // The process has run out of descriptors when the connection comes.
+        DescriptorsExhausted exhausted;
+        ASSERT_EQ(::connect(waiting, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        QTest::qWait(100);
+    }
+    ::close(waiting);
+    EXPECT_TRUE(QFile::exists(first.socketPath()));
+
+    SingleInstance second(key, dir.path());
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(second.notifyPrimary());
+    EXPECT_TRUE(asked.wait(2000));
 }

@@ -30,7 +30,7 @@ protected:
     QTemporaryDir directory;
     Defaults defaults{directory.filePath(QStringLiteral("settings.ini"))};
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
     std::unique_ptr<ExplainStore> store = std::make_unique<ExplainStore>(defaults, client);
     CalibrationResult result = [] {
         CalibrationResult measured;

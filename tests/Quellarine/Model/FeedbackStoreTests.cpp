@@ -23,7 +23,7 @@ using Failure = FeedbackStore::Failure;
 class FeedbackStoreTest : public ::testing::Test {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
     FeedbackStore store{client};
 
     void fill(const QString& message = QStringLiteral("The pointer drifts."))

@@ -90,6 +90,43 @@ QByteArray jpegBomb()
     return jpeg;
 }
 
+// Four-colour checks as a GIF, coded the plain way: a clear code before every two pixels keeps each code 3 bits.
+QByteArray checkedGif(int side)
+{
+    QByteArray gif("GIF89a");
+    const auto put16 = [&](int value) { gif.append(char(value & 0xFF)).append(char(value >> 8)); };
+    put16(side);
+    put16(side);
+    gif.append("\x81\0\0", 3).append("\xff\0\0\0\xff\0\0\0\xff\xff\xff\xff", 12).append(',');
+    put16(0);
+    put16(0);
+    put16(side);
+    put16(side);
+    gif.append("\0\x02", 2);
+    QByteArray packed;
+    quint32 bits = 0;
+    int count = 0;
+    const auto code = [&](quint32 value) {
+        bits |= value << count;
+        for (count += 3; count >= 8; count -= 8, bits >>= 8) {
+            packed.append(char(bits & 0xFF));
+        }
+    };
+    for (int i = 0; i < side * side; ++i) {
+        if (i % 2 == 0) {
+            code(4);
+        }
+        code((i % side / 4 + i / side / 4) % 4);
+    }
+    code(5);
+    packed.append(char(bits));
+    for (qsizetype at = 0; at < packed.size(); at += 255) {
+        const QByteArray block = packed.mid(at, 255);
+        gif.append(char(block.size())).append(block);
+    }
+    return gif.append("\0;", 2);
+}
+
 long peakMemoryKilobytes()
 {
     rusage usage{};
@@ -158,12 +195,16 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
 {
     const QByteArray jpeg = encoded(bands(600, 400), "JPEG");
     const QByteArray png = encoded(bands(600, 400), "PNG");
+    const QByteArray gif = checkedGif(64);
+    const QByteArray bmp = encoded(bands(600, 400), "BMP");
     const long before = peakMemoryKilobytes();
     const std::vector<std::pair<const char*, QByteArray>> cases{
         {"PNG bomb", pngBomb()},
         {"JPEG bomb", jpegBomb()},
         {"cut-off JPEG", jpeg.left(jpeg.size() * 2 / 3)},
         {"cut-off PNG", png.left(png.size() * 2 / 3)},
+        {"cut-off GIF", gif.left(gif.size() * 2 / 3)},
+        {"cut-off BMP", bmp.left(bmp.size() * 2 / 3)},
         {"text", QByteArray("This is a note, not a picture.\n")},
         {"empty", QByteArray()},
         {"vector drawing", QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="9" height="9"/>)")},
@@ -175,6 +216,8 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
     }
     EXPECT_LT(peakMemoryKilobytes() - before, 100 * 1024) << "a bomb was decoded";
     EXPECT_FALSE(QFile::exists(photoPath()));
+    EXPECT_EQ(std::get<QImage>(import(gif)).size(), QSize(64, 64));
+    EXPECT_EQ(std::get<QImage>(import(bmp)).size(), QSize(400, 400));
 }
 
 TEST_F(ProfilePhotoTest, TheSizeLimitIsInclusive)

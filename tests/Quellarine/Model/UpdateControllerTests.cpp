@@ -150,6 +150,12 @@ TEST_F(UpdateControllerTests, LaunchKeepsAStoredUpdateOnlyWhileItIsNewer)
         EXPECT_EQ(storedKeys(), kept ? bothKeys : QStringList()) << stored << " over " << running;
     }
 
+    // One that no feed is let name any more (stored from a hostile feed by an earlier version) is forgotten.
+    storeKnownUpdate(QString(900000, QLatin1Char('9')), QStringLiteral("12"));
+    runningBuild = QStringLiteral("9");
+    EXPECT_EQ(makeController()->available(), std::nullopt);
+    EXPECT_EQ(storedKeys(), QStringList());
+
     // A build without its version: nothing to show, and the keys stay as they are.
     defaults.setString(QStringLiteral("updates.availableBuild"), QStringLiteral("12"));
     runningBuild = QStringLiteral("9");

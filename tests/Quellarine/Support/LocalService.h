@@ -53,6 +53,10 @@ public:
         }
     };
 
+    // How much shorter than the application's the tests make a client's time-outs: a time-out test waits a second
+    // or three, while a busy machine's handshake and answer still fit well inside.
+    static constexpr double timeScale = 0.05;
+
     LocalService();
 
     // "https://localhost:<port>".

@@ -34,7 +34,7 @@ using testing::LocalService;
 class FeedbackPageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), 0.01};
+    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
 
     FeedbackPage& show()
     {

@@ -74,6 +74,8 @@ TEST(BandStripTest, BandsAndNumbersFollowTheWidth)
     for (const int value : {0, 2, 8, 14}) {
         EXPECT_DOUBLE_EQ(BandStrip::numberCentre(value, 10, 14), 4);
     }
+    // The numbers are the same eight whatever the axis ends at.
+    EXPECT_EQ(BandStrip(10, {}).numbers(), (std::vector<int>{0, 2, 4, 6, 8, 10, 12, 14}));
     // A band that starts past its end has no width rather than a negative one.
     EXPECT_EQ(BandStrip::bandSpan(12, 3, 280, 14, 44).width(), 0);
 
@@ -294,6 +296,9 @@ TEST(LagChartTest, PercentagesFollowTheLocaleAndMillisecondsStayPlainIntegers)
         EXPECT_TRUE(description.contains(QStringLiteral("1493 ms")));
         EXPECT_FALSE(description.contains(QStringLiteral("1 493")));
     }
+    // Plain, but in the locale's own digits, like the percentages beside them.
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(LagBars::milliseconds(1493), QStringLiteral("\u0661\u0664\u0669\u0663 ms"));
     QLocale::setDefault(saved);
 }
 

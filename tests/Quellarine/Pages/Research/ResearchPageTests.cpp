@@ -1,8 +1,10 @@
 #include "OpenedAddresses.h"
 
 #include "Quellarine/Components/AdaptiveGridLayout.h"
+#include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CountUp.h"
 #include "Quellarine/Components/LocalizedSources.h"
+#include "Quellarine/Components/Pill.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -111,6 +113,19 @@ TEST(ResearchPageTest, FiguresReadAsTheStudiesGiveThemAndCountUpToTheirValues)
     }
     EXPECT_EQ(figures[2]->text(), QStringLiteral("25 ms"));
 
+    // The pill stands a point further out on every side than the standard one, on a brighter wash.
+    ResearchHero& hero = page.hero();
+    Pill standard(hero.pill().text(), hero.pill().symbol(), Brand::onGradient);
+    standard.setFont(hero.pill().font());
+    EXPECT_EQ(hero.pill().sizeHint(), standard.sizeHint() + QSize(2, 2));
+    EXPECT_EQ(hero.pill().look().washOpacity, 0.14);
+
+    // The glow lies off the panel's centre, towards the leading edge and down.
+    hero.resize(600, 400);
+    EXPECT_EQ(hero.glowCentre(), QPointF(220, 310));
+    hero.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_EQ(hero.glowCentre(), QPointF(380, 310));
+
     const std::vector<std::pair<QString, QString>> expected{
         {QStringLiteral("28%"), QStringLiteral("6% for others")}, {QStringLiteral("39%"), QStringLiteral("92 / 233")},
         {QStringLiteral("116"), QStringLiteral("up to 19 from one person")}, {QStringLiteral("9 of 11"), QString()},
@@ -139,6 +154,11 @@ TEST(ResearchPageTest, NumbersFollowTheLocaleWhileVerbatimFiguresStay)
         EXPECT_EQ(findings[1]->figureLine().compared()->text(), QStringLiteral("92 / 233"));
         EXPECT_EQ(findings[2]->figureLine().figure()->text(), QStringLiteral("116"));
         EXPECT_EQ(page.hero().figures()[0]->accessibleName(), QStringLiteral("28\u00A0%"));
+    }
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    {
+        ResearchPage page;
+        EXPECT_EQ(page.hero().figures()[2]->accessibleName(), QStringLiteral("\u0662\u0665 ms"));
     }
     QLocale::setDefault(saved);
 }
@@ -305,6 +325,14 @@ TEST(ResearchPageTest, NoTextIsCutAtTheNarrowestWidthsOrWithTextTwiceAsLarge)
             const BandStrip& strip = page.frequencyBands().strip();
             EXPECT_GE(strip.height(), strip.sizeHint().height());
             EXPECT_GE(strip.drawnTrackHeight(), QFontMetrics(strip.font()).height());
+            for (const int number : strip.numbers()) {
+                const QRectF drawn = strip.numberRect(number);
+                EXPECT_GE(drawn.left(), -1) << number;
+                EXPECT_LE(drawn.right(), strip.width() + 1) << number;
+                if (!large) {
+                    EXPECT_DOUBLE_EQ(drawn.center().x(), BandStrip::numberCentre(number, strip.width(), strip.top()));
+                }
+            }
             const LagBars& bars = page.lagChart().bars();
             EXPECT_GE(bars.height(), bars.sizeHint().height());
             for (const LagBars::Row& row : bars.rows()) {
