@@ -204,8 +204,12 @@ void CalibrationView::keyPressEvent(QKeyEvent* event)
 void CalibrationView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous()) {
-        stopCalibrating();
+    // Out of sight (the window closed or minimised, the page left) a running part cannot go on: smoothing and
+    // the click guard come back at once, and the recording goes, as it would with the page. The stage goes
+    // once the hiding is over, not from within it.
+    stopCalibrating();
+    if (onStage(session_.step())) {
+        QMetaObject::invokeMethod(this, &CalibrationView::reset, Qt::QueuedConnection);
     }
 }
 

@@ -222,13 +222,16 @@ TEST_F(CalibrationViewTest, EveryWayOutOfARunningTestStoresNothingAndEndsThePaus
     EXPECT_FALSE(model().calibrating());
     EXPECT_TRUE(model().isOn());
 
-    // So does hiding the page, as closing the window does, and destroying it, as quitting does.
+    // So does hiding the page, as closing or minimising the window does, which also drops the recording, and
+    // destroying it, as quitting does.
     page.reset();
     page.start();
+    page.session().record(page.session().centre());
     window->hide();
     EXPECT_FALSE(model().calibrating());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.step() == Step::intro; }));
+    EXPECT_TRUE(page.session().hold().empty());
     window->show();
-    page.reset();
     page.start();
     window.reset();
     EXPECT_FALSE(model().calibrating());
