@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>أنت</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>يتجاهل اللمسات القصيرة جدًا والتكرارات السريعة غير المقصودة، ويُبقي المؤشر ثابتًا أثناء النقر.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>لوحة التتبع</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>كلاهما</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>ابدأ بـ«متوازن»، ثم جرّب «قوي» إن ظلّ المؤشر يرتجف.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>يُستخدم إعداد «لوحة التتبع» المصمَّم لحركات الأصابع القصيرة.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>بدّل الإعداد كلما بدّلت الجهاز باختصار %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>اجعله على مقاسك</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>يضبط Quellarine نفسه وفق هذه الخيارات. لا شيء يغادر هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>المظهر</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>حماية النقر</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>بماذا تحرّك المؤشر؟</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>مثل النظام</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>يظهر Quellarine باللغة الجديدة عندما يُفتح من جديد.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>أعد تشغيل Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>مصمَّم ليدك</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>إزالة الصورة</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>أفلت صورة هنا لتصبح صورتك</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>تغيير الصورة…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>اختيار صورة…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>اختر صورة لملفك الشخصي. تبقى على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>الصور (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>استخدام الصورة</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>الاسم الأول</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>البيانات الشخصية</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>تظهر في Quellarine فقط، على هذا الحاسوب. لا تُرفع أبدًا.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>اسم العائلة</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>‏Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>سؤال، فكرة، شيء لم يعمل. كل رسالة تُقرأ.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>راسلنا</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>আপনি</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>খুব ছোট ট্যাপ আর দ্রুত অনিচ্ছাকৃত পুনরাবৃত্তি উপেক্ষা করে, এবং ক্লিক করার সময় পয়েন্টার স্থির রাখে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>মাউস</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>ট্র্যাকপ্যাড</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>দুটোই</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>সুষম দিয়ে শুরু করুন, পয়েন্টার তবুও কাঁপলে জোরালো চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>ট্র্যাকপ্যাড প্রিসেট ব্যবহার হচ্ছে, আঙুলের ছোট টানের জন্য তৈরি।</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>ডিভাইস বদলালে %1 দিয়ে প্রিসেটও বদলে নিন।</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>নিজের মতো করে নিন</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine এগুলো অনুযায়ী নিজেকে সাজিয়ে নেয়। কিছুই এই কম্পিউটারের বাইরে যায় না।</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>স্বয়ংক্রিয়</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>হালকা</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>গাঢ়</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>চেহারা</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>ক্লিক সুরক্ষা</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>আপনি কী দিয়ে পয়েন্ট করেন?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>সিস্টেমের মতো</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>ভাষা</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>আবার খুললে Quellarine নতুন ভাষায় দেখাবে।</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine আবার চালু করুন</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>আপনার হাতের জন্য তৈরি</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>ছবি সরান</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>ছবি হিসেবে ব্যবহার করতে এখানে একটি ছবি ছেড়ে দিন</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>ছবি বদলান…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>ছবি বেছে নিন…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>আপনার প্রোফাইলের জন্য একটি ছবি বেছে নিন। এটি এই কম্পিউটারেই থাকে।</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>ছবি (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>ছবি ব্যবহার করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>নামের প্রথম অংশ</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>ব্যক্তিগত তথ্য</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>শুধু এই কম্পিউটারে Quellarine-এ দেখানো হয়। কখনো আপলোড হয় না।</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>পদবি</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>ইমেল</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>একটি প্রশ্ন, একটি ভাবনা, কোনো কিছু যা কাজ করেনি। প্রতিটি বার্তা পড়া হয়।</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>আমাদের লিখুন</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignora los toques muy breves y las repeticiones accidentales rápidas, y mantiene quieto el puntero mientras haces clic.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Empieza con Equilibrado y prueba Fuerte si el puntero aún tiembla.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Se usa el ajuste Trackpad, pensado para trazos cortos con el dedo.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Cambia de ajuste al cambiar de dispositivo con %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Hazlo tuyo</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine se ajusta según estas opciones. Nada sale de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protección de clics</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>¿Con qué señalas?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Igual que el sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine mostrará el nuevo idioma cuando vuelva a abrirse.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Reiniciar Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Made for your hand</source>
         <translation>Hecho para tu mano</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Quitar foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Suelta aquí una imagen para usarla como tu foto</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Cambiar foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Elegir foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Elige una imagen para tu perfil. Se queda en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Usar foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Solo se muestran en Quellarine, en este ordenador. Nunca se suben.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Una pregunta, una idea, algo que no funcionó. Se lee cada mensaje.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Escríbenos</translation>
     </message>
 </context>
 <context>

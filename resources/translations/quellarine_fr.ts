@@ -163,6 +163,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignore les appuis très brefs et les répétitions accidentelles rapides, et garde le pointeur immobile pendant que vous cliquez.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Pavé tactile</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Commencez par Équilibré, puis essayez Fort si le pointeur tremble encore.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Réglage Pavé tactile utilisé, conçu pour les petits gestes du doigt.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Changez de réglage en même temps que d’appareil avec %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>À votre façon</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine s’organise selon ces choix. Rien ne quitte cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protection des clics</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Avec quoi pointez-vous ?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine s’affichera dans la nouvelle langue à sa prochaine ouverture.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Redémarrer Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Made for your hand</source>
         <translation>Fait pour votre main</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Supprimer la photo</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Déposez une image ici pour en faire votre photo</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Changer de photo…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Choisir une photo…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Choisissez une image pour votre profil. Elle reste sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Utiliser la photo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Affichées seulement dans Quellarine, sur cet ordinateur. Jamais envoyées.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Une question, une idée, quelque chose qui n’a pas marché. Chaque message est lu.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Écrivez-nous</translation>
     </message>
 </context>
 <context>

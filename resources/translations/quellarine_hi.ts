@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>आप</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>बहुत छोटे टैप और जल्दी-जल्दी हुए अनजाने दोहराव को अनदेखा करता है, और क्लिक करते समय पॉइंटर को स्थिर रखता है।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>माउस</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>ट्रैकपैड</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>दोनों</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>संतुलित से शुरू करें, पॉइंटर फिर भी काँपे तो मज़बूत आज़माएँ।</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>ट्रैकपैड प्रीसेट इस्तेमाल हो रहा है, जो उँगली की छोटी हरकतों के लिए बना है।</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>डिवाइस बदलते समय %1 से प्रीसेट भी बदलें।</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>अपने हिसाब से</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine इन्हीं के हिसाब से खुद को ढालता है। कुछ भी इस कंप्यूटर से बाहर नहीं जाता।</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>स्वचालित</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>हल्का</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>गहरा</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>रूप</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>क्लिक सुरक्षा</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>आप किससे पॉइंट करते हैं?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>सिस्टम के अनुसार</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>भाषा</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>दोबारा खुलने पर Quellarine नई भाषा में दिखेगा।</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine फिर से शुरू करें</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>आपके हाथ के लिए बना</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>फ़ोटो हटाएँ</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>अपनी फ़ोटो बनाने के लिए कोई तस्वीर यहाँ छोड़ें</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>फ़ोटो बदलें…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>फ़ोटो चुनें…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>अपनी प्रोफ़ाइल के लिए एक तस्वीर चुनें। यह इसी कंप्यूटर पर रहती है।</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>तस्वीरें (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>फ़ोटो इस्तेमाल करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>पहला नाम</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>निजी जानकारी</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>सिर्फ़ इसी कंप्यूटर पर Quellarine में दिखती है। कभी अपलोड नहीं होती।</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>उपनाम</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>ईमेल</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>कोई सवाल, कोई सुझाव, कुछ जो काम नहीं किया। हर संदेश पढ़ा जाता है।</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>हमें लिखें</translation>
     </message>
 </context>
 <context>

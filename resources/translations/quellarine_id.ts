@@ -163,6 +163,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Anda</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Mengabaikan ketukan yang sangat singkat dan pengulangan tak sengaja yang cepat, serta menahan penunjuk tetap diam saat Anda mengeklik.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Keduanya</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Mulailah dengan Seimbang, lalu coba Kuat jika penunjuk masih bergetar.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Memakai preset Trackpad, dibuat untuk sapuan jari yang pendek.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Ganti preset saat Anda berganti perangkat dengan %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Sesuaikan untuk Anda</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine menyesuaikan diri dengan pilihan ini. Tidak ada yang keluar dari komputer ini.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatis</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Terang</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Gelap</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Tampilan</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Pelindung klik</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Anda menunjuk dengan apa?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Sama dengan sistem</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine menampilkan bahasa baru saat dibuka lagi.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Mulai ulang Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Made for your hand</source>
         <translation>Dibuat untuk tangan Anda</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Hapus Foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Letakkan gambar di sini untuk dijadikan foto Anda</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Ganti Foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Pilih Foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Pilih gambar untuk profil Anda. Gambar tetap di komputer ini.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Gambar (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Gunakan Foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nama depan</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Data pribadi</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Hanya ditampilkan di Quellarine, di komputer ini. Tidak pernah diunggah.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nama belakang</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Pertanyaan, ide, sesuatu yang tidak berjalan. Setiap pesan dibaca.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Tulis kepada kami</translation>
     </message>
 </context>
 <context>

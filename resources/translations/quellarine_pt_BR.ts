@@ -163,6 +163,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Você</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignora toques muito curtos e repetições acidentais rápidas, e mantém o ponteiro parado enquanto você clica.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Comece com Equilibrado e experimente Forte se o ponteiro ainda tremer.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Usando o ajuste Trackpad, feito para movimentos curtos do dedo.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Troque de ajuste ao trocar de dispositivo com %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Do seu jeito</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>O Quellarine se ajusta a essas escolhas. Nada sai deste computador.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Proteção de cliques</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Com o que você aponta?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Igual ao sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>O Quellarine mostra o novo idioma quando abrir de novo.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Reiniciar o Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Made for your hand</source>
         <translation>Feito para sua mão</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Remover foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Solte uma imagem aqui para usá-la como sua foto</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Trocar foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Escolher foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Escolha uma imagem para o seu perfil. Ela fica neste computador.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imagens (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Usar foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Mostrados só no Quellarine, neste computador. Nunca enviados.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Sobrenome</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Uma pergunta, uma ideia, algo que não funcionou. Toda mensagem é lida.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Escreva para nós</translation>
     </message>
 </context>
 <context>

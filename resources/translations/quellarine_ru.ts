@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Вы</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Игнорирует очень короткие касания и быстрые случайные повторы и удерживает указатель на месте, пока вы щёлкаете.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Трекпад</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Оба</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Начните с режима «Баланс», а если указатель всё ещё дрожит, попробуйте «Сильный».</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Используется режим «Трекпад», созданный для коротких движений пальцем.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Меняя устройство, переключайте режим сочетанием %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Под себя</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine настраивается по этим параметрам. Ничто не покидает этот компьютер.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлое</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмное</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Оформление</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Защита щелчков</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Чем вы управляете указателем?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Как в системе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine покажет новый язык при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Перезапустить Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>Для вашей руки</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Удалить фото</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Перетащите сюда изображение, чтобы сделать его своим фото</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Сменить фото…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Выбрать фото…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Выберите изображение для профиля. Оно останется на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Использовать фото</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Личные данные</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Видны только в Quellarine на этом компьютере. Никуда не отправляются.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Фамилия</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Вопрос, идея, что-то не сработало. Мы читаем каждое сообщение.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Написать нам</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Siz</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Çok kısa dokunuşları ve hızlı, yanlışlıkla yapılan tekrarları yok sayar; siz tıklarken işaretçiyi sabit tutar.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Fare</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>İzleme dörtgeni</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>İkisi de</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Dengeli ile başlayın, işaretçi hâlâ titriyorsa Güçlü&apos;yü deneyin.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Kısa parmak hareketleri için yapılmış İzleme dörtgeni ayarı kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Aygıt değiştirdiğinizde ayarı %1 ile değiştirin.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Size göre</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine kendini bunlara göre ayarlar. Hiçbir şey bu bilgisayardan çıkmaz.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Koyu</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Tıklama koruması</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Neyle işaret ediyorsunuz?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Sistemle aynı</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine yeni dili yeniden açıldığında gösterir.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine&apos;i yeniden başlat</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Made for your hand</source>
         <translation>Elinize özel</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Fotoğrafı Kaldır</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Fotoğrafınız olarak kullanmak için bir resmi buraya bırakın</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Fotoğrafı Değiştir…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Fotoğraf Seç…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Profiliniz için bir resim seçin. Bu bilgisayarda kalır.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Resimler (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Fotoğrafı Kullan</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Kişisel bilgiler</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Yalnızca bu bilgisayarda, Quellarine&apos;de gösterilir. Asla yüklenmez.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Soyadı</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-posta</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Bir soru, bir fikir, çalışmayan bir şey. Her mesaj okunur.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Bize yazın</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>你</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -433,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>忽略极短的轻触和快速的意外重复点击，并在你点击时让指针保持不动。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>触控板</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>两者都用</translation>
     </message>
 </context>
 <context>
@@ -968,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>先用“均衡”，如果指针仍然抖动，再试试“强”。</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>正在使用“触控板”预设，专为手指的短距离滑动而设计。</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>切换设备时，用 %1 切换预设。</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>按你的习惯</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine 会据此进行设置。任何内容都不会离开这台电脑。</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>点击保护</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>你用什么指点？</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>与系统相同</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine 再次打开时将显示新语言。</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>重新启动 Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -980,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>为你的手定制</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除照片</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>将图片拖放到这里，用作你的照片</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>更换照片…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>选择照片…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>为你的个人资料选择一张图片。它只保存在这台电脑上。</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>使用照片</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>名</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>个人信息</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>只在这台电脑上的 Quellarine 中显示，从不上传。</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>姓</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>一个问题、一个想法、一处不好用的地方。每条消息都会被阅读。</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>给我们写信</translation>
     </message>
 </context>
 <context>

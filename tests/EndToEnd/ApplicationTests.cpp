@@ -6,6 +6,7 @@
 #include "Backends/X11/Testing/XvfbServer.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
@@ -74,6 +75,9 @@ protected:
     void TearDown() override
     {
         stopApplication();
+        for (pid_t other : othersToStop) {
+            kill(other, SIGTERM);
+        }
         client.reset();
         hand.reset();
         server.reset();
@@ -370,11 +374,93 @@ protected:
         return points;
     }
 
+    // The top-level window with this title (0 when none is shown).
+    Window windowTitled(const std::string& title)
+    {
+        Display* display = hand->display();
+        XSync(display, False);
+        const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+        const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        Window found = 0;
+        if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+            return 0;
+        }
+        for (unsigned i = 0; i < count && found == 0; ++i) {
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0;
+            unsigned long remaining = 0;
+            unsigned char* data = nullptr;
+            if (XGetWindowProperty(display, children[i], netName, 0, 1024, False, utf8, &type, &format, &items,
+                                   &remaining, &data)
+                    == Success
+                && data != nullptr && std::string(reinterpret_cast<char*>(data), items) == title) {
+                found = children[i];
+            }
+            if (data != nullptr) {
+                XFree(data);
+            }
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        return found;
+    }
+
+    // The process that shows the window, as the window says (0 when it does not say).
+    pid_t windowOwner(Window window)
+    {
+        Display* display = hand->display();
+        const Atom netPid = XInternAtom(display, "_NET_WM_PID", False);
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0;
+        unsigned long remaining = 0;
+        unsigned char* data = nullptr;
+        pid_t owner = 0;
+        if (window != 0
+            && XGetWindowProperty(display, window, netPid, 0, 1, False, XA_CARDINAL, &type, &format, &items, &remaining,
+                                  &data)
+                == Success
+            && data != nullptr && items == 1) {
+            owner = static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data));
+        }
+        if (data != nullptr) {
+            XFree(data);
+        }
+        return owner;
+    }
+
+    // A click of the hand's left button at a point of the screen.
+    void clickAt(int x, int y)
+    {
+        hand->warpCursor(x, y);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        hand->press(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        hand->release(1);
+    }
+
+    // Presses one key after another, as a person at the keyboard would, the same key `times` times.
+    void press(KeySym symbol, int times = 1)
+    {
+        for (int time = 0; time < times; ++time) {
+            chord({symbol});
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        }
+    }
+
     std::filesystem::path home;
     std::unique_ptr<XvfbServer> server;
     std::unique_ptr<VirtualHand> hand;
     std::unique_ptr<ClientWindow> client;
     pid_t application = -1;
+    // Copies of the application that it started itself.
+    std::vector<pid_t> othersToStop;
 };
 
 } // namespace
@@ -526,6 +612,42 @@ TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWin
     // Give a welcome window the time to show up, were it to open as well.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
+}
+
+TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
+{
+    // The window names its page; the desktop adds the application's name.
+    const std::string english = "Overview \u2014 Quellarine";
+    const std::string french = "Vue d\u2019ensemble \u2014 Quellarine";
+    // The hand's click arrives as it is made.
+    writeSettings("welcomed=true\nfilterOn=false\nclickGuard=false\n");
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return windowTitled(english) != 0; }, 20)) << "no main window";
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    // A click on the profile card at the foot of the sidebar (12 above the window's bottom edge, 70 high).
+    const auto frame = windowFrame(english);
+    ASSERT_TRUE(frame.has_value());
+    clickAt(int(frame->origin.x) + 60, int(frame->origin.y + frame->size.height) - 12 - 35);
+    ASSERT_TRUE(waitFor([&] { return windowTitled("Profile \u2014 Quellarine") != 0; }, 5)) << "no profile page";
+
+    // Then by keyboard, as the card has it now: on to the language, French, and the restart button that appears.
+    press(XK_Tab, 11);
+    press(XK_f);
+    ASSERT_TRUE(waitFor([&] { return setting("AppleLanguages") == "fr"; }, 5)) << setting("AppleLanguages");
+    press(XK_Tab);
+    press(XK_space);
+
+    // This copy ends by itself, and a new one shows its window in French.
+    int status = 0;
+    ASSERT_TRUE(waitFor([&] { return waitpid(application, &status, WNOHANG) == application; }, 20))
+        << "the application did not end to restart";
+    application = -1;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(waitFor([&] { return windowOwner(windowTitled(french)) != 0; }, 30)) << "no new copy in French";
+    othersToStop.push_back(windowOwner(windowTitled(french)));
+    EXPECT_EQ(windowTitled(english), 0u);
+    EXPECT_EQ(setting("AppleLanguages"), "fr");
 }
 
 // The calibration test with a real hand on the real pointer path: the hand holds on the dot and follows the

@@ -81,6 +81,7 @@ protected:
                             .applyAppearance = {},
                             .startRelaunch = [] { return false; },
                             .quit = [] {}},
+                .accountFullName = {},
             };
             model_ = std::make_unique<AppModel>(platform);
         }
