@@ -2,7 +2,8 @@
 // to the moment an application reads the motion that results. Each iteration is one device move of a hand going
 // round a circle at 1000 moves per second; the reported time per iteration is that latency, with its median and
 // 99th percentile as counters (microseconds). Compare the runs with the backend against the one without it: the
-// difference is what steadying the pointer costs in responsiveness.
+// difference is what steadying the pointer costs in responsiveness. The counter heap_per_move is the number of heap
+// allocations the backend's thread makes per device move (Xlib's and xcb's included).
 //
 //   build/bench/X11LatencyBench
 //
@@ -18,6 +19,7 @@
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
+#include "support/AllocationCounter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -73,7 +75,13 @@ public:
             loop.watch(stopFd_, [] {});
             auto installed = install(backend, loop);
             ready_ = true;
-            loop.runUntil([this] { return stop_.load(); }, 1e9);
+            // Looked at after every callback of the loop (its timers' included).
+            loop.runUntil(
+                [this] {
+                    heapAllocations_.store(bench::threadHeapAllocations(), std::memory_order_relaxed);
+                    return stop_.load();
+                },
+                1e9);
         });
         while (!ready_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -89,8 +97,12 @@ public:
         close(stopFd_);
     }
 
+    // What the backend's thread has allocated so far, as of its latest callback.
+    std::size_t heapAllocations() const { return heapAllocations_.load(std::memory_order_relaxed); }
+
 private:
     int stopFd_ = eventfd(0, EFD_CLOEXEC);
+    std::atomic<std::size_t> heapAllocations_{0};
     std::atomic<bool> ready_{false};
     std::atomic<bool> stop_{false};
     std::thread thread_;
@@ -120,6 +132,7 @@ void measure(benchmark::State& state, const Installer& install)
     latencies.reserve(std::size_t(state.max_iterations));
     long missing = 0;
     double angle = 0;
+    std::size_t heapBefore = backend ? backend->heapAllocations() : 0;
     auto next = std::chrono::steady_clock::now();
     for (auto _ : state) {
         client.collect();
@@ -146,6 +159,9 @@ void measure(benchmark::State& state, const Installer& install)
     state.counters["median_us"] = percentile(latencies, 0.5);
     state.counters["p99_us"] = percentile(latencies, 0.99);
     state.counters["missing"] = double(missing);
+    if (backend) {
+        state.counters["heap_per_move"] = double(backend->heapAllocations() - heapBefore) / double(state.iterations());
+    }
 }
 
 // The device drives the cursor itself: the X server's own latency, the floor for everything else.

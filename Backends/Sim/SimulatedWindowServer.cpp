@@ -216,6 +216,11 @@ double SimulatedWindowServer::uptime() const
     return static_cast<double>(now_) / 1e9;
 }
 
+void SimulatedWindowServer::busyFor(double seconds)
+{
+    busyUntil_ = std::max(busyUntil_, now_ + toNanoseconds(seconds));
+}
+
 void SimulatedWindowServer::advance(double seconds)
 {
     advanceTo(now_ + toNanoseconds(seconds));
@@ -226,11 +231,15 @@ void SimulatedWindowServer::advanceTo(std::uint64_t nanoseconds)
     if (dispatching_) {
         throw std::logic_error("the simulated main loop cannot be run from inside one of its callbacks");
     }
-    while (!queue_.empty() && queue_.front().due <= nanoseconds) {
+    while (!queue_.empty()) {
+        std::uint64_t runsAt = std::max(queue_.front().due, busyUntil_);
+        if (runsAt > nanoseconds) {
+            break;
+        }
         std::pop_heap(queue_.begin(), queue_.end(), laterFirst<Pending, Pending>);
         Pending pending = queue_.back();
         queue_.pop_back();
-        now_ = std::max(now_, pending.due);
+        now_ = std::max(now_, runsAt);
         dispatching_ = true;
         try {
             dispatch(pending);
@@ -264,6 +273,9 @@ void SimulatedWindowServer::dispatch(Pending& pending)
         }
         Point base = fromHand ? hardwareLocation_ : cursor_;
         event.location = associated_ ? clampToDisplays(base + Vector{event.deltaX, event.deltaY}) : cursor_;
+        if (reportsDeltaBase_) {
+            event.deltaBase = associated_ ? base : cursor_;
+        }
         hardwareLocation_ = event.location;
         deliver(event, Origin::hardware);
         break;
@@ -306,7 +318,9 @@ void SimulatedWindowServer::deliver(Event& event, Origin origin)
             return;
         }
     }
-    cursor_ = event.location;
+    if (std::isfinite(event.location.x) && std::isfinite(event.location.y)) {
+        cursor_ = event.location; // an event at no real place leaves the cursor where it is, as a system does
+    }
     received_.push_back(Received{event, now_, origin});
 }
 

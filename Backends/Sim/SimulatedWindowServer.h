@@ -64,6 +64,10 @@ public:
     // Configuration; each takes effect for events produced or processed after the call.
     void setDeltaBase(DeltaBase base) { deltaBase_ = base; }
     DeltaBase deltaBase() const { return deltaBase_; }
+    // Whether hardware moves tell the taps the point their delta was added to (Event::deltaBase), as a system
+    // that computes the locations itself can. Off by default: the taps must then work it out. This server cannot
+    // tell another program's warp from the tap's own, so it never marks a cursor placed elsewhere.
+    void setReportsDeltaBase(bool reports) { reportsDeltaBase_ = reports; }
     void setLatency(double seconds);     // from a hardware event's timestamp to its arrival at the taps
     void setPostLatency(double seconds); // from posting an event to its arrival at the taps
     void setTrusted(bool trusted) { trusted_ = trusted; }
@@ -83,6 +87,10 @@ public:
     void disableTaps(system::EventType reason);
     // The system switches every tap off without telling it: only asking whether it is enabled shows it.
     void disableTapsSilently();
+
+    // The main loop is busy for this long from now (a slow paint, a full disk): hardware events, posted events and
+    // timers that fall due meanwhile wait, and then run in their order as soon as it is free.
+    void busyFor(double seconds);
 
     // Virtual time.
     void advance(double seconds);
@@ -183,6 +191,8 @@ private:
     int warpCount_ = 0;
     DeltaBase deltaBase_ = DeltaBase::cursor;
     bool nextMoveFromHand_ = true; // for the alternating base
+    bool reportsDeltaBase_ = false;
+    std::uint64_t busyUntil_ = 0;
     std::uint32_t buttonsDown_ = 0; // a bit per button number
     std::uint64_t latency_ = 0;
     std::uint64_t postLatency_ = 0;

@@ -177,7 +177,7 @@ void X11EventTapHost::checkForLostInput()
     }
     if (connection_.isLost() && !reportedLoss_) {
         reportedLoss_ = true;
-        posted_.clear();
+        postedCount_ = 0;
         disableTaps(EventType::tapDisabledByUserInput);
     }
 }
@@ -241,7 +241,12 @@ void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
     if (!connection_.isOpen()) {
         return;
     }
-    posted_.push_back(event);
+    if (postedCount_ == postedCapacity) {
+        postedHead_ = (postedHead_ + 1) % postedCapacity;
+        --postedCount_;
+    }
+    posted_[(postedHead_ + postedCount_) % postedCapacity] = event;
+    ++postedCount_;
     if (!processing_) {
         connection_.wake();
     }
@@ -249,11 +254,12 @@ void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
 
 bool X11EventTapHost::deliverPosted()
 {
-    if (posted_.empty()) {
+    if (postedCount_ == 0) {
         return false;
     }
-    Event event = posted_.front();
-    posted_.pop_front();
+    Event event = posted_[postedHead_];
+    postedHead_ = (postedHead_ + 1) % postedCapacity;
+    --postedCount_;
     // Already with the applications: what the taps decide changes nothing.
     runTaps(event);
     return true;
@@ -370,6 +376,7 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.cursorPlacedElsewhere = elsewhere;
     event.deltaX = dx;
     event.deltaY = dy;
+    event.deltaBase = pointer_.base();
     event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
                                              : pointer_.base();
     event.timestamp = clock_.nanoseconds();

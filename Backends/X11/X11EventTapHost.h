@@ -10,7 +10,8 @@
 
 #include <X11/extensions/XInput2.h>
 
-#include <deque>
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -18,9 +19,10 @@ namespace quellarine::x11 {
 
 // The event taps on X11. While a tap is enabled the user's physical pointing devices are grabbed, so their moves
 // and buttons reach this backend first; each becomes an event at the place where the system puts the pointer (its
-// base, see X11Pointer, plus the device's delta, kept on the screens) and runs through the taps, newest first.
-// Another client may have put the cursor elsewhere since this backend last placed it (a warp): the server is asked
-// before each device event (once for events handled together), the event then starts from there and says so.
+// base, see X11Pointer, plus the device's delta, kept on the screens), carries that base, and runs through the
+// taps, newest first. Another client may have put the cursor elsewhere since this backend last placed it (a warp):
+// the server is asked before each device event (once for events handled together), the event then starts from
+// there and says so.
 // What passes is put into the server through the test extension, with the location the taps left in it, so
 // applications see it as ordinary input; what a tap swallows goes nowhere. Wheel buttons (4 to 7) pass by
 // untouched. Events posted through this host reach applications at once and come back through the taps after the
@@ -108,7 +110,13 @@ private:
     bool processing_ = false;
     bool handlingDeviceEvent_ = false;
     bool reportedLoss_ = false;
-    std::deque<system::Event> posted_;
+    // Posted events on their way back to the taps, oldest first, in storage fixed at construction: posting
+    // allocates nothing. Each comes back before the next input is read, so a tap would have to post this many from
+    // one callback to fill it; then the oldest is dropped (it reached the applications all the same).
+    static constexpr std::size_t postedCapacity = 64;
+    std::array<system::Event, postedCapacity> posted_;
+    std::size_t postedHead_ = 0;
+    std::size_t postedCount_ = 0;
     std::uint64_t handButtons_ = 0; // X buttons the user holds on grabbed devices
 };
 

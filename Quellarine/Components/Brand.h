@@ -27,6 +27,8 @@ struct Brand {
     static constexpr DynamicColor onGradient{0xFFFFFF, 0xFFFFFF};
     // The system's red, as the platform draws it in the light and the dark appearance: what needs updating.
     static constexpr DynamicColor systemRed{0xD63A30, 0xFF6961};
+    // The orange of the calibration's marks and recorded path, the same in both appearances.
+    static QColor highlight() { return QColor::fromRgbF(0.94f, 0.54f, 0.36f); }
 
     // The brand gradient over `rect`: from the top-leading corner (gradient start) to the bottom-trailing corner
     // (deep), with two evenly spaced stops, in the widget's appearance and layout direction.

@@ -1,4 +1,5 @@
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Model/ProfileIdentity.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/ServiceClient.h"
@@ -410,6 +411,26 @@ void AppModel::openFeedback(FeedbackStore::Source source)
 {
     feedback_->setSource(source);
     setSection(MainSection::feedback);
+}
+
+QString AppModel::profileName() const
+{
+    return ProfileIdentity::name(profile_->displayName(), accountFullName());
+}
+
+QString AppModel::accountFullName() const
+{
+    return platform_.accountFullName ? platform_.accountFullName() : QString();
+}
+
+std::optional<QString> AppModel::profileEmail() const
+{
+    return ProfileIdentity::email(profile_->details().email);
+}
+
+QString AppModel::profileInitials() const
+{
+    return ProfileIdentity::initials(profileName());
 }
 
 FeedbackStore::Details AppModel::feedbackDetails() const

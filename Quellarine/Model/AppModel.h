@@ -65,6 +65,8 @@ public:
         ServiceClient* services = nullptr;
         // The photo folder, the appearance, the relaunch and quitting, for the profile store.
         ProfileStore::Environment profile;
+        // The full name of the user's account, read each time the profile's name is needed.
+        std::function<QString()> accountFullName;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
@@ -118,6 +120,15 @@ public:
     // Asks for what the pointer tap needs; changes no state, the permission watch notices a grant.
     void requestAccessibility();
     void openFeedback(FeedbackStore::Source source);
+
+    // How the profile shows the user, read afresh from the profile store each time (it tells of changes to the
+    // details and the photo): the name with its fallbacks, the e-mail without surrounding spaces, and the
+    // initials of the name.
+    QString profileName() const;
+    // The full name of the user's account; empty when it has none.
+    QString accountFullName() const;
+    std::optional<QString> profileEmail() const;
+    QString profileInitials() const;
     // What a feedback message says about the application, read afresh each time: its version, the operating
     // system, the language it runs in, the preset and the pointing device; empty values are left out.
     FeedbackStore::Details feedbackDetails() const;

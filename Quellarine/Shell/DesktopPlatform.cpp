@@ -5,6 +5,7 @@
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/Desktop/UserAccount.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
@@ -86,6 +87,13 @@ AppModel::Platform DesktopPlatform::platform()
                     [](ProfileStore::Appearance appearance) { Appearance::shared().setChoice(choiceFor(appearance)); },
                 .startRelaunch = [] { return Relauncher::start(); },
                 .quit = [] { QCoreApplication::quit(); },
+            },
+        // Read once: the password database may sit behind a directory service, too slow to ask on every paint of
+        // the sidebar's card, and an account's name does not change while the user is logged in.
+        .accountFullName =
+            [] {
+                static const QString name = UserAccount::fullName();
+                return name;
             },
     };
 }

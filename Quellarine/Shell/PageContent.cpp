@@ -4,9 +4,9 @@
 #include "Quellarine/Pages/Feedback/FeedbackPage.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Pages/Profile/ProfilePage.h"
 #include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Pages/WhatsNew/WhatsNewPage.h"
-#include "Quellarine/Shell/StandInPage.h"
 
 namespace quellarine {
 
@@ -26,10 +26,9 @@ QWidget* PageContent::make(AppModel& model, MainSection section, const OpenWindo
     case MainSection::research:
         return new ResearchPage;
     case MainSection::profile:
-        // Its own page comes later; until then the section is named, nothing more.
-        return new StandInPage(section);
+        return new ProfilePage(model);
     }
-    return new StandInPage(section);
+    return new HomePage(model);
 }
 
 } // namespace quellarine

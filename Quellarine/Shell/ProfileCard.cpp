@@ -1,10 +1,12 @@
 #include "Quellarine/Shell/ProfileCard.h"
 
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Components/AvatarView.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -12,18 +14,13 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
+#include <algorithm>
+
 namespace quellarine {
 
 namespace {
 
 constexpr int fadeMilliseconds = 150;
-constexpr int markSide = 46;
-constexpr qreal nameSize = 16;
-
-QFont nameFont()
-{
-    return Typography::system(nameSize, QFont::DemiBold);
-}
 
 } // namespace
 
@@ -32,8 +29,8 @@ ProfileCard::ProfileCard(AppModel& model, QWidget* parent)
     , model_(model)
     , fade_(new QVariantAnimation(this))
 {
-    setText(MainSection(MainSection::profile).title());
-    setAccessibleName(text());
+    // The page it leads to, for assistive technology; the name is the button's own.
+    setAccessibleDescription(MainSection(MainSection::profile).title());
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
@@ -50,6 +47,17 @@ ProfileCard::ProfileCard(AppModel& model, QWidget* parent)
         fade_->setEndValue(targetOpacity());
         update();
     });
+    ProfileStore& profile = model_.profile();
+    connect(&profile, &ProfileStore::detailsChanged, this, &ProfileCard::refresh);
+    connect(&profile, &ProfileStore::photoChanged, this, &ProfileCard::refresh);
+    refresh();
+}
+
+void ProfileCard::refresh()
+{
+    setText(model_.profileName());
+    setAccessibleName(text());
+    update();
 }
 
 qreal ProfileCard::targetOpacity() const
@@ -100,9 +108,51 @@ void ProfileCard::leaveEvent(QEvent* event)
 
 QSize ProfileCard::sizeHint() const
 {
-    const QFontMetrics metrics(nameFont());
-    const int width = 2 * padding + markSide + spacing + metrics.horizontalAdvance(text()) + spacing + 16;
-    return QSize(width, 2 * padding + markSide);
+    // Wide enough for a short name; a longer one shrinks, then is cut short, in the sidebar's width.
+    const QFontMetrics metrics(Typography::system(nameSize, QFont::DemiBold));
+    const int chevron = static_cast<int>(Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::callout)));
+    const int width = 2 * padding + static_cast<int>(avatarSize) + spacing
+        + std::min(metrics.horizontalAdvance(text()), 120) + spacing + chevron;
+    return QSize(width, 2 * padding + static_cast<int>(avatarSize));
+}
+
+QRectF ProfileCard::avatarRect() const
+{
+    const qreal left = layoutDirection() == Qt::RightToLeft ? width() - padding - avatarSize : padding;
+    return QRectF(left, (height() - avatarSize) / 2, avatarSize, avatarSize);
+}
+
+QRectF ProfileCard::chevronRect() const
+{
+    const qreal side = Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::callout));
+    const qreal left = layoutDirection() == Qt::RightToLeft ? padding : width() - padding - side;
+    return QRectF(left, (height() - side) / 2, side, side);
+}
+
+QRectF ProfileCard::nameRect() const
+{
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const QRectF avatar = avatarRect();
+    const QRectF chevron = chevronRect();
+    const qreal left = rightToLeft ? chevron.right() + spacing : avatar.right() + spacing;
+    const qreal right = rightToLeft ? avatar.left() - spacing : chevron.left() - spacing;
+    return QRectF(left, 0, std::max<qreal>(0, right - left), height());
+}
+
+QFont ProfileCard::nameFont() const
+{
+    const QFont font = Typography::system(nameSize, QFont::DemiBold);
+    const qreal available = nameRect().width();
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(text());
+    if (natural <= available || natural <= 0) {
+        return font;
+    }
+    return Typography::system(std::max(nameSize * nameMinimumScale, nameSize * available / natural), QFont::DemiBold);
+}
+
+QString ProfileCard::shownName() const
+{
+    return QFontMetricsF(nameFont()).elidedText(text(), Qt::ElideRight, nameRect().width());
 }
 
 void ProfileCard::paintEvent(QPaintEvent* /*event*/)
@@ -118,26 +168,17 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
         FocusRing::draw(painter, bounds, cornerRadius, *this);
     }
 
-    // The profile's mark in a circle, where the user's picture will stand.
-    const qreal markLeft = rightToLeft ? bounds.right() - padding - markSide : padding;
-    const QRectF mark(markLeft, (bounds.height() - markSide) / 2, markSide, markSide);
-    QLinearGradient fill(rightToLeft ? mark.topRight() : mark.topLeft(), rightToLeft ? mark.bottomLeft() : mark.bottomRight());
-    fill.setColorAt(0.0, Brand::color(0x4E9B74, 0x5DAE85).resolve(*this));
-    fill.setColorAt(1.0, Brand::deep.resolve(*this));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawEllipse(mark);
-    const qreal symbolSide = 26;
-    Symbols::paint(painter, QRectF(mark.center() - QPointF(symbolSide / 2, symbolSide / 2), QSizeF(symbolSide, symbolSide)),
-                   MainSection(MainSection::profile).symbol(), Qt::white, Symbols::Weight::regular);
+    AvatarView::paint(painter, avatarRect(),
+                      AvatarView::Look{.photo = model_.profile().photo(),
+                                       .initials = model_.profileInitials(),
+                                       .dark = Appearance::isDark(palette()),
+                                       .direction = layoutDirection()});
 
-    // The chevron at the far end.
-    const qreal chevronSide = Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::callout));
-    const qreal chevronLeft = rightToLeft ? bounds.left() + padding : bounds.right() - padding - chevronSide;
-    const QRectF chevron(chevronLeft, (bounds.height() - chevronSide) / 2, chevronSide, chevronSide);
+    // The chevron at the far end, pointing the way the page opens: towards the leading edge in right-to-left
+    // layouts.
+    const QRectF chevron = chevronRect();
     painter.save();
     if (rightToLeft) {
-        // Pointing the way the page opens: towards the leading edge in right-to-left layouts.
         painter.translate(chevron.center());
         painter.scale(-1, 1);
         painter.translate(-chevron.center());
@@ -145,15 +186,10 @@ void ProfileCard::paintEvent(QPaintEvent* /*event*/)
     Symbols::paint(painter, chevron, QStringLiteral("chevron.right"), withOpacity(primary, 0.3), Symbols::Weight::bold);
     painter.restore();
 
-    // The title between them, on one line.
-    const QFont font = nameFont();
-    painter.setFont(font);
+    // The name between them, on one line.
+    painter.setFont(nameFont());
     painter.setPen(primary);
-    const qreal textLeft = rightToLeft ? chevron.right() + spacing : mark.right() + spacing;
-    const qreal textRight = rightToLeft ? mark.left() - spacing : chevron.left() - spacing;
-    const QRectF textRect(textLeft, 0, std::max<qreal>(0, textRight - textLeft), bounds.height());
-    const QString shown = QFontMetricsF(font).elidedText(text(), Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, Qt::AlignVCenter | Typography::leading(layoutDirection()), shown);
+    painter.drawText(nameRect(), Qt::AlignVCenter | Typography::leading(layoutDirection()), shownName());
 }
 
 } // namespace quellarine

@@ -39,8 +39,10 @@ public:
     void placed(Point location);
 
     // An unmarked move at `location` with the hardware `delta`: what the hand moved, or none when nothing
-    // explains the jump (an external move; the caller then resynchronises).
-    std::optional<Vector> attribute(Point location, Vector delta);
+    // explains the jump (an external move; the caller then resynchronises). A system that tells the point it
+    // added the delta to (`base`) leaves nothing to guess: that point is the one start tried, and whatever it
+    // implies is the hand's movement, never an external move.
+    std::optional<Vector> attribute(Point location, Vector delta, std::optional<Point> base = std::nullopt);
 
     // The tap starts over at `location`; the learned start order stays.
     void resync(Point location);
@@ -56,6 +58,9 @@ public:
     bool operator==(const HandAttribution&) const = default;
 
 private:
+    // The kind of the one start at exactly `point`; none when neither or both are there.
+    static std::optional<HandMovement::StartKind> soleKindAt(const StartOrder::Starts& starts, Point point);
+
     std::optional<Point> lastHandLocation_; // location of the last unmarked move
     std::optional<Point> lastPlaced_;       // location of the last marked event
     bool placedLast_ = false;               // the more recent of those two was a placement

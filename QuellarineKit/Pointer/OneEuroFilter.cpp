@@ -18,6 +18,10 @@ Vector splitStep(Vector step, Vector direction, double alongFactor, double acros
     return along * alongFactor + across * acrossFactor;
 }
 
+bool isFinite(Point point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+
+bool isFinite(Vector vector) { return std::isfinite(vector.dx) && std::isfinite(vector.dy); }
+
 } // namespace
 
 double OneEuroFilter::smoothingFactor(double cutoff, double dt)
@@ -28,6 +32,11 @@ double OneEuroFilter::smoothingFactor(double cutoff, double dt)
 
 Point OneEuroFilter::filter(Point point, double time)
 {
+    if (!isFinite(point)) {
+        // No base for the next step either: it starts afresh.
+        state_.reset();
+        return point;
+    }
     // Written as negations so that a time that is not a number restarts too.
     if (!state_ || !(time >= state_->time) || !(time - state_->time < restartAfter)) {
         state_ = State{.position = point, .second = point, .velocity = {}, .time = time};
@@ -57,6 +66,10 @@ Point OneEuroFilter::filter(Point point, double time)
         state.second = state.position;
     }
     state.time = time;
+    if (!isFinite(state.second) || !isFinite(state.velocity)) {
+        // A step too large for the arithmetic (a jump across most of the range of numbers): start afresh there.
+        state = State{.position = point, .second = point, .velocity = {}, .time = time};
+    }
     return state.second;
 }
 

@@ -1,6 +1,7 @@
 #include "QuellarineKit/Pointer/PointerSmoother.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quellarine {
@@ -21,6 +22,8 @@ double clampToUsable(double value, double lower, double upperEdge)
     return value;
 }
 
+bool isFinite(Point point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+
 } // namespace
 
 PointerSmoother::PointerSmoother(const PointerFilter::Parameters& parameters, std::vector<Rect> displays)
@@ -32,18 +35,32 @@ PointerSmoother::PointerSmoother(const PointerFilter::Parameters& parameters, st
 Point PointerSmoother::move(Vector delta, Point location, double time)
 {
     if (!raw_) {
+        if (!isFinite(location)) {
+            return location; // nowhere to start from
+        }
         raw_ = location;
         emitted_ = location;
         filter.reset();
         return location;
     }
-    raw_ = clamp(*raw_ + delta);
+    const Point sum = *raw_ + delta;
+    if (!isFinite(sum)) {
+        // No movement a hand can make: the hand stays where it was, and the filter restarts there without
+        // learning from it, as after a time that is not a number.
+        filter.filter(sum, time);
+        emitted_ = raw_;
+        return *emitted_;
+    }
+    raw_ = clamp(sum);
     emitted_ = clamp(filter.filter(*raw_, time));
     return *emitted_;
 }
 
 void PointerSmoother::resync(Point point)
 {
+    if (!isFinite(point)) {
+        return;
+    }
     raw_ = point;
     emitted_ = point;
     filter.reset();
@@ -58,7 +75,12 @@ std::optional<Point> PointerSmoother::settle(double time)
     return emitted_;
 }
 
-void PointerSmoother::cursorPlaced(Point point) { emitted_ = point; }
+void PointerSmoother::cursorPlaced(Point point)
+{
+    if (isFinite(point)) {
+        emitted_ = point;
+    }
+}
 
 Point PointerSmoother::clamp(Point point) const
 {

@@ -25,16 +25,18 @@ public:
     const std::optional<Point>& emitted() const { return emitted_; }
 
     // Adds the hand's movement to the raw position and returns the steadied point to show. The very first
-    // move starts at `location` and shows it unchanged.
+    // move starts at `location` and shows it unchanged. A movement that would leave the hand at a point that is
+    // not finite leaves it where it was and shows it there.
     Point move(Vector delta, Point location, double time);
 
-    // Starts over at `point` (not clamped) with a fresh filter; the parameters stay.
+    // Starts over at `point` (not clamped) with a fresh filter; the parameters stay. A point that is not finite
+    // changes nothing.
     void resync(Point point);
 
     // One step towards the resting hand; none before the first move.
     std::optional<Point> settle(double time);
 
-    // The cursor really went to `point`: only the emitted position follows.
+    // The cursor really went to `point`: only the emitted position follows, when the point is finite.
     void cursorPlaced(Point point);
 
 private:

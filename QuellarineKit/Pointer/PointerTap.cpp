@@ -97,6 +97,26 @@ std::size_t slot(ClickGuard::Button button)
     return static_cast<std::size_t>(button);
 }
 
+// The device's number of the button of a press or release: left 0, right 1, the others 2 and up (as far as the
+// bookkeeping reaches; a number it cannot hold is taken as the nearest it can).
+int buttonNumber(const Event& event, ClickGuard::Button button)
+{
+    switch (button) {
+    case ClickGuard::Button::left:
+        return 0;
+    case ClickGuard::Button::right:
+        return 1;
+    case ClickGuard::Button::other:
+        break;
+    }
+    return static_cast<int>(std::clamp<std::int64_t>(event.buttonNumber, 2, 63));
+}
+
+std::uint64_t bit(int buttonNumber)
+{
+    return std::uint64_t{1} << buttonNumber;
+}
+
 } // namespace
 
 PointerTap::TapError::TapError(Code code)
@@ -146,6 +166,7 @@ void PointerTap::stop()
     }
     tap_->setEnabled(false);
     tap_.reset();
+    tapWasOff();
 }
 
 bool PointerTap::isRunning() const
@@ -159,6 +180,7 @@ bool PointerTap::ensureEnabled()
         return true;
     }
     tap_->setEnabled(true);
+    tapWasOff();
     resyncSmootherToCursor();
     return false;
 }
@@ -186,8 +208,25 @@ void PointerTap::setFiltering(bool filtering)
     }
     isFiltering_ = filtering;
     resyncSmootherToCursor();
+    // A press the guard was holding back never reaches the applications now, and its release is swallowed when it
+    // comes (buttonPath and passUnfiltered know it by the buttons seen down).
+    forgetPresses();
+}
+
+void PointerTap::forgetPresses()
+{
     clickGuard_ = ClickGuard(clickGuard_.settings);
+    guardPress_.reset();
     heldDowns_ = {};
+}
+
+void PointerTap::tapWasOff()
+{
+    // Events went past the tap meanwhile: a press held back may have been released already, so it must never go
+    // out later; and a button seen down may have been released and pressed again, so its release passes.
+    forgetPresses();
+    handDown_ = 0;
+    postedButtonsInFlight_ = 0; // those went past it too
 }
 
 void PointerTap::resync(Point point)
@@ -213,6 +252,7 @@ TapVerdict PointerTap::handle(Event& event)
         if (tap_) {
             tap_->setEnabled(true);
         }
+        tapWasOff();
         resyncSmootherToCursor();
         return TapVerdict::pass;
     }
@@ -221,6 +261,9 @@ TapVerdict PointerTap::handle(Event& event)
     if (event.userData == marker) {
         smoother_.cursorPlaced(location);
         attribution_.placed(location);
+        if (buttonOf(event.type) && postedButtonsInFlight_ > 0) {
+            --postedButtonsInFlight_;
+        }
         return TapVerdict::pass;
     }
     trackButtons(event);
@@ -242,7 +285,7 @@ TapVerdict PointerTap::handle(Event& event)
         if (observer_) {
             observer_(location, location);
         }
-        return TapVerdict::pass;
+        return passUnfiltered(event);
     }
 
     double time = event.timestamp != 0 ? static_cast<double>(event.timestamp) / 1e9 : system_.clock.uptime();
@@ -255,7 +298,7 @@ TapVerdict PointerTap::handle(Event& event)
 TapVerdict PointerTap::movePath(Event& event, Point location, double time)
 {
     Vector delta{static_cast<double>(event.integerDeltaX()), static_cast<double>(event.integerDeltaY())};
-    std::optional<Vector> movement = attribution_.attribute(location, delta);
+    std::optional<Vector> movement = attribution_.attribute(location, delta, event.deltaBase);
     if (!movement) {
         // Something else put the cursor here: start again from where it is.
         ++externalMoves_;
@@ -295,33 +338,94 @@ TapVerdict PointerTap::movePath(Event& event, Point location, double time)
     return pace(event, shown, *movement, time);
 }
 
+TapVerdict PointerTap::passUnfiltered(Event& event)
+{
+    std::optional<ButtonEvent> button = buttonOf(event.type);
+    if (!button) {
+        return TapVerdict::pass;
+    }
+    const std::uint64_t pressed = bit(buttonNumber(event, button->button));
+    if (button->down) {
+        handDown_ |= pressed;
+        appDown_ |= pressed;
+        return passInTurn(event);
+    }
+    const bool swallowedPress = (handDown_ & pressed) && !(appDown_ & pressed);
+    handDown_ &= ~pressed;
+    if (swallowedPress) {
+        // The guard took this press before filtering went off; the applications never saw it.
+        return TapVerdict::swallow;
+    }
+    appDown_ &= ~pressed;
+    return passInTurn(event);
+}
+
 TapVerdict PointerTap::buttonPath(Event& event, Point location, double time)
 {
     std::optional<ButtonEvent> button = buttonOf(event.type);
     if (!button) {
         return TapVerdict::pass;
     }
+    const int number = buttonNumber(event, button->button);
+    const std::uint64_t pressed = bit(number);
     Point shown = smoother_.emitted().value_or(location);
     ClickGuard::Outputs outputs;
     if (button->down) {
+        handDown_ |= pressed;
+        appDown_ &= ~pressed; // a new press: an earlier one of this button is over, wherever its release went
+        if (button->button == ClickGuard::Button::other && guardPress_ && *guardPress_ >= 2 && *guardPress_ != number) {
+            // The guard follows one of the further buttons at a time; another one beside it goes straight through.
+            event.location = shown;
+            appDown_ |= pressed;
+            return passInTurn(event);
+        }
         heldDowns_[slot(button->button)] = event;
+        guardPress_ = number;
         outputs = clickGuard_.buttonDown(button->button, time, shown);
     } else {
+        const bool seen = handDown_ & pressed;
+        handDown_ &= ~pressed;
+        if (!seen || guardPress_ != number) {
+            // Not the guard's to decide. Its press reached the applications without the tap seeing it (the tap was
+            // off, or it came before the tap started), or the tap passed or posted it: the release goes there too.
+            // Otherwise the press never got there (dropped when filtering went off, or finished early by another
+            // button's press, which already posted its release).
+            const bool applicationHasIt = !seen || (appDown_ & pressed);
+            appDown_ &= ~pressed;
+            return applicationHasIt ? passInTurn(event) : TapVerdict::swallow;
+        }
+        guardPress_.reset();
         outputs = clickGuard_.buttonUp(button->button, time, shown);
     }
     scheduleTick();
 
-    if (outputs.size() == 1 && (outputs[0].kind == ClickGuard::Output::Kind::down) == button->down && outputs[0].button == button->button) {
+    if (outputs.size() == 1 && (outputs[0].kind == ClickGuard::Output::Kind::down) == button->down
+        && outputs[0].button == button->button) {
         event.location = outputs[0].point;
         event.clickState = outputs[0].clickCount;
-        return TapVerdict::pass;
-    }
-    if (!button->down && outputs.empty() && !heldDowns_[slot(button->button)]) {
-        // Its press reached the application before we were watching (filtering came on while the button was
-        // down): swallowing the release would leave the button stuck down there.
-        return TapVerdict::pass;
+        if (button->down) {
+            appDown_ |= pressed;
+        } else {
+            appDown_ &= ~pressed;
+        }
+        return passInTurn(event);
     }
     post(outputs, button->down ? nullptr : &event);
+    return TapVerdict::swallow;
+}
+
+TapVerdict PointerTap::passInTurn(Event& event)
+{
+    if (postedButtonsInFlight_ == 0) {
+        return TapVerdict::pass;
+    }
+    // Passing it now would overtake button events the tap posted a moment ago, and a release that reaches the
+    // applications before its press leaves the button down there. Posted behind them, it keeps its turn.
+    Event copy = event;
+    copy.userData = marker;
+    copy.timestamp = system_.clock.nanoseconds();
+    system_.poster.post(copy, system::PostLevel::session);
+    ++postedButtonsInFlight_;
     return TapVerdict::swallow;
 }
 
@@ -412,6 +516,13 @@ void PointerTap::post(const ClickGuard::Outputs& outputs, const Event* incoming)
         base.userData = marker;
         base.timestamp = system_.clock.nanoseconds();
         system_.poster.post(base, system::PostLevel::session);
+        ++postedButtonsInFlight_;
+        const std::uint64_t posted = bit(buttonNumber(base, button));
+        if (output.kind == ClickGuard::Output::Kind::down) {
+            appDown_ |= posted;
+        } else {
+            appDown_ &= ~posted;
+        }
     }
 }
 
@@ -435,6 +546,11 @@ void PointerTap::tick(double deadline)
         pendingTicks_.erase(done);
     }
     tickScheduled_.reset();
+    if (tap_ && !tap_->isEnabled()) {
+        // The system switched the tap off and the press's release may have gone past it already.
+        tapWasOff();
+        return;
+    }
     post(clickGuard_.tick(system_.clock.uptime()), nullptr);
     scheduleTick();
 }

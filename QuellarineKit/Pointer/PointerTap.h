@@ -93,6 +93,8 @@ private:
     system::TapVerdict handle(system::Event& event);
     system::TapVerdict movePath(system::Event& event, Point location, double time);
     system::TapVerdict buttonPath(system::Event& event, Point location, double time);
+    system::TapVerdict passUnfiltered(system::Event& event);
+    system::TapVerdict passInTurn(system::Event& event);
     system::TapVerdict pace(system::Event& event, Point shown, Vector movement, double time);
     void post(const ClickGuard::Outputs& outputs, const system::Event* incoming);
     void scheduleTick();
@@ -103,6 +105,8 @@ private:
     void postSettleMove(Point point);
     void resync(Point point);
     void resyncSmootherToCursor();
+    void forgetPresses();
+    void tapWasOff();
     void trackButtons(const system::Event& event);
     double feedTime(double time);
 
@@ -120,7 +124,16 @@ private:
     PostPacing pacing_;
     std::optional<system::MainLoop::TimerID> settleTimer_;
     int externalMoves_ = 0;
-    std::uint32_t buttonsDown_ = 0; // hardware buttons seen down, a bit per button number
+    std::uint32_t buttonsDown_ = 0; // hardware buttons seen down, a bit per button number, drags included
+    // Every button's presses and releases reach the applications in turn, and none stays down there once the hand
+    // has let go: a bit per button number for the presses the tap saw and has not seen released...
+    std::uint64_t handDown_ = 0;
+    // ...for those the tap let through or posted and has not released...
+    std::uint64_t appDown_ = 0;
+    // ...and the number of the button whose press the click guard holds (it keeps one press at a time).
+    std::optional<int> guardPress_;
+    // Button events the tap posted that have not come back through it yet.
+    int postedButtonsInFlight_ = 0;
     double lastFed_ = -std::numeric_limits<double>::infinity(); // the latest time the smoother's filter was given
 };
 

@@ -84,6 +84,12 @@ Vector TremorCanceller::restart(Vector point, double time)
 
 Vector TremorCanceller::cancel(Vector point, double time)
 {
+    if (!std::isfinite(point.dx) || !std::isfinite(point.dy)) {
+        // Nothing to learn from and no base for the next step, which therefore restarts as well; the model stays.
+        restart(point, time);
+        slow_.reset();
+        return point;
+    }
     // Written as negations so that a time that is not a number restarts too.
     if (!slow_ || !(time >= slow_->time)) {
         return restart(point, time);

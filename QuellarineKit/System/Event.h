@@ -3,6 +3,7 @@
 #include "QuellarineKit/Support/Geometry.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quellarine::system {
 
@@ -26,9 +27,11 @@ enum class EventType : std::uint32_t {
 // A bit per event type, for choosing what a tap sees.
 using EventMask = std::uint64_t;
 
+// The tap-disabled notices (and any type numbered past the mask) have no bit: no mask selects them.
 constexpr EventMask maskBit(EventType type)
 {
-    return EventMask{1} << static_cast<std::uint32_t>(type);
+    const auto number = static_cast<std::uint32_t>(type);
+    return number < 64 ? EventMask{1} << number : EventMask{0};
 }
 
 // One pointer event as it passes through the taps. A plain value: copying it cannot fail.
@@ -45,6 +48,10 @@ struct Event {
     // Something other than the device and the taps' own events put the cursor elsewhere just before this event
     // (another program's warp): its location starts from there. Only systems that can tell set it.
     bool cursorPlacedElsewhere = false;
+    // The point a move starts from: the system added the delta to it (keeping the result on the displays), or left
+    // the cursor there while it is detached from the mouse. Only systems that compute the location themselves
+    // know it; the others leave it empty.
+    std::optional<Point> deltaBase;
 
     bool operator==(const Event&) const = default;
 

@@ -4,11 +4,49 @@
 #include <cstdlib>
 #include <new>
 
+// The C library's own allocator, under the names it exports for programs that replace malloc.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* memory, std::size_t size);
+void __libc_free(void* memory);
+}
+
 namespace {
 
 std::atomic<std::size_t> allocations{0};
+// Static storage of the program itself: reading and counting it never allocates.
+thread_local std::size_t threadAllocations = 0;
 
 } // namespace
+
+// Replacing these four is how the C library lets a program see every heap allocation (memalign and its kin, rare,
+// are left to it; their blocks are freed through the same allocator).
+extern "C" {
+
+void* malloc(std::size_t size)
+{
+    ++threadAllocations;
+    return __libc_malloc(size);
+}
+
+void* calloc(std::size_t count, std::size_t size)
+{
+    ++threadAllocations;
+    return __libc_calloc(count, size);
+}
+
+void* realloc(void* memory, std::size_t size)
+{
+    ++threadAllocations;
+    return __libc_realloc(memory, size);
+}
+
+void free(void* memory)
+{
+    __libc_free(memory);
+}
+}
 
 // Kept out of line: inlined into a caller, the free() would look mismatched with a new to the compiler.
 [[gnu::noinline]] void* operator new(std::size_t size)
@@ -28,6 +66,11 @@ namespace quellarine::bench {
 std::size_t allocationCount()
 {
     return allocations.load(std::memory_order_relaxed);
+}
+
+std::size_t threadHeapAllocations()
+{
+    return threadAllocations;
 }
 
 void requireNoAllocations(benchmark::State& state, std::size_t before, const char* what)

@@ -10,6 +10,10 @@ namespace quellarine::bench {
 // global operator new.
 std::size_t allocationCount();
 
+// Heap allocations made by the calling thread so far, by whatever code: C libraries (Xlib, xcb) call malloc,
+// calloc and realloc directly, and every program counts those calls, operator new's included.
+std::size_t threadHeapAllocations();
+
 // Reports the allocations made since `before` as a counter, and fails the run when the path must not allocate
 // and did.
 void requireNoAllocations(benchmark::State& state, std::size_t before, const char* what);

@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>أنت</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 مرات في الثانية</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 مم</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>مقترح لك</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>لا إيقاع منتظم</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>الارتجاف حول موضع التصويب</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>سرعة الارتجاف</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>الحركة أثناء الضغط</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>نقرات زائدة أو فائتة</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>كل إعداد مسبق على حركتك</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>مقدار ما يزيله كل منها من الارتجاف، ومقدار تأخر المؤشر عن يدك.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>قيس على هذا الحاسوب. هذه إعدادات للمؤشر، وليست قياسًا صحيًا.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>الإبقاء على إعداداتي</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>استخدام هذه الإعدادات</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Start the Test</source>
         <translation>بدء الاختبار</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>مع تشغيل حماية النقر</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>آخر اختبار، %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>اختبار مرة أخرى</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>منطقة الاختبار</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>ضع المؤشر هنا</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>حركتك، والحركة نفسها مع الإعداد المسبق المقترح</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>مضبوط على يدك</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>اختبار مدته دقيقة واحدة، في ثلاثة أجزاء. يقيس Quellarine على هذا الحاسوب، ثم يمكن للذكاء الاصطناعي شرح نتيجتك وضبط إعداد شخصي لك.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 من 3: أبقِ المؤشر على النقطة.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 من 3: اتبع النقطة بالمؤشر.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 من 3: انقر كل هدف عند ظهوره.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>نجرب كل إعداد مسبق على حركتك.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>نتيجتك</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>ثبات</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 ثوانٍ على نقطة</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>تتبّع</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 ثانية خلف نقطة متحركة</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>نقر</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 أهداف</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>استخدم الفأرة أو لوحة اللمس التي تستخدمها عادةً، وأمسكها كما تفعل عادةً. لا توجد إجابة صحيحة أو خاطئة: الاختبار يقيس المؤشر فقط.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>يتوقف التنعيم وحماية النقر مؤقتًا أثناء الاختبار ويعودان بعده.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>يبقى التسجيل في الذاكرة ويُحذف عند مغادرة هذه الصفحة. لا يُحفظ إلا النتيجة.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>بعد ذلك، يمكن للذكاء الاصطناعي (Claude) شرح نتيجتك وضبط إعداد شخصي لك، فقط إذا طلبت ذلك. يقرأ أرقام النتيجة، ولا يقرأ التسجيل أبدًا.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>اختبار مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>بدء الاختبار</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>جارٍ تحديد إعداداتك…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>يتجاهل اللمسات القصيرة جدًا والتكرارات السريعة غير المقصودة، ويُبقي المؤشر ثابتًا أثناء النقر.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>لوحة التتبع</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>كلاهما</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>قيد الاستخدام</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>استخدام هذه الإعدادات</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>ابدأ بـ«متوازن»، ثم جرّب «قوي» إن ظلّ المؤشر يرتجف.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>يُستخدم إعداد «لوحة التتبع» المصمَّم لحركات الأصابع القصيرة.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>بدّل الإعداد كلما بدّلت الجهاز باختصار %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>اجعله على مقاسك</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>يضبط Quellarine نفسه وفق هذه الخيارات. لا شيء يغادر هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>المظهر</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>حماية النقر</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>بماذا تحرّك المؤشر؟</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>مثل النظام</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>يظهر Quellarine باللغة الجديدة عندما يُفتح من جديد.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>أعد تشغيل Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>مصمَّم ليدك</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>إزالة الصورة</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>أفلت صورة هنا لتصبح صورتك</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>تغيير الصورة…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>اختيار صورة…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>اختر صورة لملفك الشخصي. تبقى على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>الصور (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>استخدام الصورة</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>الاسم الأول</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>البيانات الشخصية</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>تظهر في Quellarine فقط، على هذا الحاسوب. لا تُرفع أبدًا.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>اسم العائلة</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>‏Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>سؤال، فكرة، شيء لم يعمل. كل رسالة تُقرأ.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>راسلنا</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>تعمل حماية النقر في Quellarine بالطريقة نفسها.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>ارتجاف أقل بنسبة %1</translation>
     </message>
 </context>
 <context>

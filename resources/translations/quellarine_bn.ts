@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>আপনি</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>সেকেন্ডে %1 বার</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 মিমি</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>আপনার জন্য প্রস্তাবিত</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>নিয়মিত কোনো ছন্দ নেই</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>লক্ষ্যের চারপাশে কাঁপুনি</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>কত দ্রুত কাঁপে</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>চাপার সময় নড়াচড়া</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>অতিরিক্ত বা ফসকে যাওয়া ক্লিক</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>আপনার নড়াচড়ায় প্রতিটি প্রিসেট</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>প্রতিটি কতটা কাঁপুনি দূর করে, আর পয়েন্টার আপনার হাতের কতটা পিছনে থাকে।</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>এই কম্পিউটারে মাপা হয়েছে। এগুলো পয়েন্টারের সেটিং, স্বাস্থ্যের পরিমাপ নয়।</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>আমার সেটিং রাখুন</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>এই সেটিংগুলো ব্যবহার করুন</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Start the Test</source>
         <translation>পরীক্ষা শুরু করুন</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>ক্লিক সুরক্ষা চালু রেখে</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>শেষ পরীক্ষা, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>আবার পরীক্ষা করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>পরীক্ষার জায়গা</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>পয়েন্টার এখানে রাখুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>আপনার নড়াচড়া, আর প্রস্তাবিত প্রিসেটে সেই একই নড়াচড়া</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>আপনার হাতের মতো করে</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>এক মিনিটের পরীক্ষা, তিন ভাগে। Quellarine এই কম্পিউটারে মাপে, তারপর AI আপনার ফল ব্যাখ্যা করতে এবং আপনার জন্য একটি ব্যক্তিগত সেটিং ঠিক করতে পারে।</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>৩-এর ১: পয়েন্টারটি বিন্দুর উপর ধরে রাখুন।</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>৩-এর ২: পয়েন্টার দিয়ে বিন্দুটিকে অনুসরণ করুন।</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>৩-এর ৩: প্রতিটি লক্ষ্য দেখা দিলেই ক্লিক করুন।</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>আপনার নড়াচড়ায় প্রতিটি প্রিসেট চেষ্টা করা হচ্ছে।</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>আপনার ফল</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>হয়েছে</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>স্থির থাকুন</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>একটি বিন্দুতে ১০ সেকেন্ড</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>অনুসরণ</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>চলন্ত বিন্দুর পিছনে ১৫ সেকেন্ড</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>ক্লিক</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>১০টি লক্ষ্য</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>যে মাউস বা ট্র্যাকপ্যাড সাধারণত ব্যবহার করেন, সেটিই সাধারণভাবে ধরে ব্যবহার করুন। ঠিক বা ভুল বলে কিছু নেই: পরীক্ষাটি শুধু পয়েন্টার মাপে।</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>পরীক্ষার সময় স্মুদিং ও ক্লিক সুরক্ষা থেমে থাকে এবং পরে ফিরে আসে।</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>রেকর্ডিং শুধু মেমরিতে থাকে এবং এই পাতা ছেড়ে গেলে মুছে যায়। শুধু ফলটি রাখা হয়।</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>পরে, আপনি চাইলে তবেই, AI (Claude) আপনার ফল ব্যাখ্যা করতে এবং আপনার জন্য একটি ব্যক্তিগত সেটিং ঠিক করতে পারে। এটি ফলের সংখ্যাগুলো পড়ে, রেকর্ডিং কখনো নয়।</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>আবার পরীক্ষা করুন</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>পরীক্ষা শুরু করুন</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>আপনার সেটিং বের করা হচ্ছে…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>খুব ছোট ট্যাপ আর দ্রুত অনিচ্ছাকৃত পুনরাবৃত্তি উপেক্ষা করে, এবং ক্লিক করার সময় পয়েন্টার স্থির রাখে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>মাউস</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>ট্র্যাকপ্যাড</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>দুটোই</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>ব্যবহৃত হচ্ছে</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>এই সেটিংগুলো ব্যবহার করুন</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>সুষম দিয়ে শুরু করুন, পয়েন্টার তবুও কাঁপলে জোরালো চেষ্টা করুন।</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>ট্র্যাকপ্যাড প্রিসেট ব্যবহার হচ্ছে, আঙুলের ছোট টানের জন্য তৈরি।</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>ডিভাইস বদলালে %1 দিয়ে প্রিসেটও বদলে নিন।</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>নিজের মতো করে নিন</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine এগুলো অনুযায়ী নিজেকে সাজিয়ে নেয়। কিছুই এই কম্পিউটারের বাইরে যায় না।</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>স্বয়ংক্রিয়</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>হালকা</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>গাঢ়</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>চেহারা</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>ক্লিক সুরক্ষা</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>আপনি কী দিয়ে পয়েন্ট করেন?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>সিস্টেমের মতো</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>ভাষা</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>আবার খুললে Quellarine নতুন ভাষায় দেখাবে।</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine আবার চালু করুন</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>আপনার হাতের জন্য তৈরি</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>ছবি সরান</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>ছবি হিসেবে ব্যবহার করতে এখানে একটি ছবি ছেড়ে দিন</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>ছবি বদলান…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>ছবি বেছে নিন…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>আপনার প্রোফাইলের জন্য একটি ছবি বেছে নিন। এটি এই কম্পিউটারেই থাকে।</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>ছবি (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>ছবি ব্যবহার করুন</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>নামের প্রথম অংশ</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>ব্যক্তিগত তথ্য</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>শুধু এই কম্পিউটারে Quellarine-এ দেখানো হয়। কখনো আপলোড হয় না।</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>পদবি</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>ইমেল</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>একটি প্রশ্ন, একটি ভাবনা, কোনো কিছু যা কাজ করেনি। প্রতিটি বার্তা পড়া হয়।</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>আমাদের লিখুন</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine-এর ক্লিক সুরক্ষাও একইভাবে কাজ করে।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 কম কাঁপুনি</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 veces por segundo</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Sugerido para ti</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Sin ritmo regular</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Temblor alrededor de donde apuntas</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Qué tan rápido tiembla</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Movimiento al pulsar</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Clics de más o fallidos</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Cada preajuste con tu movimiento</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Cuánto temblor quita cada uno y cuánto se retrasa el puntero respecto a tu mano.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Medido en este ordenador. Son ajustes del puntero, no una medida de salud.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Mantener mis ajustes</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estos ajustes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>Start the Test</source>
         <translation>Empezar la prueba</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Con la protección de clics activada</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Última prueba, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Repetir la prueba</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Zona de la prueba</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Pon el puntero aquí</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Tu movimiento, y el mismo movimiento con el preajuste sugerido</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>A la medida de tu mano</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Una prueba de un minuto, en tres partes. Quellarine mide en este ordenador y luego la IA puede explicar tu resultado y ajustar una configuración personal para ti.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 de 3: mantén el puntero sobre el punto.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 de 3: sigue el punto con el puntero.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 de 3: haz clic en cada objetivo cuando aparezca.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Probando cada preajuste con tu movimiento.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Tu resultado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Quieto</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 segundos sobre un punto</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 segundos tras un punto en movimiento</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 objetivos</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Usa el ratón o el trackpad de siempre, sujetándolo como siempre. No hay respuestas correctas ni incorrectas: la prueba solo mide el puntero.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>El suavizado y la protección de clics se pausan durante la prueba y vuelven después.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>La grabación queda en memoria y se borra al salir de esta página. Solo se guarda el resultado.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Después, la IA (Claude) puede explicar tu resultado y ajustar una configuración personal para ti, solo si lo pides. Lee los números del resultado, nunca la grabación.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Repetir la prueba</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Empezar la prueba</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Calculando tus ajustes…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignora los toques muy breves y las repeticiones accidentales rápidas, y mantiene quieto el puntero mientras haces clic.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estos ajustes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Empieza con Equilibrado y prueba Fuerte si el puntero aún tiembla.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Se usa el ajuste Trackpad, pensado para trazos cortos con el dedo.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Cambia de ajuste al cambiar de dispositivo con %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Hazlo tuyo</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine se ajusta según estas opciones. Nada sale de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protección de clics</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>¿Con qué señalas?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Igual que el sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine mostrará el nuevo idioma cuando vuelva a abrirse.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Reiniciar Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Made for your hand</source>
         <translation>Hecho para tu mano</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Quitar foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Suelta aquí una imagen para usarla como tu foto</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Cambiar foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Elegir foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Elige una imagen para tu perfil. Se queda en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Usar foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Solo se muestran en Quellarine, en este ordenador. Nunca se suben.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Una pregunta, una idea, algo que no funcionó. Se lee cada mensaje.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Escríbenos</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>La protección de clics de Quellarine funciona igual.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 menos de temblor</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 fois par seconde</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Suggéré pour vous</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Pas de rythme régulier</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Tremblement autour de votre cible</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Rapidité du tremblement</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Mouvement pendant l’appui</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Clics en trop ou manqués</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Chaque préréglage sur votre mouvement</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>La part du tremblement que chacun retire, et le retard du pointeur sur votre main.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Mesuré sur cet ordinateur. Ce sont des réglages du pointeur, pas une mesure de santé.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Garder mes réglages</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Utiliser ces réglages</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>Start the Test</source>
         <translation>Commencer le test</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Avec la protection des clics</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Dernier test, %1 : &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Refaire le test</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Zone du test</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Placez le pointeur ici</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Votre mouvement, et le même mouvement avec le préréglage suggéré</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Adapté à votre main</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Un test d’une minute, en trois parties. Quellarine mesure sur cet ordinateur, puis l’IA peut expliquer votre résultat et régler un paramètre personnel pour vous.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 sur 3 : gardez le pointeur sur le point.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 sur 3 : suivez le point avec le pointeur.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 sur 3 : cliquez sur chaque cible dès qu’elle apparaît.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Essai de chaque préréglage sur votre mouvement.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Votre résultat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Immobile</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 secondes sur un point</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 secondes derrière un point en mouvement</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Cliquer</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 cibles</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Utilisez la souris ou le pavé tactile habituel, tenu comme d’habitude. Il n’y a ni bonne ni mauvaise réponse : le test mesure seulement le pointeur.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>Le lissage et la protection des clics se mettent en pause pendant le test et reviennent après.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>L’enregistrement reste en mémoire et est effacé quand vous quittez cette page. Seul le résultat est conservé.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Ensuite, l’IA (Claude) peut expliquer votre résultat et régler un paramètre personnel pour vous, seulement si vous le demandez. Elle lit les chiffres du résultat, jamais l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Refaire le test</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Commencer le test</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Calcul de vos réglages…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignore les appuis très brefs et les répétitions accidentelles rapides, et garde le pointeur immobile pendant que vous cliquez.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Pavé tactile</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Utiliser ces réglages</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Commencez par Équilibré, puis essayez Fort si le pointeur tremble encore.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Réglage Pavé tactile utilisé, conçu pour les petits gestes du doigt.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Changez de réglage en même temps que d’appareil avec %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>À votre façon</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine s’organise selon ces choix. Rien ne quitte cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Protection des clics</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Avec quoi pointez-vous ?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Comme le système</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine s’affichera dans la nouvelle langue à sa prochaine ouverture.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Redémarrer Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Made for your hand</source>
         <translation>Fait pour votre main</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Supprimer la photo</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Déposez une image ici pour en faire votre photo</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Changer de photo…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Choisir une photo…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Choisissez une image pour votre profil. Elle reste sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Utiliser la photo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Affichées seulement dans Quellarine, sur cet ordinateur. Jamais envoyées.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Une question, une idée, quelque chose qui n’a pas marché. Chaque message est lu.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Écrivez-nous</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>La protection des clics de Quellarine fonctionne de la même façon.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 de tremblement en moins</translation>
     </message>
 </context>
 <context>

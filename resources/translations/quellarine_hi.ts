@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>आप</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>एक सेकंड में %1 बार</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 मिमी</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>आपके लिए सुझाया गया</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>कोई नियमित लय नहीं</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>निशाने के आसपास कंपन</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>कितनी तेज़ी से कांपता है</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>दबाते समय हलचल</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>अतिरिक्त या छूटे क्लिक</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>आपकी हरकत पर हर प्रीसेट</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>हर प्रीसेट कितना कंपन हटाता है, और पॉइंटर आपके हाथ से कितना पीछे रहता है।</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>इस कंप्यूटर पर मापा गया। ये पॉइंटर सेटिंग्स हैं, स्वास्थ्य माप नहीं।</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>मेरी सेटिंग्स रखें</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>ये सेटिंग्स इस्तेमाल करें</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Start the Test</source>
         <translation>परीक्षण शुरू करें</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>क्लिक सुरक्षा चालू के साथ</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>पिछला परीक्षण, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>फिर से परीक्षण करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>परीक्षण क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>पॉइंटर यहाँ रखें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>आपकी हरकत, और सुझाए गए प्रीसेट के साथ वही हरकत</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>आपके हाथ के अनुसार</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>एक मिनट का परीक्षण, तीन भागों में। Quellarine इस कंप्यूटर पर मापता है, फिर AI आपका परिणाम समझा सकता है और आपके लिए निजी सेटिंग बना सकता है।</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>3 में से 1: पॉइंटर को बिंदु पर रखें।</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>3 में से 2: पॉइंटर से बिंदु का पीछा करें।</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 में से 3: हर लक्ष्य दिखते ही उस पर क्लिक करें।</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>आपकी हरकत पर हर प्रीसेट आज़माया जा रहा है।</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>आपका परिणाम</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>हो गया</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>स्थिर रखें</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>एक बिंदु पर 10 सेकंड</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>पीछा करें</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>चलते बिंदु के पीछे 15 सेकंड</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>क्लिक करें</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 लक्ष्य</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>वही माउस या ट्रैकपैड इस्तेमाल करें जो आप आमतौर पर करते हैं, उसी तरह पकड़कर। कुछ सही या गलत नहीं है: परीक्षण सिर्फ़ पॉइंटर को मापता है।</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>परीक्षण के दौरान स्मूदिंग और क्लिक सुरक्षा रुकी रहती हैं और बाद में लौट आती हैं।</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>रिकॉर्डिंग केवल मेमोरी में रहती है और इस पेज से जाते ही हटा दी जाती है। केवल परिणाम रखा जाता है।</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>इसके बाद, केवल आपके कहने पर, AI (Claude) आपका परिणाम समझा सकता है और आपके लिए निजी सेटिंग बना सकता है। यह परिणाम की संख्याएँ पढ़ता है, रिकॉर्डिंग कभी नहीं।</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>फिर से परीक्षण करें</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>परीक्षण शुरू करें</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>आपकी सेटिंग्स निकाली जा रही हैं…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>बहुत छोटे टैप और जल्दी-जल्दी हुए अनजाने दोहराव को अनदेखा करता है, और क्लिक करते समय पॉइंटर को स्थिर रखता है।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>माउस</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>ट्रैकपैड</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>दोनों</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>उपयोग में</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>ये सेटिंग्स इस्तेमाल करें</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>संतुलित से शुरू करें, पॉइंटर फिर भी काँपे तो मज़बूत आज़माएँ।</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>ट्रैकपैड प्रीसेट इस्तेमाल हो रहा है, जो उँगली की छोटी हरकतों के लिए बना है।</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>डिवाइस बदलते समय %1 से प्रीसेट भी बदलें।</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>अपने हिसाब से</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine इन्हीं के हिसाब से खुद को ढालता है। कुछ भी इस कंप्यूटर से बाहर नहीं जाता।</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>स्वचालित</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>हल्का</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>गहरा</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>रूप</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>क्लिक सुरक्षा</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>आप किससे पॉइंट करते हैं?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>सिस्टम के अनुसार</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>भाषा</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>दोबारा खुलने पर Quellarine नई भाषा में दिखेगा।</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine फिर से शुरू करें</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>आपके हाथ के लिए बना</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>फ़ोटो हटाएँ</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>अपनी फ़ोटो बनाने के लिए कोई तस्वीर यहाँ छोड़ें</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>फ़ोटो बदलें…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>फ़ोटो चुनें…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>अपनी प्रोफ़ाइल के लिए एक तस्वीर चुनें। यह इसी कंप्यूटर पर रहती है।</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>तस्वीरें (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>फ़ोटो इस्तेमाल करें</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>पहला नाम</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>निजी जानकारी</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>सिर्फ़ इसी कंप्यूटर पर Quellarine में दिखती है। कभी अपलोड नहीं होती।</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>उपनाम</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>ईमेल</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>कोई सवाल, कोई सुझाव, कुछ जो काम नहीं किया। हर संदेश पढ़ा जाता है।</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>हमें लिखें</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine की क्लिक सुरक्षा भी इसी तरह काम करती है।</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 कम कंपन</translation>
     </message>
 </context>
 <context>

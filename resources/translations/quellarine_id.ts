@@ -163,6 +163,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Anda</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 kali per detik</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Disarankan untuk Anda</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Tidak ada ritme teratur</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Getaran di sekitar titik bidikan</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Seberapa cepat bergetar</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Gerakan saat menekan</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Klik berlebih atau meleset</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Setiap preset pada gerakan Anda</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Seberapa banyak getaran yang dihilangkan masing-masing, dan seberapa jauh penunjuk tertinggal dari tangan Anda.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Diukur di komputer ini. Ini pengaturan penunjuk, bukan ukuran kesehatan.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Pertahankan Pengaturan Saya</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Gunakan Pengaturan Ini</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>Start the Test</source>
         <translation>Mulai Tes</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Dengan pelindung klik aktif</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Tes terakhir, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Tes Lagi</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Area tes</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Letakkan penunjuk di sini</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Gerakan Anda, dan gerakan yang sama dengan preset yang disarankan</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Disesuaikan untuk tangan Anda</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Tes satu menit, dalam tiga bagian. Quellarine mengukur di komputer ini, lalu AI dapat menjelaskan hasil Anda dan menyetel pengaturan pribadi untuk Anda.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 dari 3: Tahan penunjuk di atas titik.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 dari 3: Ikuti titik dengan penunjuk.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 dari 3: Klik setiap target saat muncul.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Mencoba setiap preset pada gerakan Anda.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Hasil Anda</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Diam</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 detik di atas titik</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Ikuti</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 detik mengikuti titik yang bergerak</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klik</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 target</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Gunakan mouse atau trackpad yang biasa Anda pakai, dipegang seperti biasa. Tidak ada benar atau salah: tes ini hanya mengukur penunjuk.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>Penghalusan dan pelindung klik dijeda selama tes dan kembali sesudahnya.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>Rekaman disimpan di memori dan dihapus saat Anda meninggalkan halaman ini. Hanya hasilnya yang disimpan.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Sesudahnya, AI (Claude) dapat menjelaskan hasil Anda dan menyetel pengaturan pribadi untuk Anda, hanya jika Anda meminta. AI membaca angka hasilnya, tidak pernah rekamannya.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Tes Lagi</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Mulai Tes</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Menghitung pengaturan Anda…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Mengabaikan ketukan yang sangat singkat dan pengulangan tak sengaja yang cepat, serta menahan penunjuk tetap diam saat Anda mengeklik.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Keduanya</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Digunakan</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Gunakan Pengaturan Ini</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Mulailah dengan Seimbang, lalu coba Kuat jika penunjuk masih bergetar.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Memakai preset Trackpad, dibuat untuk sapuan jari yang pendek.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Ganti preset saat Anda berganti perangkat dengan %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Sesuaikan untuk Anda</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine menyesuaikan diri dengan pilihan ini. Tidak ada yang keluar dari komputer ini.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatis</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Terang</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Gelap</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Tampilan</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Pelindung klik</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Anda menunjuk dengan apa?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Sama dengan sistem</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine menampilkan bahasa baru saat dibuka lagi.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Mulai ulang Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Made for your hand</source>
         <translation>Dibuat untuk tangan Anda</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Hapus Foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Letakkan gambar di sini untuk dijadikan foto Anda</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Ganti Foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Pilih Foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Pilih gambar untuk profil Anda. Gambar tetap di komputer ini.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Gambar (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Gunakan Foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nama depan</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Data pribadi</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Hanya ditampilkan di Quellarine, di komputer ini. Tidak pernah diunggah.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nama belakang</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Pertanyaan, ide, sesuatu yang tidak berjalan. Setiap pesan dibaca.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Tulis kepada kami</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Pelindung klik Quellarine bekerja dengan cara yang sama.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>Getaran %1 lebih sedikit</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Você</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1 vezes por segundo</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Sugerido para você</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Sem ritmo regular</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Tremor em volta de onde você mira</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Quão rápido treme</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Movimento ao pressionar</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Cliques a mais ou perdidos</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Cada predefinição no seu movimento</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Quanto do tremor cada uma tira e quanto o ponteiro fica atrás da sua mão.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Medido neste computador. São ajustes do ponteiro, não uma medida de saúde.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Manter meus ajustes</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estes ajustes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>Start the Test</source>
         <translation>Começar o teste</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Com a proteção de cliques ligada</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Último teste, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Testar de novo</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Área do teste</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Ponha o ponteiro aqui</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Seu movimento, e o mesmo movimento com a predefinição sugerida</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Sob medida para sua mão</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Um teste de um minuto, em três partes. O Quellarine mede neste computador e depois a IA pode explicar seu resultado e ajustar uma configuração pessoal para você.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 de 3: mantenha o ponteiro sobre o ponto.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 de 3: siga o ponto com o ponteiro.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 de 3: clique em cada alvo quando ele aparecer.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Testando cada predefinição no seu movimento.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Seu resultado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 segundos sobre um ponto</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 segundos atrás de um ponto em movimento</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clicar</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 alvos</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Use o mouse ou trackpad de sempre, do jeito que você costuma segurar. Não há certo nem errado: o teste só mede o ponteiro.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>A suavização e a proteção de cliques pausam durante o teste e voltam depois.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>A gravação fica na memória e é apagada quando você sai desta página. Só o resultado é guardado.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Depois, a IA (Claude) pode explicar seu resultado e ajustar uma configuração pessoal para você, só se você pedir. Ela lê os números do resultado, nunca a gravação.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Testar de novo</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Começar o teste</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Calculando seus ajustes…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Ignora toques muito curtos e repetições acidentais rápidas, e mantém o ponteiro parado enquanto você clica.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Trackpad</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Usar estes ajustes</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Comece com Equilibrado e experimente Forte se o ponteiro ainda tremer.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Usando o ajuste Trackpad, feito para movimentos curtos do dedo.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Troque de ajuste ao trocar de dispositivo com %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Do seu jeito</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>O Quellarine se ajusta a essas escolhas. Nada sai deste computador.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Proteção de cliques</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Com o que você aponta?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Igual ao sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>O Quellarine mostra o novo idioma quando abrir de novo.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Reiniciar o Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Made for your hand</source>
         <translation>Feito para sua mão</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Remover foto</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Solte uma imagem aqui para usá-la como sua foto</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Trocar foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Escolher foto…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Escolha uma imagem para o seu perfil. Ela fica neste computador.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imagens (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Usar foto</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Mostrados só no Quellarine, neste computador. Nunca enviados.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Sobrenome</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Uma pergunta, uma ideia, algo que não funcionou. Toda mensagem é lida.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Escreva para nós</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>A proteção de cliques do Quellarine funciona do mesmo jeito.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 menos tremor</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Вы</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>Частота: %1 в секунду</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 мм</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Предложено для вас</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Нет регулярного ритма</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Дрожание вокруг точки прицеливания</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Как быстро дрожит</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Движение при нажатии</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Лишние или промахнувшиеся щелчки</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Каждая предустановка на вашем движении</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Сколько дрожания убирает каждая и насколько указатель отстаёт от руки.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Измерено на этом компьютере. Это настройки указателя, а не медицинское измерение.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Оставить мои настройки</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Применить эти настройки</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Start the Test</source>
         <translation>Начать тест</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>С включённой защитой щелчков</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Последний тест, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Пройти снова</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Область теста</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>Наведите указатель сюда</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Ваше движение и то же движение с предложенной предустановкой</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Под вашу руку</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Тест на одну минуту из трёх частей. Quellarine измеряет на этом компьютере, а затем ИИ может объяснить результат и подобрать для вас личную настройку.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1 из 3: держите указатель на точке.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2 из 3: следите указателем за точкой.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3 из 3: щёлкайте по каждой цели, когда она появится.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Пробуем каждую предустановку на вашем движении.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Ваш результат</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Не двигаться</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>10 секунд на точке</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Следовать</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>15 секунд за движущейся точкой</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Щелчки</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 целей</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Используйте привычную мышь или сенсорную панель и держите их как обычно. Правильных и неправильных ответов нет: тест измеряет только указатель.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>Сглаживание и защита щелчков приостанавливаются на время теста и возвращаются после него.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>Запись хранится только в памяти и удаляется, когда вы покидаете эту страницу. Сохраняется только результат.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Потом ИИ (Claude) может объяснить ваш результат и подобрать личную настройку, только если вы попросите. Он читает числа результата, но никогда не запись.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Пройти снова</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Начать тест</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Подбираем настройки…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Игнорирует очень короткие касания и быстрые случайные повторы и удерживает указатель на месте, пока вы щёлкаете.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>Трекпад</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Оба</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Применить эти настройки</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Начните с режима «Баланс», а если указатель всё ещё дрожит, попробуйте «Сильный».</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Используется режим «Трекпад», созданный для коротких движений пальцем.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Меняя устройство, переключайте режим сочетанием %1.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Под себя</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine настраивается по этим параметрам. Ничто не покидает этот компьютер.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлое</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмное</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Оформление</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Защита щелчков</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Чем вы управляете указателем?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Как в системе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine покажет новый язык при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Перезапустить Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>Для вашей руки</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Удалить фото</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Перетащите сюда изображение, чтобы сделать его своим фото</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Сменить фото…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Выбрать фото…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Выберите изображение для профиля. Оно останется на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Использовать фото</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Личные данные</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Видны только в Quellarine на этом компьютере. Никуда не отправляются.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Фамилия</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Вопрос, идея, что-то не сработало. Мы читаем каждое сообщение.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Написать нам</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Защита щелчков в Quellarine работает так же.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>Дрожания меньше на %1</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>Siz</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>Saniyede %1 kez</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>Size önerilen</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>Düzenli ritim yok</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>Nişan aldığınız yerdeki titreme</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>Ne kadar hızlı titriyor</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>Basarken hareket</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>Fazla veya kaçan tıklamalar</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>Her ön ayar hareketinizde</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>Her birinin titremenin ne kadarını giderdiği ve işaretçinin elinizin ne kadar gerisinde kaldığı.</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>Bu bilgisayarda ölçüldü. Bunlar işaretçi ayarlarıdır, sağlık ölçümü değildir.</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>Ayarlarımı Koru</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Bu Ayarları Kullan</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>Start the Test</source>
         <translation>Teste Başla</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>Tıklama koruması açık</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>Son test, %1: &lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Yeniden Test Et</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>Test alanı</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>İşaretçiyi buraya getirin</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>Hareketiniz ve önerilen ön ayarla aynı hareket</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>Elinize göre ayarlı</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>Üç bölümlük bir dakikalık test. Quellarine bu bilgisayarda ölçer, ardından yapay zekâ sonucunuzu açıklayıp size kişisel bir ayar yapabilir.</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>1/3: İşaretçiyi noktanın üzerinde tutun.</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>2/3: Noktayı işaretçiyle takip edin.</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>3/3: Her hedef göründüğünde tıklayın.</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>Her ön ayar hareketinizde deneniyor.</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>Sonucunuz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>Sabit durun</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>Bir noktada 10 saniye</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Takip edin</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>Hareket eden bir noktanın ardında 15 saniye</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Tıklayın</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 hedef</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>Her zaman kullandığınız fareyi veya dokunmatik yüzeyi her zamanki gibi tutarak kullanın. Doğru ya da yanlış yok: test yalnızca işaretçiyi ölçer.</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>Yumuşatma ve tıklama koruması test sırasında duraklar ve sonra geri gelir.</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>Kayıt bellekte kalır ve bu sayfadan çıktığınızda silinir. Yalnızca sonuç saklanır.</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>Sonrasında yapay zekâ (Claude), yalnızca siz isterseniz sonucunuzu açıklayıp size kişisel bir ayar yapabilir. Kaydı değil, yalnızca sonucun sayılarını okur.</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>Yeniden Test Et</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>Teste Başla</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>Ayarlarınız hesaplanıyor…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>Çok kısa dokunuşları ve hızlı, yanlışlıkla yapılan tekrarları yok sayar; siz tıklarken işaretçiyi sabit tutar.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Fare</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>İzleme dörtgeni</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>İkisi de</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>Bu Ayarları Kullan</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>Dengeli ile başlayın, işaretçi hâlâ titriyorsa Güçlü&apos;yü deneyin.</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>Kısa parmak hareketleri için yapılmış İzleme dörtgeni ayarı kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>Aygıt değiştirdiğinizde ayarı %1 ile değiştirin.</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>Size göre</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine kendini bunlara göre ayarlar. Hiçbir şey bu bilgisayardan çıkmaz.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Koyu</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>Tıklama koruması</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>Neyle işaret ediyorsunuz?</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>Sistemle aynı</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine yeni dili yeniden açıldığında gösterir.</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>Quellarine&apos;i yeniden başlat</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Made for your hand</source>
         <translation>Elinize özel</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Fotoğrafı Kaldır</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>Fotoğrafınız olarak kullanmak için bir resmi buraya bırakın</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>Fotoğrafı Değiştir…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Fotoğraf Seç…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>Profiliniz için bir resim seçin. Bu bilgisayarda kalır.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Resimler (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>Fotoğrafı Kullan</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Kişisel bilgiler</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>Yalnızca bu bilgisayarda, Quellarine&apos;de gösterilir. Asla yüklenmez.</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Soyadı</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-posta</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>Bir soru, bir fikir, çalışmayan bir şey. Her mesaj okunur.</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>Bize yazın</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine&apos;in tıklama koruması da aynı şekilde çalışır.</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>%1 daha az titreme</translation>
     </message>
 </context>
 <context>

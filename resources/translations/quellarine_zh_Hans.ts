@@ -163,6 +163,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>ProfileIdentity</name>
+    <message>
+        <source>You</source>
+        <translation>你</translation>
+    </message>
+</context>
+<context>
     <name>ProfilePhoto</name>
     <message>
         <source>That file isn&apos;t an image Quellarine can read.</source>
@@ -234,6 +241,61 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::CalibrationResultPage</name>
+    <message>
+        <source>%1 times a second</source>
+        <translation>每秒 %1 次</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 毫米</translation>
+    </message>
+    <message>
+        <source>Suggested for you</source>
+        <translation>为你推荐</translation>
+    </message>
+    <message>
+        <source>No regular rhythm</source>
+        <translation>没有规律的节奏</translation>
+    </message>
+    <message>
+        <source>Shake around where you aim</source>
+        <translation>瞄准处的抖动</translation>
+    </message>
+    <message>
+        <source>How fast it shakes</source>
+        <translation>抖动有多快</translation>
+    </message>
+    <message>
+        <source>Movement while pressing</source>
+        <translation>按下时的移动</translation>
+    </message>
+    <message>
+        <source>Extra or missed clicks</source>
+        <translation>多余或未命中的点击</translation>
+    </message>
+    <message>
+        <source>Each preset on your movement</source>
+        <translation>各个预设在你的动作上的表现</translation>
+    </message>
+    <message>
+        <source>How much of the shake each one takes out, and how far the pointer trails your hand.</source>
+        <translation>每个预设能去掉多少抖动，以及指针落后你的手多远。</translation>
+    </message>
+    <message>
+        <source>Measured on this computer. These are pointer settings, not a health measurement.</source>
+        <translation>在这台电脑上测得。这些是指针设置，不是健康测量。</translation>
+    </message>
+    <message>
+        <source>Keep My Settings</source>
+        <translation>保留我的设置</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>使用这些设置</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::CalibrationRow</name>
     <message>
         <source>Tuned to your hand</source>
@@ -247,6 +309,127 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Start the Test</source>
         <translation>开始测试</translation>
     </message>
+    <message>
+        <source>With the click guard on</source>
+        <translation>并开启点击保护</translation>
+    </message>
+    <message>
+        <source>Last test, %1: &lt;b&gt;%2&lt;/b&gt;</source>
+        <translation>上次测试，%1：&lt;b&gt;%2&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>再测一次</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationStage</name>
+    <message>
+        <source>Test area</source>
+        <translation>测试区域</translation>
+    </message>
+    <message>
+        <source>Put the pointer here</source>
+        <translation>把指针放在这里</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationTrace</name>
+    <message>
+        <source>Your movement, and the same movement with the suggested preset</source>
+        <translation>你的动作，以及使用推荐预设后的同一动作</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::CalibrationView</name>
+    <message>
+        <source>Tuned to your hand</source>
+        <translation>为你的手调校</translation>
+    </message>
+    <message>
+        <source>A one-minute test, in three parts. Quellarine measures on this computer, then AI can explain your result and tune a personal setting for you.</source>
+        <translation>一分钟的测试，分三部分。Quellarine 在这台电脑上测量，然后 AI 可以解释你的结果并为你调一个个人设置。</translation>
+    </message>
+    <message>
+        <source>1 of 3: Hold the pointer on the dot.</source>
+        <translation>第 1 步，共 3 步：把指针停在圆点上。</translation>
+    </message>
+    <message>
+        <source>2 of 3: Follow the dot with the pointer.</source>
+        <translation>第 2 步，共 3 步：用指针跟随圆点。</translation>
+    </message>
+    <message>
+        <source>3 of 3: Click each target as it appears.</source>
+        <translation>第 3 步，共 3 步：每个目标出现时点击它。</translation>
+    </message>
+    <message>
+        <source>Trying every preset on your movement.</source>
+        <translation>正在用你的动作试每个预设。</translation>
+    </message>
+    <message>
+        <source>Your result</source>
+        <translation>你的结果</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Hold still</source>
+        <translation>保持不动</translation>
+    </message>
+    <message>
+        <source>10 seconds on a dot</source>
+        <translation>在圆点上停 10 秒</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>跟随</translation>
+    </message>
+    <message>
+        <source>15 seconds after a moving dot</source>
+        <translation>跟随移动的圆点 15 秒</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>点击</translation>
+    </message>
+    <message>
+        <source>10 targets</source>
+        <translation>10 个目标</translation>
+    </message>
+    <message>
+        <source>Use the mouse or trackpad you normally use, the way you normally hold it. There&apos;s no right or wrong: the test only measures the pointer.</source>
+        <translation>使用你平常用的鼠标或触控板，按平常的方式握持。没有对错之分：测试只测量指针。</translation>
+    </message>
+    <message>
+        <source>Smoothing and the click guard pause during the test and come back after it.</source>
+        <translation>测试期间平滑和点击保护会暂停，测试后恢复。</translation>
+    </message>
+    <message>
+        <source>The recording stays in memory and is deleted when you leave this page. Only the result is kept.</source>
+        <translation>录制内容只保存在内存中，离开此页面时即被删除。只保留结果。</translation>
+    </message>
+    <message>
+        <source>Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. It reads the result&apos;s numbers, never the recording.</source>
+        <translation>之后，只要你要求，AI（Claude）可以解释你的结果并为你调一个个人设置。它只读取结果中的数字，从不读取录制内容。</translation>
+    </message>
+    <message>
+        <source>Test Again</source>
+        <translation>再测一次</translation>
+    </message>
+    <message>
+        <source>Start the Test</source>
+        <translation>开始测试</translation>
+    </message>
+    <message>
+        <source>Working out your settings…</source>
+        <translation>正在计算你的设置…</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ClickGuardRow</name>
@@ -257,6 +440,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Ignores very short taps and quick accidental repeats, and keeps the pointer still while you click.</source>
         <translation>忽略极短的轻触和快速的意外重复点击，并在你点击时让指针保持不动。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::DeviceOption</name>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Trackpad</source>
+        <translation>触控板</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>两者都用</translation>
     </message>
 </context>
 <context>
@@ -623,6 +821,17 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::LastResultCard</name>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>Use These Settings</source>
+        <translation>使用这些设置</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::MenuBarItem</name>
     <message>
         <source>Quellarine on</source>
@@ -781,6 +990,69 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::PreferencesSection</name>
+    <message>
+        <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
+        <translation>先用“均衡”，如果指针仍然抖动，再试试“强”。</translation>
+    </message>
+    <message>
+        <source>Using the Trackpad preset, made for short finger strokes.</source>
+        <translation>正在使用“触控板”预设，专为手指的短距离滑动而设计。</translation>
+    </message>
+    <message>
+        <source>Switch presets as you switch devices with %1.</source>
+        <translation>切换设备时，用 %1 切换预设。</translation>
+    </message>
+    <message>
+        <source>Make it yours</source>
+        <translation>按你的习惯</translation>
+    </message>
+    <message>
+        <source>Quellarine sets itself up around these. Nothing leaves this computer.</source>
+        <translation>Quellarine 会据此进行设置。任何内容都不会离开这台电脑。</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Click guard</source>
+        <translation>点击保护</translation>
+    </message>
+    <message>
+        <source>What do you point with?</source>
+        <translation>你用什么指点？</translation>
+    </message>
+    <message>
+        <source>Same as the System</source>
+        <translation>与系统相同</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Quellarine shows the new language when it opens again.</source>
+        <translation>Quellarine 再次打开时将显示新语言。</translation>
+    </message>
+    <message>
+        <source>Restart Quellarine</source>
+        <translation>重新启动 Quellarine</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::PresetPicker</name>
     <message>
         <source>Smoothing</source>
@@ -793,6 +1065,72 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Made for your hand</source>
         <translation>为你的手定制</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfileHeader</name>
+    <message>
+        <source>Remove Photo</source>
+        <translation>移除照片</translation>
+    </message>
+    <message>
+        <source>Drop a picture here to use it as your photo</source>
+        <translation>将图片拖放到这里，用作你的照片</translation>
+    </message>
+    <message>
+        <source>Change Photo…</source>
+        <translation>更换照片…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>选择照片…</translation>
+    </message>
+    <message>
+        <source>Choose a picture for your profile. It stays on this computer.</source>
+        <translation>为你的个人资料选择一张图片。它只保存在这台电脑上。</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>Use Photo</source>
+        <translation>使用照片</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ProfilePage</name>
+    <message>
+        <source>First name</source>
+        <translation>名</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>个人信息</translation>
+    </message>
+    <message>
+        <source>Shown only in Quellarine, on this computer. Never uploaded.</source>
+        <translation>只在这台电脑上的 Quellarine 中显示，从不上传。</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>姓</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Quellarine %1</source>
+        <translation>Quellarine %1</translation>
+    </message>
+    <message>
+        <source>A question, an idea, something that didn&apos;t work. Every message is read.</source>
+        <translation>一个问题、一个想法、一处不好用的地方。每条消息都会被阅读。</translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation>给我们写信</translation>
     </message>
 </context>
 <context>
@@ -939,6 +1277,13 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Quellarine&apos;s click guard works the same way.</source>
         <translation>Quellarine 的点击保护也是这样工作的。</translation>
+    </message>
+</context>
+<context>
+    <name>quellarine::ScoreRow</name>
+    <message>
+        <source>%1 less shake</source>
+        <translation>抖动减少 %1</translation>
     </message>
 </context>
 <context>

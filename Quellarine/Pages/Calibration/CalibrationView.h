@@ -1,29 +1,118 @@
 #pragma once
 
+#include "Quellarine/Pages/Calibration/CalibrationResultPage.h"
+#include "Quellarine/Pages/Calibration/CalibrationSession.h"
+
 #include <QWidget>
+
+#include <optional>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QShortcut;
+class QVBoxLayout;
 
 namespace quellarine {
 
+class AIBadge;
 class AppModel;
-class PageTitle;
+class CalibrationStage;
 class ShortcutsSection;
 
-// The page of the main window's calibration section. For now it names the section and shows the shortcuts;
-// the test itself is not part of the application yet.
+// The page of the calibration section: the intro with its Start, the three parts of the test on the stage,
+// the analysis at work, and the result. While a part runs the model's `calibrating` is on, so the stage sees
+// the hand's own movement; it goes off when the test ends, is cancelled, or the page goes away. The recording
+// lives only as long as the page; the result is kept in the profile.
 class CalibrationView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int spacing = 22;
+    using Step = CalibrationSession::Step;
 
-    explicit CalibrationView(AppModel& model, QWidget* parent = nullptr);
+    static constexpr int spacing = 18;
+    static constexpr int wideFrom = 560;
+    static constexpr int initialWidth = 660;
+    static constexpr int workingHeight = 300;
 
-    PageTitle& title() const { return *title_; }
+    // `clock` is the test's monotonic clock in seconds.
+    explicit CalibrationView(AppModel& model, QWidget* parent = nullptr,
+                             std::function<double()> clock = &CalibrationSession::monotonicNow);
+    ~CalibrationView() override;
+
+    // The caption under the title for a step.
+    static QString caption(Step step);
+    // The stage's size for a page width.
+    static QSizeF stageSize(qreal pageWidth);
+
+    Step step() const { return session_.step(); }
+    CalibrationSession& session() { return session_; }
+    const std::optional<CalibrationResult>& result() const { return result_; }
+    const std::optional<CalibrationResultPage::Replay>& replay() const { return replay_; }
+    int pageWidth() const { return width_; }
+
+    void start();
+    void reset();
+    void stopCalibrating();
+    void widthChanged(int width);
+
+    QLabel& titleLabel() const { return *title_; }
+    AIBadge& badge() const { return *badge_; }
+    // Whether the badge stands under the title rather than beside it.
+    bool badgeUnderTitle() const { return badgeUnder_; }
+    QLabel& captionLabel() const { return *caption_; }
+    QPushButton& headerButton() const { return *headerButton_; }
     ShortcutsSection& shortcuts() const { return *shortcuts_; }
+    // The current step's parts; none when the step does not show them.
+    QPushButton* startButton() const { return startButton_; }
+    QWidget* lastResultCard() const { return lastResultCard_; }
+    QWidget* explainCard() const { return explainCard_; }
+    const std::vector<QWidget*>& stepCards() const { return stepCards_; }
+    CalibrationStage* stage() const { return stage_; }
+    QWidget* working() const { return working_; }
+    CalibrationResultPage* resultPage() const { return resultPage_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    PageTitle* title_;
+    void stepChanged(Step step);
+    void finish();
+    void rebuildBody();
+    QWidget* buildIntro();
+    QWidget* buildWorking();
+    void placeBadge();
+    void setMoveCompression(bool recording);
+
+    AppModel& model_;
+    CalibrationSession session_;
+    std::optional<CalibrationResult> result_;
+    std::optional<CalibrationResultPage::Replay> replay_;
+    int width_ = initialWidth;
+    bool builtWide_ = true;
+    std::optional<bool> savedCompression_;
+
+    QVBoxLayout* layout_;
+    QGridLayout* titleLine_;
+    QLabel* title_;
+    AIBadge* badge_;
+    bool badgeUnder_ = false;
+    QLabel* caption_;
+    QPushButton* headerButton_;
+    QShortcut* escape_;
+    QWidget* body_ = nullptr;
+    QWidget* below_;
     ShortcutsSection* shortcuts_;
+
+    QPushButton* startButton_ = nullptr;
+    QWidget* lastResultCard_ = nullptr;
+    QWidget* explainCard_ = nullptr;
+    std::vector<QWidget*> stepCards_;
+    CalibrationStage* stage_ = nullptr;
+    QWidget* working_ = nullptr;
+    CalibrationResultPage* resultPage_ = nullptr;
 };
 
 } // namespace quellarine

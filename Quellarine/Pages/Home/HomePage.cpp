@@ -3,7 +3,7 @@
 #include "Quellarine/Components/AdaptiveGridLayout.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Pages/Home/CalibrationRow.h"
+#include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/Divider.h"
 #include "Quellarine/Components/EmergencyNotice.h"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -406,16 +407,123 @@ TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
     EXPECT_EQ(tap->clickGuard().settings, ClickGuard::Settings::on(0.5));
 }
 
-TEST_F(PointerTapTests, AReleaseWhosePressCameBeforeFilteringPasses)
+TEST_F(PointerTapTests, AReleaseWhosePressTheTapNeverSawPasses)
 {
-    makeTap(ClickGuard::Settings::on(0.5));
-    tap->setFiltering(false);
-    press();
-    tap->setFiltering(true);
-    wait(0.1);
-    release();
-    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
-    EXPECT_EQ(server.received()[1].origin, Origin::hardware);
+    // Each time with an earlier click of the same button, so that the tap has a stored press of it.
+    struct Way {
+        const char* name;
+        std::function<void()> goOff;
+        std::function<void()> comeBack;
+    };
+    const std::vector<Way> ways{
+        {"filtering off", [&] { tap->setFiltering(false); }, [&] { tap->setFiltering(true); }},
+        {"tap stopped", [&] { tap->stop(); }, [&] { tap->start(); }},
+        {"tap switched off by the system", [&] { server.disableTapsSilently(); }, [&] { tap->ensureEnabled(); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        makeTap(ClickGuard::Settings::on(0.5));
+        press();
+        wait(0.06);
+        release();
+        wait(1);
+        server.clearReceived();
+        way.goOff();
+        press();
+        way.comeBack();
+        wait(0.1);
+        release();
+        EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+        EXPECT_EQ(server.received().back().origin, Origin::hardware);
+        wait(1);
+    }
+}
+
+TEST_F(PointerTapTests, ButtonsBesideEachOtherAreEachReleased)
+{
+    // A middle button and a back button overlapping, as a hand on a many-button mouse does.
+    for (const ClickGuard::Settings& settings : {ClickGuard::Settings::off(), ClickGuard::Settings::on(0.5)}) {
+        SCOPED_TRACE(settings.minPress);
+        makeTap(settings);
+        server.clearReceived();
+        press(2);
+        wait(0.06);
+        press(3);
+        wait(0.06);
+        release(2);
+        wait(0.06);
+        release(3);
+        wait(1);
+        std::vector<std::pair<EventType, std::int64_t>> received;
+        for (const auto& event : receivedFrom(0)) {
+            received.emplace_back(event.event.type, event.event.buttonNumber);
+        }
+        EXPECT_EQ(received, (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 2},
+                                                                              {EventType::otherMouseDown, 3},
+                                                                              {EventType::otherMouseUp, 2},
+                                                                              {EventType::otherMouseUp, 3}}));
+    }
+}
+
+TEST_F(PointerTapTests, APressHeldBackWhenTheTapGoesOffNeverGoesOutHalf)
+{
+    // The guard holds the press back; before its deadline the tap stops filtering one way or another, and the
+    // release comes past or through it. Either the applications get the whole click or none of it.
+    struct Way {
+        const char* name;
+        std::function<void()> releaseWhileOff;
+        bool tapSeesTheRelease = false; // then it knows the press never went out, and swallows the release too
+    };
+    const std::vector<Way> ways{
+        {"filtering off",
+         [&] {
+             tap->setFiltering(false);
+             release();
+         },
+         true},
+        {"switched off by the system, the release first",
+         [&] {
+             server.releaseButton(0);
+             server.disableTaps(EventType::tapDisabledByTimeout); // the notice comes after the release
+             server.runDue();
+         }},
+        {"switched off by the system, silently",
+         [&] {
+             server.disableTapsSilently();
+             release();
+         }},
+        {"stopped",
+         [&] {
+             tap->stop();
+             release();
+             tap->start();
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        makeTap(ClickGuard::Settings::on(0.5));
+        wait(1);
+        server.clearReceived();
+        press();
+        wait(0.02);
+        way.releaseWhileOff();
+        wait(1);
+        tap->ensureEnabled();
+        // A release that went past the tap may find the button up already; a press after it would stay down.
+        bool down = false;
+        for (const auto& received : server.received()) {
+            if (received.event.type == EventType::leftMouseDown) {
+                EXPECT_FALSE(down);
+                down = true;
+            } else if (received.event.type == EventType::leftMouseUp) {
+                down = false;
+            }
+        }
+        EXPECT_FALSE(down) << "the button stays down in the applications";
+        if (way.tapSeesTheRelease) {
+            EXPECT_EQ(receivedTypes(), std::vector<EventType>{});
+        }
+    }
 }
 
 TEST_F(PointerTapTests, SettleMovesAfterADragAreNoLongerDrags)
@@ -513,4 +621,83 @@ TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
         release();
         wait(1);
     }
+}
+
+TEST_F(PointerTapTests, AJumpRestartsThePacingAndOnlyAJumpOfMoreThanTwoHundredPointsIsExternal)
+{
+    makeTap();
+    // Something else puts the cursor exactly 200 points from the only place the tap knows, then a point more.
+    for (double jump : {200.0, 201.0}) {
+        SCOPED_TRACE(jump);
+        tap->setFiltering(false);
+        move({4, 0});
+        const Point known = *server.currentLocation();
+        tap->setFiltering(true);
+        const int external = tap->externalMoves();
+        server.warp(known + Vector{jump, 0});
+        move({0, 0});
+        EXPECT_EQ(tap->externalMoves(), external + (jump > 200 ? 1 : 0));
+        server.warp(known);
+        wait(1);
+    }
+
+    // A burst: posted, rewritten; then a jump, and 2 ms later a move that the old pacing would rewrite in place.
+    tap->setFiltering(false);
+    move({1, 0});
+    tap->setFiltering(true);
+    const int external = tap->externalMoves();
+    wait(1);
+    server.clearReceived();
+    move({1, 0});
+    wait(0.003);
+    move({1, 0});
+    wait(0.001);
+    server.warp({300, 300});
+    move({1, 0});
+    ASSERT_EQ(tap->externalMoves(), external + 1);
+    wait(0.002);
+    move({1, 0});
+    std::vector<Origin> origins;
+    for (const auto& received : server.received()) {
+        origins.push_back(received.origin);
+    }
+    EXPECT_EQ(origins, (std::vector<Origin>{Origin::posted, Origin::hardware, Origin::hardware, Origin::posted}));
+}
+
+TEST_F(PointerTapTests, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJudgedOnThisMove)
+{
+    // Events reach the tap 4 ms late: a press made with a move arrives before the tap's steadied move has come
+    // back, so the cursor is still where the previous event put it.
+    server.setLatency(0.004);
+    makeTap();
+    for (int i = 0; i < 5; ++i) {
+        move({10, 0});
+        wait(0.008);
+    }
+    const Point before = *server.currentLocation();
+    server.clearReceived();
+    server.moveHand({10, 0});
+    server.pressButton(0);
+    wait(0.005);
+    std::vector<Received> received = receivedFrom(0);
+    ASSERT_GE(received.size(), 2u);
+    ASSERT_EQ(received.front().event.type, EventType::leftMouseDown);
+    ASSERT_EQ(received.back().event.type, EventType::mouseMoved); // the steadied move, perhaps after a settle step
+    EXPECT_NE(received.front().event.location, before);
+    EXPECT_EQ(received.front().event.location, received.back().event.location);
+    release();
+    wait(1);
+
+    // A press the guard has let out; the first move beyond 12 points starts the drag at once.
+    server.setLatency(0);
+    tap->setClickSettings(ClickGuard::Settings::on(0.5));
+    press();
+    wait(0.05);
+    ASSERT_TRUE(tap->clickGuard().holdLocation());
+    const int warps = server.warpCount();
+    server.clearReceived();
+    move({13, 0});
+    EXPECT_EQ(server.warpCount(), warps);
+    EXPECT_EQ(receivedTypes(), std::vector<EventType>{EventType::leftMouseDragged});
+    release();
 }

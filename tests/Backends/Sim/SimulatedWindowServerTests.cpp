@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 
@@ -202,18 +205,20 @@ TEST(SimulatedWindowServerTests, SwallowedEventsLeaveTheCursorAndRewrittenOnesMo
     EXPECT_EQ(server.currentLocation(), (Point{10, 20}));
 }
 
-TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStarts)
+TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStartsAndIsToldOnlyWhenAsked)
 {
     // A tap that moves every hardware move 50 points to the right by posting a marked copy.
-    auto run = [](SimulatedWindowServer::DeltaBase base) {
+    auto run = [](SimulatedWindowServer::DeltaBase base, bool reports) {
         SimulatedWindowServer server;
         server.setDeltaBase(base);
+        server.setReportsDeltaBase(reports);
         std::vector<Point> hardware;
         auto tap = server.createTap(pointerMask, [&](Event& event) {
             if (event.userData != 0) {
                 return TapVerdict::pass;
             }
             hardware.push_back(event.location);
+            EXPECT_EQ(event.deltaBase, reports ? std::optional<Point>(event.location - Vector{1, 0}) : std::nullopt);
             Event copy = event;
             copy.userData = 1;
             copy.location = event.location + Vector{50, 0};
@@ -227,9 +232,41 @@ TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStarts)
         return hardware;
     };
     using Base = SimulatedWindowServer::DeltaBase;
-    EXPECT_EQ(run(Base::cursor), (std::vector<Point>{{721, 450}, {772, 450}, {823, 450}, {874, 450}}));
-    EXPECT_EQ(run(Base::hand), (std::vector<Point>{{721, 450}, {722, 450}, {723, 450}, {724, 450}}));
-    EXPECT_EQ(run(Base::alternating), (std::vector<Point>{{721, 450}, {772, 450}, {773, 450}, {824, 450}}));
+    for (bool reports : {false, true}) {
+        EXPECT_EQ(run(Base::cursor, reports), (std::vector<Point>{{721, 450}, {772, 450}, {823, 450}, {874, 450}}));
+        EXPECT_EQ(run(Base::hand, reports), (std::vector<Point>{{721, 450}, {722, 450}, {723, 450}, {724, 450}}));
+        EXPECT_EQ(
+            run(Base::alternating, reports), (std::vector<Point>{{721, 450}, {772, 450}, {773, 450}, {824, 450}}));
+    }
+}
+
+TEST(SimulatedWindowServerTests, ABusyLoopRunsWhatFellDueMeanwhileInOrderOnceFree)
+{
+    SimulatedWindowServer server;
+    std::vector<std::pair<std::string, std::uint64_t>> ran; // what ran, and when
+    auto tap = server.createTap(pointerMask, [&](Event& event) {
+        ran.emplace_back(event.userData == 0 ? "hardware" : "posted", server.now());
+        EXPECT_EQ(event.timestamp, event.userData == 0 ? 3 * ms : 0); // the hardware's own time stays
+        if (event.userData == 0) {
+            Event copy = event;
+            copy.userData = 1;
+            copy.timestamp = 0;
+            server.post(copy, PostLevel::hid);
+        }
+        return TapVerdict::swallow;
+    });
+    server.scheduleAfter(0.005, [&] { ran.emplace_back("timer", server.now()); });
+    server.busyFor(0.02);
+    server.advance(0.003);
+    server.moveHand({1, 0});
+    server.advance(0.016);
+    EXPECT_TRUE(ran.empty());
+    server.advance(0.001);
+    using Ran = std::vector<std::pair<std::string, std::uint64_t>>;
+    EXPECT_EQ(ran, (Ran{{"hardware", 20 * ms}, {"timer", 20 * ms}, {"posted", 20 * ms}}));
+    server.scheduleAfter(0.001, [&] { ran.emplace_back("timer", server.now()); });
+    server.advance(0.001);
+    EXPECT_EQ(ran.back(), (std::pair<std::string, std::uint64_t>{"timer", 21 * ms}));
 }
 
 TEST(SimulatedWindowServerTests, WarpsMoveTheCursorWithoutAnEvent)

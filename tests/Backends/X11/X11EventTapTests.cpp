@@ -246,6 +246,36 @@ TEST_F(X11EventTapTests, PostedEventsReachApplicationsAndComeBackMarkedAfterTheC
     EXPECT_EQ(seen[2].location, (Point{301.3, 250.7}));
 }
 
+TEST_F(X11EventTapTests, AFloodOfPostsReachesApplicationsAndTheNewestComeBackInOrder)
+{
+    constexpr int posts = 100;
+    startAt({100, 100}, [&](Event& event) {
+        if (event.userData != marker) {
+            for (int i = 1; i <= posts; ++i) {
+                Event copy = event;
+                copy.location = {100.0 + i, 100};
+                copy.userData = marker;
+                backend->poster().post(copy, system::PostLevel::hid);
+            }
+        }
+        return TapVerdict::swallow;
+    });
+    hand->move(1, 0);
+    ASSERT_TRUE(runUntil([&] { return client->motions().size() == std::size_t(posts); }));
+    quiesce();
+    EXPECT_EQ(client->motions().back().location, (Point{100.0 + posts, 100}));
+    // The oldest echoes make way for the newest: the taps learn where the pointer went last.
+    ASSERT_GE(seen.size(), 2u);
+    std::vector<double> cameBack;
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        cameBack.push_back(seen[i].location.x);
+    }
+    EXPECT_GE(cameBack.size(), 32u);
+    for (std::size_t i = 0; i < cameBack.size(); ++i) {
+        EXPECT_EQ(cameBack[i], 100.0 + posts - double(cameBack.size() - 1 - i));
+    }
+}
+
 TEST_F(X11EventTapTests, EventsPostedFromATimerComeBackToo)
 {
     createTap();

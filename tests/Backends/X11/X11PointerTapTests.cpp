@@ -238,12 +238,9 @@ TEST_F(X11PointerTapTests, ACursorPlacedByAnotherProgramBetweenTwoHandMovesIsFol
             auto after = client->motions();
             ASSERT_FALSE(after.empty());
             EXPECT_EQ(after.back().location.y, warped.y);
-            // (A fast hand's deltas may be attributed a pixel off: that is not what is looked at here.)
             Point rest = warped + Vector{double(rate.step * (moves - moves / 2 + 1)), 0};
-            EXPECT_TRUE(runUntil([&] {
-                Point cursor = hand->cursor();
-                return cursor.y == rest.y && std::abs(cursor.x - rest.x) <= 2;
-            })) << hand->cursor().x << ", " << hand->cursor().y;
+            EXPECT_TRUE(runUntil([&] { return hand->cursor() == rest; }))
+                << hand->cursor().x << ", " << hand->cursor().y;
             EXPECT_EQ(pointerTap->externalMoves(), 1);
         }
     }

@@ -1,6 +1,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/SessionObservers.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
 #include "Quellarine/Shell/ModeBanner.h"
@@ -80,6 +81,7 @@ protected:
                             .applyAppearance = {},
                             .startRelaunch = [] { return false; },
                             .quit = [] {}},
+                .accountFullName = {},
             };
             model_ = std::make_unique<AppModel>(platform);
         }
@@ -433,6 +435,49 @@ TEST_F(AppModelTest, EmergencyOffActsOnlyWhileSmoothingIsWantedAndOnlyOnControlA
         EXPECT_TRUE(model().wantsOn()) << "Control with " << name;
     }
     EXPECT_EQ(beeps, 1);
+
+    // The on/off key clears the notice as it turns smoothing back on.
+    pressControlFiveTimes();
+    ASSERT_TRUE(model().emergencyNotice());
+    model().toggle();
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_FALSE(model().emergencyNotice());
+}
+
+TEST_F(AppModelTest, ApplyingAPersonalSettingSwitchesSmoothingOnOnlyWithThePermission)
+{
+    const PersonalSetting setting{ID::balanced, 2.5, 0.008, 2, 0.9};
+    for (bool trusted : {false, true}) {
+        SCOPED_TRACE(trusted);
+        permission.trusted = trusted;
+        server.setTrusted(trusted);
+        relaunch().setWantsOn(false);
+        model().applyPersonal(setting);
+        EXPECT_EQ(model().personal(), setting);
+        EXPECT_EQ(model().presetID(), ID::personal);
+        EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+        EXPECT_EQ(model().wantsOn(), trusted);
+        EXPECT_EQ(model().isOn(), trusted);
+    }
+}
+
+TEST_F(AppModelTest, WakingAndReturningToTheSessionTurnTheTapBackOnAtOnce)
+{
+    model();
+    auto* observers = model().findChild<SessionObservers*>();
+    ASSERT_NE(observers, nullptr);
+    const std::vector<std::pair<const char*, void (SessionObservers::*)()>> notices{
+        {"woke", &SessionObservers::woke}, {"session active", &SessionObservers::sessionBecameActive}};
+    double width = 1000;
+    for (const auto& [name, notice] : notices) {
+        SCOPED_TRACE(name);
+        server.disableTapsSilently();
+        server.setDisplays({Rect{{0, 0}, {width, 700}}});
+        (observers->*notice)();
+        EXPECT_TRUE(model().tap().isRunning()) << "not only at the next check of the watch";
+        EXPECT_EQ(model().tap().smoother().displays, (std::vector<Rect>{Rect{{0, 0}, {width, 700}}}));
+        width += 100;
+    }
 }
 
 TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)

@@ -17,7 +17,9 @@
 
 #include <QAbstractAnimation>
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -232,6 +234,7 @@ protected:
                 releases = std::make_unique<QSignalSpy>(button, &QAbstractButton::released);
             }
             const bool notice = qobject_cast<EmergencyNotice*>(stop.data()) != nullptr;
+            auto* list = qobject_cast<QComboBox*>(stop.data());
             // Text takes its keys itself: Return starts a new line of the message.
             if (stop->inherits("QLineEdit") || stop->inherits("QPlainTextEdit") || stop->inherits("QTextEdit")) {
                 continue;
@@ -240,6 +243,9 @@ protected:
             if (clicks) {
                 EXPECT_TRUE(clicks->count() == 1 || (stop.isNull() && releases->count() == 1))
                     << "the key did not press the button";
+            } else if (list) {
+                EXPECT_TRUE(list->view()->isVisible()) << "the key did not open the list";
+                list->hidePopup();
             } else if (notice) {
                 EXPECT_FALSE(app().model().emergencyNotice()) << "the key did not dismiss the notice";
                 EXPECT_TRUE(stop.isNull() || !stop->isVisible());

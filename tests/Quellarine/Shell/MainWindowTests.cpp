@@ -7,6 +7,7 @@
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/PageArea.h"
+#include "Quellarine/Pages/Profile/ProfilePage.h"
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/Sidebar.h"
 #include "Quellarine/Shell/SidebarRow.h"
@@ -24,6 +25,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QComboBox>
 #include <QPushButton>
 #include <QVariantAnimation>
 #include <QSignalSpy>
@@ -162,6 +164,7 @@ TEST_F(MainWindowTest, TheProfileShowsNoSelectionAndItsTitle)
     EXPECT_EQ(window().sidebarSelection(), std::nullopt);
     EXPECT_EQ(window().sidebar().currentRow(), nullptr);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Profile"));
+    EXPECT_NE(qobject_cast<ProfilePage*>(window().pageArea().page()), nullptr);
     EXPECT_EQ(window().sidebar().profileCard().backgroundOpacity(), 0.2);
 
     click(row(MainSection::home));
@@ -511,6 +514,38 @@ TEST_F(MainWindowTest, ScreenshotUntrusted)
     permission.trusted = false;
     server.setTrusted(false);
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
+}
+
+// The keys a user without a pointer presses to reach the language and restart in it, from the window as it
+// opens; the end-to-end test presses the same ones from the card on the real application.
+TEST_F(MainWindowTest, TheLanguageCanBeChangedAndAppliedFromTheKeyboardAlone)
+{
+    window();
+    auto press = [](Qt::Key key, int times = 1) {
+        for (int time = 0; time < times; ++time) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            QTest::keyClick(focused, key);
+        }
+    };
+    // Along the sidebar to its card at the foot.
+    for (int stop = 0; stop < 10 && QApplication::focusWidget() != &window().sidebar().profileCard(); ++stop) {
+        press(Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), &window().sidebar().profileCard());
+    press(Qt::Key_Space);
+    ASSERT_EQ(model().section(), MainSection::profile);
+    // From the card, past the photo button, the three details, the three devices and the three appearances.
+    press(Qt::Key_Tab, 11);
+    auto* picker = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->accessibleName(), QStringLiteral("Language"));
+    press(Qt::Key_F);
+    EXPECT_EQ(model().profile().language(), QStringLiteral("fr"));
+    press(Qt::Key_Tab);
+    auto* restart = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_NE(restart, nullptr);
+    EXPECT_EQ(restart->text(), QStringLiteral("Restart Quellarine"));
 }
 
 } // namespace

@@ -249,6 +249,7 @@ TEST_F(QuellarineAppTest, WithoutATrayANewUserGetsTheWelcomeInFrontOfTheMainWind
     QWidget* welcome = app().windows().window(QStringLiteral("welcome"));
     ASSERT_NE(main, nullptr);
     ASSERT_NE(welcome, nullptr);
+    EXPECT_TRUE(main->isVisible());
     // The welcome window belongs to the main window: window managers keep it above it, whatever order they map
     // the two in. It is centred on the main window and has the keyboard.
     ASSERT_NE(welcome->windowHandle(), nullptr);

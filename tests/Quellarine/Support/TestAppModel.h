@@ -69,6 +69,7 @@ public:
                         .applyAppearance = {},
                         .startRelaunch = [] { return false; },
                         .quit = [] {}},
+            .accountFullName = [this] { return accountFullName; },
         };
     }
 
@@ -96,6 +97,8 @@ public:
     // The update controller, as the updater calls it back.
     UpdaterDelegate* updaterDelegate = nullptr;
     int explanations = 0;
+    // The full name of the user's account, as the password database would give it.
+    QString accountFullName;
     // Where the model's stores send explanations and feedback; set before the model is made. None: nowhere.
     ServiceClient* services = nullptr;
 

@@ -106,3 +106,28 @@ TEST(HandAttributionTests, EarlierPositionsAreSearchedInThePreferredOrder)
     EXPECT_EQ(lastMovement(false), (Vector{9, 0}));
     EXPECT_EQ(lastMovement(true), (Vector{10, 0}));
 }
+
+TEST(HandAttributionTests, AStartTheSystemNamesIsTheOnlyOneTried)
+{
+    HandAttribution attribution;
+    attribution.resync({100, 100});
+    // Hand and placement coincide after a resync: a move from there teaches nothing.
+    EXPECT_EQ(attribution.attribute({103, 100}, {3, 0}, Point{100, 100}), (Vector{3, 0}));
+    EXPECT_EQ(attribution.startOrder(), StartOrder{});
+    teachHandFirst(attribution);
+
+    // Both the hand (103 + 6, 103) and a placement one point off it agree with the delta; guessing takes the
+    // preferred hand and is a point out. Named, the placement is the start, and teaches placement.
+    Point hand = *attribution.lastHandLocation();
+    attribution.placed(hand + Vector{1, 0});
+    EXPECT_EQ(attribution.attribute(hand + Vector{3, 0}, {2, 0}, hand + Vector{1, 0}), (Vector{2, 0}));
+    EXPECT_EQ(attribution.startOrder(), (StartOrder{2, true}));
+    EXPECT_EQ(attribution.lastHandLocation(), (hand + Vector{3, 0}));
+    EXPECT_EQ(list(attribution.earlierHand()).front(), hand);
+
+    // However far from every position the tap knows: never an external move.
+    EXPECT_EQ(attribution.attribute({905, 700}, {5, 0}, Point{900, 700}), (Vector{5, 0}));
+    // A move the system kept on the display (the named start implies less than the delta): the delta.
+    EXPECT_EQ(attribution.attribute({905, 700}, {5, 0}, Point{905, 700}), (Vector{5, 0}));
+    EXPECT_EQ(attribution.startOrder(), (StartOrder{2, true}));
+}

@@ -85,6 +85,26 @@ TEST(OneEuroFilterTests, RestartsOnFirstSampleBackwardsTimeLongGapAndNaN)
     filter.reset();
     EXPECT_FALSE(filter.state());
     EXPECT_EQ(filter.filter({7, 8}, 102.01), (Point{7, 8}));
+
+    // A point that is not finite is no base for the next step, which restarts: the filter never stays NaN.
+    for (int stages : {1, 2}) {
+        filter.parameters.stages = stages;
+        filter.filter({7, 9}, 102.02);
+        EXPECT_TRUE(std::isnan(filter.filter({notANumber, 8}, 102.03).x));
+        EXPECT_EQ(filter.filter({9, 9}, 102.04), (Point{9, 9}));
+        EXPECT_TRUE(std::isinf(filter.filter({9, -infinity}, 102.05).y));
+        EXPECT_EQ(filter.filter({9, 10}, 102.06), (Point{9, 10}));
+        const Point next = filter.filter({12, 10}, 102.07);
+        EXPECT_GT(next.x, 9);
+        EXPECT_LT(next.x, 12);
+    }
+
+    // Nor does a finite step too large for the arithmetic (its speed overflows): the filter starts there.
+    filter.parameters.beta = 0.01;
+    EXPECT_EQ(filter.filter({-1.7e308, 0}, 102.08), (Point{-1.7e308, 0}));
+    const Point back = filter.filter({12, 10}, 102.09);
+    EXPECT_TRUE(std::isfinite(back.x) && std::isfinite(back.y));
+    EXPECT_TRUE(std::isfinite(filter.filter({13, 10}, 102.1).x));
 }
 
 TEST(OneEuroFilterTests, SpeedsUpToTheFloorLeaveTheCutoffAtRest)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 using namespace quellarine;
@@ -147,4 +149,46 @@ TEST(PointerSmootherTests, ResyncThenAgreeingMoveComesOutExactlyAtTheNewLocation
     attribution.resync(q);
     const Point outside{1450, 640.5};
     EXPECT_EQ(smoother.move(*attribution.attribute(outside, outside - q), outside, 3.0), (Point{1439, 640.5}));
+}
+
+TEST(PointerSmootherTests, NumbersThatAreNotFiniteNeverReachThePositions)
+{
+    constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    for (const std::vector<Rect>& displays : {std::vector<Rect>{laptop}, std::vector<Rect>{}}) {
+        auto smoother = smootherOn(displays);
+        EXPECT_TRUE(std::isnan(smoother.move({1, 1}, {notANumber, 5}, 1.0).x));
+        EXPECT_EQ(smoother.raw(), std::nullopt) << "no place to start from";
+        smoother.resync({infinity, 5});
+        smoother.cursorPlaced({5, notANumber});
+        EXPECT_EQ(smoother.emitted(), std::nullopt);
+
+        smoother.resync({400, 300});
+        double t = 2.0;
+        for (int i = 0; i < 40; ++i) {
+            t += 0.008;
+            smoother.move({i % 2 ? 3.0 : -2.0, 1}, {0, 0}, t);
+        }
+        const Point hand = *smoother.raw();
+        for (Vector bad : {Vector{notANumber, 0}, Vector{0, -infinity}, Vector{1.7e308, 0}}) {
+            t += 0.008;
+            smoother.move({1.7e308, 0}, {0, 0}, t); // finite; off the displays it is the sum that is not
+            const Point before = *smoother.raw();
+            t += 0.008;
+            EXPECT_EQ(smoother.move(bad, {0, 0}, t), before) << "shown where the hand stays";
+            EXPECT_EQ(smoother.raw(), before);
+            t += 0.008;
+            const Point restarted = smoother.move({2, 0}, {0, 0}, t);
+            EXPECT_EQ(restarted, *smoother.raw()) << "the filter restarted there";
+            smoother.resync(hand);
+        }
+        smoother.cursorPlaced({infinity, infinity});
+        for (int i = 0; i < 40; ++i) {
+            t += 0.008;
+            const Point shown = smoother.move({i % 2 ? 3.0 : -2.0, 1}, {0, 0}, t);
+            ASSERT_TRUE(std::isfinite(shown.x) && std::isfinite(shown.y));
+            const auto settled = smoother.settle(t + 0.004);
+            ASSERT_TRUE(std::isfinite(settled->x) && std::isfinite(settled->y));
+        }
+    }
 }

@@ -147,6 +147,34 @@ TEST(TremorCancellerTests, PauseFadesTheModelAndRestarts)
     EXPECT_EQ(backwards.calmTremor(), learnt.calmTremor());
 }
 
+TEST(TremorCancellerTests, PointsThatAreNotFiniteRestartWithoutSpoilingTheModel)
+{
+    TremorCanceller canceller(balanced());
+    double t = 300;
+    auto teach = [&](int samples) {
+        for (int i = 0; i < samples; ++i) {
+            t += 1.0 / 128;
+            const Vector out = canceller.cancel({100 + traces::tremorX(t), 50}, t);
+            ASSERT_TRUE(std::isfinite(out.dx) && std::isfinite(out.dy)) << "at " << t;
+        }
+    };
+    teach(300);
+    for (Vector bad : {Vector{notANumber, 6}, Vector{5, infinity}, Vector{-infinity, notANumber}}) {
+        const double amplitude = canceller.amplitude();
+        ASSERT_GT(amplitude, 0);
+        t += 1.0 / 128;
+        const Vector out = canceller.cancel(bad, t);
+        EXPECT_TRUE(out.dx == bad.dx || (std::isnan(out.dx) && std::isnan(bad.dx)));
+        EXPECT_EQ(canceller.amplitude(), amplitude) << "nothing learnt from it";
+        EXPECT_FALSE(canceller.lastTremor().has_value()) << "nothing to coast on either";
+        t += 1.0 / 128;
+        EXPECT_EQ(canceller.cancel({100, 50}, t), (Vector{100, 50})) << "the bad point is no base for a step";
+        teach(50);
+        EXPECT_TRUE(std::isfinite(canceller.errorScale()) && std::isfinite(canceller.calmTremor()));
+        EXPECT_TRUE(std::isfinite(canceller.amplitude()));
+    }
+}
+
 TEST(TremorCancellerTests, TimesThatAreNotNumbersRestartWithoutSpoilingTheModel)
 {
     TremorCanceller canceller(balanced());

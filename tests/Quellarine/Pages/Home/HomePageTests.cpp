@@ -1,6 +1,6 @@
 #include "TestAppModel.h"
 
-#include "Quellarine/Pages/Home/CalibrationRow.h"
+#include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Home/HomeHeader.h"
 #include "Quellarine/Pages/Home/HomePage.h"
@@ -266,9 +266,9 @@ TEST_F(HomePageTest, CalibrationRowLeadsToTheCalibrationPage)
     EXPECT_GT(row.button().y(), row.offer().geometry().bottom());
     EXPECT_EQ(row.button().x(), row.offer().x());
 
-    // The page it leads to names its section and shows the shortcuts.
+    // The page it leads to is the test's.
     CalibrationView calibration(model());
-    EXPECT_EQ(calibration.title().titleLabel()->text(), QStringLiteral("Tuned to your hand"));
+    EXPECT_EQ(calibration.titleLabel().text(), QStringLiteral("Tuned to your hand"));
 }
 
 } // namespace

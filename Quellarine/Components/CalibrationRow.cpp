@@ -1,19 +1,30 @@
-#include "Quellarine/Pages/Home/CalibrationRow.h"
+#include "Quellarine/Components/CalibrationRow.h"
 
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/ProminentButton.h"
+#include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Model/PresetTexts.h"
+#include "Quellarine/Model/ProfileStore.h"
+#include "QuellarineKit/Support/IcuLocale.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
+#include <QDateTime>
 #include <QEvent>
+#include <QTextDocumentFragment>
+#include <QLocale>
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
 
+#include <unicode/datefmt.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
+#include <memory>
 
 namespace quellarine {
 
@@ -25,8 +36,16 @@ CalibrationRow::CalibrationRow(AppModel& model, QWidget* parent)
                            "preset on your movement and suggests the one that suits you. AI can then explain your "
                            "result and tune a personal setting for you."),
                         this))
+    , lastTest_(new QLabel(this))
+    , clickGuard_(new SymbolLabel(tr("With the click guard on"), QStringLiteral("cursorarrow.click.2"),
+                                  Typography::font(Typography::TextStyle::body), std::nullopt, this))
     , button_(new ProminentButton(tr("Start the Test"), Brand::accent, this))
 {
+    lastTest_->setTextFormat(Qt::RichText);
+    lastTest_->setWordWrap(true);
+    lastTest_->setFont(Typography::font(Typography::TextStyle::body));
+    clickGuard_->label()->setForegroundRole(QPalette::PlaceholderText);
+    clickGuard_->setSymbolColor(std::nullopt);
     title_->setTextFormat(Qt::PlainText);
     title_->setWordWrap(true);
     title_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::title3), QFont::DemiBold));
@@ -41,6 +60,45 @@ CalibrationRow::CalibrationRow(AppModel& model, QWidget* parent)
 
     // The main window shows the calibration page; choosing it again while it shows changes nothing.
     connect(button_, &QPushButton::clicked, this, [this] { model_.setSection(MainSection::calibration); });
+    connect(&model_.profile(), &ProfileStore::calibrationChanged, this, &CalibrationRow::refresh);
+    refresh();
+}
+
+QString CalibrationRow::dateText(double date)
+{
+    // 2001-01-01 00:00:00 UTC in milliseconds since 1970, the epoch ICU counts from.
+    constexpr double referenceEpochMs = 978'307'200'000.0;
+    const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(
+        icu::DateFormat::kMedium, icuLocale(QLocale().bcp47Name().toStdString())));
+    if (!format) {
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(qint64(date * 1000 + referenceEpochMs)).date(),
+                                  QLocale::ShortFormat);
+    }
+    icu::UnicodeString text;
+    format->format(date * 1000 + referenceEpochMs, text);
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text.getBuffer()), text.length());
+}
+
+QString CalibrationRow::lastTestText(const CalibrationResult& result)
+{
+    return tr("Last test, %1: <b>%2</b>")
+        .arg(dateText(result.date).toHtmlEscaped(), presetTitle(result.suggested).toHtmlEscaped());
+}
+
+void CalibrationRow::refresh()
+{
+    const std::optional<CalibrationResult>& result = model_.profile().calibration();
+    offer_->setVisible(!result);
+    lastTest_->setVisible(result.has_value());
+    clickGuard_->setVisible(result && result->clickGuard);
+    if (result) {
+        lastTest_->setText(lastTestText(*result));
+        lastTest_->setAccessibleName(QTextDocumentFragment::fromHtml(lastTest_->text()).toPlainText());
+    }
+    button_->setText(result ? tr("Test Again") : tr("Start the Test"));
+    button_->setAccessibleName(button_->text());
+    updateGeometry();
+    arrange(width_, true);
 }
 
 int CalibrationRow::arrange(int width, bool apply) const
@@ -59,9 +117,21 @@ int CalibrationRow::arrange(int width, bool apply) const
     const int titleHeight = title_->heightForWidth(textWidth);
     place(title_, QRect(textLeft, top, textWidth, titleHeight));
     top += titleHeight + textSpacing;
-    const int offerHeight = offer_->heightForWidth(textWidth);
-    place(offer_, QRect(textLeft, top, textWidth, offerHeight));
-    top += offerHeight;
+    if (!offer_->isHidden()) {
+        const int offerHeight = offer_->heightForWidth(textWidth);
+        place(offer_, QRect(textLeft, top, textWidth, offerHeight));
+        top += offerHeight;
+    } else {
+        const int lastHeight = lastTest_->heightForWidth(textWidth);
+        place(lastTest_, QRect(textLeft, top, textWidth, lastHeight));
+        top += lastHeight;
+        if (!clickGuard_->isHidden()) {
+            top += textSpacing;
+            const int guardHeight = clickGuard_->heightForWidth(textWidth);
+            place(clickGuard_, QRect(textLeft, top, textWidth, guardHeight));
+            top += guardHeight;
+        }
+    }
     if (under) {
         // A little apart from the text above it.
         top += textSpacing + 4;

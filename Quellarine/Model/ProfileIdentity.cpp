@@ -1,0 +1,71 @@
+#include "Quellarine/Model/ProfileIdentity.h"
+
+#include <QCoreApplication>
+#include <QTextBoundaryFinder>
+
+namespace quellarine {
+
+namespace {
+
+bool isTrimmedSpace(QChar c)
+{
+    return c == u'\t' || c.category() == QChar::Separator_Space;
+}
+
+bool isWordSeparator(QStringView cluster)
+{
+    return cluster == u" " || cluster == u"@" || cluster == u".";
+}
+
+} // namespace
+
+QString ProfileIdentity::name(const std::optional<QString>& displayName, const QString& accountFullName)
+{
+    if (displayName) {
+        return *displayName;
+    }
+    if (!accountFullName.isEmpty()) {
+        return accountFullName;
+    }
+    return QCoreApplication::translate("ProfileIdentity", "You");
+}
+
+std::optional<QString> ProfileIdentity::email(const QString& typed)
+{
+    qsizetype begin = 0;
+    qsizetype end = typed.size();
+    while (begin < end && isTrimmedSpace(typed[begin])) {
+        ++begin;
+    }
+    while (end > begin && isTrimmedSpace(typed[end - 1])) {
+        --end;
+    }
+    if (begin == end) {
+        return std::nullopt;
+    }
+    return typed.mid(begin, end - begin);
+}
+
+QString ProfileIdentity::initials(const QString& name)
+{
+    QString result;
+    int words = 0;
+    bool inWord = false;
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, name);
+    qsizetype start = 0;
+    for (qsizetype end = clusters.toNextBoundary(); end != -1 && words < 2; end = clusters.toNextBoundary()) {
+        const QStringView cluster = QStringView(name).mid(start, end - start);
+        start = end;
+        if (isWordSeparator(cluster)) {
+            inWord = false;
+        } else if (!inWord) {
+            inWord = true;
+            ++words;
+            // QString's case mapping is the Unicode default one, whatever the locale: "ß" becomes "SS".
+            result += cluster.toString().toUpper();
+        }
+    }
+    return result;
+}
+
+} // namespace quellarine
