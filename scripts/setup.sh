@@ -12,6 +12,8 @@ QUELLARINE_PACKAGES=(
   libx11-dev libx11-xcb-dev libxcb1-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
+  # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
+  clang-14 libclang-rt-14-dev llvm-14
 )
 # Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
 if ! command -v npm >/dev/null 2>&1; then

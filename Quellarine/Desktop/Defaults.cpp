@@ -277,14 +277,24 @@ bool Defaults::remove(const QStringList& keys)
 
 bool Defaults::commit()
 {
-    if (settings_->status() != QSettings::NoError) {
-        // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
-        // while the old one lives, shares its unsaved changes and reports this write as it really goes.
+    // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
+    // while the old one lives, shares its unsaved changes and reports this write as it really goes.
+    const auto refresh = [this] {
         auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
         fresh->setFallbacksEnabled(false);
         settings_ = std::move(fresh);
+    };
+    if (settings_->status() != QSettings::NoError) {
+        refresh();
     }
     settings_->sync();
+    if (settings_->status() == QSettings::FormatError) {
+        // A line of the file that QSettings could not read counts as an error of the sync that first reads the
+        // file, though that sync writes the file anew, without the line. Whether the write went through is
+        // known from a fresh one.
+        refresh();
+        settings_->sync();
+    }
     const bool written = settings_->status() == QSettings::NoError;
     if (!written && !failing_ && writeFailureLog_) {
         writeFailureLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")

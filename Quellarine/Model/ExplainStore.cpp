@@ -44,7 +44,11 @@ ExplainStore::ExplainStore(Defaults& defaults, ServiceClient& client, QObject* p
     std::optional<Explanation> stored;
     if (auto json = defaults_.json(QString::fromLatin1(savedKey))) {
         try {
-            stored = json->get<Explanation>();
+            // Decoded directly: clang judges whether a nested record is default-constructible while its class is
+            // still incomplete, and json::get then refuses the type.
+            Explanation decoded;
+            from_json(*json, decoded);
+            stored = std::move(decoded);
         } catch (const std::exception&) {
             stored.reset();
         }

@@ -170,3 +170,26 @@ TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
     EXPECT_FALSE(defaults.setBool(QStringLiteral("clickGuard"), true));
     EXPECT_EQ(logged.size(), 2);
 }
+
+TEST_F(DefaultsTests, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
+{
+    // Whether the settings are read before the first write or not, as the application and a store may do.
+    for (bool readFirst : {true, false}) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[General]\nthis line is no setting\npreset=strong\n");
+        file.close();
+
+        Defaults defaults(path());
+        if (readFirst) {
+            EXPECT_EQ(defaults.string(QStringLiteral("preset")), QStringLiteral("strong"));
+        }
+        EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), false)) << readFirst;
+        EXPECT_TRUE(defaults.setString(QStringLiteral("language"), QStringLiteral("fr"))) << readFirst;
+
+        Defaults fresh(path());
+        EXPECT_EQ(fresh.boolean(QStringLiteral("filterOn")), false);
+        EXPECT_EQ(fresh.string(QStringLiteral("language")), QStringLiteral("fr"));
+        EXPECT_EQ(fresh.string(QStringLiteral("preset")), QStringLiteral("strong"));
+    }
+}

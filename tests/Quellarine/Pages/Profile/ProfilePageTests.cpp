@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace quellarine {
 namespace {
 
@@ -87,8 +89,10 @@ protected:
     }
 
     // Drags data over the header's avatar and drops it there; true when the avatar took it.
+    // Takes the data: drag and drop events do not own theirs.
     bool drop(QMimeData* data)
     {
+        const std::unique_ptr<QMimeData> owned(data);
         AvatarView& avatar = header().avatar();
         const QPoint centre = avatar.rect().center();
         QDragEnterEvent enter(centre, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
