@@ -7,8 +7,6 @@
 #include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -77,7 +75,7 @@ QAccessibleInterface* accessibleSourceLink(const QString& className, QObject* ob
 } // namespace
 
 SourceLink::SourceLink(Source source, bool light, QWidget* parent)
-    : QWidget(parent), source_(std::move(source)), light_(light)
+    : LinkWidget(parent), source_(std::move(source)), light_(light)
 {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(accessibleSourceLink);
@@ -174,60 +172,6 @@ void SourceLink::paintEvent(QPaintEvent*)
     if (FocusRing::shows(*this)) {
         FocusRing::draw(painter, QRectF(rect()), 4, *this);
     }
-}
-
-void SourceLink::mousePressEvent(QMouseEvent* event)
-{
-    if (isLink() && event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void SourceLink::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (pressed_ && event->button() == Qt::LeftButton) {
-        pressed_ = false;
-        event->accept();
-        // A press that slides off the link before release opens nothing.
-        if (rect().contains(event->position().toPoint())) {
-            open();
-        }
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-void SourceLink::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Select:
-        // A held key opens once; its repeats stay here rather than reach the window's default button.
-        if (isLink()) {
-            event->accept();
-            if (!event->isAutoRepeat()) {
-                open();
-            }
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void SourceLink::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) {
-        updateGeometry();
-    }
-    QWidget::changeEvent(event);
 }
 
 } // namespace quellarine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/LinkWidget.h"
+
 #include "QuellarineKit/Research/Source.h"
 
 #include <QColor>
@@ -13,7 +15,7 @@ namespace quellarine {
 // pointing up and out, the title as tooltip, opening the address in the user's browser on a click or on
 // Space or Return when it has the focus. Without one it is the citation alone as plain text. `light` draws it
 // for dark backgrounds (white at 70 % opacity) instead of in the secondary text colour.
-class SourceLink : public QWidget {
+class SourceLink : public LinkWidget {
     Q_OBJECT
 
 public:
@@ -30,17 +32,14 @@ public:
     QColor textColor() const;
 
     // Opens the address in the user's default browser; does nothing without one.
-    void open();
+    void open() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
+    bool opens() const override { return isLink(); }
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     // The side of the arrow's square: about the height of a capital letter, as a small symbol beside text.
@@ -48,7 +47,6 @@ private:
 
     Source source_;
     bool light_;
-    bool pressed_ = false;
 };
 
 } // namespace quellarine

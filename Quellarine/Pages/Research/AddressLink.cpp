@@ -8,8 +8,6 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,7 +15,7 @@
 namespace quellarine {
 
 AddressLink::AddressLink(const QUrl& address, QWidget* parent)
-    : QWidget(parent)
+    : LinkWidget(parent)
     , address_(address)
 {
     setFont(Typography::font(Typography::TextStyle::caption));
@@ -61,55 +59,6 @@ void AddressLink::paintEvent(QPaintEvent* /*event*/)
     if (FocusRing::shows(*this)) {
         FocusRing::draw(painter, QRectF(rect()), 4, *this);
     }
-}
-
-void AddressLink::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void AddressLink::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (pressed_ && event->button() == Qt::LeftButton) {
-        pressed_ = false;
-        event->accept();
-        // A press that slides off the link before release opens nothing.
-        if (rect().contains(event->position().toPoint())) {
-            open();
-        }
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-void AddressLink::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Select:
-        event->accept();
-        if (!event->isAutoRepeat()) {
-            open();
-        }
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void AddressLink::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) {
-        updateGeometry();
-    }
-    QWidget::changeEvent(event);
 }
 
 } // namespace quellarine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/LinkWidget.h"
+
 #include <QUrl>
 #include <QWidget>
 
@@ -7,7 +9,7 @@ namespace quellarine {
 
 // A web address shown whole as a link in the caption font: a click, or Return or Space while it has the focus,
 // opens it in the user's browser. Tab moves on past it like past any other control.
-class AddressLink : public QWidget {
+class AddressLink : public LinkWidget {
     Q_OBJECT
 
 public:
@@ -19,21 +21,16 @@ public:
 
     QUrl address() const { return address_; }
     QString text() const;
-    void open();
+    void open() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QUrl address_;
-    bool pressed_ = false;
 };
 
 } // namespace quellarine
