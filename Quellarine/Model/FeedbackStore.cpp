@@ -1,6 +1,8 @@
 #include "Quellarine/Model/FeedbackStore.h"
 
 #include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Model/RawNames.h"
+#include "Quellarine/Model/SpaceTrimming.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,40 +17,29 @@ namespace quellarine {
 
 namespace {
 
-constexpr std::array<const char*, 5> topicNames{"bug", "idea", "confusing", "missing", "praise"};
-constexpr std::array<const char*, 4> sourceNames{"sidebar", "menubar", "help", "profile"};
-
-template <typename Enum, std::size_t N>
-std::optional<Enum> fromNames(const std::array<const char*, N>& names, const QString& raw)
-{
-    for (std::size_t index = 0; index < N; ++index) {
-        if (raw == QLatin1String(names[index])) {
-            return static_cast<Enum>(index);
-        }
-    }
-    return std::nullopt;
-}
+constexpr RawNames<FeedbackStore::Topic, 5> topicNames{{"bug", "idea", "confusing", "missing", "praise"}};
+constexpr RawNames<FeedbackStore::Source, 4> sourceNames{{"sidebar", "menubar", "help", "profile"}};
 
 } // namespace
 
 QString FeedbackStore::rawValue(Topic topic)
 {
-    return QString::fromLatin1(topicNames.at(static_cast<std::size_t>(topic)));
+    return topicNames.of(topic);
 }
 
 std::optional<FeedbackStore::Topic> FeedbackStore::topicFromRaw(const QString& raw)
 {
-    return fromNames<Topic>(topicNames, raw);
+    return topicNames.find(raw);
 }
 
 QString FeedbackStore::rawValue(Source source)
 {
-    return QString::fromLatin1(sourceNames.at(static_cast<std::size_t>(source)));
+    return sourceNames.of(source);
 }
 
 std::optional<FeedbackStore::Source> FeedbackStore::sourceFromRaw(const QString& raw)
 {
-    return fromNames<Source>(sourceNames, raw);
+    return sourceNames.find(raw);
 }
 
 FeedbackStore::FeedbackStore(ServiceClient& client, QObject* parent) : QObject(parent), client_(client) {}
@@ -60,18 +51,7 @@ QString FeedbackStore::trimmedMessage(const QString& message)
 
 QString FeedbackStore::trimmedEmail(const QString& email)
 {
-    const auto isSpace = [](QChar character) {
-        return character == QLatin1Char('\t') || character.category() == QChar::Separator_Space;
-    };
-    qsizetype start = 0;
-    qsizetype end = email.size();
-    while (start < end && isSpace(email[start])) {
-        ++start;
-    }
-    while (end > start && isSpace(email[end - 1])) {
-        --end;
-    }
-    return email.mid(start, end - start);
+    return trimmedOfSpaces(email);
 }
 
 int FeedbackStore::characterCount(const QString& text)

@@ -1,16 +1,13 @@
 #include "Quellarine/Model/ProfileIdentity.h"
 
+#include "Quellarine/Model/SpaceTrimming.h"
+
 #include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 namespace quellarine {
 
 namespace {
-
-bool isTrimmedSpace(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
 
 bool isWordSeparator(QStringView cluster)
 {
@@ -32,18 +29,11 @@ QString ProfileIdentity::name(const std::optional<QString>& displayName, const Q
 
 std::optional<QString> ProfileIdentity::email(const QString& typed)
 {
-    qsizetype begin = 0;
-    qsizetype end = typed.size();
-    while (begin < end && isTrimmedSpace(typed[begin])) {
-        ++begin;
-    }
-    while (end > begin && isTrimmedSpace(typed[end - 1])) {
-        --end;
-    }
-    if (begin == end) {
+    QString trimmed = trimmedOfSpaces(typed);
+    if (trimmed.isEmpty()) {
         return std::nullopt;
     }
-    return typed.mid(begin, end - begin);
+    return trimmed;
 }
 
 QString ProfileIdentity::initials(const QString& name)

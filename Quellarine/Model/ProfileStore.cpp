@@ -2,6 +2,7 @@
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/Model/RawNames.h"
 
 #include "QuellarineKit/Support/DecodingError.h"
 
@@ -16,19 +17,8 @@ namespace quellarine {
 
 namespace {
 
-constexpr std::array<const char*, 3> deviceNames{"mouse", "trackpad", "both"};
-constexpr std::array<const char*, 3> appearanceNames{"system", "light", "dark"};
-
-template <typename Enum, std::size_t count>
-std::optional<Enum> fromRaw(const std::array<const char*, count>& names, const QString& raw)
-{
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        if (raw == QLatin1String(names[index])) {
-            return static_cast<Enum>(index);
-        }
-    }
-    return std::nullopt;
-}
+constexpr RawNames<ProfileStore::Device, 3> deviceNames{{"mouse", "trackpad", "both"}};
+constexpr RawNames<ProfileStore::Appearance, 3> appearanceNames{{"system", "light", "dark"}};
 
 QString key(const char* name) { return QString::fromLatin1(name); }
 
@@ -45,22 +35,22 @@ std::optional<QString> stringMember(const nlohmann::json& object, const char* na
 
 QString ProfileStore::rawValue(Device device)
 {
-    return QString::fromLatin1(deviceNames.at(static_cast<std::size_t>(device)));
+    return deviceNames.of(device);
 }
 
 std::optional<ProfileStore::Device> ProfileStore::deviceFromRaw(const QString& raw)
 {
-    return fromRaw<Device>(deviceNames, raw);
+    return deviceNames.find(raw);
 }
 
 QString ProfileStore::rawValue(Appearance appearance)
 {
-    return QString::fromLatin1(appearanceNames.at(static_cast<std::size_t>(appearance)));
+    return appearanceNames.of(appearance);
 }
 
 std::optional<ProfileStore::Appearance> ProfileStore::appearanceFromRaw(const QString& raw)
 {
-    return fromRaw<Appearance>(appearanceNames, raw);
+    return appearanceNames.find(raw);
 }
 
 QString ProfileStore::sanitize(const QString& text, int limit)
