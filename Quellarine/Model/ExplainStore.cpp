@@ -94,23 +94,27 @@ void ExplainStore::ask(const CalibrationResult& result, std::optional<ProfileSto
                          setState({State::Kind::failed, Failure::unavailable});
                          return;
                      case ServiceReply::Outcome::answered:
-                         receive(reply.status, reply.body, result);
+                         if (auto meaning = interpret(reply.status, reply.body, result);
+                             auto* explanation = std::get_if<Explanation>(&meaning)) {
+                             setSaved(*explanation);
+                             setState({State::Kind::idle});
+                         } else {
+                             setState({State::Kind::failed, std::get<Failure>(meaning)});
+                         }
                          return;
                      }
                  });
 }
 
-void ExplainStore::receive(int status, const QByteArray& body, const CalibrationResult& result)
+std::variant<ExplainStore::Failure, ExplainStore::Explanation>
+ExplainStore::interpret(int status, const QByteArray& body, const CalibrationResult& result)
 {
     const nlohmann::json parsed = nlohmann::json::parse(body.toStdString(), nullptr, false);
     const nlohmann::json object = parsed.is_object() ? parsed : nlohmann::json::object();
     if (status == 429) {
         const auto reason = object.find("reason");
         const std::string text = reason != object.end() && reason->is_string() ? reason->get<std::string>() : "";
-        setState({State::Kind::failed, text == "license_daily" ? Failure::usedToday
-                                       : text == "daily"       ? Failure::busyToday
-                                                               : Failure::unavailable});
-        return;
+        return text == "license_daily" ? Failure::usedToday : text == "daily" ? Failure::busyToday : Failure::unavailable;
     }
     const auto summary = object.find("summary");
     const auto points = object.find("points");
@@ -118,8 +122,7 @@ void ExplainStore::receive(int status, const QByteArray& body, const Calibration
                           points != object.end() && points->is_array() &&
                           std::all_of(points->begin(), points->end(), [](const auto& point) { return point.is_string(); });
     if (!readable) {
-        setState({State::Kind::failed, Failure::unavailable});
-        return;
+        return Failure::unavailable;
     }
     Explanation explanation;
     explanation.summary = QString::fromStdString(summary->get<std::string>());
@@ -134,8 +137,7 @@ void ExplainStore::receive(int status, const QByteArray& body, const Calibration
         explanation.setting.reset();
     }
     explanation.resultDate = result.date;
-    setSaved(explanation);
-    setState({State::Kind::idle});
+    return explanation;
 }
 
 void ExplainStore::setState(State value)

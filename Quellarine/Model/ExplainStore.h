@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <optional>
+#include <variant>
 
 namespace quellarine {
 
@@ -64,6 +65,10 @@ public:
     QString numbersPreview(const CalibrationResult& result, std::optional<ProfileStore::Device> device) const;
     // The language sent: the application's own, else "en".
     static QString lang();
+    // What an answer of the service (its status and body) means for `result`: a failure, or the explanation to
+    // keep.
+    static std::variant<Failure, Explanation> interpret(int status, const QByteArray& body,
+                                                        const CalibrationResult& result);
 
     State state() const { return state_; }
     void setState(State value);
@@ -76,7 +81,6 @@ signals:
     void savedChanged();
 
 private:
-    void receive(int status, const QByteArray& body, const CalibrationResult& result);
 
     Defaults& defaults_;
     ServiceClient& client_;
