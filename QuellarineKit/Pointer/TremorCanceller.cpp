@@ -33,6 +33,10 @@ std::vector<double> TremorCanceller::lineFrequencies(const Parameters& parameter
         if (!(frequency <= parameters.highestHz + 1e-9)) {
             break;
         }
+        // So far from zero that the step is lost in rounding, the grid would repeat one frequency: it ends.
+        if (!lines.empty() && !(frequency > lines.back())) {
+            break;
+        }
         lines.push_back(frequency);
     }
     return lines;
