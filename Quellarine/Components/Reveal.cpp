@@ -21,7 +21,7 @@ Reveal* Reveal::apply(QWidget& content, double delay)
 }
 
 Reveal::Reveal(QWidget& content, double delay)
-    : QGraphicsEffect(&content)
+    : FadingEffect(&content)
     , delay_(std::max(0.0, delay))
     , sequence_(new QSequentialAnimationGroup(this))
     , motion_(new QVariantAnimation(this))
@@ -96,19 +96,7 @@ QRectF Reveal::boundingRectFor(const QRectF& sourceRect) const
 
 void Reveal::draw(QPainter* painter)
 {
-    const qreal currentOpacity = opacity();
-    if (currentOpacity <= 0.0) {
-        return;
-    }
-    QPoint origin;
-    const QPixmap pixmap = sourcePixmap(Qt::LogicalCoordinates, &origin, QGraphicsEffect::NoPad);
-    if (pixmap.isNull()) {
-        return;
-    }
-    painter->save();
-    painter->setOpacity(painter->opacity() * currentOpacity);
-    painter->drawPixmap(QPointF(origin) + QPointF(0, offset()), pixmap);
-    painter->restore();
+    drawFaded(painter, opacity(), QPointF(0, offset()));
 }
 
 } // namespace quellarine

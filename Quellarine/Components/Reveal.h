@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/FadingEffect.h"
+
 #include "Quellarine/Components/Spring.h"
 
 #include <QGraphicsEffect>
@@ -13,7 +15,7 @@ namespace quellarine {
 // The entrance of a block of a page: hidden until it is first shown, then, after its delay, it fades in and
 // rises 14 pixels into place on a spring without overshoot. While motion is reduced it only fades in, with the
 // same timing. Pages stagger their blocks with delays that grow in fixed steps.
-class Reveal : public QGraphicsEffect {
+class Reveal : public FadingEffect {
     Q_OBJECT
 
 public:

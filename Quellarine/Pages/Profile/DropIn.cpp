@@ -14,7 +14,7 @@ DropIn* DropIn::apply(QWidget& content)
 }
 
 DropIn::DropIn(QWidget& content)
-    : QGraphicsEffect(&content)
+    : FadingEffect(&content)
     , content_(content)
     , shown_(!content.isHidden())
     , motion_(new SpringAnimation(spring, this))
@@ -66,18 +66,7 @@ QRectF DropIn::boundingRectFor(const QRectF& sourceRect) const
 void DropIn::draw(QPainter* painter)
 {
     const qreal now = progress();
-    if (now <= 0.0) {
-        return;
-    }
-    QPoint origin;
-    const QPixmap pixmap = sourcePixmap(Qt::LogicalCoordinates, &origin, QGraphicsEffect::NoPad);
-    if (pixmap.isNull()) {
-        return;
-    }
-    painter->save();
-    painter->setOpacity(painter->opacity() * std::min<qreal>(now, 1.0));
-    painter->drawPixmap(QPointF(origin) - QPointF(0, (1.0 - now) * travel), pixmap);
-    painter->restore();
+    drawFaded(painter, std::min<qreal>(now, 1.0), QPointF(0, -(1.0 - now) * travel));
 }
 
 } // namespace quellarine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Components/FadingEffect.h"
+
 #include "Quellarine/Components/Spring.h"
 
 #include <QGraphicsEffect>
@@ -10,7 +12,7 @@ class SpringAnimation;
 
 // How a line under a control comes and goes: it fades in while it drops from just above its place, and fades out
 // rising back before it is hidden. While motion is reduced it only appears and disappears.
-class DropIn : public QGraphicsEffect {
+class DropIn : public FadingEffect {
     Q_OBJECT
 
 public:
