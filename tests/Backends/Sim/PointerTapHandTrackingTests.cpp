@@ -2,6 +2,7 @@
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
 
+#include "../HandPath.h"
 #include "PrintGeometry.h"
 
 #include <gtest/gtest.h>
@@ -22,17 +23,9 @@ using Base = sim::SimulatedWindowServer::DeltaBase;
 
 namespace {
 
-constexpr double pathDuration = 1.0;
-constexpr double stalls[] = {0.02, 0.04, 0.08, 0.3};
-
-// Slow, then fast (near 950 points a second: a move every millisecond at 1 kHz), then slow again, with a tremor
-// across the way.
-Vector handPath(double t)
-{
-    constexpr double twoPi = 2 * std::numbers::pi;
-    return {300 * (1 - std::cos(std::numbers::pi * t / pathDuration)) + 1.5 * std::sin(twoPi * 7.1 * t),
-        3 * std::sin(twoPi * 5.3 * t) + 10 * t};
-}
+constexpr double pathDuration = quellarine::testing::handPathDuration;
+constexpr auto& stalls = quellarine::testing::loopStalls;
+using quellarine::testing::handPath;
 
 std::string baseName(Base base)
 {

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include "../HandPath.h"
 #include "X11TestSupport.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
@@ -25,17 +26,9 @@ using SteadyClock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr double pathDuration = 1.0;
-constexpr double stalls[] = {0.02, 0.04, 0.08, 0.3};
-
-// Slow, then fast (near 950 points a second: a move every millisecond at 1 kHz), then slow again, with a tremor
-// across the way.
-Vector handPath(double t)
-{
-    constexpr double twoPi = 2 * std::numbers::pi;
-    return {300 * (1 - std::cos(std::numbers::pi * t / pathDuration)) + 1.5 * std::sin(twoPi * 7.1 * t),
-        3 * std::sin(twoPi * 5.3 * t) + 10 * t};
-}
+constexpr double pathDuration = quellarine::testing::handPathDuration;
+constexpr auto& stalls = quellarine::testing::loopStalls;
+using quellarine::testing::handPath;
 
 class X11HandTrackingTests : public X11Test, public ::testing::WithParamInterface<double> {
 protected:
