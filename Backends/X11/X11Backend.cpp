@@ -9,6 +9,7 @@ X11Backend::X11Backend(const char* displayName)
     , displays_(connection_)
     , pointer_(connection_)
     , grabs_(connection_)
+    , outsideMoves_(connection_, grabs_)
     , watchdog_(connection_.fileDescriptor(), [this] { giveDevicesBack(); })
     , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)
     , hotKeys_(connection_)
@@ -92,6 +93,7 @@ void X11Backend::processPendingEvents()
         XNextEvent(display, &event);
         dispatch(event);
     }
+    outsideMoves_.readWhileResting();
     // The server may have gone away inside the loop.
     taps_.checkForLostInput();
     connection_.forgetLostSocket();
@@ -100,6 +102,9 @@ void X11Backend::processPendingEvents()
 void X11Backend::dispatch(XEvent& event)
 {
     Display* display = connection_.display();
+    if (event.type == GenericEvent && outsideMoves_.mayFollowMove(event.xcookie)) {
+        pointer_.suspectOutsideMove();
+    }
     if (event.type == GenericEvent && event.xcookie.extension == connection_.inputOpcode()) {
         if (XGetEventData(display, &event.xcookie)) {
             taps_.handleInput(event.xcookie);
@@ -109,6 +114,7 @@ void X11Backend::dispatch(XEvent& event)
         hotKeys_.handleKey(event.xkey);
     } else if (connection_.xkbEventBase() >= 0 && event.type == connection_.xkbEventBase()) {
         modifierMonitor_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
+        outsideMoves_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
     } else if (connection_.randrEventBase() >= 0
                && (event.type == connection_.randrEventBase() + RRScreenChangeNotify
                    || event.type == connection_.randrEventBase() + RRNotify)) {

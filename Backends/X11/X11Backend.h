@@ -8,6 +8,7 @@
 #include "Backends/X11/X11HotKeys.h"
 #include "Backends/X11/X11KeyboardLayout.h"
 #include "Backends/X11/X11ModifierMonitor.h"
+#include "Backends/X11/X11OutsideMoves.h"
 #include "Backends/X11/X11Pointer.h"
 #include "Backends/X11/X11Watchdog.h"
 #include "QuellarineKit/System/MainLoop.h"
@@ -39,6 +40,9 @@ public:
     // (XInput 2.2, XTest).
     bool isTrusted() const override;
     bool isConnected() const { return connection_.isOpen(); }
+    // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
+    // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
+    bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
 
     // Readable while there is something to process; -1 without a connection.
     int fileDescriptor() const { return connection_.fileDescriptor(); }
@@ -73,6 +77,8 @@ private:
     X11Displays displays_;
     X11Pointer pointer_;
     X11DeviceGrabs grabs_;
+    // Before anything asks for events: it counts them all.
+    X11OutsideMoves outsideMoves_;
     X11Watchdog watchdog_;
     X11EventTapHost taps_;
     X11HotKeys hotKeys_;

@@ -224,6 +224,23 @@ void X11Connection::forgetLostSocket()
     }
 }
 
+void X11Connection::watchAlso(int fd)
+{
+    if (epollFd_ >= 0) {
+        epoll_event readable{};
+        readable.events = EPOLLIN;
+        readable.data.fd = fd;
+        epoll_ctl(epollFd_, EPOLL_CTL_ADD, fd, &readable);
+    }
+}
+
+void X11Connection::unwatch(int fd)
+{
+    if (epollFd_ >= 0) {
+        epoll_ctl(epollFd_, EPOLL_CTL_DEL, fd, nullptr);
+    }
+}
+
 X11Connection::ErrorTrap::ErrorTrap(X11Connection& connection)
     : connection_(connection)
     , firstSerial_(connection.display_ != nullptr ? NextRequest(connection.display_) : 0)

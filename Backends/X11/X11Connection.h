@@ -77,6 +77,9 @@ public:
     void wakeIfQueued();
     // Stops watching the socket once the server is gone, so that the owner's loop does not spin on it.
     void forgetLostSocket();
+    // The descriptor is also readable while this one is (another connection of the backend's).
+    void watchAlso(int fd);
+    void unwatch(int fd);
 
 private:
     friend class ErrorTrap;

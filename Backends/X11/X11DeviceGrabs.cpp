@@ -54,14 +54,19 @@ bool X11DeviceGrabs::grabAll()
     XIDeviceInfo* devices = XIQueryDevice(display, XIAllDevices, &count);
     std::vector<int> wanted;
     std::vector<int> stillHeld; // floating under our grab
+    bool everyPointerHeld = true;
     for (int i = 0; i < count; ++i) {
         const XIDeviceInfo& device = devices[i];
         // A grabbed device shows as floating while the grab lasts; other floating devices drive no cursor.
         bool attached = device.use == XISlavePointer;
         bool ours = device.use == XIFloatingSlave && held_.contains(device.deviceid);
-        if ((attached || ours) && device.enabled && movesRelatively(device)
-            && !connection_.isTestDevice(device.deviceid)) {
+        if (!(attached || ours) || !device.enabled || connection_.isTestDevice(device.deviceid)) {
+            continue;
+        }
+        if (movesRelatively(device)) {
             (ours ? stillHeld : wanted).push_back(device.deviceid);
+        } else {
+            everyPointerHeld = false;
         }
     }
     XIFreeDeviceInfo(devices);
@@ -87,9 +92,12 @@ bool X11DeviceGrabs::grabAll()
                 XIGrabModeAsync, False, &mask)
             == Success) {
             held[deviceId] = serial;
+        } else {
+            everyPointerHeld = false;
         }
     }
     held_ = std::move(held);
+    everyPointerHeld_ = everyPointerHeld;
     XFlush(display);
     connection_.wakeIfQueued();
     return !held_.empty();
@@ -116,6 +124,18 @@ bool X11DeviceGrabs::holdsAny() const
 {
     std::lock_guard lock(mutex_);
     return !held_.empty();
+}
+
+bool X11DeviceGrabs::holds(int deviceId) const
+{
+    std::lock_guard lock(mutex_);
+    return held_.contains(deviceId);
+}
+
+bool X11DeviceGrabs::holdsEveryPointer() const
+{
+    std::lock_guard lock(mutex_);
+    return !held_.empty() && everyPointerHeld_;
 }
 
 bool X11DeviceGrabs::delivers(int deviceId, unsigned long serial) const

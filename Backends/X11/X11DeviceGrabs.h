@@ -24,6 +24,10 @@ public:
     bool grabAll();
     void releaseAll();
     bool holdsAny() const;
+    bool holds(int deviceId) const;
+    // Whether the devices held are all the pointing devices there are (tablets and touch screens are left alone, and
+    // one may be held by another client): only then is every move of the pointer by hand one this backend sees.
+    bool holdsEveryPointer() const;
     // Whether an event of this device with this serial number came under one of the current grabs: the server
     // delivers events to a grab that outlived a disable and re-enable of the device, and those would leak.
     bool delivers(int deviceId, unsigned long serial) const;
@@ -46,6 +50,7 @@ private:
     X11Connection& connection_;
     mutable std::mutex mutex_;
     std::map<int, unsigned long> held_; // device → serial of the grab request
+    bool everyPointerHeld_ = false;
     bool released_ = false;
     bool suspended_ = false;
 };

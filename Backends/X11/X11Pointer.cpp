@@ -61,6 +61,7 @@ std::optional<Point> X11Pointer::askServer() const
     bool onThisScreen = XQueryPointer(connection_.display(), connection_.root(), &root, &child, &rootX, &rootY,
                             &windowX, &windowY, &mask) != 0;
     answered_ = question;
+    outsideMoveSuspected_ = false;
     if (!onThisScreen) {
         return std::nullopt;
     }
@@ -173,9 +174,10 @@ bool X11Pointer::followOutsideMoves(unsigned long eventSerial)
 {
     // The server made the event before it answered the last question: that answer is the newer word.
     bool answeredSince = answered_ != 0 && eventSerial < answered_;
-    if (!answeredSince) {
+    if (outsideMoveSuspected_ && !answeredSince) {
         askServer();
     }
+    outsideMoveSuspected_ = false;
     bool moved = movedElsewhere_;
     movedElsewhere_ = false;
     return moved;

@@ -49,11 +49,13 @@ public:
     // drag.
     void releaseButtonsLeftDown();
 
-    // Something other than this backend may have moved the cursor since it last placed it (another client's warp,
-    // test input). Called before the base is used for the device event with this serial number: asks the server,
-    // unless its answer to an earlier question already came after that event (events handled in one batch share a
-    // question). True when the cursor was elsewhere, also when an earlier look (currentLocation) found it so since
-    // the last call; cursor and base have then followed it.
+    // Something other than this backend may have moved the cursor before the next device event was made (another
+    // client's warp, test input): the next followOutsideMoves asks the server.
+    void suspectOutsideMove() { outsideMoveSuspected_ = true; }
+    // Called before the base is used for the device event with this serial number: when a move by something else
+    // is suspected, asks the server, unless its answer to an earlier question already came after that event
+    // (events handled in one batch share a question). True when the cursor was elsewhere, also when an earlier look
+    // (currentLocation) found it so since the last call; cursor and base have then followed it.
     bool followOutsideMoves(unsigned long eventSerial);
     // Asks the server now whether something else put the cursor elsewhere since this backend placed it; cursor and
     // base then follow it, and the next device event still reports it.
@@ -70,6 +72,7 @@ private:
     mutable Point base_;
     mutable bool movedElsewhere_ = false; // found elsewhere, not yet reported with an event
     mutable unsigned long answered_ = 0;  // sequence number of the last question the server answered
+    mutable bool outsideMoveSuspected_ = true; // since the last answer
     bool associated_ = true;
     std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
 };

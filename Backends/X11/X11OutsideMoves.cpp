@@ -1,0 +1,319 @@
+#include "Backends/X11/X11OutsideMoves.h"
+
+#include <X11/Xlib-xcb.h>
+#include <X11/Xproto.h>
+#include <X11/extensions/XI2proto.h>
+#include <X11/extensions/XIproto.h>
+#include <X11/extensions/xtestproto.h>
+#include <poll.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace quellarine::x11 {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// The copy of an event leaves the server right after the event; a report this late has fallen out of step.
+constexpr auto copyDeadline = std::chrono::milliseconds(100);
+constexpr auto startDeadline = std::chrono::seconds(1);
+constexpr auto restReadingPeriod = std::chrono::seconds(1);
+constexpr std::size_t initialCopies = 64;
+
+// Where the test extension's input request keeps the event type and the device (7 bits; the 8th flags more).
+constexpr std::size_t fakeInputType = 4;
+constexpr std::size_t fakeInputDevice = 35;
+
+XRecordRange* requestRange(int major, int minor)
+{
+    XRecordRange* range = XRecordAllocRange();
+    if (range == nullptr) {
+        return nullptr;
+    }
+    if (minor < 0) {
+        range->core_requests.first = range->core_requests.last = static_cast<unsigned char>(major);
+    } else {
+        range->ext_requests.ext_major.first = range->ext_requests.ext_major.last = static_cast<unsigned char>(major);
+        range->ext_requests.ext_minor.first = range->ext_requests.ext_minor.last = static_cast<unsigned short>(minor);
+    }
+    return range;
+}
+
+} // namespace
+
+X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs& grabs)
+    : connection_(connection)
+    , grabs_(grabs)
+{
+    if (!connection_.offersPointerControl()) {
+        return;
+    }
+    readMouseKeys();
+    if (connection_.xkbEventBase() >= 0) {
+        XkbSelectEventDetails(
+            connection_.display(), XkbUseCoreKbd, XkbControlsNotify, XkbMouseKeysMask, XkbMouseKeysMask);
+    }
+    if (!start()) {
+        stop("the X server does not report other programs' requests");
+    }
+}
+
+X11OutsideMoves::~X11OutsideMoves()
+{
+    stop(nullptr);
+}
+
+bool X11OutsideMoves::start()
+{
+    Display* display = connection_.display();
+    int event = 0;
+    int error = 0;
+    int major = 0;
+    int minor = 0;
+    int recordOpcode = 0;
+    int inputOpcode = 0;
+    if (!XQueryExtension(display, "RECORD", &recordOpcode, &event, &error)
+        || !XRecordQueryVersion(display, &major, &minor)
+        || !XQueryExtension(display, "XTEST", &testOpcode_, &event, &error)
+        || !XQueryExtension(display, "XInputExtension", &inputOpcode, &event, &error)) {
+        return false;
+    }
+    deviceMotionType_ = event + XI_DeviceMotionNotify;
+    data_ = std::make_unique<X11Connection>(DisplayString(display));
+    if (!data_->isOpen()) {
+        return false;
+    }
+    Display* report = data_->display();
+
+    // Every other program's warps and test input; this connection's own requests are left out by naming it below.
+    XRecordRange* requests[] = {requestRange(X_WarpPointer, -1), requestRange(testOpcode_, X_XTestFakeInput),
+        requestRange(connection_.inputOpcode(), X_XIWarpPointer)};
+    XRecordRange* events = XRecordAllocRange();
+    bool made = events != nullptr;
+    for (XRecordRange* range : requests) {
+        made = made && range != nullptr;
+    }
+    if (made) {
+        events->delivered_events.first = events->delivered_events.last = GenericEvent;
+        X11Connection::ErrorTrap trap(*data_);
+        XRecordClientSpec everyone = XRecordAllClients;
+        context_ = XRecordCreateContext(report, 0, &everyone, 1, requests, 3);
+        // Naming this connection again moves it out of the first set: of it, only the events it receives.
+        XRecordClientSpec ourselves = xcb_get_setup(XGetXCBConnection(display))->resource_id_base;
+        made = context_ != 0 && XRecordRegisterClients(report, context_, 0, &ourselves, 1, &events, 1) != 0
+               && trap.sync().empty();
+    }
+    for (XRecordRange* range : requests) {
+        XFree(range);
+    }
+    XFree(events);
+    copies_.resize(initialCopies);
+    if (!made
+        || !XRecordEnableContextAsync(
+            report, context_, &X11OutsideMoves::onDatum, reinterpret_cast<XPointer>(this))) {
+        return false;
+    }
+    // Events this connection receives are counted from here on: nothing has asked for any yet.
+    auto deadline = SteadyClock::now() + startDeadline;
+    while (!started_ && !ended_) {
+        if (!waitForReport(deadline) || !readReport()) {
+            return false;
+        }
+    }
+    // Read also while the hand rests, now and then: what other programs do would otherwise pile up in the server.
+    // Not as it comes: a wake-up for each copy would delay the hand's events, with which the copies are read anyway.
+    restTimer_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (restTimer_ < 0) {
+        return false;
+    }
+    itimerspec period{};
+    period.it_interval.tv_sec = period.it_value.tv_sec = restReadingPeriod.count();
+    timerfd_settime(restTimer_, 0, &period, nullptr);
+    connection_.watchAlso(restTimer_);
+    return started_;
+}
+
+void X11OutsideMoves::stop(const char* why)
+{
+    if (why != nullptr) {
+        std::fprintf(stderr, "quellarine: asking the X server where the pointer is at every hand move: %s\n", why);
+    }
+    if (data_ == nullptr) {
+        return;
+    }
+    if (context_ != 0 && connection_.isOpen()) {
+        // Ends the report (asked of another connection than the one it is sent on), so that closing that one does
+        // not wait for it; the context goes with the connection that made it.
+        XRecordDisableContext(connection_.display(), context_);
+        XSync(connection_.display(), False);
+        connection_.wakeIfQueued();
+    }
+    context_ = 0;
+    if (restTimer_ >= 0) {
+        connection_.unwatch(restTimer_);
+        close(restTimer_);
+        restTimer_ = -1;
+    }
+    data_.reset();
+    copiesCount_ = 0;
+}
+
+bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
+{
+    bool unseenMoves = mouseKeys_ || !grabs_.holdsEveryPointer();
+    if (data_ == nullptr) {
+        return true;
+    }
+    sawEvent_ = true;
+    if (copiesCount_ == 0) {
+        readReport();
+    }
+    auto deadline = SteadyClock::now() + copyDeadline;
+    while (copiesCount_ == 0 && data_ != nullptr) {
+        if (ended_ || !waitForReport(deadline) || !readReport()) {
+            stop("the X server's report of other programs' requests stopped");
+        }
+    }
+    if (data_ == nullptr) {
+        return true;
+    }
+    Copy copy = copies_[copiesHead_];
+    copiesHead_ = (copiesHead_ + 1) % copies_.size();
+    --copiesCount_;
+    if (copy.sequence != static_cast<std::uint16_t>(cookie.serial) || copy.extension != cookie.extension
+        || copy.eventType != cookie.evtype) {
+        stop("the X server's report of other programs' requests fell out of step");
+        return true;
+    }
+    return copy.movedBefore || unseenMoves;
+}
+
+void X11OutsideMoves::readWhileResting()
+{
+    // A round with hand events read the report with them; one without costs a read of the timer.
+    if (data_ == nullptr || std::exchange(sawEvent_, false)) {
+        return;
+    }
+    std::uint64_t expirations = 0;
+    if (read(restTimer_, &expirations, sizeof expirations) == sizeof expirations && (!readReport() || ended_)) {
+        stop("the X server's report of other programs' requests stopped");
+    }
+}
+
+bool X11OutsideMoves::readReport()
+{
+    if (data_ == nullptr || !data_->isOpen()) {
+        return false;
+    }
+    XRecordProcessReplies(data_->display());
+    return data_->isOpen();
+}
+
+bool X11OutsideMoves::waitForReport(SteadyClock::time_point deadline)
+{
+    pollfd watched{ConnectionNumber(data_->display()), POLLIN, 0};
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+    return left >= 0 && poll(&watched, 1, int(left) + 1) == 1;
+}
+
+void X11OutsideMoves::onDatum(XPointer self, XRecordInterceptData* datum)
+{
+    reinterpret_cast<X11OutsideMoves*>(self)->take(*datum);
+    XRecordFreeData(datum);
+}
+
+void X11OutsideMoves::take(const XRecordInterceptData& datum)
+{
+    std::size_t length = std::size_t(datum.data_len) * 4;
+    switch (datum.category) {
+    case XRecordStartOfData:
+        started_ = true;
+        break;
+    case XRecordEndOfData:
+        ended_ = true;
+        break;
+    case XRecordFromClient:
+        movedSinceCopy_ = movedSinceCopy_ || movesPointer(datum.data, length);
+        break;
+    case XRecordFromServer:
+        if (length >= 10 && (datum.data[0] & 0x7f) == GenericEvent) {
+            // In this process's byte order: the event was sent to this process.
+            Copy copy;
+            std::memcpy(&copy.sequence, datum.data + 2, sizeof copy.sequence);
+            copy.extension = datum.data[1];
+            std::memcpy(&copy.eventType, datum.data + 8, sizeof copy.eventType);
+            copy.movedBefore = movedSinceCopy_;
+            movedSinceCopy_ = false;
+            push(copy);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void X11OutsideMoves::push(const Copy& copy)
+{
+    if (copies_.empty()) {
+        return; // still starting: nothing asked for events yet
+    }
+    if (copiesCount_ == copies_.size()) {
+        std::vector<Copy> larger(copies_.size() * 2);
+        for (std::size_t i = 0; i < copiesCount_; ++i) {
+            larger[i] = copies_[(copiesHead_ + i) % copies_.size()];
+        }
+        copies_ = std::move(larger);
+        copiesHead_ = 0;
+    }
+    copies_[(copiesHead_ + copiesCount_) % copies_.size()] = copy;
+    ++copiesCount_;
+}
+
+bool X11OutsideMoves::movesPointer(const unsigned char* request, std::size_t length) const
+{
+    if (length < 4) {
+        return false;
+    }
+    if (request[0] == X_WarpPointer || (request[0] == connection_.inputOpcode() && request[1] == X_XIWarpPointer)) {
+        return true;
+    }
+    if (request[0] != testOpcode_ || request[1] != X_XTestFakeInput || length <= fakeInputDevice) {
+        return false;
+    }
+    int type = request[fakeInputType] & 0x7f;
+    if (type == MotionNotify) {
+        return true;
+    }
+    // A device this backend holds moves no pointer: its input comes here, as the hand's own.
+    return type == deviceMotionType_ && !grabs_.holds(request[fakeInputDevice] & 0x7f);
+}
+
+void X11OutsideMoves::handleXkb(const XkbEvent& event)
+{
+    if (event.any.xkb_type == XkbControlsNotify) {
+        mouseKeys_ = (event.ctrls.enabled_ctrls & XkbMouseKeysMask) != 0;
+    }
+}
+
+void X11OutsideMoves::readMouseKeys()
+{
+    if (connection_.xkbEventBase() < 0) {
+        return;
+    }
+    XkbDescPtr keyboard = XkbAllocKeyboard();
+    if (keyboard == nullptr) {
+        return;
+    }
+    if (XkbGetControls(connection_.display(), XkbControlsEnabledMask, keyboard) == Success
+        && keyboard->ctrls != nullptr) {
+        mouseKeys_ = (keyboard->ctrls->enabled_ctrls & XkbMouseKeysMask) != 0;
+    }
+    XkbFreeKeyboard(keyboard, 0, True);
+}
+
+} // namespace quellarine::x11

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "Backends/X11/X11Connection.h"
+#include "Backends/X11/X11DeviceGrabs.h"
+
+#include <X11/XKBlib.h>
+#include <X11/extensions/record.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quellarine::x11 {
+
+// Tells, for each input event this backend's connection receives, whether something other than this backend may
+// have moved the pointer before the server made that event: another program's warp (core or XInput), its
+// test-extension input, the keyboard's mouse keys, a pointing device this backend does not hold.
+//
+// X sends no event when another program warps the pointer, and asking where it is costs a round trip to the server
+// for every batch of hand events. The server's record extension instead reports those programs' requests, and a
+// copy of each event it sends this backend, on a second connection, in the very order it handled them: so each
+// hand event is known to come before or after any such request, and the backend asks only when one came first.
+// Without the record extension, or once its report falls out of step, every event counts as possibly preceded by
+// a move. Of the requests it reports only the kind is looked at (a warp, test input that moves the pointer);
+// keys typed through the test extension reach this process with them and are dropped unread.
+class X11OutsideMoves {
+public:
+    X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs& grabs);
+    ~X11OutsideMoves();
+    X11OutsideMoves(const X11OutsideMoves&) = delete;
+    X11OutsideMoves& operator=(const X11OutsideMoves&) = delete;
+
+    // Whether the record extension reports to this backend (else every event counts as possibly preceded).
+    bool isRecording() const { return data_ != nullptr; }
+
+    // Called for every generic event of the connection, in the order the connection delivers them, before it is
+    // handled: true when something else may have moved the pointer since the event before it. Waits for the
+    // event's copy when it is not in yet (it leaves the server right after the event).
+    bool mayFollowMove(const XGenericEventCookie& cookie);
+    // Called after each round of processing the connection's events: reads what the report has sent, now and then
+    // while the hand rests.
+    void readWhileResting();
+    // XKB events: the mouse keys move the pointer without a request.
+    void handleXkb(const XkbEvent& event);
+
+private:
+    // What the report says of one event sent to this backend's connection.
+    struct Copy {
+        std::uint16_t sequence = 0;
+        std::uint8_t extension = 0;
+        std::uint16_t eventType = 0;
+        bool movedBefore = false;
+    };
+
+    bool start();
+    void stop(const char* why);
+    // Reads what the report has sent so far; false once it has ended.
+    bool readReport();
+    bool waitForReport(std::chrono::steady_clock::time_point deadline);
+    static void onDatum(XPointer self, XRecordInterceptData* datum);
+    void take(const XRecordInterceptData& datum);
+    void push(const Copy& copy);
+    bool movesPointer(const unsigned char* request, std::size_t length) const;
+    void readMouseKeys();
+
+    X11Connection& connection_;
+    const X11DeviceGrabs& grabs_;
+    std::unique_ptr<X11Connection> data_; // the record extension's report
+    unsigned long context_ = 0;
+    int testOpcode_ = -1;
+    int deviceMotionType_ = -1; // the input extension's DeviceMotionNotify, as test input names it
+    bool started_ = false;
+    bool ended_ = false;
+    bool movedSinceCopy_ = false;
+    bool sawEvent_ = false; // since the last round
+    int restTimer_ = -1;
+    bool mouseKeys_ = false;
+    std::vector<Copy> copies_; // a ring
+    std::size_t copiesHead_ = 0;
+    std::size_t copiesCount_ = 0;
+};
+
+} // namespace quellarine::x11

@@ -1,0 +1,195 @@
+#include <gmock/gmock.h>
+
+#include "X11TestSupport.h"
+
+#include <X11/XKBlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <poll.h>
+
+#include <random>
+
+// Whatever other programs do to the pointer between two hand events (warps of every kind, test input, the
+// keyboard's mouse keys) and whatever else they send, the hand's next event starts from where the pointer really
+// is, and says it was put there by someone else exactly when it was. The backend hears of other programs' requests
+// as they happen; while the mouse keys are on it asks the server at each event instead. Both must give the same.
+
+using namespace quellarine;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+using system::EventType;
+
+namespace {
+
+class X11OutsideMovesTests : public X11Test {
+protected:
+    void SetUp() override
+    {
+        X11Test::SetUp();
+        other = XOpenDisplay(server->displayName().c_str());
+        ASSERT_NE(other, nullptr);
+        int major = 2;
+        int minor = 2;
+        XIQueryVersion(other, &major, &minor);
+        int count = 0;
+        XIDeviceInfo* devices = XIQueryDevice(other, XIAllMasterDevices, &count);
+        for (int i = 0; i < count; ++i) {
+            if (devices[i].use == XIMasterPointer) {
+                otherPointer = devices[i].deviceid;
+            }
+        }
+        XIFreeDeviceInfo(devices);
+    }
+
+    void TearDown() override
+    {
+        if (other != nullptr) {
+            XCloseDisplay(other);
+        }
+        X11Test::TearDown();
+    }
+
+    // The hand moves; the tap sees it, and the pointer goes where it says.
+    const system::Event& handMoves(int dx, int dy)
+    {
+        std::size_t before = seen.size();
+        hand->move(dx, dy);
+        EXPECT_TRUE(runUntilSeen(before + 1));
+        return seen.back();
+    }
+
+    void setMouseKeys(bool on)
+    {
+        ASSERT_TRUE(XkbChangeEnabledControls(other, XkbUseCoreKbd, XkbMouseKeysMask, on ? XkbMouseKeysMask : 0));
+        XSync(other, False);
+        quiesce();
+    }
+
+    Display* other = nullptr;
+    int otherPointer = 0;
+};
+
+class X11OutsideMovesEveryKindTests : public X11OutsideMovesTests, public ::testing::WithParamInterface<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(HeardOrAsked, X11OutsideMovesEveryKindTests, ::testing::Values(false, true),
+    [](const auto& info) { return info.param ? "mouseKeysOn" : "mouseKeysOff"; });
+
+} // namespace
+
+TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLeftThePointer)
+{
+    startAt({640, 400});
+    EXPECT_TRUE(backend->hearsOfOutsideMoves());
+    setMouseKeys(GetParam());
+    Window root = DefaultRootWindow(other);
+    KeyCode shift = XKeysymToKeycode(other, XK_Shift_L);
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> place(100, 1100);
+    std::uniform_int_distribution<int> step(-6, 6);
+    Point pointer = hand->cursor();
+    for (int round = 0; round < 150; ++round) {
+        SCOPED_TRACE(::testing::Message() << "round " << round);
+        int x = place(random);
+        int y = place(random) % 600 + 100;
+        bool moved = true;
+        int kind = int(random() % 7);
+        SCOPED_TRACE(::testing::Message() << "kind " << kind);
+        switch (kind) {
+        case 0:
+            XWarpPointer(other, None, root, 0, 0, 0, 0, x, y);
+            break;
+        case 1:
+            XIWarpPointer(other, otherPointer, None, root, 0, 0, 0, 0, x, y);
+            break;
+        case 2:
+            XTestFakeMotionEvent(other, -1, x, y, CurrentTime);
+            break;
+        case 3: // relative to where the pointer is
+            x = int(pointer.x) + 40;
+            y = int(pointer.y) - 30;
+            XWarpPointer(other, None, None, 0, 0, 0, 0, 40, -30);
+            break;
+        case 4: // typing moves nothing
+            XTestFakeKeyEvent(other, shift, True, CurrentTime);
+            XTestFakeKeyEvent(other, shift, False, CurrentTime);
+            moved = false;
+            break;
+        default:
+            moved = false;
+            break;
+        }
+        XSync(other, False);
+        if (moved) {
+            pointer = {double(x), double(y)};
+        }
+        if (random() % 5 == 0) {
+            std::size_t before = seen.size();
+            hand->press(1);
+            hand->release(1);
+            ASSERT_TRUE(runUntilSeen(before + 2));
+            EXPECT_EQ(seen[before].type, EventType::leftMouseDown);
+            EXPECT_EQ(seen[before].location, pointer);
+            EXPECT_EQ(seen[before].cursorPlacedElsewhere, moved);
+            EXPECT_EQ(seen[before + 1].location, pointer);
+            EXPECT_FALSE(seen[before + 1].cursorPlacedElsewhere);
+            quiesce();
+            continue;
+        }
+        Vector delta{double(step(random) | 1), double(step(random))};
+        const system::Event& event = handMoves(int(delta.dx), int(delta.dy));
+        EXPECT_EQ(event.location, pointer + delta);
+        EXPECT_EQ(event.cursorPlacedElsewhere, moved);
+        pointer = event.location;
+        // The backend's own move is done before another program's next one: a warp that overtook it would be
+        // undone by it, whoever asked where the pointer is.
+        quiesce();
+    }
+    quiesce();
+    EXPECT_EQ(hand->cursor(), pointer);
+    // The report never fell out of step with the events.
+    EXPECT_TRUE(backend->hearsOfOutsideMoves());
+}
+
+TEST_F(X11OutsideMovesTests, TheKeyboardsMouseKeysMoveThePointerWithoutARequest)
+{
+    startAt({500, 300});
+    setMouseKeys(true);
+    KeyCode right = XKeysymToKeycode(other, XK_KP_Right);
+    ASSERT_NE(right, 0);
+    XTestFakeKeyEvent(other, right, True, CurrentTime);
+    XTestFakeKeyEvent(other, right, False, CurrentTime);
+    XSync(other, False);
+    ASSERT_TRUE(runUntil([&] { return hand->cursor().x > 500; }));
+    Point moved = hand->cursor();
+
+    const system::Event& event = handMoves(0, 3);
+    EXPECT_EQ(event.location, (moved + Vector{0, 3}));
+    EXPECT_TRUE(event.cursorPlacedElsewhere);
+}
+
+TEST_F(X11OutsideMovesTests, WhatOtherProgramsDoWhileTheHandRestsIsReadNowAndThen)
+{
+    startAt({640, 400});
+    int wakes = 0;
+    loop->unwatch(backend->fileDescriptor());
+    loop->watch(backend->fileDescriptor(), [&] {
+        ++wakes;
+        backend->processPendingEvents();
+    });
+    Window root = DefaultRootWindow(other);
+    for (int i = 0; i < 3000; ++i) {
+        XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
+    }
+    XSync(other, False);
+    // Not a wake-up for each of them, nor a loop that spins: about one a second.
+    runUntil([] { return false; }, 2.5);
+    EXPECT_GE(wakes, 2);
+    EXPECT_LE(wakes, 4);
+
+    const system::Event& event = handMoves(1, 1);
+    EXPECT_EQ(event.location, (Point{100 + 2999 % 500 + 1, 201}));
+    EXPECT_TRUE(event.cursorPlacedElsewhere);
+    EXPECT_TRUE(backend->hearsOfOutsideMoves());
+}
