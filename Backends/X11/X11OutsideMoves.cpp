@@ -4,12 +4,17 @@
 #include <X11/Xproto.h>
 #include <X11/extensions/XI2proto.h>
 #include <X11/extensions/XIproto.h>
+#include <X11/extensions/record.h>
+#include <X11/extensions/recordproto.h>
 #include <X11/extensions/xtestproto.h>
 #include <poll.h>
+#include <sys/uio.h>
+#include <xcb/xcbext.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -28,6 +33,24 @@ constexpr std::size_t initialCopies = 64;
 // Where the test extension's input request keeps the event type and the device (7 bits; the 8th flags more).
 constexpr std::size_t fakeInputType = 4;
 constexpr std::size_t fakeInputDevice = 35;
+// A report: a reply header, then what was intercepted, all of one category and one client.
+constexpr std::size_t reportHeader = 32;
+constexpr std::size_t reportCategory = 1;
+constexpr std::size_t reportSwapped = 9;
+constexpr std::size_t eventSize = 32;
+
+// A number of 2 or 4 bytes, in this process's byte order or swapped.
+std::uint32_t numberAt(const unsigned char* bytes, std::size_t size, bool swapped)
+{
+    if (size == 2) {
+        std::uint16_t value = 0;
+        std::memcpy(&value, bytes, sizeof value);
+        return swapped ? __builtin_bswap16(value) : value;
+    }
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes, sizeof value);
+    return swapped ? __builtin_bswap32(value) : value;
+}
 
 XRecordRange* requestRange(int major, int minor)
 {
@@ -113,15 +136,30 @@ bool X11OutsideMoves::start()
     }
     XFree(events);
     copies_.resize(initialCopies);
-    if (!made
-        || !XRecordEnableContextAsync(
-            report, context_, &X11OutsideMoves::onDatum, reinterpret_cast<XPointer>(this))) {
+    if (!made) {
+        return false;
+    }
+    // The report is read straight from the connection's replies: Xlib's reader would look for more at every call.
+    XFlush(report);
+    struct {
+        std::uint8_t major = 0;
+        std::uint8_t minor = X_RecordEnableContext;
+        std::uint16_t length = 0;
+        std::uint32_t context = 0;
+    } enable;
+    enable.context = static_cast<std::uint32_t>(context_);
+    iovec parts[3] = {};
+    parts[2] = {&enable, sizeof enable};
+    xcb_protocol_request_t request{1, nullptr, static_cast<std::uint8_t>(recordOpcode), 0};
+    xcb_ = XGetXCBConnection(report);
+    enabled_ = xcb_send_request(xcb_, 0, parts + 2, &request);
+    if (enabled_ == 0 || xcb_flush(xcb_) <= 0) {
         return false;
     }
     // Events this connection receives are counted from here on: nothing has asked for any yet.
     auto deadline = SteadyClock::now() + startDeadline;
     while (!started_ && !ended_) {
-        if (!waitForReport(deadline) || !readReport()) {
+        if (!waitForReport(deadline) || !readReport(false)) {
             return false;
         }
     }
@@ -171,11 +209,11 @@ bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
     }
     sawEvent_ = true;
     if (copiesCount_ == 0) {
-        readReport();
+        readReport(true);
     }
     auto deadline = SteadyClock::now() + copyDeadline;
     while (copiesCount_ == 0 && data_ != nullptr) {
-        if (ended_ || !waitForReport(deadline) || !readReport()) {
+        if (ended_ || !waitForReport(deadline) || !readReport(true)) {
             stop("the X server's report of other programs' requests stopped");
         }
     }
@@ -200,18 +238,33 @@ void X11OutsideMoves::readWhileResting()
         return;
     }
     std::uint64_t expirations = 0;
-    if (read(restTimer_, &expirations, sizeof expirations) == sizeof expirations && (!readReport() || ended_)) {
+    if (read(restTimer_, &expirations, sizeof expirations) == sizeof expirations && (!readReport(false) || ended_)) {
         stop("the X server's report of other programs' requests stopped");
     }
 }
 
-bool X11OutsideMoves::readReport()
+bool X11OutsideMoves::readReport(bool untilCopy)
 {
-    if (data_ == nullptr || !data_->isOpen()) {
+    if (data_ == nullptr) {
         return false;
     }
-    XRecordProcessReplies(data_->display());
-    return data_->isOpen();
+    // Each call takes a report already read, or reads what has come (once, without waiting).
+    while (!(untilCopy && copiesCount_ > 0)) {
+        void* reply = nullptr;
+        xcb_generic_error_t* error = nullptr;
+        if (xcb_poll_for_reply(xcb_, enabled_, &reply, &error) == 0) {
+            break;
+        }
+        if (reply == nullptr) {
+            // Refused, or over: no more reports will come.
+            std::free(error);
+            ended_ = true;
+            break;
+        }
+        take(static_cast<const unsigned char*>(reply));
+        std::free(reply);
+    }
+    return xcb_connection_has_error(xcb_) == 0;
 }
 
 bool X11OutsideMoves::waitForReport(SteadyClock::time_point deadline)
@@ -221,16 +274,13 @@ bool X11OutsideMoves::waitForReport(SteadyClock::time_point deadline)
     return left >= 0 && poll(&watched, 1, int(left) + 1) == 1;
 }
 
-void X11OutsideMoves::onDatum(XPointer self, XRecordInterceptData* datum)
+void X11OutsideMoves::take(const unsigned char* report)
 {
-    reinterpret_cast<X11OutsideMoves*>(self)->take(*datum);
-    XRecordFreeData(datum);
-}
-
-void X11OutsideMoves::take(const XRecordInterceptData& datum)
-{
-    std::size_t length = std::size_t(datum.data_len) * 4;
-    switch (datum.category) {
+    // The length counts what follows the header, in fours, in this process's byte order (the reply is to it).
+    std::size_t length = std::size_t(numberAt(report + 4, 4, false)) * 4;
+    const unsigned char* data = report + reportHeader;
+    bool swapped = report[reportSwapped] != 0;
+    switch (report[reportCategory]) {
     case XRecordStartOfData:
         started_ = true;
         break;
@@ -238,15 +288,31 @@ void X11OutsideMoves::take(const XRecordInterceptData& datum)
         ended_ = true;
         break;
     case XRecordFromClient:
-        movedSinceCopy_ = movedSinceCopy_ || movesPointer(datum.data, length);
+        // Whole requests, each saying its own length (in the sender's byte order; 0 for a big one, which then
+        // gives it in the next four bytes).
+        for (std::size_t at = 0; at + 4 <= length;) {
+            std::size_t size = numberAt(data + at + 2, 2, swapped) * std::size_t(4);
+            if (size == 0 && at + 8 <= length) {
+                size = numberAt(data + at + 4, 4, swapped) * std::size_t(4);
+            }
+            if (size < 4 || size > length - at) {
+                break;
+            }
+            movedSinceCopy_ = movedSinceCopy_ || movesPointer(data + at, size);
+            at += size;
+        }
         break;
     case XRecordFromServer:
-        if (length >= 10 && (datum.data[0] & 0x7f) == GenericEvent) {
-            // In this process's byte order: the event was sent to this process.
+        // Events sent to this connection, 32 bytes each, in this process's byte order.
+        for (std::size_t at = 0; at + eventSize <= length; at += eventSize) {
+            const unsigned char* event = data + at;
+            if ((event[0] & 0x7f) != GenericEvent) {
+                continue;
+            }
             Copy copy;
-            std::memcpy(&copy.sequence, datum.data + 2, sizeof copy.sequence);
-            copy.extension = datum.data[1];
-            std::memcpy(&copy.eventType, datum.data + 8, sizeof copy.eventType);
+            copy.sequence = static_cast<std::uint16_t>(numberAt(event + 2, 2, false));
+            copy.extension = event[1];
+            copy.eventType = static_cast<std::uint16_t>(numberAt(event + 8, 2, false));
             copy.movedBefore = movedSinceCopy_;
             movedSinceCopy_ = false;
             push(copy);

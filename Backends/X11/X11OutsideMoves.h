@@ -4,7 +4,7 @@
 #include "Backends/X11/X11DeviceGrabs.h"
 
 #include <X11/XKBlib.h>
-#include <X11/extensions/record.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdint>
@@ -55,11 +55,11 @@ private:
 
     bool start();
     void stop(const char* why);
-    // Reads what the report has sent so far; false once it has ended.
-    bool readReport();
+    // Reads what the report has sent so far, or only up to the first copy of an event when one is wanted; false
+    // once the connection is lost.
+    bool readReport(bool untilCopy);
     bool waitForReport(std::chrono::steady_clock::time_point deadline);
-    static void onDatum(XPointer self, XRecordInterceptData* datum);
-    void take(const XRecordInterceptData& datum);
+    void take(const unsigned char* report);
     void push(const Copy& copy);
     bool movesPointer(const unsigned char* request, std::size_t length) const;
     void readMouseKeys();
@@ -67,6 +67,8 @@ private:
     X11Connection& connection_;
     const X11DeviceGrabs& grabs_;
     std::unique_ptr<X11Connection> data_; // the record extension's report
+    xcb_connection_t* xcb_ = nullptr;      // the same connection, of which the report is read
+    unsigned int enabled_ = 0;              // the sequence number of the request whose replies the reports are
     unsigned long context_ = 0;
     int testOpcode_ = -1;
     int deviceMotionType_ = -1; // the input extension's DeviceMotionNotify, as test input names it
