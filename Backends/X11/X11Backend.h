@@ -43,6 +43,8 @@ public:
     // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
     // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
     bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
+    // How many of those round trips it has made so far.
+    std::uint64_t pointerQuestions() const { return pointer_.questions(); }
 
     // Readable while there is something to process; -1 without a connection.
     int fileDescriptor() const { return connection_.fileDescriptor(); }

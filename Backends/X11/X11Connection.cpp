@@ -76,17 +76,21 @@ X11Connection::X11Connection(const char* displayName)
         randrEventBase_ = eventBase;
     }
 
-    epollFd_ = epoll_create1(EPOLL_CLOEXEC);
+    inputEpollFd_ = epoll_create1(EPOLL_CLOEXEC);
     wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    epoll_event socketEvent{};
-    socketEvent.events = EPOLLIN;
-    socketEvent.data.fd = ConnectionNumber(display_);
-    epoll_ctl(epollFd_, EPOLL_CTL_ADD, ConnectionNumber(display_), &socketEvent);
+    addTo(inputEpollFd_, ConnectionNumber(display_));
     socketWatched_ = true;
-    epoll_event wakeEvent{};
-    wakeEvent.events = EPOLLIN;
-    wakeEvent.data.fd = wakeFd_;
-    epoll_ctl(epollFd_, EPOLL_CTL_ADD, wakeFd_, &wakeEvent);
+    addTo(inputEpollFd_, wakeFd_);
+    epollFd_ = epoll_create1(EPOLL_CLOEXEC);
+    addTo(epollFd_, inputEpollFd_);
+}
+
+void X11Connection::addTo(int epollFd, int fd)
+{
+    epoll_event readable{};
+    readable.events = EPOLLIN;
+    readable.data.fd = fd;
+    epoll_ctl(epollFd, EPOLL_CTL_ADD, fd, &readable);
 }
 
 X11Connection::~X11Connection()
@@ -113,6 +117,7 @@ X11Connection::~X11Connection()
     }
     close(wakeFd_);
     close(epollFd_);
+    close(inputEpollFd_);
 }
 
 int X11Connection::onError(Display* display, XErrorEvent* event)
@@ -219,7 +224,7 @@ void X11Connection::wakeIfQueued()
 void X11Connection::forgetLostSocket()
 {
     if (socketWatched_ && lost_.load()) {
-        epoll_ctl(epollFd_, EPOLL_CTL_DEL, ConnectionNumber(display_), nullptr);
+        epoll_ctl(inputEpollFd_, EPOLL_CTL_DEL, ConnectionNumber(display_), nullptr);
         socketWatched_ = false;
     }
 }
@@ -227,10 +232,7 @@ void X11Connection::forgetLostSocket()
 void X11Connection::watchAlso(int fd)
 {
     if (epollFd_ >= 0) {
-        epoll_event readable{};
-        readable.events = EPOLLIN;
-        readable.data.fd = fd;
-        epoll_ctl(epollFd_, EPOLL_CTL_ADD, fd, &readable);
+        addTo(epollFd_, fd);
     }
 }
 

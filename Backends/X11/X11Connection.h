@@ -69,6 +69,9 @@ public:
 
     // Readable while events, or work the backend queued for itself, wait; -1 when not open.
     int fileDescriptor() const { return epollFd_; }
+    // Readable while input waits (events, or what Xlib queued): what a stalled loop leaves unserved. Of
+    // fileDescriptor(), without what else the backend watches (its timers).
+    int inputDescriptor() const { return inputEpollFd_; }
     // Makes the descriptor readable (from any thread).
     void wake();
     // Called when processing starts.
@@ -77,7 +80,7 @@ public:
     void wakeIfQueued();
     // Stops watching the socket once the server is gone, so that the owner's loop does not spin on it.
     void forgetLostSocket();
-    // The descriptor is also readable while this one is (another connection of the backend's).
+    // fileDescriptor() is also readable while this one is (not inputDescriptor()).
     void watchAlso(int fd);
     void unwatch(int fd);
 
@@ -95,7 +98,10 @@ private:
     int randrEventBase_ = -1;
     bool hasTest_ = false;
     bool underWayland_ = false;
-    int epollFd_ = -1;
+    static void addTo(int epollFd, int fd);
+
+    int epollFd_ = -1;      // inputEpollFd_ and what else the backend watches
+    int inputEpollFd_ = -1; // the socket and the wake-up
     int wakeFd_ = -1;
     bool socketWatched_ = false;
     std::atomic<bool> woken_{false}; // set after each signal, so that processing reads the eventfd only then

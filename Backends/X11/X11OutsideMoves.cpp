@@ -4,15 +4,18 @@
 #include <X11/Xproto.h>
 #include <X11/extensions/XI2proto.h>
 #include <X11/extensions/XIproto.h>
+#include <X11/extensions/randr.h>
 #include <X11/extensions/record.h>
 #include <X11/extensions/recordproto.h>
 #include <X11/extensions/xtestproto.h>
 #include <poll.h>
-#include <sys/uio.h>
-#include <xcb/xcbext.h>
+#include <sys/socket.h>
 #include <sys/timerfd.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <xcb/xcbext.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,6 +40,9 @@ constexpr std::size_t fakeInputDevice = 35;
 constexpr std::size_t reportHeader = 32;
 constexpr std::size_t reportCategory = 1;
 constexpr std::size_t reportSwapped = 9;
+constexpr std::size_t reportClient = 12;
+// Where a pointer grab request names the window it confines the pointer to (None: it does not).
+constexpr std::size_t grabConfineTo = 12;
 constexpr std::size_t eventSize = 32;
 
 // A number of 2 or 4 bytes, in this process's byte order or swapped.
@@ -52,16 +58,18 @@ std::uint32_t numberAt(const unsigned char* bytes, std::size_t size, bool swappe
     return swapped ? __builtin_bswap32(value) : value;
 }
 
-XRecordRange* requestRange(int major, int minor)
+// Core requests first to last (minor < 0), or one request of an extension.
+XRecordRange* requestRange(int first, int last, int minor)
 {
     XRecordRange* range = XRecordAllocRange();
     if (range == nullptr) {
         return nullptr;
     }
     if (minor < 0) {
-        range->core_requests.first = range->core_requests.last = static_cast<unsigned char>(major);
+        range->core_requests.first = static_cast<unsigned char>(first);
+        range->core_requests.last = static_cast<unsigned char>(last);
     } else {
-        range->ext_requests.ext_major.first = range->ext_requests.ext_major.last = static_cast<unsigned char>(major);
+        range->ext_requests.ext_major.first = range->ext_requests.ext_major.last = static_cast<unsigned char>(first);
         range->ext_requests.ext_minor.first = range->ext_requests.ext_minor.last = static_cast<unsigned short>(minor);
     }
     return range;
@@ -78,8 +86,9 @@ X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs
     }
     readMouseKeys();
     if (connection_.xkbEventBase() >= 0) {
-        XkbSelectEventDetails(
-            connection_.display(), XkbUseCoreKbd, XkbControlsNotify, XkbMouseKeysMask, XkbMouseKeysMask);
+        // Switching a control on or off is told as a change of the enabled controls.
+        XkbSelectEventDetails(connection_.display(), XkbUseCoreKbd, XkbControlsNotify, XkbControlsEnabledMask,
+            XkbControlsEnabledMask);
     }
     if (!start()) {
         stop("the X server does not report other programs' requests");
@@ -100,6 +109,7 @@ bool X11OutsideMoves::start()
     int minor = 0;
     int recordOpcode = 0;
     int inputOpcode = 0;
+    int randrOpcode = -1;
     if (!XQueryExtension(display, "RECORD", &recordOpcode, &event, &error)
         || !XRecordQueryVersion(display, &major, &minor)
         || !XQueryExtension(display, "XTEST", &testOpcode_, &event, &error)
@@ -107,25 +117,39 @@ bool X11OutsideMoves::start()
         return false;
     }
     deviceMotionType_ = event + XI_DeviceMotionNotify;
+    int randrEvent = 0;
+    if (!XQueryExtension(display, "RANDR", &randrOpcode, &randrEvent, &error)) {
+        randrOpcode = -1;
+    }
     data_ = std::make_unique<X11Connection>(DisplayString(display));
     if (!data_->isOpen()) {
         return false;
     }
     Display* report = data_->display();
 
-    // Every other program's warps and test input; this connection's own requests are left out by naming it below.
-    XRecordRange* requests[] = {requestRange(X_WarpPointer, -1), requestRange(testOpcode_, X_XTestFakeInput),
-        requestRange(connection_.inputOpcode(), X_XIWarpPointer)};
+    // Every other program's requests that move the pointer: warps, test input, pointer grabs that confine it (and
+    // their end), screen changes; this connection's own are left out by naming it below.
+    std::vector<XRecordRange*> requests = {requestRange(X_WarpPointer, X_WarpPointer, -1),
+        requestRange(X_GrabPointer, X_UngrabPointer, -1), requestRange(testOpcode_, testOpcode_, X_XTestFakeInput),
+        requestRange(connection_.inputOpcode(), connection_.inputOpcode(), X_XIWarpPointer)};
+    if (randrOpcode >= 0) {
+        for (int change : {X_RRSetScreenConfig, X_RRSetScreenSize, X_RRSetCrtcConfig}) {
+            requests.push_back(requestRange(randrOpcode, randrOpcode, change));
+        }
+    }
+    randrOpcode_ = randrOpcode;
     XRecordRange* events = XRecordAllocRange();
     bool made = events != nullptr;
     for (XRecordRange* range : requests) {
         made = made && range != nullptr;
     }
     if (made) {
+        // A confining grab ends with its client too.
+        requests.front()->client_died = True;
         events->delivered_events.first = events->delivered_events.last = GenericEvent;
         X11Connection::ErrorTrap trap(*data_);
         XRecordClientSpec everyone = XRecordAllClients;
-        context_ = XRecordCreateContext(report, 0, &everyone, 1, requests, 3);
+        context_ = XRecordCreateContext(report, 0, &everyone, 1, requests.data(), int(requests.size()));
         // Naming this connection again moves it out of the first set: of it, only the events it receives.
         XRecordClientSpec ourselves = xcb_get_setup(XGetXCBConnection(display))->resource_id_base;
         made = context_ != 0 && XRecordRegisterClients(report, context_, 0, &ourselves, 1, &events, 1) != 0
@@ -190,6 +214,10 @@ void X11OutsideMoves::stop(const char* why)
         XRecordDisableContext(connection_.display(), context_);
         XSync(connection_.display(), False);
         connection_.wakeIfQueued();
+    } else if (!connection_.isOpen()) {
+        // The server answers nothing on the report's connection while the report runs: closing it would wait for
+        // ever for an answer to its last question.
+        shutdown(ConnectionNumber(data_->display()), SHUT_RDWR);
     }
     context_ = 0;
     if (restTimer_ >= 0) {
@@ -203,7 +231,7 @@ void X11OutsideMoves::stop(const char* why)
 
 bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
 {
-    bool unseenMoves = mouseKeys_ || !grabs_.holdsEveryPointer();
+    bool unseenMoves = mouseKeys_ || confiningClient_ != 0 || !grabs_.holdsEveryPointer();
     if (data_ == nullptr) {
         return true;
     }
@@ -270,8 +298,16 @@ bool X11OutsideMoves::readReport(bool untilCopy)
 bool X11OutsideMoves::waitForReport(SteadyClock::time_point deadline)
 {
     pollfd watched{ConnectionNumber(data_->display()), POLLIN, 0};
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
-    return left >= 0 && poll(&watched, 1, int(left) + 1) == 1;
+    while (true) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+        if (left < 0) {
+            return false;
+        }
+        int ready = poll(&watched, 1, int(left) + 1);
+        if (ready >= 0 || errno != EINTR) {
+            return ready == 1;
+        }
+    }
 }
 
 void X11OutsideMoves::take(const unsigned char* report)
@@ -280,12 +316,20 @@ void X11OutsideMoves::take(const unsigned char* report)
     std::size_t length = std::size_t(numberAt(report + 4, 4, false)) * 4;
     const unsigned char* data = report + reportHeader;
     bool swapped = report[reportSwapped] != 0;
+    std::uint32_t client = numberAt(report + reportClient, 4, false);
     switch (report[reportCategory]) {
     case XRecordStartOfData:
         started_ = true;
         break;
     case XRecordEndOfData:
         ended_ = true;
+        break;
+    case XRecordClientDied:
+        if (client == confiningClient_) {
+            // Our placements may have been held inside until now.
+            confiningClient_ = 0;
+            movedSinceCopy_ = true;
+        }
         break;
     case XRecordFromClient:
         // Whole requests, each saying its own length (in the sender's byte order; 0 for a big one, which then
@@ -298,7 +342,7 @@ void X11OutsideMoves::take(const unsigned char* report)
             if (size < 4 || size > length - at) {
                 break;
             }
-            movedSinceCopy_ = movedSinceCopy_ || movesPointer(data + at, size);
+            movedSinceCopy_ = movesPointer(data + at, size, client, swapped) || movedSinceCopy_;
             at += size;
         }
         break;
@@ -340,15 +384,38 @@ void X11OutsideMoves::push(const Copy& copy)
     ++copiesCount_;
 }
 
-bool X11OutsideMoves::movesPointer(const unsigned char* request, std::size_t length) const
+bool X11OutsideMoves::movesPointer(
+    const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped)
 {
     if (length < 4) {
         return false;
     }
-    if (request[0] == X_WarpPointer || (request[0] == connection_.inputOpcode() && request[1] == X_XIWarpPointer)) {
+    int major = request[0];
+    int minor = request[1];
+    if (major == X_WarpPointer || (major == connection_.inputOpcode() && minor == X_XIWarpPointer)) {
         return true;
     }
-    if (request[0] != testOpcode_ || request[1] != X_XTestFakeInput || length <= fakeInputDevice) {
+    if (major == X_GrabPointer && length >= grabConfineTo + 4) {
+        // A grab that confines the pointer puts it inside, and holds our placements there until it ends.
+        if (numberAt(request + grabConfineTo, 4, swapped) != None) {
+            confiningClient_ = client;
+            return true;
+        }
+        if (client == confiningClient_) {
+            confiningClient_ = 0;
+            return true;
+        }
+        return false;
+    }
+    if (major == X_UngrabPointer && client == confiningClient_) {
+        // Our placements may have been held inside until now.
+        confiningClient_ = 0;
+        return true;
+    }
+    if (major == randrOpcode_) {
+        return true; // the screens changed: the pointer may have been moved onto them
+    }
+    if (major != testOpcode_ || minor != X_XTestFakeInput || length <= fakeInputDevice) {
         return false;
     }
     int type = request[fakeInputType] & 0x7f;

@@ -15,14 +15,16 @@ namespace quellarine::x11 {
 
 // Tells, for each input event this backend's connection receives, whether something other than this backend may
 // have moved the pointer before the server made that event: another program's warp (core or XInput), its
-// test-extension input, the keyboard's mouse keys, a pointing device this backend does not hold.
+// test-extension input, a pointer grab that confines the pointer, a change of the screens, the keyboard's mouse
+// keys, a pointing device this backend does not hold.
 //
 // X sends no event when another program warps the pointer, and asking where it is costs a round trip to the server
 // for every batch of hand events. The server's record extension instead reports those programs' requests, and a
 // copy of each event it sends this backend, on a second connection, in the very order it handled them: so each
 // hand event is known to come before or after any such request, and the backend asks only when one came first.
 // Without the record extension, or once its report falls out of step, every event counts as possibly preceded by
-// a move. Of the requests it reports only the kind is looked at (a warp, test input that moves the pointer);
+// a move; so does every event while the mouse keys are on, a confining grab lasts, or a pointing device is not
+// held. Of the requests it reports only the kind is looked at (a warp, test input that moves the pointer, a grab);
 // keys typed through the test extension reach this process with them and are dropped unread.
 class X11OutsideMoves {
 public:
@@ -61,7 +63,9 @@ private:
     bool waitForReport(std::chrono::steady_clock::time_point deadline);
     void take(const unsigned char* report);
     void push(const Copy& copy);
-    bool movesPointer(const unsigned char* request, std::size_t length) const;
+    // Whether another program's request (of `client`, in its byte order) moves the pointer; notes the pointer
+    // grabs that confine it.
+    bool movesPointer(const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped);
     void readMouseKeys();
 
     X11Connection& connection_;
@@ -71,6 +75,7 @@ private:
     unsigned int enabled_ = 0;              // the sequence number of the request whose replies the reports are
     unsigned long context_ = 0;
     int testOpcode_ = -1;
+    int randrOpcode_ = -1;
     int deviceMotionType_ = -1; // the input extension's DeviceMotionNotify, as test input names it
     bool started_ = false;
     bool ended_ = false;
@@ -78,6 +83,7 @@ private:
     bool sawEvent_ = false; // since the last round
     int restTimer_ = -1;
     bool mouseKeys_ = false;
+    std::uint32_t confiningClient_ = 0; // a program whose pointer grab confines the pointer
     std::vector<Copy> copies_; // a ring
     std::size_t copiesHead_ = 0;
     std::size_t copiesCount_ = 0;

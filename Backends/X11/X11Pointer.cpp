@@ -61,6 +61,7 @@ std::optional<Point> X11Pointer::askServer() const
     bool onThisScreen = XQueryPointer(connection_.display(), connection_.root(), &root, &child, &rootX, &rootY,
                             &windowX, &windowY, &mask) != 0;
     answered_ = question;
+    ++questions_;
     outsideMoveSuspected_ = false;
     if (!onThisScreen) {
         return std::nullopt;

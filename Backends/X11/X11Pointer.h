@@ -62,6 +62,8 @@ public:
     bool wasMovedElsewhere();
     // Takes the server's word for cursor and base (waits for it): the devices drove the cursor until now.
     void takeServerLocation();
+    // How many times it has asked the server where the cursor is (each a round trip).
+    std::uint64_t questions() const { return questions_; }
 
 private:
     // Asks the server where the cursor is; when not where this backend put it, cursor and base follow.
@@ -73,6 +75,7 @@ private:
     mutable bool movedElsewhere_ = false; // found elsewhere, not yet reported with an event
     mutable unsigned long answered_ = 0;  // sequence number of the last question the server answered
     mutable bool outsideMoveSuspected_ = true; // since the last answer
+    mutable std::uint64_t questions_ = 0;
     bool associated_ = true;
     std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
 };

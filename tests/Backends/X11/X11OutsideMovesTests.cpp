@@ -9,7 +9,9 @@
 
 #include <poll.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 // Whatever other programs do to the pointer between two hand events (warps of every kind, test input, the
 // keyboard's mouse keys) and whatever else they send, the hand's next event starts from where the pointer really
@@ -138,9 +140,12 @@ TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLe
             continue;
         }
         Vector delta{double(step(random) | 1), double(step(random))};
+        std::uint64_t questions = backend->pointerQuestions();
         const system::Event& event = handMoves(int(delta.dx), int(delta.dy));
         EXPECT_EQ(event.location, pointer + delta);
         EXPECT_EQ(event.cursorPlacedElsewhere, moved);
+        // It asked the server only when something else had moved the pointer (or it could not know).
+        EXPECT_EQ(backend->pointerQuestions() - questions, moved || GetParam() ? 1u : 0u);
         pointer = event.location;
         // The backend's own move is done before another program's next one: a warp that overtook it would be
         // undone by it, whoever asked where the pointer is.
@@ -155,13 +160,15 @@ TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLe
 TEST_F(X11OutsideMovesTests, TheKeyboardsMouseKeysMoveThePointerWithoutARequest)
 {
     startAt({500, 300});
+    handMoves(1, 0); // the start's own placement is behind
+    quiesce();
     setMouseKeys(true);
     KeyCode right = XKeysymToKeycode(other, XK_KP_Right);
     ASSERT_NE(right, 0);
     XTestFakeKeyEvent(other, right, True, CurrentTime);
     XTestFakeKeyEvent(other, right, False, CurrentTime);
     XSync(other, False);
-    ASSERT_TRUE(runUntil([&] { return hand->cursor().x > 500; }));
+    ASSERT_TRUE(runUntil([&] { return hand->cursor().x > 501; }));
     Point moved = hand->cursor();
 
     const system::Event& event = handMoves(0, 3);
@@ -192,4 +199,52 @@ TEST_F(X11OutsideMovesTests, WhatOtherProgramsDoWhileTheHandRestsIsReadNowAndThe
     EXPECT_EQ(event.location, (Point{100 + 2999 % 500 + 1, 201}));
     EXPECT_TRUE(event.cursorPlacedElsewhere);
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
+}
+
+TEST_F(X11OutsideMovesTests, APointerGrabThatConfinesThePointerHoldsItInsideUntilItEnds)
+{
+    startAt({640, 400});
+    handMoves(1, 0);
+    quiesce();
+    Window root = DefaultRootWindow(other);
+    Window box = XCreateSimpleWindow(other, root, 10, 10, 100, 100, 0, 0, 0);
+    XMapWindow(other, box);
+    XSync(other, False);
+    ASSERT_EQ(XGrabPointer(other, box, False, 0, GrabModeAsync, GrabModeAsync, box, None, CurrentTime), GrabSuccess);
+    XSync(other, False);
+
+    // The server puts the pointer inside and keeps it there, whatever the backend places. (No quiesce: it asks.)
+    auto settle = [&] {
+        runUntil([] { return false; }, 0.05);
+        XSync(other, False);
+    };
+    for (int move = 0; move < 3; ++move) {
+        SCOPED_TRACE(::testing::Message() << "move " << move);
+        Point before = hand->cursor();
+        EXPECT_LE(before.x, 110);
+        const system::Event& event = handMoves(30, 0);
+        EXPECT_EQ(event.location, (before + Vector{30, 0}));
+        settle();
+    }
+    XUngrabPointer(other, CurrentTime);
+    XSync(other, False);
+    for (int move = 0; move < 2; ++move) {
+        Point before = hand->cursor();
+        const system::Event& event = handMoves(5, 5);
+        EXPECT_EQ(event.location, (before + Vector{5, 5}));
+        settle();
+    }
+}
+
+TEST_F(X11OutsideMovesTests, AStalledLoopWithTheHandStillKeepsTheDevices)
+{
+    // What the backend reads now and then while the hand rests is not input waiting: a loop that stalls with the
+    // hand still does not lose the devices.
+    startAt({640, 400});
+    runUntil([] { return false; }, 0.2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1700));
+    runUntil([] { return false; }, 0.2);
+    EXPECT_TRUE(seenOfType(EventType::tapDisabledByTimeout).empty());
+    EXPECT_TRUE(tap->isEnabled());
+    EXPECT_TRUE(hand->isGrabbed());
 }
