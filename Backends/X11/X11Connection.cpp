@@ -60,6 +60,7 @@ X11Connection::X11Connection(const char* displayName)
         int minor = 2;
         if (XIQueryVersion(display_, &major, &minor) == Success && (major > 2 || (major == 2 && minor >= 2))) {
             inputOpcode_ = opcode;
+            inputEventBase_ = eventBase;
         }
     }
     int major = 0;

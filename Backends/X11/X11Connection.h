@@ -56,6 +56,8 @@ public:
 
     // Extensions: the input extension's opcode, the event bases of XKB and RandR; -1 when the server lacks one.
     int inputOpcode() const { return inputOpcode_; }
+    // Where the input extension's own (version 1) event types begin, as test input names them.
+    int inputEventBase() const { return inputEventBase_; }
     int xkbEventBase() const { return xkbEventBase_; }
     int randrEventBase() const { return randrEventBase_; }
     bool hasInput2() const { return inputOpcode_ >= 0; }
@@ -94,6 +96,7 @@ private:
     Display* display_ = nullptr;
     Window root_ = 0;
     int inputOpcode_ = -1;
+    int inputEventBase_ = -1;
     int xkbEventBase_ = -1;
     int randrEventBase_ = -1;
     bool hasTest_ = false;

@@ -108,17 +108,14 @@ bool X11OutsideMoves::start()
     int major = 0;
     int minor = 0;
     int recordOpcode = 0;
-    int inputOpcode = 0;
     int randrOpcode = -1;
     if (!XQueryExtension(display, "RECORD", &recordOpcode, &event, &error)
         || !XRecordQueryVersion(display, &major, &minor)
-        || !XQueryExtension(display, "XTEST", &testOpcode_, &event, &error)
-        || !XQueryExtension(display, "XInputExtension", &inputOpcode, &event, &error)) {
+        || !XQueryExtension(display, "XTEST", &testOpcode_, &event, &error)) {
         return false;
     }
-    deviceMotionType_ = event + XI_DeviceMotionNotify;
-    int randrEvent = 0;
-    if (!XQueryExtension(display, "RANDR", &randrOpcode, &randrEvent, &error)) {
+    deviceMotionType_ = connection_.inputEventBase() + XI_DeviceMotionNotify;
+    if (!XQueryExtension(display, "RANDR", &randrOpcode, &event, &error)) {
         randrOpcode = -1;
     }
     data_ = std::make_unique<X11Connection>(DisplayString(display));
@@ -231,7 +228,6 @@ void X11OutsideMoves::stop(const char* why)
 
 bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
 {
-    bool unseenMoves = mouseKeys_ || confiningClient_ != 0 || !grabs_.holdsEveryPointer();
     if (data_ == nullptr) {
         return true;
     }
@@ -256,7 +252,8 @@ bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
         stop("the X server's report of other programs' requests fell out of step");
         return true;
     }
-    return copy.movedBefore || unseenMoves;
+    // What the report cannot show: moves made without a request, and placements a confining grab holds back.
+    return copy.movedBefore || mouseKeys_ || confiningClient_ != 0 || !grabs_.holdsEveryPointer();
 }
 
 void X11OutsideMoves::readWhileResting()

@@ -26,6 +26,7 @@
 #include <numbers>
 #include <optional>
 #include <regex>
+#include <map>
 #include <set>
 #include <string>
 #include <thread>
@@ -202,8 +203,8 @@ protected:
         XSync(display, False);
     }
 
-    // The titles of the windows on screen, as a window manager would show them.
-    std::set<std::string> shownWindowTitles()
+    // The top-level windows on screen, each by its title as a window manager would show it, with where it is.
+    std::map<std::string, Rect> shownWindows()
     {
         Display* display = hand->display();
         XSync(display, False);
@@ -213,9 +214,9 @@ protected:
         Window parent = 0;
         Window* children = nullptr;
         unsigned count = 0;
-        std::set<std::string> titles;
+        std::map<std::string, Rect> shown;
         if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-            return titles;
+            return shown;
         }
         for (unsigned i = 0; i < count; ++i) {
             XWindowAttributes attributes;
@@ -231,7 +232,9 @@ protected:
                                    &remaining, &data)
                     == Success
                 && data != nullptr) {
-                titles.insert(std::string(reinterpret_cast<char*>(data), items));
+                shown.emplace(std::string(reinterpret_cast<char*>(data), items),
+                              Rect{{double(attributes.x), double(attributes.y)},
+                                   {double(attributes.width), double(attributes.height)}});
             }
             if (data != nullptr) {
                 XFree(data);
@@ -239,6 +242,15 @@ protected:
         }
         if (children != nullptr) {
             XFree(children);
+        }
+        return shown;
+    }
+
+    std::set<std::string> shownWindowTitles()
+    {
+        std::set<std::string> titles;
+        for (const auto& [title, frame] : shownWindows()) {
+            titles.insert(title);
         }
         return titles;
     }
@@ -246,41 +258,9 @@ protected:
     // Where a top-level window with this title is on the screen.
     std::optional<Rect> windowFrame(const std::string& title)
     {
-        Display* display = hand->display();
-        XSync(display, False);
-        const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-        const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        std::optional<Rect> frame;
-        if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-            return frame;
-        }
-        for (unsigned i = 0; i < count && !frame; ++i) {
-            Atom type = 0;
-            int format = 0;
-            unsigned long items = 0;
-            unsigned long remaining = 0;
-            unsigned char* data = nullptr;
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(display, children[i], &attributes) != 0 && attributes.map_state == IsViewable
-                && XGetWindowProperty(display, children[i], netName, 0, 1024, False, utf8, &type, &format, &items,
-                                      &remaining, &data)
-                       == Success
-                && data != nullptr && std::string(reinterpret_cast<char*>(data), items) == title) {
-                frame = Rect{{double(attributes.x), double(attributes.y)},
-                             {double(attributes.width), double(attributes.height)}};
-            }
-            if (data != nullptr) {
-                XFree(data);
-            }
-        }
-        if (children != nullptr) {
-            XFree(children);
-        }
-        return frame;
+        auto shown = shownWindows();
+        auto window = shown.find(title);
+        return window != shown.end() ? std::optional<Rect>(window->second) : std::nullopt;
     }
 
     // The bounds of the pixels on screen of exactly this colour, as a person would find a shape by its colour.

@@ -2,6 +2,8 @@
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
 
+#include "DeltaBaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,6 +18,7 @@
 using namespace quellarine;
 using system::EventType;
 using Base = sim::SimulatedWindowServer::DeltaBase;
+using quellarine::testing::deltaBaseName;
 
 namespace {
 
@@ -159,19 +162,6 @@ Outcome run(const FilterPreset& preset, Base base)
     return outcome;
 }
 
-std::string baseName(Base base)
-{
-    switch (base) {
-    case Base::cursor:
-        return "cursor";
-    case Base::hand:
-        return "hand";
-    case Base::alternating:
-        return "alternating";
-    }
-    return "?";
-}
-
 class PointerTapEndToEndTests : public ::testing::TestWithParam<Base> {};
 
 } // namespace
@@ -185,9 +175,9 @@ TEST_P(PointerTapEndToEndTests, TheHandsTremorIsTakenOutAndEveryClickArrivesWhol
 
         double handTremor = fastMotion(outcome.hand, 0.5, pathDuration - 0.3);
         double shownTremor = fastMotion(outcome.shown, 0.5, pathDuration - 0.3);
-        std::printf("  %-12s %-14s tremor %.2f -> %.2f points (%.0f%% left), hand missed by %.2f\n", baseName(base).c_str(),
-                    std::string(FilterPreset::rawValue(preset.id)).c_str(), handTremor, shownTremor,
-                    100 * shownTremor / handTremor, outcome.rawAtRest.distance(outcome.handAtRest));
+        std::printf("  %-12s %-14s tremor %.2f -> %.2f points (%.0f%% left), hand missed by %.2f\n",
+                    deltaBaseName(base).c_str(), std::string(FilterPreset::rawValue(preset.id)).c_str(), handTremor,
+                    shownTremor, 100 * shownTremor / handTremor, outcome.rawAtRest.distance(outcome.handAtRest));
         EXPECT_LT(shownTremor, 0.8 * handTremor);
 
         EXPECT_EQ(outcome.externalMoves, 0);
@@ -222,4 +212,4 @@ TEST_P(PointerTapEndToEndTests, TheHandsTremorIsTakenOutAndEveryClickArrivesWhol
 
 INSTANTIATE_TEST_SUITE_P(EveryDeltaBase, PointerTapEndToEndTests,
                          ::testing::Values(Base::cursor, Base::hand, Base::alternating),
-                         [](const auto& info) { return baseName(info.param); });
+                         [](const auto& info) { return deltaBaseName(info.param); });

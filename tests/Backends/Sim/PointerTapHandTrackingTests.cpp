@@ -3,6 +3,7 @@
 #include "QuellarineKit/Pointer/PointerTap.h"
 
 #include "../HandPath.h"
+#include "DeltaBaseName.h"
 #include "PrintGeometry.h"
 
 #include <gtest/gtest.h>
@@ -20,25 +21,13 @@
 
 using namespace quellarine;
 using Base = sim::SimulatedWindowServer::DeltaBase;
+using quellarine::testing::deltaBaseName;
 
 namespace {
 
 constexpr double pathDuration = quellarine::testing::handPathDuration;
 constexpr auto& stalls = quellarine::testing::loopStalls;
 using quellarine::testing::handPath;
-
-std::string baseName(Base base)
-{
-    switch (base) {
-    case Base::cursor:
-        return "cursor";
-    case Base::hand:
-        return "hand";
-    case Base::alternating:
-        return "alternating";
-    }
-    return "?";
-}
 
 class PointerTapHandTrackingTests : public ::testing::TestWithParam<std::tuple<Base, double>> {};
 
@@ -111,5 +100,5 @@ TEST_P(PointerTapHandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoo
 INSTANTIATE_TEST_SUITE_P(EveryDeltaBaseAndRate, PointerTapHandTrackingTests,
     ::testing::Combine(::testing::Values(Base::cursor, Base::hand, Base::alternating), ::testing::Values(0.008, 0.001)),
     [](const auto& info) {
-        return baseName(std::get<0>(info.param)) + (std::get<1>(info.param) > 0.004 ? "At125Hz" : "At1000Hz");
+        return deltaBaseName(std::get<0>(info.param)) + (std::get<1>(info.param) > 0.004 ? "At125Hz" : "At1000Hz");
     });
