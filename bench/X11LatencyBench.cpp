@@ -247,8 +247,11 @@ void measure(benchmark::State& state, const Installer& install)
         // One allocation in fifty moves is left to rare work that is not the event's (a display's change, a timer).
         if (events == 0 || perMove > perEvent + 0.02) {
             static std::string message;
+            // An erring run shows no counters: the message carries the latency too.
             message = "the X11 path allocates " + std::to_string(perMove) + " times per move, Xlib's read of an event "
-                + std::to_string(perEvent) + " (" + std::to_string(events) + " events read)";
+                + std::to_string(perEvent) + " (" + std::to_string(events) + " events read); latency median "
+                + std::to_string(state.counters["median_us"].value) + " us, p99 "
+                + std::to_string(state.counters["p99_us"].value) + " us";
             state.SkipWithError(message.c_str());
         }
     }
