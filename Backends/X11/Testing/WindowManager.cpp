@@ -83,6 +83,27 @@ WindowManager::WindowManager(const std::string& displayName)
         }
         managed = isManaged(display, check);
     }
+    // The property comes before the manager handles new windows; a window it has framed shows that it does (a map
+    // made while it starts up may go unanswered: the probe asks again).
+    bool framing = false;
+    if (managed) {
+        const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        XSelectInput(display, probe, StructureNotifyMask);
+        while (!framing && std::chrono::steady_clock::now() < deadline) {
+            XMapWindow(display, probe);
+            XFlush(display);
+            pollfd entry{ConnectionNumber(display), POLLIN, 0};
+            poll(&entry, 1, 100);
+            while (XPending(display) > 0) {
+                XEvent event;
+                XNextEvent(display, &event);
+                framing = framing || event.type == ReparentNotify;
+            }
+        }
+        XDestroyWindow(display, probe);
+        XSync(display, False);
+    }
+    managed = managed && framing;
     XCloseDisplay(display);
     if (!managed) {
         if (waitpid(pid_, nullptr, WNOHANG) == 0) {

@@ -7,7 +7,7 @@
 namespace quellarine::x11::testing {
 
 // A window manager on a private X server, as a desktop runs one: it frames, stacks and focuses the applications'
-// windows. Started on the display and ready once it manages the screen; stopped by its process id. Throws
+// windows. Started on the display and ready once it frames a new window; stopped by its process id. Throws
 // std::runtime_error when it does not start.
 class WindowManager {
 public:

@@ -14,7 +14,7 @@ using namespace quellarine::x11::testing;
 
 namespace {
 
-// An application's top-level window as a toolkit makes one: a UTF-8 title, and the close protocol.
+// An application's top-level window as a toolkit makes one: a UTF-8 title and the close protocol.
 class TitledWindow {
 public:
     explicit TitledWindow(const std::string& displayName)
@@ -37,9 +37,19 @@ public:
         XFlush(display_);
     }
 
+    // Shows the window and asks to bring it forward, as an application opening its window does.
     void show()
     {
         XMapWindow(display_, window_);
+        XEvent request{};
+        request.xclient.type = ClientMessage;
+        request.xclient.window = window_;
+        request.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+        request.xclient.format = 32;
+        request.xclient.data.l[0] = 1; // from an application
+        request.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &request);
         XFlush(display_);
     }
 
