@@ -377,6 +377,11 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
         return;
     }
+    if (lag_.isLate(raw.time, clock_.nanoseconds())) {
+        // Another program may have moved the pointer since the server made this event; placing the event would
+        // undo that.
+        pointer_.suspectOutsideMove();
+    }
     bool elsewhere = pointer_.followOutsideMoves(raw.serial);
     Event event;
     event.type = moveType();
@@ -411,6 +416,9 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
     // A cursor placed by someone else must get the click.
+    if (lag_.isLate(device.time, clock_.nanoseconds())) {
+        pointer_.suspectOutsideMove();
+    }
     bool elsewhere = pointer_.followOutsideMoves(device.serial);
     Event event;
     event.type = typeForButton(xButton, down);
