@@ -53,6 +53,8 @@ public:
     bool deliverPosted();
     // Reports a release by the watchdog, or the loss of the server, to the taps.
     void checkForLostInput();
+    // How many hand events came noticeably late, each of which asks the server where the pointer is.
+    std::uint64_t lateEvents() const { return lag_.lateEvents(); }
 
     // X buttons and the tap's buttons: 1 left, 3 right, 2 and 8 and up other buttons (numbered 2, 3, ...).
     static system::EventType typeForButton(unsigned xButton, bool down);

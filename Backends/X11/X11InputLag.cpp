@@ -18,7 +18,9 @@ bool X11InputLag::isLate(unsigned long serverTime, std::uint64_t now)
         quickest_ = difference;
         return false;
     }
-    return static_cast<std::int32_t>(difference - *quickest_) > lateMilliseconds;
+    bool late = static_cast<std::int32_t>(difference - *quickest_) > lateMilliseconds;
+    lateEvents_ += late ? 1 : 0;
+    return late;
 }
 
 } // namespace quellarine::x11

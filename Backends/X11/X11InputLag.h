@@ -12,8 +12,11 @@ public:
     // Whether the event the server stamped `serverTime` is handled noticeably later than the quickest one was
     // (`now` in nanoseconds of this process's monotonic clock).
     bool isLate(unsigned long serverTime, std::uint64_t now);
+    // How many events were late so far.
+    std::uint64_t lateEvents() const { return lateEvents_; }
 
 private:
+    std::uint64_t lateEvents_ = 0;
     std::optional<std::uint32_t> quickest_; // this process's milliseconds minus the server's, at the quickest
 };
 
