@@ -81,14 +81,18 @@ CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setContext(Qt::WindowShortcut);
     connect(escape_, &QShortcut::activated, headerButton_, &QPushButton::click);
-    // Return is the intro's default action wherever the keyboard is in the window, the sidebar included: it starts
-    // the test and never presses the focused control (Space does that), so it cannot send the result's numbers
-    // by accident.
+    // Return is the intro's default action wherever the keyboard is on the page: it presses Start, never the
+    // focused control (Space does that), so it cannot send the result's numbers by accident. Start is the page's
+    // default button, which Return on the page's sidebar row presses too.
     return_ = new QShortcut(this);
     return_->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    return_->setContext(Qt::WindowShortcut);
+    return_->setContext(Qt::WidgetWithChildrenShortcut);
     return_->setAutoRepeat(false);
-    connect(return_, &QShortcut::activated, this, &CalibrationView::start);
+    connect(return_, &QShortcut::activated, this, [this] {
+        if (startButton_ != nullptr) {
+            startButton_->click();
+        }
+    });
 
     // Below the intro: the shortcuts.
     below_ = new QWidget(this);
@@ -420,6 +424,7 @@ QWidget* CalibrationView::buildIntro()
     button->setSymbol(QStringLiteral("play.fill"));
     button->setMinimumHeight(ProminentButton::height + 8);
     button->setMinimumWidth(button->sizeHint().width() + 16);
+    button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &CalibrationView::start);
     startButton_ = button;
     startRow->addWidget(button);

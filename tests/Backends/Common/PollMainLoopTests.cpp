@@ -81,6 +81,7 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
     MonotonicClock clock;
     PollMainLoop loop(clock);
     std::vector<int> seen;
+    bool postsDone = false;
     static constexpr int perThread = 2000;
     // Two posting threads; each one's work must run in its own order, interleaved with timers, and the loop must
     // keep sleeping (not spin) between posts.
@@ -93,10 +94,16 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
         for (int i = 0; i < perThread; ++i) {
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
-        loop.post([&loop] { loop.quit(); });
+        loop.post([&postsDone] { postsDone = true; });
     });
+    // The timer ends the run once every post has run, so it has run at least once however fast the posts came.
     int timerRuns = 0;
-    loop.scheduleRepeating(0, 0.001, [&] { ++timerRuns; });
+    loop.scheduleRepeating(0, 0.001, [&] {
+        ++timerRuns;
+        if (postsDone) {
+            loop.quit();
+        }
+    });
     first.join();
     loop.run();
     second.join();
