@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace {
@@ -27,6 +29,11 @@ QString message(int length)
 
 void type(benchmark::State& state, bool inTheMiddle)
 {
+    // The network module's set-up (which the store's client brings) expects an application object.
+    static int argc = 1;
+    static char name[] = "FeedbackCounterBench";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
     ServiceClient client(std::nullopt, QSslConfiguration());
     FeedbackStore store(client);
     QString text = message(int(state.range(0)));
