@@ -148,8 +148,9 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
         }
     };
     connect(reply, &QNetworkReply::metaDataChanged, this, [reply, bodyLimit, decide] {
+        // An interim status (1xx) is not yet the answer.
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (!status.isValid()) {
+        if (!status.isValid() || status.toInt() < 200) {
             return;
         }
         if (bodyLimit == statusOnly) {
