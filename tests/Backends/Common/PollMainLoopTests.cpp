@@ -81,7 +81,6 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
     MonotonicClock clock;
     PollMainLoop loop(clock);
     std::vector<int> seen;
-    bool postsDone = false;
     static constexpr int perThread = 2000;
     // Two posting threads; each one's work must run in its own order, interleaved with timers, and the loop must
     // keep sleeping (not spin) between posts.
@@ -94,13 +93,12 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
         for (int i = 0; i < perThread; ++i) {
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
-        loop.post([&postsDone] { postsDone = true; });
     });
-    // The timer ends the run once every post has run, so it has run at least once however fast the posts came.
+    // Quits once a timer has run after all the posted work: the threads may be done before the loop starts.
     int timerRuns = 0;
     loop.scheduleRepeating(0, 0.001, [&] {
         ++timerRuns;
-        if (postsDone) {
+        if (seen.size() == 2 * std::size_t(perThread)) {
             loop.quit();
         }
     });
