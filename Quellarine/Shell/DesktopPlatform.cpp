@@ -41,7 +41,7 @@ DesktopPlatform::DesktopPlatform()
       mainLoop_(std::make_unique<QtMainLoop>()),
       backend_(std::make_unique<x11::X11Backend>())
 {
-    Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
+    Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     if (backend_->fileDescriptor() >= 0) {
         // The backend's descriptor is readable whenever X events wait, also those Xlib already queued.
         notifier_ = std::make_unique<QSocketNotifier>(backend_->fileDescriptor(), QSocketNotifier::Read);
@@ -54,7 +54,7 @@ DesktopPlatform::DesktopPlatform()
 DesktopPlatform::~DesktopPlatform()
 {
     notifier_.reset();
-    Defaults::standard().setWriteFailureLog(nullptr);
+    Defaults::standard().setProblemLog(nullptr);
 }
 
 AppModel::Platform DesktopPlatform::platform()
