@@ -60,7 +60,7 @@ std::variant<QByteArray, OwnFile::Unread> OwnFile::read(const QString& path, std
     // regular file. O_NOFOLLOW: a link is refused, not followed.
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid()) {
-        if (errno == ENOENT) {
+        if (errno == ENOENT || errno == ENOTDIR) {
             return Unread::missing;
         }
         return errno == ELOOP || errno == ENXIO ? Unread::notRegular : Unread::failed;

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -238,20 +239,41 @@ bool SingleInstance::mayActivate(qint64 peer)
 bool SingleInstance::notifyPrimary(int timeoutMilliseconds)
 {
     // The first copy may have taken the lock a moment ago and not be listening yet, or may have given this
-    // connection's place to a newer one before reading it: asks again until the answer comes.
+    // connection's place to a newer one before reading it: asks again until the answer comes. A plain socket keeps
+    // an answer that comes together with the end of the connection.
     const QDeadlineTimer deadline(timeoutMilliseconds);
-    const auto remaining = [&] { return static_cast<int>(std::max<qint64>(1, deadline.remainingTime())); };
+    const QByteArray path = QFile::encodeName(socketPath_);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
     while (true) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(remaining())) {
-            socket.write(activateMessage);
-            while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
-                socket.waitForReadyRead(remaining());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            return false;
+        }
+        QByteArray answer;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+            && ::send(fd, activateMessage.constData(), std::size_t(activateMessage.size()), MSG_NOSIGNAL)
+                == activateMessage.size()) {
+            while (!answer.contains('\n') && answer.size() < maximumMessageLength && !deadline.hasExpired()) {
+                pollfd entry{fd, POLLIN, 0};
+                if (::poll(&entry, 1, int(std::max<qint64>(1, deadline.remainingTime()))) <= 0) {
+                    continue;
+                }
+                char chunk[64];
+                const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
+                if (got <= 0) {
+                    break; // closed unheard
+                }
+                answer.append(chunk, got);
             }
-            if (socket.canReadLine() && socket.readLine(maximumMessageLength + 1) == answerMessage) {
-                return true;
-            }
+        }
+        ::close(fd);
+        if (answer.startsWith(answerMessage)) {
+            return true;
         }
         if (deadline.hasExpired()) {
             return false;

@@ -147,15 +147,16 @@ bool bmpIsComplete(const QByteArray& data)
     return true;
 }
 
-// Reads a whole file through an open descriptor, refusing more than the size limit even if it grows meanwhile.
-std::optional<QByteArray> readLimited(int descriptor)
+// Reads a whole file of `size` bytes through an open descriptor, refusing one that changes size meanwhile. Asks
+// for no more than the file holds: the read's buffer is as large as the request.
+std::optional<QByteArray> readLimited(int descriptor, std::int64_t size)
 {
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+    if (size > ProfilePhoto::sizeLimit || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         return std::nullopt;
     }
-    QByteArray data = file.read(ProfilePhoto::sizeLimit + 1);
-    if (file.error() != QFileDevice::NoError || data.size() > ProfilePhoto::sizeLimit) {
+    QByteArray data = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || data.size() != size) {
         return std::nullopt;
     }
     return data;
@@ -248,7 +249,7 @@ QImage ProfilePhoto::load(const QString& path)
     std::optional<QByteArray> data;
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::getuid()
         && status.st_size <= sizeLimit) {
-        data = readLimited(descriptor);
+        data = readLimited(descriptor, status.st_size);
     }
     ::close(descriptor);
     if (!data || data->isEmpty()) {
@@ -273,7 +274,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(con
         ::close(descriptor);
         return Error::tooLarge;
     }
-    std::optional<QByteArray> data = readLimited(descriptor);
+    std::optional<QByteArray> data = readLimited(descriptor, status.st_size);
     ::close(descriptor);
     if (!data) {
         return Error::unreadable;

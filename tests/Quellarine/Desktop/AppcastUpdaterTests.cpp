@@ -159,7 +159,7 @@ public:
     bool updaterShowsScheduledUpdates = false;
 };
 
-class AppcastUpdaterTests : public testing::Test {
+class AppcastUpdaterTests : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 

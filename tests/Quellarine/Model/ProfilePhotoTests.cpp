@@ -164,6 +164,9 @@ QByteArray checkedGif(int side)
     return gif.append("\0;", 2);
 }
 
+// What an import may take, in bytes.
+constexpr long memoryAllowance = 100'000'000;
+
 long peakMemoryKilobytes()
 {
     rusage usage{};
@@ -316,9 +319,15 @@ TEST_F(ProfilePhotoTest, AnImportReplacesWhateverIsAtThePhotoPathWithoutWritingT
 }
 
 // Every import runs in a process that may take at most 100 MB beyond what it holds when the import starts: a
-// picture that needed more would end as an allocation failure, not as the error the user is shown.
+// picture that needed more would end as an allocation failure, not as the error the user is shown. (Under the
+// address sanitizer, whose own bookkeeping takes memory of its own, only the outcomes are checked.)
 TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    const QString allowance = QStringLiteral("0");
+#else
+    const QString allowance = QString::number(memoryAllowance);
+#endif
     struct Case {
         QByteArray name;
         QByteArray bytes;
@@ -343,13 +352,16 @@ TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
     for (const Case& c : cases) {
         QProcess worker;
         worker.start(QStringLiteral(QUELLARINE_PHOTO_IMPORT_WORKER),
-                     {file(QStringLiteral("chosen"), c.bytes), photoPath(), QStringLiteral("100000000")});
+                     {file(QStringLiteral("chosen"), c.bytes), photoPath(), allowance});
         ASSERT_TRUE(worker.waitForFinished(120'000)) << c.name.constData();
         ASSERT_EQ(worker.exitCode(), 0) << c.name.constData() << worker.readAllStandardError().constData();
         const QList<QByteArray> words = worker.readAllStandardOutput().trimmed().split(' ');
         ASSERT_GE(words.size(), 2) << c.name.constData();
-        EXPECT_EQ(words.mid(0, words.size() - 1).join(' '), c.outcome) << c.name.constData();
+        EXPECT_EQ(words.mid(0, words.size() - 1).join(' ').toStdString(), c.outcome.toStdString()) << c.name.constData();
         const long peak = words.last().toLong();
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(peak * 1024, memoryAllowance) << c.name.constData();
+#endif
         if (peak > worst) {
             worst = peak;
             worstName = c.name;

@@ -1,9 +1,9 @@
 // Imports one file as the profile photo with a limit on the process's memory: once running, the program may map
 // only the given number of bytes more than it already has, so that an import needing more fails as an allocation
-// would. Prints the outcome ("stored <width>x<height>", or the error's name) and the most the import took beyond
-// the start, in kilobytes: "<outcome> <peak kB>".
+// would. Prints the outcome ("stored <width>x<height>", or the error's name) and the most memory the import had in
+// use beyond the start (resident), in kilobytes: "<outcome> <peak kB>".
 //
-//   QuellarinePhotoImportWorker SOURCE PHOTO_PATH ALLOWANCE_BYTES
+//   QuellarinePhotoImportWorker SOURCE PHOTO_PATH ALLOWANCE_BYTES     (0: no limit)
 #include "Quellarine/Model/ProfilePhoto.h"
 
 #include <QBuffer>
@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QTextStream>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <new>
@@ -37,9 +37,18 @@ long statusKilobytes(const char* field)
     return -1;
 }
 
-// Loads every decoder the import may use: they belong to the program, not to what the import takes.
+// Loads every decoder the import may use, and starts the threads that scale and convert large pictures in parts:
+// they belong to the program, not to what the import takes. (Qt's scaling waits for ever for a part whose thread
+// could not be started under the limit.)
 void loadDecoders()
 {
+    QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    QImage large(2000, 2000, QImage::Format_RGB32);
+    large.fill(Qt::gray);
+    const QImage warmed = large.convertToFormat(QImage::Format_ARGB32_Premultiplied).scaled(600, 600, Qt::IgnoreAspectRatio,
+        Qt::SmoothTransformation);
+    Q_UNUSED(warmed);
+
     QImage tiny(8, 8, QImage::Format_RGB32);
     tiny.fill(Qt::gray);
     for (const char* format : {"jpeg", "png", "gif", "bmp"}) {
@@ -78,9 +87,17 @@ int main(int argc, char* argv[])
     const rlim_t allowance = QByteArray(argv[3]).toULongLong();
     loadDecoders();
 
-    const long start = statusKilobytes("VmSize:");
-    const rlimit limit{rlim_t(start) * 1024 + allowance, rlim_t(start) * 1024 + allowance};
-    if (start < 0 || setrlimit(RLIMIT_AS, &limit) != 0) {
+    // The high-water mark of resident memory starts again from here.
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1) {
+        std::perror("clear_refs");
+        return 2;
+    }
+    clear.close();
+    const long resident = statusKilobytes("VmRSS:");
+    const long mapped = statusKilobytes("VmSize:");
+    const rlimit limit{rlim_t(mapped) * 1024 + allowance, rlim_t(mapped) * 1024 + allowance};
+    if (resident < 0 || mapped < 0 || (allowance > 0 && setrlimit(RLIMIT_AS, &limit) != 0)) {
         std::perror("setrlimit");
         return 2;
     }
@@ -96,6 +113,6 @@ int main(int argc, char* argv[])
     } catch (const std::bad_alloc&) {
         outcome = "outOfMemory";
     }
-    std::printf("%s %ld\n", outcome.constData(), statusKilobytes("VmPeak:") - start);
+    std::printf("%s %ld\n", outcome.constData(), statusKilobytes("VmHWM:") - resident);
     return 0;
 }
