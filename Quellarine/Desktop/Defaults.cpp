@@ -62,7 +62,10 @@ Defaults::Defaults(const QString& filePath)
     auto read = OwnFile::read(filePath_, fileSizeLimit);
     if (auto* bytes = std::get_if<QByteArray>(&read)) {
         stored = std::move(*bytes);
-    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason != OwnFile::Unread::missing) {
+        published_ = stored;
+    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason == OwnFile::Unread::missing) {
+        published_ = QByteArray();
+    } else {
         readProblem_ = QStringLiteral("Settings at %1 were not read, as %2; starting from the defaults")
                            .arg(filePath_, OwnFile::describe(reason));
     }
@@ -337,8 +340,12 @@ bool Defaults::commit()
         // The copy now holds every setting; it replaces the user's file whole.
         QFile copy(settings_->fileName());
         const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
-        written = (copy.isOpen() || !copy.exists()) && QDir().mkpath(QFileInfo(filePath_).absolutePath())
-            && OwnFile::replace(filePath_, bytes);
+        written = (copy.isOpen() || !copy.exists())
+            && (bytes == published_
+                || (QDir().mkpath(QFileInfo(filePath_).absolutePath()) && OwnFile::replace(filePath_, bytes)));
+        if (written) {
+            published_ = bytes;
+        }
     }
     if (!written && !failing_ && problemLog_) {
         problemLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")

@@ -93,10 +93,15 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
         for (int i = 0; i < perThread; ++i) {
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
-        loop.post([&loop] { loop.quit(); });
     });
+    // The timer ends the loop once all work ran, so that it has run at least once however fast the posts came.
     int timerRuns = 0;
-    loop.scheduleRepeating(0, 0.001, [&] { ++timerRuns; });
+    loop.scheduleRepeating(0, 0.001, [&] {
+        ++timerRuns;
+        if (seen.size() == std::size_t(2 * perThread)) {
+            loop.quit();
+        }
+    });
     first.join();
     loop.run();
     second.join();

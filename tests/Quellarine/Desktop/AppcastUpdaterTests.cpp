@@ -308,10 +308,10 @@ TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
 
 TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
 {
-    // An HTTPS service that answers with a gzip bomb: 256 MB of zeros in some 250 kB, sent compressed whether
+    // An HTTPS service that answers with a gzip bomb: 64 MB of zeros in some 65 kB, sent compressed whether
     // asked for or not.
     quellarine::testing::LocalService service;
-    const QByteArray bomb = gzipOfZeros(256 << 20);
+    const QByteArray bomb = gzipOfZeros(64 << 20);
     service.answer = [&](const quellarine::testing::LocalService::Request&) {
         quellarine::testing::LocalService::Answer answer;
         answer.body = bomb;

@@ -84,6 +84,37 @@ QByteArray pngBomb()
     return png;
 }
 
+// A PNG whose header claims 64 × 64 pixels and whose compressed data, whole and with every checksum right, holds
+// that many rows.
+QByteArray pngWithRows(int count)
+{
+    const auto chunk = [](const QByteArray& type, const QByteArray& data) {
+        QByteArray bytes;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += char(quint32(data.size()) >> shift);
+        }
+        quint32 crc = 0xFFFF'FFFF;
+        for (char byte : type + data) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit) {
+                crc = (crc >> 1) ^ (0xEDB8'8320 & (0 - (crc & 1)));
+            }
+        }
+        bytes += type + data;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += char(~crc >> shift);
+        }
+        return bytes;
+    };
+    QByteArray rows;
+    for (int row = 0; row < count; ++row) {
+        rows += '\0' + QByteArray(64 * 3, '\x40');
+    }
+    const QByteArray header("\0\0\0\x40\0\0\0\x40\x08\x02\0\0\0", 13);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(rows).mid(4))
+        + chunk("IEND", {});
+}
+
 QByteArray progressiveJpeg(const QImage& image)
 {
     QByteArray bytes;
@@ -243,6 +274,7 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
         {"JPEG bomb", jpegBomb()},
         {"progressive JPEG bomb", progressiveBomb(16'000)},
         {"progressive JPEG bomb with its scans padded", paddedProgressiveBomb(16'000)},
+        {"PNG with eight of its 64 rows", pngWithRows(8)},
         {"cut-off JPEG", jpeg.left(jpeg.size() * 2 / 3)},
         {"cut-off PNG", png.left(png.size() * 2 / 3)},
         {"cut-off GIF", gif.left(gif.size() * 2 / 3)},
@@ -259,6 +291,7 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
     EXPECT_LT(peakMemoryKilobytes() - before, 100 * 1024) << "a bomb was decoded";
     EXPECT_FALSE(QFile::exists(photoPath()));
     EXPECT_EQ(std::get<QImage>(import(gif)).size(), QSize(64, 64));
+    EXPECT_EQ(std::get<QImage>(import(pngWithRows(64))).size(), QSize(64, 64));
     EXPECT_EQ(std::get<QImage>(import(bmp)).size(), QSize(400, 400));
 }
 
