@@ -94,11 +94,11 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
     });
-    // The timer ends the loop once all work ran, so that it has run at least once however fast the posts came.
+    // Quits once a timer has run after all the posted work: the threads may be done before the loop starts.
     int timerRuns = 0;
     loop.scheduleRepeating(0, 0.001, [&] {
         ++timerRuns;
-        if (seen.size() == std::size_t(2 * perThread)) {
+        if (seen.size() == 2 * std::size_t(perThread)) {
             loop.quit();
         }
     });
