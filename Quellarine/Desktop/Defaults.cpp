@@ -62,10 +62,7 @@ Defaults::Defaults(const QString& filePath)
     auto read = OwnFile::read(filePath_, fileSizeLimit);
     if (auto* bytes = std::get_if<QByteArray>(&read)) {
         stored = std::move(*bytes);
-        published_ = stored;
-    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason == OwnFile::Unread::missing) {
-        published_ = QByteArray();
-    } else {
+    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason != OwnFile::Unread::missing) {
         readProblem_ = QStringLiteral("Settings at %1 were not read, as %2; starting from the defaults")
                            .arg(filePath_, OwnFile::describe(reason));
     }
@@ -340,12 +337,11 @@ bool Defaults::commit()
         // The copy now holds every setting; it replaces the user's file whole.
         QFile copy(settings_->fileName());
         const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+        // No settings and no file: there is nothing to write, and no file is made for it.
+        const QFileInfo file(filePath_);
+        const bool nothing = bytes.isEmpty() && !file.exists() && !file.isSymLink();
         written = (copy.isOpen() || !copy.exists())
-            && (bytes == published_
-                || (QDir().mkpath(QFileInfo(filePath_).absolutePath()) && OwnFile::replace(filePath_, bytes)));
-        if (written) {
-            published_ = bytes;
-        }
+            && (nothing || (QDir().mkpath(file.absolutePath()) && OwnFile::replace(filePath_, bytes)));
     }
     if (!written && !failing_ && problemLog_) {
         problemLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")

@@ -91,9 +91,6 @@ private:
     QVariantMap registered_;
     ProblemLog problemLog_;
     QString readProblem_; // not yet told
-    // What the file holds as far as this object knows (empty: no file); none when it could not be read. A write that
-    // leaves it so does not touch the file.
-    std::optional<QByteArray> published_;
     bool failing_ = false; // the last write did not reach the disk
 };
 
