@@ -103,19 +103,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         const QSettings listed(copy, QSettings::IniFormat);
         keys = listed.allKeys();
-        // Values that QSettings cannot write back (such as a list holding a value of no known kind) become nothing
-        // when the file is written anew.
-        const QString scratch = directory.filePath(QStringLiteral("scratch-%1.ini").arg(run));
+        // Values that QSettings does not read back as it wrote them (a list holding a value of no known kind
+        // becomes nothing, a typed value may come back as text) read otherwise once the file is written anew, as
+        // at the next launch. Each is written alone and read back from a file QSettings has not seen.
         for (const QString& key : keys) {
-            {
-                QSettings written(scratch, QSettings::IniFormat);
-                written.setValue(QStringLiteral("value"), listed.value(key));
-            }
-            QFile file(scratch);
-            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("@Invalid()")) {
+            const QString written = directory.filePath(QStringLiteral("written-%1.ini").arg(run));
+            const QString reread
+                = directory.filePath(QStringLiteral("reread-%1-%2.ini").arg(run).arg(keys.indexOf(key)));
+            QSettings(written, QSettings::IniFormat).setValue(QStringLiteral("value"), listed.value(key));
+            QFile::copy(written, reread);
+            const QVariant back = QSettings(reread, QSettings::IniFormat).value(QStringLiteral("value"));
+            if (back.metaType() != listed.value(key).metaType() || back != listed.value(key)) {
                 undecodable.insert(key);
             }
-            file.remove();
+            QFile::remove(written);
+            QFile::remove(reread);
         }
     }
     QFile::remove(copy);
@@ -141,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The application's keys have no "/". A grouped key that a hand-made file puts in the general section, or a
         // key spelled with slashes around it, is found only once the file has been written anew (QSettings looks
         // for it in its group's section); the settings read the file as written, as the next launch does. A value
-        // of a kind QSettings cannot make is written back as nothing.
+        // that QSettings does not read back as it wrote it is left out too.
         if (!isWritten(key) && key == normalized(key) && !key.contains(u'/') && !undecodable.contains(key)) {
             fuzz::require(read(defaults, key) == reading,
                           "writing a setting changed the key \"" + key.toStdString() + "\"");
