@@ -20,13 +20,23 @@ fi
 if ! command -v debootstrap >/dev/null || ! command -v xwininfo >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap x11-utils xvfb
 fi
+# Removes a root, but never while anything is mounted inside it: that would reach into this machine's /dev.
+remove_root() {
+  if awk -v root="$1/" 'index($5 "/", root) == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo; then
+    echo "Quellarine package check: $1 still has mounts inside; leaving it" >&2
+    return 1
+  fi
+  rm -rf --one-file-system "$1"
+}
+
 if [[ ! -x $base/usr/bin/apt-get ]]; then
   echo "Quellarine package check: making a Debian 12 root in $base"
-  rm -rf "$base"
+  remove_root "$base"
+  remove_root "$base.partial"
   debootstrap --variant=minbase bookworm "$base.partial" http://deb.debian.org/debian >/dev/null
   mv "$base.partial" "$base"
 fi
-rm -rf "$chroot"
+remove_root "$chroot"
 cp -a "$base" "$chroot"
 
 mounts=()
@@ -36,7 +46,7 @@ cleanup() {
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
     umount "${mounts[i]}" || umount -l "${mounts[i]}"
   done
-  rm -rf "$chroot"
+  remove_root "$chroot"
 }
 trap cleanup EXIT
 mount_into() {
