@@ -123,9 +123,8 @@ protected:
         if (GetParam() == Layout::besideTheProgram) {
             return QUELLARINE_RELAUNCH_PROBE;
         }
-        const auto root = home / "install";
-        const auto bin = root / QUELLARINE_INSTALL_BINDIR;
-        const auto libexec = root / QUELLARINE_INSTALL_LIBEXECDIR;
+        const auto bin = home / "install" / "bin";
+        const auto libexec = (bin / QUELLARINE_LIBEXEC_FROM_BIN).lexically_normal();
         std::filesystem::create_directories(bin);
         std::filesystem::create_directories(libexec);
         const std::filesystem::path probe = QUELLARINE_RELAUNCH_PROBE;
