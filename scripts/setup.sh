@@ -14,7 +14,8 @@ RUN_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   nlohmann-json3-dev libicu-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libx11-dev libx11-xcb-dev libxcb1-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev
+  libxkbcommon-dev
   # the typefaces the views ask for
   fonts-inter fonts-noto-core
 )
