@@ -23,6 +23,8 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # private X servers, a session bus and a local TLS server for the tests
   xvfb xauth x11-xserver-utils x11-xkb-utils dbus-daemon openssl
+  # bench/ApplicationLatencyBench: a light window manager for the private desktop
+  openbox
   # every language's script and the monospaced face in the screenshots
   fonts-noto-cjk fonts-noto-mono
   # the checks of the desktop entry and the AppStream metadata, and the Debian package's dependencies
