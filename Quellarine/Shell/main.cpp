@@ -21,6 +21,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));
+    // Ties its windows to the installed desktop entry, whose icon and name the desktop then shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.temrid.Quellarine"));
     // Before any text is looked up: views and cached texts are built in the chosen language.
     Localization::apply(Localization::choose(Defaults::standard(), QLocale::system().uiLanguages()));
     // Window titles name the page shown; the desktop adds the application's name to them.
