@@ -4,8 +4,8 @@
     figures.py OUT [--check] [--against OTHER_OUT]
 
 For each phase the hand played:
-  tremor left   how far what the client saw strays from where the hand meant to go, at the lag that fits best,
-                as a share of how far the hand's own reports strayed from it (1.0: the raw hand; 0: no tremor)
+  tremor left   how far what the client saw strays across the way from where the hand meant to go, at the lag
+                that fits best, as a share of how far the hand's own reports strayed (1.0: the raw hand; 0: none)
   travel        the client's up-and-down travel as a share of the hand's (the application's end-to-end measure)
   lag           the time shift at which the client's path fits the hand's intended one best, in milliseconds
   exact         whether every position the client saw was one the hand reported (the raw hand's mark)
@@ -60,26 +60,27 @@ def phase_figures(phase, motions):
     # The intended path at the start of play is where the hand stood.
     intent_times = [begin] + times
     intent_values = [(0.0, 0.0)] + intent
-    raw = math.sqrt(sum((s[1] - s[3]) ** 2 + (s[2] - s[4]) ** 2 for s in samples) / len(samples))
 
-    def stray(lag):
+    def stray(lag, axes=(0, 1)):
         total = count = 0
         t = begin
         while t <= times[-1]:
-            sx, sy = seen_at(t + lag)
-            ix, iy = interpolate(intent_times, intent_values, t)
-            total += (sx - ix) ** 2 + (sy - iy) ** 2
+            seen_point = seen_at(t + lag)
+            meant = interpolate(intent_times, intent_values, t)
+            total += sum((seen_point[a] - meant[a]) ** 2 for a in axes)
             count += 1
             t += 1.0
         return math.sqrt(total / count)
 
+    # The lag from the whole path; the tremor from across the way, where the hand means to go slowly.
     lag = min(LAG_RANGE_MS, key=stray)
+    raw_across = math.sqrt(sum((s[2] - s[4]) ** 2 for s in samples) / len(samples))
     hand_points = {(0.0, 0.0)} | {(s[1], s[2]) for s in samples}
     seen_points = [(x, y) for _, x, y in seen]
     hand_travel = sum(abs(b[2] - a[2]) for a, b in zip([[0, 0, 0]] + samples, samples))
     seen_travel = sum(abs(b[2] - a[2]) for a, b in zip([(0, 0, 0)] + seen, seen))
     return {
-        'tremor left': stray(lag) / raw,
+        'tremor left': stray(lag, (1,)) / raw_across,
         'travel': seen_travel / hand_travel,
         'lag ms': lag,
         'exact': bool(seen_points) and all(p in hand_points for p in seen_points),
