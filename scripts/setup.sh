@@ -18,6 +18,9 @@ QUELLARINE_PACKAGES=(
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
   # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
   clang-14 libclang-rt-14-dev llvm-14
+  # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
+  # compositor on the emulated VGA card with udev handing it the input devices
+  qemu-system-x86 busybox-static cpio xz-utils kmod weston udev
 )
 # Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
 if ! command -v npm >/dev/null 2>&1; then
