@@ -11,6 +11,10 @@ QUELLARINE_PACKAGES=(
   qt6-translations-l10n
   libx11-dev libx11-xcb-dev libxcb1-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
+  # The backend on the kernel's input devices
+  libinput-dev libevdev-dev libudev-dev
+  # Tests: a Wayland session's X server (weston's headless compositor with Xwayland)
+  weston xwayland
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
   # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
   clang-14 libclang-rt-14-dev llvm-14

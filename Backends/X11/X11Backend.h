@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Backends/X11/MonotonicClock.h"
+#include "Backends/Common/MonotonicClock.h"
 #include "Backends/X11/X11Connection.h"
 #include "Backends/X11/X11DeviceGrabs.h"
 #include "Backends/X11/X11Displays.h"
@@ -10,7 +10,7 @@
 #include "Backends/X11/X11ModifierMonitor.h"
 #include "Backends/X11/X11OutsideMoves.h"
 #include "Backends/X11/X11Pointer.h"
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 #include "QuellarineKit/System/MainLoop.h"
 #include "QuellarineKit/System/Permission.h"
 #include "QuellarineKit/System/PointerSystem.h"
@@ -40,6 +40,8 @@ public:
     // (XInput 2.2, XTest).
     bool isTrusted() const override;
     bool isConnected() const { return connection_.isOpen(); }
+    // The X server of a Wayland session, where the devices belong to the compositor: never trusted.
+    bool isWaylandSession() const { return connection_.isWaylandSession(); }
     // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
     // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
     bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
@@ -74,14 +76,14 @@ private:
     void dispatch(XEvent& event);
     void giveDevicesBack();
 
-    MonotonicClock clock_;
+    backends::MonotonicClock clock_;
     X11Connection connection_;
     X11Displays displays_;
     X11Pointer pointer_;
     X11DeviceGrabs grabs_;
     // Before anything asks for events: it counts them all.
     X11OutsideMoves outsideMoves_;
-    X11Watchdog watchdog_;
+    backends::InputWatchdog watchdog_;
     X11EventTapHost taps_;
     X11HotKeys hotKeys_;
     X11KeyboardLayout keyboardLayout_;

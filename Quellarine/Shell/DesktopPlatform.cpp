@@ -69,9 +69,9 @@ AppModel::Platform DesktopPlatform::platform()
         .log = *log_,
         .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
         .explainPermission =
-            [] {
+            [waylandSession = backend_->isWaylandSession()] {
                 auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
-                                            permissionExplanation(), QMessageBox::Ok);
+                                            permissionExplanation(waylandSession), QMessageBox::Ok);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setTextFormat(Qt::PlainText);
                 // Not modal: the pointer work shares this loop and must keep running.
@@ -108,8 +108,16 @@ void DesktopPlatform::resumePointer()
     backend_->resume();
 }
 
-QString DesktopPlatform::permissionExplanation()
+QString DesktopPlatform::permissionExplanation(bool waylandSession)
 {
+    if (waylandSession) {
+        return QApplication::translate(
+            "DesktopPlatform",
+            "This is a Wayland session. Its X server lets no program watch or move the pointer of the whole "
+            "desktop, so Quellarine cannot steady it there.\n\n"
+            "Log out, choose an X11 session at the login screen (often named \"on Xorg\" or \"X11\") and log in "
+            "again, then start Quellarine.");
+    }
     return QApplication::translate(
         "DesktopPlatform",
         "Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and "

@@ -32,8 +32,9 @@ public:
     void suspendPointer();
     void resumePointer();
 
-    // What this computer needs before the pointer can be steadied, in the application's words.
-    static QString permissionExplanation();
+    // What this computer needs before the pointer can be steadied, in the application's words; a Wayland session
+    // is named as the reason.
+    static QString permissionExplanation(bool waylandSession);
 
 private:
     std::unique_ptr<SystemLog> log_;

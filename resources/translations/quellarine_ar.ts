@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 سجّل الخروج، واختر جلسة X11 في شاشة تسجيل الدخول (غالبًا ما يتضمّن اسمها «Xorg» أو «X11»)، ثم سجّل الدخول مجددًا وشغّل Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>هذه جلسة Wayland. لا يسمح خادم X فيها لأي برنامج بمراقبة مؤشر سطح المكتب كله أو تحريكه، لذلك لا يستطيع Quellarine تثبيته هناك.
+
+سجّل الخروج، واختر جلسة X11 في شاشة تسجيل الدخول (غالبًا ما يتضمّن اسمها «Xorg» أو «X11»)، ثم سجّل الدخول مجددًا وشغّل Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

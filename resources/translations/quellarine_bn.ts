@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে), আবার লগ ইন করুন, তারপর Quellarine চালু করুন।</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>এটি একটি Wayland সেশন। এর X সার্ভার কোনো প্রোগ্রামকে পুরো ডেস্কটপের পয়েন্টার দেখতে বা সরাতে দেয় না, তাই Quellarine সেখানে এটিকে স্থির করতে পারে না।
+
+লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে), আবার লগ ইন করুন, তারপর Quellarine চালু করুন।</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Esta es una sesión Wayland. Su servidor X no deja que ningún programa observe ni mueva el puntero de todo el escritorio, así que Quellarine no puede estabilizarlo ahí.
+
+Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;»), reconnectez-vous, puis lancez Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Ceci est une session Wayland. Son serveur X ne permet à aucun programme de suivre ni de déplacer le pointeur de tout le bureau&#xa0;: Quellarine ne peut donc pas le stabiliser ici.
+
+Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;»), reconnectez-vous, puis lancez Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है), फिर से लॉग इन करें और Quellarine शुरू करें।</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>यह एक Wayland सत्र है। इसका X सर्वर किसी भी प्रोग्राम को पूरे डेस्कटॉप का पॉइंटर देखने या हिलाने नहीं देता, इसलिए Quellarine वहाँ उसे स्थिर नहीं कर सकता।
+
+लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है), फिर से लॉग इन करें और Quellarine शुरू करें।</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Ini adalah sesi Wayland. Server X-nya tidak mengizinkan program apa pun memantau atau menggerakkan penunjuk seluruh desktop, jadi Quellarine tidak dapat menstabilkannya di sana.
+
+Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

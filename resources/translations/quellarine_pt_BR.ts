@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Esta é uma sessão Wayland. O servidor X dela não deixa nenhum programa observar nem mover o ponteiro de toda a área de trabalho, então o Quellarine não consegue estabilizá-lo ali.
+
+Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11»), снова войдите и запустите Quellarine.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Это сеанс Wayland. Его X-сервер не позволяет ни одной программе следить за указателем всего рабочего стола или перемещать его, поэтому Quellarine не может его стабилизировать.
+
+Выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11»), снова войдите и запустите Quellarine.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

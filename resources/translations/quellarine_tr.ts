@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Bu bir Wayland oturumu. Buradaki X sunucusu hiçbir programın tüm masaüstünün işaretçisini izlemesine veya hareket ettirmesine izin vermez; bu yüzden Quellarine onu orada sabitleyemez.
+
+Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

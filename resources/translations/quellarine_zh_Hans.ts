@@ -11,6 +11,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），重新登录后再启动 Quellarine。</translation>
     </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>这是一个 Wayland 会话。它的 X 服务器不允许任何程序查看或移动整个桌面的指针，因此 Quellarine 无法在这里稳定指针。
+
+请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），重新登录后再启动 Quellarine。</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

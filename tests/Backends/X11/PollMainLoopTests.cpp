@@ -1,4 +1,4 @@
-#include "Backends/X11/MonotonicClock.h"
+#include "Backends/Common/MonotonicClock.h"
 #include "Backends/X11/PollMainLoop.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <string>
 
 using namespace quellarine::x11;
+using quellarine::backends::MonotonicClock;
 
 TEST(MonotonicClockTests, ReadsTheSystemsMonotonicClock)
 {

@@ -1,4 +1,4 @@
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <optional>
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 namespace {
 
@@ -29,7 +29,7 @@ bool readable(int fd)
 
 } // namespace
 
-X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, double limit)
+InputWatchdog::InputWatchdog(int pendingFd, std::function<void()> release, double limit)
     : pendingFd_(pendingFd)
     , release_(std::move(release))
     , limit_(limit)
@@ -38,7 +38,7 @@ X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, double li
     thread_ = std::thread([this] { run(); });
 }
 
-X11Watchdog::~X11Watchdog()
+InputWatchdog::~InputWatchdog()
 {
     {
         std::lock_guard lock(mutex_);
@@ -51,7 +51,7 @@ X11Watchdog::~X11Watchdog()
     close(stopFd_);
 }
 
-void X11Watchdog::setArmed(bool armed)
+void InputWatchdog::setArmed(bool armed)
 {
     {
         std::lock_guard lock(mutex_);
@@ -60,19 +60,19 @@ void X11Watchdog::setArmed(bool armed)
     armedChanged_.notify_all();
 }
 
-bool X11Watchdog::isArmed()
+bool InputWatchdog::isArmed()
 {
     std::lock_guard lock(mutex_);
     return armed_;
 }
 
-bool X11Watchdog::nap(double seconds)
+bool InputWatchdog::nap(double seconds)
 {
     pollfd stop{stopFd_, POLLIN, 0};
     return poll(&stop, 1, static_cast<int>(std::ceil(seconds * 1000.0))) == 0;
 }
 
-void X11Watchdog::run()
+void InputWatchdog::run()
 {
     while (true) {
         {
@@ -93,7 +93,7 @@ void X11Watchdog::run()
     }
 }
 
-bool X11Watchdog::watch()
+bool InputWatchdog::watch()
 {
     std::optional<double> since = now(); // when the input that waits now was first seen
     std::uint64_t services = services_.load(std::memory_order_relaxed);
@@ -126,4 +126,4 @@ bool X11Watchdog::watch()
     }
 }
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends

@@ -1,4 +1,4 @@
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <memory>
 #include <thread>
 
-using namespace quellarine::x11;
+using namespace quellarine::backends;
 
 namespace {
 
@@ -20,11 +20,11 @@ constexpr double limit = 0.5;
 
 // The descriptor that shows pending input (an eventfd standing in for the connection's) and a main loop made by
 // hand: input arrives, the loop serves it or does not.
-class X11WatchdogTests : public ::testing::Test {
+class InputWatchdogTests : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        watchdog = std::make_unique<X11Watchdog>(pendingFd, [this] {
+        watchdog = std::make_unique<InputWatchdog>(pendingFd, [this] {
             released = Clock::now().time_since_epoch().count();
             // As the backend does once the devices are back.
             watchdog->setArmed(false);
@@ -67,12 +67,12 @@ protected:
 
     int pendingFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     std::atomic<Clock::rep> released{0}; // when the devices were given back; 0 while they were not
-    std::unique_ptr<X11Watchdog> watchdog;
+    std::unique_ptr<InputWatchdog> watchdog;
 };
 
 } // namespace
 
-TEST_F(X11WatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
+TEST_F(InputWatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
 {
     watchdog->setArmed(true);
     // Input waits most of the time, but the loop gets to it every few milliseconds.
@@ -91,7 +91,7 @@ TEST_F(X11WatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesThe
     EXPECT_GE(releasedAfter(stalled), limit);
 }
 
-TEST_F(X11WatchdogTests, InputAfterARestIsTimedFromItsArrival)
+TEST_F(InputWatchdogTests, InputAfterARestIsTimedFromItsArrival)
 {
     watchdog->setArmed(true);
     std::this_thread::sleep_for(std::chrono::duration<double>(limit)); // nothing waits: nothing to give back
@@ -103,7 +103,7 @@ TEST_F(X11WatchdogTests, InputAfterARestIsTimedFromItsArrival)
     EXPECT_GE(releasedAfter(arrived), limit);
 }
 
-TEST_F(X11WatchdogTests, NothingIsGivenBackWhileDisarmed)
+TEST_F(InputWatchdogTests, NothingIsGivenBackWhileDisarmed)
 {
     watchdog->setArmed(true);
     inputArrives();
