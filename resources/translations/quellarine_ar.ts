@@ -21,6 +21,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>تفتقد هذه النسخة من Quellarine إلى %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>تعذّرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>لم ينجح «%1».</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotKey</name>
     <message>
         <source>Ctrl</source>
@@ -99,8 +114,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>يحتاج إلى جلسة X11 ليعمل.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>يحتاج إلى الوصول إلى المؤشر كي يعمل.</translation>
     </message>
 </context>
 <context>
@@ -202,24 +217,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>يحتاج هذا الكمبيوتر إلى جلسة X11 كي يتمكّن Quellarine من ضبط المؤشر. من أي جلسة أخرى، سجّل الخروج، واختر جلسة X11 في شاشة تسجيل الدخول (غالبًا ما يتضمّن اسمها «Xorg» أو «X11»)، ثم سجّل الدخول مجددًا. لا يُسجَّل أي شيء تكتبه أو تنقر عليه، ولا يُرسَل إلى أي مكان.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>يطلب هذا الحاسوب ذلك كي يتمكن Quellarine من ضبط المؤشر. شغّل هذا الأمر مرة واحدة في الطرفية وأدخل كلمة مرورك. لا يُسجَّل أي شيء تكتبه أو تنقر عليه ولا يُرسَل إلى أي مكان.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>عرض المطلوب</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>أنت في جلسة X11 بالفعل ولكنه لا يعمل؟ يجب أن يوفّر خادم X الامتدادين XInput2 وXTest: فعّلهما في إعداداته، ثم افتح Quellarine مجددًا.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>شغّلته بالفعل ولا يزال لا يعمل؟ يُمنح الوصول لمن سجّل الدخول على شاشة هذا الحاسوب نفسها: سجّل الخروج ثم الدخول مجددًا هناك، ثم افتح Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>يستطيع Quellarine الوصول إلى المؤشر</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>استخدم جلسة X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>اسمح بالوصول إلى المؤشر</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>A esta copia de Quellarine le falta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>«%1» no ha funcionado.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotKey</name>
     <message>
         <source>Ctrl</source>
@@ -99,8 +114,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Necesita una sesión X11 para funcionar.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Necesita acceso al puntero para funcionar.</translation>
     </message>
 </context>
 <context>
@@ -202,24 +217,24 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Este equipo necesita una sesión X11 para que Quellarine pueda ajustar el puntero. Desde cualquier otra sesión, cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciarla. Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Este ordenador lo pide para que Quellarine pueda ajustar el puntero. Ejecuta una vez este comando en un terminal e introduce tu contraseña. Nada de lo que escribes o pulsas se registra ni se envía a ningún sitio.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Ver qué se necesita</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>¿Ya estás en una sesión X11 y sigue sin funcionar? El servidor X debe ofrecer las extensiones XInput2 y XTest: actívalas en su configuración y vuelve a abrir Quellarine.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>¿Ya lo ejecutaste y sigue sin funcionar? El acceso es para quien haya iniciado sesión en la pantalla de este ordenador: cierra la sesión y vuelve a iniciarla allí, y después abre Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine puede acceder al puntero</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Usa una sesión X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Permitir el acceso al puntero</translation>
     </message>
 </context>
 <context>
