@@ -21,6 +21,8 @@ QUELLARINE_PACKAGES=(
   # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
   # compositor on the emulated VGA card with udev handing it the input devices
   qemu-system-x86 busybox-static cpio xz-utils kmod weston udev
+  # The compositor test's own Wayland client
+  libwayland-dev wayland-protocols
 )
 # Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
 if ! command -v npm >/dev/null 2>&1; then
