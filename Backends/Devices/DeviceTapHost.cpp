@@ -49,7 +49,9 @@ DeviceTapHost::DeviceTapHost(PointingDevices& devices, DeviceCursor& cursor, Vir
     , clock_(clock)
     , wake_(std::move(wake))
 {
+    // Room for the few taps there are: running them, or telling them they are off, allocates nothing.
     running_.reserve(8);
+    told_.reserve(8);
 }
 
 DeviceTapHost::~DeviceTapHost()
@@ -122,7 +124,8 @@ void DeviceTapHost::releaseDevices()
 
 void DeviceTapHost::disableTaps(EventType reason)
 {
-    std::vector<Entry*> told;
+    std::vector<Entry*>& told = told_;
+    told.clear();
     for (const auto& entry : taps_) {
         if (entry->enabled) {
             entry->enabled = false;

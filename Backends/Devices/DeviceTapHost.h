@@ -87,6 +87,7 @@ private:
 
     std::vector<std::unique_ptr<Entry>> taps_; // newest first
     std::vector<Entry*> running_;               // the taps an event runs through
+    std::vector<Entry*> told_;                  // the taps told they are off
     int dispatching_ = 0;
     bool processing_ = false;
     // Posted events on their way back to the taps, oldest first, in storage fixed at construction: posting
