@@ -8,7 +8,7 @@
 //   scripts/vm/kernel-tests build bench
 
 #include "Backends/Devices/DevicesBackend.h"
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
@@ -84,7 +84,7 @@ void BM_SteadiedByTheBackend(benchmark::State& state)
         return;
     }
     DevicesBackend backend;
-    x11::PollMainLoop loop(backend.clock());
+    backends::PollMainLoop loop(backend.clock());
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     tap.start();
     EvdevReader reader(eventNodeOf(backend.outputSysName()));

@@ -58,6 +58,11 @@ DevicesBackend::~DevicesBackend()
     close(epollFd_);
 }
 
+void DevicesBackend::attach(backends::PollMainLoop& loop)
+{
+    loop.watch(epollFd_, [this] { processPendingEvents(); });
+}
+
 bool DevicesBackend::isTrusted() const
 {
     return output_.isOpen() && devices_.isReadable();

@@ -2,14 +2,13 @@
 
 #include "Backends/Common/InputWatchdog.h"
 #include "Backends/Common/MonotonicClock.h"
+#include "Backends/Common/PointerBackend.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "Backends/Devices/DeviceCursor.h"
 #include "Backends/Devices/DeviceTapHost.h"
 #include "Backends/Devices/PointingDevices.h"
 #include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/Devices/VirtualPointer.h"
-#include "QuellarineKit/System/MainLoop.h"
-#include "QuellarineKit/System/Permission.h"
-#include "QuellarineKit/System/PointerSystem.h"
 
 #include <string>
 
@@ -25,7 +24,7 @@ namespace quellarine::devices {
 // The kernel gives them back by itself when the process ends, however it ends.
 //
 // Keyboards are not read: hot keys are refused and no modifier change is reported.
-class DevicesBackend final : public system::Permission {
+class DevicesBackend final : public backends::PointerBackend {
 public:
     struct Options {
         const char* uinputPath = "/dev/uinput";
@@ -44,16 +43,19 @@ public:
     // Whether this backend can work here: a pointing device can be read and uinput written.
     static bool isUsable(const char* uinputPath = "/dev/uinput");
 
+    // Has the loop service it.
+    void attach(backends::PollMainLoop& loop);
+
     int fileDescriptor() const { return epollFd_; }
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.
     void processPendingEvents();
 
     // From any thread, also while the loop is stuck: gives the devices back (and lets go of every button of the
     // virtual device) and keeps them free until resume(), for a process about to stop or quit.
-    void suspend();
-    void resume();
+    void suspend() override;
+    void resume() override;
 
-    system::PointerSystem pointerSystem(system::MainLoop& mainLoop);
+    system::PointerSystem pointerSystem(system::MainLoop& mainLoop) override;
 
     system::Clock& clock() { return clock_; }
     system::HotKeyHost& hotKeys() { return keyboard_; }

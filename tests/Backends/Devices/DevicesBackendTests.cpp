@@ -1,7 +1,7 @@
 // Scenarios of the backend on a real kernel's input devices, with the real tap. They need /dev/uinput and udev:
 // scripts/vm/kernel-tests runs them in a virtual machine, as root and as an ordinary user.
 #include "Backends/Devices/DevicesBackend.h"
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
@@ -70,7 +70,7 @@ protected:
             .log = [this](const std::string& message) { log.push_back(message); },
         });
         ASSERT_TRUE(backend->isTrusted());
-        loop = std::make_unique<x11::PollMainLoop>(backend->clock());
+        loop = std::make_unique<backends::PollMainLoop>(backend->clock());
         loop->watch(backend->fileDescriptor(), [this] { backend->processPendingEvents(); });
         const std::string node = eventNodeOf(backend->outputSysName());
         ASSERT_FALSE(node.empty());
@@ -103,7 +103,7 @@ protected:
     std::unique_ptr<UinputHand> hand;
     std::unique_ptr<EvdevReader> bystander;
     std::unique_ptr<DevicesBackend> backend;
-    std::unique_ptr<x11::PollMainLoop> loop;
+    std::unique_ptr<backends::PollMainLoop> loop;
     std::unique_ptr<EvdevReader> output;
     std::unique_ptr<PointerTap> tap;
     std::vector<std::string> log;

@@ -1,7 +1,7 @@
 // A process that steadies the pointer on the kernel's devices with the balanced preset until it is killed, and
 // answers a stop from the terminal as the application does. Says "ready" once the tap holds the devices.
 #include "Backends/Devices/DevicesBackend.h"
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "Quellarine/Desktop/ProcessSignals.h"
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
@@ -16,7 +16,7 @@ using namespace quellarine;
 int main()
 {
     devices::DevicesBackend backend;
-    x11::PollMainLoop loop(backend.clock());
+    backends::PollMainLoop loop(backend.clock());
     loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     ProcessSignals signals({
