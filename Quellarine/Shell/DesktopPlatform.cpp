@@ -15,7 +15,10 @@
 #include <QStyleHints>
 
 // Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DevicesBackend.h"
 #include "Backends/X11/X11Backend.h"
+#include "Backends/X11/X11Keyboard.h"
 
 namespace quellarine {
 
@@ -34,19 +37,48 @@ Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
     return Appearance::Choice::system;
 }
 
+std::unique_ptr<backends::PointerBackend> makeX11Backend(backends::PollMainLoop& loop)
+{
+    auto backend = std::make_unique<x11::X11Backend>();
+    if (backend->fileDescriptor() >= 0) {
+        // Readable whenever X events wait, also those Xlib already queued.
+        loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
+    }
+    return backend;
+}
+
+// The kernel's devices serve Wayland and X11 sessions alike; X11 serves its own session where they cannot be read.
+// Never both: the motion would be steadied twice.
+std::unique_ptr<backends::PointerBackend> makePointerBackend(backends::PollMainLoop& loop)
+{
+    if (devices::DevicesBackend::isUsable()) {
+        auto backend = std::make_unique<devices::DevicesBackend>();
+        backend->attach(loop);
+        return backend;
+    }
+    return makeX11Backend(loop);
+}
+
+// Answers of the pointer thread run on the application's thread, in the order they were given.
+void deliverToApplication(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
     : log_(std::make_unique<SystemLog>()),
       mainLoop_(std::make_unique<QtMainLoop>()),
-      backend_(std::make_unique<x11::X11Backend>())
+      // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
+      pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication)),
+      keyboard_(std::make_unique<x11::X11Keyboard>())
 {
     Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
-    if (backend_->fileDescriptor() >= 0) {
-        // The backend's descriptor is readable whenever X events wait, also those Xlib already queued.
-        notifier_ = std::make_unique<QSocketNotifier>(backend_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [backend = backend_.get()] {
-            backend->processPendingEvents();
+    if (keyboard_->fileDescriptor() >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [keyboard = keyboard_.get()] {
+            keyboard->processPendingEvents();
         });
     }
 }
@@ -60,21 +92,21 @@ DesktopPlatform::~DesktopPlatform()
 AppModel::Platform DesktopPlatform::platform()
 {
     return AppModel::Platform{
-        .pointer = backend_->pointerSystem(*mainLoop_),
-        .hotKeys = backend_->hotKeys(),
-        .keyboardLayout = backend_->keyboardLayout(),
-        .modifiers = backend_->modifierMonitor(),
-        .permission = *backend_,
+        .pointer = *pointer_,
+        .mainLoop = *mainLoop_,
+        .hotKeys = keyboard_->hotKeys(),
+        .keyboardLayout = keyboard_->keyboardLayout(),
+        .modifiers = keyboard_->modifierMonitor(),
+        .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
         .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
         .explainPermission =
-            [waylandSession = backend_->isWaylandSession()] {
+            [waylandSession = isWaylandSession()] {
                 auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
                                             permissionExplanation(waylandSession), QMessageBox::Ok);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setTextFormat(Qt::PlainText);
-                // Not modal: the pointer work shares this loop and must keep running.
                 box->open();
             },
         .beep = [] { QApplication::beep(); },
@@ -100,12 +132,19 @@ AppModel::Platform DesktopPlatform::platform()
 
 void DesktopPlatform::suspendPointer()
 {
-    backend_->suspend();
+    pointer_->backend().suspend();
 }
 
 void DesktopPlatform::resumePointer()
 {
-    backend_->resume();
+    pointer_->backend().resume();
+}
+
+bool DesktopPlatform::isWaylandSession()
+{
+    // Read once the backend is made: it decided at construction and never changes its mind.
+    auto* x11Backend = dynamic_cast<x11::X11Backend*>(&pointer_->backend());
+    return x11Backend != nullptr && x11Backend->isWaylandSession();
 }
 
 QString DesktopPlatform::permissionExplanation(bool waylandSession)
