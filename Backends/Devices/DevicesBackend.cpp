@@ -27,7 +27,9 @@ PointingDevices::Log orStandardError(PointingDevices::Log log)
     if (log) {
         return log;
     }
-    return [](const std::string& message) { std::fprintf(stderr, "quellarine: %s\n", message.c_str()); };
+    return [](std::string_view message) {
+        std::fprintf(stderr, "quellarine: %.*s\n", static_cast<int>(message.size()), message.data());
+    };
 }
 
 } // namespace

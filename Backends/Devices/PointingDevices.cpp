@@ -119,13 +119,16 @@ bool buttonDown(int fd)
 
 void logFromLibinput(libinput* context, libinput_log_priority /*priority*/, const char* format, va_list arguments)
 {
+    // It may speak while the pointer moves (a slow machine lags behind): nothing here allocates.
     std::array<char, 512> line{};
-    std::vsnprintf(line.data(), line.size(), format, arguments);
-    std::string message(line.data());
+    constexpr std::string_view prefix = "libinput: ";
+    std::copy(prefix.begin(), prefix.end(), line.begin());
+    std::vsnprintf(line.data() + prefix.size(), line.size() - prefix.size(), format, arguments);
+    std::string_view message(line.data());
     while (!message.empty() && message.back() == '\n') {
-        message.pop_back();
+        message.remove_suffix(1);
     }
-    static_cast<const PointingDevices*>(libinput_get_user_data(context))->log("libinput: " + message);
+    static_cast<const PointingDevices*>(libinput_get_user_data(context))->log(message);
 }
 
 } // namespace
@@ -523,7 +526,7 @@ void PointingDevices::handleMotion(libinput_event* event, Device& device)
     }
 }
 
-void PointingDevices::log(const std::string& message) const
+void PointingDevices::log(std::string_view message) const
 {
     if (log_) {
         log_(message);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct libinput;
@@ -46,7 +47,7 @@ public:
         // A device went away; its buttons were released first.
         virtual void deviceRemoved() = 0;
     };
-    using Log = std::function<void(const std::string& message)>;
+    using Log = std::function<void(std::string_view message)>;
 
     // Finds the devices there are; `ownDevice` is our virtual device's kernel name ("input12").
     PointingDevices(std::string ownDevice, Log log);
@@ -85,7 +86,7 @@ public:
     bool takeRelease() { return released_.exchange(false); }
 
     // Says something in the backend's log.
-    void log(const std::string& message) const;
+    void log(std::string_view message) const;
 
     // Whether this user may read a pointing device of this computer (udev's view).
     static bool anyReadable();
