@@ -40,7 +40,8 @@ DevicesBackend::DevicesBackend()
 }
 
 DevicesBackend::DevicesBackend(Options options)
-    : epollFd_(epoll_create1(EPOLL_CLOEXEC))
+    : uinputPath_(options.uinputPath)
+    , epollFd_(epoll_create1(EPOLL_CLOEXEC))
     , wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     , output_(options.uinputPath)
     , cursor_(output_)
@@ -56,6 +57,9 @@ DevicesBackend::DevicesBackend(Options options)
 
 DevicesBackend::~DevicesBackend()
 {
+    if (loop_ != nullptr) {
+        loop_->cancel(accessTimer_);
+    }
     close(wakeFd_);
     close(epollFd_);
 }
@@ -63,6 +67,23 @@ DevicesBackend::~DevicesBackend()
 void DevicesBackend::attach(backends::PollMainLoop& loop)
 {
     loop.watch(epollFd_, [this] { processPendingEvents(); });
+    loop_ = &loop;
+    accessTimer_ = loop.scheduleRepeating(1.0, 1.0, [this] {
+        if (!isTrusted()) {
+            seekAccess();
+        }
+    });
+}
+
+void DevicesBackend::seekAccess()
+{
+    if (!output_.isOpen() && output_.open(uinputPath_.c_str())) {
+        // Before the kernel's news of it is read: our own device is never taken.
+        devices_.setOwnDevice(output_.sysName());
+    }
+    if (!devices_.isReadable() && PointingDevices::anyReadable()) {
+        devices_.rescan();
+    }
 }
 
 bool DevicesBackend::isTrusted() const

@@ -43,8 +43,11 @@ public:
     // Whether this backend can work here: a pointing device can be read and uinput written.
     static bool isUsable(const char* uinputPath = "/dev/uinput");
 
-    // Has the loop service it.
+    // Has the loop service it, and look once a second for the access it lacks.
     void attach(backends::PollMainLoop& loop);
+    // Makes the virtual device and opens the pointing devices where that failed before: the access may have been
+    // given since. Loop thread only.
+    void seekAccess();
 
     int fileDescriptor() const { return epollFd_; }
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.
@@ -73,6 +76,9 @@ private:
     void wake();
 
     backends::MonotonicClock clock_;
+    std::string uinputPath_;
+    backends::PollMainLoop* loop_ = nullptr;
+    system::MainLoop::TimerID accessTimer_ = 0;
     int epollFd_ = -1;
     int wakeFd_ = -1;
     VirtualPointer output_;

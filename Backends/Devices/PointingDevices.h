@@ -55,6 +55,11 @@ public:
     PointingDevices(const PointingDevices&) = delete;
     PointingDevices& operator=(const PointingDevices&) = delete;
 
+    // Our virtual device's kernel name, when it was made after this: never to be taken.
+    void setOwnDevice(std::string ownDevice) { ownDevice_ = std::move(ownDevice); }
+    // Opens the pointing devices that could not be read before (the user may have been given the access meanwhile).
+    void rescan() { enumerate(); }
+
     // Who hears the events; it must be set before the first is processed.
     void setListener(Listener& listener) { listener_ = &listener; }
 

@@ -33,9 +33,17 @@ input_event make(std::uint16_t type, std::uint16_t code, std::int32_t value)
 
 VirtualPointer::VirtualPointer(const char* uinputPath)
 {
-    fd_ = open(uinputPath, O_RDWR | O_CLOEXEC);
+    open(uinputPath);
+}
+
+bool VirtualPointer::open(const char* uinputPath)
+{
+    if (uinput_ != nullptr) {
+        return true;
+    }
+    fd_ = ::open(uinputPath, O_RDWR | O_CLOEXEC);
     if (fd_ < 0) {
-        return;
+        return false;
     }
     libevdev* description = libevdev_new();
     libevdev_set_name(description, deviceName);
@@ -55,12 +63,14 @@ VirtualPointer::VirtualPointer(const char* uinputPath)
         uinput_ = nullptr;
         close(fd_);
         fd_ = -1;
-        return;
+        return false;
     }
     std::array<char, 64> name{};
     if (ioctl(fd_, UI_GET_SYSNAME(name.size()), name.data()) >= 0) {
         sysName_ = name.data();
     }
+    open_.store(true);
+    return true;
 }
 
 VirtualPointer::~VirtualPointer()

@@ -26,7 +26,11 @@ public:
     VirtualPointer(const VirtualPointer&) = delete;
     VirtualPointer& operator=(const VirtualPointer&) = delete;
 
-    bool isOpen() const { return uinput_ != nullptr; }
+    // Creates the device when it does not exist yet (the user may have been given the access meanwhile); true when
+    // it exists. Not while another thread writes.
+    bool open(const char* uinputPath);
+    // From any thread.
+    bool isOpen() const { return open_.load(); }
     // The kernel's name of the device ("input12"), as uinput reports it: what tells our own device among the
     // input devices, whatever others call theirs.
     const std::string& sysName() const { return sysName_; }
@@ -51,6 +55,7 @@ private:
     libevdev_uinput* uinput_ = nullptr;
     int fd_ = -1;
     std::string sysName_;
+    std::atomic<bool> open_{false};
     std::mutex writing_;
     std::atomic<std::uint32_t> held_{0};
     std::int32_t verticalRest_ = 0;   // high-resolution steps short of a whole notch

@@ -12,6 +12,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cmath>
@@ -296,6 +297,41 @@ TEST_F(DevicesBackendTest, AHolderKilledOrStoppedGivesTheHandBack)
     kill(holder, SIGKILL);
     EXPECT_TRUE(waitFor(true)) << "killed, it still holds the hand";
     waitpid(holder, nullptr, 0);
+}
+
+// Started before the user had the access, the backend takes it up once it is given, without a restart: it makes its
+// virtual device then, learns that device's kernel name, and never takes the device as one of the hand's.
+TEST(DevicesBackendAccessTest, AccessGivenAfterTheStartIsTakenUpWithoutARestart)
+{
+    UinputHand hand;
+    settleUdev();
+    // The uinput node appears only later, as the access to it does.
+    const std::string uinput = "/tmp/quellarine-uinput-" + std::to_string(getpid());
+    unlink(uinput.c_str());
+    backends::MonotonicClock clock;
+    backends::PollMainLoop loop(clock);
+    DevicesBackend backend(DevicesBackend::Options{.uinputPath = uinput.c_str(), .log = {}});
+    backend.attach(loop);
+    loop.runFor(1.2);
+    EXPECT_FALSE(backend.isTrusted());
+
+    ASSERT_EQ(symlink("/dev/uinput", uinput.c_str()), 0);
+    EXPECT_TRUE(loop.runUntil([&] { return backend.isTrusted(); }, deadline));
+    unlink(uinput.c_str());
+    settleUdev();
+    loop.runFor(0.2); // hears of its own device
+    EvdevReader output(eventNodeOf(backend.outputSysName()));
+    EvdevReader bystander(hand.node());
+    loop.watch(output.fileDescriptor(), [&] { output.collect(); });
+    PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
+    tap.start();
+    loop.runFor(0.05);
+
+    hand.move(20, 0);
+    EXPECT_TRUE(loop.runUntil([&] { return output.x() >= 19; }, deadline)) << "its own device was taken";
+    bystander.collect();
+    EXPECT_EQ(bystander.events(), 0) << "the hand was not taken";
+    loop.unwatch(output.fileDescriptor());
 }
 
 } // namespace
