@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/DesktopPlatform.h"
 
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
@@ -114,9 +115,11 @@ AppModel::Platform DesktopPlatform::platform()
         .log = *log_,
         .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
         .explainPermission =
-            [waylandSession = isWaylandSession()] {
-                auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
-                                            permissionExplanation(waylandSession), QMessageBox::Ok);
+            [way = pointerWay()] {
+                auto* box = new QMessageBox(
+                    QMessageBox::Information, QApplication::applicationName(),
+                    permissionExplanation(way, DeviceAccess::installCommand(QCoreApplication::applicationFilePath())),
+                    QMessageBox::Ok);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setTextFormat(Qt::PlainText);
                 box->open();
@@ -152,16 +155,27 @@ void DesktopPlatform::resumePointer()
     pointer_->backend().resume();
 }
 
-bool DesktopPlatform::isWaylandSession()
+DesktopPlatform::PointerWay DesktopPlatform::pointerWay()
 {
     // Read once the backend is made: it decided at construction and never changes its mind.
     auto* x11Backend = dynamic_cast<x11::X11Backend*>(&pointer_->backend());
-    return x11Backend != nullptr && x11Backend->isWaylandSession();
+    if (x11Backend == nullptr) {
+        return PointerWay::devices;
+    }
+    return x11Backend->isWaylandSession() ? PointerWay::x11Wayland : PointerWay::x11;
 }
 
-QString DesktopPlatform::permissionExplanation(bool waylandSession)
+QString DesktopPlatform::permissionExplanation(PointerWay way, const QString& command)
 {
-    if (waylandSession) {
+    if (way == PointerWay::devices) {
+        return QApplication::translate(
+                   "DesktopPlatform",
+                   "Quellarine steadies the pointer through this computer's pointing devices, which it may not use "
+                   "yet. To allow it for the person at this computer, run this one command in a terminal and enter "
+                   "your password:\n\n%1\n\nQuellarine notices the access by itself, without a restart.")
+            .arg(command);
+    }
+    if (way == PointerWay::x11Wayland) {
         return QApplication::translate(
             "DesktopPlatform",
             "This is a Wayland session. Its X server lets no program watch or move the pointer of the whole "

@@ -4,6 +4,18 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>يثبّت Quellarine المؤشر عبر أجهزة التأشير في هذا الحاسوب، ولا يُسمح له باستخدامها بعد. للسماح بذلك للشخص الذي يستخدم هذا الحاسوب، شغّل هذا الأمر الواحد في الطرفية وأدخل كلمة المرور:
+
+%1
+
+يلاحظ Quellarine الإذن من تلقاء نفسه، دون إعادة تشغيل.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>

@@ -4,6 +4,18 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine এই কম্পিউটারের পয়েন্টিং ডিভাইসের মাধ্যমে পয়েন্টার স্থির রাখে, যেগুলো এটি এখনও ব্যবহার করতে পারে না। এই কম্পিউটারের সামনে থাকা ব্যক্তির জন্য অনুমতি দিতে টার্মিনালে এই একটি কমান্ড চালান এবং আপনার পাসওয়ার্ড দিন:
+
+%1
+
+Quellarine নিজে থেকেই অ্যাক্সেস টের পায়, আবার চালু করতে হয় না।</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>

@@ -4,6 +4,18 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine estabiliza el puntero a través de los dispositivos señaladores de este ordenador, que todavía no puede usar. Para permitírselo a la persona que usa este ordenador, ejecute este único comando en un terminal e introduzca su contraseña:
+
+%1
+
+Quellarine detecta el acceso por sí solo, sin necesidad de reiniciarlo.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>

@@ -4,6 +4,18 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine इस कंप्यूटर के पॉइंटिंग डिवाइसों के ज़रिए पॉइंटर को स्थिर करता है, जिनका उपयोग वह अभी नहीं कर सकता। इस कंप्यूटर पर बैठे व्यक्ति के लिए इसकी अनुमति देने हेतु टर्मिनल में यह एक कमांड चलाएँ और अपना पासवर्ड डालें:
+
+%1
+
+Quellarine बिना दोबारा शुरू किए, अपने आप यह पहुँच पहचान लेता है।</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>

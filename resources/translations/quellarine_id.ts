@@ -4,6 +4,18 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine menstabilkan penunjuk melalui perangkat penunjuk komputer ini, yang belum boleh digunakannya. Untuk mengizinkannya bagi orang yang memakai komputer ini, jalankan satu perintah ini di terminal lalu masukkan kata sandi Anda:
+
+%1
+
+Quellarine mengetahui akses itu dengan sendirinya, tanpa perlu dimulai ulang.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
