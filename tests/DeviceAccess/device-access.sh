@@ -2,7 +2,8 @@
 # Inside the virtual machine (scripts/device-access-test.sh starts it): Debian's own udev with Quellarine's rule,
 # an active seat whose user is the ordinary user 1000, and what that user (and another one) may open before and after the rule is
 # installed: the pointing devices (one present at install, one plugged in afterwards) and /dev/uinput, never the
-# keyboard. Installs the rule the way the application tells the user to: `quellarine --allow-devices` as root.
+# keyboard. Installs the rule the way the application tells the user to: `quellarine --allow-devices` as root. The
+# application, running as that user since before the rule, then takes a hand and steadies it (steadied.py).
 #
 #     device-access.sh BUILD
 set -u
@@ -45,6 +46,13 @@ expect denied "the hand ($first)" "< $first"
 expect denied "/dev/uinput" "> /dev/uinput"
 expect denied "the keyboard ($keyboard)" "< $keyboard"
 
+# The application, started by the user before the access exists, must take it up once it is given, with no restart.
+home=$(mktemp -d /run/quellarine-home-XXXXXX) && chown "$user:$user" "$home" && chmod 700 "$home"
+setpriv --reuid="$user" --regid="$user" --clear-groups -- env HOME="$home" XDG_CONFIG_HOME="$home/config" \
+  XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" \
+  > "$home/quellarine.log" 2>&1 &
+application=$!
+
 QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" --allow-devices || { echo "FAIL the installing command"; failures=$((failures + 1)); }
 hand; second=$node
 udevadm settle -t 30
@@ -59,4 +67,12 @@ expect denied "/dev/uinput, for a user not at the computer" "> /dev/uinput" 1001
 for node in "$first" "$second" "$keyboard" /dev/uinput; do
   echo "  $node: $(udevadm info -q property -n "$node" | grep -E '^(CURRENT_)?TAGS=' | tr '\n' ' ')"
 done
+
+echo "The application that was running all along:"
+if ! "$(dirname "$0")/steadied.py" "$build"; then
+  failures=$((failures + 1))
+  cat "$home/quellarine.log"
+fi
+kill "$application"
+wait "$application"
 exit $((failures > 0))
