@@ -110,6 +110,9 @@ void DevicesBackend::wake()
 {
     std::uint64_t one = 1;
     [[maybe_unused]] ssize_t written = write(wakeFd_, &one, sizeof one);
+    // After the write: a round that sees the flag finds the count to read, and a write it does not see yet keeps
+    // the descriptor readable, so the loop comes back for it.
+    woken_.store(true, std::memory_order_release);
 }
 
 void DevicesBackend::giveDevicesBack()
@@ -159,13 +162,20 @@ void DevicesBackend::processPendingEvents()
         Processing(const Processing&) = delete;
         Processing& operator=(const Processing&) = delete;
     } processing(*this);
-    std::uint64_t count = 0;
-    [[maybe_unused]] ssize_t got = read(wakeFd_, &count, sizeof count);
+    if (woken_.load(std::memory_order_relaxed) && woken_.exchange(false, std::memory_order_acquire)) {
+        std::uint64_t count = 0;
+        [[maybe_unused]] ssize_t got = read(wakeFd_, &count, sizeof count);
+    }
     devices_.beginRound();
     while (true) {
         watchdog_.serviced();
         taps_.checkForLostInput();
-        if (taps_.deliverPosted() || devices_.processOne() || devices_.processHotplugOne()) {
+        if (taps_.deliverPosted() || devices_.processOne()) {
+            continue;
+        }
+        // Devices coming and going are looked for in a round that found no input, so that a moving hand costs no
+        // system call for them: news that waits keeps the descriptor readable, and the next round finds it.
+        if (!devices_.foundInputThisRound() && devices_.processHotplugOne()) {
             continue;
         }
         break;

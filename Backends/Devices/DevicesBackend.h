@@ -10,6 +10,7 @@
 #include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/Devices/VirtualPointer.h"
 
+#include <atomic>
 #include <string>
 
 namespace quellarine::devices {
@@ -89,6 +90,9 @@ private:
     DeviceTapHost taps_;
     UnavailableKeyboard keyboard_;
     bool processing_ = false;
+    // Set after each write to the wake-up descriptor, so that a round reads it only when there is something to
+    // read: a moving hand costs no system call for it.
+    std::atomic<bool> woken_{false};
 };
 
 } // namespace quellarine::devices

@@ -430,6 +430,7 @@ bool PointingDevices::processOne()
         }
         return false;
     }
+    foundThisRound_ = true;
     handle(event);
     libinput_event_destroy(event);
     return true;

@@ -70,7 +70,13 @@ public:
 
     // Hands the next event to the listener; false when none waits. Reads the devices at most once per round.
     bool processOne();
-    void beginRound() { readThisRound_ = false; }
+    void beginRound()
+    {
+        readThisRound_ = false;
+        foundThisRound_ = false;
+    }
+    // An event was handed over since beginRound().
+    bool foundInputThisRound() const { return foundThisRound_; }
     // Follows one device that came or went; false when no news waits.
     bool processHotplugOne();
 
@@ -88,7 +94,7 @@ public:
     // True when they were suspended.
     bool resume();
     // Once after the devices were given back, or allowed again, from another thread.
-    bool takeRelease() { return released_.exchange(false); }
+    bool takeRelease() { return released_.load(std::memory_order_relaxed) && released_.exchange(false); }
 
     // Says something in the backend's log.
     void log(std::string_view message) const;
@@ -120,6 +126,7 @@ private:
     udev_monitor* monitor_ = nullptr;
     libinput* libinput_ = nullptr;
     bool readThisRound_ = false;
+    bool foundThisRound_ = false;
 
     // The watchdog and the stop signal give devices back from their threads: the list and the grabs are locked.
     mutable std::mutex mutex_;
