@@ -15,6 +15,8 @@ QUELLARINE_PACKAGES=(
   libinput-dev libevdev-dev libudev-dev
   # Tests: a Wayland session's X server (weston's headless compositor with Xwayland)
   weston xwayland
+  # bench/ApplicationLatencyBench: a light window manager for the private desktop
+  openbox
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
   # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
   clang-14 libclang-rt-14-dev llvm-14

@@ -9,6 +9,7 @@
 #include "Quellarine/Shell/Sidebar.h"
 
 #include <QPainter>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
 
@@ -60,6 +61,17 @@ MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWid
     setCentralWidget(splitter_);
 
     connect(sidebar_, &Sidebar::rowChosen, this, [this](MainSection section) { setSidebarSelection(section); });
+    // Reached from the sidebar, a page's default button takes Return as if the keyboard were on the page.
+    connect(sidebar_, &Sidebar::pageActionRequested, this, [this] {
+        if (QWidget* page = pageArea_->page()) {
+            for (QPushButton* button : page->findChildren<QPushButton*>()) {
+                if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+    });
     connect(&model_, &AppModel::sectionChanged, this, &MainWindow::refreshTitle);
     refreshTitle();
     resize(defaultSize);
