@@ -78,7 +78,7 @@ DesktopPlatform::DesktopPlatform()
       pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication)),
       keyboard_(std::make_unique<x11::X11Keyboard>())
 {
-    Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
+    Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
     // can do: say so in the log, from the application's thread.
     pointer_->withTap([](PointerTap& tap) {
@@ -99,7 +99,7 @@ DesktopPlatform::DesktopPlatform()
 DesktopPlatform::~DesktopPlatform()
 {
     notifier_.reset();
-    Defaults::standard().setWriteFailureLog(nullptr);
+    Defaults::standard().setProblemLog(nullptr);
 }
 
 AppModel::Platform DesktopPlatform::platform()

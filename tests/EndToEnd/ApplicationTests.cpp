@@ -15,6 +15,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -593,6 +594,23 @@ TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWin
     // Give a welcome window the time to show up, were it to open as well.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
+}
+
+TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
+{
+    // Opened for reading, a pipe would wait for a writer for ever, before any window or the pointer.
+    const auto settings = home / "config" / "temrid" / "Quellarine.ini";
+    std::filesystem::create_directories(settings.parent_path());
+    ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    startApplication();
+    // Settings that cannot be read are the defaults: a new user, welcomed.
+    ASSERT_TRUE(waitFor([&] { return shownWindowTitles().count("Welcome to Quellarine") == 1; }, 20));
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+    // The on/off hot key switches smoothing off, which is written: to a file of the settings' own in the pipe's
+    // place.
+    chord({XK_Control_L, XK_Alt_L, XK_s});
+    EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(settings)));
 }
 
 TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
