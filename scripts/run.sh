@@ -14,5 +14,11 @@ echo "Quellarine: configuring in $build"
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}" >/dev/null
 echo "Quellarine: building the application"
 cmake --build "$build" --parallel "$(nproc)" --target quellarine quellarine-relaunch
+# Run as root, it also gives the user at the computer the pointing devices and /dev/uinput (a udev rule, and uinput
+# loaded at boot), through which Quellarine steadies the pointer in Wayland and X11 sessions alike.
+if [[ $(id -u) -eq 0 ]]; then
+  echo "Quellarine: allowing the pointing devices to the user at the computer"
+  "$build/Quellarine/quellarine" --allow-devices
+fi
 echo "Quellarine: starting"
 exec "$build/Quellarine/quellarine" "$@"

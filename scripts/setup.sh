@@ -16,6 +16,8 @@ RUN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev
   libxkbcommon-dev
+  # the backend on the kernel's input devices
+  libinput-dev libevdev-dev libudev-dev
   # the typefaces the views ask for
   fonts-inter fonts-noto-core
 )
@@ -29,6 +31,11 @@ TEST_PACKAGES=(
   fonts-noto-cjk fonts-noto-mono
   # the checks of the desktop entry and the AppStream metadata, and the Debian package's dependencies
   desktop-file-utils appstream dpkg-dev file
+  # a Wayland session's X server for the tests (weston's headless compositor with Xwayland)
+  weston xwayland
+  # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
+  # compositor on the emulated VGA card with udev handing it the input devices; the compositor test's own client
+  qemu-system-x86 busybox-static cpio xz-utils kmod udev libwayland-dev wayland-protocols
   # scripts/fuzz.sh: Debian's clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for reports
   clang libclang-rt-dev llvm
 )

@@ -4,6 +4,7 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
+#include "tests/Backends/HandPath.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -141,7 +142,7 @@ protected:
             std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * sampleInterval));
             client->raiseIfCovered();
             double t = step * sampleInterval;
-            Point wanted = start + Vector{40 * t, 3 * std::sin(2 * std::numbers::pi * 5.3 * t)};
+            Point wanted = start + quellarine::testing::driftPath(t);
             int dx = int(std::lround(wanted.x - sent.x));
             int dy = int(std::lround(wanted.y - sent.y));
             if (dx != 0 || dy != 0) {
@@ -453,7 +454,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     startApplication();
     ASSERT_TRUE(waitUntilTheApplicationRuns()) << "the application never took the pointer";
 
-    auto path = playTremor(1.5);
+    auto path = playTremor(quellarine::testing::driftPathDuration);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     auto seen = clientPositions();
     ASSERT_GT(seen.size(), 20u);
