@@ -10,25 +10,6 @@ namespace quellarine::devices {
 using system::Event;
 using system::EventType;
 
-class DeviceTapHost::Tap final : public system::EventTap {
-public:
-    Tap(DeviceTapHost& host, Entry& entry)
-        : host_(host)
-        , entry_(entry)
-    {
-    }
-    ~Tap() override { host_.tapDestroyed(entry_); }
-    Tap(const Tap&) = delete;
-    Tap& operator=(const Tap&) = delete;
-
-    void setEnabled(bool enabled) override { host_.setEnabled(entry_, enabled); }
-    bool isEnabled() const override { return entry_.enabled; }
-
-private:
-    DeviceTapHost& host_;
-    Entry& entry_;
-};
-
 namespace {
 
 constexpr int buttonCount = BTN_TASK - BTN_LEFT + 1;
@@ -48,10 +29,8 @@ DeviceTapHost::DeviceTapHost(PointingDevices& devices, DeviceCursor& cursor, Vir
     , watchdog_(watchdog)
     , clock_(clock)
     , wake_(std::move(wake))
+    , chain_({.mayEnable = {}, .stillOn = {}, .changed = [this] { updateGrabs(); }})
 {
-    // Room for the few taps there are: running them, or telling them they are off, allocates nothing.
-    running_.reserve(8);
-    told_.reserve(8);
 }
 
 DeviceTapHost::~DeviceTapHost()
@@ -65,44 +44,12 @@ std::unique_ptr<system::EventTap> DeviceTapHost::createTap(system::EventMask mas
     if (!output_.isOpen()) {
         return nullptr;
     }
-    auto entry = std::make_unique<Entry>();
-    entry->mask = mask;
-    entry->callback = std::move(callback);
-    Entry& created = *entry;
-    taps_.insert(taps_.begin(), std::move(entry));
-    updateGrabs();
-    return std::make_unique<Tap>(*this, created);
-}
-
-void DeviceTapHost::setEnabled(Entry& entry, bool enabled)
-{
-    entry.enabled = enabled;
-    updateGrabs();
-}
-
-void DeviceTapHost::tapDestroyed(Entry& entry)
-{
-    entry.enabled = false;
-    entry.removed = true;
-    updateGrabs();
-    purgeRemoved();
-}
-
-void DeviceTapHost::purgeRemoved()
-{
-    if (dispatching_ == 0) {
-        std::erase_if(taps_, [](const std::unique_ptr<Entry>& entry) { return entry->removed; });
-    }
-}
-
-bool DeviceTapHost::anyEnabled() const
-{
-    return std::any_of(taps_.begin(), taps_.end(), [](const auto& entry) { return entry->enabled; });
+    return chain_.create(mask, std::move(callback));
 }
 
 void DeviceTapHost::updateGrabs()
 {
-    if (!anyEnabled()) {
+    if (!chain_.anyEnabled()) {
         releaseDevices();
         return;
     }
@@ -124,26 +71,7 @@ void DeviceTapHost::releaseDevices()
 
 void DeviceTapHost::disableTaps(EventType reason)
 {
-    std::vector<Entry*>& told = told_;
-    told.clear();
-    for (const auto& entry : taps_) {
-        if (entry->enabled) {
-            entry->enabled = false;
-            told.push_back(entry.get());
-        }
-    }
-    releaseDevices();
-    ++dispatching_;
-    for (Entry* entry : told) {
-        if (!entry->removed) {
-            Event notice;
-            notice.type = reason;
-            notice.timestamp = clock_.nanoseconds();
-            entry->callback(notice);
-        }
-    }
-    --dispatching_;
-    purgeRemoved();
+    chain_.disableAll(reason, clock_.nanoseconds());
 }
 
 void DeviceTapHost::checkForLostInput()
@@ -151,29 +79,6 @@ void DeviceTapHost::checkForLostInput()
     if (devices_.takeRelease()) {
         disableTaps(EventType::tapDisabledByTimeout);
     }
-}
-
-bool DeviceTapHost::runTaps(Event& event)
-{
-    const system::EventMask bit = system::maskBit(event.type);
-    running_.clear();
-    for (const auto& entry : taps_) {
-        if (entry->enabled && (entry->mask & bit) != 0) {
-            running_.push_back(entry.get());
-        }
-    }
-    bool passes = true;
-    ++dispatching_;
-    for (std::size_t i = 0; i < running_.size() && passes; ++i) {
-        Entry* entry = running_[i];
-        // A tap switched off or destroyed by an earlier callback no longer sees the event.
-        if (entry->enabled && !entry->removed) {
-            passes = entry->callback(event) == system::TapVerdict::pass;
-        }
-    }
-    --dispatching_;
-    purgeRemoved();
-    return passes;
 }
 
 void DeviceTapHost::post(const Event& event, system::PostLevel /*level*/)
@@ -218,7 +123,7 @@ bool DeviceTapHost::deliverPosted()
     postedHead_ = (postedHead_ + 1) % postedCapacity;
     --postedCount_;
     // Already sent: what the taps decide changes nothing.
-    runTaps(event);
+    chain_.run(event);
     return true;
 }
 
@@ -285,7 +190,7 @@ void DeviceTapHost::motion(std::uint64_t time, std::int32_t dx, std::int32_t dy)
     event.location = cursor_.location() + Vector{static_cast<double>(dx), static_cast<double>(dy)};
     event.timestamp = time;
     event.buttonNumber = dragButtonNumber();
-    if (runTaps(event)) {
+    if (chain_.run(event)) {
         cursor_.moveTo(event.location);
     }
 }
@@ -304,7 +209,7 @@ void DeviceTapHost::button(std::uint64_t time, std::uint16_t code, bool down)
     event.clickState = 1;
     event.timestamp = time;
     event.buttonNumber = number;
-    if (runTaps(event)) {
+    if (chain_.run(event)) {
         cursor_.moveTo(event.location);
         output_.button(code, down);
     }

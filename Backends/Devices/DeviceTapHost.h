@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Backends/Common/TapChain.h"
+
 #include "Backends/Common/InputWatchdog.h"
 #include "Backends/Devices/DeviceCursor.h"
 #include "Backends/Devices/PointingDevices.h"
@@ -59,22 +61,10 @@ public:
     static std::uint16_t codeForEvent(const system::Event& event);
 
 private:
-    class Tap;
-    struct Entry {
-        system::EventMask mask = 0;
-        Callback callback;
-        bool enabled = true;
-        bool removed = false;
-    };
 
-    void setEnabled(Entry& entry, bool enabled);
-    void tapDestroyed(Entry& entry);
-    bool anyEnabled() const;
     void updateGrabs();
     void releaseDevices();
     void disableTaps(system::EventType reason);
-    bool runTaps(system::Event& event);
-    void purgeRemoved();
     system::EventType moveType() const;
     std::int64_t dragButtonNumber() const;
 
@@ -85,10 +75,7 @@ private:
     const system::Clock& clock_;
     std::function<void()> wake_;
 
-    std::vector<std::unique_ptr<Entry>> taps_; // newest first
-    std::vector<Entry*> running_;               // the taps an event runs through
-    std::vector<Entry*> told_;                  // the taps told they are off
-    int dispatching_ = 0;
+    backends::TapChain chain_;
     bool processing_ = false;
     // Posted events on their way back to the taps, oldest first, in storage fixed at construction: posting
     // allocates nothing. A tap would have to post this many from one callback to fill it; then the oldest is

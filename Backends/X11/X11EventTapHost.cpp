@@ -7,26 +7,6 @@ namespace quellarine::x11 {
 using system::Event;
 using system::EventType;
 
-class X11EventTapHost::Tap final : public system::EventTap {
-public:
-    Tap(X11EventTapHost& host, Entry& entry)
-        : host_(host)
-        , entry_(entry)
-    {
-    }
-    ~Tap() override { host_.tapDestroyed(entry_); }
-    Tap(const Tap&) = delete;
-    Tap& operator=(const Tap&) = delete;
-
-    void setEnabled(bool enabled) override { host_.setEnabled(entry_, enabled); }
-    // Off as soon as the watchdog gave the devices back, before the main loop hears of it.
-    bool isEnabled() const override { return entry_.enabled && !host_.grabs_.releasePending(); }
-
-private:
-    X11EventTapHost& host_;
-    Entry& entry_;
-};
-
 namespace {
 
 bool isPress(EventType type)
@@ -64,6 +44,12 @@ X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grab
     , displays_(displays)
     , watchdog_(watchdog)
     , clock_(clock)
+    , chain_({
+          .mayEnable = [this] { return connection_.isOpen(); },
+          // Off as soon as the watchdog gave the devices back, before the loop hears of it.
+          .stillOn = [this] { return !grabs_.releasePending(); },
+          .changed = [this] { updateGrabs(); },
+      })
 {
     if (connection_.isOpen() && connection_.hasInput2()) {
         // Devices come and go; each new or re-enabled one is grabbed while a tap is on.
@@ -87,44 +73,12 @@ std::unique_ptr<system::EventTap> X11EventTapHost::createTap(system::EventMask m
     if (!connection_.offersPointerControl()) {
         return nullptr;
     }
-    auto entry = std::make_unique<Entry>();
-    entry->mask = mask;
-    entry->callback = std::move(callback);
-    Entry& created = *entry;
-    taps_.insert(taps_.begin(), std::move(entry));
-    updateGrabs();
-    return std::make_unique<Tap>(*this, created);
-}
-
-void X11EventTapHost::setEnabled(Entry& entry, bool enabled)
-{
-    entry.enabled = enabled && connection_.isOpen();
-    updateGrabs();
-}
-
-void X11EventTapHost::tapDestroyed(Entry& entry)
-{
-    entry.enabled = false;
-    entry.removed = true;
-    updateGrabs();
-    purgeRemoved();
-}
-
-void X11EventTapHost::purgeRemoved()
-{
-    if (dispatching_ == 0) {
-        std::erase_if(taps_, [](const std::unique_ptr<Entry>& entry) { return entry->removed; });
-    }
-}
-
-bool X11EventTapHost::anyEnabled() const
-{
-    return std::any_of(taps_.begin(), taps_.end(), [](const auto& entry) { return entry->enabled; });
+    return chain_.create(mask, std::move(callback));
 }
 
 void X11EventTapHost::updateGrabs()
 {
-    if (!anyEnabled()) {
+    if (!chain_.anyEnabled()) {
         releaseDevices();
         return;
     }
@@ -150,25 +104,7 @@ void X11EventTapHost::releaseDevices()
 
 void X11EventTapHost::disableTaps(EventType reason)
 {
-    std::vector<Entry*> told;
-    for (const auto& entry : taps_) {
-        if (entry->enabled) {
-            entry->enabled = false;
-            told.push_back(entry.get());
-        }
-    }
-    releaseDevices();
-    ++dispatching_;
-    for (Entry* entry : told) {
-        if (!entry->removed) {
-            Event notice;
-            notice.type = reason;
-            notice.timestamp = clock_.nanoseconds();
-            entry->callback(notice);
-        }
-    }
-    --dispatching_;
-    purgeRemoved();
+    chain_.disableAll(reason, clock_.nanoseconds());
 }
 
 void X11EventTapHost::checkForLostInput()
@@ -181,29 +117,6 @@ void X11EventTapHost::checkForLostInput()
         postedCount_ = 0;
         disableTaps(EventType::tapDisabledByUserInput);
     }
-}
-
-bool X11EventTapHost::runTaps(Event& event)
-{
-    system::EventMask bit = system::maskBit(event.type);
-    running_.clear();
-    for (const auto& entry : taps_) {
-        if (entry->enabled && (entry->mask & bit) != 0) {
-            running_.push_back(entry.get());
-        }
-    }
-    bool passes = true;
-    ++dispatching_;
-    for (std::size_t i = 0; i < running_.size() && passes; ++i) {
-        Entry* entry = running_[i];
-        // A tap switched off or destroyed by an earlier callback no longer sees the event.
-        if (entry->enabled && !entry->removed) {
-            passes = entry->callback(event) == system::TapVerdict::pass;
-        }
-    }
-    --dispatching_;
-    purgeRemoved();
-    return passes;
 }
 
 void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
@@ -268,7 +181,7 @@ bool X11EventTapHost::deliverPosted()
     postedHead_ = (postedHead_ + 1) % postedCapacity;
     --postedCount_;
     // Already with the applications: what the taps decide changes nothing.
-    runTaps(event);
+    chain_.run(event);
     return true;
 }
 
@@ -396,7 +309,7 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
     pointer_.setBase(event.location);
     HandlingDeviceEvent handling(*this);
-    if (runTaps(event)) {
+    if (chain_.run(event)) {
         pointer_.moveTo(event.location);
     }
 }
@@ -428,7 +341,7 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = buttonNumberForButton(xButton);
     HandlingDeviceEvent handling(*this);
-    if (runTaps(event)) {
+    if (chain_.run(event)) {
         pointer_.button(xButton, down, event.location);
     }
 }
@@ -446,7 +359,7 @@ void X11EventTapHost::handleHierarchy(const XIHierarchyEvent& hierarchy)
             arrived = true;
         }
     }
-    if (!anyEnabled()) {
+    if (!chain_.anyEnabled()) {
         return;
     }
     if (lost) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Backends/Common/TapChain.h"
+
 #include "Backends/X11/X11Connection.h"
 #include "Backends/X11/X11DeviceGrabs.h"
 #include "Backends/X11/X11Displays.h"
@@ -63,7 +65,6 @@ public:
     static unsigned buttonForEvent(const system::Event& event);
 
 private:
-    class Tap;
     // While a device event runs through the taps: the backend has just learned where the cursor is.
     struct HandlingDeviceEvent {
         explicit HandlingDeviceEvent(X11EventTapHost& host)
@@ -76,24 +77,12 @@ private:
         HandlingDeviceEvent& operator=(const HandlingDeviceEvent&) = delete;
         X11EventTapHost& host_;
     };
-    struct Entry {
-        system::EventMask mask = 0;
-        Callback callback;
-        bool enabled = true;
-        bool removed = false;
-    };
 
-    void setEnabled(Entry& entry, bool enabled);
-    void tapDestroyed(Entry& entry);
-    bool anyEnabled() const;
     // Grabs the devices while an enabled tap wants them; gives them back otherwise.
     void updateGrabs();
     void releaseDevices();
     // Switches every enabled tap off and hands each the notice.
     void disableTaps(system::EventType reason);
-    // Runs the event through the taps that take it; false when one swallowed it.
-    bool runTaps(system::Event& event);
-    void purgeRemoved();
 
     void handleRawMotion(const XIRawEvent& raw);
     void handleButton(const XIDeviceEvent& device, bool down);
@@ -108,9 +97,7 @@ private:
     backends::InputWatchdog& watchdog_;
     const system::Clock& clock_;
 
-    std::vector<std::unique_ptr<Entry>> taps_; // newest first
-    std::vector<Entry*> running_;               // the taps an event runs through
-    int dispatching_ = 0;
+    backends::TapChain chain_;
     bool processing_ = false;
     bool handlingDeviceEvent_ = false;
     bool reportedLoss_ = false;
