@@ -7,6 +7,7 @@
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Shell/Sidebar.h"
+#include "Quellarine/Shell/WindowRoom.h"
 
 #include <QPainter>
 #include <QShowEvent>
@@ -56,13 +57,28 @@ MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWid
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({Sidebar::idealWidth, defaultSize.width() - Sidebar::idealWidth});
-    splitter_->setMinimumSize(minimumContentSize);
     setCentralWidget(splitter_);
 
     connect(sidebar_, &Sidebar::rowChosen, this, [this](MainSection section) { setSidebarSelection(section); });
     connect(&model_, &AppModel::sectionChanged, this, &MainWindow::refreshTitle);
     refreshTitle();
-    resize(defaultSize);
+    fitScreen();
+    resize(defaultSize.boundedTo(WindowRoom::forContent(*this)));
+}
+
+void MainWindow::fitScreen()
+{
+    // A short screen, or large text, may not have the room the window would like: the window then gets as
+    // small as the screen needs, and the sidebar's list and the page scroll.
+    splitter_->setMinimumSize(minimumContentSize.boundedTo(WindowRoom::forContent(*this)));
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        fitScreen();
+    }
+    return QMainWindow::event(event);
 }
 
 std::optional<MainSection> MainWindow::sidebarSelection() const
@@ -93,6 +109,7 @@ void MainWindow::refreshTitle()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitScreen();
     // Opening the window brings the application forward: the window comes to the front with the focus.
     if (!event->spontaneous()) {
         raise();

@@ -1,4 +1,5 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Pages/Calibration/StepTransition.h"
 
 #include "Quellarine/Components/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
@@ -251,6 +252,9 @@ void CalibrationView::setMoveCompression(bool recording)
 
 void CalibrationView::stepChanged(Step step)
 {
+    // Read before the header button hides: hiding the focused Cancel would hand the focus on to the sidebar.
+    const QWidget* focused = QApplication::focusWidget();
+    focusWasHere_ = focused == nullptr || isAncestorOf(focused);
     caption_->setText(caption(step));
     caption_->setAccessibleName(caption_->text());
     const bool cancel = onStage(step);
@@ -268,6 +272,7 @@ void CalibrationView::stepChanged(Step step)
     if (!(cancel && stage_ != nullptr)) {
         rebuildBody();
     }
+    focusWasHere_.reset();
     if (stage_ != nullptr) {
         stage_->setAccessibleDescription(caption_->text());
     }
@@ -283,17 +288,26 @@ void CalibrationView::finish()
                                    if (session_.step() != Step::working) {
                                        return;
                                    }
-                                   result_ = outcome.result;
-                                   replay_ = CalibrationResultPage::Replay{outcome.raw, outcome.steady};
-                                   session_.setStep(Step::done);
+                                   showResult(outcome.result,
+                                              CalibrationResultPage::Replay{outcome.raw, outcome.steady});
                                });
+}
+
+void CalibrationView::showResult(const CalibrationResult& result, std::optional<CalibrationResultPage::Replay> replay)
+{
+    result_ = result;
+    replay_ = std::move(replay);
+    session_.setStep(Step::done);
 }
 
 void CalibrationView::rebuildBody()
 {
-    // The focus moves to the new step's main control when it was on this page or nowhere.
+    // The focus moves to the new step's main control when it was on this page or nowhere (before the step
+    // changed, when it is changing).
     const QWidget* focused = QApplication::focusWidget();
-    const bool ours = focused == nullptr || isAncestorOf(focused);
+    const bool ours = focusWasHere_.value_or(focused == nullptr || isAncestorOf(focused));
+    focusWasHere_.reset();
+    const bool changing = body_ != nullptr;
     delete body_;
     body_ = nullptr;
     startButton_ = nullptr;
@@ -337,6 +351,9 @@ void CalibrationView::rebuildBody()
     }
     layout_->insertWidget(1, body_);
     body_->show();
+    if (changing) {
+        StepTransition::apply(*body_);
+    }
     if (focus != nullptr && ours) {
         focus->setFocus(Qt::OtherFocusReason);
     }

@@ -88,9 +88,6 @@ ScoreRow::ScoreRow(const CalibrationResult::PresetScore& score, bool suggested, 
         auto* layout = new QHBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(10);
-        name_->setFixedWidth(140);
-        share_->setFixedWidth(120);
-        delay_->setFixedWidth(60);
         layout->addWidget(name_);
         layout->addWidget(bar_, 1);
         layout->addWidget(share_);
@@ -108,6 +105,25 @@ ScoreRow::ScoreRow(const CalibrationResult::PresetScore& score, bool suggested, 
         texts->addWidget(delay_);
         layout->addLayout(texts);
         layout->addWidget(bar_);
+    }
+}
+
+void ScoreRow::alignColumns(const std::vector<ScoreRow*>& rows)
+{
+    // Each column as wide as its widest text, and never narrower than the table's own measure, so that the
+    // bars line up and no percentage is ever cut short.
+    int name = nameColumn;
+    int share = shareColumn;
+    int delay = delayColumn;
+    for (const ScoreRow* row : rows) {
+        name = std::max(name, row->name_->sizeHint().width());
+        share = std::max(share, row->share_->sizeHint().width());
+        delay = std::max(delay, row->delay_->sizeHint().width());
+    }
+    for (ScoreRow* row : rows) {
+        row->name_->setFixedWidth(name);
+        row->share_->setFixedWidth(share);
+        row->delay_->setFixedWidth(delay);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/AvatarView.h"
 #include "Quellarine/Components/CalibrationRow.h"
+#include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
@@ -262,6 +263,11 @@ TEST_F(ProfilePageTest, TypedDetailsAreCleanedKeptAndShownInTheHeader)
     QTest::keyClick(&page->firstNameField(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(model().profile().details().firstName, QString(60, u'x'));
     EXPECT_EQ(page->firstNameField().text(), QString(60, u'x'));
+    // Typed on at the limit, the store keeps the same and tells no one; the field still shows what it kept.
+    page->firstNameField().end(false);
+    QTest::keyClicks(&page->firstNameField(), QStringLiteral("yz"));
+    EXPECT_EQ(model().profile().details().firstName, QString(60, u'x'));
+    EXPECT_EQ(page->firstNameField().text(), QString(60, u'x'));
 }
 
 TEST_F(ProfilePageTest, WriteToUsOpensFeedbackFromTheProfile)
@@ -372,6 +378,13 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
                      .contains(QStringLiteral("AppleLanguages")));
     EXPECT_TRUE(preferences().restartNotice().isVisible());
     EXPECT_EQ(preferences().restartButton().text(), QStringLiteral("Restart Quellarine"));
+    // A restart that cannot happen (here the helper never starts) says so beside the button, as an alert.
+    EXPECT_EQ(preferences().restartFailure(), nullptr);
+    preferences().restartButton().click();
+    ASSERT_NE(preferences().restartFailure(), nullptr);
+    EXPECT_TRUE(preferences().restartFailure()->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(preferences().restartFailure())->role(),
+              QAccessible::AlertMessage);
 
     // Back to the launch language: no offer.
     picker.setCurrentIndex(picker.findData(QStringLiteral("ru")));
@@ -382,6 +395,7 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
     EXPECT_EQ(model().profile().language(), QStringLiteral("fr"));
     EXPECT_EQ(stored(QStringLiteral("AppleLanguages")), QStringLiteral("fr"));
     EXPECT_FALSE(preferences().restartNotice().isVisible());
+    EXPECT_EQ(preferences().restartFailure(), nullptr);
 }
 
 TEST_F(ProfilePageTest, TheRestartOfferDropsInAndRisesAwayWithMotion)
