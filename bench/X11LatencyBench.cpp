@@ -11,7 +11,7 @@
 // application (one processor for all, or a hop between processors at each step): compare two builds in runs made
 // alternately, pinned to the same processors (taskset), several times over.
 
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
@@ -40,6 +40,7 @@ namespace {
 
 using namespace quellarine;
 using namespace quellarine::x11;
+using namespace quellarine::backends;
 using namespace quellarine::x11::testing;
 
 constexpr double radius = 200;

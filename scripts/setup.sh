@@ -9,7 +9,7 @@ QUELLARINE_PACKAGES=(
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-base-dev-tools libqt6svg6
   qt6-translations-l10n
-  libx11-dev libx11-xcb-dev libxcb1-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
   # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports

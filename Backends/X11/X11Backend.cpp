@@ -12,9 +12,6 @@ X11Backend::X11Backend(const char* displayName)
     , outsideMoves_(connection_, grabs_)
     , watchdog_(connection_.inputDescriptor(), [this] { giveDevicesBack(); })
     , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)
-    , hotKeys_(connection_)
-    , keyboardLayout_(connection_)
-    , modifierMonitor_(connection_, clock_)
 {
     pointer_.releaseButtonsLeftDown();
 }
@@ -93,7 +90,7 @@ void X11Backend::processPendingEvents()
         XNextEvent(display, &event);
         dispatch(event);
     }
-    outsideMoves_.readWhileResting();
+    outsideMoves_.finishRound();
     // The server may have gone away inside the loop.
     taps_.checkForLostInput();
     connection_.forgetLostSocket();
@@ -110,10 +107,7 @@ void X11Backend::dispatch(XEvent& event)
             taps_.handleInput(event.xcookie);
             XFreeEventData(display, &event.xcookie);
         }
-    } else if (event.type == KeyPress || event.type == KeyRelease) {
-        hotKeys_.handleKey(event.xkey);
     } else if (connection_.xkbEventBase() >= 0 && event.type == connection_.xkbEventBase()) {
-        modifierMonitor_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
         outsideMoves_.handleXkb(reinterpret_cast<const XkbEvent&>(event));
     } else if (connection_.randrEventBase() >= 0
                && (event.type == connection_.randrEventBase() + RRScreenChangeNotify

@@ -1,34 +1,31 @@
 #pragma once
 
-#include "Backends/X11/MonotonicClock.h"
+#include "Backends/Common/MonotonicClock.h"
+#include "Backends/Common/PointerBackend.h"
 #include "Backends/X11/X11Connection.h"
 #include "Backends/X11/X11DeviceGrabs.h"
 #include "Backends/X11/X11Displays.h"
 #include "Backends/X11/X11EventTapHost.h"
-#include "Backends/X11/X11HotKeys.h"
-#include "Backends/X11/X11KeyboardLayout.h"
-#include "Backends/X11/X11ModifierMonitor.h"
 #include "Backends/X11/X11OutsideMoves.h"
 #include "Backends/X11/X11Pointer.h"
 #include "Backends/X11/X11Watchdog.h"
 #include "QuellarineKit/System/MainLoop.h"
-#include "QuellarineKit/System/Permission.h"
 #include "QuellarineKit/System/PointerSystem.h"
 
 namespace quellarine::x11 {
 
-// The window system on X11, for one process: event taps over the user's pointing devices, posting, the cursor,
-// the monitors, global hot keys, the keyboard layout and modifier changes, on one connection of its own.
+// The pointer on X11, for one process: event taps over the user's pointing devices, posting, the cursor and the
+// monitors, on one connection of its own (the keyboard is X11Keyboard's).
 //
-// The owner's main loop services it: whenever fileDescriptor() is readable, call processPendingEvents() on the
-// main thread (a Qt application uses a QSocketNotifier; tests use PollMainLoop). Taps, hot keys and the modifier
-// handler run inside that call. If the loop leaves the descriptor unserviced for about half a second while the
-// devices are grabbed, a watchdog thread gives the devices back and the taps receive the disabled-by-timeout
-// notice once the loop runs again.
+// The owner's loop services it, on the thread it was made on: whenever fileDescriptor() is readable, call
+// processPendingEvents() there (the application's pointer thread and the tests use PollMainLoop). Taps run inside
+// that call. If the loop leaves the descriptor unserviced for about half a second while the devices are grabbed,
+// a watchdog thread gives the devices back and the taps receive the disabled-by-timeout notice once the loop runs
+// again.
 //
-// A backend whose display cannot be opened still works as an untrusted one: it creates no taps, registers no hot
-// keys and reports no cursor or displays.
-class X11Backend final : public system::Permission {
+// A backend whose display cannot be opened still works as an untrusted one: it creates no taps and reports no
+// cursor or displays.
+class X11Backend final : public backends::PointerBackend {
 public:
     // nullptr opens $DISPLAY.
     explicit X11Backend(const char* displayName = nullptr);
@@ -43,6 +40,8 @@ public:
     // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
     // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
     bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
+    // The record context of that report (0: none), for tests that end it as a failing server would.
+    unsigned long recordContext() const { return outsideMoves_.context(); }
     // How many of those round trips it has made so far.
     std::uint64_t pointerQuestions() const { return pointer_.questions(); }
 
@@ -52,19 +51,14 @@ public:
     // when called again from inside one of its callbacks.
     void processPendingEvents();
 
-    // From any thread, also while the main loop is stuck: gives the devices back (buttons this backend pressed
-    // are released) and keeps them free until resume(), for a process about to stop or quit. The taps hear of it
-    // as of a stall once the loop runs, and take the devices again after resume().
-    void suspend();
-    void resume();
+    // The buttons this backend pressed are released; the taps hear of it as of a stall once the loop runs, and take
+    // the devices again after resume().
+    void suspend() override;
+    void resume() override;
 
-    // What the pointer tap needs, with the owner's main loop (whose clock must be clock()).
-    system::PointerSystem pointerSystem(system::MainLoop& mainLoop);
+    system::PointerSystem pointerSystem(system::MainLoop& mainLoop) override;
 
     system::Clock& clock() { return clock_; }
-    system::HotKeyHost& hotKeys() { return hotKeys_; }
-    system::KeyboardLayout& keyboardLayout() { return keyboardLayout_; }
-    system::ModifierMonitor& modifierMonitor() { return modifierMonitor_; }
     system::EventTapHost& taps() { return taps_; }
     system::EventPoster& poster() { return taps_; }
     system::Cursor& cursor() { return pointer_; }
@@ -74,7 +68,7 @@ private:
     void dispatch(XEvent& event);
     void giveDevicesBack();
 
-    MonotonicClock clock_;
+    backends::MonotonicClock clock_;
     X11Connection connection_;
     X11Displays displays_;
     X11Pointer pointer_;
@@ -83,9 +77,6 @@ private:
     X11OutsideMoves outsideMoves_;
     X11Watchdog watchdog_;
     X11EventTapHost taps_;
-    X11HotKeys hotKeys_;
-    X11KeyboardLayout keyboardLayout_;
-    X11ModifierMonitor modifierMonitor_;
     bool processing_ = false;
 };
 

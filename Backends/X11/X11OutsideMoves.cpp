@@ -8,16 +8,15 @@
 #include <X11/extensions/record.h>
 #include <X11/extensions/recordproto.h>
 #include <X11/extensions/xtestproto.h>
-#include <poll.h>
 #include <sys/socket.h>
-#include <sys/timerfd.h>
 #include <sys/uio.h>
-#include <unistd.h>
+#include <xcb/record.h>
 #include <xcb/xcbext.h>
+#include <xcb/xproto.h>
+#include <xcb/xtest.h>
 
-#include <cerrno>
+#include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -30,32 +29,32 @@ using SteadyClock = std::chrono::steady_clock;
 // The copy of an event leaves the server right after the event; a report this late has fallen out of step.
 constexpr auto copyDeadline = std::chrono::milliseconds(100);
 constexpr auto startDeadline = std::chrono::seconds(1);
-constexpr auto restReadingPeriod = std::chrono::seconds(1);
+// A report that fell out of step is started again at the first round of events this long after.
+constexpr auto restartDelay = std::chrono::seconds(1);
 constexpr std::size_t initialCopies = 64;
-
-// Where the test extension's input request keeps the event type and the device (7 bits; the 8th flags more).
-constexpr std::size_t fakeInputType = 4;
-constexpr std::size_t fakeInputDevice = 35;
-// A report: a reply header, then what was intercepted, all of one category and one client.
-constexpr std::size_t reportHeader = 32;
-constexpr std::size_t reportCategory = 1;
-constexpr std::size_t reportSwapped = 9;
-constexpr std::size_t reportClient = 12;
-// Where a pointer grab request names the window it confines the pointer to (None: it does not).
-constexpr std::size_t grabConfineTo = 12;
+// The wire size of an event: xcb's generic event structure has a field of its own after it.
 constexpr std::size_t eventSize = 32;
 
-// A number of 2 or 4 bytes, in this process's byte order or swapped.
-std::uint32_t numberAt(const unsigned char* bytes, std::size_t size, bool swapped)
+// A field of a structure received as bytes, in this process's byte order or swapped.
+template <typename Field>
+Field fieldAt(const unsigned char* bytes, std::size_t offset, bool swapped = false)
 {
-    if (size == 2) {
-        std::uint16_t value = 0;
-        std::memcpy(&value, bytes, sizeof value);
-        return swapped ? __builtin_bswap16(value) : value;
+    Field value{};
+    std::memcpy(&value, bytes + offset, sizeof value);
+    if (swapped) {
+        if constexpr (sizeof value == 2) {
+            value = __builtin_bswap16(value);
+        } else if constexpr (sizeof value == 4) {
+            value = __builtin_bswap32(value);
+        }
     }
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes, sizeof value);
-    return swapped ? __builtin_bswap32(value) : value;
+    return value;
+}
+
+// Whether a 16-bit sequence number comes before another, across their wrapping.
+bool sequenceBefore(std::uint16_t a, std::uint16_t b)
+{
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(a - b)) < 0;
 }
 
 // Core requests first to last (minor < 0), or one request of an extension.
@@ -90,7 +89,7 @@ X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs
         XkbSelectEventDetails(connection_.display(), XkbUseCoreKbd, XkbControlsNotify, XkbControlsEnabledMask,
             XkbControlsEnabledMask);
     }
-    if (!start()) {
+    if (!start(false)) {
         stop("the X server does not report other programs' requests");
     }
 }
@@ -100,7 +99,7 @@ X11OutsideMoves::~X11OutsideMoves()
     stop(nullptr);
 }
 
-bool X11OutsideMoves::start()
+bool X11OutsideMoves::start(bool restarting)
 {
     Display* display = connection_.display();
     int event = 0;
@@ -160,11 +159,12 @@ bool X11OutsideMoves::start()
     if (!made) {
         return false;
     }
-    // The report is read straight from the connection's replies: Xlib's reader would look for more at every call.
+    // The report is read straight from the connection's socket: Xlib's reader would look for more at every call,
+    // and xcb's would allocate every reply.
     XFlush(report);
     struct {
         std::uint8_t major = 0;
-        std::uint8_t minor = X_RecordEnableContext;
+        std::uint8_t minor = XCB_RECORD_ENABLE_CONTEXT;
         std::uint16_t length = 0;
         std::uint32_t context = 0;
     } enable;
@@ -172,29 +172,32 @@ bool X11OutsideMoves::start()
     iovec parts[3] = {};
     parts[2] = {&enable, sizeof enable};
     xcb_protocol_request_t request{1, nullptr, static_cast<std::uint8_t>(recordOpcode), 0};
-    xcb_ = XGetXCBConnection(report);
-    enabled_ = xcb_send_request(xcb_, 0, parts + 2, &request);
-    if (enabled_ == 0 || xcb_flush(xcb_) <= 0) {
+    xcb_connection_t* xcb = XGetXCBConnection(report);
+    if (xcb_send_request(xcb, 0, parts + 2, &request) == 0 || xcb_flush(xcb) <= 0) {
         return false;
     }
-    // Events this connection receives are counted from here on: nothing has asked for any yet.
+    stream_.open(ConnectionNumber(report));
     auto deadline = SteadyClock::now() + startDeadline;
     while (!started_ && !ended_) {
-        if (!waitForReport(deadline) || !readReport(false)) {
+        if (!waitForReport(deadline) || !readReport()) {
             return false;
         }
     }
-    // Read also while the hand rests, now and then: what other programs do would otherwise pile up in the server.
-    // Not as it comes: a wake-up for each copy would delay the hand's events, with which the copies are read anyway.
-    restTimer_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (restTimer_ < 0) {
+    if (!started_) {
         return false;
     }
-    itimerspec period{};
-    period.it_interval.tv_sec = period.it_value.tv_sec = restReadingPeriod.count();
-    timerfd_settime(restTimer_, 0, &period, nullptr);
-    connection_.watchAlso(restTimer_);
-    return started_;
+    if (restarting) {
+        // Events already on their way may have no copy, or one with a request lost in between: those up to this
+        // request count as possibly preceded by a move, and so does the first event after it.
+        countFrom_ = NextRequest(display);
+        XNoOp(display);
+        XFlush(display);
+        carry_ = true;
+    }
+    // Read also while the hand rests, as it comes: what other programs do would otherwise pile up in the server.
+    // The copies of the hand's events come with the events themselves, which wake the loop anyway.
+    connection_.watchAlso(stream_.socket());
+    return true;
 }
 
 void X11OutsideMoves::stop(const char* why)
@@ -204,6 +207,9 @@ void X11OutsideMoves::stop(const char* why)
     }
     if (data_ == nullptr) {
         return;
+    }
+    if (stream_.socket() >= 0) {
+        connection_.unwatch(stream_.socket());
     }
     if (context_ != 0 && connection_.isOpen()) {
         // Ends the report (asked of another connection than the one it is sent on), so that closing that one does
@@ -217,13 +223,21 @@ void X11OutsideMoves::stop(const char* why)
         shutdown(ConnectionNumber(data_->display()), SHUT_RDWR);
     }
     context_ = 0;
-    if (restTimer_ >= 0) {
-        connection_.unwatch(restTimer_);
-        close(restTimer_);
-        restTimer_ = -1;
-    }
+    stream_.close();
     data_.reset();
+    copiesHead_ = 0;
     copiesCount_ = 0;
+    started_ = false;
+    ended_ = false;
+    movedSinceCopy_ = false;
+    countFrom_.reset();
+    carry_ = false;
+}
+
+void X11OutsideMoves::fallOutOfStep(const char* why)
+{
+    stop(why);
+    restartAt_ = SteadyClock::now() + restartDelay;
 }
 
 bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
@@ -232,89 +246,84 @@ bool X11OutsideMoves::mayFollowMove(const XGenericEventCookie& cookie)
         return true;
     }
     sawEvent_ = true;
-    if (copiesCount_ == 0) {
-        readReport(true);
+    if (countFrom_ && cookie.serial < *countFrom_) {
+        return true; // on its way while the report started: it may have no copy
     }
     auto deadline = SteadyClock::now() + copyDeadline;
-    while (copiesCount_ == 0 && data_ != nullptr) {
-        if (ended_ || !waitForReport(deadline) || !readReport(true)) {
-            stop("the X server's report of other programs' requests stopped");
+    while (true) {
+        // Copies of events on their way while the report started, which this connection has handled already.
+        while (countFrom_ && copiesCount_ > 0
+               && sequenceBefore(copies_[copiesHead_].sequence, static_cast<std::uint16_t>(*countFrom_))) {
+            carry_ = carry_ || copies_[copiesHead_].movedBefore;
+            pop();
         }
-    }
-    if (data_ == nullptr) {
-        return true;
+        if (copiesCount_ > 0) {
+            break;
+        }
+        if (ended_ || !readReport() || (copiesCount_ == 0 && !waitForReport(deadline))) {
+            fallOutOfStep("the X server's report of other programs' requests stopped");
+            return true;
+        }
     }
     Copy copy = copies_[copiesHead_];
-    copiesHead_ = (copiesHead_ + 1) % copies_.size();
-    --copiesCount_;
+    pop();
     if (copy.sequence != static_cast<std::uint16_t>(cookie.serial) || copy.extension != cookie.extension
         || copy.eventType != cookie.evtype) {
-        stop("the X server's report of other programs' requests fell out of step");
+        fallOutOfStep("the X server's report of other programs' requests fell out of step");
         return true;
     }
+    countFrom_.reset(); // in step again: sequence numbers wrap, and no older copy can come now
+    bool carried = std::exchange(carry_, false);
     // What the report cannot show: moves made without a request, and placements a confining grab holds back.
-    return copy.movedBefore || mouseKeys_ || confiningClient_ != 0 || !grabs_.holdsEveryPointer();
+    return copy.movedBefore || carried || mouseKeys_ || confiningClient_ != 0 || !grabs_.holdsEveryPointer();
 }
 
-void X11OutsideMoves::readWhileResting()
+void X11OutsideMoves::finishRound()
 {
-    // A round with hand events read the report with them; one without costs a read of the timer.
-    if (data_ == nullptr || std::exchange(sawEvent_, false)) {
+    bool sawEvent = std::exchange(sawEvent_, false);
+    if (data_ == nullptr) {
+        if (restartAt_ && SteadyClock::now() >= *restartAt_ && connection_.isOpen()) {
+            restartAt_.reset();
+            std::fprintf(stderr, "quellarine: starting the X server's report of other programs' requests again\n");
+            if (!start(true)) {
+                stop("the X server's report of other programs' requests could not be started again");
+            }
+        }
         return;
     }
-    std::uint64_t expirations = 0;
-    if (read(restTimer_, &expirations, sizeof expirations) == sizeof expirations && (!readReport(false) || ended_)) {
-        stop("the X server's report of other programs' requests stopped");
+    // A round with hand events read the report with them; one without reads what other programs did.
+    if (!sawEvent && (!readReport() || ended_)) {
+        fallOutOfStep("the X server's report of other programs' requests stopped");
     }
 }
 
-bool X11OutsideMoves::readReport(bool untilCopy)
+bool X11OutsideMoves::readReport()
 {
-    if (data_ == nullptr) {
-        return false;
-    }
-    // Each call takes a report already read, or reads what has come (once, without waiting).
-    while (!(untilCopy && copiesCount_ > 0)) {
-        void* reply = nullptr;
-        xcb_generic_error_t* error = nullptr;
-        if (xcb_poll_for_reply(xcb_, enabled_, &reply, &error) == 0) {
-            break;
-        }
-        if (reply == nullptr) {
-            // Refused, or over: no more reports will come.
-            std::free(error);
-            ended_ = true;
-            break;
-        }
-        take(static_cast<const unsigned char*>(reply));
-        std::free(reply);
-    }
-    return xcb_connection_has_error(xcb_) == 0;
+    return stream_.read([this](const unsigned char* reply, std::size_t size) { take(reply, size); });
 }
 
 bool X11OutsideMoves::waitForReport(SteadyClock::time_point deadline)
 {
-    pollfd watched{ConnectionNumber(data_->display()), POLLIN, 0};
-    while (true) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
-        if (left < 0) {
-            return false;
-        }
-        int ready = poll(&watched, 1, int(left) + 1);
-        if (ready >= 0 || errno != EINTR) {
-            return ready == 1;
-        }
-    }
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+    return left >= 0 && stream_.waitReadable(int(left) + 1);
 }
 
-void X11OutsideMoves::take(const unsigned char* report)
+void X11OutsideMoves::pop()
 {
-    // The length counts what follows the header, in fours, in this process's byte order (the reply is to it).
-    std::size_t length = std::size_t(numberAt(report + 4, 4, false)) * 4;
-    const unsigned char* data = report + reportHeader;
-    bool swapped = report[reportSwapped] != 0;
-    std::uint32_t client = numberAt(report + reportClient, 4, false);
-    switch (report[reportCategory]) {
+    copiesHead_ = (copiesHead_ + 1) % copies_.size();
+    --copiesCount_;
+}
+
+void X11OutsideMoves::take(const unsigned char* report, std::size_t size)
+{
+    using Reply = xcb_record_enable_context_reply_t;
+    constexpr std::size_t header = sizeof(Reply);
+    static_assert(header == 32);
+    const unsigned char* data = report + header;
+    std::size_t length = size - header;
+    bool swapped = report[offsetof(Reply, client_swapped)] != 0;
+    auto client = fieldAt<std::uint32_t>(report, offsetof(Reply, xid_base));
+    switch (report[offsetof(Reply, category)]) {
     case XRecordStartOfData:
         started_ = true;
         break;
@@ -329,31 +338,32 @@ void X11OutsideMoves::take(const unsigned char* report)
         }
         break;
     case XRecordFromClient:
-        // Whole requests, each saying its own length (in the sender's byte order; 0 for a big one, which then
-        // gives it in the next four bytes).
+        // Whole requests, each saying its own length in fours (in the sender's byte order; 0 for a big one, which
+        // then gives it in the next four bytes).
         for (std::size_t at = 0; at + 4 <= length;) {
-            std::size_t size = numberAt(data + at + 2, 2, swapped) * std::size_t(4);
-            if (size == 0 && at + 8 <= length) {
-                size = numberAt(data + at + 4, 4, swapped) * std::size_t(4);
+            const unsigned char* request = data + at;
+            std::size_t requestSize = fieldAt<std::uint16_t>(request, 2, swapped) * std::size_t(4);
+            if (requestSize == 0 && at + 8 <= length) {
+                requestSize = fieldAt<std::uint32_t>(request, 4, swapped) * std::size_t(4);
             }
-            if (size < 4 || size > length - at) {
+            if (requestSize < 4 || requestSize > length - at) {
                 break;
             }
-            movedSinceCopy_ = movesPointer(data + at, size, client, swapped) || movedSinceCopy_;
-            at += size;
+            movedSinceCopy_ = movesPointer(request, requestSize, client, swapped) || movedSinceCopy_;
+            at += requestSize;
         }
         break;
     case XRecordFromServer:
-        // Events sent to this connection, 32 bytes each, in this process's byte order.
+        // Events sent to this connection, in this process's byte order.
         for (std::size_t at = 0; at + eventSize <= length; at += eventSize) {
             const unsigned char* event = data + at;
-            if ((event[0] & 0x7f) != GenericEvent) {
+            if ((event[offsetof(xcb_ge_generic_event_t, response_type)] & 0x7f) != XCB_GE_GENERIC) {
                 continue;
             }
             Copy copy;
-            copy.sequence = static_cast<std::uint16_t>(numberAt(event + 2, 2, false));
-            copy.extension = event[1];
-            copy.eventType = static_cast<std::uint16_t>(numberAt(event + 8, 2, false));
+            copy.sequence = fieldAt<std::uint16_t>(event, offsetof(xcb_ge_generic_event_t, sequence));
+            copy.extension = event[offsetof(xcb_ge_generic_event_t, extension)];
+            copy.eventType = fieldAt<std::uint16_t>(event, offsetof(xcb_ge_generic_event_t, event_type));
             copy.movedBefore = movedSinceCopy_;
             movedSinceCopy_ = false;
             push(copy);
@@ -384,17 +394,14 @@ void X11OutsideMoves::push(const Copy& copy)
 bool X11OutsideMoves::movesPointer(
     const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped)
 {
-    if (length < 4) {
-        return false;
-    }
-    int major = request[0];
+    int major = request[offsetof(xcb_grab_pointer_request_t, major_opcode)];
     int minor = request[1];
     if (major == X_WarpPointer || (major == connection_.inputOpcode() && minor == X_XIWarpPointer)) {
         return true;
     }
-    if (major == X_GrabPointer && length >= grabConfineTo + 4) {
+    if (major == X_GrabPointer && length >= sizeof(xcb_grab_pointer_request_t)) {
         // A grab that confines the pointer puts it inside, and holds our placements there until it ends.
-        if (numberAt(request + grabConfineTo, 4, swapped) != None) {
+        if (fieldAt<xcb_window_t>(request, offsetof(xcb_grab_pointer_request_t, confine_to), swapped) != XCB_NONE) {
             confiningClient_ = client;
             return true;
         }
@@ -412,15 +419,17 @@ bool X11OutsideMoves::movesPointer(
     if (major == randrOpcode_) {
         return true; // the screens changed: the pointer may have been moved onto them
     }
-    if (major != testOpcode_ || minor != X_XTestFakeInput || length <= fakeInputDevice) {
+    using FakeInput = xcb_test_fake_input_request_t;
+    if (major != testOpcode_ || minor != XCB_TEST_FAKE_INPUT || length < sizeof(FakeInput)) {
         return false;
     }
-    int type = request[fakeInputType] & 0x7f;
-    if (type == MotionNotify) {
+    // The event type and the device take 7 bits; the 8th flags more to come.
+    int type = request[offsetof(FakeInput, type)] & 0x7f;
+    if (type == XCB_MOTION_NOTIFY) {
         return true;
     }
     // A device this backend holds moves no pointer: its input comes here, as the hand's own.
-    return type == deviceMotionType_ && !grabs_.holds(request[fakeInputDevice] & 0x7f);
+    return type == deviceMotionType_ && !grabs_.holds(request[offsetof(FakeInput, deviceid)] & 0x7f);
 }
 
 void X11OutsideMoves::handleXkb(const XkbEvent& event)

@@ -32,7 +32,8 @@ const QString seenVersionKey = QStringLiteral("whatsNew.seenVersion");
 
 } // namespace
 
-AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platform_(std::move(platform))
+AppModel::AppModel(Platform platform, QObject* parent)
+    : QObject(parent), platform_(std::move(platform)), tap_(platform_.pointer)
 {
     Defaults& defaults = platform_.defaults;
 
@@ -45,19 +46,16 @@ AppModel::AppModel(Platform platform, QObject* parent) : QObject(parent), platfo
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
     isTrusted_ = platform_.permission.isTrusted();
-    overlay_ = platform_.makeOverlay(platform_.pointer.mainLoop);
+    overlay_ = platform_.makeOverlay(platform_.mainLoop);
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
     readSettings();
 
-    auto initialParameters = FilterPreset::builtIn(presetID_).value_or(FilterPreset::balanced()).parameters;
     // The system's double-click interval comes in once the tap starts.
-    auto initialClicks =
-        defaults.boolean(clickGuardKey).value_or(true) ? ClickGuard::Settings::on(0.5) : ClickGuard::Settings::off();
-    tap_ = std::make_unique<PointerTap>(platform_.pointer, initialParameters, initialClicks);
-    tap_->setFiltering(false);
-    tap_->setParameters(activePreset().parameters);
+    tap_.setClickSettings(clickGuardOn_ ? ClickGuard::Settings::on(0.5) : ClickGuard::Settings::off());
+    tap_.setFiltering(false);
+    tap_.setParameters(activePreset().parameters);
 
     hotKeyRegistry_ = std::make_unique<GlobalHotKey::Registry>(platform_.hotKeys);
     registerHotKeys();
@@ -83,9 +81,9 @@ AppModel::~AppModel()
     platform_.modifiers.setHandler({});
     ShortcutNaming::setKeyboardLayout(nullptr);
     if (watchTimer_ != 0) {
-        platform_.pointer.mainLoop.cancel(watchTimer_);
+        platform_.mainLoop.cancel(watchTimer_);
     }
-    tap_.reset();
+    tap_.stop();
 }
 
 void AppModel::readSettings()
@@ -126,7 +124,7 @@ void AppModel::setPresetID(FilterPreset::ID value)
     bool changed = presetID_ != value;
     presetID_ = value;
     platform_.defaults.setString(presetKey, QString::fromStdString(std::string(FilterPreset::rawValue(value))));
-    tap_->setParameters(activePreset().parameters);
+    tap_.setParameters(activePreset().parameters);
     if (changed) {
         emit presetIDChanged(value);
     }
@@ -137,7 +135,7 @@ void AppModel::setClickGuardOn(bool value)
     bool changed = clickGuardOn_ != value;
     clickGuardOn_ = value;
     platform_.defaults.setBool(clickGuardKey, value);
-    tap_->setClickSettings(clickSettings());
+    tap_.setClickSettings(clickSettings());
     if (changed) {
         emit clickGuardOnChanged(value);
     }
@@ -148,7 +146,7 @@ void AppModel::setPersonal(const std::optional<PersonalSetting>& value)
     bool changed = personal_ != value;
     personal_ = value;
     writePersonal();
-    tap_->setParameters(activePreset().parameters);
+    tap_.setParameters(activePreset().parameters);
     if (changed) {
         emit personalChanged();
     }
@@ -173,7 +171,7 @@ void AppModel::setCalibrating(bool value)
     bool changed = calibrating_ != value;
     calibrating_ = value;
     syncTap();
-    tap_->setClickSettings(clickSettings());
+    tap_.setClickSettings(clickSettings());
     if (changed) {
         emit calibratingChanged(value);
     }
@@ -230,8 +228,8 @@ void AppModel::setWhatsNewUnseen(bool value)
 void AppModel::syncTap()
 {
     bool filtering = wantsOn_ && isTrusted_ && !calibrating_;
-    tap_->setFiltering(filtering);
-    setIsOn(tap_->isFiltering() && tap_->isRunning());
+    tap_.setFiltering(filtering);
+    setIsOn(tap_.isFiltering() && tap_.isRunning());
 }
 
 FilterPreset AppModel::activePreset() const
@@ -380,10 +378,10 @@ void AppModel::handleModifiersChanged(const system::ModifierState& state, double
 void AppModel::installObservers()
 {
     auto* observers = new SessionObservers(this);
-    connect(observers, &SessionObservers::screensChanged, this, [this] { tap_->displaysChanged(); });
+    connect(observers, &SessionObservers::screensChanged, this, [this] { tap_.displaysChanged(); });
     auto reenable = [this] {
-        tap_->ensureEnabled();
-        tap_->displaysChanged();
+        tap_.ensureEnabled([](bool) {});
+        tap_.displaysChanged();
     };
     connect(observers, &SessionObservers::woke, this, reenable);
     connect(observers, &SessionObservers::sessionBecameActive, this, reenable);
@@ -472,7 +470,7 @@ void AppModel::waitStep()
 {
     if (!platform_.permission.isTrusted()) {
         std::weak_ptr<bool> alive = alive_;
-        platform_.pointer.mainLoop.scheduleAfter(1.0, [this, alive] {
+        platform_.mainLoop.scheduleAfter(1.0, [this, alive] {
             if (!alive.expired()) {
                 waitStep();
             }
@@ -481,22 +479,27 @@ void AppModel::waitStep()
     }
     waiting_ = false;
     setIsTrusted(true);
-    try {
-        tap_->start();
-        tap_->setClickSettings(clickSettings());
-        setTapFailed(false);
-        platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
-    } catch (const std::exception&) {
-        setTapFailed(true);
-        platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
-    }
-    syncTap();
+    std::weak_ptr<bool> alive = alive_;
+    tap_.start([this, alive](bool started) {
+        if (alive.expired()) {
+            return;
+        }
+        if (started) {
+            tap_.setClickSettings(clickSettings());
+            setTapFailed(false);
+            platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
+        } else {
+            setTapFailed(true);
+            platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
+        }
+        syncTap();
+    });
 }
 
 void AppModel::watchTrust()
 {
     std::weak_ptr<bool> alive = alive_;
-    watchTimer_ = platform_.pointer.mainLoop.scheduleRepeating(5.0, 5.0, [this, alive] {
+    watchTimer_ = platform_.mainLoop.scheduleRepeating(5.0, 5.0, [this, alive] {
         if (alive.expired()) {
             return;
         }
@@ -505,19 +508,24 @@ void AppModel::watchTrust()
             platform_.log.info(QStringLiteral("Accessibility trusted changed to %1").arg(SystemLog::boolText(trusted)));
             setIsTrusted(trusted);
             if (!trusted) {
-                tap_->stop();
+                tap_.stop();
                 waitForAccess();
             }
             syncTap();
         }
-        if (trusted && !tap_->ensureEnabled()) {
-            platform_.log.info(QStringLiteral("Tap was off; turned it back on"));
-        }
-        int moves = tap_->externalMoves();
-        if (moves != loggedExternalMoves_) {
-            loggedExternalMoves_ = moves;
-            platform_.log.info(QStringLiteral("Cursor found where we didn't put it: %1 times so far").arg(moves));
-        }
+        tap_.ensureEnabled([this, alive, trusted](bool wasEnabled) {
+            if (alive.expired()) {
+                return;
+            }
+            if (trusted && !wasEnabled) {
+                platform_.log.info(QStringLiteral("Tap was off; turned it back on"));
+            }
+            int moves = tap_.externalMoves();
+            if (moves != loggedExternalMoves_) {
+                loggedExternalMoves_ = moves;
+                platform_.log.info(QStringLiteral("Cursor found where we didn't put it: %1 times so far").arg(moves));
+            }
+        });
     });
 }
 

@@ -11,10 +11,10 @@
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/GlobalHotKey.h"
 #include "QuellarineKit/Pointer/PersonalSetting.h"
-#include "QuellarineKit/Pointer/PointerTap.h"
+#include "QuellarineKit/Pointer/PointerControl.h"
 #include "QuellarineKit/System/HotKeys.h"
 #include "QuellarineKit/System/Permission.h"
-#include "QuellarineKit/System/PointerSystem.h"
+#include "QuellarineKit/System/MainLoop.h"
 
 #include <QObject>
 
@@ -45,7 +45,10 @@ public:
 
     // What the model takes from the computer it runs on.
     struct Platform {
-        system::PointerSystem pointer;
+        // The live pointer tap, wherever it runs.
+        PointerControl& pointer;
+        // The loop the model's own timers run on (the banner's, the permission watch's).
+        system::MainLoop& mainLoop;
         system::HotKeyHost& hotKeys;
         system::KeyboardLayout& keyboardLayout;
         system::ModifierMonitor& modifiers;
@@ -59,7 +62,7 @@ public:
         std::function<void()> beep;
         // The desktop's double-click interval in seconds, read each time it is needed.
         std::function<double()> doubleClickInterval;
-        // Builds the mode banner, which runs its timers on the pointer's main loop; the model owns it.
+        // Builds the mode banner, which runs its timers on the model's loop; the model owns it.
         std::function<std::unique_ptr<ModeDisplay>(system::MainLoop& mainLoop)> makeOverlay;
         // Where explanations and feedback go; none: the service this build names.
         ServiceClient* services = nullptr;
@@ -97,7 +100,6 @@ public:
     FeedbackStore& feedback() { return *feedback_; }
     UpdateController& updates() { return *updates_; }
     ExplainStore& explain() { return *explain_; }
-    const PointerTap& tap() const { return *tap_; }
     ModeDisplay& overlay() { return *overlay_; }
     Defaults& defaults() { return platform_.defaults; }
 
@@ -180,7 +182,7 @@ private:
     bool emergencyNotice_ = false;
     bool shortcutTaken_ = false;
     bool modeShortcutTaken_ = false;
-    std::unique_ptr<PointerTap> tap_;
+    PointerControl& tap_;
     std::unique_ptr<GlobalHotKey::Registry> hotKeyRegistry_;
     std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
     std::unique_ptr<ModeDisplay> overlay_;

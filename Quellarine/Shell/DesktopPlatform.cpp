@@ -15,7 +15,9 @@
 #include <QStyleHints>
 
 // Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/Common/PointerThread.h"
 #include "Backends/X11/X11Backend.h"
+#include "Backends/X11/X11Keyboard.h"
 
 namespace quellarine {
 
@@ -34,19 +36,36 @@ Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
     return Appearance::Choice::system;
 }
 
+std::unique_ptr<backends::PointerBackend> makeX11Backend(backends::PollMainLoop& loop)
+{
+    auto backend = std::make_unique<x11::X11Backend>();
+    if (backend->fileDescriptor() >= 0) {
+        // Readable whenever X events wait, also those Xlib already queued.
+        loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
+    }
+    return backend;
+}
+
+// Answers of the pointer thread run on the application's thread, in the order they were given.
+void deliverToApplication(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
     : log_(std::make_unique<SystemLog>()),
       mainLoop_(std::make_unique<QtMainLoop>()),
-      backend_(std::make_unique<x11::X11Backend>())
+      // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
+      pointer_(std::make_unique<backends::PointerThread>(makeX11Backend, deliverToApplication)),
+      keyboard_(std::make_unique<x11::X11Keyboard>())
 {
     Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
-    if (backend_->fileDescriptor() >= 0) {
-        // The backend's descriptor is readable whenever X events wait, also those Xlib already queued.
-        notifier_ = std::make_unique<QSocketNotifier>(backend_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [backend = backend_.get()] {
-            backend->processPendingEvents();
+    if (keyboard_->fileDescriptor() >= 0) {
+        notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [keyboard = keyboard_.get()] {
+            keyboard->processPendingEvents();
         });
     }
 }
@@ -60,11 +79,12 @@ DesktopPlatform::~DesktopPlatform()
 AppModel::Platform DesktopPlatform::platform()
 {
     return AppModel::Platform{
-        .pointer = backend_->pointerSystem(*mainLoop_),
-        .hotKeys = backend_->hotKeys(),
-        .keyboardLayout = backend_->keyboardLayout(),
-        .modifiers = backend_->modifierMonitor(),
-        .permission = *backend_,
+        .pointer = *pointer_,
+        .mainLoop = *mainLoop_,
+        .hotKeys = keyboard_->hotKeys(),
+        .keyboardLayout = keyboard_->keyboardLayout(),
+        .modifiers = keyboard_->modifierMonitor(),
+        .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
         .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
@@ -74,7 +94,6 @@ AppModel::Platform DesktopPlatform::platform()
                                             permissionExplanation(), QMessageBox::Ok);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setTextFormat(Qt::PlainText);
-                // Not modal: the pointer work shares this loop and must keep running.
                 box->open();
             },
         .beep = [] { QApplication::beep(); },
@@ -100,12 +119,12 @@ AppModel::Platform DesktopPlatform::platform()
 
 void DesktopPlatform::suspendPointer()
 {
-    backend_->suspend();
+    pointer_->backend().suspend();
 }
 
 void DesktopPlatform::resumePointer()
 {
-    backend_->resume();
+    pointer_->backend().resume();
 }
 
 QString DesktopPlatform::permissionExplanation()

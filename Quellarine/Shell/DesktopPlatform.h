@@ -12,12 +12,17 @@ class Defaults;
 class QtMainLoop;
 class SystemLog;
 
-namespace x11 {
-class X11Backend;
+namespace backends {
+class PointerThread;
 }
 
-// This computer as the application model sees it: the X11 backend serviced from Qt's event loop, the user's
-// settings, the system log, and the desktop's beep and double-click interval. It must outlive the model.
+namespace x11 {
+class X11Keyboard;
+}
+
+// This computer as the application model sees it: the pointer path on a thread of its own, the keyboard's hot keys
+// and modifiers serviced from Qt's event loop, the user's settings, the system log, and the desktop's beep and
+// double-click interval. It must outlive the model.
 class DesktopPlatform final {
 public:
     DesktopPlatform();
@@ -27,7 +32,7 @@ public:
 
     AppModel::Platform platform();
 
-    // From any thread, also while the main loop is stuck: gives the pointing devices back (and every button this
+    // From any thread, also while a loop is stuck: gives the pointing devices back (and every button this
     // application pressed) until resumePointer(), for a process about to stop or quit.
     void suspendPointer();
     void resumePointer();
@@ -38,7 +43,8 @@ public:
 private:
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
-    std::unique_ptr<x11::X11Backend> backend_;
+    std::unique_ptr<backends::PointerThread> pointer_;
+    std::unique_ptr<x11::X11Keyboard> keyboard_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

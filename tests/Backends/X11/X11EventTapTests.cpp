@@ -2,6 +2,8 @@
 
 #include "X11TestSupport.h"
 
+#include "Backends/X11/X11Keyboard.h"
+
 #include <X11/extensions/Xrandr.h>
 
 #include <chrono>
@@ -34,9 +36,13 @@ TEST(X11BackendWithoutServerTests, IsUntrustedAndDoesNothing)
     EXPECT_EQ(backend.taps().createTap(~system::EventMask{0}, swallow), nullptr);
     EXPECT_EQ(backend.cursor().currentLocation(), std::nullopt);
     EXPECT_TRUE(backend.displays().activeDisplayFrames().empty());
-    EXPECT_NE(backend.hotKeys().registerHotKey(1, 0x1800, 1), system::HotKeyHost::noError);
-    EXPECT_EQ(backend.keyboardLayout().characterForKeyCode(0), std::nullopt);
     backend.processPendingEvents();
+
+    X11Keyboard keyboard(":65535");
+    EXPECT_EQ(keyboard.fileDescriptor(), -1);
+    EXPECT_NE(keyboard.hotKeys().registerHotKey(1, 0x1800, 1), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard.keyboardLayout().characterForKeyCode(0), std::nullopt);
+    keyboard.processPendingEvents();
 }
 
 class X11EventTapTests : public X11Test {};

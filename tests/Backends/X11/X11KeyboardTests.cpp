@@ -2,6 +2,8 @@
 
 #include "X11TestSupport.h"
 
+#include "Backends/X11/X11Keyboard.h"
+
 #include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <X11/XKBlib.h>
@@ -30,8 +32,10 @@ protected:
     void SetUp() override
     {
         X11Test::SetUp();
-        backend->hotKeys().setHandler([this](std::uint32_t identifier) { fired.push_back(identifier); });
-        backend->modifierMonitor().setHandler([this](const system::ModifierState& state, double time) {
+        keyboard = std::make_unique<X11Keyboard>(server->displayName().c_str());
+        loop->watch(keyboard->fileDescriptor(), [this] { keyboard->processPendingEvents(); });
+        keyboard->hotKeys().setHandler([this](std::uint32_t identifier) { fired.push_back(identifier); });
+        keyboard->modifierMonitor().setHandler([this](const system::ModifierState& state, double time) {
             modifiers.emplace_back(state, time);
         });
     }
@@ -61,13 +65,28 @@ protected:
         XSync(hand->display(), False);
     }
 
+    void TearDown() override
+    {
+        loop->unwatch(keyboard->fileDescriptor());
+        keyboard.reset();
+        X11Test::TearDown();
+    }
+
+    // Everything the hand typed has reached the keyboard and been handled.
+    void quiesceKeyboard()
+    {
+        XSync(hand->display(), False);
+        keyboard->sync();
+    }
+
+    std::unique_ptr<X11Keyboard> keyboard;
     std::vector<std::uint32_t> fired;
     std::vector<std::pair<system::ModifierState, double>> modifiers;
 };
 
 TEST_F(X11KeyboardTests, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
 {
-    ASSERT_EQ(backend->hotKeys().registerHotKey(keyS, controlOption, 7), system::HotKeyHost::noError);
+    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 7), system::HotKeyHost::noError);
     type({XK_Control_L, XK_Alt_L, XK_s});
     ASSERT_TRUE(runUntil([&] { return fired.size() == 1; }));
 
@@ -80,7 +99,7 @@ TEST_F(X11KeyboardTests, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
     key(XK_s, false);
     key(XK_Alt_L, false);
     key(XK_Control_L, false);
-    quiesce();
+    quiesceKeyboard();
     EXPECT_EQ(fired.size(), 2u);
 
     lock(Mod2Mask, true); // Num Lock
@@ -97,7 +116,7 @@ TEST_F(X11KeyboardTests, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
     // Other modifiers make another combination.
     type({XK_Control_L, XK_Alt_L, XK_Shift_L, XK_s});
     type({XK_Control_L, XK_s});
-    quiesce();
+    quiesceKeyboard();
     EXPECT_EQ(fired.size(), 5u);
 }
 
@@ -111,9 +130,9 @@ TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     ASSERT_EQ(xcb_request_check(other, otherGrab), nullptr);
 
-    EXPECT_EQ(backend->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::taken);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::taken);
     // Control-Alt-Shift-M is free.
-    EXPECT_EQ(backend->hotKeys().registerHotKey(keyM, controlOptionShift, 2), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOptionShift, 2), system::HotKeyHost::noError);
 
     // What the refused registration had got hold of was given back: the plain form is free for others.
     xcb_ungrab_key(other, m, root, ControlMask | Mod1Mask | Mod2Mask);
@@ -126,25 +145,25 @@ TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
 
 TEST_F(X11KeyboardTests, ThisProcessCannotHoldACombinationTwice)
 {
-    ASSERT_EQ(backend->hotKeys().registerHotKey(keyS, controlOption, 1), system::HotKeyHost::noError);
-    EXPECT_EQ(backend->hotKeys().registerHotKey(keyS, controlOption, 2), X11HotKeys::taken);
-    EXPECT_EQ(backend->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::invalid); // identifier in use
-    EXPECT_EQ(backend->hotKeys().registerHotKey(10, controlOption, 3), X11HotKeys::invalid);  // no such key here
+    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 1), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 2), X11HotKeys::taken);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::invalid); // identifier in use
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(10, controlOption, 3), X11HotKeys::invalid);  // no such key here
     type({XK_Control_L, XK_Alt_L, XK_s});
     ASSERT_TRUE(runUntil([&] { return fired.size() == 1; }));
     EXPECT_EQ(fired[0], 1u);
 
-    backend->hotKeys().unregisterHotKey(1);
+    keyboard->hotKeys().unregisterHotKey(1);
     type({XK_Control_L, XK_Alt_L, XK_s});
-    quiesce();
+    quiesceKeyboard();
     EXPECT_EQ(fired.size(), 1u);
     // Free again, also for this process.
-    EXPECT_EQ(backend->hotKeys().registerHotKey(keyS, controlOption, 4), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 4), system::HotKeyHost::noError);
 }
 
 TEST_F(X11KeyboardTests, TheApplicationsHotKeysWorkHere)
 {
-    GlobalHotKey::Registry registry(backend->hotKeys());
+    GlobalHotKey::Registry registry(keyboard->hotKeys());
     int toggles = 0;
     auto toggle = GlobalHotKey::create(registry, GlobalHotKey::Shortcut::defaultToggle(), [&] { ++toggles; });
     int previous = 0;
@@ -167,7 +186,7 @@ TEST(X11HotKeyModifierTests, ShortcutModifiersMapToXModifiers)
 
 TEST_F(X11KeyboardTests, TheLayoutNamesKeysByPosition)
 {
-    auto& layout = backend->keyboardLayout();
+    auto& layout = keyboard->keyboardLayout();
     EXPECT_EQ(layout.characterForKeyCode(0), "a");
     EXPECT_EQ(layout.characterForKeyCode(12), "q");
     EXPECT_EQ(layout.characterForKeyCode(49), " ");
@@ -203,7 +222,7 @@ TEST_F(X11KeyboardTests, ModifierChangesArriveWithTheirTime)
     // The lock keys are not modifiers here.
     type({XK_Caps_Lock});
     type({XK_Num_Lock});
-    quiesce();
+    quiesceKeyboard();
     EXPECT_EQ(modifiers.size(), 2u);
 
     type({XK_Alt_L});

@@ -3,7 +3,7 @@
 // Test framework first: X's macros (None, Bool) would clash with names in its headers.
 #include <gtest/gtest.h>
 
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace quellarine::x11::testing {
+
+using backends::PollMainLoop;
 
 // A private X server with the backend, the user's hand, an application window and a main loop that serves the
 // backend, all in the test's thread. Waits are for conditions, with deadlines, never for fixed times.

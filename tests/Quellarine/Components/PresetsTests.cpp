@@ -56,14 +56,14 @@ TEST_F(PresetViewsTest, ChoosingTheSelectedPresetStillStoresIt)
     click(ID::balanced);
     EXPECT_EQ(stored(QStringLiteral("preset")).toString(), QStringLiteral("balanced"));
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_EQ(model().tap().smoother().filter.parameters(), FilterPreset::balanced().parameters);
+    EXPECT_EQ(pointer.tap().smoother().filter.parameters(), FilterPreset::balanced().parameters);
 
     click(ID::strong);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_TRUE(picker().tile(ID::strong)->selected());
     EXPECT_FALSE(picker().tile(ID::balanced)->selected());
     EXPECT_EQ(picker().summary(), QStringLiteral("Clear shaking"));
-    EXPECT_EQ(model().tap().smoother().filter.parameters(), FilterPreset::strong().parameters);
+    EXPECT_EQ(pointer.tap().smoother().filter.parameters(), FilterPreset::strong().parameters);
 }
 
 TEST_F(PresetViewsTest, ChoosingSwitchesSmoothingOnOnlyWithThePermission)

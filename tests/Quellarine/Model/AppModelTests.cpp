@@ -11,6 +11,8 @@
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include "QuellarineKit/Pointer/DirectPointerControl.h"
+
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -55,7 +57,8 @@ protected:
     {
         if (!model_) {
             AppModel::Platform platform{
-                .pointer = server.pointerSystem(),
+                .pointer = pointer,
+                .mainLoop = server.pointerSystem().mainLoop,
                 .hotKeys = hotKeys,
                 .keyboardLayout = hotKeys,
                 .modifiers = server,
@@ -144,6 +147,7 @@ protected:
     QTemporaryDir dir;
     Defaults defaults;
     sim::SimulatedWindowServer server;
+    DirectPointerControl pointer{server.pointerSystem()};
     sim::SimulatedHotKeys hotKeys;
     TestPermission permission;
     std::vector<std::pair<SystemLog::Level, QString>> logged;
@@ -199,21 +203,22 @@ TEST_F(AppModelTest, LaunchBuildsTheTapFromTheStoredChoicesBeforeThePermissionHo
     permission.trusted = false;
     EXPECT_EQ(model().personal(), setting);
     EXPECT_EQ(defaults.data(QStringLiteral("personalSetting")), stored);
-    EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
-    EXPECT_FALSE(model().tap().isFiltering());
+    EXPECT_EQ(pointer.tap().smoother().filter.parameters(), setting.preset()->parameters);
+    EXPECT_FALSE(pointer.tap().isFiltering());
     EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: false"));
 
     // Until the tap starts, the guard works with a fixed double-click interval; the desktop's comes with the start.
-    EXPECT_EQ(model().tap().clickGuard().settings.minPress, 0.04);
-    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.5);
+    EXPECT_EQ(pointer.tap().clickGuard().settings.minPress, 0.04);
+    EXPECT_EQ(pointer.tap().clickGuard().settings.doubleClickInterval, 0.5);
     permission.trusted = true;
     server.advance(1.0);
-    ASSERT_TRUE(model().tap().isRunning());
-    EXPECT_EQ(model().tap().clickGuard().settings.doubleClickInterval, 0.4);
+    ASSERT_TRUE(pointer.tap().isRunning());
+    EXPECT_EQ(pointer.tap().clickGuard().settings.doubleClickInterval, 0.4);
 
     defaults.setBool(QStringLiteral("clickGuard"), false);
     permission.trusted = false;
-    EXPECT_EQ(relaunch().tap().clickGuard().settings, ClickGuard::Settings::off());
+    relaunch();
+    EXPECT_EQ(pointer.tap().clickGuard().settings, ClickGuard::Settings::off());
 }
 
 TEST_F(AppModelTest, EqualPresetWriteStillPersistsAndPushesButTellsNoObserver)
@@ -224,7 +229,7 @@ TEST_F(AppModelTest, EqualPresetWriteStillPersistsAndPushesButTellsNoObserver)
     EXPECT_EQ(defaults.string(QStringLiteral("preset")), QStringLiteral("balanced"));
     model().setPresetID(ID::strong);
     EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(model().tap().smoother().filter.parameters(), FilterPreset::strong().parameters);
+    EXPECT_EQ(pointer.tap().smoother().filter.parameters(), FilterPreset::strong().parameters);
 }
 
 TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
@@ -236,7 +241,7 @@ TEST_F(AppModelTest, PersonalPresetWithoutSettingRunsAsBalanced)
     PersonalSetting setting{ID::balanced, 2.5, 0.008, 2, 0.9};
     model().applyPersonal(setting);
     EXPECT_EQ(model().activePreset().id, ID::personal);
-    EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+    EXPECT_EQ(pointer.tap().smoother().filter.parameters(), setting.preset()->parameters);
     auto stored = defaults.json(QStringLiteral("personalSetting"));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->get<PersonalSetting>(), setting);
@@ -257,11 +262,11 @@ TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
                 model().setWantsOn(wanted);
                 model().setCalibrating(calibrating);
                 const bool filtering = wanted && trusted && !calibrating;
-                EXPECT_EQ(model().tap().isFiltering(), filtering);
+                EXPECT_EQ(pointer.tap().isFiltering(), filtering);
                 EXPECT_EQ(model().isOn(), filtering);
                 // A running test sees every click unguarded.
                 EXPECT_EQ(model().clickSettings() == ClickGuard::Settings::off(), calibrating);
-                EXPECT_EQ(model().tap().clickGuard().settings, model().clickSettings());
+                EXPECT_EQ(pointer.tap().clickGuard().settings, model().clickSettings());
             }
         }
     }
@@ -272,7 +277,7 @@ TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
     model().setCalibrating(true);
     server.disableTapsSilently();
     model().setCalibrating(false);
-    EXPECT_TRUE(model().tap().isFiltering());
+    EXPECT_TRUE(pointer.tap().isFiltering());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(model().clickSettings().doubleClickInterval, 0.4);
 }
@@ -283,14 +288,14 @@ TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
     server.setTrusted(false);
     EXPECT_FALSE(model().isTrusted());
     server.advance(2.5);
-    EXPECT_FALSE(model().tap().isRunning());
+    EXPECT_FALSE(pointer.tap().isRunning());
     EXPECT_FALSE(model().isOn());
 
     permission.trusted = true;
     server.setTrusted(true);
     server.advance(1.0);
     EXPECT_TRUE(model().isTrusted());
-    EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
@@ -312,14 +317,14 @@ TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
     permission.trusted = false;
     server.advance(5.0);
     EXPECT_FALSE(model().isTrusted());
-    EXPECT_FALSE(model().tap().isRunning());
+    EXPECT_FALSE(pointer.tap().isRunning());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility trusted changed to false"));
 
     permission.trusted = true;
     server.advance(1.0);
     EXPECT_TRUE(model().isTrusted());
-    EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
@@ -334,17 +339,17 @@ TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
               std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
     server.setTrusted(true);
     server.advance(11.0);
-    EXPECT_FALSE(model().tap().isRunning()); // no retry until the permission is lost and regained
+    EXPECT_FALSE(pointer.tap().isRunning()); // no retry until the permission is lost and regained
 }
 
 TEST_F(AppModelTest, WatchTurnsASilentlyDisabledTapBackOn)
 {
     model();
-    ASSERT_TRUE(model().tap().isRunning());
+    ASSERT_TRUE(pointer.tap().isRunning());
     server.disableTapsSilently();
-    EXPECT_FALSE(model().tap().isRunning());
+    EXPECT_FALSE(pointer.tap().isRunning());
     server.advance(5.0);
-    EXPECT_TRUE(model().tap().isRunning());
+    EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Tap was off; turned it back on"));
 }
 
@@ -358,7 +363,7 @@ TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
     server.setDeltaBase(sim::SimulatedWindowServer::DeltaBase::cursor);
     server.moveHand({2, 0});
     server.advance(0.1);
-    ASSERT_EQ(model().tap().externalMoves(), 1);
+    ASSERT_EQ(pointer.tap().externalMoves(), 1);
     server.advance(10.0);
     auto isExternalLog = [](const QString& message) { return message.startsWith(QStringLiteral("Cursor found")); };
     auto info = messages(SystemLog::Level::info);
@@ -368,7 +373,7 @@ TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
     server.warp({300, 200});
     server.moveHand({2, 0});
     server.advance(10.0);
-    ASSERT_EQ(model().tap().externalMoves(), 2);
+    ASSERT_EQ(pointer.tap().externalMoves(), 2);
     info = messages(SystemLog::Level::info);
     EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 2);
     EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 2 times so far"));
@@ -455,7 +460,7 @@ TEST_F(AppModelTest, ApplyingAPersonalSettingSwitchesSmoothingOnOnlyWithThePermi
         model().applyPersonal(setting);
         EXPECT_EQ(model().personal(), setting);
         EXPECT_EQ(model().presetID(), ID::personal);
-        EXPECT_EQ(model().tap().smoother().filter.parameters(), setting.preset()->parameters);
+        EXPECT_EQ(pointer.tap().smoother().filter.parameters(), setting.preset()->parameters);
         EXPECT_EQ(model().wantsOn(), trusted);
         EXPECT_EQ(model().isOn(), trusted);
     }
@@ -474,8 +479,8 @@ TEST_F(AppModelTest, WakingAndReturningToTheSessionTurnTheTapBackOnAtOnce)
         server.disableTapsSilently();
         server.setDisplays({Rect{{0, 0}, {width, 700}}});
         (observers->*notice)();
-        EXPECT_TRUE(model().tap().isRunning()) << "not only at the next check of the watch";
-        EXPECT_EQ(model().tap().smoother().displays, (std::vector<Rect>{Rect{{0, 0}, {width, 700}}}));
+        EXPECT_TRUE(pointer.tap().isRunning()) << "not only at the next check of the watch";
+        EXPECT_EQ(pointer.tap().smoother().displays, (std::vector<Rect>{Rect{{0, 0}, {width, 700}}}));
         width += 100;
     }
 }

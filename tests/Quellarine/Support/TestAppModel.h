@@ -11,6 +11,8 @@
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include "QuellarineKit/Pointer/DirectPointerControl.h"
+
 #include <QTemporaryDir>
 
 #include <memory>
@@ -36,7 +38,8 @@ public:
     AppModel::Platform platform()
     {
         return AppModel::Platform{
-            .pointer = server.pointerSystem(),
+            .pointer = pointer,
+            .mainLoop = server.pointerSystem().mainLoop,
             .hotKeys = hotKeys,
             .keyboardLayout = hotKeys,
             .modifiers = server,
@@ -90,6 +93,7 @@ public:
     QTemporaryDir directory;
     Defaults defaults;
     sim::SimulatedWindowServer server;
+    DirectPointerControl pointer{server.pointerSystem()};
     sim::SimulatedHotKeys hotKeys;
     TestPermission permission;
     SystemLog log{[](SystemLog::Level, const QString&) {}};

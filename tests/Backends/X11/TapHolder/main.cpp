@@ -1,6 +1,6 @@
 // A process that runs the pointer tap, steadying with the balanced preset, serviced until the process is killed.
 // Says "ready" on its standard output once the tap holds the devices.
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/PollMainLoop.h"
 #include "Backends/X11/X11Backend.h"
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
         return 2;
     }
     x11::X11Backend backend(argv[1]);
-    x11::PollMainLoop loop(backend.clock());
+    backends::PollMainLoop loop(backend.clock());
     loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     try {

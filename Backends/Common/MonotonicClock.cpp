@@ -1,8 +1,8 @@
-#include "Backends/X11/MonotonicClock.h"
+#include "Backends/Common/MonotonicClock.h"
 
 #include <ctime>
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 double MonotonicClock::uptime() const
 {
@@ -16,4 +16,4 @@ std::uint64_t MonotonicClock::nanoseconds() const
     return static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000u + static_cast<std::uint64_t>(now.tv_nsec);
 }
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends

@@ -1,5 +1,5 @@
-#include "Backends/X11/MonotonicClock.h"
-#include "Backends/X11/PollMainLoop.h"
+#include "Backends/Common/MonotonicClock.h"
+#include "Backends/Common/PollMainLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,12 @@
 #include <unistd.h>
 
 #include <ctime>
+#include <algorithm>
 #include <string>
+#include <thread>
+#include <vector>
 
-using namespace quellarine::x11;
+using namespace quellarine::backends;
 
 TEST(MonotonicClockTests, ReadsTheSystemsMonotonicClock)
 {
@@ -71,4 +74,52 @@ TEST(PollMainLoopTests, ServesReadableDescriptorsUntilUnwatched)
     [[maybe_unused]] auto put = write(fd, &one, sizeof one);
     EXPECT_FALSE(loop.runUntil([&] { return served == 2; }, 0.02));
     close(fd);
+}
+
+TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
+{
+    MonotonicClock clock;
+    PollMainLoop loop(clock);
+    std::vector<int> seen;
+    static constexpr int perThread = 2000;
+    // Two posting threads; each one's work must run in its own order, interleaved with timers, and the loop must
+    // keep sleeping (not spin) between posts.
+    std::thread first([&] {
+        for (int i = 0; i < perThread; ++i) {
+            loop.post([&seen, i] { seen.push_back(i); });
+        }
+    });
+    std::thread second([&] {
+        for (int i = 0; i < perThread; ++i) {
+            loop.post([&seen, i] { seen.push_back(perThread + i); });
+        }
+        loop.post([&loop] { loop.quit(); });
+    });
+    int timerRuns = 0;
+    loop.scheduleRepeating(0, 0.001, [&] { ++timerRuns; });
+    first.join();
+    loop.run();
+    second.join();
+
+    std::vector<int> firstOrder;
+    std::vector<int> secondOrder;
+    for (int value : seen) {
+        (value < perThread ? firstOrder : secondOrder).push_back(value);
+    }
+    ASSERT_EQ(firstOrder.size(), std::size_t(perThread));
+    ASSERT_EQ(secondOrder.size(), std::size_t(perThread));
+    EXPECT_TRUE(std::is_sorted(firstOrder.begin(), firstOrder.end()));
+    EXPECT_TRUE(std::is_sorted(secondOrder.begin(), secondOrder.end()));
+    EXPECT_GT(timerRuns, 0);
+}
+
+TEST(PollMainLoopTests, QuitFromAnotherThreadWakesAnIdleLoop)
+{
+    MonotonicClock clock;
+    PollMainLoop loop(clock);
+    bool ran = false;
+    std::thread stopper([&] { loop.post([&] { ran = true; loop.quit(); }); });
+    loop.run(); // nothing else to do: only the posted work can end it
+    stopper.join();
+    EXPECT_TRUE(ran);
 }

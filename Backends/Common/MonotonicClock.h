@@ -2,7 +2,7 @@
 
 #include "QuellarineKit/System/Clock.h"
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 // The system's monotonic clock (CLOCK_MONOTONIC): the clock of event timestamps, the main loop and the X server.
 class MonotonicClock final : public system::Clock {
@@ -11,4 +11,4 @@ public:
     std::uint64_t nanoseconds() const override;
 };
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "QuellarineKit/System/MainLoop.h"
+#include "QuellarineKit/System/Permission.h"
+#include "QuellarineKit/System/PointerSystem.h"
+
+namespace quellarine::backends {
+
+// A real backend of the pointer: what the tap needs of the system, on the thread the backend was made on and is
+// serviced from. isTrusted(), suspend() and resume() may be called from any thread.
+class PointerBackend : public system::Permission {
+public:
+    // What the pointer tap needs, with the loop of the backend's thread (whose clock must be the backend's).
+    virtual system::PointerSystem pointerSystem(system::MainLoop& mainLoop) = 0;
+
+    // From any thread, also while the backend's thread is stuck: gives the user's pointing devices back (and every
+    // button this backend pressed) until resume(), for a process about to stop or quit.
+    virtual void suspend() = 0;
+    virtual void resume() = 0;
+};
+
+} // namespace quellarine::backends

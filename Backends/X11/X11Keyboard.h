@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Backends/Common/MonotonicClock.h"
+#include "Backends/X11/X11Connection.h"
+#include "Backends/X11/X11HotKeys.h"
+#include "Backends/X11/X11KeyboardLayout.h"
+#include "Backends/X11/X11ModifierMonitor.h"
+
+namespace quellarine::x11 {
+
+// The keyboard on X11, on a connection of its own: global hot keys, the keyboard layout and changes of the
+// modifier keys. Nothing here touches the pointer, so it is serviced on the application's own thread, apart from
+// the pointer path: whenever fileDescriptor() is readable, call processPendingEvents() there. Hot keys and the
+// modifier handler run inside that call; the modifier changes carry the time they happened, so a busy window
+// delays a gesture's detection but never changes its outcome.
+//
+// Without a display it registers no hot keys and hears no modifiers.
+class X11Keyboard {
+public:
+    // nullptr opens $DISPLAY.
+    explicit X11Keyboard(const char* displayName = nullptr);
+    X11Keyboard(const X11Keyboard&) = delete;
+    X11Keyboard& operator=(const X11Keyboard&) = delete;
+
+    // Readable while there is something to process; -1 without a connection.
+    int fileDescriptor() const { return connection_.fileDescriptor(); }
+    // Handles everything pending. Does nothing when called again from inside one of its callbacks.
+    void processPendingEvents();
+    // Waits until the server has handled every request so far, then handles the events it sent meanwhile.
+    void sync();
+
+    system::HotKeyHost& hotKeys() { return hotKeys_; }
+    system::KeyboardLayout& keyboardLayout() { return keyboardLayout_; }
+    system::ModifierMonitor& modifierMonitor() { return modifierMonitor_; }
+
+private:
+    backends::MonotonicClock clock_;
+    X11Connection connection_;
+    X11HotKeys hotKeys_;
+    X11KeyboardLayout keyboardLayout_;
+    X11ModifierMonitor modifierMonitor_;
+    bool processing_ = false;
+};
+
+} // namespace quellarine::x11

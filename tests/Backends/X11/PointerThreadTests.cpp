@@ -1,0 +1,187 @@
+#include <gmock/gmock.h>
+
+#include "Backends/Common/PointerThread.h"
+#include "Backends/X11/Testing/VirtualHand.h"
+#include "Backends/X11/Testing/XvfbServer.h"
+#include "Backends/X11/X11Backend.h"
+
+#include "QuellarineKit/Pointer/FilterPreset.h"
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// The pointer path on its own thread: whatever the application's thread does, the hand is steadied, the devices
+// stay held, and the application's commands take effect in the order it gave them.
+
+using namespace quellarine;
+using namespace quellarine::backends;
+using namespace quellarine::x11;
+using namespace quellarine::x11::testing;
+
+namespace {
+
+// The application's thread as the pointer thread sees it: answers are queued to it and run when it drains them.
+class OwnerQueue {
+public:
+    PointerThread::Deliver deliver()
+    {
+        return [this](std::function<void()> work) {
+            std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(work));
+            arrived_.notify_all();
+        };
+    }
+
+    // Runs what has arrived until `done` holds; false after five seconds without it.
+    bool drainUntil(const std::function<bool()>& done)
+    {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        std::unique_lock lock(mutex_);
+        while (!done()) {
+            if (queue_.empty() && !arrived_.wait_until(lock, deadline, [&] { return !queue_.empty(); })) {
+                return false;
+            }
+            auto work = std::move(queue_.front());
+            queue_.pop_front();
+            lock.unlock();
+            work();
+            lock.lock();
+        }
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::deque<std::function<void()>> queue_;
+};
+
+class PointerThreadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server = std::make_unique<XvfbServer>();
+        hand = std::make_unique<VirtualHand>(server->displayName());
+        std::string display = server->displayName();
+        pointer = std::make_unique<PointerThread>(
+            [display](PollMainLoop& loop) -> std::unique_ptr<PointerBackend> {
+                auto backend = std::make_unique<X11Backend>(display.c_str());
+                loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
+                return backend;
+            },
+            owner.deliver());
+    }
+
+    void TearDown() override
+    {
+        pointer.reset();
+        hand.reset();
+        server.reset();
+    }
+
+    // Starts the tap and waits for its answer on the owner's side.
+    void startTap()
+    {
+        std::optional<bool> started;
+        pointer->start([&](bool allowed) { started = allowed; });
+        ASSERT_TRUE(owner.drainUntil([&] { return started.has_value(); }));
+        ASSERT_TRUE(*started);
+        ASSERT_TRUE(pointer->isRunning());
+    }
+
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<VirtualHand> hand;
+    OwnerQueue owner;
+    std::unique_ptr<PointerThread> pointer;
+};
+
+} // namespace
+
+TEST_F(PointerThreadTest, TheHandIsSteadiedAndTheDevicesHeldWhileTheApplicationsThreadIsBusy)
+{
+    EXPECT_TRUE(pointer->backend().isTrusted()) << "asked from the owner's thread";
+    hand->warpCursor(400, 300);
+    pointer->setParameters(FilterPreset::strong().parameters);
+    pointer->setClickSettings(ClickGuard::Settings::on(0.4));
+    pointer->setFiltering(true);
+    startTap();
+
+    // The application's thread is busy (a page being built) for two seconds, answering nothing, while the hand
+    // moves 100 times at 125 Hz, shaking across a steady path.
+    struct Seen {
+        Point cursor;
+        bool grabbed = false;
+    };
+    Seen midway;
+    Seen atRest;
+    std::thread handThread([&] {
+        for (int i = 0; i < 100; ++i) {
+            int tremor = (i % 2 == 0) ? 6 : -6;
+            hand->move(2, tremor);
+            std::this_thread::sleep_for(std::chrono::milliseconds(8));
+            if (i == 50) {
+                midway = {hand->cursor(), hand->isGrabbed()};
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(600)); // the steadied pointer settles
+        atRest = {hand->cursor(), hand->isGrabbed()};
+    });
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    handThread.join();
+
+    EXPECT_TRUE(midway.grabbed);
+    EXPECT_TRUE(atRest.grabbed) << "the watchdog watches the pointer thread, not the application's";
+    // The pointer followed the hand while the application slept: it is well on its way by halfway, and comes to
+    // rest where the hand's path ends, (600, 300).
+    EXPECT_GT(midway.cursor.x, 400 + 60);
+    EXPECT_NEAR(atRest.cursor.x, 600, 3);
+    EXPECT_NEAR(atRest.cursor.y, 300, 3);
+}
+
+TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
+{
+    hand->warpCursor(400, 300);
+    pointer->setFiltering(true);
+    startTap();
+    // Switched off, then asked: the answer comes after the switch, and from then the hand passes unchanged.
+    pointer->setParameters(FilterPreset::veryStrong().parameters);
+    pointer->setFiltering(false);
+    EXPECT_FALSE(pointer->isFiltering());
+    std::optional<bool> wasEnabled;
+    pointer->ensureEnabled([&](bool enabled) { wasEnabled = enabled; });
+    ASSERT_TRUE(owner.drainUntil([&] { return wasEnabled.has_value(); }));
+    EXPECT_TRUE(*wasEnabled);
+
+    bool filtering = true;
+    std::optional<int> moves;
+    pointer->withTap([&](PointerTap& tap) {
+        filtering = tap.isFiltering();
+        moves = tap.externalMoves();
+    });
+    std::optional<bool> answered;
+    pointer->ensureEnabled([&](bool) { answered = true; });
+    ASSERT_TRUE(owner.drainUntil([&] { return answered.has_value(); }));
+    EXPECT_FALSE(filtering);
+    EXPECT_EQ(moves, pointer->externalMoves());
+
+    hand->move(17, -9);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (hand->cursor() != Point{417, 291} && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(hand->cursor(), (Point{417, 291}));
+
+    // Stopped: known at once on the owner's side, and the devices are given back.
+    pointer->stop();
+    EXPECT_FALSE(pointer->isRunning());
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (hand->isGrabbed() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_FALSE(hand->isGrabbed());
+}
