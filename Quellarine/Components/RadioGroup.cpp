@@ -76,9 +76,10 @@ RadioGroup::RadioGroup(std::vector<QAbstractButton*> buttons)
     (void)installed;
     for (QAbstractButton* button : buttons_) {
         button->setProperty(memberProperty, true);
-        // An interface made before the button joined would keep its old role: the next query makes it afresh.
+        // An interface made before the button joined (Qt's own, which may already say "radio button" but toggles
+        // later instead of choosing) would stay cached: the next query makes ours.
         if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(button);
-            made != nullptr && made->role() != QAccessible::RadioButton) {
+            made != nullptr && dynamic_cast<RadioAccessible*>(made) == nullptr) {
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
         }
         button->installEventFilter(this);

@@ -4,6 +4,7 @@
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/MainWindow.h"
+#include "Quellarine/Shell/WindowRoom.h"
 #include "Quellarine/Shell/MenuBarItem.h"
 #include "Quellarine/Shell/MenuButton.h"
 #include "Quellarine/Shell/MenuPanel.h"
@@ -118,7 +119,7 @@ TEST_F(QuellarineAppTest, MainWindowIsOpenedOnceWithoutAMenuBarAndQuitsWithCtrlQ
     EXPECT_TRUE(first->objectName().startsWith(QStringLiteral("main")));
     // The window is titled by the page it shows.
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Overview"));
-    EXPECT_EQ(first->size(), QSize(900, 680));
+    EXPECT_EQ(first->size(), MainWindow::defaultSize.boundedTo(WindowRoom::forContent(*first)));
     EXPECT_TRUE(first->isVisible());
 
     // Its commands live in the tray menu and the pages; Ctrl+Q still quits from the keyboard.
@@ -209,7 +210,7 @@ TEST_F(QuellarineAppTest, LaunchOpensTheWelcomeWindowUntilThePermissionHoldsAndT
         }
         if (main != nullptr) {
             EXPECT_TRUE(main->isVisible());
-            EXPECT_EQ(main->size(), MainWindow::defaultSize);
+            EXPECT_EQ(main->size(), MainWindow::defaultSize.boundedTo(WindowRoom::forContent(*main)));
         }
     }
 }

@@ -31,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace quellarine {
@@ -436,12 +437,18 @@ TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
     }
     std::vector<QWidget*> expected{&header().chooseButton(), &page->firstNameField(), &page->lastNameField(),
                                    &page->emailField()};
-    for (DeviceOption* option : preferences().deviceOptions()) {
-        expected.push_back(option);
-    }
+    // Each exclusive choice is one stop: its chosen button, or its first while none is chosen.
+    const auto stopOf = [](std::vector<QAbstractButton*> group) {
+        const auto chosen = std::find_if(group.begin(), group.end(), [](auto* button) { return button->isChecked(); });
+        return chosen != group.end() ? *chosen : group.front();
+    };
+    const auto& options = preferences().deviceOptions();
+    expected.push_back(stopOf(std::vector<QAbstractButton*>(options.begin(), options.end())));
+    std::vector<QAbstractButton*> segments;
     for (int index = 0; index < preferences().appearancePicker().count(); ++index) {
-        expected.push_back(&preferences().appearancePicker().segment(index));
+        segments.push_back(&preferences().appearancePicker().segment(index));
     }
+    expected.push_back(stopOf(segments));
     expected.insert(expected.end(), {&preferences().languagePicker(), &preferences().clickGuardSwitch(),
                                      &preferences().calibrationRow().button(), &page->writeToUsButton()});
     EXPECT_EQ(chain, expected);
