@@ -9,6 +9,7 @@
 #include "Quellarine/Shell/Sidebar.h"
 #include "Quellarine/Shell/WindowRoom.h"
 
+#include <QChildEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QSplitter>
@@ -37,6 +38,34 @@ public:
 
 protected:
     QSplitterHandle* createHandle() override { return new HairlineHandle(orientation(), this); }
+
+    void childEvent(QChildEvent* event) override
+    {
+        QSplitter::childEvent(event);
+        if (event->added() && event->child()->isWidgetType()) {
+            event->child()->installEventFilter(this);
+        }
+    }
+
+    // Right to left, the splitter places its leading column one pixel past its own edge: that column is kept
+    // inside.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto* column = static_cast<QWidget*>(watched);
+            QRect place = column->geometry();
+            if (place.right() > width() - 1) {
+                place.moveRight(width() - 1);
+            }
+            if (place.left() < 0) {
+                place.moveLeft(0);
+            }
+            if (place != column->geometry()) {
+                column->setGeometry(place);
+            }
+        }
+        return QSplitter::eventFilter(watched, event);
+    }
 };
 
 } // namespace
