@@ -21,6 +21,7 @@
 #include "Quellarine/Pages/Calibration/StepCard.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -217,14 +218,17 @@ void CalibrationView::hideEvent(QHideEvent* event)
 void CalibrationView::placeBadge()
 {
     const int room = width() > 0 ? width() - headerButton_->sizeHint().width() - 12 : initialWidth;
-    const bool under = title_->sizeHint().width() + 10 + badge_->sizeHint().width() > room;
+    const int title = QFontMetrics(title_->font()).horizontalAdvance(title_->text());
+    const bool under = title + 10 + badge_->sizeHint().width() > room;
     if (under == badgeUnder_ && titleLine_->count() == 2) {
         return;
     }
     badgeUnder_ = under;
     titleLine_->removeWidget(title_);
     titleLine_->removeWidget(badge_);
-    titleLine_->addWidget(title_, 0, 0, Qt::AlignLeading | Qt::AlignVCenter);
+    // On a line of its own the title takes the column's width and wraps in a column too narrow for it.
+    title_->setWordWrap(under);
+    titleLine_->addWidget(title_, 0, 0, under ? Qt::AlignVCenter : Qt::AlignLeading | Qt::AlignVCenter);
     if (under) {
         titleLine_->setVerticalSpacing(6);
         titleLine_->addWidget(badge_, 1, 0, Qt::AlignLeading);
