@@ -73,7 +73,7 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override
     {
-        return static_cast<int>(std::ceil(QFontMetricsF(stateFont()).height() + lineGap + presetHeight(width)));
+        return static_cast<int>(std::ceil(stateHeight() + lineGap + presetHeight(width)));
     }
 
 protected:
@@ -82,21 +82,28 @@ protected:
         QPainter painter(this);
         const qreal onness = card_.onness();
         const QColor ink = blend(palette().color(QPalette::WindowText), Qt::white, onness);
-        const QFontMetricsF state(stateFont());
         const qreal top = (QWidget::height() - heightForWidth(width())) / 2.0;
         const Qt::Alignment align = Qt::AlignTop | Typography::leading(layoutDirection());
         painter.setPen(ink);
         painter.setFont(stateFont());
-        painter.drawText(QRectF(0, top, width(), state.height()), align, card_.stateText());
+        painter.drawText(QRectF(0, top, width(), stateHeight()), align, card_.stateText());
         // The preset's name is quieter: 85 % while on, 55 % while off.
         painter.setOpacity(0.55 + (0.85 - 0.55) * onness);
         painter.setFont(presetFont());
-        painter.drawText(QRectF(0, top + state.height() + lineGap, width(), presetHeight(width())),
+        painter.drawText(QRectF(0, top + stateHeight() + lineGap, width(), presetHeight(width())),
                          align | Qt::TextWordWrap, card_.presetText());
     }
 
 private:
     static constexpr int lineGap = 1;
+
+    // Laid out as drawn, with whatever fallback font the script takes, which may be taller than the font's own.
+    qreal stateHeight() const
+    {
+        return QFontMetricsF(stateFont())
+            .boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, card_.stateText())
+            .height();
+    }
 
     qreal presetHeight(int width) const
     {

@@ -121,13 +121,19 @@ TEST(BandStripTest, LabelsShrinkToThreeFifthsThenWrapAndTheTrackGrowsForThem)
     EXPECT_GT(box.height(), QFontMetricsF(smallest).height() * 1.5);
     EXPECT_LE(box.width(), tiny - 2 * BandStrip::labelPadding + 0.5);
 
-    // A strip whose band is that narrow is taller than one with room, and says so before it is laid out.
-    BandStrip narrow(14, {{0, 2, label, Brand::accent}});
-    const int bandRoomy = static_cast<int>(std::ceil(7 * (natural + 2 * BandStrip::labelPadding + 1)));
-    const int bandTiny = static_cast<int>(7 * tiny);
-    EXPECT_EQ(narrow.drawnTrackHeight(bandRoomy), BandStrip::standardTrackHeight);
-    EXPECT_GE(narrow.drawnTrackHeight(bandTiny), static_cast<int>(box.height()) + 2 * BandStrip::labelPadding);
-    EXPECT_GT(narrow.heightForWidth(bandTiny), narrow.heightForWidth(bandRoomy));
+    // A strip whose band is too narrow for a long label grows its track for the lines, and says so before it is
+    // laid out; with room, the track keeps its standard height.
+    const QString longLabel = QStringLiteral("A hand that shakes a great deal, all day long");
+    const double longNatural = QFontMetricsF(strip.font()).horizontalAdvance(longLabel);
+    BandStrip narrow(14, {{0, 2, longLabel, Brand::accent}});
+    const int roomy = static_cast<int>(std::ceil(7 * (longNatural + 2 * BandStrip::labelPadding + 1)));
+    const int cramped = static_cast<int>(7 * (longNatural * 0.2 + 2 * BandStrip::labelPadding));
+    const QRectF lines = narrow.labelBox(longLabel, cramped / 7.0);
+    EXPECT_EQ(narrow.drawnTrackHeight(roomy), BandStrip::standardTrackHeight);
+    EXPECT_GT(narrow.drawnTrackHeight(cramped), BandStrip::standardTrackHeight);
+    EXPECT_GE(narrow.drawnTrackHeight(cramped), lines.height() + 2 * BandStrip::labelPadding);
+    EXPECT_GT(narrow.heightForWidth(cramped), narrow.heightForWidth(roomy));
+    EXPECT_GT(narrow.drawnNumbersCentre(cramped), narrow.drawnTrackHeight(cramped));
 }
 
 TEST(BandStripTest, BandsAreDrawnFromTheLeadingEdge)
