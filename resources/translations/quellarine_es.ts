@@ -1289,6 +1289,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>%1 less shake</source>
         <translation>%1 menos de temblor</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

@@ -1289,6 +1289,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>%1 less shake</source>
         <translation>%1 de tremblement en moins</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1&#xa0;ms</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

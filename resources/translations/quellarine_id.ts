@@ -1289,6 +1289,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>%1 less shake</source>
         <translation>Getaran %1 lebih sedikit</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 md</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

@@ -1289,6 +1289,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>%1 less shake</source>
         <translation>%1 menos tremor</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

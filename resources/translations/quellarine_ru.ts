@@ -1289,6 +1289,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>%1 less shake</source>
         <translation>Дрожания меньше на %1</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

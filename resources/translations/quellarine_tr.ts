@@ -1289,6 +1289,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>%1 less shake</source>
         <translation>%1 daha az titreme</translation>
     </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ShakeLeft</name>

@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -134,7 +135,10 @@ QString ScoreRow::shareText(double left)
 
 QString ScoreRow::delayText(double lagMs)
 {
-    return QStringLiteral("%1 ms").arg(std::lround(lagMs));
+    // In the locale's digits, like the share beside it.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return tr("%1 ms").arg(locale.toString(static_cast<qlonglong>(std::lround(lagMs))));
 }
 
 qreal ScoreRow::barWidth(double left, qreal available)
