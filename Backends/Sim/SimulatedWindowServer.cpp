@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace quellarine::sim {
 
@@ -277,11 +278,13 @@ void SimulatedWindowServer::dispatch(Pending& pending)
             event.deltaBase = associated_ ? base : cursor_;
         }
         hardwareLocation_ = event.location;
+        event.cursorPlacedElsewhere = std::exchange(placedElsewhere_, false) && reportsPlacementsElsewhere_;
         deliver(event, Origin::hardware);
         break;
     }
     case Kind::hardwareButton:
         pending.event.location = cursor_;
+        pending.event.cursorPlacedElsewhere = std::exchange(placedElsewhere_, false) && reportsPlacementsElsewhere_;
         deliver(pending.event, Origin::hardware);
         break;
     case Kind::posted:
@@ -478,6 +481,13 @@ void SimulatedWindowServer::post(const Event& event, system::PostLevel)
 
 // ---------------------------------------------------------------------------------------------------------------
 // Cursor and displays
+
+void SimulatedWindowServer::placeCursor(Point location)
+{
+    cursor_ = clampToDisplays(location);
+    hardwareLocation_ = cursor_;
+    placedElsewhere_ = true;
+}
 
 void SimulatedWindowServer::warp(Point location)
 {

@@ -65,9 +65,11 @@ public:
     void setDeltaBase(DeltaBase base) { deltaBase_ = base; }
     DeltaBase deltaBase() const { return deltaBase_; }
     // Whether hardware moves tell the taps the point their delta was added to (Event::deltaBase), as a system
-    // that computes the locations itself can. Off by default: the taps must then work it out. This server cannot
-    // tell another program's warp from the tap's own, so it never marks a cursor placed elsewhere.
+    // that computes the locations itself can. Off by default: the taps must then work it out.
     void setReportsDeltaBase(bool reports) { reportsDeltaBase_ = reports; }
+    // Whether the first hardware event after another program placed the cursor (placeCursor) says so
+    // (Event::cursorPlacedElsewhere), as a system that hears of other programs' warps can. Off by default.
+    void setReportsPlacementsElsewhere(bool reports) { reportsPlacementsElsewhere_ = reports; }
     void setLatency(double seconds);     // from a hardware event's timestamp to its arrival at the taps
     void setPostLatency(double seconds); // from posting an event to its arrival at the taps
     void setTrusted(bool trusted) { trusted_ = trusted; }
@@ -79,6 +81,8 @@ public:
     void pressButton(int buttonNumber);
     void releaseButton(int buttonNumber);
     void changeModifiers(const system::ModifierState& state);
+    // Another program warps the cursor there; the hand's next move starts from it.
+    void placeCursor(Point location);
     // Where the system put the pointer for the last hardware move it processed.
     Point hardwareLocation() const { return hardwareLocation_; }
 
@@ -192,6 +196,8 @@ private:
     DeltaBase deltaBase_ = DeltaBase::cursor;
     bool nextMoveFromHand_ = true; // for the alternating base
     bool reportsDeltaBase_ = false;
+    bool reportsPlacementsElsewhere_ = false;
+    bool placedElsewhere_ = false; // by another program, since the last hardware event
     std::uint64_t busyUntil_ = 0;
     std::uint32_t buttonsDown_ = 0; // a bit per button number
     std::uint64_t latency_ = 0;

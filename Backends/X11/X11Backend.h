@@ -44,6 +44,8 @@ public:
     unsigned long recordContext() const { return outsideMoves_.context(); }
     // How many of those round trips it has made so far.
     std::uint64_t pointerQuestions() const { return pointer_.questions(); }
+    // How many hand events this backend handled noticeably late (each also asks where the pointer is).
+    std::uint64_t lateEvents() const { return taps_.lateEvents(); }
 
     // Readable while there is something to process; -1 without a connection.
     int fileDescriptor() const { return connection_.fileDescriptor(); }

@@ -189,6 +189,12 @@ bool X11DeviceGrabs::resume()
     return true;
 }
 
+bool X11DeviceGrabs::releasePending() const
+{
+    std::lock_guard lock(mutex_);
+    return released_;
+}
+
 bool X11DeviceGrabs::takeRelease()
 {
     std::lock_guard lock(mutex_);

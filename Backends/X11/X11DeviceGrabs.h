@@ -43,6 +43,9 @@ public:
     // Once after the grabs were released, or allowed again, from another thread: true (main thread). The taps are
     // then told, and take the devices again when they can.
     bool takeRelease();
+    // Whether they were released from another thread and the main thread has not taken that in yet: the hand's
+    // events go past this backend meanwhile.
+    bool releasePending() const;
 
 private:
     void ungrabLocked();

@@ -19,7 +19,8 @@ public:
     Tap& operator=(const Tap&) = delete;
 
     void setEnabled(bool enabled) override { host_.setEnabled(entry_, enabled); }
-    bool isEnabled() const override { return entry_.enabled; }
+    // Off as soon as the watchdog gave the devices back, before the main loop hears of it.
+    bool isEnabled() const override { return entry_.enabled && !host_.grabs_.releasePending(); }
 
 private:
     X11EventTapHost& host_;
@@ -226,6 +227,12 @@ void X11EventTapHost::post(const Event& posted, system::PostLevel /*level*/)
     case EventType::leftMouseDown:
     case EventType::rightMouseDown:
     case EventType::otherMouseDown:
+        if (grabs_.releasePending()) {
+            // The devices went back while the loop stalled: the hand's release of this button may have gone by
+            // already, and would never come here to end the press.
+            return;
+        }
+        [[fallthrough]];
     case EventType::leftMouseUp:
     case EventType::rightMouseUp:
     case EventType::otherMouseUp:
@@ -370,6 +377,11 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
         return;
     }
+    if (lag_.isLate(raw.time, clock_.nanoseconds())) {
+        // Another program may have moved the pointer since the server made this event; placing the event would
+        // undo that.
+        pointer_.suspectOutsideMove();
+    }
     bool elsewhere = pointer_.followOutsideMoves(raw.serial);
     Event event;
     event.type = moveType();
@@ -404,6 +416,9 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
     // A cursor placed by someone else must get the click.
+    if (lag_.isLate(device.time, clock_.nanoseconds())) {
+        pointer_.suspectOutsideMove();
+    }
     bool elsewhere = pointer_.followOutsideMoves(device.serial);
     Event event;
     event.type = typeForButton(xButton, down);

@@ -3,6 +3,7 @@
 #include "Backends/X11/X11Connection.h"
 #include "Backends/X11/X11DeviceGrabs.h"
 #include "Backends/X11/X11Displays.h"
+#include "Backends/X11/X11InputLag.h"
 #include "Backends/X11/X11Pointer.h"
 #include "Backends/X11/X11Watchdog.h"
 #include "QuellarineKit/System/Clock.h"
@@ -21,8 +22,9 @@ namespace quellarine::x11 {
 // and buttons reach this backend first; each becomes an event at the place where the system puts the pointer (its
 // base, see X11Pointer, plus the device's delta, kept on the screens), carries that base, and runs through the
 // taps, newest first. Another client may have put the cursor elsewhere since this backend last placed it (a warp):
-// the server is asked before each device event (once for events handled together), the event then starts from
-// there and says so.
+// when one may have (or when the event comes late, so that a warp made after it would be undone by placing it), the
+// server is asked before the device event (once for events handled together), the event then starts from there and
+// says so.
 // What passes is put into the server through the test extension, with the location the taps left in it, so
 // applications see it as ordinary input; what a tap swallows goes nowhere. Wheel buttons (4 to 7) pass by
 // untouched. Events posted through this host reach applications at once and come back through the taps after the
@@ -51,6 +53,8 @@ public:
     bool deliverPosted();
     // Reports a release by the watchdog, or the loss of the server, to the taps.
     void checkForLostInput();
+    // How many hand events came noticeably late, each of which asks the server where the pointer is.
+    std::uint64_t lateEvents() const { return lag_.lateEvents(); }
 
     // X buttons and the tap's buttons: 1 left, 3 right, 2 and 8 and up other buttons (numbered 2, 3, ...).
     static system::EventType typeForButton(unsigned xButton, bool down);
@@ -118,6 +122,7 @@ private:
     std::size_t postedHead_ = 0;
     std::size_t postedCount_ = 0;
     std::uint64_t handButtons_ = 0; // X buttons the user holds on grabbed devices
+    X11InputLag lag_;
 };
 
 } // namespace quellarine::x11

@@ -6,20 +6,30 @@
 
 #include <chrono>
 #include <cmath>
-#include <optional>
 
 namespace quellarine::x11 {
 
 namespace {
 
+// Input waiting this long without service means the loop has stalled.
+constexpr double limit = 0.5;
 // How often a watching watchdog looks again. Input first seen at a look may have arrived up to one interval before,
 // and is counted from that look, never earlier: the pointer comes back between `limit` and `limit` + two of these.
 constexpr double checkInterval = 0.025;
 
-double now()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
+class SteadyTime final : public X11Watchdog::Time {
+public:
+    double now() override
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+
+    bool nap(double seconds, int stopFd) override
+    {
+        pollfd stop{stopFd, POLLIN, 0};
+        return poll(&stop, 1, static_cast<int>(std::ceil(seconds * 1000.0))) == 0;
+    }
+};
 
 bool readable(int fd)
 {
@@ -29,10 +39,11 @@ bool readable(int fd)
 
 } // namespace
 
-X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, double limit)
+X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, Time* time)
     : pendingFd_(pendingFd)
     , release_(std::move(release))
-    , limit_(limit)
+    , steadyTime_(time == nullptr ? std::make_unique<SteadyTime>() : nullptr)
+    , time_(time == nullptr ? steadyTime_.get() : time)
     , stopFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
     thread_ = std::thread([this] { run(); });
@@ -66,12 +77,6 @@ bool X11Watchdog::isArmed()
     return armed_;
 }
 
-bool X11Watchdog::nap(double seconds)
-{
-    pollfd stop{stopFd_, POLLIN, 0};
-    return poll(&stop, 1, static_cast<int>(std::ceil(seconds * 1000.0))) == 0;
-}
-
 void X11Watchdog::run()
 {
     while (true) {
@@ -95,10 +100,11 @@ void X11Watchdog::run()
 
 bool X11Watchdog::watch()
 {
-    std::optional<double> since = now(); // when the input that waits now was first seen
+    double since = time_->now(); // when the input that waits now was first seen
+    bool waiting = true;         // whether input waits, as far as the last look saw
     std::uint64_t services = services_.load(std::memory_order_relaxed);
     while (true) {
-        if (!nap(checkInterval)) {
+        if (!time_->nap(checkInterval, stopFd_)) {
             return false;
         }
         if (!isArmed()) {
@@ -109,15 +115,17 @@ bool X11Watchdog::watch()
         if (current != services) {
             // The loop is alive; whatever waits now is counted from this look.
             services = current;
-            since = pending ? std::optional(now()) : std::nullopt;
+            waiting = pending;
+            since = time_->now();
             continue;
         }
         if (!pending) {
             return true; // nothing served, nothing waiting: at rest
         }
-        if (!since) {
-            since = now();
-        } else if (now() - *since >= limit_) {
+        if (!waiting) {
+            waiting = true;
+            since = time_->now();
+        } else if (time_->now() - since >= limit) {
             if (isArmed()) {
                 release_();
             }

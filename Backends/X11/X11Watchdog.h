@@ -4,13 +4,14 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
 namespace quellarine::x11 {
 
 // Gives the pointer back when the main loop stalls. While armed (the devices are grabbed), its own thread watches
-// the descriptor that shows pending input; when input has waited for `limit` seconds with no service in between, it
+// the descriptor that shows pending input; when input has waited for half a second with no service in between, it
 // runs `release` on its thread. A stalled loop (disk, D-Bus, a long layout) would otherwise freeze the pointer.
 //
 // At rest it sleeps until input is pending. While the loop keeps serving input it looks again on a timer rather
@@ -18,7 +19,17 @@ namespace quellarine::x11 {
 // when the main loop has the input to handle.
 class X11Watchdog {
 public:
-    X11Watchdog(int pendingFd, std::function<void()> release, double limit = 0.5);
+    // Its sense of time while it watches: the steady clock and real naps, or a test's virtual time.
+    class Time {
+    public:
+        virtual ~Time() = default;
+        virtual double now() = 0;
+        // Sleeps up to `seconds`; false when `stopFd` became readable meanwhile (the watchdog is asked to stop).
+        virtual bool nap(double seconds, int stopFd) = 0;
+    };
+
+    // Without a time of its own it uses the steady clock; one given must outlive the watchdog.
+    X11Watchdog(int pendingFd, std::function<void()> release, Time* time = nullptr);
     ~X11Watchdog();
     X11Watchdog(const X11Watchdog&) = delete;
     X11Watchdog& operator=(const X11Watchdog&) = delete;
@@ -33,12 +44,11 @@ private:
     // when asked to stop.
     bool watch();
     bool isArmed();
-    // Sleeps up to `seconds`; false when asked to stop.
-    bool nap(double seconds);
 
     int pendingFd_;
     std::function<void()> release_;
-    double limit_;
+    std::unique_ptr<Time> steadyTime_;
+    Time* time_;
     int stopFd_ = -1;
     std::atomic<std::uint64_t> services_{0};
     std::mutex mutex_;

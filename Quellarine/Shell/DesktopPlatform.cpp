@@ -62,6 +62,15 @@ DesktopPlatform::DesktopPlatform()
       keyboard_(std::make_unique<x11::X11Keyboard>())
 {
     Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
+    // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
+    // can do: say so in the log, from the application's thread.
+    pointer_->withTap([](PointerTap& tap) {
+        tap.setButtonReport([](const std::string& what) {
+            deliverToApplication([text = QString::fromStdString(what)] {
+                SystemLog().error(QStringLiteral("Pointer buttons: %1").arg(text));
+            });
+        });
+    });
     if (keyboard_->fileDescriptor() >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [keyboard = keyboard_.get()] {

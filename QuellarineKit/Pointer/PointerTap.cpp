@@ -19,10 +19,10 @@ constexpr system::EventMask watchedEvents = system::maskBit(EventType::mouseMove
     | system::maskBit(EventType::rightMouseUp) | system::maskBit(EventType::otherMouseDown)
     | system::maskBit(EventType::otherMouseUp);
 
-// Bursts of hardware moves closer than this are written into the passing events...
-constexpr double pacingEventGap = 0.005;
+// Bursts of hardware moves closer than this (nanoseconds) are written into the passing events...
+constexpr std::int64_t pacingEventGap = 5'000'000;
 // ...unless nothing has been posted for this long.
-constexpr double pacingPostGap = 0.0079;
+constexpr std::int64_t pacingPostGap = 7'900'000;
 
 constexpr double settlePeriod = 0.008;
 // The hand counts as resting once no move has come for longer than this.
@@ -92,6 +92,26 @@ bool isDrag(EventType type)
     return isMove(type) && type != EventType::mouseMoved;
 }
 
+std::optional<ClickGuard::Button> dragged(EventType type)
+{
+    switch (type) {
+    case EventType::leftMouseDragged:
+        return ClickGuard::Button::left;
+    case EventType::rightMouseDragged:
+        return ClickGuard::Button::right;
+    case EventType::otherMouseDragged:
+        return ClickGuard::Button::other;
+    default:
+        return std::nullopt;
+    }
+}
+
+// From `earlier` to `later`, however far apart, without wrapping round.
+std::int64_t elapsed(std::uint64_t later, std::uint64_t earlier)
+{
+    return later >= earlier ? static_cast<std::int64_t>(later - earlier) : -static_cast<std::int64_t>(earlier - later);
+}
+
 std::size_t slot(ClickGuard::Button button)
 {
     return static_cast<std::size_t>(button);
@@ -110,11 +130,6 @@ int buttonNumber(const Event& event, ClickGuard::Button button)
         break;
     }
     return static_cast<int>(std::clamp<std::int64_t>(event.buttonNumber, 2, 63));
-}
-
-std::uint64_t bit(int buttonNumber)
-{
-    return std::uint64_t{1} << buttonNumber;
 }
 
 } // namespace
@@ -209,15 +224,15 @@ void PointerTap::setFiltering(bool filtering)
     isFiltering_ = filtering;
     resyncSmootherToCursor();
     // A press the guard was holding back never reaches the applications now, and its release is swallowed when it
-    // comes (buttonPath and passUnfiltered know it by the buttons seen down).
+    // comes (the ledger knows it withheld).
     forgetPresses();
 }
 
 void PointerTap::forgetPresses()
 {
     clickGuard_ = ClickGuard(clickGuard_.settings);
-    guardPress_.reset();
     heldDowns_ = {};
+    ledger_.guardForgotten();
 }
 
 void PointerTap::tapWasOff()
@@ -225,8 +240,7 @@ void PointerTap::tapWasOff()
     // Events went past the tap meanwhile: a press held back may have been released already, so it must never go
     // out later; and a button seen down may have been released and pressed again, so its release passes.
     forgetPresses();
-    handDown_ = 0;
-    postedButtonsInFlight_ = 0; // those went past it too
+    ledger_.tapWasOff();
 }
 
 void PointerTap::resync(Point point)
@@ -261,12 +275,14 @@ TapVerdict PointerTap::handle(Event& event)
     if (event.userData == marker) {
         smoother_.cursorPlaced(location);
         attribution_.placed(location);
-        if (buttonOf(event.type) && postedButtonsInFlight_ > 0) {
-            --postedButtonsInFlight_;
+        if (buttonOf(event.type)) {
+            ledger_.postCameBack();
         }
         return TapVerdict::pass;
     }
-    trackButtons(event);
+    if (std::optional<ClickGuard::Button> button = dragged(event.type)) {
+        ledger_.dragged(buttonNumber(event, *button));
+    }
 
     if (isFiltering_ && event.cursorPlacedElsewhere) {
         // The system saw the cursor put there by someone else: follow it, however short the jump.
@@ -288,15 +304,16 @@ TapVerdict PointerTap::handle(Event& event)
         return passUnfiltered(event);
     }
 
-    double time = event.timestamp != 0 ? static_cast<double>(event.timestamp) / 1e9 : system_.clock.uptime();
+    const std::uint64_t nanoseconds = event.timestamp != 0 ? event.timestamp : system_.clock.nanoseconds();
     if (isMove(event.type)) {
-        return movePath(event, location, time);
+        return movePath(event, location, nanoseconds);
     }
-    return buttonPath(event, location, time);
+    return buttonPath(event, location, static_cast<double>(nanoseconds) / 1e9);
 }
 
-TapVerdict PointerTap::movePath(Event& event, Point location, double time)
+TapVerdict PointerTap::movePath(Event& event, Point location, std::uint64_t nanoseconds)
 {
+    const double time = static_cast<double>(nanoseconds) / 1e9;
     Vector delta{static_cast<double>(event.integerDeltaX()), static_cast<double>(event.integerDeltaY())};
     std::optional<Vector> movement = attribution_.attribute(location, delta, event.deltaBase);
     if (!movement) {
@@ -335,7 +352,7 @@ TapVerdict PointerTap::movePath(Event& event, Point location, double time)
     }
     lastMove_ = LastMove{event, time};
     scheduleSettle();
-    return pace(event, shown, *movement, time);
+    return pace(event, shown, *movement, nanoseconds);
 }
 
 TapVerdict PointerTap::passUnfiltered(Event& event)
@@ -344,20 +361,9 @@ TapVerdict PointerTap::passUnfiltered(Event& event)
     if (!button) {
         return TapVerdict::pass;
     }
-    const std::uint64_t pressed = bit(buttonNumber(event, button->button));
-    if (button->down) {
-        handDown_ |= pressed;
-        appDown_ |= pressed;
-        return passInTurn(event);
-    }
-    const bool swallowedPress = (handDown_ & pressed) && !(appDown_ & pressed);
-    handDown_ &= ~pressed;
-    if (swallowedPress) {
-        // The guard took this press before filtering went off; the applications never saw it.
-        return TapVerdict::swallow;
-    }
-    appDown_ &= ~pressed;
-    return passInTurn(event);
+    const int number = buttonNumber(event, button->button);
+    ButtonLedger::Route route = button->down ? ledger_.press(number, false) : ledger_.release(number, false);
+    return route == ButtonLedger::Route::swallow ? TapVerdict::swallow : passInTurn(event);
 }
 
 TapVerdict PointerTap::buttonPath(Event& event, Point location, double time)
@@ -367,56 +373,43 @@ TapVerdict PointerTap::buttonPath(Event& event, Point location, double time)
         return TapVerdict::pass;
     }
     const int number = buttonNumber(event, button->button);
-    const std::uint64_t pressed = bit(number);
     Point shown = smoother_.emitted().value_or(location);
     ClickGuard::Outputs outputs;
     if (button->down) {
-        handDown_ |= pressed;
-        appDown_ &= ~pressed; // a new press: an earlier one of this button is over, wherever its release went
-        if (button->button == ClickGuard::Button::other && guardPress_ && *guardPress_ >= 2 && *guardPress_ != number) {
-            // The guard follows one of the further buttons at a time; another one beside it goes straight through.
+        if (ledger_.press(number, true) == ButtonLedger::Route::pass) {
             event.location = shown;
-            appDown_ |= pressed;
             return passInTurn(event);
         }
         heldDowns_[slot(button->button)] = event;
-        guardPress_ = number;
         outputs = clickGuard_.buttonDown(button->button, time, shown);
     } else {
-        const bool seen = handDown_ & pressed;
-        handDown_ &= ~pressed;
-        if (!seen || guardPress_ != number) {
-            // Not the guard's to decide. Its press reached the applications without the tap seeing it (the tap was
-            // off, or it came before the tap started), or the tap passed or posted it: the release goes there too.
-            // Otherwise the press never got there (dropped when filtering went off, or finished early by another
-            // button's press, which already posted its release).
-            const bool applicationHasIt = !seen || (appDown_ & pressed);
-            appDown_ &= ~pressed;
-            return applicationHasIt ? passInTurn(event) : TapVerdict::swallow;
+        if (ledger_.guardButton() != number) {
+            return ledger_.release(number, true) == ButtonLedger::Route::pass ? passInTurn(event) : TapVerdict::swallow;
         }
-        guardPress_.reset();
         outputs = clickGuard_.buttonUp(button->button, time, shown);
     }
     scheduleTick();
 
+    TapVerdict verdict = TapVerdict::swallow;
     if (outputs.size() == 1 && (outputs[0].kind == ClickGuard::Output::Kind::down) == button->down
         && outputs[0].button == button->button) {
         event.location = outputs[0].point;
         event.clickState = outputs[0].clickCount;
-        if (button->down) {
-            appDown_ |= pressed;
-        } else {
-            appDown_ &= ~pressed;
-        }
-        return passInTurn(event);
+        ledger_.delivered(number, button->down);
+        verdict = passInTurn(event);
+    } else {
+        post(outputs, button->down ? nullptr : &event);
     }
-    post(outputs, button->down ? nullptr : &event);
-    return TapVerdict::swallow;
+    if (!button->down) {
+        // Told after the guard's answer went out: the ledger checks that it left the applications without the press.
+        ledger_.release(number, true);
+    }
+    return verdict;
 }
 
 TapVerdict PointerTap::passInTurn(Event& event)
 {
-    if (postedButtonsInFlight_ == 0) {
+    if (!ledger_.postsInFlight()) {
         return TapVerdict::pass;
     }
     // Passing it now would overtake button events the tap posted a moment ago, and a release that reaches the
@@ -425,40 +418,8 @@ TapVerdict PointerTap::passInTurn(Event& event)
     copy.userData = marker;
     copy.timestamp = system_.clock.nanoseconds();
     system_.poster.post(copy, system::PostLevel::session);
-    ++postedButtonsInFlight_;
+    ledger_.posted();
     return TapVerdict::swallow;
-}
-
-void PointerTap::trackButtons(const Event& event)
-{
-    auto bit = [](std::int64_t number) {
-        return number >= 0 && number < 32 ? std::uint32_t{1} << number : std::uint32_t{0};
-    };
-    switch (event.type) {
-    case EventType::leftMouseDown:
-    case EventType::leftMouseDragged:
-        buttonsDown_ |= bit(0);
-        break;
-    case EventType::leftMouseUp:
-        buttonsDown_ &= ~bit(0);
-        break;
-    case EventType::rightMouseDown:
-    case EventType::rightMouseDragged:
-        buttonsDown_ |= bit(1);
-        break;
-    case EventType::rightMouseUp:
-        buttonsDown_ &= ~bit(1);
-        break;
-    case EventType::otherMouseDown:
-    case EventType::otherMouseDragged:
-        buttonsDown_ |= bit(event.buttonNumber);
-        break;
-    case EventType::otherMouseUp:
-        buttonsDown_ &= ~bit(event.buttonNumber);
-        break;
-    default:
-        break;
-    }
 }
 
 double PointerTap::feedTime(double time)
@@ -473,11 +434,12 @@ double PointerTap::feedTime(double time)
 // ---------------------------------------------------------------------------------------------------------------
 // Synthetic events
 
-TapVerdict PointerTap::pace(Event& event, Point shown, Vector movement, double time)
+TapVerdict PointerTap::pace(Event& event, Point shown, Vector movement, std::uint64_t time)
 {
-    std::optional<double> previous = pacing_.lastEvent;
+    std::optional<std::uint64_t> previous = pacing_.lastEvent;
     pacing_.lastEvent = time;
-    if (previous && time - *previous < pacingEventGap && time - pacing_.lastPost < pacingPostGap) {
+    if (previous && elapsed(time, *previous) < pacingEventGap && pacing_.lastPost
+        && elapsed(time, *pacing_.lastPost) < pacingPostGap) {
         event.location = shown;
         return TapVerdict::pass;
     }
@@ -516,13 +478,8 @@ void PointerTap::post(const ClickGuard::Outputs& outputs, const Event* incoming)
         base.userData = marker;
         base.timestamp = system_.clock.nanoseconds();
         system_.poster.post(base, system::PostLevel::session);
-        ++postedButtonsInFlight_;
-        const std::uint64_t posted = bit(buttonNumber(base, button));
-        if (output.kind == ClickGuard::Output::Kind::down) {
-            appDown_ |= posted;
-        } else {
-            appDown_ &= ~posted;
-        }
+        ledger_.posted();
+        ledger_.delivered(buttonNumber(base, button), output.kind == ClickGuard::Output::Kind::down);
     }
 }
 
@@ -606,7 +563,7 @@ void PointerTap::settleStep()
 void PointerTap::postSettleMove(Point point)
 {
     Event copy = lastMove_->event;
-    if (isDrag(copy.type) && buttonsDown_ == 0) {
+    if (isDrag(copy.type) && !ledger_.anyHeld()) {
         // The drag is over: telling applications a button is still down would restart it.
         copy.type = EventType::mouseMoved;
         copy.buttonNumber = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QuellarineKit/Pointer/ButtonLedger.h"
 #include "QuellarineKit/Pointer/ClickGuard.h"
 #include "QuellarineKit/Support/Geometry.h"
 #include "QuellarineKit/Pointer/HandAttribution.h"
@@ -78,6 +79,9 @@ public:
     int externalMoves() const { return externalMoves_; }
     const PointerSmoother& smoother() const { return smoother_; }
     const ClickGuard& clickGuard() const { return clickGuard_; }
+    const ButtonLedger& buttons() const { return ledger_; }
+    // Told of every button transition that cannot happen if the tap saw every event it should have.
+    void setButtonReport(ButtonLedger::Report report) { ledger_.setReport(std::move(report)); }
 
 private:
     struct LastMove {
@@ -85,17 +89,18 @@ private:
         double time = 0;
     };
 
+    // Times in nanoseconds: the limits are strict comparisons, which a subtraction of seconds would blur.
     struct PostPacing {
-        std::optional<double> lastEvent;
-        double lastPost = -std::numeric_limits<double>::infinity();
+        std::optional<std::uint64_t> lastEvent;
+        std::optional<std::uint64_t> lastPost;
     };
 
     system::TapVerdict handle(system::Event& event);
-    system::TapVerdict movePath(system::Event& event, Point location, double time);
+    system::TapVerdict movePath(system::Event& event, Point location, std::uint64_t nanoseconds);
     system::TapVerdict buttonPath(system::Event& event, Point location, double time);
     system::TapVerdict passUnfiltered(system::Event& event);
     system::TapVerdict passInTurn(system::Event& event);
-    system::TapVerdict pace(system::Event& event, Point shown, Vector movement, double time);
+    system::TapVerdict pace(system::Event& event, Point shown, Vector movement, std::uint64_t nanoseconds);
     void post(const ClickGuard::Outputs& outputs, const system::Event* incoming);
     void scheduleTick();
     void tick(double deadline);
@@ -107,7 +112,6 @@ private:
     void resyncSmootherToCursor();
     void forgetPresses();
     void tapWasOff();
-    void trackButtons(const system::Event& event);
     double feedTime(double time);
 
     system::PointerSystem system_;
@@ -124,16 +128,7 @@ private:
     PostPacing pacing_;
     std::optional<system::MainLoop::TimerID> settleTimer_;
     int externalMoves_ = 0;
-    std::uint32_t buttonsDown_ = 0; // hardware buttons seen down, a bit per button number, drags included
-    // Every button's presses and releases reach the applications in turn, and none stays down there once the hand
-    // has let go: a bit per button number for the presses the tap saw and has not seen released...
-    std::uint64_t handDown_ = 0;
-    // ...for those the tap let through or posted and has not released...
-    std::uint64_t appDown_ = 0;
-    // ...and the number of the button whose press the click guard holds (it keeps one press at a time).
-    std::optional<int> guardPress_;
-    // Button events the tap posted that have not come back through it yet.
-    int postedButtonsInFlight_ = 0;
+    ButtonLedger ledger_;
     double lastFed_ = -std::numeric_limits<double>::infinity(); // the latest time the smoother's filter was given
 };
 

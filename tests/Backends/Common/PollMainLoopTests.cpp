@@ -93,10 +93,15 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
         for (int i = 0; i < perThread; ++i) {
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
-        loop.post([&loop] { loop.quit(); });
     });
+    // Quits once a timer has run after all the posted work: the threads may be done before the loop starts.
     int timerRuns = 0;
-    loop.scheduleRepeating(0, 0.001, [&] { ++timerRuns; });
+    loop.scheduleRepeating(0, 0.001, [&] {
+        ++timerRuns;
+        if (seen.size() == 2 * std::size_t(perThread)) {
+            loop.quit();
+        }
+    });
     first.join();
     loop.run();
     second.join();

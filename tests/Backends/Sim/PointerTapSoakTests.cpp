@@ -73,6 +73,7 @@ public:
         server_.advance(5);
         tap_ = std::make_unique<PointerTap>(server_.pointerSystem(), FilterPreset::balanced().parameters,
                                             ClickGuard::Settings::on(0.5));
+        tap_->setButtonReport([this](const std::string& what) { impossible_.push_back(what); });
         tap_->start();
     }
 
@@ -96,6 +97,8 @@ public:
         tap_->ensureEnabled();
         server_.advance(4);
         check();
+        EXPECT_TRUE(impossible_.empty()) << impossible_.size() << " impossible button transitions, the first: "
+                                         << (impossible_.empty() ? "" : impossible_.front());
         std::printf("  %d steps: %ld presses reached applications, %ld posted by the tap, %ld lone releases after "
                     "the tap was off, %d external moves\n",
                     steps, presses_, posted_, excusedReleases_, tap_->externalMoves());
@@ -292,6 +295,7 @@ private:
     bool silentlyOff_ = false;
     std::uint64_t lastButtonAction_ = 0;
     std::deque<std::string> history_;
+    std::vector<std::string> impossible_;
     long presses_ = 0;
     long posted_ = 0;
     long excusedReleases_ = 0;

@@ -701,3 +701,106 @@ TEST_F(PointerTapTests, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJud
     EXPECT_EQ(receivedTypes(), std::vector<EventType>{EventType::leftMouseDragged});
     release();
 }
+
+TEST_F(PointerTapTests, AnotherProgramsPlacementTheSystemReportsIsFollowedAtOnceHoweverShortTheJump)
+{
+    server.setReportsPlacementsElsewhere(true);
+    makeTap();
+    for (int i = 0; i < 5; ++i) {
+        move({8, 0});
+        wait(0.008);
+    }
+    // Another program puts the cursor 30 points away while the steadied pointer still trails the hand: a jump
+    // the hand's movement could explain, had the system not said otherwise.
+    const Point placed = *tap->smoother().raw() + Vector{0, 30};
+    server.placeCursor(placed);
+    move({2, 0});
+    EXPECT_EQ(tap->externalMoves(), 1);
+    EXPECT_EQ(server.received().back().origin, Origin::hardware);
+    EXPECT_EQ(server.received().back().event.location, (placed + Vector{2, 0}));
+    EXPECT_EQ(tap->smoother().emitted(), (placed + Vector{2, 0}));
+
+    // A click goes where the other program put the cursor, not where the steadied pointer was.
+    wait(1);
+    server.placeCursor({200, 200});
+    press();
+    release();
+    EXPECT_EQ(tap->externalMoves(), 2);
+    ASSERT_EQ(receivedTypes(server.received().size() - 2),
+              (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    for (const auto& received : receivedFrom(server.received().size() - 2)) {
+        EXPECT_EQ(received.event.location, (Point{200, 200}));
+    }
+}
+
+TEST_F(PointerTapTests, AQuickChordOfTwoExtraButtonsGivesTheApplicationsBoth)
+{
+    // A middle and a back button pressed within a few milliseconds, well before the guard lets the first out.
+    makeTap(ClickGuard::Settings::on(0.5));
+    wait(1);
+    server.clearReceived();
+    press(2);
+    wait(0.005);
+    press(3);
+    wait(0.1);
+    release(3);
+    wait(0.005);
+    release(2);
+    wait(1);
+    std::vector<std::pair<EventType, std::int64_t>> received;
+    for (const auto& event : server.received()) {
+        received.emplace_back(event.event.type, event.event.buttonNumber);
+    }
+    // The guard decides the first; the one beside it goes straight through.
+    EXPECT_EQ(received, (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 3},
+                                                                          {EventType::otherMouseDown, 2},
+                                                                          {EventType::otherMouseUp, 3},
+                                                                          {EventType::otherMouseUp, 2}}));
+}
+
+TEST_F(PointerTapTests, ButtonEventsPassAgainOnceTheTapIsBackAfterItsPostsWentByWithoutIt)
+{
+    // The guard's press and release go out posted; before they come back the system switches the tap off, and
+    // they reach the applications past it. Back on, the tap waits for nothing: the hand's clicks pass as they come.
+    ClickGuard::Settings settings = ClickGuard::Settings::on(0.5);
+    settings.maxPress = 0.5; // the release decides: both go out posted
+    makeTap(settings);
+    server.setPostLatency(0.002);
+    press();
+    wait(0.06);
+    release();
+    server.disableTapsSilently();
+    wait(0.01);
+    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    EXPECT_FALSE(tap->ensureEnabled());
+
+    tap->setClickSettings(ClickGuard::Settings::off());
+    wait(1);
+    server.clearReceived();
+    press();
+    release();
+    ASSERT_EQ(receivedTypes(), (std::vector<EventType>{EventType::leftMouseDown, EventType::leftMouseUp}));
+    for (const auto& received : server.received()) {
+        EXPECT_EQ(received.origin, Origin::hardware);
+    }
+}
+
+TEST_F(PointerTapTests, MovesExactlyFiveMillisecondsApartAreAllPosted)
+{
+    // Whatever the clock reads when they start: the limit is a strict comparison, which a subtraction of seconds
+    // blurs at some times and not at others.
+    makeTap();
+    for (int start = 0; start < 50; ++start) {
+        SCOPED_TRACE(start);
+        wait(1.000'000'123 + start * 0.013'7);
+        server.clearReceived();
+        for (int i = 0; i < 4; ++i) {
+            move({1, 0});
+            wait(0.005);
+        }
+        ASSERT_GE(server.received().size(), 4u);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(server.received()[i].origin, Origin::posted);
+        }
+    }
+}

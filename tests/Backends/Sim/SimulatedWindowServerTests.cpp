@@ -296,6 +296,36 @@ TEST(SimulatedWindowServerTests, WarpsMoveTheCursorWithoutAnEvent)
     server.associateMouseAndCursor(true);
 }
 
+TEST(SimulatedWindowServerTests, AnotherProgramsWarpIsToldWithTheNextHardwareEventOnlyWhenAsked)
+{
+    for (bool reports : {false, true}) {
+        SCOPED_TRACE(reports);
+        SimulatedWindowServer server;
+        server.setReportsPlacementsElsewhere(reports);
+        std::vector<std::pair<Point, bool>> seen;
+        auto tap = server.createTap(pointerMask, [&](Event& event) {
+            seen.emplace_back(event.location, event.cursorPlacedElsewhere);
+            return TapVerdict::pass;
+        });
+        server.warp({100, 100}); // the tap's own placement is no other program's
+        server.moveHand({1, 0});
+        server.runDue();
+        server.placeCursor({300, 200});
+        server.moveHand({1, 0});
+        server.moveHand({1, 0});
+        server.runDue();
+        server.placeCursor({500, 200});
+        server.pressButton(0);
+        server.releaseButton(0);
+        server.runDue();
+        EXPECT_EQ(seen, (std::vector<std::pair<Point, bool>>{{{101, 100}, false},
+                                                             {{301, 200}, reports},
+                                                             {{302, 200}, false},
+                                                             {{500, 200}, reports},
+                                                             {{500, 200}, false}}));
+    }
+}
+
 TEST(SimulatedWindowServerTests, TheSystemKeepsTheCursorOnTheDisplays)
 {
     SimulatedWindowServer server({Rect{{0, 0}, {1440, 900}}, Rect{{1440, 0}, {800, 600}}}, {1400, 700});

@@ -429,3 +429,21 @@ TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
     quiesce();
     EXPECT_FALSE(hand->isGrabbed());
 }
+
+TEST_F(X11EventTapTests, AnotherClientsWarpWhileTheBackendLagsBehindTheHandIsNotUndone)
+{
+    startAt({640, 400});
+    hand->move(1, 0); // handled at once
+    ASSERT_TRUE(runUntilSeen(1));
+    quiesce();
+
+    // The next move waits 20 ms for the backend (its loop is busy); meanwhile another client warps the pointer.
+    hand->move(10, 0);
+    XSync(hand->display(), False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    hand->warpCursor(100, 100);
+    ASSERT_TRUE(runUntilSeen(2));
+    quiesce();
+    EXPECT_TRUE(seen[1].cursorPlacedElsewhere);
+    EXPECT_LT(hand->cursor().distance({100, 100}), 12) << hand->cursor().x << ", " << hand->cursor().y;
+}

@@ -142,11 +142,14 @@ TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLe
         }
         Vector delta{double(step(random) | 1), double(step(random))};
         std::uint64_t questions = backend->pointerQuestions();
+        std::uint64_t late = backend->lateEvents();
         const system::Event& event = handMoves(int(delta.dx), int(delta.dy));
         EXPECT_EQ(event.location, pointer + delta);
         EXPECT_EQ(event.cursorPlacedElsewhere, moved);
-        // It asked the server only when something else had moved the pointer (or it could not know).
-        EXPECT_EQ(backend->pointerQuestions() - questions, moved || GetParam() ? 1u : 0u);
+        // It asked the server only when something else had moved the pointer, or it could not know (the mouse
+        // keys on, or an event handled late on a busy machine).
+        bool unknown = GetParam() || backend->lateEvents() != late;
+        EXPECT_EQ(backend->pointerQuestions() - questions, moved || unknown ? 1u : 0u);
         pointer = event.location;
         // The backend's own move is done before another program's next one: a warp that overtook it would be
         // undone by it, whoever asked where the pointer is.
@@ -254,10 +257,11 @@ TEST_F(X11OutsideMovesTests, AReportThatStopsIsStartedAgainAndCountsFromItsStart
             XSync(other, False);
         }
         questions = backend->pointerQuestions();
+        std::uint64_t late = backend->lateEvents();
         const system::Event& event = handMoves(2, 1);
         EXPECT_EQ(event.location, (pointer + Vector{2, 1}));
         EXPECT_EQ(event.cursorPlacedElsewhere, warp);
-        EXPECT_EQ(backend->pointerQuestions() - questions, warp ? 1u : 0u);
+        EXPECT_EQ(backend->pointerQuestions() - questions, warp || backend->lateEvents() != late ? 1u : 0u);
         pointer = event.location;
         quiesce();
     }

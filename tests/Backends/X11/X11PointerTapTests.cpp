@@ -286,3 +286,47 @@ TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramP
                                                                             << hand->cursor().y;
     EXPECT_EQ(pointerTap->externalMoves(), 1);
 }
+
+TEST_F(X11PointerTapTests, APressHeldBackWhenTheLoopStallsNeverGoesOutAfterTheHandLetGoMeanwhile)
+{
+    placeCursor({400, 300});
+    startPointerTap(ClickGuard::Settings::on(0.5));
+    hand->press(1);
+    ASSERT_TRUE(runUntil([&] { return pointerTap->clickGuard().nextDeadline().has_value(); }));
+
+    // Before the guard's deadline the loop stalls; the hand keeps moving, the watchdog gives the devices back, and
+    // the hand lets go of the button while the loop is still stuck.
+    bool stalled = false;
+    bool givenBack = false;
+    loop->scheduleAfter(0, [&] {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (hand->isGrabbed() && std::chrono::steady_clock::now() < deadline) {
+            hand->move(1, 0);
+            XSync(hand->display(), False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        givenBack = !hand->isGrabbed();
+        hand->release(1);
+        XSync(hand->display(), False);
+        stalled = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return stalled; }));
+    ASSERT_TRUE(givenBack);
+
+    // Running again (the guard's deadline long past), the tap takes the devices back; the button is up everywhere.
+    ASSERT_TRUE(runUntil([&] { return pointerTap->isRunning() && hand->isGrabbed(); }));
+    loop->runFor(0.2);
+    quiesce();
+    Window root = 0;
+    Window child = 0;
+    int x = 0;
+    int y = 0;
+    unsigned mask = 0;
+    XQueryPointer(hand->display(), DefaultRootWindow(hand->display()), &root, &child, &x, &y, &x, &y, &mask);
+    EXPECT_EQ(mask & Button1Mask, 0u) << "button 1 stays down in the applications";
+    int pressed = 0;
+    for (const auto& button : client->buttons()) {
+        pressed += button.type == ButtonPress ? 1 : -1;
+    }
+    EXPECT_LE(pressed, 0);
+}

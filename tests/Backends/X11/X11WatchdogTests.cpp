@@ -5,9 +5,14 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <poll.h>
+
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 using namespace quellarine::x11;
@@ -16,7 +21,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The pointer comes back after about half a second of a stalled loop: no sooner, and not much later.
 constexpr double limit = 0.5;
+constexpr double latest = 0.55;
 
 // The descriptor that shows pending input (an eventfd standing in for the connection's) and a main loop made by
 // hand: input arrives, the loop serves it or does not.
@@ -28,7 +35,7 @@ protected:
             released = Clock::now().time_since_epoch().count();
             // As the backend does once the devices are back.
             watchdog->setArmed(false);
-        }, limit);
+        });
     }
 
     void TearDown() override
@@ -111,4 +118,112 @@ TEST_F(X11WatchdogTests, NothingIsGivenBackWhileDisarmed)
     watchdog->setArmed(false);
     std::this_thread::sleep_for(std::chrono::duration<double>(2 * limit));
     EXPECT_EQ(released, 0);
+}
+
+namespace {
+
+// Time that passes only while the watchdog naps, exactly as long as it asks; meanwhile the main loop does whatever
+// the test says it does at that moment.
+class VirtualTime final : public X11Watchdog::Time {
+public:
+    std::function<void(double now)> meanwhile;
+
+    double now() override { return double(nanoseconds_.load()) / 1e9; }
+
+    bool nap(double seconds, int stopFd) override
+    {
+        nanoseconds_ += std::llround(seconds * 1e9);
+        if (meanwhile) {
+            meanwhile(now());
+        }
+        pollfd stop{stopFd, POLLIN, 0};
+        return poll(&stop, 1, 0) == 0;
+    }
+
+private:
+    std::atomic<std::int64_t> nanoseconds_{1'000'000'000};
+};
+
+// A main loop in virtual time: input keeps arriving, and the loop serves it every `period` seconds until `stall`,
+// then no more. The test ends at `end`.
+struct VirtualLoop {
+    double period = 0;
+    double stall = 0;
+    double end = 0;
+    double lastServed = 0;
+    std::atomic<double> released{0};
+    std::atomic<bool> over{false};
+    int pendingFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    VirtualTime time;
+    std::unique_ptr<X11Watchdog> watchdog;
+
+    VirtualLoop(double servePeriod, double stallAt, double endAt)
+        : period(servePeriod), stall(stallAt), end(endAt)
+    {
+        time.meanwhile = [this](double now) {
+            if (now >= end) {
+                watchdog->setArmed(false);
+                over = true;
+                return;
+            }
+            if (now < stall && now - lastServed >= period - 1e-9) {
+                watchdog->serviced();
+                std::uint64_t count = 0;
+                [[maybe_unused]] auto got = read(pendingFd, &count, sizeof count);
+                lastServed = now;
+            }
+            std::uint64_t one = 1;
+            [[maybe_unused]] auto put = write(pendingFd, &one, sizeof one); // the hand goes on moving
+        };
+        watchdog = std::make_unique<X11Watchdog>(pendingFd, [this] {
+            released = time.now();
+            watchdog->setArmed(false);
+            over = true;
+        }, &time);
+    }
+
+    ~VirtualLoop()
+    {
+        watchdog.reset();
+        close(pendingFd);
+    }
+
+    void run()
+    {
+        std::uint64_t one = 1;
+        ASSERT_EQ(write(pendingFd, &one, sizeof one), ssize_t(sizeof one));
+        lastServed = time.now();
+        watchdog->setArmed(true);
+        auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (!over && Clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_TRUE(over);
+    }
+};
+
+} // namespace
+
+TEST(X11WatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeepsTheDevicesForAnyLength)
+{
+    for (double period : {0.008, 0.1, 0.45}) {
+        SCOPED_TRACE(period);
+        VirtualLoop loop(period, 100, 5);
+        loop.run();
+        EXPECT_EQ(loop.released, 0) << "given back at " << loop.released;
+    }
+}
+
+TEST(X11WatchdogVirtualTimeTests, AStalledLoopLosesTheDevicesAboutHalfASecondAfterItsLastService)
+{
+    // Stalls at several moments between two of the watchdog's looks.
+    for (double stall : {2.0, 2.01, 2.02, 2.03, 2.04}) {
+        SCOPED_TRACE(stall);
+        VirtualLoop loop(0.01, stall, 10);
+        loop.run();
+        ASSERT_NE(loop.released, 0);
+        const double stalledFor = loop.released - loop.lastServed;
+        EXPECT_GE(stalledFor, limit);
+        EXPECT_LE(stalledFor, latest);
+    }
 }

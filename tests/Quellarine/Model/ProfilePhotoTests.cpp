@@ -155,7 +155,7 @@ protected:
         return ProfilePhoto::load(photoPath());
     }
 
-    QString photoPath() const { return directory.filePath(QString::fromLatin1(ProfilePhoto::fileName)); }
+    QString photoPath() const { return directory.filePath(QStringLiteral("profile-photo.png")); }
 
     QTemporaryDir directory;
 };
@@ -244,7 +244,7 @@ TEST_F(ProfilePhotoTest, AtLaunchOnlyAPlainFileOfThisUserWithinTheLimitIsShown)
 
     QByteArray tooLarge = encoded(bands(60, 40), "PNG");
     tooLarge.resize(ProfilePhoto::sizeLimit + 1, '\0');
-    EXPECT_TRUE(ProfilePhoto::load(file(QString::fromLatin1(ProfilePhoto::fileName), tooLarge)).isNull());
+    EXPECT_TRUE(ProfilePhoto::load(file(QStringLiteral("profile-photo.png"), tooLarge)).isNull());
 
     if (getuid() == 0) {
         ASSERT_EQ(chown(QFile::encodeName(image).constData(), 65534, 65534), 0);

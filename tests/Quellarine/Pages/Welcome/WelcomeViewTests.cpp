@@ -88,24 +88,24 @@ TEST_F(WelcomeViewTest, ReturnAndEscapeLeaveFromTheButtonWritingWelcomedAndClosi
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(dismissals, 1);
     EXPECT_EQ(explanations, 0);
-    EXPECT_EQ(Defaults(directory.filePath(QStringLiteral("settings.ini"))).boolean(WelcomeView::welcomedKey), true);
+    EXPECT_EQ(Defaults(directory.filePath(QStringLiteral("settings.ini"))).boolean(QStringLiteral("welcomed")), true);
     // "Later" records nothing else: neither the missing permission nor a change of the wish.
     QStringList keysAfter = storedKeys();
-    keysAfter.removeOne(WelcomeView::welcomedKey);
+    keysAfter.removeOne(QStringLiteral("welcomed"));
     EXPECT_EQ(keysAfter, keysBefore);
     EXPECT_FALSE(model().wantsOn());
 
     // Opened again and pressed again: the setting is written true once more.
-    defaults.setBool(WelcomeView::welcomedKey, false);
+    defaults.setBool(QStringLiteral("welcomed"), false);
     QTest::keyClick(window.get(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dismissals, 2);
-    EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
+    EXPECT_EQ(defaults.boolean(QStringLiteral("welcomed")), true);
 
     // Escape leaves as "Later" does.
-    defaults.setBool(WelcomeView::welcomedKey, false);
+    defaults.setBool(QStringLiteral("welcomed"), false);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(dismissals, 3);
-    EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
+    EXPECT_EQ(defaults.boolean(QStringLiteral("welcomed")), true);
 
     // A focused button of its own takes Return, as on every Linux desktop: the card asks for the permission.
     view->accessibilityCard()->button()->setFocus();
@@ -124,7 +124,7 @@ TEST_F(WelcomeViewTest, ReturnOnTheFocusedSourceOpensItInsteadOfClosing)
     QTest::keyClick(source, Qt::Key_Return);
     EXPECT_EQ(recorder.urls.size(), 1);
     EXPECT_EQ(dismissals, 0);
-    EXPECT_FALSE(defaults.boolean(WelcomeView::welcomedKey).has_value());
+    EXPECT_FALSE(defaults.boolean(QStringLiteral("welcomed")).has_value());
 }
 
 TEST_F(WelcomeViewTest, TheFindingFollowsTheLocaleWithoutFractionDigits)
