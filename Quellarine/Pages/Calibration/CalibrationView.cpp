@@ -5,6 +5,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Divider.h"
 #include "Quellarine/Components/DrawnButton.h"
+#include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/ProminentButton.h"
@@ -358,6 +359,8 @@ void CalibrationView::rebuildBody()
     if (changing) {
         StepTransition::apply(*body_);
     }
+    // A keyboard that comes to the page ("Test Again" elsewhere) starts at the step's main control too.
+    FocusChain::setEntry(*this, focus);
     if (focus != nullptr && ours) {
         focus->setFocus(Qt::OtherFocusReason);
     }

@@ -2,6 +2,7 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Shell/MainWindow.h"
@@ -556,6 +557,36 @@ TEST_F(MainWindowTest, TheLanguageCanBeChangedAndAppliedFromTheKeyboardAlone)
     auto* restart = qobject_cast<QPushButton*>(QApplication::focusWidget());
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(restart->text(), QStringLiteral("Restart Quellarine"));
+}
+
+// "Test Again" pressed from the keyboard elsewhere brings the calibration page with the keyboard on its start
+// button, not on the first control above it (the last result's "Use These Settings").
+TEST_F(MainWindowTest, TestAgainFromTheKeyboardLandsOnTheStartButton)
+{
+    CalibrationResult result;
+    result.rhythm = 4.4;
+    result.shake = 14.26;
+    result.slip = 9.8;
+    result.scores = {{FilterPreset::ID::strong, 0.5, 40}, {FilterPreset::ID::balanced, 0.62, 12.5}};
+    result.suggested = FilterPreset::ID::strong;
+    result.date = 800'000'000;
+    model().profile().setCalibration(result);
+    model().setSection(MainSection::profile);
+    window();
+    QAbstractButton* testAgain = nullptr;
+    for (auto* button : window().pageArea().findChildren<QAbstractButton*>()) {
+        if (button->text() == QStringLiteral("Test Again") && button->isVisibleTo(&window())) {
+            testAgain = button;
+        }
+    }
+    ASSERT_NE(testAgain, nullptr);
+    testAgain->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(testAgain, Qt::Key_Space);
+    ASSERT_EQ(model().section(), MainSection::calibration);
+    auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text(), QStringLiteral("Test Again"));
+    EXPECT_TRUE(window().pageArea().page()->isAncestorOf(focused));
 }
 
 } // namespace
