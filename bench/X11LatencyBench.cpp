@@ -3,7 +3,10 @@
 // round a circle at 1000 moves per second; the reported time per iteration is that latency, with its median and
 // 99th percentile as counters (microseconds). Compare the runs with the backend against the one without it: the
 // difference is what steadying the pointer costs in responsiveness. The counter heap_per_move is the number of heap
-// allocations the backend's thread makes per device move (Xlib's and xcb's included).
+// allocations the backend's thread makes per device move (Xlib's and xcb's included); xlib_per_event is what any
+// Xlib client allocates to read one input event (XNextEvent and XGetEventData), measured in the same run by a client
+// of its own. The backend must read the device's event for each move and need allocate nothing else: a run where
+// heap_per_move exceeds xlib_per_event fails with an error.
 //
 //   build/bench/X11LatencyBench
 //
@@ -23,6 +26,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <X11/extensions/XInput2.h>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -33,6 +38,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -109,6 +115,76 @@ private:
     std::thread thread_;
 };
 
+// What reading an input event costs any Xlib client: a connection of its own that reads every device's raw motion
+// (sent to it whatever grabs the device) with XNextEvent and XGetEventData, on a thread of its own that counts the
+// heap allocations its reads make.
+class XlibEventReads {
+public:
+    XlibEventReads()
+    {
+        display_ = XOpenDisplay(server().displayName().c_str());
+        int major = 2;
+        int minor = 2;
+        XIQueryVersion(display_, &major, &minor);
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawMotion);
+        XIEventMask mask{XIAllDevices, int(sizeof bits), bits};
+        XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
+        // Selected once the server has the request: every move from here on reaches this client.
+        XSync(display_, False);
+        thread_ = std::thread([this] { read(); });
+    }
+
+    ~XlibEventReads()
+    {
+        std::uint64_t one = 1;
+        [[maybe_unused]] auto written = write(stopFd_, &one, sizeof one);
+        thread_.join();
+        close(stopFd_);
+        XCloseDisplay(display_);
+    }
+
+    XlibEventReads(const XlibEventReads&) = delete;
+    XlibEventReads& operator=(const XlibEventReads&) = delete;
+
+    struct Count {
+        std::size_t events = 0;
+        std::size_t allocations = 0;
+    };
+    Count count() const { return {events_.load(), allocations_.load()}; }
+
+private:
+    void read()
+    {
+        pollfd entries[2] = {{ConnectionNumber(display_), POLLIN, 0}, {stopFd_, POLLIN, 0}};
+        while (true) {
+            poll(entries, 2, -1);
+            if (entries[1].revents != 0) {
+                return;
+            }
+            const std::size_t before = bench::threadHeapAllocations();
+            std::size_t events = 0;
+            while (XPending(display_) > 0) {
+                XEvent event;
+                XNextEvent(display_, &event);
+                if (event.type == GenericEvent && XGetEventData(display_, &event.xcookie)) {
+                    ++events;
+                    XFreeEventData(display_, &event.xcookie);
+                }
+            }
+            // Both together, so that a reader never sees events without their allocations.
+            allocations_ += bench::threadHeapAllocations() - before;
+            events_ += events;
+        }
+    }
+
+    Display* display_ = nullptr;
+    int stopFd_ = eventfd(0, EFD_CLOEXEC);
+    std::atomic<std::size_t> events_{0};
+    std::atomic<std::size_t> allocations_{0};
+    std::thread thread_;
+};
+
 double percentile(std::vector<double> values, double fraction)
 {
     if (values.empty()) {
@@ -123,6 +199,7 @@ void measure(benchmark::State& state, const Installer& install)
 {
     VirtualHand hand(server().displayName());
     ClientWindow client(server().displayName());
+    XlibEventReads reads;
     hand.warpCursor(640 + int(radius), 400);
     std::unique_ptr<BackendThread> backend;
     if (install) {
@@ -134,6 +211,7 @@ void measure(benchmark::State& state, const Installer& install)
     long missing = 0;
     double angle = 0;
     std::size_t heapBefore = backend ? backend->heapAllocations() : 0;
+    const XlibEventReads::Count readsBefore = reads.count();
     auto next = std::chrono::steady_clock::now();
     for (auto _ : state) {
         client.collect();
@@ -160,8 +238,23 @@ void measure(benchmark::State& state, const Installer& install)
     state.counters["median_us"] = percentile(latencies, 0.5);
     state.counters["p99_us"] = percentile(latencies, 0.99);
     state.counters["missing"] = double(missing);
+    const XlibEventReads::Count readsAfter = reads.count();
+    const std::size_t events = readsAfter.events - readsBefore.events;
+    const double perEvent = events == 0 ? 0 : double(readsAfter.allocations - readsBefore.allocations) / double(events);
+    state.counters["xlib_per_event"] = perEvent;
     if (backend) {
-        state.counters["heap_per_move"] = double(backend->heapAllocations() - heapBefore) / double(state.iterations());
+        const double perMove = double(backend->heapAllocations() - heapBefore) / double(state.iterations());
+        state.counters["heap_per_move"] = perMove;
+        // One allocation in fifty moves is left to rare work that is not the event's (a display's change, a timer).
+        if (events == 0 || perMove > perEvent + 0.02) {
+            static std::string message;
+            // An erring run shows no counters: the message carries the latency too.
+            message = "the X11 path allocates " + std::to_string(perMove) + " times per move, Xlib's read of an event "
+                + std::to_string(perEvent) + " (" + std::to_string(events) + " events read); latency median "
+                + std::to_string(state.counters["median_us"].value) + " us, p99 "
+                + std::to_string(state.counters["p99_us"].value) + " us";
+            state.SkipWithError(message.c_str());
+        }
     }
 }
 

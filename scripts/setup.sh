@@ -11,6 +11,8 @@ QUELLARINE_PACKAGES=(
   qt6-translations-l10n
   libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
   xvfb xauth x11-xserver-utils x11-xkb-utils
+  # bench/ApplicationLatencyBench: a light window manager for the private desktop
+  openbox
   fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
   # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
   clang-14 libclang-rt-14-dev llvm-14

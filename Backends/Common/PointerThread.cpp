@@ -22,6 +22,7 @@ PointerThread::PointerThread(MakeBackend makeBackend, Deliver deliver)
             tap_ = std::make_unique<PointerTap>(backend_->pointerSystem(loop_), FilterPreset::balanced().parameters,
                                                 ClickGuard::Settings::off());
             tap_->setFiltering(false);
+            loop_.setBeforeWait([this] { publish(); });
         } catch (...) {
             made.set_exception(std::current_exception());
             return;
@@ -60,6 +61,7 @@ void PointerThread::answer(const Answer& answer, bool value)
 
 void PointerThread::start(Answer started)
 {
+    stopped_ = false;
     loop_.post([this, started = std::move(started)] {
         bool allowed = true;
         try {
@@ -75,7 +77,7 @@ void PointerThread::start(Answer started)
 void PointerThread::stop()
 {
     // Known at once: nothing but start() makes it run again.
-    running_.store(false);
+    stopped_ = true;
     loop_.post([this] {
         tap_->stop();
         publish();
@@ -84,6 +86,10 @@ void PointerThread::stop()
 
 void PointerThread::ensureEnabled(Answer wasEnabled)
 {
+    if (isRunning()) {
+        wasEnabled(true);
+        return;
+    }
     loop_.post([this, wasEnabled = std::move(wasEnabled)] {
         bool enabled = tap_->ensureEnabled();
         publish();

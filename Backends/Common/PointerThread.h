@@ -37,7 +37,8 @@ public:
 
     void start(Answer started) override;
     void stop() override;
-    bool isRunning() const override { return running_.load(); }
+    bool isRunning() const override { return !stopped_ && running_.load(); }
+    // Answered at once while the tap is known to be on: the watch that asks every few seconds wakes no thread.
     void ensureEnabled(Answer wasEnabled) override;
     void displaysChanged() override;
     void setParameters(const PointerFilter::Parameters& parameters) override;
@@ -51,7 +52,7 @@ public:
 
 private:
     void run(const MakeBackend& makeBackend);
-    // On the pointer thread, after a command: what isRunning() and externalMoves() report.
+    // On the pointer thread, whenever it has done what was due: what isRunning() and externalMoves() report.
     void publish();
     void answer(const Answer& answer, bool value);
 
@@ -61,7 +62,9 @@ private:
     // Made, used and ended on the pointer thread only.
     std::unique_ptr<PointerBackend> backend_;
     std::unique_ptr<PointerTap> tap_;
-    bool filtering_ = false; // the owner's side: what it last asked for
+    // The owner's side: what it last asked for.
+    bool filtering_ = false;
+    bool stopped_ = false; // until the next start(), whatever the pointer thread last published
     std::atomic<bool> running_{false};
     std::atomic<int> externalMoves_{0};
     std::thread thread_;

@@ -123,6 +123,9 @@ bool PollMainLoop::runPosted()
 
 void PollMainLoop::wait(double deadline)
 {
+    if (beforeWait_) {
+        beforeWait_();
+    }
     double until = deadline;
     for (const auto& [id, timer] : timers_) {
         until = std::min(until, timer.due);

@@ -32,6 +32,9 @@ public:
     // From any thread: makes run() return once the callback running now (if any) has returned.
     void quit();
 
+    // Runs the work each time the loop has done all that was due, before it waits (on the loop's thread).
+    void setBeforeWait(Work work) { beforeWait_ = std::move(work); }
+
     // Runs timers, descriptors and posted work until quit().
     void run();
     // Runs them until `done` holds (checked after every callback) or `timeout` seconds have passed; true when
@@ -64,6 +67,7 @@ private:
     void wait(double deadline);
 
     const system::Clock& clock_;
+    Work beforeWait_;
     std::map<TimerID, Timer> timers_;
     TimerID nextTimer_ = 0;
     std::vector<Watch> watches_;

@@ -254,10 +254,11 @@ QWidget* ExplainCard::buildAsking()
         numbers_->setVisible(open);
     });
 
+    // Only a failure of asking about this very result: a new result starts afresh.
     const ExplainStore::State state = store.state();
-    if (state.kind == ExplainStore::State::Kind::failed) {
-        failure_ = new Notice(failureSentence(state.failure), false);
-        failure_->setAccessibleName(failureSentence(state.failure));
+    if (const auto failure = store.failure(result_)) {
+        failure_ = new Notice(failureSentence(*failure), false);
+        failure_->setAccessibleName(failureSentence(*failure));
         layout->addWidget(failure_);
     }
 

@@ -1,8 +1,10 @@
 #include "Quellarine/Desktop/OperatingSystem.h"
 
 #include <QFile>
-#include <QMap>
-#include <QStringList>
+#include <QRegularExpression>
+#include <QSysInfo>
+
+#include <cstring>
 
 namespace quellarine {
 
@@ -32,34 +34,48 @@ QString shellValue(const QByteArray& raw)
 
 } // namespace
 
-QString OperatingSystem::name()
+QString OperatingSystem::version()
 {
     for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
         QFile file(QString::fromLatin1(path));
         if (file.open(QIODevice::ReadOnly)) {
-            return describe(file.readAll());
+            if (QString numbers = versionOf(file.read(64 * 1024)); !numbers.isEmpty()) {
+                return numbers;
+            }
+            break;
         }
     }
-    return {};
+    return twoNumbers(QSysInfo::kernelVersion());
 }
 
-QString OperatingSystem::describe(const QByteArray& osRelease)
+QString OperatingSystem::versionOf(const QByteArray& osRelease)
 {
-    QMap<QByteArray, QString> values;
+    // As the shell reads the file: the last assignment holds.
+    QByteArray value;
     for (const QByteArray& line : osRelease.split('\n')) {
         const QByteArray assignment = line.trimmed();
-        const qsizetype equals = assignment.indexOf('=');
-        if (assignment.startsWith('#') || equals <= 0) {
-            continue;
+        if (assignment.startsWith("VERSION_ID=")) {
+            value = assignment.mid(qsizetype(std::strlen("VERSION_ID=")));
         }
-        values.insert(assignment.left(equals), shellValue(assignment.mid(equals + 1)));
     }
-    if (const QString pretty = values.value("PRETTY_NAME"); !pretty.isEmpty()) {
-        return pretty;
+    return twoNumbers(shellValue(value));
+}
+
+QString OperatingSystem::twoNumbers(const QString& version)
+{
+    static const QRegularExpression numbers(QStringLiteral(R"(\A(\d+)(?:\.(\d+))?)"));
+    const QRegularExpressionMatch match = numbers.match(version);
+    if (!match.hasMatch()) {
+        return {};
     }
-    QStringList parts{values.value("NAME"), values.value("VERSION_ID")};
-    parts.removeAll(QString());
-    return parts.join(QLatin1Char(' '));
+    bool majorRead = false;
+    bool minorRead = true;
+    const qulonglong major = match.captured(1).toULongLong(&majorRead);
+    const qulonglong minor = match.hasCaptured(2) ? match.captured(2).toULongLong(&minorRead) : 0;
+    if (!majorRead || !minorRead) {
+        return {};
+    }
+    return QStringLiteral("%1.%2").arg(major).arg(minor);
 }
 
 } // namespace quellarine

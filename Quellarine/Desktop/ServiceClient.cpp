@@ -60,7 +60,7 @@ private:
 };
 
 // Only an answer whose status arrived with its whole body counts; failures of the transport (refused, cut off,
-// timed out, aborted) lie below the range Qt uses for answers with an error status.
+// reset, timed out, aborted) lie below the range Qt uses for answers with an error status.
 ServiceReply classify(QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -80,11 +80,11 @@ ServiceClient& ServiceClient::shared()
     return *client;
 }
 
-ServiceClient::ServiceClient(std::optional<WebAddress> root, QSslConfiguration tls, double timeScale, QObject* parent)
+ServiceClient::ServiceClient(std::optional<WebAddress> root, QSslConfiguration tls, Deadline deadline, QObject* parent)
     : QObject(parent)
     , root_(std::move(root))
     , tls_(std::move(tls))
-    , timeScale_(timeScale)
+    , deadline_(std::move(deadline))
 {
 }
 
@@ -106,7 +106,7 @@ QNetworkAccessManager& ServiceClient::session()
 }
 
 void ServiceClient::post(const QString& path, const QByteArray& body, std::chrono::milliseconds timeout,
-                         Resend resend, QObject* context, Done done)
+                         qint64 bodyLimit, QObject* context, Done done)
 {
     if (!root_) {
         QMetaObject::invokeMethod(
@@ -121,28 +121,59 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
-
-    QNetworkReply* reply = nullptr;
-    if (resend == Resend::never) {
-        // Read straight from the one-shot body, never from a copy the stack could read again.
-        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
-        auto* device = new OneShotBody(body, nullptr);
-        reply = session().post(request, device);
-        device->setParent(reply);
-    } else {
-        reply = session().post(request, body);
-    }
+    // A redirect is not the maker's answer; following it would send the message again, or turn it into a GET.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    // Read straight from the one-shot body, never from a copy the stack could send again.
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    auto* device = new OneShotBody(body, nullptr);
+    QNetworkReply* reply = session().post(request, device);
+    device->setParent(reply);
+    // The stack holds no more of the answer than the limit and one byte, however fast it comes.
+    reply->setReadBufferSize(bodyLimit + 1);
 
     // One deadline for the whole exchange: a service that answers a byte at a time still ends in time.
     auto* deadline = new QTimer(reply);
     deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-    deadline->start(std::chrono::milliseconds(qint64(double(timeout.count()) * timeScale_)));
+    deadline->start(deadline_ ? deadline_(path, timeout) : timeout);
+
+    // Set once the answer is known before the reply ends: its status alone, or a body past the limit. The rest is
+    // dropped once the stack has returned from telling us (it holds no more than the limit meanwhile).
+    auto decided = std::make_shared<std::optional<ServiceReply>>();
+    const auto decide = [reply, decided](ServiceReply outcome) {
+        if (!*decided) {
+            *decided = std::move(outcome);
+            QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+        }
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, bodyLimit, decide] {
+        // An interim status (1xx) is not yet the answer.
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (!status.isValid() || status.toInt() < 200) {
+            return;
+        }
+        if (bodyLimit == statusOnly) {
+            decide({ServiceReply::Outcome::answered, status.toInt(), {}});
+        } else if (reply->rawHeader("Content-Encoding").isEmpty()
+                   && reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > bodyLimit) {
+            // Announced too long: nothing of it is read. (A compressed body is judged by what it unpacks to.)
+            decide({ServiceReply::Outcome::oversized, status.toInt(), {}});
+        }
+    });
+    connect(reply, &QNetworkReply::readyRead, this, [reply, bodyLimit, decide] {
+        if (reply->bytesAvailable() > bodyLimit) {
+            decide({ServiceReply::Outcome::oversized,
+                    reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), {}});
+        }
+    });
 
     QPointer<QObject> guard(context);
-    connect(reply, &QNetworkReply::finished, this, [reply, guard, done = std::move(done)] {
-        const ServiceReply outcome = classify(*reply);
+    connect(reply, &QNetworkReply::finished, this, [reply, bodyLimit, decided, guard, done = std::move(done)] {
+        ServiceReply outcome = *decided ? **decided : classify(*reply);
+        if (outcome.outcome == ServiceReply::Outcome::answered && outcome.body.size() > bodyLimit) {
+            outcome = {ServiceReply::Outcome::oversized, outcome.status, {}};
+        }
         reply->deleteLater();
         if (guard) {
             done(outcome);

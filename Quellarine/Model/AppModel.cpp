@@ -41,7 +41,7 @@ AppModel::AppModel(Platform platform, QObject* parent)
     ServiceClient& services = platform_.services ? *platform_.services : ServiceClient::shared();
     feedback_ = std::make_unique<FeedbackStore>(services);
     updates_ = platform_.makeUpdates(defaults);
-    explain_ = std::make_unique<ExplainStore>(defaults, services);
+    explain_ = std::make_unique<ExplainStore>(defaults, services, platform_.log);
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
@@ -435,8 +435,7 @@ FeedbackStore::Details AppModel::feedbackDetails() const
 {
     FeedbackStore::Details details{
         {QStringLiteral("version"), UpdateController::appVersion()},
-        // The distribution's own name and version ("Debian GNU/Linux 12 (bookworm)").
-        {QStringLiteral("os"), OperatingSystem::name()},
+        {QStringLiteral("os"), OperatingSystem::version()},
         {QStringLiteral("lang"), Localization::current()},
         {QStringLiteral("preset"), QString::fromUtf8(FilterPreset::rawValue(presetID_))},
     };

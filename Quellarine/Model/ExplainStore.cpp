@@ -4,6 +4,7 @@
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ScreenScale.h"
 #include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Desktop/SystemLog.h"
 
 #include "QuellarineKit/Services/ExplanationRequest.h"
 #include "QuellarineKit/Support/JsonFields.h"
@@ -34,15 +35,28 @@ std::optional<PersonalSetting> readSetting(const nlohmann::json& object)
     return PersonalSetting::fromJson(*found);
 }
 
+// An explanation's texts fit on the card and in the settings file.
+bool withinLimits(const QString& summary, const QStringList& points)
+{
+    return summary.size() <= ExplainStore::summaryLimit && points.size() <= ExplainStore::pointCountLimit
+        && std::all_of(points.begin(), points.end(),
+                       [](const QString& point) { return point.size() <= ExplainStore::pointLimit; });
+}
+
 } // namespace
 
-ExplainStore::ExplainStore(Defaults& defaults, ServiceClient& client, QObject* parent)
+ExplainStore::ExplainStore(Defaults& defaults, ServiceClient& client, const SystemLog& log, QObject* parent)
     : QObject(parent)
     , defaults_(defaults)
     , client_(client)
 {
+    const QString key = QString::fromLatin1(savedKey);
     std::optional<Explanation> stored;
-    if (auto json = defaults_.json(QString::fromLatin1(savedKey))) {
+    if (const auto bytes = defaults_.data(key); bytes && bytes->size() > sizeLimit) {
+        // Kept by a version that stored whatever came: no answer is this large, and it slowed every launch.
+        log.error(
+            QStringLiteral("Dropped a stored explanation of %1 bytes: larger than any answer").arg(bytes->size()));
+    } else if (auto json = defaults_.json(key)) {
         try {
             // Decoded directly: clang judges whether a nested record is default-constructible while its class is
             // still incomplete, and json::get then refuses the type.
@@ -69,6 +83,14 @@ std::optional<ExplainStore::Explanation> ExplainStore::explanation(const Calibra
     return std::nullopt;
 }
 
+std::optional<ExplainStore::Failure> ExplainStore::failure(const CalibrationResult& result) const
+{
+    if (state_.kind == State::Kind::failed && askedFor_ == result.date) {
+        return state_.failure;
+    }
+    return std::nullopt;
+}
+
 QString ExplainStore::numbersPreview(const CalibrationResult& result, std::optional<ProfileStore::Device> device) const
 {
     const auto payload = ExplanationRequest::payload(result, deviceName(device), mmPerPoint());
@@ -80,17 +102,18 @@ void ExplainStore::ask(const CalibrationResult& result, std::optional<ProfileSto
     if (state_.kind == State::Kind::asking) {
         return;
     }
+    askedFor_ = result.date;
     setState({State::Kind::asking});
     const auto payload = ExplanationRequest::payload(result, deviceName(device), mmPerPoint());
     const std::string body = ExplanationRequest::body(lang().toStdString(), payload).dump();
-    // Each request may use up one of the user's daily explanations: it must never arrive twice.
-    client_.post(QStringLiteral("api/calibrate/explain"), QByteArray::fromStdString(body), timeout,
-                 ServiceClient::Resend::never, this, [this, result](const ServiceReply& reply) {
+    client_.post(QStringLiteral("api/calibrate/explain"), QByteArray::fromStdString(body), timeout, sizeLimit, this,
+                 [this, result](const ServiceReply& reply) {
                      switch (reply.outcome) {
                      case ServiceReply::Outcome::offline:
                          setState({State::Kind::failed, Failure::offline});
                          return;
                      case ServiceReply::Outcome::noService:
+                     case ServiceReply::Outcome::oversized:
                          setState({State::Kind::failed, Failure::unavailable});
                          return;
                      case ServiceReply::Outcome::answered:
@@ -128,6 +151,9 @@ ExplainStore::interpret(int status, const QByteArray& body, const CalibrationRes
     explanation.summary = QString::fromStdString(summary->get<std::string>());
     for (const auto& point : *points) {
         explanation.points.append(QString::fromStdString(point.get<std::string>()));
+    }
+    if (!withinLimits(explanation.summary, explanation.points)) {
+        return Failure::unavailable;
     }
     // Only a setting built on a preset that was scored on this hand is offered.
     explanation.setting = readSetting(object);
@@ -201,6 +227,9 @@ void from_json(const nlohmann::json& json, ExplainStore::Explanation& explanatio
             throw DecodingError("a point is not a string");
         }
         decoded.points.append(QString::fromStdString(point.get<std::string>()));
+    }
+    if (!withinLimits(decoded.summary, decoded.points)) {
+        throw DecodingError("the texts are longer than any explanation's");
     }
     // A stored setting that is out of range or names no known preset is dropped; the words stay.
     decoded.setting = readSetting(object);

@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTextBoundaryFinder>
 
 #include <array>
 
@@ -56,12 +55,7 @@ QString FeedbackStore::trimmedEmail(const QString& email)
 
 int FeedbackStore::characterCount(const QString& text)
 {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (graphemes.toNextBoundary() > 0) {
-        ++count;
-    }
-    return count;
+    return GraphemeCounter::count(text);
 }
 
 bool FeedbackStore::emailLooksValid() const
@@ -82,8 +76,7 @@ bool FeedbackStore::canSend() const
     if (!topic_ || state_.kind == State::Kind::sending) {
         return false;
     }
-    const QString message = trimmedMessage(message_);
-    return !message.isEmpty() && characterCount(message) <= maxMessageLength && emailLooksValid();
+    return messageLength() > 0 && messageLength() <= maxMessageLength && emailLooksValid();
 }
 
 QByteArray FeedbackStore::body(const Details& details) const
@@ -114,11 +107,12 @@ void FeedbackStore::send(const Details& details)
     }
     setState({State::Kind::sending});
     // The body holds the form as it is now: what is typed while the message travels is not part of it.
-    client_.post(QStringLiteral("api/feedback"), body(details), timeout, ServiceClient::Resend::allowed, this,
+    // Only the reply's status counts: its body is never read.
+    client_.post(QStringLiteral("api/feedback"), body(details), timeout, ServiceClient::statusOnly, this,
                  [this](const ServiceReply& reply) {
                      if (reply.outcome == ServiceReply::Outcome::offline) {
                          setState({State::Kind::failed, Failure::offline});
-                     } else if (reply.outcome == ServiceReply::Outcome::noService) {
+                     } else if (reply.outcome != ServiceReply::Outcome::answered) {
                          setState({State::Kind::failed, Failure::unavailable});
                      } else if (reply.status == 200) {
                          setState({State::Kind::sent});
@@ -159,6 +153,7 @@ void FeedbackStore::setMessage(const QString& value)
 {
     if (message_ != value) {
         message_ = value;
+        messageLength_.setText(trimmedMessage(message_));
         emit messageChanged();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Model/GraphemeCounter.h"
+
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -63,6 +65,8 @@ public:
     void setState(State value);
     const QUuid& rid() const { return rid_; }
 
+    // The trimmed message's length in user-perceived characters, kept up to date as the message changes.
+    int messageLength() const { return messageLength_.count(); }
     // Whether the address is empty or plausible, once trimmed of spaces and tabs.
     bool emailLooksValid() const;
     // Whether the form may be sent now: a topic, a message of 1 to 4,000 characters once trimmed, a plausible
@@ -81,7 +85,8 @@ public:
     static QString trimmedMessage(const QString& message);
     // The address as it is sent: trimmed of spaces and tabs at both ends, line breaks kept.
     static QString trimmedEmail(const QString& email);
-    // User-perceived characters: an emoji, a flag or a letter with combining marks counts as one.
+    // User-perceived characters: an emoji, a flag or a letter with combining marks counts as one. Counts the
+    // whole text; `messageLength` keeps the message's count at the cost of the change alone.
     static int characterCount(const QString& text);
     // The request's JSON body for this form and these details.
     QByteArray body(const Details& details) const;
@@ -98,6 +103,7 @@ private:
     ServiceClient& client_;
     std::optional<Topic> topic_;
     QString message_;
+    GraphemeCounter messageLength_; // of the trimmed message
     QString email_;
     bool includeDetails_ = true;
     Source source_ = Source::sidebar;

@@ -11,6 +11,7 @@
 
 #include <QChildEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QSplitter>
 
@@ -89,6 +90,17 @@ MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWid
     setCentralWidget(splitter_);
 
     connect(sidebar_, &Sidebar::rowChosen, this, [this](MainSection section) { setSidebarSelection(section); });
+    // Reached from the sidebar, a page's default button takes Return as if the keyboard were on the page.
+    connect(sidebar_, &Sidebar::pageActionRequested, this, [this] {
+        if (QWidget* page = pageArea_->page()) {
+            for (QPushButton* button : page->findChildren<QPushButton*>()) {
+                if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+    });
     connect(&model_, &AppModel::sectionChanged, this, &MainWindow::refreshTitle);
     refreshTitle();
     fitScreen();

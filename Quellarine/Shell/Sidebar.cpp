@@ -124,6 +124,7 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
         listLayout->addWidget(row);
         connect(row, &QAbstractButton::clicked, this, [this, section] { emit rowChosen(section); });
         connect(row, &SidebarRow::stepRequested, this, [this, row](int by) { step(*row, by); });
+        connect(row, &SidebarRow::pageActionRequested, this, &Sidebar::pageActionRequested);
     }
     listLayout->addStretch(1);
 

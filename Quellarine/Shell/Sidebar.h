@@ -51,6 +51,8 @@ public:
 signals:
     // The user chose this row (a click, Space, or the arrow keys).
     void rowChosen(MainSection section);
+    // Return on the current row: what Return does on the page shown.
+    void pageActionRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -247,7 +247,11 @@ void SidebarRow::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool pageAction = isCurrent() && isActivationKey(*event) && !event->isAutoRepeat();
     DrawnButton::keyPressEvent(event);
+    if (pageAction) {
+        emit pageActionRequested();
+    }
 }
 
 void SidebarRow::changeEvent(QEvent* event)

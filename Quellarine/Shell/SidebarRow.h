@@ -55,6 +55,8 @@ public:
 signals:
     // Up or down was pressed on the row: the sidebar moves its choice by `step` rows.
     void stepRequested(int step);
+    // Return or Enter was pressed on the current row: it means the shown page's own Return.
+    void pageActionRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,7 +4,6 @@
 #include "Quellarine/Components/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Divider.h"
-#include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
@@ -26,7 +25,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -86,6 +84,18 @@ CalibrationView::CalibrationView(AppModel& model, QWidget* parent, std::function
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setContext(Qt::WindowShortcut);
     connect(escape_, &QShortcut::activated, headerButton_, &QPushButton::click);
+    // Return is the intro's default action wherever the keyboard is on the page: it presses Start, never the
+    // focused control (Space does that), so it cannot send the result's numbers by accident. Start is the page's
+    // default button, which Return on the page's sidebar row presses too.
+    return_ = new QShortcut(this);
+    return_->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    return_->setContext(Qt::WidgetWithChildrenShortcut);
+    return_->setAutoRepeat(false);
+    connect(return_, &QShortcut::activated, this, [this] {
+        if (startButton_ != nullptr) {
+            startButton_->click();
+        }
+    });
 
     // Below the intro: the shortcuts.
     below_ = new QWidget(this);
@@ -191,19 +201,6 @@ void CalibrationView::resizeEvent(QResizeEvent* event)
     }
 }
 
-void CalibrationView::keyPressEvent(QKeyEvent* event)
-{
-    // Return that no control of the page took is the intro's default action.
-    if (session_.step() == Step::intro && DrawnButton::isActivationKey(*event)) {
-        if (!event->isAutoRepeat()) {
-            start();
-        }
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void CalibrationView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
@@ -267,6 +264,7 @@ void CalibrationView::stepChanged(Step step)
     headerButton_->setAccessibleName(headerButton_->text());
     headerButton_->setVisible(cancel || step == Step::done);
     escape_->setEnabled(headerButton_->isVisibleTo(this));
+    return_->setEnabled(step == Step::intro);
     below_->setVisible(step == Step::intro);
     setMoveCompression(cancel);
     if (step == Step::intro || step == Step::done) {
@@ -427,7 +425,14 @@ QWidget* CalibrationView::buildIntro()
 
     // The last result, with its own way to use it and its explanation.
     if (const std::optional<CalibrationResult>& last = model_.profile().calibration()) {
-        lastResultCard_ = new LastResultCard(model_, *last, intro);
+        auto* lastResult = new LastResultCard(model_, *last, intro);
+        // Once the suggestion is in use, the next step is the test.
+        connect(lastResult, &LastResultCard::focusReleased, this, [this] {
+            if (startButton_ != nullptr) {
+                startButton_->setFocus(Qt::OtherFocusReason);
+            }
+        });
+        lastResultCard_ = lastResult;
         Reveal::apply(*lastResultCard_, 0.15);
         layout->addWidget(lastResultCard_);
         explainCard_ = new ExplainCard(model_, *last, intro);
@@ -443,6 +448,7 @@ QWidget* CalibrationView::buildIntro()
     button->setSymbol(QStringLiteral("play.fill"));
     button->setMinimumHeight(ProminentButton::height + 8);
     button->setMinimumWidth(button->sizeHint().width() + 16);
+    button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &CalibrationView::start);
     startButton_ = button;
     startRow->addWidget(button);

@@ -79,7 +79,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void stepChanged(Step step);
@@ -108,6 +107,7 @@ private:
     QLabel* caption_;
     QPushButton* headerButton_;
     QShortcut* escape_;
+    QShortcut* return_;
     QWidget* body_ = nullptr;
     QWidget* below_;
     ShortcutsSection* shortcuts_;

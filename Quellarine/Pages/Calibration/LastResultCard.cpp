@@ -79,8 +79,7 @@ void LastResultCard::refresh()
     inUse_->setVisible(used);
     use_->setVisible(!used);
     if (used && hadFocus) {
-        // The button is gone: the focus stays on the card's side of the page.
-        focusNextChild();
+        emit focusReleased();
     }
 }
 

@@ -29,6 +29,11 @@ public:
     SymbolLabel& inUseLabel() const { return *inUse_; }
     QPushButton& useButton() const { return *use_; }
 
+signals:
+    // The button went away while it had the keyboard (the suggestion came into use): the page says where the
+    // keyboard goes next.
+    void focusReleased();
+
 private:
     void refresh();
 

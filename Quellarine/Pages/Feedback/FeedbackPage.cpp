@@ -373,7 +373,7 @@ void FeedbackPage::refreshForm()
     editor_->setAccessibleDescription(busy);
     email_->setAccessibleDescription(busy);
 
-    const int count = FeedbackStore::characterCount(FeedbackStore::trimmedMessage(store_.message()));
+    const int count = store_.messageLength();
     counter_->setVisible(count > counterFrom);
     counter_->setText(tr("%1 of %2 characters").arg(QLocale().toString(count),
                                                      QLocale().toString(FeedbackStore::maxMessageLength)));
@@ -423,7 +423,7 @@ void FeedbackPage::refreshForm()
     spinner_->setVisible(sending);
     send_->setText(sending ? tr("Sending…") : tr("Send"));
     send_->setEnabled(store_.canSend());
-    const bool nothingToSend = !store_.topic() || FeedbackStore::trimmedMessage(store_.message()).isEmpty();
+    const bool nothingToSend = !store_.topic() || store_.messageLength() == 0;
     sendHint_->setVisible(nothingToSend);
 }
 

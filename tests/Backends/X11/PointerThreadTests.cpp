@@ -148,7 +148,7 @@ TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
     hand->warpCursor(400, 300);
     pointer->setFiltering(true);
     startTap();
-    // Switched off, then asked: the answer comes after the switch, and from then the hand passes unchanged.
+    // Switched off: from then the hand passes unchanged. Asked whether it is on, it answers at once.
     pointer->setParameters(FilterPreset::veryStrong().parameters);
     pointer->setFiltering(false);
     EXPECT_FALSE(pointer->isFiltering());
@@ -163,8 +163,9 @@ TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
         filtering = tap.isFiltering();
         moves = tap.externalMoves();
     });
+    // A second start does nothing but answer, after all that came before it.
     std::optional<bool> answered;
-    pointer->ensureEnabled([&](bool) { answered = true; });
+    pointer->start([&](bool) { answered = true; });
     ASSERT_TRUE(owner.drainUntil([&] { return answered.has_value(); }));
     EXPECT_FALSE(filtering);
     EXPECT_EQ(moves, pointer->externalMoves());

@@ -31,7 +31,7 @@ using Kind = ExplainStore::State::Kind;
 class ExplainCardTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
     CalibrationResult result = [] {
         CalibrationResult measured;
         measured.shake = 2.5;
@@ -104,7 +104,7 @@ TEST_F(ExplainCardTest, FromTheOfferThroughAFailureToTheExplanation)
     ASSERT_TRUE(QTest::qWaitFor([&] { return model().explain().state().kind == Kind::failed; }));
     EXPECT_EQ(service.received.size(), 1u);
     ASSERT_NE(shown.failureNotice(), nullptr);
-    EXPECT_EQ(shown.failureNotice()->text(), ExplainCard::failureSentence(ExplainStore::Failure::usedToday));
+    EXPECT_EQ(shown.failureNotice()->text(), QStringLiteral("You've had today's three explanations. Try again tomorrow."));
     EXPECT_TRUE(shown.numbers()->isVisible()); // the disclosure stays as the user left it
     capture(QStringLiteral("explain-card-failed"));
 
@@ -123,6 +123,37 @@ TEST_F(ExplainCardTest, FromTheOfferThroughAFailureToTheExplanation)
         }
     }
     capture(QStringLiteral("explain-card-explained"));
+}
+
+TEST_F(ExplainCardTest, EachFailureInItsSentenceAndOnlyBesideItsOwnResult)
+{
+    ExplainCard& shown = show();
+    const std::pair<LocalService::Answer, const char*> failures[] = {
+        {LocalService::Answer::of(LocalService::Answer::Kind::dropConnection),
+         "Quellarine couldn't reach the internet. The suggestion above doesn't need it: it was worked out on this "
+         "computer."},
+        {LocalService::Answer::withStatus(429, R"({"reason":"license_daily"})"),
+         "You've had today's three explanations. Try again tomorrow."},
+        {LocalService::Answer::withStatus(429, R"({"reason":"daily"})"),
+         "Many people asked for an explanation today. Try again tomorrow."},
+        {LocalService::Answer::withStatus(503),
+         "Explanations aren't available right now. Try again later; the suggestion above works just the same."},
+    };
+    for (const auto& [answer, sentence] : failures) {
+        service.answer = [&answer = answer](const LocalService::Request&) { return answer; };
+        shown.askButton()->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model().explain().state().kind == Kind::failed; }));
+        ASSERT_NE(shown.failureNotice(), nullptr);
+        EXPECT_EQ(shown.failureNotice()->text(), QString::fromUtf8(sentence));
+    }
+
+    // The card of a newer result starts afresh: the failure was about another one.
+    CalibrationResult newer = result;
+    newer.date += 3600;
+    ExplainCard fresh(model(), newer);
+    EXPECT_EQ(fresh.failureNotice(), nullptr);
+    EXPECT_TRUE(fresh.askButton()->isEnabled());
+    EXPECT_NE(shown.failureNotice(), nullptr);
 }
 
 TEST_F(ExplainCardTest, TryItAdoptsTheSettingUntilAnotherPresetIsChosen)

@@ -2,10 +2,12 @@
 
 #include "Quellarine/Desktop/ServiceClient.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <optional>
 
 namespace quellarine {
@@ -13,18 +15,44 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::LocalService;
+using AnswerKind = LocalService::Answer::Kind;
+using Outcome = ServiceReply::Outcome;
+
+// A field of /proc/self/status, in KiB.
+qint64 memoryStatus(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':')) {
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
+
+// Starts measuring the process's peak resident memory afresh; its resident memory now, in KiB.
+qint64 restartPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+    return memoryStatus("VmRSS");
+}
 
 class ServiceClientTest : public ::testing::Test {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
     QObject context;
 
-    std::optional<ServiceReply> post(const QString& path, ServiceClient::Resend resend = ServiceClient::Resend::allowed,
-                                     std::chrono::milliseconds timeout = 20s)
+    std::optional<ServiceReply> post(const QString& path, qint64 bodyLimit = 1024, std::chrono::milliseconds timeout = 20s)
     {
         std::optional<ServiceReply> result;
-        client.post(path, QByteArrayLiteral("{\"a\":1}"), timeout, resend, &context,
+        client.post(path, QByteArrayLiteral("{\"a\":1}"), timeout, bodyLimit, &context,
                     [&](const ServiceReply& reply) { result = reply; });
         EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 10000));
         return result;
@@ -62,16 +90,15 @@ TEST_F(ServiceClientTest, PostsJsonUnderTheRootAndSendsNoCookieBack)
 
 TEST_F(ServiceClientTest, OnlyAWholeAnswerCounts)
 {
-    // A status with its body cut off, a connection dropped unanswered, an answer slower than the time-out.
-    for (auto kind : {LocalService::Answer::Kind::cutOff, LocalService::Answer::Kind::dropConnection,
-                      LocalService::Answer::Kind::never}) {
+    // A status with its body cut off or reset, a connection dropped unanswered, an answer slower than the time-out.
+    for (auto kind : {AnswerKind::cutOff, AnswerKind::reset, AnswerKind::dropConnection, AnswerKind::never}) {
         service.answer = [kind](const LocalService::Request&) {
             LocalService::Answer answer;
             answer.kind = kind;
             answer.body = "{\"summary\":\"half";
             return answer;
         };
-        auto reply = post(QStringLiteral("api/feedback"), ServiceClient::Resend::never);
+        auto reply = post(QStringLiteral("api/feedback"));
         ASSERT_TRUE(reply);
         EXPECT_EQ(reply->outcome, ServiceReply::Outcome::offline) << int(kind);
     }
@@ -83,16 +110,26 @@ TEST_F(ServiceClientTest, OnlyAWholeAnswerCounts)
     EXPECT_EQ(failed->status, 500);
 }
 
-TEST_F(ServiceClientTest, ARequestThatMustNotArriveTwiceIsNotResentWhenItsConnectionDrops)
+TEST_F(ServiceClientTest, AnEndlessAnswerTakesNoMoreMemoryThanItsLimit)
 {
     service.answer = [](const LocalService::Request&) {
-        return LocalService::Answer::of(LocalService::Answer::Kind::dropConnection);
+        LocalService::Answer answer = LocalService::Answer::withStatus(200, R"({"summary":")");
+        answer.kind = AnswerKind::endless;
+        return answer;
     };
-    auto reply = post(QStringLiteral("api/calibrate/explain"), ServiceClient::Resend::never);
-    ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->outcome, ServiceReply::Outcome::offline);
-    QTest::qWait(300);
-    EXPECT_EQ(service.received.size(), 1u);
+    // The first request makes the session and its TLS context, which any request needs.
+    post(QStringLiteral("api/feedback"), ServiceClient::statusOnly);
+    for (qint64 limit : {qint64(64 * 1024), ServiceClient::statusOnly}) {
+        const qint64 poured = service.endlessBytes;
+        const qint64 resident = restartPeak();
+        auto reply = post(QStringLiteral("api/calibrate/explain"), limit);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->outcome, limit == ServiceClient::statusOnly ? Outcome::answered : Outcome::oversized);
+        const qint64 growth = memoryStatus("VmHWM") - resident;
+        std::cout << "endless answer, limit " << limit << " B: " << (service.endlessBytes - poured) / 1024
+                  << " KiB poured, peak memory +" << growth << " KiB\n";
+        EXPECT_LT(growth, 16 * 1024);
+    }
 }
 
 TEST_F(ServiceClientTest, TwoRequestsInFlightEndIndependently)
@@ -105,9 +142,9 @@ TEST_F(ServiceClientTest, TwoRequestsInFlightEndIndependently)
     };
     std::optional<ServiceReply> slow;
     std::optional<ServiceReply> fast;
-    client.post(QStringLiteral("api/calibrate/explain"), "{}", 60s, ServiceClient::Resend::never, &context,
+    client.post(QStringLiteral("api/calibrate/explain"), "{}", 60s, 1024, &context,
                 [&](const ServiceReply& reply) { slow = reply; });
-    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::Resend::allowed, &context,
+    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::statusOnly, &context,
                 [&](const ServiceReply& reply) { fast = reply; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return fast.has_value(); }, 5000));
     EXPECT_FALSE(slow.has_value());
@@ -121,7 +158,7 @@ TEST(ServiceClientWithoutService, SendsNothingAndSaysSoAtOnce)
     ServiceClient client(std::nullopt, QSslConfiguration::defaultConfiguration());
     QObject context;
     std::optional<ServiceReply> result;
-    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::Resend::allowed, &context,
+    client.post(QStringLiteral("api/feedback"), "{}", 20s, ServiceClient::statusOnly, &context,
                 [&](const ServiceReply& reply) { result = reply; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 1000));
     EXPECT_EQ(result->outcome, ServiceReply::Outcome::noService);

@@ -3,10 +3,12 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/ScreenScale.h"
 #include "Quellarine/Desktop/ServiceClient.h"
+#include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
 
 #include "QuellarineKit/Services/ExplanationRequest.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,9 +31,11 @@ class ExplainStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir directory;
     Defaults defaults{directory.filePath(QStringLiteral("settings.ini"))};
+    QStringList logged;
+    SystemLog log{[this](SystemLog::Level, const QString& message) { logged.append(message); }};
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
-    std::unique_ptr<ExplainStore> store = std::make_unique<ExplainStore>(defaults, client);
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
+    std::unique_ptr<ExplainStore> store = std::make_unique<ExplainStore>(defaults, client, log);
     CalibrationResult result = [] {
         CalibrationResult measured;
         measured.shake = 2.5;
@@ -67,6 +71,7 @@ TEST_F(ExplainStoreTest, SendsTheNumbersOnceAndKeepsTheAnswerForThisResult)
     QTest::qWait(100);
     ASSERT_EQ(service.received.size(), 1u);
     EXPECT_EQ(service.received[0].path, "/api/calibrate/explain");
+    EXPECT_EQ(service.deadlinesAsked.at(QStringLiteral("api/calibrate/explain")), std::chrono::seconds(60));
 
     const auto body = nlohmann::json::parse(service.received[0].body.toStdString());
     EXPECT_EQ(body["lang"], ExplainStore::lang().toStdString());
@@ -82,46 +87,122 @@ TEST_F(ExplainStoreTest, SendsTheNumbersOnceAndKeepsTheAnswerForThisResult)
     EXPECT_EQ(explanation->setting->base, FilterPreset::ID::strong);
 
     // Kept across launches, and only beside the result it explains.
-    ExplainStore relaunched(defaults, client);
+    ExplainStore relaunched(defaults, client, log);
     EXPECT_EQ(relaunched.saved(), explanation);
     CalibrationResult later = result;
     later.date += 1;
     EXPECT_FALSE(relaunched.explanation(later));
 }
 
-TEST_F(ExplainStoreTest, EveryFailureIsAStateAndKeepsTheSavedExplanation)
+// A good answer with the spaces JSON allows around it, `size` bytes in all.
+QByteArray padded(const QByteArray& answer, qint64 size)
+{
+    return answer + QByteArray(size - answer.size(), ' ');
+}
+
+LocalService::Answer answerOf(int status, QByteArray body,
+                              LocalService::Answer::Kind kind = LocalService::Answer::Kind::reply)
+{
+    LocalService::Answer answer = LocalService::Answer::withStatus(status, std::move(body));
+    answer.kind = kind;
+    return answer;
+}
+
+TEST_F(ExplainStoreTest, EveryFailureIsAStateOfOneRequestThatKeepsTheSavedExplanation)
 {
     answerWith(200, goodAnswer);
     ask();
     const auto saved = store->saved();
     ASSERT_TRUE(saved);
 
-    const std::tuple<int, QByteArray, Failure> replies[] = {
-        {429, R"({"reason":"license_daily"})", Failure::usedToday},
-        {429, R"({"reason":"daily"})", Failure::busyToday},
-        {429, R"({"reason":"weekly"})", Failure::unavailable},
-        {429, R"({"reason":7})", Failure::unavailable},
-        {429, "", Failure::unavailable},
-        {500, goodAnswer, Failure::unavailable},
-        {201, goodAnswer, Failure::unavailable},
-        {200, R"({"summary":"Hi","points":["a",3]})", Failure::unavailable},
-        {200, R"({"summary":"Hi"})", Failure::unavailable},
-        {200, "not json", Failure::unavailable},
+    using AnswerKind = LocalService::Answer::Kind;
+    const QByteArray moved = QByteArray::fromStdString(service.root().text()) + "/moved";
+    const QByteArray longSummary = R"({"summary":")" + QByteArray(ExplainStore::summaryLimit + 1, 'a') +
+                                   R"(","points":[]})";
+    std::vector<std::pair<LocalService::Answer, ExplainStore::State>> replies{
+        {answerOf(429, R"({"reason":"license_daily"})"), {Kind::failed, Failure::usedToday}},
+        {answerOf(429, R"({"reason":"daily"})"), {Kind::failed, Failure::busyToday}},
+        {answerOf(429, R"({"reason":"weekly"})"), {Kind::failed, Failure::unavailable}},
+        {answerOf(429, R"({"reason":7})"), {Kind::failed, Failure::unavailable}},
+        {answerOf(429, ""), {Kind::failed, Failure::unavailable}},
+        {answerOf(500, goodAnswer), {Kind::failed, Failure::unavailable}},
+        {answerOf(201, goodAnswer), {Kind::failed, Failure::unavailable}},
+        {answerOf(200, R"({"summary":"Hi","points":["a",3]})"), {Kind::failed, Failure::unavailable}},
+        {answerOf(200, R"({"summary":"Hi"})"), {Kind::failed, Failure::unavailable}},
+        {answerOf(200, "not json"), {Kind::failed, Failure::unavailable}},
+        // A text longer than any explanation's.
+        {answerOf(200, longSummary), {Kind::failed, Failure::unavailable}},
+        // Larger than any answer: announced, or coming without end.
+        {answerOf(200, padded(goodAnswer, ExplainStore::sizeLimit + 1)), {Kind::failed, Failure::unavailable}},
+        {answerOf(200, goodAnswer, AnswerKind::endless), {Kind::failed, Failure::unavailable}},
+        {answerOf(429, R"({"reason":"daily"})", AnswerKind::endless), {Kind::failed, Failure::unavailable}},
+        // No answer at all: closed before one, cut off or reset in the middle of one, or none within the deadline.
+        {answerOf(200, goodAnswer, AnswerKind::dropConnection), {Kind::failed, Failure::offline}},
+        {answerOf(200, goodAnswer, AnswerKind::cutOff), {Kind::failed, Failure::offline}},
+        {answerOf(200, goodAnswer, AnswerKind::reset), {Kind::failed, Failure::offline}},
+        {answerOf(200, goodAnswer, AnswerKind::never), {Kind::failed, Failure::offline}},
     };
-    for (const auto& [status, body, failure] : replies) {
-        answerWith(status, body);
-        EXPECT_EQ(ask(), (ExplainStore::State{Kind::failed, failure})) << status << " " << body.toStdString();
-        EXPECT_EQ(store->saved(), saved);
+    // A redirect is not the service's answer, wherever it would lead.
+    for (int status : {301, 302, 303, 307, 308}) {
+        LocalService::Answer redirect = answerOf(status, goodAnswer);
+        redirect.headers = {{"Location", moved}};
+        replies.emplace_back(redirect, ExplainStore::State{Kind::failed, Failure::unavailable});
     }
-    for (auto kind : {LocalService::Answer::Kind::dropConnection, LocalService::Answer::Kind::never,
-                      LocalService::Answer::Kind::cutOff}) {
-        service.answer = [kind](const LocalService::Request&) { return LocalService::Answer::of(kind); };
+    for (const auto& [answer, state] : replies) {
+        service.answer = [&answer = answer](const LocalService::Request& request) {
+            return request.path == "/moved" ? LocalService::Answer::withStatus(200, goodAnswer) : answer;
+        };
         const std::size_t before = service.received.size();
-        EXPECT_EQ(ask(), (ExplainStore::State{Kind::failed, Failure::offline}));
+        EXPECT_EQ(ask(), state) << answer.status << " " << int(answer.kind);
         QTest::qWait(100);
-        EXPECT_EQ(service.received.size(), before + 1); // never a second copy
+        // Never a second copy, nor a visit elsewhere.
+        EXPECT_EQ(service.received.size(), before + 1) << answer.status << " " << int(answer.kind);
         EXPECT_EQ(store->saved(), saved);
     }
+}
+
+TEST_F(ExplainStoreTest, AnAnswerUpToTheLimitIsReadAndNoByteMore)
+{
+    answerWith(200, padded(goodAnswer, ExplainStore::sizeLimit));
+    EXPECT_EQ(ask(), ExplainStore::State{Kind::idle});
+    ASSERT_TRUE(store->explanation(result));
+    answerWith(200, padded(R"({"summary":"Other","points":[]})", ExplainStore::sizeLimit + 1));
+    EXPECT_EQ(ask(), (ExplainStore::State{Kind::failed, Failure::unavailable}));
+    EXPECT_EQ(store->explanation(result)->summary, QStringLiteral("Your hand shakes a little."));
+}
+
+TEST_F(ExplainStoreTest, NoStoredValueSlowsALaunch)
+{
+    const QString key = QString::fromLatin1(ExplainStore::savedKey);
+    const QString file = directory.filePath(QStringLiteral("settings.ini"));
+
+    // As an earlier version left it: a readable explanation of megabytes. It goes at the next launch, logged.
+    defaults.setJson(key, {{"summary", std::string(3'000'000, 'x')}, {"points", {"p"}}, {"resultDate", 5}});
+    ASSERT_GT(QFile(file).size(), 3'000'000);
+    logged.clear();
+    ExplainStore relaunched(defaults, client, log);
+    EXPECT_FALSE(relaunched.saved());
+    EXPECT_FALSE(Defaults(file).data(key));
+    EXPECT_LT(QFile(file).size(), 4096);
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].startsWith(QStringLiteral("Dropped a stored explanation of ")));
+
+    // Small, but with texts longer than any explanation's: dropped as unreadable.
+    defaults.setJson(key, {{"summary", "S"},
+                           {"points", std::vector<std::string>(ExplainStore::pointCountLimit + 1, "p")},
+                           {"resultDate", 5}});
+    EXPECT_FALSE(ExplainStore(defaults, client, log).saved());
+    EXPECT_FALSE(Defaults(file).data(key));
+
+    // The longest explanation an answer can give, in the characters that take the most room stored, is kept.
+    const QString longestPoint(ExplainStore::pointLimit, QChar(1));
+    ExplainStore::Explanation longest{QString(ExplainStore::summaryLimit, QChar(1)),
+                                      QStringList(ExplainStore::pointCountLimit, longestPoint),
+                                      PersonalSetting{FilterPreset::ID::strong, 1.2, 0.01, 2, 0.8}, result.date};
+    store->setSaved(longest);
+    ASSERT_TRUE(defaults.data(key));
+    EXPECT_LE(defaults.data(key)->size(), ExplainStore::sizeLimit);
+    EXPECT_EQ(ExplainStore(defaults, client, log).saved(), longest);
 }
 
 TEST_F(ExplainStoreTest, OnlyASettingInRangeOnAScoredPresetIsOffered)
@@ -144,7 +225,7 @@ TEST_F(ExplainStoreTest, OnlyASettingInRangeOnAScoredPresetIsOffered)
     defaults.setJson(QString::fromLatin1(ExplainStore::savedKey),
                      nlohmann::json::parse(R"({"summary":"Kept","points":["p"],"resultDate":5,)"
                                            R"("setting":{"base":"gentle","minCutoff":99,"beta":0.01,"stages":1,"strength":0.8}})"));
-    ExplainStore relaunched(defaults, client);
+    ExplainStore relaunched(defaults, client, log);
     ASSERT_TRUE(relaunched.saved());
     EXPECT_EQ(relaunched.saved()->summary, QStringLiteral("Kept"));
     EXPECT_FALSE(relaunched.saved()->setting);
@@ -155,7 +236,7 @@ TEST(ExplainStoreWithoutService, ABuildWithoutTheServiceSaysItIsUnavailableAtOnc
     QTemporaryDir directory;
     Defaults defaults(directory.filePath(QStringLiteral("settings.ini")));
     ServiceClient client(std::nullopt, QSslConfiguration::defaultConfiguration());
-    ExplainStore store(defaults, client);
+    ExplainStore store(defaults, client, SystemLog([](SystemLog::Level, const QString&) {}));
     store.ask(CalibrationResult{}, std::nullopt);
     ASSERT_TRUE(QTest::qWaitFor([&] { return store.state().kind != Kind::asking; }, 1000));
     EXPECT_EQ(store.state(), (ExplainStore::State{Kind::failed, Failure::unavailable}));

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ using Failure = FeedbackStore::Failure;
 class FeedbackStoreTest : public ::testing::Test {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
     FeedbackStore store{client};
 
     void fill(const QString& message = QStringLiteral("The pointer drifts."))
@@ -51,14 +52,19 @@ TEST_F(FeedbackStoreTest, WhatCanBeSent)
     EXPECT_FALSE(store.canSend());
 
     // Characters as a reader counts them: a letter with two combining marks, a family joined by zero-width
-    // joiners and a flag are one each.
+    // joiners and a flag are one each, and so are a Devanagari letter and the emoji beside it.
     for (const QString& unit : {QStringLiteral("e\u0301\u0323"), QStringLiteral("👩‍👩‍👧‍👦"), QStringLiteral("🇧🇷"),
-                                QStringLiteral("a")}) {
+                                QStringLiteral("a"), QStringLiteral("👍🏽")}) {
         fill(QStringLiteral("\n  ") + unit.repeated(FeedbackStore::maxMessageLength) + QStringLiteral(" \n"));
         EXPECT_TRUE(store.canSend()) << unit.toStdString();
         fill(unit.repeated(FeedbackStore::maxMessageLength + 1));
         EXPECT_FALSE(store.canSend()) << unit.toStdString();
     }
+    fill(QStringLiteral("क👍🏽").repeated(FeedbackStore::maxMessageLength / 2));
+    EXPECT_EQ(store.messageLength(), FeedbackStore::maxMessageLength);
+    EXPECT_TRUE(store.canSend());
+    fill(store.message() + QStringLiteral("क"));
+    EXPECT_FALSE(store.canSend());
 
     fill();
     const std::pair<const char*, bool> addresses[] = {
@@ -139,17 +145,53 @@ TEST_F(FeedbackStoreTest, EveryReplyLeavesTheFormAsItWasAndARetryKeepsItsIdentif
         EXPECT_EQ(store.message(), QStringLiteral("The pointer drifts."));
         EXPECT_EQ(store.topic(), FeedbackStore::Topic::bug);
     }
-    // Offline; the network stack may resend a message whose connection dropped, with the same identifier.
-    for (auto kind : {LocalService::Answer::Kind::dropConnection, LocalService::Answer::Kind::never}) {
-        service.answer = [kind](const LocalService::Request&) { return LocalService::Answer::of(kind); };
+    // No answer, or one that is not the service's own: each send arrives once, with the same identifier, and
+    // only the status of an answer counts, never its body.
+    using AnswerKind = LocalService::Answer::Kind;
+    const QByteArray moved = QByteArray::fromStdString(service.root().text()) + "/moved";
+    const auto answer = [&](AnswerKind kind, int status, qsizetype size = 0) {
+        LocalService::Answer made = LocalService::Answer::withStatus(status, QByteArray(size, ' '));
+        made.kind = kind;
+        if (status / 100 == 3) {
+            made.headers = {{"Location", moved}};
+        }
+        return made;
+    };
+    const std::pair<LocalService::Answer, FeedbackStore::State> hostile[] = {
+        {answer(AnswerKind::dropConnection, 200), {Kind::failed, Failure::offline}},
+        {answer(AnswerKind::never, 200), {Kind::failed, Failure::offline}},
+        {answer(AnswerKind::reply, 302), {Kind::failed, Failure::unavailable}},
+        {answer(AnswerKind::reply, 307), {Kind::failed, Failure::unavailable}},
+        {answer(AnswerKind::reply, 308), {Kind::failed, Failure::unavailable}},
+        {answer(AnswerKind::endless, 500), {Kind::failed, Failure::unavailable}},
+        {answer(AnswerKind::reply, 429, 1 << 20), {Kind::failed, Failure::tooMany}},
+    };
+    for (const auto& [reply, state] : hostile) {
+        service.answer = [&reply = reply](const LocalService::Request& request) {
+            return request.path == "/moved" ? LocalService::Answer::withStatus(200) : reply;
+        };
+        const std::size_t before = service.received.size();
         store.send({});
         ASSERT_TRUE(QTest::qWaitFor([&] { return store.state().kind != Kind::sending; }, 5000));
-        EXPECT_EQ(store.state(), (FeedbackStore::State{Kind::failed, Failure::offline}));
+        EXPECT_EQ(store.state(), state) << reply.status << " " << int(reply.kind);
+        QTest::qWait(100);
+        EXPECT_EQ(service.received.size(), before + 1) << reply.status << " " << int(reply.kind);
         EXPECT_EQ(QJsonDocument::fromJson(service.received.back().body)["rid"].toString(),
                   rid.toString(QUuid::WithoutBraces));
     }
+    // A reset after the status leaves what the status said, or no answer if the reset came first.
+    service.answer = [&](const LocalService::Request&) { return answer(AnswerKind::reset, 200, 1000); };
+    const std::size_t before = service.received.size();
+    store.send({});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store.state().kind != Kind::sending; }, 5000));
+    const FeedbackStore::State offline{Kind::failed, Failure::offline};
+    EXPECT_TRUE(store.state().kind == Kind::sent || store.state() == offline);
+    QTest::qWait(100);
+    EXPECT_EQ(service.received.size(), before + 1);
+    EXPECT_EQ(service.deadlinesAsked.at(QStringLiteral("api/feedback")), std::chrono::seconds(20));
 
-    service.answer = [](const LocalService::Request&) { return LocalService::Answer::withStatus(200); };
+    // A body without end behind a 200 is never read: the message arrived.
+    service.answer = [&](const LocalService::Request&) { return answer(AnswerKind::endless, 200); };
     sendAndReceive();
     EXPECT_EQ(store.state().kind, Kind::sent);
     store.copyMessage();
@@ -185,7 +227,9 @@ TEST_F(FeedbackDetailsTest, DetailsNameTheApplicationAndLeaveOutWhatIsNotKnown)
     FeedbackStore::Details details = model().feedbackDetails();
     EXPECT_EQ(details.value("preset"), "largeMovements");
     EXPECT_EQ(details.value("version"), QStringLiteral(QUELLARINE_VERSION));
-    EXPECT_FALSE(details.value("os").isEmpty());
+    // The system's major and minor version, always two numbers.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(\A\d+\.\d+\z)")).match(details.value("os")).hasMatch())
+        << details.value("os").toStdString();
     EXPECT_FALSE(details.contains("device"));
     for (const QString& key : details.keys()) {
         EXPECT_TRUE((QStringList{"version", "os", "lang", "preset"}).contains(key)) << key.toStdString();

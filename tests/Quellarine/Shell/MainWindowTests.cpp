@@ -3,6 +3,7 @@
 
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Model/ProfileStore.h"
+#include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Pages/Research/ResearchPage.h"
 #include "Quellarine/Shell/MainWindow.h"
@@ -217,6 +218,24 @@ TEST_F(MainWindowTest, ArrowKeysMoveTheChoiceAlongTheRows)
     EXPECT_EQ(model().section(), MainSection::home);
     QTest::keyClick(&row(MainSection::home), Qt::Key_Space);
     EXPECT_EQ(model().section(), MainSection::home);
+}
+
+TEST_F(MainWindowTest, ReturnStartsTheCalibrationTestWithTheKeyboardStillInTheSidebar)
+{
+    row(MainSection::home).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&row(MainSection::home), Qt::Key_Down);
+    ASSERT_EQ(model().section(), MainSection::calibration);
+    ASSERT_TRUE(row(MainSection::calibration).hasFocus());
+    auto* page = qobject_cast<CalibrationView*>(window().pageArea().page());
+    ASSERT_NE(page, nullptr);
+    QTest::keyClick(&row(MainSection::calibration), Qt::Key_Return);
+    EXPECT_EQ(page->step(), CalibrationView::Step::hold);
+    EXPECT_TRUE(model().calibrating());
+
+    // Leaving the page by the sidebar ends the test and its pause.
+    QTest::keyClick(&row(MainSection::calibration), Qt::Key_Up);
+    ASSERT_EQ(model().section(), MainSection::home);
+    EXPECT_FALSE(model().calibrating());
 }
 
 TEST_F(MainWindowTest, TheHelpPageOpensTheWelcomeWindowThroughTheWindow)

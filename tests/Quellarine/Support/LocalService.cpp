@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+#include <sys/socket.h>
+
 namespace quellarine::testing {
 
 namespace {
@@ -53,6 +55,14 @@ LocalService::LocalService()
     if (!server_.listen(QHostAddress::LocalHost)) {
         throw std::runtime_error("the test service cannot listen");
     }
+}
+
+ServiceClient::Deadline LocalService::deadlines()
+{
+    return [this](const QString& path, std::chrono::milliseconds asked) {
+        deadlinesAsked[path] = asked;
+        return std::chrono::milliseconds(qint64(double(asked.count()) * timeScale));
+    };
 }
 
 WebAddress LocalService::root() const
@@ -121,21 +131,49 @@ void LocalService::respond(QSslSocket* socket, const Answer& answer)
         socket->abort();
         return;
     case Answer::Kind::reply:
-    case Answer::Kind::cutOff: {
+    case Answer::Kind::cutOff:
+    case Answer::Kind::reset:
+    case Answer::Kind::endless: {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
         head += "Content-Type: application/json\r\n";
-        const qsizetype promised = answer.kind == Answer::Kind::cutOff ? answer.body.size() * 2 + 10 : answer.body.size();
-        head += "Content-Length: " + QByteArray::number(promised) + "\r\n";
+        if (answer.kind == Answer::Kind::endless) {
+            head += "Connection: close\r\n";
+        } else {
+            head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+        }
         for (const auto& [name, value] : answer.headers) {
             head += name + ": " + value + "\r\n";
         }
-        socket->write(head + "\r\n" + answer.body);
-        if (answer.kind == Answer::Kind::cutOff) {
+        const bool whole = answer.kind == Answer::Kind::reply || answer.kind == Answer::Kind::endless;
+        socket->write(head + "\r\n" + (whole ? answer.body : answer.body.left(answer.body.size() / 2)));
+        if (answer.kind == Answer::Kind::endless) {
+            connect(socket, &QSslSocket::encryptedBytesWritten, this, [this, socket] { pour(socket); });
+            pour(socket);
+        } else if (answer.kind == Answer::Kind::cutOff) {
             socket->flush();
             socket->disconnectFromHost();
+        } else if (answer.kind == Answer::Kind::reset) {
+            socket->flush();
+            // Once the half has left: closed with a reset rather than an orderly end.
+            QTimer::singleShot(100, socket, [socket] {
+                const linger abrupt{1, 0};
+                setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abrupt, sizeof abrupt);
+                socket->abort();
+            });
         }
         return;
     }
+    }
+}
+
+void LocalService::pour(QSslSocket* socket)
+{
+    // Never much in the socket's own buffer: what the client does not take is not made.
+    static const QByteArray chunk(64 * 1024, ' ');
+    while (socket->state() == QAbstractSocket::ConnectedState
+           && socket->encryptedBytesToWrite() + socket->bytesToWrite() < 4 * chunk.size()) {
+        socket->write(chunk);
+        endlessBytes += chunk.size();
     }
 }
 

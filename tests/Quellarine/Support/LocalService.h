@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Desktop/ServiceClient.h"
+
 #include "QuellarineKit/Support/WebAddress.h"
 
 #include <QByteArray>
@@ -13,14 +15,17 @@
 #include <QSslServer>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace quellarine::testing {
 
 // A small HTTPS service on the loopback interface, in the test's own process, with a certificate made for the
 // test and trusted only by the client it hands out. It records every request and answers as the test says:
-// any status and body, a cookie, a dropped connection, a body cut off, an answer that never comes.
+// any status and body, a cookie, a dropped connection, a body cut off or reset, a body without end, an answer that
+// never comes.
 class LocalService final : public QObject {
 public:
     struct Request {
@@ -31,7 +36,9 @@ public:
     };
 
     struct Answer {
-        enum class Kind { reply, dropConnection, cutOff, never };
+        // dropConnection: closed before any answer; cutOff: half the body, then closed; reset: half the body, then
+        // the connection reset; endless: a status and a body that never ends, as fast as the client takes it.
+        enum class Kind { reply, dropConnection, cutOff, reset, endless, never };
         Kind kind = Kind::reply;
         int status = 200;
         QByteArray body;
@@ -59,6 +66,13 @@ public:
 
     LocalService();
 
+    // A client's deadlines for this service: each shortened by `timeScale`, and the one asked for recorded in
+    // `deadlinesAsked` under the request's path.
+    ServiceClient::Deadline deadlines();
+    std::map<QString, std::chrono::milliseconds> deadlinesAsked;
+    // What the endless answers sent so far.
+    qint64 endlessBytes = 0;
+
     // "https://localhost:<port>".
     WebAddress root() const;
     // What a client needs to trust this service and nothing else.
@@ -73,6 +87,7 @@ public:
 private:
     void serve(QSslSocket* socket);
     void respond(QSslSocket* socket, const Answer& answer);
+    void pour(QSslSocket* socket);
 
     QTemporaryDir directory_;
     QSslCertificate certificate_;

@@ -1,5 +1,5 @@
-// The saved explanation of a calibration result, as stored in the settings: what reads survives a round trip,
-// its texts and its personal setting included.
+// The saved explanation of a calibration result, as stored in the settings: what reads has texts within their
+// limits and survives a round trip, its texts and its personal setting included.
 
 #include "FuzzCheck.h"
 
@@ -14,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (auto explanation = fuzz::decode<ExplainStore::Explanation>(*json)) {
+        fuzz::require(explanation->summary.size() <= ExplainStore::summaryLimit
+                          && explanation->points.size() <= ExplainStore::pointCountLimit,
+                      "an explanation with texts past their limits was read");
         fuzz::requireRoundTrip(*explanation);
     }
     return 0;

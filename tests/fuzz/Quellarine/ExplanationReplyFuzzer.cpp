@@ -1,10 +1,13 @@
 // The service's answer to an explanation request, as the store reads it: the first byte picks the status, the
 // rest is the body. Only a 200 with words gives an explanation; it explains this result, offers only a setting in
-// range on a preset that was scored, and can be stored and read back as it is.
+// range on a preset that was scored, fits in the settings within the size of any answer, and can be stored and read
+// back as it is.
 
 #include "FuzzCheck.h"
 
 #include "Quellarine/Model/ExplainStore.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
@@ -34,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                       [&](const auto& score) { return score.preset == setting->base; }),
                           "a setting on a preset that was not scored was offered");
         }
+        fuzz::require(QByteArray::fromStdString(nlohmann::json(*explanation).dump()).size() <= ExplainStore::sizeLimit,
+                      "an explanation stored larger than any answer");
         fuzz::requireRoundTrip(*explanation);
     } else {
         const auto failure = std::get<ExplainStore::Failure>(meaning);

@@ -1,7 +1,11 @@
+#include "LocalService.h"
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Components/DisclosureButton.h"
+#include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Pages/Calibration/ShortcutsSection.h"
 #include "Quellarine/Desktop/Localization.h"
@@ -23,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace quellarine {
@@ -368,6 +373,46 @@ TEST_F(CalibrationViewTest, TheLastResultCardUsesItsOwnRule)
     EXPECT_TRUE(card->inUseLabel().isVisible());
     LastResultCard::useLastResult(model(), last);
     EXPECT_TRUE(model().clickGuardOn());
+}
+
+TEST_F(CalibrationViewTest, AfterTheLastResultIsUsedReturnStartsTheTestAndSendsNothing)
+{
+    testing::LocalService service;
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
+    services = &client;
+    CalibrationResult last;
+    last.suggested = FilterPreset::ID::strong;
+    last.clickGuard = true;
+    last.scores = {{FilterPreset::ID::strong, 0.3, 50}};
+    last.date = 700'000'000;
+    model().profile().setCalibration(last);
+    model().setClickGuardOn(false);
+    CalibrationView& page = show(660);
+    auto* card = static_cast<LastResultCard*>(page.lastResultCard());
+
+    // Used by keyboard, the button gives way to "In use" and the keyboard goes on to the test.
+    card->useButton().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&card->useButton(), Qt::Key_Space);
+    EXPECT_TRUE(card->inUseLabel().isVisible());
+    EXPECT_TRUE(page.startButton()->hasFocus());
+
+    // Return on any control of the intro starts the test, on the explanation's own button too; only a deliberate
+    // press sends the numbers.
+    const std::function<QWidget*()> controls[] = {
+        [&] { return static_cast<QWidget*>(static_cast<ExplainCard*>(page.explainCard())->askButton()); },
+        [&] { return static_cast<QWidget*>(static_cast<ExplainCard*>(page.explainCard())->numbersToggle()); },
+        [&] { return static_cast<QWidget*>(page.startButton()); },
+    };
+    for (const auto& control : controls) {
+        page.reset();
+        ASSERT_EQ(page.step(), Step::intro);
+        control()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(page.step(), Step::hold);
+    }
+    QTest::qWait(100);
+    EXPECT_TRUE(service.received.empty());
+    EXPECT_EQ(model().explain().state().kind, ExplainStore::State::Kind::idle);
 }
 
 // Screenshots of every step, from a page that was never shown before, in light and dark, and in Arabic.

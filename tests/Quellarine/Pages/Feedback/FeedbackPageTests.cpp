@@ -34,7 +34,7 @@ using testing::LocalService;
 class FeedbackPageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
     LocalService service;
-    ServiceClient client{service.root(), service.clientTls(), LocalService::timeScale};
+    ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
 
     FeedbackPage& show()
     {
@@ -98,7 +98,8 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     EXPECT_EQ(form.sendButton()->text(), QStringLiteral("Sending…"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model().feedback().state().kind == Kind::failed; }));
     ASSERT_NE(form.failureNotice(), nullptr);
-    EXPECT_EQ(form.failureNotice()->text(), FeedbackPage::failureSentence(FeedbackStore::Failure::unavailable));
+    EXPECT_EQ(form.failureNotice()->text(),
+              QStringLiteral("Sending isn't working right now. Your message is kept here: try again later, or copy it."));
     EXPECT_FALSE(form.editor()->isReadOnly());
     EXPECT_EQ(form.editor()->toPlainText(), QStringLiteral("Bigger buttons, please."));
     // Tab reaches the way out of the failure where it stands: after the details, before Send.
@@ -154,6 +155,30 @@ TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
     EXPECT_FALSE(form.sendButton()->isEnabled());
     EXPECT_FALSE(form.sendHint()->isVisible());
     capture(QStringLiteral("feedback-form"));
+}
+
+TEST_F(FeedbackPageTest, EachFailureInItsSentence)
+{
+    FeedbackPage& form = show();
+    model().feedback().setTopic(FeedbackStore::Topic::bug);
+    model().feedback().setMessage(QStringLiteral("The pointer drifts."));
+    const std::pair<LocalService::Answer, const char*> failures[] = {
+        {LocalService::Answer::of(LocalService::Answer::Kind::dropConnection),
+         "Quellarine couldn't reach the internet. Your message is kept here: try again when you're online."},
+        {LocalService::Answer::withStatus(429),
+         "Many messages were sent in a short time. Your message is kept here: try again in an hour."},
+        {LocalService::Answer::withStatus(400),
+         "The message couldn't be sent as it is. Check the email address, or shorten the message."},
+        {LocalService::Answer::withStatus(503),
+         "Sending isn't working right now. Your message is kept here: try again later, or copy it."},
+    };
+    for (const auto& [answer, sentence] : failures) {
+        service.answer = [&answer = answer](const LocalService::Request&) { return answer; };
+        form.sendButton()->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return model().feedback().state().kind == Kind::failed; }));
+        ASSERT_NE(form.failureNotice(), nullptr);
+        EXPECT_EQ(form.failureNotice()->text(), QString::fromUtf8(sentence));
+    }
 }
 
 TEST_F(FeedbackPageTest, TheThanksCheckMarkFollowsTheAppearanceWhileShown)
