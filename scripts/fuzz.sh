@@ -14,9 +14,19 @@ seconds=${1:-20}
 shift || true
 
 "$root/scripts/setup.sh"
-echo "Quellarine fuzzing: configuring in $build"
+# The clang there is (QUELLARINE_FUZZ_CXX names another): the plain name, else the newest versioned one.
+compiler=${QUELLARINE_FUZZ_CXX:-$(command -v clang++ || compgen -c clang++- | sort -V | tail -n 1)}
+compiler=$(command -v "$compiler" || true)
+if [[ -z $compiler ]]; then
+  echo "Quellarine fuzzing: no clang++ found; scripts/setup.sh installs Debian's" >&2
+  exit 1
+fi
+# Its symbolizer sits beside the real compiler, behind the alternatives' links.
+symbolizer=$(dirname "$(readlink -f "$compiler")")/llvm-symbolizer
+[[ -x $symbolizer ]] || symbolizer=$(command -v llvm-symbolizer || true)
+echo "Quellarine fuzzing: configuring in $build with $("$compiler" --version | head -n 1)"
 # Debug keeps the assertions; -O1 keeps the runs quick. Warnings are the g++ builds' business.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DQUELLARINE_FUZZ=ON -DQUELLARINE_WERROR=OFF -DQUELLARINE_BUILD_BENCH=OFF >/dev/null
 echo "Quellarine fuzzing: building"
 cmake --build "$build" --parallel "$(nproc)" --target fuzzers
@@ -30,7 +40,7 @@ fi
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-/usr/lib/llvm-14/bin/llvm-symbolizer}
+export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-$symbolizer}
 # The targets' scratch files (settings files, sockets) live in memory where it can: the settings reach the disk
 # at every write.
 scratch=$(mktemp -d "$( [[ -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/quellarine-fuzz.XXXXXX")

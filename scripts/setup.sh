@@ -1,29 +1,58 @@
 #!/usr/bin/env bash
-# Installs what building Quellarine needs on Debian 12, and only what is missing. Sourced by the run and test
-# commands; safe to run again.
+# Installs what Quellarine needs on Debian 12, and only what is missing; safe to run again.
+#
+#   scripts/setup.sh run    what building and running the application needs (scripts/run.sh)
+#   scripts/setup.sh        that, and what the tests, benchmarks, fuzzing and the package need (the default)
+#
+# The icon package comes from npm into resources/node_modules, unless QUELLARINE_ICON_ASSETS names the assets
+# folder of a copy fetched earlier (the build takes the same variable).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+purpose=${1:-test}
 
-QUELLARINE_PACKAGES=(
+RUN_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-base-dev-tools libqt6svg6
-  qt6-translations-l10n
-  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev libxkbcommon-dev libicu-dev
-  xvfb xauth x11-xserver-utils x11-xkb-utils
+  nlohmann-json3-dev libicu-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev
+  libxkbcommon-dev
+  # the backend on the kernel's input devices
+  libinput-dev libevdev-dev libudev-dev
+  # the typefaces the views ask for
+  fonts-inter fonts-noto-core
+)
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # private X servers, a session bus and a local TLS server for the tests
+  xvfb xauth x11-xserver-utils x11-xkb-utils dbus-daemon openssl
   # bench/ApplicationLatencyBench: a light window manager for the private desktop
   openbox
-  fonts-inter fonts-noto-core fonts-noto-cjk fonts-noto-mono dbus-daemon openssl
-  # scripts/fuzz.sh: clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for their reports
-  clang-14 libclang-rt-14-dev llvm-14
+  # every language's script and the monospaced face in the screenshots
+  fonts-noto-cjk fonts-noto-mono
+  # the checks of the desktop entry and the AppStream metadata, and the Debian package's dependencies
+  desktop-file-utils appstream dpkg-dev file
+  # a Wayland session's X server for the tests (weston's headless compositor with Xwayland)
+  weston xwayland
+  # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
+  # compositor on the emulated VGA card with udev handing it the input devices; the compositor test's own client
+  qemu-system-x86 busybox-static cpio xz-utils kmod udev libwayland-dev wayland-protocols
+  # scripts/fuzz.sh: Debian's clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for reports
+  clang libclang-rt-dev llvm
 )
-# Node.js may come from elsewhere than Debian; only ask for Debian's when there is no npm at all.
-if ! command -v npm >/dev/null 2>&1; then
-  QUELLARINE_PACKAGES+=(nodejs npm)
+
+case $purpose in
+  run) packages=("${RUN_PACKAGES[@]}") ;;
+  test) packages=("${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: scripts/setup.sh [run|test]" >&2; exit 2 ;;
+esac
+icons=${QUELLARINE_ICON_ASSETS:-}
+# Node.js may come from elsewhere than Debian; only ask for Debian's when npm is needed and there is none.
+if [[ -z $icons ]] && ! command -v npm >/dev/null 2>&1; then
+  packages+=(nodejs npm)
 fi
 
 missing=()
-for package in "${QUELLARINE_PACKAGES[@]}"; do
+for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
     missing+=("$package")
   fi
@@ -37,7 +66,7 @@ if ((${#missing[@]})); then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
   else
     echo "These packages are missing and installing them needs root. Run:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 1
   fi
 else
@@ -45,7 +74,12 @@ else
 fi
 
 # The icons come from npm at the version pinned in resources/package-lock.json; the build picks its SVGs.
-if [[ ! -d "$root/resources/node_modules/@phosphor-icons/core/assets" ]]; then
+if [[ -n $icons ]]; then
+  if [[ ! -d $icons/regular ]]; then
+    echo "QUELLARINE_ICON_ASSETS=$icons is not the icon package's assets folder (it has no regular/)" >&2
+    exit 1
+  fi
+elif [[ ! -d "$root/resources/node_modules/@phosphor-icons/core/assets" ]]; then
   echo "Quellarine set-up: installing the icon package"
   npm ci --prefix "$root/resources" --no-audit --no-fund
 fi

@@ -8,7 +8,7 @@
 #include "Backends/X11/X11EventTapHost.h"
 #include "Backends/X11/X11OutsideMoves.h"
 #include "Backends/X11/X11Pointer.h"
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 #include "QuellarineKit/System/MainLoop.h"
 #include "QuellarineKit/System/PointerSystem.h"
 
@@ -37,6 +37,8 @@ public:
     // (XInput 2.2, XTest).
     bool isTrusted() const override;
     bool isConnected() const { return connection_.isOpen(); }
+    // The X server of a Wayland session, where the devices belong to the compositor: never trusted.
+    bool isWaylandSession() const { return connection_.isWaylandSession(); }
     // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
     // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
     bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
@@ -77,7 +79,7 @@ private:
     X11DeviceGrabs grabs_;
     // Before anything asks for events: it counts them all.
     X11OutsideMoves outsideMoves_;
-    X11Watchdog watchdog_;
+    backends::InputWatchdog watchdog_;
     X11EventTapHost taps_;
     bool processing_ = false;
 };

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <string_view>
 
 namespace quellarine::x11 {
 
@@ -28,6 +30,15 @@ ErrorHandlers& errorHandlers()
 {
     static ErrorHandlers handlers;
     return handlers;
+}
+
+// The session the process was started in says what it is; the X server of such a session is Xwayland.
+bool sessionIsWayland()
+{
+    const char* waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    const char* sessionType = std::getenv("XDG_SESSION_TYPE");
+    return (waylandDisplay != nullptr && *waylandDisplay != '\0')
+        || (sessionType != nullptr && std::string_view(sessionType) == "wayland");
 }
 
 } // namespace
@@ -66,7 +77,8 @@ X11Connection::X11Connection(const char* displayName)
     int major = 0;
     int minor = 0;
     hasTest_ = XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;
-    underWayland_ = XQueryExtension(display_, "XWAYLAND", &opcode, &eventBase, &errorBase) != 0;
+    underWayland_ = XQueryExtension(display_, "XWAYLAND", &opcode, &eventBase, &errorBase) != 0
+        || (displayName == nullptr && sessionIsWayland());
     major = XkbMajorVersion;
     minor = XkbMinorVersion;
     if (XkbQueryExtension(display_, &opcode, &eventBase, &errorBase, &major, &minor)) {
@@ -76,6 +88,7 @@ X11Connection::X11Connection(const char* displayName)
         && (major > 1 || (major == 1 && minor >= 5))) {
         randrEventBase_ = eventBase;
     }
+    underWayland_ = underWayland_ || hasXwaylandDevices() || hasXwaylandOutputs();
 
     inputEpollFd_ = epoll_create1(EPOLL_CLOEXEC);
     wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -162,6 +175,43 @@ void X11Connection::onConnectionLost(Display* /*display*/, void* self)
     auto* connection = static_cast<X11Connection*>(self);
     connection->lost_.store(true);
     connection->wake();
+}
+
+bool X11Connection::hasXwaylandDevices() const
+{
+    // Not every Xwayland announces itself by an extension, but each names its devices after itself.
+    if (inputOpcode_ < 0) {
+        return false;
+    }
+    int count = 0;
+    XIDeviceInfo* devices = XIQueryDevice(display_, XIAllDevices, &count);
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i) {
+        found = std::string_view(devices[i].name).starts_with("xwayland-");
+    }
+    XIFreeDeviceInfo(devices);
+    return found;
+}
+
+bool X11Connection::hasXwaylandOutputs() const
+{
+    // Without seats (a headless compositor) it has no devices, but its outputs still carry its name.
+    if (randrEventBase_ < 0) {
+        return false;
+    }
+    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display_, root_);
+    if (resources == nullptr) {
+        return false;
+    }
+    bool found = false;
+    for (int i = 0; i < resources->noutput && !found; ++i) {
+        if (XRROutputInfo* output = XRRGetOutputInfo(display_, resources, resources->outputs[i])) {
+            found = std::string_view(output->name, static_cast<std::size_t>(output->nameLen)).starts_with("XWAYLAND");
+            XRRFreeOutputInfo(output);
+        }
+    }
+    XRRFreeScreenResources(resources);
+    return found;
 }
 
 bool X11Connection::isTestDevice(int deviceId) const

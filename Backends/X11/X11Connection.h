@@ -66,6 +66,9 @@ public:
     // the X server of a Wayland session, where the devices belong to the compositor and only X applications would
     // see what this backend does.
     bool offersPointerControl() const { return isOpen() && hasInput2() && hasTest() && !underWayland_; }
+    // The X server of a Wayland session (Xwayland): known by its extension, its devices or its outputs, or, for the
+    // session's own display ($DISPLAY), by the session's environment.
+    bool isWaylandSession() const { return underWayland_; }
     // Whether the input device is one of the test extension's (made by programs, not held by a hand).
     bool isTestDevice(int deviceId) const;
 
@@ -102,6 +105,8 @@ private:
     bool hasTest_ = false;
     bool underWayland_ = false;
     static void addTo(int epollFd, int fd);
+    bool hasXwaylandDevices() const;
+    bool hasXwaylandOutputs() const;
 
     int epollFd_ = -1;      // inputEpollFd_ and what else the backend watches
     int inputEpollFd_ = -1; // the socket and the wake-up

@@ -57,7 +57,7 @@ bool readDelta(const XIRawEvent& raw, double& dx, double& dy)
 } // namespace
 
 X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
-    const X11Displays& displays, X11Watchdog& watchdog, const system::Clock& clock)
+    const X11Displays& displays, backends::InputWatchdog& watchdog, const system::Clock& clock)
     : connection_(connection)
     , grabs_(grabs)
     , pointer_(pointer)

@@ -5,7 +5,7 @@
 #include "Backends/X11/X11Displays.h"
 #include "Backends/X11/X11InputLag.h"
 #include "Backends/X11/X11Pointer.h"
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 #include "QuellarineKit/System/Clock.h"
 #include "QuellarineKit/System/EventTap.h"
 
@@ -37,7 +37,7 @@ namespace quellarine::x11 {
 class X11EventTapHost final : public system::EventTapHost, public system::EventPoster {
 public:
     X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
-        const X11Displays& displays, X11Watchdog& watchdog, const system::Clock& clock);
+        const X11Displays& displays, backends::InputWatchdog& watchdog, const system::Clock& clock);
     ~X11EventTapHost() override;
     X11EventTapHost(const X11EventTapHost&) = delete;
     X11EventTapHost& operator=(const X11EventTapHost&) = delete;
@@ -105,7 +105,7 @@ private:
     X11DeviceGrabs& grabs_;
     X11Pointer& pointer_;
     const X11Displays& displays_;
-    X11Watchdog& watchdog_;
+    backends::InputWatchdog& watchdog_;
     const system::Clock& clock_;
 
     std::vector<std::unique_ptr<Entry>> taps_; // newest first

@@ -1,5 +1,6 @@
 #include "Backends/X11/X11Pointer.h"
 
+#include <X11/Xatom.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 
@@ -10,6 +11,8 @@ namespace quellarine::x11 {
 namespace {
 
 constexpr unsigned highestTrackedButton = 63;
+// Two 32-bit halves of the mask of held buttons.
+constexpr const char* heldRecordName = "_QUELLARINE_HELD_BUTTONS";
 
 long pixel(double coordinate)
 {
@@ -21,6 +24,9 @@ long pixel(double coordinate)
 X11Pointer::X11Pointer(X11Connection& connection)
     : connection_(connection)
 {
+    if (connection_.isOpen()) {
+        heldRecord_ = XInternAtom(connection_.display(), heldRecordName, False);
+    }
     takeServerLocation();
 }
 
@@ -109,16 +115,27 @@ void X11Pointer::button(unsigned xButton, bool down, Point location)
         XTestFakeMotionEvent(connection_.display(), -1, int(pixel(location.x)), int(pixel(location.y)), CurrentTime);
     }
     cursor_ = location;
-    XTestFakeButtonEvent(connection_.display(), xButton, down ? True : False, CurrentTime);
-    XFlush(connection_.display());
-    if (xButton >= 1 && xButton <= highestTrackedButton) {
-        std::uint64_t bit = std::uint64_t{1} << xButton;
-        if (down) {
-            heldButtons_.fetch_or(bit);
-        } else {
-            heldButtons_.fetch_and(~bit);
-        }
+    const bool tracked = xButton >= 1 && xButton <= highestTrackedButton;
+    const std::uint64_t bit = tracked ? std::uint64_t{1} << xButton : 0;
+    // Recorded before the press and after the release, so that the record never misses a button held down.
+    if (down && tracked) {
+        recordHeld(heldButtons_.fetch_or(bit) | bit);
     }
+    XTestFakeButtonEvent(connection_.display(), xButton, down ? True : False, CurrentTime);
+    if (!down && tracked) {
+        recordHeld(heldButtons_.fetch_and(~bit) & ~bit);
+    }
+    XFlush(connection_.display());
+}
+
+void X11Pointer::recordHeld(std::uint64_t held)
+{
+    if (heldRecord_ == 0) {
+        return;
+    }
+    const long halves[2] = {long(held & 0xFFFF'FFFF), long(held >> 32)};
+    XChangeProperty(connection_.display(), connection_.root(), heldRecord_, XA_CARDINAL, 32, PropModeReplace,
+        reinterpret_cast<const unsigned char*>(halves), 2);
 }
 
 void X11Pointer::releaseHeldButtons()
@@ -132,6 +149,7 @@ void X11Pointer::releaseHeldButtons()
             XTestFakeButtonEvent(connection_.display(), xButton, False, CurrentTime);
         }
     }
+    recordHeld(0);
     XFlush(connection_.display());
     connection_.wakeIfQueued();
 }
@@ -142,6 +160,28 @@ void X11Pointer::releaseButtonsLeftDown()
         return;
     }
     Display* display = connection_.display();
+    // What a copy before this one recorded as held, and had not released when it ended.
+    std::uint64_t recorded = 0;
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long remaining = 0;
+    unsigned char* value = nullptr;
+    if (heldRecord_ != 0
+        && XGetWindowProperty(display, connection_.root(), heldRecord_, 0, 2, True, XA_CARDINAL, &type, &format,
+               &items, &remaining, &value) == Success
+        && type == XA_CARDINAL && format == 32) {
+        const auto* halves = reinterpret_cast<const long*>(value);
+        for (unsigned long i = 0; i < items && i < 2; ++i) {
+            recorded |= std::uint64_t(std::uint32_t(halves[i])) << (32 * i);
+        }
+    }
+    if (value != nullptr) {
+        XFree(value);
+    }
+    if (recorded == 0) {
+        return;
+    }
     int clientPointer = 0;
     XIGetClientPointer(display, None, &clientPointer);
     int count = 0;
@@ -160,7 +200,8 @@ void X11Pointer::releaseButtonsLeftDown()
             auto* buttons = reinterpret_cast<const XIButtonClassInfo*>(device.classes[c]);
             for (int xButton = 1; xButton <= buttons->num_buttons && xButton < buttons->state.mask_len * 8;
                  ++xButton) {
-                if (XIMaskIsSet(buttons->state.mask, xButton)) {
+                if (XIMaskIsSet(buttons->state.mask, xButton) && unsigned(xButton) <= highestTrackedButton
+                    && (recorded & (std::uint64_t{1} << xButton)) != 0) {
                     XTestFakeButtonEvent(display, unsigned(xButton), False, CurrentTime);
                 }
             }

@@ -44,9 +44,9 @@ public:
     // Releases every button this backend holds down, so that no button stays stuck when the user's own devices
     // drive the cursor again. Safe from any thread.
     void releaseHeldButtons();
-    // Releases whatever button is down on the test extension's pointer: before this backend pressed anything, only
-    // a copy that died between the hand's release and its own can have left one there, turning every move into a
-    // drag.
+    // Releases the buttons a copy of this backend that died left down on the test extension's pointer, which would
+    // turn every move into a drag. Each copy records the buttons it holds on the root window, where the record
+    // outlives it; a button another program holds down through the test extension on purpose is left down.
     void releaseButtonsLeftDown();
 
     // Something other than this backend may have moved the cursor before the next device event was made (another
@@ -68,6 +68,8 @@ public:
 private:
     // Asks the server where the cursor is; when not where this backend put it, cursor and base follow.
     std::optional<Point> askServer() const;
+    // Records on the root window the buttons this backend holds (no round trip).
+    void recordHeld(std::uint64_t held);
 
     X11Connection& connection_;
     mutable Point cursor_;
@@ -78,6 +80,7 @@ private:
     mutable std::uint64_t questions_ = 0;
     bool associated_ = true;
     std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
+    unsigned long heldRecord_ = 0; // the root window property that records them
 };
 
 } // namespace quellarine::x11

@@ -5,7 +5,10 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Typography.h"
+
+#include <QCoreApplication>
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -36,19 +39,25 @@ AccessibilityCard::AccessibilityCard(AppModel& model, QWidget* parent)
     column->setSpacing(8);
 
     headline_ = new SymbolLabel(QString(), QString(), Typography::font(Typography::TextStyle::headline));
-    // This computer's real requirement: the pointer is reached through an X11 session's input extensions.
+    // This computer's real requirement: the pointing devices and the kernel's virtual input devices, given to the
+    // user at the computer by the one command the card shows.
     explanation_ = secondaryText(
-        tr("This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log "
-           "out, choose an X11 session at the login screen (often named \u201Con Xorg\u201D or \u201CX11\u201D) "
-           "and log in again. Nothing you type or click is recorded or sent anywhere."),
+        tr("This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal "
+           "and enter your password. Nothing you type or click is recorded or sent anywhere."),
         Typography::TextStyle::callout);
+    command_ = new QLabel(DeviceAccess::installCommand(QCoreApplication::applicationFilePath()));
+    command_->setTextFormat(Qt::PlainText);
+    command_->setWordWrap(true);
+    command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    command_->setFont(Typography::system(13, QFont::Normal, Typography::Design::monospaced));
     button_ = new ProminentButton(tr("Show What's Needed"), Brand::accent);
-    hint_ = secondaryText(tr("Already in an X11 session but still not working? The X server must offer the XInput2 "
-                             "and XTest extensions: turn them on in its settings, then open Quellarine again."),
+    hint_ = secondaryText(tr("Already ran it but still not working? The access goes to whoever is logged in at this "
+                             "computer's own screen: log out and in again there, then open Quellarine."),
                           Typography::TextStyle::caption);
 
     column->addWidget(headline_);
     column->addWidget(explanation_);
+    column->addWidget(command_);
     column->addWidget(button_, 0, Qt::AlignLeading);
     column->addWidget(hint_);
 
@@ -73,10 +82,11 @@ void AccessibilityCard::refresh()
         headline_->setSymbol(QStringLiteral("checkmark.circle.fill"));
         headline_->setColor(Brand::accent);
     } else {
-        headline_->setText(tr("Use an X11 Session"));
+        headline_->setText(tr("Allow Access to the Pointer"));
         headline_->setSymbol(QStringLiteral("1.circle.fill"));
         headline_->setColor(std::nullopt);
     }
+    command_->setVisible(!trusted);
     button_->setVisible(!trusted);
     hint_->setVisible(!trusted);
 }

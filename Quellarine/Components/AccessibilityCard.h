@@ -24,7 +24,8 @@ public:
     Card* card() const { return card_; }
     SymbolLabel* headline() const { return headline_; }
     QLabel* explanation() const { return explanation_; }
-    // Shown only while the permission is missing.
+    // Shown only while the permission is missing: the command that gives it, and the way to the full explanation.
+    QLabel* command() const { return command_; }
     QPushButton* button() const { return button_; }
     QLabel* hint() const { return hint_; }
 
@@ -35,6 +36,7 @@ private:
     Card* card_;
     SymbolLabel* headline_;
     QLabel* explanation_;
+    QLabel* command_;
     QPushButton* button_;
     QLabel* hint_;
 };

@@ -42,8 +42,7 @@ AppcastUpdater::AppcastUpdater(UpdaterDelegate& delegate, Defaults& defaults, Co
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
         if (reply_) {
-            timedOut_ = true;
-            reply_->abort();
+            failCheck(UpdaterError::appcast, QStringLiteral("The update server took too long to answer."));
         }
     });
     // Each launch gets its own check from the application; the schedule covers a session that runs for days.
@@ -165,8 +164,12 @@ void AppcastUpdater::startCheck(bool userInitiated)
     request.setRawHeader("Accept", "application/rss+xml, application/xml;q=0.9, text/xml;q=0.8");
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setTransferTimeout(static_cast<int>(configuration_.transferTimeout.count()));
-    replyTooLarge_ = false;
-    timedOut_ = false;
+    // A feed is small: it is asked for as it is, and a compressed body is refused rather than inflated, so that a
+    // few kilobytes cannot unfold into gigabytes.
+    request.setRawHeader("Accept-Encoding", "identity");
+    if (configuration_.tls) {
+        request.setSslConfiguration(*configuration_.tls);
+    }
     feed_.clear();
     QNetworkReply* reply = network_.get(request);
     reply_ = reply;
@@ -174,11 +177,15 @@ void AppcastUpdater::startCheck(bool userInitiated)
     // further ahead.
     reply->setReadBufferSize(maximumFeedSize + 1);
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        const QByteArray coding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        if (!coding.isEmpty() && coding != "identity") {
+            failCheck(UpdaterError::appcastParse, QStringLiteral("The feed came compressed though asked for as it is."));
+            return;
+        }
         bool known = false;
         qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-        if (known && announced > maximumFeedSize && !replyTooLarge_) {
-            replyTooLarge_ = true;
-            reply->abort();
+        if (known && announced > maximumFeedSize) {
+            failCheck(UpdaterError::appcastParse, QStringLiteral("The feed is larger than a feed can be."));
         }
     });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { take(reply); });
@@ -202,27 +209,37 @@ void AppcastUpdater::cancelCheck()
     // The closing window ends the session.
 }
 
+void AppcastUpdater::failCheck(UpdaterError code, const QString& description)
+{
+    QNetworkReply* reply = reply_.data();
+    reply_ = nullptr;
+    deadline_.stop();
+    feed_.clear();
+    if (reply != nullptr) {
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    emit canCheckForUpdatesChanged();
+    reportFailure(code, description);
+}
+
 void AppcastUpdater::replyFinished(QNetworkReply* reply)
 {
     reply->deleteLater();
     if (reply != reply_) {
         return;
     }
+    if (reply->error() == QNetworkReply::NoError) {
+        take(reply);
+        if (reply != reply_) {
+            return; // too large: the check has ended
+        }
+    }
     reply_ = nullptr;
     deadline_.stop();
     emit canCheckForUpdatesChanged();
 
-    if (timedOut_) {
-        reportFailure(UpdaterError::appcast, QStringLiteral("The update server took too long to answer."));
-        return;
-    }
-    if (!replyTooLarge_ && reply->error() == QNetworkReply::NoError) {
-        take(reply);
-    }
-    if (replyTooLarge_) {
-        reportFailure(UpdaterError::appcastParse, QStringLiteral("The feed is larger than a feed can be."));
-        return;
-    }
     if (reply->error() != QNetworkReply::NoError) {
         reportFailure(UpdaterError::appcast, reply->errorString());
         return;
@@ -251,12 +268,10 @@ void AppcastUpdater::replyFinished(QNetworkReply* reply)
 
 void AppcastUpdater::take(QNetworkReply* reply)
 {
-    while (!replyTooLarge_ && reply->bytesAvailable() > 0) {
+    while (reply == reply_ && reply->bytesAvailable() > 0) {
         feed_ += reply->read(maximumFeedSize + 1 - feed_.size());
         if (feed_.size() > maximumFeedSize) {
-            replyTooLarge_ = true;
-            feed_.clear();
-            reply->abort();
+            failCheck(UpdaterError::appcastParse, QStringLiteral("The feed is larger than a feed can be."));
         }
     }
 }

@@ -4,11 +4,13 @@
 
 #include <QNetworkAccessManager>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QTimer>
 #include <QUrl>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QNetworkReply;
 
@@ -42,6 +44,8 @@ public:
         std::chrono::milliseconds checkDeadline = std::chrono::seconds(60);
         // Opens a web page in the user's browser.
         std::function<bool(const QUrl&)> openURL;
+        // The certificates trusted; the system's when absent.
+        std::optional<QSslConfiguration> tls;
     };
 
     AppcastUpdater(UpdaterDelegate& delegate, Defaults& defaults, Configuration configuration,
@@ -62,6 +66,8 @@ public:
 private:
     void startCheck(bool userInitiated);
     void cancelCheck();
+    // Ends the running check at once as failed, whether or not its reply ever finishes.
+    void failCheck(UpdaterError code, const QString& description);
     void replyFinished(QNetworkReply* reply);
     // Moves what has arrived into the feed's bytes, refusing a feed larger than a feed can be.
     void take(QNetworkReply* reply);
@@ -85,8 +91,6 @@ private:
     QString userAgent_;
     bool sessionInProgress_ = false;
     bool userInitiated_ = false;
-    bool replyTooLarge_ = false;
-    bool timedOut_ = false;
 };
 
 } // namespace quellarine

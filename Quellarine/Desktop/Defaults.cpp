@@ -1,6 +1,12 @@
 #include "Quellarine/Desktop/Defaults.h"
 
+#include "Quellarine/Desktop/OwnFile.h"
 #include "QuellarineKit/Support/DecodingError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <nlohmann/json.hpp>
 
@@ -41,18 +47,53 @@ bool allNumbersFinite(const nlohmann::json& value)
     return true;
 }
 
+// Settings are a few kilobytes; a file far larger is not ours.
+constexpr std::int64_t fileSizeLimit = 16 << 20;
+
 } // namespace
 
-Defaults::Defaults()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"),
-                                            QStringLiteral("Quellarine")))
+Defaults::Defaults() : Defaults(userFilePath()) {}
+
+Defaults::Defaults(const QString& filePath)
+    : filePath_(QFileInfo(filePath).absoluteFilePath())
+    , copyFolder_(std::make_unique<QTemporaryDir>())
 {
-    settings_->setFallbacksEnabled(false);
+    QByteArray stored;
+    auto read = OwnFile::read(filePath_, fileSizeLimit);
+    if (auto* bytes = std::get_if<QByteArray>(&read)) {
+        stored = std::move(*bytes);
+    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason != OwnFile::Unread::missing) {
+        readProblem_ = QStringLiteral("Settings at %1 were not read, as %2; starting from the defaults")
+                           .arg(filePath_, OwnFile::describe(reason));
+    }
+    QFile copy(copyFolder_->filePath(QStringLiteral("settings.ini")));
+    if (copy.open(QIODevice::WriteOnly)) {
+        copy.write(stored);
+    }
+    copy.close();
+    settings_ = openCopy();
 }
 
-Defaults::Defaults(const QString& filePath) : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+QString Defaults::userFilePath()
 {
-    settings_->setFallbacksEnabled(false);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("temrid/Quellarine.ini"));
+}
+
+std::unique_ptr<QSettings> Defaults::openCopy() const
+{
+    auto settings
+        = std::make_unique<QSettings>(copyFolder_->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+void Defaults::setProblemLog(ProblemLog log)
+{
+    problemLog_ = std::move(log);
+    if (problemLog_ && !readProblem_.isEmpty()) {
+        problemLog_(std::exchange(readProblem_, QString()));
+    }
 }
 
 Defaults::~Defaults() = default;
@@ -279,11 +320,7 @@ bool Defaults::commit()
 {
     // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
     // while the old one lives, shares its unsaved changes and reports this write as it really goes.
-    const auto refresh = [this] {
-        auto fresh = std::make_unique<QSettings>(settings_->fileName(), QSettings::IniFormat);
-        fresh->setFallbacksEnabled(false);
-        settings_ = std::move(fresh);
-    };
+    const auto refresh = [this] { settings_ = openCopy(); };
     if (settings_->status() != QSettings::NoError) {
         refresh();
     }
@@ -295,10 +332,20 @@ bool Defaults::commit()
         refresh();
         settings_->sync();
     }
-    const bool written = settings_->status() == QSettings::NoError;
-    if (!written && !failing_ && writeFailureLog_) {
-        writeFailureLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
-                             .arg(settings_->fileName()));
+    bool written = settings_->status() == QSettings::NoError;
+    if (written) {
+        // The copy now holds every setting; it replaces the user's file whole.
+        QFile copy(settings_->fileName());
+        const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+        // No settings and no file: there is nothing to write, and no file is made for it.
+        const QFileInfo file(filePath_);
+        const bool nothing = bytes.isEmpty() && !file.exists() && !file.isSymLink();
+        written = (copy.isOpen() || !copy.exists())
+            && (nothing || (QDir().mkpath(file.absolutePath()) && OwnFile::replace(filePath_, bytes)));
+    }
+    if (!written && !failing_ && problemLog_) {
+        problemLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
+                        .arg(filePath_));
     }
     failing_ = !written;
     return written;

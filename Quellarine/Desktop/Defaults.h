@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariantMap>
 
 #include <nlohmann/json_fwd.hpp>
@@ -20,6 +21,10 @@ namespace quellarine {
 //
 // Reads look at the stored value first, then at the registered defaults, which live in memory only. A stored
 // value of the wrong kind reads as absent.
+//
+// The file is read once, at construction, and only when it is a regular file (never through a link, never waiting
+// on a pipe); anything else at its path counts as no settings. Every write replaces the file in one step: a link
+// at its path is replaced, not followed. Meanwhile QSettings works on a private copy that no one else can reach.
 class Defaults {
 public:
     // The user's own settings file (organisation "temrid", application "Quellarine").
@@ -34,10 +39,14 @@ public:
     // The one instance over the user's file, shared by every part of the application.
     static Defaults& standard();
 
-    // Told when writes stop reaching the disk (a read-only folder, a full disk), once until one reaches it again, so
-    // that the user or an administrator can find out why changes did not last.
-    using WriteFailureLog = std::function<void(const QString& message)>;
-    void setWriteFailureLog(WriteFailureLog log) { writeFailureLog_ = std::move(log); }
+    // The user's settings file, where QSettings keeps it.
+    static QString userFilePath();
+
+    // Told when the file could not be read (at once, when that happened before the log was set), and when writes
+    // stop reaching the disk (a read-only folder, a full disk), once until one reaches it again, so that the user
+    // or an administrator can find out why settings did not last.
+    using ProblemLog = std::function<void(const QString& message)>;
+    void setProblemLog(ProblemLog log);
 
     // Values to read when a key is not stored; never written to disk. Later registrations replace earlier ones.
     void registerDefaults(const QVariantMap& values);
@@ -73,11 +82,15 @@ public:
 
 private:
     std::optional<QVariant> value(const QString& key) const;
+    std::unique_ptr<QSettings> openCopy() const;
     bool commit();
 
-    std::unique_ptr<QSettings> settings_;
+    QString filePath_;
+    std::unique_ptr<QTemporaryDir> copyFolder_;
+    std::unique_ptr<QSettings> settings_; // over the private copy
     QVariantMap registered_;
-    WriteFailureLog writeFailureLog_;
+    ProblemLog problemLog_;
+    QString readProblem_; // not yet told
     bool failing_ = false; // the last write did not reach the disk
 };
 

@@ -2,15 +2,37 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <unistd.h>
 
 namespace quellarine {
 
+namespace {
+
+// The helper's path, or empty when this installation has none.
+QString helperPath()
+{
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromLatin1(Relauncher::helperName);
+    for (const QString& candidate :
+         {programs.filePath(QStringLiteral(QUELLARINE_LIBEXEC_FROM_BIN "/") + name), programs.filePath(name)}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 bool Relauncher::start()
 {
-    const QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(helperName));
+    const QString helper = helperPath();
+    if (helper.isEmpty()) {
+        return false;
+    }
     QStringList arguments{QString::number(::getpid()), QString::number(waitSeconds),
                           QCoreApplication::applicationFilePath()};
     arguments.append(QCoreApplication::arguments().mid(1));

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -22,6 +23,7 @@ namespace quellarine {
 namespace {
 
 const QByteArray activateMessage = QByteArrayLiteral("activate\n");
+const QByteArray answerMessage = QByteArrayLiteral("ok\n");
 // After running out of descriptors, how long the waiting connections wait before the next try.
 constexpr int acceptRetryMilliseconds = 200;
 
@@ -36,6 +38,10 @@ QByteArray displayIdentity(const QByteArray& display)
     QByteArray number = display.mid(colon + 1);
     if (const qsizetype dot = number.indexOf('.'); dot >= 0) {
         number.truncate(dot);
+    }
+    // A number, compared as one: ":0381" is ":381".
+    while (number.size() > 1 && number.startsWith('0')) {
+        number.remove(0, 1);
     }
     if (host == "unix") {
         host.clear();
@@ -60,6 +66,7 @@ SingleInstance::SingleInstance(const QString& key, const QString& directory, QOb
 {
     // A lock left by a copy that died is taken over at once (QLockFile checks that its owner still runs).
     lock_.setStaleLockTime(0);
+    clock_.start();
 }
 
 SingleInstance::~SingleInstance()
@@ -148,11 +155,11 @@ void SingleInstance::acceptWaiting()
     while (true) {
         const int descriptor = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (descriptor >= 0) {
-            if (connections_ >= maximumConnections) {
-                ::close(descriptor);
-            } else {
-                serve(descriptor);
+            if (connections_.size() >= maximumConnections) {
+                // The longest waiting makes room: a real later copy asks at once, a silent peer never does.
+                connections_.takeFirst()->abort();
             }
+            serve(descriptor);
             continue;
         }
         if (errno == EINTR || errno == ECONNABORTED || errno == EPROTO) {
@@ -169,43 +176,104 @@ void SingleInstance::acceptWaiting()
 
 void SingleInstance::serve(int descriptor)
 {
+    // The peer process, as the kernel vouches for it; each descriptor its own when that cannot be had.
+    ucred credentials{};
+    socklen_t length = sizeof credentials;
+    const qint64 peer = ::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0
+        ? qint64(credentials.pid)
+        : -qint64(descriptor) - 1;
     auto* socket = new QLocalSocket(this);
     if (!socket->setSocketDescriptor(descriptor)) {
         ::close(descriptor);
         delete socket;
         return;
     }
-    ++connections_;
-    connect(socket, &QObject::destroyed, this, [this] { --connections_; });
+    connections_.append(socket);
+    connect(socket, &QObject::destroyed, this, [this, socket] { connections_.removeOne(socket); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     // Never more than one message's worth in memory.
     socket->setReadBufferSize(maximumMessageLength);
     QTimer::singleShot(silenceLimitMilliseconds, socket, [socket] { socket->abort(); });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        while (socket->canReadLine()) {
-            if (socket->readLine(maximumMessageLength + 1) == activateMessage) {
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, peer] { read(socket, peer); });
+    // A later copy writes right after connecting: what is there already is read now, before another connection
+    // could take this one's place.
+    socket->waitForReadyRead(0);
+}
+
+void SingleInstance::read(QLocalSocket* socket, qint64 peer)
+{
+    if (socket->state() != QLocalSocket::ConnectedState) {
+        return;
+    }
+    while (socket->canReadLine()) {
+        if (socket->readLine(maximumMessageLength + 1) == activateMessage) {
+            // One request per connection: what else it sent is not read.
+            connections_.removeOne(socket);
+            socket->write(answerMessage);
+            socket->disconnectFromServer();
+            if (mayActivate(peer)) {
                 emit activationRequested();
             }
+            return;
         }
-        if (socket->bytesAvailable() >= maximumMessageLength) {
-            socket->abort();
-        }
-    });
+    }
+    if (socket->bytesAvailable() >= maximumMessageLength) {
+        socket->abort();
+    }
+}
+
+bool SingleInstance::mayActivate(qint64 peer)
+{
+    const qint64 now = clock_.elapsed();
+    // Only peers heard from within the interval are kept.
+    for (auto it = lastActivation_.begin(); it != lastActivation_.end();) {
+        it = now - it.value() >= activationIntervalMilliseconds ? lastActivation_.erase(it) : std::next(it);
+    }
+    if (lastActivation_.contains(peer)) {
+        return false;
+    }
+    lastActivation_.insert(peer, now);
+    return true;
 }
 
 bool SingleInstance::notifyPrimary(int timeoutMilliseconds)
 {
-    // The first copy may have taken the lock a moment ago and not be listening yet.
+    // The first copy may have taken the lock a moment ago and not be listening yet, or may have given this
+    // connection's place to a newer one before reading it: asks again until the answer comes. A plain socket keeps
+    // an answer that comes together with the end of the connection.
     const QDeadlineTimer deadline(timeoutMilliseconds);
+    const QByteArray path = QFile::encodeName(socketPath_);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
     while (true) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
-            socket.write(activateMessage);
-            const bool written
-                = socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
-            socket.disconnectFromServer();
-            return written;
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            return false;
+        }
+        QByteArray answer;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+            && ::send(fd, activateMessage.constData(), std::size_t(activateMessage.size()), MSG_NOSIGNAL)
+                == activateMessage.size()) {
+            while (!answer.contains('\n') && answer.size() < maximumMessageLength && !deadline.hasExpired()) {
+                pollfd entry{fd, POLLIN, 0};
+                if (::poll(&entry, 1, int(std::max<qint64>(1, deadline.remainingTime()))) <= 0) {
+                    continue;
+                }
+                char chunk[64];
+                const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
+                if (got <= 0) {
+                    break; // closed unheard
+                }
+                answer.append(chunk, got);
+            }
+        }
+        ::close(fd);
+        if (answer.startsWith(answerMessage)) {
+            return true;
         }
         if (deadline.hasExpired()) {
             return false;

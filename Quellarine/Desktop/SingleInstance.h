@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
+class QLocalSocket;
 class QSocketNotifier;
 
 namespace quellarine {
@@ -15,8 +19,11 @@ namespace quellarine {
 // taken, asks the first one to come forward, and should then exit.
 //
 // The socket serves only that request and cannot be made to hold more than a few short connections: a
-// connection that stays silent, sends a longer message or comes beyond the limit is closed, and a connection that
-// cannot be accepted (no descriptors left) is tried again later, never ending the listening.
+// connection that stays silent or sends a longer message is closed, and a connection that cannot be accepted (no
+// descriptors left) is tried again later, never ending the listening. A connection serves one request, answered
+// "ok", and the first copy comes forward at most once per interval for each peer process, however fast it asks.
+// When every place is taken, a new connection takes the place of the one that has waited longest, so that silent
+// peers cannot keep a real later copy out; the later copy asks again until it hears the answer.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -24,12 +31,14 @@ public:
     static constexpr int maximumConnections = 8;
     static constexpr qint64 maximumMessageLength = 64;
     static constexpr int silenceLimitMilliseconds = 2000;
+    // The shortest time between two bring-forwards asked by one peer process.
+    static constexpr int activationIntervalMilliseconds = 250;
 
     // `key` names the lock and the socket; `directory` is where both live, a folder no other user can write to.
     SingleInstance(const QString& key, const QString& directory, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The key for this user on this display (":1" and ":1.0" are one display).
+    // The key for this user on this display (":1", ":1.0" and ":01" are one display).
     static QString defaultKey();
     // The user's private runtime folder, or a private folder of the user's own (made with mode 0700); none when
     // neither can be had. Never the temporary folder that all users share.
@@ -41,7 +50,8 @@ public:
     // The socket a later copy reaches this one through.
     QString socketPath() const { return socketPath_; }
 
-    // From a later copy: asks the first one to come forward. False when it could not be reached in time.
+    // From a later copy: asks the first one to come forward, asking again while it closes the connection unheard.
+    // False when it could not be reached and answer in time.
     bool notifyPrimary(int timeoutMilliseconds = 2000);
 
 signals:
@@ -52,13 +62,18 @@ private:
     bool listen();
     void acceptWaiting();
     void serve(int descriptor);
+    void read(QLocalSocket* socket, qint64 peer);
+    // Whether the peer process may have the first copy come forward now; remembers that it did.
+    bool mayActivate(qint64 peer);
 
     QString socketPath_;
     QLockFile lock_;
     bool claimed_ = false;
     int listener_ = -1;
     QSocketNotifier* notifier_ = nullptr;
-    int connections_ = 0;
+    QList<QLocalSocket*> connections_; // oldest first
+    QHash<qint64, qint64> lastActivation_; // peer process → milliseconds on the clock below
+    QElapsedTimer clock_;
 };
 
 } // namespace quellarine

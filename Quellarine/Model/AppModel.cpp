@@ -484,15 +484,20 @@ void AppModel::waitStep()
             return;
         }
         if (started) {
-            tap_.setClickSettings(clickSettings());
             setTapFailed(false);
             platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
         } else {
             setTapFailed(true);
             platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
         }
+        // Now that it is known whether the tap runs.
         syncTap();
     });
+    // Given right behind the start, not once its answer is back: the answer comes through this thread's loop, which
+    // at launch runs only once the windows are built, and until then a started tap would hold the user's devices
+    // and pass the hand on unsteadied. A tap that could not start does nothing with them.
+    tap_.setClickSettings(clickSettings());
+    syncTap();
 }
 
 void AppModel::watchTrust()

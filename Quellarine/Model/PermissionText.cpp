@@ -6,7 +6,7 @@ namespace quellarine {
 
 QString permissionNeededText()
 {
-    return QCoreApplication::translate("Permission", "Needs an X11 session to work.");
+    return QCoreApplication::translate("Permission", "Needs access to the pointer to work.");
 }
 
 } // namespace quellarine

@@ -1,5 +1,9 @@
 #include "Quellarine/Model/ProfilePhoto.h"
 
+#include "Quellarine/Desktop/OwnFile.h"
+#include "Quellarine/Model/JpegStructure.h"
+#include "Quellarine/Model/PhotoBudget.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -7,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <array>
@@ -22,8 +25,9 @@ namespace quellarine {
 
 namespace {
 
-// Raster formats a photo comes in. Vector and text formats (SVG, XPM) run parsers a photo never needs.
-constexpr std::array<const char*, 8> photoFormats{"jpeg", "png", "gif", "bmp", "webp", "tiff", "heif", "avif"};
+// Raster formats a photo comes in, and whose decoders' memory the budget knows. Vector and text formats (SVG, XPM)
+// run parsers a photo never needs.
+constexpr std::array<const char*, 4> photoFormats{"jpeg", "png", "gif", "bmp"};
 
 bool isPhotoFormat(const QByteArray& format)
 {
@@ -35,59 +39,19 @@ bool isPhotoFormat(const QByteArray& format)
     return false;
 }
 
-// The JPEG decoder quietly fills a cut-off file with grey; a whole file ends with the end-of-image marker after
-// its last scan. Walks the marker segments (skipping embedded thumbnails, which sit inside their segments) and the
-// entropy-coded data, where a 0xFF byte is always followed by 0x00, a restart marker or a real marker.
-bool jpegIsComplete(const QByteArray& data)
-{
-    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data[at]); };
-    qsizetype at = 2;
-    while (at + 1 < data.size()) {
-        if (byte(at) != 0xFF) {
-            return false;
-        }
-        const unsigned char marker = byte(at + 1);
-        if (marker == 0xFF) {
-            ++at; // fill byte
-            continue;
-        }
-        if (marker == 0xD9) {
-            return true;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            at += 2;
-            continue;
-        }
-        if (at + 3 >= data.size()) {
-            return false;
-        }
-        const int length = (byte(at + 2) << 8) | byte(at + 3);
-        if (length < 2) {
-            return false;
-        }
-        at += 2 + length;
-        if (marker == 0xDA) {
-            while (at + 1 < data.size()) {
-                const unsigned char next = byte(at + 1);
-                if (byte(at) == 0xFF && next != 0x00 && !(next >= 0xD0 && next <= 0xD7)) {
-                    break;
-                }
-                ++at;
-            }
-        }
-    }
-    return false;
-}
-
 // The GIF decoder, too, shows a cut-off file as far as it got. A whole file closes its first picture's data with an
 // empty sub-block: walks the screen descriptor, the colour tables, the extensions before the picture and its data.
+// The data must also be long enough for the picture: each code takes at least 3 bits and stands for at most 4096
+// pixels.
 bool gifIsComplete(const QByteArray& data)
 {
     const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data[at]); };
     const auto colourTable
         = [](unsigned char flags) { return flags & 0x80 ? 3 * (qsizetype(2) << (flags & 0x07)) : 0; };
     // Sub-blocks are a length byte and that many bytes, ended by a length of 0; the index after that 0, or none.
+    qsizetype carried = 0; // bytes in the last sub-blocks walked
     const auto afterSubBlocks = [&](qsizetype at) -> std::optional<qsizetype> {
+        carried = 0;
         while (at < data.size()) {
             const int length = byte(at);
             ++at;
@@ -95,6 +59,7 @@ bool gifIsComplete(const QByteArray& data)
                 return at;
             }
             at += length;
+            carried += length;
         }
         return std::nullopt;
     };
@@ -113,7 +78,10 @@ bool gifIsComplete(const QByteArray& data)
             if (at + 10 > data.size()) {
                 return false;
             }
-            return afterSubBlocks(at + 10 + colourTable(byte(at + 9)) + 1).has_value();
+            const std::int64_t pixels
+                = std::int64_t(byte(at + 5) | byte(at + 6) << 8) * std::int64_t(byte(at + 7) | byte(at + 8) << 8);
+            return afterSubBlocks(at + 10 + colourTable(byte(at + 9)) + 1).has_value()
+                && std::int64_t{carried} * 8 * 4096 >= 3 * pixels;
         } else {
             return false;
         }
@@ -179,23 +147,24 @@ bool bmpIsComplete(const QByteArray& data)
     return true;
 }
 
-// Reads a whole file through an open descriptor, refusing more than the size limit even if it grows meanwhile.
-std::optional<QByteArray> readLimited(int descriptor)
+// Reads a whole file of `size` bytes through an open descriptor, refusing one that changes size meanwhile. Asks
+// for no more than the file holds: the read's buffer is as large as the request.
+std::optional<QByteArray> readLimited(int descriptor, std::int64_t size)
 {
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+    if (size > ProfilePhoto::sizeLimit || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         return std::nullopt;
     }
-    QByteArray data = file.read(ProfilePhoto::sizeLimit + 1);
-    if (file.error() != QFileDevice::NoError || data.size() > ProfilePhoto::sizeLimit) {
+    QByteArray data = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || data.size() != size) {
         return std::nullopt;
     }
     return data;
 }
 
 // The picture in the bytes, at most `maximumSide` pixels a side; null when they are not a whole photo in a format
-// this application reads. Qt's image allocation limit stays on: a small file that claims a huge picture is refused
-// from its header, before any pixel is decoded.
+// this application reads. A file that claims a picture larger than its data can hold, or one whose decoding would
+// take more memory than the budget, is refused from its header, before any pixel is decoded.
 QImage decode(const QByteArray& data, int maximumSide)
 {
     QBuffer buffer;
@@ -203,15 +172,31 @@ QImage decode(const QByteArray& data, int maximumSide)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
-    if (!isPhotoFormat(reader.format())) {
+    // Also Qt's own limit, on the picture it allocates, stays within the budget.
+    reader.setAllocationLimit(int(PhotoBudget::memoryLimit >> 20));
+    const QByteArray format = reader.format();
+    if (!isPhotoFormat(format)) {
         return {};
     }
+    // Read from the header only.
     const QSize size = reader.size();
     if (size.isEmpty()) {
         return {};
     }
-    if ((reader.format() == "jpeg" && !jpegIsComplete(data)) || (reader.format() == "gif" && !gifIsComplete(data))
-        || (reader.format() == "bmp" && !bmpIsComplete(data))) {
+    std::optional<JpegStructure> jpeg;
+    if (format == "jpeg") {
+        jpeg = JpegStructure::read(data);
+        // The frame the decoder reads is the one the walk found.
+        const QSize framed(jpeg->width, jpeg->height);
+        if (!jpeg->complete || !jpeg->supported || !jpeg->holdsItsBlocks()
+            || (framed != size && framed != size.transposed())) {
+            return {};
+        }
+    }
+    if ((format == "gif" && !gifIsComplete(data)) || (format == "bmp" && !bmpIsComplete(data))) {
+        return {};
+    }
+    if (!PhotoBudget::allows(data.size(), size, reader.imageFormat(), maximumSide, jpeg ? &*jpeg : nullptr)) {
         return {};
     }
     if (std::max(size.width(), size.height()) > maximumSide) {
@@ -264,7 +249,7 @@ QImage ProfilePhoto::load(const QString& path)
     std::optional<QByteArray> data;
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::getuid()
         && status.st_size <= sizeLimit) {
-        data = readLimited(descriptor);
+        data = readLimited(descriptor, status.st_size);
     }
     ::close(descriptor);
     if (!data || data->isEmpty()) {
@@ -289,7 +274,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(con
         ::close(descriptor);
         return Error::tooLarge;
     }
-    std::optional<QByteArray> data = readLimited(descriptor);
+    std::optional<QByteArray> data = readLimited(descriptor, status.st_size);
     ::close(descriptor);
     if (!data) {
         return Error::unreadable;
@@ -334,13 +319,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::importFile(const QSt
 
 bool ProfilePhoto::write(const QByteArray& png, const QString& photoPath)
 {
-    QSaveFile file(photoPath);
-    // The temporary file is private before the first byte lands in it; the rename keeps its mode.
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        return false;
-    }
-    // Left uncommitted, the temporary file is discarded and the old photo stays.
-    return file.write(png) == png.size() && file.commit();
+    return OwnFile::replace(photoPath, png, 0600);
 }
 
 } // namespace quellarine

@@ -47,7 +47,8 @@ public:
     // The import's work: thumbnail, then write to `photoPath` (mode 0600 before an atomic rename).
     static std::variant<QByteArray, Error> importFile(const QString& sourcePath, const QString& photoPath);
 
-    // Writes the data so that a reader finds either the old file or the whole new one, never a part.
+    // Writes the data so that a reader finds either the old file or the whole new one, never a part; whatever was at
+    // the path (a link too) is replaced, never written through.
     static bool write(const QByteArray& png, const QString& photoPath);
 };
 

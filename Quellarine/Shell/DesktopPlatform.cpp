@@ -1,6 +1,7 @@
 #include "Quellarine/Shell/DesktopPlatform.h"
 
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
@@ -16,6 +17,7 @@
 
 // Last: Xlib defines macros that clash with Qt's names.
 #include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DevicesBackend.h"
 #include "Backends/X11/X11Backend.h"
 #include "Backends/X11/X11Keyboard.h"
 
@@ -36,13 +38,28 @@ Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
     return Appearance::Choice::system;
 }
 
-std::unique_ptr<backends::PointerBackend> makeX11Backend(backends::PollMainLoop& loop)
+std::unique_ptr<backends::PointerBackend> served(std::unique_ptr<x11::X11Backend> backend, backends::PollMainLoop& loop)
 {
-    auto backend = std::make_unique<x11::X11Backend>();
     if (backend->fileDescriptor() >= 0) {
         // Readable whenever X events wait, also those Xlib already queued.
         loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
     }
+    return backend;
+}
+
+// The kernel's devices serve Wayland and X11 sessions alike; the X server serves a real X11 session where they
+// cannot be read. Otherwise the devices wait for the access, which the backend notices once it is given. Never
+// both: the motion would be steadied twice.
+std::unique_ptr<backends::PointerBackend> makePointerBackend(backends::PollMainLoop& loop)
+{
+    if (!devices::DevicesBackend::isUsable()) {
+        auto x11Backend = std::make_unique<x11::X11Backend>();
+        if (x11Backend->isTrusted()) {
+            return served(std::move(x11Backend), loop);
+        }
+    }
+    auto backend = std::make_unique<devices::DevicesBackend>();
+    backend->attach(loop);
     return backend;
 }
 
@@ -58,10 +75,10 @@ DesktopPlatform::DesktopPlatform()
     : log_(std::make_unique<SystemLog>()),
       mainLoop_(std::make_unique<QtMainLoop>()),
       // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
-      pointer_(std::make_unique<backends::PointerThread>(makeX11Backend, deliverToApplication)),
+      pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication)),
       keyboard_(std::make_unique<x11::X11Keyboard>())
 {
-    Defaults::standard().setWriteFailureLog([log = log_.get()](const QString& message) { log->error(message); });
+    Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
     // can do: say so in the log, from the application's thread.
     pointer_->withTap([](PointerTap& tap) {
@@ -82,7 +99,7 @@ DesktopPlatform::DesktopPlatform()
 DesktopPlatform::~DesktopPlatform()
 {
     notifier_.reset();
-    Defaults::standard().setWriteFailureLog(nullptr);
+    Defaults::standard().setProblemLog(nullptr);
 }
 
 AppModel::Platform DesktopPlatform::platform()
@@ -98,9 +115,11 @@ AppModel::Platform DesktopPlatform::platform()
         .log = *log_,
         .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
         .explainPermission =
-            [] {
-                auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
-                                            permissionExplanation(), QMessageBox::Ok);
+            [way = pointerWay()] {
+                auto* box = new QMessageBox(
+                    QMessageBox::Information, QApplication::applicationName(),
+                    permissionExplanation(way, DeviceAccess::installCommand(QCoreApplication::applicationFilePath())),
+                    QMessageBox::Ok);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setTextFormat(Qt::PlainText);
                 box->open();
@@ -136,8 +155,34 @@ void DesktopPlatform::resumePointer()
     pointer_->backend().resume();
 }
 
-QString DesktopPlatform::permissionExplanation()
+DesktopPlatform::PointerWay DesktopPlatform::pointerWay()
 {
+    // Read once the backend is made: it decided at construction and never changes its mind.
+    auto* x11Backend = dynamic_cast<x11::X11Backend*>(&pointer_->backend());
+    if (x11Backend == nullptr) {
+        return PointerWay::devices;
+    }
+    return x11Backend->isWaylandSession() ? PointerWay::x11Wayland : PointerWay::x11;
+}
+
+QString DesktopPlatform::permissionExplanation(PointerWay way, const QString& command)
+{
+    if (way == PointerWay::devices) {
+        return QApplication::translate(
+                   "DesktopPlatform",
+                   "Quellarine steadies the pointer through this computer's pointing devices, which it may not use "
+                   "yet. To allow it for the person at this computer, run this one command in a terminal and enter "
+                   "your password:\n\n%1\n\nQuellarine notices the access by itself, without a restart.")
+            .arg(command);
+    }
+    if (way == PointerWay::x11Wayland) {
+        return QApplication::translate(
+            "DesktopPlatform",
+            "This is a Wayland session. Its X server lets no program watch or move the pointer of the whole "
+            "desktop, so Quellarine cannot steady it there.\n\n"
+            "Log out, choose an X11 session at the login screen (often named \"on Xorg\" or \"X11\") and log in "
+            "again, then start Quellarine.");
+    }
     return QApplication::translate(
         "DesktopPlatform",
         "Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and "

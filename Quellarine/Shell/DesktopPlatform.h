@@ -37,10 +37,19 @@ public:
     void suspendPointer();
     void resumePointer();
 
-    // What this computer needs before the pointer can be steadied, in the application's words.
-    static QString permissionExplanation();
+    // Which way the pointer is steadied here, and so what it needs.
+    enum class PointerWay {
+        devices,     // the input devices: the access, given once by one command
+        x11,         // the X server of an X11 session
+        x11Wayland,  // the X server of a Wayland session, where it cannot be steadied through X
+    };
+    // What this computer needs before the pointer can be steadied, in the application's words; `command` is the one
+    // that gives the devices' access.
+    static QString permissionExplanation(PointerWay way, const QString& command);
 
 private:
+    PointerWay pointerWay();
+
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
     std::unique_ptr<backends::PointerThread> pointer_;

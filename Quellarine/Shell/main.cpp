@@ -1,5 +1,6 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/ProcessSignals.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -17,10 +20,23 @@ int main(int argc, char* argv[])
 {
     using namespace quellarine;
 
+    // Run as root from a terminal: gives the user at the computer the access to the pointing devices, and ends.
+    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::installArgument) == 0) {
+        QCoreApplication command(argc, argv);
+        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
+        if (auto failure = DeviceAccess::install({}, DeviceAccess::runProcess)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*failure));
+            return 1;
+        }
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));
+    // Ties its windows to the installed desktop entry, whose icon and name the desktop then shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.temrid.Quellarine"));
     // Before any text is looked up: views and cached texts are built in the chosen language.
     Localization::apply(Localization::choose(Defaults::standard(), QLocale::system().uiLanguages()));
     // Window titles name the page shown; the desktop adds the application's name to them.

@@ -14,6 +14,10 @@ std::size_t allocationCount();
 // calloc and realloc directly, and every program counts those calls, operator new's included.
 std::size_t threadHeapAllocations();
 
+// Like allocationCount(), and from now on keeps the call stack of the first allocation (operator new), which
+// requireNoAllocations() prints when the check fails: a rare allocation is found where it happens.
+std::size_t startAllocationTrace();
+
 // Reports the allocations made since `before` as a counter, and fails the run when the path must not allocate
 // and did.
 void requireNoAllocations(benchmark::State& state, std::size_t before, const char* what);

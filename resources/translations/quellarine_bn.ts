@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine এই কম্পিউটারের পয়েন্টিং ডিভাইসের মাধ্যমে পয়েন্টার স্থির রাখে, যেগুলো এটি এখনও ব্যবহার করতে পারে না। এই কম্পিউটারের সামনে থাকা ব্যক্তির জন্য অনুমতি দিতে টার্মিনালে এই একটি কমান্ড চালান এবং আপনার পাসওয়ার্ড দিন:
+
+%1
+
+Quellarine নিজে থেকেই অ্যাক্সেস টের পায়, আবার চালু করতে হয় না।</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine একটি X11 সেশনের X সার্ভারের মাধ্যমে পয়েন্টার স্থির রাখে, আর সেই সার্ভারে XInput2 ও XTest এক্সটেনশন থাকতে হবে। এই সেশন সেই অ্যাক্সেস দেয় না, তাই পয়েন্টার স্থির হচ্ছে না।
 
 লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে), আবার লগ ইন করুন, তারপর Quellarine চালু করুন।</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>এটি একটি Wayland সেশন। এর X সার্ভার কোনো প্রোগ্রামকে পুরো ডেস্কটপের পয়েন্টার দেখতে বা সরাতে দেয় না, তাই Quellarine সেখানে এটিকে স্থির করতে পারে না।
+
+লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে), আবার লগ ইন করুন, তারপর Quellarine চালু করুন।</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Quellarine-এর এই কপিতে %1 নেই।</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 লেখা যাচ্ছে না: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1” সফল হয়নি।</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>কাজ করার জন্য একটি X11 সেশন দরকার।</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>কাজ করতে পয়েন্টারে অ্যাক্সেস দরকার।</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Quellarine যাতে পয়েন্টার ঠিক করতে পারে, সেজন্য এই কম্পিউটারে একটি X11 সেশন দরকার। অন্য কোনো সেশনে থাকলে লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে) এবং আবার লগ ইন করুন। আপনি যা টাইপ বা ক্লিক করেন, তার কিছুই রেকর্ড করা হয় না বা কোথাও পাঠানো হয় না।</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Quellarine যাতে পয়েন্টার ঠিক করতে পারে, সেজন্য এই কম্পিউটার এটি চায়। টার্মিনালে এই কমান্ডটি একবার চালান এবং আপনার পাসওয়ার্ড দিন। আপনি যা টাইপ বা ক্লিক করেন তার কিছুই রেকর্ড করা হয় না বা কোথাও পাঠানো হয় না।</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>কী দরকার দেখুন</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>ইতিমধ্যে X11 সেশনে আছেন, তবুও কাজ করছে না? X সার্ভারে XInput2 ও XTest এক্সটেনশন থাকতে হবে: এর সেটিংসে সেগুলো চালু করুন, তারপর আবার Quellarine খুলুন।</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>ইতিমধ্যে চালিয়েছেন, কিন্তু এখনও কাজ করছে না? এই কম্পিউটারের নিজের স্ক্রিনে যিনি লগ ইন করেছেন, অ্যাক্সেস তিনিই পান: সেখানে লগ আউট করে আবার লগ ইন করুন, তারপর Quellarine খুলুন।</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine পয়েন্টারে পৌঁছাতে পারে</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>একটি X11 সেশন ব্যবহার করুন</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>পয়েন্টারে অ্যাক্সেসের অনুমতি দিন</translation>
     </message>
 </context>
 <context>

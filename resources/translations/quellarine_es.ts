@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine estabiliza el puntero a través de los dispositivos señaladores de este ordenador, que todavía no puede usar. Para permitírselo a la persona que usa este ordenador, ejecute este único comando en un terminal e introduzca su contraseña:
+
+%1
+
+Quellarine detecta el acceso por sí solo, sin necesidad de reiniciarlo.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine estabiliza el puntero a través del servidor X de una sesión X11, que debe ofrecer las extensiones XInput2 y XTest. Esta sesión no le da ese acceso, así que el puntero no se estabiliza.
 
 Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Esta es una sesión Wayland. Su servidor X no deja que ningún programa observe ni mueva el puntero de todo el escritorio, así que Quellarine no puede estabilizarlo ahí.
+
+Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>A esta copia de Quellarine le falta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>«%1» no ha funcionado.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Necesita una sesión X11 para funcionar.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Necesita acceso al puntero para funcionar.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Este equipo necesita una sesión X11 para que Quellarine pueda ajustar el puntero. Desde cualquier otra sesión, cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciarla. Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Este ordenador lo pide para que Quellarine pueda ajustar el puntero. Ejecuta una vez este comando en un terminal e introduce tu contraseña. Nada de lo que escribes o pulsas se registra ni se envía a ningún sitio.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Ver qué se necesita</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>¿Ya estás en una sesión X11 y sigue sin funcionar? El servidor X debe ofrecer las extensiones XInput2 y XTest: actívalas en su configuración y vuelve a abrir Quellarine.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>¿Ya lo ejecutaste y sigue sin funcionar? El acceso es para quien haya iniciado sesión en la pantalla de este ordenador: cierra la sesión y vuelve a iniciarla allí, y después abre Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine puede acceder al puntero</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Usa una sesión X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Permitir el acceso al puntero</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine stabilise le pointeur au moyen des périphériques de pointage de cet ordinateur, qu’il ne peut pas encore utiliser. Pour l’autoriser pour la personne devant cet ordinateur, exécutez cette seule commande dans un terminal et saisissez votre mot de passe&#xa0;:
+
+%1
+
+Quellarine remarque l’accès de lui-même, sans redémarrage.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine stabilise le pointeur par le serveur X d’une session X11, qui doit proposer les extensions XInput2 et XTest. Cette session ne lui donne pas cet accès&#xa0;: le pointeur n’est donc pas stabilisé.
 
 Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;»), reconnectez-vous, puis lancez Quellarine.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Ceci est une session Wayland. Son serveur X ne permet à aucun programme de suivre ni de déplacer le pointeur de tout le bureau&#xa0;: Quellarine ne peut donc pas le stabiliser ici.
+
+Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;»), reconnectez-vous, puis lancez Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Il manque %1 à cette copie de Quellarine.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>« %1 » n’a pas abouti.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Nécessite une session X11 pour fonctionner.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Nécessite l’accès au pointeur pour fonctionner.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Cet ordinateur a besoin d’une session X11 pour que Quellarine puisse ajuster le pointeur. Depuis toute autre session, déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;») et reconnectez-vous. Rien de ce que vous tapez ou cliquez n’est enregistré ni envoyé.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Cet ordinateur le demande pour que Quellarine puisse ajuster le pointeur. Exécutez une fois cette commande dans un terminal et saisissez votre mot de passe. Rien de ce que vous tapez ou cliquez n’est enregistré ni envoyé.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Voir ce qu’il faut</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>Déjà dans une session X11 et ça ne marche toujours pas&#xa0;? Le serveur X doit proposer les extensions XInput2 et XTest&#xa0;: activez-les dans ses réglages, puis rouvrez Quellarine.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>Déjà exécutée, mais cela ne fonctionne toujours pas ? L’accès revient à la personne connectée sur l’écran de cet ordinateur : déconnectez-vous et reconnectez-vous là, puis ouvrez Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine peut atteindre le pointeur</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Utilisez une session X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Autoriser l’accès au pointeur</translation>
     </message>
 </context>
 <context>

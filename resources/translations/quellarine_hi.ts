@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine इस कंप्यूटर के पॉइंटिंग डिवाइसों के ज़रिए पॉइंटर को स्थिर करता है, जिनका उपयोग वह अभी नहीं कर सकता। इस कंप्यूटर पर बैठे व्यक्ति के लिए इसकी अनुमति देने हेतु टर्मिनल में यह एक कमांड चलाएँ और अपना पासवर्ड डालें:
+
+%1
+
+Quellarine बिना दोबारा शुरू किए, अपने आप यह पहुँच पहचान लेता है।</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine किसी X11 सत्र के X सर्वर के ज़रिए पॉइंटर को स्थिर करता है, और उस सर्वर में XInput2 और XTest एक्सटेंशन होने चाहिए। यह सत्र उसे वह पहुँच नहीं देता, इसलिए पॉइंटर स्थिर नहीं हो रहा है।
 
 लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है), फिर से लॉग इन करें और Quellarine शुरू करें।</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>यह एक Wayland सत्र है। इसका X सर्वर किसी भी प्रोग्राम को पूरे डेस्कटॉप का पॉइंटर देखने या हिलाने नहीं देता, इसलिए Quellarine वहाँ उसे स्थिर नहीं कर सकता।
+
+लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है), फिर से लॉग इन करें और Quellarine शुरू करें।</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Quellarine की इस प्रति में %1 नहीं है।</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 नहीं लिखा जा सका: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1” सफल नहीं हुआ।</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>काम करने के लिए X11 सत्र चाहिए।</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>काम करने के लिए पॉइंटर तक पहुँच चाहिए।</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Quellarine पॉइंटर को ठीक कर सके, इसके लिए इस कंप्यूटर को X11 सत्र चाहिए। किसी और सत्र में हों तो लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है) और फिर से लॉग इन करें। आप जो भी टाइप या क्लिक करते हैं, वह न रिकॉर्ड होता है, न कहीं भेजा जाता है।</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>यह कंप्यूटर इसकी माँग करता है ताकि Quellarine पॉइंटर को ठीक कर सके। इस कमांड को टर्मिनल में एक बार चलाएँ और अपना पासवर्ड डालें। आप जो कुछ भी टाइप या क्लिक करते हैं, वह न तो रिकॉर्ड होता है और न ही कहीं भेजा जाता है।</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>क्या चाहिए, देखें</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>पहले से X11 सत्र में हैं, फिर भी काम नहीं कर रहा? X सर्वर में XInput2 और XTest एक्सटेंशन होने चाहिए: उन्हें उसकी सेटिंग्स में चालू करें, फिर Quellarine दोबारा खोलें।</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>पहले ही चला चुके हैं, पर अब भी काम नहीं कर रहा? पहुँच उसी को मिलती है जो इस कंप्यूटर की अपनी स्क्रीन पर लॉग इन है: वहाँ लॉग आउट करके फिर से लॉग इन करें, फिर Quellarine खोलें।</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine पॉइंटर तक पहुँच सकता है</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>X11 सत्र का उपयोग करें</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>पॉइंटर तक पहुँच की अनुमति दें</translation>
     </message>
 </context>
 <context>

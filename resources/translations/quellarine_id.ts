@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine menstabilkan penunjuk melalui perangkat penunjuk komputer ini, yang belum boleh digunakannya. Untuk mengizinkannya bagi orang yang memakai komputer ini, jalankan satu perintah ini di terminal lalu masukkan kata sandi Anda:
+
+%1
+
+Quellarine mengetahui akses itu dengan sendirinya, tanpa perlu dimulai ulang.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine menstabilkan penunjuk melalui server X dari sesi X11, yang harus menyediakan ekstensi XInput2 dan XTest. Sesi ini tidak memberinya akses tersebut, jadi penunjuk tidak distabilkan.
 
 Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Ini adalah sesi Wayland. Server X-nya tidak mengizinkan program apa pun memantau atau menggerakkan penunjuk seluruh desktop, jadi Quellarine tidak dapat menstabilkannya di sana.
+
+Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Salinan Quellarine ini tidak memiliki %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Tidak dapat menulis %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1” tidak berhasil.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Memerlukan sesi X11 agar berfungsi.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Memerlukan akses ke penunjuk agar berfungsi.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Komputer ini memerlukan sesi X11 agar Quellarine dapat menyesuaikan penunjuk. Dari sesi lain, keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), lalu masuk lagi. Apa pun yang Anda ketik atau klik tidak direkam atau dikirim ke mana pun.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Komputer ini meminta ini agar Quellarine dapat menyesuaikan penunjuk. Jalankan perintah ini sekali di terminal dan masukkan kata sandi Anda. Tidak ada yang Anda ketik atau klik yang direkam atau dikirim ke mana pun.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Tampilkan yang Diperlukan</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>Sudah dalam sesi X11 tetapi masih tidak berfungsi? Server X harus menyediakan ekstensi XInput2 dan XTest: aktifkan keduanya di pengaturannya, lalu buka Quellarine lagi.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>Sudah dijalankan tetapi masih tidak berfungsi? Akses diberikan kepada siapa pun yang masuk di layar komputer ini sendiri: keluar lalu masuk lagi di sana, kemudian buka Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine dapat menjangkau penunjuk</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Gunakan Sesi X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Izinkan akses ke penunjuk</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>O Quellarine estabiliza o ponteiro por meio dos dispositivos apontadores deste computador, que ele ainda não pode usar. Para permitir isso para a pessoa que usa este computador, execute este único comando em um terminal e digite sua senha:
+
+%1
+
+O Quellarine percebe o acesso sozinho, sem precisar reiniciar.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>O Quellarine estabiliza o ponteiro pelo servidor X de uma sessão X11, que precisa oferecer as extensões XInput2 e XTest. Esta sessão não dá esse acesso a ele, então o ponteiro não é estabilizado.
 
 Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Esta é uma sessão Wayland. O servidor X dela não deixa nenhum programa observar nem mover o ponteiro de toda a área de trabalho, então o Quellarine não consegue estabilizá-lo ali.
+
+Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Falta %1 nesta cópia do Quellarine.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1” não teve êxito.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Precisa de uma sessão X11 para funcionar.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Precisa de acesso ao ponteiro para funcionar.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Este computador precisa de uma sessão X11 para que o Quellarine possa ajustar o ponteiro. Em qualquer outra sessão, encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”) e entre de novo. Nada do que você digita ou clica é gravado ou enviado a lugar nenhum.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Este computador pede isso para que o Quellarine possa ajustar o ponteiro. Execute este comando uma vez em um terminal e digite sua senha. Nada do que você digita ou clica é gravado ou enviado a lugar algum.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Mostrar o que é necessário</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>Já está em uma sessão X11 e ainda não funciona? O servidor X precisa oferecer as extensões XInput2 e XTest: ative-as nas configurações dele e abra o Quellarine de novo.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>Já executou e ainda não funciona? O acesso vai para quem está conectado na tela deste computador: saia e entre novamente ali e depois abra o Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>O Quellarine consegue acessar o ponteiro</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Use uma sessão X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Permitir acesso ao ponteiro</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine стабилизирует указатель через указывающие устройства этого компьютера, которыми пока не может пользоваться. Чтобы разрешить это для человека за этим компьютером, выполните в терминале одну эту команду и введите свой пароль:
+
+%1
+
+Quellarine сам заметит доступ, перезапуск не нужен.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine стабилизирует указатель через X-сервер сеанса X11, который должен поддерживать расширения XInput2 и XTest. Этот сеанс не даёт такого доступа, поэтому указатель не стабилизируется.
 
 Выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11»), снова войдите и запустите Quellarine.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Это сеанс Wayland. Его X-сервер не позволяет ни одной программе следить за указателем всего рабочего стола или перемещать его, поэтому Quellarine не может его стабилизировать.
+
+Выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11»), снова войдите и запустите Quellarine.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>В этой копии Quellarine нет %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>«%1» не удалось выполнить.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Для работы нужен сеанс X11.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Для работы нужен доступ к указателю.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Этому компьютеру нужен сеанс X11, чтобы Quellarine мог управлять указателем. Если вы в другом сеансе, выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11») и снова войдите. Ничего из того, что вы печатаете или нажимаете, не записывается и никуда не отправляется.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Этот компьютер запрашивает это, чтобы Quellarine мог корректировать указатель. Выполните эту команду один раз в терминале и введите свой пароль. Ничего из того, что вы печатаете или нажимаете, не записывается и никуда не отправляется.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Показать, что нужно</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>Уже в сеансе X11, но всё равно не работает? X-сервер должен поддерживать расширения XInput2 и XTest: включите их в его настройках и снова откройте Quellarine.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>Уже выполнили, но всё ещё не работает? Доступ получает тот, кто вошёл в систему за экраном этого компьютера: выйдите и снова войдите там, затем откройте Quellarine.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine имеет доступ к указателю</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Используйте сеанс X11</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>Разрешите доступ к указателю</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine işaretçiyi bu bilgisayarın işaretleme aygıtları üzerinden sabitler, ancak bunları henüz kullanamıyor. Bu bilgisayarın başındaki kişiye izin vermek için bir terminalde şu tek komutu çalıştırın ve parolanızı girin:
+
+%1
+
+Quellarine erişimi yeniden başlatmaya gerek kalmadan kendiliğinden fark eder.</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine işaretçiyi bir X11 oturumunun X sunucusu üzerinden sabitler; bu sunucunun XInput2 ve XTest uzantılarını sunması gerekir. Bu oturum bu erişimi vermediği için işaretçi sabitlenmiyor.
 
 Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>Bu bir Wayland oturumu. Buradaki X sunucusu hiçbir programın tüm masaüstünün işaretçisini izlemesine veya hareket ettirmesine izin vermez; bu yüzden Quellarine onu orada sabitleyemez.
+
+Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>Bu Quellarine kopyasında %1 eksik.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1” başarılı olmadı.</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>Çalışması için bir X11 oturumu gerekir.</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>Çalışmak için işaretçiye erişim gerekiyor.</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>Quellarine’in işaretçiyi ayarlayabilmesi için bu bilgisayarda bir X11 oturumu gerekir. Başka bir oturumdaysanız oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer) ve yeniden giriş yapın. Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez, hiçbir yere gönderilmez.</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Bu bilgisayar, Quellarine’in işaretçiyi ayarlayabilmesi için bunu ister. Bu komutu bir terminalde bir kez çalıştırın ve parolanızı girin. Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez ya da bir yere gönderilmez.</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>Gerekenleri Göster</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>Zaten bir X11 oturumundasınız ama hâlâ çalışmıyor mu? X sunucusunun XInput2 ve XTest uzantılarını sunması gerekir: bunları sunucunun ayarlarından açın, ardından Quellarine’i yeniden açın.</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>Zaten çalıştırdınız ama hâlâ çalışmıyor mu? Erişim, bu bilgisayarın kendi ekranında oturum açmış kişiye verilir: orada oturumu kapatıp yeniden açın, ardından Quellarine’i açın.</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine işaretçiye erişebiliyor</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>Bir X11 Oturumu Kullanın</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>İşaretçiye erişime izin verin</translation>
     </message>
 </context>
 <context>

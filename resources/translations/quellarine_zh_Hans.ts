@@ -4,12 +4,47 @@
 <context>
     <name>DesktopPlatform</name>
     <message>
+        <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
+
+%1
+
+Quellarine notices the access by itself, without a restart.</source>
+        <translation>Quellarine 通过这台电脑的指点设备来稳定指针，但目前还不能使用它们。要为使用这台电脑的人授予权限，请在终端中运行下面这一条命令并输入您的密码：
+
+%1
+
+Quellarine 会自行发现已获得的权限，无需重新启动。</translation>
+    </message>
+    <message>
         <source>Quellarine steadies the pointer through the X server of an X11 session, which must offer the XInput2 and XTest extensions. This session does not give it that access, so the pointer is not steadied.
 
 Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
         <translation>Quellarine 通过 X11 会话的 X 服务器稳定指针，该服务器必须提供 XInput2 和 XTest 扩展。当前会话没有提供这种访问权限，因此指针没有被稳定。
 
 请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），重新登录后再启动 Quellarine。</translation>
+    </message>
+    <message>
+        <source>This is a Wayland session. Its X server lets no program watch or move the pointer of the whole desktop, so Quellarine cannot steady it there.
+
+Log out, choose an X11 session at the login screen (often named &quot;on Xorg&quot; or &quot;X11&quot;) and log in again, then start Quellarine.</source>
+        <translation>这是一个 Wayland 会话。它的 X 服务器不允许任何程序查看或移动整个桌面的指针，因此 Quellarine 无法在这里稳定指针。
+
+请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），重新登录后再启动 Quellarine。</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>This copy of Quellarine lacks %1.</source>
+        <translation>此 Quellarine 副本缺少 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>“%1” did not succeed.</source>
+        <translation>“%1”未成功。</translation>
     </message>
 </context>
 <context>
@@ -91,8 +126,8 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>Permission</name>
     <message>
-        <source>Needs an X11 session to work.</source>
-        <translation>需要 X11 会话才能工作。</translation>
+        <source>Needs access to the pointer to work.</source>
+        <translation>需要访问指针才能工作。</translation>
     </message>
 </context>
 <context>
@@ -194,24 +229,24 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::AccessibilityCard</name>
     <message>
-        <source>This computer needs an X11 session so Quellarine can adjust the pointer. From any other session, log out, choose an X11 session at the login screen (often named “on Xorg” or “X11”) and log in again. Nothing you type or click is recorded or sent anywhere.</source>
-        <translation>这台电脑需要 X11 会话，Quellarine 才能调整指针。如果在其他会话中，请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），然后重新登录。你输入或点击的任何内容都不会被记录，也不会被发送到任何地方。</translation>
+        <source>This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal and enter your password. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>这台电脑需要此项授权，Quellarine 才能调整指针。请在终端中运行一次此命令并输入你的密码。你输入或点击的任何内容都不会被记录或发送到任何地方。</translation>
     </message>
     <message>
         <source>Show What&apos;s Needed</source>
         <translation>显示所需条件</translation>
     </message>
     <message>
-        <source>Already in an X11 session but still not working? The X server must offer the XInput2 and XTest extensions: turn them on in its settings, then open Quellarine again.</source>
-        <translation>已经在 X11 会话中，但仍然无法使用？X 服务器必须提供 XInput2 和 XTest 扩展：请在其设置中启用它们，然后重新打开 Quellarine。</translation>
+        <source>Already ran it but still not working? The access goes to whoever is logged in at this computer&apos;s own screen: log out and in again there, then open Quellarine.</source>
+        <translation>已经运行过但仍然无效？访问权限只授予在这台电脑自己的屏幕上登录的人：请在那里注销并重新登录，然后打开 Quellarine。</translation>
     </message>
     <message>
         <source>Quellarine can reach the pointer</source>
         <translation>Quellarine 可以访问指针</translation>
     </message>
     <message>
-        <source>Use an X11 Session</source>
-        <translation>使用 X11 会话</translation>
+        <source>Allow Access to the Pointer</source>
+        <translation>允许访问指针</translation>
     </message>
 </context>
 <context>

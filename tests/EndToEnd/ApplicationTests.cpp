@@ -4,6 +4,7 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
+#include "tests/Backends/HandPath.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -14,6 +15,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -140,7 +142,7 @@ protected:
             std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * sampleInterval));
             client->raiseIfCovered();
             double t = step * sampleInterval;
-            Point wanted = start + Vector{40 * t, 3 * std::sin(2 * std::numbers::pi * 5.3 * t)};
+            Point wanted = start + quellarine::testing::driftPath(t);
             int dx = int(std::lround(wanted.x - sent.x));
             int dy = int(std::lround(wanted.y - sent.y));
             if (dx != 0 || dy != 0) {
@@ -452,7 +454,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
     startApplication();
     ASSERT_TRUE(waitUntilTheApplicationRuns()) << "the application never took the pointer";
 
-    auto path = playTremor(1.5);
+    auto path = playTremor(quellarine::testing::driftPathDuration);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     auto seen = clientPositions();
     ASSERT_GT(seen.size(), 20u);
@@ -592,6 +594,23 @@ TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWin
     // Give a welcome window the time to show up, were it to open as well.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
+}
+
+TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
+{
+    // Opened for reading, a pipe would wait for a writer for ever, before any window or the pointer.
+    const auto settings = home / "config" / "temrid" / "Quellarine.ini";
+    std::filesystem::create_directories(settings.parent_path());
+    ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    startApplication();
+    // Settings that cannot be read are the defaults: a new user, welcomed.
+    ASSERT_TRUE(waitFor([&] { return shownWindowTitles().count("Welcome to Quellarine") == 1; }, 20));
+    ASSERT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 20));
+    // The on/off hot key switches smoothing off, which is written: to a file of the settings' own in the pipe's
+    // place.
+    chord({XK_Control_L, XK_Alt_L, XK_s});
+    EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(settings)));
 }
 
 TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicationInIt)

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <thread>
 #include <vector>
 
@@ -105,11 +106,45 @@ protected:
 
 } // namespace
 
-TEST_F(RelaunchTest, TheNewCopyRunsInTheChosenLanguageAndNeverBesideTheOldOne)
+// Where the program finds its helper: beside itself, as in the build tree, or in the libexec folder of an
+// installation.
+enum class Layout { besideTheProgram, installed };
+
+void PrintTo(Layout layout, std::ostream* out)
+{
+    *out << (layout == Layout::installed ? "installed" : "beside the program");
+}
+
+class RelaunchLayoutTest : public RelaunchTest, public testing::WithParamInterface<Layout> {
+protected:
+    // The program to start, laid out with its helper as the parameter says.
+    std::filesystem::path program()
+    {
+        if (GetParam() == Layout::besideTheProgram) {
+            return QUELLARINE_RELAUNCH_PROBE;
+        }
+        const auto bin = home / "install" / "bin";
+        const auto libexec = (bin / QUELLARINE_LIBEXEC_FROM_BIN).lexically_normal();
+        std::filesystem::create_directories(bin);
+        std::filesystem::create_directories(libexec);
+        const std::filesystem::path probe = QUELLARINE_RELAUNCH_PROBE;
+        const std::filesystem::path helper = QUELLARINE_RELAUNCH_HELPER;
+        std::filesystem::copy_file(probe, bin / probe.filename());
+        std::filesystem::copy_file(helper, libexec / helper.filename());
+        return bin / probe.filename();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(, RelaunchLayoutTest, testing::Values(Layout::besideTheProgram, Layout::installed),
+                         [](const testing::TestParamInfo<Layout>& info) {
+                             return info.param == Layout::installed ? "HelperInLibexec" : "HelperBesideTheProgram";
+                         });
+
+TEST_P(RelaunchLayoutTest, TheNewCopyRunsInTheChosenLanguageAndNeverBesideTheOldOne)
 {
     XvfbServer server;
     const auto report = home / "report";
-    const pid_t first = start({QUELLARINE_RELAUNCH_PROBE, report.string()}, server.displayName());
+    const pid_t first = start({program().string(), report.string()}, server.displayName());
     toStop.push_back(first);
 
     int status = 0;

@@ -6,8 +6,9 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-#include <ctime>
 #include <algorithm>
+#include <atomic>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
@@ -89,19 +90,18 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
             loop.post([&seen, i] { seen.push_back(i); });
         }
     });
+    std::atomic<int> timerRuns{0};
     std::thread second([&] {
         for (int i = 0; i < perThread; ++i) {
             loop.post([&seen, i] { seen.push_back(perThread + i); });
         }
-    });
-    // Quits once a timer has run after all the posted work: the threads may be done before the loop starts.
-    int timerRuns = 0;
-    loop.scheduleRepeating(0, 0.001, [&] {
-        ++timerRuns;
-        if (seen.size() == 2 * std::size_t(perThread)) {
-            loop.quit();
+        // A quit posted before the loop first looked at its timers would end it before they ran.
+        while (timerRuns.load() == 0) {
+            std::this_thread::yield();
         }
+        loop.post([&loop] { loop.quit(); });
     });
+    loop.scheduleRepeating(0, 0.001, [&] { ++timerRuns; });
     first.join();
     loop.run();
     second.join();
@@ -115,7 +115,7 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
     ASSERT_EQ(secondOrder.size(), std::size_t(perThread));
     EXPECT_TRUE(std::is_sorted(firstOrder.begin(), firstOrder.end()));
     EXPECT_TRUE(std::is_sorted(secondOrder.begin(), secondOrder.end()));
-    EXPECT_GT(timerRuns, 0);
+    EXPECT_GT(timerRuns.load(), 0);
 }
 
 TEST(PollMainLoopTests, QuitFromAnotherThreadWakesAnIdleLoop)

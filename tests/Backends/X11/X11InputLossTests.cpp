@@ -1,5 +1,8 @@
 #include "X11TestSupport.h"
 
+#include "Backends/X11/X11Connection.h"
+#include "Backends/X11/X11Pointer.h"
+
 #include <X11/extensions/XTest.h>
 
 #include <poll.h>
@@ -201,18 +204,22 @@ TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlives
     EXPECT_FALSE(hand->isGrabbed());
 }
 
-TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStart)
+TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStartAndNoOtherProgramsButton)
 {
     loop->unwatch(backend->fileDescriptor());
     backend.reset();
+    // Another program holds the middle button down through the test extension on purpose, and stays.
+    Display* other = XOpenDisplay(server->displayName().c_str());
+    ASSERT_NE(other, nullptr);
+    XTestFakeButtonEvent(other, 2, True, CurrentTime);
+    XSync(other, False);
     {
-        // A copy that died after pressing through the test extension and before its release.
-        Display* died = XOpenDisplay(server->displayName().c_str());
-        ASSERT_NE(died, nullptr);
-        XTestFakeButtonEvent(died, 1, True, CurrentTime);
-        XTestFakeButtonEvent(died, 8, True, CurrentTime);
-        XSync(died, False);
-        XCloseDisplay(died);
+        // A copy that died after pressing and before its release: its connection ends without a word.
+        X11Connection died(server->displayName().c_str());
+        X11Pointer pointer(died);
+        pointer.button(1, true, pointer.location());
+        pointer.button(8, true, pointer.location());
+        XSync(died.display(), False);
     }
     auto buttonsDown = [&] {
         Window root = 0;
@@ -223,17 +230,29 @@ TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStart)
         XQueryPointer(hand->display(), DefaultRootWindow(hand->display()), &root, &child, &x, &y, &x, &y, &mask);
         return mask & (Button1Mask | Button2Mask | Button3Mask | Button4Mask | Button5Mask);
     };
-    ASSERT_NE(buttonsDown(), 0u);
+    ASSERT_EQ(buttonsDown(), unsigned(Button1Mask | Button2Mask));
     client->sync();
     client->clear();
 
     startBackend();
     client->sync();
-    EXPECT_EQ(buttonsDown(), 0u);
+    EXPECT_EQ(buttonsDown(), unsigned(Button2Mask)) << "released another program's button, or not the dead copy's";
     auto buttons = client->buttons();
     ASSERT_EQ(buttons.size(), 2u);
     EXPECT_EQ(buttons[0].type, ButtonRelease);
     EXPECT_EQ(buttons[1].type, ButtonRelease);
+
+    // A later start finds nothing left to release.
+    loop->unwatch(backend->fileDescriptor());
+    backend.reset();
+    client->clear();
+    startBackend();
+    client->sync();
+    EXPECT_TRUE(client->buttons().empty());
+    EXPECT_EQ(buttonsDown(), unsigned(Button2Mask));
+    XTestFakeButtonEvent(other, 2, False, CurrentTime);
+    XCloseDisplay(other);
+    client->sync();
 
     // The hand's own press and release then reach the application as a plain click, not the end of a drag.
     createTap();

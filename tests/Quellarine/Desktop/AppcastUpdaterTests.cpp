@@ -1,11 +1,14 @@
 #include "Quellarine/Desktop/AppcastUpdater.h"
 
+#include "LocalService.h"
+
 #include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/UpdaterWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -96,6 +99,29 @@ private:
     }
 };
 
+// The gzip stream of `size` zero bytes: a few kilobytes for each megabyte it unfolds to.
+QByteArray gzipOfZeros(qsizetype size)
+{
+    const QByteArray zeros(size, '\0');
+    const QByteArray zlib = qCompress(zeros, 9); // a 4-byte length, a 2-byte header, the deflate data, a checksum
+    quint32 crc = 0xFFFF'FFFF;
+    for (char byte : zeros) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB8'8320 & (0 - (crc & 1)));
+        }
+    }
+    crc = ~crc;
+    QByteArray gzip("\x1f\x8b\x08\0\0\0\0\0\0\xff", 10);
+    gzip += zlib.mid(6, zlib.size() - 10);
+    for (quint32 value : {crc, quint32(size)}) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            gzip += char(value >> shift);
+        }
+    }
+    return gzip;
+}
+
 QByteArray feedWith(const QByteArray& build, const QByteArray& version)
 {
     return R"(<?xml version="1.0"?><rss version="2.0" xmlns:q="https://example.org/appcast"><channel>
@@ -133,7 +159,7 @@ public:
     bool updaterShowsScheduledUpdates = false;
 };
 
-class AppcastUpdaterTests : public testing::Test {
+class AppcastUpdaterTests : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
@@ -278,6 +304,56 @@ TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
     updater->checkForUpdatesInBackground();
     ASSERT_TRUE(settled(*updater));
     EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
+}
+
+TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
+{
+    // An HTTPS service that answers with a gzip bomb: 64 MB of zeros in some 65 kB, sent compressed whether
+    // asked for or not.
+    quellarine::testing::LocalService service;
+    const QByteArray bomb = gzipOfZeros(64 << 20);
+    service.answer = [&](const quellarine::testing::LocalService::Request&) {
+        quellarine::testing::LocalService::Answer answer;
+        answer.body = bomb;
+        answer.headers = {{"Content-Encoding", "gzip"}};
+        return answer;
+    };
+    AppcastUpdater::Configuration configuration;
+    configuration.feedURL = QUrl(QString::fromStdString(service.root().text()) + QStringLiteral("/appcast.xml"));
+    configuration.runningBuild = QStringLiteral("10");
+    configuration.appVersion = QStringLiteral("1.0");
+    configuration.tls = service.clientTls();
+    // Short, so that a check ended by its deadline (which would say the server could not be reached) shows.
+    configuration.transferTimeout = 3s;
+    configuration.checkDeadline = 5s;
+    auto updater = std::make_unique<AppcastUpdater>(delegate, defaults, configuration);
+
+    updater->checkForUpdates();
+    ASSERT_TRUE(settled(*updater));
+    ASSERT_EQ(service.received.size(), 1u);
+    EXPECT_EQ(service.received[0].headers.value("accept-encoding"), "identity");
+    EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::error);
+    QStringList texts;
+    for (const QLabel* label : window()->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.join('\n').contains(QStringLiteral("could not be read"))) << texts.join('\n').toStdString();
+    click("okButton");
+    EXPECT_FALSE(updater->sessionInProgress());
+    EXPECT_TRUE(updater->canCheckForUpdates());
+
+    // A plain feed from the same service is read.
+    service.answer = [](const quellarine::testing::LocalService::Request&) {
+        quellarine::testing::LocalService::Answer answer;
+        answer.body = feedWith("12", "1.2");
+        return answer;
+    };
+    delegate.log.clear();
+    updater->checkForUpdatesInBackground();
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 0 12"}));
 }
 
 TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)

@@ -11,7 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace quellarine;
 
@@ -144,7 +150,7 @@ TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
     // The settings file would have to live inside a plain file.
     Defaults defaults(blocker + QStringLiteral("/settings.ini"));
     QStringList logged;
-    defaults.setWriteFailureLog([&](const QString& message) { logged.append(message); });
+    defaults.setProblemLog([&](const QString& message) { logged.append(message); });
     EXPECT_FALSE(defaults.setBool(QStringLiteral("filterOn"), true));
     // Once per episode of failures, naming the file, however many writes fail in it.
     EXPECT_FALSE(defaults.setString(QStringLiteral("preset"), QStringLiteral("strong")));
@@ -191,5 +197,74 @@ TEST_F(DefaultsTests, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
         EXPECT_EQ(fresh.boolean(QStringLiteral("filterOn")), false);
         EXPECT_EQ(fresh.string(QStringLiteral("language")), QStringLiteral("fr"));
         EXPECT_EQ(fresh.string(QStringLiteral("preset")), QStringLiteral("strong"));
+    }
+}
+
+TEST_F(DefaultsTests, ALinkPipeOrDeviceAtThePathIsNeitherReadNorWrittenThrough)
+{
+    const QString target = directory.filePath(QStringLiteral("elsewhere.ini"));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\npreset=strong\n");
+    }
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+    };
+    std::vector<Case> cases{
+        {"a link to a settings file", [&] { return QFile::link(target, path()); }},
+        {"a link to a device", [&] { return QFile::link(QStringLiteral("/dev/zero"), path()); }},
+        // Opened for reading, a pipe would wait for a writer for ever.
+        {"a pipe", [&] { return mkfifo(QFile::encodeName(path()).constData(), 0600) == 0; }},
+    };
+    if (getuid() == 0) {
+        // The device itself at the path, as only an administrator can put it there.
+        cases.push_back({"a device", [&] {
+                             return mknod(QFile::encodeName(path()).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+                         }});
+    }
+    for (const Case& c : cases) {
+        QFile::remove(path());
+        ASSERT_TRUE(c.make()) << c.what;
+        Defaults defaults(path());
+        QStringList logged;
+        defaults.setProblemLog([&](const QString& message) { logged.append(message); });
+        EXPECT_EQ(defaults.string(QStringLiteral("preset")), std::nullopt) << c.what;
+        ASSERT_EQ(logged.size(), 1) << c.what;
+        EXPECT_TRUE(logged[0].contains(path())) << logged[0].toStdString();
+
+        // The first write puts a file of the settings' own in its place.
+        ASSERT_TRUE(defaults.setString(QStringLiteral("preset"), QStringLiteral("gentle"))) << c.what;
+        struct stat status {};
+        ASSERT_EQ(lstat(QFile::encodeName(path()).constData(), &status), 0);
+        EXPECT_TRUE(S_ISREG(status.st_mode)) << c.what;
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << c.what;
+        EXPECT_EQ(Defaults(path()).string(QStringLiteral("preset")), QStringLiteral("gentle")) << c.what;
+        EXPECT_EQ(logged.size(), 1) << c.what;
+    }
+    // What the link pointed to is as it was.
+    EXPECT_EQ(QSettings(target, QSettings::IniFormat).value(QStringLiteral("preset")).toString(),
+              QStringLiteral("strong"));
+    QFile zero(QStringLiteral("/dev/zero"));
+    ASSERT_TRUE(zero.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    EXPECT_EQ(zero.read(4), QByteArray(4, '\0'));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+}
+
+TEST_F(DefaultsTests, TheUsersFileIsWhereQSettingsKeepsIt)
+{
+    QTemporaryDir home;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    const QString expected
+        = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("temrid"), QStringLiteral("Quellarine"))
+              .fileName();
+    EXPECT_EQ(Defaults::userFilePath(), expected);
+    if (saved.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", saved);
     }
 }

@@ -1,9 +1,12 @@
 #include "Quellarine/Desktop/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -16,6 +19,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -29,6 +34,16 @@ namespace {
 QString uniqueKey()
 {
     return QStringLiteral("quellarine-test-") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+}
+
+// A later copy's request, made from another thread as another process would make it, while this thread serves.
+bool notifiedFromLaterCopy(SingleInstance& later, int timeoutMilliseconds = 2000)
+{
+    auto answered = std::async(std::launch::async, [&] { return later.notifyPrimary(timeoutMilliseconds); });
+    while (answered.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return answered.get();
 }
 
 } // namespace
@@ -45,8 +60,8 @@ TEST(SingleInstanceTest, SecondCopyReachesTheFirstInsteadOfRunning)
     SingleInstance second(key, dir.path());
     EXPECT_FALSE(second.claim());
     EXPECT_FALSE(second.isPrimary());
-    EXPECT_TRUE(second.notifyPrimary());
-    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_TRUE(notifiedFromLaterCopy(second));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.count() >= 1; }, 2000));
     EXPECT_EQ(asked.count(), 1);
 }
 
@@ -154,6 +169,10 @@ TEST(SingleInstanceTest, EveryScreenOfADisplayIsOneDisplay)
     EXPECT_EQ(keyFor(":1"), keyFor("unix:1.0"));
     EXPECT_NE(keyFor(":1"), keyFor(":2"));
     EXPECT_NE(keyFor(":1"), keyFor(":10"));
+    // Display numbers are numbers.
+    EXPECT_EQ(keyFor(":381"), keyFor(":0381"));
+    EXPECT_EQ(keyFor(":0"), keyFor(":00.0"));
+    EXPECT_NE(keyFor(":381"), keyFor(":3810"));
     EXPECT_NE(keyFor(":1"), keyFor("otherhost:1"));
 }
 
@@ -225,8 +244,8 @@ TEST(SingleInstanceTest, TheChannelHoldsFewShortConnections)
     EXPECT_TRUE(QTest::qWaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }, 1000));
 
     SingleInstance second(key, dir.path());
-    EXPECT_TRUE(second.notifyPrimary());
-    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_TRUE(notifiedFromLaterCopy(second));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.count() >= 1; }, 2000));
     EXPECT_EQ(asked.count(), 1);
 }
 
@@ -255,6 +274,79 @@ TEST(SingleInstanceTest, AConnectionThatCannotBeAcceptedLeavesTheSocketInPlace)
 
     SingleInstance second(key, dir.path());
     EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(second.notifyPrimary());
-    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_TRUE(notifiedFromLaterCopy(second));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.count() >= 1; }, 2000));
+}
+
+TEST(SingleInstanceTest, SilentPeersNeverKeepALaterCopyOut)
+{
+    QTemporaryDir dir;
+    const QString key = uniqueKey();
+    SingleInstance first(key, dir.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+
+    // Every place taken, and more waiting, by peers that say nothing.
+    std::vector<std::unique_ptr<QLocalSocket>> silent;
+    for (int i = 0; i < 2 * SingleInstance::maximumConnections; ++i) {
+        silent.push_back(std::make_unique<QLocalSocket>());
+        silent.back()->connectToServer(first.socketPath());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return silent.back()->state() != QLocalSocket::ConnectingState; }, 1000));
+    }
+    QTest::qWait(50);
+
+    // Asked well before the silent ones time out, the later copy is heard at its first attempt's deadline.
+    SingleInstance second(key, dir.path());
+    EXPECT_TRUE(notifiedFromLaterCopy(second, SingleInstance::silenceLimitMilliseconds / 4));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.count() == 1; }, 1000));
+}
+
+TEST(SingleInstanceTest, AFloodingPeerBringsTheFirstCopyForwardOnlySoOften)
+{
+    QTemporaryDir dir;
+    const QString key = uniqueKey();
+    SingleInstance first(key, dir.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+
+    // Thousands of requests on one connection: one answer, one bring-forward, and the connection is closed.
+    QLocalSocket flood;
+    flood.connectToServer(first.socketPath());
+    ASSERT_TRUE(flood.waitForConnected(1000));
+    QByteArray requests;
+    for (int i = 0; i < 10'000; ++i) {
+        requests += "activate\n";
+    }
+    flood.write(requests);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flood.state() == QLocalSocket::UnconnectedState; }, 2000));
+    EXPECT_EQ(flood.readAll(), "ok\n");
+    EXPECT_EQ(asked.count(), 1);
+
+    // The same process asking again and again on new connections: each is answered, but the first copy comes
+    // forward at most once per interval.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int answered = 0;
+    SingleInstance again(key, dir.path());
+    for (int i = 0; i < 100; ++i) {
+        answered += notifiedFromLaterCopy(again) ? 1 : 0;
+    }
+    const qint64 took = elapsed.elapsed();
+    EXPECT_EQ(answered, 100);
+    EXPECT_LE(asked.count(), 2 + took / SingleInstance::activationIntervalMilliseconds) << took << " ms";
+
+    // Another process is not held back by this one's requests.
+    const int before = int(asked.count());
+    QProcess other;
+    other.start(QStringLiteral("python3"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("import socket, sys\n"
+                                "s = socket.socket(socket.AF_UNIX)\n"
+                                "s.connect(sys.argv[1])\n"
+                                "s.sendall(b'activate\\n')\n"
+                                "sys.stdout.write(s.recv(16).decode())\n"),
+                 first.socketPath()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other.state() == QProcess::NotRunning; }, 5000));
+    EXPECT_EQ(other.readAllStandardOutput(), "ok\n");
+    EXPECT_EQ(asked.count(), before + 1);
 }

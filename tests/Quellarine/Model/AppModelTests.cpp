@@ -12,6 +12,7 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
 #include "QuellarineKit/Pointer/DirectPointerControl.h"
+#include "tests/Backends/HandPath.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -44,6 +45,43 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const 
     }
 }
 
+// The tap's commands act at once, but its answers wait until the test delivers them: so the application's thread
+// hears back from the pointer thread only once its own loop runs, which at launch is after the windows are built.
+class AnswersLater final : public PointerControl {
+public:
+    explicit AnswersLater(DirectPointerControl& direct) : direct_(direct) {}
+
+    void start(Answer started) override { direct_.start(later(std::move(started))); }
+    void stop() override { direct_.stop(); }
+    bool isRunning() const override { return answered_ && direct_.isRunning(); }
+    void ensureEnabled(Answer wasEnabled) override { direct_.ensureEnabled(later(std::move(wasEnabled))); }
+    void displaysChanged() override { direct_.displaysChanged(); }
+    void setParameters(const PointerFilter::Parameters& parameters) override { direct_.setParameters(parameters); }
+    void setClickSettings(const ClickGuard::Settings& settings) override { direct_.setClickSettings(settings); }
+    void setFiltering(bool filtering) override { direct_.setFiltering(filtering); }
+    bool isFiltering() const override { return direct_.isFiltering(); }
+    int externalMoves() const override { return direct_.externalMoves(); }
+
+    void deliver()
+    {
+        answered_ = true;
+        auto answers = std::move(answers_);
+        for (auto& answer : answers) {
+            answer();
+        }
+    }
+
+private:
+    Answer later(Answer answer)
+    {
+        return [this, answer = std::move(answer)](bool value) { answers_.push_back([answer, value] { answer(value); }); };
+    }
+
+    DirectPointerControl& direct_;
+    std::vector<std::function<void()>> answers_;
+    bool answered_ = false;
+};
+
 class AppModelTest : public ::testing::Test {
 protected:
     AppModelTest() : defaults(settingsPath()) { defaultMessageHandler = qInstallMessageHandler(quietAboutRaising); }
@@ -57,7 +95,7 @@ protected:
     {
         if (!model_) {
             AppModel::Platform platform{
-                .pointer = pointer,
+                .pointer = answersLater ? static_cast<PointerControl&>(later) : pointer,
                 .mainLoop = server.pointerSystem().mainLoop,
                 .hotKeys = hotKeys,
                 .keyboardLayout = hotKeys,
@@ -148,6 +186,8 @@ protected:
     Defaults defaults;
     sim::SimulatedWindowServer server;
     DirectPointerControl pointer{server.pointerSystem()};
+    AnswersLater later{pointer};
+    bool answersLater = false;
     sim::SimulatedHotKeys hotKeys;
     TestPermission permission;
     std::vector<std::pair<SystemLog::Level, QString>> logged;
@@ -257,7 +297,7 @@ TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
         relaunch();
         for (bool wanted : {true, false}) {
             for (bool calibrating : {true, false}) {
-                SCOPED_TRACE(testing::Message() << "trusted " << trusted << ", wanted " << wanted << ", calibrating "
+                SCOPED_TRACE(::testing::Message() << "trusted " << trusted << ", wanted " << wanted << ", calibrating "
                                                 << calibrating);
                 model().setWantsOn(wanted);
                 model().setCalibrating(calibrating);
@@ -297,6 +337,39 @@ TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
     EXPECT_TRUE(model().isTrusted());
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
+}
+
+TEST_F(AppModelTest, TheHandIsSteadiedFromTheMomentTheTapRunsNotFromWhenItsAnswerComesBack)
+{
+    answersLater = true;
+    model();
+    ASSERT_TRUE(pointer.tap().isRunning());
+    EXPECT_FALSE(model().isOn()) << "not known yet";
+
+    // The drift path at 125 Hz while the answer is on its way: the tremor across the way is steadied.
+    const Point start = *server.currentLocation();
+    double raw = 0;
+    double shown = 0;
+    int samples = 0;
+    Vector played{};
+    for (double t = 0.008; t <= quellarine::testing::driftPathDuration; t += 0.008) {
+        const Vector hand = quellarine::testing::driftPath(t);
+        server.moveHand({std::round(hand.dx - played.dx), std::round(hand.dy - played.dy)});
+        played = {played.dx + std::round(hand.dx - played.dx), played.dy + std::round(hand.dy - played.dy)};
+        server.advance(0.008);
+        raw += played.dy * played.dy;
+        const double across = server.currentLocation()->y - start.y;
+        shown += across * across;
+        ++samples;
+    }
+    ASSERT_GT(raw, 0);
+    EXPECT_LT(std::sqrt(shown / samples), 0.6 * std::sqrt(raw / samples));
+    EXPECT_EQ(pointer.tap().clickGuard().settings, model().clickSettings());
+
+    later.deliver();
+    EXPECT_TRUE(model().isOn());
+    EXPECT_FALSE(model().tapFailed());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
 

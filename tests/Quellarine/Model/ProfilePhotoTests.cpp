@@ -6,8 +6,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageWriter>
+#include <QProcess>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -15,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 
 #include <sys/resource.h>
@@ -79,6 +84,69 @@ QByteArray pngBomb()
     return png;
 }
 
+// A PNG whose header claims 64 × 64 pixels and whose compressed data, whole and with every checksum right, holds
+// that many rows.
+QByteArray pngWithRows(int count)
+{
+    const auto chunk = [](const QByteArray& type, const QByteArray& data) {
+        QByteArray bytes;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += char(quint32(data.size()) >> shift);
+        }
+        quint32 crc = 0xFFFF'FFFF;
+        for (char byte : type + data) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit) {
+                crc = (crc >> 1) ^ (0xEDB8'8320 & (0 - (crc & 1)));
+            }
+        }
+        bytes += type + data;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += char(~crc >> shift);
+        }
+        return bytes;
+    };
+    QByteArray rows;
+    for (int row = 0; row < count; ++row) {
+        rows += '\0' + QByteArray(64 * 3, '\x40');
+    }
+    const QByteArray header("\0\0\0\x40\0\0\0\x40\x08\x02\0\0\0", 13);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(rows).mid(4))
+        + chunk("IEND", {});
+}
+
+QByteArray progressiveJpeg(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.setQuality(90);
+    writer.write(image);
+    return bytes;
+}
+
+// A progressive JPEG of 16 × 16 pixels whose frame claims side × side: some 600 bytes. Each marker is in place, and
+// the decoder would fill the picture with grey after holding every coefficient of the claimed size.
+QByteArray progressiveBomb(int side)
+{
+    QByteArray jpeg = progressiveJpeg(bands(16, 16));
+    const qsizetype frame = jpeg.indexOf(QByteArrayView("\xff\xc2", 2));
+    for (int at : {5, 7}) {
+        jpeg[frame + at] = char(side >> 8);
+        jpeg[frame + at + 1] = char(side & 0xFF);
+    }
+    return jpeg;
+}
+
+// The same, with its last scan padded so that the file is long enough to code every block of the claimed picture.
+QByteArray paddedProgressiveBomb(int side)
+{
+    QByteArray jpeg = progressiveBomb(side);
+    return jpeg.insert(jpeg.size() - 2, QByteArray(std::int64_t{side} * side / 64 * 3 / 2 / 8 + 1024, '\x55'));
+}
+
 QByteArray jpegBomb()
 {
     QByteArray jpeg = encoded(bands(30, 20), "JPEG");
@@ -126,6 +194,9 @@ QByteArray checkedGif(int side)
     }
     return gif.append("\0;", 2);
 }
+
+// What an import may take, in bytes.
+constexpr long memoryAllowance = 100'000'000;
 
 long peakMemoryKilobytes()
 {
@@ -201,6 +272,9 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
     const std::vector<std::pair<const char*, QByteArray>> cases{
         {"PNG bomb", pngBomb()},
         {"JPEG bomb", jpegBomb()},
+        {"progressive JPEG bomb", progressiveBomb(16'000)},
+        {"progressive JPEG bomb with its scans padded", paddedProgressiveBomb(16'000)},
+        {"PNG with eight of its 64 rows", pngWithRows(8)},
         {"cut-off JPEG", jpeg.left(jpeg.size() * 2 / 3)},
         {"cut-off PNG", png.left(png.size() * 2 / 3)},
         {"cut-off GIF", gif.left(gif.size() * 2 / 3)},
@@ -217,6 +291,7 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
     EXPECT_LT(peakMemoryKilobytes() - before, 100 * 1024) << "a bomb was decoded";
     EXPECT_FALSE(QFile::exists(photoPath()));
     EXPECT_EQ(std::get<QImage>(import(gif)).size(), QSize(64, 64));
+    EXPECT_EQ(std::get<QImage>(import(pngWithRows(64))).size(), QSize(64, 64));
     EXPECT_EQ(std::get<QImage>(import(bmp)).size(), QSize(400, 400));
 }
 
@@ -250,6 +325,83 @@ TEST_F(ProfilePhotoTest, AtLaunchOnlyAPlainFileOfThisUserWithinTheLimitIsShown)
         ASSERT_EQ(chown(QFile::encodeName(image).constData(), 65534, 65534), 0);
         EXPECT_TRUE(ProfilePhoto::load(image).isNull()) << "showed another user's file";
     }
+}
+
+TEST_F(ProfilePhotoTest, AnImportReplacesWhateverIsAtThePhotoPathWithoutWritingThroughIt)
+{
+    const QString target = file(QStringLiteral("someone else's"), "not to be touched");
+    ASSERT_TRUE(QFile::link(target, photoPath()));
+    ASSERT_TRUE(std::holds_alternative<QImage>(import(encoded(bands(60, 40), "PNG"))));
+    QFile untouched(target);
+    ASSERT_TRUE(untouched.open(QIODevice::ReadOnly));
+    EXPECT_EQ(untouched.readAll(), "not to be touched");
+    EXPECT_FALSE(QFileInfo(photoPath()).isSymLink());
+    EXPECT_EQ(ProfilePhoto::load(photoPath()).size(), QSize(40, 40));
+
+    // A pipe in its place would block a writer that opened it; it is replaced as well.
+    ASSERT_TRUE(QFile::remove(photoPath()));
+    ASSERT_EQ(mkfifo(QFile::encodeName(photoPath()).constData(), 0600), 0);
+    ASSERT_TRUE(std::holds_alternative<QImage>(import(encoded(bands(90, 60), "PNG"))));
+    EXPECT_EQ(ProfilePhoto::load(photoPath()).size(), QSize(60, 60));
+    struct stat status {};
+    ASSERT_EQ(lstat(QFile::encodeName(photoPath()).constData(), &status), 0);
+    EXPECT_TRUE(S_ISREG(status.st_mode));
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+}
+
+// Every import runs in a process that may take at most 100 MB beyond what it holds when the import starts: a
+// picture that needed more would end as an allocation failure, not as the error the user is shown. (Under the
+// address sanitizer, whose own bookkeeping takes memory of its own, only the outcomes are checked.)
+TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    const QString allowance = QStringLiteral("0");
+#else
+    const QString allowance = QString::number(memoryAllowance);
+#endif
+    struct Case {
+        QByteArray name;
+        QByteArray bytes;
+        QByteArray outcome;
+    };
+    std::vector<Case> cases;
+    for (int side : {8'000, 12'000, 16'000, 24'000, 32'000}) {
+        cases.push_back({"progressive JPEG claiming " + QByteArray::number(side) + "²", progressiveBomb(side),
+                         "unreadable"});
+    }
+    cases.push_back({"padded progressive JPEG claiming 32000²", paddedProgressiveBomb(32'000), "unreadable"});
+    cases.push_back({"baseline JPEG claiming 50000²", jpegBomb(), "unreadable"});
+    cases.push_back({"PNG claiming 50000²", pngBomb(), "unreadable"});
+    cases.push_back({"GIF claiming 65535²", checkedGif(64).replace(6, 4, "\xff\xff\xff\xff"), "unreadable"});
+    cases.push_back({"6000 × 4000 JPEG", encoded(bands(6000, 4000), "JPEG"), "stored 512x512"});
+    cases.push_back({"4000 × 3000 progressive JPEG", progressiveJpeg(bands(4000, 3000)), "stored 512x512"});
+    cases.push_back({"2400 × 1600 PNG", encoded(bands(2400, 1600), "PNG"), "stored 512x512"});
+    cases.push_back({"1600 × 1200 BMP", encoded(bands(1600, 1200), "BMP"), "stored 512x512"});
+
+    long worst = 0;
+    QByteArray worstName;
+    for (const Case& c : cases) {
+        QProcess worker;
+        worker.start(QStringLiteral(QUELLARINE_PHOTO_IMPORT_WORKER),
+                     {file(QStringLiteral("chosen"), c.bytes), photoPath(), allowance});
+        ASSERT_TRUE(worker.waitForFinished(120'000)) << c.name.constData();
+        ASSERT_EQ(worker.exitCode(), 0) << c.name.constData() << worker.readAllStandardError().constData();
+        const QList<QByteArray> words = worker.readAllStandardOutput().trimmed().split(' ');
+        ASSERT_GE(words.size(), 2) << c.name.constData();
+        EXPECT_EQ(words.mid(0, words.size() - 1).join(' ').toStdString(), c.outcome.toStdString()) << c.name.constData();
+        const long peak = words.last().toLong();
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(peak * 1024, memoryAllowance) << c.name.constData();
+#endif
+        if (peak > worst) {
+            worst = peak;
+            worstName = c.name;
+        }
+    }
+    // What the worst input took, for the record.
+    std::printf("The most an import took: %ld kB, for the %s\n", worst, worstName.constData());
 }
 
 // The store's side: imports off the main thread, in order, and the folder's permissions.

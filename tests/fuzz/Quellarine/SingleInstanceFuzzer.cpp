@@ -1,6 +1,7 @@
-// The channel between copies: whatever a later copy sends, the first one comes forward once for every line that
-// is exactly the activation request, up to the first line too long to be a message, and for nothing else; and it
-// keeps no connection once the later copy has gone.
+// The channel between copies: whatever a later copy sends, the first one comes forward at most once for the
+// connection, only when a line that is exactly the activation request comes before any line too long to be a
+// message, and for nothing else; and it keeps no connection once the later copy has gone. (All inputs come from one
+// process, which the first copy lets ask only so often, so a request may also go unanswered by a bring-forward.)
 
 #include "FuzzCheck.h"
 
@@ -111,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QObject::disconnect(counting);
     fuzz::require(first.findChildren<QLocalSocket*>().isEmpty(), "the first copy keeps a closed connection");
 
-    fuzz::require(activations == activationLines(sent), "the first copy came forward " + std::to_string(activations)
-                                                            + " times for " + std::to_string(activationLines(sent))
-                                                            + " requests");
+    fuzz::require(activations <= std::min<qsizetype>(1, activationLines(sent)),
+                  "the first copy came forward " + std::to_string(activations) + " times for "
+                      + std::to_string(activationLines(sent)) + " requests");
     return 0;
 }

@@ -74,7 +74,7 @@ TEST_F(HomePageTest, WithoutThePermissionTheHeaderAsksForItAndCardsOnlyChooseThe
     permission.trusted = false;
     defaults.setBool(QStringLiteral("filterOn"), false);
     HomeHeader& header = page().header();
-    EXPECT_EQ(header.title(), QStringLiteral("Needs an X11 session to work."));
+    EXPECT_EQ(header.title(), QStringLiteral("Needs access to the pointer to work."));
     EXPECT_EQ(header.subtitle(), QStringLiteral("Nothing you type or click is recorded or sent anywhere."));
     // Both variants carry the same texts, so the line is the same whichever shows.
     EXPECT_EQ(header.titleLine().onVariant().text(), header.titleLine().offVariant().text());

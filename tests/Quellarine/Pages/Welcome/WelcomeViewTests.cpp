@@ -52,6 +52,10 @@ TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
     EXPECT_FALSE(card.card()->tint().has_value());
     EXPECT_TRUE(card.button()->isVisible());
     EXPECT_TRUE(card.hint()->isVisible());
+    // The one command that gives the access, naming this very program.
+    EXPECT_TRUE(card.command()->isVisible());
+    EXPECT_TRUE(card.command()->text().contains(QCoreApplication::applicationFilePath()));
+    EXPECT_TRUE(card.command()->text().endsWith(QStringLiteral(" --allow-devices")));
 
     // The card asks for the permission and leaves the answer to the permission watch.
     QTest::mouseClick(card.button(), Qt::LeftButton);
@@ -67,6 +71,7 @@ TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
     EXPECT_EQ(card.card()->tint(), Brand::accent);
     EXPECT_FALSE(card.button()->isVisible());
     EXPECT_FALSE(card.hint()->isVisible());
+    EXPECT_FALSE(card.command()->isVisible());
     EXPECT_EQ(dismissals, 0);
 
     // Withdrawn again: the watch notices within 5 s and the window asks again.

@@ -1,4 +1,4 @@
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cmath>
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr double limit = 0.5;
 // and is counted from that look, never earlier: the pointer comes back between `limit` and `limit` + two of these.
 constexpr double checkInterval = 0.025;
 
-class SteadyTime final : public X11Watchdog::Time {
+class SteadyTime final : public InputWatchdog::Time {
 public:
     double now() override
     {
@@ -39,7 +39,7 @@ bool readable(int fd)
 
 } // namespace
 
-X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, Time* time)
+InputWatchdog::InputWatchdog(int pendingFd, std::function<void()> release, Time* time)
     : pendingFd_(pendingFd)
     , release_(std::move(release))
     , steadyTime_(time == nullptr ? std::make_unique<SteadyTime>() : nullptr)
@@ -49,7 +49,7 @@ X11Watchdog::X11Watchdog(int pendingFd, std::function<void()> release, Time* tim
     thread_ = std::thread([this] { run(); });
 }
 
-X11Watchdog::~X11Watchdog()
+InputWatchdog::~InputWatchdog()
 {
     {
         std::lock_guard lock(mutex_);
@@ -62,7 +62,7 @@ X11Watchdog::~X11Watchdog()
     close(stopFd_);
 }
 
-void X11Watchdog::setArmed(bool armed)
+void InputWatchdog::setArmed(bool armed)
 {
     {
         std::lock_guard lock(mutex_);
@@ -71,13 +71,13 @@ void X11Watchdog::setArmed(bool armed)
     armedChanged_.notify_all();
 }
 
-bool X11Watchdog::isArmed()
+bool InputWatchdog::isArmed()
 {
     std::lock_guard lock(mutex_);
     return armed_;
 }
 
-void X11Watchdog::run()
+void InputWatchdog::run()
 {
     while (true) {
         {
@@ -98,7 +98,7 @@ void X11Watchdog::run()
     }
 }
 
-bool X11Watchdog::watch()
+bool InputWatchdog::watch()
 {
     double since = time_->now(); // when the input that waits now was first seen
     bool waiting = true;         // whether input waits, as far as the last look saw
@@ -134,4 +134,4 @@ bool X11Watchdog::watch()
     }
 }
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 // Gives the pointer back when the main loop stalls. While armed (the devices are grabbed), its own thread watches
 // the descriptor that shows pending input; when input has waited for half a second with no service in between, it
@@ -17,7 +17,7 @@ namespace quellarine::x11 {
 // At rest it sleeps until input is pending. While the loop keeps serving input it looks again on a timer rather
 // than at each arrival of input: woken with the input, it would compete with the main loop for the processor just
 // when the main loop has the input to handle.
-class X11Watchdog {
+class InputWatchdog {
 public:
     // Its sense of time while it watches: the steady clock and real naps, or a test's virtual time.
     class Time {
@@ -29,10 +29,10 @@ public:
     };
 
     // Without a time of its own it uses the steady clock; one given must outlive the watchdog.
-    X11Watchdog(int pendingFd, std::function<void()> release, Time* time = nullptr);
-    ~X11Watchdog();
-    X11Watchdog(const X11Watchdog&) = delete;
-    X11Watchdog& operator=(const X11Watchdog&) = delete;
+    InputWatchdog(int pendingFd, std::function<void()> release, Time* time = nullptr);
+    ~InputWatchdog();
+    InputWatchdog(const InputWatchdog&) = delete;
+    InputWatchdog& operator=(const InputWatchdog&) = delete;
 
     // The main loop serves the pending input now.
     void serviced() { services_.fetch_add(1, std::memory_order_relaxed); }
@@ -58,4 +58,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends

@@ -1,4 +1,4 @@
-#include "Backends/X11/X11Watchdog.h"
+#include "Backends/Common/InputWatchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <mutex>
 #include <thread>
 
-using namespace quellarine::x11;
+using namespace quellarine::backends;
 
 namespace {
 
@@ -27,11 +27,11 @@ constexpr double latest = 0.55;
 
 // The descriptor that shows pending input (an eventfd standing in for the connection's) and a main loop made by
 // hand: input arrives, the loop serves it or does not.
-class X11WatchdogTests : public ::testing::Test {
+class InputWatchdogTests : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        watchdog = std::make_unique<X11Watchdog>(pendingFd, [this] {
+        watchdog = std::make_unique<InputWatchdog>(pendingFd, [this] {
             released = Clock::now().time_since_epoch().count();
             // As the backend does once the devices are back.
             watchdog->setArmed(false);
@@ -74,12 +74,12 @@ protected:
 
     int pendingFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     std::atomic<Clock::rep> released{0}; // when the devices were given back; 0 while they were not
-    std::unique_ptr<X11Watchdog> watchdog;
+    std::unique_ptr<InputWatchdog> watchdog;
 };
 
 } // namespace
 
-TEST_F(X11WatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
+TEST_F(InputWatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
 {
     watchdog->setArmed(true);
     // Input waits most of the time, but the loop gets to it every few milliseconds.
@@ -98,7 +98,7 @@ TEST_F(X11WatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesThe
     EXPECT_GE(releasedAfter(stalled), limit);
 }
 
-TEST_F(X11WatchdogTests, InputAfterARestIsTimedFromItsArrival)
+TEST_F(InputWatchdogTests, InputAfterARestIsTimedFromItsArrival)
 {
     watchdog->setArmed(true);
     std::this_thread::sleep_for(std::chrono::duration<double>(limit)); // nothing waits: nothing to give back
@@ -110,7 +110,7 @@ TEST_F(X11WatchdogTests, InputAfterARestIsTimedFromItsArrival)
     EXPECT_GE(releasedAfter(arrived), limit);
 }
 
-TEST_F(X11WatchdogTests, NothingIsGivenBackWhileDisarmed)
+TEST_F(InputWatchdogTests, NothingIsGivenBackWhileDisarmed)
 {
     watchdog->setArmed(true);
     inputArrives();
@@ -124,7 +124,7 @@ namespace {
 
 // Time that passes only while the watchdog naps, exactly as long as it asks; meanwhile the main loop does whatever
 // the test says it does at that moment.
-class VirtualTime final : public X11Watchdog::Time {
+class VirtualTime final : public InputWatchdog::Time {
 public:
     std::function<void(double now)> meanwhile;
 
@@ -155,7 +155,7 @@ struct VirtualLoop {
     std::atomic<bool> over{false};
     int pendingFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     VirtualTime time;
-    std::unique_ptr<X11Watchdog> watchdog;
+    std::unique_ptr<InputWatchdog> watchdog;
 
     VirtualLoop(double servePeriod, double stallAt, double endAt)
         : period(servePeriod), stall(stallAt), end(endAt)
@@ -175,7 +175,7 @@ struct VirtualLoop {
             std::uint64_t one = 1;
             [[maybe_unused]] auto put = write(pendingFd, &one, sizeof one); // the hand goes on moving
         };
-        watchdog = std::make_unique<X11Watchdog>(pendingFd, [this] {
+        watchdog = std::make_unique<InputWatchdog>(pendingFd, [this] {
             released = time.now();
             watchdog->setArmed(false);
             over = true;
@@ -204,7 +204,7 @@ struct VirtualLoop {
 
 } // namespace
 
-TEST(X11WatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeepsTheDevicesForAnyLength)
+TEST(InputWatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeepsTheDevicesForAnyLength)
 {
     for (double period : {0.008, 0.1, 0.45}) {
         SCOPED_TRACE(period);
@@ -214,7 +214,7 @@ TEST(X11WatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeepsTh
     }
 }
 
-TEST(X11WatchdogVirtualTimeTests, AStalledLoopLosesTheDevicesAboutHalfASecondAfterItsLastService)
+TEST(InputWatchdogVirtualTimeTests, AStalledLoopLosesTheDevicesAboutHalfASecondAfterItsLastService)
 {
     // Stalls at several moments between two of the watchdog's looks.
     for (double stall : {2.0, 2.01, 2.02, 2.03, 2.04}) {

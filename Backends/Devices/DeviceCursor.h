@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Backends/Devices/VirtualPointer.h"
+#include "QuellarineKit/System/Cursor.h"
+
+#include <cstdint>
+
+namespace quellarine::devices {
+
+// The pointer as this backend knows it: no program may read or place the pointer of a Wayland session, so the
+// backend keeps its own position, the sum of the motion it has sent, and the taps work in that space. Placing the
+// pointer sends the motion that gets there. The space has no edges and no displays: the compositor keeps the
+// pointer on its screens, and what the taps do is only ever a difference of two positions.
+//
+// One point is one step of the virtual device, which the compositor takes as a count of a 1000 dpi mouse.
+// Positions are kept to fractions of a point; only whole steps are sent, the rest goes with the next motion.
+class DeviceCursor final : public system::Cursor, public system::Displays {
+public:
+    explicit DeviceCursor(VirtualPointer& output);
+
+    Point location() const { return location_; }
+    // Sends the motion from the current position to `point`; a point that is not finite changes nothing.
+    void moveTo(Point point);
+
+    void warp(Point location) override { moveTo(location); }
+    void associateMouseAndCursor(bool /*associated*/) override {}
+    std::optional<Point> currentLocation() const override { return location_; }
+    std::vector<Rect> activeDisplayFrames() const override { return {}; }
+
+private:
+    VirtualPointer& output_;
+    Point location_;
+    std::int64_t sentX_ = 0; // whole steps sent so far
+    std::int64_t sentY_ = 0;
+};
+
+} // namespace quellarine::devices

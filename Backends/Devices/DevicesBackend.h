@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Backends/Common/InputWatchdog.h"
+#include "Backends/Common/MonotonicClock.h"
+#include "Backends/Common/PointerBackend.h"
+#include "Backends/Common/PollMainLoop.h"
+#include "Backends/Devices/DeviceCursor.h"
+#include "Backends/Devices/DeviceTapHost.h"
+#include "Backends/Devices/PointingDevices.h"
+#include "Backends/Devices/UnavailableKeyboard.h"
+#include "Backends/Devices/VirtualPointer.h"
+
+#include <atomic>
+#include <string>
+
+namespace quellarine::devices {
+
+// The pointer on the kernel's input devices, for Wayland and X11 sessions alike: the user's pointing devices are
+// taken and read through libinput, and what the taps make of them leaves through one virtual device (uinput),
+// which the compositor or X server moves the pointer by, with the user's own pointer speed.
+//
+// The owner's loop services it: whenever fileDescriptor() is readable, call processPendingEvents() on the loop's
+// thread. Taps run inside that call. If the loop leaves the devices' input unserved for about half a second while
+// they are taken, a watchdog thread gives them back, and the taps hear of it as of a stall once the loop runs again.
+// The kernel gives them back by itself when the process ends, however it ends.
+//
+// Keyboards are not read: hot keys are refused and no modifier change is reported.
+class DevicesBackend final : public backends::PointerBackend {
+public:
+    struct Options {
+        const char* uinputPath = "/dev/uinput";
+        // Where the backend says what went wrong with a device; empty: standard error.
+        PointingDevices::Log log;
+    };
+
+    DevicesBackend();
+    explicit DevicesBackend(Options options);
+    ~DevicesBackend() override;
+    DevicesBackend(const DevicesBackend&) = delete;
+    DevicesBackend& operator=(const DevicesBackend&) = delete;
+
+    // The virtual device exists and a pointing device can be read (from any thread).
+    bool isTrusted() const override;
+    // Whether this backend can work here: a pointing device can be read and uinput written.
+    static bool isUsable(const char* uinputPath = "/dev/uinput");
+
+    // Has the loop service it, and look once a second for the access it lacks.
+    void attach(backends::PollMainLoop& loop);
+    // Makes the virtual device and opens the pointing devices where that failed before: the access may have been
+    // given since. Loop thread only.
+    void seekAccess();
+
+    int fileDescriptor() const { return epollFd_; }
+    // Handles everything pending. Does nothing when called again from inside one of its callbacks.
+    void processPendingEvents();
+
+    // From any thread, also while the loop is stuck: gives the devices back (and lets go of every button of the
+    // virtual device) and keeps them free until resume(), for a process about to stop or quit.
+    void suspend() override;
+    void resume() override;
+
+    system::PointerSystem pointerSystem(system::MainLoop& mainLoop) override;
+
+    system::Clock& clock() { return clock_; }
+    system::HotKeyHost& hotKeys() { return keyboard_; }
+    system::KeyboardLayout& keyboardLayout() { return keyboard_; }
+    system::ModifierMonitor& modifierMonitor() { return keyboard_; }
+    system::EventTapHost& taps() { return taps_; }
+    system::EventPoster& poster() { return taps_; }
+    system::Cursor& cursor() { return cursor_; }
+    // The virtual device's kernel name and event node (for tests and diagnostics).
+    const std::string& outputSysName() const { return output_.sysName(); }
+    std::string outputNode() const { return output_.eventNode(); }
+
+private:
+    void giveDevicesBack();
+    void wake();
+
+    backends::MonotonicClock clock_;
+    std::string uinputPath_;
+    backends::PollMainLoop* loop_ = nullptr;
+    system::MainLoop::TimerID accessTimer_ = 0;
+    int epollFd_ = -1;
+    int wakeFd_ = -1;
+    VirtualPointer output_;
+    DeviceCursor cursor_;
+    PointingDevices devices_;
+    backends::InputWatchdog watchdog_;
+    // Gives the devices back when it goes: after them in this list.
+    DeviceTapHost taps_;
+    UnavailableKeyboard keyboard_;
+    bool processing_ = false;
+    // Set after each write to the wake-up descriptor, so that a round reads it only when there is something to
+    // read: a moving hand costs no system call for it.
+    std::atomic<bool> woken_{false};
+};
+
+} // namespace quellarine::devices

@@ -1,0 +1,100 @@
+#include "Quellarine/Desktop/DeviceAccess.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace quellarine {
+
+namespace {
+
+struct Installed {
+    const char* resource;
+    QString DeviceAccess::Destination::*folder;
+};
+
+const Installed installedFiles[] = {
+    {":/linux/70-quellarine.rules", &DeviceAccess::Destination::rulesFolder},
+    {":/linux/quellarine-uinput.conf", &DeviceAccess::Destination::modulesFolder},
+};
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("DeviceAccess", text);
+}
+
+std::optional<QString> writeFile(const QString& resource, const QString& folder)
+{
+    QFile source(resource);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return translate("This copy of Quellarine lacks %1.").arg(resource);
+    }
+    const QString path = QDir(folder).filePath(QFileInfo(resource).fileName());
+    QSaveFile target(path);
+    if (!QDir().mkpath(folder) || !target.open(QIODevice::WriteOnly)) {
+        return translate("Cannot write %1: %2").arg(path, target.errorString());
+    }
+    target.write(source.readAll());
+    target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                          QFileDevice::ReadOther);
+    if (!target.commit()) {
+        return translate("Cannot write %1: %2").arg(path, target.errorString());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> DeviceAccess::install(const Destination& destination, const Runner& run)
+{
+    for (const Installed& file : installedFiles) {
+        if (auto failure = writeFile(QString::fromLatin1(file.resource), destination.*file.folder)) {
+            return failure;
+        }
+    }
+    // The module list loads uinput from the next start on; this start needs it now. Then udev reads the new rule
+    // and applies it to the devices already present, and has done so when this command returns.
+    const QStringList steps[] = {
+        {QStringLiteral("modprobe"), QStringLiteral("uinput")},
+        {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+        {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+         QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
+        {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+    };
+    for (const QStringList& step : steps) {
+        if (run(step.first(), step.mid(1)) != 0) {
+            return translate("\u201C%1\u201D did not succeed.").arg(step.join(QLatin1Char(' ')));
+        }
+    }
+    return std::nullopt;
+}
+
+int DeviceAccess::runProcess(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted() || !process.waitForFinished(60'000)) {
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString DeviceAccess::installCommand(const QString& programPath)
+{
+    QString quoted = programPath;
+    // Single quotes keep every character as it is; a single quote itself closes, escapes and reopens.
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    const bool plain = !programPath.isEmpty() && std::all_of(programPath.begin(), programPath.end(), [](QChar c) {
+        return c.isLetterOrNumber() || QStringLiteral("/._-+").contains(c);
+    });
+    return QStringLiteral("sudo %1 %2")
+        .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(installArgument));
+}
+
+} // namespace quellarine

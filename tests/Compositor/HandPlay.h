@@ -1,0 +1,61 @@
+#pragma once
+
+#include "tests/Backends/HandPath.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace quellarine::testing {
+
+// Plays one of the tests' hand paths in real time at 125 reports a second, in whole steps, through `move`, and
+// writes per report "sample MS DX DY IX IY" to `log`: the clock (CLOCK_MONOTONIC, milliseconds), the motion sent
+// so far and where the hand meant to be by then, both from the path's start; then "played NAME DX DY".
+// The compositor test's hand and its X11 counterpart share it, so both sessions play exactly the same hand.
+// Returns false for a path it does not know.
+inline bool playHandPath(const std::string& name, const std::function<void(int, int)>& move, std::FILE* log)
+{
+    using Path = Vector (*)(double);
+    Path path = nullptr;
+    Path intent = nullptr;
+    double duration = 0;
+    if (name == "drift") {
+        path = driftPath;
+        intent = driftPathIntent;
+        duration = driftPathDuration;
+    } else if (name == "sweep") {
+        path = handPath;
+        intent = handPathIntent;
+        duration = handPathDuration;
+    } else {
+        return false;
+    }
+    constexpr double interval = 0.008;
+    Vector sent;
+    auto begin = std::chrono::steady_clock::now();
+    for (int step = 1; step * interval <= duration + 1e-9; ++step) {
+        std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * interval));
+        double t = step * interval;
+        Vector wanted = path(t);
+        int dx = int(std::lround(wanted.dx - sent.dx));
+        int dy = int(std::lround(wanted.dy - sent.dy));
+        if (dx != 0 || dy != 0) {
+            move(dx, dy);
+            sent = sent + Vector{double(dx), double(dy)};
+        }
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        Vector meant = intent(t);
+        std::fprintf(log, "sample %.3f %g %g %.3f %.3f\n", double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6,
+                     sent.dx, sent.dy, meant.dx, meant.dy);
+    }
+    std::fprintf(log, "played %s %g %g\n", name.c_str(), sent.dx, sent.dy);
+    std::fflush(log);
+    return true;
+}
+
+} // namespace quellarine::testing

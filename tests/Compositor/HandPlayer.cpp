@@ -1,0 +1,126 @@
+// A hand for tests on a real kernel: a mouse made through uinput that plays the tests' hand paths in real time.
+//
+// It reads commands, one a line, from stdin and answers on stdout:
+//   move DX DY     one report of relative motion
+//   await-grab     waits until another program holds this mouse exclusively (EVIOCGRAB), then says "grabbed"
+//   play drift|sweep
+//                  plays the path and logs it (HandPlay.h)
+//   quit
+// Its first line is "ready NODE" with the mouse's event node.
+#include "tests/Compositor/HandPlay.h"
+
+#include <libevdev/libevdev-uinput.h>
+#include <libevdev/libevdev.h>
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+using namespace quellarine;
+using namespace quellarine::testing;
+
+namespace {
+
+class Mouse {
+public:
+    explicit Mouse(const char* name)
+    {
+        libevdev* device = libevdev_new();
+        libevdev_set_name(device, name);
+        libevdev_set_id_bustype(device, BUS_USB);
+        libevdev_set_id_vendor(device, 0x1d6b);
+        libevdev_set_id_product(device, 0x0104);
+        for (unsigned code : {REL_X, REL_Y, REL_WHEEL}) {
+            libevdev_enable_event_code(device, EV_REL, code, nullptr);
+        }
+        for (unsigned code : {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE}) {
+            libevdev_enable_event_code(device, EV_KEY, code, nullptr);
+        }
+        int error = libevdev_uinput_create_from_device(device, LIBEVDEV_UINPUT_OPEN_MANAGED, &uinput_);
+        libevdev_free(device);
+        if (error != 0) {
+            std::cerr << "hand-player: cannot make the mouse: " << std::strerror(-error) << "\n";
+            std::exit(2);
+        }
+    }
+    ~Mouse() { libevdev_uinput_destroy(uinput_); }
+
+    std::string node() const { return libevdev_uinput_get_devnode(uinput_); }
+
+    void move(int dx, int dy)
+    {
+        if (dx != 0) {
+            libevdev_uinput_write_event(uinput_, EV_REL, REL_X, dx);
+        }
+        if (dy != 0) {
+            libevdev_uinput_write_event(uinput_, EV_REL, REL_Y, dy);
+        }
+        libevdev_uinput_write_event(uinput_, EV_SYN, SYN_REPORT, 0);
+    }
+
+    // Another program holds the mouse when our own attempt to take it is refused as busy.
+    bool isGrabbedElsewhere() const
+    {
+        int fd = open(node().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            return false;
+        }
+        bool busy = ioctl(fd, EVIOCGRAB, 1) < 0 && errno == EBUSY;
+        if (!busy) {
+            ioctl(fd, EVIOCGRAB, 0);
+        }
+        close(fd);
+        return busy;
+    }
+
+private:
+    libevdev_uinput* uinput_ = nullptr;
+};
+
+} // namespace
+
+int main()
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    Mouse mouse("Quellarine test hand");
+    std::printf("ready %s\n", mouse.node().c_str());
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream words(line);
+        std::string command;
+        words >> command;
+        if (command == "move") {
+            int dx = 0;
+            int dy = 0;
+            words >> dx >> dy;
+            mouse.move(dx, dy);
+            std::printf("moved %d %d\n", dx, dy);
+        } else if (command == "await-grab") {
+            while (!mouse.isGrabbedElsewhere()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            std::printf("grabbed\n");
+        } else if (command == "play") {
+            std::string name;
+            words >> name;
+            if (!playHandPath(name, [&](int dx, int dy) { mouse.move(dx, dy); }, stdout)) {
+                std::printf("unknown path %s\n", name.c_str());
+            }
+        } else if (command == "quit") {
+            break;
+        } else if (!command.empty()) {
+            std::printf("unknown command %s\n", command.c_str());
+        }
+    }
+    return 0;
+}

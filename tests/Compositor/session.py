@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""The compositor test's session, run inside the virtual machine (scripts/compositor-test.sh starts it).
+
+    session.py OUT BUILD -- STEADIER [ARG...]
+
+Starts udev and weston on the emulated VGA card, a hand (a uinput mouse) and an ordinary Wayland client that logs
+the motion it receives; plays the drift path with nothing between hand and compositor, then starts STEADIER and
+plays the drift and the sweep paths through it; stops it and checks the hand moves the pointer again. Every wait is
+for a sign of readiness, bounded by a deadline. Writes to OUT: the hand's and the client's logs, weston's log and
+phases.json, which tests/Compositor/figures.py reads. Exits 0 when every phase ran.
+"""
+import json
+import os
+import signal
+import subprocess
+import sys
+import threading
+import time
+
+HAND_NAME = 'Quellarine test hand'
+START = (150, 300)  # far enough from the screen's edges for every path the session plays
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, condition, seconds=30):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            raise Failure(f'no {what} after {seconds} s')
+        time.sleep(0.02)
+
+
+class Lines:
+    """A child's stdout, read on a thread of its own, each line kept and written to a log file."""
+
+    def __init__(self, process, log):
+        self.lines, self.process, self.log = [], process, open(log, 'w')
+        self.changed = threading.Condition()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.process.stdout:
+            self.log.write(line)
+            self.log.flush()
+            with self.changed:
+                self.lines.append(line.split())
+                self.changed.notify_all()
+
+    def expect(self, first_word, seconds=30, since=0):
+        """The first line from index `since` on that starts with `first_word`, and the index after it."""
+        deadline = time.monotonic() + seconds
+        with self.changed:
+            while True:
+                for index in range(since, len(self.lines)):
+                    if self.lines[index][:1] == [first_word]:
+                        return self.lines[index], index + 1
+                since = len(self.lines)
+                remaining = deadline - time.monotonic()
+                if remaining <= 0 or self.process.poll() is not None and since == len(self.lines):
+                    raise Failure(f'no "{first_word}" line')
+                self.changed.wait(remaining)
+
+
+class Session:
+    def __init__(self, out, build, steadier):
+        self.out, self.build, self.steadier = out, build, steadier
+        self.children = []
+        self.phases = []
+        self.env = dict(os.environ, XDG_RUNTIME_DIR='/run/user/0', WAYLAND_DISPLAY='wayland-0',
+                        XDG_SESSION_TYPE='wayland')
+
+    def start(self, command, **options):
+        process = subprocess.Popen(command, env=options.pop('env', self.env), **options)
+        self.children.append(process)
+        return process
+
+    def weston_log(self):
+        try:
+            return open(os.path.join(self.out, 'weston.log')).read()
+        except OSError:
+            return ''
+
+    def start_compositor(self):
+        subprocess.run(['modprobe', 'bochs'], check=True)
+        subprocess.run(['/lib/systemd/systemd-udevd', '--daemon'], check=True, stderr=subprocess.DEVNULL)
+        subprocess.run(['udevadm', 'trigger', '--action=add'], check=True)
+        subprocess.run(['udevadm', 'settle', '-t', '30'], check=True)
+        wait_for('DRM card', lambda: os.path.exists('/dev/dri/card0'))
+        os.makedirs('/run/user/0', mode=0o700, exist_ok=True)
+        here = os.path.dirname(os.path.abspath(__file__))
+        self.start(['weston', '--socket=wayland-0', '--backend=drm-backend.so', '--use-pixman', '--tty=2',
+                    '--config=' + os.path.join(here, 'weston.ini'), '--log=' + os.path.join(self.out, 'weston.log')])
+        wait_for('compositor socket', lambda: os.path.exists('/run/user/0/wayland-0'), 60)
+
+    def start_hand_and_client(self):
+        hand = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-hand-player')],
+                          stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.hand = Lines(hand, os.path.join(self.out, 'hand.log'))
+        self.hand_seen = 0
+        self.hand.expect('ready')
+        # libinput takes the hand once udev has described it.
+        wait_for('hand in the compositor', lambda: f"'{HAND_NAME}'" in self.weston_log()
+                 or f'- {HAND_NAME}: device is a pointer' in self.weston_log())
+        client = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-motion-log')],
+                            stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.client = Lines(client, os.path.join(self.out, 'client.log'))
+        # The compositor tells a window that the pointer is over it when the pointer moves: nudge until it does.
+        deadline = time.monotonic() + 60
+        for step in range(10**6):
+            self.tell_hand('move 1 0' if step % 2 == 0 else 'move -1 0', 'moved')
+            try:
+                self.client.expect('enter', 0.2)
+                break
+            except Failure:
+                if time.monotonic() > deadline:
+                    raise Failure('the client never saw the pointer')
+        print('@@screendump ' + os.path.join(self.out, 'client.ppm'), flush=True)
+
+    def tell_hand(self, command, answer):
+        self.hand.process.stdin.write(command + '\n')
+        line, self.hand_seen = self.hand.expect(answer, 60, self.hand_seen)
+        return line
+
+    def pointer(self):
+        """Where the client last saw the pointer."""
+        with self.client.changed:
+            for words in reversed(self.client.lines):
+                if words[0] == 'motion':
+                    return float(words[3]), float(words[4])
+                if words[0] == 'enter':
+                    return float(words[2]), float(words[3])
+        raise Failure('the client never saw the pointer')
+
+    def wait_until_pointer_at(self, target, tolerance, seconds):
+        wait_for(f'pointer at {target}', lambda: max(abs(a - b) for a, b in zip(self.pointer(), target))
+                 <= tolerance, seconds)
+
+    def place(self, target):
+        """Moves the raw hand until the pointer is near `target`, in steps no device would find strange. A nudge
+        may still be on its way when this begins, so the pointer ends within a point of `target`; once there, every
+        move has arrived."""
+        x, y = self.pointer()
+        dx, dy = round(target[0] - x), round(target[1] - y)
+        while dx or dy:
+            sx, sy = max(-50, min(50, dx)), max(-50, min(50, dy))
+            self.tell_hand(f'move {sx} {sy}', 'moved')
+            dx, dy = dx - sx, dy - sy
+        self.wait_until_pointer_at(target, 1, 10)
+
+    def play(self, phase, path, rest_tolerance):
+        start_pointer = self.pointer()
+        first = self.hand_seen
+        played = self.tell_hand(f'play {path}', 'played')
+        samples = [[float(v) for v in words[1:]] for words in self.hand.lines[first:self.hand_seen - 1]
+                   if words[0] == 'sample']
+        end = (start_pointer[0] + float(played[2]), start_pointer[1] + float(played[3]))
+        # At rest the pointer comes onto the hand.
+        self.wait_until_pointer_at(end, rest_tolerance, 15)
+        self.phases.append({'name': phase, 'path': path, 'pointer': start_pointer, 'samples': samples,
+                            'rested': time.monotonic() * 1e3})
+
+    def start_steadier(self):
+        home = os.path.join(self.out, 'home')
+        os.makedirs(os.path.join(home, 'config', 'temrid'), exist_ok=True)
+        with open(os.path.join(home, 'config', 'temrid', 'Quellarine.ini'), 'w') as settings:
+            settings.write('[General]\nwelcomed=true\npreset=balanced\n')
+        env = dict(self.env, XDG_CONFIG_HOME=os.path.join(home, 'config'), XDG_DATA_HOME=os.path.join(home, 'data'),
+                   QT_QPA_PLATFORM='offscreen', HOME=home)
+        log = open(os.path.join(self.out, 'steadier.log'), 'w')
+        self.steadier_process = self.start(self.steadier, env=env, stdout=log, stderr=subprocess.STDOUT)
+        devices = self.weston_log().count('device is a pointer')
+        self.tell_hand('await-grab', 'grabbed')
+        wait_for('steadied device in the compositor', lambda: self.weston_log().count('device is a pointer') > devices)
+        # The whole chain works: a small move of the hand arrives, steadied, at the client.
+        x, y = self.pointer()
+        self.tell_hand('move 4 0', 'moved')
+        self.wait_until_pointer_at((x + 4, y), 1, 15)
+
+    def stop_steadier(self):
+        self.steadier_process.send_signal(signal.SIGTERM)
+        self.steadier_process.wait(30)
+        # The hand is the user's again: its motion reaches the client unchanged.
+        x, y = self.pointer()
+        self.tell_hand('move 3 0', 'moved')
+        self.wait_until_pointer_at((x + 3, y), 0, 10)
+
+    def run(self):
+        self.start_compositor()
+        self.start_hand_and_client()
+        self.place(START)
+        self.play('raw drift', 'drift', 0)
+        self.start_steadier()
+        self.play('steadied drift', 'drift', 1)
+        self.play('steadied sweep', 'sweep', 1)
+        self.stop_steadier()
+
+    def stop(self):
+        for process in reversed(self.children):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        with open(os.path.join(self.out, 'phases.json'), 'w') as phases:
+            json.dump(self.phases, phases)
+
+
+def main():
+    out, build = sys.argv[1], sys.argv[2]
+    steadier = sys.argv[4:] if sys.argv[3:4] == ['--'] else sys.argv[3:]
+    os.makedirs(out, exist_ok=True)
+    session = Session(out, build, steadier)
+    began = time.monotonic()
+    try:
+        session.run()
+        print(f'compositor session: every phase ran ({time.monotonic() - began:.1f} s in the guest)')
+        return 0
+    except (Failure, subprocess.SubprocessError, OSError) as failure:
+        print(f'compositor session: {failure}', file=sys.stderr)
+        return 1
+    finally:
+        session.stop()
+
+
+if __name__ == '__main__':
+    sys.exit(main())

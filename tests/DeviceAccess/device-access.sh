@@ -1,0 +1,78 @@
+#!/bin/bash
+# Inside the virtual machine (scripts/device-access-test.sh starts it): Debian's own udev with Quellarine's rule,
+# an active seat whose user is the ordinary user 1000, and what that user (and another one) may open before and after the rule is
+# installed: the pointing devices (one present at install, one plugged in afterwards) and /dev/uinput, never the
+# keyboard. Installs the rule the way the application tells the user to: `quellarine --allow-devices` as root. The
+# application, running as that user since before the rule, then takes a hand and steadies it (steadied.py).
+#
+#     device-access.sh BUILD
+set -u
+build=$1
+user=1000
+failures=0
+
+expect() { # expect allowed|denied WHAT OPEN-REDIRECTION [USER]
+  local want=$1 what=$2 who=${4:-$user} got=denied
+  setpriv --reuid="$who" --regid="$who" --clear-groups -- sh -c ": $3" 2>/dev/null && got=allowed
+  if [[ $got == "$want" ]]; then echo "PASS user $who $want: $what"; else
+    echo "FAIL user $who $got, should be $want: $what"; failures=$((failures + 1)); fi
+}
+node_named() { # the event node of the input device with this name
+  local device
+  for device in /sys/class/input/event*; do
+    [[ $(cat "$device/device/name") == "$1" ]] && { echo "/dev/input/${device##*/}"; return; }
+  done
+}
+hand() { # starts a hand (a uinput mouse) that lives until the guest ends; sets `node` to its event node
+  local fifo word
+  fifo=$(mktemp -u /run/hand-XXXXXX) && mkfifo "$fifo.in" "$fifo.out"
+  "$build/tests/Compositor/quellarine-hand-player" < "$fifo.in" > "$fifo.out" &
+  exec {keep}> "$fifo.in"  # keeps the hand's stdin open
+  read -r word node < "$fifo.out"
+}
+
+# logind's record of the seat: the udev builtin that applies the seat's access lists reads it.
+mkdir -p /run/systemd/seats
+printf 'ACTIVE=c1\nACTIVE_UID=%s\n' $user > /run/systemd/seats/seat0
+/lib/systemd/systemd-udevd --daemon 2>/dev/null
+udevadm trigger --action=add && udevadm settle -t 30
+hand; first=$node
+udevadm settle -t 30
+keyboard=$(node_named "AT Translated Set 2 keyboard")
+echo "hand at $first, keyboard at $keyboard"
+
+echo "Without the rule:"
+expect denied "the hand ($first)" "< $first"
+expect denied "/dev/uinput" "> /dev/uinput"
+expect denied "the keyboard ($keyboard)" "< $keyboard"
+
+# The application, started by the user before the access exists, must take it up once it is given, with no restart.
+home=$(mktemp -d /run/quellarine-home-XXXXXX) && chown "$user:$user" "$home" && chmod 700 "$home"
+setpriv --reuid="$user" --regid="$user" --clear-groups -- env HOME="$home" XDG_CONFIG_HOME="$home/config" \
+  XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" \
+  > "$home/quellarine.log" 2>&1 &
+application=$!
+
+QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" --allow-devices || { echo "FAIL the installing command"; failures=$((failures + 1)); }
+hand; second=$node
+udevadm settle -t 30
+
+echo "With the rule:"
+expect allowed "the hand present at install ($first)" "< $first"
+expect allowed "a hand plugged in later ($second)" "< $second"
+expect allowed "/dev/uinput" "> /dev/uinput"
+expect denied "the keyboard ($keyboard)" "< $keyboard"
+expect denied "the hand, for a user not at the computer" "< $first" 1001
+expect denied "/dev/uinput, for a user not at the computer" "> /dev/uinput" 1001
+for node in "$first" "$second" "$keyboard" /dev/uinput; do
+  echo "  $node: $(udevadm info -q property -n "$node" | grep -E '^(CURRENT_)?TAGS=' | tr '\n' ' ')"
+done
+
+echo "The application that was running all along:"
+if ! "$(dirname "$0")/steadied.py" "$build"; then
+  failures=$((failures + 1))
+  cat "$home/quellarine.log"
+fi
+kill "$application"
+wait "$application"
+exit $((failures > 0))

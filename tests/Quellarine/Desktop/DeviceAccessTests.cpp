@@ -1,0 +1,118 @@
+#include "Quellarine/Desktop/DeviceAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+// The command that gives the user at the computer the pointing devices: what it leaves on disk and what it asks of
+// the system. That udev then grants the access is shown on Debian's own udev in the virtual machine
+// (tests/DeviceAccess/device-access.sh).
+
+namespace quellarine {
+namespace {
+
+QByteArray repositoryFile(const char* name)
+{
+    QFile file(QStringLiteral(QUELLARINE_LINUX_RESOURCES_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
+class DeviceAccessTest : public ::testing::Test {
+protected:
+    DeviceAccess::Destination destination() const
+    {
+        return {.rulesFolder = folder.filePath(QStringLiteral("etc/udev/rules.d")),
+                .modulesFolder = folder.filePath(QStringLiteral("etc/modules-load.d"))};
+    }
+    DeviceAccess::Runner recorder(int failingStep = -1)
+    {
+        return [this, failingStep](const QString& program, const QStringList& arguments) {
+            steps.append(QStringList{program} + arguments);
+            return steps.size() - 1 == failingStep ? 1 : 0;
+        };
+    }
+
+    QTemporaryDir folder;
+    QList<QStringList> steps;
+};
+
+TEST_F(DeviceAccessTest, InstallsTheFilesThePackageInstallsThenLoadsUinputAndHasUdevApplyTheRule)
+{
+    EXPECT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
+
+    for (auto [folder, name] : {std::pair{destination().rulesFolder, "70-quellarine.rules"},
+                                std::pair{destination().modulesFolder, "quellarine-uinput.conf"}}) {
+        QFile installed(QDir(folder).filePath(QLatin1String(name)));
+        ASSERT_TRUE(installed.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(installed.readAll(), repositoryFile(name)) << name;
+        EXPECT_EQ(installed.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther), 0) << name;
+        EXPECT_TRUE(installed.permissions() & QFileDevice::ReadOther) << name;
+    }
+    // uinput is there before udev applies the rule to it, and the command ends once udev is done.
+    ASSERT_EQ(steps.size(), 4);
+    EXPECT_EQ(steps.front(), (QStringList{QStringLiteral("modprobe"), QStringLiteral("uinput")}));
+    EXPECT_EQ(steps[1].mid(0, 3), (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"),
+                                              QStringLiteral("--reload")}));
+    EXPECT_EQ(steps[2].mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+
+    // Run again, it writes the same files over and does it all again.
+    steps.clear();
+    EXPECT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
+    EXPECT_EQ(steps.size(), 4);
+}
+
+TEST_F(DeviceAccessTest, AFolderItCannotWriteEndsItBeforeTheSystemIsAskedAnything)
+{
+    QFile blocker(folder.filePath(QStringLiteral("etc")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folders would go
+
+    auto failure = DeviceAccess::install(destination(), recorder());
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains(QStringLiteral("70-quellarine.rules"))) << failure->toStdString();
+    EXPECT_TRUE(steps.isEmpty());
+}
+
+TEST_F(DeviceAccessTest, AFailedStepIsNamedAndNothingAfterItRuns)
+{
+    auto failure = DeviceAccess::install(destination(), recorder(1));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains(QStringLiteral("udevadm control --reload"))) << failure->toStdString();
+    EXPECT_EQ(steps.size(), 2);
+}
+
+TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)
+{
+    // Paths as people have them, and random ones made of what shells treat specially.
+    QStringList paths{QStringLiteral("/usr/bin/quellarine"), QStringLiteral("/home/zoë/My Apps/quellarine"),
+                      QStringLiteral("/opt/it's here/quellarine"), QStringLiteral("/tmp/$HOME/`x`/a\\b/q")};
+    const QString special = QStringLiteral(" '\"$`\\!*?;&|<>(){}[]#~%\t\u00e9\u4e2d/-_.");
+    std::mt19937 random(36);
+    for (int i = 0; i < 200; ++i) {
+        QString path = QStringLiteral("/");
+        for (int length = int(random() % 20); length > 0; --length) {
+            path += special[int(random() % special.size())];
+        }
+        paths.append(path + QStringLiteral("quellarine"));
+    }
+    for (const QString& path : paths) {
+        const QString command = DeviceAccess::installCommand(path);
+        ASSERT_TRUE(command.startsWith(QStringLiteral("sudo "))) << command.toStdString();
+        // The words the shell would hand to sudo.
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("printf '%s\\n' ") + command.mid(5)});
+        ASSERT_TRUE(shell.waitForFinished());
+        EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()),
+                  path + QStringLiteral("\n--allow-devices\n"))
+            << command.toStdString();
+    }
+}
+
+} // namespace
+} // namespace quellarine
