@@ -40,7 +40,17 @@ int AdaptiveGridLayout::columnsFor(int width, int minimumColumnWidth, int spacin
 
 int AdaptiveGridLayout::columnsFor(int width) const
 {
-    return columnsFor(width, minimumColumnWidth_, gap_);
+    return columnsFor(width, columnMinimum(), gap_);
+}
+
+int AdaptiveGridLayout::columnMinimum() const
+{
+    // An item that cannot get narrower (a large number in large text) widens every column.
+    int widest = minimumColumnWidth_;
+    for (QLayoutItem* item : items_) {
+        widest = std::max(widest, item->minimumSize().width());
+    }
+    return widest;
 }
 
 void AdaptiveGridLayout::setStretchesRows(bool stretches)
@@ -87,7 +97,7 @@ QSize AdaptiveGridLayout::sizeHint() const
 {
     // Two columns at their narrowest, when there is more than one item.
     const int columns = std::min(2, std::max(1, count()));
-    const int width = columns * minimumColumnWidth_ + (columns - 1) * gap_;
+    const int width = columns * columnMinimum() + (columns - 1) * gap_;
     const QMargins margins = contentsMargins();
     return QSize(width + margins.left() + margins.right(), heightForWidth(width + margins.left() + margins.right()));
 }

@@ -5,8 +5,8 @@
 
 namespace quellarine {
 
-// A grid that fits as many columns as its width allows, each at least `minimumColumnWidth` wide with no
-// maximum: the columns share the width equally, items fill their column's width and take their own height,
+// A grid that fits as many columns as its width allows, each at least `minimumColumnWidth` wide (or as wide as
+// its narrowest-possible widest item) with no maximum: the columns share the width equally, items fill their column's width and take their own height,
 // centred in their row, or, when rows stretch, the height of the tallest item of their row.
 class AdaptiveGridLayout : public QLayout {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
 private:
     // Lays the items out in `rect`; moves them only when `apply`. Returns the height used.
     int arrange(const QRect& rect, bool apply) const;
+    int columnMinimum() const;
 
     int minimumColumnWidth_;
     int gap_;

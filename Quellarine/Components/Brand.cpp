@@ -1,10 +1,17 @@
 #include "Quellarine/Components/Brand.h"
 
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 
 #include <QWidget>
 
 namespace quellarine {
+
+QColor Brand::warmText(const QWidget& widget)
+{
+    constexpr double bodyTextContrast = 4.5;
+    return readableOn(warm.resolve(widget), widget.palette().color(QPalette::Window), bodyTextContrast);
+}
 
 QLinearGradient Brand::gradient(const QRectF& rect, const QWidget& widget)
 {

@@ -30,6 +30,10 @@ struct Brand {
     // The orange of the calibration's marks and recorded path, the same in both appearances.
     static QColor highlight() { return QColor::fromRgbF(0.94f, 0.54f, 0.36f); }
 
+    // The warm colour for text of body size on the widget's window: darkened (lightened in the dark) as little as
+    // needed to read at 4.5:1, which the warm colour itself misses on a light window.
+    static QColor warmText(const QWidget& widget);
+
     // The brand gradient over `rect`: from the top-leading corner (gradient start) to the bottom-trailing corner
     // (deep), with two evenly spaced stops, in the widget's appearance and layout direction.
     static QLinearGradient gradient(const QRectF& rect, const QWidget& widget);

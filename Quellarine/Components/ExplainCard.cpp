@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/DisclosureButton.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Presets.h"
@@ -21,7 +22,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace quellarine {
 
@@ -237,16 +237,9 @@ QWidget* ExplainCard::buildAsking()
                                  QStringLiteral("lock"), Typography::font(Typography::TextStyle::callout));
     layout->addWidget(lock);
 
-    numbersToggle_ = new QToolButton;
-    numbersToggle_->setText(tr("See exactly what is sent"));
-    numbersToggle_->setCheckable(true);
+    numbersToggle_ = new DisclosureButton(tr("See exactly what is sent"));
     numbersToggle_->setChecked(showNumbers_);
-    numbersToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    numbersToggle_->setArrowType(showNumbers_ ? Qt::DownArrow : (layoutDirection() == Qt::RightToLeft ? Qt::LeftArrow
-                                                                                                      : Qt::RightArrow));
-    numbersToggle_->setAutoRaise(true);
     numbersToggle_->setFont(Typography::font(Typography::TextStyle::callout));
-    numbersToggle_->setMinimumHeight(24);
     layout->addWidget(numbersToggle_, 0, Qt::AlignLeading);
     const std::optional<ProfileStore::Device> device = model_.profile().device();
     numbers_ = serviceText(store.numbersPreview(result_, device), Typography::TextStyle::callout);
@@ -256,11 +249,9 @@ QWidget* ExplainCard::buildAsking()
     numbers_->setVisible(showNumbers_);
     numbers_->setAccessibleName(tr("See exactly what is sent"));
     layout->addWidget(numbers_);
-    connect(numbersToggle_, &QToolButton::toggled, this, [this](bool open) {
+    connect(numbersToggle_, &QAbstractButton::toggled, this, [this](bool open) {
         showNumbers_ = open;
         numbers_->setVisible(open);
-        numbersToggle_->setArrowType(open ? Qt::DownArrow
-                                          : (layoutDirection() == Qt::RightToLeft ? Qt::LeftArrow : Qt::RightArrow));
     });
 
     // Only a failure of asking about this very result: a new result starts afresh.

@@ -9,12 +9,12 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QToolButton;
 class QVBoxLayout;
 
 namespace quellarine {
 
 class AppModel;
+class DisclosureButton;
 class Notice;
 class SymbolLabel;
 
@@ -34,7 +34,7 @@ public:
     bool showsExplanation() const { return explanation_ != nullptr; }
     // The offer's parts; none while the explanation is shown.
     QPushButton* askButton() const { return ask_; }
-    QToolButton* numbersToggle() const { return numbersToggle_; }
+    DisclosureButton* numbersToggle() const { return numbersToggle_; }
     QLabel* numbers() const { return numbers_; }
     Notice* failureNotice() const { return failure_; }
     // The explanation's parts; none while the offer is shown.
@@ -60,7 +60,7 @@ private:
     QWidget* body_ = nullptr;
     QWidget* explanation_ = nullptr;
     QPushButton* ask_ = nullptr;
-    QToolButton* numbersToggle_ = nullptr;
+    DisclosureButton* numbersToggle_ = nullptr;
     QLabel* numbers_ = nullptr;
     Notice* failure_ = nullptr;
     QProgressBar* spinner_ = nullptr;

@@ -1,10 +1,19 @@
 #include "Quellarine/Components/FocusChain.h"
 
+#include <QPointer>
+#include <QVariant>
 #include <QWidget>
 
 namespace quellarine {
 
 namespace {
+
+constexpr const char* entryProperty = "quellarineFocusEntry";
+
+QWidget* namedEntry(const QWidget& block)
+{
+    return block.property(entryProperty).value<QPointer<QWidget>>().data();
+}
 
 bool isStop(const QWidget& widget)
 {
@@ -25,6 +34,24 @@ QWidget* FocusChain::first(QWidget& block)
         }
     }
     return nullptr;
+}
+
+void FocusChain::setEntry(QWidget& block, QWidget* entry)
+{
+    block.setProperty(entryProperty, QVariant::fromValue(QPointer<QWidget>(entry)));
+}
+
+QWidget* FocusChain::entry(QWidget& block)
+{
+    QList<QWidget*> blocks{&block};
+    blocks.append(block.findChildren<QWidget*>());
+    for (QWidget* candidate : blocks) {
+        QWidget* named = namedEntry(*candidate);
+        if (named != nullptr && block.isAncestorOf(named) && isStop(*named)) {
+            return named;
+        }
+    }
+    return first(block);
 }
 
 } // namespace quellarine

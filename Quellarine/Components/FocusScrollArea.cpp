@@ -15,12 +15,12 @@ FocusScrollArea::FocusScrollArea(QWidget* parent)
     : QScrollArea(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) { follow(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { follow(old, now); });
 }
 
-void FocusScrollArea::follow(QWidget* now)
+void FocusScrollArea::follow(QWidget* old, QWidget* now)
 {
-    if (now != nullptr && widget() != nullptr && widget()->isAncestorOf(now)) {
+    if (old != nullptr && old->window() == window() && now != nullptr && widget() != nullptr && widget()->isAncestorOf(now)) {
         ensureWidgetVisible(now, focusMargin, focusMargin);
     }
 }

@@ -2,6 +2,8 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Desktop/Announcer.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 
@@ -9,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QShowEvent>
 
 namespace quellarine {
 
@@ -45,6 +48,19 @@ Notice::Notice(const QString& text, bool ok, QWidget* parent)
     layout->addWidget(label_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     updateMargins();
+    // A warning is an alert: screen readers say it when it appears, not only when the user happens on it.
+    setAccessibleName(text);
+    if (!ok_) {
+        AccessibleRole::set(*this, QAccessible::AlertMessage);
+    }
+}
+
+void Notice::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!ok_ && !event->spontaneous()) {
+        Announcer::announce(*this, text());
+    }
 }
 
 void Notice::updateMargins()

@@ -8,7 +8,8 @@ class QLabel;
 namespace quellarine {
 
 // A short success or warning message: a check mark in the accent colour, or an exclamation mark in the warm
-// colour, beside text that wraps onto as many lines as it needs.
+// colour, beside text that wraps onto as many lines as it needs. A warning is an alert to assistive technology,
+// announced when it appears.
 class Notice : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "Quellarine/Components/PlainText.h"
 
+#include "Quellarine/Components/InkRoom.h"
+
 #include <QLabel>
 
 namespace quellarine {
@@ -10,6 +12,7 @@ QLabel* plainText(const QString& text, const QFont& font, bool secondary)
     label->setFont(font);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
+    InkRoom::keep(*label);
     if (secondary) {
         label->setForegroundRole(QPalette::PlaceholderText);
     }

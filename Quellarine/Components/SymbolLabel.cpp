@@ -1,5 +1,6 @@
 #include "Quellarine/Components/SymbolLabel.h"
 
+#include "Quellarine/Components/InkRoom.h"
 #include "Quellarine/Desktop/Symbols.h"
 
 #include <QEvent>
@@ -23,6 +24,7 @@ SymbolLabel::SymbolLabel(const QString& text, const QString& symbol, const QFont
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignTop | Qt::AlignLeading);
     label_->setTextInteractionFlags(Qt::NoTextInteraction);
+    InkRoom::keep(*label_);
     // Keeps the height-for-width flag that word wrapping set, so the label grows with its lines.
     QSizePolicy policy = label_->sizePolicy();
     policy.setHorizontalPolicy(QSizePolicy::Expanding);

@@ -19,7 +19,8 @@ namespace {
 
 // Room around the track for the keyboard focus ring.
 constexpr int ringMargin = 5;
-constexpr qreal outlineWidth = 1.5;
+// Two whole pixels, so the straight edges are drawn in the full colour rather than blended with the backdrop.
+constexpr qreal outlineWidth = 2.0;
 constexpr double outlineContrast = 3.0;
 constexpr int knobInset = 2;
 constexpr int labelSpacing = 10;
@@ -171,8 +172,10 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     ContinuousShape::drawCapsule(painter, trackRect, fill);
     if (position_ < 1) {
         // The pale off track alone would barely stand out from the window: an outline that does, fading out as
-        // the switch turns on.
-        const QColor outline = readableOn(palette().color(QPalette::PlaceholderText), palette().color(QPalette::Window),
+        // the switch turns on. It is measured against the off track on the window, which is darker than every
+        // card the switch sits on, so that it stands apart on both sides of its edge.
+        const QColor window = palette().color(QPalette::Window);
+        const QColor outline = readableOn(palette().color(QPalette::PlaceholderText), composited(off, window),
                                           outlineContrast);
         const qreal inset = outlineWidth / 2;
         painter.strokePath(ContinuousShape::capsule(trackRect.adjusted(inset, inset, -inset, -inset)),

@@ -1,5 +1,6 @@
 #include "Quellarine/Desktop/Appearance.h"
 
+#include "Quellarine/Desktop/ScrollBarStyle.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
 #include "Quellarine/Desktop/Typography.h"
 
@@ -82,7 +83,7 @@ void Appearance::install()
         return;
     }
     installed_ = true;
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ScrollBarStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setFont(Typography::font(Typography::TextStyle::body));
     follow(*new SettingsPortal(QDBusConnection::sessionBus(), this));
     const bool wasDark = dark_;

@@ -19,21 +19,30 @@ void WindowRegistry::declare(const QString& identity, Factory make)
     factories_.insert(identity, std::move(make));
 }
 
+QWidget* WindowRegistry::prepare(const QString& identity)
+{
+    if (QWidget* existing = window(identity)) {
+        return existing;
+    }
+    const auto factory = factories_.constFind(identity);
+    if (factory == factories_.constEnd()) {
+        return nullptr;
+    }
+    QWidget* made = (*factory)();
+    if (made == nullptr) {
+        return nullptr;
+    }
+    // Closing a window ends it, so that it is made afresh the next time; the registry forgets it by itself.
+    made->setAttribute(Qt::WA_DeleteOnClose);
+    windows_.insert(identity, made);
+    return made;
+}
+
 QWidget* WindowRegistry::open(const QString& identity)
 {
-    QWidget* existing = window(identity);
+    QWidget* existing = prepare(identity);
     if (existing == nullptr) {
-        const auto factory = factories_.constFind(identity);
-        if (factory == factories_.constEnd()) {
-            return nullptr;
-        }
-        existing = (*factory)();
-        if (existing == nullptr) {
-            return nullptr;
-        }
-        // Closing a window ends it, so that it is made afresh the next time; the registry forgets it by itself.
-        existing->setAttribute(Qt::WA_DeleteOnClose);
-        windows_.insert(identity, existing);
+        return nullptr;
     }
     if (existing->isMinimized()) {
         existing->setWindowState(existing->windowState() & ~Qt::WindowMinimized);

@@ -30,6 +30,10 @@ public:
     // Returns the window, or none for an identity that was never declared.
     QWidget* open(const QString& identity);
 
+    // The window, made when it does not exist yet but not shown: for settings that must be in place before the
+    // window system first sees it. None for an identity that was never declared.
+    QWidget* prepare(const QString& identity);
+
     // The window while it exists (shown or not), else none.
     QWidget* window(const QString& identity) const;
 

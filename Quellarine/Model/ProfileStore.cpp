@@ -250,22 +250,23 @@ bool ProfileStore::writeLanguage()
     return defaults_.remove(key(languageKey));
 }
 
-void ProfileStore::relaunch()
+bool ProfileStore::relaunch()
 {
     // A new copy that read the old language would be a restart for nothing; a write that failed earlier is retried.
     if (!writeLanguage()) {
         log_.error(QStringLiteral("Not restarting in the chosen language: it could not be saved, so Quellarine "
                                   "keeps running"));
-        return;
+        return false;
     }
     if (!environment_.startRelaunch || !environment_.startRelaunch()) {
         log_.error(QStringLiteral("Not restarting in the chosen language: the relaunch helper could not be "
                                   "started, so Quellarine keeps running"));
-        return;
+        return false;
     }
     if (environment_.quit) {
         environment_.quit();
     }
+    return true;
 }
 
 void ProfileStore::assignPhoto(const QImage& image)

@@ -103,9 +103,9 @@ public:
     // The language stored when the application started; never changes.
     const std::optional<QString>& launchLanguage() const { return launchLanguage_; }
     // Starts the application again, so that it runs in the chosen language. Ends this process only once the
-    // language is on disk and the helper that starts the new copy runs; otherwise this one keeps running and says
-    // why in the log.
-    void relaunch();
+    // language is on disk and the helper that starts the new copy runs; otherwise this one keeps running, says
+    // why in the log and returns false.
+    bool relaunch();
 
     // The decoded photo; null when there is none.
     const QImage& photo() const { return photo_; }

@@ -7,7 +7,9 @@
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Shell/Sidebar.h"
+#include "Quellarine/Shell/WindowRoom.h"
 
+#include <QChildEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
@@ -37,6 +39,34 @@ public:
 
 protected:
     QSplitterHandle* createHandle() override { return new HairlineHandle(orientation(), this); }
+
+    void childEvent(QChildEvent* event) override
+    {
+        QSplitter::childEvent(event);
+        if (event->added() && event->child()->isWidgetType()) {
+            event->child()->installEventFilter(this);
+        }
+    }
+
+    // Right to left, the splitter places its leading column one pixel past its own edge: that column is kept
+    // inside.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto* column = static_cast<QWidget*>(watched);
+            QRect place = column->geometry();
+            if (place.right() > width() - 1) {
+                place.moveRight(width() - 1);
+            }
+            if (place.left() < 0) {
+                place.moveLeft(0);
+            }
+            if (place != column->geometry()) {
+                column->setGeometry(place);
+            }
+        }
+        return QSplitter::eventFilter(watched, event);
+    }
 };
 
 } // namespace
@@ -57,7 +87,6 @@ MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWid
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({Sidebar::idealWidth, defaultSize.width() - Sidebar::idealWidth});
-    splitter_->setMinimumSize(minimumContentSize);
     setCentralWidget(splitter_);
 
     connect(sidebar_, &Sidebar::rowChosen, this, [this](MainSection section) { setSidebarSelection(section); });
@@ -74,7 +103,23 @@ MainWindow::MainWindow(AppModel& model, PageContent::OpenWindow openWindow, QWid
     });
     connect(&model_, &AppModel::sectionChanged, this, &MainWindow::refreshTitle);
     refreshTitle();
-    resize(defaultSize);
+    fitScreen();
+    resize(defaultSize.boundedTo(WindowRoom::forContent(*this)));
+}
+
+void MainWindow::fitScreen()
+{
+    // A short screen, or large text, may not have the room the window would like: the window then gets as
+    // small as the screen needs, and the sidebar's list and the page scroll.
+    splitter_->setMinimumSize(minimumContentSize.boundedTo(WindowRoom::forContent(*this)));
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        fitScreen();
+    }
+    return QMainWindow::event(event);
 }
 
 std::optional<MainSection> MainWindow::sidebarSelection() const
@@ -105,6 +150,7 @@ void MainWindow::refreshTitle()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitScreen();
     // Opening the window brings the application forward: the window comes to the front with the focus.
     if (!event->spontaneous()) {
         raise();

@@ -24,6 +24,7 @@ class MainWindow : public QMainWindow {
 
 public:
     static constexpr QSize defaultSize{900, 680};
+    // The smallest the content gets where the screen has the room; a smaller screen makes it smaller.
     static constexpr QSize minimumContentSize{780, 560};
 
     // `openWindow` opens the application's other windows by identity (the help page opens "welcome").
@@ -41,10 +42,12 @@ public:
     void setSidebarSelection(std::optional<MainSection> section);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void refreshTitle();
+    void fitScreen();
 
     AppModel& model_;
     Sidebar* sidebar_;

@@ -1,14 +1,17 @@
 #include "Quellarine/Shell/MenuPanel.h"
 
 #include "Quellarine/Components/FocusChain.h"
+#include "Quellarine/Components/FocusScrollArea.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Shell/MenuView.h"
+#include "Quellarine/Shell/WindowRoom.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,17 +27,35 @@ constexpr qint64 reopenGuardMilliseconds = 300;
 } // namespace
 
 MenuPanel::MenuPanel(MenuView* view, QWidget* parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
+    // A tool window rather than a popup: assistive technology lists popups nowhere, so a screen reader could not
+    // find the window. It goes away, as a popup would, when another window takes the keyboard.
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , view_(view)
 {
     setWindowTitle(QStringLiteral("Quellarine"));
     // Read as the window it is, named by its title, rather than as a nameless filler.
     AccessibleRole::set(*this, QAccessible::Window);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // On a short screen, or with large text, the window scrolls within the room the screen has.
+    scroll_ = new FocusScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(view_);
+    view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(border, border, border, border);
     layout->setSpacing(0);
-    layout->addWidget(view_);
+    layout->addWidget(scroll_);
+}
+
+QSize MenuPanel::fittedSize(int contentHeight, int availableHeight, int scrollBarWidth)
+{
+    const int whole = contentHeight + 2 * border;
+    if (whole <= availableHeight) {
+        return {MenuView::fixedWidth + 2 * border, whole};
+    }
+    return {MenuView::fixedWidth + scrollBarWidth + 2 * border, std::max(1, availableHeight)};
 }
 
 QPoint MenuPanel::placement(const QRect& anchor, QSize size, const QRect& available)
@@ -79,28 +100,35 @@ bool MenuPanel::closedMoments() const
 
 void MenuPanel::place()
 {
-    const QSize size(MenuView::fixedWidth + 2 * border, view_->heightForWidth(MenuView::fixedWidth) + 2 * border);
-    resize(size);
-    if (!anchor_) {
-        return;
-    }
-    QScreen* screen = QGuiApplication::screenAt(anchor_->center());
+    QScreen* screen = anchor_ ? QGuiApplication::screenAt(anchor_->center()) : nullptr;
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
     }
-    if (screen == nullptr) {
-        return;
+    const int content = view_->heightForWidth(MenuView::fixedWidth);
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 0, content + 2 * border);
+    const QSize size = fittedSize(content, available.height() - WindowRoom::panelAllowance,
+                                  scroll_->verticalScrollBar()->sizeHint().width());
+    setFixedSize(size);
+    if (anchor_ && screen != nullptr) {
+        move(placement(*anchor_, size, available));
     }
-    move(placement(*anchor_, size, screen->availableGeometry()));
+}
+
+bool MenuPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // A notice came or went: fit the new height and stay in place beside the icon.
+    if (watched == view_ && event->type() == QEvent::LayoutRequest) {
+        const bool handled = QWidget::eventFilter(watched, event);
+        place();
+        return handled;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool MenuPanel::event(QEvent* event)
 {
-    // A notice came or went: fit the new height and stay in place beside the icon.
-    if (event->type() == QEvent::LayoutRequest) {
-        const bool handled = QWidget::event(event);
-        place();
-        return handled;
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        hide();
     }
     return QWidget::event(event);
 }

@@ -8,10 +8,12 @@
 
 namespace quellarine {
 
+class FocusScrollArea;
 class MenuView;
 
-// The window the menu-bar window is shown in: a borderless popup next to the tray icon that goes away when the
-// user clicks elsewhere or presses Escape. It sizes itself to its content and stays on the screen.
+// The window the menu-bar window is shown in: a borderless window next to the tray icon, above the others, that
+// goes away when the user clicks elsewhere or presses Escape. It sizes itself to its content and stays on the screen; where the
+// screen is too short for it, it takes the screen's free height and scrolls.
 class MenuPanel : public QWidget {
     Q_OBJECT
 
@@ -33,9 +35,13 @@ public:
     // anchor when the anchor is in the upper half, above it otherwise, centred on it across, and moved as
     // little as needed to stay inside `available`.
     static QPoint placement(const QRect& anchor, QSize size, const QRect& available);
+    // The panel's size for content of this height on a screen with this much free height: the content's own,
+    // or the free height with room for the scroll bar beside the content.
+    static QSize fittedSize(int contentHeight, int availableHeight, int scrollBarWidth);
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +52,7 @@ private:
     bool closedMoments() const;
 
     MenuView* view_;
+    FocusScrollArea* scroll_;
     std::optional<QRect> anchor_;
     QElapsedTimer closed_;
 };

@@ -331,7 +331,7 @@ void MenuView::refresh()
                                   std::pair{toggleLabel_, model_.shortcutTaken()}}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText,
-                         isTaken ? Brand::warm.resolve(*this) : this->palette().color(QPalette::WindowText));
+                         isTaken ? Brand::warmText(*this) : this->palette().color(QPalette::WindowText));
         label->setPalette(palette);
     }
     refreshHeaderColors();

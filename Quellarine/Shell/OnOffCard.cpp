@@ -13,8 +13,12 @@
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace quellarine {
 
@@ -41,22 +45,36 @@ QFont presetFont()
     return Typography::system(14, QFont::Medium);
 }
 
-// The card's two lines: "On" or "Off", and under it the active preset's name, each on one line.
+// The card's two lines: "On" or "Off", and under it the active preset's name, which wraps when the column is
+// too narrow for it.
 class CardTexts : public QWidget {
 public:
     explicit CardTexts(OnOffCard& card)
         : QWidget(&card)
         , card_(card)
     {
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
     }
 
     QSize sizeHint() const override
     {
         const QFontMetrics state(stateFont());
-        return QSize(state.horizontalAdvance(card_.stateText()), height(state, QFontMetrics(presetFont())));
+        const int width = std::max(state.horizontalAdvance(card_.stateText()),
+                                   QFontMetrics(presetFont()).horizontalAdvance(card_.presetText()));
+        return QSize(width, heightForWidth(width));
     }
-    QSize minimumSizeHint() const override { return QSize(0, sizeHint().height()); }
+    QSize minimumSizeHint() const override
+    {
+        const int width = QFontMetrics(stateFont()).horizontalAdvance(card_.stateText());
+        return QSize(width, heightForWidth(std::max(this->width(), width)));
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        return static_cast<int>(std::ceil(stateHeight() + lineGap + presetHeight(width)));
+    }
 
 protected:
     void paintEvent(QPaintEvent* /*event*/) override
@@ -64,28 +82,34 @@ protected:
         QPainter painter(this);
         const qreal onness = card_.onness();
         const QColor ink = blend(palette().color(QPalette::WindowText), Qt::white, onness);
-        const QFontMetricsF state(stateFont());
-        const QFontMetricsF preset(presetFont());
-        const qreal top = (QWidget::height() - height(state, preset)) / 2;
-        const Qt::Alignment align = Qt::AlignVCenter | Typography::leading(layoutDirection());
+        const qreal top = (QWidget::height() - heightForWidth(width())) / 2.0;
+        const Qt::Alignment align = Qt::AlignTop | Typography::leading(layoutDirection());
         painter.setPen(ink);
         painter.setFont(stateFont());
-        painter.drawText(QRectF(0, top, width(), state.height()), align,
-                         state.elidedText(card_.stateText(), Qt::ElideRight, width()));
+        painter.drawText(QRectF(0, top, width(), stateHeight()), align, card_.stateText());
         // The preset's name is quieter: 85 % while on, 55 % while off.
         painter.setOpacity(0.55 + (0.85 - 0.55) * onness);
         painter.setFont(presetFont());
-        painter.drawText(QRectF(0, top + state.height() + lineGap, width(), preset.height()), align,
-                         preset.elidedText(card_.presetText(), Qt::ElideRight, width()));
+        painter.drawText(QRectF(0, top + stateHeight() + lineGap, width(), presetHeight(width())),
+                         align | Qt::TextWordWrap, card_.presetText());
     }
 
 private:
     static constexpr int lineGap = 1;
 
-    template <typename Metrics>
-    static int height(const Metrics& state, const Metrics& preset)
+    // Laid out as drawn, with whatever fallback font the script takes, which may be taller than the font's own.
+    qreal stateHeight() const
     {
-        return static_cast<int>(std::ceil(state.height() + lineGap + preset.height()));
+        return QFontMetricsF(stateFont())
+            .boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, card_.stateText())
+            .height();
+    }
+
+    qreal presetHeight(int width) const
+    {
+        return QFontMetricsF(presetFont())
+            .boundingRect(QRectF(0, 0, std::max(1, width), 1e6), Qt::TextWordWrap, card_.presetText())
+            .height();
     }
 
     OnOffCard& card_;

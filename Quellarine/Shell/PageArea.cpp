@@ -224,7 +224,7 @@ void PageArea::showSection(MainSection section, bool animated)
     leaving_ = animated && page() != nullptr ? viewport()->grab() : QPixmap();
 
     // A fresh page every time: whatever the old page held is dropped with it. When the keyboard was in the old
-    // page (a button there led here), it goes on into the new one rather than nowhere.
+    // page (a button there led here), it goes on into the new one, at the control the page starts with.
     QWidget* focused = QApplication::focusWidget();
     const bool focusInPage = focused != nullptr && page() != nullptr && page()->isAncestorOf(focused);
     if (focusInPage) {
@@ -238,7 +238,7 @@ void PageArea::showSection(MainSection section, bool animated)
     }
     host_->setPage(next);
     if (focusInPage) {
-        if (QWidget* stop = FocusChain::first(*next)) {
+        if (QWidget* stop = FocusChain::entry(*next)) {
             stop->setFocus(Qt::OtherFocusReason);
         }
     }

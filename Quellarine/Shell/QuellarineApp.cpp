@@ -11,10 +11,43 @@
 #include <QApplication>
 #include <QCursor>
 #include <QAction>
+#include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <QSystemTrayIcon>
 
 namespace quellarine {
+
+namespace {
+
+// Runs an action once, when the window it watches first comes on the screen.
+class MappedWatch : public QObject {
+public:
+    MappedWatch(std::function<void()> action, QWindow* window)
+        : QObject(window)
+        , action_(std::move(action))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the window's own handling, so that its frame is where the window manager put it.
+            QTimer::singleShot(0, this, [this] {
+                action_();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
 
 QuellarineApp::Shell QuellarineApp::Shell::desktop()
 {
@@ -79,19 +112,36 @@ void QuellarineApp::launch()
         return;
     }
     // Without a tray the user would have no way in once the welcome window is closed, so the main window opens
-    // too, behind the welcome window: the welcome window belongs to it, which keeps it in front and centred on
-    // it, whatever order the window manager maps them in.
+    // too, with the welcome window in front: it belongs to the main window before the window system first sees
+    // it (so window managers keep it above), and it is centred on the main window once that is on the screen
+    // where the window manager put it.
     QWidget* main = windows_->open(QStringLiteral("main"));
-    QWidget* welcome = windows_->open(first);
+    QWidget* welcome = windows_->prepare(first);
     if (main == nullptr || welcome == nullptr) {
         return;
     }
+    welcome->winId();
     welcome->windowHandle()->setTransientParent(main->windowHandle());
-    QRect placed = welcome->frameGeometry();
-    placed.moveCenter(main->frameGeometry().center());
-    welcome->move(placed.topLeft());
-    welcome->raise();
-    welcome->activateWindow();
+    afterMapped(*main, [this, first, main = QPointer<QWidget>(main), welcome = QPointer<QWidget>(welcome)] {
+        if (main.isNull() || welcome.isNull()) {
+            return;
+        }
+        QRect placed = welcome->frameGeometry();
+        placed.moveCenter(main->frameGeometry().center());
+        welcome->move(placed.topLeft());
+        windows_->open(first);
+    });
+}
+
+void QuellarineApp::afterMapped(QWidget& window, std::function<void()> action)
+{
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr || handle->isExposed()) {
+        action();
+        return;
+    }
+    auto* watch = new MappedWatch(std::move(action), handle);
+    handle->installEventFilter(watch);
 }
 
 void QuellarineApp::bringForward()

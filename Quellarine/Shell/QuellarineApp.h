@@ -58,6 +58,8 @@ public:
 private:
     // Gives the window the Ctrl+Q that quits the application.
     QWidget* withQuitKey(QWidget* window);
+    // Runs `action` once the window is on the screen (at once when it already is).
+    static void afterMapped(QWidget& window, std::function<void()> action);
 
     std::unique_ptr<AppModel> model_;
     Shell shell_;

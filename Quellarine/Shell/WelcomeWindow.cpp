@@ -3,6 +3,7 @@
 #include "Quellarine/Components/FocusScrollArea.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
+#include "Quellarine/Shell/WindowRoom.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,24 +42,18 @@ WelcomeWindow::WelcomeWindow(AppModel& model, QWidget* parent)
     fit();
 }
 
-QSize WelcomeWindow::fittedSize(QSize content, const QRect& available, int frameHeight, int scrollBarWidth)
+QSize WelcomeWindow::fittedSize(QSize content, QSize room, int scrollBarWidth)
 {
-    const int room = std::max(1, available.height() - frameHeight);
-    if (content.height() <= room) {
+    if (content.height() <= room.height()) {
         return content;
     }
-    return QSize(content.width() + scrollBarWidth, room);
+    return QSize(content.width() + scrollBarWidth, room.height());
 }
 
 void WelcomeWindow::fit()
 {
-    const QSize content = view_->sizeHint();
-    QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    const QRect available = shownOn != nullptr ? shownOn->availableGeometry() : QRect(QPoint(), content);
-    const int frame = isVisible() && frameGeometry().height() > height() ? frameGeometry().height() - height()
-                                                                         : assumedFrameHeight;
     const int bar = scroll_->verticalScrollBar()->sizeHint().width();
-    setFixedSize(fittedSize(content, available, frame, bar));
+    setFixedSize(fittedSize(view_->sizeHint(), WindowRoom::forContent(*this), bar));
 }
 
 bool WelcomeWindow::eventFilter(QObject* watched, QEvent* event)
@@ -83,6 +79,9 @@ void WelcomeWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     fit();
+    // Read from the top: a window that must scroll opens at its beginning, even with the keyboard on the
+    // button at its end (Return starts from anywhere; Tab brings the button into view).
+    QTimer::singleShot(0, this, [this] { scroll_->verticalScrollBar()->setValue(0); });
 }
 
 } // namespace quellarine

@@ -16,17 +16,14 @@ class WelcomeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Room the window manager's title bar and borders take, for as long as the real frame is not known yet.
-    static constexpr int assumedFrameHeight = 40;
-
     explicit WelcomeWindow(AppModel& model, QWidget* parent = nullptr);
 
     WelcomeView& view() const { return *view_; }
     QScrollArea& scrollArea() const { return *scroll_; }
 
-    // The window's size for content of `content` size on a screen whose free area is `available`, with
-    // `frameHeight` taken by the frame and `scrollBarWidth` added when the content must scroll.
-    static QSize fittedSize(QSize content, const QRect& available, int frameHeight, int scrollBarWidth);
+    // The window's size for content of `content` size where the screen has `room` for content, with
+    // `scrollBarWidth` added when the content must scroll.
+    static QSize fittedSize(QSize content, QSize room, int scrollBarWidth);
 
 protected:
     bool event(QEvent* event) override;

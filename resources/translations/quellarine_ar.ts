@@ -1027,6 +1027,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>تعذّر على Quellarine أن يعيد تشغيل نفسه. أغلقه ثم افتحه مرة أخرى لترى اللغة الجديدة.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>ابدأ بـ«متوازن»، ثم جرّب «قوي» إن ظلّ المؤشر يرتجف.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 less shake</source>
         <translation>ارتجاف أقل بنسبة %1</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 مللي ثانية</translation>
     </message>
 </context>
 <context>

@@ -618,7 +618,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>nam@udaharon.com</translation>
+        <translation>nam@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine নিজে থেকে আবার চালু হতে পারেনি। নতুন ভাষা দেখতে এটি বন্ধ করে আবার খুলুন।</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>সুষম দিয়ে শুরু করুন, পয়েন্টার তবুও কাঁপলে জোরালো চেষ্টা করুন।</translation>
     </message>
@@ -1319,6 +1323,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 less shake</source>
         <translation>%1 কম কাঁপুনি</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 মি.সে.</translation>
     </message>
 </context>
 <context>

@@ -618,7 +618,7 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>nombre@ejemplo.com</translation>
+        <translation>nombre@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine no pudo reiniciarse por sí solo. Ciérralo y vuelve a abrirlo para ver el nuevo idioma.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Empieza con Equilibrado y prueba Fuerte si el puntero aún tiembla.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>%1 less shake</source>
         <translation>%1 menos de temblor</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>

@@ -618,7 +618,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>nom@exemple.fr</translation>
+        <translation>nom@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine n’a pas pu redémarrer de lui-même. Quittez-le et rouvrez-le pour voir la nouvelle langue.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Commencez par Équilibré, puis essayez Fort si le pointeur tremble encore.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>%1 less shake</source>
         <translation>%1 de tremblement en moins</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1&#xa0;ms</translation>
     </message>
 </context>
 <context>

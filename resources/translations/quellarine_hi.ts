@@ -618,7 +618,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>naam@udaharan.com</translation>
+        <translation>naam@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine अपने आप दोबारा शुरू नहीं हो सका। नई भाषा देखने के लिए इसे बंद करके फिर से खोलें।</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>संतुलित से शुरू करें, पॉइंटर फिर भी काँपे तो मज़बूत आज़माएँ।</translation>
     </message>
@@ -1319,6 +1323,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 less shake</source>
         <translation>%1 कम कंपन</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>

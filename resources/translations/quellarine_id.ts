@@ -618,7 +618,7 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>nama@contoh.com</translation>
+        <translation>nama@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine tidak dapat memulai ulang dengan sendirinya. Tutup lalu buka lagi untuk melihat bahasa baru.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Mulailah dengan Seimbang, lalu coba Kuat jika penunjuk masih bergetar.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>%1 less shake</source>
         <translation>Getaran %1 lebih sedikit</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 md</translation>
     </message>
 </context>
 <context>

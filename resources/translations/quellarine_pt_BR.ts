@@ -618,7 +618,7 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>nome@exemplo.com.br</translation>
+        <translation>nome@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>O Quellarine não conseguiu reiniciar sozinho. Feche-o e abra-o de novo para ver o novo idioma.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Comece com Equilibrado e experimente Forte se o ponteiro ainda tremer.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>%1 less shake</source>
         <translation>%1 menos tremor</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>

@@ -618,7 +618,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>imya@primer.ru</translation>
+        <translation>imya@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine не удалось перезапуститься самостоятельно. Закройте его и откройте снова, чтобы увидеть новый язык.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Начните с режима «Баланс», а если указатель всё ещё дрожит, попробуйте «Сильный».</translation>
     </message>
@@ -1319,6 +1323,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>%1 less shake</source>
         <translation>Дрожания меньше на %1</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 мс</translation>
     </message>
 </context>
 <context>

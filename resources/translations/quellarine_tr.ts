@@ -618,7 +618,7 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
     <message>
         <source>name@example.com</source>
-        <translation>ad@ornek.com</translation>
+        <translation>ad@example.com</translation>
     </message>
     <message>
         <source>Include app details</source>
@@ -1027,6 +1027,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
 <context>
     <name>quellarine::PreferencesSection</name>
     <message>
+        <source>Quellarine could not restart by itself. Quit it and open it again to see the new language.</source>
+        <translation>Quellarine kendiliğinden yeniden başlatılamadı. Yeni dili görmek için kapatıp yeniden açın.</translation>
+    </message>
+    <message>
         <source>Start with Balanced, then try Strong if the pointer still shakes.</source>
         <translation>Dengeli ile başlayın, işaretçi hâlâ titriyorsa Güçlü&apos;yü deneyin.</translation>
     </message>
@@ -1319,6 +1323,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>%1 less shake</source>
         <translation>%1 daha az titreme</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>

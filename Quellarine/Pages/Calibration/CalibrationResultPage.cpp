@@ -256,6 +256,9 @@ QWidget* CalibrationResultPage::buildScores()
         scoreRows_.push_back(row);
         layout->addWidget(row);
     }
+    if (wide_) {
+        ScoreRow::alignColumns(scoreRows_);
+    }
     return panel;
 }
 

@@ -1,8 +1,10 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Pages/Calibration/StepTransition.h"
 
 #include "Quellarine/Components/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Divider.h"
+#include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/ProminentButton.h"
@@ -19,6 +21,7 @@
 #include "Quellarine/Pages/Calibration/StepCard.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -213,14 +216,17 @@ void CalibrationView::hideEvent(QHideEvent* event)
 void CalibrationView::placeBadge()
 {
     const int room = width() > 0 ? width() - headerButton_->sizeHint().width() - 12 : initialWidth;
-    const bool under = title_->sizeHint().width() + 10 + badge_->sizeHint().width() > room;
+    const int title = QFontMetrics(title_->font()).horizontalAdvance(title_->text());
+    const bool under = title + 10 + badge_->sizeHint().width() > room;
     if (under == badgeUnder_ && titleLine_->count() == 2) {
         return;
     }
     badgeUnder_ = under;
     titleLine_->removeWidget(title_);
     titleLine_->removeWidget(badge_);
-    titleLine_->addWidget(title_, 0, 0, Qt::AlignLeading | Qt::AlignVCenter);
+    // On a line of its own the title takes the column's width and wraps in a column too narrow for it.
+    title_->setWordWrap(under);
+    titleLine_->addWidget(title_, 0, 0, under ? Qt::AlignVCenter : Qt::AlignLeading | Qt::AlignVCenter);
     if (under) {
         titleLine_->setVerticalSpacing(6);
         titleLine_->addWidget(badge_, 1, 0, Qt::AlignLeading);
@@ -248,6 +254,9 @@ void CalibrationView::setMoveCompression(bool recording)
 
 void CalibrationView::stepChanged(Step step)
 {
+    // Read before the header button hides: hiding the focused Cancel would hand the focus on to the sidebar.
+    const QWidget* focused = QApplication::focusWidget();
+    focusWasHere_ = focused == nullptr || isAncestorOf(focused);
     caption_->setText(caption(step));
     caption_->setAccessibleName(caption_->text());
     const bool cancel = onStage(step);
@@ -266,6 +275,7 @@ void CalibrationView::stepChanged(Step step)
     if (!(cancel && stage_ != nullptr)) {
         rebuildBody();
     }
+    focusWasHere_.reset();
     if (stage_ != nullptr) {
         stage_->setAccessibleDescription(caption_->text());
     }
@@ -281,17 +291,26 @@ void CalibrationView::finish()
                                    if (session_.step() != Step::working) {
                                        return;
                                    }
-                                   result_ = outcome.result;
-                                   replay_ = CalibrationResultPage::Replay{outcome.raw, outcome.steady};
-                                   session_.setStep(Step::done);
+                                   showResult(outcome.result,
+                                              CalibrationResultPage::Replay{outcome.raw, outcome.steady});
                                });
+}
+
+void CalibrationView::showResult(const CalibrationResult& result, std::optional<CalibrationResultPage::Replay> replay)
+{
+    result_ = result;
+    replay_ = std::move(replay);
+    session_.setStep(Step::done);
 }
 
 void CalibrationView::rebuildBody()
 {
-    // The focus moves to the new step's main control when it was on this page or nowhere.
+    // The focus moves to the new step's main control when it was on this page or nowhere (before the step
+    // changed, when it is changing).
     const QWidget* focused = QApplication::focusWidget();
-    const bool ours = focused == nullptr || isAncestorOf(focused);
+    const bool ours = focusWasHere_.value_or(focused == nullptr || isAncestorOf(focused));
+    focusWasHere_.reset();
+    const bool changing = body_ != nullptr;
     delete body_;
     body_ = nullptr;
     startButton_ = nullptr;
@@ -335,6 +354,11 @@ void CalibrationView::rebuildBody()
     }
     layout_->insertWidget(1, body_);
     body_->show();
+    if (changing) {
+        StepTransition::apply(*body_);
+    }
+    // A keyboard that comes to the page ("Test Again" elsewhere) starts at the step's main control too.
+    FocusChain::setEntry(*this, focus);
     if (focus != nullptr && ours) {
         focus->setFocus(Qt::OtherFocusReason);
     }

@@ -54,6 +54,8 @@ public:
     void start();
     void reset();
     void stopCalibrating();
+    // What the analysis found, shown as the result page.
+    void showResult(const CalibrationResult& result, std::optional<CalibrationResultPage::Replay> replay);
     void widthChanged(int width);
 
     QLabel& titleLabel() const { return *title_; }
@@ -71,6 +73,8 @@ public:
     CalibrationStage* stage() const { return stage_; }
     QWidget* working() const { return working_; }
     CalibrationResultPage* resultPage() const { return resultPage_; }
+    // The current step's content.
+    QWidget* body() const { return body_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -92,6 +96,8 @@ private:
     int width_ = initialWidth;
     bool builtWide_ = true;
     std::optional<bool> savedCompression_;
+    // Whether the keyboard was on this page when the step began to change.
+    std::optional<bool> focusWasHere_;
 
     QVBoxLayout* layout_;
     QGridLayout* titleLine_;

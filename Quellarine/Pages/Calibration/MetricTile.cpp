@@ -56,6 +56,14 @@ void MetricTile::fitValue()
         font.setPixelSize(static_cast<int>(size));
     }
     value_->setFont(font);
+    // Still too long at the smallest size: the value goes on over another line rather than being cut.
+    const bool wraps = QFontMetrics(font).horizontalAdvance(value_->text()) > room;
+    if (wraps != value_->wordWrap()) {
+        value_->setWordWrap(wraps);
+        QSizePolicy policy(QSizePolicy::Ignored, wraps ? QSizePolicy::Preferred : QSizePolicy::Fixed);
+        policy.setHeightForWidth(wraps);
+        value_->setSizePolicy(policy);
+    }
     QPalette palette = value_->palette();
     palette.setColor(QPalette::WindowText, Brand::warm.resolve(*this));
     value_->setPalette(palette);

@@ -7,7 +7,7 @@ class QLabel;
 namespace quellarine {
 
 // One measured value of a result: the number in the warm colour, on one line and shrinking to 70 % of its size
-// before it is cut, over what it measures.
+// before it wraps onto another line (it is never cut), over what it measures.
 class MetricTile final : public FilledPanel {
     Q_OBJECT
 

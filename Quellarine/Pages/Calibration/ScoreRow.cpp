@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -88,9 +89,6 @@ ScoreRow::ScoreRow(const CalibrationResult::PresetScore& score, bool suggested, 
         auto* layout = new QHBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(10);
-        name_->setFixedWidth(140);
-        share_->setFixedWidth(120);
-        delay_->setFixedWidth(60);
         layout->addWidget(name_);
         layout->addWidget(bar_, 1);
         layout->addWidget(share_);
@@ -111,6 +109,25 @@ ScoreRow::ScoreRow(const CalibrationResult::PresetScore& score, bool suggested, 
     }
 }
 
+void ScoreRow::alignColumns(const std::vector<ScoreRow*>& rows)
+{
+    // Each column as wide as its widest text, and never narrower than the table's own measure, so that the
+    // bars line up and no percentage is ever cut short.
+    int name = nameColumn;
+    int share = shareColumn;
+    int delay = delayColumn;
+    for (const ScoreRow* row : rows) {
+        name = std::max(name, row->name_->sizeHint().width());
+        share = std::max(share, row->share_->sizeHint().width());
+        delay = std::max(delay, row->delay_->sizeHint().width());
+    }
+    for (ScoreRow* row : rows) {
+        row->name_->setFixedWidth(name);
+        row->share_->setFixedWidth(share);
+        row->delay_->setFixedWidth(delay);
+    }
+}
+
 QString ScoreRow::shareText(double left)
 {
     return tr("%1 less shake").arg(percent(taken(left), 0));
@@ -118,7 +135,10 @@ QString ScoreRow::shareText(double left)
 
 QString ScoreRow::delayText(double lagMs)
 {
-    return QStringLiteral("%1 ms").arg(std::lround(lagMs));
+    // In the locale's digits, like the share beside it.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return tr("%1 ms").arg(locale.toString(static_cast<qlonglong>(std::lround(lagMs))));
 }
 
 qreal ScoreRow::barWidth(double left, qreal available)

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 
 namespace quellarine {
@@ -16,8 +18,15 @@ class ScoreRow final : public QWidget {
 public:
     static constexpr int barHeight = 10;
     static constexpr qreal shortestBar = 6;
+    // The wide table's columns at their narrowest; longer texts widen them.
+    static constexpr int nameColumn = 140;
+    static constexpr int shareColumn = 120;
+    static constexpr int delayColumn = 60;
 
     ScoreRow(const CalibrationResult::PresetScore& score, bool suggested, bool wide, QWidget* parent = nullptr);
+
+    // Gives the wide rows' texts common columns, each as wide as its longest text needs.
+    static void alignColumns(const std::vector<ScoreRow*>& rows);
 
     // "28% less shake": the share of the shake the preset takes out, never below none.
     static QString shareText(double left);

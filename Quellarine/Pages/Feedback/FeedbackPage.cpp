@@ -1,5 +1,6 @@
 #include "Quellarine/Pages/Feedback/FeedbackPage.h"
 
+#include "Quellarine/Components/RadioGroup.h"
 #include "Quellarine/Components/AdaptiveGridLayout.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Card.h"
@@ -96,7 +97,7 @@ void setWarm(QLabel& label, bool warm)
 {
     if (warm) {
         QPalette palette = label.palette();
-        palette.setColor(QPalette::WindowText, Brand::warm.resolve(label));
+        palette.setColor(QPalette::WindowText, Brand::warmText(label));
         label.setPalette(palette);
         label.setForegroundRole(QPalette::WindowText);
     } else {
@@ -222,6 +223,7 @@ QWidget* FeedbackPage::buildForm()
         gridLayout->addWidget(tile);
         tiles_.push_back(tile);
     }
+    new RadioGroup(std::vector<QAbstractButton*>(tiles_.begin(), tiles_.end()));
     topicColumn->addWidget(grid);
 
     // The message.

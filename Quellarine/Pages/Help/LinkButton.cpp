@@ -6,8 +6,12 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 
 namespace quellarine {
 
@@ -20,7 +24,9 @@ LinkButton::LinkButton(const QString& title, const QString& symbol, DynamicColor
     setFont(Typography::font(Typography::TextStyle::body));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -38,12 +44,36 @@ int LinkButton::symbolSide() const
     return static_cast<int>(Symbols::sideFor(QFontInfo(font()).pixelSize()));
 }
 
+int LinkButton::textWidth(int width) const
+{
+    return std::max(1, width - symbolSide() - symbolSpacing - 2 * focusMargin);
+}
+
 QSize LinkButton::sizeHint() const
 {
+    // The title as laid out on one line (mixed scripts included), with a pixel to spare for rounding.
+    const qreal title = QFontMetricsF(font()).boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, text()).width();
+    const int width = symbolSide() + symbolSpacing + static_cast<int>(std::ceil(title)) + 1 + 2 * focusMargin;
+    return QSize(width, heightForWidth(width));
+}
+
+QSize LinkButton::minimumSizeHint() const
+{
+    // The longest word decides how narrow the button may get.
     const QFontMetrics metrics(font());
-    const int side = symbolSide();
-    return QSize(side + symbolSpacing + metrics.horizontalAdvance(text()) + 2 * focusMargin,
-                 std::max(DrawnButton::minimumTargetSide, std::max(side, metrics.height()) + 2 * focusMargin));
+    int word = 0;
+    for (const QString& part : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        word = std::max(word, metrics.horizontalAdvance(part));
+    }
+    const int width = symbolSide() + symbolSpacing + word + 2 * focusMargin;
+    return QSize(width, heightForWidth(std::max(width, this->width())));
+}
+
+int LinkButton::heightForWidth(int width) const
+{
+    const QFontMetrics metrics(font());
+    const int lines = metrics.boundingRect(QRect(0, 0, textWidth(width), 100000), Qt::TextWordWrap, text()).height();
+    return std::max(DrawnButton::minimumTargetSide, std::max(symbolSide(), lines) + 2 * focusMargin);
 }
 
 void LinkButton::paintEvent(QPaintEvent* /*event*/)
@@ -58,7 +88,10 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
     }
 
     const int side = symbolSide();
-    const QRect symbolRect(content.left(), content.center().y() - side / 2 + 1, side, side);
+    // The symbol sits beside the title's first line.
+    const int firstLine = QFontMetrics(font()).height();
+    const int textTop = content.top() + std::max(0, (content.height() - heightForWidth(width()) + 2 * focusMargin) / 2);
+    const QRect symbolRect(content.left(), textTop + firstLine / 2 - side / 2 + 1, side, side);
     Symbols::paint(painter, QRectF(QStyle::visualRect(layoutDirection(), content, symbolRect)), symbol_, color);
 
     QFont font = this->font();
@@ -67,7 +100,7 @@ void LinkButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(color);
     const QRect textRect = content.adjusted(side + symbolSpacing, 0, 0, 0);
     painter.drawText(QStyle::visualRect(layoutDirection(), content, textRect),
-                     Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextSingleLine, text());
+                     Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextWordWrap, text());
 }
 
 void LinkButton::changeEvent(QEvent* event)

@@ -8,7 +8,7 @@ namespace quellarine {
 
 // A button drawn as a link: a symbol and its title in the window's tint, with no frame. The title is
 // underlined while the pointer is over it; pressed it dims, disabled it turns to the secondary text colour,
-// and a focus ring shows keyboard focus.
+// and a focus ring shows keyboard focus. A title longer than the room wraps under itself.
 class LinkButton : public DrawnButton {
     Q_OBJECT
 
@@ -24,7 +24,9 @@ public:
     QColor color() const;
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,8 @@ protected:
 
 private:
     int symbolSide() const;
+    // The room the title has beside the symbol in a button `width` wide.
+    int textWidth(int width) const;
 
     QString symbol_;
     DynamicColor tint_;

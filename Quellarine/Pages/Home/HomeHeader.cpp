@@ -3,6 +3,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/InkRoom.h"
 #include "Quellarine/Components/LogoMark.h"
 #include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Model/PresetTexts.h"
@@ -44,6 +45,9 @@ QLabel* variant(const QFont& font, bool wraps, QWidget* parent)
     label->setFont(font);
     label->setWordWrap(wraps);
     label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    if (wraps) {
+        InkRoom::keep(*label);
+    }
     AccessibilityHidden::hide(*label);
     return label;
 }

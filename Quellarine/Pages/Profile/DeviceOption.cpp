@@ -10,6 +10,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quellarine {
 
 namespace {
@@ -88,11 +91,18 @@ qreal DeviceOption::scale() const
     return grow_->state() == QAbstractAnimation::Running ? grow_->value() : grow_->endValue().toReal();
 }
 
+qreal DeviceOption::titleHeight() const
+{
+    // As laid out, with the script's fallback font, which may be taller than the title font's own lines.
+    const QFontMetricsF metrics(titleFont());
+    return std::max(metrics.height(), metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, text()).height());
+}
+
 QSize DeviceOption::sizeHint() const
 {
     const QFontMetrics metrics(titleFont());
     return QSize(std::max(90, metrics.horizontalAdvance(text()) + 24),
-                 2 * verticalPadding + symbolSize + spacing + metrics.height());
+                 2 * verticalPadding + symbolSize + spacing + static_cast<int>(std::ceil(titleHeight())));
 }
 
 QSize DeviceOption::minimumSizeHint() const
@@ -125,7 +135,7 @@ void DeviceOption::paintEvent(QPaintEvent* /*event*/)
 
     const QColor foreground = on ? QColor(Qt::white) : primary;
     const QFontMetricsF metrics(titleFont());
-    const qreal contentHeight = symbolSize + spacing + metrics.height();
+    const qreal contentHeight = symbolSize + spacing + titleHeight();
     const qreal top = bounds.center().y() - contentHeight / 2;
     const qreal symbolSide = Symbols::sideFor(symbolSize);
     Symbols::paint(painter, QRectF(bounds.center().x() - symbolSide / 2, top + (symbolSize - symbolSide) / 2,
@@ -133,7 +143,7 @@ void DeviceOption::paintEvent(QPaintEvent* /*event*/)
                    symbol(device_), foreground, Symbols::Weight::regular);
     painter.setFont(titleFont());
     painter.setPen(foreground);
-    const QRectF titleRect(bounds.left(), top + symbolSize + spacing, bounds.width(), metrics.height());
+    const QRectF titleRect(bounds.left(), top + symbolSize + spacing, bounds.width(), titleHeight());
     painter.drawText(titleRect, Qt::AlignCenter, metrics.elidedText(text(), Qt::ElideRight, bounds.width() - 8));
 }
 

@@ -42,6 +42,8 @@ protected:
     void nextCheckState() override {}
 
 private:
+    qreal titleHeight() const;
+
     ProfileStore::Device device_;
     SpringAnimation* grow_;
 };

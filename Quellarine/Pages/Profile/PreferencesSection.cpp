@@ -1,5 +1,7 @@
 #include "Quellarine/Pages/Profile/PreferencesSection.h"
 
+#include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/RadioGroup.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/Divider.h"
@@ -136,6 +138,7 @@ QWidget* PreferencesSection::buildDevices()
         devices_.push_back(option);
     }
     column->addLayout(cards);
+    new RadioGroup(std::vector<QAbstractButton*>(devices_.begin(), devices_.end()));
     hint_ = new SymbolLabel(QString(), QStringLiteral("sparkles"), Typography::font(Typography::TextStyle::callout),
                             Brand::accent);
     column->addWidget(hint_);
@@ -179,8 +182,27 @@ QWidget* PreferencesSection::buildLanguage()
     column->addWidget(restartNotice_);
     restartNotice_->hide();
     noticeTransition_ = DropIn::apply(*restartNotice_);
-    connect(restart_, &QPushButton::clicked, this, [this] { profile_.relaunch(); });
+    connect(restart_, &QPushButton::clicked, this, [this] {
+        if (!profile_.relaunch()) {
+            showRestartFailure();
+        }
+    });
     return block;
+}
+
+Notice* PreferencesSection::restartFailure() const
+{
+    return restartFailure_.data();
+}
+
+void PreferencesSection::showRestartFailure()
+{
+    // Said where the user pressed, and read out: a restart that silently did nothing looks like a dead button.
+    delete restartFailure_;
+    restartFailure_ = new Notice(
+        tr("Quellarine could not restart by itself. Quit it and open it again to see the new language."), false);
+    restartNotice_->parentWidget()->layout()->addWidget(restartFailure_);
+    restartFailure_->show();
 }
 
 bool PreferencesSection::eventFilter(QObject* watched, QEvent* event)
@@ -223,7 +245,11 @@ void PreferencesSection::refreshLanguage()
     const auto& language = profile_.language();
     language_->setCurrentIndex(language ? language_->findData(*language) : 0);
     // Two absent languages are the same; an absent one differs from any code.
-    noticeTransition_->setShown(language != profile_.launchLanguage());
+    const bool differs = language != profile_.launchLanguage();
+    noticeTransition_->setShown(differs);
+    if (!differs) {
+        delete restartFailure_;
+    }
 }
 
 } // namespace quellarine

@@ -3,6 +3,7 @@
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Profile/ProfileSection.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,7 @@ class AppModel;
 class CalibrationRow;
 class DeviceOption;
 class DropIn;
+class Notice;
 class SegmentedPicker;
 class SymbolLabel;
 class ToggleSwitch;
@@ -53,6 +55,8 @@ public:
     QWidget& restartNotice() const { return *restartNotice_; }
     DropIn& noticeTransition() const { return *noticeTransition_; }
     QPushButton& restartButton() const { return *restart_; }
+    // The warning shown after a restart that could not happen; none before.
+    Notice* restartFailure() const;
     ToggleSwitch& clickGuardSwitch() const { return *clickGuard_; }
     // The calibration test's summary, which leads to its page.
     CalibrationRow& calibrationRow() const { return *calibrationRow_; }
@@ -66,6 +70,7 @@ private:
     void refreshDevice();
     void refreshAppearance();
     void refreshLanguage();
+    void showRestartFailure();
 
     AppModel& model_;
     ProfileStore& profile_;
@@ -77,6 +82,7 @@ private:
     QWidget* restartNotice_ = nullptr;
     DropIn* noticeTransition_ = nullptr;
     QPushButton* restart_ = nullptr;
+    QPointer<Notice> restartFailure_;
     ToggleSwitch* clickGuard_ = nullptr;
     CalibrationRow* calibrationRow_ = nullptr;
 };

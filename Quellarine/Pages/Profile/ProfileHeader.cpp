@@ -111,7 +111,7 @@ void ProfileHeader::refresh()
 void ProfileHeader::colourError()
 {
     QPalette warm = palette();
-    warm.setColor(QPalette::WindowText, Brand::warm.resolve(*this));
+    warm.setColor(QPalette::WindowText, Brand::warmText(*this));
     error_->setPalette(warm);
 }
 

@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quellarine {
 
@@ -64,10 +67,19 @@ QLineEdit* ProfilePage::field(const QString& label, const QString& prompt, QStri
 {
     auto* edit = new DetailField(label, prompt);
     // Each edit assigns the whole details, which the store cleans and keeps.
-    connect(edit, &QLineEdit::textEdited, this, [this, part](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, part](const QString& text) {
         ProfileStore::Details details = model_.profile().details();
         details.*part = text;
         model_.profile().setDetails(details);
+        // The field shows what was kept, also when the store kept the same as before (a character past the
+        // limit, a control character), where it tells no one.
+        const QString kept = model_.profile().details().*part;
+        if (edit->text() != kept) {
+            const int cursor = std::min<int>(edit->cursorPosition(), static_cast<int>(kept.size()));
+            const QSignalBlocker quiet(edit);
+            edit->setText(kept);
+            edit->setCursorPosition(cursor);
+        }
     });
     return edit;
 }

@@ -3,6 +3,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/DrawnButton.h"
+#include "Quellarine/Components/RadioGroup.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
@@ -29,9 +30,7 @@ public:
         setText(title);
         setAccessibleName(title);
         setCheckable(true);
-        setFocusPolicy(Qt::StrongFocus);
         setFont(segmentFont());
-        AccessibleRole::set(*this, QAccessible::RadioButton);
     }
 
     QSize sizeHint() const override
@@ -84,6 +83,7 @@ SegmentedPicker::SegmentedPicker(const QString& name, const QStringList& titles,
         layout->addWidget(segment);
         segments_.push_back(segment);
     }
+    new RadioGroup(segments_);
 }
 
 void SegmentedPicker::setSelected(int index)

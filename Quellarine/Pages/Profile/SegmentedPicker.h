@@ -9,8 +9,8 @@ class QAbstractButton;
 namespace quellarine {
 
 // A choice of one among a few, as segments side by side on one track; the chosen segment stands out as a raised
-// plate. Each segment is a button of its own, reached with Tab and chosen with Space; assistive technology hears
-// the picker's name and a radio button per segment.
+// plate. The picker is one Tab stop; the arrow keys move between the segments and choose; assistive technology
+// hears the picker's name and a radio button per segment.
 class SegmentedPicker : public QWidget {
     Q_OBJECT
 

@@ -30,7 +30,9 @@ BandStrip::BandStrip(double top, std::vector<Band> bands, QWidget* parent)
     , bands_(std::move(bands))
 {
     setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::DemiBold));
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 std::vector<int> BandStrip::numbers()
@@ -66,34 +68,45 @@ QFont BandStrip::labelFont(const QString& label, double bandWidth) const
     return labelFont;
 }
 
-QString BandStrip::shownLabel(const QString& label, double bandWidth) const
+QRectF BandStrip::labelBox(const QString& label, double bandWidth) const
 {
-    const double room = std::max(0.0, bandWidth - 2 * labelPadding);
-    return QFontMetricsF(labelFont(label, bandWidth)).elidedText(label, Qt::ElideRight, room);
+    const double room = std::max(1.0, bandWidth - 2 * labelPadding);
+    return QFontMetricsF(labelFont(label, bandWidth))
+        .boundingRect(QRectF(0, 0, room, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, label);
 }
 
-int BandStrip::drawnTrackHeight() const
+int BandStrip::drawnTrackHeight(int width) const
 {
-    return std::max(standardTrackHeight, static_cast<int>(std::ceil(QFontMetricsF(font()).height())) + 2 * labelPadding);
+    double text = QFontMetricsF(font()).height();
+    for (const Band& band : bands_) {
+        text = std::max(text, labelBox(band.label, bandSpan(band.lo, band.hi, width, top_, 0).width()).height());
+    }
+    return std::max(standardTrackHeight, static_cast<int>(std::ceil(text)) + 2 * labelPadding);
 }
 
-int BandStrip::drawnNumbersCentre() const
+int BandStrip::drawnNumbersCentre(int width) const
 {
     const double numberHeight = QFontMetricsF(numberFont()).height();
-    return std::max(drawnTrackHeight() + (standardNumbersCentre - standardTrackHeight),
-                    drawnTrackHeight() + numbersGap + static_cast<int>(std::ceil(numberHeight / 2)));
+    const int track = drawnTrackHeight(width);
+    return std::max(track + (standardNumbersCentre - standardTrackHeight),
+                    track + numbersGap + static_cast<int>(std::ceil(numberHeight / 2)));
+}
+
+int BandStrip::heightForWidth(int width) const
+{
+    const double numberHeight = QFontMetricsF(numberFont()).height();
+    const int needed = drawnNumbersCentre(width) + static_cast<int>(std::ceil(numberHeight / 2)) + bottomGap;
+    return std::max(standardHeight, needed);
 }
 
 QSize BandStrip::sizeHint() const
 {
-    const double numberHeight = QFontMetricsF(numberFont()).height();
-    const int needed = drawnNumbersCentre() + static_cast<int>(std::ceil(numberHeight / 2)) + bottomGap;
-    return QSize(280, std::max(standardHeight, needed));
+    return QSize(280, heightForWidth(280));
 }
 
 QSize BandStrip::minimumSizeHint() const
 {
-    return QSize(0, sizeHint().height());
+    return QSize(0, heightForWidth(std::max(width(), 1)));
 }
 
 void BandStrip::paintEvent(QPaintEvent* /*event*/)
@@ -130,7 +143,8 @@ void BandStrip::paintEvent(QPaintEvent* /*event*/)
 
         painter.setPen(Qt::white);
         painter.setFont(labelFont(band.label, span.width()));
-        painter.drawText(span, Qt::AlignCenter | Qt::TextSingleLine, shownLabel(band.label, span.width()));
+        painter.drawText(span.adjusted(labelPadding, 0, -labelPadding, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                         band.label);
     }
 
     painter.setFont(numberFont());
@@ -148,6 +162,15 @@ QRectF BandStrip::numberRect(int value) const
     const double left = std::min(std::max(centre - textWidth / 2, 0.0), width() - textWidth);
     // A point to spare on either side, so that no glyph is cut at its edge.
     return QRectF(left - 1, drawnNumbersCentre() - metrics.height() / 2, textWidth + 2, metrics.height());
+}
+
+void BandStrip::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Narrower bands may wrap their labels onto more lines.
+    if (heightForWidth(width()) != height()) {
+        updateGeometry();
+    }
 }
 
 void BandStrip::changeEvent(QEvent* event)

@@ -13,7 +13,7 @@ namespace quellarine {
 
 // A number line of how many times a second something moves, from 0 to `top`, with two labelled bands on a
 // faint track and the even numbers to 14 under it. Everything scales with the width it is given; the track grows
-// with the text when the text is larger.
+// with the text when the text is larger, and when a band is too narrow for its label on one line.
 class BandStrip : public QWidget {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ public:
     // Numbers near an edge stay this far inside it.
     static constexpr double edgeInset = 6;
     static constexpr int labelPadding = 8;
-    // Labels that do not fit shrink to this share of their size before they are cut short.
+    // Labels that do not fit shrink to this share of their size before they wrap.
     static constexpr double smallestLabelScale = 0.6;
 
     BandStrip(double top, std::vector<Band> bands, QWidget* parent = nullptr);
@@ -47,25 +47,31 @@ public:
     // The centre of a number under the track, from the leading edge.
     static double numberCentre(double value, double width, double top);
 
-    // The font a band's label is drawn in, and the label as drawn (cut short when even the smallest font
-    // leaves it too wide), for a band `bandWidth` wide.
+    // The font a band's label is drawn in, and the box its lines take (wrapped when even the smallest font
+    // leaves it too wide for one line), for a band `bandWidth` wide.
     QFont labelFont(const QString& label, double bandWidth) const;
-    QString shownLabel(const QString& label, double bandWidth) const;
+    QRectF labelBox(const QString& label, double bandWidth) const;
     QFont numberFont() const;
     // Where a number's text is drawn, from the leading edge: centred as numberCentre() says, but moved in as far
     // as it takes to keep a number wider than twice the inset whole, as larger text makes it.
     QRectF numberRect(int value) const;
 
-    // The track's height and the numbers' centre as drawn: the standard ones, or more for larger text.
-    int drawnTrackHeight() const;
-    int drawnNumbersCentre() const;
+    // The track's height and the numbers' centre as drawn at the strip's width (or `width`): the standard ones,
+    // or more for larger text and wrapped labels.
+    int drawnTrackHeight() const { return drawnTrackHeight(width()); }
+    int drawnTrackHeight(int width) const;
+    int drawnNumbersCentre() const { return drawnNumbersCentre(width()); }
+    int drawnNumbersCentre(int width) const;
 
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     double top_;

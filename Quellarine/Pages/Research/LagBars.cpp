@@ -166,12 +166,23 @@ void LagBars::paintEvent(QPaintEvent* /*event*/)
 
         if (row.lag == balancedLag) {
             painter.save();
-            painter.setClipPath(shape);
             painter.setFont(balancedFont());
-            painter.setPen(Qt::white);
-            const QRectF inside = bar.adjusted(rightToLeft ? 0 : balancedInset, 0, rightToLeft ? -balancedInset : 0, 0);
-            painter.drawText(inside, Qt::AlignVCenter | leading | Qt::TextSingleLine,
-                             tr("Balanced"));
+            const QString label = tr("Balanced");
+            const qreal needed = QFontMetricsF(balancedFont()).horizontalAdvance(label) + 2 * balancedInset;
+            if (needed <= bar.width()) {
+                painter.setClipPath(shape);
+                painter.setPen(Qt::white);
+                const QRectF inside =
+                    bar.adjusted(rightToLeft ? 0 : balancedInset, 0, rightToLeft ? -balancedInset : 0, 0);
+                painter.drawText(inside, Qt::AlignVCenter | leading | Qt::TextSingleLine, label);
+            } else {
+                // A bar too short for its name (a narrow window, a long translation): the name follows the bar.
+                painter.setPen(palette().color(QPalette::WindowText));
+                const QRectF after = rightToLeft ? QRectF(bar.left() - needed, bar.top(), needed, bar.height())
+                                                 : QRectF(bar.right(), bar.top(), needed, bar.height());
+                painter.drawText(after.adjusted(balancedInset, 0, -balancedInset, 0),
+                                 Qt::AlignVCenter | leading | Qt::TextSingleLine, label);
+            }
             painter.restore();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
+#include "Quellarine/Components/InkRoom.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -48,6 +49,7 @@ QLabel* text(const QString& content, Typography::TextStyle style, bool secondary
     auto* label = new QLabel(content);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    InkRoom::keep(*label);
     label->setFont(Typography::font(style));
     if (secondary) {
         label->setForegroundRole(QPalette::PlaceholderText);

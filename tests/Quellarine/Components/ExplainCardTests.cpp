@@ -4,6 +4,7 @@
 
 #include "Quellarine/Components/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
+#include "Quellarine/Components/DisclosureButton.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -12,11 +13,11 @@
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Model/ExplainStore.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -83,6 +84,11 @@ TEST_F(ExplainCardTest, FromTheOfferThroughAFailureToTheExplanation)
     shown.numbersToggle()->setFocus();
     QTest::keyClick(shown.numbersToggle(), Qt::Key_Space);
     EXPECT_TRUE(shown.numbers()->isVisible());
+    EXPECT_TRUE(shown.numbersToggle()->isChecked());
+    QAccessibleInterface* disclosure = QAccessible::queryAccessibleInterface(shown.numbersToggle());
+    ASSERT_NE(disclosure, nullptr);
+    EXPECT_EQ(disclosure->text(QAccessible::Name), QStringLiteral("See exactly what is sent"));
+    EXPECT_TRUE(disclosure->state().checkable && disclosure->state().checked);
     EXPECT_EQ(shown.numbers()->text(), model().explain().numbersPreview(result, model().profile().device()));
     EXPECT_TRUE(shown.numbers()->text().endsWith(QStringLiteral("\nlanguage: en")));
 
@@ -208,6 +214,11 @@ TEST_F(ExplainCardTest, TheCardAndBadgeInEveryAppearance)
 {
     show();
     capture(QStringLiteral("explain-card"));
+    Localization::apply(QStringLiteral("ar"));
+    auto* asking = new ExplainCard(model(), result);
+    asking->numbersToggle()->click();
+    testing::Screenshots::capture(QStringLiteral("explain-card-numbers-ar"), asking, 600);
+    Localization::apply(QStringLiteral("en"));
     testing::Screenshots::capture(QStringLiteral("ai-badge"), new AIBadge(false));
     model().explain().setSaved(ExplainStore::Explanation{
         QStringLiteral("Your hand shakes a little, about six times a second."),

@@ -92,6 +92,21 @@ TEST_F(AccessibleTreeTest, EveryWindowReadsAsAWindowWithoutNamedFillers)
     checkWindow(app().menuBarItem().panel(), QStringLiteral("Quellarine"));
 }
 
+// The tray window is one of the application's windows for assistive technology, which lists no popups.
+TEST_F(AccessibleTreeTest, TheTrayWindowIsAmongTheApplicationsWindows)
+{
+    app().menuBarItem().togglePanel();
+    ASSERT_TRUE(app().menuBarItem().panel().isVisible());
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    ASSERT_NE(application, nullptr);
+    bool listed = false;
+    for (int index = 0; index < application->childCount(); ++index) {
+        QAccessibleInterface* window = application->child(index);
+        listed = listed || (window != nullptr && window->object() == &app().menuBarItem().panel());
+    }
+    EXPECT_TRUE(listed);
+}
+
 TEST_F(AccessibleTreeTest, SidebarRowsArePageTabsWithTheCurrentOneSelected)
 {
     auto* window = static_cast<MainWindow*>(app().windows().open(QStringLiteral("main")));

@@ -4,8 +4,11 @@
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Pages/Calibration/CalibrationView.h"
+#include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/MenuBarItem.h"
 #include "Quellarine/Shell/MenuPanel.h"
+#include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/QuellarineApp.h"
 
 #include <QGuiApplication>
@@ -16,9 +19,27 @@ using namespace quellarine::shelltest;
 
 namespace {
 
-// The main window filling the screen, the welcome window and the popup, as they come out on the screen this run
-// has (the test suite runs it on a laptop's and a desktop's screen too), in English, Arabic and Russian (the
-// longest texts), light and dark. Written as screen-WIDTHxHEIGHT-LANGUAGE-WINDOW-APPEARANCE.png.
+CalibrationResult aResult()
+{
+    using ID = FilterPreset::ID;
+    CalibrationResult result;
+    result.rhythm = 4.4;
+    result.shake = 14.26;
+    result.slip = 9.8;
+    result.extraClicks = 12;
+    result.misses = 10;
+    result.scores = {{ID::veryStrong, 0.34, 88.4}, {ID::largeMovements, 0.41, 64}, {ID::strong, 0.5, 40},
+                     {ID::balanced, 0.62, 12.5}};
+    result.suggested = ID::largeMovements;
+    result.clickGuard = true;
+    result.date = 800'000'000;
+    return result;
+}
+
+// The main window filling the screen, with the overview and with a test's result, the welcome window and the
+// popup, as they come out on the screen this run has (the test suite runs it on a laptop's and a desktop's screen
+// too), in English, French, Arabic and Russian (the longest texts), light and dark. Written as
+// screen-WIDTHxHEIGHT-LANGUAGE-WINDOW-APPEARANCE.png.
 class WindowsOnThisScreen : public ShellFixture {
 protected:
     WindowsOnThisScreen() { Motion::shared().setOverride(true); }
@@ -36,7 +57,7 @@ TEST_F(WindowsOnThisScreen, Screenshots)
     const QRect available = screen->availableGeometry();
     const QString size = QStringLiteral("%1x%2").arg(available.width()).arg(available.height());
     permission.trusted = false;
-    for (const QString& language : {QStringLiteral("en"), QStringLiteral("ar"), QStringLiteral("ru")}) {
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ar"), QStringLiteral("ru")}) {
         SCOPED_TRACE(language.toStdString());
         Localization::apply(language);
         const QString prefix = QStringLiteral("screen-%1-%2-").arg(size, language);
@@ -50,6 +71,12 @@ TEST_F(WindowsOnThisScreen, Screenshots)
                              main->frameGeometry().height() - main->height());
         main->setGeometry(available.marginsRemoved(frame));
         EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("main"), *main).size(), 2);
+        app.model().setSection(MainSection::calibration);
+        auto* calibration = qobject_cast<CalibrationView*>(static_cast<MainWindow*>(main)->pageArea().page());
+        ASSERT_NE(calibration, nullptr);
+        calibration->showResult(aResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
+        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("result"), *main).size(), 2);
+        app.model().setSection(MainSection::home);
 
         QWidget* welcome = app.windows().open(QStringLiteral("welcome"));
         ASSERT_NE(welcome, nullptr);

@@ -1,8 +1,24 @@
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Desktop/Localization.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// Every test starts in English: one that switched the language and then failed does not leave it switched for
+// the tests after it.
+class EnglishAfterEachTest : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo& /*test*/) override
+    {
+        if (quellarine::Localization::current() != QStringLiteral("en")) {
+            quellarine::Localization::apply(QStringLiteral("en"));
+        }
+    }
+};
+
+} // namespace
 
 // Widgets need an application object; tests run it on the offscreen platform.
 int main(int argc, char* argv[])
@@ -15,5 +31,6 @@ int main(int argc, char* argv[])
     // The application's style, fonts and palette, as the application itself installs them.
     quellarine::Appearance::shared().install();
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new EnglishAfterEachTest);
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Calibration/CalibrationResultPage.h"
 #include "Quellarine/Pages/Calibration/CalibrationTrace.h"
@@ -45,6 +46,10 @@ TEST_F(CalibrationResultPageTest, TheMeasuresAndScoresReadAsTheUserSeesThem)
     EXPECT_EQ(CalibrationResultPage::rhythmText(4.49), QStringLiteral("4 times a second"));
     EXPECT_EQ(CalibrationResultPage::millimetres(4, 0.25), QStringLiteral("1.0 mm"));
     EXPECT_EQ(ScoreRow::delayText(12.5), QStringLiteral("13 ms"));
+    // The delay is written in the language's own digits, as the share beside it is.
+    Localization::apply(QStringLiteral("ar"));
+    EXPECT_EQ(ScoreRow::delayText(1234), QStringLiteral("\u0661\u0662\u0663\u0664 \u0645\u0644\u0644\u064a \u062b\u0627\u0646\u064a\u0629"));
+    Localization::apply(QStringLiteral("en"));
     EXPECT_EQ(ScoreRow::shareText(1.2), QStringLiteral("0% less shake"));
     EXPECT_EQ(ScoreRow::shareText(0), QStringLiteral("100% less shake"));
     EXPECT_EQ(ScoreRow::barWidth(1.2, 300), 6) << "a bar never vanishes";

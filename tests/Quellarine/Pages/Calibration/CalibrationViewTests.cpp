@@ -3,6 +3,7 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Components/DisclosureButton.h"
 #include "Quellarine/Components/ExplainCard.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Components/SymbolLabel.h"
@@ -13,13 +14,14 @@
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Pages/Calibration/LastResultCard.h"
 #include "Quellarine/Pages/Calibration/StepCard.h"
+#include "Quellarine/Pages/Calibration/StepTransition.h"
+#include "Quellarine/Desktop/Motion.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -111,6 +113,27 @@ protected:
     std::unique_ptr<QWidget> window;
     CalibrationView* view = nullptr;
 };
+
+// A change of step fades the new step in along the page's spring, drawn directly once in place; while motion is
+// reduced the new step is there at once. The page's first step comes with the page, not as a change.
+TEST_F(CalibrationViewTest, StepChangesFadeInAlongTheSpringUnlessMotionIsReduced)
+{
+    Motion::shared().setOverride(false);
+    CalibrationView& page = show(700);
+    EXPECT_EQ(page.body()->graphicsEffect(), nullptr);
+    page.start();
+    auto* transition = qobject_cast<StepTransition*>(page.stage()->graphicsEffect());
+    ASSERT_NE(transition, nullptr);
+    EXPECT_LT(transition->progress(), 0.5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return transition->progress() == 1.0; }, 3000));
+    EXPECT_FALSE(transition->isEnabled());
+
+    Motion::shared().setOverride(true);
+    page.reset();
+    EXPECT_EQ(page.step(), Step::intro);
+    EXPECT_EQ(page.body()->graphicsEffect(), nullptr);
+    Motion::shared().setOverride(std::nullopt);
+}
 
 TEST_F(CalibrationViewTest, AWholeTestByHandStoresTheResultAndUsesItsSettings)
 {
@@ -205,9 +228,13 @@ TEST_F(CalibrationViewTest, EveryWayOutOfARunningTestStoresNothingAndEndsThePaus
 {
     model().setWantsOn(true);
     CalibrationView& page = show(660);
+    // A control after the page, as the sidebar is in the main window: the keyboard must not wander off to it
+    // when the focused Cancel goes away.
+    window->layout()->addWidget(new QPushButton(QStringLiteral("Beside")));
     page.start();
     holdAndFollow(page, 12);
     ASSERT_EQ(page.step(), Step::follow);
+    ASSERT_TRUE(page.headerButton().hasFocus());
     // A click outside the stage's frame is not the stage's.
     QTest::mouseClick(&page.titleLabel(), Qt::LeftButton);
     EXPECT_EQ(page.step(), Step::follow);
@@ -219,6 +246,13 @@ TEST_F(CalibrationViewTest, EveryWayOutOfARunningTestStoresNothingAndEndsThePaus
     EXPECT_TRUE(model().isOn());
     EXPECT_TRUE(page.session().hold().empty() && page.session().follow().empty());
     EXPECT_FALSE(model().profile().calibration().has_value());
+    EXPECT_TRUE(page.startButton()->hasFocus());
+
+    // So does Cancel, pressed from the keyboard; the keyboard goes back to Start.
+    page.start();
+    ASSERT_TRUE(page.headerButton().hasFocus());
+    QTest::keyClick(&page.headerButton(), Qt::Key_Space);
+    EXPECT_EQ(page.step(), Step::intro);
     EXPECT_TRUE(page.startButton()->hasFocus());
 
     // Changing section ends the pause at once.

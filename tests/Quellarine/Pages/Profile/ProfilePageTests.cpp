@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/AvatarView.h"
 #include "Quellarine/Components/CalibrationRow.h"
+#include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
@@ -30,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace quellarine {
@@ -262,6 +264,11 @@ TEST_F(ProfilePageTest, TypedDetailsAreCleanedKeptAndShownInTheHeader)
     QTest::keyClick(&page->firstNameField(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(model().profile().details().firstName, QString(60, u'x'));
     EXPECT_EQ(page->firstNameField().text(), QString(60, u'x'));
+    // Typed on at the limit, the store keeps the same and tells no one; the field still shows what it kept.
+    page->firstNameField().end(false);
+    QTest::keyClicks(&page->firstNameField(), QStringLiteral("yz"));
+    EXPECT_EQ(model().profile().details().firstName, QString(60, u'x'));
+    EXPECT_EQ(page->firstNameField().text(), QString(60, u'x'));
 }
 
 TEST_F(ProfilePageTest, WriteToUsOpensFeedbackFromTheProfile)
@@ -372,6 +379,13 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
                      .contains(QStringLiteral("AppleLanguages")));
     EXPECT_TRUE(preferences().restartNotice().isVisible());
     EXPECT_EQ(preferences().restartButton().text(), QStringLiteral("Restart Quellarine"));
+    // A restart that cannot happen (here the helper never starts) says so beside the button, as an alert.
+    EXPECT_EQ(preferences().restartFailure(), nullptr);
+    preferences().restartButton().click();
+    ASSERT_NE(preferences().restartFailure(), nullptr);
+    EXPECT_TRUE(preferences().restartFailure()->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(preferences().restartFailure())->role(),
+              QAccessible::AlertMessage);
 
     // Back to the launch language: no offer.
     picker.setCurrentIndex(picker.findData(QStringLiteral("ru")));
@@ -382,6 +396,7 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
     EXPECT_EQ(model().profile().language(), QStringLiteral("fr"));
     EXPECT_EQ(stored(QStringLiteral("AppleLanguages")), QStringLiteral("fr"));
     EXPECT_FALSE(preferences().restartNotice().isVisible());
+    EXPECT_EQ(preferences().restartFailure(), nullptr);
 }
 
 TEST_F(ProfilePageTest, TheRestartOfferDropsInAndRisesAwayWithMotion)
@@ -422,12 +437,18 @@ TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
     }
     std::vector<QWidget*> expected{&header().chooseButton(), &page->firstNameField(), &page->lastNameField(),
                                    &page->emailField()};
-    for (DeviceOption* option : preferences().deviceOptions()) {
-        expected.push_back(option);
-    }
+    // Each exclusive choice is one stop: its chosen button, or its first while none is chosen.
+    const auto stopOf = [](std::vector<QAbstractButton*> group) {
+        const auto chosen = std::find_if(group.begin(), group.end(), [](auto* button) { return button->isChecked(); });
+        return chosen != group.end() ? *chosen : group.front();
+    };
+    const auto& options = preferences().deviceOptions();
+    expected.push_back(stopOf(std::vector<QAbstractButton*>(options.begin(), options.end())));
+    std::vector<QAbstractButton*> segments;
     for (int index = 0; index < preferences().appearancePicker().count(); ++index) {
-        expected.push_back(&preferences().appearancePicker().segment(index));
+        segments.push_back(&preferences().appearancePicker().segment(index));
     }
+    expected.push_back(stopOf(segments));
     expected.insert(expected.end(), {&preferences().languagePicker(), &preferences().clickGuardSwitch(),
                                      &preferences().calibrationRow().button(), &page->writeToUsButton()});
     EXPECT_EQ(chain, expected);

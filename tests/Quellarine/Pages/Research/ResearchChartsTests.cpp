@@ -12,6 +12,7 @@
 #include "Quellarine/Pages/Research/ShakeLeft.h"
 
 #include <QAbstractAnimation>
+#include <cmath>
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -97,26 +98,42 @@ TEST(BandStripTest, BandsAndNumbersFollowTheWidth)
     }
 }
 
-TEST(BandStripTest, LabelsShrinkToThreeFifthsThenAreCutShort)
+TEST(BandStripTest, LabelsShrinkToThreeFifthsThenWrapAndTheTrackGrowsForThem)
 {
     BandStrip strip(14, {});
     const QString label = QStringLiteral("A shaking hand");
     const int size = strip.font().pixelSize();
     const double natural = QFontMetricsF(strip.font()).horizontalAdvance(label);
+    const QFontMetricsF full(strip.font());
 
     EXPECT_EQ(strip.labelFont(label, natural + 2 * BandStrip::labelPadding + 1).pixelSize(), size);
-    EXPECT_EQ(strip.shownLabel(label, natural + 2 * BandStrip::labelPadding + 1), label);
+    EXPECT_LE(strip.labelBox(label, natural + 2 * BandStrip::labelPadding + 1).height(), full.height());
 
     const QFont smaller = strip.labelFont(label, natural * 0.8 + 2 * BandStrip::labelPadding);
     EXPECT_LT(smaller.pixelSize(), size);
     EXPECT_GE(smaller.pixelSize(), static_cast<int>(size * BandStrip::smallestLabelScale));
 
+    // Too narrow even for the smallest font: the whole label, on more lines, each within the band.
     const double tiny = natural * 0.3 + 2 * BandStrip::labelPadding;
-    EXPECT_GE(strip.labelFont(label, tiny).pixelSize(), static_cast<int>(size * BandStrip::smallestLabelScale));
-    const QString cut = strip.shownLabel(label, tiny);
-    EXPECT_NE(cut, label);
-    EXPECT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
-    EXPECT_LE(QFontMetricsF(strip.labelFont(label, tiny)).horizontalAdvance(cut), natural * 0.3 + 0.5);
+    const QFont smallest = strip.labelFont(label, tiny);
+    EXPECT_GE(smallest.pixelSize(), static_cast<int>(size * BandStrip::smallestLabelScale));
+    const QRectF box = strip.labelBox(label, tiny);
+    EXPECT_GT(box.height(), QFontMetricsF(smallest).height() * 1.5);
+    EXPECT_LE(box.width(), tiny - 2 * BandStrip::labelPadding + 0.5);
+
+    // A strip whose band is too narrow for a long label grows its track for the lines, and says so before it is
+    // laid out; with room, the track keeps its standard height.
+    const QString longLabel = QStringLiteral("A hand that shakes a great deal, all day long");
+    const double longNatural = QFontMetricsF(strip.font()).horizontalAdvance(longLabel);
+    BandStrip narrow(14, {{0, 2, longLabel, Brand::accent}});
+    const int roomy = static_cast<int>(std::ceil(7 * (longNatural + 2 * BandStrip::labelPadding + 1)));
+    const int cramped = static_cast<int>(7 * (longNatural * 0.2 + 2 * BandStrip::labelPadding));
+    const QRectF lines = narrow.labelBox(longLabel, cramped / 7.0);
+    EXPECT_EQ(narrow.drawnTrackHeight(roomy), BandStrip::standardTrackHeight);
+    EXPECT_GT(narrow.drawnTrackHeight(cramped), BandStrip::standardTrackHeight);
+    EXPECT_GE(narrow.drawnTrackHeight(cramped), lines.height() + 2 * BandStrip::labelPadding);
+    EXPECT_GT(narrow.heightForWidth(cramped), narrow.heightForWidth(roomy));
+    EXPECT_GT(narrow.drawnNumbersCentre(cramped), narrow.drawnTrackHeight(cramped));
 }
 
 TEST(BandStripTest, BandsAreDrawnFromTheLeadingEdge)
