@@ -1,4 +1,5 @@
 #include "Fit.h"
+#include "LongResult.h"
 #include "Screenshots.h"
 #include "ShellFixture.h"
 
@@ -28,23 +29,6 @@ namespace {
 // Room a desktop's top bar keeps, which a screen's free area may still include, and a window's title bar.
 constexpr int desktopPanel = 32;
 constexpr int titleBar = 40;
-
-CalibrationResult longestResult()
-{
-    using ID = FilterPreset::ID;
-    CalibrationResult result;
-    result.rhythm = 4.4;
-    result.shake = 14.26;
-    result.slip = 9.8;
-    result.extraClicks = 12;
-    result.misses = 10;
-    result.scores = {{ID::veryStrong, 0.34, 88.4}, {ID::largeMovements, 0.41, 64}, {ID::strong, 0.5, 40},
-                     {ID::balanced, 0.62, 12.5}};
-    result.suggested = ID::largeMovements;
-    result.clickGuard = true;
-    result.date = 800'000'000;
-    return result;
-}
 
 // Every window and page, in every language, at the smallest and at the largest size the screen allows: nothing
 // a person must read is cut off or shortened, no control lies outside its window, and every window fits the
@@ -103,7 +87,7 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
         AppModel& model = app.model();
         findUpdate(QStringLiteral("12.10.3"));
         model.setEmergencyNotice(true);
-        model.profile().setCalibration(longestResult());
+        model.profile().setCalibration(quellarine::testing::longResult());
 
         auto* main = qobject_cast<MainWindow*>(app.windows().open(QStringLiteral("main")));
         ASSERT_NE(main, nullptr);
@@ -121,7 +105,7 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
             model.setSection(MainSection::calibration);
             auto* calibration = qobject_cast<CalibrationView*>(main->pageArea().page());
             ASSERT_NE(calibration, nullptr);
-            calibration->showResult(longestResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}}, {{20, 6}}});
+            calibration->showResult(quellarine::testing::longResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}}, {{20, 6}}});
             expectFits(*main, room, QStringLiteral("the test's result"));
         }
 

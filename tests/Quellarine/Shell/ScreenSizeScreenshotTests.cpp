@@ -1,3 +1,4 @@
+#include "LongResult.h"
 #include "Screenshots.h"
 #include "ShellFixture.h"
 
@@ -18,23 +19,6 @@ using namespace quellarine;
 using namespace quellarine::shelltest;
 
 namespace {
-
-CalibrationResult aResult()
-{
-    using ID = FilterPreset::ID;
-    CalibrationResult result;
-    result.rhythm = 4.4;
-    result.shake = 14.26;
-    result.slip = 9.8;
-    result.extraClicks = 12;
-    result.misses = 10;
-    result.scores = {{ID::veryStrong, 0.34, 88.4}, {ID::largeMovements, 0.41, 64}, {ID::strong, 0.5, 40},
-                     {ID::balanced, 0.62, 12.5}};
-    result.suggested = ID::largeMovements;
-    result.clickGuard = true;
-    result.date = 800'000'000;
-    return result;
-}
 
 // The main window filling the screen, with the overview and with a test's result, the welcome window and the
 // popup, as they come out on the screen this run has (the test suite runs it on a laptop's and a desktop's screen
@@ -74,7 +58,7 @@ TEST_F(WindowsOnThisScreen, Screenshots)
         app.model().setSection(MainSection::calibration);
         auto* calibration = qobject_cast<CalibrationView*>(static_cast<MainWindow*>(main)->pageArea().page());
         ASSERT_NE(calibration, nullptr);
-        calibration->showResult(aResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
+        calibration->showResult(quellarine::testing::longResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
         EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("result"), *main).size(), 2);
         app.model().setSection(MainSection::home);
 
