@@ -34,6 +34,8 @@ public:
 
     // Its isTrusted(), suspend() and resume() may be called from any thread.
     PointerBackend& backend() { return *backend_; }
+    // Whether the caller is the pointer thread itself.
+    bool isCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
 
     void start(Answer started) override;
     void stop() override;

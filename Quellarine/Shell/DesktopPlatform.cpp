@@ -11,6 +11,9 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
+
+#include <atomic>
+#include <cstdlib>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleHints>
@@ -69,6 +72,9 @@ void deliverToApplication(std::function<void()> work)
     QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
 }
 
+// The platform whose pointer thread still runs, for an exit that does not return from main.
+std::atomic<DesktopPlatform*> runningPlatform{nullptr};
+
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
@@ -94,10 +100,26 @@ DesktopPlatform::DesktopPlatform()
             keyboard->processPendingEvents();
         });
     }
+    static const bool registered = std::atexit(endPointerAtExit) == 0;
+    (void)registered;
+    runningPlatform.store(this);
+}
+
+void DesktopPlatform::endPointerAtExit()
+{
+    if (DesktopPlatform* platform = runningPlatform.exchange(nullptr)) {
+        if (platform->pointer_ && platform->pointer_->isCurrentThread()) {
+            // Exiting from the pointer thread itself: it cannot wait for itself to end.
+            (void)platform->pointer_.release();
+            return;
+        }
+        platform->pointer_.reset();
+    }
 }
 
 DesktopPlatform::~DesktopPlatform()
 {
+    runningPlatform.store(nullptr);
     notifier_.reset();
     Defaults::standard().setProblemLog(nullptr);
 }
@@ -147,12 +169,16 @@ AppModel::Platform DesktopPlatform::platform()
 
 void DesktopPlatform::suspendPointer()
 {
-    pointer_->backend().suspend();
+    if (pointer_) {
+        pointer_->backend().suspend();
+    }
 }
 
 void DesktopPlatform::resumePointer()
 {
-    pointer_->backend().resume();
+    if (pointer_) {
+        pointer_->backend().resume();
+    }
 }
 
 DesktopPlatform::PointerWay DesktopPlatform::pointerWay()

@@ -49,6 +49,9 @@ public:
 
 private:
     PointerWay pointerWay();
+    // A process that exits without returning from main (Qt's X connection breaking calls exit()) must end the
+    // pointer thread before static objects go: it gives the devices back and uses nothing after that.
+    static void endPointerAtExit();
 
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
