@@ -1,5 +1,7 @@
 #include "Backends/Devices/DevicesBackend.h"
 
+#include "Backends/Common/ProcessingRound.h"
+
 #include <fcntl.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
@@ -145,23 +147,7 @@ void DevicesBackend::processPendingEvents()
     if (processing_) {
         return;
     }
-    // Cleared however the processing ends, also by an exception from a callback.
-    struct Processing {
-        DevicesBackend& backend;
-        explicit Processing(DevicesBackend& owner)
-            : backend(owner)
-        {
-            backend.processing_ = true;
-            backend.taps_.setProcessing(true);
-        }
-        ~Processing()
-        {
-            backend.taps_.setProcessing(false);
-            backend.processing_ = false;
-        }
-        Processing(const Processing&) = delete;
-        Processing& operator=(const Processing&) = delete;
-    } processing(*this);
+    backends::ProcessingRound processing(processing_, taps_);
     if (woken_.load(std::memory_order_relaxed) && woken_.exchange(false, std::memory_order_acquire)) {
         std::uint64_t count = 0;
         [[maybe_unused]] ssize_t got = read(wakeFd_, &count, sizeof count);

@@ -1,5 +1,7 @@
 #include "Backends/X11/X11Backend.h"
 
+#include "Backends/Common/ProcessingRound.h"
+
 #include <X11/extensions/Xrandr.h>
 
 namespace quellarine::x11 {
@@ -58,23 +60,7 @@ void X11Backend::processPendingEvents()
     if (processing_ || connection_.fileDescriptor() < 0) {
         return;
     }
-    // Cleared however the processing ends, also by an exception from a callback.
-    struct Processing {
-        X11Backend& backend;
-        explicit Processing(X11Backend& owner)
-            : backend(owner)
-        {
-            backend.processing_ = true;
-            backend.taps_.setProcessing(true);
-        }
-        ~Processing()
-        {
-            backend.taps_.setProcessing(false);
-            backend.processing_ = false;
-        }
-        Processing(const Processing&) = delete;
-        Processing& operator=(const Processing&) = delete;
-    } processing(*this);
+    backends::ProcessingRound processing(processing_, taps_);
     connection_.clearWake();
     Display* display = connection_.display();
     while (true) {
