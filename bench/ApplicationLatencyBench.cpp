@@ -106,7 +106,8 @@ std::string storedCalibration()
     result.shake = 2.4;
     result.press = 0.14;
     result.slip = 1.5;
-    result.scores = {{FilterPreset::ID::strong, 0.21, 18}, {FilterPreset::ID::balanced, 0.34, 11},
+    result.scores = {{FilterPreset::ID::strong, 0.21, 18},
+                     {FilterPreset::ID::balanced, 0.34, 11},
                      {FilterPreset::ID::gentle, 0.55, 6}};
     result.suggested = FilterPreset::ID::strong;
     result.date = 790'000'000;
@@ -197,7 +198,7 @@ struct Step {
 };
 constexpr Step toHelp[] = {{XK_Down, "Tuned to your hand"}, {XK_Down, "Why it works"}, {XK_Down, "Help"}};
 constexpr Step cycle[] = {{XK_Up, "Why it works"}, {XK_Up, "Tuned to your hand"}, {XK_Down, "Why it works"},
-                          {XK_Down, "Help"}, {XK_Down, "Feedback"}, {XK_Up, "Help"}};
+                          {XK_Down, "Help"},       {XK_Down, "Feedback"},         {XK_Up, "Help"}};
 
 // The application window over the whole screen, read on a thread of its own so that a motion's time is when it
 // arrived, not when the hand had a moment.
@@ -268,7 +269,8 @@ std::vector<Move> playHand(VirtualHand& hand, Until until)
         const int dy = int(std::lround(radius * std::sin(angle)) - std::lround(radius * std::sin(from)));
         const std::uint64_t sent = now();
         hand.move(dx, dy);
-        moves.push_back({sent, centre + Vector{std::round(radius * std::cos(angle)), std::round(radius * std::sin(angle))}});
+        moves.push_back(
+            {sent, centre + Vector{std::round(radius * std::cos(angle)), std::round(radius * std::sin(angle))}});
     }
     return moves;
 }
@@ -346,7 +348,8 @@ void report(benchmark::State& state, const std::vector<Move>& moves, const std::
     state.counters["switches"] = double(switches.size());
     state.counters["switch_worst_median_ms"] = percentile(worst, 0.5);
     state.counters["switch_worst_max_ms"] = *std::max_element(worst.begin(), worst.end());
-    state.counters["switches_over_50ms"] = double(std::count_if(worst.begin(), worst.end(), [](double w) { return w > 50; }));
+    state.counters["switches_over_50ms"]
+        = double(std::count_if(worst.begin(), worst.end(), [](double w) { return w > 50; }));
     state.counters["late20_moves_max"] = *std::max_element(lateMoves.begin(), lateMoves.end());
 }
 
@@ -401,9 +404,8 @@ void measureHand(benchmark::State& state, bool withPageSwitches)
             });
         }
         const auto end = begin + (withPageSwitches ? leadIn + measuredSwitches * switchPeriod : baselineDuration);
-        std::vector<Move> moves = playHand(session.hand(), [&] {
-            return withPageSwitches ? done.load() : SteadyClock::now() >= end;
-        });
+        std::vector<Move> moves
+            = playHand(session.hand(), [&] { return withPageSwitches ? done.load() : SteadyClock::now() >= end; });
         if (driver.joinable()) {
             driver.join();
         }
@@ -427,7 +429,12 @@ void BM_HandWithoutUIWork(benchmark::State& state)
 {
     measureHand(state, false);
 }
-BENCHMARK(BM_HandWithoutUIWork)->ArgName("steadying")->Arg(0)->Arg(1)->Iterations(1)->UseManualTime()
+BENCHMARK(BM_HandWithoutUIWork)
+    ->ArgName("steadying")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 // The hand while the user switches pages with the sidebar's arrow keys every 2 s.
@@ -435,7 +442,12 @@ void BM_HandDuringPageSwitches(benchmark::State& state)
 {
     measureHand(state, true);
 }
-BENCHMARK(BM_HandDuringPageSwitches)->ArgName("steadying")->Arg(0)->Arg(1)->Iterations(1)->UseManualTime()
+BENCHMARK(BM_HandDuringPageSwitches)
+    ->ArgName("steadying")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 // What the kernel counts for each of a process's threads: how often it was switched to, and its time on a processor.

@@ -86,7 +86,7 @@ std::string sysNameOf(int uinputFd)
 class MoveTimes {
 public:
     explicit MoveTimes(std::size_t moves) { seconds_.reserve(moves); }
-    template<typename Step>
+    template <typename Step>
     void time(Step&& step)
     {
         const auto start = Clock::now();
@@ -174,10 +174,13 @@ void BM_BareLoopOnLibinput(benchmark::State& state)
         while (libinput_event* event = libinput_get_event(context)) {
             if (libinput_event_get_type(event) == LIBINPUT_EVENT_POINTER_MOTION) {
                 libinput_event_pointer* pointer = libinput_event_get_pointer_event(event);
-                const auto dx = static_cast<std::int32_t>(std::lround(libinput_event_pointer_get_dx_unaccelerated(pointer)));
-                const auto dy = static_cast<std::int32_t>(std::lround(libinput_event_pointer_get_dy_unaccelerated(pointer)));
+                const auto dx
+                    = static_cast<std::int32_t>(std::lround(libinput_event_pointer_get_dx_unaccelerated(pointer)));
+                const auto dy
+                    = static_cast<std::int32_t>(std::lround(libinput_event_pointer_get_dy_unaccelerated(pointer)));
                 const std::array<input_event, 3> frame{input_event{{}, EV_REL, REL_X, dx},
-                    input_event{{}, EV_REL, REL_Y, dy}, input_event{{}, EV_SYN, SYN_REPORT, 0}};
+                                                       input_event{{}, EV_REL, REL_Y, dy},
+                                                       input_event{{}, EV_SYN, SYN_REPORT, 0}};
                 [[maybe_unused]] ssize_t written = write(out, frame.data(), sizeof frame);
             }
             libinput_event_destroy(event);
@@ -255,6 +258,12 @@ void BM_ThroughTheBackend(benchmark::State& state)
         state.counters["vs_bare_libinput"] = median / bareLibinputMedian;
     }
 }
-BENCHMARK(BM_ThroughTheBackend)->ArgName("steadied")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->Iterations(moves)->UseRealTime();
+BENCHMARK(BM_ThroughTheBackend)
+    ->ArgName("steadied")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(moves)
+    ->UseRealTime();
 
 } // namespace

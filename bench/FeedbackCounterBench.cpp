@@ -19,7 +19,7 @@ using namespace quellarine;
 QString message(int length)
 {
     const QString pieces[] = {QStringLiteral("The pointer "), QStringLiteral("e\u0301"), QStringLiteral("👍🏽"),
-                              QStringLiteral("drifts; "), QStringLiteral("🇧🇷"), QStringLiteral(" a\n")};
+                              QStringLiteral("drifts; "),     QStringLiteral("🇧🇷"),      QStringLiteral(" a\n")};
     QString text;
     for (int piece = 0; FeedbackStore::characterCount(text) < length; ++piece) {
         text += pieces[piece % std::size(pieces)];

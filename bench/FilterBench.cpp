@@ -15,7 +15,6 @@
 #include <numbers>
 #include <vector>
 
-
 namespace {
 
 using namespace quellarine;
@@ -145,8 +144,8 @@ void Replay(benchmark::State& state)
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(samples.size()));
-    state.counters["allocations"] = benchmark::Counter(static_cast<double>(bench::allocationCount() - allocationsBefore),
-                                                       benchmark::Counter::kAvgIterations);
+    state.counters["allocations"] = benchmark::Counter(
+        static_cast<double>(bench::allocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(Replay)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 

@@ -70,8 +70,8 @@ void BalancedAgainstPlainSmoothingAtTheSameDelay(benchmark::State& state)
     state.counters["balancedShakeLeft"] = balanced.residualTremor;
     state.counters["balancedLagMs"] = balanced.lagMs;
     // While the hand aims at a target and the path stands still.
-    state.counters["balancedShakeLeftAiming"] =
-        FilterEvaluation::restingResidual(FilterPreset::balanced().parameters, trace, skipSeconds);
+    state.counters["balancedShakeLeftAiming"]
+        = FilterEvaluation::restingResidual(FilterPreset::balanced().parameters, trace, skipSeconds);
     state.counters["plainShakeLeft"] = plain.residualTremor;
     state.counters["plainLagMs"] = plain.lagMs;
     state.counters["plainCutoffHz"] = cutoff;

@@ -16,7 +16,6 @@
 #include <numbers>
 #include <vector>
 
-
 namespace {
 
 using namespace quellarine;
@@ -95,8 +94,8 @@ void BM_AttributeAllCandidates(benchmark::State& state)
         benchmark::DoNotOptimize(attribution.attribute(hand(step), {0, -7}));
     }
     bench::requireNoAllocations(state, before, "heap allocation on the per-event path");
-    state.counters["candidates"] = static_cast<double>(attribution.earlierHand().size()
-        + attribution.earlierPlaced().size() + 2);
+    state.counters["candidates"]
+        = static_cast<double>(attribution.earlierHand().size() + attribution.earlierPlaced().size() + 2);
 }
 BENCHMARK(BM_AttributeAllCandidates);
 

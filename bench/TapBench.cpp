@@ -19,7 +19,9 @@ struct Bench {
     sim::SimulatedWindowServer server;
     PointerTap tap;
 
-    Bench() : tap((server.advance(1), server.pointerSystem()), FilterPreset::balanced().parameters, ClickGuard::Settings::on(0.5))
+    Bench()
+        : tap((server.advance(1), server.pointerSystem()), FilterPreset::balanced().parameters,
+              ClickGuard::Settings::on(0.5))
     {
         server.setLatency(0.002);
         tap.start();

@@ -270,7 +270,7 @@ void BM_PassingTap(benchmark::State& state)
 {
     measure(state, [](X11Backend& backend, PollMainLoop&) -> std::shared_ptr<void> {
         return backend.taps().createTap(system::maskBit(system::EventType::mouseMoved),
-            [](system::Event&) { return system::TapVerdict::pass; });
+                                        [](system::Event&) { return system::TapVerdict::pass; });
     });
 }
 BENCHMARK(BM_PassingTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
@@ -280,8 +280,8 @@ BENCHMARK(BM_PassingTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMi
 void BM_SteadyingPointerTap(benchmark::State& state)
 {
     measure(state, [](X11Backend& backend, PollMainLoop& loop) -> std::shared_ptr<void> {
-        auto tap = std::make_shared<PointerTap>(
-            backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
+        auto tap = std::make_shared<PointerTap>(backend.pointerSystem(loop), FilterPreset::balanced().parameters,
+                                                ClickGuard::Settings::off());
         tap->start();
         return tap;
     });

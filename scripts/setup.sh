@@ -38,6 +38,8 @@ TEST_PACKAGES=(
   qemu-system-x86 busybox-static cpio xz-utils kmod udev libwayland-dev wayland-protocols
   # scripts/fuzz.sh: Debian's clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for reports
   clang libclang-rt-dev llvm
+  # scripts/format-check.sh
+  clang-format
 )
 
 case $purpose in

@@ -55,8 +55,8 @@ private:
 
     Hooks hooks_;
     std::vector<std::unique_ptr<Entry>> taps_; // newest first
-    std::vector<Entry*> running_;               // the taps an event runs through
-    std::vector<Entry*> told_;                  // the taps told they are off
+    std::vector<Entry*> running_;              // the taps an event runs through
+    std::vector<Entry*> told_;                 // the taps told they are off
     int dispatching_ = 0;
 };
 

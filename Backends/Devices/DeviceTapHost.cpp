@@ -22,7 +22,7 @@ bool isPress(EventType type)
 } // namespace
 
 DeviceTapHost::DeviceTapHost(PointingDevices& devices, DeviceCursor& cursor, VirtualPointer& output,
-    backends::InputWatchdog& watchdog, const system::Clock& clock, std::function<void()> wake)
+                             backends::InputWatchdog& watchdog, const system::Clock& clock, std::function<void()> wake)
     : devices_(devices)
     , cursor_(cursor)
     , output_(output)

@@ -29,12 +29,10 @@ namespace quellarine::devices {
 // callback; enabling a tap takes the devices again. Giving them back lets go of every button the virtual device
 // holds, as does the loss of a device while the hand holds no other button. Taps must not outlive their host.
 // Main thread only.
-class DeviceTapHost final : public system::EventTapHost,
-                            public system::EventPoster,
-                            public PointingDevices::Listener {
+class DeviceTapHost final : public system::EventTapHost, public system::EventPoster, public PointingDevices::Listener {
 public:
     DeviceTapHost(PointingDevices& devices, DeviceCursor& cursor, VirtualPointer& output,
-        backends::InputWatchdog& watchdog, const system::Clock& clock, std::function<void()> wake);
+                  backends::InputWatchdog& watchdog, const system::Clock& clock, std::function<void()> wake);
     ~DeviceTapHost() override;
     DeviceTapHost(const DeviceTapHost&) = delete;
     DeviceTapHost& operator=(const DeviceTapHost&) = delete;
@@ -61,7 +59,6 @@ public:
     static std::uint16_t codeForEvent(const system::Event& event);
 
 private:
-
     void updateGrabs();
     void releaseDevices();
     void disableTaps(system::EventType reason);

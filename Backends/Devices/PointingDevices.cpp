@@ -22,16 +22,16 @@
 namespace quellarine::devices {
 
 struct PointingDevices::Device {
-    std::string node;                    // /dev/input/eventN
+    std::string node; // /dev/input/eventN
     std::atomic<int> fd{-1};
-    libinput_device* device = nullptr;   // ours to unreference
-    bool removed = false;                // libinput removed it: never remove it again
+    libinput_device* device = nullptr; // ours to unreference
+    bool removed = false;              // libinput removed it: never remove it again
     std::atomic<bool> grabbed{false};
     std::atomic<std::uint64_t> grabbedSince{0};
-    bool busy = false;                   // held by another program when we last tried
+    bool busy = false; // held by another program when we last tried
     bool busyLogged = false;
-    double scale = 1;                    // device units to points
-    double restX = 0;                    // motion short of a whole step
+    double scale = 1; // device units to points
+    double restX = 0; // motion short of a whole step
     double restY = 0;
 
     bool holds() const { return grabbed.load() && fd.load() >= 0; }
@@ -292,7 +292,8 @@ void PointingDevices::forget(Device& device)
 void PointingDevices::updateReadable()
 {
     std::lock_guard lock(mutex_);
-    readable_.store(std::any_of(devices_.begin(), devices_.end(), [](const auto& device) { return device->fd.load() >= 0; }));
+    readable_.store(
+        std::any_of(devices_.begin(), devices_.end(), [](const auto& device) { return device->fd.load() >= 0; }));
 }
 
 bool PointingDevices::processHotplugOne()
@@ -523,7 +524,7 @@ void PointingDevices::handleMotion(libinput_event* event, Device& device)
     device.restY -= dy;
     if (dx != 0 || dy != 0) {
         listener_->motion(libinput_event_pointer_get_time_usec(pointer) * 1000u, static_cast<std::int32_t>(dx),
-            static_cast<std::int32_t>(dy));
+                          static_cast<std::int32_t>(dy));
     }
 }
 

@@ -131,12 +131,12 @@ private:
     // The watchdog and the stop signal give devices back from their threads: the list and the grabs are locked.
     mutable std::mutex mutex_;
     std::vector<std::unique_ptr<Device>> devices_;
-    bool wanted_ = false;      // the taps want the devices
-    bool retry_ = false;       // a device waits for its buttons to come up before it is taken
+    bool wanted_ = false; // the taps want the devices
+    bool retry_ = false;  // a device waits for its buttons to come up before it is taken
     bool suspended_ = false;
     std::atomic<bool> released_{false};
     std::atomic<bool> readable_{false};
-    double finger120_ = 0;     // finger scrolling not yet sent, in 120ths of a notch
+    double finger120_ = 0; // finger scrolling not yet sent, in 120ths of a notch
     double fingerSide120_ = 0;
 };
 

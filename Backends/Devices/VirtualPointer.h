@@ -58,7 +58,7 @@ private:
     std::atomic<bool> open_{false};
     std::mutex writing_;
     std::atomic<std::uint32_t> held_{0};
-    std::int32_t verticalRest_ = 0;   // high-resolution steps short of a whole notch
+    std::int32_t verticalRest_ = 0; // high-resolution steps short of a whole notch
     std::int32_t horizontalRest_ = 0;
 };
 

@@ -8,8 +8,7 @@ system::HotKeyHost::Status SimulatedHotKeys::registerHotKey(std::uint32_t keyCod
                                                             std::uint32_t identifier)
 {
     const Combination combination{keyCode, modifiers};
-    if (heldElsewhere_.contains(combination) || identifierFor(keyCode, modifiers)
-        || registered_.contains(identifier)) {
+    if (heldElsewhere_.contains(combination) || identifierFor(keyCode, modifiers) || registered_.contains(identifier)) {
         return takenStatus;
     }
     registered_.emplace(identifier, combination);

@@ -23,7 +23,11 @@ struct SimulatedWindowServer::TapEntry {
 // The handle the creator holds; dropping it takes the tap out of the chain.
 class SimulatedWindowServer::Tap final : public system::EventTap {
 public:
-    Tap(SimulatedWindowServer& server, TapEntry& entry) : server_(server), entry_(entry) {}
+    Tap(SimulatedWindowServer& server, TapEntry& entry)
+        : server_(server)
+        , entry_(entry)
+    {
+    }
     ~Tap() override { server_.removeTap(&entry_); }
     Tap(const Tap&) = delete;
     Tap& operator=(const Tap&) = delete;
@@ -63,7 +67,10 @@ EventType releaseType(int button)
 
 } // namespace
 
-SimulatedWindowServer::SimulatedWindowServer() : SimulatedWindowServer({Rect{{0, 0}, {1440, 900}}}, Point{720, 450}) {}
+SimulatedWindowServer::SimulatedWindowServer()
+    : SimulatedWindowServer({Rect{{0, 0}, {1440, 900}}}, Point{720, 450})
+{
+}
 
 SimulatedWindowServer::SimulatedWindowServer(std::vector<Rect> displays, Point cursor)
     : displays_(std::move(displays))
@@ -267,8 +274,7 @@ void SimulatedWindowServer::dispatch(Pending& pending)
     switch (pending.kind) {
     case Kind::hardwareMove: {
         Event& event = pending.event;
-        bool fromHand = deltaBase_ == DeltaBase::hand
-            || (deltaBase_ == DeltaBase::alternating && nextMoveFromHand_);
+        bool fromHand = deltaBase_ == DeltaBase::hand || (deltaBase_ == DeltaBase::alternating && nextMoveFromHand_);
         if (deltaBase_ == DeltaBase::alternating) {
             nextMoveFromHand_ = !nextMoveFromHand_;
         }

@@ -148,8 +148,8 @@ private:
         std::uint64_t due = 0;
         std::uint64_t sequence = 0;
         Kind kind = Kind::posted;
-        system::Event event;          // hardware and posted events; the notice's type for tapDisabled
-        std::uint64_t target = 0;     // the timer or the tap it is for
+        system::Event event;      // hardware and posted events; the notice's type for tapDisabled
+        std::uint64_t target = 0; // the timer or the tap it is for
         system::ModifierState modifiers;
     };
 

@@ -140,8 +140,9 @@ int X11Connection::onError(Display* display, XErrorEvent* event)
     XErrorHandler previous = nullptr;
     {
         std::lock_guard lock(handlers.mutex);
-        auto ours = std::find_if(handlers.connections.begin(), handlers.connections.end(),
-            [display](const X11Connection* connection) { return connection->display_ == display; });
+        auto ours
+            = std::find_if(handlers.connections.begin(), handlers.connections.end(),
+                           [display](const X11Connection* connection) { return connection->display_ == display; });
         if (ours != handlers.connections.end()) {
             // Expected failures (a device unplugged under a grab, a combination held by another client) are
             // collected by a trap when someone waits for them and otherwise ignored: never fatal.
@@ -160,7 +161,7 @@ int X11Connection::onIOError(Display* display)
     {
         std::lock_guard lock(handlers.mutex);
         bool ours = std::any_of(handlers.connections.begin(), handlers.connections.end(),
-            [display](const X11Connection* connection) { return connection->display_ == display; });
+                                [display](const X11Connection* connection) { return connection->display_ == display; });
         if (ours) {
             // Xlib's own handler would end the process; the exit handler below marks the connection lost.
             return 0;
@@ -229,9 +230,9 @@ bool X11Connection::isTestDevice(int deviceId) const
     unsigned long after = 0;
     unsigned char* data = nullptr;
     bool found = XIGetProperty(display_, deviceId, testProperty, 0, 1, False, AnyPropertyType, &type, &format, &items,
-                     &after, &data)
-                     == Success
-                 && type != None;
+                               &after, &data)
+            == Success
+        && type != None;
     if (data != nullptr) {
         XFree(data);
     }

@@ -88,8 +88,8 @@ bool X11DeviceGrabs::grabAll()
     for (int deviceId : wanted) {
         XIEventMask mask{deviceId, sizeof bits, bits};
         unsigned long serial = NextRequest(display);
-        if (XIGrabDevice(display, deviceId, connection_.root(), CurrentTime, None, XIGrabModeAsync,
-                XIGrabModeAsync, False, &mask)
+        if (XIGrabDevice(display, deviceId, connection_.root(), CurrentTime, None, XIGrabModeAsync, XIGrabModeAsync,
+                         False, &mask)
             == Success) {
             held[deviceId] = serial;
         } else {

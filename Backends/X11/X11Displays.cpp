@@ -13,7 +13,7 @@ X11Displays::X11Displays(X11Connection& connection)
 {
     if (connection_.isOpen() && connection_.randrEventBase() >= 0) {
         XRRSelectInput(connection_.display(), connection_.root(),
-            RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
+                       RRScreenChangeNotifyMask | RRCrtcChangeNotifyMask | RROutputChangeNotifyMask);
     }
     known_ = query();
 }
@@ -30,7 +30,7 @@ std::vector<Rect> X11Displays::query() const
         XRRMonitorInfo* monitors = XRRGetMonitors(display, connection_.root(), True, &count);
         for (int i = 0; i < count; ++i) {
             Rect frame{{double(monitors[i].x), double(monitors[i].y)},
-                {double(monitors[i].width), double(monitors[i].height)}};
+                       {double(monitors[i].width), double(monitors[i].height)}};
             if (monitors[i].primary) {
                 frames.insert(frames.begin(), frame);
             } else {
@@ -68,7 +68,7 @@ Point X11Displays::keepOnScreens(Point point) const
     double bestDistance = std::numeric_limits<double>::infinity();
     for (const Rect& frame : known_) {
         Point inside{std::clamp(point.x, frame.origin.x, frame.origin.x + std::max(frame.size.width - 1, 0.0)),
-            std::clamp(point.y, frame.origin.y, frame.origin.y + std::max(frame.size.height - 1, 0.0))};
+                     std::clamp(point.y, frame.origin.y, frame.origin.y + std::max(frame.size.height - 1, 0.0))};
         double distance = std::hypot(inside.x - point.x, inside.y - point.y);
         if (distance < bestDistance) {
             best = inside;

@@ -37,7 +37,8 @@ bool readDelta(const XIRawEvent& raw, double& dx, double& dy)
 } // namespace
 
 X11EventTapHost::X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
-    const X11Displays& displays, backends::InputWatchdog& watchdog, const system::Clock& clock)
+                                 const X11Displays& displays, backends::InputWatchdog& watchdog,
+                                 const system::Clock& clock)
     : connection_(connection)
     , grabs_(grabs)
     , pointer_(pointer)
@@ -302,8 +303,8 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.deltaX = dx;
     event.deltaY = dy;
     event.deltaBase = pointer_.base();
-    event.location = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy})
-                                             : pointer_.base();
+    event.location
+        = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy}) : pointer_.base();
     event.timestamp = clock_.nanoseconds();
     event.buttonNumber = dragButtonNumber();
     // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).

@@ -38,8 +38,8 @@ namespace quellarine::x11 {
 // outlive their host. Main thread only.
 class X11EventTapHost final : public system::EventTapHost, public system::EventPoster {
 public:
-    X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer,
-        const X11Displays& displays, backends::InputWatchdog& watchdog, const system::Clock& clock);
+    X11EventTapHost(X11Connection& connection, X11DeviceGrabs& grabs, X11Pointer& pointer, const X11Displays& displays,
+                    backends::InputWatchdog& watchdog, const system::Clock& clock);
     ~X11EventTapHost() override;
     X11EventTapHost(const X11EventTapHost&) = delete;
     X11EventTapHost& operator=(const X11EventTapHost&) = delete;

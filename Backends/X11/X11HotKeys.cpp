@@ -61,7 +61,7 @@ unsigned X11HotKeys::xModifiers(std::uint32_t modifiers, unsigned altMask, unsig
 }
 
 system::HotKeyHost::Status X11HotKeys::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,
-    std::uint32_t identifier)
+                                                      std::uint32_t identifier)
 {
     if (!connection_.isOpen() || grabs_.contains(identifier)) {
         return invalid;
@@ -87,7 +87,7 @@ system::HotKeyHost::Status X11HotKeys::registerHotKey(std::uint32_t keyCode, std
     }
     for (unsigned lock : {0u, unsigned(LockMask), numLock, LockMask | numLock}) {
         bool known = std::find(grab.lockVariants, grab.lockVariants + grab.variantCount, lock)
-                     != grab.lockVariants + grab.variantCount;
+            != grab.lockVariants + grab.variantCount;
         if (!known) {
             grab.lockVariants[grab.variantCount++] = lock;
         }
@@ -97,8 +97,8 @@ system::HotKeyHost::Status X11HotKeys::registerHotKey(std::uint32_t keyCode, std
     unsigned long serials[4] = {};
     for (int i = 0; i < grab.variantCount; ++i) {
         serials[i] = NextRequest(display);
-        XGrabKey(display, grab.keycode, grab.modifiers | grab.lockVariants[i], connection_.root(), False,
-            GrabModeAsync, GrabModeAsync);
+        XGrabKey(display, grab.keycode, grab.modifiers | grab.lockVariants[i], connection_.root(), False, GrabModeAsync,
+                 GrabModeAsync);
     }
     auto errors = trap.sync();
     connection_.wakeIfQueued();
@@ -109,13 +109,13 @@ system::HotKeyHost::Status X11HotKeys::registerHotKey(std::uint32_t keyCode, std
     // Some variants may have been granted: give those back, so that a refused combination holds nothing.
     for (int i = 0; i < grab.variantCount; ++i) {
         bool failed = std::any_of(errors.begin(), errors.end(),
-            [&](const X11Connection::Error& error) { return error.serial == serials[i]; });
+                                  [&](const X11Connection::Error& error) { return error.serial == serials[i]; });
         if (!failed) {
             XUngrabKey(display, grab.keycode, grab.modifiers | grab.lockVariants[i], connection_.root());
         }
     }
     bool heldElsewhere = std::any_of(errors.begin(), errors.end(),
-        [](const X11Connection::Error& error) { return error.errorCode == BadAccess; });
+                                     [](const X11Connection::Error& error) { return error.errorCode == BadAccess; });
     XFlush(display);
     return heldElsewhere ? taken : invalid;
 }

@@ -48,8 +48,8 @@ private:
     X11Connection& connection_;
     Handler handler_;
     std::map<std::uint32_t, Grab> grabs_; // by identifier
-    unsigned relevantModifiers_ = 0;       // the modifiers that tell combinations apart
-    std::optional<std::uint32_t> held_;    // the hot key whose keys are down
+    unsigned relevantModifiers_ = 0;      // the modifiers that tell combinations apart
+    std::optional<std::uint32_t> held_;   // the hot key whose keys are down
 };
 
 } // namespace quellarine::x11

@@ -87,7 +87,7 @@ X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs
     if (connection_.xkbEventBase() >= 0) {
         // Switching a control on or off is told as a change of the enabled controls.
         XkbSelectEventDetails(connection_.display(), XkbUseCoreKbd, XkbControlsNotify, XkbControlsEnabledMask,
-            XkbControlsEnabledMask);
+                              XkbControlsEnabledMask);
     }
     if (!start(false)) {
         stop("the X server does not report other programs' requests");
@@ -125,9 +125,10 @@ bool X11OutsideMoves::start(bool restarting)
 
     // Every other program's requests that move the pointer: warps, test input, pointer grabs that confine it (and
     // their end), screen changes; this connection's own are left out by naming it below.
-    std::vector<XRecordRange*> requests = {requestRange(X_WarpPointer, X_WarpPointer, -1),
-        requestRange(X_GrabPointer, X_UngrabPointer, -1), requestRange(testOpcode_, testOpcode_, X_XTestFakeInput),
-        requestRange(connection_.inputOpcode(), connection_.inputOpcode(), X_XIWarpPointer)};
+    std::vector<XRecordRange*> requests
+        = {requestRange(X_WarpPointer, X_WarpPointer, -1), requestRange(X_GrabPointer, X_UngrabPointer, -1),
+           requestRange(testOpcode_, testOpcode_, X_XTestFakeInput),
+           requestRange(connection_.inputOpcode(), connection_.inputOpcode(), X_XIWarpPointer)};
     if (randrOpcode >= 0) {
         for (int change : {X_RRSetScreenConfig, X_RRSetScreenSize, X_RRSetCrtcConfig}) {
             requests.push_back(requestRange(randrOpcode, randrOpcode, change));
@@ -149,7 +150,7 @@ bool X11OutsideMoves::start(bool restarting)
         // Naming this connection again moves it out of the first set: of it, only the events it receives.
         XRecordClientSpec ourselves = xcb_get_setup(XGetXCBConnection(display))->resource_id_base;
         made = context_ != 0 && XRecordRegisterClients(report, context_, 0, &ourselves, 1, &events, 1) != 0
-               && trap.sync().empty();
+            && trap.sync().empty();
     }
     for (XRecordRange* range : requests) {
         XFree(range);
@@ -391,8 +392,7 @@ void X11OutsideMoves::push(const Copy& copy)
     ++copiesCount_;
 }
 
-bool X11OutsideMoves::movesPointer(
-    const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped)
+bool X11OutsideMoves::movesPointer(const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped)
 {
     int major = request[offsetof(xcb_grab_pointer_request_t, major_opcode)];
     int minor = request[1];

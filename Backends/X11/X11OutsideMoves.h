@@ -26,8 +26,9 @@ namespace quellarine::x11 {
 // hand event is known to come before or after any such request, and the backend asks only when one came first.
 // Without the record extension, and from a report falling out of step until it is started again (at the first
 // round of events a second later), every event counts as possibly preceded by a move; so does every event while
-// the mouse keys are on, a confining grab lasts, or a pointing device is not held. Of the requests it reports only the kind is looked at (a warp, test input that moves the pointer, a grab);
-// keys typed through the test extension reach this process with them and are dropped unread.
+// the mouse keys are on, a confining grab lasts, or a pointing device is not held. Of the requests it reports only the
+// kind is looked at (a warp, test input that moves the pointer, a grab); keys typed through the test extension reach
+// this process with them and are dropped unread.
 class X11OutsideMoves {
 public:
     X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs& grabs);
@@ -76,7 +77,7 @@ private:
     X11Connection& connection_;
     const X11DeviceGrabs& grabs_;
     std::unique_ptr<X11Connection> data_; // the record extension's report
-    X11RecordStream stream_;               // the same connection, of which the report is read
+    X11RecordStream stream_;              // the same connection, of which the report is read
     unsigned long context_ = 0;
     int testOpcode_ = -1;
     int randrOpcode_ = -1;
@@ -92,7 +93,7 @@ private:
     std::optional<std::chrono::steady_clock::time_point> restartAt_;
     bool mouseKeys_ = false;
     std::uint32_t confiningClient_ = 0; // a program whose pointer grab confines the pointer
-    std::vector<Copy> copies_; // a ring
+    std::vector<Copy> copies_;          // a ring
     std::size_t copiesHead_ = 0;
     std::size_t copiesCount_ = 0;
 };

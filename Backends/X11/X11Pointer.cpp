@@ -40,7 +40,7 @@ void X11Pointer::warp(Point location)
         return;
     }
     XWarpPointer(connection_.display(), None, connection_.root(), 0, 0, 0, 0, int(pixel(location.x)),
-        int(pixel(location.y)));
+                 int(pixel(location.y)));
     XFlush(connection_.display());
 }
 
@@ -65,7 +65,8 @@ std::optional<Point> X11Pointer::askServer() const
     unsigned mask = 0;
     unsigned long question = NextRequest(connection_.display());
     bool onThisScreen = XQueryPointer(connection_.display(), connection_.root(), &root, &child, &rootX, &rootY,
-                            &windowX, &windowY, &mask) != 0;
+                                      &windowX, &windowY, &mask)
+        != 0;
     answered_ = question;
     ++questions_;
     outsideMoveSuspected_ = false;
@@ -135,7 +136,7 @@ void X11Pointer::recordHeld(std::uint64_t held)
     }
     const long halves[2] = {long(held & 0xFFFF'FFFF), long(held >> 32)};
     XChangeProperty(connection_.display(), connection_.root(), heldRecord_, XA_CARDINAL, 32, PropModeReplace,
-        reinterpret_cast<const unsigned char*>(halves), 2);
+                    reinterpret_cast<const unsigned char*>(halves), 2);
 }
 
 void X11Pointer::releaseHeldButtons()
@@ -168,8 +169,9 @@ void X11Pointer::releaseButtonsLeftDown()
     unsigned long remaining = 0;
     unsigned char* value = nullptr;
     if (heldRecord_ != 0
-        && XGetWindowProperty(display, connection_.root(), heldRecord_, 0, 2, True, XA_CARDINAL, &type, &format,
-               &items, &remaining, &value) == Success
+        && XGetWindowProperty(display, connection_.root(), heldRecord_, 0, 2, True, XA_CARDINAL, &type, &format, &items,
+                              &remaining, &value)
+            == Success
         && type == XA_CARDINAL && format == 32) {
         const auto* halves = reinterpret_cast<const long*>(value);
         for (unsigned long i = 0; i < items && i < 2; ++i) {
@@ -198,8 +200,7 @@ void X11Pointer::releaseButtonsLeftDown()
                 continue;
             }
             auto* buttons = reinterpret_cast<const XIButtonClassInfo*>(device.classes[c]);
-            for (int xButton = 1; xButton <= buttons->num_buttons && xButton < buttons->state.mask_len * 8;
-                 ++xButton) {
+            for (int xButton = 1; xButton <= buttons->num_buttons && xButton < buttons->state.mask_len * 8; ++xButton) {
                 if (XIMaskIsSet(buttons->state.mask, xButton) && unsigned(xButton) <= highestTrackedButton
                     && (recorded & (std::uint64_t{1} << xButton)) != 0) {
                     XTestFakeButtonEvent(display, unsigned(xButton), False, CurrentTime);

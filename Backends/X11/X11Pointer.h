@@ -74,13 +74,13 @@ private:
     X11Connection& connection_;
     mutable Point cursor_;
     mutable Point base_;
-    mutable bool movedElsewhere_ = false; // found elsewhere, not yet reported with an event
-    mutable unsigned long answered_ = 0;  // sequence number of the last question the server answered
+    mutable bool movedElsewhere_ = false;      // found elsewhere, not yet reported with an event
+    mutable unsigned long answered_ = 0;       // sequence number of the last question the server answered
     mutable bool outsideMoveSuspected_ = true; // since the last answer
     mutable std::uint64_t questions_ = 0;
     bool associated_ = true;
     std::atomic<std::uint64_t> heldButtons_{0}; // a bit per X button this backend pressed
-    unsigned long heldRecord_ = 0; // the root window property that records them
+    unsigned long heldRecord_ = 0;              // the root window property that records them
 };
 
 } // namespace quellarine::x11

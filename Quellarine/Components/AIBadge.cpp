@@ -24,7 +24,9 @@ QFont badgeFont()
 
 } // namespace
 
-AIBadge::AIBadge(bool onColor, QWidget* parent) : QWidget(parent), onColor_(onColor)
+AIBadge::AIBadge(bool onColor, QWidget* parent)
+    : QWidget(parent)
+    , onColor_(onColor)
 {
     setAccessibleName(text());
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -51,12 +53,13 @@ void AIBadge::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor accent = Brand::accent.resolve(*this);
     const QColor foreground = onColor_ ? QColor(Qt::white) : accent;
-    ContinuousShape::drawCapsule(painter, rect(), withOpacity(onColor_ ? QColor(Qt::white) : accent, onColor_ ? 0.16 : 0.12));
+    ContinuousShape::drawCapsule(painter, rect(),
+                                 withOpacity(onColor_ ? QColor(Qt::white) : accent, onColor_ ? 0.16 : 0.12));
     const qreal side = Symbols::sideFor(badgeFont().pixelSize());
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
     const qreal symbolLeft = rightToLeft ? width() - horizontalPadding - side : horizontalPadding;
-    Symbols::paint(painter, QRectF(symbolLeft, (height() - side) / 2, side, side), QStringLiteral("sparkles"), foreground,
-                   Symbols::Weight::bold);
+    Symbols::paint(painter, QRectF(symbolLeft, (height() - side) / 2, side, side), QStringLiteral("sparkles"),
+                   foreground, Symbols::Weight::bold);
     painter.setFont(badgeFont());
     painter.setPen(foreground);
     const QRectF textArea = rect().adjusted(horizontalPadding + side + symbolGap, 0, -horizontalPadding, 0);

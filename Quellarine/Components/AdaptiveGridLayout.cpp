@@ -89,8 +89,7 @@ Qt::Orientations AdaptiveGridLayout::expandingDirections() const
 int AdaptiveGridLayout::heightForWidth(int width) const
 {
     const QMargins margins = contentsMargins();
-    return arrange(QRect(0, 0, width - margins.left() - margins.right(), 0), false) + margins.top()
-        + margins.bottom();
+    return arrange(QRect(0, 0, width - margins.left() - margins.right(), 0), false) + margins.top() + margins.bottom();
 }
 
 QSize AdaptiveGridLayout::sizeHint() const

@@ -6,8 +6,9 @@
 namespace quellarine {
 
 // A grid that fits as many columns as its width allows, each at least `minimumColumnWidth` wide (or as wide as
-// its narrowest-possible widest item) with no maximum: the columns share the width equally, items fill their column's width and take their own height,
-// centred in their row, or, when rows stretch, the height of the tallest item of their row.
+// its narrowest-possible widest item) with no maximum: the columns share the width equally, items fill their column's
+// width and take their own height, centred in their row, or, when rows stretch, the height of the tallest item of their
+// row.
 class AdaptiveGridLayout : public QLayout {
     Q_OBJECT
 

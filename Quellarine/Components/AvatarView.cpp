@@ -81,8 +81,8 @@ void AvatarView::paint(QPainter& painter, const QRectF& circle, const Look& look
         fill.setColorAt(1, Brand::deep.resolve(look.dark));
         painter.fillRect(circle, fill);
         if (!look.initials.isEmpty()) {
-            painter.setFont(Typography::system(initialsPixelSize(circle.width()), QFont::Bold,
-                                               Typography::Design::rounded));
+            painter.setFont(
+                Typography::system(initialsPixelSize(circle.width()), QFont::Bold, Typography::Design::rounded));
             painter.setPen(Qt::white);
             painter.drawText(circle, Qt::AlignCenter, look.initials);
         }

@@ -16,8 +16,8 @@ class AvatarView : public QWidget {
 public:
     // What the circle shows and how it looks on a given background.
     struct Look {
-        QImage photo;       // shown when not null
-        QString initials;   // shown otherwise, as they are
+        QImage photo;     // shown when not null
+        QString initials; // shown otherwise, as they are
         bool dark = false;
         Qt::LayoutDirection direction = Qt::LeftToRight;
         bool dropRing = false;

@@ -68,8 +68,8 @@ QString CalibrationRow::dateText(double date)
 {
     // 2001-01-01 00:00:00 UTC in milliseconds since 1970, the epoch ICU counts from.
     constexpr double referenceEpochMs = 978'307'200'000.0;
-    const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(
-        icu::DateFormat::kMedium, icuLocale(QLocale().bcp47Name().toStdString())));
+    const std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, icuLocale(QLocale().bcp47Name().toStdString())));
     if (!format) {
         return QLocale().toString(QDateTime::fromMSecsSinceEpoch(qint64(date * 1000 + referenceEpochMs)).date(),
                                   QLocale::ShortFormat);
@@ -106,7 +106,8 @@ int CalibrationRow::arrange(int width, bool apply) const
     const QSize button = button_->sizeHint();
     const int textLeft = tileSide + spacing;
     const bool under = width < narrowBelow;
-    const int textWidth = std::max(1, under ? width - textLeft : width - textLeft - spacing - buttonGap - button.width());
+    const int textWidth
+        = std::max(1, under ? width - textLeft : width - textLeft - spacing - buttonGap - button.width());
 
     int top = 0;
     const auto place = [&](QWidget* part, const QRect& box) {

@@ -53,8 +53,8 @@ QSize DisclosureButton::minimumSizeHint() const
 
 int DisclosureButton::heightForWidth(int width) const
 {
-    const int lines =
-        QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth(width), 100000), Qt::TextWordWrap, text()).height();
+    const int lines
+        = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth(width), 100000), Qt::TextWordWrap, text()).height();
     return std::max(DrawnButton::minimumTargetSide, std::max(chevronSide, lines) + 2 * focusMargin);
 }
 

@@ -99,7 +99,8 @@ QString ExplainCard::failureSentence(ExplainStore::Failure failure)
     case ExplainStore::Failure::busyToday:
         return tr("Many people asked for an explanation today. Try again tomorrow.");
     case ExplainStore::Failure::unavailable:
-        return tr("Explanations aren't available right now. Try again later; the suggestion above works just the same.");
+        return tr(
+            "Explanations aren't available right now. Try again later; the suggestion above works just the same.");
     }
     return {};
 }

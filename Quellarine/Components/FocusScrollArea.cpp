@@ -20,7 +20,8 @@ FocusScrollArea::FocusScrollArea(QWidget* parent)
 
 void FocusScrollArea::follow(QWidget* old, QWidget* now)
 {
-    if (old != nullptr && old->window() == window() && now != nullptr && widget() != nullptr && widget()->isAncestorOf(now)) {
+    if (old != nullptr && old->window() == window() && now != nullptr && widget() != nullptr
+        && widget()->isAncestorOf(now)) {
         ensureWidgetVisible(now, focusMargin, focusMargin);
     }
 }

@@ -34,7 +34,10 @@ public:
             tokens_.push_back(Token{Kind::text, text, {}});
         }
     }
-    void append(Kind kind, const QString& text, const QString& link = {}) { tokens_.push_back(Token{kind, text, link}); }
+    void append(Kind kind, const QString& text, const QString& link = {})
+    {
+        tokens_.push_back(Token{kind, text, link});
+    }
 
     std::vector<Token>& all() { return tokens_; }
 

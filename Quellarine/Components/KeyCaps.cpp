@@ -156,8 +156,7 @@ void KeyCaps::paintEvent(QPaintEvent* /*event*/)
             painter.drawText(item.rect, Qt::AlignCenter, item.text);
             continue;
         }
-        ContinuousShape::draw(painter, item.rect, 7 * s, withOpacity(text, 0.07), withOpacity(text, 0.30),
-                              borderWidth);
+        ContinuousShape::draw(painter, item.rect, 7 * s, withOpacity(text, 0.07), withOpacity(text, 0.30), borderWidth);
         const QRectF frame = item.rect.adjusted(8 * s, 4 * s, -8 * s, -4 * s);
         painter.setPen(text);
         painter.setFont(item.kind == Item::Kind::keyCap ? fonts.key : fonts.name);
@@ -207,7 +206,8 @@ std::vector<SmallKeyCaps::Item> SmallKeyCaps::items() const
     items.push_back(Item{ShortcutNaming::keyLabel(shortcut_), {}});
     qreal x = 0;
     for (Item& item : items) {
-        item.rect = QRectF(x, 0, std::max(25.0, metrics.horizontalAdvance(item.text) + 14), std::max(25.0, metrics.height()));
+        item.rect
+            = QRectF(x, 0, std::max(25.0, metrics.horizontalAdvance(item.text) + 14), std::max(25.0, metrics.height()));
         x += item.rect.width() + 3;
     }
     mirror(items, width(), layoutDirection());

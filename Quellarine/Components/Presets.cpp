@@ -109,14 +109,22 @@ PresetSymbol presetSymbol(FilterPreset::ID id)
         return PresetSymbol{.bars = std::nullopt, .symbol = QString::fromLatin1(name), .fontSize = fontSize};
     };
     switch (id) {
-    case ID::gentle: return bars(1);
-    case ID::balanced: return bars(2);
-    case ID::strong: return bars(3);
-    case ID::veryStrong: return bars(4);
-    case ID::precision: return named("scope", 17);
-    case ID::trackpad: return named("rectangle.and.hand.point.up.left", 17);
-    case ID::largeMovements: return named("arrow.up.left.and.arrow.down.right", 16);
-    case ID::personal: return named("person.crop.circle", 17);
+    case ID::gentle:
+        return bars(1);
+    case ID::balanced:
+        return bars(2);
+    case ID::strong:
+        return bars(3);
+    case ID::veryStrong:
+        return bars(4);
+    case ID::precision:
+        return named("scope", 17);
+    case ID::trackpad:
+        return named("rectangle.and.hand.point.up.left", 17);
+    case ID::largeMovements:
+        return named("arrow.up.left.and.arrow.down.right", 16);
+    case ID::personal:
+        return named("person.crop.circle", 17);
     }
     return bars(2);
 }

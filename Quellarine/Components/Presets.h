@@ -131,8 +131,8 @@ public:
     struct Look {
         enum class Fill { gradient, accentTint, controlBackground };
         Fill fill;
-        QColor fillColor;       // the fill when it is not the gradient
-        QColor border;          // stroked inside the shape
+        QColor fillColor; // the fill when it is not the gradient
+        QColor border;    // stroked inside the shape
         qreal borderWidth;
         std::optional<QColor> shadow;
         qreal shadowRadius = 0;

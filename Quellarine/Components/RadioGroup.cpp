@@ -36,10 +36,7 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString& action) override
     {

@@ -75,7 +75,9 @@ QAccessibleInterface* accessibleSourceLink(const QString& className, QObject* ob
 } // namespace
 
 SourceLink::SourceLink(Source source, bool light, QWidget* parent)
-    : LinkWidget(parent), source_(std::move(source)), light_(light)
+    : LinkWidget(parent)
+    , source_(std::move(source))
+    , light_(light)
 {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(accessibleSourceLink);

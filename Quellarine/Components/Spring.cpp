@@ -38,8 +38,7 @@ double Spring::value(double seconds) const
     const double decay = zeta * angular;
     const double damped = angular * std::sqrt(1.0 - zeta * zeta);
     return 1.0
-        - std::exp(-decay * seconds)
-        * (std::cos(damped * seconds) + decay / damped * std::sin(damped * seconds));
+        - std::exp(-decay * seconds) * (std::cos(damped * seconds) + decay / damped * std::sin(damped * seconds));
 }
 
 double Spring::settlingTime() const

@@ -166,17 +166,17 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
     const QColor off = withOpacity(primary, 0.14);
     const QColor on = tint();
     QColor fill;
-    fill.setRgbF(off.redF() + (on.redF() - off.redF()) * position_, off.greenF() + (on.greenF() - off.greenF()) * position_,
-                 off.blueF() + (on.blueF() - off.blueF()) * position_,
-                 off.alphaF() + (on.alphaF() - off.alphaF()) * position_);
+    fill.setRgbF(
+        off.redF() + (on.redF() - off.redF()) * position_, off.greenF() + (on.greenF() - off.greenF()) * position_,
+        off.blueF() + (on.blueF() - off.blueF()) * position_, off.alphaF() + (on.alphaF() - off.alphaF()) * position_);
     ContinuousShape::drawCapsule(painter, trackRect, fill);
     if (position_ < 1) {
         // The pale off track alone would barely stand out from the window: an outline that does, fading out as
         // the switch turns on. It is measured against the off track on the window, which is darker than every
         // card the switch sits on, so that it stands apart on both sides of its edge.
         const QColor window = palette().color(QPalette::Window);
-        const QColor outline = readableOn(palette().color(QPalette::PlaceholderText), composited(off, window),
-                                          outlineContrast);
+        const QColor outline
+            = readableOn(palette().color(QPalette::PlaceholderText), composited(off, window), outlineContrast);
         const qreal inset = outlineWidth / 2;
         painter.strokePath(ContinuousShape::capsule(trackRect.adjusted(inset, inset, -inset, -inset)),
                            QPen(withOpacity(outline, 1.0 - position_), outlineWidth));
@@ -197,7 +197,8 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)
 
     if (FocusRing::shows(*this)) {
         // Around the track, clear of it, so that the track's own colours stay readable.
-        const QRectF ring = trackRect.adjusted(-FocusRing::width, -FocusRing::width, FocusRing::width, FocusRing::width);
+        const QRectF ring
+            = trackRect.adjusted(-FocusRing::width, -FocusRing::width, FocusRing::width, FocusRing::width);
         FocusRing::draw(painter, ring, ring.height() / 2, *this);
     }
 }

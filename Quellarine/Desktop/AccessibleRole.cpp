@@ -34,8 +34,8 @@ void AccessibleRole::set(QWidget& widget, QAccessible::Role role)
     widget.setProperty(roleProperty, static_cast<int>(role));
     // An interface made before the role was known (setting the accessible name makes one while a screen reader
     // listens) would keep the generic role for the widget's life: drop it, so the next query makes it afresh.
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget); made != nullptr &&
-                                                                                    made->role() != role) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+        made != nullptr && made->role() != role) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }

@@ -15,7 +15,10 @@ bool isHttps(const QUrl& url)
     return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
 }
 
-[[noreturn]] void fail(const QString& reason) { throw AppcastError(reason.toStdString()); }
+[[noreturn]] void fail(const QString& reason)
+{
+    throw AppcastError(reason.toStdString());
+}
 
 QString limited(QString text, qsizetype maximum, const char* field)
 {
@@ -53,7 +56,8 @@ AppcastItem readItem(QXmlStreamReader& reader)
         auto name = reader.name();
         bool namespaced = !reader.namespaceUri().isEmpty();
         if (namespaced && name == u"version") {
-            item.versionString = limited(reader.readElementText().trimmed(), Appcast::maximumVersionLength, "a version");
+            item.versionString
+                = limited(reader.readElementText().trimmed(), Appcast::maximumVersionLength, "a version");
         } else if (namespaced && name == u"shortVersionString") {
             item.displayVersionString
                 = limited(reader.readElementText().trimmed(), Appcast::maximumVersionLength, "a version");
@@ -70,8 +74,8 @@ AppcastItem readItem(QXmlStreamReader& reader)
                 fail(QStringLiteral("an enclosure is not an https address"));
             }
             item.fileURL = url;
-            enclosureVersion = limited(namespacedAttribute(attributes, u"version"), Appcast::maximumVersionLength,
-                                       "a version");
+            enclosureVersion
+                = limited(namespacedAttribute(attributes, u"version"), Appcast::maximumVersionLength, "a version");
             enclosureShortVersion = limited(namespacedAttribute(attributes, u"shortVersionString"),
                                             Appcast::maximumVersionLength, "a version");
             hasEnclosure = true;
@@ -157,4 +161,3 @@ const AppcastItem& Appcast::newest() const
 }
 
 } // namespace quellarine
-

@@ -71,8 +71,7 @@ bool AppcastUpdater::isAcceptableFeed(const QUrl& url)
     if (url.scheme() == u"https") {
         return true;
     }
-    return url.scheme() == u"http"
-        && (url.host() == u"localhost" || QHostAddress(url.host()).isLoopback());
+    return url.scheme() == u"http" && (url.host() == u"localhost" || QHostAddress(url.host()).isLoopback());
 }
 
 bool AppcastUpdater::canCheckForUpdates() const
@@ -105,9 +104,15 @@ std::optional<QDateTime> AppcastUpdater::lastUpdateCheckDate() const
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-void AppcastUpdater::checkForUpdatesInBackground() { startCheck(false); }
+void AppcastUpdater::checkForUpdatesInBackground()
+{
+    startCheck(false);
+}
 
-void AppcastUpdater::checkForUpdates() { startCheck(true); }
+void AppcastUpdater::checkForUpdates()
+{
+    startCheck(true);
+}
 
 void AppcastUpdater::scheduledCheckDue()
 {
@@ -179,7 +184,8 @@ void AppcastUpdater::startCheck(bool userInitiated)
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const QByteArray coding = reply->rawHeader("Content-Encoding").trimmed().toLower();
         if (!coding.isEmpty() && coding != "identity") {
-            failCheck(UpdaterError::appcastParse, QStringLiteral("The feed came compressed though asked for as it is."));
+            failCheck(UpdaterError::appcastParse,
+                      QStringLiteral("The feed came compressed though asked for as it is."));
             return;
         }
         bool known = false;

@@ -26,9 +26,8 @@ struct Roles {
 QPalette makePalette(const Roles& r)
 {
     QPalette palette;
-    const auto set = [&palette](QPalette::ColorRole role, QRgb value) {
-        palette.setColor(QPalette::All, role, QColor(value));
-    };
+    const auto set
+        = [&palette](QPalette::ColorRole role, QRgb value) { palette.setColor(QPalette::All, role, QColor(value)); };
     set(QPalette::Window, r.window);
     set(QPalette::WindowText, r.windowText);
     set(QPalette::Base, r.base);

@@ -29,7 +29,10 @@ bool isIntegerType(const QVariant& value)
     }
 }
 
-bool isString(const QVariant& value) { return value.typeId() == QMetaType::QString; }
+bool isString(const QVariant& value)
+{
+    return value.typeId() == QMetaType::QString;
+}
 
 // JSON has no spelling for NaN or infinity; the encoder would quietly write null instead.
 bool allNumbersFinite(const nlohmann::json& value)
@@ -52,7 +55,10 @@ constexpr std::int64_t fileSizeLimit = 16 << 20;
 
 } // namespace
 
-Defaults::Defaults() : Defaults(userFilePath()) {}
+Defaults::Defaults()
+    : Defaults(userFilePath())
+{
+}
 
 Defaults::Defaults(const QString& filePath)
     : filePath_(QFileInfo(filePath).absoluteFilePath())
@@ -111,7 +117,10 @@ void Defaults::registerDefaults(const QVariantMap& values)
     }
 }
 
-bool Defaults::contains(const QString& key) const { return value(key).has_value(); }
+bool Defaults::contains(const QString& key) const
+{
+    return value(key).has_value();
+}
 
 std::optional<QVariant> Defaults::value(const QString& key) const
 {
@@ -303,7 +312,10 @@ bool Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
     return commit();
 }
 
-bool Defaults::remove(const QString& key) { return remove(QStringList{key}); }
+bool Defaults::remove(const QString& key)
+{
+    return remove(QStringList{key});
+}
 
 bool Defaults::remove(const QStringList& keys)
 {

@@ -90,7 +90,7 @@ private:
     std::unique_ptr<QSettings> settings_; // over the private copy
     QVariantMap registered_;
     ProblemLog problemLog_;
-    QString readProblem_; // not yet told
+    QString readProblem_;  // not yet told
     bool failing_ = false; // the last write did not reach the disk
 };
 

@@ -40,8 +40,8 @@ std::optional<QString> writeFile(const QString& resource, const QString& folder)
         return translate("Cannot write %1: %2").arg(path, target.errorString());
     }
     target.write(source.readAll());
-    target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                          QFileDevice::ReadOther);
+    target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                          | QFileDevice::ReadOther);
     if (!target.commit()) {
         return translate("Cannot write %1: %2").arg(path, target.errorString());
     }

@@ -62,8 +62,8 @@ QPixmap Images::pixmap(const QString& name, const QSizeF& size, qreal devicePixe
     fitted.scale(size, Qt::KeepAspectRatio);
     const QSize pixels(std::max(1, static_cast<int>(std::round(fitted.width() * devicePixelRatio))),
                        std::max(1, static_cast<int>(std::round(fitted.height() * devicePixelRatio))));
-    const QString key =
-        QStringLiteral("image:%1:%2x%3:%4").arg(name).arg(pixels.width()).arg(pixels.height()).arg(devicePixelRatio);
+    const QString key
+        = QStringLiteral("image:%1:%2x%3:%4").arg(name).arg(pixels.width()).arg(pixels.height()).arg(devicePixelRatio);
     QPixmap cached;
     if (QPixmapCache::find(key, &cached)) {
         return cached;

@@ -156,7 +156,10 @@ void Localization::apply(const QString& code)
     current_ = chosen;
 }
 
-QString Localization::current() { return current_; }
+QString Localization::current()
+{
+    return current_;
+}
 
 QLocale Localization::locale(const QString& code, const QLocale& system)
 {

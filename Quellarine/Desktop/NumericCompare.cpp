@@ -4,7 +4,10 @@ namespace quellarine {
 
 namespace {
 
-bool isDigit(QChar character) { return character >= u'0' && character <= u'9'; }
+bool isDigit(QChar character)
+{
+    return character >= u'0' && character <= u'9';
+}
 
 // The digit run starting at index, without its leading zeros; index moves past the run.
 QStringView digitRun(QStringView text, qsizetype& index)

@@ -18,7 +18,10 @@ namespace {
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd)
+        : fd_(fd)
+    {
+    }
     ~Descriptor()
     {
         if (fd_ >= 0) {
@@ -101,8 +104,7 @@ bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned per
     const QFileInfo info(path);
     // The folder is held open, so that the new file and the rename land in the same folder even if its path is
     // changed meanwhile.
-    Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
         return false;
     }

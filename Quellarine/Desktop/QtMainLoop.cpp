@@ -20,7 +20,10 @@ int milliseconds(double seconds)
 
 } // namespace
 
-QtMainLoop::QtMainLoop(QObject* parent) : QObject(parent) {}
+QtMainLoop::QtMainLoop(QObject* parent)
+    : QObject(parent)
+{
+}
 
 QtMainLoop::~QtMainLoop()
 {

@@ -17,8 +17,8 @@ std::vector<std::string> ResourceNoteFolder::names() const
 {
     std::vector<std::string> names;
     const QDir folder(path_);
-    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                 QDir::Name);
+    const QStringList entries
+        = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries) {
         names.push_back(entry.toStdString());
     }

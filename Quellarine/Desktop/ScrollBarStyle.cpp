@@ -37,9 +37,8 @@ void ScrollBarStyle::drawComplexControl(ComplexControl control, const QStyleOpti
     painter->fillRect(bar->rect, bar->palette.color(QPalette::Window));
     painter->fillRect(bar->rect, withOpacity(bar->palette.color(QPalette::WindowText), trackOpacity));
     QStyleOptionSlider whole(*bar);
-    const QRectF thumb =
-        QRectF(subControlRect(CC_ScrollBar, &whole, SC_ScrollBarSlider, widget)).adjusted(thumbInset, thumbInset,
-                                                                                          -thumbInset, -thumbInset);
+    const QRectF thumb = QRectF(subControlRect(CC_ScrollBar, &whole, SC_ScrollBarSlider, widget))
+                             .adjusted(thumbInset, thumbInset, -thumbInset, -thumbInset);
     if (thumb.isValid() && (bar->state & State_Enabled)) {
         const qreal radius = std::min(thumb.width(), thumb.height()) / 2;
         QPainterPath capsule;

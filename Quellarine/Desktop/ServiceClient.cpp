@@ -31,7 +31,9 @@ public:
 // request only if it can read its body again from the start; this one refuses, so the request fails instead.
 class OneShotBody final : public QIODevice {
 public:
-    OneShotBody(QByteArray bytes, QObject* parent) : QIODevice(parent), bytes_(std::move(bytes))
+    OneShotBody(QByteArray bytes, QObject* parent)
+        : QIODevice(parent)
+        , bytes_(std::move(bytes))
     {
         open(QIODevice::ReadOnly);
     }
@@ -64,8 +66,8 @@ private:
 ServiceReply classify(QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool transportFailed =
-        reply.error() != QNetworkReply::NoError && reply.error() < QNetworkReply::ContentAccessDenied;
+    const bool transportFailed
+        = reply.error() != QNetworkReply::NoError && reply.error() < QNetworkReply::ContentAccessDenied;
     if (!status.isValid() || transportFailed) {
         return {ServiceReply::Outcome::offline, 0, {}};
     }
@@ -110,7 +112,10 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
 {
     if (!root_) {
         QMetaObject::invokeMethod(
-            context, [done = std::move(done)] { done({ServiceReply::Outcome::noService, 0, {}}); },
+            context,
+            [done = std::move(done)] {
+                done({ServiceReply::Outcome::noService, 0, {}});
+            },
             Qt::QueuedConnection);
         return;
     }
@@ -164,7 +169,8 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
     connect(reply, &QNetworkReply::readyRead, this, [reply, bodyLimit, decide] {
         if (reply->bytesAvailable() > bodyLimit) {
             decide({ServiceReply::Outcome::oversized,
-                    reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), {}});
+                    reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                    {}});
         }
     });
 

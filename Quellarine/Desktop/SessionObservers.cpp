@@ -19,9 +19,14 @@ const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session"
 
 } // namespace
 
-SessionObservers::SessionObservers(QObject* parent) : SessionObservers(QDBusConnection::systemBus(), parent) {}
+SessionObservers::SessionObservers(QObject* parent)
+    : SessionObservers(QDBusConnection::systemBus(), parent)
+{
+}
 
-SessionObservers::SessionObservers(const QDBusConnection& bus, QObject* parent) : QObject(parent), bus_(bus)
+SessionObservers::SessionObservers(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , bus_(bus)
 {
     // A monitor being plugged in reports several changes in a row; the pipeline needs to hear of it once.
     screenCoalescing_.setSingleShot(true);
@@ -57,8 +62,8 @@ void SessionObservers::watchLoginManager()
     // Which session is ours is asked without waiting: the answer arrives on the event loop. Desktops start
     // applications in units of their own outside the login session, so the session is asked by the name
     // "auto": the caller's session when it has one, else the user's graphical session.
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(loginService, loginPath, managerInterface, QStringLiteral("GetSession"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(loginService, loginPath, managerInterface, QStringLiteral("GetSession"));
     call << QStringLiteral("auto");
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {

@@ -115,8 +115,7 @@ bool SingleInstance::claim()
     claimed_ = true;
     if (!listen()) {
         // Without the socket a later copy cannot reach this one, but the lock still keeps it to one copy.
-        qWarning("Quellarine: cannot listen for other copies at %s: %s", qPrintable(socketPath_),
-                 std::strerror(errno));
+        qWarning("Quellarine: cannot listen for other copies at %s: %s", qPrintable(socketPath_), std::strerror(errno));
     }
     return true;
 }

@@ -71,7 +71,7 @@ private:
     bool claimed_ = false;
     int listener_ = -1;
     QSocketNotifier* notifier_ = nullptr;
-    QList<QLocalSocket*> connections_; // oldest first
+    QList<QLocalSocket*> connections_;     // oldest first
     QHash<qint64, qint64> lastActivation_; // peer process → milliseconds on the clock below
     QElapsedTimer clock_;
 };

@@ -19,9 +19,15 @@ void writeToSyslog(SystemLog::Level level, const QString& message)
 
 } // namespace
 
-SystemLog::SystemLog() : sink_(writeToSyslog) {}
+SystemLog::SystemLog()
+    : sink_(writeToSyslog)
+{
+}
 
-SystemLog::SystemLog(Sink sink) : sink_(std::move(sink)) {}
+SystemLog::SystemLog(Sink sink)
+    : sink_(std::move(sink))
+{
+}
 
 void SystemLog::info(const QString& message) const
 {

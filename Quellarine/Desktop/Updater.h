@@ -37,8 +37,7 @@ public:
 
     // Whether the updater's own window shows an update that a scheduled check found; only asked when the
     // delegate supports gentle reminders, otherwise the window shows.
-    virtual bool standardUserDriverShouldHandleShowingScheduledUpdate(const AppcastItem& item, bool immediateFocus)
-        = 0;
+    virtual bool standardUserDriverShouldHandleShowingScheduledUpdate(const AppcastItem& item, bool immediateFocus) = 0;
     // Told before an update is presented, whoever presents it.
     virtual void standardUserDriverWillHandleShowingUpdate(bool handleShowingUpdate, const AppcastItem& item) = 0;
     virtual void standardUserDriverShowVersionHistoryForAppcastItem(const AppcastItem& item) = 0;

@@ -33,7 +33,9 @@ const QString seenVersionKey = QStringLiteral("whatsNew.seenVersion");
 } // namespace
 
 AppModel::AppModel(Platform platform, QObject* parent)
-    : QObject(parent), platform_(std::move(platform)), tap_(platform_.pointer)
+    : QObject(parent)
+    , platform_(std::move(platform))
+    , tap_(platform_.pointer)
 {
     Defaults& defaults = platform_.defaults;
 

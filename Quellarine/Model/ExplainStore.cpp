@@ -137,13 +137,15 @@ ExplainStore::interpret(int status, const QByteArray& body, const CalibrationRes
     if (status == 429) {
         const auto reason = object.find("reason");
         const std::string text = reason != object.end() && reason->is_string() ? reason->get<std::string>() : "";
-        return text == "license_daily" ? Failure::usedToday : text == "daily" ? Failure::busyToday : Failure::unavailable;
+        return text == "license_daily" ? Failure::usedToday
+            : text == "daily"          ? Failure::busyToday
+                                       : Failure::unavailable;
     }
     const auto summary = object.find("summary");
     const auto points = object.find("points");
-    const bool readable = status == 200 && summary != object.end() && summary->is_string() &&
-                          points != object.end() && points->is_array() &&
-                          std::all_of(points->begin(), points->end(), [](const auto& point) { return point.is_string(); });
+    const bool readable = status == 200 && summary != object.end() && summary->is_string() && points != object.end()
+        && points->is_array()
+        && std::all_of(points->begin(), points->end(), [](const auto& point) { return point.is_string(); });
     if (!readable) {
         return Failure::unavailable;
     }

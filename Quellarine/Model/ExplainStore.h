@@ -98,7 +98,6 @@ private:
     State state_;
     std::optional<Explanation> saved_;
     std::optional<double> askedFor_; // the date of the result last asked about
-
 };
 
 void to_json(nlohmann::json& json, const ExplainStore::Explanation& explanation);

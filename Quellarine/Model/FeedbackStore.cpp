@@ -41,7 +41,11 @@ std::optional<FeedbackStore::Source> FeedbackStore::sourceFromRaw(const QString&
     return sourceNames.find(raw);
 }
 
-FeedbackStore::FeedbackStore(ServiceClient& client, QObject* parent) : QObject(parent), client_(client) {}
+FeedbackStore::FeedbackStore(ServiceClient& client, QObject* parent)
+    : QObject(parent)
+    , client_(client)
+{
+}
 
 QString FeedbackStore::trimmedMessage(const QString& message)
 {

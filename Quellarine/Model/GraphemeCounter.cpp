@@ -24,7 +24,8 @@ std::unique_ptr<icu::BreakIterator> makeClusters()
 // The iterator set to read text[from, to); closed with the stretch.
 class Stretch {
 public:
-    Stretch(icu::BreakIterator& clusters, QStringView text, qsizetype from, qsizetype to) : clusters_(clusters)
+    Stretch(icu::BreakIterator& clusters, QStringView text, qsizetype from, qsizetype to)
+        : clusters_(clusters)
     {
         UErrorCode status = U_ZERO_ERROR;
         utext_openUChars(&text_, reinterpret_cast<const UChar*>(text.data() + from), int64_t(to - from), &status);
@@ -148,7 +149,10 @@ qsizetype commonSuffix(QStringView a, QStringView b)
 
 } // namespace
 
-GraphemeCounter::GraphemeCounter() : clusters_(makeClusters()) {}
+GraphemeCounter::GraphemeCounter()
+    : clusters_(makeClusters())
+{
+}
 
 GraphemeCounter::~GraphemeCounter() = default;
 

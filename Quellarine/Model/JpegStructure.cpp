@@ -6,7 +6,10 @@ namespace quellarine {
 
 namespace {
 
-std::int64_t ceilDivide(std::int64_t value, std::int64_t divisor) { return (value + divisor - 1) / divisor; }
+std::int64_t ceilDivide(std::int64_t value, std::int64_t divisor)
+{
+    return (value + divisor - 1) / divisor;
+}
 
 bool isFrameMarker(unsigned char marker)
 {

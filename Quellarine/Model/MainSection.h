@@ -9,7 +9,8 @@
 
 namespace quellarine {
 
-// The pages of the main window, each with its title and symbol (the tint is the brand's: `tint` in Components). The raw value is the case name.
+// The pages of the main window, each with its title and symbol (the tint is the brand's: `tint` in Components). The raw
+// value is the case name.
 class MainSection {
 public:
     enum Value { home, calibration, research, help, feedback, whatsNew, profile };

@@ -308,7 +308,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(con
 }
 
 std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::importFile(const QString& sourcePath,
-                                                                      const QString& photoPath)
+                                                                       const QString& photoPath)
 {
     auto result = makeThumbnailPNG(sourcePath);
     if (const auto* png = std::get_if<QByteArray>(&result); png && !write(*png, photoPath)) {

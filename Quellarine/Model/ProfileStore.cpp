@@ -20,7 +20,10 @@ namespace {
 constexpr RawNames<ProfileStore::Device, 3> deviceNames{{"mouse", "trackpad", "both"}};
 constexpr RawNames<ProfileStore::Appearance, 3> appearanceNames{{"system", "light", "dark"}};
 
-QString key(const char* name) { return QString::fromLatin1(name); }
+QString key(const char* name)
+{
+    return QString::fromLatin1(name);
+}
 
 std::optional<QString> stringMember(const nlohmann::json& object, const char* name)
 {
@@ -77,7 +80,10 @@ QString ProfileStore::sanitize(const QString& text, int limit)
 }
 
 ProfileStore::ProfileStore(Defaults& defaults, const SystemLog& log, Environment environment, QObject* parent)
-    : QObject(parent), defaults_(defaults), log_(log), environment_(std::move(environment))
+    : QObject(parent)
+    , defaults_(defaults)
+    , log_(log)
+    , environment_(std::move(environment))
 {
     // One job at a time keeps imports and removals in the order the user asked for them.
     photoWork_.setMaxThreadCount(1);
@@ -272,7 +278,8 @@ bool ProfileStore::relaunch()
 void ProfileStore::assignPhoto(const QImage& image)
 {
     // Two images are the same photo only when they are the same decoded picture; two null images are equal.
-    const bool changed = image.isNull() != photo_.isNull() || (!image.isNull() && image.cacheKey() != photo_.cacheKey());
+    const bool changed
+        = image.isNull() != photo_.isNull() || (!image.isNull() && image.cacheKey() != photo_.cacheKey());
     photo_ = image;
     if (changed) {
         emit photoChanged();

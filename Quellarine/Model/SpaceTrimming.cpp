@@ -4,9 +4,8 @@ namespace quellarine {
 
 QString trimmedOfSpaces(const QString& text)
 {
-    const auto isSpace = [](QChar character) {
-        return character == u'\t' || character.category() == QChar::Separator_Space;
-    };
+    const auto isSpace
+        = [](QChar character) { return character == u'\t' || character.category() == QChar::Separator_Space; };
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isSpace(text[begin])) {

@@ -88,7 +88,7 @@ UpdateController::UpdateController(Defaults& defaults, const UpdaterFactory& mak
     auto build = defaults_.string(availableBuildKey);
     auto version = defaults_.string(availableVersionKey);
     bool sane = build && build->size() <= Appcast::maximumVersionLength
-                && (!version || version->size() <= Appcast::maximumVersionLength);
+        && (!version || version->size() <= Appcast::maximumVersionLength);
     if (sane && numericCompare(*build, environment_.runningBuild) > 0) {
         setAvailable(version);
     } else {
@@ -209,7 +209,10 @@ void UpdateController::showUpToDate()
     alert->activateWindow();
 }
 
-QString UpdateController::appVersion() { return QStringLiteral(QUELLARINE_VERSION); }
+QString UpdateController::appVersion()
+{
+    return QStringLiteral(QUELLARINE_VERSION);
+}
 
 QString UpdateController::runningBuild()
 {
@@ -266,7 +269,10 @@ bool UpdateController::standardUserDriverShouldHandleShowingScheduledUpdate(cons
     return false;
 }
 
-void UpdateController::standardUserDriverWillHandleShowingUpdate(bool, const AppcastItem& item) { remember(&item); }
+void UpdateController::standardUserDriverWillHandleShowingUpdate(bool, const AppcastItem& item)
+{
+    remember(&item);
+}
 
 void UpdateController::standardUserDriverShowVersionHistoryForAppcastItem(const AppcastItem&)
 {

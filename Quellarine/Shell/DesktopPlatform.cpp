@@ -78,11 +78,12 @@ std::atomic<DesktopPlatform*> runningPlatform{nullptr};
 } // namespace
 
 DesktopPlatform::DesktopPlatform()
-    : log_(std::make_unique<SystemLog>()),
-      mainLoop_(std::make_unique<QtMainLoop>()),
-      // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
-      pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication)),
-      keyboard_(std::make_unique<x11::X11Keyboard>())
+    : log_(std::make_unique<SystemLog>())
+    , mainLoop_(std::make_unique<QtMainLoop>())
+    ,
+    // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
+    pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
+    , keyboard_(std::make_unique<x11::X11Keyboard>())
 {
     Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
@@ -96,9 +97,8 @@ DesktopPlatform::DesktopPlatform()
     });
     if (keyboard_->fileDescriptor() >= 0) {
         notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [keyboard = keyboard_.get()] {
-            keyboard->processPendingEvents();
-        });
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
+                         [keyboard = keyboard_.get()] { keyboard->processPendingEvents(); });
     }
     static const bool registered = std::atexit(endPointerAtExit) == 0;
     (void)registered;

@@ -39,9 +39,9 @@ public:
 
     // Which way the pointer is steadied here, and so what it needs.
     enum class PointerWay {
-        devices,     // the input devices: the access, given once by one command
-        x11,         // the X server of an X11 session
-        x11Wayland,  // the X server of a Wayland session, where it cannot be steadied through X
+        devices,    // the input devices: the access, given once by one command
+        x11,        // the X server of an X11 session
+        x11Wayland, // the X server of a Wayland session, where it cannot be steadied through X
     };
     // What this computer needs before the pointer can be steadied, in the application's words; `command` is the one
     // that gives the devices' access.

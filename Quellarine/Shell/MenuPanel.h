@@ -12,8 +12,8 @@ class FocusScrollArea;
 class MenuView;
 
 // The window the menu-bar window is shown in: a borderless window next to the tray icon, above the others, that
-// goes away when the user clicks elsewhere or presses Escape. It sizes itself to its content and stays on the screen; where the
-// screen is too short for it, it takes the screen's free height and scrolls.
+// goes away when the user clicks elsewhere or presses Escape. It sizes itself to its content and stays on the screen;
+// where the screen is too short for it, it takes the screen's free height and scrolls.
 class MenuPanel : public QWidget {
     Q_OBJECT
 

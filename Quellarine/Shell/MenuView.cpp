@@ -99,9 +99,9 @@ MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
         refreshHeaderColors();
     });
 
-    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
-                        &AppModel::emergencyNoticeChanged, &AppModel::shortcutTakenChanged,
-                        &AppModel::modeShortcutTakenChanged}) {
+    for (auto signal :
+         {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
+          &AppModel::emergencyNoticeChanged, &AppModel::shortcutTakenChanged, &AppModel::modeShortcutTakenChanged}) {
         connect(&model_, signal, this, &MenuView::refresh);
     }
     connect(&model_, &AppModel::presetIDChanged, this, &MenuView::refresh);
@@ -140,8 +140,8 @@ QWidget* MenuView::buildHeader()
     names->addWidget(statusLabel_);
     block->addLayout(names);
     block->addStretch(1);
-    for (QWidget* child : {static_cast<QWidget*>(logo_), static_cast<QWidget*>(nameLabel_),
-                           static_cast<QWidget*>(statusLabel_)}) {
+    for (QWidget* child :
+         {static_cast<QWidget*>(logo_), static_cast<QWidget*>(nameLabel_), static_cast<QWidget*>(statusLabel_)}) {
         headerTap_->passClicks(*child);
     }
     connect(headerTap_, &TapArea::tapped, this, &MenuView::headerTapped);
@@ -160,8 +160,7 @@ QWidget* MenuView::buildFilterBlock()
 
     auto* permission = new QWidget;
     auto* permissionLayout = column(permission, 10, QMargins());
-    auto* needs = text(permissionNeededText(), Typography::font(Typography::TextStyle::body),
-                       permission);
+    auto* needs = text(permissionNeededText(), Typography::font(Typography::TextStyle::body), permission);
     needs->setWordWrap(true);
     permissionLayout->addWidget(needs);
     allowButton_ = new ProminentButton(tr("Show What's Needed"), Brand::accent, permission);
@@ -190,7 +189,8 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
+    updateLabel_
+        = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
     row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
     updateButton_ = new ProminentButton(tr("Update…"), Brand::systemRed, updateNotice_);
@@ -235,8 +235,7 @@ QWidget* MenuView::buildButtons()
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
     openButton_ = new MenuButton(tr("Open Quellarine"), QStringLiteral("macwindow"), Brand::accent, block);
-    feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"),
-                                     tint(MainSection::feedback), block);
+    feedbackButton_ = new MenuButton(tr("Feedback"), QStringLiteral("text.bubble"), tint(MainSection::feedback), block);
     quitButton_ = new MenuButton(tr("Quit"), QStringLiteral("power"), std::nullopt, block);
     grid->addWidget(openButton_, 0, 0, 1, 2);
     grid->addWidget(feedbackButton_, 1, 0);
@@ -327,8 +326,8 @@ void MenuView::refresh()
     const QString taken = tr("Used by another app");
     nextModeLabel_->setText(model_.modeShortcutTaken() ? taken : tr("Next mode"));
     toggleLabel_->setText(model_.shortcutTaken() ? taken : tr("On or off"));
-    for (auto [label, isTaken] : {std::pair{nextModeLabel_, model_.modeShortcutTaken()},
-                                  std::pair{toggleLabel_, model_.shortcutTaken()}}) {
+    for (auto [label, isTaken] :
+         {std::pair{nextModeLabel_, model_.modeShortcutTaken()}, std::pair{toggleLabel_, model_.shortcutTaken()}}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText,
                          isTaken ? Brand::warmText(*this) : this->palette().color(QPalette::WindowText));
@@ -388,7 +387,8 @@ void MenuView::paintEvent(QPaintEvent* /*event*/)
     const QRectF head(header_->geometry());
     if (onness_ < 1) {
         painter.fillRect(head, withOpacity(primary, 0.03 * (1 - onness_)));
-        painter.fillRect(QRectF(head.left(), head.bottom(), head.width(), 1), withOpacity(primary, 0.1 * (1 - onness_)));
+        painter.fillRect(QRectF(head.left(), head.bottom(), head.width(), 1),
+                         withOpacity(primary, 0.1 * (1 - onness_)));
     }
     if (onness_ > 0) {
         painter.setOpacity(onness_);

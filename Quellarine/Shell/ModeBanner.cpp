@@ -30,9 +30,15 @@ QFont bannerFont(int pixelSize, QFont::Weight weight = QFont::Normal)
     return Typography::system(pixelSize, weight);
 }
 
-QFont headerFont() { return bannerFont(13, QFont::DemiBold); }
+QFont headerFont()
+{
+    return bannerFont(13, QFont::DemiBold);
+}
 
-QString applicationName() { return ModeBanner::tr("Quellarine"); }
+QString applicationName()
+{
+    return ModeBanner::tr("Quellarine");
+}
 
 // The width a text needs on one line.
 int oneLineWidth(const QFont& font, const QString& text)
@@ -68,8 +74,8 @@ ModeBanner::ModeBanner(QString title, QString detail, std::optional<GlobalHotKey
     stack->setSpacing(spacing);
 
     const int headerHeight = std::max(logoSize, QFontMetrics(headerFont()).height());
-    header_ = new QSpacerItem(headerWidth(), headerHeight + headerBottomPadding, QSizePolicy::Fixed,
-                              QSizePolicy::Fixed);
+    header_
+        = new QSpacerItem(headerWidth(), headerHeight + headerBottomPadding, QSizePolicy::Fixed, QSizePolicy::Fixed);
     stack->addItem(header_);
 
     titleLabel_ = makeLabel(title_, bannerFont(28, QFont::DemiBold), true, this);

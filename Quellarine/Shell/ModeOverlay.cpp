@@ -159,15 +159,15 @@ QRect ModeOverlay::placement(const QRect& visibleFrame, QSize size)
     // Qt's y axis grows downwards: the banner's bottom edge sits the given share of the height above the bottom.
     const double left = visibleFrame.x() + visibleFrame.width() / 2.0 - size.width() / 2.0;
     const double bottom = visibleFrame.y() + visibleFrame.height() * (1.0 - heightAboveBottom);
-    return {QPoint(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(bottom)) - size.height()),
-            size};
+    return {QPoint(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(bottom)) - size.height()), size};
 }
 
 void ModeOverlay::buildPanel()
 {
-    auto* panel = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                           Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput |
-                                           Qt::NoDropShadowWindowHint);
+    auto* panel
+        = new QWidget(nullptr,
+                      Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                          | Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // Unmanaged: no window manager gives it the focus, decorates it, lists it or keeps it to one workspace.
         panel->setWindowFlag(Qt::X11BypassWindowManagerHint);

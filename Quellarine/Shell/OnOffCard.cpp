@@ -246,8 +246,8 @@ void OnOffCard::paintShadow(QPainter& painter, const QRectF& card)
     if (amount <= 0) {
         return;
     }
-    shadow_.paint(painter, card, cornerRadius, withOpacity(Brand::accent.resolve(*this), 0.35), shadowBlur, shadowOffset,
-                  std::min<qreal>(amount, 1.0));
+    shadow_.paint(painter, card, cornerRadius, withOpacity(Brand::accent.resolve(*this), 0.35), shadowBlur,
+                  shadowOffset, std::min<qreal>(amount, 1.0));
 }
 
 void OnOffCard::paintEvent(QPaintEvent* /*event*/)

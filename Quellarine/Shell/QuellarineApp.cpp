@@ -69,8 +69,7 @@ QuellarineApp::QuellarineApp(AppModel::Platform platform, Shell shell, QObject* 
     // window as from the popup.
     windows_->declare(QStringLiteral("welcome"), [this] { return withQuitKey(new WelcomeWindow(*model_)); });
     windows_->declare(QStringLiteral("main"), [this] {
-        return withQuitKey(
-            new MainWindow(*model_, [this](const QString& identity) { windows_->open(identity); }));
+        return withQuitKey(new MainWindow(*model_, [this](const QString& identity) { windows_->open(identity); }));
     });
 
     MenuView::Actions actions{
@@ -105,8 +104,8 @@ QWidget* QuellarineApp::withQuitKey(QWidget* window)
 void QuellarineApp::launch()
 {
     menuBarItem_->show();
-    const QString first =
-        launchWindow(model_->isTrusted(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
+    const QString first
+        = launchWindow(model_->isTrusted(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
     if (shell_.trayAvailable() || first == QStringLiteral("main")) {
         windows_->open(first);
         return;

@@ -47,7 +47,8 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-        const qreal iconLeft = rightToLeft ? width() - SidebarRow::horizontalPadding - iconSide : SidebarRow::horizontalPadding;
+        const qreal iconLeft
+            = rightToLeft ? width() - SidebarRow::horizontalPadding - iconSide : SidebarRow::horizontalPadding;
         const QRectF icon(iconLeft, verticalPadding, iconSide, iconSide);
         Images::paint(painter, icon, QStringLiteral("AppIconImage"));
 
@@ -65,8 +66,8 @@ protected:
                          nameMetrics.elidedText(name(), Qt::ElideRight, textWidth));
         painter.setFont(makerFont());
         painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(QRectF(textLeft, top + nameMetrics.height() + lineGap, textWidth, makerMetrics.height()), align,
-                         makerMetrics.elidedText(maker(), Qt::ElideRight, textWidth));
+        painter.drawText(QRectF(textLeft, top + nameMetrics.height() + lineGap, textWidth, makerMetrics.height()),
+                         align, makerMetrics.elidedText(maker(), Qt::ElideRight, textWidth));
     }
 
 private:

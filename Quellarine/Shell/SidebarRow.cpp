@@ -328,7 +328,8 @@ void SidebarRow::paintEvent(QPaintEvent* /*event*/)
     painter.restore();
 
     if (newDot_) {
-        const qreal dotLeft = rightToLeft ? bounds.left() + horizontalPadding : bounds.right() - horizontalPadding - dotSide;
+        const qreal dotLeft
+            = rightToLeft ? bounds.left() + horizontalPadding : bounds.right() - horizontalPadding - dotSide;
         painter.setPen(Qt::NoPen);
         painter.setBrush(newDotRed.resolve(*this));
         painter.drawEllipse(QRectF(dotLeft, (bounds.height() - dotSide) / 2, dotSide, dotSide));

@@ -11,8 +11,8 @@ class SpringAnimation;
 // One row of the main window's sidebar: the section's symbol, white on a tile of the section's tint, then its
 // title, and on the What's New row a red dot while there is something new. The row of the current section is
 // highlighted and its tile grows a little with a springy bounce. Assistive technology reads the row as one
-// page tab, selected while current. A click, Space, Return or Enter chooses the row; whether it becomes current is the window's decision, so a click never
-// unchecks the row by itself.
+// page tab, selected while current. A click, Space, Return or Enter chooses the row; whether it becomes current is the
+// window's decision, so a click never unchecks the row by itself.
 class SidebarRow : public DrawnButton {
     Q_OBJECT
 

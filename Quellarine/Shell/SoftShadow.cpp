@@ -49,8 +49,8 @@ qreal SoftShadow::reach(qreal blurRadius)
     return std::ceil(std::max<qreal>(0, blurRadius) * 1.5);
 }
 
-void SoftShadow::paint(QPainter& painter, const QRectF& shape, qreal cornerRadius, const QColor& color, qreal blurRadius,
-                       QPointF offset, qreal opacity)
+void SoftShadow::paint(QPainter& painter, const QRectF& shape, qreal cornerRadius, const QColor& color,
+                       qreal blurRadius, QPointF offset, qreal opacity)
 {
     if (shape.isEmpty() || opacity <= 0 || color.alpha() == 0) {
         return;
@@ -74,15 +74,15 @@ void SoftShadow::paint(QPainter& painter, const QRectF& shape, qreal cornerRadiu
             QPainter shapePainter(&silhouette);
             shapePainter.setRenderHint(QPainter::Antialiasing);
             shapePainter.scale(ratio, ratio);
-            shapePainter.fillPath(ContinuousShape::roundedRect(QRectF(QPointF(margin, margin), shape.size()), cornerRadius),
-                                  Qt::black);
+            shapePainter.fillPath(
+                ContinuousShape::roundedRect(QRectF(QPointF(margin, margin), shape.size()), cornerRadius), Qt::black);
         }
         std::vector<float> alpha(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
         for (int y = 0; y < height; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(silhouette.constScanLine(y));
             for (int x = 0; x < width; ++x) {
-                alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-                    static_cast<float>(qAlpha(row[x])) / 255.0F;
+                alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]
+                    = static_cast<float>(qAlpha(row[x])) / 255.0F;
             }
         }
         // Three box blurs come close to a Gaussian; each takes a third of the blur's spread.
@@ -95,8 +95,8 @@ void SoftShadow::paint(QPainter& painter, const QRectF& shape, qreal cornerRadiu
         for (int y = 0; y < height; ++y) {
             auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
             for (int x = 0; x < width; ++x) {
-                const float a = alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
-                                      + static_cast<std::size_t>(x)]
+                const float a
+                    = alpha[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]
                     * static_cast<float>(color.alphaF());
                 const auto channel = [a](int value) { return static_cast<int>(std::lround(value * a)); };
                 row[x] = qRgba(channel(color.red()), channel(color.green()), channel(color.blue()),

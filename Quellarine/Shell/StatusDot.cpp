@@ -73,7 +73,8 @@ qreal StatusDot::haloOpacityNow() const
 void StatusDot::refreshPulse()
 {
     const QWidget* top = window();
-    const bool wanted = on_ && isVisible() && !Motion::shared().reduceMotion() && top != nullptr && top->isActiveWindow();
+    const bool wanted
+        = on_ && isVisible() && !Motion::shared().reduceMotion() && top != nullptr && top->isActiveWindow();
     if (wanted && !pulses()) {
         pulse_->start();
     } else if (!wanted && pulses()) {

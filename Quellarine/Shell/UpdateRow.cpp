@@ -238,8 +238,8 @@ UpdateRow::Parts UpdateRow::parts(bool update) const
         result.title = tr("Update to %1").arg(available().value_or(QString()));
         result.trailing = tr("New");
         const QFontMetricsF badge(badgeFont());
-        result.trailingSize = QSizeF(badge.horizontalAdvance(result.trailing) + 2 * badgePaddingX,
-                                     badge.height() + 2 * badgePaddingY);
+        result.trailingSize
+            = QSizeF(badge.horizontalAdvance(result.trailing) + 2 * badgePaddingX, badge.height() + 2 * badgePaddingY);
     } else {
         const UpdateController& updates = model_.updates();
         result.mark = !updates.canCheck() && updates.automaticallyChecks() ? LeadingMark::spinner : LeadingMark::arrows;
@@ -257,8 +257,8 @@ UpdateRow::Parts UpdateRow::parts(bool update) const
 qreal UpdateRow::titleRoom(const Parts& part, int rowWidth) const
 {
     const qreal content = rowWidth - 2 * paddingX;
-    return std::max(1.0, content - part.markSize.width() - spacing - spacing - minimumGap - spacing
-                             - part.trailingSize.width());
+    return std::max(
+        1.0, content - part.markSize.width() - spacing - spacing - minimumGap - spacing - part.trailingSize.width());
 }
 
 QStringList UpdateRow::wrappedTitle(const Parts& part, int rowWidth) const

@@ -8,8 +8,8 @@ namespace quellarine {
 
 // How much of its screen a window's content may take: the screen's free area less the window's frame (its
 // title bar, never taken as less than the usual one, since a window manager may frame the window only later)
-// and a desktop's top bar, which not every desktop takes off the free area it reports. Large text makes a screen this much smaller too, since
-// every window grows with it.
+// and a desktop's top bar, which not every desktop takes off the free area it reports. Large text makes a screen this
+// much smaller too, since every window grows with it.
 class WindowRoom {
 public:
     // The least a title bar is taken to need.

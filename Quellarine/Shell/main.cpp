@@ -67,7 +67,8 @@ int main(int argc, char* argv[])
         .terminate =
             [&desktop] {
                 desktop.suspendPointer();
-                QMetaObject::invokeMethod(qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
             },
     });
     AppModel::Platform platform = desktop.platform();

@@ -101,8 +101,7 @@ CalibrationResult analyze(const CalibrationRecording& recording, double now)
     for (const auto& preset : candidates(recording.trackpad)) {
         ranking.push_back(scored(preset, holdTrace, followTrace, weight));
     }
-    std::stable_sort(ranking.begin(), ranking.end(),
-                     [](const Ranked& a, const Ranked& b) { return a.cost < b.cost; });
+    std::stable_sort(ranking.begin(), ranking.end(), [](const Ranked& a, const Ranked& b) { return a.cost < b.cost; });
 
     const ClickMeasures clicks = ClickMeasures::of(recording.clicks);
 
@@ -117,8 +116,8 @@ CalibrationResult analyze(const CalibrationRecording& recording, double now)
         result.scores.push_back(ranked.score);
     }
     result.suggested = result.scores.empty() ? FilterPreset::ID::balanced : result.scores.front().preset;
-    result.clickGuard =
-        result.slip > guardedSlip || result.extraClicks > 0 || result.shake > guardedShake || clicks.hasShortTap;
+    result.clickGuard
+        = result.slip > guardedSlip || result.extraClicks > 0 || result.shake > guardedShake || clicks.hasShortTap;
     result.date = now;
     return result;
 }

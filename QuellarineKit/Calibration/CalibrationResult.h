@@ -20,12 +20,12 @@ struct CalibrationResult {
         bool operator==(const PresetScore&) const = default;
     };
 
-    std::optional<double> rhythm; // the tremor's dominant frequency in Hz to 0.1 Hz; none without a clear one
-    double shake = 0;             // root-mean-square tremor in points
-    double press = 0;             // median seconds a button was held down
-    double slip = 0;              // median points between press and release
-    int extraClicks = 0;          // clicks too soon and too close after the previous release
-    int misses = 0;               // clicks − hits − extraClicks; below zero when extra clicks were also hits
+    std::optional<double> rhythm;    // the tremor's dominant frequency in Hz to 0.1 Hz; none without a clear one
+    double shake = 0;                // root-mean-square tremor in points
+    double press = 0;                // median seconds a button was held down
+    double slip = 0;                 // median points between press and release
+    int extraClicks = 0;             // clicks too soon and too close after the previous release
+    int misses = 0;                  // clicks − hits − extraClicks; below zero when extra clicks were also hits
     std::vector<PresetScore> scores; // every candidate, best first
     FilterPreset::ID suggested = FilterPreset::defaultID;
     bool clickGuard = false;

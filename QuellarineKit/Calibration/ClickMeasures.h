@@ -15,10 +15,10 @@ struct ClickMeasures {
     // A press shorter than this is a tap the click guard is there to catch.
     static constexpr double shortTap = 0.05; // s
 
-    double press = 0;     // median seconds held down
-    double slip = 0;      // median points between press and release
+    double press = 0; // median seconds held down
+    double slip = 0;  // median points between press and release
     int extraClicks = 0;
-    int misses = 0;       // clicks − hits − extraClicks, not clamped at zero
+    int misses = 0; // clicks − hits − extraClicks, not clamped at zero
     bool hasShortTap = false;
 
     static ClickMeasures of(const std::vector<CalibrationRecording::Click>& clicks);

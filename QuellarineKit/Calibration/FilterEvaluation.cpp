@@ -8,12 +8,15 @@ namespace quellarine::FilterEvaluation {
 
 namespace {
 
-constexpr double movingSpeed = 20.0;   // points per second: slower intended movement has no lag to measure
-constexpr double shortestStep = 1e-6;  // s: equal times never divide by zero
-constexpr double settleRadius = 2.0;   // points
+constexpr double movingSpeed = 20.0;     // points per second: slower intended movement has no lag to measure
+constexpr double shortestStep = 1e-6;    // s: equal times never divide by zero
+constexpr double settleRadius = 2.0;     // points
 constexpr std::size_t shortestRest = 10; // samples of a final rest that make a settle time measurable
 
-double squared(Vector v) { return v.dot(v); }
+double squared(Vector v)
+{
+    return v.dot(v);
+}
 
 // The first index from which the intended path stays on its last point, or none when that rest is not one
 // a settle time can be read from: it must start at index 2 or later and last at least 10 samples.

@@ -51,7 +51,10 @@ Vector verticalSine(double frequency, double amplitude, double t)
     return {0, std::sin(twoPi * frequency * t) * amplitude};
 }
 
-double smoothStep(double p) { return p * p * (3 - 2 * p); }
+double smoothStep(double p)
+{
+    return p * p * (3 - 2 * p);
+}
 
 } // namespace
 
@@ -64,7 +67,10 @@ PointerTrace PointerTrace::synthetic(double frequency, double amplitude, double 
     }
     const double c = std::cos(angle), s = std::sin(angle);
     return generated(
-        *count, rate, [=](double t) { return Point{c * (t * speed), s * (t * speed)}; },
+        *count, rate,
+        [=](double t) {
+            return Point{c * (t * speed), s * (t * speed)};
+        },
         [=](double t) {
             const double across = std::sin(twoPi * frequency * t) * amplitude;
             return Vector{-s * across, c * across};
@@ -81,10 +87,13 @@ PointerTrace PointerTrace::irregular(double frequency, double amplitude, double 
     // The phase runs on from sample to sample, so the tremor's frequency can wander without jumps.
     double phase = 0;
     return generated(
-        *count, rate, [=](double t) { return Point{t * speed, 0}; },
+        *count, rate,
+        [=](double t) {
+            return Point{t * speed, 0};
+        },
         [&phase, frequency, amplitude, drift, rate](double t) {
-            phase += (frequency + drift * std::sin(1.4451326206513049 * t) * std::cos(0.4398229715025711 * t))
-                * twoPi / rate;
+            phase += (frequency + drift * std::sin(1.4451326206513049 * t) * std::cos(0.4398229715025711 * t)) * twoPi
+                / rate;
             const double envelope = (1 + 0.3 * std::sin(1.9477874452256718 * t + 1.0)) * amplitude;
             return Vector{0.4 * envelope * std::sin(phase + 0.8), envelope * std::sin(phase)};
         });
@@ -108,8 +117,8 @@ PointerTrace PointerTrace::burst(double frequency, double amplitude, double spee
 PointerTrace PointerTrace::aiming(double frequency, double amplitude, double aimSeconds, double moveSeconds,
                                   int targets, double rate)
 {
-    static constexpr std::array<Point, 5> stops{
-        Point{600, 430}, Point{1190, 450}, Point{900, 590}, Point{650, 750}, Point{1230, 770}};
+    static constexpr std::array<Point, 5> stops{Point{600, 430}, Point{1190, 450}, Point{900, 590}, Point{650, 750},
+                                                Point{1230, 770}};
     const double moveProduct = moveSeconds * rate;
     const auto opening = sampleCount(1.5 * rate);
     const auto move = sampleCount(moveProduct);
@@ -142,8 +151,8 @@ PointerTrace PointerTrace::aiming(double frequency, double amplitude, double aim
         [=](double t) { return verticalSine(frequency, amplitude, t); });
 }
 
-PointerTrace PointerTrace::reach(double distance, double frequency, double amplitude, double rate,
-                                 double moveSeconds, double restSeconds)
+PointerTrace PointerTrace::reach(double distance, double frequency, double amplitude, double rate, double moveSeconds,
+                                 double restSeconds)
 {
     const auto count = sampleCount((restSeconds + 1.5) * rate);
     if (!count || !(moveSeconds > 0)) {

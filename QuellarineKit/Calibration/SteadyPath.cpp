@@ -66,8 +66,7 @@ std::vector<double> zeroPhaseLowPass(const std::vector<double>& values)
         section.pass(padded);
         std::reverse(padded.begin(), padded.end());
     }
-    return {padded.begin() + static_cast<std::ptrdiff_t>(pad),
-            padded.begin() + static_cast<std::ptrdiff_t>(pad + n)};
+    return {padded.begin() + static_cast<std::ptrdiff_t>(pad), padded.begin() + static_cast<std::ptrdiff_t>(pad + n)};
 }
 
 } // namespace

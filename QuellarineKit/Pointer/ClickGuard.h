@@ -111,7 +111,10 @@ public:
         Outputs outputs;
     };
 
-    explicit ClickGuard(Settings settings) : settings(settings) {}
+    explicit ClickGuard(Settings settings)
+        : settings(settings)
+    {
+    }
 
     // May change at any time; takes effect at the next call and leaves the press and the last click as they are.
     Settings settings;
@@ -134,8 +137,8 @@ private:
         Button button;
         double time;
         Point location;
-        bool sent; // the down has been emitted
-        bool dragging; // the pointer has left the drag circle; a dragging press has always been sent
+        bool sent;      // the down has been emitted
+        bool dragging;  // the pointer has left the drag circle; a dragging press has always been sent
         int clickCount; // 0 marks a swallowed repeat
     };
 

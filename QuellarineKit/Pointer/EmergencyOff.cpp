@@ -4,7 +4,9 @@
 
 namespace quellarine {
 
-EmergencyOff::EmergencyOff(int presses, double window) : presses(presses), window_(window)
+EmergencyOff::EmergencyOff(int presses, double window)
+    : presses(presses)
+    , window_(window)
 {
     downs_.reserve(static_cast<std::size_t>(std::max(presses, 0)) + 1);
 }

@@ -27,12 +27,11 @@ struct KeyName {
 
 // The US layout's letters by key position, the space bar and the function keys.
 constexpr std::array<KeyName, 39> keyNames{{
-    {0, "A"},      {11, "B"},     {8, "C"},     {2, "D"},     {14, "E"},    {3, "F"},      {5, "G"},
-    {4, "H"},      {34, "I"},     {38, "J"},    {40, "K"},    {37, "L"},    {46, "M"},     {45, "N"},
-    {31, "O"},     {35, "P"},     {12, "Q"},    {15, "R"},    {1, "S"},     {17, "T"},     {32, "U"},
-    {9, "V"},      {13, "W"},     {7, "X"},     {16, "Y"},    {6, "Z"},     {49, "Space"}, {122, "F1"},
-    {120, "F2"},   {99, "F3"},    {118, "F4"},  {96, "F5"},   {97, "F6"},   {98, "F7"},    {100, "F8"},
-    {101, "F9"},   {109, "F10"},  {103, "F11"}, {111, "F12"},
+    {0, "A"},   {11, "B"},  {8, "C"},      {2, "D"},    {14, "E"},    {3, "F"},     {5, "G"},     {4, "H"},
+    {34, "I"},  {38, "J"},  {40, "K"},     {37, "L"},   {46, "M"},    {45, "N"},    {31, "O"},    {35, "P"},
+    {12, "Q"},  {15, "R"},  {1, "S"},      {17, "T"},   {32, "U"},    {9, "V"},     {13, "W"},    {7, "X"},
+    {16, "Y"},  {6, "Z"},   {49, "Space"}, {122, "F1"}, {120, "F2"},  {99, "F3"},   {118, "F4"},  {96, "F5"},
+    {97, "F6"}, {98, "F7"}, {100, "F8"},   {101, "F9"}, {109, "F10"}, {103, "F11"}, {111, "F12"},
 }};
 
 std::string utf8(const icu::UnicodeString& text)
@@ -114,9 +113,8 @@ std::vector<Shortcut::Modifier> Shortcut::modifierKeys() const
 
 std::string Shortcut::keyLabel(const Naming& naming) const
 {
-    auto row = std::find_if(keyNames.begin(), keyNames.end(), [&](const KeyName& entry) {
-        return entry.keyCode == keyCode;
-    });
+    auto row = std::find_if(keyNames.begin(), keyNames.end(),
+                            [&](const KeyName& entry) { return entry.keyCode == keyCode; });
     if (row == keyNames.end()) {
         return "#" + std::to_string(keyCode);
     }
@@ -161,7 +159,9 @@ void from_json(const nlohmann::json& json, GlobalHotKey::Shortcut& shortcut)
 }
 
 GlobalHotKey::HotKeyError::HotKeyError(Case kind, system::HotKeyHost::Status status, const std::string& what)
-    : std::runtime_error(what), kind_(kind), status_(status)
+    : std::runtime_error(what)
+    , kind_(kind)
+    , status_(status)
 {
 }
 
@@ -170,7 +170,9 @@ GlobalHotKey::HotKeyError GlobalHotKey::HotKeyError::taken(system::HotKeyHost::S
     return HotKeyError(Case::taken, status, "the key combination is taken (status " + std::to_string(status) + ")");
 }
 
-GlobalHotKey::Registry::Registry(system::HotKeyHost& host) : host_(host), mainThread_(std::this_thread::get_id())
+GlobalHotKey::Registry::Registry(system::HotKeyHost& host)
+    : host_(host)
+    , mainThread_(std::this_thread::get_id())
 {
 }
 
@@ -217,7 +219,9 @@ void GlobalHotKey::Registry::release(std::uint32_t identifier)
 }
 
 GlobalHotKey::GlobalHotKey(Shortcut shortcut, Action action, std::uint32_t identifier)
-    : shortcut_(shortcut), action_(std::move(action)), identifier_(identifier)
+    : shortcut_(shortcut)
+    , action_(std::move(action))
+    , identifier_(identifier)
 {
 }
 

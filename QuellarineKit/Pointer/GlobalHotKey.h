@@ -48,7 +48,9 @@ public:
             explicit Naming(const system::KeyboardLayout* layout = nullptr,
                             std::array<std::string, 4> modifierNames = {"control", "option", "shift", "command"},
                             std::string locale = {})
-                : layout(layout), modifierNames(std::move(modifierNames)), locale(std::move(locale))
+                : layout(layout)
+                , modifierNames(std::move(modifierNames))
+                , locale(std::move(locale))
             {
             }
 

@@ -11,7 +11,7 @@ void HandAttribution::EarlierPositions::push(Point point)
 {
     const std::size_t kept = std::min(count_, capacity - 1);
     std::copy_backward(points_.begin(), points_.begin() + static_cast<std::ptrdiff_t>(kept),
-        points_.begin() + static_cast<std::ptrdiff_t>(kept) + 1);
+                       points_.begin() + static_cast<std::ptrdiff_t>(kept) + 1);
     points_[0] = point;
     count_ = kept + 1;
 }
@@ -55,9 +55,8 @@ std::optional<Vector> HandAttribution::attribute(Point location, Vector delta, s
     lastHandLocation_ = location;
     placedLast_ = false;
 
-    const auto resolution = HandMovement::resolve(location, delta,
-        std::span<const Point>(candidates.begin(), end),
-        base ? std::numeric_limits<double>::infinity() : tolerance);
+    const auto resolution = HandMovement::resolve(location, delta, std::span<const Point>(candidates.begin(), end),
+                                                  base ? std::numeric_limits<double>::infinity() : tolerance);
     if (!resolution) {
         return std::nullopt;
     }

@@ -4,8 +4,8 @@
 
 namespace quellarine {
 
-std::optional<HandMovement::Resolution> HandMovement::resolve(
-    Point location, Vector delta, std::span<const Point> possibleStarts, double tolerance)
+std::optional<HandMovement::Resolution> HandMovement::resolve(Point location, Vector delta,
+                                                              std::span<const Point> possibleStarts, double tolerance)
 {
     const auto mismatch = [&](std::size_t index) { return ((location - possibleStarts[index]) - delta).length(); };
     bool anyFinite = false;
@@ -32,8 +32,8 @@ std::optional<HandMovement::Resolution> HandMovement::resolve(
     return std::nullopt;
 }
 
-std::optional<Vector> HandMovement::movement(
-    Point location, Vector delta, std::span<const Point> possibleStarts, double tolerance)
+std::optional<Vector> HandMovement::movement(Point location, Vector delta, std::span<const Point> possibleStarts,
+                                             double tolerance)
 {
     if (auto resolution = resolve(location, delta, possibleStarts, tolerance)) {
         return resolution->movement;

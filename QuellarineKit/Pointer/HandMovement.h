@@ -28,11 +28,11 @@ struct HandMovement {
 
     // None when no start agrees and the nearest one misses the delta by more than the tolerance: the pointer
     // was put somewhere by something else.
-    static std::optional<Resolution> resolve(
-        Point location, Vector delta, std::span<const Point> possibleStarts, double tolerance);
+    static std::optional<Resolution> resolve(Point location, Vector delta, std::span<const Point> possibleStarts,
+                                             double tolerance);
 
-    static std::optional<Vector> movement(
-        Point location, Vector delta, std::span<const Point> possibleStarts, double tolerance);
+    static std::optional<Vector> movement(Point location, Vector delta, std::span<const Point> possibleStarts,
+                                          double tolerance);
 };
 
 } // namespace quellarine

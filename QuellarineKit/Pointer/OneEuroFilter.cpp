@@ -18,9 +18,15 @@ Vector splitStep(Vector step, Vector direction, double alongFactor, double acros
     return along * alongFactor + across * acrossFactor;
 }
 
-bool isFinite(Point point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+bool isFinite(Point point)
+{
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
 
-bool isFinite(Vector vector) { return std::isfinite(vector.dx) && std::isfinite(vector.dy); }
+bool isFinite(Vector vector)
+{
+    return std::isfinite(vector.dx) && std::isfinite(vector.dy);
+}
 
 } // namespace
 

@@ -40,7 +40,10 @@ public:
     // Share of the way a first-order low-pass with this cutoff (Hz) moves towards its input in dt seconds.
     static double smoothingFactor(double cutoff, double dt);
 
-    explicit OneEuroFilter(const Parameters& parameters) : parameters(parameters) {}
+    explicit OneEuroFilter(const Parameters& parameters)
+        : parameters(parameters)
+    {
+    }
 
     // The tuning; replacing it keeps the state, so smoothing continues from the current output.
     Parameters parameters;

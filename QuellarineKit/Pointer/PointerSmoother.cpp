@@ -22,7 +22,10 @@ double clampToUsable(double value, double lower, double upperEdge)
     return value;
 }
 
-bool isFinite(Point point) { return std::isfinite(point.x) && std::isfinite(point.y); }
+bool isFinite(Point point)
+{
+    return std::isfinite(point.x) && std::isfinite(point.y);
+}
 
 } // namespace
 
@@ -91,7 +94,7 @@ Point PointerSmoother::clamp(Point point) const
             continue;
         }
         const Point candidate{clampToUsable(point.x, frame.minX(), frame.maxX()),
-            clampToUsable(point.y, frame.minY(), frame.maxY())};
+                              clampToUsable(point.y, frame.minY(), frame.maxY())};
         const double distance = candidate.distance(point);
         if (distance == 0) {
             return point;

@@ -83,8 +83,8 @@ EventType releaseType(ClickGuard::Button button)
 
 bool isMove(EventType type)
 {
-    return type == EventType::mouseMoved || type == EventType::leftMouseDragged
-        || type == EventType::rightMouseDragged || type == EventType::otherMouseDragged;
+    return type == EventType::mouseMoved || type == EventType::leftMouseDragged || type == EventType::rightMouseDragged
+        || type == EventType::otherMouseDragged;
 }
 
 bool isDrag(EventType type)
@@ -135,15 +135,16 @@ int buttonNumber(const Event& event, ClickGuard::Button button)
 } // namespace
 
 PointerTap::TapError::TapError(Code code)
-    : std::runtime_error("the system refused to let this process watch the pointer"), code_(code)
+    : std::runtime_error("the system refused to let this process watch the pointer")
+    , code_(code)
 {
 }
 
 PointerTap::PointerTap(system::PointerSystem system, const PointerFilter::Parameters& parameters,
                        const ClickGuard::Settings& clicks)
-    : system_(system),
-      smoother_(parameters, system.displays.activeDisplayFrames()),
-      clickGuard_(clicks)
+    : system_(system)
+    , smoother_(parameters, system.displays.activeDisplayFrames())
+    , clickGuard_(clicks)
 {
 }
 
@@ -491,7 +492,8 @@ void PointerTap::scheduleTick()
     }
     tickScheduled_ = deadline;
     double due = *deadline;
-    auto timer = system_.mainLoop.scheduleAfter(std::max(due - system_.clock.uptime(), 0.0), [this, due] { tick(due); });
+    auto timer
+        = system_.mainLoop.scheduleAfter(std::max(due - system_.clock.uptime(), 0.0), [this, due] { tick(due); });
     pendingTicks_.emplace_back(due, timer);
 }
 

@@ -12,8 +12,7 @@ namespace {
 
 double lineStep(const TremorCanceller::Parameters& parameters)
 {
-    return parameters.stepHz > TremorCanceller::narrowestStepHz ? parameters.stepHz
-                                                                : TremorCanceller::narrowestStepHz;
+    return parameters.stepHz > TremorCanceller::narrowestStepHz ? parameters.stepHz : TremorCanceller::narrowestStepHz;
 }
 
 } // namespace

@@ -46,24 +46,24 @@ public:
         double time = 0;
     };
 
-    static constexpr double pauseGap = 0.5;              // s: a sample this late ends the run
-    static constexpr double pauseFadeTime = 0.5;         // s: the model fades by exp(−gap / this) over a pause
-    static constexpr double shortestStep = 0.0005;       // s
-    static constexpr double referenceStep = 0.008;       // s: the step the learning rates are given for
+    static constexpr double pauseGap = 0.5;        // s: a sample this late ends the run
+    static constexpr double pauseFadeTime = 0.5;   // s: the model fades by exp(−gap / this) over a pause
+    static constexpr double shortestStep = 0.0005; // s
+    static constexpr double referenceStep = 0.008; // s: the step the learning rates are given for
     static constexpr double largestAdaptation = 0.999;
-    static constexpr double weightLeak = 0.9995;         // per reference step
+    static constexpr double weightLeak = 0.9995; // per reference step
     static constexpr double errorClipFactor = 2.5;
-    static constexpr double errorTrendTime = 0.15;       // s
-    static constexpr double errorScaleTime = 1.0;        // s
-    static constexpr double errorScaleFloor = 0.3;       // points
-    static constexpr double initialErrorScale = 2.0;     // points
-    static constexpr double calmTremorRate = 4.0;        // per second
+    static constexpr double errorTrendTime = 0.15;   // s
+    static constexpr double errorScaleTime = 1.0;    // s
+    static constexpr double errorScaleFloor = 0.3;   // points
+    static constexpr double initialErrorScale = 2.0; // points
+    static constexpr double calmTremorRate = 4.0;    // per second
     static constexpr double outputLimitFactor = 2 * std::numbers::sqrt2;
     static constexpr double voluntarySpeedHoldTime = 0.2; // s
-    static constexpr double gateOpenSpeed = 150;         // points per second: learning fully on at or below
-    static constexpr double gateClosedSpeed = 300;       // points per second: learning off at or above
-    static constexpr double restartVoluntarySpeed = 300; // points per second
-    static constexpr double coastFadeTime = 0.05;        // s
+    static constexpr double gateOpenSpeed = 150;          // points per second: learning fully on at or below
+    static constexpr double gateClosedSpeed = 300;        // points per second: learning off at or above
+    static constexpr double restartVoluntarySpeed = 300;  // points per second
+    static constexpr double coastFadeTime = 0.05;         // s
     static constexpr double narrowestStepHz = 0.1;
     // Decoded parameters may ask for any range; more lines than this are not built.
     static constexpr std::size_t maximumLines = 1000;

@@ -115,8 +115,8 @@ std::size_t whiteSpaceLength(std::string_view text, std::size_t at)
     if (first == 0xE1 && byte(1) == 0x9A && byte(2) == 0x80) {
         return 3;
     }
-    if (first == 0xE2 && byte(1) == 0x80
-        && (byte(2) <= 0x8A || byte(2) == 0xA8 || byte(2) == 0xA9 || byte(2) == 0xAF) && byte(2) >= 0x80) {
+    if (first == 0xE2 && byte(1) == 0x80 && (byte(2) <= 0x8A || byte(2) == 0xA8 || byte(2) == 0xA9 || byte(2) == 0xAF)
+        && byte(2) >= 0x80) {
         return 3;
     }
     if (first == 0xE2 && byte(1) == 0x81 && byte(2) == 0x9F) {
@@ -155,19 +155,9 @@ struct CharacterReference {
 };
 
 constexpr CharacterReference characterReferences[] = {
-    {"&lt;", "<"},
-    {"&gt;", ">"},
-    {"&quot;", "\""},
-    {"&#39;", "'"},
-    {"&apos;", "'"},
-    {"&nbsp;", " "},
-    {"&mdash;", "\u2014"},
-    {"&ndash;", "\u2013"},
-    {"&rsquo;", "\u2019"},
-    {"&lsquo;", "\u2018"},
-    {"&ldquo;", "\u201C"},
-    {"&rdquo;", "\u201D"},
-    {"&amp;", "&"},
+    {"&lt;", "<"},         {"&gt;", ">"},         {"&quot;", "\""},      {"&#39;", "'"},        {"&apos;", "'"},
+    {"&nbsp;", " "},       {"&mdash;", "\u2014"}, {"&ndash;", "\u2013"}, {"&rsquo;", "\u2019"}, {"&lsquo;", "\u2018"},
+    {"&ldquo;", "\u201C"}, {"&rdquo;", "\u201D"}, {"&amp;", "&"},
 };
 
 // Each reference decoded once. Replacing the table's rows one after the other over the whole text gives the

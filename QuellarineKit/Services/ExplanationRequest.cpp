@@ -102,8 +102,8 @@ std::string ExplanationRequest::preview(const nlohmann::json& payload, const std
         }
     }
     for (const auto& score : payload.value("scores", nlohmann::json::array())) {
-        line(score.at("preset").get<std::string>() + ": left " + plainValue(score.at("left")) + ", " +
-             plainValue(score.at("lagMs")) + " ms");
+        line(score.at("preset").get<std::string>() + ": left " + plainValue(score.at("left")) + ", "
+             + plainValue(score.at("lagMs")) + " ms");
     }
     line("language: " + language);
     return text;
@@ -111,8 +111,8 @@ std::string ExplanationRequest::preview(const nlohmann::json& payload, const std
 
 std::string ExplanationRequest::language(std::string_view running)
 {
-    static constexpr std::array<std::string_view, 11> codes{"en", "ar", "bn", "zh-Hans", "es", "fr",
-                                                            "hi", "id", "pt-BR", "ru",  "tr"};
+    static constexpr std::array<std::string_view, 11> codes{"en", "ar", "bn",    "zh-Hans", "es", "fr",
+                                                            "hi", "id", "pt-BR", "ru",      "tr"};
     return std::find(codes.begin(), codes.end(), running) != codes.end() ? std::string(running) : std::string("en");
 }
 

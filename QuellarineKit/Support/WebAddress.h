@@ -25,7 +25,11 @@ public:
     bool operator==(const WebAddress&) const = default;
 
 private:
-    WebAddress(std::string text, std::size_t hostEnd) : text_(std::move(text)), hostEnd_(hostEnd) {}
+    WebAddress(std::string text, std::size_t hostEnd)
+        : text_(std::move(text))
+        , hostEnd_(hostEnd)
+    {
+    }
 
     std::string text_;
     std::size_t hostEnd_;

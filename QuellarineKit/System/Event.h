@@ -37,13 +37,13 @@ constexpr EventMask maskBit(EventType type)
 // One pointer event as it passes through the taps. A plain value: copying it cannot fail.
 struct Event {
     EventType type = EventType::null;
-    Point location;              // where the system put (or will put) the cursor, global display points
-    double deltaX = 0;           // what the device moved, after the user's pointer acceleration
+    Point location;    // where the system put (or will put) the cursor, global display points
+    double deltaX = 0; // what the device moved, after the user's pointer acceleration
     double deltaY = 0;
-    std::int64_t clickState = 0; // click count of a press or release
-    std::int64_t userData = 0;   // free for the poster: marks our own synthetic events
-    std::uint64_t timestamp = 0; // nanoseconds of the monotonic clock; 0 when unknown
-    std::uint64_t flags = 0;     // modifier flags at the time of the event
+    std::int64_t clickState = 0;   // click count of a press or release
+    std::int64_t userData = 0;     // free for the poster: marks our own synthetic events
+    std::uint64_t timestamp = 0;   // nanoseconds of the monotonic clock; 0 when unknown
+    std::uint64_t flags = 0;       // modifier flags at the time of the event
     std::int64_t buttonNumber = 0; // the device's button number (0 left, 1 right, 2 and up other buttons)
     // Something other than the device and the taps' own events put the cursor elsewhere just before this event
     // (another program's warp): its location starts from there. Only systems that can tell set it.

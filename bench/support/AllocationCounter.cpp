@@ -78,8 +78,14 @@ void free(void* memory)
     throw std::bad_alloc();
 }
 
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
 
 namespace quellarine::bench {
 

@@ -113,7 +113,8 @@ int main()
         } else if (command == "play") {
             std::string name;
             words >> name;
-            if (!playHandPath(name, [&](int dx, int dy) { mouse.move(dx, dy); }, stdout)) {
+            if (!playHandPath(
+                    name, [&](int dx, int dy) { mouse.move(dx, dy); }, stdout)) {
                 std::printf("unknown path %s\n", name.c_str());
             }
         } else if (command == "quit") {

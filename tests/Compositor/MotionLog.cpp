@@ -51,7 +51,9 @@ void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char
     }
 }
 
-void registryGlobalRemove(void*, wl_registry*, uint32_t) {}
+void registryGlobalRemove(void*, wl_registry*, uint32_t)
+{
+}
 
 const wl_registry_listener registryListener{registryGlobal, registryGlobalRemove};
 
@@ -76,8 +78,7 @@ wl_buffer* makeBuffer(Client& client)
     std::memset(pixels, 0x60, size_t(size));
     munmap(pixels, size_t(size));
     wl_shm_pool* pool = wl_shm_create_pool(client.shm, fd, size);
-    wl_buffer* buffer =
-        wl_shm_pool_create_buffer(pool, 0, client.width, client.height, stride, WL_SHM_FORMAT_XRGB8888);
+    wl_buffer* buffer = wl_shm_pool_create_buffer(pool, 0, client.width, client.height, stride, WL_SHM_FORMAT_XRGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
     return buffer;
@@ -106,9 +107,15 @@ void toplevelConfigure(void* data, xdg_toplevel*, int32_t width, int32_t height,
     }
 }
 
-void toplevelClose(void*, xdg_toplevel*) {}
-void toplevelBounds(void*, xdg_toplevel*, int32_t, int32_t) {}
-void toplevelCapabilities(void*, xdg_toplevel*, wl_array*) {}
+void toplevelClose(void*, xdg_toplevel*)
+{
+}
+void toplevelBounds(void*, xdg_toplevel*, int32_t, int32_t)
+{
+}
+void toplevelCapabilities(void*, xdg_toplevel*, wl_array*)
+{
+}
 
 const xdg_toplevel_listener toplevelListener{toplevelConfigure, toplevelClose, toplevelBounds, toplevelCapabilities};
 
@@ -124,8 +131,7 @@ void pointerLeave(void*, wl_pointer*, uint32_t, wl_surface*)
 
 void pointerMotion(void*, wl_pointer*, uint32_t time, wl_fixed_t x, wl_fixed_t y)
 {
-    std::printf("motion %u %.3f %.2f %.2f\n", time, nowMilliseconds(), wl_fixed_to_double(x),
-                wl_fixed_to_double(y));
+    std::printf("motion %u %.3f %.2f %.2f\n", time, nowMilliseconds(), wl_fixed_to_double(x), wl_fixed_to_double(y));
 }
 
 void pointerButton(void*, wl_pointer*, uint32_t, uint32_t time, uint32_t button, uint32_t state)
@@ -133,17 +139,28 @@ void pointerButton(void*, wl_pointer*, uint32_t, uint32_t time, uint32_t button,
     std::printf("button %u %.3f %u %u\n", time, nowMilliseconds(), button, state);
 }
 
-void pointerAxis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {}
-void pointerFrame(void*, wl_pointer*) {}
-void pointerAxisSource(void*, wl_pointer*, uint32_t) {}
-void pointerAxisStop(void*, wl_pointer*, uint32_t, uint32_t) {}
-void pointerAxisDiscrete(void*, wl_pointer*, uint32_t, int32_t) {}
-void pointerAxisValue120(void*, wl_pointer*, uint32_t, int32_t) {}
+void pointerAxis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t)
+{
+}
+void pointerFrame(void*, wl_pointer*)
+{
+}
+void pointerAxisSource(void*, wl_pointer*, uint32_t)
+{
+}
+void pointerAxisStop(void*, wl_pointer*, uint32_t, uint32_t)
+{
+}
+void pointerAxisDiscrete(void*, wl_pointer*, uint32_t, int32_t)
+{
+}
+void pointerAxisValue120(void*, wl_pointer*, uint32_t, int32_t)
+{
+}
 
-const wl_pointer_listener pointerListener{pointerEnter,       pointerLeave,      pointerMotion,
-                                          pointerButton,      pointerAxis,       pointerFrame,
-                                          pointerAxisSource,  pointerAxisStop,   pointerAxisDiscrete,
-                                          pointerAxisValue120};
+const wl_pointer_listener pointerListener{pointerEnter,        pointerLeave,       pointerMotion,     pointerButton,
+                                          pointerAxis,         pointerFrame,       pointerAxisSource, pointerAxisStop,
+                                          pointerAxisDiscrete, pointerAxisValue120};
 
 } // namespace
 
@@ -176,7 +193,6 @@ int main()
     xdg_toplevel_set_fullscreen(toplevel, nullptr);
     wl_surface_commit(client.surface);
 
-    while (wl_display_dispatch(display) != -1) {
-    }
+    while (wl_display_dispatch(display) != -1) {}
     return 0;
 }

@@ -80,7 +80,8 @@ public:
                 client.clear();
             }
         });
-        waitFor("client window", [&] { return ready.load(); }, 10);
+        waitFor(
+            "client window", [&] { return ready.load(); }, 10);
     }
     ~Recorder()
     {
@@ -105,8 +106,11 @@ private:
 class Session {
 public:
     Session(fs::path out, std::string application)
-        : out_(std::move(out)), application_(std::move(application)), hand_(server_.displayName()),
-          handLog_(std::fopen((out_ / "hand.log").c_str(), "w")), recorder_(server_.displayName(), out_ / "client.log")
+        : out_(std::move(out))
+        , application_(std::move(application))
+        , hand_(server_.displayName())
+        , handLog_(std::fopen((out_ / "hand.log").c_str(), "w"))
+        , recorder_(server_.displayName(), out_ / "client.log")
     {
     }
     ~Session()
@@ -133,10 +137,13 @@ private:
 
     void waitUntilPointerAt(Point target, double tolerance)
     {
-        waitFor("pointer at rest on the hand", [&] {
-            auto seen = recorder_.last();
-            return seen && std::abs(seen->x - target.x) <= tolerance && std::abs(seen->y - target.y) <= tolerance;
-        }, 15);
+        waitFor(
+            "pointer at rest on the hand",
+            [&] {
+                auto seen = recorder_.last();
+                return seen && std::abs(seen->x - target.x) <= tolerance && std::abs(seen->y - target.y) <= tolerance;
+            },
+            15);
     }
 
     // A small move of the hand arrives at the client: the chain works, and every earlier motion has arrived.
@@ -151,7 +158,8 @@ private:
     {
         Point start = pointer();
         std::FILE* samples = std::tmpfile();
-        playHandPath(path, [&](int dx, int dy) { hand_.move(dx, dy); }, samples);
+        playHandPath(
+            path, [&](int dx, int dy) { hand_.move(dx, dy); }, samples);
         std::rewind(samples);
         nlohmann::json sampleList = nlohmann::json::array();
         char line[256];
@@ -166,8 +174,11 @@ private:
         }
         std::fclose(samples);
         waitUntilPointerAt(start + sent, restTolerance);
-        phases_.push_back({{"name", phase}, {"path", path}, {"pointer", {start.x, start.y}},
-                           {"samples", sampleList}, {"rested", nowMilliseconds()}});
+        phases_.push_back({{"name", phase},
+                           {"path", path},
+                           {"pointer", {start.x, start.y}},
+                           {"samples", sampleList},
+                           {"rested", nowMilliseconds()}});
     }
 
     void startApplication()
@@ -186,7 +197,8 @@ private:
             execl(application_.c_str(), application_.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
-        waitFor("grab of the hand", [&] { return hand_.isGrabbed(); }, 30);
+        waitFor(
+            "grab of the hand", [&] { return hand_.isGrabbed(); }, 30);
     }
 
     void stopApplication()

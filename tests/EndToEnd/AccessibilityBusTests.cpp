@@ -120,8 +120,8 @@ public:
         if (!role.arguments().isEmpty()) {
             element.role = role.arguments().first().toString();
         }
-        QDBusMessage name = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                           QStringLiteral("Get"));
+        QDBusMessage name = QDBusMessage::createMethodCall(
+            service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         name << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name");
         const QDBusMessage nameReply = bus_.call(name, QDBus::Block, 5000);
         if (!nameReply.arguments().isEmpty()) {
@@ -167,8 +167,9 @@ private:
 
     QDBusMessage call(const QString& service, const QString& path, const QString& method) const
     {
-        return bus_.call(QDBusMessage::createMethodCall(service, path, QStringLiteral("org.a11y.atspi.Accessible"), method),
-                         QDBus::Block, 5000);
+        return bus_.call(
+            QDBusMessage::createMethodCall(service, path, QStringLiteral("org.a11y.atspi.Accessible"), method),
+            QDBus::Block, 5000);
     }
 
     QDBusConnection bus_;
@@ -198,10 +199,10 @@ protected:
         server = std::make_unique<XvfbServer>();
         const std::string socket = (home / "bus").string();
         sessionAddress = "unix:path=" + socket;
-        sessionBus = std::make_unique<Child>(
-            std::vector<std::string>{"/usr/bin/dbus-daemon", "--config-file=/usr/share/dbus-1/session.conf", "--nofork",
-                                     "--address=" + sessionAddress},
-            std::map<std::string, std::string>{});
+        sessionBus = std::make_unique<Child>(std::vector<std::string>{"/usr/bin/dbus-daemon",
+                                                                      "--config-file=/usr/share/dbus-1/session.conf",
+                                                                      "--nofork", "--address=" + sessionAddress},
+                                             std::map<std::string, std::string>{});
         ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(socket); }, 10)) << "no session bus";
         environment = {{"DBUS_SESSION_BUS_ADDRESS", sessionAddress},
                        {"DISPLAY", server->displayName()},
@@ -236,14 +237,14 @@ protected:
     // The accessibility bus, once the launcher has started it.
     std::optional<QDBusConnection> accessibilityBus()
     {
-        QDBusConnection session = QDBusConnection::connectToBus(QString::fromStdString(sessionAddress),
-                                                                QStringLiteral("session"));
+        QDBusConnection session
+            = QDBusConnection::connectToBus(QString::fromStdString(sessionAddress), QStringLiteral("session"));
         QString address;
         waitFor(
             [&] {
-                const QDBusMessage reply = session.call(QDBusMessage::createMethodCall(
-                    QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
-                    QStringLiteral("GetAddress")));
+                const QDBusMessage reply = session.call(
+                    QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                                   QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
                 if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
                     address = reply.arguments().first().toString();
                 }
@@ -288,7 +289,10 @@ TEST_F(AccessibilityBusTest, ScreenReadersGetNamedWindowsPageTabsAndNoNamedFille
             }
             int frames = 0;
             for (const Element& element : tree) {
-                frames += element.name == QStringLiteral("Welcome to Quellarine") || element.name == QStringLiteral("Overview") ? 1 : 0;
+                frames += element.name == QStringLiteral("Welcome to Quellarine")
+                        || element.name == QStringLiteral("Overview")
+                    ? 1
+                    : 0;
             }
             return frames >= 2;
         },

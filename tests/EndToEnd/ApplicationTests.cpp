@@ -678,7 +678,7 @@ TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicatio
 TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
 {
     constexpr double tremorHz = 5.3;
-    constexpr unsigned long stageColour = 0x163A2A; // the stage in the light appearance
+    constexpr unsigned long stageColour = 0x163A2A;  // the stage in the light appearance
     constexpr unsigned long accentColour = 0x2F6B4F; // prominent buttons in the light appearance
     constexpr double unitTargets[10][2] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
                                            {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
@@ -733,8 +733,7 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
             },
             3);
     }
-    ASSERT_TRUE(onButton()) << hand->cursor().x << "," << hand->cursor().y << " for " << onStart.x << ","
-                            << onStart.y;
+    ASSERT_TRUE(onButton()) << hand->cursor().x << "," << hand->cursor().y << " for " << onStart.x << "," << onStart.y;
     hand->press(1);
     std::this_thread::sleep_for(std::chrono::milliseconds(90));
     hand->release(1);
@@ -770,8 +769,9 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
         Point aim = centre;
         if (t > 10.0) {
             const double follow = t - 10.0;
-            aim = centre + Vector{std::sin(follow * 2 * std::numbers::pi / 7.5) * 0.38 * width,
-                                  std::sin(follow * 2 * std::numbers::pi / 3.75) * 0.30 * height};
+            aim = centre
+                + Vector{std::sin(follow * 2 * std::numbers::pi / 7.5) * 0.38 * width,
+                         std::sin(follow * 2 * std::numbers::pi / 3.75) * 0.30 * height};
         }
         sent = moveHandTo(aim + tremor, sent);
         if (t > 1 && t < 3 && step % 5 == 0) {
@@ -795,8 +795,7 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
         std::this_thread::sleep_for(std::chrono::milliseconds(350));
     }
 
-    ASSERT_TRUE(waitFor([&] { return !setting("profile.calibration").empty(); }, 20))
-        << "no result was stored";
+    ASSERT_TRUE(waitFor([&] { return !setting("profile.calibration").empty(); }, 20)) << "no result was stored";
     const std::string stored = setting("profile.calibration");
     RecordProperty("stored", stored);
     std::smatch rhythm;

@@ -185,9 +185,8 @@ TEST_F(RelaunchTest, TheHelperStartsNothingWhileTheOldCopyStillRuns)
     toStop.push_back(stubborn);
     const auto marker = home / "started";
     const auto errors = home / "errors";
-    const pid_t helper = start({QUELLARINE_RELAUNCH_HELPER, std::to_string(stubborn), "1", "/usr/bin/touch",
-                                marker.string()},
-                               ":0", errors);
+    const pid_t helper = start(
+        {QUELLARINE_RELAUNCH_HELPER, std::to_string(stubborn), "1", "/usr/bin/touch", marker.string()}, ":0", errors);
     int status = 0;
     ASSERT_TRUE(waitFor([&] { return waitpid(helper, &status, WNOHANG) == helper; }, 10));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
@@ -199,9 +198,8 @@ TEST_F(RelaunchTest, TheHelperStartsNothingWhileTheOldCopyStillRuns)
     kill(stubborn, SIGTERM);
     waitpid(stubborn, nullptr, 0);
     // Once it has ended, the same request starts the program.
-    const pid_t again = start({QUELLARINE_RELAUNCH_HELPER, std::to_string(stubborn), "1", "/usr/bin/touch",
-                               marker.string()},
-                              ":0");
+    const pid_t again
+        = start({QUELLARINE_RELAUNCH_HELPER, std::to_string(stubborn), "1", "/usr/bin/touch", marker.string()}, ":0");
     ASSERT_TRUE(waitFor([&] { return waitpid(again, &status, WNOHANG) == again; }, 10));
     EXPECT_TRUE(std::filesystem::exists(marker));
 }

@@ -1,5 +1,6 @@
-// Runs a fuzz target over the files it is given and the files of the folders it is given, in name order, so that the ordinary test suite
-// replays every seed and every input that once found a fault. Fails when the folders hold no input at all.
+// Runs a fuzz target over the files it is given and the files of the folders it is given, in name order, so that the
+// ordinary test suite replays every seed and every input that once found a fault. Fails when the folders hold no input
+// at all.
 
 #include <algorithm>
 #include <cstddef>

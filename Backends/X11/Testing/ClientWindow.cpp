@@ -30,8 +30,8 @@ ClientWindow::ClientWindow(const std::string& displayName)
     attributes.override_redirect = True;
     attributes.event_mask = PointerMotionMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask;
     window_ = XCreateWindow(display_, DefaultRootWindow(display_), 0, 0, unsigned(DisplayWidth(display_, screen)),
-        unsigned(DisplayHeight(display_, screen)), 0, CopyFromParent, InputOutput, CopyFromParent,
-        CWOverrideRedirect | CWEventMask, &attributes);
+                            unsigned(DisplayHeight(display_, screen)), 0, CopyFromParent, InputOutput, CopyFromParent,
+                            CWOverrideRedirect | CWEventMask, &attributes);
     XMapRaised(display_, window_);
     // Wait until it is on screen: only then does it receive pointer events.
     XEvent event;

@@ -29,7 +29,7 @@ bool isManaged(Display* display, Atom check)
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     const bool managed = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
-                             &format, &items, &remaining, &data)
+                                            &format, &items, &remaining, &data)
             == Success
         && items == 1;
     if (data != nullptr) {
@@ -69,7 +69,8 @@ WindowManager::WindowManager(const std::string& displayName)
     const auto deadline = std::chrono::steady_clock::now() + startTimeout;
     bool managed = isManaged(display, check);
     while (!managed && waitpid(pid_, nullptr, WNOHANG) == 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left
+            = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             break;
         }

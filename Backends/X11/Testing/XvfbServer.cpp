@@ -39,7 +39,7 @@ XvfbServer::XvfbServer(int width, int height)
         dup2(devNull, STDOUT_FILENO);
         dup2(devNull, STDERR_FILENO);
         execlp("Xvfb", "Xvfb", "-displayfd", readyFd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
-            screen.c_str(), static_cast<char*>(nullptr));
+               screen.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ready[1]);

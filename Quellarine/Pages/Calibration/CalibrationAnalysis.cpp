@@ -37,8 +37,7 @@ void CalibrationAnalysis::start(ProfileStore& profile, CalibrationRecording reco
     analysis->work_.start([analysis, recording = std::move(recording)] {
         Outcome outcome = run(recording, dateNow());
         QMetaObject::invokeMethod(
-            analysis, [analysis, outcome = std::move(outcome)] { analysis->handBack(outcome); },
-            Qt::QueuedConnection);
+            analysis, [analysis, outcome = std::move(outcome)] { analysis->handBack(outcome); }, Qt::QueuedConnection);
     });
 }
 

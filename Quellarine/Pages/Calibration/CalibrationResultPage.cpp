@@ -129,8 +129,8 @@ CalibrationResultPage::CalibrationResultPage(AppModel& model, CalibrationResult 
     explainCard_ = new ExplainCard(model_, result_, this);
     // The sections enter one after the other.
     double delay = 0.05;
-    for (QWidget* section : {buildSuggestion(replay), buildTiles(), buildScores(), static_cast<QWidget*>(explainCard_),
-                             buildBottom()}) {
+    for (QWidget* section :
+         {buildSuggestion(replay), buildTiles(), buildScores(), static_cast<QWidget*>(explainCard_), buildBottom()}) {
         Reveal::apply(*section, delay);
         delay += 0.05;
         layout->addWidget(section);
@@ -183,8 +183,8 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(10);
     nameRow->addWidget(new PresetSymbolView(result_.suggested, 1.3, std::nullopt, card), 0, Qt::AlignVCenter);
-    suggestedName_ = label(presetTitle(result_.suggested),
-                           Typography::system(28, QFont::Bold, Typography::Design::rounded), card);
+    suggestedName_
+        = label(presetTitle(result_.suggested), Typography::system(28, QFont::Bold, Typography::Design::rounded), card);
     nameRow->addWidget(suggestedName_, 0, Qt::AlignVCenter);
     nameRow->addStretch(1);
     texts->addLayout(nameRow);
@@ -192,8 +192,9 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     setWhite(*summary, 0.85);
     texts->addWidget(summary);
     if (result_.clickGuard) {
-        auto* guard = new SymbolLabel(CalibrationRow::tr("With the click guard on"), QStringLiteral("cursorarrow.click.2"),
-                                      weighted(Typography::TextStyle::callout, QFont::Medium), Brand::onGradient, card);
+        auto* guard
+            = new SymbolLabel(CalibrationRow::tr("With the click guard on"), QStringLiteral("cursorarrow.click.2"),
+                              weighted(Typography::TextStyle::callout, QFont::Medium), Brand::onGradient, card);
         clickGuardLabel_ = guard;
         texts->addWidget(guard);
     }
@@ -246,8 +247,9 @@ QWidget* CalibrationResultPage::buildScores()
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(8);
     layout->addWidget(label(tr("Each preset on your movement"), Typography::font(Typography::TextStyle::headline)));
-    QLabel* detail = plainText(tr("How much of the shake each one takes out, and how far the pointer trails your hand."),
-                               Typography::font(Typography::TextStyle::callout), true);
+    QLabel* detail
+        = plainText(tr("How much of the shake each one takes out, and how far the pointer trails your hand."),
+                    Typography::font(Typography::TextStyle::callout), true);
     layout->addWidget(detail);
     const std::size_t shown = std::min<std::size_t>(result_.scores.size(), shownScores);
     for (std::size_t i = 0; i < shown; ++i) {
@@ -265,8 +267,9 @@ QWidget* CalibrationResultPage::buildScores()
 QWidget* CalibrationResultPage::buildBottom()
 {
     auto* bottom = new QWidget(this);
-    QLabel* disclaimer = plainText(tr("Measured on this computer. These are pointer settings, not a health measurement."),
-                                   Typography::font(Typography::TextStyle::callout), true);
+    QLabel* disclaimer
+        = plainText(tr("Measured on this computer. These are pointer settings, not a health measurement."),
+                    Typography::font(Typography::TextStyle::callout), true);
     keep_ = new QPushButton(tr("Keep My Settings"), bottom);
     keep_->setMinimumHeight(ProminentButton::height);
     keep_->setMinimumWidth(keep_->sizeHint().width() + 2 * ProminentButton::horizontalPadding / 2);

@@ -40,8 +40,16 @@ public:
     static constexpr double upDownAmplitude = 0.30;
     // Where the targets stand, as fractions of the stage's width and height, in the order they are shown.
     static constexpr std::array<std::array<double, 2>, targetCount> unitTargets{{
-        {0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
-        {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55},
+        {0.18, 0.25},
+        {0.78, 0.70},
+        {0.50, 0.20},
+        {0.25, 0.75},
+        {0.85, 0.30},
+        {0.40, 0.55},
+        {0.65, 0.40},
+        {0.12, 0.50},
+        {0.58, 0.82},
+        {0.90, 0.55},
     }};
 
     // `clock` reads the monotonic clock in seconds.

@@ -286,14 +286,13 @@ void CalibrationView::finish()
     model_.setCalibrating(false);
     const std::optional<ProfileStore::Device> device = model_.profile().device();
     const bool trackpad = device == ProfileStore::Device::trackpad || device == ProfileStore::Device::both;
-    CalibrationAnalysis::start(model_.profile(), session_.recording(trackpad), this,
-                               [this](const CalibrationAnalysis::Outcome& outcome) {
-                                   if (session_.step() != Step::working) {
-                                       return;
-                                   }
-                                   showResult(outcome.result,
-                                              CalibrationResultPage::Replay{outcome.raw, outcome.steady});
-                               });
+    CalibrationAnalysis::start(
+        model_.profile(), session_.recording(trackpad), this, [this](const CalibrationAnalysis::Outcome& outcome) {
+            if (session_.step() != Step::working) {
+                return;
+            }
+            showResult(outcome.result, CalibrationResultPage::Replay{outcome.raw, outcome.steady});
+        });
 }
 
 void CalibrationView::showResult(const CalibrationResult& result, std::optional<CalibrationResultPage::Replay> replay)
@@ -399,8 +398,7 @@ QWidget* CalibrationView::buildIntro()
             "the test only measures the pointer."),
          "hand.point.up.left"},
         {tr("Smoothing and the click guard pause during the test and come back after it."), "pause.circle"},
-        {tr("The recording stays in memory and is deleted when you leave this page. Only the result is kept."),
-         "lock"},
+        {tr("The recording stays in memory and is deleted when you leave this page. Only the result is kept."), "lock"},
         {tr("Afterwards, AI (Claude) can explain your result and tune a personal setting for you, only if you ask. "
             "It reads the result's numbers, never the recording."),
          "sparkles"},

@@ -59,8 +59,8 @@ ShortcutsSection::Line::Line(const Shortcut& shortcut, const QString& caption, Q
 
 int ShortcutsSection::Line::sideBySideWidth() const
 {
-    const int captionWidth =
-        static_cast<int>(std::ceil(QFontMetricsF(caption_->font()).horizontalAdvance(caption_->text())));
+    const int captionWidth
+        = static_cast<int>(std::ceil(QFontMetricsF(caption_->font()).horizontalAdvance(caption_->text())));
     return caps_->sizeHint().width() + sideBySideSpacing + captionWidth;
 }
 

@@ -33,8 +33,8 @@ protected:
         const QRectF tile(rect());
         painter.fillPath(ContinuousShape::roundedRect(tile, StepCard::tileRadius), Brand::gradient(tile, *this));
         const qreal side = Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::title2));
-        Symbols::paint(painter, QRectF(tile.center().x() - side / 2, tile.center().y() - side / 2, side, side),
-                       symbol_, Qt::white);
+        Symbols::paint(painter, QRectF(tile.center().x() - side / 2, tile.center().y() - side / 2, side, side), symbol_,
+                       Qt::white);
     }
 
 private:
@@ -43,8 +43,7 @@ private:
 
 } // namespace
 
-StepCard::StepCard(const QString& title, const QString& detail, const QString& symbol, bool sideBySide,
-                   QWidget* parent)
+StepCard::StepCard(const QString& title, const QString& detail, const QString& symbol, bool sideBySide, QWidget* parent)
     : FilledPanel(14, 0.045, std::nullopt, parent)
     , title_(new QLabel(title, this))
     , detail_(new QLabel(detail, this))

@@ -72,7 +72,11 @@ protected:
 // "Copy the Message": a default button whose symbol takes the button text's colour of the appearance in effect.
 class CopyButton final : public QPushButton {
 public:
-    explicit CopyButton(const QString& title) : QPushButton(title) { refreshSymbol(); }
+    explicit CopyButton(const QString& title)
+        : QPushButton(title)
+    {
+        refreshSymbol();
+    }
 
 protected:
     void changeEvent(QEvent* event) override
@@ -114,8 +118,9 @@ FeedbackPage::FeedbackPage(AppModel& model, QWidget* parent)
     , store_(model.feedback())
 {
     auto* layout = verticalStack(this, spacing);
-    layout->addWidget(new PageTitle(tr("Feedback"), tr("A question, an idea, something that didn't work. Every "
-                                                       "message is read by the person who makes Quellarine.")));
+    layout->addWidget(new PageTitle(tr("Feedback"),
+                                    tr("A question, an idea, something that didn't work. Every "
+                                       "message is read by the person who makes Quellarine.")));
     layout->addStretch(1);
     rebuild();
 
@@ -312,8 +317,11 @@ QWidget* FeedbackPage::buildForm()
     sendColumn->addWidget(sendHint_);
     connect(send_, &QAbstractButton::clicked, this, &FeedbackPage::send);
 
-    for (auto [section, delay] : {std::pair<QWidget*, double>{topics, topicDelay}, {message, messageDelay},
-                                  {address, addressDelay}, {detailsRow, detailsDelay}, {sending, sendDelay}}) {
+    for (auto [section, delay] : {std::pair<QWidget*, double>{topics, topicDelay},
+                                  {message, messageDelay},
+                                  {address, addressDelay},
+                                  {detailsRow, detailsDelay},
+                                  {sending, sendDelay}}) {
         Reveal::apply(*section, delay);
         layout->addWidget(section);
     }
@@ -333,10 +341,10 @@ QWidget* FeedbackPage::buildThanks()
     title->setWordWrap(true);
     layout->addWidget(title);
     const QString address = FeedbackStore::trimmedEmail(store_.email());
-    thanksLine_ = secondaryText(address.isEmpty()
-                                    ? tr("It's read by a person. You left no address, so there won't be a reply.")
-                                    : tr("It's read by a person, and the answer goes to %1.").arg(address),
-                                Typography::font(Typography::TextStyle::title3));
+    thanksLine_
+        = secondaryText(address.isEmpty() ? tr("It's read by a person. You left no address, so there won't be a reply.")
+                                          : tr("It's read by a person, and the answer goes to %1.").arg(address),
+                        Typography::font(Typography::TextStyle::title3));
     layout->addWidget(thanksLine_);
     writeAnother_ = new QPushButton(tr("Write Another"));
     writeAnother_->setAutoDefault(true);
@@ -375,8 +383,8 @@ void FeedbackPage::refreshForm()
 
     const int count = store_.messageLength();
     counter_->setVisible(count > counterFrom);
-    counter_->setText(tr("%1 of %2 characters").arg(QLocale().toString(count),
-                                                     QLocale().toString(FeedbackStore::maxMessageLength)));
+    counter_->setText(
+        tr("%1 of %2 characters").arg(QLocale().toString(count), QLocale().toString(FeedbackStore::maxMessageLength)));
     setWarm(*counter_, count > FeedbackStore::maxMessageLength);
 
     if (email_->text() != store_.email()) {

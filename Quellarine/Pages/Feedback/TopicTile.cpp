@@ -25,7 +25,9 @@ QFont titleFont()
 
 } // namespace
 
-TopicTile::TopicTile(FeedbackStore::Topic topic, QWidget* parent) : DrawnButton(parent), topic_(topic)
+TopicTile::TopicTile(FeedbackStore::Topic topic, QWidget* parent)
+    : DrawnButton(parent)
+    , topic_(topic)
 {
     setCheckable(true);
     setAutoExclusive(false);
@@ -98,8 +100,8 @@ QRectF TopicTile::titleRect(qreal width) const
     const qreal left = horizontalPadding + symbolColumn + spacing;
     const qreal right = horizontalPadding + 4 + (selected() ? 18 + spacing : 0);
     const QFontMetricsF metrics(titleFont());
-    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, std::max(1.0, width - left - right), 1e6),
-                                               Qt::TextWordWrap, text());
+    const QRectF bounds
+        = metrics.boundingRect(QRectF(0, 0, std::max(1.0, width - left - right), 1e6), Qt::TextWordWrap, text());
     return {left, 0, std::max(1.0, width - left - right), bounds.height()};
 }
 
@@ -149,9 +151,10 @@ void TopicTile::paintEvent(QPaintEvent*)
                      text());
 
     if (selected()) {
-        Symbols::paint(painter,
-                       mirrored(QRectF(shape.width() - horizontalPadding - side, (shape.height() - side) / 2, side, side)),
-                       QStringLiteral("checkmark.circle.fill"), foreground);
+        Symbols::paint(
+            painter,
+            mirrored(QRectF(shape.width() - horizontalPadding - side, (shape.height() - side) / 2, side, side)),
+            QStringLiteral("checkmark.circle.fill"), foreground);
     }
     if (FocusRing::shows(*this)) {
         FocusRing::draw(painter, shape, cornerRadius, *this);

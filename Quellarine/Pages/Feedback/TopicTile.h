@@ -3,7 +3,6 @@
 #include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Model/FeedbackStore.h"
 
-
 namespace quellarine {
 
 // One topic of the feedback form as a wide button: its symbol and title, and a check mark on the chosen one,

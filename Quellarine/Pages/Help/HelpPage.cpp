@@ -78,13 +78,15 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, std::optional<WebAddr
     footer->setContentsMargins(0, 0, 0, 0);
     footer->setSpacing(4);
     footer->addWidget(version_);
-    footer->addWidget(footerLine(tr("Quellarine is not a medical device and does not diagnose or treat any condition.")));
+    footer->addWidget(
+        footerLine(tr("Quellarine is not a medical device and does not diagnose or treat any condition.")));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
-    layout->addWidget(new PageTitle(tr("Help"), tr("Quellarine smooths out shaking in the pointer and ignores "
-                                                   "accidental clicks, in every app.")));
+    layout->addWidget(new PageTitle(tr("Help"),
+                                    tr("Quellarine smooths out shaking in the pointer and ignores "
+                                       "accidental clicks, in every app.")));
     layout->addWidget(accessibilityCard_);
     layout->addWidget(new Card(actions));
     layout->addWidget(automatic_, 0, Qt::AlignLeading);
@@ -95,8 +97,7 @@ HelpPage::HelpPage(AppModel& model, OpenWindow openWindow, std::optional<WebAddr
             openWindow_(QStringLiteral("welcome"));
         }
     });
-    connect(feedback_, &QAbstractButton::clicked, this,
-            [this] { model_.openFeedback(FeedbackStore::Source::help); });
+    connect(feedback_, &QAbstractButton::clicked, this, [this] { model_.openFeedback(FeedbackStore::Source::help); });
     if (site_) {
         connect(site_, &QAbstractButton::clicked, this,
                 [url = QUrl(QString::fromStdString(site->text()))] { QDesktopServices::openUrl(url); });

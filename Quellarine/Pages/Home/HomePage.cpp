@@ -129,8 +129,9 @@ QWidget* HomePage::buildPresets()
     hint->setContentsMargins(4, 0, 0, 0);
     hint->setSpacing(8);
     hint->addWidget(new SmallKeyCaps(Shortcut::nextMode(), hintRow_), 0, Qt::AlignVCenter);
-    hint->addWidget(text(tr("switch modes from any app"), Typography::font(Typography::TextStyle::body), hintRow_, true),
-                    1, Qt::AlignVCenter);
+    hint->addWidget(
+        text(tr("switch modes from any app"), Typography::font(Typography::TextStyle::body), hintRow_, true), 1,
+        Qt::AlignVCenter);
     layout->addWidget(hintRow_);
     return section;
 }

@@ -123,8 +123,7 @@ protected:
             return;
         }
         QPainter painter(this);
-        Symbols::paint(painter, QRectF(rect()), QStringLiteral("checkmark.circle.fill"),
-                       Brand::accent.resolve(*this));
+        Symbols::paint(painter, QRectF(rect()), QStringLiteral("checkmark.circle.fill"), Brand::accent.resolve(*this));
     }
 
 private:

@@ -95,7 +95,8 @@ qreal DeviceOption::titleHeight() const
 {
     // As laid out, with the script's fallback font, which may be taller than the title font's own lines.
     const QFontMetricsF metrics(titleFont());
-    return std::max(metrics.height(), metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, text()).height());
+    return std::max(metrics.height(),
+                    metrics.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, text()).height());
 }
 
 QSize DeviceOption::sizeHint() const
@@ -138,9 +139,10 @@ void DeviceOption::paintEvent(QPaintEvent* /*event*/)
     const qreal contentHeight = symbolSize + spacing + titleHeight();
     const qreal top = bounds.center().y() - contentHeight / 2;
     const qreal symbolSide = Symbols::sideFor(symbolSize);
-    Symbols::paint(painter, QRectF(bounds.center().x() - symbolSide / 2, top + (symbolSize - symbolSide) / 2,
-                                   symbolSide, symbolSide),
-                   symbol(device_), foreground, Symbols::Weight::regular);
+    Symbols::paint(
+        painter,
+        QRectF(bounds.center().x() - symbolSide / 2, top + (symbolSize - symbolSide) / 2, symbolSide, symbolSide),
+        symbol(device_), foreground, Symbols::Weight::regular);
     painter.setFont(titleFont());
     painter.setPen(foreground);
     const QRectF titleRect(bounds.left(), top + symbolSize + spacing, bounds.width(), titleHeight());

@@ -27,8 +27,8 @@ class SymbolLabel;
 class ToggleSwitch;
 
 // The profile page's "Make it yours": the pointing device (which also suits the preset to it), the appearance,
-// the interface language with the offer to restart in it, the click guard, and the calibration test's summary. Every control writes straight
-// into the profile store or the application model, which keep the change at once.
+// the interface language with the offer to restart in it, the click guard, and the calibration test's summary. Every
+// control writes straight into the profile store or the application model, which keep the change at once.
 class PreferencesSection : public ProfileSection {
     Q_OBJECT
 

@@ -86,7 +86,8 @@ QLineEdit* ProfilePage::field(const QString& label, const QString& prompt, QStri
 
 QWidget* ProfilePage::buildDetails(const QString& accountFullName)
 {
-    details_ = new ProfileSection(tr("Personal details"), tr("Shown only in Quellarine, on this computer. Never uploaded."));
+    details_
+        = new ProfileSection(tr("Personal details"), tr("Shown only in Quellarine, on this computer. Never uploaded."));
     const auto [firstPrompt, lastPrompt] = namePlaceholders(accountFullName);
     firstName_ = field(tr("First name"), firstPrompt, &ProfileStore::Details::firstName);
     lastName_ = field(tr("Last name"), lastPrompt, &ProfileStore::Details::lastName);

@@ -35,7 +35,8 @@ public:
 
     QSize sizeHint() const override
     {
-        return QSize(fontMetrics().horizontalAdvance(text()) + 28, SegmentedPicker::height - 2 * SegmentedPicker::inset);
+        return QSize(fontMetrics().horizontalAdvance(text()) + 28,
+                     SegmentedPicker::height - 2 * SegmentedPicker::inset);
     }
 
 protected:

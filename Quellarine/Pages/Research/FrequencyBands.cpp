@@ -17,7 +17,8 @@ namespace quellarine {
 
 FrequencyBands::FrequencyBands(double top, QWidget* parent)
     : ChartCard(spacing, parent)
-    , strip_(new BandStrip(top, {{0, 2, tr("Your movement"), Brand::accent}, {3, 12, tr("A shaking hand"), Brand::warm}}))
+    , strip_(
+          new BandStrip(top, {{0, 2, tr("Your movement"), Brand::accent}, {3, 12, tr("A shaking hand"), Brand::warm}}))
 {
     addQuiet(strip_);
 

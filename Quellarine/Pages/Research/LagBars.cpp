@@ -172,8 +172,8 @@ void LagBars::paintEvent(QPaintEvent* /*event*/)
             if (needed <= bar.width()) {
                 painter.setClipPath(shape);
                 painter.setPen(Qt::white);
-                const QRectF inside =
-                    bar.adjusted(rightToLeft ? 0 : balancedInset, 0, rightToLeft ? -balancedInset : 0, 0);
+                const QRectF inside
+                    = bar.adjusted(rightToLeft ? 0 : balancedInset, 0, rightToLeft ? -balancedInset : 0, 0);
                 painter.drawText(inside, Qt::AlignVCenter | leading | Qt::TextSingleLine, label);
             } else {
                 // A bar too short for its name (a narrow window, a long translation): the name follows the bar.

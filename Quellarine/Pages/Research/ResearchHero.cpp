@@ -56,9 +56,8 @@ ResearchHero::ResearchHero(QWidget* parent)
                             Typography::font(Typography::TextStyle::title3), secondaryOpacity));
 
     const auto wholePercent = [](double value) { return percent(value, 0); };
-    const auto wholeMilliseconds = [](double value) {
-        return tr("%1 ms").arg(LagBars::wholeNumber(static_cast<long long>(std::trunc(value))));
-    };
+    const auto wholeMilliseconds
+        = [](double value) { return tr("%1 ms").arg(LagBars::wholeNumber(static_cast<long long>(std::trunc(value)))); };
     auto* figures = new QHBoxLayout;
     figures->setContentsMargins(0, 4, 0, 0);
     figures->setSpacing(0);
@@ -122,9 +121,9 @@ void ResearchHero::paintEvent(QPaintEvent* /*event*/)
     const qreal reach = radius + glowBlur;
     QRadialGradient glow(glowCentre(), reach);
     const QColor orangeColor = orange();
-    for (const auto& [at, strength] : {std::pair{0.0, 1.0}, std::pair{(radius - glowBlur / 2) / reach, 0.85},
-                                       std::pair{radius / reach, 0.5}, std::pair{(radius + glowBlur / 2) / reach, 0.15},
-                                       std::pair{1.0, 0.0}}) {
+    for (const auto& [at, strength] :
+         {std::pair{0.0, 1.0}, std::pair{(radius - glowBlur / 2) / reach, 0.85}, std::pair{radius / reach, 0.5},
+          std::pair{(radius + glowBlur / 2) / reach, 0.15}, std::pair{1.0, 0.0}}) {
         glow.setColorAt(at, withOpacity(orangeColor, glowOpacity * strength));
     }
     painter.fillRect(bounds, glow);

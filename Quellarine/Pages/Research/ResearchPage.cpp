@@ -70,15 +70,16 @@ ResearchPage::ResearchPage(QWidget* parent)
     page->setSpacing(spacing);
     page->addWidget(hero_);
 
-    page->addWidget(heading(tr("Clicking"), tr("Most trouble comes at the moment of the click, not on the way to it.")));
+    page->addWidget(
+        heading(tr("Clicking"), tr("Most trouble comes at the moment of the click, not on the way to it.")));
     page->addWidget(clickingFindings());
     page->addWidget(finding(tr("%1×").arg(QLocale().toString(2.4, 'f', 1)),
                             tr("%1 against %2").arg(percent(0.329, 0), percent(0.135, 0)),
                             tr("as many double-click errors for older adults as for young ones."),
                             tr("It isn't only shaking: Quellarine helps whenever clicks slip."), 3));
 
-    page->addWidget(heading(tr("Moving"),
-                            tr("Your movement and a shake are different speeds. That gap is what Quellarine works in.")));
+    page->addWidget(heading(
+        tr("Moving"), tr("Your movement and a shake are different speeds. That gap is what Quellarine works in.")));
     frequencyBands_ = revealed(new FrequencyBands(14), 0.1);
     page->addWidget(frequencyBands_);
     page->addWidget(finding(tr("½"), tr("2.34 against 4.72 bits/s"),
@@ -112,7 +113,8 @@ QWidget* ResearchPage::clickingFindings()
     auto* holder = new QWidget;
     clickingGrid_ = new AdaptiveGridLayout(gridColumnWidth, gridSpacing, holder);
     clickingGrid_->setStretchesRows(true);
-    clickingGrid_->addWidget(finding(percent(slippedClicks, 0), tr("%1 for others").arg(percent(slippedClicksOthers, 0)),
+    clickingGrid_->addWidget(finding(percent(slippedClicks, 0),
+                                     tr("%1 for others").arg(percent(slippedClicksOthers, 0)),
                                      tr("of clicks moved the pointer between pressing and releasing the button, for "
                                         "people with motor difficulties."),
                                      tr("The click guard holds the pointer still while the button is down."), 1));

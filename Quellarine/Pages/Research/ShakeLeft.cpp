@@ -43,8 +43,8 @@ protected:
         if (layoutDirection() == Qt::RightToLeft) {
             bar.moveLeft(width() - bar.width());
         }
-        const QColor fill = balanced_ ? Brand::warm.resolve(*this)
-                                      : withOpacity(palette().color(QPalette::PlaceholderText), 0.45);
+        const QColor fill
+            = balanced_ ? Brand::warm.resolve(*this) : withOpacity(palette().color(QPalette::PlaceholderText), 0.45);
         ContinuousShape::drawCapsule(painter, bar, fill);
     }
 
@@ -99,9 +99,10 @@ ShakeLeft::ShakeLeft(QWidget* parent)
     sources->addWidget(new SourceLink(LocalizedSources::withID(9)));
     column()->addLayout(sources);
 
-    describe(title, tr("Shake left with plain smoothing: %1. With Quellarine's Balanced preset: %2.")
-                            .arg(percent(plainSmoothingLeft, 0), percent(balancedLeft, 0))
-                        + QLatin1Char('\n') + how);
+    describe(title,
+             tr("Shake left with plain smoothing: %1. With Quellarine's Balanced preset: %2.")
+                     .arg(percent(plainSmoothingLeft, 0), percent(balancedLeft, 0))
+                 + QLatin1Char('\n') + how);
 }
 
 QWidget* ShakeLeft::group(const QString& label, double value, bool balanced)

@@ -12,7 +12,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-
 namespace quellarine {
 
 namespace {
@@ -83,8 +82,8 @@ void SourcesList::addRow(QGridLayout& grid, int row, const Source& source)
     texts->setSpacing(2);
     texts->addWidget(selectable(QString::fromStdString(source.cite), callout(QFont::DemiBold)));
     texts->addWidget(selectable(QString::fromStdString(source.title), callout()));
-    texts->addWidget(selectable(QString::fromStdString(source.venue), Typography::font(Typography::TextStyle::caption),
-                                true));
+    texts->addWidget(
+        selectable(QString::fromStdString(source.venue), Typography::font(Typography::TextStyle::caption), true));
     if (source.url) {
         auto* link = new AddressLink(QUrl(QString::fromStdString(source.url->text()), QUrl::StrictMode));
         texts->addWidget(link, 0, Qt::AlignLeading);

@@ -77,8 +77,9 @@ WelcomeView::WelcomeView(AppModel& model, std::function<void()> dismissWindow, Q
 {
     setFixedWidth(width);
 
-    auto* subtitle = text(tr("Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app."),
-                          Typography::TextStyle::body, true);
+    auto* subtitle
+        = text(tr("Quellarine smooths out shaking in the pointer and ignores accidental clicks, in every app."),
+               Typography::TextStyle::body, true);
     accessibilityCard_ = new AccessibilityCard(model_);
     auto* disclaimer = text(tr("Quellarine is not a medical device and does not diagnose or treat any condition."),
                             Typography::TextStyle::caption, true);

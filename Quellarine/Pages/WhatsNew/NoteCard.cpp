@@ -23,10 +23,10 @@ NoteCard::NoteCard(const ReleaseNote& note, bool current, QWidget* parent)
     using TextStyle = Typography::TextStyle;
     const std::optional<DynamicColor> tint = current ? std::optional(Brand::accent) : std::nullopt;
 
-    versionPill_ = new CapsuleText(QString::fromStdString(note.version),
-                                   Typography::system(Typography::pixelSize(TextStyle::callout), QFont::DemiBold,
-                                                      Typography::Design::monospaced),
-                                   tint, CapsuleText::Style::tinted);
+    versionPill_ = new CapsuleText(
+        QString::fromStdString(note.version),
+        Typography::system(Typography::pixelSize(TextStyle::callout), QFont::DemiBold, Typography::Design::monospaced),
+        tint, CapsuleText::Style::tinted);
     headline_ = new QLabel(QString::fromStdString(note.headline));
     headline_->setTextFormat(Qt::PlainText);
     headline_->setWordWrap(true);

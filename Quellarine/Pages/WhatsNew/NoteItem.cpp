@@ -11,8 +11,8 @@ namespace quellarine {
 
 NoteItem::NoteItem(const QString& markdown, bool current, QWidget* parent)
     : QWidget(parent)
-    , text_(new MarkdownText(markdown, Typography::font(Typography::TextStyle::body), MarkdownText::Tone::primary,
-                             this))
+    , text_(
+          new MarkdownText(markdown, Typography::font(Typography::TextStyle::body), MarkdownText::Tone::primary, this))
     , current_(current)
 {
     auto* layout = new QHBoxLayout(this);

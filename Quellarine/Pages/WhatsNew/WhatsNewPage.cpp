@@ -48,9 +48,9 @@ WhatsNewPage::WhatsNewPage(AppModel& model, const std::vector<ReleaseNote>& note
         new PageTitle(tr("What's New"), tr("Every Quellarine update, newest first. Updates are free for life.")));
     layout->addWidget(banner_);
     if (notes.empty()) {
-        emptyState_ = new EmptyState(
-            tr("No release notes"), QStringLiteral("megaphone"),
-            tr("They're part of the app download. Check for Updates to get the latest version."));
+        emptyState_
+            = new EmptyState(tr("No release notes"), QStringLiteral("megaphone"),
+                             tr("They're part of the app download. Check for Updates to get the latest version."));
         layout->addWidget(emptyState_);
     }
     const std::string running = UpdateController::appVersion().toStdString();

@@ -123,7 +123,12 @@ TEST(PollMainLoopTests, QuitFromAnotherThreadWakesAnIdleLoop)
     MonotonicClock clock;
     PollMainLoop loop(clock);
     bool ran = false;
-    std::thread stopper([&] { loop.post([&] { ran = true; loop.quit(); }); });
+    std::thread stopper([&] {
+        loop.post([&] {
+            ran = true;
+            loop.quit();
+        });
+    });
     loop.run(); // nothing else to do: only the posted work can end it
     stopper.join();
     EXPECT_TRUE(ran);

@@ -131,11 +131,14 @@ TEST_F(DevicesBackendTest, TheHandsTremorIsSteadiedOnItsWayToTheVirtualDeviceAnd
     std::thread player([&] {
         std::FILE* sink = std::fopen("/dev/null", "w");
         int y = 0;
-        quellarine::testing::playHandPath("drift", [&](int dx, int dy) {
-            hand->move(dx, dy);
-            y += dy;
-            handYs.push_back(y);
-        }, sink);
+        quellarine::testing::playHandPath(
+            "drift",
+            [&](int dx, int dy) {
+                hand->move(dx, dy);
+                y += dy;
+                handYs.push_back(y);
+            },
+            sink);
         std::fclose(sink);
         played = true;
     });
@@ -154,7 +157,7 @@ TEST_F(DevicesBackendTest, TheHandsTremorIsSteadiedOnItsWayToTheVirtualDeviceAnd
     const double raw = across(handYs);
     const double steadied = across(outputYs);
     std::printf("drift path, 125 Hz: tremor across the way %.2f points raw, %.2f steadied (%.0f %% left)\n", raw,
-        steadied, 100 * steadied / raw);
+                steadied, 100 * steadied / raw);
     EXPECT_LT(steadied, 0.7 * raw);
     EXPECT_NEAR(output->x(), 60, 1.5) << "the steadied pointer comes to rest on the hand";
     EXPECT_NEAR(output->y(), 0, 1.5);
@@ -236,9 +239,10 @@ TEST_F(DevicesBackendTest, ADeviceAnotherProgramHoldsIsLeftAloneAndSaidSoOnce)
     loop->runFor(0.1);
     EXPECT_GT(bystander->events(), 0);
     EXPECT_EQ(output->events(), 0);
-    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+    EXPECT_EQ(std::count_if(
+                  log.begin(), log.end(),
                   [](const std::string& line) { return line.find("held by another program") != std::string::npos; }),
-        1);
+              1);
 }
 
 TEST_F(DevicesBackendTest, ADevicePluggedInLaterIsTakenAndItsWheelPassesUntouched)

@@ -95,7 +95,7 @@ public:
     void button(int code, bool down)
     {
         const std::array<input_event, 2> frame{event(EV_KEY, static_cast<std::uint16_t>(code), down ? 1 : 0),
-            event(EV_SYN, SYN_REPORT, 0)};
+                                               event(EV_SYN, SYN_REPORT, 0)};
         send(frame.data(), frame.size());
     }
     void wheel(int notches)

@@ -98,7 +98,9 @@ TEST_P(PointerTapHandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoo
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDeltaBaseAndRate, PointerTapHandTrackingTests,
-    ::testing::Combine(::testing::Values(Base::cursor, Base::hand, Base::alternating), ::testing::Values(0.008, 0.001)),
-    [](const auto& info) {
-        return deltaBaseName(std::get<0>(info.param)) + (std::get<1>(info.param) > 0.004 ? "At125Hz" : "At1000Hz");
-    });
+                         ::testing::Combine(::testing::Values(Base::cursor, Base::hand, Base::alternating),
+                                            ::testing::Values(0.008, 0.001)),
+                         [](const auto& info) {
+                             return deltaBaseName(std::get<0>(info.param))
+                                 + (std::get<1>(info.param) > 0.004 ? "At125Hz" : "At1000Hz");
+                         });

@@ -64,7 +64,8 @@ bool finite(Point point)
 
 class Soak {
 public:
-    explicit Soak(std::uint64_t seed) : random_(seed)
+    explicit Soak(std::uint64_t seed)
+        : random_(seed)
     {
         latency_ = uniform(0, 0.004);
         server_.setLatency(latency_);
@@ -152,8 +153,9 @@ private:
             note(guarded ? "guard on" : "guard off");
         } else if (roll < 900) {
             const auto& presets = FilterPreset::builtIn();
-            tap_->setParameters(pick(8) == 0 ? PersonalSetting{FilterPreset::ID::strong, 0.3, 0.05, 2, 0.5}.preset()->parameters
-                                             : presets[static_cast<std::size_t>(pick(static_cast<int>(presets.size())))].parameters);
+            tap_->setParameters(
+                pick(8) == 0 ? PersonalSetting{FilterPreset::ID::strong, 0.3, 0.05, 2, 0.5}.preset()->parameters
+                             : presets[static_cast<std::size_t>(pick(static_cast<int>(presets.size())))].parameters);
         } else if (roll < 902) {
             goesOff();
             server_.disableTaps(pick(2) ? EventType::tapDisabledByTimeout : EventType::tapDisabledByUserInput);
@@ -181,7 +183,8 @@ private:
         } else if (roll < 958) {
             std::vector<Rect> displays{Rect{{0, 0}, {uniform(640, 2560), uniform(480, 1600)}}};
             if (pick(2)) {
-                displays.push_back(Rect{{displays[0].maxX(), uniform(-400, 400)}, {uniform(640, 1920), uniform(480, 1200)}});
+                displays.push_back(
+                    Rect{{displays[0].maxX(), uniform(-400, 400)}, {uniform(640, 1920), uniform(480, 1200)}});
             }
             server_.setDisplays(displays);
             tap_->displaysChanged();
@@ -240,7 +243,8 @@ private:
             const bool foreign = received.origin == sim::SimulatedWindowServer::Origin::posted
                 && received.event.userData != PointerTap::marker;
             ASSERT_TRUE(foreign || finite(received.event.location))
-                << "an event of type " << static_cast<int>(received.event.type) << " at a position that is not a number, "
+                << "an event of type " << static_cast<int>(received.event.type)
+                << " at a position that is not a number, "
                 << (received.origin == sim::SimulatedWindowServer::Origin::posted ? "posted" : "from the hardware")
                 << recent();
             bool down = false;

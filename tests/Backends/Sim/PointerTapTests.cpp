@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-
 using namespace quellarine;
 using system::Event;
 using system::EventType;
@@ -157,8 +156,8 @@ TEST_F(PointerTapTests, WithoutFilteringEverythingPassesAndTheNextFilteredMoveSt
     press();
     wait(0.01);
     release();
-    EXPECT_EQ(receivedTypes(), (std::vector<EventType>{EventType::mouseMoved, EventType::leftMouseDown,
-                                                       EventType::leftMouseUp}));
+    EXPECT_EQ(receivedTypes(),
+              (std::vector<EventType>{EventType::mouseMoved, EventType::leftMouseDown, EventType::leftMouseUp}));
     for (const auto& received : server.received()) {
         EXPECT_EQ(received.origin, Origin::hardware);
         EXPECT_EQ(received.event.location, (Point{725, 455}));
@@ -180,7 +179,7 @@ TEST_F(PointerTapTests, AnUnexplainedJumpPassesIsCountedAndRestartsTheSteadying)
         move({6, 0});
         wait(0.008);
     }
-    wait(1); // the pointer has settled
+    wait(1);                 // the pointer has settled
     server.warp({100, 100}); // something else put the cursor far away
     move({2, 1});
     EXPECT_EQ(tap->externalMoves(), 1);
@@ -458,10 +457,11 @@ TEST_F(PointerTapTests, ButtonsBesideEachOtherAreEachReleased)
         for (const auto& event : receivedFrom(0)) {
             received.emplace_back(event.event.type, event.event.buttonNumber);
         }
-        EXPECT_EQ(received, (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 2},
-                                                                              {EventType::otherMouseDown, 3},
-                                                                              {EventType::otherMouseUp, 2},
-                                                                              {EventType::otherMouseUp, 3}}));
+        EXPECT_EQ(received,
+                  (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 2},
+                                                                   {EventType::otherMouseDown, 3},
+                                                                   {EventType::otherMouseUp, 2},
+                                                                   {EventType::otherMouseUp, 3}}));
     }
 }
 
@@ -752,10 +752,11 @@ TEST_F(PointerTapTests, AQuickChordOfTwoExtraButtonsGivesTheApplicationsBoth)
         received.emplace_back(event.event.type, event.event.buttonNumber);
     }
     // The guard decides the first; the one beside it goes straight through.
-    EXPECT_EQ(received, (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 3},
-                                                                          {EventType::otherMouseDown, 2},
-                                                                          {EventType::otherMouseUp, 3},
-                                                                          {EventType::otherMouseUp, 2}}));
+    EXPECT_EQ(received,
+              (std::vector<std::pair<EventType, std::int64_t>>{{EventType::otherMouseDown, 3},
+                                                               {EventType::otherMouseDown, 2},
+                                                               {EventType::otherMouseUp, 3},
+                                                               {EventType::otherMouseUp, 2}}));
 }
 
 TEST_F(PointerTapTests, ButtonEventsPassAgainOnceTheTapIsBackAfterItsPostsWentByWithoutIt)

@@ -141,9 +141,9 @@ TEST(GlobalHotKeyTests, ActionMayUnregisterItsOwnHotKey)
     // Only the registry holds the hot key, so unregistering inside the action drops its last reference; the
     // action's captures are still read afterwards.
     self = GlobalHotKey::create(registry, toggle, [&self, runs] {
-        self->unregister();
-        ++*runs;
-    }).get();
+               self->unregister();
+               ++*runs;
+           }).get();
 
     EXPECT_TRUE(press(keys, toggle));
     EXPECT_EQ(*runs, 1);

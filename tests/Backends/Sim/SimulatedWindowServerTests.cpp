@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-
 using namespace quellarine;
 using namespace quellarine::system;
 using quellarine::sim::SimulatedWindowServer;
@@ -18,9 +17,9 @@ using quellarine::sim::SimulatedWindowServer;
 namespace {
 
 constexpr EventMask pointerMask = maskBit(EventType::mouseMoved) | maskBit(EventType::leftMouseDragged)
-    | maskBit(EventType::rightMouseDragged) | maskBit(EventType::otherMouseDragged)
-    | maskBit(EventType::leftMouseDown) | maskBit(EventType::leftMouseUp) | maskBit(EventType::rightMouseDown)
-    | maskBit(EventType::rightMouseUp) | maskBit(EventType::otherMouseDown) | maskBit(EventType::otherMouseUp);
+    | maskBit(EventType::rightMouseDragged) | maskBit(EventType::otherMouseDragged) | maskBit(EventType::leftMouseDown)
+    | maskBit(EventType::leftMouseUp) | maskBit(EventType::rightMouseDown) | maskBit(EventType::rightMouseUp)
+    | maskBit(EventType::otherMouseDown) | maskBit(EventType::otherMouseUp);
 
 constexpr std::uint64_t ms = 1'000'000;
 
@@ -45,7 +44,9 @@ TEST(SimulatedWindowServerTests, TimersRunAtTheirVirtualTimesInOrder)
     auto repeating = server.scheduleRepeating(0.008, 0.008, [&] { runs.push_back({4, server.now()}); });
 
     server.advance(0.0169);
-    EXPECT_EQ(runs, (std::vector<std::pair<int, std::uint64_t>>{{2, 0}, {4, 8 * ms}, {1, 10 * ms}, {3, 10 * ms}, {4, 16 * ms}}));
+    EXPECT_EQ(
+        runs,
+        (std::vector<std::pair<int, std::uint64_t>>{{2, 0}, {4, 8 * ms}, {1, 10 * ms}, {3, 10 * ms}, {4, 16 * ms}}));
     EXPECT_EQ(server.now(), 16'900'000u);
     EXPECT_DOUBLE_EQ(server.uptime(), 0.0169);
     EXPECT_EQ(server.nanoseconds(), 16'900'000u);
@@ -235,8 +236,8 @@ TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStartsAndIsToldOnl
     for (bool reports : {false, true}) {
         EXPECT_EQ(run(Base::cursor, reports), (std::vector<Point>{{721, 450}, {772, 450}, {823, 450}, {874, 450}}));
         EXPECT_EQ(run(Base::hand, reports), (std::vector<Point>{{721, 450}, {722, 450}, {723, 450}, {724, 450}}));
-        EXPECT_EQ(
-            run(Base::alternating, reports), (std::vector<Point>{{721, 450}, {772, 450}, {773, 450}, {824, 450}}));
+        EXPECT_EQ(run(Base::alternating, reports),
+                  (std::vector<Point>{{721, 450}, {772, 450}, {773, 450}, {824, 450}}));
     }
 }
 
@@ -318,11 +319,12 @@ TEST(SimulatedWindowServerTests, AnotherProgramsWarpIsToldWithTheNextHardwareEve
         server.pressButton(0);
         server.releaseButton(0);
         server.runDue();
-        EXPECT_EQ(seen, (std::vector<std::pair<Point, bool>>{{{101, 100}, false},
-                                                             {{301, 200}, reports},
-                                                             {{302, 200}, false},
-                                                             {{500, 200}, reports},
-                                                             {{500, 200}, false}}));
+        EXPECT_EQ(seen,
+                  (std::vector<std::pair<Point, bool>>{{{101, 100}, false},
+                                                       {{301, 200}, reports},
+                                                       {{302, 200}, false},
+                                                       {{500, 200}, reports},
+                                                       {{500, 200}, false}}));
     }
 }
 

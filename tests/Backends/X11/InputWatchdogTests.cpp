@@ -158,7 +158,9 @@ struct VirtualLoop {
     std::unique_ptr<InputWatchdog> watchdog;
 
     VirtualLoop(double servePeriod, double stallAt, double endAt)
-        : period(servePeriod), stall(stallAt), end(endAt)
+        : period(servePeriod)
+        , stall(stallAt)
+        , end(endAt)
     {
         time.meanwhile = [this](double now) {
             if (now >= end) {
@@ -175,11 +177,14 @@ struct VirtualLoop {
             std::uint64_t one = 1;
             [[maybe_unused]] auto put = write(pendingFd, &one, sizeof one); // the hand goes on moving
         };
-        watchdog = std::make_unique<InputWatchdog>(pendingFd, [this] {
-            released = time.now();
-            watchdog->setArmed(false);
-            over = true;
-        }, &time);
+        watchdog = std::make_unique<InputWatchdog>(
+            pendingFd,
+            [this] {
+                released = time.now();
+                watchdog->setArmed(false);
+                over = true;
+            },
+            &time);
     }
 
     ~VirtualLoop()

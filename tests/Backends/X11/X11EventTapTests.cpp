@@ -198,12 +198,12 @@ TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
         types.emplace_back(event.type, event.buttonNumber);
     }
     EXPECT_THAT(types,
-        ::testing::ElementsAre(std::make_tuple(EventType::leftMouseDown, 0),
-            std::make_tuple(EventType::leftMouseDragged, 0), std::make_tuple(EventType::leftMouseUp, 0),
-            std::make_tuple(EventType::rightMouseDown, 1), std::make_tuple(EventType::rightMouseDragged, 1),
-            std::make_tuple(EventType::rightMouseUp, 1), std::make_tuple(EventType::otherMouseDown, 2),
-            std::make_tuple(EventType::otherMouseDragged, 2), std::make_tuple(EventType::otherMouseUp, 2),
-            std::make_tuple(EventType::mouseMoved, 0)));
+                ::testing::ElementsAre(
+                    std::make_tuple(EventType::leftMouseDown, 0), std::make_tuple(EventType::leftMouseDragged, 0),
+                    std::make_tuple(EventType::leftMouseUp, 0), std::make_tuple(EventType::rightMouseDown, 1),
+                    std::make_tuple(EventType::rightMouseDragged, 1), std::make_tuple(EventType::rightMouseUp, 1),
+                    std::make_tuple(EventType::otherMouseDown, 2), std::make_tuple(EventType::otherMouseDragged, 2),
+                    std::make_tuple(EventType::otherMouseUp, 2), std::make_tuple(EventType::mouseMoved, 0)));
     EXPECT_EQ(seen[0].location, (Point{300, 200}));
     EXPECT_EQ(seen[0].clickState, 1);
 
@@ -212,9 +212,9 @@ TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
         presses.emplace_back(received.type, received.button);
     }
     EXPECT_THAT(presses,
-        ::testing::ElementsAre(std::make_pair(ButtonPress, 1u), std::make_pair(ButtonRelease, 1u),
-            std::make_pair(ButtonPress, 3u), std::make_pair(ButtonRelease, 3u), std::make_pair(ButtonPress, 2u),
-            std::make_pair(ButtonRelease, 2u)));
+                ::testing::ElementsAre(std::make_pair(ButtonPress, 1u), std::make_pair(ButtonRelease, 1u),
+                                       std::make_pair(ButtonPress, 3u), std::make_pair(ButtonRelease, 3u),
+                                       std::make_pair(ButtonPress, 2u), std::make_pair(ButtonRelease, 2u)));
     EXPECT_EQ(client->buttons()[2].location, (Point{301, 200}));
 }
 

@@ -89,24 +89,24 @@ TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithE
             pointerTap.reset();
             placeCursor({300, 300});
             Point start = hand->cursor();
-            pointerTap = std::make_unique<PointerTap>(
-                backend->pointerSystem(*loop), preset.parameters, ClickGuard::Settings::off());
+            pointerTap = std::make_unique<PointerTap>(backend->pointerSystem(*loop), preset.parameters,
+                                                      ClickGuard::Settings::off());
             pointerTap->start();
             ASSERT_TRUE(hand->isGrabbed());
 
             Vector deltas;
             int handMoves = 0;
             givenBack = false;
-            recorder = backend->taps().createTap(
-                system::maskBit(system::EventType::mouseMoved), [&](system::Event& event) {
-                    if (event.type == system::EventType::tapDisabledByTimeout) {
-                        givenBack = true;
-                    } else if (event.userData != PointerTap::marker) {
-                        deltas = deltas + Vector{event.deltaX, event.deltaY};
-                        ++handMoves;
-                    }
-                    return system::TapVerdict::pass;
-                });
+            recorder
+                = backend->taps().createTap(system::maskBit(system::EventType::mouseMoved), [&](system::Event& event) {
+                      if (event.type == system::EventType::tapDisabledByTimeout) {
+                          givenBack = true;
+                      } else if (event.userData != PointerTap::marker) {
+                          deltas = deltas + Vector{event.deltaX, event.deltaY};
+                          ++handMoves;
+                      }
+                      return system::TapVerdict::pass;
+                  });
             double worst = 0;
             int checked = 0;
             pointerTap->setObserver([&](Point, Point) {
@@ -119,9 +119,8 @@ TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithE
             std::shuffle(order.begin(), order.end(), random);
             std::uniform_real_distribution<double> when(0.05, 0.95 * pathDuration);
             for (double stall : order) {
-                loop->scheduleAfter(when(random), [stall] {
-                    std::this_thread::sleep_for(std::chrono::duration<double>(stall));
-                });
+                loop->scheduleAfter(when(random),
+                                    [stall] { std::this_thread::sleep_for(std::chrono::duration<double>(stall)); });
             }
             play(interval);
             ASSERT_TRUE(runUntil([&] { return played.load(); }, pathDuration + 5));
@@ -146,4 +145,6 @@ TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithE
 }
 
 INSTANTIATE_TEST_SUITE_P(AtTheRatesOfMice, X11HandTrackingTests, ::testing::Values(0.008, 0.001),
-    [](const ::testing::TestParamInfo<double>& info) { return info.param > 0.004 ? "125Hz" : "1000Hz"; });
+                         [](const ::testing::TestParamInfo<double>& info) {
+                             return info.param > 0.004 ? "125Hz" : "1000Hz";
+                         });

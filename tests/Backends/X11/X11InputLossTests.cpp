@@ -84,8 +84,7 @@ TEST_F(X11InputLossTests, KillingTheProcessThatHoldsThePointerGivesItBack)
     if (holder == 0) {
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
-        execl(QUELLARINE_TAP_HOLDER, QUELLARINE_TAP_HOLDER, server->displayName().c_str(),
-            static_cast<char*>(nullptr));
+        execl(QUELLARINE_TAP_HOLDER, QUELLARINE_TAP_HOLDER, server->displayName().c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(output[1]);

@@ -35,9 +35,8 @@ protected:
         keyboard = std::make_unique<X11Keyboard>(server->displayName().c_str());
         loop->watch(keyboard->fileDescriptor(), [this] { keyboard->processPendingEvents(); });
         keyboard->hotKeys().setHandler([this](std::uint32_t identifier) { fired.push_back(identifier); });
-        keyboard->modifierMonitor().setHandler([this](const system::ModifierState& state, double time) {
-            modifiers.emplace_back(state, time);
-        });
+        keyboard->modifierMonitor().setHandler(
+            [this](const system::ModifierState& state, double time) { modifiers.emplace_back(state, time); });
     }
 
     KeyCode keycode(KeySym symbol) const { return XKeysymToKeycode(hand->display(), symbol); }
@@ -126,8 +125,8 @@ TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
     xcb_window_t root = DefaultRootWindow(hand->display());
     KeyCode m = keycode(XK_m);
     // The other application holds only the Num Lock form of Control-Alt-M.
-    auto otherGrab = xcb_grab_key_checked(other, 0, root, ControlMask | Mod1Mask | Mod2Mask, m,
-        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    auto otherGrab = xcb_grab_key_checked(other, 0, root, ControlMask | Mod1Mask | Mod2Mask, m, XCB_GRAB_MODE_ASYNC,
+                                          XCB_GRAB_MODE_ASYNC);
     ASSERT_EQ(xcb_request_check(other, otherGrab), nullptr);
 
     EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::taken);
@@ -136,8 +135,8 @@ TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
 
     // What the refused registration had got hold of was given back: the plain form is free for others.
     xcb_ungrab_key(other, m, root, ControlMask | Mod1Mask | Mod2Mask);
-    auto plain = xcb_grab_key_checked(other, 0, root, ControlMask | Mod1Mask, m, XCB_GRAB_MODE_ASYNC,
-        XCB_GRAB_MODE_ASYNC);
+    auto plain
+        = xcb_grab_key_checked(other, 0, root, ControlMask | Mod1Mask, m, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     xcb_generic_error_t* error = xcb_request_check(other, plain);
     EXPECT_EQ(error, nullptr);
     std::free(error);
@@ -148,7 +147,7 @@ TEST_F(X11KeyboardTests, ThisProcessCannotHoldACombinationTwice)
     ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 1), system::HotKeyHost::noError);
     EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 2), X11HotKeys::taken);
     EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::invalid); // identifier in use
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(10, controlOption, 3), X11HotKeys::invalid);  // no such key here
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(10, controlOption, 3), X11HotKeys::invalid);   // no such key here
     type({XK_Control_L, XK_Alt_L, XK_s});
     ASSERT_TRUE(runUntil([&] { return fired.size() == 1; }));
     EXPECT_EQ(fired[0], 1u);
@@ -169,7 +168,7 @@ TEST_F(X11KeyboardTests, TheApplicationsHotKeysWorkHere)
     int previous = 0;
     auto previousMode = GlobalHotKey::create(registry, GlobalHotKey::Shortcut::previousMode(), [&] { ++previous; });
     EXPECT_THROW(GlobalHotKey::create(registry, GlobalHotKey::Shortcut::defaultToggle(), [] {}),
-        GlobalHotKey::HotKeyError);
+                 GlobalHotKey::HotKeyError);
 
     type({XK_Control_L, XK_Alt_L, XK_s});
     type({XK_Control_L, XK_Alt_L, XK_Shift_L, XK_m});
@@ -180,7 +179,7 @@ TEST(X11HotKeyModifierTests, ShortcutModifiersMapToXModifiers)
 {
     EXPECT_EQ(X11HotKeys::xModifiers(0x1800, Mod1Mask, Mod4Mask), unsigned(ControlMask | Mod1Mask));
     EXPECT_EQ(X11HotKeys::xModifiers(0x1B00, Mod1Mask, Mod4Mask),
-        unsigned(ControlMask | Mod1Mask | ShiftMask | Mod4Mask));
+              unsigned(ControlMask | Mod1Mask | ShiftMask | Mod4Mask));
     EXPECT_EQ(X11HotKeys::xModifiers(0x0400, Mod1Mask, Mod4Mask), 0u); // Caps Lock is not part of a combination
 }
 

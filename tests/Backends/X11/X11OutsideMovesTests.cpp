@@ -77,7 +77,7 @@ protected:
 class X11OutsideMovesEveryKindTests : public X11OutsideMovesTests, public ::testing::WithParamInterface<bool> {};
 
 INSTANTIATE_TEST_SUITE_P(HeardOrAsked, X11OutsideMovesEveryKindTests, ::testing::Values(false, true),
-    [](const auto& info) { return info.param ? "mouseKeysOn" : "mouseKeysOff"; });
+                         [](const auto& info) { return info.param ? "mouseKeysOn" : "mouseKeysOff"; });
 
 } // namespace
 

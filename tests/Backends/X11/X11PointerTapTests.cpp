@@ -50,8 +50,8 @@ protected:
 
     void startPointerTap(const ClickGuard::Settings& clicks = ClickGuard::Settings::off())
     {
-        pointerTap = std::make_unique<PointerTap>(
-            backend->pointerSystem(*loop), FilterPreset::balanced().parameters, clicks);
+        pointerTap
+            = std::make_unique<PointerTap>(backend->pointerSystem(*loop), FilterPreset::balanced().parameters, clicks);
         pointerTap->start();
         ASSERT_TRUE(hand->isGrabbed());
     }
@@ -282,8 +282,10 @@ TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramP
 
     // The hand goes on from there.
     hand->move(3, 0);
-    ASSERT_TRUE(runUntil([&] { return hand->cursor() == Point{423, 260}; })) << hand->cursor().x << ", "
-                                                                            << hand->cursor().y;
+    ASSERT_TRUE(runUntil([&] {
+        return hand->cursor() == Point{423, 260};
+    })) << hand->cursor().x
+        << ", " << hand->cursor().y;
     EXPECT_EQ(pointerTap->externalMoves(), 1);
 }
 

@@ -60,11 +60,11 @@ protected:
     void createTap(std::function<system::TapVerdict(system::Event&)> verdict = nullptr)
     {
         system::EventMask mask = 0;
-        for (auto type : {system::EventType::mouseMoved, system::EventType::leftMouseDragged,
-                 system::EventType::rightMouseDragged, system::EventType::otherMouseDragged,
-                 system::EventType::leftMouseDown, system::EventType::leftMouseUp, system::EventType::rightMouseDown,
-                 system::EventType::rightMouseUp, system::EventType::otherMouseDown,
-                 system::EventType::otherMouseUp}) {
+        for (auto type :
+             {system::EventType::mouseMoved, system::EventType::leftMouseDragged, system::EventType::rightMouseDragged,
+              system::EventType::otherMouseDragged, system::EventType::leftMouseDown, system::EventType::leftMouseUp,
+              system::EventType::rightMouseDown, system::EventType::rightMouseUp, system::EventType::otherMouseDown,
+              system::EventType::otherMouseUp}) {
             mask |= system::maskBit(type);
         }
         tap = backend->taps().createTap(mask, [this, verdict](system::Event& event) {
@@ -104,7 +104,10 @@ protected:
     }
 
     // Runs until the tap has seen this many events in all.
-    bool runUntilSeen(std::size_t count) { return runUntil([&] { return seen.size() >= count; }); }
+    bool runUntilSeen(std::size_t count)
+    {
+        return runUntil([&] { return seen.size() >= count; });
+    }
 
     // Everything the hand did so far has reached the backend and been handled, and everything the backend put into
     // the server has reached the application.

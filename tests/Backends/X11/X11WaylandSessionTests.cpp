@@ -57,7 +57,7 @@ TEST(X11WaylandSessionTests, TheSessionsEnvironmentNamesItsOwnDisplayOnly)
     EXPECT_EQ(run(clean + "\"$PROBE\" -"), "wayland=0 trusted=1\n");
     EXPECT_EQ(run(clean + "WAYLAND_DISPLAY=wayland-0 \"$PROBE\" -"), "wayland=1 trusted=0\n");
     EXPECT_EQ(run("env -u WAYLAND_DISPLAY XDG_SESSION_TYPE=wayland " + display + "\"$PROBE\" -"),
-        "wayland=1 trusted=0\n");
+              "wayland=1 trusted=0\n");
     EXPECT_EQ(run(clean + "WAYLAND_DISPLAY= \"$PROBE\" -"), "wayland=0 trusted=1\n");
     // Named explicitly, a display is judged by the server alone: a test's own X server in a Wayland session.
     EXPECT_EQ(run(clean + "WAYLAND_DISPLAY=wayland-0 \"$PROBE\" " + server.displayName()), "wayland=0 trusted=1\n");

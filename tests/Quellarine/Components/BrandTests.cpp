@@ -27,8 +27,10 @@ QColor composite(const QColor& over, qreal opacity, const QColor& under)
 void expectNear(const QColor& actual, const QColor& expected)
 {
     EXPECT_NEAR(actual.red(), expected.red(), 2) << hex(actual).toStdString() << " vs " << hex(expected).toStdString();
-    EXPECT_NEAR(actual.green(), expected.green(), 2) << hex(actual).toStdString() << " vs " << hex(expected).toStdString();
-    EXPECT_NEAR(actual.blue(), expected.blue(), 2) << hex(actual).toStdString() << " vs " << hex(expected).toStdString();
+    EXPECT_NEAR(actual.green(), expected.green(), 2)
+        << hex(actual).toStdString() << " vs " << hex(expected).toStdString();
+    EXPECT_NEAR(actual.blue(), expected.blue(), 2)
+        << hex(actual).toStdString() << " vs " << hex(expected).toStdString();
 }
 
 struct Expected {

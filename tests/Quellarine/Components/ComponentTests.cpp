@@ -84,8 +84,9 @@ TEST(Pill, ReadsItsTextAndSizesToIt)
 
 TEST(PageTitle, TitleAboveAWrappingSecondarySubtitle)
 {
-    PageTitle heading(QStringLiteral("Help"), QStringLiteral("How Quellarine works, what to do when something doesn't, "
-                                                             "and how to reach us."));
+    PageTitle heading(QStringLiteral("Help"),
+                      QStringLiteral("How Quellarine works, what to do when something doesn't, "
+                                     "and how to reach us."));
     EXPECT_EQ(accessibleChildren(heading).first(), QStringLiteral("Help"));
     EXPECT_EQ(heading.titleLabel()->font().pixelSize(), 28);
     EXPECT_TRUE(heading.subtitleLabel()->wordWrap());

@@ -104,7 +104,8 @@ TEST_F(ExplainCardTest, FromTheOfferThroughAFailureToTheExplanation)
     ASSERT_TRUE(QTest::qWaitFor([&] { return model().explain().state().kind == Kind::failed; }));
     EXPECT_EQ(service.received.size(), 1u);
     ASSERT_NE(shown.failureNotice(), nullptr);
-    EXPECT_EQ(shown.failureNotice()->text(), QStringLiteral("You've had today's three explanations. Try again tomorrow."));
+    EXPECT_EQ(shown.failureNotice()->text(),
+              QStringLiteral("You've had today's three explanations. Try again tomorrow."));
     EXPECT_TRUE(shown.numbers()->isVisible()); // the disclosure stays as the user left it
     capture(QStringLiteral("explain-card-failed"));
 
@@ -196,8 +197,8 @@ TEST_F(ExplainCardTest, TheExplanationsAccentFollowsTheAppearanceWhileShown)
 {
     const PersonalSetting setting{FilterPreset::ID::strong, 1.0, 0.01, 2, 0.9};
     model().applyPersonal(setting);
-    model().explain().setSaved(ExplainStore::Explanation{QStringLiteral("Steady."), {QStringLiteral("Point.")},
-                                                         setting, result.date});
+    model().explain().setSaved(
+        ExplainStore::Explanation{QStringLiteral("Steady."), {QStringLiteral("Point.")}, setting, result.date});
     ExplainCard& shown = show();
     ASSERT_NE(shown.inUseLabel(), nullptr);
 

@@ -21,24 +21,35 @@ namespace {
 using TextRun = InlineMarkdown::Run;
 using Runs = QList<TextRun>;
 
-TextRun text(const char* value) { return TextRun{QString::fromUtf8(value), false, false, {}}; }
-TextRun bold(const char* value) { return TextRun{QString::fromUtf8(value), true, false, {}}; }
-TextRun code(const char* value) { return TextRun{QString::fromUtf8(value), false, true, {}}; }
+TextRun text(const char* value)
+{
+    return TextRun{QString::fromUtf8(value), false, false, {}};
+}
+TextRun bold(const char* value)
+{
+    return TextRun{QString::fromUtf8(value), true, false, {}};
+}
+TextRun code(const char* value)
+{
+    return TextRun{QString::fromUtf8(value), false, true, {}};
+}
 TextRun link(const char* value, const char* address, bool isBold = false)
 {
     return TextRun{QString::fromUtf8(value), isBold, false, QString::fromUtf8(address)};
 }
 
-Runs runs(const char* markdown) { return InlineMarkdown::runs(QString::fromUtf8(markdown)); }
-
+Runs runs(const char* markdown)
+{
+    return InlineMarkdown::runs(QString::fromUtf8(markdown));
+}
 
 TEST(InlineMarkdownTests, WhatTheNotesProduceIsFormatted)
 {
     EXPECT_EQ(runs("Use **Strong** & `max_speed` in snake\\_case"),
               (Runs{text("Use "), bold("Strong"), text(" & "), code("max_speed"), text(" in snake_case")}));
     EXPECT_EQ(runs("See [the **guide**](https://example.org/a_b)."),
-              (Runs{text("See "), link("the ", "https://example.org/a_b"), link("guide", "https://example.org/a_b", true),
-                    text(".")}));
+              (Runs{text("See "), link("the ", "https://example.org/a_b"),
+                    link("guide", "https://example.org/a_b", true), text(".")}));
     EXPECT_EQ(runs("**[bold link](https://a.org)** and \\*stars\\*"),
               (Runs{link("bold link", "https://a.org", true), text(" and *stars*")}));
     EXPECT_EQ(runs("``a ` b`` \\` \\\\ \\q"), (Runs{code("a ` b"), text(" ` \\ \\q")}));
@@ -47,10 +58,10 @@ TEST(InlineMarkdownTests, WhatTheNotesProduceIsFormatted)
 
 TEST(InlineMarkdownTests, UnbalancedOrForeignMarkupStaysText)
 {
-    for (const char* literal : {"**open", "open**", "`open", "a **** b", "[text](https://a.org", "[text]",
-                                "[text](javascript:alert(1))", "[text](http://a.org)", "[text](https://a.org/a b)",
-                                "[text](//a.org)", "<b>html</b> &lt;b&gt; &amp;", "<https://a.org>", "_em_ *em*",
-                                "# heading", "> quote", "- item", "a\\"}) {
+    for (const char* literal :
+         {"**open", "open**", "`open", "a **** b", "[text](https://a.org", "[text]", "[text](javascript:alert(1))",
+          "[text](http://a.org)", "[text](https://a.org/a b)", "[text](//a.org)", "<b>html</b> &lt;b&gt; &amp;",
+          "<https://a.org>", "_em_ *em*", "# heading", "> quote", "- item", "a\\"}) {
         EXPECT_EQ(runs(literal), Runs{text(literal)}) << literal;
     }
     // An image is no image: its text stays as a link after the "!".
@@ -73,7 +84,10 @@ struct Sample {
 
 class SampleMaker {
 public:
-    explicit SampleMaker(unsigned seed) : random_(seed) {}
+    explicit SampleMaker(unsigned seed)
+        : random_(seed)
+    {
+    }
 
     Sample make()
     {
@@ -87,8 +101,9 @@ private:
     std::pair<std::string, std::string> words()
     {
         static const std::vector<std::pair<std::string, std::string>> pieces{
-            {"a", "a"}, {"bc", "bc"}, {" ", " "}, {"*", "*"}, {"_", "_"}, {"&amp;", "&"}, {"&lt;", "<"},
-            {"&gt;", ">"}, {"&amp;lt;", "&lt;"}, {"x_y*z", "x_y*z"}, {"\n", " "}, {"&nbsp;", " "}, {"(", "("}};
+            {"a", "a"},     {"bc", "bc"},    {" ", " "},    {"*", "*"},           {"_", "_"},
+            {"&amp;", "&"}, {"&lt;", "<"},   {"&gt;", ">"}, {"&amp;lt;", "&lt;"}, {"x_y*z", "x_y*z"},
+            {"\n", " "},    {"&nbsp;", " "}, {"(", "("}};
         std::pair<std::string, std::string> result;
         const int count = 1 + static_cast<int>(random_() % 4);
         for (int piece = 0; piece < count; ++piece) {
@@ -148,7 +163,10 @@ std::string withoutSpaces(QString text)
     return text.toStdString();
 }
 
-std::string withoutSpaces(const std::string& text) { return withoutSpaces(QString::fromStdString(text)); }
+std::string withoutSpaces(const std::string& text)
+{
+    return withoutSpaces(QString::fromStdString(text));
+}
 
 TEST(InlineMarkdownTests, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
 {
@@ -177,8 +195,8 @@ TEST(InlineMarkdownTests, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
             }
         }
         const std::string shown = InlineMarkdown::plainText(result).simplified().toStdString();
-        ASSERT_EQ(shown, QString::fromStdString(sample.plain).simplified().toStdString())
-            << sample.html << "\n" << markdown.toStdString();
+        ASSERT_EQ(shown, QString::fromStdString(sample.plain).simplified().toStdString()) << sample.html << "\n"
+                                                                                          << markdown.toStdString();
         EXPECT_EQ(withoutSpaces(bolds), withoutSpaces(sample.bold)) << sample.html;
         EXPECT_EQ(withoutSpaces(codes), withoutSpaces(sample.code)) << sample.html;
         EXPECT_EQ(withoutSpaces(linked), withoutSpaces(sample.linked)) << sample.html;
@@ -188,8 +206,26 @@ TEST(InlineMarkdownTests, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
 TEST(InlineMarkdownTests, AnyTextGivesRunsWhoseLinksAreSecureAddresses)
 {
     std::mt19937 random(24);
-    const std::vector<QString> pieces{"*",  "**", "`", "``", "[", "]", "](", "(", ")", "\\", "a", " ", "https://a.org",
-                                      "javascript:x", "https://a.org/ b", "&amp;", "<", ">", "\u00e9", "\U0001F44B"};
+    const std::vector<QString> pieces{"*",
+                                      "**",
+                                      "`",
+                                      "``",
+                                      "[",
+                                      "]",
+                                      "](",
+                                      "(",
+                                      ")",
+                                      "\\",
+                                      "a",
+                                      " ",
+                                      "https://a.org",
+                                      "javascript:x",
+                                      "https://a.org/ b",
+                                      "&amp;",
+                                      "<",
+                                      ">",
+                                      "\u00e9",
+                                      "\U0001F44B"};
     for (int round = 0; round < 5000; ++round) {
         QString markdown;
         const int count = static_cast<int>(random() % 16);

@@ -82,7 +82,8 @@ protected:
         painter.setFont(Typography::font(Typography::TextStyle::caption));
         const QStringList names = Symbols::names();
         for (int index = 0; index < names.size(); ++index) {
-            const QRect box(index % columns * cell.width(), index / columns * cell.height(), cell.width(), cell.height());
+            const QRect box(index % columns * cell.width(), index / columns * cell.height(), cell.width(),
+                            cell.height());
             Symbols::paint(painter, QRectF(box.center().x() - 12, box.top() + 8, 24, 24), names[index],
                            Brand::accent.resolve(*this));
             painter.setPen(palette().color(QPalette::PlaceholderText));
@@ -139,7 +140,8 @@ protected:
         Images::paint(painter, QRectF(216, 48, 32, 32), QStringLiteral("AppIconImage"));
         Images::paint(painter, QRectF(260, 32, 64, 64), QStringLiteral("LogoMark"));
         // The menu-bar images are templates: drawn in the foreground colour of the bar they sit in.
-        for (const auto& [name, x] : {std::pair{QStringLiteral("MenuBarOn"), 340}, {QStringLiteral("MenuBarOff"), 380}}) {
+        for (const auto& [name, x] :
+             {std::pair{QStringLiteral("MenuBarOn"), 340}, {QStringLiteral("MenuBarOff"), 380}}) {
             QPixmap image = Images::pixmap(name, QSizeF(22, 22), painter.device()->devicePixelRatioF());
             QPainter tint(&image);
             tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
@@ -171,9 +173,10 @@ TEST(Screenshots, Cards)
 TEST(Screenshots, Notices)
 {
     auto* ok = new Notice(QStringLiteral("Settings applied."), true);
-    auto* warning = new Notice(QStringLiteral("Ctrl + Alt + S is used by another app, so it can't turn Quellarine on "
-                                              "or off. Quit that app or change its shortcut, then start Quellarine again."),
-                               false);
+    auto* warning
+        = new Notice(QStringLiteral("Ctrl + Alt + S is used by another app, so it can't turn Quellarine on "
+                                    "or off. Quit that app or change its shortcut, then start Quellarine again."),
+                     false);
     expectWritten(Screenshots::capture(QStringLiteral("notice"), column({ok, warning}, 10), 440));
 }
 
@@ -188,11 +191,11 @@ TEST(Screenshots, AppTitle)
 
 TEST(Screenshots, Pills)
 {
-    auto* pills = row({new Pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent),
-                       new Pill(QStringLiteral("Why it works"), QStringLiteral("text.book.closed"),
-                                tint(MainSection::research)),
-                       new Pill(QStringLiteral("Taken"), QStringLiteral("exclamationmark.triangle"), Brand::warm)},
-                      8);
+    auto* pills = row(
+        {new Pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent),
+         new Pill(QStringLiteral("Why it works"), QStringLiteral("text.book.closed"), tint(MainSection::research)),
+         new Pill(QStringLiteral("Taken"), QStringLiteral("exclamationmark.triangle"), Brand::warm)},
+        8);
     expectWritten(Screenshots::capture(QStringLiteral("pill"), pills, 420));
 }
 
@@ -207,11 +210,11 @@ TEST(Screenshots, KeyCaps)
 
 TEST(Screenshots, PageTitle)
 {
-    expectWritten(Screenshots::capture(
-        QStringLiteral("page-title"),
-        new PageTitle(QStringLiteral("Help"), QStringLiteral("How Quellarine works, what to do when something "
-                                                             "doesn't, and how to reach us.")),
-        520));
+    expectWritten(Screenshots::capture(QStringLiteral("page-title"),
+                                       new PageTitle(QStringLiteral("Help"),
+                                                     QStringLiteral("How Quellarine works, what to do when something "
+                                                                    "doesn't, and how to reach us.")),
+                                       520));
 }
 
 TEST(Screenshots, CountUpAndReveal)
@@ -232,10 +235,11 @@ TEST(Screenshots, SymbolsAndSections)
 
 TEST(Screenshots, OtherScriptsAndRightToLeft)
 {
-    auto* arabic = column({new Notice(QStringLiteral("يعمل Quellarine الآن على تثبيت المؤشر."), true),
-                           new Pill(QStringLiteral("بمساعدة الذكاء الاصطناعي"), QStringLiteral("sparkles"), Brand::accent),
-                           new KeyCaps(Shortcut::defaultToggle(), 0.8), new SmallKeyCaps(Shortcut::previousMode())},
-                          12);
+    auto* arabic
+        = column({new Notice(QStringLiteral("يعمل Quellarine الآن على تثبيت المؤشر."), true),
+                  new Pill(QStringLiteral("بمساعدة الذكاء الاصطناعي"), QStringLiteral("sparkles"), Brand::accent),
+                  new KeyCaps(Shortcut::defaultToggle(), 0.8), new SmallKeyCaps(Shortcut::previousMode())},
+                 12);
     arabic->setLayoutDirection(Qt::RightToLeft);
     auto* others = column({new Notice(QStringLiteral("Quellarine 现在可以稳定指针。"), true),
                            new Notice(QStringLiteral("Quellarine এখন পয়েন্টার স্থির রাখতে পারে।"), true),
@@ -261,13 +265,13 @@ TEST(Screenshots, Gallery)
     shortcutsLayout->addWidget(bodyText(QStringLiteral("Direct (no smoothing), then each preset in turn. Hold Shift "
                                                        "as well to go back."),
                                         true));
-    auto* page = column({new AppTitle(QStringLiteral("Welcome to Quellarine"), subtitle),
-                         new Notice(QStringLiteral("Quellarine can now steady the pointer."), true),
-                         new Card(shortcutsText),
-                         new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times "
-                                                          "in a row: Quellarine turns off at once.")),
-                                  Brand::warm)},
-                        18);
+    auto* page
+        = column({new AppTitle(QStringLiteral("Welcome to Quellarine"), subtitle),
+                  new Notice(QStringLiteral("Quellarine can now steady the pointer."), true), new Card(shortcutsText),
+                  new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times "
+                                                   "in a row: Quellarine turns off at once.")),
+                           Brand::warm)},
+                 18);
     expectWritten(Screenshots::capture(QStringLiteral("gallery"), page, 520));
 }
 

@@ -66,12 +66,12 @@ TEST(AppcastTests, UnusableFeedsAreRefused)
         feed(R"(<item><enclosure url="/q.tar.gz" q:version="2"/></item>)"),
         feed(R"(<item><enclosure url="https://example.org/q.tar.gz"/></item>)"),
         feed("<item><q:version>2</q:version></item>"),
-        "<?xml version=\"1.0\"?><!DOCTYPE rss [<!ENTITY a \"aaaa\">]>"
-            + feed("<item>" + good + "</item>").mid(39),
+        "<?xml version=\"1.0\"?><!DOCTYPE rss [<!ENTITY a \"aaaa\">]>" + feed("<item>" + good + "</item>").mid(39),
         // Fields far longer than a release's are not stored or shown.
         feed("<item><q:version>" + QByteArray(900000, '9') + "</q:version>" + good + "</item>"),
         feed("<item><q:shortVersionString>" + QByteArray(65, '1') + "</q:shortVersionString>" + good + "</item>"),
-        feed(R"(<item><enclosure url="https://example.org/q.tar.gz" q:version=")" + QByteArray(65, '2') + R"("/></item>)"),
+        feed(R"(<item><enclosure url="https://example.org/q.tar.gz" q:version=")" + QByteArray(65, '2')
+             + R"("/></item>)"),
         feed(R"(<item><enclosure url="https://example.org/q.tar.gz" q:version="2" q:shortVersionString=")"
              + QByteArray(65, '2') + R"("/></item>)"),
         feed(R"(<item><enclosure url="https://example.org/)" + QByteArray(2048, 'q') + R"(" q:version="2"/></item>)"),

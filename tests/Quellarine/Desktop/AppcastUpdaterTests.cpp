@@ -391,8 +391,9 @@ TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
     EXPECT_EQ(window()->state(), UpdaterWindow::State::updateFound);
     click("releaseNotesButton");
     click("installButton");
-    EXPECT_EQ(opened, (QList<QUrl>{QUrl(QStringLiteral("https://example.org/notes.html")),
-                                   QUrl(QStringLiteral("https://example.org/releases/1.2"))}));
+    EXPECT_EQ(opened,
+              (QList<QUrl>{QUrl(QStringLiteral("https://example.org/notes.html")),
+                           QUrl(QStringLiteral("https://example.org/releases/1.2"))}));
     EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 1 12", "choice 1 12"}));
 
     // Skipped: background checks no longer offer that build, the user's own check still does.

@@ -37,7 +37,8 @@ protected:
     QTemporaryDir directory;
 };
 
-const QString trickyText = QStringLiteral("He said \"hi\", then left;\nline two\t= ä ø 漢字 🙂 \\ @start %20 [x]");
+const QString trickyText
+    = QStringLiteral("He said \"hi\", then left;\nline two\t= ä ø 漢字 🙂 \\ @start %20 [x]");
 
 } // namespace
 

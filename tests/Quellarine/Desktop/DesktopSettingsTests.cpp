@@ -47,8 +47,8 @@ public:
     void change(QDBusConnection& bus, const QString& settingNamespace, const QString& key, const QVariant& value)
     {
         values.insert(settingNamespace + QLatin1Char('/') + key, value);
-        QDBusMessage signal =
-            QDBusMessage::createSignal(SettingsPortal::path, SettingsPortal::interface, QStringLiteral("SettingChanged"));
+        QDBusMessage signal = QDBusMessage::createSignal(SettingsPortal::path, SettingsPortal::interface,
+                                                         QStringLiteral("SettingChanged"));
         signal << settingNamespace << key << QVariant::fromValue(QDBusVariant(value));
         bus.send(signal);
     }
@@ -72,10 +72,10 @@ protected:
     {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        process.start(daemon,
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
         const QString address = QString::fromUtf8(process.readLine()).trimmed();
         ASSERT_FALSE(address.isEmpty());
         portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
@@ -214,7 +214,8 @@ TEST(Typography, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
     EXPECT_EQ(Typography::system(13.5, QFont::Medium).pixelSize(), 14);
     for (const auto script : {QFontDatabase::Arabic, QFontDatabase::Bengali, QFontDatabase::Devanagari,
                               QFontDatabase::Cyrillic, QFontDatabase::SimplifiedChinese}) {
-        EXPECT_FALSE(QFontDatabase::families(script).isEmpty()) << "no font for " << QFontDatabase::writingSystemName(script).toStdString();
+        EXPECT_FALSE(QFontDatabase::families(script).isEmpty())
+            << "no font for " << QFontDatabase::writingSystemName(script).toStdString();
     }
 }
 

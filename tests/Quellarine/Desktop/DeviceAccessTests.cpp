@@ -56,8 +56,8 @@ TEST_F(DeviceAccessTest, InstallsTheFilesThePackageInstallsThenLoadsUinputAndHas
     // uinput is there before udev applies the rule to it, and the command ends once udev is done.
     ASSERT_EQ(steps.size(), 4);
     EXPECT_EQ(steps.front(), (QStringList{QStringLiteral("modprobe"), QStringLiteral("uinput")}));
-    EXPECT_EQ(steps[1].mid(0, 3), (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"),
-                                              QStringLiteral("--reload")}));
+    EXPECT_EQ(steps[1].mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
     EXPECT_EQ(steps[2].mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger")}));
     EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
 
@@ -108,8 +108,7 @@ TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)
         shell.start(QStringLiteral("/bin/sh"),
                     {QStringLiteral("-c"), QStringLiteral("printf '%s\\n' ") + command.mid(5)});
         ASSERT_TRUE(shell.waitForFinished());
-        EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()),
-                  path + QStringLiteral("\n--allow-devices\n"))
+        EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()), path + QStringLiteral("\n--allow-devices\n"))
             << command.toStdString();
     }
 }

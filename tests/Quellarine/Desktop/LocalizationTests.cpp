@@ -102,9 +102,9 @@ TEST_F(LocalizationTest, StoredChoiceOutsideTheElevenIsIgnored)
 {
     const QStringList system{QStringLiteral("ru-RU")};
     // Codes match exactly; an empty list and bytes are no choice either.
-    for (const QVariant& stored : {QVariant(QStringList{QStringLiteral("de")}), QVariant(QStringLiteral("pt-br")),
-                                   QVariant(QStringLiteral("zh-CN")), QVariant(QStringList{}),
-                                   QVariant(QByteArray("en"))}) {
+    for (const QVariant& stored :
+         {QVariant(QStringList{QStringLiteral("de")}), QVariant(QStringLiteral("pt-br")),
+          QVariant(QStringLiteral("zh-CN")), QVariant(QStringList{}), QVariant(QByteArray("en"))}) {
         store(stored);
         EXPECT_EQ(Localization::storedChoice(Defaults(path())), std::nullopt) << stored.toString().toStdString();
         EXPECT_EQ(Localization::choose(Defaults(path()), system), QStringLiteral("ru"))

@@ -49,7 +49,8 @@ protected:
     ServiceClient client{service.root(), service.clientTls(), service.deadlines()};
     QObject context;
 
-    std::optional<ServiceReply> post(const QString& path, qint64 bodyLimit = 1024, std::chrono::milliseconds timeout = 20s)
+    std::optional<ServiceReply> post(const QString& path, qint64 bodyLimit = 1024,
+                                     std::chrono::milliseconds timeout = 20s)
     {
         std::optional<ServiceReply> result;
         client.post(path, QByteArrayLiteral("{\"a\":1}"), timeout, bodyLimit, &context,

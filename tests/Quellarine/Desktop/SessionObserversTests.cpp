@@ -32,9 +32,8 @@ class FakeLoginManager : public QObject, protected QDBusContext {
 public:
     void prepareForSleep(QDBusConnection& bus, bool sleeping)
     {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
-                                       QStringLiteral("PrepareForSleep"));
+        QDBusMessage signal = QDBusMessage::createSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
+                                                         QStringLiteral("PrepareForSleep"));
         signal << sleeping;
         bus.send(signal);
     }
@@ -43,8 +42,8 @@ public:
     {
         QDBusMessage signal = QDBusMessage::createSignal(sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                          QStringLiteral("PropertiesChanged"));
-        signal << QStringLiteral("org.freedesktop.login1.Session")
-               << QVariantMap{{QStringLiteral("Active"), active}} << QStringList{};
+        signal << QStringLiteral("org.freedesktop.login1.Session") << QVariantMap{{QStringLiteral("Active"), active}}
+               << QStringList{};
         bus.send(signal);
     }
 
@@ -76,8 +75,7 @@ protected:
         process.start(daemon,
                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
         const QString address = QString::fromUtf8(process.readLine()).trimmed();
         ASSERT_FALSE(address.isEmpty());
         managerBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("login")));
@@ -115,11 +113,10 @@ protected:
     // The manager answers on this thread, so the answer is awaited on the event loop.
     void flush()
     {
-        QDBusPendingCallWatcher answer(
-            applicationBus->asyncCall(QDBusMessage::createMethodCall(loginService, loginPath,
-                                                                     QStringLiteral("org.freedesktop.login1.Manager"),
-                                                                     QStringLiteral("GetSession"))
-                                      << QStringLiteral("auto")));
+        QDBusPendingCallWatcher answer(applicationBus->asyncCall(
+            QDBusMessage::createMethodCall(loginService, loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
+                                           QStringLiteral("GetSession"))
+            << QStringLiteral("auto")));
         ASSERT_TRUE(QTest::qWaitFor([&] { return answer.isFinished(); }, 5000));
         QCoreApplication::processEvents();
     }

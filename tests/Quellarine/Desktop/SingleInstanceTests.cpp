@@ -125,8 +125,10 @@ QString keyFor(const QByteArray& display)
 
 bool isPrivate(const QString& path)
 {
-    return QFileInfo(path).isDir() && QFile::permissions(path) == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                                   | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    return QFileInfo(path).isDir()
+        && QFile::permissions(path)
+        == (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser
+            | QFile::ExeUser);
 }
 
 // Descriptors in use up to the process's limit, so that the next one cannot be had; given back on destruction.
@@ -190,8 +192,9 @@ TEST(SingleInstanceTest, TheLockLivesInAPrivateFolderNeverTheSharedTemporaryOne)
         EXPECT_EQ(SingleInstance::defaultDirectory(), runtime);
     }
     // One that others may enter, or none: a folder of the user's own, made private.
-    ASSERT_TRUE(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                   | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(runtime,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::WriteOther | QFile::ExeOther));
     for (const QByteArray& value : {QFile::encodeName(runtime), QByteArray()}) {
         ScopedEnvironment xdg("XDG_RUNTIME_DIR", value);
         const std::optional<QString> directory = SingleInstance::defaultDirectory();
@@ -217,9 +220,8 @@ TEST(SingleInstanceTest, TheChannelHoldsFewShortConnections)
     QSignalSpy asked(&first, &SingleInstance::activationRequested);
 
     auto closed = [](const std::vector<std::unique_ptr<QLocalSocket>>& sockets) {
-        return std::count_if(sockets.begin(), sockets.end(), [](const auto& socket) {
-            return socket->state() == QLocalSocket::UnconnectedState;
-        });
+        return std::count_if(sockets.begin(), sockets.end(),
+                             [](const auto& socket) { return socket->state() == QLocalSocket::UnconnectedState; });
     };
     // Far more connections than it keeps: those beyond its limit are closed at once.
     std::vector<std::unique_ptr<QLocalSocket>> idle;

@@ -12,7 +12,7 @@ namespace quellarine {
 namespace {
 
 struct Coverage {
-    int painted = 0;  // pixels with any ink
+    int painted = 0;   // pixels with any ink
     int offColour = 0; // inked pixels whose colour is not the tint
 };
 
@@ -35,8 +35,8 @@ Coverage paintSymbol(const QString& name, Symbols::Weight weight, bool* result =
             }
             ++coverage.painted;
             // Faint edge pixels carry too little colour to judge once un-premultiplied.
-            const bool offColour = std::abs(pixel.red() - 0x20) > 3 || std::abs(pixel.green() - 0x80) > 3 ||
-                                   std::abs(pixel.blue() - 0xC0) > 3;
+            const bool offColour = std::abs(pixel.red() - 0x20) > 3 || std::abs(pixel.green() - 0x80) > 3
+                || std::abs(pixel.blue() - 0xC0) > 3;
             if (pixel.alpha() >= 64 && offColour) {
                 ++coverage.offColour;
             }
@@ -76,8 +76,8 @@ TEST(Symbols, TheSymbolsTheViewsNameAreInTheTable)
 
 TEST(Symbols, UnknownNamesPaintNothing)
 {
-    for (const QString& name : {QStringLiteral("no.such.symbol"), QString(), QStringLiteral("../images/LogoMark"),
-                                QStringLiteral("House")}) {
+    for (const QString& name :
+         {QStringLiteral("no.such.symbol"), QString(), QStringLiteral("../images/LogoMark"), QStringLiteral("House")}) {
         bool painted = true;
         EXPECT_EQ(paintSymbol(name, Symbols::Weight::regular, &painted).painted, 0);
         EXPECT_FALSE(painted);
@@ -96,8 +96,9 @@ TEST(Symbols, PixmapsAreCachedPerColourAndRatio)
 
 TEST(Images, TheApplicationsOwnImagesPaint)
 {
-    EXPECT_EQ(Images::names(), QStringList({QStringLiteral("AppIconImage"), QStringLiteral("LogoMark"),
-                                            QStringLiteral("MenuBarOff"), QStringLiteral("MenuBarOn")}));
+    EXPECT_EQ(Images::names(),
+              QStringList({QStringLiteral("AppIconImage"), QStringLiteral("LogoMark"), QStringLiteral("MenuBarOff"),
+                           QStringLiteral("MenuBarOn")}));
     for (const QString& name : Images::names()) {
         QImage image(64, 64, QImage::Format_ARGB32);
         image.fill(Qt::transparent);

@@ -153,8 +153,8 @@ TEST(TranslationFilesTest, OneSoundFilePerLanguageBesidesEnglish)
 TEST(TranslationFilesTest, CheckFindsLostPlaceholdersAndBrokenFiles)
 {
     const auto message = [](const char* source, const char* translation) {
-        return QByteArray("<TS language=\"fr\"><context><name>C</name><message><source>") + source
-            + "</source>" + translation + "</message></context></TS>";
+        return QByteArray("<TS language=\"fr\"><context><name>C</name><message><source>") + source + "</source>"
+            + translation + "</message></context></TS>";
     };
     const TranslationFile sound = read(
         message("Quellarine %1 is now available; you have %2.", "<translation>%2 : vous avez %1.</translation>"));
@@ -169,16 +169,17 @@ TEST(TranslationFilesTest, CheckFindsLostPlaceholdersAndBrokenFiles)
               1);
     EXPECT_EQ(read(message("Version %1", "<translation>Version %2</translation>")).faults.size(), 1);
     EXPECT_EQ(read(message("%L1 clicks", "<translation>%1 clics</translation>")).faults.size(), 1);
-    EXPECT_EQ(read(message("%n clicks", "<translation><numerusform>%n clic</numerusform>"
-                                        "<numerusform>clics</numerusform></translation>"))
+    EXPECT_EQ(read(message("%n clicks",
+                           "<translation><numerusform>%n clic</numerusform>"
+                           "<numerusform>clics</numerusform></translation>"))
                   .faults.size(),
               1);
     EXPECT_EQ(read(QByteArray("<TS><context><message><source>Open</source></context></TS>")).faults.size(), 1);
 
-    EXPECT_EQ(read(message("Quellarine is not a medical device.",
-                           "<translation>Quellarine ليس جهازًا طبيًا.</translation>"))
-                  .faults.size(),
-              1);
+    EXPECT_EQ(
+        read(message("Quellarine is not a medical device.", "<translation>Quellarine ليس جهازًا طبيًا.</translation>"))
+            .faults.size(),
+        1);
     EXPECT_TRUE(read(message("Version %1", "<translation>الإصدار %1</translation>")).faults.isEmpty());
     EXPECT_TRUE(read(message("Quellarine", "<translation>Quellarine</translation>")).faults.isEmpty());
 }

@@ -49,7 +49,10 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const 
 // hears back from the pointer thread only once its own loop runs, which at launch is after the windows are built.
 class AnswersLater final : public PointerControl {
 public:
-    explicit AnswersLater(DirectPointerControl& direct) : direct_(direct) {}
+    explicit AnswersLater(DirectPointerControl& direct)
+        : direct_(direct)
+    {
+    }
 
     void start(Answer started) override { direct_.start(later(std::move(started))); }
     void stop() override { direct_.stop(); }
@@ -74,7 +77,8 @@ public:
 private:
     Answer later(Answer answer)
     {
-        return [this, answer = std::move(answer)](bool value) { answers_.push_back([answer, value] { answer(value); }); };
+        return
+            [this, answer = std::move(answer)](bool value) { answers_.push_back([answer, value] { answer(value); }); };
     }
 
     DirectPointerControl& direct_;
@@ -84,7 +88,11 @@ private:
 
 class AppModelTest : public ::testing::Test {
 protected:
-    AppModelTest() : defaults(settingsPath()) { defaultMessageHandler = qInstallMessageHandler(quietAboutRaising); }
+    AppModelTest()
+        : defaults(settingsPath())
+    {
+        defaultMessageHandler = qInstallMessageHandler(quietAboutRaising);
+    }
     ~AppModelTest() override
     {
         model_.reset();
@@ -116,8 +124,8 @@ protected:
                 .explainPermission = [this] { ++explanations; },
                 .beep = [this] { ++beeps; },
                 .doubleClickInterval = [] { return 0.4; },
-                .makeOverlay =
-                    [this](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop, desktop()); },
+                .makeOverlay
+                = [this](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop, desktop()); },
                 .profile = {.photoFolder = dir.filePath(QStringLiteral("Quellarine")),
                             .applyAppearance = {},
                             .startRelaunch = [] { return false; },
@@ -217,9 +225,9 @@ TEST_F(AppModelTest, StoredSettingsAreReadAndBadOnesFallBack)
 {
     defaults.setString(QStringLiteral("preset"), QStringLiteral("VeryStrong"));
     defaults.setBool(QStringLiteral("filterOn"), false);
-    defaults.setJson(QStringLiteral("personalSetting"),
-                     nlohmann::json{{"base", "strong"}, {"minCutoff", 2.0}, {"beta", 0.005}, {"stages", 5},
-                                    {"strength", 1.0}});
+    defaults.setJson(
+        QStringLiteral("personalSetting"),
+        nlohmann::json{{"base", "strong"}, {"minCutoff", 2.0}, {"beta", 0.005}, {"stages", 5}, {"strength", 1.0}});
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().wantsOn());
     EXPECT_FALSE(model().personal());
@@ -297,8 +305,8 @@ TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
         relaunch();
         for (bool wanted : {true, false}) {
             for (bool calibrating : {true, false}) {
-                SCOPED_TRACE(::testing::Message() << "trusted " << trusted << ", wanted " << wanted << ", calibrating "
-                                                << calibrating);
+                SCOPED_TRACE(::testing::Message()
+                             << "trusted " << trusted << ", wanted " << wanted << ", calibrating " << calibrating);
                 model().setWantsOn(wanted);
                 model().setCalibrating(calibrating);
                 const bool filtering = wanted && trusted && !calibrating;

@@ -23,9 +23,9 @@ using testing::LocalService;
 using Kind = ExplainStore::State::Kind;
 using Failure = ExplainStore::Failure;
 
-constexpr const char* goodAnswer =
-    R"({"summary":"Your hand shakes a little.","points":["Try Strong.","Click slowly."],)"
-    R"("setting":{"base":"strong","minCutoff":1.2,"beta":0.01,"stages":2,"strength":0.8}})";
+constexpr const char* goodAnswer
+    = R"({"summary":"Your hand shakes a little.","points":["Try Strong.","Click slowly."],)"
+      R"("setting":{"base":"strong","minCutoff":1.2,"beta":0.01,"stages":2,"strength":0.8}})";
 
 class ExplainStoreTest : public ::testing::Test {
 protected:
@@ -48,9 +48,8 @@ protected:
 
     void answerWith(int status, QByteArray body)
     {
-        service.answer = [status, body](const LocalService::Request&) {
-            return LocalService::Answer::withStatus(status, body);
-        };
+        service.answer
+            = [status, body](const LocalService::Request&) { return LocalService::Answer::withStatus(status, body); };
     }
 
     ExplainStore::State ask()
@@ -117,8 +116,8 @@ TEST_F(ExplainStoreTest, EveryFailureIsAStateOfOneRequestThatKeepsTheSavedExplan
 
     using AnswerKind = LocalService::Answer::Kind;
     const QByteArray moved = QByteArray::fromStdString(service.root().text()) + "/moved";
-    const QByteArray longSummary = R"({"summary":")" + QByteArray(ExplainStore::summaryLimit + 1, 'a') +
-                                   R"(","points":[]})";
+    const QByteArray longSummary
+        = R"({"summary":")" + QByteArray(ExplainStore::summaryLimit + 1, 'a') + R"(","points":[]})";
     std::vector<std::pair<LocalService::Answer, ExplainStore::State>> replies{
         {answerOf(429, R"({"reason":"license_daily"})"), {Kind::failed, Failure::usedToday}},
         {answerOf(429, R"({"reason":"daily"})"), {Kind::failed, Failure::busyToday}},
@@ -188,9 +187,10 @@ TEST_F(ExplainStoreTest, NoStoredValueSlowsALaunch)
     EXPECT_TRUE(logged[0].startsWith(QStringLiteral("Dropped a stored explanation of ")));
 
     // Small, but with texts longer than any explanation's: dropped as unreadable.
-    defaults.setJson(key, {{"summary", "S"},
-                           {"points", std::vector<std::string>(ExplainStore::pointCountLimit + 1, "p")},
-                           {"resultDate", 5}});
+    defaults.setJson(key,
+                     {{"summary", "S"},
+                      {"points", std::vector<std::string>(ExplainStore::pointCountLimit + 1, "p")},
+                      {"resultDate", 5}});
     EXPECT_FALSE(ExplainStore(defaults, client, log).saved());
     EXPECT_FALSE(Defaults(file).data(key));
 
@@ -222,9 +222,10 @@ TEST_F(ExplainStoreTest, OnlyASettingInRangeOnAScoredPresetIsOffered)
     }
 
     // A stored explanation whose setting went out of range keeps its words and loses only the setting.
-    defaults.setJson(QString::fromLatin1(ExplainStore::savedKey),
-                     nlohmann::json::parse(R"({"summary":"Kept","points":["p"],"resultDate":5,)"
-                                           R"("setting":{"base":"gentle","minCutoff":99,"beta":0.01,"stages":1,"strength":0.8}})"));
+    defaults.setJson(
+        QString::fromLatin1(ExplainStore::savedKey),
+        nlohmann::json::parse(R"({"summary":"Kept","points":["p"],"resultDate":5,)"
+                              R"("setting":{"base":"gentle","minCutoff":99,"beta":0.01,"stages":1,"strength":0.8}})"));
     ExplainStore relaunched(defaults, client, log);
     ASSERT_TRUE(relaunched.saved());
     EXPECT_EQ(relaunched.saved()->summary, QStringLiteral("Kept"));

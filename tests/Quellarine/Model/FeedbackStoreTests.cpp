@@ -53,8 +53,8 @@ TEST_F(FeedbackStoreTest, WhatCanBeSent)
 
     // Characters as a reader counts them: a letter with two combining marks, a family joined by zero-width
     // joiners and a flag are one each, and so are a Devanagari letter and the emoji beside it.
-    for (const QString& unit : {QStringLiteral("e\u0301\u0323"), QStringLiteral("👩‍👩‍👧‍👦"), QStringLiteral("🇧🇷"),
-                                QStringLiteral("a"), QStringLiteral("👍🏽")}) {
+    for (const QString& unit : {QStringLiteral("e\u0301\u0323"), QStringLiteral("👩‍👩‍👧‍👦"),
+                                QStringLiteral("🇧🇷"), QStringLiteral("a"), QStringLiteral("👍🏽")}) {
         fill(QStringLiteral("\n  ") + unit.repeated(FeedbackStore::maxMessageLength) + QStringLiteral(" \n"));
         EXPECT_TRUE(store.canSend()) << unit.toStdString();
         fill(unit.repeated(FeedbackStore::maxMessageLength + 1));
@@ -71,10 +71,10 @@ TEST_F(FeedbackStoreTest, WhatCanBeSent)
         {"", true},
         {" \t\u00a0", true},
         {"  ana@example.org\u00a0", true},
-        {"ana@example.c", false},          // the only full stop is followed by one character
-        {"ana@example.co.x", true},        // one full stop is followed by two
-        {"ana@.example", false},           // a full stop first does not count
-        {"ana@sub.example.c", true},       // backtracking finds ".example.c"
+        {"ana@example.c", false},    // the only full stop is followed by one character
+        {"ana@example.co.x", true},  // one full stop is followed by two
+        {"ana@.example", false},     // a full stop first does not count
+        {"ana@sub.example.c", true}, // backtracking finds ".example.c"
         {"ana@example.", false},
         {"ana@@example.org", false},
         {"an a@example.org", false},
@@ -83,7 +83,7 @@ TEST_F(FeedbackStoreTest, WhatCanBeSent)
         {"<ana@example.org>", false},
         {"\"ana\"@example.org", false},
         {"ana@example.org\nx", false},
-        {"ana@exam\u2003ple.org", false},  // an em space is white space too
+        {"ana@exam\u2003ple.org", false}, // an em space is white space too
     };
     for (const auto& [address, valid] : addresses) {
         store.setEmail(QString::fromUtf8(address));
@@ -128,7 +128,7 @@ TEST_F(FeedbackStoreTest, TheBodyIsTheFormAsItStoodWhenTheSendBegan)
 TEST_F(FeedbackStoreTest, EveryReplyLeavesTheFormAsItWasAndARetryKeepsItsIdentifier)
 {
     const std::pair<int, FeedbackStore::State> replies[] = {
-        {429, {Kind::failed, Failure::tooMany}},    {400, {Kind::failed, Failure::refused}},
+        {429, {Kind::failed, Failure::tooMany}},     {400, {Kind::failed, Failure::refused}},
         {201, {Kind::failed, Failure::unavailable}}, {204, {Kind::failed, Failure::unavailable}},
         {401, {Kind::failed, Failure::unavailable}}, {500, {Kind::failed, Failure::unavailable}},
     };
@@ -136,9 +136,8 @@ TEST_F(FeedbackStoreTest, EveryReplyLeavesTheFormAsItWasAndARetryKeepsItsIdentif
     store.setEmail(QStringLiteral("ana@example.org"));
     const QUuid rid = store.rid();
     for (const auto& [status, state] : replies) {
-        service.answer = [status = status](const LocalService::Request&) {
-            return LocalService::Answer::withStatus(status);
-        };
+        service.answer
+            = [status = status](const LocalService::Request&) { return LocalService::Answer::withStatus(status); };
         const QJsonObject body = sendAndReceive();
         EXPECT_EQ(store.state(), state) << status;
         EXPECT_EQ(body["rid"].toString(), rid.toString(QUuid::WithoutBraces));

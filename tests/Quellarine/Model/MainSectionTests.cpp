@@ -21,15 +21,18 @@ TEST(MainSection, RawNamesRoundTripExactly)
 TEST(MainSection, CasesSidebarTitlesAndSymbols)
 {
     const std::vector<MainSection> all(MainSection::allCases().begin(), MainSection::allCases().end());
-    EXPECT_EQ(all, (std::vector<MainSection>{MainSection::home, MainSection::calibration, MainSection::research,
-                                             MainSection::help, MainSection::feedback, MainSection::whatsNew,
-                                             MainSection::profile}));
+    EXPECT_EQ(
+        all,
+        (std::vector<MainSection>{MainSection::home, MainSection::calibration, MainSection::research, MainSection::help,
+                                  MainSection::feedback, MainSection::whatsNew, MainSection::profile}));
     const std::vector<MainSection> rows(MainSection::sidebar().begin(), MainSection::sidebar().end());
     EXPECT_EQ(rows, std::vector<MainSection>(all.begin(), all.end() - 1)) << "the profile has no row";
 
-    const char* titles[] = {"Overview", "Tuned to your hand", "Why it works", "Help", "Feedback", "What's New", "Profile"};
-    const char* symbols[] = {"house",    "hand.raised.fingers.spread", "text.book.closed", "questionmark.circle",
-                             "text.bubble", "megaphone",                 "person.crop.circle"};
+    const char* titles[]
+        = {"Overview", "Tuned to your hand", "Why it works", "Help", "Feedback", "What's New", "Profile"};
+    const char* symbols[]
+        = {"house",     "hand.raised.fingers.spread", "text.book.closed", "questionmark.circle", "text.bubble",
+           "megaphone", "person.crop.circle"};
     std::unordered_set<MainSection> seen;
     for (std::size_t index = 0; index < all.size(); ++index) {
         EXPECT_EQ(all[index].title(), QString::fromUtf8(titles[index]));

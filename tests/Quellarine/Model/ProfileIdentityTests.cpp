@@ -27,7 +27,8 @@ TEST(ProfileIdentityTest, InitialsTakeTheFirstClusterOfTheFirstTwoWords)
         {QStringLiteral("ilke şahin"), QStringLiteral("IŞ")},
         // Whole clusters: an accent built of two code points, an emoji family, a flag.
         {QStringLiteral("e\u0301lodie"), QStringLiteral("E\u0301")},
-        {QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467 fan"), QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467F")},
+        {QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467 fan"),
+         QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467F")},
         {QStringLiteral("\U0001F1EB\U0001F1F7.zoe"), QStringLiteral("\U0001F1EB\U0001F1F7Z")},
         // A separator carrying a combining mark is another character: it separates nothing.
         {QStringLiteral("a \u0301b"), QStringLiteral("A")},

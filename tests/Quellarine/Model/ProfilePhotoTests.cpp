@@ -254,8 +254,7 @@ TEST_F(ProfilePhotoTest, StoresTheCentredSquareUprightAndNeverEnlarged)
     EXPECT_GT(QColor(portrait.pixel(150, 290)).blue(), 200);
 
     // A tag that names no orientation is no reason to refuse the picture: it is taken as it is stored.
-    EXPECT_EQ(std::get<QImage>(import(withOrientation(encoded(bands(300, 200), "JPEG"), 42))).size(),
-              QSize(200, 200));
+    EXPECT_EQ(std::get<QImage>(import(withOrientation(encoded(bands(300, 200), "JPEG"), 42))).size(), QSize(200, 200));
 
     struct stat status {};
     ASSERT_EQ(stat(QFile::encodeName(photoPath()).constData(), &status), 0);
@@ -368,8 +367,8 @@ TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
     };
     std::vector<Case> cases;
     for (int side : {8'000, 12'000, 16'000, 24'000, 32'000}) {
-        cases.push_back({"progressive JPEG claiming " + QByteArray::number(side) + "²", progressiveBomb(side),
-                         "unreadable"});
+        cases.push_back(
+            {"progressive JPEG claiming " + QByteArray::number(side) + "²", progressiveBomb(side), "unreadable"});
     }
     cases.push_back({"padded progressive JPEG claiming 32000²", paddedProgressiveBomb(32'000), "unreadable"});
     cases.push_back({"baseline JPEG claiming 50000²", jpegBomb(), "unreadable"});
@@ -390,7 +389,8 @@ TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
         ASSERT_EQ(worker.exitCode(), 0) << c.name.constData() << worker.readAllStandardError().constData();
         const QList<QByteArray> words = worker.readAllStandardOutput().trimmed().split(' ');
         ASSERT_GE(words.size(), 2) << c.name.constData();
-        EXPECT_EQ(words.mid(0, words.size() - 1).join(' ').toStdString(), c.outcome.toStdString()) << c.name.constData();
+        EXPECT_EQ(words.mid(0, words.size() - 1).join(' ').toStdString(), c.outcome.toStdString())
+            << c.name.constData();
         const long peak = words.last().toLong();
 #if !defined(__SANITIZE_ADDRESS__)
         EXPECT_LT(peak * 1024, memoryAllowance) << c.name.constData();
@@ -409,7 +409,8 @@ class ProfileStorePhotoTest : public ProfilePhotoTest {
 protected:
     std::unique_ptr<ProfileStore> launch(const QString& folder)
     {
-        ProfileStore::Environment environment{.photoFolder = folder, .applyAppearance = {}, .startRelaunch = {}, .quit = {}};
+        ProfileStore::Environment environment{
+            .photoFolder = folder, .applyAppearance = {}, .startRelaunch = {}, .quit = {}};
         return std::make_unique<ProfileStore>(defaults, log, environment);
     }
 
@@ -450,7 +451,8 @@ TEST_F(ProfileStorePhotoTest, TheLastImportChosenWinsAndNoHalfWrittenFileIsEverS
     std::vector<std::optional<Error>> outcomes;
     for (const QString& size : sizes) {
         const auto parts = size.split(u'x');
-        const QString path = file(size + QStringLiteral(".jpg"), encoded(bands(parts[0].toInt(), parts[1].toInt()), "JPEG"));
+        const QString path
+            = file(size + QStringLiteral(".jpg"), encoded(bands(parts[0].toInt(), parts[1].toInt()), "JPEG"));
         store->setPhoto(QUrl::fromLocalFile(path), [&](std::optional<Error> error) { outcomes.push_back(error); });
     }
     store->setPhoto(QUrl(QStringLiteral("https://example.org/me.jpg")),

@@ -84,8 +84,7 @@ TEST_F(ProfileStoreTest, EveryValueSurvivesAFreshReader)
     EXPECT_TRUE(store->details() == Details{});
     EXPECT_EQ(store->appearance(), Appearance::system);
 
-    const Details typed{QStringLiteral("Zoë \"Z\", Ann"), straddlingName,
-                        QStringLiteral("o'brien+tag@例え.jp")};
+    const Details typed{QStringLiteral("Zoë \"Z\", Ann"), straddlingName, QStringLiteral("o'brien+tag@例え.jp")};
     store->setDetails(typed);
     store->setDevice(Device::trackpad);
     store->setAppearance(Appearance::dark);

@@ -67,8 +67,8 @@ protected:
 
     void storeKnownUpdate(const QString& version, const QString& build)
     {
-        defaults.setStrings({{QStringLiteral("updates.availableVersion"), version},
-                             {QStringLiteral("updates.availableBuild"), build}});
+        defaults.setStrings(
+            {{QStringLiteral("updates.availableVersion"), version}, {QStringLiteral("updates.availableBuild"), build}});
     }
 
     static QMessageBox* upToDateAlert()
@@ -222,9 +222,9 @@ TEST_F(UpdateControllerTests, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
     controller->checkForUpdates();
     QMessageBox* alert = upToDateAlert();
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->informativeText(),
-              QStringLiteral("Quellarine %1 is currently the newest version available.")
-                  .arg(UpdateController::appVersion()));
+    EXPECT_EQ(
+        alert->informativeText(),
+        QStringLiteral("Quellarine %1 is currently the newest version available.").arg(UpdateController::appVersion()));
     EXPECT_EQ(fake->userChecks, 0);
     alert->close();
 

@@ -40,11 +40,12 @@ protected:
     QuellarineApp& app()
     {
         if (!app_) {
-            app_ = std::make_unique<QuellarineApp>(platform(), QuellarineApp::Shell{
-                                                                   .trayAvailable = [] { return true; },
-                                                                   .pointerLocation = [] { return QPoint(10, 10); },
-                                                                   .terminate = [] {},
-                                                               });
+            app_ = std::make_unique<QuellarineApp>(platform(),
+                                                   QuellarineApp::Shell{
+                                                       .trayAvailable = [] { return true; },
+                                                       .pointerLocation = [] { return QPoint(10, 10); },
+                                                       .terminate = [] {},
+                                                   });
         }
         return *app_;
     }
@@ -73,9 +74,11 @@ protected:
                 return;
             }
             const QString name = node->text(QAccessible::Name);
-            const QString kind = node->object() != nullptr ? QString::fromLatin1(node->object()->metaObject()->className())
-                                                           : QString();
-            EXPECT_TRUE(name.isEmpty()) << "a filler named \"" << name.toStdString() << "\" (" << kind.toStdString() << ")";
+            const QString kind = node->object() != nullptr
+                ? QString::fromLatin1(node->object()->metaObject()->className())
+                : QString();
+            EXPECT_TRUE(name.isEmpty()) << "a filler named \"" << name.toStdString() << "\" (" << kind.toStdString()
+                                        << ")";
             EXPECT_FALSE(node->state().focusable) << "a focusable filler (" << kind.toStdString() << ")";
         });
     }

@@ -81,9 +81,10 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
     permission.trusted = false;
     for (const QString& language : Localization::languages()) {
         Localization::apply(language);
-        QuellarineApp app(platform(), QuellarineApp::Shell{.trayAvailable = [] { return true; },
-                                                           .pointerLocation = [] { return QPoint(10, 10); },
-                                                           .terminate = [] {}});
+        QuellarineApp app(platform(),
+                          QuellarineApp::Shell{.trayAvailable = [] { return true; },
+                                               .pointerLocation = [] { return QPoint(10, 10); },
+                                               .terminate = [] {}});
         AppModel& model = app.model();
         findUpdate(QStringLiteral("12.10.3"));
         model.setEmergencyNotice(true);
@@ -94,8 +95,8 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
         const QSize smallest = main->minimumSize().expandedTo(main->minimumSizeHint());
         const QSize frame(main->frameGeometry().width() - main->width(),
                           std::max(main->frameGeometry().height() - main->height(), titleBar));
-        for (const auto& [layout, size] : {std::pair{QStringLiteral("narrowest"), smallest},
-                                           std::pair{QStringLiteral("widest"), room - frame}}) {
+        for (const auto& [layout, size] :
+             {std::pair{QStringLiteral("narrowest"), smallest}, std::pair{QStringLiteral("widest"), room - frame}}) {
             main->resize(size);
             for (MainSection section : MainSection::allCases()) {
                 model.setSection(section);
@@ -105,7 +106,8 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
             model.setSection(MainSection::calibration);
             auto* calibration = qobject_cast<CalibrationView*>(main->pageArea().page());
             ASSERT_NE(calibration, nullptr);
-            calibration->showResult(quellarine::testing::longResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}}, {{20, 6}}});
+            calibration->showResult(quellarine::testing::longResult(),
+                                    CalibrationResultPage::Replay{{{0, 0}, {40, 12}}, {{20, 6}}});
             expectFits(*main, room, QStringLiteral("the test's result"));
         }
 

@@ -51,11 +51,12 @@ protected:
     QuellarineApp& app()
     {
         if (!app_) {
-            app_ = std::make_unique<QuellarineApp>(platform(), QuellarineApp::Shell{
-                                                                   .trayAvailable = [] { return true; },
-                                                                   .pointerLocation = [] { return QPoint(200, 150); },
-                                                                   .terminate = [this] { ++terminations; },
-                                                               });
+            app_ = std::make_unique<QuellarineApp>(platform(),
+                                                   QuellarineApp::Shell{
+                                                       .trayAvailable = [] { return true; },
+                                                       .pointerLocation = [] { return QPoint(200, 150); },
+                                                       .terminate = [this] { ++terminations; },
+                                                   });
         }
         return *app_;
     }
@@ -136,8 +137,9 @@ protected:
             return QStringLiteral("(gone)");
         }
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()),
-                                                accessible != nullptr ? accessible->text(QAccessible::Name) : QString());
+        return QStringLiteral("%1 \"%2\"")
+            .arg(QString::fromLatin1(widget->metaObject()->className()),
+                 accessible != nullptr ? accessible->text(QAccessible::Name) : QString());
     }
 
     // The stop's picture in the window as drawn now, with a margin for a ring drawn just around it (a text
@@ -146,7 +148,8 @@ protected:
     {
         const QImage whole = quellarine::testing::Screenshots::render(window, 1.0);
         constexpr int margin = 6;
-        const QRect around = QRect(stop.mapTo(&window, QPoint(0, 0)), stop.size()).adjusted(-margin, -margin, margin, margin);
+        const QRect around
+            = QRect(stop.mapTo(&window, QPoint(0, 0)), stop.size()).adjusted(-margin, -margin, margin, margin);
         // Outside the window counts as neither ring nor background.
         QImage picture(around.size(), QImage::Format_ARGB32);
         picture.fill(Qt::black);
@@ -260,18 +263,19 @@ protected:
     {
         QList<Scenario> scenarios;
         for (MainSection section : MainSection::allCases()) {
-            scenarios.append(Scenario{QStringLiteral("main window on %1").arg(section.rawValue()),
-                                      [section](QuellarineApp& app) {
-                                          app.model().setSection(section);
-                                          return app.windows().open(QStringLiteral("main"));
-                                      }});
+            scenarios.append(
+                Scenario{QStringLiteral("main window on %1").arg(section.rawValue()), [section](QuellarineApp& app) {
+                             app.model().setSection(section);
+                             return app.windows().open(QStringLiteral("main"));
+                         }});
         }
         return scenarios;
     }
 
     Scenario popup(bool trusted)
     {
-        return Scenario{trusted ? QStringLiteral("popup with every notice") : QStringLiteral("popup without permission"),
+        return Scenario{trusted ? QStringLiteral("popup with every notice")
+                                : QStringLiteral("popup without permission"),
                         [this, trusted](QuellarineApp& app) -> QWidget* {
                             if (trusted) {
                                 // Five presses of Ctrl in a second: the emergency-off gesture.

@@ -56,7 +56,8 @@ protected:
     MainWindow& window()
     {
         if (!window_) {
-            window_ = std::make_unique<MainWindow>(model(), [this](const QString& identity) { opened.append(identity); });
+            window_
+                = std::make_unique<MainWindow>(model(), [this](const QString& identity) { opened.append(identity); });
             window_->show();
             window_->activateWindow();
             QApplication::processEvents();
@@ -472,8 +473,9 @@ TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
     QApplication::processEvents();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Welcome to Quellarine"));
     EXPECT_EQ(window->objectName(), QStringLiteral("welcome"));
-    EXPECT_EQ(window->size(), WelcomeWindow::fittedSize(window->view().sizeHint(), WindowRoom::forContent(*window),
-                                                        window->scrollArea().verticalScrollBar()->sizeHint().width()));
+    EXPECT_EQ(window->size(),
+              WelcomeWindow::fittedSize(window->view().sizeHint(), WindowRoom::forContent(*window),
+                                        window->scrollArea().verticalScrollBar()->sizeHint().width()));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
 
     window->view().button()->click();

@@ -19,8 +19,8 @@ protected:
     void capture(const QString& name)
     {
         auto* view = new MenuView(model(), MenuView::Actions{});
-        const QStringList written =
-            quellarine::testing::Screenshots::capture(name, view, MenuView::fixedWidth + 2 * 24);
+        const QStringList written
+            = quellarine::testing::Screenshots::capture(name, view, MenuView::fixedWidth + 2 * 24);
         ASSERT_EQ(written.size(), 2);
         for (const QString& path : written) {
             EXPECT_TRUE(QFile::exists(path)) << path.toStdString();

@@ -24,10 +24,11 @@ protected:
     {
         if (!view_) {
             view_ = std::make_unique<MenuView>(
-                model(), MenuView::Actions{
-                             .openWindow = [this](const QString& identity) { opened.append(identity); },
-                             .terminate = [this] { ++terminations; },
-                         });
+                model(),
+                MenuView::Actions{
+                    .openWindow = [this](const QString& identity) { opened.append(identity); },
+                    .terminate = [this] { ++terminations; },
+                });
             view_->resize(view_->sizeHint());
             view_->show();
         }
@@ -100,8 +101,9 @@ TEST_F(MenuViewTest, EmergencyNoticeStaysUntilClicked)
     pressControlFiveTimes();
     ASSERT_TRUE(model().emergencyNotice());
     EXPECT_TRUE(view().emergencyNotice().isVisible());
-    EXPECT_EQ(view().emergencyText(), QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back "
-                                                     "on here or with Ctrl + Alt + S."));
+    EXPECT_EQ(view().emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back "
+                             "on here or with Ctrl + Alt + S."));
 
     // Turning smoothing back on here leaves the notice.
     QTest::mouseClick(&view().toggle(), Qt::LeftButton);

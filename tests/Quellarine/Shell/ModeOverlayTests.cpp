@@ -197,8 +197,7 @@ TEST_F(ModeOverlayTest, AnnouncesTitleAndDetailAsAnAlert)
     overlay->show(QStringLiteral("Direct"), QStringLiteral("No smoothing: the pointer follows your hand directly"),
                   std::nullopt);
     ASSERT_EQ(desktop.announcements.size(), 1u);
-    EXPECT_EQ(desktop.announcements[0],
-              QStringLiteral("Direct. No smoothing: the pointer follows your hand directly"));
+    EXPECT_EQ(desktop.announcements[0], QStringLiteral("Direct. No smoothing: the pointer follows your hand directly"));
 
     QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(overlay->panel());
     ASSERT_NE(alert, nullptr);
@@ -230,8 +229,8 @@ TEST(ModeBannerTest, KeepsItsRowsBetweenTheWidthBoundsAndWrapsALongDetail)
     const ModeBanner tiny(QStringLiteral("A"), QStringLiteral("b"), std::nullopt);
     EXPECT_EQ(tiny.fittingSize().width(), ModeBanner::minimumWidth + padding);
 
-    const ModeBanner medium(QStringLiteral("Balanced"),
-                            QStringLiteral("Smooths the shake and keeps the pointer quick"), std::nullopt);
+    const ModeBanner medium(QStringLiteral("Balanced"), QStringLiteral("Smooths the shake and keeps the pointer quick"),
+                            std::nullopt);
     EXPECT_GT(medium.fittingSize().width(), ModeBanner::minimumWidth + padding);
     EXPECT_LT(medium.fittingSize().width(), ModeBanner::maximumWidth + padding);
 
@@ -278,8 +277,8 @@ TEST(ModeBannerScreenshots, LightAndDark)
             painter.drawImage(overlay.panel()->geometry().topLeft(),
                               testing::Screenshots::render(*overlay.panel(), pixelRatio));
         };
-        draw(QRect(0, -90, 760, 440), QStringLiteral("Strong"), QStringLiteral("Heavier smoothing for a stronger tremor"),
-             GlobalHotKey::Shortcut::nextMode());
+        draw(QRect(0, -90, 760, 440), QStringLiteral("Strong"),
+             QStringLiteral("Heavier smoothing for a stronger tremor"), GlobalHotKey::Shortcut::nextMode());
         draw(QRect(0, 200, 760, 440), QStringLiteral("Direct"),
              QStringLiteral("No smoothing: the pointer follows your hand directly. Turned off because Ctrl was "
                             "pressed 5 times"),

@@ -33,12 +33,12 @@ protected:
     QuellarineApp& app()
     {
         if (!app_) {
-            app_ = std::make_unique<QuellarineApp>(
-                platform(), QuellarineApp::Shell{
-                                .trayAvailable = [this] { return trayAvailable; },
-                                .pointerLocation = [] { return QPoint(200, 150); },
-                                .terminate = [this] { ++terminations; },
-                            });
+            app_ = std::make_unique<QuellarineApp>(platform(),
+                                                   QuellarineApp::Shell{
+                                                       .trayAvailable = [this] { return trayAvailable; },
+                                                       .pointerLocation = [] { return QPoint(200, 150); },
+                                                       .terminate = [this] { ++terminations; },
+                                                   });
         }
         return *app_;
     }

@@ -61,9 +61,9 @@ TEST_F(RightToLeftTest, TheSidebarsTextsMirrorTheLeftToRightLayout)
 
     const auto parts = [](Sidebar& sidebar) {
         std::vector<std::pair<QString, QWidget*>> list{{QStringLiteral("header"), &sidebar.header()},
-                                                        {QStringLiteral("on/off card"), &sidebar.onOffCard()},
-                                                        {QStringLiteral("update row"), &sidebar.updateRow()},
-                                                        {QStringLiteral("profile card"), &sidebar.profileCard()}};
+                                                       {QStringLiteral("on/off card"), &sidebar.onOffCard()},
+                                                       {QStringLiteral("update row"), &sidebar.updateRow()},
+                                                       {QStringLiteral("profile card"), &sidebar.profileCard()}};
         for (SidebarRow* row : sidebar.rows()) {
             list.emplace_back(row->text(), row);
         }

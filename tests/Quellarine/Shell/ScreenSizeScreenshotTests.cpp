@@ -41,13 +41,15 @@ TEST_F(WindowsOnThisScreen, Screenshots)
     const QRect available = screen->availableGeometry();
     const QString size = QStringLiteral("%1x%2").arg(available.width()).arg(available.height());
     permission.trusted = false;
-    for (const QString& language : {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ar"), QStringLiteral("ru")}) {
+    for (const QString& language :
+         {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ar"), QStringLiteral("ru")}) {
         SCOPED_TRACE(language.toStdString());
         Localization::apply(language);
         const QString prefix = QStringLiteral("screen-%1-%2-").arg(size, language);
-        QuellarineApp app(platform(), QuellarineApp::Shell{.trayAvailable = [] { return true; },
-                                                           .pointerLocation = [] { return QPoint(10, 10); },
-                                                           .terminate = [] {}});
+        QuellarineApp app(platform(),
+                          QuellarineApp::Shell{.trayAvailable = [] { return true; },
+                                               .pointerLocation = [] { return QPoint(10, 10); },
+                                               .terminate = [] {}});
 
         QWidget* main = app.windows().open(QStringLiteral("main"));
         ASSERT_NE(main, nullptr);
@@ -58,18 +60,21 @@ TEST_F(WindowsOnThisScreen, Screenshots)
         app.model().setSection(MainSection::calibration);
         auto* calibration = qobject_cast<CalibrationView*>(static_cast<MainWindow*>(main)->pageArea().page());
         ASSERT_NE(calibration, nullptr);
-        calibration->showResult(quellarine::testing::longResult(), CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
+        calibration->showResult(quellarine::testing::longResult(),
+                                CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
         EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("result"), *main).size(), 2);
         app.model().setSection(MainSection::home);
 
         QWidget* welcome = app.windows().open(QStringLiteral("welcome"));
         ASSERT_NE(welcome, nullptr);
         EXPECT_LE(welcome->frameGeometry().height(), available.height());
-        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("welcome"), *welcome).size(), 2);
+        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("welcome"), *welcome).size(),
+                  2);
 
         app.menuBarItem().togglePanel();
         EXPECT_EQ(
-            quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("popup"), app.menuBarItem().panel()).size(),
+            quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("popup"), app.menuBarItem().panel())
+                .size(),
             2);
         app.menuBarItem().panel().hide();
     }

@@ -37,9 +37,8 @@ public:
         // the line's box: fonts with tall lines (Chinese, Bengali) would otherwise seem to reach past boxes their
         // glyphs stay well inside.
         const QRectF ink = QFontMetricsF(item.font()).tightBoundingRect(text);
-        const QRectF box = ink.isEmpty()
-                               ? QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent())
-                               : QRectF(at.x(), at.y() + ink.top(), item.width(), ink.height());
+        const QRectF box = ink.isEmpty() ? QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent())
+                                         : QRectF(at.x(), at.y() + ink.top(), item.width(), ink.height());
         DrawnText drawn{.text = text, .box = toDevice.mapRect(box), .clip = std::nullopt};
         if (painter()->hasClipping()) {
             drawn.clip = toDevice.mapRect(painter()->clipBoundingRect());

@@ -42,8 +42,7 @@ QString rect(const QRectF& box)
 
 QStringList Fit::knownTexts(QWidget& widget)
 {
-    QStringList texts{widget.accessibleName(), widget.accessibleDescription(), widget.toolTip(),
-                      widget.windowTitle()};
+    QStringList texts{widget.accessibleName(), widget.accessibleDescription(), widget.toolTip(), widget.windowTitle()};
     if (const auto* label = qobject_cast<QLabel*>(&widget)) {
         texts << label->text();
     }
@@ -80,18 +79,23 @@ QStringList Fit::problems(QWidget& window, QSize room, int titleBar)
     QStringList found;
     if (!room.isEmpty()) {
         const QSize framed = window.frameGeometry().size();
-        const QSize frame(framed.width() - window.width(),
-                          std::max(framed.height() - window.height(), titleBar));
+        const QSize frame(framed.width() - window.width(), std::max(framed.height() - window.height(), titleBar));
         const QSize whole = window.size() + frame;
         if (whole.width() > room.width() || whole.height() > room.height()) {
             found << QStringLiteral("the window is %1x%2 with its frame, larger than the %3x%4 the screen has room for")
-                         .arg(whole.width()).arg(whole.height()).arg(room.width()).arg(room.height());
+                         .arg(whole.width())
+                         .arg(whole.height())
+                         .arg(room.width())
+                         .arg(room.height());
         }
         const QSize smallest = window.minimumSize().expandedTo(window.minimumSizeHint()) + frame;
         if (smallest.width() > room.width() || smallest.height() > room.height()) {
             found << QStringLiteral("the window cannot be made smaller than %1x%2, more than the %3x%4 the screen "
                                     "has room for")
-                         .arg(smallest.width()).arg(smallest.height()).arg(room.width()).arg(room.height());
+                         .arg(smallest.width())
+                         .arg(smallest.height())
+                         .arg(room.width())
+                         .arg(room.height());
         }
     }
 
@@ -103,8 +107,8 @@ QStringList Fit::problems(QWidget& window, QSize room, int titleBar)
         QWidget* parent = widget->parentWidget();
         const QRect place = widget->geometry();
         const bool scrolls = isScrollViewport(*parent);
-        const bool outside = scrolls ? place.left() < 0 || place.right() > parent->width() - 1
-                                     : !parent->rect().contains(place);
+        const bool outside
+            = scrolls ? place.left() < 0 || place.right() > parent->width() - 1 : !parent->rect().contains(place);
         if (outside) {
             found << QStringLiteral("%1 at %2 lies outside %3 (%4)")
                          .arg(describe(*widget), rect(place), describe(*parent), rect(parent->rect()));

@@ -34,9 +34,10 @@ LocalService::LocalService()
     openssl.start(QStringLiteral("openssl"),
                   {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
                    QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
-                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=DNS:localhost"), QStringLiteral("-keyout"),
-                   key, QStringLiteral("-out"), certificate});
+                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=DNS:localhost"), QStringLiteral("-keyout"), key,
+                   QStringLiteral("-out"), certificate});
     if (!openssl.waitForFinished(20000) || openssl.exitCode() != 0) {
         throw std::runtime_error("openssl could not make the test certificate");
     }

@@ -15,7 +15,9 @@ inline CalibrationResult longResult()
     result.slip = 9.8;
     result.extraClicks = 12;
     result.misses = 10;
-    result.scores = {{ID::veryStrong, 0.34, 88.4}, {ID::largeMovements, 0.41, 64}, {ID::strong, 0.5, 40},
+    result.scores = {{ID::veryStrong, 0.34, 88.4},
+                     {ID::largeMovements, 0.41, 64},
+                     {ID::strong, 0.5, 40},
                      {ID::balanced, 0.62, 12.5}};
     result.suggested = ID::largeMovements;
     result.clickGuard = true;

@@ -48,7 +48,8 @@ int Screenshots::opaquePixels(const QImage& image, QRgb rgb)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            count += qAlpha(pixel) == 255 && qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == qRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+            count += qAlpha(pixel) == 255
+                && qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == qRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
         }
     }
     return count;
@@ -97,7 +98,8 @@ QStringList Screenshots::capture(const QString& name, QWidget* widget, int width
     if (width > 0) {
         window.setFixedWidth(width);
         layout->activate();
-        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+        const int height
+            = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
         window.setFixedHeight(height);
     } else {
         window.adjustSize();

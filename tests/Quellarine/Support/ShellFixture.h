@@ -15,9 +15,11 @@ protected:
     // The updater found a newer release.
     void findUpdate(const QString& version)
     {
-        updaterDelegate->updaterDidFindValidUpdate(
-            AppcastItem{.versionString = QStringLiteral("99"), .displayVersionString = version, .fileURL = {},
-                        .infoURL = {}, .releaseNotesURL = {}});
+        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
+                                                               .displayVersionString = version,
+                                                               .fileURL = {},
+                                                               .infoURL = {},
+                                                               .releaseNotesURL = {}});
     }
 
     // What the settings file holds, read afresh from the disk.

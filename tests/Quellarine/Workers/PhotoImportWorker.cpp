@@ -45,8 +45,8 @@ void loadDecoders()
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
     QImage large(2000, 2000, QImage::Format_RGB32);
     large.fill(Qt::gray);
-    const QImage warmed = large.convertToFormat(QImage::Format_ARGB32_Premultiplied).scaled(600, 600, Qt::IgnoreAspectRatio,
-        Qt::SmoothTransformation);
+    const QImage warmed = large.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .scaled(600, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     Q_UNUSED(warmed);
 
     QImage tiny(8, 8, QImage::Format_RGB32);

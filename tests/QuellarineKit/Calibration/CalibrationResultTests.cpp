@@ -15,7 +15,8 @@ namespace {
 
 CalibrationResult sampleResult()
 {
-    return CalibrationResult{.rhythm = 5.3,
+    return CalibrationResult{
+        .rhythm = 5.3,
         .shake = 1.25,
         .press = 0.118,
         .slip = 0.75,
@@ -39,7 +40,7 @@ TEST(CalibrationResultTests, StoredTextReadsBackEqualWithOrWithoutRhythm)
     auto result = sampleResult();
     const std::string text = json(result).dump();
     for (const char* part : {"\"rhythm\":5.3", "\"misses\":-1", "\"extraClicks\":2", "\"suggested\":\"strong\"",
-             "{\"lagMs\":0.0,\"left\":1.08,\"preset\":\"trackpad\"}", "\"clickGuard\":true"}) {
+                             "{\"lagMs\":0.0,\"left\":1.08,\"preset\":\"trackpad\"}", "\"clickGuard\":true"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
     }
     EXPECT_EQ(readBack(result), result);
@@ -67,7 +68,7 @@ TEST(CalibrationResultTests, AnyMissingOrWrongValueFailsTheWholeDecode)
     const json good = sampleResult();
     std::vector<json> broken;
     for (const char* key :
-        {"shake", "press", "slip", "extraClicks", "misses", "scores", "suggested", "clickGuard", "date"}) {
+         {"shake", "press", "slip", "extraClicks", "misses", "scores", "suggested", "clickGuard", "date"}) {
         broken.push_back(good);
         broken.back().erase(key);
         broken.push_back(good);
@@ -110,7 +111,7 @@ TEST(CalibrationResultTests, NumbersThatAreNotFiniteFailToEncode)
     };
     for (const auto& spoil : spoilers) {
         for (double value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                 -std::numeric_limits<double>::infinity()}) {
+                             -std::numeric_limits<double>::infinity()}) {
             auto result = sampleResult();
             spoil(result, value);
             EXPECT_THROW((void)json(result), EncodingError) << value;

@@ -18,10 +18,10 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 constexpr double someDate = 786'000'000.5;
-const std::vector<ID> candidateOrder{
-    ID::gentle, ID::balanced, ID::strong, ID::veryStrong, ID::precision, ID::largeMovements};
-const std::vector<ID> trackpadOrder{
-    ID::gentle, ID::balanced, ID::strong, ID::veryStrong, ID::precision, ID::largeMovements, ID::trackpad};
+const std::vector<ID> candidateOrder{ID::gentle,     ID::balanced,  ID::strong,
+                                     ID::veryStrong, ID::precision, ID::largeMovements};
+const std::vector<ID> trackpadOrder{ID::gentle,    ID::balanced,       ID::strong,  ID::veryStrong,
+                                    ID::precision, ID::largeMovements, ID::trackpad};
 
 std::vector<ID> idsOf(const CalibrationResult& result)
 {
@@ -79,10 +79,10 @@ CalibrationRecording recordedLikeTest()
     recording.follow = part(15.0, [&](double t) {
         const double late = std::max(t - 0.15, 0.0);
         return Point{width * (0.5 + 0.38 * std::sin(late * 2 * pi / 7.5)),
-            height * (0.5 + 0.30 * std::sin(late * 2 * pi / 3.75))};
+                     height * (0.5 + 0.30 * std::sin(late * 2 * pi / 3.75))};
     });
-    const Point targets[] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30}, {0.40, 0.55},
-        {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
+    const Point targets[] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
+                             {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
     double clock = 5000;
     for (int i = 0; i < 10; ++i) {
         const Point target{targets[i].x * width, targets[i].y * height};
@@ -176,8 +176,8 @@ TEST(CalibrationTests, ClickGuardIsAdvisedOnEachOfItsFourSigns)
     EXPECT_FALSE(advised(slipBy({1.5, 0})));
     EXPECT_TRUE(advised(slipBy({1.2, 1.0})));
     EXPECT_TRUE(advised([](CalibrationRecording& r) {
-        r.clicks.insert(
-            r.clicks.begin() + 4, Click{r.clicks[3].up + 0.2, r.clicks[3].up + 0.3, {150, 40}, {150, 40}, true});
+        r.clicks.insert(r.clicks.begin() + 4,
+                        Click{r.clicks[3].up + 0.2, r.clicks[3].up + 0.3, {150, 40}, {150, 40}, true});
     }));
     EXPECT_FALSE(advised([](CalibrationRecording& r) { r.hold = held(5, 2.0); }));
     EXPECT_TRUE(advised([](CalibrationRecording& r) { r.hold = held(5, 2.4); }));
@@ -226,13 +226,13 @@ TEST(CalibrationTests, RecordedLikeTestFindsTheTremorAndRanksThePresets)
     const double weight = Calibration::shakeWeight(result.shake);
     double previousCost = 0;
     std::printf("shake %.3f points, rhythm %.1f Hz, press %.3f s, slip %.2f points\n%-16s %6s %7s %6s\n", result.shake,
-        *result.rhythm, result.press, result.slip, "preset", "left", "lag ms", "cost");
+                *result.rhythm, result.press, result.slip, "preset", "left", "lag ms", "cost");
     for (const auto& score : result.scores) {
         const double cost = score.lagMs / 150 + weight * score.left;
         EXPECT_GE(cost, previousCost);
         previousCost = cost;
         EXPECT_TRUE(score.left > 0 && score.left < 1 && score.lagMs > 0);
-        std::printf(
-            "%-16s %6.3f %7.1f %6.3f\n", FilterPreset::rawValue(score.preset).data(), score.left, score.lagMs, cost);
+        std::printf("%-16s %6.3f %7.1f %6.3f\n", FilterPreset::rawValue(score.preset).data(), score.left, score.lagMs,
+                    cost);
     }
 }

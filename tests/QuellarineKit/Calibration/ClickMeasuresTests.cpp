@@ -26,8 +26,10 @@ TEST(ClickMeasuresTests, PressAndSlipAreMedians)
     EXPECT_EQ(Calibration::median({4, 1, 3, 10}), 3.5);
     EXPECT_EQ(Calibration::median({std::numeric_limits<double>::quiet_NaN(), 5, 1, 2}), 3.5);
 
-    const auto measures = ClickMeasures::of({{0.0, 0.10, {0, 0}, {3, 4}, true}, {1.0, 1.30, {100, 0}, {100, 1}, true},
-        {2.0, 2.20, {200, 0}, {200, 0}, false}, {3.0, 3.08, {300, 0}, {306, 8}, true}});
+    const auto measures = ClickMeasures::of({{0.0, 0.10, {0, 0}, {3, 4}, true},
+                                             {1.0, 1.30, {100, 0}, {100, 1}, true},
+                                             {2.0, 2.20, {200, 0}, {200, 0}, false},
+                                             {3.0, 3.08, {300, 0}, {306, 8}, true}});
     EXPECT_NEAR(measures.press, 0.15, 1e-12);
     EXPECT_EQ(measures.slip, 3);
     EXPECT_EQ(measures.misses, 1);

@@ -49,8 +49,8 @@ TEST(FilterEvaluationTests, UnmeasurableTracesGiveNotANumberAndStillOnesNothing)
         FilterEvaluation::run(balanced, PointerTrace{{0, 0.01, 0.02, 0.03, 0.04}, {{}, {1, 0}, {2, 0}, {3, 0}}, {}})
             .size(),
         4u);
-    EXPECT_EQ(
-        FilterEvaluation::restingResidual(balanced, PointerTrace{{0}, {{1, 1}}, std::vector<Point>{{0, 0}}}, 0), 0);
+    EXPECT_EQ(FilterEvaluation::restingResidual(balanced, PointerTrace{{0}, {{1, 1}}, std::vector<Point>{{0, 0}}}, 0),
+              0);
 
     // One point throughout: no raw error, nothing moving, and a rest that covers the whole path.
     EXPECT_EQ(FilterEvaluation::score(balanced, moveThenRest(1, 300), 0), (FilterScore{0, 0, std::nullopt}));
@@ -80,8 +80,8 @@ TEST(FilterEvaluationTests, LagIsErrorAlongTheMovementAndTremorTheRest)
     }
     cut.times.resize(500);
     EXPECT_EQ(FilterEvaluation::score(balanced, uneven, 1), FilterEvaluation::score(balanced, cut, 1));
-    EXPECT_EQ(
-        FilterEvaluation::restingResidual(balanced, uneven, 1), FilterEvaluation::restingResidual(balanced, cut, 1));
+    EXPECT_EQ(FilterEvaluation::restingResidual(balanced, uneven, 1),
+              FilterEvaluation::restingResidual(balanced, cut, 1));
 
     // Skipped seconds are left out, unless no sample reaches them.
     const auto trace = PointerTrace::irregular(6, 2, 1, 50, 120, 6);
@@ -106,8 +106,7 @@ TEST(FilterEvaluationTests, SettleTimeNeedsAFinalRestOfTenSamplesFromIndexTwo)
     // (101, 152) is 119 and 52 points off the rest at (220, 100), where the recording is 2 points off: measured
     // over the rest alone that is hypot(119, 52) / 2. The movement, 52 points off and nearer the first point, would
     // pull it far down.
-    const PointerFilter::Parameters frozen{
-        .smoothing = OneEuroFilter::Parameters{1e-9, 0, 1, 0, 1, 1}, .cancel = {}};
+    const PointerFilter::Parameters frozen{.smoothing = OneEuroFilter::Parameters{1e-9, 0, 1, 0, 1, 1}, .cancel = {}};
     auto trace = moveThenRest(120, 120, {0, 2});
     for (std::size_t i = 0; i < 120; ++i) {
         trace.points[i].y += 50;

@@ -57,7 +57,7 @@ TEST(PointerTraceTests, AimingWalksTheFiveTargetsInTurn)
 TEST(PointerTraceTests, ImpossibleArgumentsGiveAnEmptyTrace)
 {
     for (double rate :
-        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -120.0, 1e300}) {
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -120.0, 1e300}) {
         EXPECT_TRUE(isEmpty(PointerTrace::synthetic(5, 2, 0, rate, 1, 0))) << rate;
         EXPECT_TRUE(isEmpty(PointerTrace::irregular(5, 2, 1, 0, rate, 1))) << rate;
         EXPECT_TRUE(isEmpty(PointerTrace::burst(5, 2, 100, 1, 1, rate))) << rate;

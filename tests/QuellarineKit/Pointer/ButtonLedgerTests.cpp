@@ -19,20 +19,26 @@ struct Transition {
     std::string name;
     std::function<void(ButtonLedger&)> reach;
     std::function<std::optional<Route>(ButtonLedger&)> happen;
-    State after;                        // of button 2
-    std::optional<Route> route;         // when the transition answers one
+    State after;                // of button 2
+    std::optional<Route> route; // when the transition answers one
     bool impossible = false;
 };
 
 constexpr int button = 2;
 
-void guarding(ButtonLedger& ledger) { ledger.press(button, true); }
+void guarding(ButtonLedger& ledger)
+{
+    ledger.press(button, true);
+}
 void guardSent(ButtonLedger& ledger)
 {
     ledger.press(button, true);
     ledger.delivered(button, true);
 }
-void passed(ButtonLedger& ledger) { ledger.press(button, false); }
+void passed(ButtonLedger& ledger)
+{
+    ledger.press(button, false);
+}
 void withheld(ButtonLedger& ledger)
 {
     ledger.press(button, true);
@@ -43,7 +49,9 @@ void unseen(ButtonLedger& ledger)
     ledger.press(button, false);
     ledger.tapWasOff();
 }
-void up(ButtonLedger&) {}
+void up(ButtonLedger&)
+{
+}
 
 std::function<std::optional<Route>(ButtonLedger&)> press(bool filtering)
 {
@@ -79,22 +87,23 @@ const std::vector<Transition> transitions{
     // The hand presses while the tap filters.
     row("PressWhenUpGoesToTheGuard", up, press(true), State::guarding, Route::guard),
     row("PressAfterTheTapLostSightGoesToTheGuard", unseen, press(true), State::guarding, Route::guard),
-    row("PressOfAnExtraButtonBesideTheGuardedOnePassesStraight",
-     [](ButtonLedger& ledger) { ledger.press(3, true); }, press(true), State::passed, Route::pass),
+    row(
+        "PressOfAnExtraButtonBesideTheGuardedOnePassesStraight", [](ButtonLedger& ledger) { ledger.press(3, true); },
+        press(true), State::passed, Route::pass),
     row("PressOfAButtonTheHandHoldsIsImpossible", passed, press(true), State::guarding, Route::guard, true),
     row("PressOfTheGuardedButtonAgainIsImpossible", guardSent, press(true), State::guarding, Route::guard, true),
     // The guard's earlier press is no longer its to decide: left down in the applications or never there.
-    row("AnotherPressTakesTheGuardFromAPressItHeldBack",
-     guarding, act([](ButtonLedger& ledger) { ledger.press(0, true); }), State::withheld),
-    row("AnotherPressTakesTheGuardFromAPressItLetOut",
-     guardSent, act([](ButtonLedger& ledger) { ledger.press(1, true); }), State::passed),
+    row("AnotherPressTakesTheGuardFromAPressItHeldBack", guarding,
+        act([](ButtonLedger& ledger) { ledger.press(0, true); }), State::withheld),
+    row("AnotherPressTakesTheGuardFromAPressItLetOut", guardSent,
+        act([](ButtonLedger& ledger) { ledger.press(1, true); }), State::passed),
     // The hand presses while the tap does not filter.
     row("PressUnfilteredPasses", up, press(false), State::passed, Route::pass),
     row("PressUnfilteredOfAWithheldButtonIsImpossible", withheld, press(false), State::passed, Route::pass, true),
     // The hand lets go while the tap filters.
     row("ReleaseOfTheGuardedPressGoesToTheGuard", guarding, release(true), State::up, Route::guard),
     row("ReleaseWhileTheApplicationsStillHoldTheGuardedPressIsImpossible", guardSent, release(true), State::up,
-     Route::guard, true),
+        Route::guard, true),
     row("ReleaseOfAPassedPressPasses", passed, release(true), State::up, Route::pass),
     row("ReleaseOfAWithheldPressIsSwallowed", withheld, release(true), State::up, Route::swallow),
     row("ReleaseAfterTheTapLostSightPasses", unseen, release(true), State::up, Route::pass),
@@ -102,39 +111,41 @@ const std::vector<Transition> transitions{
     // The hand lets go while the tap does not filter.
     row("ReleaseUnfilteredOfAWithheldPressIsSwallowed", withheld, release(false), State::up, Route::swallow),
     row("ReleaseUnfilteredOfAPassedPressPasses", passed, release(false), State::up, Route::pass),
-    row("ReleaseUnfilteredOfAPressTheGuardLetOutPasses",
-     [](ButtonLedger& ledger) {
-         guardSent(ledger);
-         ledger.guardForgotten();
-     },
-     release(false), State::up, Route::pass),
+    row(
+        "ReleaseUnfilteredOfAPressTheGuardLetOutPasses",
+        [](ButtonLedger& ledger) {
+            guardSent(ledger);
+            ledger.guardForgotten();
+        },
+        release(false), State::up, Route::pass),
     // The guard's answers reach the applications.
     row("TheGuardLetsAPressOut", guarding, delivered(true), State::guardSent),
     row("TheGuardReleasesItsPress", guardSent, delivered(false), State::guarding),
     row("TheGuardSendsTheDownOfAPressItNoLongerFollows", withheld, delivered(true), State::passed),
     row("TheGuardSendsTheUpOfAPressItNoLongerFollows", passed, delivered(false), State::withheld),
-    row("APressReachingTheApplicationsAfterTheHandLetGoIsImpossible", up, delivered(true), State::passed, std::nullopt, true),
+    row("APressReachingTheApplicationsAfterTheHandLetGoIsImpossible", up, delivered(true), State::passed, std::nullopt,
+        true),
     row("APressReachingTheApplicationsTwiceIsImpossible", passed, delivered(true), State::passed, std::nullopt, true),
-    row("AReleaseReachingTheApplicationsTwiceIsImpossible", withheld, delivered(false), State::withheld, std::nullopt, true),
-    row("AnyAnswerForAButtonOutOfSightChangesNothing", unseen,
-     act([](ButtonLedger& ledger) {
-         ledger.delivered(button, true);
-         ledger.delivered(button, false);
-     }),
-     State::unseen),
+    row("AReleaseReachingTheApplicationsTwiceIsImpossible", withheld, delivered(false), State::withheld, std::nullopt,
+        true),
+    row("AnyAnswerForAButtonOutOfSightChangesNothing", unseen, act([](ButtonLedger& ledger) {
+            ledger.delivered(button, true);
+            ledger.delivered(button, false);
+        }),
+        State::unseen),
     // Drags, the guard forgetting, the tap going off.
     row("ADragShowsAButtonHeldWhosePressWasNotSeen", up, act([](ButtonLedger& ledger) { ledger.dragged(button); }),
-     State::unseen),
+        State::unseen),
     row("ADragOfAKnownPressChangesNothing", passed, act([](ButtonLedger& ledger) { ledger.dragged(button); }),
-     State::passed),
-    row("TheGuardForgettingWithholdsWhatItHeldBack", guarding, act([](ButtonLedger& ledger) { ledger.guardForgotten(); }),
-     State::withheld),
+        State::passed),
+    row("TheGuardForgettingWithholdsWhatItHeldBack", guarding,
+        act([](ButtonLedger& ledger) { ledger.guardForgotten(); }), State::withheld),
     row("TheGuardForgettingLeavesWhatItLetOutWithTheApplications", guardSent,
-     act([](ButtonLedger& ledger) { ledger.guardForgotten(); }), State::passed),
+        act([](ButtonLedger& ledger) { ledger.guardForgotten(); }), State::passed),
     row("TheTapGoingOffLosesSightOfAGuardedPress", guarding, act([](ButtonLedger& ledger) { ledger.tapWasOff(); }),
-     State::unseen),
+        State::unseen),
     row("TheTapGoingOffLosesSightOfAWithheldPress", withheld, act([](ButtonLedger& ledger) { ledger.tapWasOff(); }),
-     State::unseen),
+        State::unseen),
     row("TheTapGoingOffLeavesAButtonUpUp", up, act([](ButtonLedger& ledger) { ledger.tapWasOff(); }), State::up),
 };
 

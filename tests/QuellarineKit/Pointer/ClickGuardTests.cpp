@@ -225,7 +225,7 @@ TEST(ClickGuardTests, TiesOfRepeatWindowIntervalAndRadius)
     ClickGuard counting(ClickGuard::Settings::off());
     click(counting, t0, t0 + 0.05);
     EXPECT_EQ(list(counting.buttonDown(Button::left, t0 + 0.1, here + Vector{-24, 0})),
-        (Outputs{down(here + Vector{-24, 0}, 2)}));
+              (Outputs{down(here + Vector{-24, 0}, 2)}));
 }
 
 TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
@@ -240,12 +240,12 @@ TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
     longEnough.buttonDown(Button::left, t0, here);
     longEnough.settings = ClickGuard::Settings::off();
     EXPECT_EQ(list(longEnough.buttonDown(Button::right, t0 + 0.05, there)),
-        (Outputs{down(here, 1), up(here, 1), down(there, 1, Button::right)}));
+              (Outputs{down(here, 1), up(here, 1), down(there, 1, Button::right)}));
 
     ClickGuard sent(ClickGuard::Settings::off());
     sent.buttonDown(Button::left, t0, here);
-    EXPECT_EQ(
-        list(sent.buttonDown(Button::other, t0 + 0.05, there)), (Outputs{up(here, 1), down(there, 1, Button::other)}));
+    EXPECT_EQ(list(sent.buttonDown(Button::other, t0 + 0.05, there)),
+              (Outputs{up(here, 1), down(there, 1, Button::other)}));
 
     ClickGuard dragging(ClickGuard::Settings::on(0.5));
     dragging.buttonDown(Button::left, t0, here);

@@ -31,8 +31,8 @@ struct OneEuro {
 
     XY step(double x, double y, double t)
     {
-        const bool restart = !started || std::isnan(t) || std::isnan(time) || t < time || std::isnan(t - time)
-                             || t - time >= 0.5;
+        const bool restart
+            = !started || std::isnan(t) || std::isnan(time) || t < time || std::isnan(t - time) || t - time >= 0.5;
         if (restart) {
             started = true;
             px = sx = x;
@@ -78,7 +78,8 @@ struct OneEuro {
 };
 
 struct Canceller {
-    explicit Canceller(const TremorCanceller::Parameters& parameters) : p(parameters)
+    explicit Canceller(const TremorCanceller::Parameters& parameters)
+        : p(parameters)
     {
         const double step = p.stepHz > 0.1 ? p.stepHz : 0.1;
         for (int k = 0; std::fma(k, step, p.lowestHz) <= p.highestHz + 1e-9; ++k) {
@@ -154,7 +155,8 @@ struct Canceller {
         f2x = n2x + (ex - ecx);
         f2y = n2y + (ey - ecy);
         slowTime = t;
-        const double v = std::sqrt((f2x - oldSecondX) * (f2x - oldSecondX) + (f2y - oldSecondY) * (f2y - oldSecondY)) / dt;
+        const double v
+            = std::sqrt((f2x - oldSecondX) * (f2x - oldSecondX) + (f2y - oldSecondY) * (f2y - oldSecondY)) / dt;
         speed = std::max(v, speed * std::exp(-dt / 0.2));
         const double g = std::min(std::max(2 - speed / 150, 0.0), 1.0);
         trendX += (1 - std::exp(-dt / 0.15)) * (ecx - trendX);

@@ -19,7 +19,10 @@ struct Sample {
 // A small deterministic generator, so that every platform sees the same trace.
 class Noise {
 public:
-    explicit Noise(std::uint64_t seed) : state_(seed) {}
+    explicit Noise(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
     // Uniform in [-1, 1).
     double next()
     {
@@ -33,8 +36,14 @@ private:
     std::uint64_t state_;
 };
 
-inline double tremorX(double t) { return 2.0 * std::sin(2 * std::numbers::pi * 5 * t); }
-inline double tremorY(double t) { return 1.5 * std::sin(2 * std::numbers::pi * 5 * t + 1); }
+inline double tremorX(double t)
+{
+    return 2.0 * std::sin(2 * std::numbers::pi * 5 * t);
+}
+inline double tremorY(double t)
+{
+    return 1.5 * std::sin(2 * std::numbers::pi * 5 * t + 1);
+}
 
 // Tremor on drifts and strokes, with every restart path of the filters: equal times, steps shorter than
 // 0.5 ms, a 100-point jump, a pause of exactly 0.5 s and one just under it, time going backwards, a time that

@@ -17,7 +17,10 @@ namespace {
 // A keyboard layout that answers from a table and remembers which keys it was asked about.
 class TableLayout : public system::KeyboardLayout {
 public:
-    explicit TableLayout(std::map<std::uint16_t, std::string> characters) : characters_(std::move(characters)) {}
+    explicit TableLayout(std::map<std::uint16_t, std::string> characters)
+        : characters_(std::move(characters))
+    {
+    }
 
     std::optional<std::string> characterForKeyCode(std::uint16_t keyCode) const override
     {
@@ -47,7 +50,8 @@ TEST(GlobalHotKeyShortcutTests, ModifiersAreNamedInFixedOrder)
               (std::vector{Modifier::control, Modifier::option, Modifier::shift}));
     // Every bit set, plus bits that are carried but not named.
     Shortcut all{50, 0x1B00 | 0x4000 | 0x1};
-    EXPECT_EQ(all.modifierKeys(), (std::vector{Modifier::control, Modifier::option, Modifier::shift, Modifier::command}));
+    EXPECT_EQ(all.modifierKeys(),
+              (std::vector{Modifier::control, Modifier::option, Modifier::shift, Modifier::command}));
     EXPECT_EQ(all.displayName(english()), "⌃⌥⇧⌘#50");
 }
 
@@ -93,8 +97,8 @@ TEST(GlobalHotKeyShortcutTests, LayoutDecidesTheLetter)
     EXPECT_EQ((Shortcut{12, 0}).keyLabel(naming), "Q"); // only white space: the table's letter
     EXPECT_EQ((Shortcut{13, 0}).keyLabel(naming), "Z");
     EXPECT_EQ((Shortcut{14, 0}).keyLabel(naming), "É");
-    EXPECT_EQ((Shortcut{15, 0}).keyLabel(naming), "R"); // a no-break space is white space too
-    EXPECT_EQ((Shortcut{17, 0}).keyLabel(naming), "T"); // no character: the table's letter
+    EXPECT_EQ((Shortcut{15, 0}).keyLabel(naming), "R");   // a no-break space is white space too
+    EXPECT_EQ((Shortcut{17, 0}).keyLabel(naming), "T");   // no character: the table's letter
     EXPECT_EQ((Shortcut{0, 0}).keyLabel(english()), "A"); // no layout at all
 }
 

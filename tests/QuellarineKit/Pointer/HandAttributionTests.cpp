@@ -8,7 +8,10 @@ using namespace quellarine;
 
 namespace {
 
-std::vector<Point> list(std::span<const Point> points) { return {points.begin(), points.end()}; }
+std::vector<Point> list(std::span<const Point> points)
+{
+    return {points.begin(), points.end()};
+}
 
 // Three moves that the system applied to the hand's own position while the tap had placed the pointer elsewhere.
 void teachHandFirst(HandAttribution& attribution)

@@ -16,7 +16,10 @@ const Point location{500, 400};
 const Vector delta{10, -4};
 
 // A start from which the hand's delta lands `offset` away from `location`.
-Point startMissingBy(Vector offset) { return location - delta - offset; }
+Point startMissingBy(Vector offset)
+{
+    return location - delta - offset;
+}
 
 std::optional<Resolution> resolve(const std::vector<Point>& starts, double tolerance = 200)
 {

@@ -50,9 +50,12 @@ TEST(PersonalSettingTests, OutOfRangeValuesAreRefusedNotClamped)
 
 TEST(PersonalSettingTests, RangeEndsAreAllowed)
 {
-    for (auto [key, value] : std::initializer_list<std::pair<const char*, double>>{
-             {"minCutoff", 0.3}, {"minCutoff", 6.0}, {"beta", 0.002}, {"beta", 0.05}, {"strength", 0.5},
-             {"strength", 1.0}}) {
+    for (auto [key, value] : std::initializer_list<std::pair<const char*, double>>{{"minCutoff", 0.3},
+                                                                                   {"minCutoff", 6.0},
+                                                                                   {"beta", 0.002},
+                                                                                   {"beta", 0.05},
+                                                                                   {"strength", 0.5},
+                                                                                   {"strength", 1.0}}) {
         EXPECT_TRUE(PersonalSetting::fromJson(with(key, value))) << key << " " << value;
     }
 }

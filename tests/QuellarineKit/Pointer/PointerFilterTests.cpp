@@ -13,7 +13,10 @@ using namespace quellarine;
 
 namespace {
 
-PointerFilter::Parameters balanced() { return FilterPreset::balanced().parameters; }
+PointerFilter::Parameters balanced()
+{
+    return FilterPreset::balanced().parameters;
+}
 
 // Teaches a chain some tremor and returns the time of the last sample.
 double teach(PointerFilter& filter, double t = 1000)
@@ -71,7 +74,8 @@ TEST(PointerFilterTests, WithoutCancelItIsSmoothingAlone)
     OneEuroFilter smoothing(parameters.smoothing);
     EXPECT_FALSE(filter.canceller());
     for (const auto& sample : traces::goldenTrace()) {
-        ASSERT_EQ(filter.filter({sample.x, sample.y}, sample.time), smoothing.filter({sample.x, sample.y}, sample.time));
+        ASSERT_EQ(filter.filter({sample.x, sample.y}, sample.time),
+                  smoothing.filter({sample.x, sample.y}, sample.time));
     }
     EXPECT_EQ(filter.settle({1, 2}, 1e6), smoothing.filter({1, 2}, 1e6));
     EXPECT_EQ(filter.tremorAmplitude(), 0);
@@ -159,8 +163,8 @@ TEST(PointerFilterTests, TheCancellerTakesOutMoreTremorThanSmoothingAlone)
         for (int i = 0; i < 2400; ++i) {
             t += 1.0 / 120;
             const double elapsed = t - 7 * 86400;
-            const Point output = filter.filter(
-                {300 + 10 * elapsed + traces::tremorX(t), 200 + 4 * elapsed + traces::tremorY(t)}, t);
+            const Point output
+                = filter.filter({300 + 10 * elapsed + traces::tremorX(t), 200 + 4 * elapsed + traces::tremorY(t)}, t);
             if (i >= 1200) {
                 left.add(t, output.x - 300 - 10 * elapsed, output.y - 200 - 4 * elapsed);
             }

@@ -68,7 +68,7 @@ TEST(PointerSmootherTests, WithoutUsableDisplaysNothingIsClamped)
 {
     EXPECT_EQ(landing(smootherOn({}), {-800, 99999}), (Point{-800, 99999}));
     EXPECT_EQ(landing(smootherOn({Rect{{0, 0}, {0, 900}}, Rect{{0, 0}, {1440, -1}}}), {-800, 99999}),
-        (Point{-800, 99999}));
+              (Point{-800, 99999}));
 }
 
 TEST(PointerSmootherTests, FrameNarrowerThanOnePointKeepsPointsOnIt)

@@ -18,7 +18,10 @@ namespace {
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-TremorCanceller::Parameters balanced() { return *FilterPreset::balanced().parameters.cancel; }
+TremorCanceller::Parameters balanced()
+{
+    return *FilterPreset::balanced().parameters.cancel;
+}
 
 TremorCanceller::Parameters withRange(double lowestHz, double highestHz, double stepHz)
 {

@@ -44,10 +44,7 @@ protected:
         std::ofstream(root / relative, std::ios::binary) << content;
     }
     // A note whose headline names where it came from.
-    void note(const fs::path& relative, const std::string& headline)
-    {
-        write(relative, "<h2>" + headline + "</h2>");
-    }
+    void note(const fs::path& relative, const std::string& headline) { write(relative, "<h2>" + headline + "</h2>"); }
 
     std::vector<std::string> versions(const std::vector<ReleaseNote>& notes)
     {
@@ -80,10 +77,10 @@ TEST_F(NotesFolder, OnlyValidlyNamedReadableUtf8FilesLoadNewestFirstInNumericOrd
         note(skipped, skipped);
     }
     fs::create_directories(root / "2.0.0.html");
-    write("3.0.0.html", "<h2>caf\xC3</h2>");     // cut off in the middle of a character
-    write("3.0.1.html", "<h2>\xC0\xAF</h2>");    // an overlong "/"
+    write("3.0.0.html", "<h2>caf\xC3</h2>");      // cut off in the middle of a character
+    write("3.0.1.html", "<h2>\xC0\xAF</h2>");     // an overlong "/"
     write("3.0.2.html", "<h2>\xED\xA0\x80</h2>"); // a lone surrogate
-    note("3.0.3.html", "\xF0\x9F\x91\x8B hello");  // a four-byte character is fine
+    note("3.0.3.html", "\xF0\x9F\x91\x8B hello"); // a four-byte character is fine
     write("3.0.4.html", "");
 
     const std::vector<ReleaseNote> notes = ReleaseNotes::load(DiskNoteFolder(root));
@@ -132,9 +129,8 @@ TEST_F(NotesFolder, ATranslationReplacesItsBaseNoteWholeAndAddsNoVersions)
               (std::vector<std::string>{"中文", "Base 1.3"}));
 
     const auto base = ReleaseNotes::load(DiskNoteFolder(root));
-    for (const std::optional<std::string>& language :
-         std::vector<std::optional<std::string>>{std::nullopt, "en", "fr_FR", "de-DE-x", "FR", "f", "", "../fr",
-                                                 "fr/..", "es"}) {
+    for (const std::optional<std::string>& language : std::vector<std::optional<std::string>>{
+             std::nullopt, "en", "fr_FR", "de-DE-x", "FR", "f", "", "../fr", "fr/..", "es"}) {
         EXPECT_EQ(ReleaseNotes::load(DiskNoteFolder(root), language), base) << language.value_or("(none)");
     }
 }
@@ -149,8 +145,9 @@ TEST(ReleaseNoteVersions, TheVersionRule)
     EXPECT_EQ(versionNumbers("01.+02.003"), (Numbers{1, 2, 3}));
     EXPECT_EQ(versionNumbers("-0.1.2"), (Numbers{0, 1, 2}));
     EXPECT_EQ(versionNumbers("1.2.9223372036854775807"), (Numbers{1, 2, 9223372036854775807}));
-    for (const char* invalid : {"", "1.2", "1.2.3.4", "-1.2.3", "1.2.99999999999999999999", "1.2.9223372036854775808",
-                                "1.2.x", "1.2.3a", "1. 2.3", "1.2.+", "1.2.+-3", "1.2.++3", "1.2.0x3", "١.٢.٣", "..."}) {
+    for (const char* invalid :
+         {"", "1.2", "1.2.3.4", "-1.2.3", "1.2.99999999999999999999", "1.2.9223372036854775808", "1.2.x", "1.2.3a",
+          "1. 2.3", "1.2.+", "1.2.+-3", "1.2.++3", "1.2.0x3", "١.٢.٣", "..."}) {
         EXPECT_EQ(versionNumbers(invalid), std::nullopt) << invalid;
     }
 }
@@ -194,14 +191,15 @@ TEST(ReleaseNoteMarkup, InlineMarkupBecomesMarkdown)
     EXPECT_EQ(inlineMarkdown("See <a href=\"https://example.org/a_b\">the <i>guide</i></a>."),
               "See [the guide](https://example.org/a_b).");
     // Other schemes, spaces and brackets in the address, attributes before href, or a capital A: only the text.
-    for (const char* tag : {"<a href=\"javascript:alert(1)\">", "<a href=\"http://example.org\">",
-                            "<a href=\"https://example.org/a b\">", "<a href=\"https://example.org/(x)\">",
-                            "<a class=\"x\" href=\"https://example.org\">", "<A href=\"https://example.org\">",
-                            "<a href='https://example.org'>", "<a href=\"https://example.org>"}) {
+    for (const char* tag :
+         {"<a href=\"javascript:alert(1)\">", "<a href=\"http://example.org\">", "<a href=\"https://example.org/a b\">",
+          "<a href=\"https://example.org/(x)\">", "<a class=\"x\" href=\"https://example.org\">",
+          "<A href=\"https://example.org\">", "<a href='https://example.org'>", "<a href=\"https://example.org>"}) {
         EXPECT_EQ(inlineMarkdown(std::string(tag) + "text</a>"), "text") << tag;
     }
     // Tags inside a link are dropped, except bold and code; a link does not open inside another.
-    EXPECT_EQ(inlineMarkdown("<a href=\"https://a.org\">x<a href=\"https://b.org\">y</a>z</a>"), "[xy](https://a.org)z");
+    EXPECT_EQ(inlineMarkdown("<a href=\"https://a.org\">x<a href=\"https://b.org\">y</a>z</a>"),
+              "[xy](https://a.org)z");
     EXPECT_EQ(inlineMarkdown("<a href=\"https://a.org\"><b>x</b></a>"), "[**x**](https://a.org)");
     EXPECT_EQ(inlineMarkdown("<a href=\"https://a.org\">never closed"), "[never closed");
 }
@@ -211,9 +209,14 @@ TEST(ReleaseNoteMarkup, ReferencesAreDecodedOnceAndWhiteSpaceCollapses)
     EXPECT_EQ(inlineMarkdown("&amp;lt;b&amp;gt; &lt;b&gt; &quot;&#39;&apos;&mdash;&ndash;&rsquo;&lsquo;&ldquo;&rdquo;"),
               "&lt;b&gt; <b> \"''\u2014\u2013\u2019\u2018\u201C\u201D");
     EXPECT_EQ(inlineMarkdown("&unknown; &AMP; &amp"), "&unknown; &AMP; &amp");
-    EXPECT_EQ(inlineMarkdown("  a&nbsp;&nbsp;b \t\n c\xC2\xA0\xE2\x80\xA8\xE3\x80\x80" "d\r\n"), "a b c d");
+    EXPECT_EQ(inlineMarkdown("  a&nbsp;&nbsp;b \t\n c\xC2\xA0\xE2\x80\xA8\xE3\x80\x80"
+                             "d\r\n"),
+              "a b c d");
     // A zero-width space is no white space.
-    EXPECT_EQ(inlineMarkdown("a\xE2\x80\x8B" "b"), "a\xE2\x80\x8B" "b");
+    EXPECT_EQ(inlineMarkdown("a\xE2\x80\x8B"
+                             "b"),
+              "a\xE2\x80\x8B"
+              "b");
     // A bare "<" swallows up to the next ">", or stays when there is none.
     EXPECT_EQ(inlineMarkdown("1 < 2 and 3 > 2"), "1 2");
     EXPECT_EQ(inlineMarkdown("1 < 2"), "1 < 2");
@@ -226,10 +229,11 @@ TEST(ReleaseNoteMarkup, ReferencesAreDecodedOnceAndWhiteSpaceCollapses)
 // Replacing the reference table's rows one after the other over the whole text, as the format defines it.
 std::string decodedRowByRow(std::string text)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&apos;", "'"}, {"&nbsp;", " "},
-        {"&mdash;", "\u2014"}, {"&ndash;", "\u2013"}, {"&rsquo;", "\u2019"}, {"&lsquo;", "\u2018"},
-        {"&ldquo;", "\u201C"}, {"&rdquo;", "\u201D"}, {"&amp;", "&"}};
+    const std::pair<const char*, const char*> rows[]
+        = {{"&lt;", "<"},         {"&gt;", ">"},         {"&quot;", "\""},      {"&#39;", "'"},
+           {"&apos;", "'"},       {"&nbsp;", " "},       {"&mdash;", "\u2014"}, {"&ndash;", "\u2013"},
+           {"&rsquo;", "\u2019"}, {"&lsquo;", "\u2018"}, {"&ldquo;", "\u201C"}, {"&rdquo;", "\u201D"},
+           {"&amp;", "&"}};
     for (const auto& [from, to] : rows) {
         std::string result;
         const std::string needle = from;
@@ -246,9 +250,9 @@ std::string decodedRowByRow(std::string text)
 TEST(ReleaseNoteMarkup, DecodingMatchesTheTableAppliedRowByRow)
 {
     std::mt19937 random(7);
-    const std::vector<std::string> fragments{"&", "amp;", "lt;", "&lt", ";", "gt", "&#39;", "&apos;", "nbsp;", "&nbsp",
-                                             "mdash;", "&ndash;", "rsquo;", "&lsquo;", "ldquo;", "&rdquo;", "quot;",
-                                             "x", "&amp;"};
+    const std::vector<std::string> fragments{"&",      "amp;",    "lt;",   "&lt",    ";",       "gt",     "&#39;",
+                                             "&apos;", "nbsp;",   "&nbsp", "mdash;", "&ndash;", "rsquo;", "&lsquo;",
+                                             "ldquo;", "&rdquo;", "quot;", "x",      "&amp;"};
     for (int round = 0; round < 5000; ++round) {
         std::string text;
         for (int piece = 0; piece < 8; ++piece) {
@@ -267,8 +271,8 @@ TEST(ReleaseNoteParsing, HeadlineIntroAndItemsFromTheirElements)
     const std::string html = "<html><body>\n<!-- comment --><H2>Faster <b>click_guard</b> *now*</H2>\n"
                              "<p>First\nparagraph</p><p>Second</p>\n<ul>\n  <LI>One <code>x_y</code></li>\n"
                              "  <li>Two\n  lines</Li>\n</ul><h2>Second headline</h2></body></html>";
-    EXPECT_EQ(parse(html, "1.2.0"), (ReleaseNote{"1.2.0", "Faster click_guard *now*", "First paragraph",
-                                                 {"One `x_y`", "Two lines"}}));
+    EXPECT_EQ(parse(html, "1.2.0"),
+              (ReleaseNote{"1.2.0", "Faster click_guard *now*", "First paragraph", {"One `x_y`", "Two lines"}}));
 
     // An opening tag with an attribute is not one of the three.
     EXPECT_EQ(parse("<h2 class=\"x\">Title</h2><p id=\"a\">x</p>", "2.0.0"),

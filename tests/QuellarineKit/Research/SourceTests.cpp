@@ -46,8 +46,9 @@ TEST(SourceTests, PublishedStudiesLinkAndTheOwnMeasurementDoesNot)
     const Source& own = Source::withID(Source::ownMeasurementID);
     EXPECT_EQ(own.cite, "Quellarine test, 2026");
     EXPECT_EQ(own.title, "The Balanced preset against plain smoothing with the same 25 ms delay");
-    EXPECT_EQ(own.venue, "A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own "
-                         "measurement, not a published study.");
+    EXPECT_EQ(own.venue,
+              "A recorded trackpad movement with a steady simulated 6 Hz shake added. Our own "
+              "measurement, not a published study.");
 }
 
 TEST(SourceTests, CitationsNameAuthorsAndYearInTheirForm)

@@ -30,7 +30,7 @@ TEST(ExplanationRequestTests, NumbersAreBoundedAndRoundedHalvesAwayFromZero)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
-    const std::pair<double, double> cases[] = {{250, 200.0}, {0.125, 0.13}, {-1, 0},      {nan, 0},
+    const std::pair<double, double> cases[] = {{250, 200.0},  {0.125, 0.13},  {-1, 0},           {nan, 0},
                                                {infinity, 0}, {1e300, 200.0}, {199.994, 199.99}, {0.005, 0.01}};
     for (const auto& [in, out] : cases) {
         EXPECT_EQ(ExplanationRequest::clamped(in, 200), out) << in;
@@ -48,12 +48,12 @@ TEST(ExplanationRequestTests, NumbersAreBoundedAndRoundedHalvesAwayFromZero)
     EXPECT_FALSE(payload.contains("rhythm"));
     EXPECT_FALSE(payload.contains("device"));
 
-    for (const auto& [measuredScreen, sent] : std::initializer_list<std::pair<double, double>>{
-             {1.4, 1.0}, {nan, 0.05}, {0.2646, 0.26}, {-3, 0.05}}) {
+    for (const auto& [measuredScreen, sent] :
+         std::initializer_list<std::pair<double, double>>{{1.4, 1.0}, {nan, 0.05}, {0.2646, 0.26}, {-3, 0.05}}) {
         EXPECT_EQ(ExplanationRequest::payload(measured, "mouse", measuredScreen)["mmPerPoint"], sent);
     }
-    for (const auto& [rhythm, sent] : std::initializer_list<std::pair<double, bool>>{
-             {3.0, true}, {12.0, true}, {12.01, false}, {nan, false}}) {
+    for (const auto& [rhythm, sent] :
+         std::initializer_list<std::pair<double, bool>>{{3.0, true}, {12.0, true}, {12.01, false}, {nan, false}}) {
         measured.rhythm = rhythm;
         EXPECT_EQ(ExplanationRequest::payload(measured, "mouse", 0.25).contains("rhythm"), sent) << rhythm;
     }
@@ -78,8 +78,8 @@ TEST(ExplanationRequestTests, ThePreviewIsExactlyWhatIsSent)
 
     CalibrationResult withRhythm = result(0);
     withRhythm.rhythm = 5.25;
-    const std::string preview =
-        ExplanationRequest::preview(ExplanationRequest::payload(withRhythm, "trackpad", 0.25), "pt-BR");
+    const std::string preview
+        = ExplanationRequest::preview(ExplanationRequest::payload(withRhythm, "trackpad", 0.25), "pt-BR");
     EXPECT_NE(preview.find("shake: 3.46\nrhythm: 5.25\npress:"), std::string::npos);
     EXPECT_NE(preview.find("clickGuard: true\ndevice: trackpad\nmmPerPoint: 0.25\nlanguage: pt-BR"), std::string::npos);
 

@@ -10,9 +10,9 @@ using quellarine::WebAddress;
 
 TEST(WebAddressTests, ParsesSecureAddressesAndKeepsTheirText)
 {
-    for (const char* text : {"https://doi.org/10.1006/ijhc.1998.0238", "https://example.org",
-                             "https://pubmed.ncbi.nlm.nih.gov/8868412/", "https://a-b.example:8443/x?q=1&r=%2F#top",
-                             "https://example.org/(paren);semi,comma~tilde"}) {
+    for (const char* text :
+         {"https://doi.org/10.1006/ijhc.1998.0238", "https://example.org", "https://pubmed.ncbi.nlm.nih.gov/8868412/",
+          "https://a-b.example:8443/x?q=1&r=%2F#top", "https://example.org/(paren);semi,comma~tilde"}) {
         auto address = WebAddress::parse(text);
         ASSERT_TRUE(address) << text;
         EXPECT_EQ(address->text(), text);
@@ -28,14 +28,32 @@ TEST(WebAddressTests, HostLeavesOutPortAndPath)
 
 TEST(WebAddressTests, RefusesEverythingButAbsoluteSecureAddresses)
 {
-    for (const char* text : {"", "http://example.org", "HTTPS://example.org", "https://", "https:///path",
-                             "example.org", "https://user@example.org", "https://example.org:0",
-                             "https://example.org:65536", "https://example.org:", "https://example.org:8a",
-                             "https://exa mple.org", "https://example.org/a b", "https://example.org/\n",
-                             "https://example..org", "https://example.org.", "https://-example.org",
-                             "https://example-.org", "https://ex_ample.org", "https://[::1]/",
-                             "https://example.org/%", "https://example.org/%4", "https://example.org/%zz",
-                             "https://example.org/<tag>", "https://example.org/\"quoted\"", "https://b\u00FCcher.de"}) {
+    for (const char* text : {"",
+                             "http://example.org",
+                             "HTTPS://example.org",
+                             "https://",
+                             "https:///path",
+                             "example.org",
+                             "https://user@example.org",
+                             "https://example.org:0",
+                             "https://example.org:65536",
+                             "https://example.org:",
+                             "https://example.org:8a",
+                             "https://exa mple.org",
+                             "https://example.org/a b",
+                             "https://example.org/\n",
+                             "https://example..org",
+                             "https://example.org.",
+                             "https://-example.org",
+                             "https://example-.org",
+                             "https://ex_ample.org",
+                             "https://[::1]/",
+                             "https://example.org/%",
+                             "https://example.org/%4",
+                             "https://example.org/%zz",
+                             "https://example.org/<tag>",
+                             "https://example.org/\"quoted\"",
+                             "https://b\u00FCcher.de"}) {
         EXPECT_FALSE(WebAddress::parse(text)) << text;
     }
     EXPECT_FALSE(WebAddress::parse("https://" + std::string(64, 'a') + ".org"));

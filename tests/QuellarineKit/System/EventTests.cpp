@@ -25,5 +25,6 @@ TEST(EventTests, MaskBitsFollowTheTypeNumbers)
     EXPECT_EQ(maskBit(EventType::otherMouseDragged), EventMask{1} << 27);
     // Evaluated at compile time, where a shift past the width would not compile.
     static_assert(maskBit(EventType::tapDisabledByTimeout) == 0 && maskBit(EventType::tapDisabledByUserInput) == 0);
-    static_assert(maskBit(static_cast<EventType>(63)) == EventMask{1} << 63 && maskBit(static_cast<EventType>(64)) == 0);
+    static_assert(maskBit(static_cast<EventType>(63)) == EventMask{1} << 63
+                  && maskBit(static_cast<EventType>(64)) == 0);
 }

@@ -11,7 +11,10 @@ using namespace quellarine;
 
 namespace {
 
-bool isHttps(const QUrl& url) { return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty(); }
+bool isHttps(const QUrl& url)
+{
+    return url.isValid() && url.scheme() == u"https" && !url.host().isEmpty();
+}
 
 } // namespace
 

@@ -37,15 +37,15 @@ using Reading = std::tuple<std::optional<bool>, std::optional<qint64>, Real, std
 
 Reading read(const Defaults& defaults, const QString& key)
 {
-    return {defaults.boolean(key), defaults.integer(key), Real{defaults.real(key)}, defaults.string(key),
-            defaults.stringList(key), defaults.data(key), defaults.json(key)};
+    return {defaults.boolean(key),    defaults.integer(key), Real{defaults.real(key)}, defaults.string(key),
+            defaults.stringList(key), defaults.data(key),    defaults.json(key)};
 }
 
 const QString filterOnKey = QStringLiteral("filterOn");
 const QString presetKey = QStringLiteral("preset");
 const QString personalKey = QStringLiteral("personalSetting");
-const nlohmann::json personal = {{"base", "strong"}, {"minCutoff", 0.8}, {"beta", 0.01}, {"stages", 2},
-                                 {"strength", 0.9}};
+const nlohmann::json personal
+    = {{"base", "strong"}, {"minCutoff", 0.8}, {"beta", 0.01}, {"stages", 2}, {"strength", 0.9}};
 
 // QSettings takes "/a//b/" and "a/b" for one key.
 QString normalized(const QString& key)
@@ -81,7 +81,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     return 0;
 }
 
-extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1:max_allocation_size_mb=256"; }
+extern "C" const char* __asan_default_options()
+{
+    return "allocator_may_return_null=1:max_allocation_size_mb=256";
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

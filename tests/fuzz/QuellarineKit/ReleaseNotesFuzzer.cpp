@@ -12,7 +12,10 @@ using namespace quellarine;
 
 namespace {
 
-bool isOneLine(const std::string& text) { return text.find('\n') == std::string::npos; }
+bool isOneLine(const std::string& text)
+{
+    return text.find('\n') == std::string::npos;
+}
 
 } // namespace
 

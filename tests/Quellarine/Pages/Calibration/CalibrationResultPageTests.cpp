@@ -30,8 +30,11 @@ CalibrationResult sample()
     result.slip = 2;
     result.extraClicks = 2;
     result.misses = 1;
-    result.scores = {{ID::strong, 0.3, 40}, {ID::balanced, 0, 12.5}, {ID::gentle, 1.2, 8},
-                     {ID::veryStrong, 0.2, 90}, {ID::precision, 0.5, 20}};
+    result.scores = {{ID::strong, 0.3, 40},
+                     {ID::balanced, 0, 12.5},
+                     {ID::gentle, 1.2, 8},
+                     {ID::veryStrong, 0.2, 90},
+                     {ID::precision, 0.5, 20}};
     result.suggested = ID::strong;
     result.clickGuard = false;
     result.date = 800'000'000;
@@ -48,7 +51,8 @@ TEST_F(CalibrationResultPageTest, TheMeasuresAndScoresReadAsTheUserSeesThem)
     EXPECT_EQ(ScoreRow::delayText(12.5), QStringLiteral("13 ms"));
     // The delay is written in the language's own digits, as the share beside it is.
     Localization::apply(QStringLiteral("ar"));
-    EXPECT_EQ(ScoreRow::delayText(1234), QStringLiteral("\u0661\u0662\u0663\u0664 \u0645\u0644\u0644\u064a \u062b\u0627\u0646\u064a\u0629"));
+    EXPECT_EQ(ScoreRow::delayText(1234),
+              QStringLiteral("\u0661\u0662\u0663\u0664 \u0645\u0644\u0644\u064a \u062b\u0627\u0646\u064a\u0629"));
     Localization::apply(QStringLiteral("en"));
     EXPECT_EQ(ScoreRow::shareText(1.2), QStringLiteral("0% less shake"));
     EXPECT_EQ(ScoreRow::shareText(0), QStringLiteral("100% less shake"));

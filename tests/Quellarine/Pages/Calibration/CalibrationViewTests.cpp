@@ -69,7 +69,10 @@ protected:
         return *view;
     }
 
-    CalibrationView* makeView() { return new CalibrationView(model(), nullptr, [this] { return clock; }); }
+    CalibrationView* makeView()
+    {
+        return new CalibrationView(model(), nullptr, [this] { return clock; });
+    }
 
     void move(CalibrationView& page, Point at, Qt::MouseButtons held = Qt::NoButton)
     {

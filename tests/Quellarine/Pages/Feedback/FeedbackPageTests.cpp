@@ -98,8 +98,9 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     EXPECT_EQ(form.sendButton()->text(), QStringLiteral("Sending…"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model().feedback().state().kind == Kind::failed; }));
     ASSERT_NE(form.failureNotice(), nullptr);
-    EXPECT_EQ(form.failureNotice()->text(),
-              QStringLiteral("Sending isn't working right now. Your message is kept here: try again later, or copy it."));
+    EXPECT_EQ(
+        form.failureNotice()->text(),
+        QStringLiteral("Sending isn't working right now. Your message is kept here: try again later, or copy it."));
     EXPECT_FALSE(form.editor()->isReadOnly());
     EXPECT_EQ(form.editor()->toPlainText(), QStringLiteral("Bigger buttons, please."));
     // Tab reaches the way out of the failure where it stands: after the details, before Send.
@@ -121,7 +122,8 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     form.sendButton()->setFocus();
     QTest::keyClick(form.sendButton(), Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.writeAnotherButton() != nullptr; }));
-    EXPECT_EQ(form.thanksLine()->text(), QStringLiteral("It's read by a person, and the answer goes to ana@example.org."));
+    EXPECT_EQ(form.thanksLine()->text(),
+              QStringLiteral("It's read by a person, and the answer goes to ana@example.org."));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.writeAnotherButton()->hasFocus(); }));
     EXPECT_EQ(QJsonDocument::fromJson(service.received.back().body)["message"].toString(),
               QStringLiteral("Bigger buttons, please.!"));
@@ -143,7 +145,8 @@ TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
 {
     FeedbackPage& form = show();
     model().feedback().setTopic(FeedbackStore::Topic::bug);
-    const auto message = [&](int count) { model().feedback().setMessage(QStringLiteral("\n") + QString(count, 'x') + " "); };
+    const auto message
+        = [&](int count) { model().feedback().setMessage(QStringLiteral("\n") + QString(count, 'x') + " "); };
     message(3600);
     EXPECT_FALSE(form.counter()->isVisible());
     message(3601);

@@ -142,8 +142,9 @@ TEST_F(HomePageTest, BothNoticesShowEmergencyFirstAndOnlyItsTapDismissesIt)
     ASSERT_TRUE(home.emergencyNotice().isVisible());
     ASSERT_TRUE(home.tapFailedNotice().isVisible());
     EXPECT_LT(home.emergencyNotice().y(), home.tapFailedNotice().y());
-    EXPECT_EQ(home.emergencyText(), QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on "
-                                                   "here or with Ctrl + Alt + S."));
+    EXPECT_EQ(home.emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on "
+                             "here or with Ctrl + Alt + S."));
     EXPECT_EQ(home.emergencyNotice().findChild<Notice*>()->text(), home.emergencyText());
 
     // Switching back on with the header's switch leaves the notice.
@@ -167,8 +168,8 @@ TEST_F(HomePageTest, PersonalChoiceWithoutASettingRunsAsBalancedAndShowsTheHint)
     HomePage& home = page();
     ASSERT_EQ(model().presetID(), ID::personal);
     EXPECT_TRUE(home.card(ID::balanced)->selected());
-    EXPECT_EQ(std::count_if(home.cards().begin(), home.cards().end(), [](PresetCard* card) { return card->selected(); }),
-              1);
+    EXPECT_EQ(
+        std::count_if(home.cards().begin(), home.cards().end(), [](PresetCard* card) { return card->selected(); }), 1);
     EXPECT_FALSE(home.personalGroup().isVisible());
     EXPECT_TRUE(home.hintRow().isVisible());
     EXPECT_EQ(home.hintRow().findChild<SmallKeyCaps*>()->shortcut(), GlobalHotKey::Shortcut::nextMode());
@@ -235,9 +236,8 @@ TEST_F(HomePageTest, TheGridFitsOneOrTwoColumnsAtThePageWidths)
 TEST_F(HomePageTest, SectionsEnterOneAfterAnother)
 {
     HomePage& home = page();
-    const std::pair<QWidget*, double> expected[] = {{&home.presetsSection(), 0.08},
-                                                    {&home.calibrationSection(), 0.12},
-                                                    {&home.clickingSection(), 0.16}};
+    const std::pair<QWidget*, double> expected[]
+        = {{&home.presetsSection(), 0.08}, {&home.calibrationSection(), 0.12}, {&home.clickingSection(), 0.16}};
     for (const auto& [section, delay] : expected) {
         auto* reveal = qobject_cast<Reveal*>(section->graphicsEffect());
         ASSERT_NE(reveal, nullptr);

@@ -51,9 +51,8 @@ TEST_F(HomeScreenshotTest, ShortcutsSectionWithTheModeShortcutTaken)
                   .size(),
               2);
     // A narrow column: the lines stack.
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("shortcuts-section-narrow"), new ShortcutsSection(model()), 400)
-                  .size(),
-              2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("shortcuts-section-narrow"), new ShortcutsSection(model()), 400).size(), 2);
 }
 
 TEST_F(HomeScreenshotTest, UpdateRowStates)
@@ -61,19 +60,23 @@ TEST_F(HomeScreenshotTest, UpdateRowStates)
     // The sidebar's width and the harness's margins around it.
     constexpr int sidebarWindowWidth = 230 + 2 * 24;
     model();
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("update-row-check"), new UpdateRow(model()), sidebarWindowWidth).size(), 2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("update-row-check"), new UpdateRow(model()), sidebarWindowWidth).size(), 2);
 
     // No check can start while the updater checks by itself: the spinner, and the row cannot be clicked.
     updater->setCanCheck(false);
     model().updates().setAutomaticallyChecks(true);
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("update-row-waiting"), new UpdateRow(model()), sidebarWindowWidth).size(), 2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("update-row-waiting"), new UpdateRow(model()), sidebarWindowWidth).size(),
+        2);
 
     updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
                                                            .displayVersionString = QStringLiteral("1.4"),
                                                            .fileURL = {},
                                                            .infoURL = {},
                                                            .releaseNotesURL = {}});
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("update-row-known"), new UpdateRow(model()), sidebarWindowWidth).size(), 2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("update-row-known"), new UpdateRow(model()), sidebarWindowWidth).size(), 2);
 }
 
 } // namespace

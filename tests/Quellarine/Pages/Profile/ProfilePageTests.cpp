@@ -112,7 +112,9 @@ protected:
 
     QString stored(const QString& key) const
     {
-        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key).toString();
+        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+            .value(key)
+            .toString();
     }
 
     std::unique_ptr<QWidget> window;
@@ -217,7 +219,8 @@ TEST_F(ProfilePageTest, NamePromptsComeFromTheAccountsFullName)
     EXPECT_EQ(ProfilePage::namePlaceholders(QStringLiteral("Ada")), Prompts(QStringLiteral("Ada"), QString()));
     EXPECT_EQ(ProfilePage::namePlaceholders(QString()), Prompts(QStringLiteral("First name"), QString()));
     // Only spaces separate.
-    EXPECT_EQ(ProfilePage::namePlaceholders(QStringLiteral("Ada\tKing")), Prompts(QStringLiteral("Ada\tKing"), QString()));
+    EXPECT_EQ(ProfilePage::namePlaceholders(QStringLiteral("Ada\tKing")),
+              Prompts(QStringLiteral("Ada\tKing"), QString()));
 
     accountFullName = QStringLiteral("Augusta  Ada King");
     show();
@@ -314,7 +317,8 @@ TEST_F(ProfilePageTest, DeviceChoicesSuitThePresetOverAnySequence)
         ASSERT_EQ(model().presetID(), expected) << step;
         ASSERT_EQ(model().profile().device(), device);
         ASSERT_EQ(stored(QStringLiteral("profile.device")), ProfileStore::rawValue(device));
-        ASSERT_EQ(stored(QStringLiteral("preset")), QString::fromStdString(std::string(FilterPreset::rawValue(expected))));
+        ASSERT_EQ(stored(QStringLiteral("preset")),
+                  QString::fromStdString(std::string(FilterPreset::rawValue(expected))));
         ASSERT_EQ(model().wantsOn(), wantsOn);
         ASSERT_EQ(model().clickGuardOn(), guard);
         for (DeviceOption* option : preferences().deviceOptions()) {
@@ -384,8 +388,7 @@ TEST_F(ProfilePageTest, TheRestartOfferShowsWhileTheLanguageDiffersFromTheLaunch
     preferences().restartButton().click();
     ASSERT_NE(preferences().restartFailure(), nullptr);
     EXPECT_TRUE(preferences().restartFailure()->isVisible());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(preferences().restartFailure())->role(),
-              QAccessible::AlertMessage);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(preferences().restartFailure())->role(), QAccessible::AlertMessage);
 
     // Back to the launch language: no offer.
     picker.setCurrentIndex(picker.findData(QStringLiteral("ru")));
@@ -449,8 +452,9 @@ TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
         segments.push_back(&preferences().appearancePicker().segment(index));
     }
     expected.push_back(stopOf(segments));
-    expected.insert(expected.end(), {&preferences().languagePicker(), &preferences().clickGuardSwitch(),
-                                     &preferences().calibrationRow().button(), &page->writeToUsButton()});
+    expected.insert(expected.end(),
+                    {&preferences().languagePicker(), &preferences().clickGuardSwitch(),
+                     &preferences().calibrationRow().button(), &page->writeToUsButton()});
     EXPECT_EQ(chain, expected);
     for (QWidget* control : chain) {
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
@@ -459,7 +463,8 @@ TEST_F(ProfilePageTest, EveryControlIsNamedAndOnTheTabChain)
     EXPECT_EQ(page->firstNameField().accessibleName(), QStringLiteral("First name"));
     EXPECT_EQ(preferences().languagePicker().accessibleName(), QStringLiteral("Language"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&header().avatar())->role(), QAccessible::Graphic);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&header().avatar())->text(QAccessible::Name), QStringLiteral("Ada"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&header().avatar())->text(QAccessible::Name),
+              QStringLiteral("Ada"));
 }
 
 } // namespace

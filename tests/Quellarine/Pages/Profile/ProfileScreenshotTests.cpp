@@ -46,7 +46,8 @@ TEST_F(ProfileScreenshotTest, NewProfileAndAFilledOneAtTheWidestColumn)
 {
     EXPECT_EQ(Screenshots::capture(QStringLiteral("profile-new"), new ProfilePage(model()), wideWindow).size(), 2);
 
-    model().profile().setDetails({QStringLiteral("Mary"), QStringLiteral("Ann Lee"), QStringLiteral(" mary@example.org ")});
+    model().profile().setDetails(
+        {QStringLiteral("Mary"), QStringLiteral("Ann Lee"), QStringLiteral(" mary@example.org ")});
     model().profile().setDevice(ProfileStore::Device::both);
     model().profile().setLanguage(QStringLiteral("fr"));
     givePhoto();

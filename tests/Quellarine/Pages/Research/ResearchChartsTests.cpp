@@ -272,11 +272,11 @@ TEST(ChartCardTest, ChartsDescribeThemselvesInWordsAndKeepOnlyTheirLinks)
     charts.push_back(std::make_unique<FrequencyBands>(14));
     charts.push_back(std::make_unique<LagChart>(LagChart::studyRows()));
     charts.push_back(std::make_unique<ShakeLeft>());
-    const std::vector<QStringList> facts{
-        {QStringLiteral("0 and 2"), QStringLiteral("3 and 12"), QStringLiteral("14")},
-        {QStringLiteral("8 ms"), QStringLiteral("911 ms"), QStringLiteral("25 ms"), QStringLiteral("934 ms"),
-         QStringLiteral("Balanced"), QStringLiteral("225 ms"), QStringLiteral("1493 ms"), percent(0.16, 0)},
-        {percent(0.66, 0), percent(0.07, 0), QStringLiteral("Balanced")}};
+    const std::vector<QStringList> facts{{QStringLiteral("0 and 2"), QStringLiteral("3 and 12"), QStringLiteral("14")},
+                                         {QStringLiteral("8 ms"), QStringLiteral("911 ms"), QStringLiteral("25 ms"),
+                                          QStringLiteral("934 ms"), QStringLiteral("Balanced"),
+                                          QStringLiteral("225 ms"), QStringLiteral("1493 ms"), percent(0.16, 0)},
+                                         {percent(0.66, 0), percent(0.07, 0), QStringLiteral("Balanced")}};
 
     for (std::size_t index = 0; index < charts.size(); ++index) {
         ChartCard& chart = *charts[index];

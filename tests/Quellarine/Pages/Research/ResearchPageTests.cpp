@@ -127,8 +127,10 @@ TEST(ResearchPageTest, FiguresReadAsTheStudiesGiveThemAndCountUpToTheirValues)
     EXPECT_EQ(hero.glowCentre(), QPointF(380, 310));
 
     const std::vector<std::pair<QString, QString>> expected{
-        {QStringLiteral("28%"), QStringLiteral("6% for others")}, {QStringLiteral("39%"), QStringLiteral("92 / 233")},
-        {QStringLiteral("116"), QStringLiteral("up to 19 from one person")}, {QStringLiteral("9 of 11"), QString()},
+        {QStringLiteral("28%"), QStringLiteral("6% for others")},
+        {QStringLiteral("39%"), QStringLiteral("92 / 233")},
+        {QStringLiteral("116"), QStringLiteral("up to 19 from one person")},
+        {QStringLiteral("9 of 11"), QString()},
         {QStringLiteral("2.4×"), QStringLiteral("33% against 14%")},
         {QStringLiteral("½"), QStringLiteral("2.34 against 4.72 bits/s")}};
     const std::vector<int> sources{1, 1, 1, 2, 3, 4};
@@ -182,8 +184,7 @@ TEST(ResearchPageTest, ClickingFindingsShareRowsOfEqualHeightWithTheirAnswersAtT
         EXPECT_GE(left.width(), 260);
     }
     // Finding D, shorter than C, still ends at the row's bottom.
-    EXPECT_EQ(findings[3]->sourceLink().geometry().bottom(),
-              findings[3]->height() - Finding::padding - 1);
+    EXPECT_EQ(findings[3]->sourceLink().geometry().bottom(), findings[3]->height() - Finding::padding - 1);
 
     layOut(page, 533);
     EXPECT_EQ(page.clickingGrid().columnCount(), 1);
@@ -254,8 +255,9 @@ TEST(ResearchPageTest, SourcesAreNumberedAndOnlyPublishedOnesLinkTheirAddress)
     AddressLink* first = list.links().front();
     QTest::keyClick(first, Qt::Key_Return);
     QTest::mouseClick(list.links().back(), Qt::LeftButton);
-    EXPECT_EQ(opened.urls, (QList<QUrl>{QUrl(QString::fromStdString(LocalizedSources::withID(1).url->text())),
-                                        QUrl(QString::fromStdString(LocalizedSources::withID(9).url->text()))}));
+    EXPECT_EQ(opened.urls,
+              (QList<QUrl>{QUrl(QString::fromStdString(LocalizedSources::withID(1).url->text())),
+                           QUrl(QString::fromStdString(LocalizedSources::withID(9).url->text()))}));
 }
 
 TEST(ResearchPageTest, TabReachesEveryLinkOnThePageInReadingOrder)
@@ -314,8 +316,8 @@ TEST(ResearchPageTest, NoTextIsCutAtTheNarrowestWidthsOrWithTextTwiceAsLarge)
                 if (!label->isVisibleTo(&page) || label->text().isEmpty()) {
                     continue;
                 }
-                const int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                                     : label->sizeHint().height();
+                const int needed
+                    = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
                 EXPECT_GE(label->height(), needed) << label->text().toStdString() << " at " << width;
                 if (!label->wordWrap()) {
                     EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
@@ -336,9 +338,11 @@ TEST(ResearchPageTest, NoTextIsCutAtTheNarrowestWidthsOrWithTextTwiceAsLarge)
             const LagBars& bars = page.lagChart().bars();
             EXPECT_GE(bars.height(), bars.sizeHint().height());
             for (const LagBars::Row& row : bars.rows()) {
-                EXPECT_GE(bars.drawnLagColumn(), QFontMetrics(bars.font()).horizontalAdvance(LagBars::milliseconds(row.lag)));
+                EXPECT_GE(bars.drawnLagColumn(),
+                          QFontMetrics(bars.font()).horizontalAdvance(LagBars::milliseconds(row.lag)));
                 EXPECT_GE(bars.drawnTimeColumn(),
-                          QFontMetrics(bars.font()).horizontalAdvance(LagBars::milliseconds(static_cast<long long>(row.time))));
+                          QFontMetrics(bars.font())
+                              .horizontalAdvance(LagBars::milliseconds(static_cast<long long>(row.time))));
             }
             EXPECT_GE(bars.rowHeight(), QFontMetrics(bars.font()).height());
         }

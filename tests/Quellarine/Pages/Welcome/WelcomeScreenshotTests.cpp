@@ -20,10 +20,14 @@ protected:
 TEST_F(WelcomeScreenshotTest, WelcomeWindowBeforeAndAfterThePermission)
 {
     permission.trusted = false;
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("welcome-untrusted"), new WelcomeView(model(), [] {}), windowWidth).size(), 2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("welcome-untrusted"), new WelcomeView(model(), [] {}), windowWidth).size(),
+        2);
     permission.trusted = true;
     server.advance(1.0);
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("welcome-trusted"), new WelcomeView(model(), [] {}), windowWidth).size(), 2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("welcome-trusted"), new WelcomeView(model(), [] {}), windowWidth).size(),
+        2);
 }
 
 TEST_F(WelcomeScreenshotTest, HelpPage)

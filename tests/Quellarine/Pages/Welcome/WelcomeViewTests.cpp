@@ -145,7 +145,8 @@ TEST_F(WelcomeViewTest, TheFindingFollowsTheLocaleWithoutFractionDigits)
     bool sentence = false;
     for (auto* label : view->findChildren<QLabel*>()) {
         figure = figure || label->text() == german;
-        sentence = sentence || (label->text().contains(german) && label->text().startsWith(QStringLiteral("In a study")));
+        sentence
+            = sentence || (label->text().contains(german) && label->text().startsWith(QStringLiteral("In a study")));
     }
     EXPECT_TRUE(figure);
     EXPECT_TRUE(sentence);

@@ -168,8 +168,9 @@ QPoint pointOf(MarkdownText& text, const QString& part)
 TEST_F(WhatsNewPageTest, ItemsShowTheirFormattingAndTheirLinksOpenByPointerAndKeyboard)
 {
     OpenedAddresses addresses;
-    WhatsNewPage& whatsNew = show({note(running, {"Read **this** in the [guide](https://example.org/guide).",
-                                                  "An **open item with `code and <b>html</b>"})});
+    WhatsNewPage& whatsNew = show({note(
+        running,
+        {"Read **this** in the [guide](https://example.org/guide).", "An **open item with `code and <b>html</b>"})});
     const NoteCard& card = *whatsNew.cards().front();
     MarkdownText& linked = *card.items()[0]->text();
     MarkdownText& plain = *card.items()[1]->text();
@@ -236,15 +237,16 @@ TEST_F(WhatsNewPageTest, Screenshots)
 {
     findUpdate(QStringLiteral("1.1.0"));
     std::vector<ReleaseNote> notes = shipped(QStringLiteral("en"));
-    notes.push_back(ReleaseNote{"0.9.0", "The preview", "Tried out by a few people before the first release.",
+    notes.push_back(ReleaseNote{"0.9.0",
+                                "The preview",
+                                "Tried out by a few people before the first release.",
                                 {"Code spans look like `click_guard`, links like [this one](https://example.org)."}});
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("whats-new"), new WhatsNewPage(model(), notes), pageWindowWidth)
-                  .size(),
-              2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("whats-new"), new WhatsNewPage(model(), notes), pageWindowWidth).size(), 2);
     updaterDelegate->updaterDidNotFindUpdate();
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("whats-new-empty"), new WhatsNewPage(model(), {}), pageWindowWidth)
-                  .size(),
-              2);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("whats-new-empty"), new WhatsNewPage(model(), {}), pageWindowWidth).size(),
+        2);
     // A narrow column: the header and the items wrap.
     EXPECT_EQ(Screenshots::capture(QStringLiteral("whats-new-narrow"), new WhatsNewPage(model(), notes), 420).size(),
               2);
