@@ -4,7 +4,7 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
-#include "tests/Backends/HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>

@@ -1,6 +1,6 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
-#include "PrintGeometry.h"
+#include "tests/QuellarineKit/Support/PrintGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gmock/gmock.h>
 
-#include "../HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 #include "X11TestSupport.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"

@@ -12,7 +12,7 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
 #include "QuellarineKit/Pointer/DirectPointerControl.h"
-#include "tests/Backends/HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -2,9 +2,9 @@
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
 
-#include "../HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 #include "DeltaBaseName.h"
-#include "PrintGeometry.h"
+#include "tests/QuellarineKit/Support/PrintGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
 
-#include "PrintGeometry.h"
+#include "tests/QuellarineKit/Support/PrintGeometry.h"
 
 #include <gtest/gtest.h>
 
