@@ -47,7 +47,8 @@ AppModel::AppModel(Platform platform, QObject* parent)
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
-    isTrusted_ = platform_.permission.isTrusted();
+    permissionWatch_ = std::make_unique<PermissionWatch>(
+        PermissionWatch::Platform{platform_.permission, platform_.mainLoop, tap_, platform_.log});
     overlay_ = platform_.makeOverlay(platform_.mainLoop);
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
@@ -64,7 +65,7 @@ AppModel::AppModel(Platform platform, QObject* parent)
     installMonitors();
     installObservers();
 
-    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted_)));
+    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted())));
 
     std::weak_ptr<bool> alive = alive_;
     updates_->onShowVersionHistory = [this, alive] {
@@ -73,8 +74,7 @@ AppModel::AppModel(Platform platform, QObject* parent)
         }
     };
 
-    waitForAccess();
-    watchTrust();
+    watchPermission();
 }
 
 AppModel::~AppModel()
@@ -82,9 +82,7 @@ AppModel::~AppModel()
     alive_.reset();
     platform_.modifiers.setHandler({});
     ShortcutNaming::setKeyboardLayout(nullptr);
-    if (watchTimer_ != 0) {
-        platform_.mainLoop.cancel(watchTimer_);
-    }
+    permissionWatch_.reset();
     tap_.stop();
 }
 
@@ -203,22 +201,6 @@ void AppModel::setIsOn(bool value)
     }
 }
 
-void AppModel::setIsTrusted(bool value)
-{
-    if (isTrusted_ != value) {
-        isTrusted_ = value;
-        emit isTrustedChanged(value);
-    }
-}
-
-void AppModel::setTapFailed(bool value)
-{
-    if (tapFailed_ != value) {
-        tapFailed_ = value;
-        emit tapFailedChanged(value);
-    }
-}
-
 void AppModel::setWhatsNewUnseen(bool value)
 {
     if (whatsNewUnseen_ != value) {
@@ -229,7 +211,7 @@ void AppModel::setWhatsNewUnseen(bool value)
 
 void AppModel::syncTap()
 {
-    bool filtering = wantsOn_ && isTrusted_ && !calibrating_;
+    bool filtering = wantsOn_ && isTrusted() && !calibrating_;
     tap_.setFiltering(filtering);
     setIsOn(tap_.isFiltering() && tap_.isRunning());
 }
@@ -310,7 +292,7 @@ void AppModel::showModeBanner(const std::optional<QString>& detail)
     } else {
         text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
     }
-    if (!isTrusted_) {
+    if (!isTrusted()) {
         text = permissionNeededText();
     }
     std::optional<GlobalHotKey::Shortcut> shortcut;
@@ -396,7 +378,7 @@ void AppModel::applyPersonal(const PersonalSetting& setting)
     }
     setPersonal(setting);
     setPresetID(FilterPreset::ID::personal);
-    if (isTrusted_ && !wantsOn_) {
+    if (isTrusted() && !wantsOn_) {
         setWantsOn(true);
     }
 }
@@ -458,81 +440,16 @@ void AppModel::requestAccessibility()
     platform_.explainPermission();
 }
 
-void AppModel::waitForAccess()
+void AppModel::watchPermission()
 {
-    if (waiting_) {
-        return;
-    }
-    waiting_ = true;
-    waitStep();
-}
-
-void AppModel::waitStep()
-{
-    if (!platform_.permission.isTrusted()) {
-        std::weak_ptr<bool> alive = alive_;
-        platform_.mainLoop.scheduleAfter(1.0, [this, alive] {
-            if (!alive.expired()) {
-                waitStep();
-            }
-        });
-        return;
-    }
-    waiting_ = false;
-    setIsTrusted(true);
-    std::weak_ptr<bool> alive = alive_;
-    tap_.start([this, alive](bool started) {
-        if (alive.expired()) {
-            return;
-        }
-        if (started) {
-            setTapFailed(false);
-            platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
-        } else {
-            setTapFailed(true);
-            platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
-        }
-        // Now that it is known whether the tap runs.
+    connect(permissionWatch_.get(), &PermissionWatch::isTrustedChanged, this, &AppModel::isTrustedChanged);
+    connect(permissionWatch_.get(), &PermissionWatch::tapFailedChanged, this, &AppModel::tapFailedChanged);
+    connect(permissionWatch_.get(), &PermissionWatch::tapStarting, this, [this] {
+        tap_.setClickSettings(clickSettings());
         syncTap();
     });
-    // Given right behind the start, not once its answer is back: the answer comes through this thread's loop, which
-    // at launch runs only once the windows are built, and until then a started tap would hold the user's devices
-    // and pass the hand on unsteadied. A tap that could not start does nothing with them.
-    tap_.setClickSettings(clickSettings());
-    syncTap();
-}
-
-void AppModel::watchTrust()
-{
-    std::weak_ptr<bool> alive = alive_;
-    watchTimer_ = platform_.mainLoop.scheduleRepeating(5.0, 5.0, [this, alive] {
-        if (alive.expired()) {
-            return;
-        }
-        bool trusted = platform_.permission.isTrusted();
-        if (trusted != isTrusted_) {
-            platform_.log.info(QStringLiteral("Accessibility trusted changed to %1").arg(SystemLog::boolText(trusted)));
-            setIsTrusted(trusted);
-            if (!trusted) {
-                tap_.stop();
-                waitForAccess();
-            }
-            syncTap();
-        }
-        tap_.ensureEnabled([this, alive, trusted](bool wasEnabled) {
-            if (alive.expired()) {
-                return;
-            }
-            if (trusted && !wasEnabled) {
-                platform_.log.info(QStringLiteral("Tap was off; turned it back on"));
-            }
-            int moves = tap_.externalMoves();
-            if (moves != loggedExternalMoves_) {
-                loggedExternalMoves_ = moves;
-                platform_.log.info(QStringLiteral("Cursor found where we didn't put it: %1 times so far").arg(moves));
-            }
-        });
-    });
+    connect(permissionWatch_.get(), &PermissionWatch::tapChanged, this, &AppModel::syncTap);
+    permissionWatch_->start();
 }
 
 } // namespace quellarine

@@ -4,6 +4,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Model/ModeDisplay.h"
+#include "Quellarine/Model/PermissionWatch.h"
 #include "Quellarine/Model/ProfileStore.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
@@ -89,8 +90,8 @@ public:
     void setSection(MainSection value);
     bool whatsNewUnseen() const { return whatsNewUnseen_; }
     bool isOn() const { return isOn_; }
-    bool isTrusted() const { return isTrusted_; }
-    bool tapFailed() const { return tapFailed_; }
+    bool isTrusted() const { return permissionWatch_->isTrusted(); }
+    bool tapFailed() const { return permissionWatch_->tapFailed(); }
     bool emergencyNotice() const { return emergencyNotice_; }
     void setEmergencyNotice(bool value);
     bool shortcutTaken() const { return shortcutTaken_; }
@@ -156,12 +157,8 @@ private:
     void registerHotKeys();
     void installMonitors();
     void installObservers();
-    void waitForAccess();
-    void waitStep();
-    void watchTrust();
+    void watchPermission();
     void setIsOn(bool value);
-    void setIsTrusted(bool value);
-    void setTapFailed(bool value);
     void setWhatsNewUnseen(bool value);
 
     Platform platform_;
@@ -177,8 +174,6 @@ private:
     MainSection section_ = MainSection::home;
     bool whatsNewUnseen_ = false;
     bool isOn_ = false;
-    bool isTrusted_ = false;
-    bool tapFailed_ = false;
     bool emergencyNotice_ = false;
     bool shortcutTaken_ = false;
     bool modeShortcutTaken_ = false;
@@ -187,9 +182,7 @@ private:
     std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
     std::unique_ptr<ModeDisplay> overlay_;
     EmergencyOff emergency_{5, 3.0};
-    int loggedExternalMoves_ = 0;
-    bool waiting_ = false;
-    system::MainLoop::TimerID watchTimer_ = 0;
+    std::unique_ptr<PermissionWatch> permissionWatch_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

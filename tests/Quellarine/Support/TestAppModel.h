@@ -6,6 +6,7 @@
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
+#include "AnswersLater.h"
 #include "RecordingUpdater.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
@@ -16,12 +17,15 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace quellarine::testing {
 
 // The application model over the simulated window server, a permission the test sets, a recording updater and
-// a settings file of its own. The model is built on first use, so a test sets the permission first.
+// a settings file of its own; the log, the beeps and the requests to explain the permission are kept. The model
+// is built on first use, so a test sets the permission (and how the tap answers) first.
 class TestAppModel {
 public:
     struct TestPermission : system::Permission {
@@ -38,7 +42,7 @@ public:
     AppModel::Platform platform()
     {
         return AppModel::Platform{
-            .pointer = pointer,
+            .pointer = answersLater ? static_cast<PointerControl&>(later) : pointer,
             .mainLoop = server.pointerSystem().mainLoop,
             .hotKeys = hotKeys,
             .keyboardLayout = hotKeys,
@@ -64,9 +68,13 @@ public:
                         environment);
                 },
             .explainPermission = [this] { ++explanations; },
-            .beep = [] {},
+            .beep = [this] { ++beeps; },
             .doubleClickInterval = [] { return 0.4; },
-            .makeOverlay = [](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop); },
+            .makeOverlay =
+                [this](system::MainLoop& loop) {
+                    return overlayDesktop ? std::make_unique<ModeOverlay>(loop, *overlayDesktop)
+                                          : std::make_unique<ModeOverlay>(loop);
+                },
             .services = services,
             .profile = {.photoFolder = directory.filePath(QStringLiteral("Quellarine")),
                         .applyAppearance = {},
@@ -84,6 +92,30 @@ public:
         return *model_;
     }
 
+    // The next launch over the same settings and the same computer.
+    AppModel& relaunch()
+    {
+        model_.reset();
+        return model();
+    }
+
+    // Ends the model, as quitting does.
+    void forget() { model_.reset(); }
+
+    QString settingsPath() const { return directory.filePath(QStringLiteral("settings.ini")); }
+
+    // The messages logged at this level, oldest first.
+    std::vector<QString> messages(SystemLog::Level level) const
+    {
+        std::vector<QString> result;
+        for (const auto& [entryLevel, message] : logged) {
+            if (entryLevel == level) {
+                result.push_back(message);
+            }
+        }
+        return result;
+    }
+
     // The settings file as another process would read it.
     QStringList storedKeys() const
     {
@@ -95,8 +127,15 @@ public:
     sim::SimulatedWindowServer server;
     DirectPointerControl pointer{server.pointerSystem()};
     sim::SimulatedHotKeys hotKeys;
+    // The tap's answers wait until `later.deliver()` when set before the model is made.
+    AnswersLater later{pointer};
+    bool answersLater = false;
     TestPermission permission;
-    SystemLog log{[](SystemLog::Level, const QString&) {}};
+    std::vector<std::pair<SystemLog::Level, QString>> logged;
+    SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
+    int beeps = 0;
+    // The desktop the mode banner appears on; none: the application's own.
+    std::optional<ModeOverlay::Environment> overlayDesktop;
     RecordingUpdater* updater = nullptr;
     // The update controller, as the updater calls it back.
     UpdaterDelegate* updaterDelegate = nullptr;
