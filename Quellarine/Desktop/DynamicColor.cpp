@@ -32,6 +32,15 @@ QColor withOpacity(QColor color, qreal opacity)
     return color;
 }
 
+QColor blend(const QColor& from, const QColor& to, qreal amount)
+{
+    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
+    QColor result;
+    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
+                   mix(from.alphaF(), to.alphaF()));
+    return result;
+}
+
 QColor composited(const QColor& over, const QColor& under)
 {
     const float alpha = over.alphaF();

@@ -33,6 +33,9 @@ private:
 // The colour with its alpha set to `opacity` (0 to 1).
 QColor withOpacity(QColor color, qreal opacity);
 
+// The colour `amount` (0 to 1) of the way from `from` to `to`, alpha included.
+QColor blend(const QColor& from, const QColor& to, qreal amount);
+
 // `over` painted on the opaque `under`: the opaque colour that results.
 QColor composited(const QColor& over, const QColor& under);
 

@@ -7,7 +7,7 @@
 #include "Quellarine/Components/EmergencyNotice.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Desktop/DynamicColor.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Model/FeedbackStore.h"
@@ -24,6 +24,7 @@
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Components/SectionTint.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -41,15 +42,6 @@ namespace {
 using Shortcut = GlobalHotKey::Shortcut;
 
 constexpr int headerAnimationMilliseconds = 250;
-
-QColor blend(const QColor& from, const QColor& to, qreal amount)
-{
-    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
-    QColor result;
-    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
-                   mix(from.alphaF(), to.alphaF()));
-    return result;
-}
 
 QVBoxLayout* column(QWidget* owner, int spacing, QMargins margins)
 {
@@ -339,15 +331,10 @@ void MenuView::refresh()
 void MenuView::animateHeader()
 {
     const qreal target = model_.isOn() ? 1 : 0;
-    headerAnimation_->stop();
-    if (Motion::shared().reduceMotion() || !isVisible()) {
+    if (!animateUnlessStill(*headerAnimation_, onness_, target, this)) {
         onness_ = target;
         refreshHeaderColors();
-        return;
     }
-    headerAnimation_->setStartValue(onness_);
-    headerAnimation_->setEndValue(target);
-    headerAnimation_->start();
 }
 
 void MenuView::refreshHeaderColors()
