@@ -7,6 +7,7 @@
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -26,10 +27,8 @@ constexpr int cardSpacing = 10;
 
 QLabel* wrappingText(const QString& text, const QFont& font, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
+    QLabel* label = plainText(text, font);
+    label->setParent(parent);
     return label;
 }
 

@@ -15,6 +15,7 @@
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/TapFailedNotice.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,13 +44,8 @@ QVBoxLayout* column(QWidget* owner, int spacing, QMargins margins = {})
 
 QLabel* text(const QString& value, const QFont& font, QWidget* parent, bool secondary = false)
 {
-    auto* label = new QLabel(value, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
+    QLabel* label = plainText(value, font, secondary);
+    label->setParent(parent);
     return label;
 }
 

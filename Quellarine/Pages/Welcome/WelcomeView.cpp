@@ -13,6 +13,7 @@
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,14 +31,7 @@ using Shortcut = GlobalHotKey::Shortcut;
 
 QLabel* text(const QString& content, Typography::TextStyle style, bool secondary = false)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(Typography::font(style));
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
-    return label;
+    return plainText(content, Typography::font(style), secondary);
 }
 
 // Key caps and their caption side by side, vertically centred; the caption wraps when the line is short.
