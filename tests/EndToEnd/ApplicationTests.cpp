@@ -63,7 +63,7 @@ bool waitFor(const std::function<bool()>& condition, double seconds)
     return true;
 }
 
-class RunningApplicationTests : public ::testing::Test {
+class RunningApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -447,7 +447,7 @@ protected:
 
 } // namespace
 
-TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
+TEST_F(RunningApplicationTest, SteadiesTheRealPointerWithTheSavedPreset)
 {
     writeSettings("welcomed=true\npreset=balanced\n");
     hand->warpCursor(300, 400);
@@ -464,7 +464,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
         << hand->cursor().x << "," << hand->cursor().y << " for " << path.back().x << "," << path.back().y;
 }
 
-TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
+TEST_F(RunningApplicationTest, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
 {
     writeSettings("welcomed=true\nfilterOn=false\n");
     hand->warpCursor(300, 400);
@@ -481,7 +481,7 @@ TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
     EXPECT_EQ(seen.back(), path.back());
 }
 
-TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
+TEST_F(RunningApplicationTest, QuittingGivesThePointerBack)
 {
     writeSettings("welcomed=true\n");
     startApplication();
@@ -495,7 +495,7 @@ TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
 
 // The X server going away ends the application from inside its toolkit, without returning from main, while its
 // pointer thread runs: it must end cleanly, not crash on what the exit already destroyed.
-TEST_F(RunningApplicationTests, TheXServerGoingAwayEndsItWithoutACrash)
+TEST_F(RunningApplicationTest, TheXServerGoingAwayEndsItWithoutACrash)
 {
     writeSettings("welcomed=true\n");
     // What an exit leaves allocated on the stack is no leak; under the sanitizers, a use after free still aborts.
@@ -515,7 +515,7 @@ TEST_F(RunningApplicationTests, TheXServerGoingAwayEndsItWithoutACrash)
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
-TEST_F(RunningApplicationTests, StoppedFromTheTerminalItGivesThePointerBackUntilContinued)
+TEST_F(RunningApplicationTest, StoppedFromTheTerminalItGivesThePointerBackUntilContinued)
 {
     writeSettings("welcomed=true\n");
     startApplication();
@@ -534,7 +534,7 @@ TEST_F(RunningApplicationTests, StoppedFromTheTerminalItGivesThePointerBackUntil
     EXPECT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 5));
 }
 
-TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
+TEST_F(RunningApplicationTest, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
 {
     writeSettings("welcomed=true\n");
     for (int ending : {SIGTERM, SIGINT, SIGHUP}) {
@@ -577,7 +577,7 @@ TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
     }
 }
 
-TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
+TEST_F(RunningApplicationTest, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
 {
     writeSettings("welcomed=true\npreset=balanced\n");
     startApplication();
@@ -599,7 +599,7 @@ TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoot
     EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
 }
 
-TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWindow)
+TEST_F(RunningApplicationTest, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWindow)
 {
     const std::string welcome = "Welcome to Quellarine";
     // The window names its page; the desktop adds the application's name.
@@ -618,7 +618,7 @@ TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWin
     EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
 }
 
-TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
+TEST_F(RunningApplicationTest, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
 {
     // Opened for reading, a pipe would wait for a writer for ever, before any window or the pointer.
     const auto settings = home / "config" / "temrid" / "Quellarine.ini";
@@ -635,7 +635,7 @@ TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNor
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(settings)));
 }
 
-TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
+TEST_F(RunningApplicationTest, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
 {
     // The window names its page; the desktop adds the application's name.
     const std::string english = "Overview \u2014 Quellarine";
@@ -675,7 +675,7 @@ TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicatio
 // The calibration test with a real hand on the real pointer path: the hand holds on the dot and follows the
 // moving one with a known tremor, then clicks the ten targets where they are drawn; the stored result finds the
 // tremor's rhythm. Smoothing is out of the way while the test records and back at once afterwards.
-TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
+TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
 {
     constexpr double tremorHz = 5.3;
     constexpr unsigned long stageColour = 0x163A2A;  // the stage in the light appearance

@@ -22,7 +22,7 @@ bool press(SimulatedHotKeys& keys, Shortcut shortcut)
 
 } // namespace
 
-TEST(SimulatedHotKeysTests, RefusesCombinationsAndIdentifiersInUse)
+TEST(SimulatedHotKeysTest, RefusesCombinationsAndIdentifiersInUse)
 {
     SimulatedHotKeys keys;
     std::vector<std::uint32_t> pressed;
@@ -36,7 +36,7 @@ TEST(SimulatedHotKeysTests, RefusesCombinationsAndIdentifiersInUse)
     EXPECT_EQ(pressed, std::vector<std::uint32_t>{2});
 }
 
-TEST(SimulatedHotKeysTests, LayoutAnswersFromItsTable)
+TEST(SimulatedHotKeysTest, LayoutAnswersFromItsTable)
 {
     SimulatedHotKeys keys;
     EXPECT_EQ(keys.characterForKeyCode(0), std::nullopt);

@@ -40,7 +40,7 @@ struct Expected {
     const char* dark;
 };
 
-TEST(BrandColors, ExactLightAndDarkValues)
+TEST(BrandColorsTest, ExactLightAndDarkValues)
 {
     const Expected rows[] = {
         {"accent", Brand::accent, "#FF2F6B4F", "#FF6FBF95"},
@@ -62,7 +62,7 @@ TEST(BrandColors, ExactLightAndDarkValues)
     EXPECT_EQ(tint(MainSection::calibration), Brand::warm);
 }
 
-TEST(BrandColors, APaletteThatIsNotDarkDrawsTheLightValue)
+TEST(BrandColorsTest, APaletteThatIsNotDarkDrawsTheLightValue)
 {
     QPalette grey;
     grey.setColor(QPalette::Window, QColor(0x9A9A9A));
@@ -71,7 +71,7 @@ TEST(BrandColors, APaletteThatIsNotDarkDrawsTheLightValue)
     EXPECT_EQ(hex(Brand::accent.resolve(grey)), QStringLiteral("#FF6FBF95"));
 }
 
-TEST(BrandColors, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
+TEST(BrandColorsTest, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
 {
     const QRectF rect(10, 20, 100, 50);
     const QLinearGradient light = Brand::gradient(rect, false);
@@ -90,7 +90,7 @@ TEST(BrandColors, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
     EXPECT_EQ(hex(dark.stops()[1].second), QStringLiteral("#FF24553F"));
 }
 
-class CardColours : public ::testing::Test {
+class CardColoursTest : public ::testing::Test {
 protected:
     void TearDown() override { Appearance::shared().setChoice(Appearance::Choice::light); }
 
@@ -98,7 +98,7 @@ protected:
     static QColor fillPixel(QWidget& card) { return card.grab().toImage().pixelColor(7, card.height() / 2); }
 };
 
-TEST_F(CardColours, PaletteSwitchRecoloursTheSameCard)
+TEST_F(CardColoursTest, PaletteSwitchRecoloursTheSameCard)
 {
     Appearance::shared().setChoice(Appearance::Choice::light);
     Card neutral(new QLabel(QStringLiteral("Neutral")));
@@ -117,7 +117,7 @@ TEST_F(CardColours, PaletteSwitchRecoloursTheSameCard)
     expectNear(fillPixel(warm), composite(QColor(0xF08A5D), 0.10, dark.color(QPalette::Window)));
 }
 
-TEST_F(CardColours, ContentSitsInsideTheRoundedBorder)
+TEST_F(CardColoursTest, ContentSitsInsideTheRoundedBorder)
 {
     auto* content = new QLabel(QStringLiteral("Content"));
     Card card(content);

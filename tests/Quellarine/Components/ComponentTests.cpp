@@ -25,7 +25,7 @@ QStringList accessibleChildren(QWidget& widget)
     return names;
 }
 
-TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
+TEST(NoticeTest, LongTextWrapsInsideItsBackgroundAndStaysPlain)
 {
     const QString text = QStringLiteral("<b>Ctrl + Alt + S</b> is used by another app, so it can't turn Quellarine on "
                                         "or off. Quit that app or change its shortcut, then start Quellarine again.");
@@ -39,7 +39,7 @@ TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
     EXPECT_EQ(Notice(text, true).symbol(), QStringLiteral("checkmark.circle.fill"));
 }
 
-TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
+TEST(SymbolLabelTest, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
 {
     const QString text = QStringLiteral("The pointer stays still while the button is down, so it doesn't slip off what "
                                         "you clicked.");
@@ -59,7 +59,7 @@ TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
     EXPECT_EQ(label.label()->x(), 26 + SymbolLabel::symbolSpacing);
 }
 
-TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)
+TEST(AppTitleTest, TheIconIsDecorationAndTheTitleIsRead)
 {
     auto* subtitle = new QLabel(QStringLiteral("Steadies the pointer."));
     AppTitle title(QStringLiteral("Welcome to Quellarine"), subtitle);
@@ -72,7 +72,7 @@ TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)
     EXPECT_EQ(title.titleLabel()->font().weight(), QFont::Bold);
 }
 
-TEST(Pill, ReadsItsTextAndSizesToIt)
+TEST(PillTest, ReadsItsTextAndSizesToIt)
 {
     Pill pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pill);
@@ -82,7 +82,7 @@ TEST(Pill, ReadsItsTextAndSizesToIt)
     EXPECT_EQ(pill.sizeHint().height(), std::max(pill.fontMetrics().height(), 15) + 8);
 }
 
-TEST(PageTitle, TitleAboveAWrappingSecondarySubtitle)
+TEST(PageTitleTest, TitleAboveAWrappingSecondarySubtitle)
 {
     PageTitle heading(QStringLiteral("Help"),
                       QStringLiteral("How Quellarine works, what to do when something doesn't, "

@@ -43,7 +43,7 @@ Runs runs(const char* markdown)
     return InlineMarkdown::runs(QString::fromUtf8(markdown));
 }
 
-TEST(InlineMarkdownTests, WhatTheNotesProduceIsFormatted)
+TEST(InlineMarkdownTest, WhatTheNotesProduceIsFormatted)
 {
     EXPECT_EQ(runs("Use **Strong** & `max_speed` in snake\\_case"),
               (Runs{text("Use "), bold("Strong"), text(" & "), code("max_speed"), text(" in snake_case")}));
@@ -56,7 +56,7 @@ TEST(InlineMarkdownTests, WhatTheNotesProduceIsFormatted)
     EXPECT_EQ(runs(""), Runs{});
 }
 
-TEST(InlineMarkdownTests, UnbalancedOrForeignMarkupStaysText)
+TEST(InlineMarkdownTest, UnbalancedOrForeignMarkupStaysText)
 {
     for (const char* literal :
          {"**open", "open**", "`open", "a **** b", "[text](https://a.org", "[text]", "[text](javascript:alert(1))",
@@ -168,7 +168,7 @@ std::string withoutSpaces(const std::string& text)
     return withoutSpaces(QString::fromStdString(text));
 }
 
-TEST(InlineMarkdownTests, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
+TEST(InlineMarkdownTest, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
 {
     for (unsigned seed = 0; seed < 2000; ++seed) {
         const Sample sample = SampleMaker(seed).make();
@@ -203,7 +203,7 @@ TEST(InlineMarkdownTests, NotesReadBackAsTheirHtmlSaysOverRandomFragments)
     }
 }
 
-TEST(InlineMarkdownTests, AnyTextGivesRunsWhoseLinksAreSecureAddresses)
+TEST(InlineMarkdownTest, AnyTextGivesRunsWhoseLinksAreSecureAddresses)
 {
     std::mt19937 random(24);
     const std::vector<QString> pieces{"*",

@@ -159,7 +159,7 @@ public:
     bool updaterShowsScheduledUpdates = false;
 };
 
-class AppcastUpdaterTests : public ::testing::Test {
+class AppcastUpdaterTest : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
@@ -216,7 +216,7 @@ protected:
 
 } // namespace
 
-TEST_F(AppcastUpdaterTests, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplication)
+TEST_F(AppcastUpdaterTest, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplication)
 {
     server.body = feedWith("12", "1.2");
     auto updater = makeUpdater();
@@ -238,7 +238,7 @@ TEST_F(AppcastUpdaterTests, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplicat
     EXPECT_LE(updater->lastUpdateCheckDate()->secsTo(QDateTime::currentDateTimeUtc()), 5);
 }
 
-TEST_F(AppcastUpdaterTests, BackgroundResultsWithoutAnUpdate)
+TEST_F(AppcastUpdaterTest, BackgroundResultsWithoutAnUpdate)
 {
     struct Case {
         const char* name;
@@ -272,7 +272,7 @@ TEST_F(AppcastUpdaterTests, BackgroundResultsWithoutAnUpdate)
     EXPECT_TRUE(updater->canCheckForUpdates());
 }
 
-TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
+TEST_F(AppcastUpdaterTest, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
 {
     // A server that keeps the check alive with a byte now and then: the check ends at its deadline.
     server.pace = FeedServer::Pace::trickle;
@@ -306,7 +306,7 @@ TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
     EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
 }
 
-TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
+TEST_F(AppcastUpdaterTest, ACompressedFeedIsRefusedAtOnceAsUnreadable)
 {
     // An HTTPS service that answers with a gzip bomb: 64 MB of zeros in some 65 kB, sent compressed whether
     // asked for or not.
@@ -356,7 +356,7 @@ TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
     EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 0 12"}));
 }
 
-TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)
+TEST_F(AppcastUpdaterTest, UserCheckShowsItsOutcomeInTheUpdaterWindow)
 {
     server.body = feedWith("10", "1.0");
     auto updater = makeUpdater();
@@ -381,7 +381,7 @@ TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)
     EXPECT_FALSE(updater->sessionInProgress());
 }
 
-TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
+TEST_F(AppcastUpdaterTest, ChoicesInTheUpdateWindow)
 {
     server.body = feedWith("12", "1.2");
     auto updater = makeUpdater();
@@ -413,7 +413,7 @@ TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
     EXPECT_FALSE(updater->sessionInProgress());
 }
 
-TEST_F(AppcastUpdaterTests, CancellingTheCheckEndsTheSessionQuietly)
+TEST_F(AppcastUpdaterTest, CancellingTheCheckEndsTheSessionQuietly)
 {
     server.answers = false;
     auto updater = makeUpdater();
@@ -426,7 +426,7 @@ TEST_F(AppcastUpdaterTests, CancellingTheCheckEndsTheSessionQuietly)
     EXPECT_TRUE(delegate.log.isEmpty());
 }
 
-TEST_F(AppcastUpdaterTests, ScheduledChecksFollowTheUsersChoice)
+TEST_F(AppcastUpdaterTest, ScheduledChecksFollowTheUsersChoice)
 {
     server.body = feedWith("12", "1.2");
     delegate.updaterShowsScheduledUpdates = true;
@@ -443,7 +443,7 @@ TEST_F(AppcastUpdaterTests, ScheduledChecksFollowTheUsersChoice)
     EXPECT_EQ(server.requests.size(), 1);
 }
 
-TEST_F(AppcastUpdaterTests, TheApplicationShowsWhatItsLaunchCheckFinds)
+TEST_F(AppcastUpdaterTest, TheApplicationShowsWhatItsLaunchCheckFinds)
 {
     server.body = feedWith("12", "1.2");
     std::function<void()> launchCheck;

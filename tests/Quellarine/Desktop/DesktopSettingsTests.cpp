@@ -66,7 +66,7 @@ public slots:
 };
 
 // A session bus of the test's own, stopped by its process id at the end.
-class PrivateBus : public ::testing::Test {
+class PrivateBusTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -103,7 +103,7 @@ protected:
     std::optional<QDBusConnection> clientBus;
 };
 
-TEST_F(PrivateBus, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
+TEST_F(PrivateBusTest, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
 {
     fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
     SettingsPortal portal(*clientBus);
@@ -120,7 +120,7 @@ TEST_F(PrivateBus, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
     EXPECT_EQ(reports.at(1).at(2).toUInt(), 2u);
 }
 
-TEST_F(PrivateBus, SystemAppearanceAndMotionFollowTheDesktop)
+TEST_F(PrivateBusTest, SystemAppearanceAndMotionFollowTheDesktop)
 {
     fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
     fake.values.insert(QStringLiteral("org.gnome.desktop.interface/enable-animations"), true);
@@ -150,7 +150,7 @@ TEST_F(PrivateBus, SystemAppearanceAndMotionFollowTheDesktop)
     appearance.setChoice(Appearance::Choice::light);
 }
 
-TEST(Appearance, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
+TEST(AppearanceTest, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
 {
     Appearance& appearance = Appearance::shared();
     appearance.setChoice(Appearance::Choice::light);
@@ -172,7 +172,7 @@ TEST(Appearance, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
     appearance.setDesktopPrefersDark(std::nullopt);
 }
 
-TEST(Appearance, ColorSchemeValues)
+TEST(AppearanceTest, ColorSchemeValues)
 {
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(1u)), std::optional<bool>(true));
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(2u)), std::optional<bool>(false));
@@ -180,7 +180,7 @@ TEST(Appearance, ColorSchemeValues)
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QStringLiteral("dark")), std::nullopt);
 }
 
-TEST(Motion, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
+TEST(MotionTest, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
 {
     Motion& motion = Motion::shared();
     motion.setOverride(std::nullopt);
@@ -205,7 +205,7 @@ TEST(Motion, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
     motion.setDesktopReducedMotion(std::nullopt);
 }
 
-TEST(Typography, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
+TEST(TypographyTest, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
 {
     const QFont body = Typography::font(Typography::TextStyle::body);
     EXPECT_EQ(QFontInfo(body).family(), QStringLiteral("Inter"));

@@ -45,7 +45,7 @@ Coverage paintSymbol(const QString& name, Symbols::Weight weight, bool* result =
     return coverage;
 }
 
-TEST(Symbols, EverySymbolInTheTablePaintsInTheCallersColour)
+TEST(SymbolsTest, EverySymbolInTheTablePaintsInTheCallersColour)
 {
     const QStringList names = Symbols::names();
     ASSERT_GE(names.size(), 40);
@@ -65,7 +65,7 @@ TEST(Symbols, EverySymbolInTheTablePaintsInTheCallersColour)
               paintSymbol(QStringLiteral("house"), Symbols::Weight::regular).painted);
 }
 
-TEST(Symbols, TheSymbolsTheViewsNameAreInTheTable)
+TEST(SymbolsTest, TheSymbolsTheViewsNameAreInTheTable)
 {
     for (MainSection section : MainSection::allCases()) {
         EXPECT_TRUE(Symbols::contains(section.symbol())) << section.symbol().toStdString();
@@ -74,7 +74,7 @@ TEST(Symbols, TheSymbolsTheViewsNameAreInTheTable)
     EXPECT_TRUE(Symbols::contains(Notice(QString(), false).symbol()));
 }
 
-TEST(Symbols, UnknownNamesPaintNothing)
+TEST(SymbolsTest, UnknownNamesPaintNothing)
 {
     for (const QString& name :
          {QStringLiteral("no.such.symbol"), QString(), QStringLiteral("../images/LogoMark"), QStringLiteral("House")}) {
@@ -85,7 +85,7 @@ TEST(Symbols, UnknownNamesPaintNothing)
     }
 }
 
-TEST(Symbols, PixmapsAreCachedPerColourAndRatio)
+TEST(SymbolsTest, PixmapsAreCachedPerColourAndRatio)
 {
     const QPixmap first = Symbols::pixmap(QStringLiteral("lock"), 16, Qt::red, 2.0);
     EXPECT_EQ(first.cacheKey(), Symbols::pixmap(QStringLiteral("lock"), 16, Qt::red, 2.0).cacheKey());
@@ -94,7 +94,7 @@ TEST(Symbols, PixmapsAreCachedPerColourAndRatio)
     EXPECT_EQ(first.deviceIndependentSize(), QSizeF(16, 16));
 }
 
-TEST(Images, TheApplicationsOwnImagesPaint)
+TEST(ImagesTest, TheApplicationsOwnImagesPaint)
 {
     EXPECT_EQ(Images::names(),
               QStringList({QStringLiteral("AppIconImage"), QStringLiteral("LogoMark"), QStringLiteral("MenuBarOff"),

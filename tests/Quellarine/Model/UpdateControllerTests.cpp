@@ -26,7 +26,7 @@ AppcastItem item(const QString& build, const QString& version)
     return {build, version, QUrl(QStringLiteral("https://example.org/q.tar.gz")), {}, {}};
 }
 
-class UpdateControllerTests : public ::testing::Test {
+class UpdateControllerTest : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
@@ -105,7 +105,7 @@ const QStringList bothKeys{QStringLiteral("updates.availableBuild"), QStringLite
 
 } // namespace
 
-TEST_F(UpdateControllerTests, TheKnownUpdateIsWrittenAndRemovedAsOne)
+TEST_F(UpdateControllerTest, TheKnownUpdateIsWrittenAndRemovedAsOne)
 {
     auto controller = makeController();
     QSignalSpy changes(controller.get(), &UpdateController::availableChanged);
@@ -134,7 +134,7 @@ TEST_F(UpdateControllerTests, TheKnownUpdateIsWrittenAndRemovedAsOne)
     EXPECT_EQ(changes.count(), 4);
 }
 
-TEST_F(UpdateControllerTests, LaunchKeepsAStoredUpdateOnlyWhileItIsNewer)
+TEST_F(UpdateControllerTest, LaunchKeepsAStoredUpdateOnlyWhileItIsNewer)
 {
     struct Case {
         const char* stored;
@@ -164,7 +164,7 @@ TEST_F(UpdateControllerTests, LaunchKeepsAStoredUpdateOnlyWhileItIsNewer)
     EXPECT_EQ(storedKeys(), QStringList{QStringLiteral("updates.availableBuild")});
 }
 
-TEST_F(UpdateControllerTests, OneBackgroundCheckTenToThirtySecondsAfterLaunch)
+TEST_F(UpdateControllerTest, OneBackgroundCheckTenToThirtySecondsAfterLaunch)
 {
     auto controller = makeController([](FakeUpdater& updater) { updater.lastCheck = {}; });
     ASSERT_EQ(scheduled.size(), 1u);
@@ -182,7 +182,7 @@ TEST_F(UpdateControllerTests, OneBackgroundCheckTenToThirtySecondsAfterLaunch)
     scheduled[0].second();
 }
 
-TEST_F(UpdateControllerTests, LaunchCheckIsLeftOutWhenItShouldNotRun)
+TEST_F(UpdateControllerTest, LaunchCheckIsLeftOutWhenItShouldNotRun)
 {
     const std::vector<std::pair<const char*, std::function<void(FakeUpdater&)>>> conditions{
         {"automatic checks off", [](FakeUpdater& updater) { updater.automatic = false; }},
@@ -211,7 +211,7 @@ TEST_F(UpdateControllerTests, LaunchCheckIsLeftOutWhenItShouldNotRun)
     EXPECT_EQ(upToDateAlert(), nullptr);
 }
 
-TEST_F(UpdateControllerTests, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
+TEST_F(UpdateControllerTest, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
 {
     auto controller = makeController();
     delegate->updaterDidNotFindUpdate();
@@ -251,7 +251,7 @@ TEST_F(UpdateControllerTests, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
     EXPECT_EQ(upToDateAlert(), nullptr);
 }
 
-TEST_F(UpdateControllerTests, VersionHistoryFromTheAlertAndFromTheUpdater)
+TEST_F(UpdateControllerTest, VersionHistoryFromTheAlertAndFromTheUpdater)
 {
     auto controller = makeController();
     int shown = 0;
@@ -277,7 +277,7 @@ TEST_F(UpdateControllerTests, VersionHistoryFromTheAlertAndFromTheUpdater)
     EXPECT_EQ(shown, 2);
 }
 
-TEST_F(UpdateControllerTests, MirrorsTheUpdaterAndWritesAutomaticChecksThrough)
+TEST_F(UpdateControllerTest, MirrorsTheUpdaterAndWritesAutomaticChecksThrough)
 {
     auto controller = makeController([](FakeUpdater& updater) {
         updater.automatic = true;
@@ -306,7 +306,7 @@ TEST_F(UpdateControllerTests, MirrorsTheUpdaterAndWritesAutomaticChecksThrough)
     EXPECT_TRUE(storedKeys().isEmpty());
 }
 
-TEST(UserAgentTests, KernelReleaseGivesMajorAndMinor)
+TEST(UserAgentTest, KernelReleaseGivesMajorAndMinor)
 {
     EXPECT_EQ(UpdateController::kernelMajorMinor(QStringLiteral("6.1.0-18-amd64")), QStringLiteral("6.1"));
     EXPECT_EQ(UpdateController::kernelMajorMinor(QStringLiteral("10.04")), QStringLiteral("10.4"));

@@ -33,10 +33,10 @@ constexpr int titleBar = 40;
 // Every window and page, in every language, at the smallest and at the largest size the screen allows: nothing
 // a person must read is cut off or shortened, no control lies outside its window, and every window fits the
 // screen. The suite runs this on a 1366x768 screen at 100 % and at 150 % text.
-class EveryWindowFits : public ShellFixture {
+class EveryWindowFitsTest : public ShellFixture {
 protected:
-    EveryWindowFits() { Motion::shared().setOverride(true); }
-    ~EveryWindowFits() override
+    EveryWindowFitsTest() { Motion::shared().setOverride(true); }
+    ~EveryWindowFitsTest() override
     {
         Localization::apply(QStringLiteral("en"));
         Motion::shared().setOverride(std::nullopt);
@@ -65,7 +65,7 @@ protected:
     QString where_;
 };
 
-TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
+TEST_F(EveryWindowFitsTest, InEveryLanguageAtEverySize)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);

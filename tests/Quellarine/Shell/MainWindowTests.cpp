@@ -484,7 +484,7 @@ TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
     EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
 }
 
-TEST(WelcomeWindowSize, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
+TEST(WelcomeWindowSizeTest, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
 {
     const QSize laptop = WindowRoom::forContent(QSize(1366, 736), 40);
     const int room = laptop.height();

@@ -254,7 +254,7 @@ TEST(ModeBannerTest, ShowsTheNextModeKeyCapsOnlyWithAShortcut)
 
 // Renders the banner as a person sees it, in the light and the dark appearance, over a plain desktop, to the
 // screenshots folder: a preset with the next-mode keys above "Direct" with a detail that wraps and no keys.
-TEST(ModeBannerScreenshots, LightAndDark)
+TEST(ModeBannerScreenshotsTest, LightAndDark)
 {
     ASSERT_TRUE(QDir().mkpath(testing::Screenshots::directory()));
     for (const bool dark : {false, true}) {

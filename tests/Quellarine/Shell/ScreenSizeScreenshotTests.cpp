@@ -24,17 +24,17 @@ namespace {
 // popup, as they come out on the screen this run has (the test suite runs it on a laptop's and a desktop's screen
 // too), in English, French, Arabic and Russian (the longest texts), light and dark. Written as
 // screen-WIDTHxHEIGHT-LANGUAGE-WINDOW-APPEARANCE.png.
-class WindowsOnThisScreen : public ShellFixture {
+class WindowsOnThisScreenTest : public ShellFixture {
 protected:
-    WindowsOnThisScreen() { Motion::shared().setOverride(true); }
-    ~WindowsOnThisScreen() override
+    WindowsOnThisScreenTest() { Motion::shared().setOverride(true); }
+    ~WindowsOnThisScreenTest() override
     {
         Localization::apply(QStringLiteral("en"));
         Motion::shared().setOverride(std::nullopt);
     }
 };
 
-TEST_F(WindowsOnThisScreen, Screenshots)
+TEST_F(WindowsOnThisScreenTest, Screenshots)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);

@@ -130,7 +130,7 @@ TEST_F(UpdateRowTest, TheLookSpringsOverWhenAnUpdateBecomesKnown)
     Motion::shared().setOverride(std::nullopt);
 }
 
-TEST(Spring, LightDampingOvershootsAndSettlesWithinItsTime)
+TEST(SpringTest, LightDampingOvershootsAndSettlesWithinItsTime)
 {
     const Spring critical{.response = 0.5};
     const Spring light{.response = 0.5, .dampingFraction = 0.85};

@@ -101,7 +101,7 @@ CalibrationRecording recordedLikeTest()
 
 } // namespace
 
-TEST(CalibrationTests, EmptyOrCalmRecordingsKeepCandidateOrder)
+TEST(CalibrationTest, EmptyOrCalmRecordingsKeepCandidateOrder)
 {
     std::vector<ID> ids;
     for (const auto& preset : Calibration::candidates(true)) {
@@ -132,7 +132,7 @@ TEST(CalibrationTests, EmptyOrCalmRecordingsKeepCandidateOrder)
     EXPECT_EQ(Calibration::shakeWeight(10), 4.0);
 }
 
-TEST(CalibrationTests, AHeldFiveHertzSineIsFoundWithItsSize)
+TEST(CalibrationTest, AHeldFiveHertzSineIsFoundWithItsSize)
 {
     // The steady path keeps a share G of a 5 Hz sine (four passes of a 2 Hz Butterworth section), so the
     // tremor measured is (1 − G) of the sine, whose root-mean-square is 2/√2 over whole half periods. The
@@ -157,7 +157,7 @@ TEST(CalibrationTests, AHeldFiveHertzSineIsFoundWithItsSize)
     EXPECT_EQ(shortFollow.shake, result.shake);
 }
 
-TEST(CalibrationTests, ClickGuardIsAdvisedOnEachOfItsFourSigns)
+TEST(CalibrationTest, ClickGuardIsAdvisedOnEachOfItsFourSigns)
 {
     const CalibrationRecording calm{held(5, 0.1), {}, calmClicks(), false};
     ASSERT_FALSE(Calibration::analyze(calm, someDate).clickGuard);
@@ -184,7 +184,7 @@ TEST(CalibrationTests, ClickGuardIsAdvisedOnEachOfItsFourSigns)
     EXPECT_TRUE(advised([](CalibrationRecording& r) { r.clicks[6].up = r.clicks[6].down + 0.04; }));
 }
 
-TEST(CalibrationTests, AnyRecordingGivesAResultThatCanBeStored)
+TEST(CalibrationTest, AnyRecordingGivesAResultThatCanBeStored)
 {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();
@@ -206,7 +206,7 @@ TEST(CalibrationTests, AnyRecordingGivesAResultThatCanBeStored)
     }
 }
 
-TEST(CalibrationTests, RecordedLikeTestFindsTheTremorAndRanksThePresets)
+TEST(CalibrationTest, RecordedLikeTestFindsTheTremorAndRanksThePresets)
 {
     const auto result = Calibration::analyze(recordedLikeTest(), someDate);
     ASSERT_TRUE(result.rhythm);

@@ -38,7 +38,7 @@ std::optional<GlobalHotKey::HotKeyError> refusal(GlobalHotKey::Registry& registr
 
 } // namespace
 
-TEST(GlobalHotKeyTests, IdentifiersCountUpAcrossFailures)
+TEST(GlobalHotKeyTest, IdentifiersCountUpAcrossFailures)
 {
     SimulatedHotKeys keys;
     keys.holdElsewhere(next.keyCode, next.modifiers);
@@ -57,7 +57,7 @@ TEST(GlobalHotKeyTests, IdentifiersCountUpAcrossFailures)
     EXPECT_EQ(third->shortcut(), previous);
 }
 
-TEST(GlobalHotKeyTests, SecondRegistrationIsTakenAndTheFirstKeepsWorking)
+TEST(GlobalHotKeyTest, SecondRegistrationIsTakenAndTheFirstKeepsWorking)
 {
     SimulatedHotKeys keys;
     GlobalHotKey::Registry registry(keys);
@@ -73,7 +73,7 @@ TEST(GlobalHotKeyTests, SecondRegistrationIsTakenAndTheFirstKeepsWorking)
     EXPECT_EQ(identifierFor(keys, toggle), 1u);
 }
 
-TEST(GlobalHotKeyTests, UnregisterStopsTheActionAndFreesTheCombination)
+TEST(GlobalHotKeyTest, UnregisterStopsTheActionAndFreesTheCombination)
 {
     SimulatedHotKeys keys;
     GlobalHotKey::Registry registry(keys);
@@ -95,7 +95,7 @@ TEST(GlobalHotKeyTests, UnregisterStopsTheActionAndFreesTheCombination)
     EXPECT_EQ(runs, 10);
 }
 
-TEST(GlobalHotKeyTests, ReleasedHotKeyStaysRegistered)
+TEST(GlobalHotKeyTest, ReleasedHotKeyStaysRegistered)
 {
     SimulatedHotKeys keys;
     GlobalHotKey::Registry registry(keys);
@@ -109,7 +109,7 @@ TEST(GlobalHotKeyTests, ReleasedHotKeyStaysRegistered)
     EXPECT_TRUE(watch.expired());
 }
 
-TEST(GlobalHotKeyTests, ActionMayUnregisterItsOwnHotKey)
+TEST(GlobalHotKeyTest, ActionMayUnregisterItsOwnHotKey)
 {
     SimulatedHotKeys keys;
     GlobalHotKey::Registry registry(keys);
@@ -128,7 +128,7 @@ TEST(GlobalHotKeyTests, ActionMayUnregisterItsOwnHotKey)
     EXPECT_FALSE(press(keys, toggle));
 }
 
-TEST(GlobalHotKeyTests, HotKeysOutlivingTheRegistryAreDetached)
+TEST(GlobalHotKeyTest, HotKeysOutlivingTheRegistryAreDetached)
 {
     SimulatedHotKeys keys;
     int runs = 0;

@@ -162,11 +162,11 @@ Outcome run(const FilterPreset& preset, Base base)
     return outcome;
 }
 
-class PointerTapEndToEndTests : public ::testing::TestWithParam<Base> {};
+class PointerTapEndToEndTest : public ::testing::TestWithParam<Base> {};
 
 } // namespace
 
-TEST_P(PointerTapEndToEndTests, TheHandsTremorIsTakenOutAndEveryClickArrivesWhole)
+TEST_P(PointerTapEndToEndTest, TheHandsTremorIsTakenOutAndEveryClickArrivesWhole)
 {
     Base base = GetParam();
     for (const FilterPreset& preset : FilterPreset::builtIn()) {
@@ -210,6 +210,6 @@ TEST_P(PointerTapEndToEndTests, TheHandsTremorIsTakenOutAndEveryClickArrivesWhol
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDeltaBase, PointerTapEndToEndTests,
+INSTANTIATE_TEST_SUITE_P(EveryDeltaBase, PointerTapEndToEndTest,
                          ::testing::Values(Base::cursor, Base::hand, Base::alternating),
                          [](const auto& info) { return deltaBaseName(info.param); });

@@ -29,11 +29,11 @@ constexpr double pathDuration = quellarine::testing::handPathDuration;
 constexpr auto& stalls = quellarine::testing::loopStalls;
 using quellarine::testing::handPath;
 
-class PointerTapHandTrackingTests : public ::testing::TestWithParam<std::tuple<Base, double>> {};
+class PointerTapHandTrackingTest : public ::testing::TestWithParam<std::tuple<Base, double>> {};
 
 } // namespace
 
-TEST_P(PointerTapHandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithEveryPreset)
+TEST_P(PointerTapHandTrackingTest, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithEveryPreset)
 {
     auto [base, interval] = GetParam();
     std::mt19937 random(11);
@@ -97,7 +97,7 @@ TEST_P(PointerTapHandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoo
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDeltaBaseAndRate, PointerTapHandTrackingTests,
+INSTANTIATE_TEST_SUITE_P(EveryDeltaBaseAndRate, PointerTapHandTrackingTest,
                          ::testing::Combine(::testing::Values(Base::cursor, Base::hand, Base::alternating),
                                             ::testing::Values(0.008, 0.001)),
                          [](const auto& info) {

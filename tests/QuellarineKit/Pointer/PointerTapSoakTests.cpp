@@ -307,7 +307,7 @@ private:
 
 } // namespace
 
-TEST(PointerTapSoakTests, EveryPressReachesApplicationsWithItsReleaseAndEveryPositionIsANumber)
+TEST(PointerTapSoakTest, EveryPressReachesApplicationsWithItsReleaseAndEveryPositionIsANumber)
 {
     for (std::uint64_t seed : {1u, 2u}) {
         SCOPED_TRACE(seed);

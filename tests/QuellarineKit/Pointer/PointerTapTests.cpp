@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::uint64_t ms = 1'000'000;
 
-class PointerTapTests : public ::testing::Test {
+class PointerTapTest : public ::testing::Test {
 protected:
     void SetUp() override { server.advance(1.0); }
 
@@ -69,7 +69,7 @@ protected:
 
 } // namespace
 
-TEST_F(PointerTapTests, StartsOnceStopsAndReportsARefusal)
+TEST_F(PointerTapTest, StartsOnceStopsAndReportsARefusal)
 {
     tap = std::make_unique<PointerTap>(server.pointerSystem(), FilterPreset::balanced().parameters,
                                        ClickGuard::Settings::off());
@@ -101,7 +101,7 @@ TEST_F(PointerTapTests, StartsOnceStopsAndReportsARefusal)
     EXPECT_EQ(server.tapCount(), 1u);
 }
 
-TEST_F(PointerTapTests, TheSystemSwitchingTheTapOffIsUndone)
+TEST_F(PointerTapTest, TheSystemSwitchingTheTapOffIsUndone)
 {
     makeTap();
     move({40, 0});
@@ -121,7 +121,7 @@ TEST_F(PointerTapTests, TheSystemSwitchingTheTapOffIsUndone)
     EXPECT_TRUE(tap->isRunning());
 }
 
-TEST_F(PointerTapTests, MarkedEventsPassAndBecomePlacementsWhetherFilteringOrNot)
+TEST_F(PointerTapTest, MarkedEventsPassAndBecomePlacementsWhetherFilteringOrNot)
 {
     makeTap();
     Event marked;
@@ -144,7 +144,7 @@ TEST_F(PointerTapTests, MarkedEventsPassAndBecomePlacementsWhetherFilteringOrNot
     EXPECT_EQ(tap->smoother().emitted(), (Point{310, 210}));
 }
 
-TEST_F(PointerTapTests, WithoutFilteringEverythingPassesAndTheNextFilteredMoveStartsThere)
+TEST_F(PointerTapTest, WithoutFilteringEverythingPassesAndTheNextFilteredMoveStartsThere)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     std::vector<std::pair<Point, Point>> observed;
@@ -172,7 +172,7 @@ TEST_F(PointerTapTests, WithoutFilteringEverythingPassesAndTheNextFilteredMoveSt
     EXPECT_EQ(observed.back(), (std::pair<Point, Point>{{729, 455}, {729, 455}}));
 }
 
-TEST_F(PointerTapTests, AnUnexplainedJumpPassesIsCountedAndRestartsTheSteadying)
+TEST_F(PointerTapTest, AnUnexplainedJumpPassesIsCountedAndRestartsTheSteadying)
 {
     makeTap();
     for (int i = 0; i < 5; ++i) {
@@ -193,7 +193,7 @@ TEST_F(PointerTapTests, AnUnexplainedJumpPassesIsCountedAndRestartsTheSteadying)
     EXPECT_EQ(tap->externalMoves(), 1);
 }
 
-TEST_F(PointerTapTests, PostPacingRewritesBurstsAndPostsTheRest)
+TEST_F(PointerTapTest, PostPacingRewritesBurstsAndPostsTheRest)
 {
     makeTap();
     for (int i = 0; i < 4; ++i) {
@@ -221,7 +221,7 @@ TEST_F(PointerTapTests, PostPacingRewritesBurstsAndPostsTheRest)
     }
 }
 
-TEST_F(PointerTapTests, AHeldPressKeepsThePointerStillWhileTheHandMoves)
+TEST_F(PointerTapTest, AHeldPressKeepsThePointerStillWhileTheHandMoves)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     move({1, 0});
@@ -243,7 +243,7 @@ TEST_F(PointerTapTests, AHeldPressKeepsThePointerStillWhileTheHandMoves)
     EXPECT_NEAR(tap->smoother().raw()->y, 453, 0.01);
 }
 
-TEST_F(PointerTapTests, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePasses)
+TEST_F(PointerTapTest, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePasses)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     std::uint64_t pressedAt = server.now();
@@ -271,7 +271,7 @@ TEST_F(PointerTapTests, AHeldBackPressIsPostedAtItsDeadlineAndThenItsReleasePass
     EXPECT_EQ(server.received()[1].event.location, pressed);
 }
 
-TEST_F(PointerTapTests, AShortTapReachesNoApplication)
+TEST_F(PointerTapTest, AShortTapReachesNoApplication)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     press();
@@ -281,7 +281,7 @@ TEST_F(PointerTapTests, AShortTapReachesNoApplication)
     EXPECT_TRUE(server.received().empty());
 }
 
-TEST_F(PointerTapTests, APressHeldBackUntilItsReleaseIsPostedBeforeTheRelease)
+TEST_F(PointerTapTest, APressHeldBackUntilItsReleaseIsPostedBeforeTheRelease)
 {
     ClickGuard::Settings settings = ClickGuard::Settings::on(0.5);
     settings.maxPress = 0.5; // no deadline: the release decides
@@ -305,7 +305,7 @@ TEST_F(PointerTapTests, APressHeldBackUntilItsReleaseIsPostedBeforeTheRelease)
     EXPECT_EQ(server.received()[1].event.buttonNumber, 0);
 }
 
-TEST_F(PointerTapTests, APressTheGuardPassesAtOnceKeepsItsEventWithTheShownPositionAndCount)
+TEST_F(PointerTapTest, APressTheGuardPassesAtOnceKeepsItsEventWithTheShownPositionAndCount)
 {
     makeTap();
     press();
@@ -319,7 +319,7 @@ TEST_F(PointerTapTests, APressTheGuardPassesAtOnceKeepsItsEventWithTheShownPosit
     release();
 }
 
-TEST_F(PointerTapTests, TheSettleTimerEasesThePointerOntoTheRestingHand)
+TEST_F(PointerTapTest, TheSettleTimerEasesThePointerOntoTheRestingHand)
 {
     makeTap();
     std::uint64_t firstMove = server.now();
@@ -349,7 +349,7 @@ TEST_F(PointerTapTests, TheSettleTimerEasesThePointerOntoTheRestingHand)
     EXPECT_EQ(server.timerCount(), 0u);
 }
 
-TEST_F(PointerTapTests, AHandThatIsNeverReachedIsPlacedExactlyAfterThreeSeconds)
+TEST_F(PointerTapTest, AHandThatIsNeverReachedIsPlacedExactlyAfterThreeSeconds)
 {
     PointerFilter::Parameters sluggish;
     sluggish.smoothing = FilterPreset::balanced().parameters.smoothing;
@@ -370,7 +370,7 @@ TEST_F(PointerTapTests, AHandThatIsNeverReachedIsPlacedExactlyAfterThreeSeconds)
     EXPECT_EQ(server.timerCount(), 0u);
 }
 
-TEST_F(PointerTapTests, AHeldPressOrFilteringOffStopsTheSettleTimer)
+TEST_F(PointerTapTest, AHeldPressOrFilteringOffStopsTheSettleTimer)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     for (int i = 0; i < 5; ++i) {
@@ -395,7 +395,7 @@ TEST_F(PointerTapTests, AHeldPressOrFilteringOffStopsTheSettleTimer)
     EXPECT_EQ(server.timerCount(), 0u);
 }
 
-TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
+TEST_F(PointerTapTest, SwitchingFilteringForgetsPressesInProgress)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     press();
@@ -406,7 +406,7 @@ TEST_F(PointerTapTests, SwitchingFilteringForgetsPressesInProgress)
     EXPECT_EQ(tap->clickGuard().settings, ClickGuard::Settings::on(0.5));
 }
 
-TEST_F(PointerTapTests, AReleaseWhosePressTheTapNeverSawPasses)
+TEST_F(PointerTapTest, AReleaseWhosePressTheTapNeverSawPasses)
 {
     // Each time with an earlier click of the same button, so that the tap has a stored press of it.
     struct Way {
@@ -438,7 +438,7 @@ TEST_F(PointerTapTests, AReleaseWhosePressTheTapNeverSawPasses)
     }
 }
 
-TEST_F(PointerTapTests, ButtonsBesideEachOtherAreEachReleased)
+TEST_F(PointerTapTest, ButtonsBesideEachOtherAreEachReleased)
 {
     // A middle button and a back button overlapping, as a hand on a many-button mouse does.
     for (const ClickGuard::Settings& settings : {ClickGuard::Settings::off(), ClickGuard::Settings::on(0.5)}) {
@@ -465,7 +465,7 @@ TEST_F(PointerTapTests, ButtonsBesideEachOtherAreEachReleased)
     }
 }
 
-TEST_F(PointerTapTests, APressHeldBackWhenTheTapGoesOffNeverGoesOutHalf)
+TEST_F(PointerTapTest, APressHeldBackWhenTheTapGoesOffNeverGoesOutHalf)
 {
     // The guard holds the press back; before its deadline the tap stops filtering one way or another, and the
     // release comes past or through it. Either the applications get the whole click or none of it.
@@ -526,7 +526,7 @@ TEST_F(PointerTapTests, APressHeldBackWhenTheTapGoesOffNeverGoesOutHalf)
     }
 }
 
-TEST_F(PointerTapTests, SettleMovesAfterADragAreNoLongerDrags)
+TEST_F(PointerTapTest, SettleMovesAfterADragAreNoLongerDrags)
 {
     makeTap();
     press();
@@ -549,7 +549,7 @@ TEST_F(PointerTapTests, SettleMovesAfterADragAreNoLongerDrags)
     }
 }
 
-TEST_F(PointerTapTests, ASettleStepAheadOfLateHardwareEventsDoesNotJumpThePointer)
+TEST_F(PointerTapTest, ASettleStepAheadOfLateHardwareEventsDoesNotJumpThePointer)
 {
     // Events reach the tap 4 ms after the hand made them, while settle steps run at "now": a settle step can
     // take the filter past the time of the next hardware event. A filter restarted by time going backwards puts
@@ -570,7 +570,7 @@ TEST_F(PointerTapTests, ASettleStepAheadOfLateHardwareEventsDoesNotJumpThePointe
     EXPECT_LT(after.distance(before), std::max(trailing, 3.0) / 2);
 }
 
-TEST_F(PointerTapTests, SettingsAndDisplaysReachTheSmootherAndTheGuard)
+TEST_F(PointerTapTest, SettingsAndDisplaysReachTheSmootherAndTheGuard)
 {
     makeTap();
     tap->setClickSettings(ClickGuard::Settings::on(0.5));
@@ -584,7 +584,7 @@ TEST_F(PointerTapTests, SettingsAndDisplaysReachTheSmootherAndTheGuard)
     EXPECT_EQ(tap->smoother().emitted(), (Point{720, 450}));
 }
 
-TEST_F(PointerTapTests, DestroyingTheTapRemovesItAndItsTimers)
+TEST_F(PointerTapTest, DestroyingTheTapRemovesItAndItsTimers)
 {
     makeTap(ClickGuard::Settings::on(0.5));
     move({10, 0});
@@ -597,7 +597,7 @@ TEST_F(PointerTapTests, DestroyingTheTapRemovesItAndItsTimers)
     release();
 }
 
-TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
+TEST_F(PointerTapTest, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
 {
     using Base = sim::SimulatedWindowServer::DeltaBase;
     for (Base base : {Base::cursor, Base::hand, Base::alternating}) {
@@ -623,7 +623,7 @@ TEST_F(PointerTapTests, ASlowDragLeavesTheHoldWhateverTheSystemAddsDeltasTo)
     }
 }
 
-TEST_F(PointerTapTests, AJumpRestartsThePacingAndOnlyAJumpOfMoreThanTwoHundredPointsIsExternal)
+TEST_F(PointerTapTest, AJumpRestartsThePacingAndOnlyAJumpOfMoreThanTwoHundredPointsIsExternal)
 {
     makeTap();
     // Something else puts the cursor exactly 200 points from the only place the tap knows, then a point more.
@@ -664,7 +664,7 @@ TEST_F(PointerTapTests, AJumpRestartsThePacingAndOnlyAJumpOfMoreThanTwoHundredPo
     EXPECT_EQ(origins, (std::vector<Origin>{Origin::posted, Origin::hardware, Origin::hardware, Origin::posted}));
 }
 
-TEST_F(PointerTapTests, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJudgedOnThisMove)
+TEST_F(PointerTapTest, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJudgedOnThisMove)
 {
     // Events reach the tap 4 ms late: a press made with a move arrives before the tap's steadied move has come
     // back, so the cursor is still where the previous event put it.
@@ -702,7 +702,7 @@ TEST_F(PointerTapTests, PressesGoWhereTheUserSeesThePointerAndTheDragCircleIsJud
     release();
 }
 
-TEST_F(PointerTapTests, AnotherProgramsPlacementTheSystemReportsIsFollowedAtOnceHoweverShortTheJump)
+TEST_F(PointerTapTest, AnotherProgramsPlacementTheSystemReportsIsFollowedAtOnceHoweverShortTheJump)
 {
     server.setReportsPlacementsElsewhere(true);
     makeTap();
@@ -733,7 +733,7 @@ TEST_F(PointerTapTests, AnotherProgramsPlacementTheSystemReportsIsFollowedAtOnce
     }
 }
 
-TEST_F(PointerTapTests, AQuickChordOfTwoExtraButtonsGivesTheApplicationsBoth)
+TEST_F(PointerTapTest, AQuickChordOfTwoExtraButtonsGivesTheApplicationsBoth)
 {
     // A middle and a back button pressed within a few milliseconds, well before the guard lets the first out.
     makeTap(ClickGuard::Settings::on(0.5));
@@ -759,7 +759,7 @@ TEST_F(PointerTapTests, AQuickChordOfTwoExtraButtonsGivesTheApplicationsBoth)
                                                                {EventType::otherMouseUp, 2}}));
 }
 
-TEST_F(PointerTapTests, ButtonEventsPassAgainOnceTheTapIsBackAfterItsPostsWentByWithoutIt)
+TEST_F(PointerTapTest, ButtonEventsPassAgainOnceTheTapIsBackAfterItsPostsWentByWithoutIt)
 {
     // The guard's press and release go out posted; before they come back the system switches the tap off, and
     // they reach the applications past it. Back on, the tap waits for nothing: the hand's clicks pass as they come.
@@ -786,7 +786,7 @@ TEST_F(PointerTapTests, ButtonEventsPassAgainOnceTheTapIsBackAfterItsPostsWentBy
     }
 }
 
-TEST_F(PointerTapTests, MovesExactlyFiveMillisecondsApartAreAllPosted)
+TEST_F(PointerTapTest, MovesExactlyFiveMillisecondsApartAreAllPosted)
 {
     // Whatever the clock reads when they start: the limit is a strict comparison, which a subtraction of seconds
     // blurs at some times and not at others.
