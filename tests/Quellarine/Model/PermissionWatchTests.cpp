@@ -1,6 +1,7 @@
 #include "Quellarine/Model/PermissionWatch.h"
 
 #include "Quellarine/Desktop/SystemLog.h"
+#include "RecordedLog.h"
 
 #include "Backends/Sim/SimulatedWindowServer.h"
 
@@ -23,7 +24,7 @@ struct TestPermission : system::Permission {
     bool isTrusted() const override { return trusted; }
 };
 
-class PermissionWatchTest : public ::testing::Test {
+class PermissionWatchTest : public ::testing::Test, protected quellarine::testing::RecordedLog {
 protected:
     PermissionWatch& watch()
     {
@@ -37,17 +38,6 @@ protected:
         return *watch_;
     }
 
-    std::vector<QString> messages(SystemLog::Level level) const
-    {
-        std::vector<QString> result;
-        for (const auto& [entryLevel, message] : logged) {
-            if (entryLevel == level) {
-                result.push_back(message);
-            }
-        }
-        return result;
-    }
-
     QString lastInfo() const
     {
         auto info = messages(SystemLog::Level::info);
@@ -57,8 +47,6 @@ protected:
     sim::SimulatedWindowServer server;
     DirectPointerControl pointer{server.pointerSystem()};
     TestPermission permission;
-    std::vector<std::pair<SystemLog::Level, QString>> logged;
-    SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
     int starts = 0;
     int changes = 0;
     std::unique_ptr<PermissionWatch> watch_;

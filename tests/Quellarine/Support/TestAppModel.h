@@ -7,6 +7,7 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include "AnswersLater.h"
+#include "RecordedLog.h"
 #include "RecordingUpdater.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
@@ -26,7 +27,7 @@ namespace quellarine::testing {
 // The application model over the simulated window server, a permission the test sets, a recording updater and
 // a settings file of its own; the log, the beeps and the requests to explain the permission are kept. The model
 // is built on first use, so a test sets the permission (and how the tap answers) first.
-class TestAppModel {
+class TestAppModel : public RecordedLog {
 public:
     struct TestPermission : system::Permission {
         bool trusted = true;
@@ -104,18 +105,6 @@ public:
 
     QString settingsPath() const { return directory.filePath(QStringLiteral("settings.ini")); }
 
-    // The messages logged at this level, oldest first.
-    std::vector<QString> messages(SystemLog::Level level) const
-    {
-        std::vector<QString> result;
-        for (const auto& [entryLevel, message] : logged) {
-            if (entryLevel == level) {
-                result.push_back(message);
-            }
-        }
-        return result;
-    }
-
     // The settings file as another process would read it.
     QStringList storedKeys() const
     {
@@ -131,8 +120,6 @@ public:
     AnswersLater later{pointer};
     bool answersLater = false;
     TestPermission permission;
-    std::vector<std::pair<SystemLog::Level, QString>> logged;
-    SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
     int beeps = 0;
     // The desktop the mode banner appears on; none: the application's own.
     std::optional<ModeOverlay::Environment> overlayDesktop;
