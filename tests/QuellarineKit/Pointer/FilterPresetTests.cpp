@@ -66,7 +66,6 @@ TEST(FilterPresetTest, RawNamesAreExactAndCaseSensitive)
     for (auto id : FilterPreset::allIDs) {
         EXPECT_EQ(FilterPreset::fromRaw(FilterPreset::rawValue(id)), id);
     }
-    EXPECT_EQ(FilterPreset::defaultID, FilterPreset::ID::balanced);
     EXPECT_THROW(json("Balanced").get<FilterPreset::ID>(), DecodingError);
     EXPECT_THROW(json(1).get<FilterPreset::ID>(), DecodingError);
 }
