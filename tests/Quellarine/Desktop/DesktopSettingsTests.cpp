@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QElapsedTimer>
 
+#include "PrivateBus.h"
+
 #include <gtest/gtest.h>
 
 namespace quellarine {
@@ -70,16 +72,9 @@ class PrivateBusTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon,
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
-        const QString address = QString::fromUtf8(process.readLine()).trimmed();
-        ASSERT_FALSE(address.isEmpty());
-        portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
-        clientBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("client")));
+        ASSERT_NO_FATAL_FAILURE(bus.start());
+        portalBus.emplace(bus.connect(QStringLiteral("portal")));
+        clientBus.emplace(bus.connect(QStringLiteral("client")));
         ASSERT_TRUE(portalBus->isConnected() && clientBus->isConnected());
         ASSERT_TRUE(portalBus->registerService(SettingsPortal::service));
         ASSERT_TRUE(portalBus->registerObject(SettingsPortal::path, &fake, QDBusConnection::ExportAllSlots));
@@ -89,15 +84,10 @@ protected:
     {
         portalBus.reset();
         clientBus.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        bus.stop();
     }
 
-    QProcess process;
+    testing::PrivateBus bus;
     FakeSettingsPortal fake;
     std::optional<QDBusConnection> portalBus;
     std::optional<QDBusConnection> clientBus;
