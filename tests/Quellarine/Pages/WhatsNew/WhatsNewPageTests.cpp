@@ -233,25 +233,6 @@ TEST_F(WhatsNewPageTest, TheShippedNotesCoverThisVersionInEveryLanguage)
     }
 }
 
-TEST_F(WhatsNewPageTest, Screenshots)
-{
-    findUpdate(QStringLiteral("1.1.0"));
-    std::vector<ReleaseNote> notes = shipped(QStringLiteral("en"));
-    notes.push_back(ReleaseNote{"0.9.0",
-                                "The preview",
-                                "Tried out by a few people before the first release.",
-                                {"Code spans look like `click_guard`, links like [this one](https://example.org)."}});
-    EXPECT_EQ(
-        Screenshots::capture(QStringLiteral("whats-new"), new WhatsNewPage(model(), notes), pageWindowWidth).size(), 2);
-    updaterDelegate->updaterDidNotFindUpdate();
-    EXPECT_EQ(
-        Screenshots::capture(QStringLiteral("whats-new-empty"), new WhatsNewPage(model(), {}), pageWindowWidth).size(),
-        2);
-    // A narrow column: the header and the items wrap.
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("whats-new-narrow"), new WhatsNewPage(model(), notes), 420).size(),
-              2);
-}
-
 TEST_F(WhatsNewPageTest, ArabicScreenshot)
 {
     Localization::apply(QStringLiteral("ar"));
