@@ -59,13 +59,34 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
     }
     // The module list loads uinput from the next start on; this start needs it now. Then udev reads the new rule
     // and applies it to the devices already present, and has done so when this command returns.
-    const QStringList steps[] = {
-        {QStringLiteral("modprobe"), QStringLiteral("uinput")},
-        {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
-        {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
-         QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
-        {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
-    };
+    return runSteps(
+        {
+            {QStringLiteral("modprobe"), QStringLiteral("uinput")},
+            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::installKeyboards(const Destination& destination, const Runner& run)
+{
+    if (auto failure = writeFile(QStringLiteral(":/linux/71-quellarine-keyboards.rules"), destination.rulesFolder)) {
+        return failure;
+    }
+    return runSteps(
+        {
+            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::runSteps(const QList<QStringList>& steps, const Runner& run)
+{
     for (const QStringList& step : steps) {
         if (run(step.first(), step.mid(1)) != 0) {
             return translate("\u201C%1\u201D did not succeed.").arg(step.join(QLatin1Char(' ')));
@@ -87,6 +108,16 @@ int DeviceAccess::runProcess(const QString& program, const QStringList& argument
 
 QString DeviceAccess::installCommand(const QString& programPath)
 {
+    return commandFor(programPath, installArgument);
+}
+
+QString DeviceAccess::keyboardInstallCommand(const QString& program)
+{
+    return commandFor(program, keyboardArgument);
+}
+
+QString DeviceAccess::commandFor(const QString& programPath, const char* argument)
+{
     QString quoted = programPath;
     // Single quotes keep every character as it is; a single quote itself closes, escapes and reopens.
     quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
@@ -94,7 +125,7 @@ QString DeviceAccess::installCommand(const QString& programPath)
         return c.isLetterOrNumber() || QStringLiteral("/._-+").contains(c);
     });
     return QStringLiteral("sudo %1 %2")
-        .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(installArgument));
+        .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(argument));
 }
 
 } // namespace quellarine

@@ -12,9 +12,14 @@ namespace quellarine {
 // user at the computer, and the one command that gives it: run as root, `quellarine --allow-devices` installs the
 // udev rule and the module list this program carries (the same files its package installs), loads uinput and has
 // udev apply the rule to the devices already present, so a running copy finds the access without a restart.
+//
+// Reading the keyboards is a second, separate grant (`quellarine --allow-keyboards`): the access a key logger would
+// need, which the hot keys need where the session tells no program of keys meant for other windows. Its rule is
+// carried but installed only by that command.
 class DeviceAccess {
 public:
     static constexpr const char* installArgument = "--allow-devices";
+    static constexpr const char* keyboardArgument = "--allow-keyboards";
 
     struct Destination {
         QString rulesFolder = QStringLiteral("/etc/udev/rules.d");
@@ -28,10 +33,19 @@ public:
     // Writes both files, then loads uinput and has udev apply the rule; stops at the first failure and answers what
     // failed, or nothing when all went well.
     static std::optional<QString> install(const Destination& destination, const Runner& run);
+    // Writes the keyboards' rule, then has udev apply it to the keyboards already present; answers what failed, or
+    // nothing when all went well.
+    static std::optional<QString> installKeyboards(const Destination& destination, const Runner& run);
     // Runs programs as child processes, their output going where ours goes.
     static int runProcess(const QString& program, const QStringList& arguments);
     // What the user types: this program's own path, quoted for the shell, run with sudo.
     static QString installCommand(const QString& programPath);
+    // The same for the keyboards' grant.
+    static QString keyboardInstallCommand(const QString& program);
+
+private:
+    static std::optional<QString> runSteps(const QList<QStringList>& steps, const Runner& run);
+    static QString commandFor(const QString& programPath, const char* argument);
 };
 
 } // namespace quellarine
