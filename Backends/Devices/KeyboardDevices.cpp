@@ -10,6 +10,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -78,6 +79,7 @@ KeyboardDevices::KeyboardDevices(Listener& listener)
         epoll_ctl(epollFd_, EPOLL_CTL_ADD, udev_monitor_get_fd(monitor_), &readable);
     }
     enumerate();
+    deliver();
 }
 
 KeyboardDevices::~KeyboardDevices()
@@ -151,7 +153,7 @@ void KeyboardDevices::close(int keyboard)
     epoll_ctl(epollFd_, EPOLL_CTL_DEL, found->second.fd, nullptr);
     ::close(found->second.fd);
     keyboards_.erase(found);
-    listener_.removed(keyboard, now());
+    pending_.push_back({.time = now(), .keyboard = keyboard, .kind = Change::Kind::removed});
 }
 
 void KeyboardDevices::resynchronise(int keyboard, double time)
@@ -167,7 +169,7 @@ void KeyboardDevices::resynchronise(int keyboard, double time)
             held |= bit;
         }
     }
-    listener_.modifiersAre(keyboard, held, time);
+    pending_.push_back({.time = time, .keyboard = keyboard, .kind = Change::Kind::modifiers, .held = held});
 }
 
 void KeyboardDevices::read(int keyboard)
@@ -194,7 +196,11 @@ void KeyboardDevices::read(int keyboard)
                 current.dropped = false;
                 resynchronise(keyboard, time);
             } else if (event.type == EV_KEY && !current.dropped && listener_.wants(event.code)) {
-                listener_.key(keyboard, event.code, event.value, time);
+                pending_.push_back({.time = time,
+                                    .keyboard = keyboard,
+                                    .kind = Change::Kind::key,
+                                    .code = event.code,
+                                    .value = event.value});
             }
         }
     }
@@ -222,6 +228,28 @@ void KeyboardDevices::hotplug()
     }
 }
 
+void KeyboardDevices::deliver()
+{
+    // A Ctrl held on one keyboard and a key typed on another: in time order, whichever keyboard was read first.
+    std::stable_sort(pending_.begin(), pending_.end(),
+                     [](const Change& a, const Change& b) { return a.time < b.time; });
+    std::vector<Change> changes;
+    changes.swap(pending_);
+    for (const Change& change : changes) {
+        switch (change.kind) {
+        case Change::Kind::key:
+            listener_.key(change.keyboard, change.code, change.value, change.time);
+            break;
+        case Change::Kind::modifiers:
+            listener_.modifiersAre(change.keyboard, change.held, change.time);
+            break;
+        case Change::Kind::removed:
+            listener_.removed(change.keyboard, change.time);
+            break;
+        }
+    }
+}
+
 void KeyboardDevices::processPending()
 {
     if (epollFd_ < 0) {
@@ -231,6 +259,7 @@ void KeyboardDevices::processPending()
     while (true) {
         const int count = epoll_wait(epollFd_, ready.data(), static_cast<int>(ready.size()), 0);
         if (count <= 0) {
+            deliver();
             return;
         }
         for (int i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 struct udev;
 struct udev_device;
@@ -13,7 +14,8 @@ namespace quellarine::devices {
 // Every keyboard of this computer (udev's ID_INPUT_KEYBOARD), found and followed through udev and read alongside
 // whoever else reads it: never taken, never written to. Of what they send only the keys the listener asks for
 // are passed on; everything else is dropped as it is read. Times are those of the monotonic clock, set on each
-// device, so that a late read still tells when a key went down.
+// device, so that a late read still tells when a key went down; what several keyboards sent between two reads is
+// passed on in the order it happened, not keyboard by keyboard.
 class KeyboardDevices {
 public:
     class Listener {
@@ -47,6 +49,17 @@ public:
     static bool accessGranted();
 
 private:
+    // Something to tell the listener, once everything that waits has been read.
+    struct Change {
+        enum class Kind { key, modifiers, removed };
+        double time = 0;
+        int keyboard = 0;
+        Kind kind = Kind::key;
+        std::uint16_t code = 0;
+        int value = 0;
+        std::uint8_t held = 0;
+    };
+
     struct Keyboard {
         std::string node;
         int fd = -1;
@@ -59,6 +72,7 @@ private:
     void read(int keyboard);
     void resynchronise(int keyboard, double time);
     void hotplug();
+    void deliver();
 
     Listener& listener_;
     udev* udev_ = nullptr;
@@ -66,6 +80,7 @@ private:
     int epollFd_ = -1;
     int next_ = 1; // 0 is the hot-plug news in the epoll set
     std::map<int, Keyboard> keyboards_;
+    std::vector<Change> pending_;
 };
 
 } // namespace quellarine::devices

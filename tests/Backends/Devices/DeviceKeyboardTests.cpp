@@ -110,6 +110,15 @@ protected:
         return true;
     }
 
+    // Reads what came so far, as an application does between a person's keystrokes (the kernel keeps a few dozen
+    // events for a reader; more typed at once in no time would overflow it, as no hand does).
+    void pump()
+    {
+        pollfd entry{keyboard->fileDescriptor(), POLLIN, 0};
+        poll(&entry, 1, 5);
+        keyboard->processPendingEvents();
+    }
+
     // Until everything this keyboard typed so far has been heard: Shift typed as a marker.
     void sync(UinputKeyboard& keys)
     {
@@ -133,20 +142,31 @@ TEST_F(DeviceKeyboardTest, OrdinaryTypingDoesNothingWhileTheChordsAndFiveCtrlPre
     // Text, Ctrl with other keys, Ctrl held and repeating, near misses of the combinations.
     for (int letter : {KEY_H, KEY_E, KEY_L, KEY_L, KEY_O, KEY_SPACE, KEY_M, KEY_S}) {
         typist->tap(letter);
+        pump();
     }
     typist->chord({KEY_LEFTCTRL}, KEY_C);
+    pump();
     typist->chord({KEY_LEFTCTRL}, KEY_V);
+    pump();
     typist->key(KEY_LEFTCTRL, 1);
     for (int repeat = 0; repeat < 8; ++repeat) {
         typist->key(KEY_LEFTCTRL, 2);
+        pump();
     }
     typist->key(KEY_LEFTCTRL, 0);
+    pump();
     typist->chord({KEY_LEFTCTRL}, KEY_S);
+    pump();
     typist->chord({KEY_LEFTALT}, KEY_S);
+    pump();
     typist->chord({KEY_LEFTCTRL, KEY_LEFTALT}, KEY_X);
+    pump();
     typist->chord({KEY_LEFTCTRL, KEY_LEFTALT, KEY_LEFTSHIFT}, KEY_S);
+    pump();
     typist->chord({KEY_LEFTMETA, KEY_LEFTCTRL, KEY_LEFTALT}, KEY_S);
+    pump();
     typist->chord({KEY_LEFTSHIFT}, KEY_M);
+    pump();
     sync(*typist);
     EXPECT_TRUE(fired.empty());
     EXPECT_EQ(gestures, 0);
@@ -157,13 +177,19 @@ TEST_F(DeviceKeyboardTest, OrdinaryTypingDoesNothingWhileTheChordsAndFiveCtrlPre
     typist->key(KEY_S, 1);
     for (int repeat = 0; repeat < 5; ++repeat) {
         typist->key(KEY_S, 2);
+        pump();
     }
     typist->key(KEY_S, 0);
+    pump();
     typist->key(KEY_LEFTALT, 0);
     typist->key(KEY_LEFTCTRL, 0);
+    pump();
     typist->chord({KEY_LEFTCTRL, KEY_LEFTALT}, KEY_M);
+    pump();
     typist->chord({KEY_LEFTCTRL, KEY_LEFTALT, KEY_LEFTSHIFT}, KEY_M);
+    pump();
     typist->chord({KEY_RIGHTCTRL, KEY_RIGHTALT}, KEY_M);
+    pump();
     sync(*typist);
     EXPECT_EQ(fired, (std::vector<std::uint32_t>{toggleID, nextID, previousID, nextID}));
 
