@@ -7,7 +7,10 @@
 #include <QProcess>
 #include <QSaveFile>
 
+#include <sys/xattr.h>
+
 #include <algorithm>
+#include <cerrno>
 
 namespace quellarine {
 
@@ -78,6 +81,33 @@ std::optional<QString> DeviceAccess::installKeyboards(const Destination& destina
     return runSteps(
         {
             {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destination, const Runner& run)
+{
+    const QString rule = QDir(destination.rulesFolder).filePath(QStringLiteral("71-quellarine-keyboards.rules"));
+    if (QFile::exists(rule) && !QFile::remove(rule)) {
+        return translate("Cannot remove %1.").arg(rule);
+    }
+    if (auto failure
+        = runSteps({{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
+        return failure;
+    }
+    const QStringList nodes
+        = QDir(destination.inputFolder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
+    for (const QString& node : nodes) {
+        const QByteArray path = QFile::encodeName(QDir(destination.inputFolder).filePath(node));
+        if (removexattr(path.constData(), "system.posix_acl_access") != 0 && errno != ENODATA && errno != ENOENT) {
+            return translate("Cannot clear the access list of %1.").arg(QString::fromLocal8Bit(path));
+        }
+    }
+    return runSteps(
+        {
             {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
              QStringLiteral("--subsystem-match=input")},
             {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},

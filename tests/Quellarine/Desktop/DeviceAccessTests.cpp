@@ -116,6 +116,32 @@ TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
     EXPECT_TRUE(failure->contains(QStringLiteral("udevadm trigger"))) << failure->toStdString();
 }
 
+TEST_F(DeviceAccessTest, TakingTheKeyboardsBackRemovesTheirRuleAndHasUdevSetTheAccessListsAgain)
+{
+    ASSERT_EQ(DeviceAccess::installKeyboards(destination(), recorder()), std::nullopt);
+    ASSERT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
+    steps.clear();
+    DeviceAccess::Destination where = destination();
+    where.inputFolder = folder.filePath(QStringLiteral("dev/input"));
+    ASSERT_TRUE(QDir().mkpath(where.inputFolder));
+
+    EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
+    // The pointing devices' rule stays.
+    EXPECT_EQ(QDir(where.rulesFolder).entryList(QDir::Files), QStringList{QStringLiteral("70-quellarine.rules")});
+    // udev forgets the rule before the lists are cleared, and sets them again from the rules that remain.
+    ASSERT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.front().mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+    EXPECT_EQ(steps[1].mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+
+    // Taken back twice, it does the same again.
+    steps.clear();
+    EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
+    EXPECT_EQ(steps.size(), 3);
+}
+
 TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)
 {
     // Paths as people have them, and random ones made of what shells treat specially.
