@@ -31,16 +31,6 @@ protected:
         return *row_;
     }
 
-    void findUpdate(const QString& version)
-    {
-        model();
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
-    }
-
     // Checks could start: off until the test says otherwise.
     void cannotCheck(bool automatic)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Desktop/AppcastItem.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/UpdateController.h"
@@ -98,6 +99,17 @@ public:
     {
         model_.reset();
         return model();
+    }
+
+    // The updater finds a release of this version, as a check of the feed would.
+    void findUpdate(const QString& version)
+    {
+        model();
+        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
+                                                               .displayVersionString = version,
+                                                               .fileURL = {},
+                                                               .infoURL = {},
+                                                               .releaseNotesURL = {}});
     }
 
     // Ends the model, as quitting does.

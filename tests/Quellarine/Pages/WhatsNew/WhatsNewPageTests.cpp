@@ -58,16 +58,6 @@ protected:
         return *page;
     }
 
-    void findUpdate(const QString& version)
-    {
-        model();
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
-    }
-
     std::unique_ptr<WhatsNewPage> page;
 };
 

@@ -23,18 +23,7 @@ std::vector<ReleaseNote> shipped(const QString& language)
     return ReleaseNotes::load(ResourceNoteFolder(WhatsNewPage::notesPath), language.toStdString());
 }
 
-class WhatsNewScreenshotTest : public ::testing::Test, protected testing::TestAppModel {
-protected:
-    void findUpdate(const QString& version)
-    {
-        model();
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
-    }
-};
+class WhatsNewScreenshotTest : public ::testing::Test, protected testing::TestAppModel {};
 
 TEST_F(WhatsNewScreenshotTest, PageWithNotesEmptyAndNarrow)
 {
