@@ -101,10 +101,13 @@ public:
         return model();
     }
 
-    // The updater finds a release of this version, as a check of the feed would.
+    // The updater finds a release of this version, as a check of the feed would: the updater of the model made
+    // from platform() (by the application object or by model()), else of a model made now.
     void findUpdate(const QString& version)
     {
-        model();
+        if (updaterDelegate == nullptr) {
+            model();
+        }
         updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
                                                                .displayVersionString = version,
                                                                .fileURL = {},
