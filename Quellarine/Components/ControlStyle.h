@@ -13,9 +13,6 @@ class ControlStyle : public ScrollBarStyle {
 public:
     explicit ControlStyle(QStyle* base);
 
-    // The fill of a push button or a pop-up list in its state.
-    static QColor fillColor(const QStyleOption& option);
-
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -30,6 +27,8 @@ public:
                     const QWidget* widget = nullptr) const override;
 
 private:
+    // The fill of a push button or a pop-up list in its state.
+    static QColor fillColor(const QStyleOption& option);
     void drawBezel(const QStyleOption& option, QPainter& painter, const QColor& fill) const;
 };
 
