@@ -247,6 +247,10 @@ QWidget* ExplainCard::buildAsking()
     numbers_->setFont(Typography::system(Typography::pixelSize(Typography::TextStyle::callout), QFont::Normal,
                                          Typography::Design::monospaced));
     numbers_->setContentsMargins(0, 6, 0, 0);
+    // Its lines are field names and numbers, which read left to right in every language; the block still starts
+    // at the reading edge, as the rest of the card does.
+    numbers_->setAlignment(Qt::AlignAbsolute | Qt::AlignTop
+                           | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     numbers_->setVisible(showNumbers_);
     numbers_->setAccessibleName(tr("See exactly what is sent"));
     layout->addWidget(numbers_);

@@ -84,7 +84,8 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, body, cornerRadius, *this);
+        FocusRing::draw(painter, body, cornerRadius,
+                        FocusRing::tones(palette().color(QPalette::Window), tint_.resolve(*this)));
     }
     painter.setPen(titleColor());
     painter.setFont(font());

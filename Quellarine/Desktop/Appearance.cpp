@@ -1,13 +1,12 @@
 #include "Quellarine/Desktop/Appearance.h"
 
-#include "Quellarine/Desktop/ScrollBarStyle.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QPointer>
-#include <QStyleFactory>
+#include <QStyle>
 
 namespace quellarine {
 
@@ -76,13 +75,14 @@ Appearance::Appearance(QObject* parent)
     dark_ = platformDark_;
 }
 
-void Appearance::install()
+void Appearance::install(QStyle* style)
 {
     if (installed_) {
+        delete style;
         return;
     }
     installed_ = true;
-    QApplication::setStyle(new ScrollBarStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setStyle(style);
     QApplication::setFont(Typography::font(Typography::TextStyle::body));
     follow(*new SettingsPortal(QDBusConnection::sessionBus(), this));
     const bool wasDark = dark_;

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QStyle;
+
 namespace quellarine {
 
 class SettingsPortal;
@@ -22,9 +24,9 @@ public:
     // The one instance, created on first use with the application as its parent.
     static Appearance& shared();
 
-    // Sets the Fusion style, the application font and the palette of the effective appearance, and starts
+    // Sets the application's style (taking it), font and the palette of the effective appearance, and starts
     // listening to the desktop's preference. Call once the application object exists.
-    void install();
+    void install(QStyle* style);
 
     // Follows the colour-scheme preference that this portal reports.
     void follow(SettingsPortal& portal);

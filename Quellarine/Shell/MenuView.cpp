@@ -181,8 +181,8 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    updateLabel_
-        = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRedText,
+                                   updateNotice_);
     row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
     updateButton_ = new ProminentButton(tr("Update…"), Brand::systemRed, updateNotice_);

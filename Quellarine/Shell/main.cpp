@@ -1,3 +1,4 @@
+#include "Quellarine/Components/ControlStyle.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
@@ -10,6 +11,7 @@
 #include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstring>
@@ -75,7 +77,7 @@ int main(int argc, char* argv[])
                                          "running without it"));
     }
 
-    Appearance::shared().install();
+    Appearance::shared().install(new quellarine::ControlStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 
     DesktopPlatform desktop;
     // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it

@@ -65,7 +65,7 @@ void MetricTile::fitValue()
         value_->setSizePolicy(policy);
     }
     QPalette palette = value_->palette();
-    palette.setColor(QPalette::WindowText, Brand::warm.resolve(*this));
+    palette.setColor(QPalette::WindowText, Brand::warmText(*this));
     value_->setPalette(palette);
 }
 

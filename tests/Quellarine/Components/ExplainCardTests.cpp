@@ -231,5 +231,52 @@ TEST_F(ExplainCardTest, TheCardAndBadgeInEveryAppearance)
     Localization::apply(QStringLiteral("en"));
 }
 
+// The columns, in the widget's own pixels, between which its drawing puts anything opaque.
+std::pair<int, int> inkedColumns(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    // Its own drawing only, without the window's background.
+    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+// The numbers' lines read left to right in every language, but the block starts at the reading edge as the card
+// does: at the left in English, at the right in Arabic.
+TEST_F(ExplainCardTest, WhatIsSentStartsAtTheReadingEdgeInEitherDirection)
+{
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("ar")}) {
+        SCOPED_TRACE(language.toStdString());
+        Localization::apply(language);
+        ExplainCard& shown = show();
+        shown.numbersToggle()->click();
+        QApplication::processEvents();
+        QLabel& numbers = *shown.numbers();
+        ASSERT_TRUE(numbers.isVisible());
+        const auto [first, last] = inkedColumns(numbers);
+        ASSERT_LE(first, last) << "nothing drawn";
+        const QRect box = numbers.contentsRect();
+        constexpr int slack = 4;
+        if (language == QStringLiteral("ar")) {
+            EXPECT_GE(last, box.right() - slack);
+            EXPECT_GT(first, box.left() + slack);
+        } else {
+            EXPECT_LE(first, box.left() + slack);
+            EXPECT_LT(last, box.right() - slack);
+        }
+    }
+    Localization::apply(QStringLiteral("en"));
+}
+
 } // namespace
 } // namespace quellarine
