@@ -24,6 +24,9 @@ public:
 
     // Readable while there is something to process; -1 without a connection.
     int fileDescriptor() const { return connection_.fileDescriptor(); }
+    // Whether this is a real X11 session's server, which hears the keys meant for every window; the X server of a
+    // Wayland session hears only its own windows' keys.
+    bool servesSession() const { return connection_.isOpen() && !connection_.isWaylandSession(); }
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.
     void processPendingEvents();
     // Waits until the server has handled every request so far, then handles the events it sent meanwhile.

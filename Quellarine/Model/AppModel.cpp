@@ -9,8 +9,6 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
 #include "Quellarine/Model/ShortcutNaming.h"
-#include "Quellarine/Model/PermissionText.h"
-#include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Model/UpdateController.h"
 
@@ -48,7 +46,6 @@ AppModel::AppModel(Platform platform, QObject* parent)
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
     isTrusted_ = platform_.permission.isTrusted();
-    overlay_ = platform_.makeOverlay(platform_.mainLoop);
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
@@ -59,9 +56,16 @@ AppModel::AppModel(Platform platform, QObject* parent)
     tap_.setFiltering(false);
     tap_.setParameters(activePreset().parameters);
 
-    hotKeyRegistry_ = std::make_unique<GlobalHotKey::Registry>(platform_.hotKeys);
-    registerHotKeys();
-    installMonitors();
+    modes_ = std::make_unique<ModeSwitcher>(*this,
+                                            ModeSwitcher::Environment{
+                                                .hotKeys = platform_.hotKeys,
+                                                .modifiers = platform_.modifiers,
+                                                .keys = platform_.keys,
+                                                .beep = platform_.beep,
+                                                .overlay = platform_.makeOverlay(platform_.mainLoop),
+                                            });
+    connect(modes_.get(), &ModeSwitcher::shortcutTakenChanged, this, &AppModel::shortcutTakenChanged);
+    connect(modes_.get(), &ModeSwitcher::modeShortcutTakenChanged, this, &AppModel::modeShortcutTakenChanged);
     installObservers();
 
     platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted_)));
@@ -80,7 +84,7 @@ AppModel::AppModel(Platform platform, QObject* parent)
 AppModel::~AppModel()
 {
     alive_.reset();
-    platform_.modifiers.setHandler({});
+    modes_.reset();
     ShortcutNaming::setKeyboardLayout(nullptr);
     if (watchTimer_ != 0) {
         platform_.mainLoop.cancel(watchTimer_);
@@ -253,128 +257,6 @@ ClickGuard::Settings AppModel::clickSettings() const
         return ClickGuard::Settings::on(platform_.doubleClickInterval());
     }
     return ClickGuard::Settings::off();
-}
-
-// Modes and hot keys
-
-std::vector<AppModel::Mode> AppModel::availableModes() const
-{
-    std::vector<Mode> modes{std::nullopt};
-    for (const auto& preset : FilterPreset::builtIn()) {
-        modes.emplace_back(preset.id);
-    }
-    if (personal_) {
-        modes.emplace_back(FilterPreset::ID::personal);
-    }
-    return modes;
-}
-
-void AppModel::toggle()
-{
-    setEmergencyNotice(false);
-    setWantsOn(!wantsOn_);
-    showModeBanner();
-}
-
-void AppModel::cycleMode(int step)
-{
-    setEmergencyNotice(false);
-    auto modes = availableModes();
-    int count = static_cast<int>(modes.size());
-    Mode current;
-    if (wantsOn_) {
-        current = activePreset().id;
-    }
-    int index = 0;
-    for (int candidate = 0; candidate < count; ++candidate) {
-        if (modes[static_cast<std::size_t>(candidate)] == current) {
-            index = candidate;
-            break;
-        }
-    }
-    int next = ((index + step) % count + count) % count;
-    Mode mode = modes[static_cast<std::size_t>(next)];
-    if (mode) {
-        setPresetID(*mode);
-    }
-    setWantsOn(mode.has_value());
-    showModeBanner();
-}
-
-void AppModel::showModeBanner(const std::optional<QString>& detail)
-{
-    QString title = wantsOn_ ? presetTitle(activePreset().id) : tr("Direct");
-    QString text;
-    if (detail) {
-        text = *detail;
-    } else {
-        text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
-    }
-    if (!isTrusted_) {
-        text = permissionNeededText();
-    }
-    std::optional<GlobalHotKey::Shortcut> shortcut;
-    if (!modeShortcutTaken_) {
-        shortcut = GlobalHotKey::Shortcut::nextMode();
-    }
-    overlay_->show(title, text, shortcut);
-}
-
-void AppModel::registerHotKeys()
-{
-    std::weak_ptr<bool> alive = alive_;
-    auto guarded = [this, alive](std::function<void()> action) {
-        return [this, alive, action = std::move(action)] {
-            if (!alive.expired()) {
-                action();
-            }
-        };
-    };
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::defaultToggle(),
-                                                guarded([this] { toggle(); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        shortcutTaken_ = true;
-        emit shortcutTakenChanged(true);
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::nextMode(),
-                                                guarded([this] { cycleMode(1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        // A taken next-mode key leaves the previous-mode key alone.
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-        return;
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::previousMode(),
-                                                guarded([this] { cycleMode(-1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-    }
-}
-
-void AppModel::installMonitors()
-{
-    std::weak_ptr<bool> alive = alive_;
-    platform_.modifiers.setHandler([this, alive](const system::ModifierState& state, double time) {
-        if (!alive.expired()) {
-            handleModifiersChanged(state, time);
-        }
-    });
-}
-
-void AppModel::handleModifiersChanged(const system::ModifierState& state, double time)
-{
-    bool others = state.shift || state.option || state.command || state.function;
-    bool hit = emergency_.modifiersChanged(state.control, others, time);
-    if (hit && wantsOn_) {
-        setWantsOn(false);
-        setEmergencyNotice(true);
-        platform_.beep();
-        showModeBanner(tr("Turned off because Ctrl was pressed 5 times"));
-    }
 }
 
 void AppModel::installObservers()

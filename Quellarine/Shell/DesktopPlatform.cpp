@@ -3,6 +3,7 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/PortalShortcuts.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
@@ -11,6 +12,7 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 #include <atomic>
 #include <cstdlib>
@@ -21,6 +23,7 @@
 // Last: Xlib defines macros that clash with Qt's names.
 #include "Backends/Common/PointerThread.h"
 #include "Backends/Devices/DevicesBackend.h"
+#include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/X11/X11Backend.h"
 #include "Backends/X11/X11Keyboard.h"
 
@@ -66,6 +69,26 @@ std::unique_ptr<backends::PointerBackend> makePointerBackend(backends::PollMainL
     return backend;
 }
 
+// How the desktop's settings list our shortcuts: ids it remembers the user's keys by, and what each one does.
+std::optional<PortalShortcuts::Offer> offerFor(std::uint32_t keyCode, std::uint32_t modifiers)
+{
+    using Shortcut = GlobalHotKey::Shortcut;
+    const Shortcut shortcut{keyCode, modifiers};
+    if (shortcut == Shortcut::defaultToggle()) {
+        return PortalShortcuts::Offer{QStringLiteral("toggle"),
+                                      QApplication::translate("DesktopPlatform", "Turn Quellarine on or off")};
+    }
+    if (shortcut == Shortcut::nextMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("next-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: next mode")};
+    }
+    if (shortcut == Shortcut::previousMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("previous-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: previous mode")};
+    }
+    return std::nullopt;
+}
+
 // Answers of the pointer thread run on the application's thread, in the order they were given.
 void deliverToApplication(std::function<void()> work)
 {
@@ -100,6 +123,7 @@ DesktopPlatform::DesktopPlatform()
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,
                          [keyboard = keyboard_.get()] { keyboard->processPendingEvents(); });
     }
+    chooseKeys();
     static const bool registered = std::atexit(endPointerAtExit) == 0;
     (void)registered;
     runningPlatform.store(this);
@@ -129,9 +153,9 @@ AppModel::Platform DesktopPlatform::platform()
     return AppModel::Platform{
         .pointer = *pointer_,
         .mainLoop = *mainLoop_,
-        .hotKeys = keyboard_->hotKeys(),
+        .hotKeys = hotKeyHost(),
         .keyboardLayout = keyboard_->keyboardLayout(),
-        .modifiers = keyboard_->modifierMonitor(),
+        .modifiers = modifierMonitor(),
         .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
@@ -164,7 +188,42 @@ AppModel::Platform DesktopPlatform::platform()
                 static const QString name = UserAccount::fullName();
                 return name;
             },
+        .keys = keys_,
     };
+}
+
+void DesktopPlatform::chooseKeys()
+{
+    noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
+    const bool x11Session = keyboard_->servesSession();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const bool portalServes = !x11Session && PortalShortcuts::isServed(bus);
+    // The keyboard grant slots in here: whether the user installed it (and below, what serves its keys).
+    const bool keyboardGranted = false;
+    keys_ = KeySource::choose(x11Session, portalServes, keyboardGranted);
+    if (keys_.hotKeys == KeySource::HotKeys::desktopShortcuts) {
+        portal_ = std::make_unique<PortalShortcuts>(bus, offerFor);
+    }
+}
+
+system::HotKeyHost& DesktopPlatform::hotKeyHost()
+{
+    switch (keys_.hotKeys) {
+    case KeySource::HotKeys::x11:
+        return keyboard_->hotKeys();
+    case KeySource::HotKeys::desktopShortcuts:
+        return *portal_;
+    case KeySource::HotKeys::keyboardGrant:
+    case KeySource::HotKeys::none:
+        break;
+    }
+    return *noKeyboard_;
+}
+
+system::ModifierMonitor& DesktopPlatform::modifierMonitor()
+{
+    // Only a real X11 session's server hears the modifiers of every window, until the keyboard grant serves them.
+    return keys_.hotKeys == KeySource::HotKeys::x11 ? keyboard_->modifierMonitor() : *noKeyboard_;
 }
 
 void DesktopPlatform::suspendPointer()

@@ -20,6 +20,12 @@ namespace x11 {
 class X11Keyboard;
 }
 
+namespace devices {
+class UnavailableKeyboard;
+}
+
+class PortalShortcuts;
+
 // This computer as the application model sees it: the pointer path on a thread of its own, the keyboard's hot keys
 // and modifiers serviced from Qt's event loop, the user's settings, the system log, and the desktop's beep and
 // double-click interval. It must outlive the model.
@@ -49,6 +55,10 @@ public:
 
 private:
     PointerWay pointerWay();
+    // Decides once where the hot keys and the emergency gesture come from, and makes what serves them.
+    void chooseKeys();
+    system::HotKeyHost& hotKeyHost();
+    system::ModifierMonitor& modifierMonitor();
     // A process that exits without returning from main (Qt's X connection breaking calls exit()) must end the
     // pointer thread before static objects go: it gives the devices back and uses nothing after that.
     static void endPointerAtExit();
@@ -58,6 +68,9 @@ private:
     std::unique_ptr<backends::PointerThread> pointer_;
     std::unique_ptr<x11::X11Keyboard> keyboard_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<PortalShortcuts> portal_;
+    std::unique_ptr<devices::UnavailableKeyboard> noKeyboard_;
+    KeySource keys_;
 };
 
 } // namespace quellarine

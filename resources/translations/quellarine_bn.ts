@@ -250,7 +250,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>সরাসরি</translation>

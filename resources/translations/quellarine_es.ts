@@ -250,7 +250,7 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Directo</translation>
