@@ -22,6 +22,8 @@ const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session"
 void registerTypes()
 {
     static const bool registered = [] {
+        // The signals' slots are found by their parameters' type names, known only once registered.
+        qRegisterMetaType<QDBusObjectPath>();
         qDBusRegisterMetaType<PortalShortcuts::Entry>();
         qDBusRegisterMetaType<PortalShortcuts::Entries>();
         return true;
@@ -112,14 +114,15 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, Catalogue catalogue
     : QObject(parent)
     , bus_(bus)
     , catalogue_(std::move(catalogue))
-    , watcher_(new QDBusServiceWatcher(QLatin1String(service), bus, QDBusServiceWatcher::WatchForUnregistration, this))
 {
     registerTypes();
+    // Presses count only for our session.
     bus_.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface), QStringLiteral("Activated"),
                  this, SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     bus_.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
                  QStringLiteral("ShortcutsChanged"), this,
-                 SLOT(shortcutsChanged(QDBusObjectPath, quellarine::PortalShortcuts::Entries)));
+                 SLOT(shortcutsChanged(QDBusObjectPath, QList<quellarine::PortalShortcuts::Entry>)));
+    watcher_ = new QDBusServiceWatcher(QLatin1String(service), bus_, QDBusServiceWatcher::WatchForUnregistration, this);
     // The portal going away ends the session with it: no key reaches this application any more.
     connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         session_.clear();
@@ -296,7 +299,7 @@ void PortalShortcuts::activated(const QDBusObjectPath& session, const QString& i
     }
 }
 
-void PortalShortcuts::shortcutsChanged(const QDBusObjectPath& session, const Entries& shortcuts)
+void PortalShortcuts::shortcutsChanged(const QDBusObjectPath& session, const QList<Entry>& shortcuts)
 {
     if (session.path() == session_) {
         // Only the shortcuts named changed; the others keep their keys.

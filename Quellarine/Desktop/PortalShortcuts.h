@@ -72,7 +72,7 @@ public:
 private slots:
     void requestAnswered(uint response, const QVariantMap& results, const QDBusMessage& message);
     void activated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp, const QVariantMap& options);
-    void shortcutsChanged(const QDBusObjectPath& session, const quellarine::PortalShortcuts::Entries& shortcuts);
+    void shortcutsChanged(const QDBusObjectPath& session, const QList<quellarine::PortalShortcuts::Entry>& shortcuts);
 
 private:
     enum class Step { createSession, bindShortcuts };
