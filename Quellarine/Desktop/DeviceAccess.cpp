@@ -97,4 +97,15 @@ QString DeviceAccess::installCommand(const QString& programPath)
         .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(installArgument));
 }
 
+QString DeviceAccess::keyboardInstallCommand(const QString& program)
+{
+    QString quoted = program;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    const bool plain = !program.isEmpty() && std::all_of(program.begin(), program.end(), [](QChar c) {
+        return c.isLetterOrNumber() || QStringLiteral("/._-+").contains(c);
+    });
+    return QStringLiteral("sudo %1 --allow-keyboards")
+        .arg(plain ? program : QLatin1Char('\'') + quoted + QLatin1Char('\''));
+}
+
 } // namespace quellarine

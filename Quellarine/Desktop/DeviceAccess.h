@@ -32,6 +32,8 @@ public:
     static int runProcess(const QString& program, const QStringList& arguments);
     // What the user types: this program's own path, quoted for the shell, run with sudo.
     static QString installCommand(const QString& programPath);
+    // The command that gives the keyboard grant, quoted the same way.
+    static QString keyboardInstallCommand(const QString& program);
 };
 
 } // namespace quellarine
