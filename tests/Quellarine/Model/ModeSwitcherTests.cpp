@@ -3,6 +3,8 @@
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
+#include "LaterHotKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,32 +61,6 @@ private:
     std::vector<Shown>& shown_;
 };
 
-// A host whose answers come later, as the desktop's shortcuts do.
-class LaterHost final : public system::HotKeyHost {
-public:
-    Status registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers, std::uint32_t identifier) override
-    {
-        registered[{keyCode, modifiers}] = identifier;
-        return noError;
-    }
-    void unregisterHotKey(std::uint32_t) override {}
-    void setHandler(Handler handler) override { handler_ = std::move(handler); }
-    bool answersLater() const override { return true; }
-    void setAssignmentHandler(AssignmentHandler handler) override { assignments_ = std::move(handler); }
-
-    void answer(const Shortcut& shortcut, bool refused, const std::string& description)
-    {
-        assignments_(Assignment{shortcut.keyCode, shortcut.modifiers, refused, description});
-    }
-    void press(const Shortcut& shortcut) { handler_(registered.at({shortcut.keyCode, shortcut.modifiers})); }
-
-    std::map<std::pair<std::uint32_t, std::uint32_t>, std::uint32_t> registered;
-
-private:
-    Handler handler_;
-    AssignmentHandler assignments_;
-};
-
 class ModeSwitcherTest : public ::testing::Test {
 protected:
     ModeSwitcher& make(system::HotKeyHost& host, KeySource keys = {})
@@ -114,7 +90,7 @@ protected:
 
     sim::SimulatedWindowServer server;
     sim::SimulatedHotKeys hotKeys;
-    LaterHost later;
+    testing::LaterHotKeys later;
     Target target;
     std::vector<Shown> shown;
     int beeps = 0;
@@ -186,7 +162,7 @@ TEST_F(ModeSwitcherTest, TheEmergencyGestureIsHeardOnlyWhereTheModifiersAre)
 
 TEST_F(ModeSwitcherTest, TheDesktopsLaterAnswersDecideWhatTheViewsAndTheBannerSay)
 {
-    LaterHost& host = later;
+    testing::LaterHotKeys& host = later;
     ModeSwitcher& modes = make(host, KeySource::choose(false, true, false));
     int changes = 0;
     QObject::connect(&modes, &ModeSwitcher::keysChanged, [&] { ++changes; });

@@ -6,6 +6,7 @@
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
+#include "LaterHotKeys.h"
 #include "RecordingUpdater.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
@@ -40,7 +41,7 @@ public:
         return AppModel::Platform{
             .pointer = pointer,
             .mainLoop = server.pointerSystem().mainLoop,
-            .hotKeys = hotKeys,
+            .hotKeys = hotKeyHost != nullptr ? *hotKeyHost : hotKeys,
             .keyboardLayout = hotKeys,
             .modifiers = server,
             .permission = permission,
@@ -73,6 +74,7 @@ public:
                         .startRelaunch = [] { return false; },
                         .quit = [] {}},
             .accountFullName = [this] { return accountFullName; },
+            .keys = keys,
         };
     }
 
@@ -83,6 +85,9 @@ public:
         }
         return *model_;
     }
+
+    // The next launch on the same computer; views of the model must be gone first.
+    void resetModel() { model_.reset(); }
 
     // The settings file as another process would read it.
     QStringList storedKeys() const
@@ -95,6 +100,12 @@ public:
     sim::SimulatedWindowServer server;
     DirectPointerControl pointer{server.pointerSystem()};
     sim::SimulatedHotKeys hotKeys;
+    // Where the keys come from in the session, and the host that serves them instead of `hotKeys` when set; both
+    // set before the model is made.
+    KeySource keys;
+    system::HotKeyHost* hotKeyHost = nullptr;
+    // The desktop's shortcuts, answering when the test says.
+    LaterHotKeys laterHotKeys;
     TestPermission permission;
     SystemLog log{[](SystemLog::Level, const QString&) {}};
     RecordingUpdater* updater = nullptr;
