@@ -66,6 +66,13 @@ AppModel::AppModel(Platform platform, QObject* parent)
                                             });
     connect(modes_.get(), &ModeSwitcher::shortcutTakenChanged, this, &AppModel::shortcutTakenChanged);
     connect(modes_.get(), &ModeSwitcher::modeShortcutTakenChanged, this, &AppModel::modeShortcutTakenChanged);
+    if (platform_.watchKeys) {
+        platform_.watchKeys([this, alive = std::weak_ptr<bool>(alive_)](KeySource keys) {
+            if (!alive.expired()) {
+                modes_->setKeys(keys);
+            }
+        });
+    }
     installObservers();
 
     platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted_)));
@@ -84,6 +91,9 @@ AppModel::AppModel(Platform platform, QObject* parent)
 AppModel::~AppModel()
 {
     alive_.reset();
+    if (platform_.watchKeys) {
+        platform_.watchKeys({});
+    }
     modes_.reset();
     ShortcutNaming::setKeyboardLayout(nullptr);
     if (watchTimer_ != 0) {

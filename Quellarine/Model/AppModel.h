@@ -70,8 +70,10 @@ public:
         ProfileStore::Environment profile;
         // The full name of the user's account, read each time the profile's name is needed.
         std::function<QString()> accountFullName;
-        // Where the hot keys and the emergency gesture come from in this session.
+        // Where the hot keys and the emergency gesture come from in this session, and where to install (an empty
+        // function: remove) the listener told when that changes (the user gives the keyboard grant).
         KeySource keys;
+        std::function<void(std::function<void(KeySource)>)> watchKeys;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);

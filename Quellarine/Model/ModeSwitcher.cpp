@@ -36,13 +36,12 @@ ModeSwitcher::ModeSwitcher(Target& target, Environment environment, QObject* par
     });
     registry_ = std::make_unique<GlobalHotKey::Registry>(host_);
     registerHotKeys();
-    if (keys_.emergencyHeard) {
-        modifiers_.setHandler([this, alive = std::weak_ptr<bool>(alive_)](const auto& state, double time) {
-            if (!alive.expired()) {
-                handleModifiersChanged(state, time);
-            }
-        });
-    }
+    modifiers_.setHandler([this, alive = std::weak_ptr<bool>(alive_)](const auto& state, double time) {
+        // Only where the views say the gesture is heard does it act.
+        if (!alive.expired() && keys_.emergencyHeard) {
+            handleModifiersChanged(state, time);
+        }
+    });
 }
 
 ModeSwitcher::~ModeSwitcher()
@@ -83,6 +82,14 @@ void ModeSwitcher::registerHotKeys()
             }
         };
     };
+    if (keys_.hotKeys == KeySource::HotKeys::none) {
+        // Nothing would hear them: registered once a source comes.
+        for (const auto& shortcut : {Shortcut::defaultToggle(), Shortcut::nextMode(), Shortcut::previousMode()}) {
+            states_[combination(shortcut)].state = KeyState::unavailable;
+        }
+        return;
+    }
+    registered_ = true;
     registerOne(Shortcut::defaultToggle(), guarded([this] { toggle(); }));
     registerOne(Shortcut::nextMode(), guarded([this] { cycleMode(1); }));
     if (state(Shortcut::nextMode()) == KeyState::taken) {
@@ -96,10 +103,6 @@ void ModeSwitcher::registerHotKeys()
 void ModeSwitcher::registerOne(const Shortcut& shortcut, std::function<void()> action)
 {
     Key& key = states_[combination(shortcut)];
-    if (keys_.hotKeys == KeySource::HotKeys::none) {
-        key.state = KeyState::unavailable;
-        return;
-    }
     const bool later = host_.answersLater();
     try {
         hotKeys_.push_back(GlobalHotKey::create(*registry_, shortcut, std::move(action)));
@@ -108,6 +111,30 @@ void ModeSwitcher::registerOne(const Shortcut& shortcut, std::function<void()> a
         // The desktop's shortcuts refuse at once only when they no longer serve; elsewhere another program has it.
         key.state = later ? KeyState::refused : KeyState::taken;
     }
+}
+
+void ModeSwitcher::setKeys(const KeySource& keys)
+{
+    if (keys == keys_) {
+        return;
+    }
+    const bool wasTaken = shortcutTaken();
+    const bool modeWasTaken = modeShortcutTaken();
+    keys_ = keys;
+    if (keys.hotKeys == KeySource::HotKeys::none) {
+        for (auto& [combination, key] : states_) {
+            key.state = KeyState::unavailable;
+        }
+    } else if (!registered_) {
+        registerHotKeys();
+    } else if (!host_.answersLater()) {
+        // The host passed the registrations on, and the keyboards read through the grant refuse no combination.
+        for (auto& [combination, key] : states_) {
+            key.state = KeyState::active;
+        }
+    }
+    tell(wasTaken, modeWasTaken);
+    emit keysChanged();
 }
 
 void ModeSwitcher::assignmentArrived(const system::HotKeyHost::Assignment& assignment)
@@ -130,13 +157,18 @@ void ModeSwitcher::changeKey(const Shortcut& shortcut, const Key& key)
         return;
     }
     current = key;
+    tell(wasTaken, modeWasTaken);
+    emit keysChanged();
+}
+
+void ModeSwitcher::tell(bool wasTaken, bool modeWasTaken)
+{
     if (wasTaken != shortcutTaken()) {
         emit shortcutTakenChanged(shortcutTaken());
     }
     if (modeWasTaken != modeShortcutTaken()) {
         emit modeShortcutTakenChanged(modeShortcutTaken());
     }
-    emit keysChanged();
 }
 
 std::vector<ModeSwitcher::Mode> ModeSwitcher::availableModes() const

@@ -66,6 +66,9 @@ public:
     ~ModeSwitcher() override;
 
     const KeySource& keys() const { return keys_; }
+    // The keys come from elsewhere now (the user gave the keyboard grant, or took it back); the host passed its
+    // registrations on to the new source.
+    void setKeys(const KeySource& keys);
     KeyState state(const Shortcut& shortcut) const;
     // The desktop's own words for the keys it assigned to the shortcut; empty where it does not say (the keys
     // are then the ones the shortcut names).
@@ -101,6 +104,8 @@ private:
     void registerOne(const Shortcut& shortcut, std::function<void()> action);
     void assignmentArrived(const system::HotKeyHost::Assignment& assignment);
     void changeKey(const Shortcut& shortcut, const Key& key);
+    // Tells the views of changes made since `wasTaken` and `modeWasTaken` held.
+    void tell(bool wasTaken, bool modeWasTaken);
 
     Target& target_;
     system::HotKeyHost& host_;
@@ -111,6 +116,7 @@ private:
     std::map<std::pair<std::uint32_t, std::uint32_t>, Key> states_;
     std::unique_ptr<GlobalHotKey::Registry> registry_;
     std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
+    bool registered_ = false; // the hot keys were given to the host once
     EmergencyOff emergency_{5, 3.0};
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

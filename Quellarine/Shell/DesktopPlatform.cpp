@@ -19,9 +19,12 @@
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleHints>
+#include <QTimer>
 
 // Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/Common/KeyboardRelay.h"
 #include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DeviceKeyboard.h"
 #include "Backends/Devices/DevicesBackend.h"
 #include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/X11/X11Backend.h"
@@ -69,6 +72,12 @@ std::unique_ptr<backends::PointerBackend> makePointerBackend(backends::PollMainL
     return backend;
 }
 
+// Answers of the pointer thread run on the application's thread, in the order they were given.
+void deliverToApplication(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
 // How the desktop's settings list our shortcuts: ids it remembers the user's keys by, and what each one does.
 std::optional<PortalShortcuts::Offer> offerFor(std::uint32_t keyCode, std::uint32_t modifiers)
 {
@@ -89,12 +98,6 @@ std::optional<PortalShortcuts::Offer> offerFor(std::uint32_t keyCode, std::uint3
     return std::nullopt;
 }
 
-// Answers of the pointer thread run on the application's thread, in the order they were given.
-void deliverToApplication(std::function<void()> work)
-{
-    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
-}
-
 // The platform whose pointer thread still runs, for an exit that does not return from main.
 std::atomic<DesktopPlatform*> runningPlatform{nullptr};
 
@@ -106,8 +109,8 @@ DesktopPlatform::DesktopPlatform()
     ,
     // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
     pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
-    , keyboard_(std::make_unique<x11::X11Keyboard>())
 {
+    chooseKeyboard();
     Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
     // can do: say so in the log, from the application's thread.
@@ -118,15 +121,71 @@ DesktopPlatform::DesktopPlatform()
             });
         });
     });
-    if (keyboard_->fileDescriptor() >= 0) {
-        notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [keyboard = keyboard_.get()] { keyboard->processPendingEvents(); });
-    }
-    chooseKeys();
     static const bool registered = std::atexit(endPointerAtExit) == 0;
     (void)registered;
     runningPlatform.store(this);
+}
+
+void DesktopPlatform::chooseKeyboard()
+{
+    auto x11Keyboard = std::make_unique<x11::X11Keyboard>();
+    if (x11Keyboard->hearsSession()) {
+        x11Keyboard_ = std::move(x11Keyboard);
+        keyboard_ = std::make_unique<backends::KeyboardRelay>(x11Keyboard_->hotKeys(), x11Keyboard_->keyboardLayout(),
+                                                              x11Keyboard_->modifierMonitor());
+        service(x11Keyboard_->fileDescriptor(), [keyboard = x11Keyboard_.get()] { keyboard->processPendingEvents(); });
+        return;
+    }
+    noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
+    keyboard_ = std::make_unique<backends::KeyboardRelay>(*noKeyboard_, *noKeyboard_, *noKeyboard_);
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (PortalShortcuts::isServed(bus)) {
+        portal_ = std::make_unique<PortalShortcuts>(bus, offerFor);
+        log_->info(QStringLiteral("Hot keys: the desktop's own shortcuts"));
+    }
+    if (useKeyboardDevices()) {
+        return;
+    }
+    // The user may allow it while this runs (`--allow-keyboards`): the hot keys then work without a restart.
+    grantWatch_ = std::make_unique<QTimer>();
+    QObject::connect(grantWatch_.get(), &QTimer::timeout, [this] {
+        if (useKeyboardDevices()) {
+            grantWatch_->stop();
+        }
+    });
+    grantWatch_->start(1000);
+}
+
+bool DesktopPlatform::useKeyboardDevices()
+{
+    // Asked without opening a keyboard: none is ever opened unless the user allowed it.
+    if (!devices::DeviceKeyboard::accessGranted()) {
+        return false;
+    }
+    deviceKeyboard_ = std::make_unique<devices::DeviceKeyboard>();
+    keyboard_->serveWith(deviceKeyboard_->hotKeys(), deviceKeyboard_->keyboardLayout(),
+                         deviceKeyboard_->modifierMonitor());
+    service(deviceKeyboard_->fileDescriptor(),
+            [keyboard = deviceKeyboard_.get()] { keyboard->processPendingEvents(); });
+    log_->info(QStringLiteral("Hot keys and modifiers: read from %1 keyboards").arg(deviceKeyboard_->keyboards()));
+    if (keysListener_) {
+        keysListener_(keys());
+    }
+    return true;
+}
+
+KeySource DesktopPlatform::keys() const
+{
+    return KeySource::choose(x11Keyboard_ != nullptr, portal_ != nullptr, deviceKeyboard_ != nullptr);
+}
+
+void DesktopPlatform::service(int fileDescriptor, std::function<void()> process)
+{
+    if (fileDescriptor < 0) {
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(fileDescriptor, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, std::move(process));
 }
 
 void DesktopPlatform::endPointerAtExit()
@@ -144,6 +203,7 @@ void DesktopPlatform::endPointerAtExit()
 DesktopPlatform::~DesktopPlatform()
 {
     runningPlatform.store(nullptr);
+    grantWatch_.reset();
     notifier_.reset();
     Defaults::standard().setProblemLog(nullptr);
 }
@@ -153,9 +213,9 @@ AppModel::Platform DesktopPlatform::platform()
     return AppModel::Platform{
         .pointer = *pointer_,
         .mainLoop = *mainLoop_,
-        .hotKeys = hotKeyHost(),
-        .keyboardLayout = keyboard_->keyboardLayout(),
-        .modifiers = modifierMonitor(),
+        .hotKeys = portal_ ? static_cast<system::HotKeyHost&>(*portal_) : *keyboard_,
+        .keyboardLayout = *keyboard_,
+        .modifiers = *keyboard_,
         .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
@@ -188,42 +248,9 @@ AppModel::Platform DesktopPlatform::platform()
                 static const QString name = UserAccount::fullName();
                 return name;
             },
-        .keys = keys_,
+        .keys = keys(),
+        .watchKeys = [this](std::function<void(KeySource)> listener) { keysListener_ = std::move(listener); },
     };
-}
-
-void DesktopPlatform::chooseKeys()
-{
-    noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
-    const bool x11Session = keyboard_->servesSession();
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    const bool portalServes = !x11Session && PortalShortcuts::isServed(bus);
-    // The keyboard grant slots in here: whether the user installed it (and below, what serves its keys).
-    const bool keyboardGranted = false;
-    keys_ = KeySource::choose(x11Session, portalServes, keyboardGranted);
-    if (keys_.hotKeys == KeySource::HotKeys::desktopShortcuts) {
-        portal_ = std::make_unique<PortalShortcuts>(bus, offerFor);
-    }
-}
-
-system::HotKeyHost& DesktopPlatform::hotKeyHost()
-{
-    switch (keys_.hotKeys) {
-    case KeySource::HotKeys::x11:
-        return keyboard_->hotKeys();
-    case KeySource::HotKeys::desktopShortcuts:
-        return *portal_;
-    case KeySource::HotKeys::keyboardGrant:
-    case KeySource::HotKeys::none:
-        break;
-    }
-    return *noKeyboard_;
-}
-
-system::ModifierMonitor& DesktopPlatform::modifierMonitor()
-{
-    // Only a real X11 session's server hears the modifiers of every window, until the keyboard grant serves them.
-    return keys_.hotKeys == KeySource::HotKeys::x11 ? keyboard_->modifierMonitor() : *noKeyboard_;
 }
 
 void DesktopPlatform::suspendPointer()

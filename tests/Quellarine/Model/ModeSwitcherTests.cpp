@@ -147,6 +147,33 @@ TEST_F(ModeSwitcherTest, WhereNothingHearsTheKeysNoneIsRegisteredAndNoneClaimedT
     EXPECT_FALSE(shown.back().shortcut);
 }
 
+TEST_F(ModeSwitcherTest, AGrantGivenWhileItRunsMakesTheKeysWorkAndTakingItBackSaysSo)
+{
+    ModeSwitcher& modes = make(hotKeys, KeySource::choose(false, false, false));
+    int changes = 0;
+    QObject::connect(&modes, &ModeSwitcher::keysChanged, [&] { ++changes; });
+    modes.setKeys(KeySource::choose(false, false, true));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(modes.toggleState(), KeyState::active);
+    EXPECT_EQ(modes.modeState(), KeyState::active);
+    press(Shortcut::defaultToggle());
+    EXPECT_FALSE(target.wantsOn_);
+    pressControlFiveTimes();
+    press(Shortcut::defaultToggle());
+    pressControlFiveTimes();
+    EXPECT_FALSE(target.wantsOn_) << "the gesture is heard with the grant";
+
+    modes.setKeys(KeySource::choose(false, false, false));
+    EXPECT_EQ(modes.toggleState(), KeyState::unavailable);
+    EXPECT_EQ(modes.modeState(), KeyState::unavailable);
+    // Given again: the registrations stand, none is made twice.
+    modes.setKeys(KeySource::choose(false, false, true));
+    EXPECT_EQ(modes.toggleState(), KeyState::active);
+    press(Shortcut::defaultToggle());
+    EXPECT_TRUE(target.wantsOn_);
+    EXPECT_EQ(changes, 3);
+}
+
 TEST_F(ModeSwitcherTest, TheEmergencyGestureIsHeardOnlyWhereTheModifiersAre)
 {
     make(hotKeys, KeySource::choose(false, true, false));
