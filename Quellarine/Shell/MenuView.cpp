@@ -300,7 +300,7 @@ QString MenuView::statusText() const
 
 QString MenuView::emergencyText() const
 {
-    return EmergencyNotice::text();
+    return EmergencyNotice::text(model_);
 }
 
 QString MenuView::updateText() const

@@ -522,6 +522,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>أُوقف لأن مفتاح Ctrl ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>أُوقف لأن Ctrl ضُغط 5 مرات. أعد تشغيله من هنا.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

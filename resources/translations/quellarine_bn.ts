@@ -522,6 +522,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>বন্ধ করা হয়েছে কারণ Ctrl ৫ বার চাপা হয়েছে। এখান থেকে আবার চালু করুন।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desactivado porque se pulsó Ctrl 5 veces. Vuelve a activarlo aquí o con %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Desactivado porque se pulsó Ctrl 5 veces. Vuelve a activarlo aquí.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

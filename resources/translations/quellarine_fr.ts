@@ -522,6 +522,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5 fois. Réactivez-le ici.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

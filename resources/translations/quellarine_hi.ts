@@ -522,6 +522,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>बंद किया गया क्योंकि Ctrl 5 बार दबाया गया। इसे यहाँ फिर से चालू करें।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Dimatikan karena Ctrl ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Dimatikan karena Ctrl ditekan 5 kali. Nyalakan lagi di sini.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desligado porque Ctrl foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Desligado porque Ctrl foi pressionado 5 vezes. Ligue de novo aqui.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Выключено: клавиша Ctrl нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Выключено, потому что Ctrl нажали 5 раз. Включите снова здесь.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Ctrl 5 kez basıldığı için kapatıldı. Buradan yeniden açın.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

@@ -522,6 +522,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>因为 Ctrl 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
     </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>因为按了 5 次 Ctrl，已关闭。请在这里重新开启。</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ExplainCard</name>

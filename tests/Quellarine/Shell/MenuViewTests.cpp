@@ -164,6 +164,12 @@ TEST_F(MenuViewTest, KeysNothingHearsAreSaidToBeUnavailableAndTheDesktopsKeysAre
     EXPECT_EQ(view().nextModeLabel().text(), QStringLiteral("Next mode: Super+F9"));
     EXPECT_EQ(view().toggleLabel().text(), QStringLiteral("Not given by the desktop"));
     EXPECT_EQ(view().emergencyLabel().text(), QStringLiteral("Ctrl 5 times: not heard in this session"));
+    // The notice after the gesture names no keys that do nothing.
+    EXPECT_EQ(view().emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on here."));
+    laterHotKeys.answer(GlobalHotKey::Shortcut::defaultToggle(), false, "Super+F12");
+    EXPECT_EQ(view().emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on here or with Super+F12."));
 }
 
 TEST_F(MenuViewTest, TakenShortcutsSayUsedByAnotherApp)
