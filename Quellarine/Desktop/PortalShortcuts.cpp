@@ -122,13 +122,21 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, Catalogue catalogue
     bus_.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
                  QStringLiteral("ShortcutsChanged"), this,
                  SLOT(shortcutsChanged(QDBusObjectPath, QList<quellarine::PortalShortcuts::Entry>)));
-    watcher_ = new QDBusServiceWatcher(QLatin1String(service), bus_, QDBusServiceWatcher::WatchForUnregistration, this);
+    watcher_ = new QDBusServiceWatcher(
+        QLatin1String(service), bus_,
+        QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
     // The portal going away ends the session with it: no key reaches this application any more.
     connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
         session_.clear();
         creatingSession_ = false;
         pending_.clear();
         refuseAll();
+    });
+    // A portal that starts again (after a crash, or an update) is asked afresh.
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        if (session_.isEmpty()) {
+            scheduleBind();
+        }
     });
 }
 

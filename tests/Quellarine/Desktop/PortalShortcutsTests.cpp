@@ -347,6 +347,18 @@ TEST_F(PortalShortcutsTest, APortalThatIsMissingOrGoesAwayLeavesEveryKeyRefused)
     QDBusConnection::disconnectFromBus(QStringLiteral("shortcuts-portal"));
     ASSERT_TRUE(eventually([&] { return last(Shortcut::nextMode())->refused; }));
     EXPECT_TRUE(last(Shortcut::defaultToggle())->refused);
+
+    // The portal starts again: the keys are asked for afresh and work again.
+    portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("shortcuts-portal")));
+    ASSERT_TRUE(portalBus->isConnected());
+    fake.emplace(*portalBus);
+    portalThread.start();
+    fake->moveToThread(&portalThread);
+    servePortal();
+    ASSERT_TRUE(eventually([&] { return !last(Shortcut::nextMode())->refused; }));
+    fake->activate(QStringLiteral("toggle"));
+    ASSERT_TRUE(eventually([&] { return !pressed.empty(); }));
+    EXPECT_EQ(pressed.back(), 1u);
 }
 
 TEST_F(PortalShortcutsTest, TheBusGoingAwayEndsRegistrationWithoutACrash)
