@@ -87,6 +87,13 @@ QString Notice::text() const
     return label_->text();
 }
 
+void Notice::setText(const QString& text)
+{
+    label_->setText(text);
+    setAccessibleName(text);
+    updateGeometry();
+}
+
 QString Notice::symbol() const
 {
     return ok_ ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("exclamationmark.circle.fill");

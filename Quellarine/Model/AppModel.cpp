@@ -9,8 +9,6 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
 #include "Quellarine/Model/ShortcutNaming.h"
-#include "Quellarine/Model/PermissionText.h"
-#include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Model/UpdateController.h"
 
@@ -49,7 +47,6 @@ AppModel::AppModel(Platform platform, QObject* parent)
         || !defaults.string(seenVersionKey);
     permissionWatch_ = std::make_unique<PermissionWatch>(
         PermissionWatch::Platform{platform_.permission, platform_.mainLoop, tap_, platform_.log});
-    overlay_ = platform_.makeOverlay(platform_.mainLoop);
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
@@ -60,9 +57,23 @@ AppModel::AppModel(Platform platform, QObject* parent)
     tap_.setFiltering(false);
     tap_.setParameters(activePreset().parameters);
 
-    hotKeyRegistry_ = std::make_unique<GlobalHotKey::Registry>(platform_.hotKeys);
-    registerHotKeys();
-    installMonitors();
+    modes_ = std::make_unique<ModeSwitcher>(*this,
+                                            ModeSwitcher::Environment{
+                                                .hotKeys = platform_.hotKeys,
+                                                .modifiers = platform_.modifiers,
+                                                .keys = platform_.keys,
+                                                .beep = platform_.beep,
+                                                .overlay = platform_.makeOverlay(platform_.mainLoop),
+                                            });
+    connect(modes_.get(), &ModeSwitcher::shortcutTakenChanged, this, &AppModel::shortcutTakenChanged);
+    connect(modes_.get(), &ModeSwitcher::modeShortcutTakenChanged, this, &AppModel::modeShortcutTakenChanged);
+    if (platform_.watchKeys) {
+        platform_.watchKeys([this, alive = std::weak_ptr<bool>(alive_)](KeySource keys) {
+            if (!alive.expired()) {
+                modes_->setKeys(keys);
+            }
+        });
+    }
     installObservers();
 
     platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted())));
@@ -80,7 +91,10 @@ AppModel::AppModel(Platform platform, QObject* parent)
 AppModel::~AppModel()
 {
     alive_.reset();
-    platform_.modifiers.setHandler({});
+    if (platform_.watchKeys) {
+        platform_.watchKeys({});
+    }
+    modes_.reset();
     ShortcutNaming::setKeyboardLayout(nullptr);
     permissionWatch_.reset();
     tap_.stop();
@@ -235,128 +249,6 @@ ClickGuard::Settings AppModel::clickSettings() const
         return ClickGuard::Settings::on(platform_.doubleClickInterval());
     }
     return ClickGuard::Settings::off();
-}
-
-// Modes and hot keys
-
-std::vector<AppModel::Mode> AppModel::availableModes() const
-{
-    std::vector<Mode> modes{std::nullopt};
-    for (const auto& preset : FilterPreset::builtIn()) {
-        modes.emplace_back(preset.id);
-    }
-    if (personal_) {
-        modes.emplace_back(FilterPreset::ID::personal);
-    }
-    return modes;
-}
-
-void AppModel::toggle()
-{
-    setEmergencyNotice(false);
-    setWantsOn(!wantsOn_);
-    showModeBanner();
-}
-
-void AppModel::cycleMode(int step)
-{
-    setEmergencyNotice(false);
-    auto modes = availableModes();
-    int count = static_cast<int>(modes.size());
-    Mode current;
-    if (wantsOn_) {
-        current = activePreset().id;
-    }
-    int index = 0;
-    for (int candidate = 0; candidate < count; ++candidate) {
-        if (modes[static_cast<std::size_t>(candidate)] == current) {
-            index = candidate;
-            break;
-        }
-    }
-    int next = ((index + step) % count + count) % count;
-    Mode mode = modes[static_cast<std::size_t>(next)];
-    if (mode) {
-        setPresetID(*mode);
-    }
-    setWantsOn(mode.has_value());
-    showModeBanner();
-}
-
-void AppModel::showModeBanner(const std::optional<QString>& detail)
-{
-    QString title = wantsOn_ ? presetTitle(activePreset().id) : tr("Direct");
-    QString text;
-    if (detail) {
-        text = *detail;
-    } else {
-        text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
-    }
-    if (!isTrusted()) {
-        text = permissionNeededText();
-    }
-    std::optional<GlobalHotKey::Shortcut> shortcut;
-    if (!modeShortcutTaken_) {
-        shortcut = GlobalHotKey::Shortcut::nextMode();
-    }
-    overlay_->show(title, text, shortcut);
-}
-
-void AppModel::registerHotKeys()
-{
-    std::weak_ptr<bool> alive = alive_;
-    auto guarded = [this, alive](std::function<void()> action) {
-        return [this, alive, action = std::move(action)] {
-            if (!alive.expired()) {
-                action();
-            }
-        };
-    };
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::defaultToggle(),
-                                                guarded([this] { toggle(); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        shortcutTaken_ = true;
-        emit shortcutTakenChanged(true);
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::nextMode(),
-                                                guarded([this] { cycleMode(1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        // A taken next-mode key leaves the previous-mode key alone.
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-        return;
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::previousMode(),
-                                                guarded([this] { cycleMode(-1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-    }
-}
-
-void AppModel::installMonitors()
-{
-    std::weak_ptr<bool> alive = alive_;
-    platform_.modifiers.setHandler([this, alive](const system::ModifierState& state, double time) {
-        if (!alive.expired()) {
-            handleModifiersChanged(state, time);
-        }
-    });
-}
-
-void AppModel::handleModifiersChanged(const system::ModifierState& state, double time)
-{
-    bool others = state.shift || state.option || state.command || state.function;
-    bool hit = emergency_.modifiersChanged(state.control, others, time);
-    if (hit && wantsOn_) {
-        setWantsOn(false);
-        setEmergencyNotice(true);
-        platform_.beep();
-        showModeBanner(tr("Turned off because Ctrl was pressed 5 times"));
-    }
 }
 
 void AppModel::installObservers()

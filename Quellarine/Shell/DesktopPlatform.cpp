@@ -3,6 +3,7 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/PortalShortcuts.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
@@ -11,6 +12,7 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 #include <atomic>
 #include <cstdlib>
@@ -76,6 +78,26 @@ void deliverToApplication(std::function<void()> work)
     QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
 }
 
+// How the desktop's settings list our shortcuts: ids it remembers the user's keys by, and what each one does.
+std::optional<PortalShortcuts::Offer> offerFor(std::uint32_t keyCode, std::uint32_t modifiers)
+{
+    using Shortcut = GlobalHotKey::Shortcut;
+    const Shortcut shortcut{keyCode, modifiers};
+    if (shortcut == Shortcut::defaultToggle()) {
+        return PortalShortcuts::Offer{QStringLiteral("toggle"),
+                                      QApplication::translate("DesktopPlatform", "Turn Quellarine on or off")};
+    }
+    if (shortcut == Shortcut::nextMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("next-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: next mode")};
+    }
+    if (shortcut == Shortcut::previousMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("previous-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: previous mode")};
+    }
+    return std::nullopt;
+}
+
 // The platform whose pointer thread still runs, for an exit that does not return from main.
 std::atomic<DesktopPlatform*> runningPlatform{nullptr};
 
@@ -116,6 +138,11 @@ void DesktopPlatform::chooseKeyboard()
     }
     noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
     keyboard_ = std::make_unique<backends::KeyboardRelay>(*noKeyboard_, *noKeyboard_, *noKeyboard_);
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (PortalShortcuts::isServed(bus)) {
+        portal_ = std::make_unique<PortalShortcuts>(bus, offerFor);
+        log_->info(QStringLiteral("Hot keys: the desktop's own shortcuts"));
+    }
     if (useKeyboardDevices()) {
         return;
     }
@@ -141,7 +168,15 @@ bool DesktopPlatform::useKeyboardDevices()
     service(deviceKeyboard_->fileDescriptor(),
             [keyboard = deviceKeyboard_.get()] { keyboard->processPendingEvents(); });
     log_->info(QStringLiteral("Hot keys and modifiers: read from %1 keyboards").arg(deviceKeyboard_->keyboards()));
+    if (keysListener_) {
+        keysListener_(keys());
+    }
     return true;
+}
+
+KeySource DesktopPlatform::keys() const
+{
+    return KeySource::choose(x11Keyboard_ != nullptr, portal_ != nullptr, deviceKeyboard_ != nullptr);
 }
 
 void DesktopPlatform::service(int fileDescriptor, std::function<void()> process)
@@ -178,7 +213,7 @@ AppModel::Platform DesktopPlatform::platform()
     return AppModel::Platform{
         .pointer = *pointer_,
         .mainLoop = *mainLoop_,
-        .hotKeys = *keyboard_,
+        .hotKeys = portal_ ? static_cast<system::HotKeyHost&>(*portal_) : *keyboard_,
         .keyboardLayout = *keyboard_,
         .modifiers = *keyboard_,
         .permission = pointer_->backend(),
@@ -213,6 +248,8 @@ AppModel::Platform DesktopPlatform::platform()
                 static const QString name = UserAccount::fullName();
                 return name;
             },
+        .keys = keys(),
+        .watchKeys = [this](std::function<void(KeySource)> listener) { keysListener_ = std::move(listener); },
     };
 }
 

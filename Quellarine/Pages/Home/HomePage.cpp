@@ -202,7 +202,7 @@ int HomePage::gridColumns() const
 
 QString HomePage::emergencyText() const
 {
-    return EmergencyNotice::text();
+    return EmergencyNotice::text(model_);
 }
 
 void HomePage::refresh()

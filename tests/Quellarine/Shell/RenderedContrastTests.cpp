@@ -42,10 +42,10 @@ constexpr double markMinimum = 3.0;
 // against what it is drawn on (4.5:1, large text 3:1), the focus ring against both the button it marks and the
 // page behind, the off switch's outline against the page and the scroll bar's thumb against its track (3:1).
 // Failures name the appearance, the view and the text; the lowest figures of each kind are printed.
-class RenderedContrast : public ShellFixture {
+class RenderedContrastTest : public ShellFixture {
 protected:
-    RenderedContrast() { Motion::shared().setOverride(true); }
-    ~RenderedContrast() override
+    RenderedContrastTest() { Motion::shared().setOverride(true); }
+    ~RenderedContrastTest() override
     {
         Appearance::shared().setChoice(Appearance::Choice::light);
         Motion::shared().setOverride(std::nullopt);
@@ -197,7 +197,7 @@ protected:
     std::map<std::pair<QString, QString>, std::pair<double, QString>> lowest_;
 };
 
-TEST_F(RenderedContrast, EveryViewInBothAppearances)
+TEST_F(RenderedContrastTest, EveryViewInBothAppearances)
 {
     permission.trusted = false;
     for (const bool dark : {false, true}) {

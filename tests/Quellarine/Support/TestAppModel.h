@@ -9,6 +9,7 @@
 
 #include "AnswersLater.h"
 #include "RecordedLog.h"
+#include "LaterHotKeys.h"
 #include "RecordingUpdater.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
@@ -46,7 +47,7 @@ public:
         return AppModel::Platform{
             .pointer = answersLater ? static_cast<PointerControl&>(later) : pointer,
             .mainLoop = server.pointerSystem().mainLoop,
-            .hotKeys = hotKeys,
+            .hotKeys = hotKeyHost != nullptr ? *hotKeyHost : hotKeys,
             .keyboardLayout = hotKeys,
             .modifiers = server,
             .permission = permission,
@@ -83,6 +84,7 @@ public:
                         .startRelaunch = [] { return false; },
                         .quit = [] {}},
             .accountFullName = [this] { return accountFullName; },
+            .keys = keys,
         };
     }
 
@@ -115,7 +117,7 @@ public:
                                                                .releaseNotesURL = {}});
     }
 
-    // Ends the model, as quitting does.
+    // Ends the model, as quitting does; views of the model must be gone first.
     void forget() { model_.reset(); }
 
     QString settingsPath() const { return directory.filePath(QStringLiteral("settings.ini")); }
@@ -134,6 +136,12 @@ public:
     // The tap's answers wait until `later.deliver()` when set before the model is made.
     AnswersLater later{pointer};
     bool answersLater = false;
+    // Where the keys come from in the session, and the host that serves them instead of `hotKeys` when set; both
+    // set before the model is made.
+    KeySource keys;
+    system::HotKeyHost* hotKeyHost = nullptr;
+    // The desktop's shortcuts, answering when the test says.
+    LaterHotKeys laterHotKeys;
     TestPermission permission;
     int beeps = 0;
     // The desktop the mode banner appears on; none: the application's own.
