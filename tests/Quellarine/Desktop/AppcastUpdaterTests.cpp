@@ -5,7 +5,7 @@
 #include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/Desktop/UpdaterWindow.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -166,6 +166,7 @@ protected:
     std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h)
     {
         AppcastUpdater::Configuration configuration;
+        configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
         configuration.feedURL = server.url();
         configuration.runningBuild = QStringLiteral("10");
         configuration.appVersion = QStringLiteral("1.0");
@@ -277,6 +278,7 @@ TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
     // A server that keeps the check alive with a byte now and then: the check ends at its deadline.
     server.pace = FeedServer::Pace::trickle;
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = server.url();
     configuration.runningBuild = QStringLiteral("10");
     configuration.checkDeadline = 600ms;
@@ -319,6 +321,7 @@ TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
         return answer;
     };
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = QUrl(QString::fromStdString(service.root().text()) + QStringLiteral("/appcast.xml"));
     configuration.runningBuild = QStringLiteral("10");
     configuration.appVersion = QStringLiteral("1.0");
@@ -454,6 +457,8 @@ TEST_F(AppcastUpdaterTests, TheApplicationShowsWhatItsLaunchCheckFinds)
         defaults,
         [this](UpdaterDelegate& owner) {
             AppcastUpdater::Configuration configuration;
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
             configuration.feedURL = server.url();
             configuration.runningBuild = QStringLiteral("10");
             configuration.openURL = [](const QUrl&) { return true; };

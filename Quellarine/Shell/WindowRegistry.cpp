@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 
 namespace quellarine {
 

@@ -1,4 +1,4 @@
-#include "Quellarine/Components/MarkdownText.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/FocusRing.h"

@@ -1,4 +1,4 @@
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 
 #include <QSequentialAnimationGroup>
 #include <QVariantAnimation>

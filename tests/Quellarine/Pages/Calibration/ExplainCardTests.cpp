@@ -2,10 +2,10 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Pages/Calibration/AIBadge.h"
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/DisclosureButton.h"
-#include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Pages/Calibration/DisclosureButton.h"
+#include "Quellarine/Pages/Calibration/ExplainCard.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Appearance.h"

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Compositor.h"
+#include "Quellarine/Shell/Compositor.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

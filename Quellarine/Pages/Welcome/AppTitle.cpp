@@ -1,4 +1,4 @@
-#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Pages/Welcome/AppTitle.h"
 
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Desktop/Typography.h"

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/UpdaterWindow.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -6,10 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace quellarine {
 
-UpdaterWindow::UpdaterWindow(QWidget* parent)
+UpdaterWindow::UpdaterWindow(Answers answers, QWidget* parent)
     : QDialog(parent)
+    , answers_(std::move(answers))
     , heading_(new QLabel(this))
     , message_(new QLabel(this))
     , progress_(new QProgressBar(this))
@@ -52,6 +55,42 @@ UpdaterWindow::UpdaterWindow(QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(buttons_);
     setMinimumWidth(420);
+
+    const auto forward = [](const std::function<void()>& answer) {
+        if (answer) {
+            answer();
+        }
+    };
+    connect(this, &UpdaterWindow::checkCancelled, this, [this, forward] { forward(answers_.cancelCheck); });
+    connect(this, &UpdaterWindow::versionHistoryRequested, this,
+            [this, forward] { forward(answers_.showVersionHistory); });
+    connect(this, &UpdaterWindow::releaseNotesRequested, this, [this, forward] { forward(answers_.showReleaseNotes); });
+    connect(this, &UpdaterWindow::choiceMade, this, [this](UserUpdateChoice choice) {
+        if (answers_.choose) {
+            answers_.choose(choice);
+        }
+    });
+    connect(this, &QDialog::finished, this, &UpdaterWindow::reportClosed);
+}
+
+UpdaterWindow::~UpdaterWindow()
+{
+    // Deleted without being closed (its owner went first): the updater must still forget it.
+    reportClosed();
+}
+
+void UpdaterWindow::reportClosed()
+{
+    if (auto closed = std::exchange(answers_.closed, nullptr)) {
+        closed();
+    }
+}
+
+void UpdaterWindow::present()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 QPushButton* UpdaterWindow::addButton(const QString& text, const QString& objectName)

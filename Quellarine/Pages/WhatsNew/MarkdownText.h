@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Components/InlineMarkdown.h"
+#include "Quellarine/Pages/WhatsNew/InlineMarkdown.h"
 
 #include <QTextBrowser>
 

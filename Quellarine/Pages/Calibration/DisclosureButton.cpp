@@ -1,4 +1,4 @@
-#include "Quellarine/Components/DisclosureButton.h"
+#include "Quellarine/Pages/Calibration/DisclosureButton.h"
 
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Desktop/DynamicColor.h"

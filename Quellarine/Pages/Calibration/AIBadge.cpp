@@ -1,4 +1,4 @@
-#include "Quellarine/Components/AIBadge.h"
+#include "Quellarine/Pages/Calibration/AIBadge.h"
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"

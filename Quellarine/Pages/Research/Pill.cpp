@@ -1,4 +1,4 @@
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/AccessibleRole.h"

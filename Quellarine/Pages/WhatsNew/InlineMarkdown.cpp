@@ -1,4 +1,4 @@
-#include "Quellarine/Components/InlineMarkdown.h"
+#include "Quellarine/Pages/WhatsNew/InlineMarkdown.h"
 
 #include "QuellarineKit/Support/WebAddress.h"
 

@@ -1,4 +1,4 @@
-#include "Quellarine/Pages/Calibration/CalibrationAnalysis.h"
+#include "Quellarine/Model/CalibrationAnalysis.h"
 
 #include "Quellarine/Model/ProfileStore.h"
 #include "QuellarineKit/Calibration/Calibration.h"

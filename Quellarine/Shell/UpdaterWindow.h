@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Desktop/Updater.h"
+#include "Quellarine/Desktop/UpdaterPrompt.h"
 
 #include <QDialog>
 
@@ -13,19 +13,22 @@ namespace quellarine {
 
 // The updater's own window for the user's check: it shows the check running, then its outcome (no update, an
 // update with the choice to install, skip or wait, or an error). Texts from the feed are shown as plain text.
-class UpdaterWindow : public QDialog {
+class UpdaterWindow : public QDialog, public UpdaterPrompt {
     Q_OBJECT
 public:
     enum class State { checking, noUpdate, updateFound, error };
 
-    explicit UpdaterWindow(QWidget* parent = nullptr);
+    // Answers through `answers` as well as through its signals.
+    explicit UpdaterWindow(Answers answers = {}, QWidget* parent = nullptr);
+    ~UpdaterWindow() override;
 
     State state() const { return state_; }
 
-    void showChecking();
-    void showNoUpdate(const QString& appVersion);
-    void showUpdateFound(const AppcastItem& item, const QString& appVersion);
-    void showError(const QString& message);
+    void showChecking() override;
+    void showNoUpdate(const QString& appVersion) override;
+    void showUpdateFound(const AppcastItem& item, const QString& appVersion) override;
+    void showError(const QString& message) override;
+    void present() override;
 
     void reject() override;
 
@@ -42,6 +45,9 @@ private:
     void present(State state, const QString& heading, const QString& message);
     void choose(UserUpdateChoice choice);
 
+    void reportClosed();
+
+    Answers answers_;
     State state_ = State::checking;
     bool choiceReported_ = false;
     QLabel* heading_;
