@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
                                          "running without it"));
     }
 
-    Appearance::shared().install();
+    Look::install();
 
     DesktopPlatform desktop;
     // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it

@@ -1,4 +1,5 @@
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
 #include "Quellarine/Desktop/Typography.h"
@@ -159,7 +160,7 @@ TEST(Appearance, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
     appearance.setChoice(Appearance::Choice::dark);
     appearance.setChoice(Appearance::Choice::dark);
     EXPECT_EQ(changes.size(), 1);
-    EXPECT_EQ(QApplication::palette().color(QPalette::Window), Appearance::darkPalette().color(QPalette::Window));
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), Look::darkPalette().color(QPalette::Window));
 
     // "System" with a desktop that states no preference keeps to the platform's palette, which is light here.
     appearance.setDesktopPrefersDark(std::nullopt);
