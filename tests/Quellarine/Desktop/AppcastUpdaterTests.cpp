@@ -163,10 +163,13 @@ class AppcastUpdaterTests : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
-    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h)
+    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h, bool withWindow = true)
     {
         AppcastUpdater::Configuration configuration;
-        configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
+        if (withWindow) {
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
+        }
         configuration.feedURL = server.url();
         configuration.runningBuild = QStringLiteral("10");
         configuration.appVersion = QStringLiteral("1.0");
@@ -382,6 +385,40 @@ TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)
     EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
     click("okButton");
     EXPECT_FALSE(updater->sessionInProgress());
+}
+
+// The window may go without being closed (its owner deleted it) and the updater may go while the window is
+// open: neither leaves a session running or a window calling back into nothing.
+TEST_F(AppcastUpdaterTests, TheWindowAndTheUpdaterMayEachGoFirst)
+{
+    server.body = feedWith("10", "1.0");
+    auto updater = makeUpdater();
+    updater->checkForUpdates();
+    ASSERT_TRUE(settled(*updater));
+    ASSERT_NE(window(), nullptr);
+    delete window();
+    EXPECT_FALSE(updater->sessionInProgress());
+
+    delegate.log.clear();
+    updater->checkForUpdates();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::checking);
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::noUpdate);
+    updater.reset();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"not found", "abort 1001"}));
+}
+
+// Without a window a user's check still ends, with the same answers to the delegate.
+TEST_F(AppcastUpdaterTests, WithoutAWindowAUserCheckEndsByItself)
+{
+    server.body = feedWith("12", "1.2");
+    auto updater = makeUpdater(24h, false);
+    updater->checkForUpdates();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !updater->sessionInProgress(); }));
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 1 12"}));
 }
 
 TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
