@@ -1,7 +1,5 @@
-#include "Quellarine/Pages/Welcome/AppTitle.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
-#include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
@@ -57,29 +55,6 @@ TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
     label.resize(400, label.heightForWidth(400));
     label.show();
     EXPECT_EQ(label.label()->x(), 26 + SymbolLabel::symbolSpacing);
-}
-
-TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)
-{
-    auto* subtitle = new QLabel(QStringLiteral("Steadies the pointer."));
-    AppTitle title(QStringLiteral("Welcome to Quellarine"), subtitle);
-    title.resize(480, 80);
-    EXPECT_EQ(accessibleChildren(title),
-              QStringList({QStringLiteral("Welcome to Quellarine"), QStringLiteral("Steadies the pointer.")}));
-    EXPECT_EQ(title.iconRect(), QRect(0, 8, 64, 64));
-    EXPECT_EQ(title.minimumHeight(), 64);
-    EXPECT_EQ(title.titleLabel()->font().pixelSize(), 24);
-    EXPECT_EQ(title.titleLabel()->font().weight(), QFont::Bold);
-}
-
-TEST(Pill, ReadsItsTextAndSizesToIt)
-{
-    Pill pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pill);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("AI-assisted"));
-    EXPECT_GT(pill.sizeHint().width(), pill.fontMetrics().horizontalAdvance(QStringLiteral("AI-assisted")) + 20);
-    EXPECT_EQ(pill.sizeHint().height(), std::max(pill.fontMetrics().height(), 15) + 8);
 }
 
 TEST(PageTitle, TitleAboveAWrappingSecondarySubtitle)
