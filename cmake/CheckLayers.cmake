@@ -2,7 +2,9 @@
 # Components, Model, Desktop; a page sees only its own folder among the pages. The core library's subsystems see
 # the folders listed for them. Model and Desktop hold no views: they include nothing of QtWidgets, whether
 # spelled <QtWidgets/...> or by one of its headers' names (taken from the installed QtWidgets headers, which
-# -DQTWIDGETS_DIR=<folder> names; the usual Debian folders are tried otherwise).
+# -DQTWIDGETS_DIR=<folder> names; the usual Debian folders are tried otherwise). Nor do they talk to a window
+# system or the input devices directly (X11, xcb, Wayland, libinput, libevdev, libudev): that is the shell's or a
+# backend's.
 # Run with -DSOURCE_DIR=<the project's root>.
 cmake_minimum_required(VERSION 3.25)
 set(_app Quellarine)
@@ -58,6 +60,14 @@ foreach(_top IN ITEMS Quellarine QuellarineKit)
         if(_header MATCHES "^QtWidgets/" OR (NOT _header MATCHES "/" AND EXISTS "${QTWIDGETS_DIR}/${_header}"))
           list(APPEND _offenders "${_file} includes ${_header}, a QtWidgets header")
         endif()
+      endforeach()
+    endif()
+    if(_layer IN_LIST _no_widgets_layers)
+      file(STRINGS ${SOURCE_DIR}/${_file} _window_system_includes
+        REGEX "^[ \t]*#[ \t]*include[ \t]*<(X11/|xcb/|wayland-|libinput|libevdev|libudev|linux/input|linux/uinput)")
+      foreach(_line IN LISTS _window_system_includes)
+        string(REGEX REPLACE "^[^<]*<([^>]+)>.*$" "\\1" _header "${_line}")
+        list(APPEND _offenders "${_file} includes ${_header}, a window system's or device's own header")
       endforeach()
     endif()
     file(STRINGS ${SOURCE_DIR}/${_file} _includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(Quellarine|QuellarineKit|Backends)/")
