@@ -7,6 +7,7 @@
 #include "Quellarine/Desktop/AccessibilityHidden.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>

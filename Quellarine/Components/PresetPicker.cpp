@@ -6,9 +6,11 @@
 #include "Quellarine/Model/PresetChoice.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Desktop/Typography.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
 #include <algorithm>
 
 namespace quellarine {

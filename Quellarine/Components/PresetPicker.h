@@ -1,7 +1,9 @@
 #pragma once
 
 #include "QuellarineKit/Pointer/FilterPreset.h"
+
 #include <QWidget>
+
 #include <vector>
 
 class QLabel;

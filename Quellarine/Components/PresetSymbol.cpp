@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/StrengthBars.h"
 #include "Quellarine/Desktop/Symbols.h"
+
 #include <QPainter>
 
 namespace quellarine {

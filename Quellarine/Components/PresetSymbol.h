@@ -1,9 +1,11 @@
 #pragma once
 
 #include "QuellarineKit/Pointer/FilterPreset.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+
 #include <optional>
 
 class QColor;

@@ -1,7 +1,9 @@
 #include "Quellarine/Components/PresetSymbolView.h"
 
 #include "Quellarine/Components/PresetSymbol.h"
+
 #include <QPainter>
+
 #include <cmath>
 
 namespace quellarine {

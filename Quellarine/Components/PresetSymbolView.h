@@ -2,7 +2,9 @@
 
 #include "Quellarine/Desktop/DynamicColor.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
+
 #include <QWidget>
+
 #include <optional>
 
 namespace quellarine {

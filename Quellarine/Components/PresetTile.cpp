@@ -6,11 +6,13 @@
 #include "Quellarine/Components/PresetSymbol.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Model/PresetTexts.h"
+
 #include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <QTextLayout>
+
 #include <algorithm>
 #include <cmath>
 

@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/DrawnButton.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
+
 #include <optional>
 
 class QGraphicsDropShadowEffect;

@@ -1,6 +1,7 @@
 #include "Quellarine/Components/SectionTitle.h"
 
 #include "Quellarine/Desktop/Typography.h"
+
 #include <QLocale>
 
 namespace quellarine {

@@ -190,8 +190,9 @@ void CalibrationStage::paintTargets(QPainter& painter) const
         const Point at = shownTarget();
         const QPointF centre(at.x, at.y);
         painter.setPen(Qt::NoPen);
+        // The halo is the area a press hits.
         painter.setBrush(withOpacity(Brand::highlight(), 0.25));
-        painter.drawEllipse(centre, 30, 30);
+        painter.drawEllipse(centre, CalibrationProtocol::hitRadius, CalibrationProtocol::hitRadius);
         painter.setBrush(Brand::highlight());
         painter.drawEllipse(centre, 20, 20);
         painter.setBrush(Qt::white);
