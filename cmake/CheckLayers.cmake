@@ -2,9 +2,9 @@
 # Components, Model, Desktop; a page sees only its own folder among the pages. The core library's subsystems see
 # the folders listed for them. Model and Desktop hold no views: they include nothing of QtWidgets, whether
 # spelled <QtWidgets/...> or by one of its headers' names (taken from the installed QtWidgets headers, which
-# -DQTWIDGETS_DIR=<folder> names; the usual Debian folders are tried otherwise). Nor do they talk to a window
-# system or the input devices directly (X11, xcb, Wayland, libinput, libevdev, libudev): that is the shell's or a
-# backend's.
+# -DQTWIDGETS_DIR=<folder> names; the usual Debian folders are tried otherwise). Below the shell nothing talks to
+# a window system or the input devices directly (X11, xcb, Wayland, libinput, libevdev, libudev): that is the
+# shell's or a backend's.
 # Run with -DSOURCE_DIR=<the project's root>.
 cmake_minimum_required(VERSION 3.25)
 set(_app Quellarine)
@@ -22,6 +22,7 @@ set(_allowed_Services    "QuellarineKit/Services/" "QuellarineKit/Calibration/" 
 set(_allowed_Research    "QuellarineKit/Research/" "QuellarineKit/Support/")
 
 set(_no_widgets_layers Model Desktop)
+set(_no_window_system_layers Pages Components Model Desktop)
 if(NOT QTWIDGETS_DIR)
   file(GLOB QTWIDGETS_DIR LIST_DIRECTORIES true /usr/include/*/qt6/QtWidgets /usr/include/qt6/QtWidgets)
   if(QTWIDGETS_DIR)
@@ -62,7 +63,7 @@ foreach(_top IN ITEMS Quellarine QuellarineKit)
         endif()
       endforeach()
     endif()
-    if(_layer IN_LIST _no_widgets_layers)
+    if(_layer IN_LIST _no_window_system_layers)
       file(STRINGS ${SOURCE_DIR}/${_file} _window_system_includes
         REGEX "^[ \t]*#[ \t]*include[ \t]*<(X11/|xcb/|wayland-|libinput|libevdev|libudev|linux/input|linux/uinput)")
       foreach(_line IN LISTS _window_system_includes)
