@@ -18,10 +18,14 @@
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleHints>
+#include <QTimer>
 
 // Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/Common/KeyboardRelay.h"
 #include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DeviceKeyboard.h"
 #include "Backends/Devices/DevicesBackend.h"
+#include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/X11/X11Backend.h"
 #include "Backends/X11/X11Keyboard.h"
 
@@ -84,8 +88,8 @@ DesktopPlatform::DesktopPlatform()
     ,
     // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
     pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
-    , keyboard_(std::make_unique<x11::X11Keyboard>())
 {
+    chooseKeyboard();
     Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
     // can do: say so in the log, from the application's thread.
@@ -96,14 +100,58 @@ DesktopPlatform::DesktopPlatform()
             });
         });
     });
-    if (keyboard_->fileDescriptor() >= 0) {
-        notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [keyboard = keyboard_.get()] { keyboard->processPendingEvents(); });
-    }
     static const bool registered = std::atexit(endPointerAtExit) == 0;
     (void)registered;
     runningPlatform.store(this);
+}
+
+void DesktopPlatform::chooseKeyboard()
+{
+    auto x11Keyboard = std::make_unique<x11::X11Keyboard>();
+    if (x11Keyboard->hearsSession()) {
+        x11Keyboard_ = std::move(x11Keyboard);
+        keyboard_ = std::make_unique<backends::KeyboardRelay>(x11Keyboard_->hotKeys(), x11Keyboard_->keyboardLayout(),
+                                                              x11Keyboard_->modifierMonitor());
+        service(x11Keyboard_->fileDescriptor(), [keyboard = x11Keyboard_.get()] { keyboard->processPendingEvents(); });
+        return;
+    }
+    noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
+    keyboard_ = std::make_unique<backends::KeyboardRelay>(*noKeyboard_, *noKeyboard_, *noKeyboard_);
+    if (useKeyboardDevices()) {
+        return;
+    }
+    // The user may allow it while this runs (`--allow-keyboards`): the hot keys then work without a restart.
+    grantWatch_ = std::make_unique<QTimer>();
+    QObject::connect(grantWatch_.get(), &QTimer::timeout, [this] {
+        if (useKeyboardDevices()) {
+            grantWatch_->stop();
+        }
+    });
+    grantWatch_->start(1000);
+}
+
+bool DesktopPlatform::useKeyboardDevices()
+{
+    // Asked without opening a keyboard: none is ever opened unless the user allowed it.
+    if (!devices::DeviceKeyboard::accessGranted()) {
+        return false;
+    }
+    deviceKeyboard_ = std::make_unique<devices::DeviceKeyboard>();
+    keyboard_->serveWith(deviceKeyboard_->hotKeys(), deviceKeyboard_->keyboardLayout(),
+                         deviceKeyboard_->modifierMonitor());
+    service(deviceKeyboard_->fileDescriptor(),
+            [keyboard = deviceKeyboard_.get()] { keyboard->processPendingEvents(); });
+    log_->info(QStringLiteral("Hot keys and modifiers: read from %1 keyboards").arg(deviceKeyboard_->keyboards()));
+    return true;
+}
+
+void DesktopPlatform::service(int fileDescriptor, std::function<void()> process)
+{
+    if (fileDescriptor < 0) {
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(fileDescriptor, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, std::move(process));
 }
 
 void DesktopPlatform::endPointerAtExit()
@@ -121,6 +169,7 @@ void DesktopPlatform::endPointerAtExit()
 DesktopPlatform::~DesktopPlatform()
 {
     runningPlatform.store(nullptr);
+    grantWatch_.reset();
     notifier_.reset();
     Defaults::standard().setProblemLog(nullptr);
 }
@@ -130,9 +179,9 @@ AppModel::Platform DesktopPlatform::platform()
     return AppModel::Platform{
         .pointer = *pointer_,
         .mainLoop = *mainLoop_,
-        .hotKeys = keyboard_->hotKeys(),
-        .keyboardLayout = keyboard_->keyboardLayout(),
-        .modifiers = keyboard_->modifierMonitor(),
+        .hotKeys = *keyboard_,
+        .keyboardLayout = *keyboard_,
+        .modifiers = *keyboard_,
         .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,

@@ -2,9 +2,11 @@
 
 #include "Quellarine/Model/AppModel.h"
 
+#include <functional>
 #include <memory>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace quellarine {
 
@@ -13,8 +15,14 @@ class QtMainLoop;
 class SystemLog;
 
 namespace backends {
+class KeyboardRelay;
 class PointerThread;
-}
+} // namespace backends
+
+namespace devices {
+class DeviceKeyboard;
+class UnavailableKeyboard;
+} // namespace devices
 
 namespace x11 {
 class X11Keyboard;
@@ -52,12 +60,22 @@ private:
     // A process that exits without returning from main (Qt's X connection breaking calls exit()) must end the
     // pointer thread before static objects go: it gives the devices back and uses nothing after that.
     static void endPointerAtExit();
+    // Where hot keys, the layout and the modifiers come from: the X server of a real X11 session; else the
+    // keyboards themselves once the user allows reading them, looked for once a second until then; else nowhere.
+    void chooseKeyboard();
+    bool useKeyboardDevices();
+    void service(int fileDescriptor, std::function<void()> process);
 
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
     std::unique_ptr<backends::PointerThread> pointer_;
-    std::unique_ptr<x11::X11Keyboard> keyboard_;
+    std::unique_ptr<x11::X11Keyboard> x11Keyboard_;
+    std::unique_ptr<devices::DeviceKeyboard> deviceKeyboard_;
+    std::unique_ptr<devices::UnavailableKeyboard> noKeyboard_;
+    // What the model holds: passes on to whichever of these serves.
+    std::unique_ptr<backends::KeyboardRelay> keyboard_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QTimer> grantWatch_;
 };
 
 } // namespace quellarine

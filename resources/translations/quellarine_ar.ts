@@ -46,6 +46,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>“%1” did not succeed.</source>
         <translation>لم ينجح «%1».</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>تعذّرت إزالة %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>تعذّر مسح قائمة الوصول إلى %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -46,6 +46,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>“%1” did not succeed.</source>
         <translation>“%1” সফল হয়নি।</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 সরানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1-এর অ্যাক্সেস তালিকা মোছা যায়নি।</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -46,6 +46,14 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>“%1” did not succeed.</source>
         <translation>«%1» no ha funcionado.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>No se puede quitar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>No se puede vaciar la lista de acceso de %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -46,6 +46,14 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>“%1” did not succeed.</source>
         <translation>« %1 » n’a pas abouti.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Impossible de vider la liste d’accès de %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -46,6 +46,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>“%1” did not succeed.</source>
         <translation>“%1” सफल नहीं हुआ।</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 हटाया नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1 की एक्सेस सूची साफ़ नहीं की जा सकी।</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

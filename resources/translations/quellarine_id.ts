@@ -46,6 +46,14 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>“%1” did not succeed.</source>
         <translation>“%1” tidak berhasil.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Tidak dapat menghapus %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Tidak dapat mengosongkan daftar akses %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -46,6 +46,14 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>“%1” did not succeed.</source>
         <translation>“%1” não teve êxito.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Não é possível remover %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Não é possível limpar a lista de acesso de %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

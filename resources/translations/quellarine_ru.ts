@@ -46,6 +46,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>“%1” did not succeed.</source>
         <translation>«%1» не удалось выполнить.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Не удаётся удалить %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Не удаётся очистить список доступа %1.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

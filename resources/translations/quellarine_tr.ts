@@ -46,6 +46,14 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>“%1” did not succeed.</source>
         <translation>“%1” başarılı olmadı.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 kaldırılamıyor.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1 erişim listesi temizlenemiyor.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalHotKey</name>

@@ -1,9 +1,9 @@
-#include "Backends/X11/X11KeyPositions.h"
+#include "Backends/Common/KeyPositions.h"
 
 #include <array>
 #include <utility>
 
-namespace quellarine::x11 {
+namespace quellarine::backends {
 
 namespace {
 
@@ -128,7 +128,7 @@ constexpr std::array<std::pair<std::uint32_t, std::string_view>, 110> positions{
 
 } // namespace
 
-std::optional<std::string_view> X11KeyPositions::xkbName(std::uint32_t keyCode)
+std::optional<std::string_view> KeyPositions::xkbName(std::uint32_t keyCode)
 {
     for (const auto& [code, name] : positions) {
         if (code == keyCode) {
@@ -138,4 +138,4 @@ std::optional<std::string_view> X11KeyPositions::xkbName(std::uint32_t keyCode)
     return std::nullopt;
 }
 
-} // namespace quellarine::x11
+} // namespace quellarine::backends
