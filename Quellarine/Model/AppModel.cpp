@@ -1,5 +1,6 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ProfileIdentity.h"
+#include "Quellarine/Model/PresetChoice.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/ServiceClient.h"
@@ -269,10 +270,7 @@ void AppModel::applyPersonal(const PersonalSetting& setting)
         return;
     }
     setPersonal(setting);
-    setPresetID(FilterPreset::ID::personal);
-    if (isTrusted() && !wantsOn_) {
-        setWantsOn(true);
-    }
+    choosePreset(*this, FilterPreset::ID::personal);
 }
 
 void AppModel::markWhatsNewSeen()

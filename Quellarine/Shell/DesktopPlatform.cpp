@@ -9,6 +9,7 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Desktop/UserAccount.h"
 #include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
@@ -219,7 +220,12 @@ AppModel::Platform DesktopPlatform::platform()
         .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
-        .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
+        .makeUpdates =
+            [](Defaults& defaults) {
+                return std::make_unique<UpdateController>(defaults, [](UpdaterPrompt::Answers answers) {
+                    return static_cast<UpdaterPrompt*>(new UpdaterWindow(std::move(answers)));
+                });
+            },
         .explainPermission =
             [way = pointerWay()] {
                 auto* box = new QMessageBox(

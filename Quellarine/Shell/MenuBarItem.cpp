@@ -6,7 +6,7 @@
 #include "Quellarine/Desktop/Images.h"
 #include "Quellarine/Shell/MenuPanel.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Model/PresetChoice.h"
 
 #include <QAction>
 #include <QActionGroup>

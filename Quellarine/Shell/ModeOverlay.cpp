@@ -2,7 +2,7 @@
 
 #include "Quellarine/Desktop/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Compositor.h"
+#include "Quellarine/Shell/Compositor.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Shell/ModeBanner.h"
 

@@ -1,5 +1,4 @@
-#include "Quellarine/Components/ControlStyle.h"
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
@@ -11,7 +10,6 @@
 #include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstring>
@@ -77,7 +75,7 @@ int main(int argc, char* argv[])
                                          "running without it"));
     }
 
-    Appearance::shared().install(new quellarine::ControlStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    Look::install();
 
     DesktopPlatform desktop;
     // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it

@@ -1566,7 +1566,7 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>¡Estás al día!</translation>

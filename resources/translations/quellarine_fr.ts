@@ -1566,7 +1566,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Vous êtes à jour&#xa0;!</translation>

@@ -4,6 +4,7 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
 #include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <X11/XKBlib.h>
@@ -680,8 +681,6 @@ TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
     constexpr double tremorHz = 5.3;
     constexpr unsigned long stageColour = 0x163A2A;  // the stage in the light appearance
     constexpr unsigned long accentColour = 0x2F6B4F; // prominent buttons in the light appearance
-    constexpr double unitTargets[10][2] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
-                                           {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
     const std::string overview = "Overview \u2014 Quellarine";
     const std::string calibration = "Tuned to your hand \u2014 Quellarine";
 
@@ -747,9 +746,7 @@ TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
         << "the stage never showed";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     stage = areaOfColour(stageColour);
-    const double width = stage->size.width;
-    const double height = stage->size.height;
-    const Point centre = stage->origin + Vector{width / 2, height / 2};
+    const Point centre = stage->origin + (CalibrationProtocol::centre(stage->size) - Point{0, 0});
 
     // Hold, then follow, with the tremor on both axes; while recording the pointer goes where the hand sends it.
     hand->warpCursor(int(centre.x), int(centre.y));
@@ -760,18 +757,16 @@ TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
     const auto begin = Clock::now();
     for (int step = 1;; ++step) {
         const double t = step * sampleInterval;
-        if (t > 25.6) {
+        if (t > CalibrationProtocol::holdSeconds + CalibrationProtocol::followSeconds + 0.6) {
             break;
         }
         std::this_thread::sleep_until(begin + std::chrono::duration<double>(t));
         const Vector tremor{3 * std::sin(2 * std::numbers::pi * tremorHz * t),
                             3 * std::sin(2 * std::numbers::pi * tremorHz * t + 1)};
         Point aim = centre;
-        if (t > 10.0) {
-            const double follow = t - 10.0;
-            aim = centre
-                + Vector{std::sin(follow * 2 * std::numbers::pi / 7.5) * 0.38 * width,
-                         std::sin(follow * 2 * std::numbers::pi / 3.75) * 0.30 * height};
+        if (t > CalibrationProtocol::holdSeconds) {
+            aim = stage->origin
+                + (CalibrationProtocol::dotPosition(t - CalibrationProtocol::holdSeconds, stage->size) - Point{0, 0});
         }
         sent = moveHandTo(aim + tremor, sent);
         if (t > 1 && t < 3 && step % 5 == 0) {
@@ -785,8 +780,8 @@ TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
 
     // The ten targets where the stage draws them.
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    for (const auto& unit : unitTargets) {
-        const Point target = stage->origin + Vector{unit[0] * width, unit[1] * height};
+    for (int index = 0; index < CalibrationProtocol::targetCount; ++index) {
+        const Point target = stage->origin + (CalibrationProtocol::target(index, stage->size) - Point{0, 0});
         moveHandTo(target, hand->cursor());
         std::this_thread::sleep_for(std::chrono::milliseconds(80));
         hand->press(1);

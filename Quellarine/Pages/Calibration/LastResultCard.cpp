@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/PresetSymbolView.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/Typography.h"

@@ -4,7 +4,7 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/PresetSymbol.h"
 #include "Quellarine/Desktop/Symbols.h"
 #include "Quellarine/Desktop/Typography.h"
 

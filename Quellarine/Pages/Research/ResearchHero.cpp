@@ -2,9 +2,9 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/Percent.h"
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Typography.h"
 #include "Quellarine/Pages/Research/LagBars.h"

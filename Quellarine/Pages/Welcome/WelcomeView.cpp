@@ -3,7 +3,7 @@
 #include "Quellarine/Components/AccessibilityCard.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ModeSwitcher.h"
-#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Pages/Welcome/AppTitle.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/ContinuousShape.h"

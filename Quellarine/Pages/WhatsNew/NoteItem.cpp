@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/WhatsNew/NoteItem.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/MarkdownText.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
 #include "Quellarine/Desktop/Typography.h"
 
 #include <QHBoxLayout>

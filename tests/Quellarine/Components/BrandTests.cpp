@@ -2,6 +2,7 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Components/SectionTint.h"
 
 #include <QApplication>
@@ -54,8 +55,8 @@ TEST(BrandColorsTest, ExactLightAndDarkValues)
     };
     for (const Expected& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(hex(row.color.resolve(Appearance::lightPalette())), QString::fromLatin1(row.light));
-        EXPECT_EQ(hex(row.color.resolve(Appearance::darkPalette())), QString::fromLatin1(row.dark));
+        EXPECT_EQ(hex(row.color.resolve(Look::lightPalette())), QString::fromLatin1(row.light));
+        EXPECT_EQ(hex(row.color.resolve(Look::darkPalette())), QString::fromLatin1(row.dark));
     }
     EXPECT_EQ(tint(MainSection::home), Brand::accent);
     EXPECT_EQ(tint(MainSection::profile), Brand::accent);
@@ -106,13 +107,13 @@ TEST_F(CardColoursTest, PaletteSwitchRecoloursTheSameCard)
     neutral.resize(240, 80);
     warm.resize(240, 80);
 
-    const QPalette light = Appearance::lightPalette();
+    const QPalette light = Look::lightPalette();
     expectNear(fillPixel(neutral), composite(light.color(QPalette::WindowText), 0.045, light.color(QPalette::Window)));
     expectNear(fillPixel(warm), composite(QColor(0xC2562D), 0.10, light.color(QPalette::Window)));
 
     Appearance::shared().setChoice(Appearance::Choice::dark);
     QApplication::processEvents();
-    const QPalette dark = Appearance::darkPalette();
+    const QPalette dark = Look::darkPalette();
     expectNear(fillPixel(neutral), composite(dark.color(QPalette::WindowText), 0.045, dark.color(QPalette::Window)));
     expectNear(fillPixel(warm), composite(QColor(0xF08A5D), 0.10, dark.color(QPalette::Window)));
 }
@@ -125,7 +126,7 @@ TEST_F(CardColoursTest, ContentSitsInsideTheRoundedBorder)
     card.grab();
     EXPECT_EQ(content->geometry(), card.rect().adjusted(14, 14, -14, -14));
     // The corner lies outside the rounded shape: the window shows through.
-    EXPECT_EQ(card.grab().toImage().pixelColor(0, 0), Appearance::lightPalette().color(QPalette::Window));
+    EXPECT_EQ(card.grab().toImage().pixelColor(0, 0), Look::lightPalette().color(QPalette::Window));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-#include "Quellarine/Components/AppTitle.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
-#include "Quellarine/Components/Pill.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
@@ -57,29 +55,6 @@ TEST(SymbolLabelTest, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfIts
     label.resize(400, label.heightForWidth(400));
     label.show();
     EXPECT_EQ(label.label()->x(), 26 + SymbolLabel::symbolSpacing);
-}
-
-TEST(AppTitleTest, TheIconIsDecorationAndTheTitleIsRead)
-{
-    auto* subtitle = new QLabel(QStringLiteral("Steadies the pointer."));
-    AppTitle title(QStringLiteral("Welcome to Quellarine"), subtitle);
-    title.resize(480, 80);
-    EXPECT_EQ(accessibleChildren(title),
-              QStringList({QStringLiteral("Welcome to Quellarine"), QStringLiteral("Steadies the pointer.")}));
-    EXPECT_EQ(title.iconRect(), QRect(0, 8, 64, 64));
-    EXPECT_EQ(title.minimumHeight(), 64);
-    EXPECT_EQ(title.titleLabel()->font().pixelSize(), 24);
-    EXPECT_EQ(title.titleLabel()->font().weight(), QFont::Bold);
-}
-
-TEST(PillTest, ReadsItsTextAndSizesToIt)
-{
-    Pill pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pill);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("AI-assisted"));
-    EXPECT_GT(pill.sizeHint().width(), pill.fontMetrics().horizontalAdvance(QStringLiteral("AI-assisted")) + 20);
-    EXPECT_EQ(pill.sizeHint().height(), std::max(pill.fontMetrics().height(), 15) + 8);
 }
 
 TEST(PageTitleTest, TitleAboveAWrappingSecondarySubtitle)

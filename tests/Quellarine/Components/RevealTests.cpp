@@ -1,6 +1,6 @@
 #include "Screenshots.h"
 
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Desktop/Motion.h"
 

@@ -5,7 +5,7 @@
 #include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/Desktop/UpdaterWindow.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -163,9 +163,13 @@ class AppcastUpdaterTest : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
-    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h)
+    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h, bool withWindow = true)
     {
         AppcastUpdater::Configuration configuration;
+        if (withWindow) {
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
+        }
         configuration.feedURL = server.url();
         configuration.runningBuild = QStringLiteral("10");
         configuration.appVersion = QStringLiteral("1.0");
@@ -277,6 +281,7 @@ TEST_F(AppcastUpdaterTest, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
     // A server that keeps the check alive with a byte now and then: the check ends at its deadline.
     server.pace = FeedServer::Pace::trickle;
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = server.url();
     configuration.runningBuild = QStringLiteral("10");
     configuration.checkDeadline = 600ms;
@@ -319,6 +324,7 @@ TEST_F(AppcastUpdaterTest, ACompressedFeedIsRefusedAtOnceAsUnreadable)
         return answer;
     };
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = QUrl(QString::fromStdString(service.root().text()) + QStringLiteral("/appcast.xml"));
     configuration.runningBuild = QStringLiteral("10");
     configuration.appVersion = QStringLiteral("1.0");
@@ -379,6 +385,40 @@ TEST_F(AppcastUpdaterTest, UserCheckShowsItsOutcomeInTheUpdaterWindow)
     EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
     click("okButton");
     EXPECT_FALSE(updater->sessionInProgress());
+}
+
+// The window may go without being closed (its owner deleted it) and the updater may go while the window is
+// open: neither leaves a session running or a window calling back into nothing.
+TEST_F(AppcastUpdaterTest, TheWindowAndTheUpdaterMayEachGoFirst)
+{
+    server.body = feedWith("10", "1.0");
+    auto updater = makeUpdater();
+    updater->checkForUpdates();
+    ASSERT_TRUE(settled(*updater));
+    ASSERT_NE(window(), nullptr);
+    delete window();
+    EXPECT_FALSE(updater->sessionInProgress());
+
+    delegate.log.clear();
+    updater->checkForUpdates();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::checking);
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::noUpdate);
+    updater.reset();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"not found", "abort 1001"}));
+}
+
+// Without a window a user's check still ends, with the same answers to the delegate.
+TEST_F(AppcastUpdaterTest, WithoutAWindowAUserCheckEndsByItself)
+{
+    server.body = feedWith("12", "1.2");
+    auto updater = makeUpdater(24h, false);
+    updater->checkForUpdates();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !updater->sessionInProgress(); }));
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 1 12"}));
 }
 
 TEST_F(AppcastUpdaterTest, ChoicesInTheUpdateWindow)
@@ -454,6 +494,8 @@ TEST_F(AppcastUpdaterTest, TheApplicationShowsWhatItsLaunchCheckFinds)
         defaults,
         [this](UpdaterDelegate& owner) {
             AppcastUpdater::Configuration configuration;
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
             configuration.feedURL = server.url();
             configuration.runningBuild = QStringLiteral("10");
             configuration.openURL = [](const QUrl&) { return true; };

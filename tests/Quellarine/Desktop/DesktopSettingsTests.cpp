@@ -1,15 +1,12 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/Motion.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
-#include "Quellarine/Desktop/Typography.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
@@ -140,73 +137,12 @@ TEST_F(PrivateBusTest, SystemAppearanceAndMotionFollowTheDesktop)
     appearance.setChoice(Appearance::Choice::light);
 }
 
-TEST(AppearanceTest, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
-{
-    Appearance& appearance = Appearance::shared();
-    appearance.setChoice(Appearance::Choice::light);
-    QSignalSpy changes(&appearance, &Appearance::changed);
-
-    appearance.setChoice(Appearance::Choice::dark);
-    appearance.setChoice(Appearance::Choice::dark);
-    EXPECT_EQ(changes.size(), 1);
-    EXPECT_EQ(QApplication::palette().color(QPalette::Window), Appearance::darkPalette().color(QPalette::Window));
-
-    // "System" with a desktop that states no preference keeps to the platform's palette, which is light here.
-    appearance.setDesktopPrefersDark(std::nullopt);
-    appearance.setChoice(Appearance::Choice::system);
-    EXPECT_FALSE(appearance.isDark());
-    appearance.setDesktopPrefersDark(true);
-    EXPECT_TRUE(appearance.isDark());
-    appearance.setChoice(Appearance::Choice::light);
-    EXPECT_FALSE(Appearance::isDark(QApplication::palette()));
-    appearance.setDesktopPrefersDark(std::nullopt);
-}
-
 TEST(AppearanceTest, ColorSchemeValues)
 {
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(1u)), std::optional<bool>(true));
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(2u)), std::optional<bool>(false));
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(0u)), std::nullopt);
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QStringLiteral("dark")), std::nullopt);
-}
-
-TEST(MotionTest, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
-{
-    Motion& motion = Motion::shared();
-    motion.setOverride(std::nullopt);
-    motion.setDesktopAnimationsEnabled(std::nullopt);
-    motion.setDesktopReducedMotion(std::nullopt);
-    EXPECT_FALSE(motion.reduceMotion()) << "a desktop that says nothing animates";
-
-    QSignalSpy changes(&motion, &Motion::reduceMotionChanged);
-    motion.setDesktopReducedMotion(true);
-    motion.setDesktopAnimationsEnabled(true);
-    EXPECT_TRUE(motion.reduceMotion());
-    EXPECT_EQ(changes.size(), 1);
-
-    motion.setDesktopReducedMotion(false);
-    motion.setDesktopAnimationsEnabled(false);
-    EXPECT_TRUE(motion.reduceMotion());
-
-    motion.setOverride(false);
-    EXPECT_FALSE(motion.reduceMotion());
-    motion.setOverride(std::nullopt);
-    motion.setDesktopAnimationsEnabled(std::nullopt);
-    motion.setDesktopReducedMotion(std::nullopt);
-}
-
-TEST(TypographyTest, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
-{
-    const QFont body = Typography::font(Typography::TextStyle::body);
-    EXPECT_EQ(QFontInfo(body).family(), QStringLiteral("Inter"));
-    EXPECT_EQ(body.pixelSize(), 13);
-    EXPECT_EQ(Typography::font(Typography::TextStyle::title3).pixelSize(), 15);
-    EXPECT_EQ(Typography::system(13.5, QFont::Medium).pixelSize(), 14);
-    for (const auto script : {QFontDatabase::Arabic, QFontDatabase::Bengali, QFontDatabase::Devanagari,
-                              QFontDatabase::Cyrillic, QFontDatabase::SimplifiedChinese}) {
-        EXPECT_FALSE(QFontDatabase::families(script).isEmpty())
-            << "no font for " << QFontDatabase::writingSystemName(script).toStdString();
-    }
 }
 
 } // namespace

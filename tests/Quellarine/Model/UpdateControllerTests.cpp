@@ -5,12 +5,11 @@
 #include "RecordingUpdater.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +59,9 @@ protected:
             this->delegate = &delegate;
             return updater;
         };
-        return std::make_unique<UpdateController>(defaults, factory, environment);
+        auto controller = std::make_unique<UpdateController>(defaults, factory, environment);
+        controller->onShowUpToDate = [this] { ++upToDatePrompts; };
+        return controller;
     }
 
     QStringList storedKeys() const { return QSettings(path, QSettings::IniFormat).allKeys(); }
@@ -71,26 +72,6 @@ protected:
             {{QStringLiteral("updates.availableVersion"), version}, {QStringLiteral("updates.availableBuild"), build}});
     }
 
-    static QMessageBox* upToDateAlert()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible() && box->text() == u"You're up to date!") {
-                return box;
-            }
-        }
-        return nullptr;
-    }
-
-    static void clickAlertButton(QStringView text)
-    {
-        for (QAbstractButton* button : upToDateAlert()->buttons()) {
-            if (button->text() == text) {
-                button->click();
-            }
-        }
-    }
-
     QTemporaryDir directory;
     QString path = directory.filePath(QStringLiteral("settings.ini"));
     Defaults defaults{path};
@@ -98,6 +79,7 @@ protected:
     QString runningBuild = QStringLiteral("9");
     std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> scheduled;
     FakeUpdater* fake = nullptr;
+    int upToDatePrompts = 0;
     UpdaterDelegate* delegate = nullptr;
 };
 
@@ -208,7 +190,7 @@ TEST_F(UpdateControllerTest, LaunchCheckIsLeftOutWhenItShouldNotRun)
     scheduled.at(0).second();
     controller->checkForUpdates();
     EXPECT_FALSE(controller->canCheck());
-    EXPECT_EQ(upToDateAlert(), nullptr);
+    EXPECT_EQ(upToDatePrompts, 0);
 }
 
 TEST_F(UpdateControllerTest, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
@@ -220,13 +202,8 @@ TEST_F(UpdateControllerTest, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
 
     now = now.addSecs(59);
     controller->checkForUpdates();
-    QMessageBox* alert = upToDateAlert();
-    ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(
-        alert->informativeText(),
-        QStringLiteral("Quellarine %1 is currently the newest version available.").arg(UpdateController::appVersion()));
+    EXPECT_EQ(upToDatePrompts, 1);
     EXPECT_EQ(fake->userChecks, 0);
-    alert->close();
 
     now = now.addSecs(1);
     controller->checkForUpdates();
@@ -248,33 +225,16 @@ TEST_F(UpdateControllerTest, OwnAlertOnlyWithinAMinuteOfANoUpdateResult)
     delegate->standardUserDriverWillHandleShowingUpdate(false, item(QStringLiteral("10"), QStringLiteral("1.10")));
     controller->checkForUpdates();
     EXPECT_EQ(fake->userChecks, 4);
-    EXPECT_EQ(upToDateAlert(), nullptr);
+    EXPECT_EQ(upToDatePrompts, 1);
 }
 
-TEST_F(UpdateControllerTest, VersionHistoryFromTheAlertAndFromTheUpdater)
+TEST_F(UpdateControllerTest, VersionHistoryFromTheUpdater)
 {
     auto controller = makeController();
     int shown = 0;
     controller->onShowVersionHistory = [&] { ++shown; };
-    delegate->updaterDidNotFindUpdate();
-
-    controller->checkForUpdates();
-    ASSERT_NE(upToDateAlert(), nullptr);
-    clickAlertButton(u"OK");
-    EXPECT_EQ(shown, 0);
-
-    // With the main window open the alert goes on it.
-    QWidget mainWindow;
-    mainWindow.setObjectName(QStringLiteral("main"));
-    mainWindow.show();
-    controller->checkForUpdates();
-    EXPECT_EQ(upToDateAlert()->parentWidget(), &mainWindow);
-    EXPECT_EQ(upToDateAlert()->windowModality(), Qt::WindowModal);
-    clickAlertButton(u"Version History");
-    EXPECT_EQ(shown, 1);
-
     delegate->standardUserDriverShowVersionHistoryForAppcastItem(item(QStringLiteral("9"), QStringLiteral("0.9")));
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(shown, 1);
 }
 
 TEST_F(UpdateControllerTest, MirrorsTheUpdaterAndWritesAutomaticChecksThrough)

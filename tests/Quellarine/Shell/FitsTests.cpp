@@ -5,7 +5,7 @@
 
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Shell/MainWindow.h"

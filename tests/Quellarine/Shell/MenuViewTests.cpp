@@ -3,7 +3,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Shell/MenuButton.h"
 #include "Quellarine/Shell/MenuView.h"
-#include "Quellarine/Components/Presets.h"
+
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"

@@ -1,9 +1,7 @@
-#include "Quellarine/Components/ControlStyle.h"
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Localization.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +29,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("QuellarineTests"));
     // The application's style, fonts and palette, as the application itself installs them.
-    quellarine::Appearance::shared().install(
-        new quellarine::ControlStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    quellarine::Look::install();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new EnglishAfterEachTest);
     return RUN_ALL_TESTS();

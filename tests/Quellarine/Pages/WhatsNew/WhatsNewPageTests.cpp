@@ -3,7 +3,7 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/MarkdownText.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Resources.h"
