@@ -1,7 +1,7 @@
 #include "Quellarine/Components/Brand.h"
 
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QWidget>
 

@@ -4,9 +4,9 @@
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Model/AppModel.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

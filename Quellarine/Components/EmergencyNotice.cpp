@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/Notice.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ModeSwitcher.h"
 #include "Quellarine/Model/ShortcutNaming.h"

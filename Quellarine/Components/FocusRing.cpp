@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/PresetChoice.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

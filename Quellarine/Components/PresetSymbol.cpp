@@ -1,7 +1,7 @@
 #include "Quellarine/Components/PresetSymbol.h"
 
 #include "Quellarine/Components/StrengthBars.h"
-#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Components/Style/Symbols.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/PresetSymbol.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/PresetTexts.h"
 
 #include <QAccessibleWidget>

@@ -3,7 +3,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>

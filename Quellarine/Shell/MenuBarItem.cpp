@@ -3,7 +3,7 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Components/Style/Images.h"
 #include "Quellarine/Shell/MenuPanel.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Model/PresetChoice.h"

@@ -8,9 +8,9 @@
 #include "Quellarine/Shell/StatusDot.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/DynamicColor.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>

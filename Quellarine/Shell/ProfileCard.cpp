@@ -7,8 +7,8 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/MotionAware.h"
 
 #include <QPainter>

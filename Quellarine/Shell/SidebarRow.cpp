@@ -5,8 +5,8 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/SectionTint.h"
 #include "Quellarine/Components/MotionAware.h"
 

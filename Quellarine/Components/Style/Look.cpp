@@ -1,8 +1,8 @@
 #include "Quellarine/Components/Style/Look.h"
 
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Components/ControlStyle.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/ControlStyle.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QApplication>
 #include <QStyleFactory>

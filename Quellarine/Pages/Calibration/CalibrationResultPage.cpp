@@ -11,7 +11,7 @@
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/ScreenScale.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Pages/Calibration/CalibrationTrace.h"

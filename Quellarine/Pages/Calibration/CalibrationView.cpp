@@ -11,7 +11,7 @@
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Model/CalibrationAnalysis.h"

@@ -1,8 +1,8 @@
 #include "Quellarine/Pages/Calibration/DisclosureButton.h"
 
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/DynamicColor.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QFontMetrics>

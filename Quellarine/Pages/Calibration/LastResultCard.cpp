@@ -5,7 +5,7 @@
 #include "Quellarine/Components/PresetSymbolView.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Calibration/MetricTile.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/PlainText.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "Quellarine/Components/PageTitle.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Model/UpdateController.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/PlainText.h"
 
 #include "QuellarineKit/Services/Product.h"

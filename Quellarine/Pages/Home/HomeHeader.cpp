@@ -9,9 +9,9 @@
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>

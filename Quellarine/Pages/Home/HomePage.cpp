@@ -15,7 +15,7 @@
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/TapFailedNotice.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>

@@ -5,8 +5,8 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Components/PresetSymbol.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QAccessibleWidget>
 #include <QGraphicsDropShadowEffect>

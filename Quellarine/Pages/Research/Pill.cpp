@@ -1,9 +1,9 @@
 #include "Quellarine/Pages/Research/Pill.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "Quellarine/Components/Percent.h"
 #include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/LagBars.h"
 #include "Quellarine/Components/PlainText.h"
 

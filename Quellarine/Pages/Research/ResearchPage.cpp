@@ -4,7 +4,7 @@
 #include "Quellarine/Components/LocalizedSources.h"
 #include "Quellarine/Components/Percent.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/Finding.h"
 #include "Quellarine/Pages/Research/FrequencyBands.h"
 #include "Quellarine/Pages/Research/LagChart.h"

@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Welcome/AppTitle.h"
 
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

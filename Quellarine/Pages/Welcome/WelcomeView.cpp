@@ -13,7 +13,7 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "Quellarine/Pages/WhatsNew/EmptyState.h"
 
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Desktop/Resources.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/PlainText.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include "QuellarineKit/Support/WebAddress.h"
 

@@ -1,6 +1,6 @@
 #include "Quellarine/Components/MotionAware.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QVariantAnimation>
 #include <QWidget>

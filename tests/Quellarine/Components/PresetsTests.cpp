@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
 #include "Quellarine/Components/StrengthBars.h"
 #include "Quellarine/Components/PresetTile.h"
 #include "Quellarine/Components/PresetPicker.h"

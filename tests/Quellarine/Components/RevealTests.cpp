@@ -2,7 +2,7 @@
 
 #include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QAbstractAnimation>
 #include <QAccessible>

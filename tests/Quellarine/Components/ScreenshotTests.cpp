@@ -10,9 +10,9 @@
 #include "Quellarine/Components/PageTitle.h"
 #include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/SectionTint.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Shell/MainWindow.h"

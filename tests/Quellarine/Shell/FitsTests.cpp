@@ -4,7 +4,7 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"

@@ -4,7 +4,7 @@
 
 #include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/EmergencyNotice.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Shell/MainWindow.h"

@@ -22,7 +22,7 @@
 #include "Quellarine/Shell/WelcomeWindow.h"
 #include "Quellarine/Shell/WindowRoom.h"
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "Screenshots.h"
 #include "ShellFixture.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/MenuView.h"
 
 #include "QuellarineKit/Pointer/GlobalHotKey.h"

@@ -1,7 +1,7 @@
 #include "ManualMainLoop.h"
 #include "Screenshots.h"
 
-#include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Components/Style/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Components/KeyCaps.h"
 #include "Quellarine/Shell/ModeBanner.h"

@@ -3,7 +3,7 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Shell/MainWindow.h"

@@ -3,11 +3,11 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Spring.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/UpdateRow.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QRegularExpression>
 #include <QTest>

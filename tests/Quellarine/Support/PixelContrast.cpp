@@ -1,6 +1,6 @@
 #include "PixelContrast.h"
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QHash>
 #include <QWidget>

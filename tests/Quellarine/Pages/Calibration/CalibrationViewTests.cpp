@@ -15,7 +15,7 @@
 #include "Quellarine/Pages/Calibration/LastResultCard.h"
 #include "Quellarine/Pages/Calibration/StepCard.h"
 #include "Quellarine/Pages/Calibration/StepTransition.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Components/Style/Images.h"
 
 #include "Quellarine/Desktop/Resources.h"
 

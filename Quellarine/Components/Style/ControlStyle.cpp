@@ -1,9 +1,9 @@
-#include "Quellarine/Components/ControlStyle.h"
+#include "Quellarine/Components/Style/ControlStyle.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/ProminentButton.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

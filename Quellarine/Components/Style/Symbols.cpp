@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Components/Style/Symbols.h"
 
 #include "Quellarine/Desktop/Resources.h"
 

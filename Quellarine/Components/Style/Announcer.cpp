@@ -1,6 +1,6 @@
-#include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Components/Style/Announcer.h"
 
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 
 #include <QAccessible>
 #include <QWidget>

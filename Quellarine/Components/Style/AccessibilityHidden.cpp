@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

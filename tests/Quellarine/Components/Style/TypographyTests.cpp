@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

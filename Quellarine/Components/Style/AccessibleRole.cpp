@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

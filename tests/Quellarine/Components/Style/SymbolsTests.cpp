@@ -1,7 +1,7 @@
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Components/Notice.h"
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Symbols.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include "Quellarine/Desktop/Appearance.h"
 

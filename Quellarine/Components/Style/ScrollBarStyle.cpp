@@ -1,6 +1,6 @@
-#include "Quellarine/Desktop/ScrollBarStyle.h"
+#include "Quellarine/Components/Style/ScrollBarStyle.h"
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QPainter>
 #include <QPainterPath>

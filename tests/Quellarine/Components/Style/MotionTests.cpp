@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QSignalSpy>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Desktop/ScrollBarStyle.h"
+#include "Quellarine/Components/Style/ScrollBarStyle.h"
 
 namespace quellarine {
 
