@@ -11,8 +11,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QElapsedTimer>
 
+#include "Eventually.h"
 #include "PrivateBus.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +20,7 @@
 namespace quellarine {
 namespace {
 
-// Runs the event loop until the condition holds or the time is up.
-bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using testing::eventually;
 
 // A stand-in for the desktop's settings portal, answering "Read" the way the real one does (the value wrapped in
 // a second variant) and announcing changes with its signal.

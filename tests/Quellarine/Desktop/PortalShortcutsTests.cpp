@@ -1,14 +1,14 @@
+#include "Eventually.h"
+
 #include "Quellarine/Desktop/PortalShortcuts.h"
 
 #include "QuellarineKit/Pointer/GlobalHotKey.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -26,18 +26,7 @@ using Assignment = system::HotKeyHost::Assignment;
 using Entries = PortalShortcuts::Entries;
 using Shortcut = GlobalHotKey::Shortcut;
 
-bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using testing::eventually;
 
 // A desktop's shortcuts portal as the front end presents it: a session per caller, answers through Request objects'
 // Response signals after the method has replied, and the desktop's own choice of keys.

@@ -1,3 +1,4 @@
+#include "Eventually.h"
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
@@ -17,10 +18,7 @@ namespace {
 
 using testing::Screenshots;
 
-bool eventually(const std::function<bool()>& condition)
-{
-    return QTest::qWaitFor(condition, 2000);
-}
+using testing::eventually;
 
 class ProfileCardTest : public ::testing::Test, protected testing::TestAppModel {
 protected:

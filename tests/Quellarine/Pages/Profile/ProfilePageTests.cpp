@@ -1,3 +1,4 @@
+#include "Eventually.h"
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/AvatarView.h"
@@ -40,11 +41,7 @@ namespace {
 using Device = ProfileStore::Device;
 using ID = FilterPreset::ID;
 
-// Runs the event loop until the condition holds; false when it still does not after the time given.
-bool eventually(const std::function<bool()>& condition, int milliseconds = 5000)
-{
-    return QTest::qWaitFor(condition, milliseconds);
-}
+using testing::eventually;
 
 class ProfilePageTest : public ::testing::Test, protected testing::TestAppModel {
 protected:
