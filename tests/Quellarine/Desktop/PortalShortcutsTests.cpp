@@ -1,4 +1,5 @@
 #include "Eventually.h"
+#include "PrivateBus.h"
 
 #include "Quellarine/Desktop/PortalShortcuts.h"
 
@@ -9,8 +10,6 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -158,16 +157,9 @@ class PortalShortcutsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon,
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
-        address = QString::fromUtf8(process.readLine()).trimmed();
-        ASSERT_FALSE(address.isEmpty());
-        portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("shortcuts-portal")));
-        clientBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("shortcuts-client")));
+        ASSERT_NO_FATAL_FAILURE(bus.start());
+        portalBus.emplace(bus.connect(QStringLiteral("shortcuts-portal")));
+        clientBus.emplace(bus.connect(QStringLiteral("shortcuts-client")));
         ASSERT_TRUE(portalBus->isConnected() && clientBus->isConnected());
         fake.emplace(*portalBus);
         // The portal answers from a thread of its own, as another process would, also while the application waits.
@@ -190,12 +182,7 @@ protected:
         fake.reset();
         portalBus.reset();
         clientBus.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("shortcuts-portal"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("shortcuts-client"));
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        bus.stop();
     }
 
     // The application's side, registering the on/off and next-mode keys as the model does.
@@ -221,9 +208,8 @@ protected:
         return std::nullopt;
     }
 
-    QProcess process;
+    testing::PrivateBus bus;
     QThread portalThread;
-    QString address;
     std::optional<QDBusConnection> portalBus;
     std::optional<QDBusConnection> clientBus;
     std::optional<FakeShortcutsPortal> fake;
@@ -333,12 +319,12 @@ TEST_F(PortalShortcutsTest, APortalThatIsMissingOrGoesAwayLeavesEveryKeyRefused)
     portalThread.wait();
     fake.reset();
     portalBus.reset();
-    QDBusConnection::disconnectFromBus(QStringLiteral("shortcuts-portal"));
+    bus.disconnect(QStringLiteral("shortcuts-portal"));
     ASSERT_TRUE(eventually([&] { return last(Shortcut::nextMode())->refused; }));
     EXPECT_TRUE(last(Shortcut::defaultToggle())->refused);
 
     // The portal starts again: the keys are asked for afresh and work again.
-    portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("shortcuts-portal")));
+    portalBus.emplace(bus.connect(QStringLiteral("shortcuts-portal")));
     ASSERT_TRUE(portalBus->isConnected());
     fake.emplace(*portalBus);
     portalThread.start();
@@ -355,8 +341,7 @@ TEST_F(PortalShortcutsTest, TheBusGoingAwayEndsRegistrationWithoutACrash)
     servePortal();
     registerBoth();
     ASSERT_TRUE(eventually([&] { return answers.size() == 2; }));
-    process.kill();
-    process.waitForFinished(5000);
+    bus.endDaemon();
     ASSERT_TRUE(eventually([&] { return !clientBus->isConnected(); }));
     // Later registrations are refused at once; the host is destroyed without the bus.
     EXPECT_EQ(host->registerHotKey(Shortcut::defaultToggle().keyCode, Shortcut::defaultToggle().modifiers, 7),

@@ -39,6 +39,22 @@ public:
         return QDBusConnection::connectToBus(address_, name);
     }
 
+    // Closes the connection named `name` (drop every copy of it first), as when its process ends.
+    void disconnect(const QString& name)
+    {
+        names_.removeAll(name);
+        QDBusConnection::disconnectFromBus(name);
+    }
+
+    // Ends the daemon and leaves the connections open, as when the bus itself goes away.
+    void endDaemon()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
     // Closes the connections (drop every copy of them first) and ends the daemon.
     void stop()
     {
@@ -46,10 +62,7 @@ public:
             QDBusConnection::disconnectFromBus(name);
         }
         names_.clear();
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
+        endDaemon();
     }
 
 private:
