@@ -1,10 +1,11 @@
+#include "AccessibleChildren.h"
+
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 
@@ -13,15 +14,7 @@
 namespace quellarine {
 namespace {
 
-QStringList accessibleChildren(QWidget& widget)
-{
-    QStringList names;
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
-    for (int index = 0; accessible != nullptr && index < accessible->childCount(); ++index) {
-        names.append(accessible->child(index)->text(QAccessible::Name));
-    }
-    return names;
-}
+using testing::accessibleChildren;
 
 TEST(NoticeTest, LongTextWrapsInsideItsBackgroundAndStaysPlain)
 {

@@ -1,24 +1,14 @@
+#include "AccessibleChildren.h"
+
 #include "Quellarine/Pages/Welcome/AppTitle.h"
 
-#include <QAccessible>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
 namespace quellarine {
-namespace {
 
-QStringList accessibleChildren(QWidget& widget)
-{
-    QStringList names;
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
-    for (int index = 0; accessible != nullptr && index < accessible->childCount(); ++index) {
-        names.append(accessible->child(index)->text(QAccessible::Name));
-    }
-    return names;
-}
-
-} // namespace
+using testing::accessibleChildren;
 
 TEST(AppTitleTest, TheIconIsDecorationAndTheTitleIsRead)
 {
