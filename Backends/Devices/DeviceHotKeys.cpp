@@ -52,9 +52,7 @@ void DeviceHotKeys::unregisterHotKey(std::uint32_t identifier)
     if (combinations_.erase(identifier) == 0) {
         return;
     }
-    if (held_ == identifier) {
-        held_.reset();
-    }
+    held_.forget(identifier);
     if (watchChanged_) {
         watchChanged_();
     }
@@ -69,28 +67,18 @@ bool DeviceHotKeys::watches(std::uint16_t code) const
 void DeviceHotKeys::key(std::uint16_t code, int value, const system::ModifierState& modifiers)
 {
     if (value == 0) {
-        if (held_ && combinations_.contains(*held_) && combinations_[*held_].code == code) {
-            held_.reset();
-        }
+        held_.released(code);
         return;
     }
     if (value != 1) {
         return; // the key repeats
     }
     const std::uint32_t mask = maskOf(modifiers);
-    for (const auto& [identifier, combination] : combinations_) {
-        if (combination.code != code || combination.modifiers != mask) {
-            continue;
-        }
-        if (held_ == identifier) {
-            return;
-        }
-        held_ = identifier;
-        if (handler_) {
-            Handler handler = handler_; // it may replace itself or unregister this hot key
-            handler(identifier);
-        }
-        return;
+    const auto pressed = std::find_if(combinations_.begin(), combinations_.end(), [&](const auto& entry) {
+        return entry.second.code == code && entry.second.modifiers == mask;
+    });
+    if (pressed != combinations_.end()) {
+        held_.pressed(pressed->first, code);
     }
 }
 

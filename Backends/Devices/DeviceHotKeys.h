@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Backends/Common/HeldHotKey.h"
 #include "Backends/Devices/DeviceKeyboardLayout.h"
 #include "QuellarineKit/System/HotKeys.h"
 
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <optional>
 
 namespace quellarine::devices {
 
@@ -23,7 +23,7 @@ public:
 
     Status registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers, std::uint32_t identifier) override;
     void unregisterHotKey(std::uint32_t identifier) override;
-    void setHandler(Handler handler) override { handler_ = std::move(handler); }
+    void setHandler(Handler handler) override { held_.setHandler(std::move(handler)); }
 
     // Whether the key with this kernel code is part of a registered combination: the only keys besides the
     // modifiers that are looked at.
@@ -44,10 +44,9 @@ private:
     };
 
     const DeviceKeyboardLayout& layout_;
-    Handler handler_;
     std::function<void()> watchChanged_;
     std::map<std::uint32_t, Combination> combinations_; // by identifier
-    std::optional<std::uint32_t> held_;                 // the combination whose key is down
+    backends::HeldHotKey held_;
 };
 
 } // namespace quellarine::devices

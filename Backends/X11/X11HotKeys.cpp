@@ -138,9 +138,7 @@ void X11HotKeys::unregisterHotKey(std::uint32_t identifier)
     }
     ungrab(grab->second);
     grabs_.erase(grab);
-    if (held_ == identifier) {
-        held_.reset();
-    }
+    held_.forget(identifier);
     if (connection_.isOpen()) {
         XFlush(connection_.display());
     }
@@ -149,25 +147,15 @@ void X11HotKeys::unregisterHotKey(std::uint32_t identifier)
 void X11HotKeys::handleKey(const XKeyEvent& event)
 {
     if (event.type == KeyRelease) {
-        if (held_ && grabs_.contains(*held_) && grabs_[*held_].keycode == event.keycode) {
-            held_.reset();
-        }
+        held_.released(event.keycode);
         return;
     }
-    unsigned modifiers = event.state & relevantModifiers_;
-    for (const auto& [identifier, grab] : grabs_) {
-        if (grab.keycode != event.keycode || grab.modifiers != modifiers) {
-            continue;
-        }
-        if (held_ == identifier) {
-            return; // the key repeats
-        }
-        held_ = identifier;
-        if (handler_) {
-            Handler handler = handler_; // it may replace itself or unregister this hot key
-            handler(identifier);
-        }
-        return;
+    const unsigned modifiers = event.state & relevantModifiers_;
+    const auto pressed = std::find_if(grabs_.begin(), grabs_.end(), [&](const auto& entry) {
+        return entry.second.keycode == event.keycode && entry.second.modifiers == modifiers;
+    });
+    if (pressed != grabs_.end()) {
+        held_.pressed(pressed->first, event.keycode); // a held key's repeats fire nothing
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Backends/Common/HeldHotKey.h"
 #include "Backends/X11/X11Connection.h"
 #include "QuellarineKit/System/HotKeys.h"
 
 #include <cstdint>
 #include <map>
-#include <optional>
 
 namespace quellarine::x11 {
 
@@ -27,7 +27,7 @@ public:
 
     Status registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers, std::uint32_t identifier) override;
     void unregisterHotKey(std::uint32_t identifier) override;
-    void setHandler(Handler handler) override { handler_ = std::move(handler); }
+    void setHandler(Handler handler) override { held_.setHandler(std::move(handler)); }
 
     // Key presses and releases on the root window.
     void handleKey(const XKeyEvent& event);
@@ -46,10 +46,9 @@ private:
     void ungrab(const Grab& grab);
 
     X11Connection& connection_;
-    Handler handler_;
     std::map<std::uint32_t, Grab> grabs_; // by identifier
     unsigned relevantModifiers_ = 0;      // the modifiers that tell combinations apart
-    std::optional<std::uint32_t> held_;   // the hot key whose keys are down
+    backends::HeldHotKey held_;
 };
 
 } // namespace quellarine::x11
