@@ -1,5 +1,7 @@
 #include "Backends/Devices/DeviceKeyboard.h"
 
+#include "Backends/Common/ReentryGuard.h"
+
 namespace quellarine::devices {
 
 DeviceKeyboard::DeviceKeyboard()
@@ -16,14 +18,10 @@ DeviceKeyboard::DeviceKeyboard(Options options)
 
 void DeviceKeyboard::processPendingEvents()
 {
-    if (processing_) {
+    const backends::ReentryGuard round(processing_);
+    if (!round.entered()) {
         return;
     }
-    processing_ = true;
-    struct Done {
-        bool& processing;
-        ~Done() { processing = false; }
-    } done{processing_};
     devices_.processPending();
 }
 

@@ -1,5 +1,7 @@
 #include "Backends/X11/X11Keyboard.h"
 
+#include "Backends/Common/ReentryGuard.h"
+
 namespace quellarine::x11 {
 
 X11Keyboard::X11Keyboard(const char* displayName)
@@ -12,14 +14,13 @@ X11Keyboard::X11Keyboard(const char* displayName)
 
 void X11Keyboard::processPendingEvents()
 {
-    if (processing_ || connection_.fileDescriptor() < 0) {
+    if (connection_.fileDescriptor() < 0) {
         return;
     }
-    processing_ = true;
-    struct Done {
-        bool& processing;
-        ~Done() { processing = false; }
-    } done{processing_};
+    const backends::ReentryGuard round(processing_);
+    if (!round.entered()) {
+        return;
+    }
     connection_.clearWake();
     Display* display = connection_.display();
     while (connection_.isOpen() && XPending(display) > 0) {
