@@ -46,38 +46,85 @@ inline std::string eventNodeOf(const std::string& sysName, double timeout = 5)
     return {};
 }
 
-// The user's hand: a mouse made through uinput, as the kernel sees any USB mouse. Destroying it unplugs it.
-class UinputHand {
+// A device made through uinput, as the kernel sees any USB device of its kind. Destroying it unplugs it.
+class UinputDevice {
 public:
-    explicit UinputHand(const char* name = "Quellarine test hand")
+    ~UinputDevice() { unplug(); }
+    UinputDevice(const UinputDevice&) = delete;
+    UinputDevice& operator=(const UinputDevice&) = delete;
+
+    // The kernel's name of the device ("input12").
+    const std::string& sysName() const { return sysName_; }
+    void unplug()
+    {
+        if (fd_ >= 0) {
+            ioctl(fd_, UI_DEV_DESTROY);
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+
+protected:
+    // `enable` declares what the device has, on the uinput descriptor, before it is made; `kind` names it in errors.
+    template <typename Enable>
+    UinputDevice(const char* name, std::uint16_t product, const char* kind, Enable enable)
     {
         fd_ = open("/dev/uinput", O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0) {
             throw std::runtime_error("cannot open /dev/uinput");
         }
-        ioctl(fd_, UI_SET_EVBIT, EV_KEY);
-        for (int code : {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE}) {
-            ioctl(fd_, UI_SET_KEYBIT, code);
-        }
-        ioctl(fd_, UI_SET_EVBIT, EV_REL);
-        for (int code : {REL_X, REL_Y, REL_WHEEL}) {
-            ioctl(fd_, UI_SET_RELBIT, code);
-        }
+        enable(fd_);
         uinput_setup setup{};
         setup.id.bustype = BUS_USB;
         setup.id.vendor = 0x1d6b;
-        setup.id.product = 0x0104;
+        setup.id.product = product;
         std::strncpy(setup.name, name, sizeof setup.name - 1);
         if (ioctl(fd_, UI_DEV_SETUP, &setup) < 0 || ioctl(fd_, UI_DEV_CREATE) < 0) {
-            throw std::runtime_error("cannot create the hand");
+            close(fd_);
+            throw std::runtime_error(std::string("cannot create the ") + kind);
         }
         std::array<char, 64> sysName{};
         ioctl(fd_, UI_GET_SYSNAME(sysName.size()), sysName.data());
-        node_ = eventNodeOf(sysName.data());
+        sysName_ = sysName.data();
     }
-    ~UinputHand() { unplug(); }
-    UinputHand(const UinputHand&) = delete;
-    UinputHand& operator=(const UinputHand&) = delete;
+
+    static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
+    {
+        input_event made{};
+        made.type = type;
+        made.code = code;
+        made.value = value;
+        return made;
+    }
+    // Without allocating.
+    void send(const input_event* frame, std::size_t count)
+    {
+        [[maybe_unused]] ssize_t written = write(fd_, frame, count * sizeof(input_event));
+    }
+
+private:
+    int fd_ = -1;
+    std::string sysName_;
+};
+
+// The user's hand: a mouse.
+class UinputHand : public UinputDevice {
+public:
+    explicit UinputHand(const char* name = "Quellarine test hand")
+        : UinputDevice(name, 0x0104, "hand",
+                       [](int fd) {
+                           ioctl(fd, UI_SET_EVBIT, EV_KEY);
+                           for (int code : {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE}) {
+                               ioctl(fd, UI_SET_KEYBIT, code);
+                           }
+                           ioctl(fd, UI_SET_EVBIT, EV_REL);
+                           for (int code : {REL_X, REL_Y, REL_WHEEL}) {
+                               ioctl(fd, UI_SET_RELBIT, code);
+                           }
+                       })
+        , node_(eventNodeOf(sysName()))
+    {
+    }
 
     const std::string& node() const { return node_; }
     // Without allocating: the latency benchmark counts what allocates while it plays.
@@ -105,72 +152,33 @@ public:
         const std::array<input_event, 2> frame{event(EV_REL, REL_WHEEL, notches), event(EV_SYN, SYN_REPORT, 0)};
         send(frame.data(), frame.size());
     }
-    void unplug()
-    {
-        if (fd_ >= 0) {
-            ioctl(fd_, UI_DEV_DESTROY);
-            close(fd_);
-            fd_ = -1;
-        }
-    }
 
 private:
-    static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
-    {
-        input_event made{};
-        made.type = type;
-        made.code = code;
-        made.value = value;
-        return made;
-    }
-    void send(const input_event* frame, std::size_t count)
-    {
-        [[maybe_unused]] ssize_t written = write(fd_, frame, count * sizeof(input_event));
-    }
-
-    int fd_ = -1;
     std::string node_;
 };
 
-// A keyboard made through uinput, as the kernel sees any USB keyboard. Destroying it unplugs it.
-class UinputKeyboard {
+// A keyboard, as any USB keyboard.
+class UinputKeyboard : public UinputDevice {
 public:
     explicit UinputKeyboard(const char* name = "Quellarine test keyboard")
+        : UinputDevice(name, 0x0105, "keyboard", [](int fd) {
+            ioctl(fd, UI_SET_EVBIT, EV_KEY);
+            for (int code = KEY_ESC; code <= KEY_KPDOT; ++code) {
+                ioctl(fd, UI_SET_KEYBIT, code);
+            }
+            for (int code : {KEY_RIGHTCTRL, KEY_RIGHTALT, KEY_LEFTMETA, KEY_RIGHTMETA, KEY_F11, KEY_F12}) {
+                ioctl(fd, UI_SET_KEYBIT, code);
+            }
+        })
     {
-        fd_ = open("/dev/uinput", O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0) {
-            throw std::runtime_error("cannot open /dev/uinput");
-        }
-        ioctl(fd_, UI_SET_EVBIT, EV_KEY);
-        for (int code = KEY_ESC; code <= KEY_KPDOT; ++code) {
-            ioctl(fd_, UI_SET_KEYBIT, code);
-        }
-        for (int code : {KEY_RIGHTCTRL, KEY_RIGHTALT, KEY_LEFTMETA, KEY_RIGHTMETA, KEY_F11, KEY_F12}) {
-            ioctl(fd_, UI_SET_KEYBIT, code);
-        }
-        uinput_setup setup{};
-        setup.id.bustype = BUS_USB;
-        setup.id.vendor = 0x1d6b;
-        setup.id.product = 0x0105;
-        std::strncpy(setup.name, name, sizeof setup.name - 1);
-        if (ioctl(fd_, UI_DEV_SETUP, &setup) < 0 || ioctl(fd_, UI_DEV_CREATE) < 0) {
-            throw std::runtime_error("cannot create the keyboard");
-        }
-        std::array<char, 64> sysName{};
-        ioctl(fd_, UI_GET_SYSNAME(sysName.size()), sysName.data());
-        sysName_ = sysName.data();
     }
-    ~UinputKeyboard() { unplug(); }
-    UinputKeyboard(const UinputKeyboard&) = delete;
-    UinputKeyboard& operator=(const UinputKeyboard&) = delete;
 
-    const std::string& sysName() const { return sysName_; }
     // A key goes down (1), repeats (2) or comes up (0).
     void key(int code, int value)
     {
         const std::array<input_event, 2> frame{event(EV_KEY, static_cast<std::uint16_t>(code), value),
                                                event(EV_SYN, SYN_REPORT, 0)};
-        [[maybe_unused]] ssize_t written = write(fd_, frame.data(), sizeof frame);
+        send(frame.data(), frame.size());
     }
     void tap(int code)
     {
@@ -188,27 +196,6 @@ public:
             key(*modifier, 0);
         }
     }
-    void unplug()
-    {
-        if (fd_ >= 0) {
-            ioctl(fd_, UI_DEV_DESTROY);
-            close(fd_);
-            fd_ = -1;
-        }
-    }
-
-private:
-    static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
-    {
-        input_event made{};
-        made.type = type;
-        made.code = code;
-        made.value = value;
-        return made;
-    }
-
-    int fd_ = -1;
-    std::string sysName_;
 };
 
 // Whoever else reads a device: the compositor reading the hand, or reading our virtual device. Keeps what came in
