@@ -4,58 +4,19 @@
 #include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Components/Style/Typography.h"
 
-#include <QEvent>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
 
 #include <algorithm>
-#include <cmath>
 
 namespace quellarine {
 
 DisclosureButton::DisclosureButton(const QString& title, QWidget* parent)
-    : DrawnButton(parent)
+    : LeadingMarkButton(title, parent)
 {
-    setText(title);
     setCheckable(true);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
-}
-
-int DisclosureButton::textWidth(int width) const
-{
-    return std::max(1, width - chevronSide - chevronSpacing - 2 * focusMargin);
-}
-
-QSize DisclosureButton::sizeHint() const
-{
-    const qreal title = QFontMetricsF(font()).boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::TextSingleLine, text()).width();
-    const int width = chevronSide + chevronSpacing + static_cast<int>(std::ceil(title)) + 1 + 2 * focusMargin;
-    return QSize(width, heightForWidth(width));
-}
-
-QSize DisclosureButton::minimumSizeHint() const
-{
-    const QFontMetrics metrics(font());
-    int word = 0;
-    for (const QString& part : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        word = std::max(word, metrics.horizontalAdvance(part));
-    }
-    const int width = chevronSide + chevronSpacing + word + 2 * focusMargin;
-    return QSize(width, heightForWidth(std::max(width, this->width())));
-}
-
-int DisclosureButton::heightForWidth(int width) const
-{
-    const int lines
-        = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth(width), 100000), Qt::TextWordWrap, text()).height();
-    return std::max(DrawnButton::minimumTargetSide, std::max(chevronSide, lines) + 2 * focusMargin);
 }
 
 void DisclosureButton::paintEvent(QPaintEvent* /*event*/)
@@ -90,17 +51,9 @@ void DisclosureButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawPath(chevron);
 
     painter.setPen(isDown() ? withOpacity(ink, 0.6) : ink);
-    const QRect textRect = content.adjusted(chevronSide + chevronSpacing, 0, 0, 0);
+    const QRect textRect = content.adjusted(chevronSide + markSpacing, 0, 0, 0);
     painter.drawText(QStyle::visualRect(layoutDirection(), content, textRect),
                      Qt::AlignVCenter | Typography::leading(layoutDirection()) | Qt::TextWordWrap, text());
-}
-
-void DisclosureButton::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) {
-        updateGeometry();
-    }
-    DrawnButton::changeEvent(event);
 }
 
 } // namespace quellarine
