@@ -1,16 +1,16 @@
 #include "Backends/Devices/DeviceHotKeys.h"
 
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
+
 #include <algorithm>
 
 namespace quellarine::devices {
 
 namespace {
 
-constexpr std::uint32_t commandBit = 0x100;
-constexpr std::uint32_t shiftBit = 0x200;
-constexpr std::uint32_t optionBit = 0x800;
-constexpr std::uint32_t controlBit = 0x1000;
-constexpr std::uint32_t named = commandBit | shiftBit | optionBit | controlBit;
+using Shortcut = GlobalHotKey::Shortcut;
+constexpr std::uint32_t named
+    = Shortcut::commandMask | Shortcut::shiftMask | Shortcut::optionMask | Shortcut::controlMask;
 
 } // namespace
 
@@ -21,8 +21,8 @@ DeviceHotKeys::DeviceHotKeys(const DeviceKeyboardLayout& layout)
 
 std::uint32_t DeviceHotKeys::maskOf(const system::ModifierState& modifiers)
 {
-    return (modifiers.control ? controlBit : 0) | (modifiers.option ? optionBit : 0) | (modifiers.shift ? shiftBit : 0)
-        | (modifiers.command ? commandBit : 0);
+    return (modifiers.control ? Shortcut::controlMask : 0) | (modifiers.option ? Shortcut::optionMask : 0)
+        | (modifiers.shift ? Shortcut::shiftMask : 0) | (modifiers.command ? Shortcut::commandMask : 0);
 }
 
 system::HotKeyHost::Status DeviceHotKeys::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,

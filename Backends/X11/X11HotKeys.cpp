@@ -1,6 +1,7 @@
 #include "Backends/X11/X11HotKeys.h"
 
 #include "Backends/X11/X11Keymap.h"
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
@@ -11,10 +12,7 @@ namespace quellarine::x11 {
 
 namespace {
 
-constexpr std::uint32_t commandBit = 0x100;
-constexpr std::uint32_t shiftBit = 0x200;
-constexpr std::uint32_t optionBit = 0x800;
-constexpr std::uint32_t controlBit = 0x1000;
+using Shortcut = GlobalHotKey::Shortcut;
 
 unsigned orDefault(unsigned mask, unsigned fallback)
 {
@@ -45,16 +43,16 @@ X11HotKeys::~X11HotKeys()
 unsigned X11HotKeys::xModifiers(std::uint32_t modifiers, unsigned altMask, unsigned superMask)
 {
     unsigned mask = 0;
-    if (modifiers & controlBit) {
+    if (modifiers & Shortcut::controlMask) {
         mask |= ControlMask;
     }
-    if (modifiers & optionBit) {
+    if (modifiers & Shortcut::optionMask) {
         mask |= altMask;
     }
-    if (modifiers & shiftBit) {
+    if (modifiers & Shortcut::shiftMask) {
         mask |= ShiftMask;
     }
-    if (modifiers & commandBit) {
+    if (modifiers & Shortcut::commandMask) {
         mask |= superMask;
     }
     return mask;
