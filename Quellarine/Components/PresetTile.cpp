@@ -4,10 +4,10 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/PresetSymbol.h"
+#include "Quellarine/Components/SelectableButtonAccessible.h"
 #include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/PresetTexts.h"
 
-#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
@@ -19,44 +19,6 @@
 namespace quellarine {
 
 namespace {
-
-// To assistive technology a tile is a button named by the preset's title, with its summary as the hint and
-// the selected state while it is the preset in force.
-class PresetTileAccessible : public QAccessibleWidget {
-public:
-    explicit PresetTileAccessible(PresetTile* tile)
-        : QAccessibleWidget(tile, QAccessible::Button)
-    {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        auto* tile = static_cast<PresetTile*>(widget());
-        state.selectable = true;
-        state.selected = tile->selected();
-        return state;
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction() && widget()->isEnabled()) {
-            static_cast<PresetTile*>(widget())->click();
-        }
-    }
-    QStringList keyBindingsForAction(const QString& /*name*/) const override { return {}; }
-};
-
-QAccessibleInterface* makeTileAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("quellarine::PresetTile")) {
-        if (auto* tile = qobject_cast<PresetTile*>(object)) {
-            return new PresetTileAccessible(tile);
-        }
-    }
-    return nullptr;
-}
 
 // The title of a tile laid out in `width`: a title with a space may take two lines and shrink to 80 %; a
 // single word stays on one line and may shrink to 50 %.
@@ -126,11 +88,7 @@ PresetTile::PresetTile(FilterPreset::ID id, bool large, QWidget* parent)
     , large_(large)
     , shadow_(new QGraphicsDropShadowEffect(this))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(makeTileAccessible);
-        return true;
-    }();
-    (void)installed;
+    SelectableButtonAccessible<PresetTile>::install();
 
     setText(presetTitle(id));
     setToolTip(presetSummary(id));

@@ -5,10 +5,10 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Components/PresetSymbol.h"
+#include "Quellarine/Components/SelectableButtonAccessible.h"
 #include "Quellarine/Components/Style/Symbols.h"
 #include "Quellarine/Components/Style/Typography.h"
 
-#include <QAccessibleWidget>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,45 +30,6 @@ constexpr qreal tileTintOpacity = 0.10;
 int checkSide()
 {
     return static_cast<int>(Symbols::sideFor(Typography::pixelSize(Typography::TextStyle::title3)));
-}
-
-// To assistive technology a card is a button named by the preset's title, with its summary as the hint and
-// the selected state while it is the preset in force.
-class PresetCardAccessible : public QAccessibleWidget {
-public:
-    explicit PresetCardAccessible(PresetCard* card)
-        : QAccessibleWidget(card, QAccessible::Button)
-    {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.selectable = true;
-        state.selected = static_cast<PresetCard*>(widget())->selected();
-        return state;
-    }
-
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction() && widget()->isEnabled()) {
-            static_cast<PresetCard*>(widget())->click();
-        }
-    }
-    QStringList keyBindingsForAction(const QString& /*name*/) const override { return {}; }
-};
-
-QAccessibleInterface* makeCardAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("quellarine::PresetCard")) {
-        if (auto* card = qobject_cast<PresetCard*>(object)) {
-            return new PresetCardAccessible(card);
-        }
-    }
-    return nullptr;
 }
 
 // The preset's symbol on its rounded tile.
@@ -140,11 +101,7 @@ PresetCard::PresetCard(FilterPreset::ID id, QWidget* parent)
     , summary_(new QLabel(presetSummary(id), this))
     , check_(new CheckMark(*this))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(makeCardAccessible);
-        return true;
-    }();
-    (void)installed;
+    SelectableButtonAccessible<PresetCard>::install();
 
     setText(presetTitle(id));
     setAccessibleName(presetTitle(id));
