@@ -6,7 +6,9 @@
 // The runs to compare: the bare probe does the least that holding the pointer takes (it grabs the hand's device,
 // reads each raw move and puts the pointer where the move says through the test extension, on a thread of its own);
 // the passing tap does the same through the backend; the difference is what the backend adds. The run without
-// anything between hand and cursor is the X server's own latency, the floor under both.
+// anything between hand and cursor is the X server's own latency, the floor under both. The hand is test input, so
+// the backend's report of other programs' requests carries each of its moves as well, which a real device's would
+// not: the server writes that report once more per move than it would for a real hand.
 //
 // The counter heap_per_move is the number of heap allocations the backend's thread makes per device move (Xlib's
 // and xcb's included); xlib_per_event is what any Xlib client allocates to read one input event (XNextEvent and
