@@ -4,6 +4,7 @@
 // the input samples must cost the spectrum nothing and the resampling no more than its linear share.
 
 #include "QuellarineKit/Calibration/Calibration.h"
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
 #include "QuellarineKit/Calibration/Resampling.h"
 #include "QuellarineKit/Calibration/SteadyPath.h"
 #include "QuellarineKit/Calibration/TremorSpectrum.h"
@@ -42,10 +43,9 @@ CalibrationRecording recording(double rate, double holdSeconds, double followSec
     CalibrationRecording result;
     result.hold = part(holdSeconds, [](double t) { return Point{360 + 3 * std::sin(0.6 * t), 210}; });
     result.follow = part(followSeconds, [](double t) {
-        const double late = t - 0.15; // the hand trails the dot
-        return Point{360 + 273.6 * std::sin(late * 2 * pi / 7.5), 210 + 126 * std::sin(late * 2 * pi / 3.75)};
+        return CalibrationProtocol::dotPosition(t - 0.15, Size{720, 420}); // the hand trails the dot
     });
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < CalibrationProtocol::targetCount; ++i) {
         const double down = 100 + 1.1 * i;
         const Point at{70.0 * i, 40.0 * (i % 3)};
         result.clicks.push_back({down, down + 0.12, at, at + Vector{0.6, -0.4}, true});
@@ -63,25 +63,26 @@ void analyze(benchmark::State& state, const CalibrationRecording& input)
 
 void AnalyzeStandardTest(benchmark::State& state)
 {
-    analyze(state, recording(125, 10, 15));
+    analyze(state, recording(125, CalibrationProtocol::holdSeconds, CalibrationProtocol::followSeconds));
 }
 BENCHMARK(AnalyzeStandardTest)->Unit(benchmark::kMillisecond);
 
 void AnalyzeMinuteRecording(benchmark::State& state)
 {
-    analyze(state, recording(125, 20, 40));
+    analyze(state, recording(125, 2 * CalibrationProtocol::holdSeconds, 40));
 }
 BENCHMARK(AnalyzeMinuteRecording)->Unit(benchmark::kMillisecond);
 
 void AnalyzeStandardTestAt1000Hz(benchmark::State& state)
 {
-    analyze(state, recording(1000, 10, 15));
+    analyze(state, recording(1000, CalibrationProtocol::holdSeconds, CalibrationProtocol::followSeconds));
 }
 BENCHMARK(AnalyzeStandardTestAt1000Hz)->Unit(benchmark::kMillisecond);
 
 void Resample(benchmark::State& state)
 {
-    const auto input = recording(static_cast<double>(state.range(0)), 10, 15);
+    const auto input = recording(static_cast<double>(state.range(0)), CalibrationProtocol::holdSeconds,
+                                 CalibrationProtocol::followSeconds);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Calibration::resampled(input.hold));
         benchmark::DoNotOptimize(Calibration::resampled(input.follow));
@@ -92,7 +93,8 @@ BENCHMARK(Resample)->ArgName("Hz")->Arg(125)->Arg(1000)->Unit(benchmark::kMicros
 
 void Spectrum(benchmark::State& state)
 {
-    const auto input = recording(static_cast<double>(state.range(0)), 10, 15);
+    const auto input = recording(static_cast<double>(state.range(0)), CalibrationProtocol::holdSeconds,
+                                 CalibrationProtocol::followSeconds);
     const auto hold = Calibration::resampled(input.hold);
     const auto follow = Calibration::resampled(input.follow);
     const auto holdSteady = Calibration::steadyPath(hold);

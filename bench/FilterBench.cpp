@@ -2,6 +2,7 @@
 // built-in preset. Every per-step benchmark also counts heap allocations inside its timed loop and fails when
 // there is one: the live pointer path must not allocate.
 
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
 #include "QuellarineKit/Pointer/OneEuroFilter.h"
 #include "QuellarineKit/Pointer/PointerFilter.h"
@@ -28,7 +29,7 @@ struct Sample {
     double time;
 };
 
-// 25 s at 120 Hz like a calibration: 10 s holding a dot, 15 s following one round a circle, with a 5 Hz
+// 25 s at 120 Hz like a calibration: holding a dot, then following one round a circle, with a 5 Hz
 // tremor of 2 points and a little noise.
 std::vector<Sample> calibrationTrace(double uptime)
 {
@@ -43,8 +44,9 @@ std::vector<Sample> calibrationTrace(double uptime)
         const double elapsed = i / sampleRate;
         const double t = uptime + elapsed;
         double x = 700, y = 450;
-        if (elapsed >= 10) {
-            const double angle = 2 * std::numbers::pi * (elapsed - 10) / 7.5;
+        if (elapsed >= CalibrationProtocol::holdSeconds) {
+            const double angle = 2 * std::numbers::pi * (elapsed - CalibrationProtocol::holdSeconds)
+                / CalibrationProtocol::acrossPeriod;
             x += 250 * std::cos(angle) - 250;
             y += 250 * std::sin(angle);
         }

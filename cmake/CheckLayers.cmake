@@ -1,6 +1,12 @@
 # Fails when a file includes a folder above its own. The application's layers, top to bottom: Shell, Pages,
 # Components, Model, Desktop; a page sees only its own folder among the pages. The core library's subsystems see
-# the folders listed for them. Run with -DSOURCE_DIR=<the project's root>.
+# the folders listed for them. Model and Desktop hold no views: they include nothing of QtWidgets, whether
+# spelled <QtWidgets/...> or by one of its headers' names (taken from the installed QtWidgets headers, which
+# -DQTWIDGETS_DIR=<folder> names; the usual Debian folders are tried otherwise). Below the shell nothing talks to
+# a window system or the input devices directly (X11, xcb, Wayland, libinput, libevdev, libudev): that is the
+# shell's or a backend's.
+# Run with -DSOURCE_DIR=<the project's root>.
+cmake_minimum_required(VERSION 3.25)
 set(_app Quellarine)
 set(_kit QuellarineKit)
 set(_allowed_Shell      "Quellarine/Shell/" "Quellarine/Pages/" "Quellarine/Components/" "Quellarine/Model/" "Quellarine/Desktop/" "QuellarineKit/" "Backends/")
@@ -14,6 +20,19 @@ set(_allowed_Pointer     "QuellarineKit/Pointer/" "QuellarineKit/System/" "Quell
 set(_allowed_Calibration "QuellarineKit/Calibration/" "QuellarineKit/Pointer/" "QuellarineKit/System/" "QuellarineKit/Support/")
 set(_allowed_Services    "QuellarineKit/Services/" "QuellarineKit/Calibration/" "QuellarineKit/Pointer/" "QuellarineKit/Support/")
 set(_allowed_Research    "QuellarineKit/Research/" "QuellarineKit/Support/")
+
+set(_no_widgets_layers Model Desktop)
+set(_no_window_system_layers Pages Components Model Desktop)
+if(NOT QTWIDGETS_DIR)
+  file(GLOB QTWIDGETS_DIR LIST_DIRECTORIES true /usr/include/*/qt6/QtWidgets /usr/include/qt6/QtWidgets)
+  if(QTWIDGETS_DIR)
+    list(SORT QTWIDGETS_DIR)
+    list(GET QTWIDGETS_DIR 0 QTWIDGETS_DIR)
+  endif()
+endif()
+if(NOT QTWIDGETS_DIR OR NOT IS_DIRECTORY "${QTWIDGETS_DIR}")
+  message(FATAL_ERROR "No QtWidgets headers to check against: name their folder with -DQTWIDGETS_DIR")
+endif()
 
 set(_offenders "")
 foreach(_top IN ITEMS Quellarine QuellarineKit)
@@ -35,6 +54,23 @@ foreach(_top IN ITEMS Quellarine QuellarineKit)
       list(GET _parts 2 _page)
       list(APPEND _allowed "Quellarine/Pages/${_page}/")
     endif()
+    if(_layer IN_LIST _no_widgets_layers)
+      file(STRINGS ${SOURCE_DIR}/${_file} _system_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"][Qq]")
+      foreach(_line IN LISTS _system_includes)
+        string(REGEX REPLACE "^[^<\"]*[<\"]([^>\"]+)[>\"].*$" "\\1" _header "${_line}")
+        if(_header MATCHES "^QtWidgets/" OR (NOT _header MATCHES "/" AND EXISTS "${QTWIDGETS_DIR}/${_header}"))
+          list(APPEND _offenders "${_file} includes ${_header}, a QtWidgets header")
+        endif()
+      endforeach()
+    endif()
+    if(_layer IN_LIST _no_window_system_layers)
+      file(STRINGS ${SOURCE_DIR}/${_file} _window_system_includes
+        REGEX "^[ \t]*#[ \t]*include[ \t]*<(X11/|xcb/|wayland-|libinput|libevdev|libudev|linux/input|linux/uinput)")
+      foreach(_line IN LISTS _window_system_includes)
+        string(REGEX REPLACE "^[^<]*<([^>]+)>.*$" "\\1" _header "${_line}")
+        list(APPEND _offenders "${_file} includes ${_header}, a window system's or device's own header")
+      endforeach()
+    endif()
     file(STRINGS ${SOURCE_DIR}/${_file} _includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(Quellarine|QuellarineKit|Backends)/")
     foreach(_line IN LISTS _includes)
       string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" _included "${_line}")
@@ -52,7 +88,11 @@ foreach(_top IN ITEMS Quellarine QuellarineKit)
   endforeach()
 endforeach()
 if(_offenders)
-  list(JOIN _offenders "\n" _report)
-  message(FATAL_ERROR "Includes that point up or sideways:\n${_report}")
+  # One line per offender, unwrapped, so that tools and people can search the report.
+  foreach(_offender IN LISTS _offenders)
+    message(NOTICE "${_offender}")
+  endforeach()
+  list(LENGTH _offenders _count)
+  message(FATAL_ERROR "Offending includes: ${_count} (listed above): they point up or sideways, or bring widgets below the views")
 endif()
 message(STATUS "Every include points down")

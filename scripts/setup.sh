@@ -25,6 +25,8 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # private X servers, a session bus and a local TLS server for the tests
   xvfb xauth x11-xserver-utils x11-xkb-utils dbus-daemon openssl
+  # the desktop's accessibility bus and registry, which the screen-reader tests read the application's tree over
+  at-spi2-core
   # bench/ApplicationLatencyBench: a light window manager for the private desktop
   openbox
   # every language's script and the monospaced face in the screenshots

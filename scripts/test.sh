@@ -8,4 +8,7 @@ build=${QUELLARINE_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh" "$@"
 echo "Quellarine: running the tests"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300 --label-exclude screenshots
+# The screenshots are artefacts to look at, not tests: written after the tests, in every appearance.
+echo "Quellarine: writing the screenshots to $build/screenshots"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300 --label-regex screenshots

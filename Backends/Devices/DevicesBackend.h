@@ -7,7 +7,6 @@
 #include "Backends/Devices/DeviceCursor.h"
 #include "Backends/Devices/DeviceTapHost.h"
 #include "Backends/Devices/PointingDevices.h"
-#include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/Devices/VirtualPointer.h"
 
 #include <atomic>
@@ -24,7 +23,7 @@ namespace quellarine::devices {
 // they are taken, a watchdog thread gives them back, and the taps hear of it as of a stall once the loop runs again.
 // The kernel gives them back by itself when the process ends, however it ends.
 //
-// Keyboards are not read: hot keys are refused and no modifier change is reported.
+// Keyboards are not read here: DeviceKeyboard hears them where the user allows it.
 class DevicesBackend final : public backends::PointerBackend {
 public:
     struct Options {
@@ -62,9 +61,6 @@ public:
     system::PointerSystem pointerSystem(system::MainLoop& mainLoop) override;
 
     system::Clock& clock() { return clock_; }
-    system::HotKeyHost& hotKeys() { return keyboard_; }
-    system::KeyboardLayout& keyboardLayout() { return keyboard_; }
-    system::ModifierMonitor& modifierMonitor() { return keyboard_; }
     system::EventTapHost& taps() { return taps_; }
     system::EventPoster& poster() { return taps_; }
     system::Cursor& cursor() { return cursor_; }
@@ -88,7 +84,6 @@ private:
     backends::InputWatchdog watchdog_;
     // Gives the devices back when it goes: after them in this list.
     DeviceTapHost taps_;
-    UnavailableKeyboard keyboard_;
     bool processing_ = false;
     // Set after each write to the wake-up descriptor, so that a round reads it only when there is something to
     // read: a moving hand costs no system call for it.

@@ -4,8 +4,8 @@
 
 namespace quellarine::devices {
 
-// The keyboard as this backend sees it: not at all, since it takes only pointing devices. Hot keys are refused,
-// no layout is known and no modifier change is ever reported.
+// No keyboard at all: where no X server tells of keys and the user has not allowed reading the keyboards. Hot
+// keys are refused, no layout is known and no modifier change is ever reported.
 class UnavailableKeyboard final : public system::HotKeyHost,
                                   public system::KeyboardLayout,
                                   public system::ModifierMonitor {

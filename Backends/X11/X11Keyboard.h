@@ -22,6 +22,9 @@ public:
     X11Keyboard(const X11Keyboard&) = delete;
     X11Keyboard& operator=(const X11Keyboard&) = delete;
 
+    // Connected to the X server of an X11 session, which tells of every key: not that of a Wayland session, which
+    // hears only the keys meant for its own windows.
+    bool hearsSession() const { return connection_.isOpen() && !connection_.isWaylandSession(); }
     // Readable while there is something to process; -1 without a connection.
     int fileDescriptor() const { return connection_.fileDescriptor(); }
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.

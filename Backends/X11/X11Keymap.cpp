@@ -1,6 +1,6 @@
 #include "Backends/X11/X11Keymap.h"
 
-#include "Backends/X11/X11KeyPositions.h"
+#include "Backends/Common/KeyPositions.h"
 
 #include <cstring>
 #include <string_view>
@@ -39,7 +39,7 @@ X11Keymap::~X11Keymap()
 
 std::optional<KeyCode> X11Keymap::keycodeForPosition(std::uint32_t keyCode) const
 {
-    auto name = X11KeyPositions::xkbName(keyCode);
+    auto name = backends::KeyPositions::xkbName(keyCode);
     if (!name || description_ == nullptr || description_->names == nullptr || description_->names->keys == nullptr) {
         return std::nullopt;
     }

@@ -6,7 +6,7 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "Quellarine/Components/AvatarView.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 
 #include <QEvent>

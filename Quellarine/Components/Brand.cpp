@@ -1,7 +1,7 @@
 #include "Quellarine/Components/Brand.h"
 
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QWidget>
 
@@ -10,7 +10,12 @@ namespace quellarine {
 QColor Brand::warmText(const QWidget& widget)
 {
     constexpr double bodyTextContrast = 4.5;
-    return readableOn(warm.resolve(widget), widget.palette().color(QPalette::Window), bodyTextContrast);
+    // A card lays at most a tenth of the text colour (near black, near white in the dark) over the window.
+    constexpr qreal cardTint = 0.10;
+    const QColor window = widget.palette().color(QPalette::Window);
+    const QColor text = Appearance::isDark(widget.palette()) ? QColor(Qt::white) : QColor(Qt::black);
+    const QColor card = composited(withOpacity(text, cardTint), window);
+    return readableOn(readableOn(warm.resolve(widget), window, bodyTextContrast), card, bodyTextContrast);
 }
 
 QLinearGradient Brand::gradient(const QRectF& rect, const QWidget& widget)

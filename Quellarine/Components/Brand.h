@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QLinearGradient>
 #include <QRectF>
@@ -27,11 +27,14 @@ struct Brand {
     static constexpr DynamicColor onGradient{0xFFFFFF, 0xFFFFFF};
     // The system's red, as the platform draws it in the light and the dark appearance: what needs updating.
     static constexpr DynamicColor systemRed{0xD63A30, 0xFF6961};
+    // That red as text on a faint red band (an update notice): deep enough in the light to read at 4.5:1.
+    static constexpr DynamicColor systemRedText{0xB4281F, 0xFF6961};
     // The orange of the calibration's marks and recorded path, the same in both appearances.
     static QColor highlight() { return QColor::fromRgbF(0.94f, 0.54f, 0.36f); }
 
-    // The warm colour for text of body size on the widget's window: darkened (lightened in the dark) as little as
-    // needed to read at 4.5:1, which the warm colour itself misses on a light window.
+    // The warm colour for text of body size on the widget's window and on the cards it holds: darkened (lightened
+    // in the dark) as little as needed to read at 4.5:1 on both, which the warm colour itself misses on a light
+    // window.
     static QColor warmText(const QWidget& widget);
 
     // The brand gradient over `rect`: from the top-leading corner (gradient start) to the bottom-trailing corner

@@ -8,8 +8,8 @@
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "QuellarineKit/Support/IcuLocale.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QDateTime>
 #include <QEvent>

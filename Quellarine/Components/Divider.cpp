@@ -1,6 +1,6 @@
 #include "Quellarine/Components/Divider.h"
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QPainter>
 

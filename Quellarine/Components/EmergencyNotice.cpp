@@ -2,8 +2,9 @@
 
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/Notice.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Model/AppModel.h"
+#include "Quellarine/Model/ModeSwitcher.h"
 #include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QKeyEvent>
@@ -55,17 +56,23 @@ EmergencyNotice::EmergencyNotice(AppModel& model, QWidget* parent)
     connect(this, &TapArea::tapped, this, &EmergencyNotice::dismiss);
 }
 
-QString EmergencyNotice::text()
+QString EmergencyNotice::text(const AppModel& model)
 {
+    const ModeSwitcher& modes = model.modes();
+    const auto toggle = GlobalHotKey::Shortcut::defaultToggle();
+    if (modes.toggleState() != ModeSwitcher::KeyState::active) {
+        return tr("Turned off because Ctrl was pressed 5 times. Turn it back on here.");
+    }
+    const QString assigned = modes.assignedKeys(toggle);
     return tr("Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.")
-        .arg(ShortcutNaming::spokenDescription(GlobalHotKey::Shortcut::defaultToggle()));
+        .arg(assigned.isEmpty() ? ShortcutNaming::spokenDescription(toggle) : assigned);
 }
 
 void EmergencyNotice::refresh()
 {
     if (model_.emergencyNotice()) {
         // Built when shown, so that it names the shortcut as the keyboard labels it now.
-        const QString wanted = text();
+        const QString wanted = text(model_);
         if (content_ == nullptr || content_->text() != wanted) {
             delete content_;
             content_ = new Notice(wanted, false, this);

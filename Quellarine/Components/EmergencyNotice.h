@@ -20,7 +20,8 @@ public:
 
     explicit EmergencyNotice(AppModel& model, QWidget* parent = nullptr);
 
-    static QString text();
+    // Names the on/off keys only where they work, in the desktop's words where it assigned them.
+    static QString text(const AppModel& model);
     // Shows or hides the notice as the model says, rebuilding its text when the shortcut's name changed.
     void refresh();
 

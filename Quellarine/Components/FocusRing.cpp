@@ -2,6 +2,7 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -32,9 +33,21 @@ FocusRing::Tones FocusRing::tones(const QWidget& widget)
     return Tones{.outer = Qt::white, .inner = ink};
 }
 
+FocusRing::Tones FocusRing::tones(const QColor& behind, const QColor& fill)
+{
+    const auto readableOn = [](const QColor& background) {
+        return contrastRatio(ink, background) >= contrastRatio(Qt::white, background) ? ink : QColor(Qt::white);
+    };
+    return Tones{.outer = readableOn(behind), .inner = readableOn(fill)};
+}
+
 void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const QWidget& widget)
 {
-    const Tones colors = tones(widget);
+    draw(painter, rect, radius, tones(widget));
+}
+
+void FocusRing::draw(QPainter& painter, const QRectF& rect, qreal radius, const Tones& colors)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     ContinuousShape::draw(painter, rect, radius, Qt::transparent, colors.outer, bandWidth);

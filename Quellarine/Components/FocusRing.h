@@ -29,9 +29,14 @@ public:
         QColor inner;
     };
     static Tones tones(const QWidget& widget);
+    // For a ring on the edge of a filled control: the outer band the one of ink and white that reads best on what
+    // lies behind the control, the inner band the one that reads best on its fill, so that the ring stands out from
+    // both (a green button on a light page takes an ink band outside and a white one inside).
+    static Tones tones(const QColor& behind, const QColor& fill);
 
     // Strokes the ring inside `rect`, the outer band along its edge, with the rectangle's corner radius.
     static void draw(QPainter& painter, const QRectF& rect, qreal radius, const QWidget& widget);
+    static void draw(QPainter& painter, const QRectF& rect, qreal radius, const Tones& colors);
 };
 
 } // namespace quellarine

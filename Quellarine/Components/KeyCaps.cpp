@@ -1,10 +1,10 @@
 #include "Quellarine/Components/KeyCaps.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Model/ShortcutNaming.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "Quellarine/Components/LogoMark.h"
 
-#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Components/Style/Images.h"
 
 #include <QPainter>
 

@@ -2,10 +2,10 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Announcer.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Announcer.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -85,6 +85,13 @@ void Notice::changeEvent(QEvent* event)
 QString Notice::text() const
 {
     return label_->text();
+}
+
+void Notice::setText(const QString& text)
+{
+    label_->setText(text);
+    setAccessibleName(text);
+    updateGeometry();
 }
 
 QString Notice::symbol() const

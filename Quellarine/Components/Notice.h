@@ -18,6 +18,8 @@ public:
     Notice(const QString& text, bool ok, QWidget* parent = nullptr);
 
     QString text() const;
+    // Already localised, like the text given at construction.
+    void setText(const QString& text);
     bool ok() const { return ok_; }
     QString symbol() const;
 

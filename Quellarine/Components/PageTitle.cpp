@@ -1,6 +1,6 @@
 #include "Quellarine/Components/PageTitle.h"
 
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -84,7 +84,8 @@ void ProminentButton::paintEvent(QPaintEvent* /*event*/)
     const QRectF body(rect());
     ContinuousShape::draw(painter, body, cornerRadius, fillColor());
     if (FocusRing::shows(*this)) {
-        FocusRing::draw(painter, body, cornerRadius, *this);
+        FocusRing::draw(painter, body, cornerRadius,
+                        FocusRing::tones(palette().color(QPalette::Window), tint_.resolve(*this)));
     }
     painter.setPen(titleColor());
     painter.setFont(font());

@@ -1,6 +1,6 @@
 #include "Quellarine/Components/Reveal.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "Quellarine/Components/SymbolLabel.h"
 
 #include "Quellarine/Components/InkRoom.h"
-#include "Quellarine/Desktop/Symbols.h"
+#include "Quellarine/Components/Style/Symbols.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

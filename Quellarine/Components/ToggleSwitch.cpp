@@ -3,8 +3,8 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -134,14 +134,10 @@ void ToggleSwitch::moveKnob(bool animated)
 {
     const qreal target = isChecked() ? 1.0 : 0.0;
     knob_->stop();
-    if (!animated || Motion::shared().reduceMotion()) {
+    if (!animated || !animateUnlessStill(*knob_, position_, target, nullptr)) {
         position_ = target;
         update();
-        return;
     }
-    knob_->setStartValue(position_);
-    knob_->setEndValue(target);
-    knob_->start();
 }
 
 void ToggleSwitch::paintEvent(QPaintEvent* /*event*/)

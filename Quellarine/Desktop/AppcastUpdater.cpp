@@ -3,7 +3,6 @@
 #include "Quellarine/Desktop/Appcast.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/NumericCompare.h"
-#include "Quellarine/Desktop/UpdaterWindow.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -57,10 +56,8 @@ AppcastUpdater::~AppcastUpdater()
         reply_->disconnect(this);
         reply_->abort();
     }
-    if (window_) {
-        window_->disconnect(this);
-        delete window_.data();
-    }
+    alive_.reset();
+    delete std::exchange(prompt_, nullptr);
 }
 
 bool AppcastUpdater::isAcceptableFeed(const QUrl& url)
@@ -141,11 +138,10 @@ void AppcastUpdater::startCheck(bool userInitiated)
     if (sessionInProgress_) {
         // One session at a time: the user's check brings the open window forward, or shows the running check.
         if (userInitiated) {
-            if (!window_) {
-                userInitiated_ = true;
-                window().showChecking();
-            } else {
-                window();
+            const bool open = prompt_ != nullptr;
+            userInitiated_ = true;
+            if (UpdaterPrompt* shown = prompt(); shown != nullptr && !open) {
+                shown->showChecking();
             }
         }
         return;
@@ -156,8 +152,8 @@ void AppcastUpdater::startCheck(bool userInitiated)
     if (automaticallyChecksForUpdates()) {
         schedule_.start(configuration_.checkInterval);
     }
-    if (userInitiated) {
-        window().showChecking();
+    if (UpdaterPrompt* shown = userInitiated ? prompt() : nullptr) {
+        shown->showChecking();
     }
     if (!isAcceptableFeed(configuration_.feedURL)) {
         reportFailure(UpdaterError::appcast, QStringLiteral("The feed address is not an https address."));
@@ -296,12 +292,13 @@ void AppcastUpdater::offerUpdate(const AppcastItem& item)
         endSession();
         return;
     }
-    UpdaterWindow& shown = window();
-    shown.showUpdateFound(item, configuration_.appVersion);
-    connect(&shown, &UpdaterWindow::choiceMade, this,
-            [this, item](UserUpdateChoice choice) { makeChoice(choice, item); });
-    connect(&shown, &UpdaterWindow::releaseNotesRequested, this,
-            [this, url = item.releaseNotesURL] { configuration_.openURL(url); });
+    offered_ = item;
+    UpdaterPrompt* shown = prompt();
+    if (shown == nullptr) {
+        endSession();
+        return;
+    }
+    shown->showUpdateFound(item, configuration_.appVersion);
 }
 
 void AppcastUpdater::reportNoUpdate(const AppcastItem& newest)
@@ -313,10 +310,13 @@ void AppcastUpdater::reportNoUpdate(const AppcastItem& newest)
         endSession();
         return;
     }
-    UpdaterWindow& shown = window();
-    shown.showNoUpdate(configuration_.appVersion);
-    connect(&shown, &UpdaterWindow::versionHistoryRequested, this,
-            [this, newest] { delegate_.standardUserDriverShowVersionHistoryForAppcastItem(newest); });
+    newest_ = newest;
+    UpdaterPrompt* shown = prompt();
+    if (shown == nullptr) {
+        endSession();
+        return;
+    }
+    shown->showNoUpdate(configuration_.appVersion);
 }
 
 void AppcastUpdater::reportFailure(UpdaterError code, const QString& description)
@@ -326,11 +326,16 @@ void AppcastUpdater::reportFailure(UpdaterError code, const QString& description
         endSession();
         return;
     }
-    window().showError(code == UpdaterError::appcast
-                           ? tr("The update server could not be reached. Check your connection to the internet "
-                                "and try again later.")
-                           : tr("The update information from the server could not be read. Please try again "
-                                "later."));
+    UpdaterPrompt* shown = prompt();
+    if (shown == nullptr) {
+        endSession();
+        return;
+    }
+    shown->showError(code == UpdaterError::appcast
+                         ? tr("The update server could not be reached. Check your connection to the internet "
+                              "and try again later.")
+                         : tr("The update information from the server could not be read. Please try again "
+                              "later."));
 }
 
 void AppcastUpdater::makeChoice(UserUpdateChoice choice, const AppcastItem& item)
@@ -348,20 +353,47 @@ void AppcastUpdater::makeChoice(UserUpdateChoice choice, const AppcastItem& item
     delegate_.updaterUserDidMakeChoice(choice, item);
 }
 
-UpdaterWindow& AppcastUpdater::window()
+UpdaterPrompt* AppcastUpdater::prompt()
 {
-    if (!window_) {
-        window_ = new UpdaterWindow();
-        connect(window_, &UpdaterWindow::checkCancelled, this, &AppcastUpdater::cancelCheck);
-        connect(window_, &QDialog::finished, this, [this] {
-            window_ = nullptr;
-            endSession();
-        });
+    if (prompt_ == nullptr && configuration_.makePrompt) {
+        std::weak_ptr<bool> alive = alive_;
+        const auto ifAlive = [alive](auto action) {
+            return [alive, action](auto... arguments) {
+                if (!alive.expired()) {
+                    action(arguments...);
+                }
+            };
+        };
+        UpdaterPrompt::Answers answers{
+            .cancelCheck = ifAlive([this] { cancelCheck(); }),
+            .choose = ifAlive([this](UserUpdateChoice choice) {
+                if (offered_) {
+                    makeChoice(choice, *offered_);
+                }
+            }),
+            .showVersionHistory = ifAlive([this] {
+                if (newest_) {
+                    delegate_.standardUserDriverShowVersionHistoryForAppcastItem(*newest_);
+                }
+            }),
+            .showReleaseNotes = ifAlive([this] {
+                if (offered_) {
+                    configuration_.openURL(offered_->releaseNotesURL);
+                }
+            }),
+            .closed = ifAlive([this] {
+                prompt_ = nullptr;
+                offered_.reset();
+                newest_.reset();
+                endSession();
+            }),
+        };
+        prompt_ = configuration_.makePrompt(std::move(answers));
     }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
-    return *window_;
+    if (prompt_ != nullptr) {
+        prompt_->present();
+    }
+    return prompt_;
 }
 
 void AppcastUpdater::endSession()

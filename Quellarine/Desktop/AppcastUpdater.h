@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/Desktop/Updater.h"
+#include "Quellarine/Desktop/UpdaterPrompt.h"
 
 #include <QNetworkAccessManager>
 #include <QPointer>
@@ -10,6 +11,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QNetworkReply;
@@ -17,7 +19,6 @@ class QNetworkReply;
 namespace quellarine {
 
 class Defaults;
-class UpdaterWindow;
 
 // The updater on Linux: reads an RSS update feed over HTTPS, checks on its own every day when the user allows
 // it, and offers a newer release. Installing is the user's: "install" opens the release's download page in the
@@ -46,6 +47,8 @@ public:
         std::function<bool(const QUrl&)> openURL;
         // The certificates trusted; the system's when absent.
         std::optional<QSslConfiguration> tls;
+        // Makes the window of a check the user started; without one such a check shows nothing.
+        UpdaterPrompt::Factory makePrompt;
     };
 
     AppcastUpdater(UpdaterDelegate& delegate, Defaults& defaults, Configuration configuration,
@@ -75,7 +78,8 @@ private:
     void reportNoUpdate(const AppcastItem& newest);
     void reportFailure(UpdaterError code, const QString& description);
     void makeChoice(UserUpdateChoice choice, const AppcastItem& item);
-    UpdaterWindow& window();
+    // The open prompt, made and brought forward; none when the configuration makes no prompts.
+    UpdaterPrompt* prompt();
     void endSession();
     void scheduledCheckDue();
 
@@ -84,7 +88,12 @@ private:
     Configuration configuration_;
     QNetworkAccessManager network_;
     QPointer<QNetworkReply> reply_;
-    QPointer<UpdaterWindow> window_;
+    UpdaterPrompt* prompt_ = nullptr;
+    // What the open prompt's answers refer to.
+    std::optional<AppcastItem> offered_;
+    std::optional<AppcastItem> newest_;
+    // Gone when the updater is: a prompt closing after that calls back nothing.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     QTimer schedule_;
     QTimer deadline_;
     QByteArray feed_; // what the running check has received

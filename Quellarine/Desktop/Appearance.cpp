@@ -1,13 +1,10 @@
 #include "Quellarine/Desktop/Appearance.h"
 
-#include "Quellarine/Desktop/ScrollBarStyle.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
-#include "Quellarine/Desktop/Typography.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDBusConnection>
 #include <QPointer>
-#include <QStyleFactory>
 
 namespace quellarine {
 
@@ -15,47 +12,6 @@ namespace {
 
 const QString appearanceNamespace = QStringLiteral("org.freedesktop.appearance");
 const QString colorSchemeKey = QStringLiteral("color-scheme");
-
-struct Roles {
-    QRgb window, windowText, base, alternateBase, text, button, buttonText, brightText;
-    QRgb light, midlight, mid, dark, shadow;
-    QRgb highlight, highlightedText, link, linkVisited, toolTipBase, toolTipText, secondaryText;
-    QRgb disabledText, disabledButton, disabledHighlight;
-};
-
-QPalette makePalette(const Roles& r)
-{
-    QPalette palette;
-    const auto set
-        = [&palette](QPalette::ColorRole role, QRgb value) { palette.setColor(QPalette::All, role, QColor(value)); };
-    set(QPalette::Window, r.window);
-    set(QPalette::WindowText, r.windowText);
-    set(QPalette::Base, r.base);
-    set(QPalette::AlternateBase, r.alternateBase);
-    set(QPalette::Text, r.text);
-    set(QPalette::Button, r.button);
-    set(QPalette::ButtonText, r.buttonText);
-    set(QPalette::BrightText, r.brightText);
-    set(QPalette::Light, r.light);
-    set(QPalette::Midlight, r.midlight);
-    set(QPalette::Mid, r.mid);
-    set(QPalette::Dark, r.dark);
-    set(QPalette::Shadow, r.shadow);
-    set(QPalette::Highlight, r.highlight);
-    set(QPalette::HighlightedText, r.highlightedText);
-    set(QPalette::Link, r.link);
-    set(QPalette::LinkVisited, r.linkVisited);
-    set(QPalette::ToolTipBase, r.toolTipBase);
-    set(QPalette::ToolTipText, r.toolTipText);
-    // Secondary text (captions, subtitles) uses the placeholder role: labels pick it as their foreground role.
-    set(QPalette::PlaceholderText, r.secondaryText);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, QColor(r.disabledText));
-    }
-    palette.setColor(QPalette::Disabled, QPalette::Button, QColor(r.disabledButton));
-    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(r.disabledHighlight));
-    return palette;
-}
 
 } // namespace
 
@@ -76,21 +32,13 @@ Appearance::Appearance(QObject* parent)
     dark_ = platformDark_;
 }
 
-void Appearance::install()
+void Appearance::followDesktop()
 {
-    if (installed_) {
+    if (followsDesktop_) {
         return;
     }
-    installed_ = true;
-    QApplication::setStyle(new ScrollBarStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
-    QApplication::setFont(Typography::font(Typography::TextStyle::body));
+    followsDesktop_ = true;
     follow(*new SettingsPortal(QDBusConnection::sessionBus(), this));
-    const bool wasDark = dark_;
-    dark_ = effectiveDark();
-    QApplication::setPalette(dark_ ? darkPalette() : lightPalette());
-    if (dark_ != wasDark) {
-        emit changed(dark_);
-    }
 }
 
 void Appearance::follow(SettingsPortal& portal)
@@ -136,73 +84,12 @@ void Appearance::update()
         return;
     }
     dark_ = dark;
-    if (installed_) {
-        QApplication::setPalette(dark ? darkPalette() : lightPalette());
-    }
     emit changed(dark);
 }
 
 bool Appearance::isDark(const QPalette& palette)
 {
     return palette.color(QPalette::Window).lightnessF() < 0.5;
-}
-
-QPalette Appearance::lightPalette()
-{
-    return makePalette(Roles{
-        .window = 0xF6F7F6,
-        .windowText = 0x1C1F1D,
-        .base = 0xFFFFFF,
-        .alternateBase = 0xF1F3F1,
-        .text = 0x1C1F1D,
-        .button = 0xFBFBFA,
-        .buttonText = 0x1C1F1D,
-        .brightText = 0xFFFFFF,
-        .light = 0xFFFFFF,
-        .midlight = 0xEEF0EE,
-        .mid = 0xC9CDCA,
-        .dark = 0xA3A8A5,
-        .shadow = 0x7A807C,
-        .highlight = 0x2F6B4F,
-        .highlightedText = 0xFFFFFF,
-        .link = 0x2F6B4F,
-        .linkVisited = 0x1F4D38,
-        .toolTipBase = 0xFFFFFF,
-        .toolTipText = 0x1C1F1D,
-        .secondaryText = 0x646A66,
-        .disabledText = 0xA4A8A6,
-        .disabledButton = 0xF1F2F1,
-        .disabledHighlight = 0x9BB0A5,
-    });
-}
-
-QPalette Appearance::darkPalette()
-{
-    return makePalette(Roles{
-        .window = 0x1D201F,
-        .windowText = 0xECEEED,
-        .base = 0x161817,
-        .alternateBase = 0x222624,
-        .text = 0xECEEED,
-        .button = 0x2A2E2C,
-        .buttonText = 0xECEEED,
-        .brightText = 0xFFFFFF,
-        .light = 0x3A3F3C,
-        .midlight = 0x303432,
-        .mid = 0x242826,
-        .dark = 0x121413,
-        .shadow = 0x000000,
-        .highlight = 0x6FBF95,
-        .highlightedText = 0x0E1A14,
-        .link = 0x6FBF95,
-        .linkVisited = 0x8FD0AC,
-        .toolTipBase = 0x2A2E2C,
-        .toolTipText = 0xECEEED,
-        .secondaryText = 0x9CA29F,
-        .disabledText = 0x5F6562,
-        .disabledButton = 0x232725,
-        .disabledHighlight = 0x3E5A4B,
-    });
 }
 
 std::optional<bool> Appearance::prefersDarkFromColorScheme(const QVariant& value)

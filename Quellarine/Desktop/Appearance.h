@@ -9,10 +9,9 @@ namespace quellarine {
 
 class SettingsPortal;
 
-// The application's light or dark look. The user chooses system, light or dark; "system" follows the desktop's
-// colour-scheme preference where the desktop offers one over D-Bus, otherwise the platform's own palette.
-// The effective appearance is applied as an explicit Fusion palette, so every widget repaints when it changes
-// and colours resolved at paint time (DynamicColor) follow it live.
+// Whether the application looks light or dark. The user chooses system, light or dark; "system" follows the
+// desktop's colour-scheme preference where the desktop offers one over D-Bus, otherwise the platform's own
+// palette. The look itself (style, font, palettes) is applied above this layer, following `changed`.
 class Appearance : public QObject {
     Q_OBJECT
 
@@ -22,9 +21,8 @@ public:
     // The one instance, created on first use with the application as its parent.
     static Appearance& shared();
 
-    // Sets the Fusion style, the application font and the palette of the effective appearance, and starts
-    // listening to the desktop's preference. Call once the application object exists.
-    void install();
+    // Starts listening to the desktop's preference; once is enough.
+    void followDesktop();
 
     // Follows the colour-scheme preference that this portal reports.
     void follow(SettingsPortal& portal);
@@ -41,9 +39,6 @@ public:
     // Whether a palette draws the dark appearance: its window colour is dark.
     static bool isDark(const QPalette& palette);
 
-    static QPalette lightPalette();
-    static QPalette darkPalette();
-
     // The portal's "color-scheme" value: 1 prefers dark, 2 prefers light, anything else states no preference.
     static std::optional<bool> prefersDarkFromColorScheme(const QVariant& value);
 
@@ -59,7 +54,7 @@ private:
     std::optional<bool> desktopPrefersDark_;
     bool platformDark_ = false;
     bool dark_ = false;
-    bool installed_ = false;
+    bool followsDesktop_ = false;
 };
 
 } // namespace quellarine

@@ -7,7 +7,10 @@
 #include <QProcess>
 #include <QSaveFile>
 
+#include <sys/xattr.h>
+
 #include <algorithm>
+#include <cerrno>
 
 namespace quellarine {
 
@@ -59,13 +62,61 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
     }
     // The module list loads uinput from the next start on; this start needs it now. Then udev reads the new rule
     // and applies it to the devices already present, and has done so when this command returns.
-    const QStringList steps[] = {
-        {QStringLiteral("modprobe"), QStringLiteral("uinput")},
-        {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
-        {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
-         QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
-        {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
-    };
+    return runSteps(
+        {
+            {QStringLiteral("modprobe"), QStringLiteral("uinput")},
+            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::installKeyboards(const Destination& destination, const Runner& run)
+{
+    if (auto failure = writeFile(QStringLiteral(":/linux/71-quellarine-keyboards.rules"), destination.rulesFolder)) {
+        return failure;
+    }
+    return runSteps(
+        {
+            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destination, const Runner& run)
+{
+    const QString rule = QDir(destination.rulesFolder).filePath(QStringLiteral("71-quellarine-keyboards.rules"));
+    if (QFile::exists(rule) && !QFile::remove(rule)) {
+        return translate("Cannot remove %1.").arg(rule);
+    }
+    if (auto failure
+        = runSteps({{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
+        return failure;
+    }
+    const QStringList nodes
+        = QDir(destination.inputFolder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
+    for (const QString& node : nodes) {
+        const QByteArray path = QFile::encodeName(QDir(destination.inputFolder).filePath(node));
+        if (removexattr(path.constData(), "system.posix_acl_access") != 0 && errno != ENODATA && errno != ENOENT) {
+            return translate("Cannot clear the access list of %1.").arg(QString::fromLocal8Bit(path));
+        }
+    }
+    return runSteps(
+        {
+            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+             QStringLiteral("--subsystem-match=input")},
+            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+        },
+        run);
+}
+
+std::optional<QString> DeviceAccess::runSteps(const QList<QStringList>& steps, const Runner& run)
+{
     for (const QStringList& step : steps) {
         if (run(step.first(), step.mid(1)) != 0) {
             return translate("\u201C%1\u201D did not succeed.").arg(step.join(QLatin1Char(' ')));
@@ -87,6 +138,16 @@ int DeviceAccess::runProcess(const QString& program, const QStringList& argument
 
 QString DeviceAccess::installCommand(const QString& programPath)
 {
+    return commandFor(programPath, installArgument);
+}
+
+QString DeviceAccess::keyboardInstallCommand(const QString& program)
+{
+    return commandFor(program, keyboardArgument);
+}
+
+QString DeviceAccess::commandFor(const QString& programPath, const char* argument)
+{
     QString quoted = programPath;
     // Single quotes keep every character as it is; a single quote itself closes, escapes and reopens.
     quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
@@ -94,7 +155,7 @@ QString DeviceAccess::installCommand(const QString& programPath)
         return c.isLetterOrNumber() || QStringLiteral("/._-+").contains(c);
     });
     return QStringLiteral("sudo %1 %2")
-        .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(installArgument));
+        .arg(plain ? programPath : QLatin1Char('\'') + quoted + QLatin1Char('\''), QLatin1String(argument));
 }
 
 } // namespace quellarine

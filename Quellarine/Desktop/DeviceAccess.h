@@ -12,13 +12,20 @@ namespace quellarine {
 // user at the computer, and the one command that gives it: run as root, `quellarine --allow-devices` installs the
 // udev rule and the module list this program carries (the same files its package installs), loads uinput and has
 // udev apply the rule to the devices already present, so a running copy finds the access without a restart.
+//
+// Reading the keyboards is a second, separate grant (`quellarine --allow-keyboards`): the access a key logger would
+// need, which the hot keys need where the session tells no program of keys meant for other windows. Its rule is
+// carried but installed only by that command; `quellarine --disallow-keyboards` takes it back at once.
 class DeviceAccess {
 public:
     static constexpr const char* installArgument = "--allow-devices";
+    static constexpr const char* keyboardArgument = "--allow-keyboards";
+    static constexpr const char* keyboardRemovalArgument = "--disallow-keyboards";
 
     struct Destination {
         QString rulesFolder = QStringLiteral("/etc/udev/rules.d");
         QString modulesFolder = QStringLiteral("/etc/modules-load.d");
+        QString inputFolder = QStringLiteral("/dev/input");
     };
     // Runs a program to its end and answers its exit status, negative when it could not be run.
     using Runner = std::function<int(const QString& program, const QStringList& arguments)>;
@@ -28,10 +35,22 @@ public:
     // Writes both files, then loads uinput and has udev apply the rule; stops at the first failure and answers what
     // failed, or nothing when all went well.
     static std::optional<QString> install(const Destination& destination, const Runner& run);
+    // Writes the keyboards' rule, then has udev apply it to the keyboards already present; answers what failed, or
+    // nothing when all went well.
+    static std::optional<QString> installKeyboards(const Destination& destination, const Runner& run);
+    // Removes the keyboards' rule and the access it gave: udev does not take back an access list it set, so every
+    // input device's list is cleared and udev sets again those its remaining rules give.
+    static std::optional<QString> removeKeyboards(const Destination& destination, const Runner& run);
     // Runs programs as child processes, their output going where ours goes.
     static int runProcess(const QString& program, const QStringList& arguments);
     // What the user types: this program's own path, quoted for the shell, run with sudo.
     static QString installCommand(const QString& programPath);
+    // The same for the keyboards' grant.
+    static QString keyboardInstallCommand(const QString& program);
+
+private:
+    static std::optional<QString> runSteps(const QList<QStringList>& steps, const Runner& run);
+    static QString commandFor(const QString& programPath, const char* argument);
 };
 
 } // namespace quellarine

@@ -1,5 +1,6 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ProfileIdentity.h"
+#include "Quellarine/Model/PresetChoice.h"
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/ServiceClient.h"
@@ -9,8 +10,6 @@
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Model/ExplainStore.h"
 #include "Quellarine/Model/ShortcutNaming.h"
-#include "Quellarine/Model/PermissionText.h"
-#include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Model/UpdateController.h"
 
@@ -47,8 +46,8 @@ AppModel::AppModel(Platform platform, QObject* parent)
 
     whatsNewUnseen_ = defaults.string(seenVersionKey).value_or(QString()) != UpdateController::appVersion()
         || !defaults.string(seenVersionKey);
-    isTrusted_ = platform_.permission.isTrusted();
-    overlay_ = platform_.makeOverlay(platform_.mainLoop);
+    permissionWatch_ = std::make_unique<PermissionWatch>(
+        PermissionWatch::Platform{platform_.permission, platform_.mainLoop, tap_, platform_.log});
     ShortcutNaming::setKeyboardLayout(&platform_.keyboardLayout);
 
     defaults.registerDefaults({{filterOnKey, true}, {clickGuardKey, true}});
@@ -59,12 +58,26 @@ AppModel::AppModel(Platform platform, QObject* parent)
     tap_.setFiltering(false);
     tap_.setParameters(activePreset().parameters);
 
-    hotKeyRegistry_ = std::make_unique<GlobalHotKey::Registry>(platform_.hotKeys);
-    registerHotKeys();
-    installMonitors();
+    modes_ = std::make_unique<ModeSwitcher>(*this,
+                                            ModeSwitcher::Environment{
+                                                .hotKeys = platform_.hotKeys,
+                                                .modifiers = platform_.modifiers,
+                                                .keys = platform_.keys,
+                                                .beep = platform_.beep,
+                                                .overlay = platform_.makeOverlay(platform_.mainLoop),
+                                            });
+    connect(modes_.get(), &ModeSwitcher::shortcutTakenChanged, this, &AppModel::shortcutTakenChanged);
+    connect(modes_.get(), &ModeSwitcher::modeShortcutTakenChanged, this, &AppModel::modeShortcutTakenChanged);
+    if (platform_.watchKeys) {
+        platform_.watchKeys([this, alive = std::weak_ptr<bool>(alive_)](KeySource keys) {
+            if (!alive.expired()) {
+                modes_->setKeys(keys);
+            }
+        });
+    }
     installObservers();
 
-    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted_)));
+    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted())));
 
     std::weak_ptr<bool> alive = alive_;
     updates_->onShowVersionHistory = [this, alive] {
@@ -73,18 +86,18 @@ AppModel::AppModel(Platform platform, QObject* parent)
         }
     };
 
-    waitForAccess();
-    watchTrust();
+    watchPermission();
 }
 
 AppModel::~AppModel()
 {
     alive_.reset();
-    platform_.modifiers.setHandler({});
-    ShortcutNaming::setKeyboardLayout(nullptr);
-    if (watchTimer_ != 0) {
-        platform_.mainLoop.cancel(watchTimer_);
+    if (platform_.watchKeys) {
+        platform_.watchKeys({});
     }
+    modes_.reset();
+    ShortcutNaming::setKeyboardLayout(nullptr);
+    permissionWatch_.reset();
     tap_.stop();
 }
 
@@ -203,22 +216,6 @@ void AppModel::setIsOn(bool value)
     }
 }
 
-void AppModel::setIsTrusted(bool value)
-{
-    if (isTrusted_ != value) {
-        isTrusted_ = value;
-        emit isTrustedChanged(value);
-    }
-}
-
-void AppModel::setTapFailed(bool value)
-{
-    if (tapFailed_ != value) {
-        tapFailed_ = value;
-        emit tapFailedChanged(value);
-    }
-}
-
 void AppModel::setWhatsNewUnseen(bool value)
 {
     if (whatsNewUnseen_ != value) {
@@ -229,7 +226,7 @@ void AppModel::setWhatsNewUnseen(bool value)
 
 void AppModel::syncTap()
 {
-    bool filtering = wantsOn_ && isTrusted_ && !calibrating_;
+    bool filtering = wantsOn_ && isTrusted() && !calibrating_;
     tap_.setFiltering(filtering);
     setIsOn(tap_.isFiltering() && tap_.isRunning());
 }
@@ -255,128 +252,6 @@ ClickGuard::Settings AppModel::clickSettings() const
     return ClickGuard::Settings::off();
 }
 
-// Modes and hot keys
-
-std::vector<AppModel::Mode> AppModel::availableModes() const
-{
-    std::vector<Mode> modes{std::nullopt};
-    for (const auto& preset : FilterPreset::builtIn()) {
-        modes.emplace_back(preset.id);
-    }
-    if (personal_) {
-        modes.emplace_back(FilterPreset::ID::personal);
-    }
-    return modes;
-}
-
-void AppModel::toggle()
-{
-    setEmergencyNotice(false);
-    setWantsOn(!wantsOn_);
-    showModeBanner();
-}
-
-void AppModel::cycleMode(int step)
-{
-    setEmergencyNotice(false);
-    auto modes = availableModes();
-    int count = static_cast<int>(modes.size());
-    Mode current;
-    if (wantsOn_) {
-        current = activePreset().id;
-    }
-    int index = 0;
-    for (int candidate = 0; candidate < count; ++candidate) {
-        if (modes[static_cast<std::size_t>(candidate)] == current) {
-            index = candidate;
-            break;
-        }
-    }
-    int next = ((index + step) % count + count) % count;
-    Mode mode = modes[static_cast<std::size_t>(next)];
-    if (mode) {
-        setPresetID(*mode);
-    }
-    setWantsOn(mode.has_value());
-    showModeBanner();
-}
-
-void AppModel::showModeBanner(const std::optional<QString>& detail)
-{
-    QString title = wantsOn_ ? presetTitle(activePreset().id) : tr("Direct");
-    QString text;
-    if (detail) {
-        text = *detail;
-    } else {
-        text = wantsOn_ ? presetSummary(activePreset().id) : tr("No smoothing: the pointer follows your hand directly");
-    }
-    if (!isTrusted_) {
-        text = permissionNeededText();
-    }
-    std::optional<GlobalHotKey::Shortcut> shortcut;
-    if (!modeShortcutTaken_) {
-        shortcut = GlobalHotKey::Shortcut::nextMode();
-    }
-    overlay_->show(title, text, shortcut);
-}
-
-void AppModel::registerHotKeys()
-{
-    std::weak_ptr<bool> alive = alive_;
-    auto guarded = [this, alive](std::function<void()> action) {
-        return [this, alive, action = std::move(action)] {
-            if (!alive.expired()) {
-                action();
-            }
-        };
-    };
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::defaultToggle(),
-                                                guarded([this] { toggle(); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        shortcutTaken_ = true;
-        emit shortcutTakenChanged(true);
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::nextMode(),
-                                                guarded([this] { cycleMode(1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        // A taken next-mode key leaves the previous-mode key alone.
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-        return;
-    }
-    try {
-        hotKeys_.push_back(GlobalHotKey::create(*hotKeyRegistry_, GlobalHotKey::Shortcut::previousMode(),
-                                                guarded([this] { cycleMode(-1); })));
-    } catch (const GlobalHotKey::HotKeyError&) {
-        modeShortcutTaken_ = true;
-        emit modeShortcutTakenChanged(true);
-    }
-}
-
-void AppModel::installMonitors()
-{
-    std::weak_ptr<bool> alive = alive_;
-    platform_.modifiers.setHandler([this, alive](const system::ModifierState& state, double time) {
-        if (!alive.expired()) {
-            handleModifiersChanged(state, time);
-        }
-    });
-}
-
-void AppModel::handleModifiersChanged(const system::ModifierState& state, double time)
-{
-    bool others = state.shift || state.option || state.command || state.function;
-    bool hit = emergency_.modifiersChanged(state.control, others, time);
-    if (hit && wantsOn_) {
-        setWantsOn(false);
-        setEmergencyNotice(true);
-        platform_.beep();
-        showModeBanner(tr("Turned off because Ctrl was pressed 5 times"));
-    }
-}
-
 void AppModel::installObservers()
 {
     auto* observers = new SessionObservers(this);
@@ -395,10 +270,7 @@ void AppModel::applyPersonal(const PersonalSetting& setting)
         return;
     }
     setPersonal(setting);
-    setPresetID(FilterPreset::ID::personal);
-    if (isTrusted_ && !wantsOn_) {
-        setWantsOn(true);
-    }
+    choosePreset(*this, FilterPreset::ID::personal);
 }
 
 void AppModel::markWhatsNewSeen()
@@ -458,81 +330,16 @@ void AppModel::requestAccessibility()
     platform_.explainPermission();
 }
 
-void AppModel::waitForAccess()
+void AppModel::watchPermission()
 {
-    if (waiting_) {
-        return;
-    }
-    waiting_ = true;
-    waitStep();
-}
-
-void AppModel::waitStep()
-{
-    if (!platform_.permission.isTrusted()) {
-        std::weak_ptr<bool> alive = alive_;
-        platform_.mainLoop.scheduleAfter(1.0, [this, alive] {
-            if (!alive.expired()) {
-                waitStep();
-            }
-        });
-        return;
-    }
-    waiting_ = false;
-    setIsTrusted(true);
-    std::weak_ptr<bool> alive = alive_;
-    tap_.start([this, alive](bool started) {
-        if (alive.expired()) {
-            return;
-        }
-        if (started) {
-            setTapFailed(false);
-            platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
-        } else {
-            setTapFailed(true);
-            platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
-        }
-        // Now that it is known whether the tap runs.
+    connect(permissionWatch_.get(), &PermissionWatch::isTrustedChanged, this, &AppModel::isTrustedChanged);
+    connect(permissionWatch_.get(), &PermissionWatch::tapFailedChanged, this, &AppModel::tapFailedChanged);
+    connect(permissionWatch_.get(), &PermissionWatch::tapStarting, this, [this] {
+        tap_.setClickSettings(clickSettings());
         syncTap();
     });
-    // Given right behind the start, not once its answer is back: the answer comes through this thread's loop, which
-    // at launch runs only once the windows are built, and until then a started tap would hold the user's devices
-    // and pass the hand on unsteadied. A tap that could not start does nothing with them.
-    tap_.setClickSettings(clickSettings());
-    syncTap();
-}
-
-void AppModel::watchTrust()
-{
-    std::weak_ptr<bool> alive = alive_;
-    watchTimer_ = platform_.mainLoop.scheduleRepeating(5.0, 5.0, [this, alive] {
-        if (alive.expired()) {
-            return;
-        }
-        bool trusted = platform_.permission.isTrusted();
-        if (trusted != isTrusted_) {
-            platform_.log.info(QStringLiteral("Accessibility trusted changed to %1").arg(SystemLog::boolText(trusted)));
-            setIsTrusted(trusted);
-            if (!trusted) {
-                tap_.stop();
-                waitForAccess();
-            }
-            syncTap();
-        }
-        tap_.ensureEnabled([this, alive, trusted](bool wasEnabled) {
-            if (alive.expired()) {
-                return;
-            }
-            if (trusted && !wasEnabled) {
-                platform_.log.info(QStringLiteral("Tap was off; turned it back on"));
-            }
-            int moves = tap_.externalMoves();
-            if (moves != loggedExternalMoves_) {
-                loggedExternalMoves_ = moves;
-                platform_.log.info(QStringLiteral("Cursor found where we didn't put it: %1 times so far").arg(moves));
-            }
-        });
-    });
+    connect(permissionWatch_.get(), &PermissionWatch::tapChanged, this, &AppModel::syncTap);
+    permissionWatch_->start();
 }
 
 } // namespace quellarine

@@ -2,14 +2,15 @@
 
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Model/FeedbackStore.h"
+#include "Quellarine/Model/KeySource.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Model/ModeDisplay.h"
+#include "Quellarine/Model/PermissionWatch.h"
+#include "Quellarine/Model/ModeSwitcher.h"
 #include "Quellarine/Model/ProfileStore.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
-#include "QuellarineKit/Pointer/EmergencyOff.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
-#include "QuellarineKit/Pointer/GlobalHotKey.h"
 #include "QuellarineKit/Pointer/PersonalSetting.h"
 #include "QuellarineKit/Pointer/PointerControl.h"
 #include "QuellarineKit/System/HotKeys.h"
@@ -36,7 +37,7 @@ class UpdateController;
 //
 // The persisted fields and `calibrating` run their side effects on every assignment, also of an equal value;
 // observers are told only when the value really changes.
-class AppModel final : public QObject {
+class AppModel final : public QObject, public ModeSwitcher::Target {
     Q_OBJECT
 
 public:
@@ -70,18 +71,22 @@ public:
         ProfileStore::Environment profile;
         // The full name of the user's account, read each time the profile's name is needed.
         std::function<QString()> accountFullName;
+        // Where the hot keys and the emergency gesture come from in this session, and where to install (an empty
+        // function: remove) the listener told when that changes (the user gives the keyboard grant).
+        KeySource keys;
+        std::function<void(std::function<void(KeySource)>)> watchKeys;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);
     ~AppModel() override;
 
-    bool wantsOn() const { return wantsOn_; }
-    void setWantsOn(bool value);
+    bool wantsOn() const override { return wantsOn_; }
+    void setWantsOn(bool value) override;
     FilterPreset::ID presetID() const { return presetID_; }
-    void setPresetID(FilterPreset::ID value);
+    void setPresetID(FilterPreset::ID value) override;
     bool clickGuardOn() const { return clickGuardOn_; }
     void setClickGuardOn(bool value);
-    const std::optional<PersonalSetting>& personal() const { return personal_; }
+    const std::optional<PersonalSetting>& personal() const override { return personal_; }
     void setPersonal(const std::optional<PersonalSetting>& value);
     bool calibrating() const { return calibrating_; }
     void setCalibrating(bool value);
@@ -89,33 +94,39 @@ public:
     void setSection(MainSection value);
     bool whatsNewUnseen() const { return whatsNewUnseen_; }
     bool isOn() const { return isOn_; }
-    bool isTrusted() const { return isTrusted_; }
-    bool tapFailed() const { return tapFailed_; }
+    bool isTrusted() const override { return permissionWatch_->isTrusted(); }
+    bool tapFailed() const { return permissionWatch_->tapFailed(); }
     bool emergencyNotice() const { return emergencyNotice_; }
-    void setEmergencyNotice(bool value);
-    bool shortcutTaken() const { return shortcutTaken_; }
-    bool modeShortcutTaken() const { return modeShortcutTaken_; }
+    void setEmergencyNotice(bool value) override;
+    bool shortcutTaken() const { return modes_->shortcutTaken(); }
+    bool modeShortcutTaken() const { return modes_->modeShortcutTaken(); }
 
     ProfileStore& profile() { return *profile_; }
     FeedbackStore& feedback() { return *feedback_; }
     UpdateController& updates() { return *updates_; }
     ExplainStore& explain() { return *explain_; }
-    ModeDisplay& overlay() { return *overlay_; }
+    ModeDisplay& overlay() { return modes_->overlay(); }
+    // The hot keys, the modes they step through, the banner and the emergency gesture.
+    ModeSwitcher& modes() { return *modes_; }
+    const ModeSwitcher& modes() const { return *modes_; }
     Defaults& defaults() { return platform_.defaults; }
 
     // Brings the tap's filtering and `isOn` in line with the wish, the permission and a running calibration.
     void syncTap();
     // The preset in force.
-    FilterPreset activePreset() const;
+    FilterPreset activePreset() const override;
     // The click-guard settings in force.
     ClickGuard::Settings clickSettings() const;
 
     // Modes and hot keys.
-    std::vector<Mode> availableModes() const;
-    void toggle();
-    void cycleMode(int step);
-    void showModeBanner(const std::optional<QString>& detail = std::nullopt);
-    void handleModifiersChanged(const system::ModifierState& state, double time);
+    std::vector<Mode> availableModes() const { return modes_->availableModes(); }
+    void toggle() { modes_->toggle(); }
+    void cycleMode(int step) { modes_->cycleMode(step); }
+    void showModeBanner(const std::optional<QString>& detail = std::nullopt) { modes_->showModeBanner(detail); }
+    void handleModifiersChanged(const system::ModifierState& state, double time)
+    {
+        modes_->handleModifiersChanged(state, time);
+    }
     void applyPersonal(const PersonalSetting& setting);
     void markWhatsNewSeen();
 
@@ -153,15 +164,9 @@ signals:
 private:
     void readSettings();
     void writePersonal();
-    void registerHotKeys();
-    void installMonitors();
     void installObservers();
-    void waitForAccess();
-    void waitStep();
-    void watchTrust();
+    void watchPermission();
     void setIsOn(bool value);
-    void setIsTrusted(bool value);
-    void setTapFailed(bool value);
     void setWhatsNewUnseen(bool value);
 
     Platform platform_;
@@ -177,19 +182,10 @@ private:
     MainSection section_ = MainSection::home;
     bool whatsNewUnseen_ = false;
     bool isOn_ = false;
-    bool isTrusted_ = false;
-    bool tapFailed_ = false;
     bool emergencyNotice_ = false;
-    bool shortcutTaken_ = false;
-    bool modeShortcutTaken_ = false;
     PointerControl& tap_;
-    std::unique_ptr<GlobalHotKey::Registry> hotKeyRegistry_;
-    std::vector<std::shared_ptr<GlobalHotKey>> hotKeys_;
-    std::unique_ptr<ModeDisplay> overlay_;
-    EmergencyOff emergency_{5, 3.0};
-    int loggedExternalMoves_ = 0;
-    bool waiting_ = false;
-    system::MainLoop::TimerID watchTimer_ = 0;
+    std::unique_ptr<ModeSwitcher> modes_;
+    std::unique_ptr<PermissionWatch> permissionWatch_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

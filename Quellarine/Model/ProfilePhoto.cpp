@@ -3,6 +3,7 @@
 #include "Quellarine/Desktop/OwnFile.h"
 #include "Quellarine/Model/JpegStructure.h"
 #include "Quellarine/Model/PhotoBudget.h"
+#include "Quellarine/Model/PhotoCompleteness.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -37,114 +38,6 @@ bool isPhotoFormat(const QByteArray& format)
         }
     }
     return false;
-}
-
-// The GIF decoder, too, shows a cut-off file as far as it got. A whole file closes its first picture's data with an
-// empty sub-block: walks the screen descriptor, the colour tables, the extensions before the picture and its data.
-// The data must also be long enough for the picture: each code takes at least 3 bits and stands for at most 4096
-// pixels.
-bool gifIsComplete(const QByteArray& data)
-{
-    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data[at]); };
-    const auto colourTable
-        = [](unsigned char flags) { return flags & 0x80 ? 3 * (qsizetype(2) << (flags & 0x07)) : 0; };
-    // Sub-blocks are a length byte and that many bytes, ended by a length of 0; the index after that 0, or none.
-    qsizetype carried = 0; // bytes in the last sub-blocks walked
-    const auto afterSubBlocks = [&](qsizetype at) -> std::optional<qsizetype> {
-        carried = 0;
-        while (at < data.size()) {
-            const int length = byte(at);
-            ++at;
-            if (length == 0) {
-                return at;
-            }
-            at += length;
-            carried += length;
-        }
-        return std::nullopt;
-    };
-    if (data.size() < 13) {
-        return false;
-    }
-    qsizetype at = 13 + colourTable(byte(10));
-    while (at < data.size()) {
-        if (byte(at) == 0x21) { // extension: its label, then sub-blocks
-            const auto next = afterSubBlocks(at + 2);
-            if (!next) {
-                return false;
-            }
-            at = *next;
-        } else if (byte(at) == 0x2C) { // picture: descriptor, colour table, code size, then the data's sub-blocks
-            if (at + 10 > data.size()) {
-                return false;
-            }
-            const std::int64_t pixels
-                = std::int64_t(byte(at + 5) | byte(at + 6) << 8) * std::int64_t(byte(at + 7) | byte(at + 8) << 8);
-            return afterSubBlocks(at + 10 + colourTable(byte(at + 9)) + 1).has_value()
-                && std::int64_t{carried} * 8 * 4096 >= 3 * pixels;
-        } else {
-            return false;
-        }
-    }
-    return false;
-}
-
-// The BMP decoder leaves the rows a cut-off file lacks blank. A whole file holds every row of its pixel array, or,
-// run-length coded, reaches the end-of-bitmap code. Other codings are left to the decoder.
-bool bmpIsComplete(const QByteArray& data)
-{
-    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data[at]); };
-    const auto little = [&](qsizetype at, int bytes) {
-        std::int64_t value = 0;
-        for (int k = bytes - 1; k >= 0; --k) {
-            value = (value << 8) | byte(at + k);
-        }
-        return value;
-    };
-    if (data.size() < 26) {
-        return false;
-    }
-    const std::int64_t pixels = little(10, 4);
-    const bool core = little(14, 4) == 12; // the oldest header: 16-bit sizes, never compressed
-    if (!core && data.size() < 34) {
-        return false;
-    }
-    const std::int64_t width = core ? little(18, 2) : static_cast<std::int32_t>(little(18, 4));
-    const std::int64_t height = core ? little(20, 2) : static_cast<std::int32_t>(little(22, 4));
-    const std::int64_t bitsPerPixel = little(core ? 24 : 28, 2);
-    const std::int64_t compression = core ? 0 : little(30, 4);
-    if (pixels > data.size()) {
-        return false;
-    }
-    if (compression == 0 || compression == 3 || compression == 6) { // plain rows, or rows with colour masks
-        // Rows are padded to four bytes; the last row's padding may be missing.
-        const std::int64_t rowBytes = (bitsPerPixel * std::abs(width) + 31) / 32 * 4;
-        const std::int64_t lastRow = (bitsPerPixel * std::abs(width) + 7) / 8;
-        const std::int64_t present = data.size() - pixels;
-        return rowBytes == 0 || height == 0
-            || (present >= lastRow && std::abs(height) - 1 <= (present - lastRow) / rowBytes);
-    }
-    if (compression == 1 || compression == 2) { // runs of 8- or 4-bit pixels in pairs of bytes
-        qsizetype at = pixels;
-        while (at + 1 < data.size()) {
-            const int count = byte(at), code = byte(at + 1);
-            at += 2;
-            if (count > 0 || code == 0) { // a run, or the end of a row
-                continue;
-            }
-            if (code == 1) {
-                return true;
-            }
-            if (code == 2) { // a jump: two more bytes
-                at += 2;
-                continue;
-            }
-            const qsizetype literal = compression == 1 ? code : (code + 1) / 2; // padded to a whole pair
-            at += literal + (literal & 1);
-        }
-        return false;
-    }
-    return true;
 }
 
 // Reads a whole file of `size` bytes through an open descriptor, refusing one that changes size meanwhile. Asks
@@ -193,7 +86,7 @@ QImage decode(const QByteArray& data, int maximumSide)
             return {};
         }
     }
-    if ((format == "gif" && !gifIsComplete(data)) || (format == "bmp" && !bmpIsComplete(data))) {
+    if ((format == "gif" && !PhotoCompleteness::gif(data)) || (format == "bmp" && !PhotoCompleteness::bmp(data))) {
         return {};
     }
     if (!PhotoBudget::allows(data.size(), size, reader.imageFormat(), maximumSide, jpeg ? &*jpeg : nullptr)) {

@@ -5,10 +5,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/NumericCompare.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSysInfo>
@@ -32,9 +29,9 @@ bool isRecent(const std::optional<QDateTime>& moment, const QDateTime& now, qint
     return moment && *moment <= now && moment->msecsTo(now) < spanMilliseconds;
 }
 
-UpdateController::UpdaterFactory configuredUpdater(Defaults& defaults)
+UpdateController::UpdaterFactory configuredUpdater(Defaults& defaults, UpdaterPrompt::Factory makePrompt)
 {
-    return [&defaults](UpdaterDelegate& delegate) -> std::unique_ptr<Updater> {
+    return [&defaults, makePrompt = std::move(makePrompt)](UpdaterDelegate& delegate) -> std::unique_ptr<Updater> {
         QUrl feed(QStringLiteral(QUELLARINE_UPDATE_FEED));
         if (feed.isEmpty()) {
             return nullptr;
@@ -43,6 +40,7 @@ UpdateController::UpdaterFactory configuredUpdater(Defaults& defaults)
         configuration.feedURL = feed;
         configuration.runningBuild = UpdateController::runningBuild();
         configuration.appVersion = UpdateController::appVersion();
+        configuration.makePrompt = makePrompt;
         return std::make_unique<AppcastUpdater>(delegate, defaults, std::move(configuration));
     };
 }
@@ -60,8 +58,8 @@ UpdateController::Environment UpdateController::systemEnvironment()
     return environment;
 }
 
-UpdateController::UpdateController(Defaults& defaults, QObject* parent)
-    : UpdateController(defaults, configuredUpdater(defaults), systemEnvironment(), parent)
+UpdateController::UpdateController(Defaults& defaults, UpdaterPrompt::Factory makePrompt, QObject* parent)
+    : UpdateController(defaults, configuredUpdater(defaults, std::move(makePrompt)), systemEnvironment(), parent)
 {
 }
 
@@ -178,35 +176,9 @@ void UpdateController::launchCheck(const QDateTime& now)
 
 void UpdateController::showUpToDate()
 {
-    QWidget* mainWindow = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName().startsWith(u"main") && widget->isVisible()) {
-            mainWindow = widget;
-            break;
-        }
+    if (onShowUpToDate) {
+        onShowUpToDate();
     }
-    auto* alert = new QMessageBox(mainWindow);
-    alert->setObjectName(QStringLiteral("upToDateAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setIcon(QMessageBox::Information);
-    alert->setText(tr("You're up to date!"));
-    alert->setInformativeText(tr("Quellarine %1 is currently the newest version available.").arg(appVersion()));
-    alert->setTextFormat(Qt::PlainText);
-    QPushButton* ok = alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-    QPushButton* versionHistory = alert->addButton(tr("Version History"), QMessageBox::ActionRole);
-    alert->setDefaultButton(ok);
-    // Escape and the close button mean "OK".
-    alert->setEscapeButton(ok);
-    // On the main window when it is open, otherwise on its own; neither blocks the main loop.
-    alert->setWindowModality(mainWindow ? Qt::WindowModal : Qt::ApplicationModal);
-    connect(alert, &QMessageBox::finished, this, [this, alert, versionHistory] {
-        if (alert->clickedButton() == versionHistory && onShowVersionHistory) {
-            onShowVersionHistory();
-        }
-    });
-    alert->show();
-    alert->raise();
-    alert->activateWindow();
 }
 
 QString UpdateController::appVersion()

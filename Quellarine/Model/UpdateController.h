@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Quellarine/Desktop/Updater.h"
+#include "Quellarine/Desktop/UpdaterPrompt.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -39,8 +40,9 @@ public:
     };
     static Environment systemEnvironment();
 
-    // With the update feed this build was configured with.
-    explicit UpdateController(Defaults& defaults, QObject* parent = nullptr);
+    // With the update feed this build was configured with; `makePrompt` makes the window of a check the user
+    // started.
+    UpdateController(Defaults& defaults, UpdaterPrompt::Factory makePrompt, QObject* parent = nullptr);
     UpdateController(Defaults& defaults, const UpdaterFactory& makeUpdater, Environment environment,
                      QObject* parent = nullptr);
     ~UpdateController() override;
@@ -65,6 +67,9 @@ public:
 
     // Set by the owner; runs when the user asks for the version history.
     std::function<void()> onShowVersionHistory;
+    // Set by the shell; runs when a user check is answered without asking the updater again: nothing newer was
+    // found within the last minute.
+    std::function<void()> onShowUpToDate;
 
 signals:
     void canCheckChanged(bool canCheck);

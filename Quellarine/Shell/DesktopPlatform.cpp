@@ -3,24 +3,31 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
+#include "Quellarine/Desktop/PortalShortcuts.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Desktop/UserAccount.h"
 #include "Quellarine/Model/UpdateController.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 #include "Quellarine/Shell/ModeOverlay.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 #include <atomic>
 #include <cstdlib>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleHints>
+#include <QTimer>
 
 // Last: Xlib defines macros that clash with Qt's names.
+#include "Backends/Common/KeyboardRelay.h"
 #include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DeviceKeyboard.h"
 #include "Backends/Devices/DevicesBackend.h"
+#include "Backends/Devices/UnavailableKeyboard.h"
 #include "Backends/X11/X11Backend.h"
 #include "Backends/X11/X11Keyboard.h"
 
@@ -72,6 +79,26 @@ void deliverToApplication(std::function<void()> work)
     QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
 }
 
+// How the desktop's settings list our shortcuts: ids it remembers the user's keys by, and what each one does.
+std::optional<PortalShortcuts::Offer> offerFor(std::uint32_t keyCode, std::uint32_t modifiers)
+{
+    using Shortcut = GlobalHotKey::Shortcut;
+    const Shortcut shortcut{keyCode, modifiers};
+    if (shortcut == Shortcut::defaultToggle()) {
+        return PortalShortcuts::Offer{QStringLiteral("toggle"),
+                                      QApplication::translate("DesktopPlatform", "Turn Quellarine on or off")};
+    }
+    if (shortcut == Shortcut::nextMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("next-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: next mode")};
+    }
+    if (shortcut == Shortcut::previousMode()) {
+        return PortalShortcuts::Offer{QStringLiteral("previous-mode"),
+                                      QApplication::translate("DesktopPlatform", "Quellarine: previous mode")};
+    }
+    return std::nullopt;
+}
+
 // The platform whose pointer thread still runs, for an exit that does not return from main.
 std::atomic<DesktopPlatform*> runningPlatform{nullptr};
 
@@ -83,8 +110,8 @@ DesktopPlatform::DesktopPlatform()
     ,
     // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
     pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
-    , keyboard_(std::make_unique<x11::X11Keyboard>())
 {
+    chooseKeyboard();
     Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap
     // can do: say so in the log, from the application's thread.
@@ -95,14 +122,71 @@ DesktopPlatform::DesktopPlatform()
             });
         });
     });
-    if (keyboard_->fileDescriptor() >= 0) {
-        notifier_ = std::make_unique<QSocketNotifier>(keyboard_->fileDescriptor(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [keyboard = keyboard_.get()] { keyboard->processPendingEvents(); });
-    }
     static const bool registered = std::atexit(endPointerAtExit) == 0;
     (void)registered;
     runningPlatform.store(this);
+}
+
+void DesktopPlatform::chooseKeyboard()
+{
+    auto x11Keyboard = std::make_unique<x11::X11Keyboard>();
+    if (x11Keyboard->hearsSession()) {
+        x11Keyboard_ = std::move(x11Keyboard);
+        keyboard_ = std::make_unique<backends::KeyboardRelay>(x11Keyboard_->hotKeys(), x11Keyboard_->keyboardLayout(),
+                                                              x11Keyboard_->modifierMonitor());
+        service(x11Keyboard_->fileDescriptor(), [keyboard = x11Keyboard_.get()] { keyboard->processPendingEvents(); });
+        return;
+    }
+    noKeyboard_ = std::make_unique<devices::UnavailableKeyboard>();
+    keyboard_ = std::make_unique<backends::KeyboardRelay>(*noKeyboard_, *noKeyboard_, *noKeyboard_);
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (PortalShortcuts::isServed(bus)) {
+        portal_ = std::make_unique<PortalShortcuts>(bus, offerFor);
+        log_->info(QStringLiteral("Hot keys: the desktop's own shortcuts"));
+    }
+    if (useKeyboardDevices()) {
+        return;
+    }
+    // The user may allow it while this runs (`--allow-keyboards`): the hot keys then work without a restart.
+    grantWatch_ = std::make_unique<QTimer>();
+    QObject::connect(grantWatch_.get(), &QTimer::timeout, [this] {
+        if (useKeyboardDevices()) {
+            grantWatch_->stop();
+        }
+    });
+    grantWatch_->start(1000);
+}
+
+bool DesktopPlatform::useKeyboardDevices()
+{
+    // Asked without opening a keyboard: none is ever opened unless the user allowed it.
+    if (!devices::DeviceKeyboard::accessGranted()) {
+        return false;
+    }
+    deviceKeyboard_ = std::make_unique<devices::DeviceKeyboard>();
+    keyboard_->serveWith(deviceKeyboard_->hotKeys(), deviceKeyboard_->keyboardLayout(),
+                         deviceKeyboard_->modifierMonitor());
+    service(deviceKeyboard_->fileDescriptor(),
+            [keyboard = deviceKeyboard_.get()] { keyboard->processPendingEvents(); });
+    log_->info(QStringLiteral("Hot keys and modifiers: read from %1 keyboards").arg(deviceKeyboard_->keyboards()));
+    if (keysListener_) {
+        keysListener_(keys());
+    }
+    return true;
+}
+
+KeySource DesktopPlatform::keys() const
+{
+    return KeySource::choose(x11Keyboard_ != nullptr, portal_ != nullptr, deviceKeyboard_ != nullptr);
+}
+
+void DesktopPlatform::service(int fileDescriptor, std::function<void()> process)
+{
+    if (fileDescriptor < 0) {
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(fileDescriptor, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, std::move(process));
 }
 
 void DesktopPlatform::endPointerAtExit()
@@ -120,6 +204,7 @@ void DesktopPlatform::endPointerAtExit()
 DesktopPlatform::~DesktopPlatform()
 {
     runningPlatform.store(nullptr);
+    grantWatch_.reset();
     notifier_.reset();
     Defaults::standard().setProblemLog(nullptr);
 }
@@ -129,13 +214,18 @@ AppModel::Platform DesktopPlatform::platform()
     return AppModel::Platform{
         .pointer = *pointer_,
         .mainLoop = *mainLoop_,
-        .hotKeys = keyboard_->hotKeys(),
-        .keyboardLayout = keyboard_->keyboardLayout(),
-        .modifiers = keyboard_->modifierMonitor(),
+        .hotKeys = portal_ ? static_cast<system::HotKeyHost&>(*portal_) : *keyboard_,
+        .keyboardLayout = *keyboard_,
+        .modifiers = *keyboard_,
         .permission = pointer_->backend(),
         .defaults = Defaults::standard(),
         .log = *log_,
-        .makeUpdates = [](Defaults& defaults) { return std::make_unique<UpdateController>(defaults); },
+        .makeUpdates =
+            [](Defaults& defaults) {
+                return std::make_unique<UpdateController>(defaults, [](UpdaterPrompt::Answers answers) {
+                    return static_cast<UpdaterPrompt*>(new UpdaterWindow(std::move(answers)));
+                });
+            },
         .explainPermission =
             [way = pointerWay()] {
                 auto* box = new QMessageBox(
@@ -164,6 +254,8 @@ AppModel::Platform DesktopPlatform::platform()
                 static const QString name = UserAccount::fullName();
                 return name;
             },
+        .keys = keys(),
+        .watchKeys = [this](std::function<void(KeySource)> listener) { keysListener_ = std::move(listener); },
     };
 }
 

@@ -2,9 +2,11 @@
 
 #include "Quellarine/Model/AppModel.h"
 
+#include <functional>
 #include <memory>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace quellarine {
 
@@ -13,12 +15,20 @@ class QtMainLoop;
 class SystemLog;
 
 namespace backends {
+class KeyboardRelay;
 class PointerThread;
-}
+} // namespace backends
+
+namespace devices {
+class DeviceKeyboard;
+class UnavailableKeyboard;
+} // namespace devices
 
 namespace x11 {
 class X11Keyboard;
 }
+
+class PortalShortcuts;
 
 // This computer as the application model sees it: the pointer path on a thread of its own, the keyboard's hot keys
 // and modifiers serviced from Qt's event loop, the user's settings, the system log, and the desktop's beep and
@@ -52,12 +62,30 @@ private:
     // A process that exits without returning from main (Qt's X connection breaking calls exit()) must end the
     // pointer thread before static objects go: it gives the devices back and uses nothing after that.
     static void endPointerAtExit();
+    // Where hot keys, the layout and the modifiers come from: the X server of a real X11 session; else the hot keys
+    // from the desktop's own shortcuts where its portal serves them, and the keyboards themselves once the user
+    // allows reading them (looked for once a second until then) for the modifiers, and for the hot keys where no
+    // portal serves; else nowhere.
+    void chooseKeyboard();
+    bool useKeyboardDevices();
+    // Where the keys come from now, for the views to say.
+    KeySource keys() const;
+    void service(int fileDescriptor, std::function<void()> process);
 
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
     std::unique_ptr<backends::PointerThread> pointer_;
-    std::unique_ptr<x11::X11Keyboard> keyboard_;
+    std::unique_ptr<x11::X11Keyboard> x11Keyboard_;
+    std::unique_ptr<devices::DeviceKeyboard> deviceKeyboard_;
+    std::unique_ptr<devices::UnavailableKeyboard> noKeyboard_;
+    // What the model holds: passes on to whichever of these serves.
+    std::unique_ptr<backends::KeyboardRelay> keyboard_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QTimer> grantWatch_;
+    // The desktop's own shortcuts, for the hot keys where the X server cannot hear them.
+    std::unique_ptr<PortalShortcuts> portal_;
+    // Told when the keyboard grant arrives.
+    std::function<void(KeySource)> keysListener_;
 };
 
 } // namespace quellarine

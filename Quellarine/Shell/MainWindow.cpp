@@ -1,7 +1,7 @@
 #include "Quellarine/Shell/MainWindow.h"
 
 #include "Quellarine/Model/AppModel.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/ProfileCard.h"

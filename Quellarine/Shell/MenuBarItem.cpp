@@ -3,10 +3,10 @@
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/Images.h"
+#include "Quellarine/Components/Style/Images.h"
 #include "Quellarine/Shell/MenuPanel.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Model/PresetChoice.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,9 +3,9 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
@@ -74,15 +74,10 @@ void MenuButton::setHovering(bool hovering)
     }
     hovering_ = hovering;
     const qreal target = hovering ? hoverOpacity : restOpacity;
-    hover_->stop();
-    if (Motion::shared().reduceMotion()) {
+    if (!animateUnlessStill(*hover_, plateOpacity_, target, nullptr)) {
         plateOpacity_ = target;
         update();
-        return;
     }
-    hover_->setStartValue(plateOpacity_);
-    hover_->setEndValue(target);
-    hover_->start();
 }
 
 void MenuButton::enterEvent(QEnterEvent* event)

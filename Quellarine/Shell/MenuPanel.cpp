@@ -2,8 +2,8 @@
 
 #include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/FocusScrollArea.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Shell/MenuView.h"
 #include "Quellarine/Shell/WindowRoom.h"
 

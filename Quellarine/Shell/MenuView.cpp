@@ -6,17 +6,19 @@
 #include "Quellarine/Components/Divider.h"
 #include "Quellarine/Components/EmergencyNotice.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Components/KeyCaps.h"
 #include "Quellarine/Components/LogoMark.h"
 #include "Quellarine/Shell/MenuButton.h"
 #include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/SectionTitle.h"
+#include "Quellarine/Components/PresetPicker.h"
+#include "Quellarine/Components/ClickGuardRow.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/TapFailedNotice.h"
@@ -24,6 +26,7 @@
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Components/SectionTint.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -41,15 +44,6 @@ namespace {
 using Shortcut = GlobalHotKey::Shortcut;
 
 constexpr int headerAnimationMilliseconds = 250;
-
-QColor blend(const QColor& from, const QColor& to, qreal amount)
-{
-    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
-    QColor result;
-    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
-                   mix(from.alphaF(), to.alphaF()));
-    return result;
-}
 
 QVBoxLayout* column(QWidget* owner, int spacing, QMargins margins)
 {
@@ -99,11 +93,11 @@ MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
         refreshHeaderColors();
     });
 
-    for (auto signal :
-         {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
-          &AppModel::emergencyNoticeChanged, &AppModel::shortcutTakenChanged, &AppModel::modeShortcutTakenChanged}) {
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
+                        &AppModel::emergencyNoticeChanged}) {
         connect(&model_, signal, this, &MenuView::refresh);
     }
+    connect(&model_.modes(), &ModeSwitcher::keysChanged, this, &MenuView::refresh);
     connect(&model_, &AppModel::presetIDChanged, this, &MenuView::refresh);
     connect(&model_, &AppModel::personalChanged, this, &MenuView::refresh);
     connect(&model_, &AppModel::isOnChanged, this, [this] {
@@ -189,8 +183,8 @@ QWidget* MenuView::buildUpdateNotice()
     row->setContentsMargins(18, 12, 18, 12);
     row->setSpacing(10);
     const QFont font = Typography::system(Typography::pixelSize(Typography::TextStyle::body), QFont::DemiBold);
-    updateLabel_
-        = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRed, updateNotice_);
+    updateLabel_ = new SymbolLabel(QString(), QStringLiteral("arrow.down.circle.fill"), font, Brand::systemRedText,
+                                   updateNotice_);
     row->addWidget(updateLabel_, 1, Qt::AlignVCenter);
     row->addSpacing(4);
     updateButton_ = new ProminentButton(tr("Update…"), Brand::systemRed, updateNotice_);
@@ -211,19 +205,20 @@ QWidget* MenuView::buildShortcuts()
     auto* layout = column(block, 10, QMargins(18, 18, 18, 18));
     layout->addWidget(new SectionTitle(tr("Shortcuts"), block));
     const QFont body = Typography::font(Typography::TextStyle::body);
-    const auto addRow = [&](const Shortcut& shortcut, QLabel*& label) {
+    const auto addRow = [&](const Shortcut& shortcut, QLabel*& label, QWidget*& caps) {
         auto* row = new QHBoxLayout;
         row->setSpacing(10);
-        row->addWidget(new SmallKeyCaps(shortcut, block), 0, Qt::AlignVCenter);
+        caps = new SmallKeyCaps(shortcut, block);
+        row->addWidget(caps, 0, Qt::AlignVCenter);
         label = text(QString(), body, block);
         row->addWidget(label, 1, Qt::AlignVCenter);
         layout->addLayout(row);
     };
-    addRow(Shortcut::nextMode(), nextModeLabel_);
-    addRow(Shortcut::defaultToggle(), toggleLabel_);
-    auto* emergency = text(tr("Ctrl 5 times: off"), body, block);
-    emergency->setForegroundRole(QPalette::PlaceholderText);
-    layout->addWidget(emergency);
+    addRow(Shortcut::nextMode(), nextModeLabel_, nextModeCaps_);
+    addRow(Shortcut::defaultToggle(), toggleLabel_, toggleCaps_);
+    emergencyLabel_ = text(QString(), body, block);
+    emergencyLabel_->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(emergencyLabel_);
     return block;
 }
 
@@ -299,7 +294,7 @@ QString MenuView::statusText() const
 
 QString MenuView::emergencyText() const
 {
-    return EmergencyNotice::text();
+    return EmergencyNotice::text(model_);
 }
 
 QString MenuView::updateText() const
@@ -323,31 +318,54 @@ void MenuView::refresh()
         updateLabel_->setText(updateText());
     }
 
-    const QString taken = tr("Used by another app");
-    nextModeLabel_->setText(model_.modeShortcutTaken() ? taken : tr("Next mode"));
-    toggleLabel_->setText(model_.shortcutTaken() ? taken : tr("On or off"));
-    for (auto [label, isTaken] :
-         {std::pair{nextModeLabel_, model_.modeShortcutTaken()}, std::pair{toggleLabel_, model_.shortcutTaken()}}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText,
-                         isTaken ? Brand::warmText(*this) : this->palette().color(QPalette::WindowText));
-        label->setPalette(palette);
-    }
+    const ModeSwitcher& modes = model_.modes();
+    refreshShortcut(*nextModeLabel_, *nextModeCaps_, modes.modeState(), modes.assignedKeys(Shortcut::nextMode()),
+                    tr("Next mode"), tr("Next mode: %1"));
+    refreshShortcut(*toggleLabel_, *toggleCaps_, modes.toggleState(), modes.assignedKeys(Shortcut::defaultToggle()),
+                    tr("On or off"), tr("On or off: %1"));
+    emergencyLabel_->setText(modes.keys().emergencyHeard ? tr("Ctrl 5 times: off")
+                                                         : tr("Ctrl 5 times: not heard in this session"));
     refreshHeaderColors();
+}
+
+void MenuView::refreshShortcut(QLabel& label, QWidget& caps, ModeSwitcher::KeyState state, const QString& assigned,
+                               const QString& name, const QString& nameWithKeys)
+{
+    QString text;
+    switch (state) {
+    case ModeSwitcher::KeyState::active:
+        // The desktop's words for its keys replace the caps, which would draw the keys we asked for.
+        text = assigned.isEmpty() ? name : nameWithKeys.arg(assigned);
+        break;
+    case ModeSwitcher::KeyState::waiting:
+        text = tr("Waiting for the desktop");
+        break;
+    case ModeSwitcher::KeyState::taken:
+        text = tr("Used by another app");
+        break;
+    case ModeSwitcher::KeyState::refused:
+        text = tr("Not given by the desktop");
+        break;
+    case ModeSwitcher::KeyState::unavailable:
+        text = tr("Not available in this session");
+        break;
+    }
+    label.setText(text);
+    caps.setVisible(assigned.isEmpty());
+    const bool works = state == ModeSwitcher::KeyState::active;
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText,
+                     works ? this->palette().color(QPalette::WindowText) : Brand::warmText(*this));
+    label.setPalette(palette);
 }
 
 void MenuView::animateHeader()
 {
     const qreal target = model_.isOn() ? 1 : 0;
-    headerAnimation_->stop();
-    if (Motion::shared().reduceMotion() || !isVisible()) {
+    if (!animateUnlessStill(*headerAnimation_, onness_, target, this)) {
         onness_ = target;
         refreshHeaderColors();
-        return;
     }
-    headerAnimation_->setStartValue(onness_);
-    headerAnimation_->setEndValue(target);
-    headerAnimation_->start();
 }
 
 void MenuView::refreshHeaderColors()

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Components/EmergencyNotice.h"
 #include "Quellarine/Model/MainSection.h"
+#include "Quellarine/Model/ModeSwitcher.h"
 
 #include <QWidget>
 
@@ -73,6 +74,8 @@ public:
     // The labels of the next-mode and on/off shortcut rows.
     QLabel& nextModeLabel() const { return *nextModeLabel_; }
     QLabel& toggleLabel() const { return *toggleLabel_; }
+    // "Ctrl 5 times: off", or that the gesture is not heard in this session.
+    QLabel& emergencyLabel() const { return *emergencyLabel_; }
 
     MenuButton& openButton() const { return *openButton_; }
     MenuButton& feedbackButton() const { return *feedbackButton_; }
@@ -95,6 +98,9 @@ private:
     void headerTapped();
     void leave();
     void refresh();
+    // One shortcut's row: what it does, or why it does not work here, in the warm colour then.
+    void refreshShortcut(QLabel& label, QWidget& caps, ModeSwitcher::KeyState state, const QString& assigned,
+                         const QString& name, const QString& nameWithKeys);
     void refreshHeaderColors();
     void animateHeader();
 
@@ -123,6 +129,9 @@ private:
 
     QLabel* nextModeLabel_ = nullptr;
     QLabel* toggleLabel_ = nullptr;
+    QWidget* nextModeCaps_ = nullptr;
+    QWidget* toggleCaps_ = nullptr;
+    QLabel* emergencyLabel_ = nullptr;
 
     MenuButton* openButton_ = nullptr;
     MenuButton* feedbackButton_ = nullptr;

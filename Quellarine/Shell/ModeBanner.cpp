@@ -1,7 +1,7 @@
 #include "Quellarine/Shell/ModeBanner.h"
 
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/KeyCaps.h"
 
 #include <QFontMetrics>

@@ -1,9 +1,9 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 
-#include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Components/Style/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Compositor.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Shell/Compositor.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/ModeBanner.h"
 
 #include <QAccessible>

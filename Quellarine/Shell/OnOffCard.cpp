@@ -8,9 +8,10 @@
 #include "Quellarine/Shell/StatusDot.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -25,15 +26,6 @@ namespace quellarine {
 namespace {
 
 constexpr Spring lookSpring{.response = 0.35, .dampingFraction = 1.0};
-
-QColor blend(const QColor& from, const QColor& to, qreal amount)
-{
-    const auto mix = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
-    QColor result;
-    result.setRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()),
-                   mix(from.alphaF(), to.alphaF()));
-    return result;
-}
 
 QFont stateFont()
 {
@@ -160,14 +152,8 @@ OnOffCard::OnOffCard(AppModel& model, QWidget* parent)
 
     connect(&model_, &AppModel::isOnChanged, this, [this](bool on) {
         const qreal target = on ? 1.0 : 0.0;
-        if (Motion::shared().reduceMotion() || !isVisible()) {
-            // Colours still change, at once.
-            look_->stop();
-            look_->setStartValue(target);
-            look_->setEndValue(target);
-        } else {
-            look_->animate(onness(), target);
-        }
+        // Still, the colours change all the same, at once.
+        animateUnlessStill(*look_, onness(), target, this);
         refresh();
         emit shadowChanged();
     });

@@ -4,7 +4,7 @@
 #include "Quellarine/Shell/PageContent.h"
 #include "Quellarine/Components/FocusChain.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -7,9 +7,9 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
@@ -83,15 +83,9 @@ void ProfileCard::setHovered(bool hovered)
     }
     const qreal from = backgroundOpacity();
     hovered_ = hovered;
-    fade_->stop();
-    if (Motion::shared().reduceMotion()) {
-        fade_->setEndValue(targetOpacity());
+    if (!animateUnlessStill(*fade_, from, targetOpacity(), nullptr)) {
         update();
-        return;
     }
-    fade_->setStartValue(from);
-    fade_->setEndValue(targetOpacity());
-    fade_->start();
 }
 
 void ProfileCard::enterEvent(QEnterEvent* event)

@@ -1,7 +1,8 @@
 #include "Quellarine/Shell/QuellarineApp.h"
 
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Shell/MainWindow.h"
+#include "Quellarine/Shell/UpToDateAlert.h"
 #include "Quellarine/Shell/MenuBarItem.h"
 #include "Quellarine/Shell/UpdateCommand.h"
 #include "Quellarine/Model/UpdateController.h"
@@ -77,6 +78,16 @@ QuellarineApp::QuellarineApp(AppModel::Platform platform, Shell shell, QObject* 
         .terminate = [this] { shell_.terminate(); },
     };
     menuBarItem_ = std::make_unique<MenuBarItem>(*model_, actions, *updateCommand_, shell_.pointerLocation);
+
+    model_->updates().onShowUpToDate = [this] {
+        QWidget* main = windows_->window(QStringLiteral("main"));
+        // An alert on its own may outlive the application object.
+        UpToDateAlert::open(main != nullptr && main->isVisible() ? main : nullptr, [self = QPointer(this)] {
+            if (self && self->model_->updates().onShowVersionHistory) {
+                self->model_->updates().onShowVersionHistory();
+            }
+        });
+    };
 }
 
 QuellarineApp::~QuellarineApp()

@@ -6,10 +6,10 @@
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/SidebarRow.h"
 #include "Quellarine/Shell/UpdateRow.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

@@ -5,10 +5,10 @@
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/SpringAnimation.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/SectionTint.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -128,14 +128,9 @@ void SidebarRow::setCurrent(bool current)
     QAccessibleStateChangeEvent announce(this, changed);
     QAccessible::updateAccessibility(&announce);
     const qreal target = current ? currentScale : 1.0;
-    if (Motion::shared().reduceMotion() || !isVisible()) {
-        scale_->stop();
-        scale_->setStartValue(target);
-        scale_->setEndValue(target);
+    if (!animateUnlessStill(*scale_, tileScale(), target, this)) {
         update();
-        return;
     }
-    scale_->animate(tileScale(), target);
 }
 
 void SidebarRow::setShowsNewDot(bool shown)

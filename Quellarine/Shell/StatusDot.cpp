@@ -1,7 +1,7 @@
 #include "Quellarine/Shell/StatusDot.h"
 
-#include "Quellarine/Desktop/DynamicColor.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QEvent>
 #include <QPainter>

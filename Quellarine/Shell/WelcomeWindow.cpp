@@ -1,7 +1,7 @@
 #include "Quellarine/Shell/WelcomeWindow.h"
 
 #include "Quellarine/Components/FocusScrollArea.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
 #include "Quellarine/Shell/WindowRoom.h"
 

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Shell/DesktopPlatform.h"
@@ -30,6 +30,25 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
+    // The same for reading the keyboards, a separate grant the user gives deliberately, and takes back.
+    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::keyboardArgument) == 0) {
+        QCoreApplication command(argc, argv);
+        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
+        if (auto failure = DeviceAccess::installKeyboards({}, DeviceAccess::runProcess)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*failure));
+            return 1;
+        }
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::keyboardRemovalArgument) == 0) {
+        QCoreApplication command(argc, argv);
+        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
+        if (auto failure = DeviceAccess::removeKeyboards({}, DeviceAccess::runProcess)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*failure));
+            return 1;
+        }
+        return 0;
+    }
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("temrid"));
@@ -56,7 +75,7 @@ int main(int argc, char* argv[])
                                          "running without it"));
     }
 
-    Appearance::shared().install();
+    Look::install();
 
     DesktopPlatform desktop;
     // Stopped from the terminal, the process would keep the pointer frozen until continued; ended by a signal, it

@@ -15,6 +15,18 @@ public:
     static constexpr Status noError = 0;
     using Handler = std::function<void(std::uint32_t identifier)>;
 
+    // What became of a combination after registerHotKey() answered. A host that asks the desktop (whose answer
+    // comes later, and whose user may change the keys there) reports it here; one that decides at once never does.
+    struct Assignment {
+        std::uint32_t keyCode = 0; // the combination as it was registered
+        std::uint32_t modifiers = 0;
+        bool refused = false;    // the desktop does not give it (or no longer serves shortcuts at all)
+        std::string description; // the desktop's own words for the keys it assigned; empty: none given
+
+        bool operator==(const Assignment&) const = default;
+    };
+    using AssignmentHandler = std::function<void(const Assignment& assignment)>;
+
     virtual ~HotKeyHost() = default;
     // Registers a combination under an identifier; a status other than noError when it is refused (held by
     // another application, or already registered by this process).
@@ -22,6 +34,10 @@ public:
     virtual void unregisterHotKey(std::uint32_t identifier) = 0;
     // The one handler, run on the main loop with the identifier of the combination that was pressed.
     virtual void setHandler(Handler handler) = 0;
+    // Whether registrations are answered later, through the assignment handler.
+    virtual bool answersLater() const { return false; }
+    // Run on the main loop for each later answer; an empty handler removes it.
+    virtual void setAssignmentHandler(AssignmentHandler /*handler*/) {}
 };
 
 class KeyboardLayout {

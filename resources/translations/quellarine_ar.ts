@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 سجّل الخروج، واختر جلسة X11 في شاشة تسجيل الدخول (غالبًا ما يتضمّن اسمها «Xorg» أو «X11»)، ثم سجّل الدخول مجددًا وشغّل Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>تشغيل Quellarine أو إيقافه</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>الوضع التالي في Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>الوضع السابق في Quellarine</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>“%1” did not succeed.</source>
         <translation>لم ينجح «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>تعذّرت إزالة %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>تعذّر مسح قائمة الوصول إلى %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>مباشر</translation>
@@ -501,6 +521,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>أُوقف لأن مفتاح Ctrl ضُغط خمس مرات. أعِد تشغيله من هنا أو باستخدام %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>أُوقف لأن Ctrl ضُغط 5 مرات. أعد تشغيله من هنا.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>On or off</source>
         <translation>تشغيل أو إيقاف</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>الوضع التالي: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>تشغيل أو إيقاف: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>ضغط Ctrl خمس مرات: لا يُسمع في هذه الجلسة</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>في انتظار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>لم يمنحه سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>غير متاح في هذه الجلسة</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>You can also use its icon in the system tray.</source>
         <translation>يمكنك أيضًا استخدام أيقونته في علبة النظام.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>لكي يسمع Quellarine مفاتيحه وضغطات Ctrl الخمس هنا، امنحه الوصول إلى لوحات المفاتيح بتشغيل هذا الأمر في الطرفية. سيتمكن عندها من قراءة كل لوحة مفاتيح؛ لكنه لا ينظر إلا إلى مفاتيح التعديل واختصاراته الثلاثة، ولا يحفظ أي مفتاح ولا يرسله أبدًا.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>الأمر</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>يمنح سطح المكتب هذه المفاتيح لـ Quellarine في كل التطبيقات؛ ويمكنك تغييرها في إعدادات لوحة المفاتيح الخاصة به.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>يسمعها Quellarine في كل التطبيقات عبر الوصول إلى لوحة المفاتيح الذي منحته إياه. لا ينظر إلا إلى مفاتيح التعديل وهذه الاختصارات الثلاثة، ولا يحفظ أي مفتاح ولا يرسله أبدًا.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>لا تعمل في هذه الجلسة: فهي لا تسمح لأي برنامج بسماع المفاتيح المضغوطة في نوافذ أخرى.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>في انتظار أن يمنح سطح المكتب هذه المفاتيح</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>لم يمنح سطح المكتب هذه المفاتيح</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>غير متاح في هذه الجلسة</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>مباشر (دون تنعيم)، ثم كل إعداد مسبق بالتناوب؛ و%1 للرجوع. يظهر اسم الوضع على الشاشة لبضع ثوانٍ.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>لا تُسمع ضغطات Ctrl الخمس في هذه الجلسة. إذا صار استخدام المؤشر صعبًا، فأوقف التنعيم بالمفتاح في النافذة الرئيسية أو من أيقونة Quellarine في علبة النظام.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>أنت تستخدم أحدث إصدار!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 লগ আউট করুন, লগইন স্ক্রিনে একটি X11 সেশন বেছে নিন (এর নামে প্রায়ই “Xorg” বা “X11” থাকে), আবার লগ ইন করুন, তারপর Quellarine চালু করুন।</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Quellarine চালু বা বন্ধ করুন</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: পরের মোড</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: আগের মোড</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1” সফল হয়নি।</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 সরানো যায়নি।</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1-এর অ্যাক্সেস তালিকা মোছা যায়নি।</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>সরাসরি</translation>
@@ -501,6 +521,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl ৫ বার চাপায় বন্ধ করা হয়েছে। এখানে অথবা %1 দিয়ে আবার চালু করুন।</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>বন্ধ করা হয়েছে কারণ Ctrl ৫ বার চাপা হয়েছে। এখান থেকে আবার চালু করুন।</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>On or off</source>
         <translation>চালু বা বন্ধ</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>পরের মোড: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>চালু বা বন্ধ: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl ৫ বার: এই সেশনে শোনা যায় না</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>ডেস্কটপের অপেক্ষায়</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>ডেস্কটপ দেয়নি</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>এই সেশনে উপলব্ধ নয়</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>You can also use its icon in the system tray.</source>
         <translation>সিস্টেম ট্রেতে এর আইকনও ব্যবহার করতে পারেন।</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine যাতে এখানে তার কী আর Ctrl-এর পাঁচবার চাপ শুনতে পায়, সেজন্য টার্মিনালে এই কমান্ড চালিয়ে তাকে কীবোর্ডের অ্যাক্সেস দিন। তখন সে প্রতিটি কীবোর্ড পড়তে পারবে; সে শুধু মডিফায়ার কী আর তার তিনটি শর্টকাট দেখে, এবং কখনো কোনো কী সংরক্ষণ করে না বা পাঠায় না।</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>কমান্ড</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>আপনার ডেস্কটপ প্রতিটি অ্যাপে এই কীগুলো Quellarine-কে দেয়; আপনি এগুলো তার কীবোর্ড সেটিংসে বদলাতে পারেন।</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>আপনার দেওয়া কীবোর্ড অ্যাক্সেসের মাধ্যমে Quellarine প্রতিটি অ্যাপে এগুলো শোনে। সে শুধু মডিফায়ার কী আর এই তিনটি শর্টকাট দেখে, এবং কখনো কোনো কী সংরক্ষণ করে না বা পাঠায় না।</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>এই সেশনে এগুলো কাজ করে না: এটি কোনো প্রোগ্রামকে অন্য উইন্ডোতে চাপা কী শুনতে দেয় না।</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>ডেস্কটপের এই কীগুলো দেওয়ার অপেক্ষায়</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>ডেস্কটপ এই কীগুলো দেয়নি</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>এই সেশনে উপলব্ধ নয়</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>সরাসরি (স্মুদিং ছাড়া), তারপর পালাক্রমে প্রতিটি প্রিসেট; %1 পেছনে যায়। মোডের নাম কয়েক সেকেন্ড স্ক্রিনে দেখা যায়।</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>এই সেশনে Ctrl-এর পাঁচবার চাপ শোনা যায় না। পয়েন্টার ব্যবহার কখনো কঠিন হলে, মূল উইন্ডোর সুইচ দিয়ে বা সিস্টেম ট্রেতে Quellarine-এর আইকন থেকে স্মুদিং বন্ধ করুন।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>আপনার সংস্করণটিই সর্বশেষ!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su nombre suele incluir «Xorg» o «X11») y vuelve a iniciar sesión; después, abre Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Activar o desactivar Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: modo siguiente</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: modo anterior</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>“%1” did not succeed.</source>
         <translation>«%1» no ha funcionado.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>No se puede quitar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>No se puede vaciar la lista de acceso de %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Directo</translation>
@@ -501,6 +521,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desactivado porque se pulsó Ctrl 5 veces. Vuelve a activarlo aquí o con %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Desactivado porque se pulsó Ctrl 5 veces. Vuelve a activarlo aquí.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>On or off</source>
         <translation>Activar o desactivar</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Modo siguiente: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Activar o desactivar: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 veces: no se oye en esta sesión</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>Esperando al escritorio</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>No asignado por el escritorio</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>No disponible en esta sesión</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>You can also use its icon in the system tray.</source>
         <translation>También puedes usar su icono en la bandeja del sistema.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Para que Quellarine oiga sus teclas y las cinco pulsaciones de Ctrl aquí, dale acceso a los teclados ejecutando este comando en una terminal. Podrá leer todos los teclados; solo mira las teclas modificadoras y sus tres atajos, y nunca guarda ni envía ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Tu escritorio asigna estas teclas a Quellarine en todas las aplicaciones; puedes cambiarlas en su configuración del teclado.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine las oye en todas las aplicaciones gracias al acceso al teclado que le diste. Solo mira las teclas modificadoras y estos tres atajos, y nunca guarda ni envía ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>No funcionan en esta sesión: no deja que ningún programa oiga las teclas pulsadas en otras ventanas.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>Esperando a que el escritorio asigne estas teclas</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>El escritorio no asignó estas teclas</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>No disponible en esta sesión</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Directo (sin suavizado) y luego cada ajuste por turno; %1 retrocede. El nombre del modo aparece en pantalla unos segundos.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Las cinco pulsaciones de Ctrl no se oyen en esta sesión. Si el puntero se vuelve difícil de usar, desactiva el suavizado con el interruptor de la ventana principal o desde el icono de Quellarine en la bandeja del sistema.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>¡Estás al día!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son nom contient souvent «&#xa0;Xorg&#xa0;» ou «&#xa0;X11&#xa0;»), reconnectez-vous, puis lancez Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Activer ou désactiver Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine : mode suivant</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine : mode précédent</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>“%1” did not succeed.</source>
         <translation>« %1 » n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Impossible de vider la liste d’accès de %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Direct</translation>
@@ -501,6 +521,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois. Réactivez-le ici ou avec %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5 fois. Réactivez-le ici.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>On or off</source>
         <translation>Activer ou désactiver</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Mode suivant : %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Activer ou désactiver : %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 fois : non entendu dans cette session</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>En attente du bureau</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>Non attribué par le bureau</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Indisponible dans cette session</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>You can also use its icon in the system tray.</source>
         <translation>Vous pouvez aussi utiliser son icône dans la zone de notification.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Pour que Quellarine entende ses touches et les cinq appuis sur Ctrl ici, donnez-lui accès aux claviers en exécutant cette commande dans un terminal. Il pourra alors lire tous les claviers ; il ne regarde que les touches de modification et ses trois raccourcis, et n’enregistre ni n’envoie jamais aucune touche.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Votre bureau attribue ces touches à Quellarine dans toutes les applications ; vous pouvez les changer dans ses réglages du clavier.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine les entend dans toutes les applications grâce à l’accès au clavier que vous lui avez donné. Il ne regarde que les touches de modification et ces trois raccourcis, et n’enregistre ni n’envoie jamais aucune touche.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>Ils ne fonctionnent pas dans cette session : elle ne laisse aucun programme entendre les touches pressées dans d’autres fenêtres.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>En attente des touches attribuées par le bureau</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>Le bureau n’a pas attribué ces touches</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Indisponible dans cette session</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Direct (sans lissage), puis chaque préréglage à tour de rôle ; %1 revient en arrière. Le nom du mode s’affiche à l’écran pendant quelques secondes.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Les cinq appuis sur Ctrl ne sont pas entendus dans cette session. Si le pointeur devient difficile à utiliser, désactivez le lissage avec l’interrupteur de la fenêtre principale ou depuis l’icône de Quellarine dans la zone de notification.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Vous êtes à jour&#xa0;!</translation>

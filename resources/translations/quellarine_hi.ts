@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 लॉग आउट करें, लॉगिन स्क्रीन पर कोई X11 सत्र चुनें (उसके नाम में अक्सर “Xorg” या “X11” होता है), फिर से लॉग इन करें और Quellarine शुरू करें।</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Quellarine चालू या बंद करें</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: अगला मोड</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: पिछला मोड</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1” सफल नहीं हुआ।</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 हटाया नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1 की एक्सेस सूची साफ़ नहीं की जा सकी।</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>सीधा</translation>
@@ -501,6 +521,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl 5 बार दबाने से बंद हो गया। इसे यहाँ से या %1 से फिर चालू करें।</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>बंद किया गया क्योंकि Ctrl 5 बार दबाया गया। इसे यहाँ फिर से चालू करें।</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>On or off</source>
         <translation>चालू या बंद</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>अगला मोड: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>चालू या बंद: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 बार: इस सत्र में सुना नहीं जाता</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>डेस्कटॉप की प्रतीक्षा</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>डेस्कटॉप ने नहीं दिया</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>इस सत्र में उपलब्ध नहीं</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>You can also use its icon in the system tray.</source>
         <translation>आप सिस्टम ट्रे में इसका आइकन भी इस्तेमाल कर सकते हैं।</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine को यहाँ उसकी कुंजियाँ और Ctrl के पाँच दबाव सुनने देने के लिए, टर्मिनल में यह कमांड चलाकर उसे कीबोर्ड की पहुँच दें। तब वह हर कीबोर्ड पढ़ सकेगा; वह केवल मॉडिफ़ायर कुंजियों और अपने तीन शॉर्टकट को देखता है, और कभी कोई कुंजी न सहेजता है न भेजता है।</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>कमांड</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>आपका डेस्कटॉप ये कुंजियाँ हर ऐप में Quellarine को देता है; आप इन्हें उसकी कीबोर्ड सेटिंग में बदल सकते हैं।</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine आपकी दी हुई कीबोर्ड पहुँच से इन्हें हर ऐप में सुनता है। वह केवल मॉडिफ़ायर कुंजियों और इन तीन शॉर्टकट को देखता है, और कभी कोई कुंजी न सहेजता है न भेजता है।</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>ये इस सत्र में काम नहीं करते: यह किसी भी प्रोग्राम को दूसरी विंडो में दबाई गई कुंजियाँ सुनने नहीं देता।</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>डेस्कटॉप के ये कुंजियाँ देने की प्रतीक्षा है</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>डेस्कटॉप ने ये कुंजियाँ नहीं दीं</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>इस सत्र में उपलब्ध नहीं</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>सीधा (बिना स्मूदिंग), फिर बारी-बारी से हर प्रीसेट; %1 पीछे जाता है। मोड का नाम कुछ सेकंड स्क्रीन पर दिखता है।</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>इस सत्र में Ctrl के पाँच दबाव सुने नहीं जाते। अगर पॉइंटर इस्तेमाल करना कभी कठिन हो, तो मुख्य विंडो के स्विच से या सिस्टम ट्रे में Quellarine के आइकन से स्मूदिंग बंद करें।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>आपके पास नवीनतम संस्करण है!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “X11”), masuk lagi, lalu jalankan Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Nyalakan atau matikan Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: mode berikutnya</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: mode sebelumnya</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1” tidak berhasil.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Tidak dapat menghapus %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Tidak dapat mengosongkan daftar akses %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Langsung</translation>
@@ -501,6 +521,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Dimatikan karena Ctrl ditekan 5 kali. Nyalakan lagi di sini atau dengan %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Dimatikan karena Ctrl ditekan 5 kali. Nyalakan lagi di sini.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>On or off</source>
         <translation>Nyalakan atau matikan</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Mode berikutnya: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Nyalakan atau matikan: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 kali: tidak terdengar di sesi ini</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>Menunggu desktop</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>Tidak diberikan oleh desktop</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Tidak tersedia di sesi ini</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>You can also use its icon in the system tray.</source>
         <translation>Anda juga dapat menggunakan ikonnya di baki sistem.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Agar Quellarine dapat mendengar tombolnya dan lima tekanan Ctrl di sini, beri akses ke keyboard dengan menjalankan perintah ini di terminal. Quellarine lalu dapat membaca setiap keyboard; ia hanya melihat tombol pengubah dan tiga pintasannya, dan tidak pernah menyimpan atau mengirim tombol apa pun.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Perintah</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Desktop Anda memberikan tombol-tombol ini kepada Quellarine di setiap aplikasi; Anda dapat mengubahnya di pengaturan keyboard desktop.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine mendengarnya di setiap aplikasi melalui akses keyboard yang Anda berikan. Ia hanya melihat tombol pengubah dan tiga pintasan ini, dan tidak pernah menyimpan atau mengirim tombol apa pun.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>Pintasan ini tidak berfungsi di sesi ini: sesi ini tidak mengizinkan program apa pun mendengar tombol yang ditekan di jendela lain.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>Menunggu desktop memberikan tombol-tombol ini</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>Desktop tidak memberikan tombol-tombol ini</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Tidak tersedia di sesi ini</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Langsung (tanpa penghalusan), lalu setiap preset bergantian; %1 kembali. Nama mode tampil di layar selama beberapa detik.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Lima tekanan Ctrl tidak terdengar di sesi ini. Jika penunjuk sulit digunakan, matikan penghalusan dengan sakelar di jendela utama atau dari ikon Quellarine di baki sistem.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Anda sudah menggunakan versi terbaru!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma ter “Xorg” ou “X11”), entre de novo e abra o Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Ligar ou desligar o Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: próximo modo</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: modo anterior</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1” não teve êxito.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Não é possível remover %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Não é possível limpar a lista de acesso de %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Direto</translation>
@@ -501,6 +521,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Desligado porque Ctrl foi pressionado 5 vezes. Ligue de novo aqui ou com %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Desligado porque Ctrl foi pressionado 5 vezes. Ligue de novo aqui.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>On or off</source>
         <translation>Ligar ou desligar</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Próximo modo: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Ligar ou desligar: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 vezes: não ouvido nesta sessão</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>Aguardando o ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>Não atribuído pelo ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Indisponível nesta sessão</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>You can also use its icon in the system tray.</source>
         <translation>Você também pode usar o ícone dele na bandeja do sistema.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Para que o Quellarine ouça suas teclas e os cinco toques em Ctrl aqui, dê a ele acesso aos teclados executando este comando em um terminal. Ele poderá ler todos os teclados; olha apenas as teclas modificadoras e seus três atalhos, e nunca guarda nem envia nenhuma tecla.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Seu ambiente de trabalho atribui estas teclas ao Quellarine em todos os apps; você pode alterá-las nas configurações de teclado dele.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>O Quellarine as ouve em todos os apps pelo acesso ao teclado que você deu. Ele olha apenas as teclas modificadoras e estes três atalhos, e nunca guarda nem envia nenhuma tecla.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>Eles não funcionam nesta sessão: ela não deixa nenhum programa ouvir teclas pressionadas em outras janelas.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>Aguardando o ambiente de trabalho atribuir estas teclas</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>O ambiente de trabalho não atribuiu estas teclas</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Indisponível nesta sessão</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Direto (sem suavização) e depois cada predefinição por vez; %1 volta. O nome do modo aparece na tela por alguns segundos.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Os cinco toques em Ctrl não são ouvidos nesta sessão. Se o ponteiro ficar difícil de usar, desligue a suavização com a chave da janela principal ou pelo ícone do Quellarine na bandeja do sistema.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Tudo atualizado!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Выйдите из системы, выберите сеанс X11 на экране входа (в его названии обычно есть «Xorg» или «X11»), снова войдите и запустите Quellarine.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Включить или выключить Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: следующий режим</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: предыдущий режим</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>“%1” did not succeed.</source>
         <translation>«%1» не удалось выполнить.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>Не удаётся удалить %1.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>Не удаётся очистить список доступа %1.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Напрямую</translation>
@@ -501,6 +521,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Выключено: клавиша Ctrl нажата 5 раз. Включите снова здесь или сочетанием %1.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Выключено, потому что Ctrl нажали 5 раз. Включите снова здесь.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>On or off</source>
         <translation>Включить или выключить</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Следующий режим: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Вкл. или выкл.: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>Ctrl 5 раз: не слышно в этом сеансе</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>Ожидание рабочего стола</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>Не назначено рабочим столом</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Недоступно в этом сеансе</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>You can also use its icon in the system tray.</source>
         <translation>Также можно использовать его значок в системном трее.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Чтобы Quellarine слышал свои клавиши и пять нажатий Ctrl здесь, дайте ему доступ к клавиатурам, выполнив эту команду в терминале. Тогда он сможет читать любую клавиатуру; он смотрит только на клавиши-модификаторы и свои три сочетания и никогда не сохраняет и не отправляет ни одной клавиши.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Ваш рабочий стол назначает эти клавиши Quellarine во всех приложениях; изменить их можно в его настройках клавиатуры.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine слышит их во всех приложениях благодаря доступу к клавиатуре, который вы ему дали. Он смотрит только на клавиши-модификаторы и эти три сочетания и никогда не сохраняет и не отправляет ни одной клавиши.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>В этом сеансе они не работают: он не позволяет программам слышать клавиши, нажатые в других окнах.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>Ожидание, пока рабочий стол назначит эти клавиши</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>Рабочий стол не назначил эти клавиши</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Недоступно в этом сеансе</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Напрямую (без сглаживания), затем по очереди каждая настройка; %1 — назад. Название режима несколько секунд видно на экране.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Пять нажатий Ctrl в этом сеансе не слышны. Если указателем станет трудно пользоваться, выключите сглаживание переключателем в главном окне или через значок Quellarine в системном лотке.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Установлена последняя версия!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle “Xorg” veya “X11” geçer), yeniden giriş yapın ve Quellarine’i başlatın.</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>Quellarine’i aç veya kapat</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine: sonraki mod</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine: önceki mod</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1” başarılı olmadı.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>%1 kaldırılamıyor.</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>%1 erişim listesi temizlenemiyor.</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>Doğrudan</translation>
@@ -501,6 +521,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>Ctrl tuşuna 5 kez basıldığı için kapatıldı. Buradan veya %1 ile yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>Ctrl 5 kez basıldığı için kapatıldı. Buradan yeniden açın.</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>On or off</source>
         <translation>Aç veya kapat</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>Sonraki mod: %1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>Aç veya kapat: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>5 kez Ctrl: bu oturumda duyulmaz</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>Masaüstü bekleniyor</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>Masaüstü tarafından verilmedi</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Bu oturumda kullanılamaz</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>You can also use its icon in the system tray.</source>
         <translation>Sistem tepsisindeki simgesini de kullanabilirsiniz.</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine’in tuşlarını ve buradaki beş Ctrl basışını duyabilmesi için bu komutu bir terminalde çalıştırarak ona klavyelere erişim verin. Böylece her klavyeyi okuyabilir; yalnızca değiştirici tuşlara ve üç kısayoluna bakar, hiçbir tuşu asla saklamaz ya da göndermez.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Komut</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>Masaüstünüz bu tuşları her uygulamada Quellarine’e veriyor; bunları masaüstünün klavye ayarlarından değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine bunları, verdiğiniz klavye erişimi sayesinde her uygulamada duyar. Yalnızca değiştirici tuşlara ve bu üç kısayola bakar, hiçbir tuşu asla saklamaz ya da göndermez.</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>Bu oturumda çalışmazlar: bu oturum hiçbir programın başka pencerelerde basılan tuşları duymasına izin vermez.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>Masaüstünün bu tuşları vermesi bekleniyor</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>Masaüstü bu tuşları vermedi</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>Bu oturumda kullanılamaz</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>Doğrudan (yumuşatma yok), ardından sırayla her ön ayar; %1 geri gider. Modun adı birkaç saniye ekranda görünür.</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>Bu oturumda beş Ctrl basışı duyulmaz. İşaretçiyi kullanmak zorlaşırsa yumuşatmayı ana penceredeki anahtarla ya da sistem tepsisindeki Quellarine simgesinden kapatın.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>Güncelsiniz!</translation>

@@ -31,6 +31,18 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 
 请注销，在登录界面选择 X11 会话（名称中通常带有“Xorg”或“X11”），重新登录后再启动 Quellarine。</translation>
     </message>
+    <message>
+        <source>Turn Quellarine on or off</source>
+        <translation>开启或关闭 Quellarine</translation>
+    </message>
+    <message>
+        <source>Quellarine: next mode</source>
+        <translation>Quellarine：下一个模式</translation>
+    </message>
+    <message>
+        <source>Quellarine: previous mode</source>
+        <translation>Quellarine：上一个模式</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAccess</name>
@@ -45,6 +57,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>“%1” did not succeed.</source>
         <translation>“%1”未成功。</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation>无法删除 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot clear the access list of %1.</source>
+        <translation>无法清除 %1 的访问列表。</translation>
     </message>
 </context>
 <context>
@@ -250,7 +270,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::AppModel</name>
+    <name>quellarine::ModeSwitcher</name>
     <message>
         <source>Direct</source>
         <translation>直接</translation>
@@ -501,6 +521,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here or with %1.</source>
         <translation>因为 Ctrl 键被按了 5 次，已关闭。可在这里或用 %1 重新开启。</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
+        <translation>因为按了 5 次 Ctrl，已关闭。请在这里重新开启。</translation>
     </message>
 </context>
 <context>
@@ -975,6 +999,30 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>On or off</source>
         <translation>开启或关闭</translation>
     </message>
+    <message>
+        <source>Next mode: %1</source>
+        <translation>下一个模式：%1</translation>
+    </message>
+    <message>
+        <source>On or off: %1</source>
+        <translation>开启或关闭：%1</translation>
+    </message>
+    <message>
+        <source>Ctrl 5 times: not heard in this session</source>
+        <translation>连按 5 次 Ctrl：此会话中听不到</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop</source>
+        <translation>正在等待桌面</translation>
+    </message>
+    <message>
+        <source>Not given by the desktop</source>
+        <translation>桌面未分配</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>在此会话中不可用</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::ModeBanner</name>
@@ -1386,6 +1434,46 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>You can also use its icon in the system tray.</source>
         <translation>你也可以使用系统托盘中的图标。</translation>
     </message>
+    <message>
+        <source>To let Quellarine hear its keys and the five presses of Ctrl here, give it access to the keyboards by running this command in a terminal. It can then read every keyboard; it looks only at the modifier keys and its three shortcuts, and never stores or sends a key.</source>
+        <translation>要让 Quellarine 在这里听到它的快捷键和连按五次 Ctrl，请在终端中运行此命令，授予它访问键盘的权限。之后它能读取所有键盘；但它只关注修饰键和它的三个快捷键，绝不保存或发送任何按键。</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Your desktop gives these keys to Quellarine in every app; you can change them in its keyboard settings.</source>
+        <translation>你的桌面在所有应用中把这些按键交给 Quellarine；你可以在桌面的键盘设置中更改它们。</translation>
+    </message>
+    <message>
+        <source>Quellarine hears them in every app through the keyboard access you gave it. It looks only at the modifier keys and these three shortcuts, and never stores or sends a key.</source>
+        <translation>Quellarine 通过你授予的键盘访问权限在所有应用中听到它们。它只关注修饰键和这三个快捷键，绝不保存或发送任何按键。</translation>
+    </message>
+    <message>
+        <source>They do not work in this session: it lets no program hear keys pressed in other windows.</source>
+        <translation>它们在此会话中不起作用：此会话不允许任何程序听到在其他窗口中按下的键。</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to give these keys</source>
+        <translation>正在等待桌面分配这些按键</translation>
+    </message>
+    <message>
+        <source>The desktop did not give these keys</source>
+        <translation>桌面未分配这些按键</translation>
+    </message>
+    <message>
+        <source>Not available in this session</source>
+        <translation>在此会话中不可用</translation>
+    </message>
+    <message>
+        <source>Direct (no smoothing), then each preset in turn; %1 goes back. The mode&apos;s name shows on screen for a few seconds.</source>
+        <translation>直接（不平滑），然后依次切换每个预设；%1 返回上一个。模式名称会在屏幕上显示几秒钟。</translation>
+    </message>
+    <message>
+        <source>Five presses of Ctrl are not heard in this session. If the pointer is ever hard to use, turn smoothing off with the switch in the main window or from Quellarine&apos;s icon in the system tray.</source>
+        <translation>在此会话中听不到连按五次 Ctrl。如果指针变得难以使用，请用主窗口中的开关或系统托盘中的 Quellarine 图标关闭平滑。</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::SidebarRow</name>
@@ -1478,7 +1566,7 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::UpdateController</name>
+    <name>quellarine::UpToDateAlert</name>
     <message>
         <source>You&apos;re up to date!</source>
         <translation>已是最新版本！</translation>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/Backends/HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <chrono>
 #include <cmath>

@@ -5,7 +5,9 @@
 
 Starts udev and weston on the emulated VGA card, a hand (a uinput mouse) and an ordinary Wayland client that logs
 the motion it receives; plays the drift path with nothing between hand and compositor, then starts STEADIER and
-plays the drift and the sweep paths through it; stops it and checks the hand moves the pointer again. Every wait is
+plays the drift and the sweep paths through it; has a uinput keyboard type the hot keys and five presses of Ctrl and
+reads their effect in the application's settings (it may read the keyboards: it runs as root); stops it and checks
+the hand moves the pointer again. Every wait is
 for a sign of readiness, bounded by a deadline. Writes to OUT: the hand's and the client's logs, weston's log and
 phases.json, which tests/Compositor/figures.py reads. Exits 0 when every phase ran.
 """
@@ -162,6 +164,41 @@ class Session:
         self.phases.append({'name': phase, 'path': path, 'pointer': start_pointer, 'samples': samples,
                             'rested': time.monotonic() * 1e3})
 
+    def start_keyboard(self):
+        typist = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-key-typist')],
+                            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.typist = Lines(typist, os.path.join(self.out, 'typist.log'))
+        self.typist_seen = 0
+        self.typist.expect('ready')
+        subprocess.run(['udevadm', 'settle', '-t', '30'], check=True)
+
+    def type_keys(self, keys):
+        self.typist.process.stdin.write(f'chord {keys}\n')
+        _, self.typist_seen = self.typist.expect('typed', 30, self.typist_seen)
+
+    def setting(self, key):
+        try:
+            with open(os.path.join(self.out, 'home', 'config', 'temrid', 'Quellarine.ini')) as settings:
+                for line in settings:
+                    if line.startswith(key + '='):
+                        return line.strip().split('=', 1)[1]
+        except OSError:
+            pass
+        return None
+
+    def hot_keys(self):
+        """The hot keys switch modes and five presses of Ctrl turn smoothing off, as the settings show."""
+        steps = [('ctrl alt m', 'preset', 'strong'), ('ctrl alt shift m', 'preset', 'balanced'),
+                 ('ctrl alt s', 'filterOn', 'false'), ('ctrl alt s', 'filterOn', 'true')]
+        for keys, key, value in steps:
+            self.type_keys(keys)
+            wait_for(f'{key}={value} after {keys}', lambda: self.setting(key) == value, 10)
+        for _ in range(5):
+            self.type_keys('ctrl')
+        wait_for('smoothing off after five presses of Ctrl', lambda: self.setting('filterOn') == 'false', 10)
+        print('compositor session: the hot keys switched modes and five presses of Ctrl turned smoothing off',
+              flush=True)
+
     def start_steadier(self):
         home = os.path.join(self.out, 'home')
         os.makedirs(os.path.join(home, 'config', 'temrid'), exist_ok=True)
@@ -192,9 +229,11 @@ class Session:
         self.start_hand_and_client()
         self.place(START)
         self.play('raw drift', 'drift', 0)
+        self.start_keyboard()
         self.start_steadier()
         self.play('steadied drift', 'drift', 1)
         self.play('steadied sweep', 'sweep', 1)
+        self.hot_keys()
         self.stop_steadier()
 
     def stop(self):

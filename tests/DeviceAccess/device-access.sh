@@ -3,7 +3,9 @@
 # an active seat whose user is the ordinary user 1000, and what that user (and another one) may open before and after the rule is
 # installed: the pointing devices (one present at install, one plugged in afterwards) and /dev/uinput, never the
 # keyboard. Installs the rule the way the application tells the user to: `quellarine --allow-devices` as root. The
-# application, running as that user since before the rule, then takes a hand and steadies it (steadied.py).
+# application, running as that user since before the rule, then takes a hand and steadies it (steadied.py). Then
+# the keyboards' grant, given the same way (`quellarine --allow-keyboards`) and taken back (`--disallow-keyboards`): the
+# keyboard is the user's to read exactly while the rule is there, and the running application reads it exactly then.
 #
 #     device-access.sh BUILD
 set -u
@@ -16,6 +18,21 @@ expect() { # expect allowed|denied WHAT OPEN-REDIRECTION [USER]
   setpriv --reuid="$who" --regid="$who" --clear-groups -- sh -c ": $3" 2>/dev/null && got=allowed
   if [[ $got == "$want" ]]; then echo "PASS user $who $want: $what"; else
     echo "FAIL user $who $got, should be $want: $what"; failures=$((failures + 1)); fi
+}
+reads() { # whether the process has this node open
+  local fd
+  for fd in /proc/"$1"/fd/*; do [[ $(readlink "$fd") == "$2" ]] && return 0; done
+  return 1
+}
+expect_reading() { # expect_reading yes|no WHAT: the application reads the keyboard (or not) within a few seconds
+  local i got=no
+  for ((i = 0; i < 100; i++)); do
+    if reads "$application" "$keyboard"; then got=yes; else got=no; fi
+    [[ $got == "$1" ]] && break
+    sleep 0.1
+  done
+  if [[ $got == "$1" ]]; then echo "PASS the application reads the keyboard: $got ($2)"; else
+    echo "FAIL the application reads the keyboard: $got, should be $1 ($2)"; failures=$((failures + 1)); fi
 }
 node_named() { # the event node of the input device with this name
   local device
@@ -73,6 +90,18 @@ if ! "$(dirname "$0")/steadied.py" "$build"; then
   failures=$((failures + 1))
   cat "$home/quellarine.log"
 fi
+
+echo "The keyboards' grant:"
+expect_reading no "only the pointing devices are allowed"
+QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" --allow-keyboards || { echo "FAIL the keyboards' command"; failures=$((failures + 1)); }
+expect allowed "the keyboard ($keyboard), once allowed" "< $keyboard"
+expect denied "the keyboard, for a user not at the computer" "< $keyboard" 1001
+expect_reading yes "the grant noticed without a restart"
+QT_QPA_PLATFORM=offscreen "$build/Quellarine/quellarine" --disallow-keyboards || { echo "FAIL the command taking the keyboards back"; failures=$((failures + 1)); }
+expect denied "the keyboard ($keyboard), once the grant is taken back" "< $keyboard"
+expect_reading no "the grant taken back"
+expect allowed "the hand, still" "< $first"
+
 kill "$application"
 wait "$application"
 exit $((failures > 0))

@@ -7,9 +7,11 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDBusVirtualObject>
 
 #include "Backends/X11/Testing/XvfbServer.h"
 
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -64,6 +66,7 @@ private:
     pid_t pid_ = -1;
 };
 
+// Waits, answering what arrives on the test's own bus connections meanwhile.
 bool waitFor(const std::function<bool()>& condition, double seconds)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
@@ -71,14 +74,79 @@ bool waitFor(const std::function<bool()>& condition, double seconds)
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
+        QCoreApplication::processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return true;
 }
 
+// The desktop's tray as the session bus offers it: a watcher with which the application registers its tray item,
+// which the test then clicks as a tray would.
+class TrayWatcher : public QDBusVirtualObject {
+public:
+    static constexpr const char* service = "org.kde.StatusNotifierWatcher";
+    static constexpr const char* path = "/StatusNotifierWatcher";
+
+    QString introspect(const QString& /*path*/) const override
+    {
+        return QStringLiteral(
+            "<interface name=\"org.kde.StatusNotifierWatcher\">"
+            "<method name=\"RegisterStatusNotifierItem\"><arg name=\"service\" type=\"s\" direction=\"in\"/></method>"
+            "<method name=\"RegisterStatusNotifierHost\"><arg name=\"service\" type=\"s\" direction=\"in\"/></method>"
+            "<property name=\"RegisteredStatusNotifierItems\" type=\"as\" access=\"read\"/>"
+            "<property name=\"IsStatusNotifierHostRegistered\" type=\"b\" access=\"read\"/>"
+            "<property name=\"ProtocolVersion\" type=\"i\" access=\"read\"/>"
+            "</interface>");
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        const QString member = message.member();
+        if (member == QStringLiteral("RegisterStatusNotifierItem") && !message.arguments().isEmpty()) {
+            // A bus name, or an object path on the caller's own connection.
+            const QString named = message.arguments().first().toString();
+            if (named.startsWith(QLatin1Char('/'))) {
+                itemService = message.service();
+                itemPath = named;
+            } else {
+                itemService = named;
+                itemPath = QStringLiteral("/StatusNotifierItem");
+            }
+            connection.send(message.createReply());
+            return true;
+        }
+        if (member == QStringLiteral("RegisterStatusNotifierHost")) {
+            connection.send(message.createReply());
+            return true;
+        }
+        const QVariantMap properties{
+            {QStringLiteral("RegisteredStatusNotifierItems"),
+             itemService.isEmpty() ? QStringList() : QStringList{itemService}},
+            {QStringLiteral("IsStatusNotifierHostRegistered"), true},
+            {QStringLiteral("ProtocolVersion"), 0},
+        };
+        if (member == QStringLiteral("Get") && message.arguments().size() == 2) {
+            const QVariant value = properties.value(message.arguments().at(1).toString());
+            connection.send(value.isValid() ? message.createReply(QVariant::fromValue(QDBusVariant(value)))
+                                            : message.createErrorReply(QDBusError::UnknownProperty, {}));
+            return true;
+        }
+        if (member == QStringLiteral("GetAll")) {
+            connection.send(message.createReply(properties));
+            return true;
+        }
+        return false;
+    }
+
+    QString itemService;
+    QString itemPath;
+};
+
 // One element of the accessibility tree as a screen reader gets it.
 struct Element {
     QString role;
+    // The role's number on the bus (the name above is the toolkit's wording).
+    uint roleNumber = 0;
     QString name;
     bool selected = false;
     bool checked = false;
@@ -120,10 +188,14 @@ public:
         if (!role.arguments().isEmpty()) {
             element.role = role.arguments().first().toString();
         }
+        const QDBusMessage number = call(service, path, QStringLiteral("GetRole"));
+        if (!number.arguments().isEmpty()) {
+            element.roleNumber = number.arguments().first().toUInt();
+        }
         QDBusMessage name = QDBusMessage::createMethodCall(
             service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         name << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name");
-        const QDBusMessage nameReply = bus_.call(name, QDBus::Block, 5000);
+        const QDBusMessage nameReply = bus_.call(name, QDBus::BlockWithGui, 5000);
         if (!nameReply.arguments().isEmpty()) {
             element.name = nameReply.arguments().first().value<QDBusVariant>().variant().toString();
         }
@@ -145,6 +217,45 @@ public:
             element.selected = has(selectedState);
         }
         return element;
+    }
+
+    // An element and where it sits: its own and its parent's object.
+    struct Node {
+        QString service;
+        QString path;
+        QString parent;
+        Element element;
+    };
+
+    // Every element under an object, depth first, each with its parent.
+    QList<Node> nodes(const QString& service, const QString& path, const QString& parent = {}, int depth = 0) const
+    {
+        QList<Node> all{Node{service, path, parent, element(service, path)}};
+        if (depth > 40) {
+            return all;
+        }
+        for (const auto& [childService, childPath] : children(service, path)) {
+            all += nodes(childService, childPath, path, depth + 1);
+        }
+        return all;
+    }
+
+    // Presses the element as a screen reader's user would: its first action.
+    bool press(const Node& node) const
+    {
+        QDBusMessage action = QDBusMessage::createMethodCall(
+            node.service, node.path, QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"));
+        action << 0;
+        return bus_.call(action, QDBus::BlockWithGui, 5000).type() == QDBusMessage::ReplyMessage;
+    }
+
+    // Replaces an editable text's content.
+    bool type(const Node& node, const QString& text) const
+    {
+        QDBusMessage edit = QDBusMessage::createMethodCall(
+            node.service, node.path, QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"));
+        edit << text;
+        return bus_.call(edit, QDBus::BlockWithGui, 5000).type() == QDBusMessage::ReplyMessage;
     }
 
     // Every element under the application's root, depth first.
@@ -169,7 +280,7 @@ private:
     {
         return bus_.call(
             QDBusMessage::createMethodCall(service, path, QStringLiteral("org.a11y.atspi.Accessible"), method),
-            QDBus::Block, 5000);
+            QDBus::BlockWithGui, 5000);
     }
 
     QDBusConnection bus_;
@@ -234,11 +345,16 @@ protected:
         application = std::make_unique<Child>(std::vector<std::string>{QUELLARINE_APP}, withAccessibility);
     }
 
+    // The private session bus, as the test's own connection to it.
+    QDBusConnection session()
+    {
+        return QDBusConnection::connectToBus(QString::fromStdString(sessionAddress), QStringLiteral("session"));
+    }
+
     // The accessibility bus, once the launcher has started it.
     std::optional<QDBusConnection> accessibilityBus()
     {
-        QDBusConnection session
-            = QDBusConnection::connectToBus(QString::fromStdString(sessionAddress), QStringLiteral("session"));
+        QDBusConnection session = this->session();
         QString address;
         waitFor(
             [&] {
@@ -330,6 +446,130 @@ TEST_F(AccessibilityBusTest, ScreenReadersGetNamedWindowsPageTabsAndNoNamedFille
         }
         EXPECT_EQ(tabs, 1);
     }
+}
+
+// The bus's number for an alert, which screen readers speak as it appears.
+constexpr uint alertRole = 2;
+
+// What the desktop's tray shows for the account running the test: the full name of its password entry, else "You".
+QString accountName()
+{
+    const passwd* entry = getpwuid(getuid());
+    QString name = entry != nullptr && entry->pw_gecos != nullptr ? QString::fromUtf8(entry->pw_gecos) : QString();
+    name = name.section(QLatin1Char(','), 0, 0);
+    return name.isEmpty() ? QStringLiteral("You") : name;
+}
+
+TEST_F(AccessibilityBusTest, ChoicesAreRadioGroupsListsAreNamedByTheirLabelsFailuresAreAlertsAndTheTrayWindowIsThere)
+{
+    // A desktop with a tray: the application puts its item there.
+    TrayWatcher watcher;
+    QDBusConnection bus = session();
+    ASSERT_TRUE(bus.registerVirtualObject(QString::fromUtf8(TrayWatcher::path), &watcher));
+    ASSERT_TRUE(bus.registerService(QString::fromUtf8(TrayWatcher::service)));
+    startApplication();
+    ASSERT_TRUE(waitFor([&] { return !watcher.itemService.isEmpty(); }, 30)) << "no item in the tray";
+    const auto accessibility = accessibilityBus();
+    ASSERT_TRUE(accessibility.has_value()) << "no accessibility bus";
+    const TreeReader reader(*accessibility);
+    const QString registry = QStringLiteral("org.a11y.atspi.Registry");
+    const QString root = QStringLiteral("/org/a11y/atspi/accessible/root");
+
+    QList<TreeReader::Node> tree;
+    const auto read = [&] {
+        tree.clear();
+        for (const auto& [service, path] : reader.children(registry, root)) {
+            tree += reader.nodes(service, path);
+        }
+    };
+    const auto find = [&](const QString& name, const QString& role = {}) -> std::optional<TreeReader::Node> {
+        for (const TreeReader::Node& node : tree) {
+            if (node.element.name == name && (role.isEmpty() || node.element.role == role)) {
+                return node;
+            }
+        }
+        return std::nullopt;
+    };
+    const auto appears = [&](const QString& name, const QString& role = {}) {
+        return waitFor(
+            [&] {
+                read();
+                return find(name, role).has_value();
+            },
+            20);
+    };
+    // The choices of one exclusive choice: each a radio button, all with the one parent.
+    const auto expectRadioGroup = [&](const QStringList& names) {
+        QStringList parents;
+        for (const QString& name : names) {
+            const auto node = find(name, QStringLiteral("radio button"));
+            EXPECT_TRUE(node.has_value()) << name.toStdString() << " is no radio button";
+            if (node) {
+                parents.append(node->parent);
+            }
+        }
+        parents.removeDuplicates();
+        EXPECT_EQ(parents.size(), 1) << names.join(QStringLiteral(", ")).toStdString() << " lie in " << parents.size()
+                                     << " groups";
+    };
+
+    // Clicked in the tray, the tray window opens: a window of the application's own, with its switch.
+    QDBusMessage activate
+        = QDBusMessage::createMethodCall(watcher.itemService, watcher.itemPath,
+                                         QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"));
+    activate << 40 << 10;
+    ASSERT_EQ(bus.call(activate, QDBus::BlockWithGui, 5000).type(), QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(appears(QStringLiteral("Open Quellarine"))) << "the tray window is not in the tree";
+    bool trayIsWindow = false;
+    for (const TreeReader::Node& node : tree) {
+        // The tray window is one of the application's windows: its element hangs from the application's root.
+        trayIsWindow = trayIsWindow || (node.parent == root && node.element.name == QStringLiteral("Quellarine"));
+    }
+    EXPECT_TRUE(trayIsWindow) << "the tray window is not among the application's windows";
+    EXPECT_TRUE(find(QStringLiteral("Filter")).has_value()) << "the tray window's switch is not in the tree";
+
+    // Its Feedback button opens the feedback page: the topics are one exclusive choice.
+    const auto feedback = find(QStringLiteral("Feedback"), QStringLiteral("push button"));
+    ASSERT_TRUE(feedback.has_value());
+    ASSERT_TRUE(reader.press(*feedback));
+    ASSERT_TRUE(appears(QStringLiteral("I have an idea"), QStringLiteral("radio button")))
+        << "the feedback topics do not read as radio buttons";
+    expectRadioGroup({QStringLiteral("Something doesn't work"), QStringLiteral("I have an idea"),
+                      QStringLiteral("Something is confusing"), QStringLiteral("Something is missing"),
+                      QStringLiteral("Something I like")});
+
+    // A message that cannot be sent (this build names no service): the failure is an alert.
+    ASSERT_TRUE(reader.press(*find(QStringLiteral("I have an idea"), QStringLiteral("radio button"))));
+    const auto message = find(QStringLiteral("Your message"), QStringLiteral("text"));
+    ASSERT_TRUE(message.has_value()) << "no message field";
+    ASSERT_TRUE(reader.type(*message, QStringLiteral("Bigger buttons, please.")));
+    const auto send = find(QStringLiteral("Send"), QStringLiteral("push button"));
+    ASSERT_TRUE(send.has_value());
+    ASSERT_TRUE(reader.press(*send));
+    const bool alerted = waitFor(
+        [&] {
+            read();
+            for (const TreeReader::Node& node : tree) {
+                if (node.element.roleNumber == alertRole
+                    && node.element.name.startsWith(QStringLiteral("Sending isn't working"))) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        20);
+    EXPECT_TRUE(alerted) << "the failure to send is no alert";
+
+    // The profile: the pointing device and the appearance are exclusive choices, the language list is named by
+    // its label.
+    const auto profile = find(accountName(), QStringLiteral("push button"));
+    ASSERT_TRUE(profile.has_value()) << "no profile button named " << accountName().toStdString();
+    ASSERT_TRUE(reader.press(*profile));
+    EXPECT_TRUE(appears(QStringLiteral("Language"), QStringLiteral("combo box")))
+        << "the language list is not named by its label";
+    EXPECT_FALSE(find(QStringLiteral("Same as the System"), QStringLiteral("combo box")).has_value());
+    expectRadioGroup({QStringLiteral("Mouse"), QStringLiteral("Trackpad"), QStringLiteral("Both")});
+    expectRadioGroup({QStringLiteral("Automatic"), QStringLiteral("Light"), QStringLiteral("Dark")});
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
 #include "Backends/X11/Testing/XvfbServer.h"
-#include "tests/Backends/HandPath.h"
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -63,7 +64,7 @@ bool waitFor(const std::function<bool()>& condition, double seconds)
     return true;
 }
 
-class RunningApplicationTests : public ::testing::Test {
+class RunningApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -447,7 +448,7 @@ protected:
 
 } // namespace
 
-TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
+TEST_F(RunningApplicationTest, SteadiesTheRealPointerWithTheSavedPreset)
 {
     writeSettings("welcomed=true\npreset=balanced\n");
     hand->warpCursor(300, 400);
@@ -464,7 +465,7 @@ TEST_F(RunningApplicationTests, SteadiesTheRealPointerWithTheSavedPreset)
         << hand->cursor().x << "," << hand->cursor().y << " for " << path.back().x << "," << path.back().y;
 }
 
-TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
+TEST_F(RunningApplicationTest, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
 {
     writeSettings("welcomed=true\nfilterOn=false\n");
     hand->warpCursor(300, 400);
@@ -481,7 +482,7 @@ TEST_F(RunningApplicationTests, WithSmoothingSwitchedOffTheHandArrivesUnchanged)
     EXPECT_EQ(seen.back(), path.back());
 }
 
-TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
+TEST_F(RunningApplicationTest, QuittingGivesThePointerBack)
 {
     writeSettings("welcomed=true\n");
     startApplication();
@@ -495,7 +496,7 @@ TEST_F(RunningApplicationTests, QuittingGivesThePointerBack)
 
 // The X server going away ends the application from inside its toolkit, without returning from main, while its
 // pointer thread runs: it must end cleanly, not crash on what the exit already destroyed.
-TEST_F(RunningApplicationTests, TheXServerGoingAwayEndsItWithoutACrash)
+TEST_F(RunningApplicationTest, TheXServerGoingAwayEndsItWithoutACrash)
 {
     writeSettings("welcomed=true\n");
     // What an exit leaves allocated on the stack is no leak; under the sanitizers, a use after free still aborts.
@@ -515,7 +516,7 @@ TEST_F(RunningApplicationTests, TheXServerGoingAwayEndsItWithoutACrash)
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
 }
 
-TEST_F(RunningApplicationTests, StoppedFromTheTerminalItGivesThePointerBackUntilContinued)
+TEST_F(RunningApplicationTest, StoppedFromTheTerminalItGivesThePointerBackUntilContinued)
 {
     writeSettings("welcomed=true\n");
     startApplication();
@@ -534,7 +535,7 @@ TEST_F(RunningApplicationTests, StoppedFromTheTerminalItGivesThePointerBackUntil
     EXPECT_TRUE(waitFor([&] { return hand->isGrabbed(); }, 5));
 }
 
-TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
+TEST_F(RunningApplicationTest, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
 {
     writeSettings("welcomed=true\n");
     for (int ending : {SIGTERM, SIGINT, SIGHUP}) {
@@ -577,7 +578,7 @@ TEST_F(RunningApplicationTests, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
     }
 }
 
-TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
+TEST_F(RunningApplicationTest, HotKeysSwitchModesAndFiveControlPressesTurnSmoothingOff)
 {
     writeSettings("welcomed=true\npreset=balanced\n");
     startApplication();
@@ -599,7 +600,7 @@ TEST_F(RunningApplicationTests, HotKeysSwitchModesAndFiveControlPressesTurnSmoot
     EXPECT_TRUE(waitFor([&] { return setting("filterOn") == "false"; }, 5));
 }
 
-TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWindow)
+TEST_F(RunningApplicationTest, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWindow)
 {
     const std::string welcome = "Welcome to Quellarine";
     // The window names its page; the desktop adds the application's name.
@@ -618,7 +619,7 @@ TEST_F(RunningApplicationTests, ANewUserIsWelcomedAndAWelcomedUserGetsTheMainWin
     EXPECT_EQ(shownWindowTitles().count(welcome), 0u);
 }
 
-TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
+TEST_F(RunningApplicationTest, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNorIsWrittenThrough)
 {
     // Opened for reading, a pipe would wait for a writer for ever, before any window or the pointer.
     const auto settings = home / "config" / "temrid" / "Quellarine.ini";
@@ -635,7 +636,7 @@ TEST_F(RunningApplicationTests, APipeAtTheSettingsPathNeitherHoldsUpTheLaunchNor
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(settings)));
 }
 
-TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
+TEST_F(RunningApplicationTest, ChoosingALanguageAndRestartingOpensTheApplicationInIt)
 {
     // The window names its page; the desktop adds the application's name.
     const std::string english = "Overview \u2014 Quellarine";
@@ -675,13 +676,11 @@ TEST_F(RunningApplicationTests, ChoosingALanguageAndRestartingOpensTheApplicatio
 // The calibration test with a real hand on the real pointer path: the hand holds on the dot and follows the
 // moving one with a known tremor, then clicks the ten targets where they are drawn; the stored result finds the
 // tremor's rhythm. Smoothing is out of the way while the test records and back at once afterwards.
-TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
+TEST_F(RunningApplicationTest, TheCalibrationTestFindsTheRhythmOfTheHandsTremor)
 {
     constexpr double tremorHz = 5.3;
     constexpr unsigned long stageColour = 0x163A2A;  // the stage in the light appearance
     constexpr unsigned long accentColour = 0x2F6B4F; // prominent buttons in the light appearance
-    constexpr double unitTargets[10][2] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
-                                           {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
     const std::string overview = "Overview \u2014 Quellarine";
     const std::string calibration = "Tuned to your hand \u2014 Quellarine";
 
@@ -747,9 +746,7 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
         << "the stage never showed";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     stage = areaOfColour(stageColour);
-    const double width = stage->size.width;
-    const double height = stage->size.height;
-    const Point centre = stage->origin + Vector{width / 2, height / 2};
+    const Point centre = stage->origin + (CalibrationProtocol::centre(stage->size) - Point{0, 0});
 
     // Hold, then follow, with the tremor on both axes; while recording the pointer goes where the hand sends it.
     hand->warpCursor(int(centre.x), int(centre.y));
@@ -760,18 +757,16 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
     const auto begin = Clock::now();
     for (int step = 1;; ++step) {
         const double t = step * sampleInterval;
-        if (t > 25.6) {
+        if (t > CalibrationProtocol::holdSeconds + CalibrationProtocol::followSeconds + 0.6) {
             break;
         }
         std::this_thread::sleep_until(begin + std::chrono::duration<double>(t));
         const Vector tremor{3 * std::sin(2 * std::numbers::pi * tremorHz * t),
                             3 * std::sin(2 * std::numbers::pi * tremorHz * t + 1)};
         Point aim = centre;
-        if (t > 10.0) {
-            const double follow = t - 10.0;
-            aim = centre
-                + Vector{std::sin(follow * 2 * std::numbers::pi / 7.5) * 0.38 * width,
-                         std::sin(follow * 2 * std::numbers::pi / 3.75) * 0.30 * height};
+        if (t > CalibrationProtocol::holdSeconds) {
+            aim = stage->origin
+                + (CalibrationProtocol::dotPosition(t - CalibrationProtocol::holdSeconds, stage->size) - Point{0, 0});
         }
         sent = moveHandTo(aim + tremor, sent);
         if (t > 1 && t < 3 && step % 5 == 0) {
@@ -785,8 +780,8 @@ TEST_F(RunningApplicationTests, TheCalibrationTestFindsTheRhythmOfTheHandsTremor
 
     // The ten targets where the stage draws them.
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    for (const auto& unit : unitTargets) {
-        const Point target = stage->origin + Vector{unit[0] * width, unit[1] * height};
+    for (int index = 0; index < CalibrationProtocol::targetCount; ++index) {
+        const Point target = stage->origin + (CalibrationProtocol::target(index, stage->size) - Point{0, 0});
         moveHandTo(target, hand->cursor());
         std::this_thread::sleep_for(std::chrono::milliseconds(80));
         hand->press(1);

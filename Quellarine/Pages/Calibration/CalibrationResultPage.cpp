@@ -4,14 +4,14 @@
 #include "Quellarine/Components/CalibrationRow.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/DrawnButton.h"
-#include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Pages/Calibration/ExplainCard.h"
 #include "Quellarine/Components/PlainText.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/PresetSymbolView.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Desktop/ScreenScale.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Pages/Calibration/CalibrationTrace.h"
@@ -178,7 +178,7 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     auto* texts = new QVBoxLayout;
     texts->setSpacing(8);
     auto* heading = label(tr("Suggested for you"), weighted(Typography::TextStyle::callout, QFont::DemiBold), card);
-    setWhite(*heading, 0.8);
+    setWhite(*heading, 1.0);
     texts->addWidget(heading);
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(10);
@@ -189,7 +189,7 @@ QWidget* CalibrationResultPage::buildSuggestion(const std::optional<Replay>& rep
     nameRow->addStretch(1);
     texts->addLayout(nameRow);
     auto* summary = label(presetSummary(result_.suggested), Typography::font(Typography::TextStyle::body), card);
-    setWhite(*summary, 0.85);
+    setWhite(*summary, 1.0);
     texts->addWidget(summary);
     if (result_.clickGuard) {
         auto* guard

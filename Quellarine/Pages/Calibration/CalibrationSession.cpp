@@ -1,8 +1,6 @@
 #include "Quellarine/Pages/Calibration/CalibrationSession.h"
 
 #include <chrono>
-#include <cmath>
-#include <numbers>
 
 namespace quellarine {
 
@@ -37,10 +35,10 @@ void CalibrationSession::tick(double now)
         return; // the hold part waits for the pointer to reach the dot
     }
     const double elapsed = now - *started_;
-    if (step_ == Step::hold && elapsed >= holdSeconds) {
+    if (step_ == Step::hold && elapsed >= CalibrationProtocol::holdSeconds) {
         started_ = now;
         setStep(Step::follow);
-    } else if (step_ == Step::follow && elapsed >= followSeconds) {
+    } else if (step_ == Step::follow && elapsed >= CalibrationProtocol::followSeconds) {
         started_ = now;
         setStep(Step::clicks);
     }
@@ -53,7 +51,7 @@ void CalibrationSession::record(Point point)
     if (step_ == Step::follow) {
         samples = &follow_;
     } else if (step_ == Step::hold) {
-        if (!started_ && point.distance(centre()) < startRadius) {
+        if (!started_ && CalibrationProtocol::startsHold(point, stage())) {
             started_ = now;
         }
         samples = &hold_;
@@ -74,14 +72,14 @@ void CalibrationSession::beginPress(Point point)
 
 void CalibrationSession::endPress(Point point)
 {
-    if (step_ == Step::clicks && press_ && target_ < targetCount) {
-        const bool hit = press_->at.distance(targetPoint(target_)) <= hitRadius;
+    if (step_ == Step::clicks && press_ && target_ < CalibrationProtocol::targetCount) {
+        const bool hit = CalibrationProtocol::hits(press_->at, target_, stage());
         clicks_.push_back({.down = press_->time, .up = clock_(), .downAt = press_->at, .upAt = point, .hit = hit});
         if (hit) {
             ++target_;
             emit targetChanged(target_);
         }
-        if (target_ >= targetCount) {
+        if (target_ >= CalibrationProtocol::targetCount) {
             press_.reset();
             setStep(Step::working);
             emit finished();
@@ -93,21 +91,17 @@ void CalibrationSession::endPress(Point point)
 
 Point CalibrationSession::dotPosition(double t) const
 {
-    const double w = area_.width();
-    const double h = area_.height();
-    return {w * 0.5 + std::sin(t * 2 * std::numbers::pi / acrossPeriod) * acrossAmplitude * w,
-            h * 0.5 + std::sin(t * 2 * std::numbers::pi / upDownPeriod) * upDownAmplitude * h};
+    return CalibrationProtocol::dotPosition(t, stage());
 }
 
 Point CalibrationSession::targetPoint(int index) const
 {
-    const auto& unit = unitTargets.at(static_cast<std::size_t>(index));
-    return {unit[0] * area_.width(), unit[1] * area_.height()};
+    return CalibrationProtocol::target(index, stage());
 }
 
 Point CalibrationSession::centre() const
 {
-    return {area_.width() / 2, area_.height() / 2};
+    return CalibrationProtocol::centre(stage());
 }
 
 CalibrationRecording CalibrationSession::recording(bool trackpad) const

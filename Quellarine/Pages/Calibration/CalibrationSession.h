@@ -1,20 +1,20 @@
 #pragma once
 
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
 #include "QuellarineKit/Calibration/CalibrationRecording.h"
 
 #include <QObject>
 #include <QSizeF>
 
-#include <array>
 #include <functional>
 #include <optional>
 
 namespace quellarine {
 
-// The one-minute test as it runs: which step it is in, the samples and clicks recorded so far, the hold and
-// follow clocks, the press in progress and the target shown. Positions are in the stage's own points (origin at
-// its top-left corner, y down); times come from one monotonic clock in seconds. Lives with the page and goes
-// with it, so a recording never outlives the page.
+// The one-minute test as it runs, by the rules of CalibrationProtocol: which step it is in, the samples and clicks
+// recorded so far, the hold and follow clocks, the press in progress and the target shown. Positions are in the stage's
+// own points (origin at its top-left corner, y down); times come from one monotonic clock in seconds. Lives with the
+// page and goes with it, so a recording never outlives the page.
 class CalibrationSession : public QObject {
     Q_OBJECT
 
@@ -25,32 +25,6 @@ public:
         double time = 0;
         Point at;
     };
-
-    static constexpr double holdSeconds = 10;
-    static constexpr double followSeconds = 15;
-    // The hold clock starts at the first sample strictly closer than this to the stage's centre.
-    static constexpr double startRadius = 30;
-    // A press this close to the target's centre, or closer, hits it.
-    static constexpr double hitRadius = 30;
-    static constexpr int targetCount = 10;
-    // The moving dot's figure of eight: a swing across and two up and down per period.
-    static constexpr double acrossPeriod = 7.5;
-    static constexpr double upDownPeriod = 3.75;
-    static constexpr double acrossAmplitude = 0.38;
-    static constexpr double upDownAmplitude = 0.30;
-    // Where the targets stand, as fractions of the stage's width and height, in the order they are shown.
-    static constexpr std::array<std::array<double, 2>, targetCount> unitTargets{{
-        {0.18, 0.25},
-        {0.78, 0.70},
-        {0.50, 0.20},
-        {0.25, 0.75},
-        {0.85, 0.30},
-        {0.40, 0.55},
-        {0.65, 0.40},
-        {0.12, 0.50},
-        {0.58, 0.82},
-        {0.90, 0.55},
-    }};
 
     // `clock` reads the monotonic clock in seconds.
     explicit CalibrationSession(std::function<double()> clock, QObject* parent = nullptr);
@@ -104,6 +78,8 @@ signals:
     void finished();
 
 private:
+    Size stage() const { return {area_.width(), area_.height()}; }
+
     std::function<double()> clock_;
     Step step_ = Step::intro;
     QSizeF area_{596, 380};

@@ -2,9 +2,9 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Calibration/CalibrationSession.h"
 
 #include <QMouseEvent>
@@ -35,7 +35,7 @@ CalibrationStage::CalibrationStage(CalibrationSession& session, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Test area"));
     AccessibleRole::set(*this, QAccessible::Graphic);
-    targetTo_ = targetFrom_ = session_.targetPoint(std::min(session_.target(), CalibrationSession::targetCount - 1));
+    targetTo_ = targetFrom_ = session_.targetPoint(std::min(session_.target(), CalibrationProtocol::targetCount - 1));
 
     frames_.setTimerType(Qt::PreciseTimer);
     frames_.setInterval(frameInterval);
@@ -74,8 +74,8 @@ QString CalibrationStage::counterText() const
 {
     // Plain numbers, the same in every language.
     return QStringLiteral("%1 / %2")
-        .arg(std::min(session_.target() + 1, CalibrationSession::targetCount))
-        .arg(CalibrationSession::targetCount);
+        .arg(std::min(session_.target() + 1, CalibrationProtocol::targetCount))
+        .arg(CalibrationProtocol::targetCount);
 }
 
 QSize CalibrationStage::sizeHint() const
@@ -104,7 +104,7 @@ void CalibrationStage::stepChanged()
 void CalibrationStage::targetChanged(int target)
 {
     targetFrom_ = shownTarget();
-    targetTo_ = session_.targetPoint(std::min(target, CalibrationSession::targetCount - 1));
+    targetTo_ = session_.targetPoint(std::min(target, CalibrationProtocol::targetCount - 1));
     targetMotion_->animate(0, 1);
     update();
 }
@@ -138,11 +138,11 @@ void CalibrationStage::paintEvent(QPaintEvent* /*event*/)
     const double elapsed = session_.elapsed();
     switch (session_.step()) {
     case Step::hold:
-        paintRing(painter, session_.centre(), session_.started() ? elapsed / CalibrationSession::holdSeconds : 0.0,
+        paintRing(painter, session_.centre(), session_.started() ? elapsed / CalibrationProtocol::holdSeconds : 0.0,
                   session_.started() ? QString() : tr("Put the pointer here"));
         break;
     case Step::follow:
-        paintRing(painter, session_.dotPosition(elapsed), elapsed / CalibrationSession::followSeconds, QString());
+        paintRing(painter, session_.dotPosition(elapsed), elapsed / CalibrationProtocol::followSeconds, QString());
         break;
     case Step::clicks:
         paintTargets(painter);
@@ -186,12 +186,13 @@ void CalibrationStage::paintRing(QPainter& painter, Point at, double progress, c
 
 void CalibrationStage::paintTargets(QPainter& painter) const
 {
-    if (session_.target() < CalibrationSession::targetCount) {
+    if (session_.target() < CalibrationProtocol::targetCount) {
         const Point at = shownTarget();
         const QPointF centre(at.x, at.y);
         painter.setPen(Qt::NoPen);
+        // The halo is the area a press hits.
         painter.setBrush(withOpacity(Brand::highlight(), 0.25));
-        painter.drawEllipse(centre, 30, 30);
+        painter.drawEllipse(centre, CalibrationProtocol::hitRadius, CalibrationProtocol::hitRadius);
         painter.setBrush(Brand::highlight());
         painter.drawEllipse(centre, 20, 20);
         painter.setBrush(Qt::white);

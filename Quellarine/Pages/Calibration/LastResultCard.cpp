@@ -2,10 +2,10 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/PresetSymbolView.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 
 #include <QHBoxLayout>

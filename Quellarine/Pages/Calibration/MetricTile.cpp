@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Calibration/MetricTile.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -65,7 +65,7 @@ void MetricTile::fitValue()
         value_->setSizePolicy(policy);
     }
     QPalette palette = value_->palette();
-    palette.setColor(QPalette::WindowText, Brand::warm.resolve(*this));
+    palette.setColor(QPalette::WindowText, Brand::warmText(*this));
     value_->setPalette(palette);
 }
 

@@ -3,7 +3,7 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/Percent.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/PresetTexts.h"
 
 #include <QHBoxLayout>

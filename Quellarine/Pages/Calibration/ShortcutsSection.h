@@ -14,9 +14,11 @@ class KeyCaps;
 class Notice;
 class SymbolLabel;
 
-// The global shortcuts that work in every application, with a warning where another application has taken one,
-// and the emergency way out: five presses of Control. A self-contained block of cards that pages embed. It only
-// presents the shortcuts; registering them and the "taken" flags belong to the model.
+// The global shortcuts that work in every application, with a warning where one does not work (another application
+// has taken it, the desktop has not given it, or nothing in this session hears it), and the emergency way out: five
+// presses of Control, or where it is not heard, the other ways to turn smoothing off and how to let Quellarine hear
+// the keys. A self-contained block of cards that pages embed. It only presents the shortcuts; registering them and
+// their states belong to the model's mode switcher.
 class ShortcutsSection : public QWidget {
     Q_OBJECT
 
@@ -33,6 +35,9 @@ public:
 
         KeyCaps& keyCaps() const { return *caps_; }
         QLabel& caption() const { return *caption_; }
+        // The desktop's own words for the keys it assigned, shown in place of the caps; empty: the caps.
+        void setAssignedKeys(const QString& keys);
+        QLabel& assignedKeys() const { return *assigned_; }
 
         // The width the side-by-side arrangement needs.
         int sideBySideWidth() const;
@@ -51,8 +56,11 @@ public:
     private:
         bool fits(int width) const { return width >= sideBySideWidth(); }
         void place();
+        // The caps, or the desktop's words for the keys.
+        QWidget& keys() const;
 
         KeyCaps* caps_;
+        QLabel* assigned_;
         QLabel* caption_;
     };
 
@@ -61,21 +69,27 @@ public:
     explicit ShortcutsSection(AppModel& model, QWidget* parent = nullptr);
 
     QLabel& title() const { return *title_; }
+    QLabel& subtitle() const { return *subtitle_; }
     Card& modeCard() const { return *modeCard_; }
     Card& toggleCard() const { return *toggleCard_; }
     Card& emergencyCard() const { return *emergencyCard_; }
     Line& modeLine() const { return *modeLine_; }
     Line& toggleLine() const { return *toggleLine_; }
-    // The "Used by another app" warnings, each inside its own card; shown while the model says it is taken.
+    // The warnings, each inside its own card ("Used by another app" and the like); shown while the key does not work.
     Notice& modeWarning() const { return *modeWarning_; }
     Notice& toggleWarning() const { return *toggleWarning_; }
     SymbolLabel& emergencyLabel() const { return *emergencyLabel_; }
+    // How to let Quellarine hear the keys, with the command; shown only where nothing hears them.
+    QLabel& grantText() const { return *grantText_; }
+    QLabel& grantCommand() const { return *grantCommand_; }
 
 private:
     void refresh();
 
     AppModel& model_;
     QLabel* title_;
+    QLabel* subtitle_;
+    QLabel* modeDetail_;
     Card* modeCard_;
     Card* toggleCard_;
     Card* emergencyCard_;
@@ -84,6 +98,8 @@ private:
     Notice* modeWarning_;
     Notice* toggleWarning_;
     SymbolLabel* emergencyLabel_;
+    QLabel* grantText_;
+    QLabel* grantCommand_;
 };
 
 } // namespace quellarine

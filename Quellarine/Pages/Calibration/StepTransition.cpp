@@ -1,6 +1,6 @@
 #include "Quellarine/Pages/Calibration/StepTransition.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QVariantAnimation>
 #include <QWidget>

@@ -3,8 +3,8 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QKeyEvent>
 #include <QPainter>

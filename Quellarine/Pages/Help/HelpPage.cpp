@@ -8,7 +8,8 @@
 #include "Quellarine/Components/PageTitle.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Model/UpdateController.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include "QuellarineKit/Services/Product.h"
 
@@ -28,12 +29,7 @@ const QString fixedSiteHost = QStringLiteral("temrid.com");
 
 QLabel* footerLine(const QString& content)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(Typography::font(Typography::TextStyle::callout));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
+    return plainText(content, Typography::font(Typography::TextStyle::callout), true);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "Quellarine/Pages/Help/LinkButton.h"
 
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QFontMetrics>

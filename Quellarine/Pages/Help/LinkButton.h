@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include "Quellarine/Components/DrawnButton.h"
 

@@ -9,10 +9,10 @@
 #include "Quellarine/Model/PresetTexts.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
@@ -212,15 +212,10 @@ void HomeHeader::refresh()
 void HomeHeader::animate()
 {
     const qreal target = model_.isOn() ? 1 : 0;
-    animation_->stop();
-    if (Motion::shared().reduceMotion() || !isVisible()) {
+    if (!animateUnlessStill(*animation_, onness_, target, this)) {
         onness_ = target;
         refreshLook();
-        return;
     }
-    animation_->setStartValue(onness_);
-    animation_->setEndValue(target);
-    animation_->start();
 }
 
 void HomeHeader::refreshLook()

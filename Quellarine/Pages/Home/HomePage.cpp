@@ -10,11 +10,13 @@
 #include "Quellarine/Pages/Home/HomeHeader.h"
 #include "Quellarine/Components/KeyCaps.h"
 #include "Quellarine/Pages/Home/PresetCard.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/ClickGuardRow.h"
+#include "Quellarine/Model/PresetChoice.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/TapFailedNotice.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,13 +45,8 @@ QVBoxLayout* column(QWidget* owner, int spacing, QMargins margins = {})
 
 QLabel* text(const QString& value, const QFont& font, QWidget* parent, bool secondary = false)
 {
-    auto* label = new QLabel(value, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
+    QLabel* label = plainText(value, font, secondary);
+    label->setParent(parent);
     return label;
 }
 
@@ -206,7 +203,7 @@ int HomePage::gridColumns() const
 
 QString HomePage::emergencyText() const
 {
-    return EmergencyNotice::text();
+    return EmergencyNotice::text(model_);
 }
 
 void HomePage::refresh()

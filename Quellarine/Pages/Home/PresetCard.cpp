@@ -4,9 +4,9 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Model/PresetTexts.h"
-#include "Quellarine/Components/Presets.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/PresetSymbol.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QAccessibleWidget>
 #include <QGraphicsDropShadowEffect>

@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Profile/DetailField.h"
 
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QPainter>
 

@@ -4,9 +4,9 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/FocusRing.h"
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QPainter>
 
@@ -76,14 +76,9 @@ void DeviceOption::setSelected(bool selected)
     const QSignalBlocker quiet(this);
     setChecked(selected);
     const qreal target = selected ? selectedScale : 1.0;
-    if (Motion::shared().reduceMotion() || !isVisible()) {
-        grow_->stop();
-        grow_->setStartValue(target);
-        grow_->setEndValue(target);
+    if (!animateUnlessStill(*grow_, scale(), target, this)) {
         update();
-        return;
     }
-    grow_->animate(scale(), target);
 }
 
 qreal DeviceOption::scale() const

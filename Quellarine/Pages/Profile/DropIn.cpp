@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Profile/DropIn.h"
 
 #include "Quellarine/Components/SpringAnimation.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/MotionAware.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -47,15 +47,10 @@ void DropIn::setShown(bool shown)
     if (shown) {
         content_.show();
     }
-    if (Motion::shared().reduceMotion() || !content_.isVisible()) {
-        motion_->stop();
-        motion_->setStartValue(to);
-        motion_->setEndValue(to);
+    if (!animateUnlessStill(*motion_, from, to, &content_)) {
         content_.setVisible(shown);
         update();
-        return;
     }
-    motion_->animate(from, to);
 }
 
 QRectF DropIn::boundingRectFor(const QRectF& sourceRect) const

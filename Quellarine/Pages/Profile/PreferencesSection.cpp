@@ -1,6 +1,7 @@
 #include "Quellarine/Pages/Profile/PreferencesSection.h"
 
 #include "Quellarine/Components/Notice.h"
+#include "Quellarine/Components/NamedList.h"
 #include "Quellarine/Components/RadioGroup.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/CalibrationRow.h"
@@ -10,7 +11,7 @@
 #include "Quellarine/Components/Stacks.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/ShortcutNaming.h"
 #include "Quellarine/Pages/Profile/DeviceOption.h"
@@ -162,6 +163,7 @@ QWidget* PreferencesSection::buildLanguage()
     // Return opens the list, as it presses every other control of the page.
     language_->installEventFilter(this);
     column->addWidget(new ProfileRow(tr("Language"), language_));
+    NamedList::apply(*language_);
     connect(language_, &QComboBox::activated, this, [this](int index) {
         const QVariant code = language_->itemData(index);
         profile_.setLanguage(code.isValid() ? std::optional(code.toString()) : std::nullopt);

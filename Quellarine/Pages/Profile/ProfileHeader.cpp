@@ -5,7 +5,7 @@
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Stacks.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Pages/Profile/OneLineLabel.h"
 

@@ -5,7 +5,7 @@
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/Stacks.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Model/AppModel.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Pages/Profile/DetailField.h"

@@ -1,6 +1,6 @@
 #include "Quellarine/Pages/Profile/ProfileRow.h"
 
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

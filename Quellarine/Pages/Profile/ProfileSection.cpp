@@ -3,7 +3,7 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/PlainText.h"
 #include "Quellarine/Components/Stacks.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -5,9 +5,9 @@
 #include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/RadioGroup.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>

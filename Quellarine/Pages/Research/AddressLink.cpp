@@ -2,8 +2,8 @@
 
 #include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/FocusRing.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QDesktopServices>
 #include <QEvent>

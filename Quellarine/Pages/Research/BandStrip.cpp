@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/Research/BandStrip.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

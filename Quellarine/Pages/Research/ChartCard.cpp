@@ -3,9 +3,9 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QEvent>
 #include <QFontMetrics>

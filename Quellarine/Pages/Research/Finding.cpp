@@ -5,7 +5,7 @@
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/FigureLine.h"
 
 #include <QLabel>

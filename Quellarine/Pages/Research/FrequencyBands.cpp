@@ -4,8 +4,8 @@
 #include "Quellarine/Components/LocalizedSources.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/BandStrip.h"
 
 #include <QHBoxLayout>

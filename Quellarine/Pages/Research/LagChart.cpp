@@ -4,7 +4,7 @@
 #include "Quellarine/Components/Percent.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/Growth.h"
 
 #include <QHBoxLayout>

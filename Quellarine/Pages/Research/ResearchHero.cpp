@@ -2,12 +2,13 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/Percent.h"
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/LagBars.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,10 +29,7 @@ constexpr qreal secondaryOpacity = 0.8;
 
 QLabel* text(const QString& content, const QFont& font, qreal opacity)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
+    QLabel* label = plainText(content, font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgbF(1, 1, 1, opacity));
     label->setPalette(palette);

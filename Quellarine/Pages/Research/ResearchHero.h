@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 
 #include <QColor>
 #include <QList>

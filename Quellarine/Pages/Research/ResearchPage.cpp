@@ -4,7 +4,7 @@
 #include "Quellarine/Components/LocalizedSources.h"
 #include "Quellarine/Components/Percent.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/Finding.h"
 #include "Quellarine/Pages/Research/FrequencyBands.h"
 #include "Quellarine/Pages/Research/LagChart.h"
@@ -12,6 +12,7 @@
 #include "Quellarine/Pages/Research/ShakeLeft.h"
 #include "Quellarine/Pages/Research/SourcesList.h"
 #include "Quellarine/Pages/Research/YourHand.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -26,18 +27,6 @@ constexpr double slippedClicks = 0.281;
 constexpr double slippedClicksOthers = 0.063;
 constexpr double failedMultipleClicks = 92.0 / 233.0;
 
-QLabel* text(const QString& content, const QFont& font, bool secondary)
-{
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
-    return label;
-}
-
 // A section's heading: a bold title over a secondary subtitle that wraps.
 QWidget* heading(const QString& title, const QString& subtitle)
 {
@@ -47,8 +36,8 @@ QWidget* heading(const QString& title, const QString& subtitle)
     stack->setSpacing(4);
     QFont titleFont = Typography::font(Typography::TextStyle::title2);
     titleFont.setWeight(QFont::Bold);
-    stack->addWidget(text(title, titleFont, false));
-    stack->addWidget(text(subtitle, Typography::font(Typography::TextStyle::body), true));
+    stack->addWidget(plainText(title, titleFont, false));
+    stack->addWidget(plainText(subtitle, Typography::font(Typography::TextStyle::body), true));
     return block;
 }
 
@@ -101,10 +90,11 @@ ResearchPage::ResearchPage(QWidget* parent)
 
     sources_ = new SourcesList(LocalizedSources::all());
     page->addWidget(sources_);
-    disclaimer_ = text(tr("The studies looked at groups of people using a mouse; they did not test Quellarine, except "
-                          "the one marked as our own. Quellarine is not a medical device and does not diagnose or "
-                          "treat any condition."),
-                       Typography::font(Typography::TextStyle::callout), true);
+    disclaimer_
+        = plainText(tr("The studies looked at groups of people using a mouse; they did not test Quellarine, except "
+                       "the one marked as our own. Quellarine is not a medical device and does not diagnose or "
+                       "treat any condition."),
+                    Typography::font(Typography::TextStyle::callout), true);
     page->addWidget(disclaimer_);
 }
 

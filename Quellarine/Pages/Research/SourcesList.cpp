@@ -2,8 +2,9 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/Research/AddressLink.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -18,17 +19,11 @@ namespace {
 
 QLabel* selectable(const QString& content, const QFont& font, bool secondary = false)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(font);
+    QLabel* label = plainText(content, font, secondary);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The studies' texts are English; in a right-to-left layout they still start from the numbers' side.
     label->setAlignment(Qt::AlignTop | Qt::AlignAbsolute
                         | (QGuiApplication::layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
     return label;
 }
 

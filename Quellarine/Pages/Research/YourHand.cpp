@@ -3,9 +3,10 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
 #include "Quellarine/Components/InkRoom.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,15 +47,7 @@ private:
 
 QLabel* text(const QString& content, Typography::TextStyle style, bool secondary)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    InkRoom::keep(*label);
-    label->setFont(Typography::font(style));
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
-    return label;
+    return plainText(content, Typography::font(style), secondary);
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 
 #include "Quellarine/Components/AccessibilityCard.h"
 #include "Quellarine/Model/AppModel.h"
-#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Model/ModeSwitcher.h"
+#include "Quellarine/Pages/Welcome/AppTitle.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/ContinuousShape.h"
@@ -12,10 +13,12 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -30,14 +33,7 @@ using Shortcut = GlobalHotKey::Shortcut;
 
 QLabel* text(const QString& content, Typography::TextStyle style, bool secondary = false)
 {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(Typography::font(style));
-    if (secondary) {
-        label->setForegroundRole(QPalette::PlaceholderText);
-    }
-    return label;
+    return plainText(content, Typography::font(style), secondary);
 }
 
 // Key caps and their caption side by side, vertically centred; the caption wraps when the line is short.
@@ -114,15 +110,18 @@ QWidget* WelcomeView::makeShortcutsCard()
     column->setSpacing(6);
     column->addWidget(new SymbolLabel(tr("Shortcuts"), QStringLiteral("keyboard"),
                                       Typography::font(Typography::TextStyle::headline), Brand::accent));
+    keysNote_ = text(QString(), Typography::TextStyle::callout);
+    column->addWidget(keysNote_);
     column->addWidget(shortcutLine(Shortcut::nextMode(), tr("switch modes"), 0));
     column->addWidget(text(tr("Direct (no smoothing), then each preset in turn. Hold Shift as well to go back. The "
                               "mode's name shows on screen for a few seconds."),
                            Typography::TextStyle::callout));
     column->addWidget(shortcutLine(Shortcut::defaultToggle(), tr("turn Quellarine on or off"), 4));
     column->addWidget(text(tr("You can also use its icon in the system tray."), Typography::TextStyle::callout));
-    column->addWidget(text(tr("If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns "
-                              "off at once."),
-                           Typography::TextStyle::callout));
+    emergencyText_ = text(QString(), Typography::TextStyle::callout);
+    column->addWidget(emergencyText_);
+    connect(&model_.modes(), &ModeSwitcher::keysChanged, this, &WelcomeView::refreshKeys);
+    refreshKeys();
     return new Card(content);
 }
 
@@ -162,6 +161,31 @@ QSize WelcomeView::sizeHint() const
 void WelcomeView::refresh()
 {
     button_->setText(model_.isTrusted() ? tr("Start") : tr("Later"));
+}
+
+void WelcomeView::refreshKeys()
+{
+    // The same sentences as the shortcuts section's, where the keys do not simply work.
+    const KeySource& keys = model_.modes().keys();
+    QString note;
+    if (keys.hotKeys == KeySource::HotKeys::none) {
+        note = QCoreApplication::translate("quellarine::ShortcutsSection",
+                                           "They do not work in this session: it lets no program hear keys pressed "
+                                           "in other windows.");
+    } else if (keys.hotKeys == KeySource::HotKeys::desktopShortcuts) {
+        note = QCoreApplication::translate("quellarine::ShortcutsSection",
+                                           "Your desktop gives these keys to Quellarine in every app; you can change "
+                                           "them in its keyboard settings.");
+    }
+    keysNote_->setText(note);
+    keysNote_->setVisible(!note.isEmpty());
+    emergencyText_->setText(
+        keys.emergencyHeard
+            ? tr("If the pointer is ever hard to use, press Ctrl 5 times in a row: Quellarine turns off at once.")
+            : QCoreApplication::translate("quellarine::ShortcutsSection",
+                                          "Five presses of Ctrl are not heard in this session. If the pointer is ever "
+                                          "hard to use, turn smoothing off with the switch in the main window or from "
+                                          "Quellarine's icon in the system tray."));
 }
 
 void WelcomeView::finish()

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QLabel;
 class QPushButton;
 
 namespace quellarine {
@@ -33,6 +34,9 @@ public:
 
     AccessibilityCard* accessibilityCard() const { return accessibilityCard_; }
     QPushButton* button() const { return button_; }
+    // What the shortcuts card says about the keys in this session, and about the five presses of Ctrl.
+    QLabel* keysNote() const { return keysNote_; }
+    QLabel* emergencyText() const { return emergencyText_; }
 
     // Its fixed width and the height its wrapped texts take at that width, so the window fits it exactly.
     QSize sizeHint() const override;
@@ -45,12 +49,15 @@ private:
     QWidget* makeShortcutsCard();
     QWidget* makeFinding();
     void refresh();
+    void refreshKeys();
     void finish();
 
     AppModel& model_;
     std::function<void()> dismissWindow_;
     AccessibilityCard* accessibilityCard_;
     QPushButton* button_;
+    QLabel* keysNote_ = nullptr;
+    QLabel* emergencyText_ = nullptr;
     QPointer<QWidget> watchedWindow_;
 };
 

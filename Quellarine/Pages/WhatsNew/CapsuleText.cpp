@@ -1,7 +1,7 @@
 #include "Quellarine/Pages/WhatsNew/CapsuleText.h"
 
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 
 #include <QFontMetrics>
 #include <QPainter>

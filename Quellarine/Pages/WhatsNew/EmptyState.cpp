@@ -1,10 +1,11 @@
 #include "Quellarine/Pages/WhatsNew/EmptyState.h"
 
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
 #include "Quellarine/Desktop/Resources.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
+#include "Quellarine/Components/PlainText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -37,11 +38,9 @@ private:
 
 QLabel* centredLine(const QString& text, const QFont& font, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    QLabel* label = plainText(text, font);
+    label->setParent(parent);
     label->setAlignment(Qt::AlignHCenter);
-    label->setFont(font);
     return label;
 }
 

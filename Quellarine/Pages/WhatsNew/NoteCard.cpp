@@ -2,9 +2,9 @@
 
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/ContinuousShape.h"
-#include "Quellarine/Components/MarkdownText.h"
-#include "Quellarine/Desktop/AccessibleRole.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
+#include "Quellarine/Components/Style/AccessibleRole.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Pages/WhatsNew/CapsuleText.h"
 #include "Quellarine/Pages/WhatsNew/NoteItem.h"
 

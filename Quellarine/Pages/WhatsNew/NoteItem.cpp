@@ -1,8 +1,8 @@
 #include "Quellarine/Pages/WhatsNew/NoteItem.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/MarkdownText.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
+#include "Quellarine/Components/Style/Typography.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -15,7 +15,7 @@
 
 using namespace quellarine::backends;
 
-TEST(MonotonicClockTests, ReadsTheSystemsMonotonicClock)
+TEST(MonotonicClockTest, ReadsTheSystemsMonotonicClock)
 {
     MonotonicClock clock;
     timespec before{};
@@ -31,7 +31,7 @@ TEST(MonotonicClockTests, ReadsTheSystemsMonotonicClock)
     EXPECT_LE(uptime, double(ns(after)) / 1e9);
 }
 
-TEST(PollMainLoopTests, TimersFireInOrderAndRepeatUntilCancelled)
+TEST(PollMainLoopTest, TimersFireInOrderAndRepeatUntilCancelled)
 {
     MonotonicClock clock;
     PollMainLoop loop(clock);
@@ -54,7 +54,7 @@ TEST(PollMainLoopTests, TimersFireInOrderAndRepeatUntilCancelled)
     EXPECT_EQ(ticks, 3);
 }
 
-TEST(PollMainLoopTests, ServesReadableDescriptorsUntilUnwatched)
+TEST(PollMainLoopTest, ServesReadableDescriptorsUntilUnwatched)
 {
     MonotonicClock clock;
     PollMainLoop loop(clock);
@@ -77,7 +77,7 @@ TEST(PollMainLoopTests, ServesReadableDescriptorsUntilUnwatched)
     close(fd);
 }
 
-TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
+TEST(PollMainLoopTest, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
 {
     MonotonicClock clock;
     PollMainLoop loop(clock);
@@ -118,7 +118,7 @@ TEST(PollMainLoopTests, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)
     EXPECT_GT(timerRuns.load(), 0);
 }
 
-TEST(PollMainLoopTests, QuitFromAnotherThreadWakesAnIdleLoop)
+TEST(PollMainLoopTest, QuitFromAnotherThreadWakesAnIdleLoop)
 {
     MonotonicClock clock;
     PollMainLoop loop(clock);

@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -128,6 +130,85 @@ private:
 
     int fd_ = -1;
     std::string node_;
+};
+
+// A keyboard made through uinput, as the kernel sees any USB keyboard. Destroying it unplugs it.
+class UinputKeyboard {
+public:
+    explicit UinputKeyboard(const char* name = "Quellarine test keyboard")
+    {
+        fd_ = open("/dev/uinput", O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0) {
+            throw std::runtime_error("cannot open /dev/uinput");
+        }
+        ioctl(fd_, UI_SET_EVBIT, EV_KEY);
+        for (int code = KEY_ESC; code <= KEY_KPDOT; ++code) {
+            ioctl(fd_, UI_SET_KEYBIT, code);
+        }
+        for (int code : {KEY_RIGHTCTRL, KEY_RIGHTALT, KEY_LEFTMETA, KEY_RIGHTMETA, KEY_F11, KEY_F12}) {
+            ioctl(fd_, UI_SET_KEYBIT, code);
+        }
+        uinput_setup setup{};
+        setup.id.bustype = BUS_USB;
+        setup.id.vendor = 0x1d6b;
+        setup.id.product = 0x0105;
+        std::strncpy(setup.name, name, sizeof setup.name - 1);
+        if (ioctl(fd_, UI_DEV_SETUP, &setup) < 0 || ioctl(fd_, UI_DEV_CREATE) < 0) {
+            throw std::runtime_error("cannot create the keyboard");
+        }
+        std::array<char, 64> sysName{};
+        ioctl(fd_, UI_GET_SYSNAME(sysName.size()), sysName.data());
+        sysName_ = sysName.data();
+    }
+    ~UinputKeyboard() { unplug(); }
+    UinputKeyboard(const UinputKeyboard&) = delete;
+    UinputKeyboard& operator=(const UinputKeyboard&) = delete;
+
+    const std::string& sysName() const { return sysName_; }
+    // A key goes down (1), repeats (2) or comes up (0).
+    void key(int code, int value)
+    {
+        const std::array<input_event, 2> frame{event(EV_KEY, static_cast<std::uint16_t>(code), value),
+                                               event(EV_SYN, SYN_REPORT, 0)};
+        [[maybe_unused]] ssize_t written = write(fd_, frame.data(), sizeof frame);
+    }
+    void tap(int code)
+    {
+        key(code, 1);
+        key(code, 0);
+    }
+    // Modifiers held, a key typed, the modifiers let go in the reverse order.
+    void chord(std::initializer_list<int> modifiers, int code)
+    {
+        for (int modifier : modifiers) {
+            key(modifier, 1);
+        }
+        tap(code);
+        for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+            key(*modifier, 0);
+        }
+    }
+    void unplug()
+    {
+        if (fd_ >= 0) {
+            ioctl(fd_, UI_DEV_DESTROY);
+            close(fd_);
+            fd_ = -1;
+        }
+    }
+
+private:
+    static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
+    {
+        input_event made{};
+        made.type = type;
+        made.code = code;
+        made.value = value;
+        return made;
+    }
+
+    int fd_ = -1;
+    std::string sysName_;
 };
 
 // Whoever else reads a device: the compositor reading the hand, or reading our virtual device. Keeps what came in

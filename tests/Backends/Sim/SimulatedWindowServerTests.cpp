@@ -1,6 +1,6 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
-#include "PrintGeometry.h"
+#include "tests/QuellarineKit/Support/PrintGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ std::vector<Point> receivedLocations(const SimulatedWindowServer& server)
 
 } // namespace
 
-TEST(SimulatedWindowServerTests, TimersRunAtTheirVirtualTimesInOrder)
+TEST(SimulatedWindowServerTest, TimersRunAtTheirVirtualTimesInOrder)
 {
     SimulatedWindowServer server;
     std::vector<std::pair<int, std::uint64_t>> runs;
@@ -61,7 +61,7 @@ TEST(SimulatedWindowServerTests, TimersRunAtTheirVirtualTimesInOrder)
     EXPECT_EQ(server.timerCount(), 0u);
 }
 
-TEST(SimulatedWindowServerTests, TimersMayCancelAndScheduleFromInsideTheirWork)
+TEST(SimulatedWindowServerTest, TimersMayCancelAndScheduleFromInsideTheirWork)
 {
     SimulatedWindowServer server;
     int repeats = 0;
@@ -84,7 +84,7 @@ TEST(SimulatedWindowServerTests, TimersMayCancelAndScheduleFromInsideTheirWork)
     server.cancel(12345); // unknown identifiers are ignored
 }
 
-TEST(SimulatedWindowServerTests, ATimerNeverFiresBeforeItsTime)
+TEST(SimulatedWindowServerTest, ATimerNeverFiresBeforeItsTime)
 {
     SimulatedWindowServer server;
     std::vector<std::uint64_t> runs;
@@ -94,7 +94,7 @@ TEST(SimulatedWindowServerTests, ATimerNeverFiresBeforeItsTime)
     EXPECT_EQ(runs, (std::vector<std::uint64_t>{0, 1}));
 }
 
-TEST(SimulatedWindowServerTests, HardwareEventsCarryTheirHardwareTimeAndArriveAfterTheLatency)
+TEST(SimulatedWindowServerTest, HardwareEventsCarryTheirHardwareTimeAndArriveAfterTheLatency)
 {
     SimulatedWindowServer server;
     server.setLatency(0.004);
@@ -122,7 +122,7 @@ TEST(SimulatedWindowServerTests, HardwareEventsCarryTheirHardwareTimeAndArriveAf
     EXPECT_EQ(server.received()[0].time, 14 * ms);
 }
 
-TEST(SimulatedWindowServerTests, ButtonsGiveTheirTypesAndTurnMovesIntoDrags)
+TEST(SimulatedWindowServerTest, ButtonsGiveTheirTypesAndTurnMovesIntoDrags)
 {
     SimulatedWindowServer server;
     std::vector<EventType> types;
@@ -153,7 +153,7 @@ TEST(SimulatedWindowServerTests, ButtonsGiveTheirTypesAndTurnMovesIntoDrags)
     EXPECT_THROW(server.pressButton(32), std::invalid_argument);
 }
 
-TEST(SimulatedWindowServerTests, PostedEventsComeBackThroughTheTapOnlyAfterTheCallbackReturns)
+TEST(SimulatedWindowServerTest, PostedEventsComeBackThroughTheTapOnlyAfterTheCallbackReturns)
 {
     SimulatedWindowServer server;
     int depth = 0;
@@ -183,7 +183,7 @@ TEST(SimulatedWindowServerTests, PostedEventsComeBackThroughTheTapOnlyAfterTheCa
     EXPECT_EQ(server.currentLocation(), (Point{100, 100}));
 }
 
-TEST(SimulatedWindowServerTests, SwallowedEventsLeaveTheCursorAndRewrittenOnesMoveIt)
+TEST(SimulatedWindowServerTest, SwallowedEventsLeaveTheCursorAndRewrittenOnesMoveIt)
 {
     SimulatedWindowServer server;
     bool swallow = true;
@@ -206,7 +206,7 @@ TEST(SimulatedWindowServerTests, SwallowedEventsLeaveTheCursorAndRewrittenOnesMo
     EXPECT_EQ(server.currentLocation(), (Point{10, 20}));
 }
 
-TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStartsAndIsToldOnlyWhenAsked)
+TEST(SimulatedWindowServerTest, TheDeltaBaseDecidesWhereAMoveStartsAndIsToldOnlyWhenAsked)
 {
     // A tap that moves every hardware move 50 points to the right by posting a marked copy.
     auto run = [](SimulatedWindowServer::DeltaBase base, bool reports) {
@@ -241,7 +241,7 @@ TEST(SimulatedWindowServerTests, TheDeltaBaseDecidesWhereAMoveStartsAndIsToldOnl
     }
 }
 
-TEST(SimulatedWindowServerTests, ABusyLoopRunsWhatFellDueMeanwhileInOrderOnceFree)
+TEST(SimulatedWindowServerTest, ABusyLoopRunsWhatFellDueMeanwhileInOrderOnceFree)
 {
     SimulatedWindowServer server;
     std::vector<std::pair<std::string, std::uint64_t>> ran; // what ran, and when
@@ -270,7 +270,7 @@ TEST(SimulatedWindowServerTests, ABusyLoopRunsWhatFellDueMeanwhileInOrderOnceFre
     EXPECT_EQ(ran.back(), (std::pair<std::string, std::uint64_t>{"timer", 21 * ms}));
 }
 
-TEST(SimulatedWindowServerTests, WarpsMoveTheCursorWithoutAnEvent)
+TEST(SimulatedWindowServerTest, WarpsMoveTheCursorWithoutAnEvent)
 {
     SimulatedWindowServer server;
     int events = 0;
@@ -297,7 +297,7 @@ TEST(SimulatedWindowServerTests, WarpsMoveTheCursorWithoutAnEvent)
     server.associateMouseAndCursor(true);
 }
 
-TEST(SimulatedWindowServerTests, AnotherProgramsWarpIsToldWithTheNextHardwareEventOnlyWhenAsked)
+TEST(SimulatedWindowServerTest, AnotherProgramsWarpIsToldWithTheNextHardwareEventOnlyWhenAsked)
 {
     for (bool reports : {false, true}) {
         SCOPED_TRACE(reports);
@@ -328,7 +328,7 @@ TEST(SimulatedWindowServerTests, AnotherProgramsWarpIsToldWithTheNextHardwareEve
     }
 }
 
-TEST(SimulatedWindowServerTests, TheSystemKeepsTheCursorOnTheDisplays)
+TEST(SimulatedWindowServerTest, TheSystemKeepsTheCursorOnTheDisplays)
 {
     SimulatedWindowServer server({Rect{{0, 0}, {1440, 900}}, Rect{{1440, 0}, {800, 600}}}, {1400, 700});
     server.moveHand({100, 0}); // into the gap below the smaller display
@@ -347,7 +347,7 @@ TEST(SimulatedWindowServerTests, TheSystemKeepsTheCursorOnTheDisplays)
     EXPECT_EQ(server.currentLocation(), (Point{6439, 300}));
 }
 
-TEST(SimulatedWindowServerTests, RefusedPermissionCreatesNoTap)
+TEST(SimulatedWindowServerTest, RefusedPermissionCreatesNoTap)
 {
     SimulatedWindowServer server;
     server.setTrusted(false);
@@ -361,7 +361,7 @@ TEST(SimulatedWindowServerTests, RefusedPermissionCreatesNoTap)
     EXPECT_EQ(server.tapCount(), 0u);
 }
 
-TEST(SimulatedWindowServerTests, ADisabledTapIsToldAndSkippedUntilEnabledAgain)
+TEST(SimulatedWindowServerTest, ADisabledTapIsToldAndSkippedUntilEnabledAgain)
 {
     SimulatedWindowServer server;
     std::vector<EventType> seen;
@@ -384,7 +384,7 @@ TEST(SimulatedWindowServerTests, ADisabledTapIsToldAndSkippedUntilEnabledAgain)
     EXPECT_THROW(server.disableTaps(EventType::mouseMoved), std::invalid_argument);
 }
 
-TEST(SimulatedWindowServerTests, TapsMayComeAndGoWhileAnEventPassesTheChain)
+TEST(SimulatedWindowServerTest, TapsMayComeAndGoWhileAnEventPassesTheChain)
 {
     SimulatedWindowServer server;
     std::unique_ptr<EventTap> first;
@@ -411,7 +411,7 @@ TEST(SimulatedWindowServerTests, TapsMayComeAndGoWhileAnEventPassesTheChain)
     EXPECT_EQ(secondCalls, 1);
 }
 
-TEST(SimulatedWindowServerTests, ModifierChangesReachTheMonitorOnTheLoop)
+TEST(SimulatedWindowServerTest, ModifierChangesReachTheMonitorOnTheLoop)
 {
     SimulatedWindowServer server;
     std::vector<std::pair<ModifierState, double>> changes;

@@ -27,7 +27,7 @@ constexpr double latest = 0.55;
 
 // The descriptor that shows pending input (an eventfd standing in for the connection's) and a main loop made by
 // hand: input arrives, the loop serves it or does not.
-class InputWatchdogTests : public ::testing::Test {
+class InputWatchdogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -79,7 +79,7 @@ protected:
 
 } // namespace
 
-TEST_F(InputWatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
+TEST_F(InputWatchdogTest, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesTheDevicesNoEarlierThanTheLimit)
 {
     watchdog->setArmed(true);
     // Input waits most of the time, but the loop gets to it every few milliseconds.
@@ -98,7 +98,7 @@ TEST_F(InputWatchdogTests, ALoopThatKeepsServingIsLeftAloneAndOneThatStopsLosesT
     EXPECT_GE(releasedAfter(stalled), limit);
 }
 
-TEST_F(InputWatchdogTests, InputAfterARestIsTimedFromItsArrival)
+TEST_F(InputWatchdogTest, InputAfterARestIsTimedFromItsArrival)
 {
     watchdog->setArmed(true);
     std::this_thread::sleep_for(std::chrono::duration<double>(limit)); // nothing waits: nothing to give back
@@ -110,7 +110,7 @@ TEST_F(InputWatchdogTests, InputAfterARestIsTimedFromItsArrival)
     EXPECT_GE(releasedAfter(arrived), limit);
 }
 
-TEST_F(InputWatchdogTests, NothingIsGivenBackWhileDisarmed)
+TEST_F(InputWatchdogTest, NothingIsGivenBackWhileDisarmed)
 {
     watchdog->setArmed(true);
     inputArrives();
@@ -209,7 +209,7 @@ struct VirtualLoop {
 
 } // namespace
 
-TEST(InputWatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeepsTheDevicesForAnyLength)
+TEST(InputWatchdogVirtualTimeTest, ALoopServingEveryFewHundredMillisecondsKeepsTheDevicesForAnyLength)
 {
     for (double period : {0.008, 0.1, 0.45}) {
         SCOPED_TRACE(period);
@@ -219,7 +219,7 @@ TEST(InputWatchdogVirtualTimeTests, ALoopServingEveryFewHundredMillisecondsKeeps
     }
 }
 
-TEST(InputWatchdogVirtualTimeTests, AStalledLoopLosesTheDevicesAboutHalfASecondAfterItsLastService)
+TEST(InputWatchdogVirtualTimeTest, AStalledLoopLosesTheDevicesAboutHalfASecondAfterItsLastService)
 {
     // Stalls at several moments between two of the watchdog's looks.
     for (double stall : {2.0, 2.01, 2.02, 2.03, 2.04}) {

@@ -100,7 +100,7 @@ private:
 
 // A desktop with a window manager: a window is found by its title inside the manager's frame, followed as its title
 // changes, has the keyboard once the manager gives it, closes on request, and is looked at safely once gone.
-TEST(ShownWindowsTests, FindFollowAndCloseAFramedWindowByItsTitle)
+TEST(ShownWindowsTest, FindFollowAndCloseAFramedWindowByItsTitle)
 {
     XvfbServer server;
     WindowManager manager(server.displayName());

@@ -27,7 +27,7 @@ TapVerdict swallow(Event&)
 
 } // namespace
 
-TEST(X11BackendWithoutServerTests, IsUntrustedAndDoesNothing)
+TEST(X11BackendWithoutServerTest, IsUntrustedAndDoesNothing)
 {
     X11Backend backend(":65535");
     EXPECT_FALSE(backend.isConnected());
@@ -45,16 +45,16 @@ TEST(X11BackendWithoutServerTests, IsUntrustedAndDoesNothing)
     keyboard.processPendingEvents();
 }
 
-class X11EventTapTests : public X11Test {};
+class X11EventTapTest : public X11Test {};
 
-TEST_F(X11EventTapTests, TrustedOnAServerWithTheInputAndTestExtensions)
+TEST_F(X11EventTapTest, TrustedOnAServerWithTheInputAndTestExtensions)
 {
     EXPECT_TRUE(backend->isTrusted());
     EXPECT_GE(backend->fileDescriptor(), 0);
     EXPECT_FALSE(hand->isGrabbed()); // nothing is taken before a tap exists
 }
 
-TEST_F(X11EventTapTests, SwallowedMovesNeitherMoveTheCursorNorReachApplications)
+TEST_F(X11EventTapTest, SwallowedMovesNeitherMoveTheCursorNorReachApplications)
 {
     startAt({600, 400}, swallow);
     std::uint64_t before = backend->clock().nanoseconds();
@@ -79,7 +79,7 @@ TEST_F(X11EventTapTests, SwallowedMovesNeitherMoveTheCursorNorReachApplications)
     EXPECT_TRUE(client->motions().empty());
 }
 
-TEST_F(X11EventTapTests, PassedMovesReachApplicationsWhereTheSystemWouldPutThem)
+TEST_F(X11EventTapTest, PassedMovesReachApplicationsWhereTheSystemWouldPutThem)
 {
     startAt({600, 400});
     hand->move(10, 5);
@@ -98,7 +98,7 @@ TEST_F(X11EventTapTests, PassedMovesReachApplicationsWhereTheSystemWouldPutThem)
     EXPECT_EQ(seen.size(), 2u);
 }
 
-TEST_F(X11EventTapTests, RewrittenMovesLandWhereTheTapPutsThemButTheNextDeltaStartsFromTheDevice)
+TEST_F(X11EventTapTest, RewrittenMovesLandWhereTheTapPutsThemButTheNextDeltaStartsFromTheDevice)
 {
     startAt({600, 400}, [](Event& event) {
         if (event.location == Point{610, 400}) {
@@ -119,7 +119,7 @@ TEST_F(X11EventTapTests, RewrittenMovesLandWhereTheTapPutsThemButTheNextDeltaSta
     EXPECT_EQ(seen[1].location, (Point{615, 400}));
 }
 
-TEST_F(X11EventTapTests, MovesStayOnTheScreen)
+TEST_F(X11EventTapTest, MovesStayOnTheScreen)
 {
     startAt({1270, 10});
     hand->move(50, -30);
@@ -129,7 +129,7 @@ TEST_F(X11EventTapTests, MovesStayOnTheScreen)
     EXPECT_EQ(backend->displays().activeDisplayFrames(), (std::vector<Rect>{{{0, 0}, {1280, 800}}}));
 }
 
-TEST(X11ButtonTests, XButtonsMapToTheTapsButtonsAndBack)
+TEST(X11ButtonTest, XButtonsMapToTheTapsButtonsAndBack)
 {
     EXPECT_EQ(X11EventTapHost::typeForButton(1, true), EventType::leftMouseDown);
     EXPECT_EQ(X11EventTapHost::typeForButton(3, false), EventType::rightMouseUp);
@@ -151,7 +151,7 @@ TEST(X11ButtonTests, XButtonsMapToTheTapsButtonsAndBack)
 }
 
 // Xvfb's mouse has three buttons: the hand can press those.
-TEST_F(X11EventTapTests, DisplaysAreTheMonitorsInGlobalCoordinatesPrimaryFirst)
+TEST_F(X11EventTapTest, DisplaysAreTheMonitorsInGlobalCoordinatesPrimaryFirst)
 {
     Display* display = hand->display();
     Window root = DefaultRootWindow(display);
@@ -177,7 +177,7 @@ TEST_F(X11EventTapTests, DisplaysAreTheMonitorsInGlobalCoordinatesPrimaryFirst)
     EXPECT_THAT(frames, ::testing::Contains(Rect{{0, 0}, {640, 800}}));
 }
 
-TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
+TEST_F(X11EventTapTest, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
 {
     startAt({300, 200});
     hand->press(1);
@@ -218,7 +218,7 @@ TEST_F(X11EventTapTests, ButtonsMapToTheirTypesAndDragsFollowTheHeldButton)
     EXPECT_EQ(client->buttons()[2].location, (Point{301, 200}));
 }
 
-TEST_F(X11EventTapTests, PostedEventsReachApplicationsAndComeBackMarkedAfterTheCallback)
+TEST_F(X11EventTapTest, PostedEventsReachApplicationsAndComeBackMarkedAfterTheCallback)
 {
     bool inCallback = false;
     bool cameBackInside = false;
@@ -252,7 +252,7 @@ TEST_F(X11EventTapTests, PostedEventsReachApplicationsAndComeBackMarkedAfterTheC
     EXPECT_EQ(seen[2].location, (Point{301.3, 250.7}));
 }
 
-TEST_F(X11EventTapTests, AFloodOfPostsReachesApplicationsAndTheNewestComeBackInOrder)
+TEST_F(X11EventTapTest, AFloodOfPostsReachesApplicationsAndTheNewestComeBackInOrder)
 {
     constexpr int posts = 100;
     startAt({100, 100}, [&](Event& event) {
@@ -282,7 +282,7 @@ TEST_F(X11EventTapTests, AFloodOfPostsReachesApplicationsAndTheNewestComeBackInO
     }
 }
 
-TEST_F(X11EventTapTests, EventsPostedFromATimerComeBackToo)
+TEST_F(X11EventTapTest, EventsPostedFromATimerComeBackToo)
 {
     createTap();
     Event press;
@@ -309,7 +309,7 @@ TEST_F(X11EventTapTests, EventsPostedFromATimerComeBackToo)
     EXPECT_THAT(buttons, ::testing::ElementsAre(std::make_pair(ButtonPress, 8u), std::make_pair(ButtonRelease, 8u)));
 }
 
-TEST_F(X11EventTapTests, AReleaseTheTapMakesFromASwallowedPressKeepsItsButton)
+TEST_F(X11EventTapTest, AReleaseTheTapMakesFromASwallowedPressKeepsItsButton)
 {
     std::optional<Event> storedPress;
     createTap([&](Event& event) {
@@ -345,7 +345,7 @@ TEST_F(X11EventTapTests, AReleaseTheTapMakesFromASwallowedPressKeepsItsButton)
     EXPECT_EQ(client->buttons()[1].button, 2u);
 }
 
-TEST_F(X11EventTapTests, WarpingMovesTheCursorWithoutAnEvent)
+TEST_F(X11EventTapTest, WarpingMovesTheCursorWithoutAnEvent)
 {
     createTap();
     backend->cursor().warp({321.4, 123.6});
@@ -365,7 +365,7 @@ TEST_F(X11EventTapTests, WarpingMovesTheCursorWithoutAnEvent)
     EXPECT_EQ(seen[1].deltaX, 5);
 }
 
-TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowedFromTheNextEventOn)
+TEST_F(X11EventTapTest, ACursorPlacedByAnotherClientIsFollowedFromTheNextEventOn)
 {
     startAt({600, 400});
     hand->move(5, 0);
@@ -406,7 +406,7 @@ TEST_F(X11EventTapTests, ACursorPlacedByAnotherClientIsFollowedFromTheNextEventO
     EXPECT_TRUE(seen[before].cursorPlacedElsewhere);
 }
 
-TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
+TEST_F(X11EventTapTest, DestroyingOrDisablingTheTapGivesTheDevicesBack)
 {
     createTap(swallow);
     tap->setEnabled(false);
@@ -430,7 +430,7 @@ TEST_F(X11EventTapTests, DestroyingOrDisablingTheTapGivesTheDevicesBack)
     EXPECT_FALSE(hand->isGrabbed());
 }
 
-TEST_F(X11EventTapTests, AnotherClientsWarpWhileTheBackendLagsBehindTheHandIsNotUndone)
+TEST_F(X11EventTapTest, AnotherClientsWarpWhileTheBackendLagsBehindTheHandIsNotUndone)
 {
     startAt({640, 400});
     hand->move(1, 0); // handled at once

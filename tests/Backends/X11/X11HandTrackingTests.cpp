@@ -1,6 +1,6 @@
 #include <gmock/gmock.h>
 
-#include "../HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 #include "X11TestSupport.h"
 
 #include "QuellarineKit/Pointer/ClickGuard.h"
@@ -30,7 +30,7 @@ constexpr double pathDuration = quellarine::testing::handPathDuration;
 constexpr auto& stalls = quellarine::testing::loopStalls;
 using quellarine::testing::handPath;
 
-class X11HandTrackingTests : public X11Test, public ::testing::WithParamInterface<double> {
+class X11HandTrackingTest : public X11Test, public ::testing::WithParamInterface<double> {
 protected:
     void TearDown() override
     {
@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithEveryPreset)
+TEST_P(X11HandTrackingTest, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithEveryPreset)
 {
     const double interval = GetParam();
     std::mt19937 random(7);
@@ -144,7 +144,7 @@ TEST_P(X11HandTrackingTests, TheTapKeepsTheHandWhereItIsThroughStalledLoopsWithE
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AtTheRatesOfMice, X11HandTrackingTests, ::testing::Values(0.008, 0.001),
+INSTANTIATE_TEST_SUITE_P(AtTheRatesOfMice, X11HandTrackingTest, ::testing::Values(0.008, 0.001),
                          [](const ::testing::TestParamInfo<double>& info) {
                              return info.param > 0.004 ? "125Hz" : "1000Hz";
                          });

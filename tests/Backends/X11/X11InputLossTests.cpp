@@ -35,7 +35,7 @@ bool readable(int fd)
 
 } // namespace
 
-class X11InputLossTests : public X11Test {
+class X11InputLossTest : public X11Test {
 protected:
     // Swallows the hand's moves and, like the pointer tap, turns itself back on when told it was switched off.
     void createReenablingTap()
@@ -52,7 +52,7 @@ protected:
     std::size_t notices(EventType type) const { return seenOfType(type).size(); }
 };
 
-TEST_F(X11InputLossTests, ADeviceDisabledAndEnabledAgainIsTakenAgainWithoutLeaking)
+TEST_F(X11InputLossTest, ADeviceDisabledAndEnabledAgainIsTakenAgainWithoutLeaking)
 {
     startAt({500, 500});
     tap.reset();
@@ -73,7 +73,7 @@ TEST_F(X11InputLossTests, ADeviceDisabledAndEnabledAgainIsTakenAgainWithoutLeaki
     EXPECT_EQ(seenOfType(EventType::mouseMoved).size(), 1u);
 }
 
-TEST_F(X11InputLossTests, KillingTheProcessThatHoldsThePointerGivesItBack)
+TEST_F(X11InputLossTest, KillingTheProcessThatHoldsThePointerGivesItBack)
 {
     // No backend of our own in the way: another process runs the tap.
     backend.reset();
@@ -110,7 +110,7 @@ TEST_F(X11InputLossTests, KillingTheProcessThatHoldsThePointerGivesItBack)
     EXPECT_EQ(hand->cursor(), (before + Vector{10, 0}));
 }
 
-TEST_F(X11InputLossTests, AStalledMainLoopGivesThePointerBackAndTheTapTakesItAgainAfterwards)
+TEST_F(X11InputLossTest, AStalledMainLoopGivesThePointerBackAndTheTapTakesItAgainAfterwards)
 {
     startAt({200, 300});
     tap.reset();
@@ -154,7 +154,7 @@ TEST_F(X11InputLossTests, AStalledMainLoopGivesThePointerBackAndTheTapTakesItAga
     EXPECT_EQ(seenOfType(EventType::mouseMoved)[0].location, (before + Vector{4, 0}));
 }
 
-TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
+TEST_F(X11InputLossTest, AServerThatGoesAwaySwitchesTheTapOffForGood)
 {
     createReenablingTap();
     closeClient();
@@ -170,7 +170,7 @@ TEST_F(X11InputLossTests, AServerThatGoesAwaySwitchesTheTapOffForGood)
     EXPECT_EQ(notices(EventType::tapDisabledByUserInput), 1u);
 }
 
-TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlivesTheApplication)
+TEST_F(X11InputLossTest, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlivesTheApplication)
 {
     // A touchpad switched off by its key while the pointer is held, then the application quits or is killed: the
     // server must not keep a grab for a client that is gone (Xvfb then crashes at the device's next move).
@@ -203,7 +203,7 @@ TEST_F(X11InputLossTests, ADeviceDisabledWhileHeldIsGivenBackSoTheServerOutlives
     EXPECT_FALSE(hand->isGrabbed());
 }
 
-TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStartAndNoOtherProgramsButton)
+TEST_F(X11InputLossTest, AButtonLeftDownByACopyThatDiedIsReleasedAtStartAndNoOtherProgramsButton)
 {
     loop->unwatch(backend->fileDescriptor());
     backend.reset();
@@ -264,7 +264,7 @@ TEST_F(X11InputLossTests, AButtonLeftDownByACopyThatDiedIsReleasedAtStartAndNoOt
     EXPECT_EQ(client->buttons()[0].type, ButtonPress);
 }
 
-TEST_F(X11InputLossTests, ASuspendedBackendKeepsThePointerFreeUntilResumed)
+TEST_F(X11InputLossTest, ASuspendedBackendKeepsThePointerFreeUntilResumed)
 {
     // What a process about to stop does: from another thread, as its main loop may be stuck.
     startAt({400, 400});

@@ -27,7 +27,7 @@ constexpr std::uint32_t controlOptionShift = 0x1A00;
 
 } // namespace
 
-class X11KeyboardTests : public X11Test {
+class X11KeyboardTest : public X11Test {
 protected:
     void SetUp() override
     {
@@ -83,7 +83,7 @@ protected:
     std::vector<std::pair<system::ModifierState, double>> modifiers;
 };
 
-TEST_F(X11KeyboardTests, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
+TEST_F(X11KeyboardTest, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
 {
     ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 7), system::HotKeyHost::noError);
     type({XK_Control_L, XK_Alt_L, XK_s});
@@ -119,7 +119,7 @@ TEST_F(X11KeyboardTests, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
     EXPECT_EQ(fired.size(), 5u);
 }
 
-TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
+TEST_F(X11KeyboardTest, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
 {
     xcb_connection_t* other = XGetXCBConnection(hand->display());
     xcb_window_t root = DefaultRootWindow(hand->display());
@@ -142,7 +142,7 @@ TEST_F(X11KeyboardTests, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
     std::free(error);
 }
 
-TEST_F(X11KeyboardTests, ThisProcessCannotHoldACombinationTwice)
+TEST_F(X11KeyboardTest, ThisProcessCannotHoldACombinationTwice)
 {
     ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 1), system::HotKeyHost::noError);
     EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 2), X11HotKeys::taken);
@@ -160,7 +160,7 @@ TEST_F(X11KeyboardTests, ThisProcessCannotHoldACombinationTwice)
     EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 4), system::HotKeyHost::noError);
 }
 
-TEST_F(X11KeyboardTests, TheApplicationsHotKeysWorkHere)
+TEST_F(X11KeyboardTest, TheApplicationsHotKeysWorkHere)
 {
     GlobalHotKey::Registry registry(keyboard->hotKeys());
     int toggles = 0;
@@ -175,7 +175,7 @@ TEST_F(X11KeyboardTests, TheApplicationsHotKeysWorkHere)
     ASSERT_TRUE(runUntil([&] { return toggles == 1 && previous == 1; }));
 }
 
-TEST(X11HotKeyModifierTests, ShortcutModifiersMapToXModifiers)
+TEST(X11HotKeyModifierTest, ShortcutModifiersMapToXModifiers)
 {
     EXPECT_EQ(X11HotKeys::xModifiers(0x1800, Mod1Mask, Mod4Mask), unsigned(ControlMask | Mod1Mask));
     EXPECT_EQ(X11HotKeys::xModifiers(0x1B00, Mod1Mask, Mod4Mask),
@@ -183,7 +183,7 @@ TEST(X11HotKeyModifierTests, ShortcutModifiersMapToXModifiers)
     EXPECT_EQ(X11HotKeys::xModifiers(0x0400, Mod1Mask, Mod4Mask), 0u); // Caps Lock is not part of a combination
 }
 
-TEST_F(X11KeyboardTests, TheLayoutNamesKeysByPosition)
+TEST_F(X11KeyboardTest, TheLayoutNamesKeysByPosition)
 {
     auto& layout = keyboard->keyboardLayout();
     EXPECT_EQ(layout.characterForKeyCode(0), "a");
@@ -204,7 +204,7 @@ TEST_F(X11KeyboardTests, TheLayoutNamesKeysByPosition)
     EXPECT_EQ(keyA.keyLabel(naming), "Q");
 }
 
-TEST_F(X11KeyboardTests, ModifierChangesArriveWithTheirTime)
+TEST_F(X11KeyboardTest, ModifierChangesArriveWithTheirTime)
 {
     double before = backend->clock().uptime();
     key(XK_Control_L, true);

@@ -26,7 +26,7 @@ using system::EventType;
 
 namespace {
 
-class X11OutsideMovesTests : public X11Test {
+class X11OutsideMovesTest : public X11Test {
 protected:
     void SetUp() override
     {
@@ -74,14 +74,14 @@ protected:
     int otherPointer = 0;
 };
 
-class X11OutsideMovesEveryKindTests : public X11OutsideMovesTests, public ::testing::WithParamInterface<bool> {};
+class X11OutsideMovesEveryKindTest : public X11OutsideMovesTest, public ::testing::WithParamInterface<bool> {};
 
-INSTANTIATE_TEST_SUITE_P(HeardOrAsked, X11OutsideMovesEveryKindTests, ::testing::Values(false, true),
+INSTANTIATE_TEST_SUITE_P(HeardOrAsked, X11OutsideMovesEveryKindTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "mouseKeysOn" : "mouseKeysOff"; });
 
 } // namespace
 
-TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLeftThePointer)
+TEST_P(X11OutsideMovesEveryKindTest, EachHandEventStartsWhereverOtherProgramsLeftThePointer)
 {
     startAt({640, 400});
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
@@ -161,7 +161,7 @@ TEST_P(X11OutsideMovesEveryKindTests, EachHandEventStartsWhereverOtherProgramsLe
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
 }
 
-TEST_F(X11OutsideMovesTests, TheKeyboardsMouseKeysMoveThePointerWithoutARequest)
+TEST_F(X11OutsideMovesTest, TheKeyboardsMouseKeysMoveThePointerWithoutARequest)
 {
     startAt({500, 300});
     handMoves(1, 0); // the start's own placement is behind
@@ -180,7 +180,7 @@ TEST_F(X11OutsideMovesTests, TheKeyboardsMouseKeysMoveThePointerWithoutARequest)
     EXPECT_TRUE(event.cursorPlacedElsewhere);
 }
 
-TEST_F(X11OutsideMovesTests, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndAStalledLoopKeepsTheDevices)
+TEST_F(X11OutsideMovesTest, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndAStalledLoopKeepsTheDevices)
 {
     startAt({640, 400});
     int wakes = 0;
@@ -224,7 +224,7 @@ TEST_F(X11OutsideMovesTests, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndASt
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
 }
 
-TEST_F(X11OutsideMovesTests, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOtherProgramsMoveThePointer)
+TEST_F(X11OutsideMovesTest, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOtherProgramsMoveThePointer)
 {
     startAt({640, 400});
     int wakes = 0;
@@ -267,7 +267,7 @@ TEST_F(X11OutsideMovesTests, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOth
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
 }
 
-TEST_F(X11OutsideMovesTests, AReportThatStopsIsStartedAgainAndCountsFromItsStart)
+TEST_F(X11OutsideMovesTest, AReportThatStopsIsStartedAgainAndCountsFromItsStart)
 {
     startAt({640, 400});
     ASSERT_TRUE(backend->hearsOfOutsideMoves());
@@ -311,7 +311,7 @@ TEST_F(X11OutsideMovesTests, AReportThatStopsIsStartedAgainAndCountsFromItsStart
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
 }
 
-TEST_F(X11OutsideMovesTests, APointerGrabThatConfinesThePointerHoldsItInsideUntilItEnds)
+TEST_F(X11OutsideMovesTest, APointerGrabThatConfinesThePointerHoldsItInsideUntilItEnds)
 {
     startAt({640, 400});
     handMoves(1, 0);

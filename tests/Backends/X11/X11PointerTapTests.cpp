@@ -40,7 +40,7 @@ double verticalTravel(const std::vector<Point>& points)
 
 } // namespace
 
-class X11PointerTapTests : public X11Test {
+class X11PointerTapTest : public X11Test {
 protected:
     void TearDown() override
     {
@@ -98,7 +98,7 @@ protected:
     std::unique_ptr<PointerTap> pointerTap;
 };
 
-TEST_F(X11PointerTapTests, TheBalancedPresetSteadiesWhatApplicationsSeeAndRestsTheCursorOnTheHand)
+TEST_F(X11PointerTapTest, TheBalancedPresetSteadiesWhatApplicationsSeeAndRestsTheCursorOnTheHand)
 {
     placeCursor({300, 400});
     startPointerTap();
@@ -115,7 +115,7 @@ TEST_F(X11PointerTapTests, TheBalancedPresetSteadiesWhatApplicationsSeeAndRestsT
     EXPECT_TRUE(runUntil([&] { return hand->cursor() == rest; }));
 }
 
-TEST_F(X11PointerTapTests, WithFilteringOffApplicationsSeeTheHandsMotionUnchanged)
+TEST_F(X11PointerTapTest, WithFilteringOffApplicationsSeeTheHandsMotionUnchanged)
 {
     placeCursor({300, 400});
     startPointerTap();
@@ -133,7 +133,7 @@ TEST_F(X11PointerTapTests, WithFilteringOffApplicationsSeeTheHandsMotionUnchange
     EXPECT_EQ(hand->cursor(), path.back());
 }
 
-TEST_F(X11PointerTapTests, AClickLandsWhereThePressWasMadeAndATooShortTapNeverArrives)
+TEST_F(X11PointerTapTest, AClickLandsWhereThePressWasMadeAndATooShortTapNeverArrives)
 {
     placeCursor({500, 300});
     startPointerTap(ClickGuard::Settings::on(0.5));
@@ -170,7 +170,7 @@ TEST_F(X11PointerTapTests, AClickLandsWhereThePressWasMadeAndATooShortTapNeverAr
     EXPECT_TRUE(client->buttons().empty());
 }
 
-TEST_F(X11PointerTapTests, AStalledLoopGivesThePointerBackAndSteadyingResumesAfterwards)
+TEST_F(X11PointerTapTest, AStalledLoopGivesThePointerBackAndSteadyingResumesAfterwards)
 {
     placeCursor({200, 300});
     startPointerTap();
@@ -200,7 +200,7 @@ TEST_F(X11PointerTapTests, AStalledLoopGivesThePointerBackAndSteadyingResumesAft
     EXPECT_LT(verticalTravel(clientPositions()), 0.5 * verticalTravel(moves));
 }
 
-TEST_F(X11PointerTapTests, ACursorPlacedByAnotherProgramBetweenTwoHandMovesIsFollowed)
+TEST_F(X11PointerTapTest, ACursorPlacedByAnotherProgramBetweenTwoHandMovesIsFollowed)
 {
     // Another program puts the cursor elsewhere (a remote desktop, a game centring it) while the hand moves right.
     struct Rate {
@@ -246,7 +246,7 @@ TEST_F(X11PointerTapTests, ACursorPlacedByAnotherProgramBetweenTwoHandMovesIsFol
     }
 }
 
-TEST_F(X11PointerTapTests, AClickRightAfterAnotherProgramPutTheCursorElsewhereLandsThere)
+TEST_F(X11PointerTapTest, AClickRightAfterAnotherProgramPutTheCursorElsewhereLandsThere)
 {
     placeCursor({300, 200});
     startPointerTap(ClickGuard::Settings::on(0.5));
@@ -264,7 +264,7 @@ TEST_F(X11PointerTapTests, AClickRightAfterAnotherProgramPutTheCursorElsewhereLa
     EXPECT_EQ(pointerTap->externalMoves(), 1);
 }
 
-TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramPutElsewhere)
+TEST_F(X11PointerTapTest, SettlingAfterTheHandStopsLeavesACursorAnotherProgramPutElsewhere)
 {
     placeCursor({300, 200});
     startPointerTap();
@@ -289,7 +289,7 @@ TEST_F(X11PointerTapTests, SettlingAfterTheHandStopsLeavesACursorAnotherProgramP
     EXPECT_EQ(pointerTap->externalMoves(), 1);
 }
 
-TEST_F(X11PointerTapTests, APressHeldBackWhenTheLoopStallsNeverGoesOutAfterTheHandLetGoMeanwhile)
+TEST_F(X11PointerTapTest, APressHeldBackWhenTheLoopStallsNeverGoesOutAfterTheHandLetGoMeanwhile)
 {
     placeCursor({400, 300});
     startPointerTap(ClickGuard::Settings::on(0.5));

@@ -31,7 +31,7 @@ std::string run(const std::string& command)
 
 // The desktop's Xwayland, as a user of a Wayland session has it: weston's headless compositor starts it on the first
 // X client. Everything runs in a mount and network namespace of its own, so that its display :0 meets no other.
-TEST(X11WaylandSessionTests, XwaylandIsNotTrustedEvenWithoutItsExtensionOrTheSessionsEnvironment)
+TEST(X11WaylandSessionTest, XwaylandIsNotTrustedEvenWithoutItsExtensionOrTheSessionsEnvironment)
 {
     const std::string script = R"(
         set -e
@@ -49,7 +49,7 @@ TEST(X11WaylandSessionTests, XwaylandIsNotTrustedEvenWithoutItsExtensionOrTheSes
 }
 
 // A real X server is trusted as before, unless it is the display of a session that says it is a Wayland one.
-TEST(X11WaylandSessionTests, TheSessionsEnvironmentNamesItsOwnDisplayOnly)
+TEST(X11WaylandSessionTest, TheSessionsEnvironmentNamesItsOwnDisplayOnly)
 {
     XvfbServer server;
     const std::string display = "DISPLAY=" + server.displayName() + " ";

@@ -2,6 +2,7 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Components/SectionTint.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ struct Expected {
     const char* dark;
 };
 
-TEST(BrandColors, ExactLightAndDarkValues)
+TEST(BrandColorsTest, ExactLightAndDarkValues)
 {
     const Expected rows[] = {
         {"accent", Brand::accent, "#FF2F6B4F", "#FF6FBF95"},
@@ -54,15 +55,15 @@ TEST(BrandColors, ExactLightAndDarkValues)
     };
     for (const Expected& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(hex(row.color.resolve(Appearance::lightPalette())), QString::fromLatin1(row.light));
-        EXPECT_EQ(hex(row.color.resolve(Appearance::darkPalette())), QString::fromLatin1(row.dark));
+        EXPECT_EQ(hex(row.color.resolve(Look::lightPalette())), QString::fromLatin1(row.light));
+        EXPECT_EQ(hex(row.color.resolve(Look::darkPalette())), QString::fromLatin1(row.dark));
     }
     EXPECT_EQ(tint(MainSection::home), Brand::accent);
     EXPECT_EQ(tint(MainSection::profile), Brand::accent);
     EXPECT_EQ(tint(MainSection::calibration), Brand::warm);
 }
 
-TEST(BrandColors, APaletteThatIsNotDarkDrawsTheLightValue)
+TEST(BrandColorsTest, APaletteThatIsNotDarkDrawsTheLightValue)
 {
     QPalette grey;
     grey.setColor(QPalette::Window, QColor(0x9A9A9A));
@@ -71,7 +72,7 @@ TEST(BrandColors, APaletteThatIsNotDarkDrawsTheLightValue)
     EXPECT_EQ(hex(Brand::accent.resolve(grey)), QStringLiteral("#FF6FBF95"));
 }
 
-TEST(BrandColors, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
+TEST(BrandColorsTest, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
 {
     const QRectF rect(10, 20, 100, 50);
     const QLinearGradient light = Brand::gradient(rect, false);
@@ -90,7 +91,7 @@ TEST(BrandColors, GradientRunsFromTheTopLeadingToTheBottomTrailingCorner)
     EXPECT_EQ(hex(dark.stops()[1].second), QStringLiteral("#FF24553F"));
 }
 
-class CardColours : public ::testing::Test {
+class CardColoursTest : public ::testing::Test {
 protected:
     void TearDown() override { Appearance::shared().setChoice(Appearance::Choice::light); }
 
@@ -98,7 +99,7 @@ protected:
     static QColor fillPixel(QWidget& card) { return card.grab().toImage().pixelColor(7, card.height() / 2); }
 };
 
-TEST_F(CardColours, PaletteSwitchRecoloursTheSameCard)
+TEST_F(CardColoursTest, PaletteSwitchRecoloursTheSameCard)
 {
     Appearance::shared().setChoice(Appearance::Choice::light);
     Card neutral(new QLabel(QStringLiteral("Neutral")));
@@ -106,18 +107,18 @@ TEST_F(CardColours, PaletteSwitchRecoloursTheSameCard)
     neutral.resize(240, 80);
     warm.resize(240, 80);
 
-    const QPalette light = Appearance::lightPalette();
+    const QPalette light = Look::lightPalette();
     expectNear(fillPixel(neutral), composite(light.color(QPalette::WindowText), 0.045, light.color(QPalette::Window)));
     expectNear(fillPixel(warm), composite(QColor(0xC2562D), 0.10, light.color(QPalette::Window)));
 
     Appearance::shared().setChoice(Appearance::Choice::dark);
     QApplication::processEvents();
-    const QPalette dark = Appearance::darkPalette();
+    const QPalette dark = Look::darkPalette();
     expectNear(fillPixel(neutral), composite(dark.color(QPalette::WindowText), 0.045, dark.color(QPalette::Window)));
     expectNear(fillPixel(warm), composite(QColor(0xF08A5D), 0.10, dark.color(QPalette::Window)));
 }
 
-TEST_F(CardColours, ContentSitsInsideTheRoundedBorder)
+TEST_F(CardColoursTest, ContentSitsInsideTheRoundedBorder)
 {
     auto* content = new QLabel(QStringLiteral("Content"));
     Card card(content);
@@ -125,7 +126,7 @@ TEST_F(CardColours, ContentSitsInsideTheRoundedBorder)
     card.grab();
     EXPECT_EQ(content->geometry(), card.rect().adjusted(14, 14, -14, -14));
     // The corner lies outside the rounded shape: the window shows through.
-    EXPECT_EQ(card.grab().toImage().pixelColor(0, 0), Appearance::lightPalette().color(QPalette::Window));
+    EXPECT_EQ(card.grab().toImage().pixelColor(0, 0), Look::lightPalette().color(QPalette::Window));
 }
 
 } // namespace

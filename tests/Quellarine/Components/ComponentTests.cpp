@@ -1,7 +1,5 @@
-#include "Quellarine/Components/AppTitle.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
-#include "Quellarine/Components/Pill.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Desktop/Appearance.h"
@@ -25,7 +23,7 @@ QStringList accessibleChildren(QWidget& widget)
     return names;
 }
 
-TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
+TEST(NoticeTest, LongTextWrapsInsideItsBackgroundAndStaysPlain)
 {
     const QString text = QStringLiteral("<b>Ctrl + Alt + S</b> is used by another app, so it can't turn Quellarine on "
                                         "or off. Quit that app or change its shortcut, then start Quellarine again.");
@@ -39,7 +37,7 @@ TEST(Notice, LongTextWrapsInsideItsBackgroundAndStaysPlain)
     EXPECT_EQ(Notice(text, true).symbol(), QStringLiteral("checkmark.circle.fill"));
 }
 
-TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
+TEST(SymbolLabelTest, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
 {
     const QString text = QStringLiteral("The pointer stays still while the button is down, so it doesn't slip off what "
                                         "you clicked.");
@@ -59,30 +57,7 @@ TEST(SymbolLabel, GrowsWithItsLinesAndLinesUpInAColumnWithASymbolColourOfItsOwn)
     EXPECT_EQ(label.label()->x(), 26 + SymbolLabel::symbolSpacing);
 }
 
-TEST(AppTitle, TheIconIsDecorationAndTheTitleIsRead)
-{
-    auto* subtitle = new QLabel(QStringLiteral("Steadies the pointer."));
-    AppTitle title(QStringLiteral("Welcome to Quellarine"), subtitle);
-    title.resize(480, 80);
-    EXPECT_EQ(accessibleChildren(title),
-              QStringList({QStringLiteral("Welcome to Quellarine"), QStringLiteral("Steadies the pointer.")}));
-    EXPECT_EQ(title.iconRect(), QRect(0, 8, 64, 64));
-    EXPECT_EQ(title.minimumHeight(), 64);
-    EXPECT_EQ(title.titleLabel()->font().pixelSize(), 24);
-    EXPECT_EQ(title.titleLabel()->font().weight(), QFont::Bold);
-}
-
-TEST(Pill, ReadsItsTextAndSizesToIt)
-{
-    Pill pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&pill);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("AI-assisted"));
-    EXPECT_GT(pill.sizeHint().width(), pill.fontMetrics().horizontalAdvance(QStringLiteral("AI-assisted")) + 20);
-    EXPECT_EQ(pill.sizeHint().height(), std::max(pill.fontMetrics().height(), 15) + 8);
-}
-
-TEST(PageTitle, TitleAboveAWrappingSecondarySubtitle)
+TEST(PageTitleTest, TitleAboveAWrappingSecondarySubtitle)
 {
     PageTitle heading(QStringLiteral("Help"),
                       QStringLiteral("How Quellarine works, what to do when something doesn't, "

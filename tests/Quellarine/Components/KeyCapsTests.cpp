@@ -25,7 +25,7 @@ QString accessibleName(QWidget& widget)
     return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }
 
-TEST(KeyCaps, ControlOptionSDrawsThreeCapsJoinedByTwoPlusSigns)
+TEST(KeyCapsTest, ControlOptionSDrawsThreeCapsJoinedByTwoPlusSigns)
 {
     KeyCaps caps(Shortcut::defaultToggle());
     caps.resize(caps.sizeHint());
@@ -43,7 +43,7 @@ TEST(KeyCaps, ControlOptionSDrawsThreeCapsJoinedByTwoPlusSigns)
     EXPECT_NEAR(items[4].rect.right(), caps.width(), 1.0);
 }
 
-TEST(KeyCaps, EveryCapKeepsItsMinimumSize)
+TEST(KeyCapsTest, EveryCapKeepsItsMinimumSize)
 {
     KeyCaps caps(Shortcut::previousMode());
     const auto items = caps.items();
@@ -76,7 +76,7 @@ double borderInk(const KeyCaps& caps, const QImage& image)
     return ink;
 }
 
-TEST(KeyCaps, ScaleShrinksTheSizesButNotTheBorders)
+TEST(KeyCapsTest, ScaleShrinksTheSizesButNotTheBorders)
 {
     QPalette paper;
     paper.setColor(QPalette::Window, Qt::white);
@@ -100,7 +100,7 @@ TEST(KeyCaps, ScaleShrinksTheSizesButNotTheBorders)
     EXPECT_NEAR(smallInk, fullInk, 0.1 * fullInk) << "a scaled border would be 20 % fainter";
 }
 
-TEST(KeyCaps, SmallCapsShowTheNamesWithoutPlusSigns)
+TEST(KeyCapsTest, SmallCapsShowTheNamesWithoutPlusSigns)
 {
     SmallKeyCaps caps(Shortcut::previousMode());
     const auto items = caps.items();
@@ -114,7 +114,7 @@ TEST(KeyCaps, SmallCapsShowTheNamesWithoutPlusSigns)
     EXPECT_NEAR(items[1].rect.left(), items[0].rect.right() + 3, 0.01);
 }
 
-TEST(KeyCaps, EachDrawingIsOneElementReadAsTheSpokenDescription)
+TEST(KeyCapsTest, EachDrawingIsOneElementReadAsTheSpokenDescription)
 {
     KeyCaps large(Shortcut::defaultToggle());
     SmallKeyCaps small(Shortcut::previousMode());
@@ -143,7 +143,7 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-TEST(KeyCaps, LongerModifierNamesWidenTheCapsAndTheSpokenDescription)
+TEST(KeyCapsTest, LongerModifierNamesWidenTheCapsAndTheSpokenDescription)
 {
     KeyCaps caps(Shortcut::defaultToggle());
     const qreal before = caps.items().front().rect.width();
@@ -169,7 +169,7 @@ public:
     }
 };
 
-TEST(KeyCaps, TheKeyCapNamesTheKeyOnTheCurrentLayout)
+TEST(KeyCapsTest, TheKeyCapNamesTheKeyOnTheCurrentLayout)
 {
     RussianLayout layout;
     ShortcutNaming::setKeyboardLayout(&layout);
@@ -185,7 +185,7 @@ TEST(KeyCaps, TheKeyCapNamesTheKeyOnTheCurrentLayout)
     EXPECT_EQ(spoken, QStringLiteral("Ctrl + Alt + Ы"));
 }
 
-TEST(KeyCaps, RightToLeftStartsFromTheRight)
+TEST(KeyCapsTest, RightToLeftStartsFromTheRight)
 {
     KeyCaps caps(Shortcut::defaultToggle());
     caps.setLayoutDirection(Qt::RightToLeft);

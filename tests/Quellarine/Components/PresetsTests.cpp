@@ -1,8 +1,11 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Desktop/AccessibilityHidden.h"
-#include "Quellarine/Components/Presets.h"
+#include "Quellarine/Components/Style/AccessibilityHidden.h"
+#include "Quellarine/Components/StrengthBars.h"
+#include "Quellarine/Components/PresetTile.h"
+#include "Quellarine/Components/PresetPicker.h"
+#include "Quellarine/Components/ClickGuardRow.h"
 #include "Quellarine/Components/ToggleSwitch.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #include "Screenshots.h"
 
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QAbstractAnimation>
 #include <QAccessible>
@@ -18,7 +18,7 @@ namespace quellarine {
 namespace {
 
 // A window with one red block at (10, 10), 40 by 40, whose entrance is revealed after 0.12 s.
-class RevealedBlock : public ::testing::Test {
+class RevealedBlockTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -53,7 +53,7 @@ protected:
     Reveal* reveal = nullptr;
 };
 
-TEST_F(RevealedBlock, HiddenUntilShownThenStillHiddenDuringItsDelay)
+TEST_F(RevealedBlockTest, HiddenUntilShownThenStillHiddenDuringItsDelay)
 {
     EXPECT_FALSE(reveal->shown());
     EXPECT_EQ(reveal->opacity(), 0.0);
@@ -66,7 +66,7 @@ TEST_F(RevealedBlock, HiddenUntilShownThenStillHiddenDuringItsDelay)
     EXPECT_EQ(pixel(30, 30), QColor(Qt::white));
 }
 
-TEST_F(RevealedBlock, MidwayItIsHalfFadedAndLowerThanItsPlace)
+TEST_F(RevealedBlockTest, MidwayItIsHalfFadedAndLowerThanItsPlace)
 {
     showAt(0.12 + 0.1);
     // A critically damped spring of response 0.5 s, 0.1 s in.
@@ -83,7 +83,7 @@ TEST_F(RevealedBlock, MidwayItIsHalfFadedAndLowerThanItsPlace)
     EXPECT_GT(below.green(), 5) << "half faded, not opaque";
 }
 
-TEST_F(RevealedBlock, AtTheEndItIsInPlaceAndDrawnDirectly)
+TEST_F(RevealedBlockTest, AtTheEndItIsInPlaceAndDrawnDirectly)
 {
     showAt(10.0);
     EXPECT_EQ(reveal->opacity(), 1.0);
@@ -93,7 +93,7 @@ TEST_F(RevealedBlock, AtTheEndItIsInPlaceAndDrawnDirectly)
     EXPECT_EQ(pixel(30, 52), QColor(Qt::white));
 }
 
-TEST_F(RevealedBlock, UnderReducedMotionItOnlyFades)
+TEST_F(RevealedBlockTest, UnderReducedMotionItOnlyFades)
 {
     Motion::shared().setOverride(true);
     EXPECT_EQ(reveal->offset(), 0.0);
@@ -107,7 +107,7 @@ TEST_F(RevealedBlock, UnderReducedMotionItOnlyFades)
     EXPECT_EQ(pixel(30, 52), QColor(Qt::white));
 }
 
-TEST(CountUp, CountsFromZeroWhileAssistiveTechnologyHearsTheFinalValue)
+TEST(CountUpTest, CountsFromZeroWhileAssistiveTechnologyHearsTheFinalValue)
 {
     CountUp number(38, 0.2, [](double value) { return QStringLiteral("%1 %").arg(std::lround(value)); });
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&number);

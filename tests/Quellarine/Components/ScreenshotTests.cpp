@@ -1,18 +1,18 @@
 #include "Screenshots.h"
 
-#include "Quellarine/Components/AppTitle.h"
+#include "Quellarine/Pages/Welcome/AppTitle.h"
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Card.h"
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/KeyCaps.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Components/Reveal.h"
-#include "Quellarine/Desktop/Images.h"
-#include "Quellarine/Desktop/Symbols.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Images.h"
+#include "Quellarine/Components/Style/Symbols.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Components/SectionTint.h"
 
 #include <QFile>
@@ -160,7 +160,7 @@ void expectWritten(const QStringList& paths)
     }
 }
 
-TEST(Screenshots, Cards)
+TEST(ScreenshotsTest, Cards)
 {
     auto* neutral = new Card(bodyText(QStringLiteral("Quellarine steadies the pointer in every app.")));
     auto* warm = new Card(bodyText(QStringLiteral("If the pointer is ever hard to use, press Ctrl 5 times in a "
@@ -170,7 +170,7 @@ TEST(Screenshots, Cards)
     expectWritten(Screenshots::capture(QStringLiteral("card"), column({neutral, warm, accent}), 480));
 }
 
-TEST(Screenshots, Notices)
+TEST(ScreenshotsTest, Notices)
 {
     auto* ok = new Notice(QStringLiteral("Settings applied."), true);
     auto* warning
@@ -180,7 +180,7 @@ TEST(Screenshots, Notices)
     expectWritten(Screenshots::capture(QStringLiteral("notice"), column({ok, warning}, 10), 440));
 }
 
-TEST(Screenshots, AppTitle)
+TEST(ScreenshotsTest, AppTitle)
 {
     auto* subtitle = bodyText(QStringLiteral("Quellarine smooths out shaking in the pointer and ignores accidental "
                                              "clicks, in every app."),
@@ -189,7 +189,7 @@ TEST(Screenshots, AppTitle)
                                        new AppTitle(QStringLiteral("Welcome to Quellarine"), subtitle), 480));
 }
 
-TEST(Screenshots, Pills)
+TEST(ScreenshotsTest, Pills)
 {
     auto* pills = row(
         {new Pill(QStringLiteral("AI-assisted"), QStringLiteral("sparkles"), Brand::accent),
@@ -199,7 +199,7 @@ TEST(Screenshots, Pills)
     expectWritten(Screenshots::capture(QStringLiteral("pill"), pills, 420));
 }
 
-TEST(Screenshots, KeyCaps)
+TEST(ScreenshotsTest, KeyCaps)
 {
     auto* caps = column({new KeyCaps(Shortcut::defaultToggle()), new KeyCaps(Shortcut::previousMode()),
                          new KeyCaps(Shortcut::nextMode(), 0.8), new SmallKeyCaps(Shortcut::defaultToggle()),
@@ -208,7 +208,7 @@ TEST(Screenshots, KeyCaps)
     expectWritten(Screenshots::capture(QStringLiteral("key-caps"), caps));
 }
 
-TEST(Screenshots, PageTitle)
+TEST(ScreenshotsTest, PageTitle)
 {
     expectWritten(Screenshots::capture(QStringLiteral("page-title"),
                                        new PageTitle(QStringLiteral("Help"),
@@ -217,7 +217,7 @@ TEST(Screenshots, PageTitle)
                                        520));
 }
 
-TEST(Screenshots, CountUpAndReveal)
+TEST(ScreenshotsTest, CountUpAndReveal)
 {
     auto* number = new CountUp(38, 0.1, [](double value) { return QStringLiteral("%1 %").arg(std::lround(value)); });
     number->setFont(Typography::system(28, QFont::Bold, Typography::Design::rounded));
@@ -226,14 +226,14 @@ TEST(Screenshots, CountUpAndReveal)
     expectWritten(Screenshots::capture(QStringLiteral("count-up"), column({revealed}), 400));
 }
 
-TEST(Screenshots, SymbolsAndSections)
+TEST(ScreenshotsTest, SymbolsAndSections)
 {
     expectWritten(Screenshots::capture(QStringLiteral("symbols"), new SymbolSheet));
     expectWritten(Screenshots::capture(QStringLiteral("sections"), new SectionTiles));
     expectWritten(Screenshots::capture(QStringLiteral("images"), new ImageSheet));
 }
 
-TEST(Screenshots, OtherScriptsAndRightToLeft)
+TEST(ScreenshotsTest, OtherScriptsAndRightToLeft)
 {
     auto* arabic
         = column({new Notice(QStringLiteral("يعمل Quellarine الآن على تثبيت المؤشر."), true),
@@ -249,7 +249,7 @@ TEST(Screenshots, OtherScriptsAndRightToLeft)
     expectWritten(Screenshots::capture(QStringLiteral("scripts"), others, 480));
 }
 
-TEST(Screenshots, Gallery)
+TEST(ScreenshotsTest, Gallery)
 {
     auto* subtitle = bodyText(QStringLiteral("Quellarine smooths out shaking in the pointer and ignores accidental "
                                              "clicks, in every app."),

@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-TEST(SourceLinkTests, LinkShowsTheCitationWithTheTitleAsTooltipAndOpensTheAddress)
+TEST(SourceLinkTest, LinkShowsTheCitationWithTheTitleAsTooltipAndOpensTheAddress)
 {
     OpenedAddresses opened;
     SourceLink link(LocalizedSources::withID(1));
@@ -66,7 +66,7 @@ TEST(SourceLinkTests, LinkShowsTheCitationWithTheTitleAsTooltipAndOpensTheAddres
     EXPECT_EQ(opened.urls.size(), 2);
 }
 
-TEST(SourceLinkTests, WithoutAnAddressItIsPlainText)
+TEST(SourceLinkTest, WithoutAnAddressItIsPlainText)
 {
     OpenedAddresses opened;
     SourceLink link(LocalizedSources::withID(Source::ownMeasurementID));
@@ -92,7 +92,7 @@ TEST(SourceLinkTests, WithoutAnAddressItIsPlainText)
     EXPECT_GT(withArrow.sizeHint().width(), plainWithSameText.sizeHint().width());
 }
 
-TEST(SourceLinkTests, LightChangesOnlyTheColour)
+TEST(SourceLinkTest, LightChangesOnlyTheColour)
 {
     SourceLink onDark(LocalizedSources::withID(2), true);
     SourceLink elsewhere(LocalizedSources::withID(2), false);
@@ -104,7 +104,7 @@ TEST(SourceLinkTests, LightChangesOnlyTheColour)
     EXPECT_EQ(elsewhere.textColor(), elsewhere.palette().color(QPalette::PlaceholderText));
 }
 
-TEST(SourceLinkTests, HeldKeysOpenOnceAndDoNotReachTheWindow)
+TEST(SourceLinkTest, HeldKeysOpenOnceAndDoNotReachTheWindow)
 {
     OpenedAddresses opened;
     SourceLink link(LocalizedSources::withID(1));
@@ -117,7 +117,7 @@ TEST(SourceLinkTests, HeldKeysOpenOnceAndDoNotReachTheWindow)
     EXPECT_EQ(opened.urls.size(), 1);
 }
 
-TEST(SourceLinkTests, AssistiveTechnologyHearsALinkOrAText)
+TEST(SourceLinkTest, AssistiveTechnologyHearsALinkOrAText)
 {
     OpenedAddresses opened;
     SourceLink link(LocalizedSources::withID(1));
@@ -135,7 +135,7 @@ TEST(SourceLinkTests, AssistiveTechnologyHearsALinkOrAText)
     EXPECT_FALSE(textInterface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
-TEST(LocalizedSourcesTests, OnlyTheOwnMeasurementIsTranslated)
+TEST(LocalizedSourcesTest, OnlyTheOwnMeasurementIsTranslated)
 {
     // Untranslated, the application's list is the core's.
     EXPECT_EQ(LocalizedSources::all(), Source::all());
@@ -150,7 +150,7 @@ TEST(LocalizedSourcesTests, OnlyTheOwnMeasurementIsTranslated)
     EXPECT_EQ(first, Source::withID(1));
 }
 
-TEST(PercentInTheUserLocaleTests, FollowsTheApplicationsLocaleOnEveryCall)
+TEST(PercentInTheUserLocaleTest, FollowsTheApplicationsLocaleOnEveryCall)
 {
     {
         DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -2,7 +2,7 @@
 
 #include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 
 #include <QApplication>
 

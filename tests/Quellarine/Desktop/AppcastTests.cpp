@@ -16,7 +16,7 @@ QByteArray feed(const QByteArray& items)
 
 } // namespace
 
-TEST(NumericCompareTests, DigitRunsCompareByValue)
+TEST(NumericCompareTest, DigitRunsCompareByValue)
 {
     EXPECT_TRUE(numericCompare(u"10", u"9") > 0);
     EXPECT_TRUE(numericCompare(u"1.10", u"1.9") > 0);
@@ -30,7 +30,7 @@ TEST(NumericCompareTests, DigitRunsCompareByValue)
     EXPECT_TRUE(numericCompare(u"1.2b", u"1.2a") > 0);
 }
 
-TEST(AppcastTests, ReadsReleasesAndPicksTheHighestBuild)
+TEST(AppcastTest, ReadsReleasesAndPicksTheHighestBuild)
 {
     auto appcast = Appcast::parse(feed(R"(
         <item><title>9</title><q:version>9</q:version><q:shortVersionString>0.9</q:shortVersionString>
@@ -53,7 +53,7 @@ TEST(AppcastTests, ReadsReleasesAndPicksTheHighestBuild)
     EXPECT_TRUE(appcast.items[2].infoURL.isEmpty());
 }
 
-TEST(AppcastTests, UnusableFeedsAreRefused)
+TEST(AppcastTest, UnusableFeedsAreRefused)
 {
     const QByteArray good = R"(<enclosure url="https://example.org/q.tar.gz" q:version="2"/>)";
     const QList<QByteArray> documents{

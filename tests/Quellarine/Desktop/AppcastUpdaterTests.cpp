@@ -5,7 +5,7 @@
 #include "Quellarine/Model/UpdateController.h"
 
 #include "Quellarine/Desktop/Defaults.h"
-#include "Quellarine/Desktop/UpdaterWindow.h"
+#include "Quellarine/Shell/UpdaterWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -159,13 +159,17 @@ public:
     bool updaterShowsScheduledUpdates = false;
 };
 
-class AppcastUpdaterTests : public ::testing::Test {
+class AppcastUpdaterTest : public ::testing::Test {
 protected:
     void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
 
-    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h)
+    std::unique_ptr<AppcastUpdater> makeUpdater(std::chrono::milliseconds interval = 24h, bool withWindow = true)
     {
         AppcastUpdater::Configuration configuration;
+        if (withWindow) {
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
+        }
         configuration.feedURL = server.url();
         configuration.runningBuild = QStringLiteral("10");
         configuration.appVersion = QStringLiteral("1.0");
@@ -216,7 +220,7 @@ protected:
 
 } // namespace
 
-TEST_F(AppcastUpdaterTests, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplication)
+TEST_F(AppcastUpdaterTest, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplication)
 {
     server.body = feedWith("12", "1.2");
     auto updater = makeUpdater();
@@ -238,7 +242,7 @@ TEST_F(AppcastUpdaterTests, BackgroundCheckFindsAnUpdateAndLeavesItToTheApplicat
     EXPECT_LE(updater->lastUpdateCheckDate()->secsTo(QDateTime::currentDateTimeUtc()), 5);
 }
 
-TEST_F(AppcastUpdaterTests, BackgroundResultsWithoutAnUpdate)
+TEST_F(AppcastUpdaterTest, BackgroundResultsWithoutAnUpdate)
 {
     struct Case {
         const char* name;
@@ -272,11 +276,12 @@ TEST_F(AppcastUpdaterTests, BackgroundResultsWithoutAnUpdate)
     EXPECT_TRUE(updater->canCheckForUpdates());
 }
 
-TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
+TEST_F(AppcastUpdaterTest, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
 {
     // A server that keeps the check alive with a byte now and then: the check ends at its deadline.
     server.pace = FeedServer::Pace::trickle;
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = server.url();
     configuration.runningBuild = QStringLiteral("10");
     configuration.checkDeadline = 600ms;
@@ -306,7 +311,7 @@ TEST_F(AppcastUpdaterTests, AFeedTooSlowOrTooLargeFailsTheCheckWhileItArrives)
     EXPECT_EQ(delegate.log, QStringList{"abort 1000"});
 }
 
-TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
+TEST_F(AppcastUpdaterTest, ACompressedFeedIsRefusedAtOnceAsUnreadable)
 {
     // An HTTPS service that answers with a gzip bomb: 64 MB of zeros in some 65 kB, sent compressed whether
     // asked for or not.
@@ -319,6 +324,7 @@ TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
         return answer;
     };
     AppcastUpdater::Configuration configuration;
+    configuration.makePrompt = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
     configuration.feedURL = QUrl(QString::fromStdString(service.root().text()) + QStringLiteral("/appcast.xml"));
     configuration.runningBuild = QStringLiteral("10");
     configuration.appVersion = QStringLiteral("1.0");
@@ -356,7 +362,7 @@ TEST_F(AppcastUpdaterTests, ACompressedFeedIsRefusedAtOnceAsUnreadable)
     EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 0 12"}));
 }
 
-TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)
+TEST_F(AppcastUpdaterTest, UserCheckShowsItsOutcomeInTheUpdaterWindow)
 {
     server.body = feedWith("10", "1.0");
     auto updater = makeUpdater();
@@ -381,7 +387,41 @@ TEST_F(AppcastUpdaterTests, UserCheckShowsItsOutcomeInTheUpdaterWindow)
     EXPECT_FALSE(updater->sessionInProgress());
 }
 
-TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
+// The window may go without being closed (its owner deleted it) and the updater may go while the window is
+// open: neither leaves a session running or a window calling back into nothing.
+TEST_F(AppcastUpdaterTest, TheWindowAndTheUpdaterMayEachGoFirst)
+{
+    server.body = feedWith("10", "1.0");
+    auto updater = makeUpdater();
+    updater->checkForUpdates();
+    ASSERT_TRUE(settled(*updater));
+    ASSERT_NE(window(), nullptr);
+    delete window();
+    EXPECT_FALSE(updater->sessionInProgress());
+
+    delegate.log.clear();
+    updater->checkForUpdates();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::checking);
+    ASSERT_TRUE(settled(*updater));
+    EXPECT_EQ(window()->state(), UpdaterWindow::State::noUpdate);
+    updater.reset();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"not found", "abort 1001"}));
+}
+
+// Without a window a user's check still ends, with the same answers to the delegate.
+TEST_F(AppcastUpdaterTest, WithoutAWindowAUserCheckEndsByItself)
+{
+    server.body = feedWith("12", "1.2");
+    auto updater = makeUpdater(24h, false);
+    updater->checkForUpdates();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !updater->sessionInProgress(); }));
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(delegate.log, (QStringList{"found 1.2", "will show 1 12"}));
+}
+
+TEST_F(AppcastUpdaterTest, ChoicesInTheUpdateWindow)
 {
     server.body = feedWith("12", "1.2");
     auto updater = makeUpdater();
@@ -413,7 +453,7 @@ TEST_F(AppcastUpdaterTests, ChoicesInTheUpdateWindow)
     EXPECT_FALSE(updater->sessionInProgress());
 }
 
-TEST_F(AppcastUpdaterTests, CancellingTheCheckEndsTheSessionQuietly)
+TEST_F(AppcastUpdaterTest, CancellingTheCheckEndsTheSessionQuietly)
 {
     server.answers = false;
     auto updater = makeUpdater();
@@ -426,7 +466,7 @@ TEST_F(AppcastUpdaterTests, CancellingTheCheckEndsTheSessionQuietly)
     EXPECT_TRUE(delegate.log.isEmpty());
 }
 
-TEST_F(AppcastUpdaterTests, ScheduledChecksFollowTheUsersChoice)
+TEST_F(AppcastUpdaterTest, ScheduledChecksFollowTheUsersChoice)
 {
     server.body = feedWith("12", "1.2");
     delegate.updaterShowsScheduledUpdates = true;
@@ -443,7 +483,7 @@ TEST_F(AppcastUpdaterTests, ScheduledChecksFollowTheUsersChoice)
     EXPECT_EQ(server.requests.size(), 1);
 }
 
-TEST_F(AppcastUpdaterTests, TheApplicationShowsWhatItsLaunchCheckFinds)
+TEST_F(AppcastUpdaterTest, TheApplicationShowsWhatItsLaunchCheckFinds)
 {
     server.body = feedWith("12", "1.2");
     std::function<void()> launchCheck;
@@ -454,6 +494,8 @@ TEST_F(AppcastUpdaterTests, TheApplicationShowsWhatItsLaunchCheckFinds)
         defaults,
         [this](UpdaterDelegate& owner) {
             AppcastUpdater::Configuration configuration;
+            configuration.makePrompt
+                = [](UpdaterPrompt::Answers answers) { return new UpdaterWindow(std::move(answers)); };
             configuration.feedURL = server.url();
             configuration.runningBuild = QStringLiteral("10");
             configuration.openURL = [](const QUrl&) { return true; };

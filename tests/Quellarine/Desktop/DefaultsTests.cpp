@@ -23,7 +23,7 @@ using namespace quellarine;
 
 namespace {
 
-class DefaultsTests : public testing::Test {
+class DefaultsTest : public testing::Test {
 protected:
     QString path() const { return directory.filePath(QStringLiteral("settings.ini")); }
 
@@ -42,7 +42,7 @@ const QString trickyText
 
 } // namespace
 
-TEST_F(DefaultsTests, TextAndBytesSurviveAFreshReader)
+TEST_F(DefaultsTest, TextAndBytesSurviveAFreshReader)
 {
     Defaults defaults(path());
     const QList<QString> texts{trickyText, QStringLiteral("@ByteArray(fake)"), QStringLiteral("a,b"), QString(),
@@ -60,7 +60,7 @@ TEST_F(DefaultsTests, TextAndBytesSurviveAFreshReader)
     EXPECT_EQ(Defaults(path()).data(QStringLiteral("bytes")), bytes);
 }
 
-TEST_F(DefaultsTests, JsonIsStoredCompactAndReadBack)
+TEST_F(DefaultsTest, JsonIsStoredCompactAndReadBack)
 {
     Defaults defaults(path());
     nlohmann::json value = {{"name", trickyText.toStdString()}, {"minCutoff", 1.25}, {"stages", 2}, {"on", true}};
@@ -71,7 +71,7 @@ TEST_F(DefaultsTests, JsonIsStoredCompactAndReadBack)
     EXPECT_EQ(Defaults(path()).json(QStringLiteral("profile.details")), value);
 }
 
-TEST_F(DefaultsTests, ScalarsReadBackWithTheirKinds)
+TEST_F(DefaultsTest, ScalarsReadBackWithTheirKinds)
 {
     Defaults defaults(path());
     defaults.setBool(QStringLiteral("filterOn"), false);
@@ -84,7 +84,7 @@ TEST_F(DefaultsTests, ScalarsReadBackWithTheirKinds)
     EXPECT_EQ(fresh.real(QStringLiteral("scale")), 0.1);
 }
 
-TEST_F(DefaultsTests, ValuesOfTheWrongKindReadAsAbsent)
+TEST_F(DefaultsTest, ValuesOfTheWrongKindReadAsAbsent)
 {
     Defaults defaults(path());
     defaults.setString(QStringLiteral("flag"), QStringLiteral("maybe"));
@@ -101,7 +101,7 @@ TEST_F(DefaultsTests, ValuesOfTheWrongKindReadAsAbsent)
     EXPECT_TRUE(fresh.contains(QStringLiteral("flag")));
 }
 
-TEST_F(DefaultsTests, RegisteredDefaultsStayInMemory)
+TEST_F(DefaultsTest, RegisteredDefaultsStayInMemory)
 {
     Defaults defaults(path());
     defaults.registerDefaults({{QStringLiteral("filterOn"), true}, {QStringLiteral("clickGuard"), true}});
@@ -116,7 +116,7 @@ TEST_F(DefaultsTests, RegisteredDefaultsStayInMemory)
     EXPECT_EQ(Defaults(path()).boolean(QStringLiteral("filterOn")), std::nullopt);
 }
 
-TEST_F(DefaultsTests, GroupedWritesAndRemovals)
+TEST_F(DefaultsTest, GroupedWritesAndRemovals)
 {
     Defaults defaults(path());
     defaults.setString(QStringLiteral("other"), QStringLiteral("kept"));
@@ -132,7 +132,7 @@ TEST_F(DefaultsTests, GroupedWritesAndRemovals)
     EXPECT_EQ(fresh.allKeys(), QStringList{QStringLiteral("other")});
 }
 
-TEST_F(DefaultsTests, UnwritableJsonIsRefusedAndNothingIsStored)
+TEST_F(DefaultsTest, UnwritableJsonIsRefusedAndNothingIsStored)
 {
     Defaults defaults(path());
     nlohmann::json notFinite = {{"beta", std::numeric_limits<double>::quiet_NaN()}};
@@ -142,7 +142,7 @@ TEST_F(DefaultsTests, UnwritableJsonIsRefusedAndNothingIsStored)
     EXPECT_FALSE(Defaults(path()).contains(QStringLiteral("personalSetting")));
 }
 
-TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
+TEST_F(DefaultsTest, AWriteThatCannotReachTheDiskSaysSo)
 {
     QString blocker = directory.filePath(QStringLiteral("file"));
     QFile file(blocker);
@@ -178,7 +178,7 @@ TEST_F(DefaultsTests, AWriteThatCannotReachTheDiskSaysSo)
     EXPECT_EQ(logged.size(), 2);
 }
 
-TEST_F(DefaultsTests, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
+TEST_F(DefaultsTest, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
 {
     // Whether the settings are read before the first write or not, as the application and a store may do.
     for (bool readFirst : {true, false}) {
@@ -201,7 +201,7 @@ TEST_F(DefaultsTests, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
     }
 }
 
-TEST_F(DefaultsTests, ALinkPipeOrDeviceAtThePathIsNeitherReadNorWrittenThrough)
+TEST_F(DefaultsTest, ALinkPipeOrDeviceAtThePathIsNeitherReadNorWrittenThrough)
 {
     const QString target = directory.filePath(QStringLiteral("elsewhere.ini"));
     {
@@ -254,7 +254,7 @@ TEST_F(DefaultsTests, ALinkPipeOrDeviceAtThePathIsNeitherReadNorWrittenThrough)
     EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
 }
 
-TEST_F(DefaultsTests, TheUsersFileIsWhereQSettingsKeepsIt)
+TEST_F(DefaultsTest, TheUsersFileIsWhereQSettingsKeepsIt)
 {
     QTemporaryDir home;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");

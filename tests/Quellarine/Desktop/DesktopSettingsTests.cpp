@@ -1,20 +1,19 @@
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Desktop/SettingsPortal.h"
-#include "Quellarine/Desktop/Typography.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QElapsedTimer>
+
+#include "PrivateBus.h"
 
 #include <gtest/gtest.h>
 
@@ -66,20 +65,13 @@ public slots:
 };
 
 // A session bus of the test's own, stopped by its process id at the end.
-class PrivateBus : public ::testing::Test {
+class PrivateBusTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon,
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
-        const QString address = QString::fromUtf8(process.readLine()).trimmed();
-        ASSERT_FALSE(address.isEmpty());
-        portalBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("portal")));
-        clientBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("client")));
+        ASSERT_NO_FATAL_FAILURE(bus.start());
+        portalBus.emplace(bus.connect(QStringLiteral("portal")));
+        clientBus.emplace(bus.connect(QStringLiteral("client")));
         ASSERT_TRUE(portalBus->isConnected() && clientBus->isConnected());
         ASSERT_TRUE(portalBus->registerService(SettingsPortal::service));
         ASSERT_TRUE(portalBus->registerObject(SettingsPortal::path, &fake, QDBusConnection::ExportAllSlots));
@@ -89,21 +81,16 @@ protected:
     {
         portalBus.reset();
         clientBus.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        bus.stop();
     }
 
-    QProcess process;
+    testing::PrivateBus bus;
     FakeSettingsPortal fake;
     std::optional<QDBusConnection> portalBus;
     std::optional<QDBusConnection> clientBus;
 };
 
-TEST_F(PrivateBus, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
+TEST_F(PrivateBusTest, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
 {
     fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
     SettingsPortal portal(*clientBus);
@@ -120,7 +107,7 @@ TEST_F(PrivateBus, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOnly)
     EXPECT_EQ(reports.at(1).at(2).toUInt(), 2u);
 }
 
-TEST_F(PrivateBus, SystemAppearanceAndMotionFollowTheDesktop)
+TEST_F(PrivateBusTest, SystemAppearanceAndMotionFollowTheDesktop)
 {
     fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
     fake.values.insert(QStringLiteral("org.gnome.desktop.interface/enable-animations"), true);
@@ -150,73 +137,12 @@ TEST_F(PrivateBus, SystemAppearanceAndMotionFollowTheDesktop)
     appearance.setChoice(Appearance::Choice::light);
 }
 
-TEST(Appearance, ChoiceSwitchesTheApplicationPaletteAndTellsOnlyRealChanges)
-{
-    Appearance& appearance = Appearance::shared();
-    appearance.setChoice(Appearance::Choice::light);
-    QSignalSpy changes(&appearance, &Appearance::changed);
-
-    appearance.setChoice(Appearance::Choice::dark);
-    appearance.setChoice(Appearance::Choice::dark);
-    EXPECT_EQ(changes.size(), 1);
-    EXPECT_EQ(QApplication::palette().color(QPalette::Window), Appearance::darkPalette().color(QPalette::Window));
-
-    // "System" with a desktop that states no preference keeps to the platform's palette, which is light here.
-    appearance.setDesktopPrefersDark(std::nullopt);
-    appearance.setChoice(Appearance::Choice::system);
-    EXPECT_FALSE(appearance.isDark());
-    appearance.setDesktopPrefersDark(true);
-    EXPECT_TRUE(appearance.isDark());
-    appearance.setChoice(Appearance::Choice::light);
-    EXPECT_FALSE(Appearance::isDark(QApplication::palette()));
-    appearance.setDesktopPrefersDark(std::nullopt);
-}
-
-TEST(Appearance, ColorSchemeValues)
+TEST(AppearanceTest, ColorSchemeValues)
 {
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(1u)), std::optional<bool>(true));
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(2u)), std::optional<bool>(false));
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QVariant::fromValue(0u)), std::nullopt);
     EXPECT_EQ(Appearance::prefersDarkFromColorScheme(QStringLiteral("dark")), std::nullopt);
-}
-
-TEST(Motion, OverrideWinsAndEitherDesktopSettingCanAskForStillness)
-{
-    Motion& motion = Motion::shared();
-    motion.setOverride(std::nullopt);
-    motion.setDesktopAnimationsEnabled(std::nullopt);
-    motion.setDesktopReducedMotion(std::nullopt);
-    EXPECT_FALSE(motion.reduceMotion()) << "a desktop that says nothing animates";
-
-    QSignalSpy changes(&motion, &Motion::reduceMotionChanged);
-    motion.setDesktopReducedMotion(true);
-    motion.setDesktopAnimationsEnabled(true);
-    EXPECT_TRUE(motion.reduceMotion());
-    EXPECT_EQ(changes.size(), 1);
-
-    motion.setDesktopReducedMotion(false);
-    motion.setDesktopAnimationsEnabled(false);
-    EXPECT_TRUE(motion.reduceMotion());
-
-    motion.setOverride(false);
-    EXPECT_FALSE(motion.reduceMotion());
-    motion.setOverride(std::nullopt);
-    motion.setDesktopAnimationsEnabled(std::nullopt);
-    motion.setDesktopReducedMotion(std::nullopt);
-}
-
-TEST(Typography, InterInPixelsWithNotoForEveryScriptOfTheLanguages)
-{
-    const QFont body = Typography::font(Typography::TextStyle::body);
-    EXPECT_EQ(QFontInfo(body).family(), QStringLiteral("Inter"));
-    EXPECT_EQ(body.pixelSize(), 13);
-    EXPECT_EQ(Typography::font(Typography::TextStyle::title3).pixelSize(), 15);
-    EXPECT_EQ(Typography::system(13.5, QFont::Medium).pixelSize(), 14);
-    for (const auto script : {QFontDatabase::Arabic, QFontDatabase::Bengali, QFontDatabase::Devanagari,
-                              QFontDatabase::Cyrillic, QFontDatabase::SimplifiedChinese}) {
-        EXPECT_FALSE(QFontDatabase::families(script).isEmpty())
-            << "no font for " << QFontDatabase::writingSystemName(script).toStdString();
-    }
 }
 
 } // namespace

@@ -86,6 +86,62 @@ TEST_F(DeviceAccessTest, AFailedStepIsNamedAndNothingAfterItRuns)
     EXPECT_EQ(steps.size(), 2);
 }
 
+TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
+{
+    EXPECT_EQ(DeviceAccess::installKeyboards(destination(), recorder()), std::nullopt);
+
+    // Only the keyboards' rule is written, and the pointing devices' grant is not given with it.
+    EXPECT_EQ(QDir(destination().rulesFolder).entryList(QDir::Files),
+              QStringList{QStringLiteral("71-quellarine-keyboards.rules")});
+    EXPECT_FALSE(QDir(destination().modulesFolder).exists());
+    QFile installed(QDir(destination().rulesFolder).filePath(QStringLiteral("71-quellarine-keyboards.rules")));
+    ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(installed.readAll(), repositoryFile("71-quellarine-keyboards.rules"));
+    ASSERT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.front().mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+    EXPECT_TRUE(steps[1].contains(QStringLiteral("--subsystem-match=input")));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+
+    // The other way round: the pointing devices' command leaves the keyboards alone.
+    QTemporaryDir other;
+    const DeviceAccess::Destination pointing{.rulesFolder = other.filePath(QStringLiteral("rules")),
+                                             .modulesFolder = other.filePath(QStringLiteral("modules"))};
+    EXPECT_EQ(DeviceAccess::install(pointing, recorder()), std::nullopt);
+    EXPECT_FALSE(
+        QDir(pointing.rulesFolder).entryList(QDir::Files).contains(QStringLiteral("71-quellarine-keyboards.rules")));
+
+    auto failure = DeviceAccess::installKeyboards(destination(), recorder(int(steps.size()) + 1));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains(QStringLiteral("udevadm trigger"))) << failure->toStdString();
+}
+
+TEST_F(DeviceAccessTest, TakingTheKeyboardsBackRemovesTheirRuleAndHasUdevSetTheAccessListsAgain)
+{
+    ASSERT_EQ(DeviceAccess::installKeyboards(destination(), recorder()), std::nullopt);
+    ASSERT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
+    steps.clear();
+    DeviceAccess::Destination where = destination();
+    where.inputFolder = folder.filePath(QStringLiteral("dev/input"));
+    ASSERT_TRUE(QDir().mkpath(where.inputFolder));
+
+    EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
+    // The pointing devices' rule stays.
+    EXPECT_EQ(QDir(where.rulesFolder).entryList(QDir::Files), QStringList{QStringLiteral("70-quellarine.rules")});
+    // udev forgets the rule before the lists are cleared, and sets them again from the rules that remain.
+    ASSERT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.front().mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+    EXPECT_EQ(steps[1].mid(0, 3),
+              (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+
+    // Taken back twice, it does the same again.
+    steps.clear();
+    EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
+    EXPECT_EQ(steps.size(), 3);
+}
+
 TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)
 {
     // Paths as people have them, and random ones made of what shells treat specially.
@@ -110,6 +166,8 @@ TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)
         ASSERT_TRUE(shell.waitForFinished());
         EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()), path + QStringLiteral("\n--allow-devices\n"))
             << command.toStdString();
+        const QString keyboards = DeviceAccess::keyboardInstallCommand(path);
+        EXPECT_EQ(keyboards, command.chopped(int(qstrlen("--allow-devices"))) + QStringLiteral("--allow-keyboards"));
     }
 }
 

@@ -7,7 +7,7 @@
 
 using namespace quellarine;
 
-TEST(QtMainLoopTests, OneShotRunsOnceAfterItsDelay)
+TEST(QtMainLoopTest, OneShotRunsOnceAfterItsDelay)
 {
     QtMainLoop loop;
     int runs = 0;
@@ -25,7 +25,7 @@ TEST(QtMainLoopTests, OneShotRunsOnceAfterItsDelay)
     EXPECT_EQ(loop.activeTimers(), 0u);
 }
 
-TEST(QtMainLoopTests, RepeatingTimerCanCancelItselfFromItsCallback)
+TEST(QtMainLoopTest, RepeatingTimerCanCancelItselfFromItsCallback)
 {
     QtMainLoop loop;
     int runs = 0;
@@ -41,7 +41,7 @@ TEST(QtMainLoopTests, RepeatingTimerCanCancelItselfFromItsCallback)
     EXPECT_EQ(loop.activeTimers(), 0u);
 }
 
-TEST(QtMainLoopTests, CancelledOneShotNeverRunsAndUnknownTimersAreIgnored)
+TEST(QtMainLoopTest, CancelledOneShotNeverRunsAndUnknownTimersAreIgnored)
 {
     QtMainLoop loop;
     bool ran = false;
@@ -53,7 +53,7 @@ TEST(QtMainLoopTests, CancelledOneShotNeverRunsAndUnknownTimersAreIgnored)
     EXPECT_FALSE(ran);
 }
 
-TEST(QtMainLoopTests, OneShotMayScheduleAnother)
+TEST(QtMainLoopTest, OneShotMayScheduleAnother)
 {
     QtMainLoop loop;
     int runs = 0;

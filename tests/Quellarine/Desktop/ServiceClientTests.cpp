@@ -154,7 +154,7 @@ TEST_F(ServiceClientTest, TwoRequestsInFlightEndIndependently)
     EXPECT_EQ(slow->status, 429);
 }
 
-TEST(ServiceClientWithoutService, SendsNothingAndSaysSoAtOnce)
+TEST(ServiceClientWithoutServiceTest, SendsNothingAndSaysSoAtOnce)
 {
     ServiceClient client(std::nullopt, QSslConfiguration::defaultConfiguration());
     QObject context;

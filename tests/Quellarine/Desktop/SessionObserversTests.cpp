@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "PrivateBus.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -70,16 +72,9 @@ class SessionObserversTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        ASSERT_FALSE(daemon.isEmpty()) << "dbus-daemon is missing: run scripts/setup.sh";
-        process.start(daemon,
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(process.waitForStarted(5000));
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {}
-        const QString address = QString::fromUtf8(process.readLine()).trimmed();
-        ASSERT_FALSE(address.isEmpty());
-        managerBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("login")));
-        applicationBus.emplace(QDBusConnection::connectToBus(address, QStringLiteral("application")));
+        ASSERT_NO_FATAL_FAILURE(bus.start());
+        managerBus.emplace(bus.connect(QStringLiteral("login")));
+        applicationBus.emplace(bus.connect(QStringLiteral("application")));
         ASSERT_TRUE(managerBus->isConnected() && applicationBus->isConnected());
         ASSERT_TRUE(managerBus->registerService(loginService));
         ASSERT_TRUE(managerBus->registerObject(loginPath, &manager, QDBusConnection::ExportAllSlots));
@@ -89,12 +84,7 @@ protected:
     {
         managerBus.reset();
         applicationBus.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("login"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("application"));
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        bus.stop();
     }
 
     // Sends until the observers hear it: they subscribe while the event loop runs.
@@ -121,7 +111,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QProcess process;
+    testing::PrivateBus bus;
     FakeLoginManager manager;
     std::optional<QDBusConnection> managerBus;
     std::optional<QDBusConnection> applicationBus;

@@ -1,4 +1,5 @@
 #include "Quellarine/Model/AppModel.h"
+#include "TestAppModel.h"
 #include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/SessionObservers.h"
@@ -12,7 +13,7 @@
 #include "Backends/Sim/SimulatedWindowServer.h"
 
 #include "QuellarineKit/Pointer/DirectPointerControl.h"
-#include "tests/Backends/HandPath.h"
+#include "tests/QuellarineKit/Support/HandPath.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -29,12 +30,6 @@ using ID = FilterPreset::ID;
 
 namespace {
 
-// Permission as the model asks it, separate from whether the simulated server lets a tap be created.
-struct TestPermission : system::Permission {
-    bool trusted = true;
-    bool isTrusted() const override { return trusted; }
-};
-
 // The offscreen platform warns whenever the banner's window is raised.
 QtMessageHandler defaultMessageHandler = nullptr;
 
@@ -45,96 +40,17 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext& context, const 
     }
 }
 
-// The tap's commands act at once, but its answers wait until the test delivers them: so the application's thread
-// hears back from the pointer thread only once its own loop runs, which at launch is after the windows are built.
-class AnswersLater final : public PointerControl {
-public:
-    explicit AnswersLater(DirectPointerControl& direct)
-        : direct_(direct)
-    {
-    }
-
-    void start(Answer started) override { direct_.start(later(std::move(started))); }
-    void stop() override { direct_.stop(); }
-    bool isRunning() const override { return answered_ && direct_.isRunning(); }
-    void ensureEnabled(Answer wasEnabled) override { direct_.ensureEnabled(later(std::move(wasEnabled))); }
-    void displaysChanged() override { direct_.displaysChanged(); }
-    void setParameters(const PointerFilter::Parameters& parameters) override { direct_.setParameters(parameters); }
-    void setClickSettings(const ClickGuard::Settings& settings) override { direct_.setClickSettings(settings); }
-    void setFiltering(bool filtering) override { direct_.setFiltering(filtering); }
-    bool isFiltering() const override { return direct_.isFiltering(); }
-    int externalMoves() const override { return direct_.externalMoves(); }
-
-    void deliver()
-    {
-        answered_ = true;
-        auto answers = std::move(answers_);
-        for (auto& answer : answers) {
-            answer();
-        }
-    }
-
-private:
-    Answer later(Answer answer)
-    {
-        return
-            [this, answer = std::move(answer)](bool value) { answers_.push_back([answer, value] { answer(value); }); };
-    }
-
-    DirectPointerControl& direct_;
-    std::vector<std::function<void()>> answers_;
-    bool answered_ = false;
-};
-
-class AppModelTest : public ::testing::Test {
+class AppModelTest : public ::testing::Test, protected quellarine::testing::TestAppModel {
 protected:
     AppModelTest()
-        : defaults(settingsPath())
     {
         defaultMessageHandler = qInstallMessageHandler(quietAboutRaising);
+        overlayDesktop = desktop();
     }
     ~AppModelTest() override
     {
-        model_.reset();
+        forget();
         qInstallMessageHandler(defaultMessageHandler);
-    }
-
-    AppModel& model()
-    {
-        if (!model_) {
-            AppModel::Platform platform{
-                .pointer = answersLater ? static_cast<PointerControl&>(later) : pointer,
-                .mainLoop = server.pointerSystem().mainLoop,
-                .hotKeys = hotKeys,
-                .keyboardLayout = hotKeys,
-                .modifiers = server,
-                .permission = permission,
-                .defaults = defaults,
-                .log = log,
-                .makeUpdates =
-                    [](Defaults& settings) {
-                        UpdateController::Environment environment{
-                            .now = [] { return QDateTime::currentDateTimeUtc(); },
-                            .after = [](std::chrono::milliseconds, std::function<void()>) {},
-                            .runningBuild = QStringLiteral("1"),
-                        };
-                        return std::make_unique<UpdateController>(
-                            settings, [](UpdaterDelegate&) { return std::unique_ptr<Updater>(); }, environment);
-                    },
-                .explainPermission = [this] { ++explanations; },
-                .beep = [this] { ++beeps; },
-                .doubleClickInterval = [] { return 0.4; },
-                .makeOverlay
-                = [this](system::MainLoop& loop) { return std::make_unique<ModeOverlay>(loop, desktop()); },
-                .profile = {.photoFolder = dir.filePath(QStringLiteral("Quellarine")),
-                            .applyAppearance = {},
-                            .startRelaunch = [] { return false; },
-                            .quit = [] {}},
-                .accountFullName = {},
-            };
-            model_ = std::make_unique<AppModel>(platform);
-        }
-        return *model_;
     }
 
     // One screen under the pointer; every banner's announced text is kept.
@@ -152,31 +68,11 @@ protected:
         };
     }
 
-    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
-
-    // The next launch over the same settings and the same computer.
-    AppModel& relaunch()
-    {
-        model_.reset();
-        return model();
-    }
-
     const ModeBanner& banner()
     {
         const ModeBanner* shown = dynamic_cast<ModeOverlay&>(model().overlay()).banner();
         EXPECT_NE(shown, nullptr);
         return *shown;
-    }
-
-    std::vector<QString> messages(SystemLog::Level level) const
-    {
-        std::vector<QString> result;
-        for (const auto& [entryLevel, message] : logged) {
-            if (entryLevel == level) {
-                result.push_back(message);
-            }
-        }
-        return result;
     }
 
     // Five presses of Control, with the other modifiers held, as the system reports them to the monitor.
@@ -190,20 +86,7 @@ protected:
         }
     }
 
-    QTemporaryDir dir;
-    Defaults defaults;
-    sim::SimulatedWindowServer server;
-    DirectPointerControl pointer{server.pointerSystem()};
-    AnswersLater later{pointer};
-    bool answersLater = false;
-    sim::SimulatedHotKeys hotKeys;
-    TestPermission permission;
-    std::vector<std::pair<SystemLog::Level, QString>> logged;
-    SystemLog log{[this](SystemLog::Level level, const QString& message) { logged.emplace_back(level, message); }};
-    int explanations = 0;
-    int beeps = 0;
     std::vector<QString> announcements;
-    std::unique_ptr<AppModel> model_;
 };
 
 } // namespace
@@ -346,6 +229,14 @@ TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
+
+    // Lost again: the switch stays wanted, smoothing is off until the permission returns.
+    QSignalSpy trusted(&model(), &AppModel::isTrustedChanged);
+    permission.trusted = false;
+    server.advance(5.0);
+    EXPECT_EQ(trusted.count(), 1);
+    EXPECT_TRUE(model().wantsOn());
+    EXPECT_FALSE(model().isOn());
 }
 
 TEST_F(AppModelTest, TheHandIsSteadiedFromTheMomentTheTapRunsNotFromWhenItsAnswerComesBack)
@@ -381,35 +272,6 @@ TEST_F(AppModelTest, TheHandIsSteadiedFromTheMomentTheTapRunsNotFromWhenItsAnswe
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 }
 
-TEST_F(AppModelTest, LosingThePermissionStopsTheTapAndWaitsAgain)
-{
-    model();
-    ASSERT_TRUE(model().isOn());
-    // Lost and back again between two checks: the watch never sees it.
-    server.advance(1.0);
-    permission.trusted = false;
-    server.advance(2.0);
-    permission.trusted = true;
-    const auto launchMessages = logged.size();
-    server.advance(7.0);
-    EXPECT_EQ(logged.size(), launchMessages);
-    EXPECT_TRUE(model().isOn());
-
-    permission.trusted = false;
-    server.advance(5.0);
-    EXPECT_FALSE(model().isTrusted());
-    EXPECT_FALSE(pointer.tap().isRunning());
-    EXPECT_FALSE(model().isOn());
-    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility trusted changed to false"));
-
-    permission.trusted = true;
-    server.advance(1.0);
-    EXPECT_TRUE(model().isTrusted());
-    EXPECT_TRUE(pointer.tap().isRunning());
-    EXPECT_TRUE(model().isOn());
-    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
-}
-
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
 {
     server.setTrusted(false); // the permission says yes, the system still refuses the tap
@@ -421,43 +283,6 @@ TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
     server.setTrusted(true);
     server.advance(11.0);
     EXPECT_FALSE(pointer.tap().isRunning()); // no retry until the permission is lost and regained
-}
-
-TEST_F(AppModelTest, WatchTurnsASilentlyDisabledTapBackOn)
-{
-    model();
-    ASSERT_TRUE(pointer.tap().isRunning());
-    server.disableTapsSilently();
-    EXPECT_FALSE(pointer.tap().isRunning());
-    server.advance(5.0);
-    EXPECT_TRUE(pointer.tap().isRunning());
-    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Tap was off; turned it back on"));
-}
-
-TEST_F(AppModelTest, ExternalMovesAreLoggedOncePerChange)
-{
-    ASSERT_TRUE(model().isOn());
-    server.moveHand({2, 0});
-    server.advance(0.1);
-    // Something else puts the cursor far away; the next hand move lands there.
-    server.warp({1200, 800});
-    server.setDeltaBase(sim::SimulatedWindowServer::DeltaBase::cursor);
-    server.moveHand({2, 0});
-    server.advance(0.1);
-    ASSERT_EQ(pointer.tap().externalMoves(), 1);
-    server.advance(10.0);
-    auto isExternalLog = [](const QString& message) { return message.startsWith(QStringLiteral("Cursor found")); };
-    auto info = messages(SystemLog::Level::info);
-    EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 1);
-    EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 1 times so far"));
-
-    server.warp({300, 200});
-    server.moveHand({2, 0});
-    server.advance(10.0);
-    ASSERT_EQ(pointer.tap().externalMoves(), 2);
-    info = messages(SystemLog::Level::info);
-    EXPECT_EQ(std::count_if(info.begin(), info.end(), isExternalLog), 2);
-    EXPECT_EQ(info.back(), QStringLiteral("Cursor found where we didn't put it: 2 times so far"));
 }
 
 TEST_F(AppModelTest, ModesCycleThroughDirectPresetsAndPersonal)
@@ -664,13 +489,13 @@ TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
 {
     model();
     // Something stands where the settings file goes: writes fail until it is gone.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("settings.ini")));
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("settings.ini")));
     PersonalSetting setting{ID::strong, 2.0, 0.01, 2, 0.8};
     model().applyPersonal(setting);
     ExplainStore::Explanation explanation{QStringLiteral("Steadier"), {QStringLiteral("One")}, setting, 12.5};
     model().explain().setSaved(explanation);
 
-    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("settings.ini")));
+    ASSERT_TRUE(QDir(directory.path()).rmdir(QStringLiteral("settings.ini")));
     model().setWantsOn(true);
     QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
@@ -701,7 +526,7 @@ TEST_F(AppModelTest, NothingReachesTheModelOnceItIsGone)
 {
     permission.trusted = false;
     model().cycleMode(1); // a banner waits to be hidden, the permission to be granted
-    model_.reset();
+    forget();
     permission.trusted = true;
     auto toggle = GlobalHotKey::Shortcut::defaultToggle();
     EXPECT_FALSE(hotKeys.press(toggle.keyCode, toggle.modifiers));

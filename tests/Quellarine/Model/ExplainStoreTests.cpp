@@ -232,7 +232,7 @@ TEST_F(ExplainStoreTest, OnlyASettingInRangeOnAScoredPresetIsOffered)
     EXPECT_FALSE(relaunched.saved()->setting);
 }
 
-TEST(ExplainStoreWithoutService, ABuildWithoutTheServiceSaysItIsUnavailableAtOnce)
+TEST(ExplainStoreWithoutServiceTest, ABuildWithoutTheServiceSaysItIsUnavailableAtOnce)
 {
     QTemporaryDir directory;
     Defaults defaults(directory.filePath(QStringLiteral("settings.ini")));

@@ -207,7 +207,7 @@ TEST_F(FeedbackStoreTest, EveryReplyLeavesTheFormAsItWasAndARetryKeepsItsIdentif
     EXPECT_FALSE(store.includeDetails());
 }
 
-TEST(FeedbackStoreWithoutService, ABuildWithoutTheServiceSendsNothingAndSaysItIsUnavailable)
+TEST(FeedbackStoreWithoutServiceTest, ABuildWithoutTheServiceSendsNothingAndSaysItIsUnavailable)
 {
     ServiceClient client(std::nullopt, QSslConfiguration::defaultConfiguration());
     FeedbackStore store(client);

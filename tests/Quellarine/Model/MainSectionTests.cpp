@@ -7,7 +7,7 @@
 namespace quellarine {
 namespace {
 
-TEST(MainSection, RawNamesRoundTripExactly)
+TEST(MainSectionTest, RawNamesRoundTripExactly)
 {
     for (MainSection section : MainSection::allCases()) {
         EXPECT_EQ(MainSection::fromRaw(section.rawValue()), section);
@@ -18,7 +18,7 @@ TEST(MainSection, RawNamesRoundTripExactly)
     }
 }
 
-TEST(MainSection, CasesSidebarTitlesAndSymbols)
+TEST(MainSectionTest, CasesSidebarTitlesAndSymbols)
 {
     const std::vector<MainSection> all(MainSection::allCases().begin(), MainSection::allCases().end());
     EXPECT_EQ(

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Components/Style/Motion.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/MenuBarItem.h"

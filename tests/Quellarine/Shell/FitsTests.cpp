@@ -4,8 +4,8 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Components/Style/Motion.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Shell/MainWindow.h"
@@ -33,10 +33,10 @@ constexpr int titleBar = 40;
 // Every window and page, in every language, at the smallest and at the largest size the screen allows: nothing
 // a person must read is cut off or shortened, no control lies outside its window, and every window fits the
 // screen. The suite runs this on a 1366x768 screen at 100 % and at 150 % text.
-class EveryWindowFits : public ShellFixture {
+class EveryWindowFitsTest : public ShellFixture {
 protected:
-    EveryWindowFits() { Motion::shared().setOverride(true); }
-    ~EveryWindowFits() override
+    EveryWindowFitsTest() { Motion::shared().setOverride(true); }
+    ~EveryWindowFitsTest() override
     {
         Localization::apply(QStringLiteral("en"));
         Motion::shared().setOverride(std::nullopt);
@@ -65,7 +65,7 @@ protected:
     QString where_;
 };
 
-TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
+TEST_F(EveryWindowFitsTest, InEveryLanguageAtEverySize)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
@@ -79,6 +79,8 @@ TEST_F(EveryWindowFits, InEveryLanguageAtEverySize)
     const QString textSize = QStringLiteral("%1 % text").arg(qRound(scale * 100));
 
     permission.trusted = false;
+    // A session where nothing hears the keys: the shortcuts say so at length, and offer the keyboard grant.
+    keys = KeySource::choose(false, false, false);
     for (const QString& language : Localization::languages()) {
         Localization::apply(language);
         QuellarineApp app(platform(),

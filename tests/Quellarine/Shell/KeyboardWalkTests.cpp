@@ -4,8 +4,8 @@
 
 #include "Quellarine/Components/DrawnButton.h"
 #include "Quellarine/Components/EmergencyNotice.h"
-#include "Quellarine/Desktop/DynamicColor.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Model/MainSection.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/PageArea.h"

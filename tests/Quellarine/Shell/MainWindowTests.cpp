@@ -1,4 +1,3 @@
-#include "Screenshots.h"
 #include "TestAppModel.h"
 
 #include "Quellarine/Model/FeedbackStore.h"
@@ -23,7 +22,7 @@
 #include "Quellarine/Shell/WelcomeWindow.h"
 #include "Quellarine/Shell/WindowRoom.h"
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -484,7 +483,7 @@ TEST_F(WelcomeWindowTest, FitsItsContentAndItsButtonClosesIt)
     EXPECT_EQ(defaults.boolean(WelcomeView::welcomedKey), true);
 }
 
-TEST(WelcomeWindowSize, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
+TEST(WelcomeWindowSizeTest, TheContentsSizeWhileItFitsTheScreensFreeAreaElseThatAreaAndAScrollBar)
 {
     const QSize laptop = WindowRoom::forContent(QSize(1366, 736), 40);
     const int room = laptop.height();
@@ -526,26 +525,6 @@ TEST_F(WelcomeWindowTest, InTheLongestLanguageItKeepsToTheScreenAndScrollsToItsB
         }
     }
     Localization::apply(QStringLiteral("en"));
-}
-
-TEST_F(MainWindowTest, Screenshots)
-{
-    window();
-    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-home"), window()).size(), 2);
-    model().setSection(MainSection::profile);
-    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-profile"), window()).size(), 2);
-    model().setSection(MainSection::help);
-    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-help"), window()).size(), 2);
-    model().setSection(MainSection::whatsNew);
-    model().setWantsOn(false);
-    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-off"), window()).size(), 2);
-}
-
-TEST_F(MainWindowTest, ScreenshotUntrusted)
-{
-    permission.trusted = false;
-    server.setTrusted(false);
-    EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
 }
 
 // The keys a user without a pointer presses to reach the language and restart in it, from the window as it

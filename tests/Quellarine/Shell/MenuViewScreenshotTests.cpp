@@ -1,8 +1,10 @@
 #include "Screenshots.h"
 #include "ShellFixture.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/MenuView.h"
+
+#include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <QFile>
 
@@ -41,6 +43,23 @@ TEST_F(MenuViewScreenshotTest, TrustedOffWithNoticesAndUpdate)
     pressControlFiveTimes();
     findUpdate(QStringLiteral("1.1"));
     capture(QStringLiteral("menu-view-off"));
+}
+
+TEST_F(MenuViewScreenshotTest, KeysNotHeardInThisSession)
+{
+    keys = KeySource::choose(false, false, false);
+    capture(QStringLiteral("menu-view-keys-unavailable"));
+}
+
+TEST_F(MenuViewScreenshotTest, KeysFromTheDesktop)
+{
+    keys = KeySource::choose(false, true, false);
+    hotKeyHost = &laterHotKeys;
+    model();
+    laterHotKeys.answer(GlobalHotKey::Shortcut::nextMode(), false, "Super+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::previousMode(), false, "Super+Shift+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::defaultToggle(), false, "Ctrl+Alt+S");
+    capture(QStringLiteral("menu-view-keys-desktop"));
 }
 
 TEST_F(MenuViewScreenshotTest, Untrusted)

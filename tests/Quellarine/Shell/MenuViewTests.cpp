@@ -3,7 +3,7 @@
 #include "Quellarine/Model/FeedbackStore.h"
 #include "Quellarine/Shell/MenuButton.h"
 #include "Quellarine/Shell/MenuView.h"
-#include "Quellarine/Components/Presets.h"
+
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/TapArea.h"
 #include "Quellarine/Components/ToggleSwitch.h"
@@ -151,6 +151,25 @@ TEST_F(MenuViewTest, UpdateNoticeShowsTheVersionUntilTheControllerForgetsIt)
 
     updaterDelegate->updaterDidNotFindUpdate();
     EXPECT_FALSE(view().updateNotice().isVisible());
+}
+
+TEST_F(MenuViewTest, KeysNothingHearsAreSaidToBeUnavailableAndTheDesktopsKeysAreNamed)
+{
+    keys = KeySource::choose(false, true, false);
+    hotKeyHost = &laterHotKeys;
+    EXPECT_EQ(view().nextModeLabel().text(), QStringLiteral("Waiting for the desktop"));
+    laterHotKeys.answer(GlobalHotKey::Shortcut::nextMode(), false, "Super+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::previousMode(), false, "Super+Shift+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::defaultToggle(), true, "");
+    EXPECT_EQ(view().nextModeLabel().text(), QStringLiteral("Next mode: Super+F9"));
+    EXPECT_EQ(view().toggleLabel().text(), QStringLiteral("Not given by the desktop"));
+    EXPECT_EQ(view().emergencyLabel().text(), QStringLiteral("Ctrl 5 times: not heard in this session"));
+    // The notice after the gesture names no keys that do nothing.
+    EXPECT_EQ(view().emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on here."));
+    laterHotKeys.answer(GlobalHotKey::Shortcut::defaultToggle(), false, "Super+F12");
+    EXPECT_EQ(view().emergencyText(),
+              QStringLiteral("Turned off because Ctrl was pressed 5 times. Turn it back on here or with Super+F12."));
 }
 
 TEST_F(MenuViewTest, TakenShortcutsSayUsedByAnotherApp)

@@ -1,7 +1,7 @@
 #include "ManualMainLoop.h"
 #include "Screenshots.h"
 
-#include "Quellarine/Desktop/Announcer.h"
+#include "Quellarine/Components/Style/Announcer.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Components/KeyCaps.h"
 #include "Quellarine/Shell/ModeBanner.h"
@@ -254,7 +254,7 @@ TEST(ModeBannerTest, ShowsTheNextModeKeyCapsOnlyWithAShortcut)
 
 // Renders the banner as a person sees it, in the light and the dark appearance, over a plain desktop, to the
 // screenshots folder: a preset with the next-mode keys above "Direct" with a detail that wraps and no keys.
-TEST(ModeBannerScreenshots, LightAndDark)
+TEST(ModeBannerScreenshotsTest, LightAndDark)
 {
     ASSERT_TRUE(QDir().mkpath(testing::Screenshots::directory()));
     for (const bool dark : {false, true}) {

@@ -1,8 +1,8 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/Typography.h"
+#include "Quellarine/Components/Style/Motion.h"
+#include "Quellarine/Components/Style/Typography.h"
 #include "Quellarine/Shell/ProfileCard.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
 #include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/MainWindow.h"
@@ -12,6 +12,7 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Shell/QuellarineApp.h"
 #include "Quellarine/Shell/UpdateCommand.h"
+#include "Quellarine/Shell/UpToDateAlert.h"
 #include "Quellarine/Pages/Welcome/WelcomeView.h"
 #include "Quellarine/Shell/WelcomeWindow.h"
 
@@ -308,4 +309,52 @@ TEST(MenuPanelTest, PlacementBesideTheIconStaysOnScreen)
     // Near the pointer in the middle of a small screen: kept inside it.
     const QPoint small = MenuPanel::placement(QRect(10, 300, 1, 1), size, QRect(0, 0, 800, 600));
     EXPECT_EQ(small, QPoint(0, 0));
+}
+
+// A second check within a minute of "no update" is answered by the application's own alert: on its own while
+// no main window is open, on the main window once it is, and "Version History" leads to what's new.
+TEST_F(QuellarineAppTest, TheUpToDateAlertSitsOnTheMainWindowAndLeadsToTheVersionHistory)
+{
+    const auto alert = [] {
+        UpToDateAlert* found = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<UpToDateAlert*>(widget); box && box->isVisible()) {
+                found = box;
+            }
+        }
+        return found;
+    };
+    const auto click = [&](QStringView text) {
+        for (QAbstractButton* button : alert()->buttons()) {
+            if (button->text() == text) {
+                button->click();
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    trayAvailable = true;
+    app().launch();
+    updaterDelegate->updaterDidNotFindUpdate();
+    app().model().setSection(MainSection::home);
+
+    app().model().updates().checkForUpdates();
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->parentWidget(), nullptr);
+    EXPECT_EQ(alert()->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(alert()->text(), QStringLiteral("You're up to date!"));
+    EXPECT_EQ(alert()->textFormat(), Qt::PlainText);
+    click(u"OK");
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(app().model().section(), MainSection::home);
+    EXPECT_EQ(updater->userChecks, 0);
+
+    app().bringForward();
+    ASSERT_EQ(mainWindows().size(), 1);
+    app().model().updates().checkForUpdates();
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->parentWidget(), mainWindows().front());
+    EXPECT_EQ(alert()->windowModality(), Qt::WindowModal);
+    click(u"Version History");
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(app().model().section(), MainSection::whatsNew);
 }

@@ -1,7 +1,7 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Shell/OnOffCard.h"
 #include "Quellarine/Shell/ProfileCard.h"
 #include "Quellarine/Shell/Sidebar.h"

@@ -3,8 +3,8 @@
 #include "ShellFixture.h"
 
 #include "Quellarine/Desktop/Localization.h"
-#include "Quellarine/Desktop/Motion.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Components/Style/Motion.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/MenuBarItem.h"
@@ -20,26 +20,32 @@ using namespace quellarine::shelltest;
 
 namespace {
 
-// The main window filling the screen, with the overview and with a test's result, the welcome window and the
-// popup, as they come out on the screen this run has (the test suite runs it on a laptop's and a desktop's screen
-// too), in English, French, Arabic and Russian (the longest texts), light and dark. Written as
-// screen-WIDTHxHEIGHT-LANGUAGE-WINDOW-APPEARANCE.png.
-class WindowsOnThisScreen : public ShellFixture {
+// The main window filling the screen, with the overview, a test's result and the feedback page, the welcome window
+// and the popup, as they come out on the screen this run has (the test suite runs it on a laptop's and a desktop's
+// screen too), in English, French, Arabic and Russian (the longest texts), light and dark. Written as
+// screen-WIDTHxHEIGHT[-atSCALE]-LANGUAGE-WINDOW-APPEARANCE.png.
+class WindowsOnThisScreenTest : public ShellFixture {
 protected:
-    WindowsOnThisScreen() { Motion::shared().setOverride(true); }
-    ~WindowsOnThisScreen() override
+    WindowsOnThisScreenTest() { Motion::shared().setOverride(true); }
+    ~WindowsOnThisScreenTest() override
     {
         Localization::apply(QStringLiteral("en"));
         Motion::shared().setOverride(std::nullopt);
     }
 };
 
-TEST_F(WindowsOnThisScreen, Screenshots)
+TEST_F(WindowsOnThisScreenTest, Screenshots)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
     const QRect available = screen->availableGeometry();
-    const QString size = QStringLiteral("%1x%2").arg(available.width()).arg(available.height());
+    // Named by the screen's own pixels, and the text scale when it is not 100 %.
+    const qreal scale = screen->devicePixelRatio();
+    const QSize native(int(available.width() * scale), int(available.height() * scale));
+    QString size = QStringLiteral("%1x%2").arg(native.width()).arg(native.height());
+    if (qRound(scale * 100) != 100) {
+        size += QStringLiteral("-at%1").arg(qRound(scale * 100));
+    }
     permission.trusted = false;
     for (const QString& language :
          {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("ar"), QStringLiteral("ru")}) {
@@ -63,6 +69,9 @@ TEST_F(WindowsOnThisScreen, Screenshots)
         calibration->showResult(quellarine::testing::longResult(),
                                 CalibrationResultPage::Replay{{{0, 0}, {40, 12}, {80, 4}}, {{20, 6}, {60, 8}}});
         EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("result"), *main).size(), 2);
+        app.model().setSection(MainSection::feedback);
+        EXPECT_EQ(quellarine::testing::Screenshots::captureWindow(prefix + QStringLiteral("feedback"), *main).size(),
+                  2);
         app.model().setSection(MainSection::home);
 
         QWidget* welcome = app.windows().open(QStringLiteral("welcome"));

@@ -3,11 +3,11 @@
 #include "Quellarine/Components/Brand.h"
 #include "Quellarine/Components/Spring.h"
 #include "Quellarine/Desktop/Appearance.h"
-#include "Quellarine/Desktop/DynamicColor.h"
+#include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/UpdateRow.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -29,16 +29,6 @@ protected:
             row_->show();
         }
         return *row_;
-    }
-
-    void findUpdate(const QString& version)
-    {
-        model();
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
     }
 
     // Checks could start: off until the test says otherwise.
@@ -130,7 +120,7 @@ TEST_F(UpdateRowTest, TheLookSpringsOverWhenAnUpdateBecomesKnown)
     Motion::shared().setOverride(std::nullopt);
 }
 
-TEST(Spring, LightDampingOvershootsAndSettlesWithinItsTime)
+TEST(SpringTest, LightDampingOvershootsAndSettlesWithinItsTime)
 {
     const Spring critical{.response = 0.5};
     const Spring light{.response = 0.5, .dampingFraction = 0.85};

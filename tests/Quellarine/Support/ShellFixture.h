@@ -12,16 +12,6 @@ namespace quellarine::shelltest {
 // found, the emergency gesture, and the settings as stored on disk.
 class ShellFixture : public ::testing::Test, public quellarine::testing::TestAppModel {
 protected:
-    // The updater found a newer release.
-    void findUpdate(const QString& version)
-    {
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
-    }
-
     // What the settings file holds, read afresh from the disk.
     QVariant stored(const QString& key) const
     {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ApplicationTests, RunsOnTheOffscreenPlatform)
+TEST(ApplicationTest, RunsOnTheOffscreenPlatform)
 {
     EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
 }

@@ -1,4 +1,4 @@
-#include "Quellarine/Desktop/Appearance.h"
+#include "Quellarine/Components/Style/Look.h"
 #include "Quellarine/Desktop/Localization.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("QuellarineTests"));
     // The application's style, fonts and palette, as the application itself installs them.
-    quellarine::Appearance::shared().install();
+    quellarine::Look::install();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new EnglishAfterEachTest);
     return RUN_ALL_TESTS();

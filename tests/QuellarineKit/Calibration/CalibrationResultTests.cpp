@@ -35,7 +35,7 @@ CalibrationResult readBack(const CalibrationResult& result)
 
 } // namespace
 
-TEST(CalibrationResultTests, StoredTextReadsBackEqualWithOrWithoutRhythm)
+TEST(CalibrationResultTest, StoredTextReadsBackEqualWithOrWithoutRhythm)
 {
     auto result = sampleResult();
     const std::string text = json(result).dump();
@@ -63,7 +63,7 @@ TEST(CalibrationResultTests, StoredTextReadsBackEqualWithOrWithoutRhythm)
     }
 }
 
-TEST(CalibrationResultTests, AnyMissingOrWrongValueFailsTheWholeDecode)
+TEST(CalibrationResultTest, AnyMissingOrWrongValueFailsTheWholeDecode)
 {
     const json good = sampleResult();
     std::vector<json> broken;
@@ -98,7 +98,7 @@ TEST(CalibrationResultTests, AnyMissingOrWrongValueFailsTheWholeDecode)
     EXPECT_EQ(wholeFloat.get<CalibrationResult>().extraClicks, 3);
 }
 
-TEST(CalibrationResultTests, NumbersThatAreNotFiniteFailToEncode)
+TEST(CalibrationResultTest, NumbersThatAreNotFiniteFailToEncode)
 {
     const std::vector<void (*)(CalibrationResult&, double)> spoilers{
         [](CalibrationResult& r, double v) { r.rhythm = v; },

@@ -1,4 +1,5 @@
 #include "QuellarineKit/Calibration/Calibration.h"
+#include "QuellarineKit/Calibration/CalibrationProtocol.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -33,7 +34,7 @@ std::vector<ID> idsOf(const CalibrationResult& result)
 }
 
 // A still hand with a vertical sine tremor, 120 Hz from 0 to `seconds` inclusive.
-std::vector<Sample> held(double frequency, double amplitude, double seconds = 10)
+std::vector<Sample> held(double frequency, double amplitude, double seconds = CalibrationProtocol::holdSeconds)
 {
     std::vector<Sample> samples;
     for (int i = 0; i <= static_cast<int>(seconds * 120); ++i) {
@@ -45,7 +46,7 @@ std::vector<Sample> held(double frequency, double amplitude, double seconds = 10
 std::vector<Click> calmClicks()
 {
     std::vector<Click> clicks;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < CalibrationProtocol::targetCount; ++i) {
         clicks.push_back({100.0 + i, 100.12 + i, {50.0 * i, 40}, {50.0 * i, 40}, true});
     }
     return clicks;
@@ -73,19 +74,15 @@ CalibrationRecording recordedLikeTest()
         return samples;
     };
     CalibrationRecording recording;
-    recording.hold = part(10.0, [&](double t) {
+    const Size stage{width, height};
+    recording.hold = part(CalibrationProtocol::holdSeconds, [&](double t) {
         return Point{width / 2 + 3 * std::sin(2 * pi * 0.1 * t), height / 2 + 2 * std::sin(2 * pi * 0.17 * t + 1)};
     });
-    recording.follow = part(15.0, [&](double t) {
-        const double late = std::max(t - 0.15, 0.0);
-        return Point{width * (0.5 + 0.38 * std::sin(late * 2 * pi / 7.5)),
-                     height * (0.5 + 0.30 * std::sin(late * 2 * pi / 3.75))};
-    });
-    const Point targets[] = {{0.18, 0.25}, {0.78, 0.70}, {0.50, 0.20}, {0.25, 0.75}, {0.85, 0.30},
-                             {0.40, 0.55}, {0.65, 0.40}, {0.12, 0.50}, {0.58, 0.82}, {0.90, 0.55}};
+    recording.follow = part(CalibrationProtocol::followSeconds,
+                            [&](double t) { return CalibrationProtocol::dotPosition(std::max(t - 0.15, 0.0), stage); });
     double clock = 5000;
-    for (int i = 0; i < 10; ++i) {
-        const Point target{targets[i].x * width, targets[i].y * height};
+    for (int i = 0; i < CalibrationProtocol::targetCount; ++i) {
+        const Point target = CalibrationProtocol::target(i, stage);
         if (i == 3) {
             recording.clicks.push_back(
                 {clock, clock + 0.14, target + Vector{45, 0}, target + Vector{45.8, 0.3}, false});
@@ -101,7 +98,7 @@ CalibrationRecording recordedLikeTest()
 
 } // namespace
 
-TEST(CalibrationTests, EmptyOrCalmRecordingsKeepCandidateOrder)
+TEST(CalibrationTest, EmptyOrCalmRecordingsKeepCandidateOrder)
 {
     std::vector<ID> ids;
     for (const auto& preset : Calibration::candidates(true)) {
@@ -121,8 +118,9 @@ TEST(CalibrationTests, EmptyOrCalmRecordingsKeepCandidateOrder)
     }
     // A hand too calm to weigh (below 0.3 points) that follows nothing faster than 20 points per second: every
     // cost is 0, and equal costs keep the candidates' order.
-    const auto calm
-        = Calibration::analyze(CalibrationRecording{held(5, 0.1), held(5, 0.1, 15), calmClicks(), true}, someDate);
+    const auto calm = Calibration::analyze(
+        CalibrationRecording{held(5, 0.1), held(5, 0.1, CalibrationProtocol::followSeconds), calmClicks(), true},
+        someDate);
     EXPECT_EQ(idsOf(calm), trackpadOrder);
     EXPECT_FALSE(calm.clickGuard);
 
@@ -132,7 +130,7 @@ TEST(CalibrationTests, EmptyOrCalmRecordingsKeepCandidateOrder)
     EXPECT_EQ(Calibration::shakeWeight(10), 4.0);
 }
 
-TEST(CalibrationTests, AHeldFiveHertzSineIsFoundWithItsSize)
+TEST(CalibrationTest, AHeldFiveHertzSineIsFoundWithItsSize)
 {
     // The steady path keeps a share G of a 5 Hz sine (four passes of a 2 Hz Butterworth section), so the
     // tremor measured is (1 − G) of the sine, whose root-mean-square is 2/√2 over whole half periods. The
@@ -148,7 +146,8 @@ TEST(CalibrationTests, AHeldFiveHertzSineIsFoundWithItsSize)
     for (auto& sample : sideways) {
         std::swap(sample.point.x, sample.point.y);
     }
-    const auto both = Calibration::analyze(CalibrationRecording{sideways, held(5, 2, 15), {}, false}, someDate);
+    const auto both = Calibration::analyze(
+        CalibrationRecording{sideways, held(5, 2, CalibrationProtocol::followSeconds), {}, false}, someDate);
     EXPECT_EQ(both.rhythm, 5.0);
     EXPECT_NEAR(both.shake, expected, 5e-4);
     // 119 samples: under the 121 the spectrum needs.
@@ -157,7 +156,7 @@ TEST(CalibrationTests, AHeldFiveHertzSineIsFoundWithItsSize)
     EXPECT_EQ(shortFollow.shake, result.shake);
 }
 
-TEST(CalibrationTests, ClickGuardIsAdvisedOnEachOfItsFourSigns)
+TEST(CalibrationTest, ClickGuardIsAdvisedOnEachOfItsFourSigns)
 {
     const CalibrationRecording calm{held(5, 0.1), {}, calmClicks(), false};
     ASSERT_FALSE(Calibration::analyze(calm, someDate).clickGuard);
@@ -184,7 +183,7 @@ TEST(CalibrationTests, ClickGuardIsAdvisedOnEachOfItsFourSigns)
     EXPECT_TRUE(advised([](CalibrationRecording& r) { r.clicks[6].up = r.clicks[6].down + 0.04; }));
 }
 
-TEST(CalibrationTests, AnyRecordingGivesAResultThatCanBeStored)
+TEST(CalibrationTest, AnyRecordingGivesAResultThatCanBeStored)
 {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();
@@ -206,7 +205,7 @@ TEST(CalibrationTests, AnyRecordingGivesAResultThatCanBeStored)
     }
 }
 
-TEST(CalibrationTests, RecordedLikeTestFindsTheTremorAndRanksThePresets)
+TEST(CalibrationTest, RecordedLikeTestFindsTheTremorAndRanksThePresets)
 {
     const auto result = Calibration::analyze(recordedLikeTest(), someDate);
     ASSERT_TRUE(result.rhythm);

@@ -19,7 +19,7 @@ Click click(double down, Point at, bool hit = true)
 
 } // namespace
 
-TEST(ClickMeasuresTests, PressAndSlipAreMedians)
+TEST(ClickMeasuresTest, PressAndSlipAreMedians)
 {
     EXPECT_EQ(Calibration::median({}), 0);
     EXPECT_EQ(Calibration::median({7, 1, 3}), 3);
@@ -37,7 +37,7 @@ TEST(ClickMeasuresTests, PressAndSlipAreMedians)
     EXPECT_TRUE(ClickMeasures::of({click(0, {}), Click{1, 1.04, {}, {}, true}}).hasShortTap);
 }
 
-TEST(ClickMeasuresTests, ExtraClicksAreStrictlySoonerAndCloserAndMayMakeMissesNegative)
+TEST(ClickMeasuresTest, ExtraClicksAreStrictlySoonerAndCloserAndMayMakeMissesNegative)
 {
     const Point at{400, 300};
     const auto extras = [&](double gap, Vector offset) {

@@ -33,7 +33,7 @@ PointerTrace moveThenRest(std::size_t moving, std::size_t after, Vector offset =
 
 } // namespace
 
-TEST(FilterEvaluationTests, UnmeasurableTracesGiveNotANumberAndStillOnesNothing)
+TEST(FilterEvaluationTest, UnmeasurableTracesGiveNotANumberAndStillOnesNothing)
 {
     auto withoutIntended = PointerTrace::synthetic(5, 2, 60, 120, 2, 0);
     auto twoPoints = withoutIntended;
@@ -58,7 +58,7 @@ TEST(FilterEvaluationTests, UnmeasurableTracesGiveNotANumberAndStillOnesNothing)
     EXPECT_EQ(FilterEvaluation::score(balanced, PointerTrace::synthetic(5, 2, 19.9, 120, 4, 1), 0).lagMs, 0);
 }
 
-TEST(FilterEvaluationTests, LagIsErrorAlongTheMovementAndTremorTheRest)
+TEST(FilterEvaluationTest, LagIsErrorAlongTheMovementAndTremorTheRest)
 {
     // Six points behind a movement of 120 points per second is 50 ms late, and no tremor but on the first
     // sample, which has no velocity; ahead is early. Across the movement it is all tremor and no lag.
@@ -90,7 +90,7 @@ TEST(FilterEvaluationTests, LagIsErrorAlongTheMovementAndTremorTheRest)
     EXPECT_EQ(FilterEvaluation::score(balanced, trace, 1000), fromStart);
 }
 
-TEST(FilterEvaluationTests, SettleTimeNeedsAFinalRestOfTenSamplesFromIndexTwo)
+TEST(FilterEvaluationTest, SettleTimeNeedsAFinalRestOfTenSamplesFromIndexTwo)
 {
     EXPECT_FALSE(FilterEvaluation::score(balanced, moveThenRest(60, 8), 0).settleMs);
     EXPECT_FALSE(FilterEvaluation::score(balanced, moveThenRest(2, 30), 0).settleMs);

@@ -19,7 +19,7 @@ bool isEmpty(const PointerTrace& trace)
 
 } // namespace
 
-TEST(PointerTraceTests, GeneratorsPlaceTheirTremorOnTheIntendedPath)
+TEST(PointerTraceTest, GeneratorsPlaceTheirTremorOnTheIntendedPath)
 {
     const auto still = PointerTrace::synthetic(5, 2, 0, 120, 1, 0);
     ASSERT_EQ(still.points.size(), 120u);
@@ -37,7 +37,7 @@ TEST(PointerTraceTests, GeneratorsPlaceTheirTremorOnTheIntendedPath)
     EXPECT_NEAR(PointerTrace::reach(500, 5, 1, 120, 2, 1).intended->back().x / 500, 0.84, 0.01);
 }
 
-TEST(PointerTraceTests, AimingWalksTheFiveTargetsInTurn)
+TEST(PointerTraceTest, AimingWalksTheFiveTargetsInTurn)
 {
     const auto path = *PointerTrace::aiming(5, 0, 0.5, 0.25, 6, 120).intended;
     ASSERT_EQ(path.size(), 180u + 6 * (30 + 60));
@@ -54,7 +54,7 @@ TEST(PointerTraceTests, AimingWalksTheFiveTargetsInTurn)
     EXPECT_EQ(uneven[187 + 37], (Point{600, 430}));
 }
 
-TEST(PointerTraceTests, ImpossibleArgumentsGiveAnEmptyTrace)
+TEST(PointerTraceTest, ImpossibleArgumentsGiveAnEmptyTrace)
 {
     for (double rate :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -120.0, 1e300}) {

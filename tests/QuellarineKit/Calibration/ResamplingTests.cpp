@@ -10,7 +10,7 @@
 using namespace quellarine;
 using Sample = CalibrationRecording::Sample;
 
-TEST(ResamplingTests, TenSecondsBecomeTwelveHundredEvenSamplesOnTheLine)
+TEST(ResamplingTest, TenSecondsBecomeTwelveHundredEvenSamplesOnTheLine)
 {
     for (double rate : {125.0, 1000.0, 37.0}) {
         std::vector<Sample> input;
@@ -28,7 +28,7 @@ TEST(ResamplingTests, TenSecondsBecomeTwelveHundredEvenSamplesOnTheLine)
     }
 }
 
-TEST(ResamplingTests, AnyTimesEndWithinTheBoundAndInsideTheRecordedPoints)
+TEST(ResamplingTest, AnyTimesEndWithinTheBoundAndInsideTheRecordedPoints)
 {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();

@@ -8,7 +8,7 @@
 using namespace quellarine;
 using Sample = CalibrationRecording::Sample;
 
-TEST(SteadyPathTests, KeepsSlowMovementInTimeAndTakesOutTremor)
+TEST(SteadyPathTest, KeepsSlowMovementInTimeAndTakesOutTremor)
 {
     constexpr double pi = std::numbers::pi;
     // Gain of four passes of a 2 Hz Butterworth section (bilinear, prewarped): |H|² = 1 / (1 + (tan(πf/120) /

@@ -35,7 +35,7 @@ TremorSpectrum sineSpectrum(double frequency, double amplitude)
 
 } // namespace
 
-TEST(TremorSpectrumTests, RhythmIsAPeakWithinThreeToTwelveHertzOfAShakeAboveAThirdOfAPoint)
+TEST(TremorSpectrumTest, RhythmIsAPeakWithinThreeToTwelveHertzOfAShakeAboveAThirdOfAPoint)
 {
     for (double frequency : {3.0, 4.3, 8.7, 12.0}) {
         EXPECT_EQ(sineSpectrum(frequency, 2).rhythm(), frequency) << frequency;
@@ -49,7 +49,7 @@ TEST(TremorSpectrumTests, RhythmIsAPeakWithinThreeToTwelveHertzOfAShakeAboveAThi
     EXPECT_FALSE(faint.rhythm());
 }
 
-TEST(TremorSpectrumTests, RhythmNeedsAPeakOfMoreThanSixTimesTheMedianPower)
+TEST(TremorSpectrumTest, RhythmNeedsAPeakOfMoreThanSixTimesTheMedianPower)
 {
     // Equal tremors on every line of the grid in scattered phases, then line 50 (7.5 Hz) made stronger.
     const auto tremor = [](double boost) {

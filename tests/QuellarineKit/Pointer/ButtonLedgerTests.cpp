@@ -149,14 +149,14 @@ const std::vector<Transition> transitions{
     row("TheTapGoingOffLeavesAButtonUpUp", up, act([](ButtonLedger& ledger) { ledger.tapWasOff(); }), State::up),
 };
 
-class ButtonLedgerTransitionTests : public ::testing::TestWithParam<Transition> {};
+class ButtonLedgerTransitionTest : public ::testing::TestWithParam<Transition> {};
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(EveryTransition, ButtonLedgerTransitionTests, ::testing::ValuesIn(transitions),
+INSTANTIATE_TEST_SUITE_P(EveryTransition, ButtonLedgerTransitionTest, ::testing::ValuesIn(transitions),
                          [](const auto& info) { return info.param.name; });
 
-TEST_P(ButtonLedgerTransitionTests, LeadsWhereItShouldAndReportsOnlyWhatCannotHappen)
+TEST_P(ButtonLedgerTransitionTest, LeadsWhereItShouldAndReportsOnlyWhatCannotHappen)
 {
     const Transition& transition = GetParam();
     ButtonLedger ledger;
@@ -176,7 +176,7 @@ TEST_P(ButtonLedgerTransitionTests, LeadsWhereItShouldAndReportsOnlyWhatCannotHa
     }
 }
 
-TEST(ButtonLedgerTests, TheGuardFollowsOnePressAndTheTapGoingOffForgetsItAndThePostsInFlight)
+TEST(ButtonLedgerTest, TheGuardFollowsOnePressAndTheTapGoingOffForgetsItAndThePostsInFlight)
 {
     ButtonLedger ledger;
     ledger.press(0, true);
@@ -212,7 +212,7 @@ TEST(ButtonLedgerTests, TheGuardFollowsOnePressAndTheTapGoingOffForgetsItAndTheP
 // likes (within what it may do), filtering switched and the tap going off, in random order. The applications get
 // every button's presses and releases in turn, none stays down there once the hand has let go, and the ledger
 // reports nothing impossible. After the tap was off, one lone release of a button held meanwhile is allowed.
-TEST(ButtonLedgerTests, RandomHandsGuardsAndSwitchesNeverLeaveAButtonDownInTheApplications)
+TEST(ButtonLedgerTest, RandomHandsGuardsAndSwitchesNeverLeaveAButtonDownInTheApplications)
 {
     constexpr int buttons = 9;
     std::mt19937 random(40);

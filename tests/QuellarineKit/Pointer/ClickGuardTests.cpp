@@ -64,7 +64,7 @@ Outputs click(ClickGuard& guard, double downTime, double upTime, Point at = here
 
 } // namespace
 
-TEST(ClickGuardTests, ShortTapVanishesAndAClickGoesOutAtTheDeadline)
+TEST(ClickGuardTest, ShortTapVanishesAndAClickGoesOutAtTheDeadline)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     EXPECT_TRUE(guard.buttonDown(Button::left, t0, here).empty());
@@ -85,7 +85,7 @@ TEST(ClickGuardTests, ShortTapVanishesAndAClickGoesOutAtTheDeadline)
     EXPECT_EQ(list(guard.buttonUp(Button::left, start + 0.06, here + Vector{4, 3})), (Outputs{up(here, 1)}));
 }
 
-TEST(ClickGuardTests, QuickSecondPressIsADoubleClickAndAThirdIsAnAccidentalRepeat)
+TEST(ClickGuardTest, QuickSecondPressIsADoubleClickAndAThirdIsAnAccidentalRepeat)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     Point near = here + Vector{5, 5};
@@ -106,7 +106,7 @@ TEST(ClickGuardTests, QuickSecondPressIsADoubleClickAndAThirdIsAnAccidentalRepea
     EXPECT_TRUE(guard.buttonUp(Button::left, t0 + 0.62, there).empty());
 }
 
-TEST(ClickGuardTests, WithoutDoubleClicksTheFirstRepeatIsSwallowedToo)
+TEST(ClickGuardTest, WithoutDoubleClicksTheFirstRepeatIsSwallowedToo)
 {
     auto settings = ClickGuard::Settings::on(0.5);
     settings.allowDoubleClick = false;
@@ -118,7 +118,7 @@ TEST(ClickGuardTests, WithoutDoubleClicksTheFirstRepeatIsSwallowedToo)
     EXPECT_EQ(guard.holdLocation(), here);
 }
 
-TEST(ClickGuardTests, LeavingTheDragCircleReleasesTheHoldAndStartsADrag)
+TEST(ClickGuardTest, LeavingTheDragCircleReleasesTheHoldAndStartsADrag)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     click(guard, t0 - 0.15, t0 - 0.1);
@@ -136,7 +136,7 @@ TEST(ClickGuardTests, LeavingTheDragCircleReleasesTheHoldAndStartsADrag)
     EXPECT_EQ(click(guard, t0 + 0.15, t0 + 0.2), (Outputs{down(here, 1), up(here, 1)}));
 }
 
-TEST(ClickGuardTests, HeldBackPressLeavesTheCircleOnlyOnceItHasLastedMinPress)
+TEST(ClickGuardTest, HeldBackPressLeavesTheCircleOnlyOnceItHasLastedMinPress)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
@@ -153,7 +153,7 @@ TEST(ClickGuardTests, HeldBackPressLeavesTheCircleOnlyOnceItHasLastedMinPress)
     EXPECT_EQ(list(guard.buttonUp(Button::left, t0 + 0.2, there)), (Outputs{up(there, 1)}));
 }
 
-TEST(ClickGuardTests, OffPassesEveryPressAndReleaseAtOnce)
+TEST(ClickGuardTest, OffPassesEveryPressAndReleaseAtOnce)
 {
     ClickGuard guard(ClickGuard::Settings::off());
     for (int press = 0; press < 4; ++press) {
@@ -168,7 +168,7 @@ TEST(ClickGuardTests, OffPassesEveryPressAndReleaseAtOnce)
     EXPECT_EQ(list(guard.buttonUp(Button::right, t0 + 1.1, there)), (Outputs{up(there, 1, Button::right)}));
 }
 
-TEST(ClickGuardTests, WithMaxPressOnlyTheReleaseOrADragDecides)
+TEST(ClickGuardTest, WithMaxPressOnlyTheReleaseOrADragDecides)
 {
     auto settings = ClickGuard::Settings::on(0.5);
     settings.maxPress = 0.8;
@@ -194,7 +194,7 @@ TEST(ClickGuardTests, WithMaxPressOnlyTheReleaseOrADragDecides)
     EXPECT_EQ(click(changed, t0 + 0.3, t0 + 0.35), (Outputs{down(here, 1), up(here, 1)}));
 }
 
-TEST(ClickGuardTests, TiesOfPressDuration)
+TEST(ClickGuardTest, TiesOfPressDuration)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
@@ -203,7 +203,7 @@ TEST(ClickGuardTests, TiesOfPressDuration)
     EXPECT_EQ(list(guard.tick(*guard.nextDeadline())), (Outputs{down(here, 1)}));
 }
 
-TEST(ClickGuardTests, TiesOfRepeatWindowIntervalAndRadius)
+TEST(ClickGuardTest, TiesOfRepeatWindowIntervalAndRadius)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     click(guard, t0, t0 + 0.06);
@@ -228,7 +228,7 @@ TEST(ClickGuardTests, TiesOfRepeatWindowIntervalAndRadius)
               (Outputs{down(here + Vector{-24, 0}, 2)}));
 }
 
-TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
+TEST(ClickGuardTest, AnotherButtonFinishesThePendingPressFirst)
 {
     ClickGuard tooShort(ClickGuard::Settings::on(0.5));
     tooShort.buttonDown(Button::left, t0, here);
@@ -253,7 +253,7 @@ TEST(ClickGuardTests, AnotherButtonFinishesThePendingPressFirst)
     EXPECT_EQ(list(dragging.buttonDown(Button::right, t0 + 0.2, there)), (Outputs{up(there, 1)}));
 }
 
-TEST(ClickGuardTests, StrayPressesAndReleasesOfThePendingButton)
+TEST(ClickGuardTest, StrayPressesAndReleasesOfThePendingButton)
 {
     ClickGuard guard(ClickGuard::Settings::on(0.5));
     guard.buttonDown(Button::left, t0, here);
@@ -266,7 +266,7 @@ TEST(ClickGuardTests, StrayPressesAndReleasesOfThePendingButton)
     EXPECT_EQ(list(guard.buttonUp(Button::left, t0 + 0.6, there)), (Outputs{down(there, 1), up(there, 1)}));
 }
 
-TEST(ClickGuardTests, SettingsCodingOmitsAbsentOptionals)
+TEST(ClickGuardTest, SettingsCodingOmitsAbsentOptionals)
 {
     json off = ClickGuard::Settings::off();
     EXPECT_EQ(off, json::parse(R"({"minPress":0,"repeatRadius":24,"allowDoubleClick":true,"dragThreshold":0,
@@ -291,7 +291,7 @@ TEST(ClickGuardTests, SettingsCodingOmitsAbsentOptionals)
     EXPECT_THROW(static_cast<void>(json(settings)), EncodingError);
 }
 
-TEST(ClickGuardTests, ButtonIsCodedAsItsInteger)
+TEST(ClickGuardTest, ButtonIsCodedAsItsInteger)
 {
     EXPECT_EQ(json(Button::left), 0);
     EXPECT_EQ(json(Button::other), 2);

@@ -21,7 +21,7 @@ std::vector<bool> tapControl(EmergencyOff& detector, const std::vector<double>& 
 
 } // namespace
 
-TEST(EmergencyOffTests, FivePressesWithinTheWindowCompleteTheGesture)
+TEST(EmergencyOffTest, FivePressesWithinTheWindowCompleteTheGesture)
 {
     EmergencyOff detector(5, 3.0);
     EXPECT_EQ(tapControl(detector, {0.0, 0.5, 1.0, 1.5, 2.0}), (std::vector<bool>{false, false, false, false, true}));
@@ -29,7 +29,7 @@ TEST(EmergencyOffTests, FivePressesWithinTheWindowCompleteTheGesture)
     EXPECT_EQ(tapControl(detector, {2.2}), std::vector<bool>{false});
 }
 
-TEST(EmergencyOffTests, WindowEdgeIsStrict)
+TEST(EmergencyOffTest, WindowEdgeIsStrict)
 {
     EmergencyOff detector(5, 3.0);
     EXPECT_EQ(tapControl(detector, {0.0, 1.0, 2.0, 3.0, 3.5}), (std::vector<bool>(5, false)));
@@ -41,7 +41,7 @@ TEST(EmergencyOffTests, WindowEdgeIsStrict)
     EXPECT_EQ(tapControl(edge, {13.1}), std::vector<bool>{true});
 }
 
-TEST(EmergencyOffTests, OtherModifiersBreakTheSequence)
+TEST(EmergencyOffTest, OtherModifiersBreakTheSequence)
 {
     EmergencyOff detector(5, 3.0);
     tapControl(detector, {0.0, 0.2, 0.4, 0.6});
@@ -63,7 +63,7 @@ TEST(EmergencyOffTests, OtherModifiersBreakTheSequence)
     }
 }
 
-TEST(EmergencyOffTests, ControlReportedDownTwiceCountsOnce)
+TEST(EmergencyOffTest, ControlReportedDownTwiceCountsOnce)
 {
     EmergencyOff detector(2, 3.0);
     EXPECT_FALSE(detector.modifiersChanged(true, false, 0.0));
@@ -72,7 +72,7 @@ TEST(EmergencyOffTests, ControlReportedDownTwiceCountsOnce)
     EXPECT_TRUE(detector.modifiersChanged(true, false, 0.3));
 }
 
-TEST(EmergencyOffTests, SinglePressGestureFiresOnEveryPress)
+TEST(EmergencyOffTest, SinglePressGestureFiresOnEveryPress)
 {
     EmergencyOff detector(1, 3.0);
     EXPECT_EQ(tapControl(detector, {0.0, 10.0, 10.1}), (std::vector<bool>{true, true, true}));

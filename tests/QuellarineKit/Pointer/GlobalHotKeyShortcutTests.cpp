@@ -42,7 +42,7 @@ Shortcut::Naming english(const system::KeyboardLayout* layout = nullptr)
 
 } // namespace
 
-TEST(GlobalHotKeyShortcutTests, ModifiersAreNamedInFixedOrder)
+TEST(GlobalHotKeyShortcutTest, ModifiersAreNamedInFixedOrder)
 {
     EXPECT_EQ(Shortcut::defaultToggle().modifierKeys(), (std::vector{Modifier::control, Modifier::option}));
     EXPECT_EQ(Shortcut::nextMode().modifierKeys(), (std::vector{Modifier::control, Modifier::option}));
@@ -55,7 +55,7 @@ TEST(GlobalHotKeyShortcutTests, ModifiersAreNamedInFixedOrder)
     EXPECT_EQ(all.displayName(english()), "⌃⌥⇧⌘#50");
 }
 
-TEST(GlobalHotKeyShortcutTests, DefaultsOnAUSLayout)
+TEST(GlobalHotKeyShortcutTest, DefaultsOnAUSLayout)
 {
     TableLayout us({{1, "s"}, {46, "m"}, {0, "a"}});
     auto naming = english(&us);
@@ -68,7 +68,7 @@ TEST(GlobalHotKeyShortcutTests, DefaultsOnAUSLayout)
     EXPECT_EQ((Shortcut{46, 0x1B00}).spokenDescription(naming), "Control + Option + Shift + Command + M");
 }
 
-TEST(GlobalHotKeyShortcutTests, OnlyLetterKeysAskTheLayout)
+TEST(GlobalHotKeyShortcutTest, OnlyLetterKeysAskTheLayout)
 {
     std::map<std::uint16_t, std::string> everyKey;
     for (std::uint16_t code = 0; code < 128; ++code) {
@@ -89,7 +89,7 @@ TEST(GlobalHotKeyShortcutTests, OnlyLetterKeysAskTheLayout)
     EXPECT_EQ(letters, 26);
 }
 
-TEST(GlobalHotKeyShortcutTests, LayoutDecidesTheLetter)
+TEST(GlobalHotKeyShortcutTest, LayoutDecidesTheLetter)
 {
     TableLayout french({{0, "q"}, {12, " \n"}, {13, " z\t"}, {14, "é"}, {15, "\u00A0"}});
     auto naming = english(&french);
@@ -102,7 +102,7 @@ TEST(GlobalHotKeyShortcutTests, LayoutDecidesTheLetter)
     EXPECT_EQ((Shortcut{0, 0}).keyLabel(english()), "A"); // no layout at all
 }
 
-TEST(GlobalHotKeyShortcutTests, CaseFollowsTheLocale)
+TEST(GlobalHotKeyShortcutTest, CaseFollowsTheLocale)
 {
     TableLayout layout({{34, "i"}});
     Shortcut key{34, Shortcut::controlMask};
@@ -114,7 +114,7 @@ TEST(GlobalHotKeyShortcutTests, CaseFollowsTheLocale)
     EXPECT_EQ(key.keyLabel(english(&layout)), "I");
 }
 
-TEST(GlobalHotKeyShortcutTests, CodesAsKeyCodeAndModifiers)
+TEST(GlobalHotKeyShortcutTest, CodesAsKeyCodeAndModifiers)
 {
     json coded = Shortcut::previousMode();
     EXPECT_EQ(coded, (json{{"keyCode", 46}, {"modifiers", 0x1A00}}));

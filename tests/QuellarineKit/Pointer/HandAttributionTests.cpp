@@ -26,7 +26,7 @@ void teachHandFirst(HandAttribution& attribution)
 
 } // namespace
 
-TEST(HandAttributionTests, DeltaAppliedToThePlacementTeachesPlacementFirst)
+TEST(HandAttributionTest, DeltaAppliedToThePlacementTeachesPlacementFirst)
 {
     HandAttribution attribution;
     attribution.resync({100, 100});
@@ -38,7 +38,7 @@ TEST(HandAttributionTests, DeltaAppliedToThePlacementTeachesPlacementFirst)
     EXPECT_FALSE(attribution.placedLast());
 }
 
-TEST(HandAttributionTests, EarlierPositionOfAHandAloneTeachesNothing)
+TEST(HandAttributionTest, EarlierPositionOfAHandAloneTeachesNothing)
 {
     // With no placement the only start is the hand; index 1 of the list is an earlier hand position.
     HandAttribution attribution;
@@ -51,7 +51,7 @@ TEST(HandAttributionTests, EarlierPositionOfAHandAloneTeachesNothing)
     EXPECT_EQ(attribution.startOrder(), (StartOrder{1, false}));
 }
 
-TEST(HandAttributionTests, UnexplainedJumpGivesNoMovementAndResyncStartsOver)
+TEST(HandAttributionTest, UnexplainedJumpGivesNoMovementAndResyncStartsOver)
 {
     HandAttribution attribution;
     attribution.resync({100, 100});
@@ -72,7 +72,7 @@ TEST(HandAttributionTests, UnexplainedJumpGivesNoMovementAndResyncStartsOver)
     EXPECT_EQ(attribution.attribute({1050, 700}, {0, 0}), (Vector{0, 0}));
 }
 
-TEST(HandAttributionTests, EarlierListsKeepTheNewestEight)
+TEST(HandAttributionTest, EarlierListsKeepTheNewestEight)
 {
     HandAttribution attribution;
     for (int i = 0; i < 12; ++i) {
@@ -88,7 +88,7 @@ TEST(HandAttributionTests, EarlierListsKeepTheNewestEight)
     EXPECT_EQ(list(attribution.earlierHand()), hands);
 }
 
-TEST(HandAttributionTests, EarlierPositionsAreSearchedInThePreferredOrder)
+TEST(HandAttributionTest, EarlierPositionsAreSearchedInThePreferredOrder)
 {
     // An earlier placement at (1, 0) and an earlier hand position at (0, 0) both explain the last move; the
     // preferred kind's earlier list is searched first.
@@ -110,7 +110,7 @@ TEST(HandAttributionTests, EarlierPositionsAreSearchedInThePreferredOrder)
     EXPECT_EQ(lastMovement(true), (Vector{10, 0}));
 }
 
-TEST(HandAttributionTests, AStartTheSystemNamesIsTheOnlyOneTried)
+TEST(HandAttributionTest, AStartTheSystemNamesIsTheOnlyOneTried)
 {
     HandAttribution attribution;
     attribution.resync({100, 100});

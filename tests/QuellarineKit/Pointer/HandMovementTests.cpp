@@ -28,12 +28,12 @@ std::optional<Resolution> resolve(const std::vector<Point>& starts, double toler
 
 } // namespace
 
-TEST(HandMovementTests, NoStartsTakeTheDelta)
+TEST(HandMovementTest, NoStartsTakeTheDelta)
 {
     EXPECT_EQ(resolve({}), (Resolution{delta, std::nullopt, false}));
 }
 
-TEST(HandMovementTests, FirstAgreeingStartWinsAndSoleNeedsExactlyOneOfTheFirstTwo)
+TEST(HandMovementTest, FirstAgreeingStartWinsAndSoleNeedsExactlyOneOfTheFirstTwo)
 {
     const Point exact = startMissingBy({0, 0});
     const Point nearEdge = startMissingBy({1.5, 0}); // agreement is inclusive
@@ -47,14 +47,14 @@ TEST(HandMovementTests, FirstAgreeingStartWinsAndSoleNeedsExactlyOneOfTheFirstTw
     EXPECT_EQ(resolve({nearEdge})->movement, (Vector{delta.dx + 1.5, delta.dy}));
 }
 
-TEST(HandMovementTests, WinnerBeyondTheFirstTwoIsNeverSole)
+TEST(HandMovementTest, WinnerBeyondTheFirstTwoIsNeverSole)
 {
     const Point far = startMissingBy({40, 0});
     const Point exact = startMissingBy({0, 0});
     EXPECT_EQ(resolve({far, far, exact, exact}), (Resolution{location - exact, 2, false}));
 }
 
-TEST(HandMovementTests, ToleranceDecidesBetweenTheDeltaAndNoExplanation)
+TEST(HandMovementTest, ToleranceDecidesBetweenTheDeltaAndNoExplanation)
 {
     const Point near = startMissingBy({0, 150});
     const Point far = startMissingBy({250, 0});
@@ -66,7 +66,7 @@ TEST(HandMovementTests, ToleranceDecidesBetweenTheDeltaAndNoExplanation)
     EXPECT_EQ(resolve({startMissingBy({1.6, 0})}, 0), std::nullopt);
 }
 
-TEST(HandMovementTests, UnmeasurableStartsTakeTheDelta)
+TEST(HandMovementTest, UnmeasurableStartsTakeTheDelta)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -75,7 +75,7 @@ TEST(HandMovementTests, UnmeasurableStartsTakeTheDelta)
     EXPECT_EQ(resolve({{nan, 0}, startMissingBy({250, 0})}), std::nullopt);
 }
 
-TEST(StartOrderTests, LearningFlipsThePreferenceWithHysteresis)
+TEST(StartOrderTest, LearningFlipsThePreferenceWithHysteresis)
 {
     StartOrder order;
     order.learned(Kind::hand);
@@ -93,7 +93,7 @@ TEST(StartOrderTests, LearningFlipsThePreferenceWithHysteresis)
     EXPECT_EQ(order, (StartOrder{-3, false}));
 }
 
-TEST(StartOrderTests, ScoreIsCapped)
+TEST(StartOrderTest, ScoreIsCapped)
 {
     StartOrder order;
     for (int i = 0; i < 40; ++i) {
@@ -110,7 +110,7 @@ TEST(StartOrderTests, ScoreIsCapped)
     EXPECT_EQ(order.score, -30);
 }
 
-TEST(StartOrderTests, OrderFollowsPreferenceAndWhatCameLast)
+TEST(StartOrderTest, OrderFollowsPreferenceAndWhatCameLast)
 {
     const Point hand{1, 1};
     const Point placement{2, 2};

@@ -30,7 +30,7 @@ double worstUlpsOfPhase(double firstHz, double spacingHz, std::size_t count, dou
 
 } // namespace
 
-TEST(LineReferencesTests, AgreeWithTheDirectFormulaAtUptimesOfSecondsDaysAndWeeks)
+TEST(LineReferencesTest, AgreeWithTheDirectFormulaAtUptimesOfSecondsDaysAndWeeks)
 {
     for (const double uptime : {1.5, 40.0, 3 * 86400.0 + 0.3, 5 * 7 * 86400.0 + 0.7}) {
         EXPECT_LE(worstUlpsOfPhase(3.0, 0.5, 19, uptime), 4.0) << "uptime " << uptime;

@@ -49,7 +49,7 @@ void expectMatchesReference(const OneEuroFilter::Parameters& first, const OneEur
 
 } // namespace
 
-TEST(OneEuroFilterTests, FollowsTheFormulasSampleBySample)
+TEST(OneEuroFilterTest, FollowsTheFormulasSampleBySample)
 {
     expectMatchesReference(FilterPreset::balanced().parameters.smoothing, FilterPreset::gentle().parameters.smoothing);
     expectMatchesReference(FilterPreset::strong().parameters.smoothing, FilterPreset::precision().parameters.smoothing);
@@ -59,7 +59,7 @@ TEST(OneEuroFilterTests, FollowsTheFormulasSampleBySample)
     expectMatchesReference(smoothing(2.0, 0.01, 3, 0.5), smoothing(2.0, 0.01, 0, 0.5));
 }
 
-TEST(OneEuroFilterTests, RestartsOnFirstSampleBackwardsTimeLongGapAndNaN)
+TEST(OneEuroFilterTest, RestartsOnFirstSampleBackwardsTimeLongGapAndNaN)
 {
     OneEuroFilter filter(smoothing(1.0, 0.0, 1));
     EXPECT_EQ(filter.filter({10, 20}, 100.0), (Point{10, 20}));
@@ -107,7 +107,7 @@ TEST(OneEuroFilterTests, RestartsOnFirstSampleBackwardsTimeLongGapAndNaN)
     EXPECT_TRUE(std::isfinite(filter.filter({13, 10}, 102.1).x));
 }
 
-TEST(OneEuroFilterTests, SpeedsUpToTheFloorLeaveTheCutoffAtRest)
+TEST(OneEuroFilterTest, SpeedsUpToTheFloorLeaveTheCutoffAtRest)
 {
     // Small jitter at rest keeps the estimated speed below the floor, where beta must change nothing.
     OneEuroFilter floored(smoothing(2.0, 0.5, 2, 1.0, 300));
@@ -125,7 +125,7 @@ TEST(OneEuroFilterTests, SpeedsUpToTheFloorLeaveTheCutoffAtRest)
     EXPECT_LE(fastest, 300);
 }
 
-TEST(OneEuroFilterTests, WithoutAcrossShareAFastStrokeIsFollowedWhileSidewaysJitterStaysSmoothed)
+TEST(OneEuroFilterTest, WithoutAcrossShareAFastStrokeIsFollowedWhileSidewaysJitterStaysSmoothed)
 {
     // A stroke of 1000 points per second along x with a point of random jitter across it.
     struct Result {

@@ -26,7 +26,7 @@ json with(const char* key, json value)
 
 } // namespace
 
-TEST(PersonalSettingTests, ValidAnswerBuildsThePersonalPreset)
+TEST(PersonalSettingTest, ValidAnswerBuildsThePersonalPreset)
 {
     auto setting = PersonalSetting::fromJson(validAnswer());
     ASSERT_TRUE(setting);
@@ -39,7 +39,7 @@ TEST(PersonalSettingTests, ValidAnswerBuildsThePersonalPreset)
     EXPECT_EQ(setting->change(), Change::steadier);
 }
 
-TEST(PersonalSettingTests, OutOfRangeValuesAreRefusedNotClamped)
+TEST(PersonalSettingTest, OutOfRangeValuesAreRefusedNotClamped)
 {
     EXPECT_FALSE(PersonalSetting::fromJson(with("minCutoff", 6.5)));
     EXPECT_FALSE(PersonalSetting::fromJson(with("strength", 0.45)));
@@ -48,7 +48,7 @@ TEST(PersonalSettingTests, OutOfRangeValuesAreRefusedNotClamped)
     EXPECT_FALSE(PersonalSetting::fromJson(with("beta", 0.0019)));
 }
 
-TEST(PersonalSettingTests, RangeEndsAreAllowed)
+TEST(PersonalSettingTest, RangeEndsAreAllowed)
 {
     for (auto [key, value] : std::initializer_list<std::pair<const char*, double>>{{"minCutoff", 0.3},
                                                                                    {"minCutoff", 6.0},
@@ -60,7 +60,7 @@ TEST(PersonalSettingTests, RangeEndsAreAllowed)
     }
 }
 
-TEST(PersonalSettingTests, IdentityAndKindsAreChecked)
+TEST(PersonalSettingTest, IdentityAndKindsAreChecked)
 {
     EXPECT_FALSE(PersonalSetting::fromJson(with("base", "personal")));
     EXPECT_FALSE(PersonalSetting::fromJson(with("base", "Balanced")));
@@ -74,7 +74,7 @@ TEST(PersonalSettingTests, IdentityAndKindsAreChecked)
     EXPECT_TRUE(PersonalSetting::fromJson(with("extra", "ignored")));
 }
 
-TEST(PersonalSettingTests, ReaderTakesBooleansAsNumbersAndTruncatesStages)
+TEST(PersonalSettingTest, ReaderTakesBooleansAsNumbersAndTruncatesStages)
 {
     auto truncated = PersonalSetting::fromJson(with("stages", 1.9));
     ASSERT_TRUE(truncated);
@@ -90,7 +90,7 @@ TEST(PersonalSettingTests, ReaderTakesBooleansAsNumbersAndTruncatesStages)
     EXPECT_FALSE(PersonalSetting::fromJson(with("stages", false)));
 }
 
-TEST(PersonalSettingTests, HugeOrNonFiniteStagesGiveNoSetting)
+TEST(PersonalSettingTest, HugeOrNonFiniteStagesGiveNoSetting)
 {
     EXPECT_FALSE(PersonalSetting::fromJson(with("stages", 1e300)));
     EXPECT_FALSE(PersonalSetting::fromJson(with("stages", -1e300)));
@@ -101,7 +101,7 @@ TEST(PersonalSettingTests, HugeOrNonFiniteStagesGiveNoSetting)
     EXPECT_FALSE(PersonalSetting::fromJson(with("minCutoff", std::numeric_limits<double>::quiet_NaN())));
 }
 
-TEST(PersonalSettingTests, ChangeAgainstTheBasePreset)
+TEST(PersonalSettingTest, ChangeAgainstTheBasePreset)
 {
     PersonalSetting gentleOwn{ID::gentle, 6.0, 0.01, 1, 0.5};
     EXPECT_EQ(gentleOwn.change(), Change::same);
@@ -117,7 +117,7 @@ TEST(PersonalSettingTests, ChangeAgainstTheBasePreset)
     EXPECT_EQ((PersonalSetting{ID::personal, 0.3, 0.01, 2, 1.0}.change()), Change::same);
 }
 
-TEST(PersonalSettingTests, StoredFormChecksTypesButNotRanges)
+TEST(PersonalSettingTest, StoredFormChecksTypesButNotRanges)
 {
     PersonalSetting outOfRange{ID::strong, 2.0, 0.005, 5, 1.0};
     auto decoded = json::parse(json(outOfRange).dump()).get<PersonalSetting>();

@@ -30,7 +30,7 @@ double teach(PointerFilter& filter, double t = 1000)
 
 } // namespace
 
-TEST(PointerFilterTests, ChainsCancellerAndSmoothingSampleBySample)
+TEST(PointerFilterTest, ChainsCancellerAndSmoothingSampleBySample)
 {
     // Balanced, then strong (same canceller: it stays), then gentle (another canceller: a fresh one), with settle
     // steps between some samples.
@@ -66,7 +66,7 @@ TEST(PointerFilterTests, ChainsCancellerAndSmoothingSampleBySample)
     }
 }
 
-TEST(PointerFilterTests, WithoutCancelItIsSmoothingAlone)
+TEST(PointerFilterTest, WithoutCancelItIsSmoothingAlone)
 {
     PointerFilter::Parameters parameters = balanced();
     parameters.cancel.reset();
@@ -81,7 +81,7 @@ TEST(PointerFilterTests, WithoutCancelItIsSmoothingAlone)
     EXPECT_EQ(filter.tremorAmplitude(), 0);
 }
 
-TEST(PointerFilterTests, FirstSampleAfterConstructionOrResetComesBackUnchanged)
+TEST(PointerFilterTest, FirstSampleAfterConstructionOrResetComesBackUnchanged)
 {
     PointerFilter filter(balanced());
     EXPECT_EQ(filter.filter({12.5, 7.25}, 50), (Point{12.5, 7.25}));
@@ -94,7 +94,7 @@ TEST(PointerFilterTests, FirstSampleAfterConstructionOrResetComesBackUnchanged)
     EXPECT_EQ(filter.filter({3, 4}, t + 0.01), (Point{3, 4}));
 }
 
-TEST(PointerFilterTests, NewParametersKeepTheLearntModelOnlyWhenTheCancellerIsUnchanged)
+TEST(PointerFilterTest, NewParametersKeepTheLearntModelOnlyWhenTheCancellerIsUnchanged)
 {
     PointerFilter filter(balanced());
     const double t = teach(filter);
@@ -132,7 +132,7 @@ TEST(PointerFilterTests, NewParametersKeepTheLearntModelOnlyWhenTheCancellerIsUn
     EXPECT_FALSE(filter.canceller()->slow());
 }
 
-TEST(PointerFilterTests, SettlingEasesOntoTheRestingPositionWithoutLearning)
+TEST(PointerFilterTest, SettlingEasesOntoTheRestingPositionWithoutLearning)
 {
     PointerFilter fresh(balanced());
     OneEuroFilter smoothing(balanced().smoothing);
@@ -152,7 +152,7 @@ TEST(PointerFilterTests, SettlingEasesOntoTheRestingPositionWithoutLearning)
     EXPECT_EQ(filter.tremorAmplitude(), learnt);
 }
 
-TEST(PointerFilterTests, TheCancellerTakesOutMoreTremorThanSmoothingAlone)
+TEST(PointerFilterTest, TheCancellerTakesOutMoreTremorThanSmoothingAlone)
 {
     // 2 points of tremor at 5 Hz on a drift of 10 points per second, 120 samples per second for 20 s; the
     // tremor left over the last 10 s by the balanced chain with and without its canceller.

@@ -32,7 +32,7 @@ Point landing(PointerSmoother smoother, Point target)
 
 } // namespace
 
-TEST(PointerSmootherTests, FirstMoveShowsItsLocationUnclamped)
+TEST(PointerSmootherTest, FirstMoveShowsItsLocationUnclamped)
 {
     auto smoother = smootherOn({laptop});
     EXPECT_EQ(smoother.move({40, -25}, {5000, 300}, 1.0), (Point{5000, 300}));
@@ -43,7 +43,7 @@ TEST(PointerSmootherTests, FirstMoveShowsItsLocationUnclamped)
     EXPECT_EQ(smoother.raw(), (Point{1439, 300}));
 }
 
-TEST(PointerSmootherTests, ClampUsesTheLastPointBeforeTheRightAndBottomEdges)
+TEST(PointerSmootherTest, ClampUsesTheLastPointBeforeTheRightAndBottomEdges)
 {
     const auto smoother = smootherOn({laptop});
     EXPECT_EQ(landing(smoother, {1500, 950}), (Point{1439, 899}));
@@ -52,7 +52,7 @@ TEST(PointerSmootherTests, ClampUsesTheLastPointBeforeTheRightAndBottomEdges)
     EXPECT_EQ(landing(smoother, {-20, 450}), (Point{0, 450}));
 }
 
-TEST(PointerSmootherTests, PointOffTheDisplaysGoesToTheNearestAndTiesToTheFirstListed)
+TEST(PointerSmootherTest, PointOffTheDisplaysGoesToTheNearestAndTiesToTheFirstListed)
 {
     // Below the smaller display on the left, in the gap next to the taller one.
     EXPECT_EQ(landing(smootherOn({laptop, tallerRight}), {1000, 1000}), (Point{1000, 899}));
@@ -64,14 +64,14 @@ TEST(PointerSmootherTests, PointOffTheDisplaysGoesToTheNearestAndTiesToTheFirstL
     EXPECT_EQ(landing(smootherOn({laptop, tallerRight}), {2000, 1050}), (Point{2000, 1050}));
 }
 
-TEST(PointerSmootherTests, WithoutUsableDisplaysNothingIsClamped)
+TEST(PointerSmootherTest, WithoutUsableDisplaysNothingIsClamped)
 {
     EXPECT_EQ(landing(smootherOn({}), {-800, 99999}), (Point{-800, 99999}));
     EXPECT_EQ(landing(smootherOn({Rect{{0, 0}, {0, 900}}, Rect{{0, 0}, {1440, -1}}}), {-800, 99999}),
               (Point{-800, 99999}));
 }
 
-TEST(PointerSmootherTests, FrameNarrowerThanOnePointKeepsPointsOnIt)
+TEST(PointerSmootherTest, FrameNarrowerThanOnePointKeepsPointsOnIt)
 {
     // The usable area of such a frame is its origin line; the point never ends up outside the frame.
     EXPECT_EQ(landing(smootherOn({Rect{{10, 20}, {0.5, 0.25}}}), {300, 300}), (Point{10, 20}));
@@ -79,7 +79,7 @@ TEST(PointerSmootherTests, FrameNarrowerThanOnePointKeepsPointsOnIt)
     EXPECT_EQ(landing(smootherOn({Rect{{10, 20}, {1440, 0.75}}}), {300, -5}), (Point{300, 20}));
 }
 
-TEST(PointerSmootherTests, SettleNeedsAHandPosition)
+TEST(PointerSmootherTest, SettleNeedsAHandPosition)
 {
     auto smoother = smootherOn({laptop});
     EXPECT_EQ(smoother.settle(1.0), std::nullopt);
@@ -87,7 +87,7 @@ TEST(PointerSmootherTests, SettleNeedsAHandPosition)
     EXPECT_EQ(smoother.emitted(), std::nullopt);
 }
 
-TEST(PointerSmootherTests, SettleEasesTheShownPointOntoTheRestingHand)
+TEST(PointerSmootherTest, SettleEasesTheShownPointOntoTheRestingHand)
 {
     auto smoother = smootherOn({laptop});
     smoother.resync({200, 200});
@@ -108,7 +108,7 @@ TEST(PointerSmootherTests, SettleEasesTheShownPointOntoTheRestingHand)
     EXPECT_LT(smoother.emitted()->distance(hand), 0.3);
 }
 
-TEST(PointerSmootherTests, CursorPlacedMovesOnlyTheEmittedPosition)
+TEST(PointerSmootherTest, CursorPlacedMovesOnlyTheEmittedPosition)
 {
     auto smoother = smootherOn({laptop});
     smoother.cursorPlaced({300, 300});
@@ -122,7 +122,7 @@ TEST(PointerSmootherTests, CursorPlacedMovesOnlyTheEmittedPosition)
     EXPECT_EQ(smoother.move({5, 0}, {700, 500}, 1.008), (Point{105, 100}));
 }
 
-TEST(PointerSmootherTests, ResyncThenAgreeingMoveComesOutExactlyAtTheNewLocation)
+TEST(PointerSmootherTest, ResyncThenAgreeingMoveComesOutExactlyAtTheNewLocation)
 {
     auto smoother = smootherOn({laptop});
     HandAttribution attribution;
@@ -151,7 +151,7 @@ TEST(PointerSmootherTests, ResyncThenAgreeingMoveComesOutExactlyAtTheNewLocation
     EXPECT_EQ(smoother.move(*attribution.attribute(outside, outside - q), outside, 3.0), (Point{1439, 640.5}));
 }
 
-TEST(PointerSmootherTests, NumbersThatAreNotFiniteNeverReachThePositions)
+TEST(PointerSmootherTest, NumbersThatAreNotFiniteNeverReachThePositions)
 {
     constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
     constexpr double infinity = std::numeric_limits<double>::infinity();

@@ -68,7 +68,7 @@ void expectMatchesReference(const TremorCanceller::Parameters& parameters)
 
 } // namespace
 
-TEST(TremorCancellerTests, FollowsTheFormulasSampleBySample)
+TEST(TremorCancellerTest, FollowsTheFormulasSampleBySample)
 {
     expectMatchesReference(balanced());
     expectMatchesReference(*FilterPreset::gentle().parameters.cancel);
@@ -79,7 +79,7 @@ TEST(TremorCancellerTests, FollowsTheFormulasSampleBySample)
     expectMatchesReference(odd);
 }
 
-TEST(TremorCancellerTests, LinesOnTheGrid)
+TEST(TremorCancellerTest, LinesOnTheGrid)
 {
     const auto lines = TremorCanceller(balanced()).frequencies();
     ASSERT_EQ(lines.size(), 19u);
@@ -98,7 +98,7 @@ TEST(TremorCancellerTests, LinesOnTheGrid)
     EXPECT_EQ(TremorCanceller::lineFrequencies(withRange(2.7, last - 2e-9, 0.3)).size(), 7u);
 }
 
-TEST(TremorCancellerTests, NonFiniteOrAbsurdRangesGiveNoOrBoundedLines)
+TEST(TremorCancellerTest, NonFiniteOrAbsurdRangesGiveNoOrBoundedLines)
 {
     EXPECT_TRUE(TremorCanceller::lineFrequencies(withRange(-infinity, 12, 0.5)).empty());
     EXPECT_TRUE(TremorCanceller::lineFrequencies(withRange(3, infinity, 0.5)).empty());
@@ -120,7 +120,7 @@ TEST(TremorCancellerTests, NonFiniteOrAbsurdRangesGiveNoOrBoundedLines)
     EXPECT_TRUE(std::isfinite(output.dx));
 }
 
-TEST(TremorCancellerTests, PauseFadesTheModelAndRestarts)
+TEST(TremorCancellerTest, PauseFadesTheModelAndRestarts)
 {
     TremorCanceller canceller(balanced());
     double t = 200;
@@ -150,7 +150,7 @@ TEST(TremorCancellerTests, PauseFadesTheModelAndRestarts)
     EXPECT_EQ(backwards.calmTremor(), learnt.calmTremor());
 }
 
-TEST(TremorCancellerTests, PointsThatAreNotFiniteRestartWithoutSpoilingTheModel)
+TEST(TremorCancellerTest, PointsThatAreNotFiniteRestartWithoutSpoilingTheModel)
 {
     TremorCanceller canceller(balanced());
     double t = 300;
@@ -178,7 +178,7 @@ TEST(TremorCancellerTests, PointsThatAreNotFiniteRestartWithoutSpoilingTheModel)
     }
 }
 
-TEST(TremorCancellerTests, TimesThatAreNotNumbersRestartWithoutSpoilingTheModel)
+TEST(TremorCancellerTest, TimesThatAreNotNumbersRestartWithoutSpoilingTheModel)
 {
     TremorCanceller canceller(balanced());
     double t = 300;
@@ -201,7 +201,7 @@ TEST(TremorCancellerTests, TimesThatAreNotNumbersRestartWithoutSpoilingTheModel)
     EXPECT_TRUE(std::isfinite(canceller.cancel({3, 4}, t + 1.01).dy));
 }
 
-TEST(TremorCancellerTests, StrengthAdaptationAndLinesShapeWhatIsLearntAndSubtracted)
+TEST(TremorCancellerTest, StrengthAdaptationAndLinesShapeWhatIsLearntAndSubtracted)
 {
     auto feed = [](TremorCanceller& canceller, bool expectUnchanged) {
         double t = 400;
@@ -235,7 +235,7 @@ TEST(TremorCancellerTests, StrengthAdaptationAndLinesShapeWhatIsLearntAndSubtrac
     EXPECT_NE(lineless.errorScale(), TremorCanceller::initialErrorScale);
 }
 
-TEST(TremorCancellerTests, CoastingFadesTheLastEstimateAndChangesNothing)
+TEST(TremorCancellerTest, CoastingFadesTheLastEstimateAndChangesNothing)
 {
     TremorCanceller canceller(balanced());
     EXPECT_EQ(canceller.coast({4, 5}, 10), (Vector{4, 5}));
@@ -257,7 +257,7 @@ TEST(TremorCancellerTests, CoastingFadesTheLastEstimateAndChangesNothing)
     EXPECT_EQ(canceller.cancel({1, 2}, t + 0.01), untouched.cancel({1, 2}, t + 0.01));
 }
 
-TEST(TremorCancellerTests, ResetForgetsTheModelButKeepsTheLines)
+TEST(TremorCancellerTest, ResetForgetsTheModelButKeepsTheLines)
 {
     TremorCanceller canceller(withRange(4, 6, 1));
     double t = 600;
@@ -273,7 +273,7 @@ TEST(TremorCancellerTests, ResetForgetsTheModelButKeepsTheLines)
     EXPECT_EQ(canceller.cancel({9, 9}, t + 0.01), (Vector{9, 9}));
 }
 
-TEST(TremorCancellerTests, RemovesMostOfAFiveHertzTremorOnASlowDrift)
+TEST(TremorCancellerTest, RemovesMostOfAFiveHertzTremorOnASlowDrift)
 {
     // 2 points of tremor at 5 Hz on a drift of 10 points per second, 120 samples per second for 20 s; the
     // tremor left over the last 10 s is compared with what came in.
@@ -295,7 +295,7 @@ TEST(TremorCancellerTests, RemovesMostOfAFiveHertzTremorOnASlowDrift)
     EXPECT_LT(ratio, 0.3);
 }
 
-TEST(TremorCancellerTests, FollowsAHundredPointStepInsteadOfLearningIt)
+TEST(TremorCancellerTest, FollowsAHundredPointStepInsteadOfLearningIt)
 {
     TremorCanceller canceller(balanced());
     double t = 700;

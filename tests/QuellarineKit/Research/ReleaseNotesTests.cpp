@@ -23,7 +23,7 @@ using ReleaseNotes::parse;
 using ReleaseNotes::versionNumbers;
 
 // A folder of notes of the test's own, removed afterwards.
-class NotesFolder : public ::testing::Test {
+class NotesFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -66,7 +66,7 @@ protected:
     fs::path root;
 };
 
-TEST_F(NotesFolder, OnlyValidlyNamedReadableUtf8FilesLoadNewestFirstInNumericOrder)
+TEST_F(NotesFolderTest, OnlyValidlyNamedReadableUtf8FilesLoadNewestFirstInNumericOrder)
 {
     for (const char* version : {"1.2.0", "1.10.0", "1.9.3", "0.9.0"}) {
         note(std::string(version) + ".html", version);
@@ -91,7 +91,7 @@ TEST_F(NotesFolder, OnlyValidlyNamedReadableUtf8FilesLoadNewestFirstInNumericOrd
     EXPECT_EQ(notes[4].headline, "empty pieces are dropped");
 }
 
-TEST_F(NotesFolder, AMissingOrUnreadableFolderGivesNoNotes)
+TEST_F(NotesFolderTest, AMissingOrUnreadableFolderGivesNoNotes)
 {
     EXPECT_TRUE(ReleaseNotes::load(DiskNoteFolder(root / "missing")).empty());
     EXPECT_TRUE(ReleaseNotes::load(DiskNoteFolder(root / "missing"), "fr").empty());
@@ -106,7 +106,7 @@ TEST_F(NotesFolder, AMissingOrUnreadableFolderGivesNoNotes)
     }
 }
 
-TEST_F(NotesFolder, ATranslationReplacesItsBaseNoteWholeAndAddsNoVersions)
+TEST_F(NotesFolderTest, ATranslationReplacesItsBaseNoteWholeAndAddsNoVersions)
 {
     write("1.4.0.html", "<h2>Base</h2><p>Intro</p><ul><li>One</li><li>Two</li></ul>");
     note("1.3.0.html", "Base 1.3");
@@ -135,7 +135,7 @@ TEST_F(NotesFolder, ATranslationReplacesItsBaseNoteWholeAndAddsNoVersions)
     }
 }
 
-TEST(ReleaseNoteVersions, TheVersionRule)
+TEST(ReleaseNoteVersionsTest, TheVersionRule)
 {
     using Numbers = std::array<std::int64_t, 3>;
     EXPECT_EQ(versionNumbers("1.4.0"), (Numbers{1, 4, 0}));
@@ -152,7 +152,7 @@ TEST(ReleaseNoteVersions, TheVersionRule)
     }
 }
 
-TEST(ReleaseNoteVersions, NewerIsAStrictOrderWithInvalidVersionsLast)
+TEST(ReleaseNoteVersionsTest, NewerIsAStrictOrderWithInvalidVersionsLast)
 {
     EXPECT_TRUE(isNewer("1.10.0", "1.9.3"));
     EXPECT_FALSE(isNewer("1.9.3", "1.10.0"));
@@ -183,7 +183,7 @@ TEST(ReleaseNoteVersions, NewerIsAStrictOrderWithInvalidVersionsLast)
     }
 }
 
-TEST(ReleaseNoteMarkup, InlineMarkupBecomesMarkdown)
+TEST(ReleaseNoteMarkupTest, InlineMarkupBecomesMarkdown)
 {
     EXPECT_EQ(inlineMarkdown("Use <b>Strong</b> &amp; <code>max_speed</code> in snake_case"),
               "Use **Strong** & `max_speed` in snake\\_case");
@@ -204,7 +204,7 @@ TEST(ReleaseNoteMarkup, InlineMarkupBecomesMarkdown)
     EXPECT_EQ(inlineMarkdown("<a href=\"https://a.org\">never closed"), "[never closed");
 }
 
-TEST(ReleaseNoteMarkup, ReferencesAreDecodedOnceAndWhiteSpaceCollapses)
+TEST(ReleaseNoteMarkupTest, ReferencesAreDecodedOnceAndWhiteSpaceCollapses)
 {
     EXPECT_EQ(inlineMarkdown("&amp;lt;b&amp;gt; &lt;b&gt; &quot;&#39;&apos;&mdash;&ndash;&rsquo;&lsquo;&ldquo;&rdquo;"),
               "&lt;b&gt; <b> \"''\u2014\u2013\u2019\u2018\u201C\u201D");
@@ -247,7 +247,7 @@ std::string decodedRowByRow(std::string text)
     return text;
 }
 
-TEST(ReleaseNoteMarkup, DecodingMatchesTheTableAppliedRowByRow)
+TEST(ReleaseNoteMarkupTest, DecodingMatchesTheTableAppliedRowByRow)
 {
     std::mt19937 random(7);
     const std::vector<std::string> fragments{"&",      "amp;",    "lt;",   "&lt",    ";",       "gt",     "&#39;",
@@ -266,7 +266,7 @@ TEST(ReleaseNoteMarkup, DecodingMatchesTheTableAppliedRowByRow)
     }
 }
 
-TEST(ReleaseNoteParsing, HeadlineIntroAndItemsFromTheirElements)
+TEST(ReleaseNoteParsingTest, HeadlineIntroAndItemsFromTheirElements)
 {
     const std::string html = "<html><body>\n<!-- comment --><H2>Faster <b>click_guard</b> *now*</H2>\n"
                              "<p>First\nparagraph</p><p>Second</p>\n<ul>\n  <LI>One <code>x_y</code></li>\n"
@@ -283,7 +283,7 @@ TEST(ReleaseNoteParsing, HeadlineIntroAndItemsFromTheirElements)
     EXPECT_EQ(parse("<p></p><li> </li>", "1.0.0"), (ReleaseNote{"1.0.0", "Quellarine 1.0.0", "", {""}}));
 }
 
-TEST(ReleaseNoteParsing, ATenMegabyteFileParsesWhole)
+TEST(ReleaseNoteParsingTest, ATenMegabyteFileParsesWhole)
 {
     // Far beyond what a recursive regular expression survives: one element spanning it all, then many small ones.
     std::string html = "<h2>Big</h2><p>";

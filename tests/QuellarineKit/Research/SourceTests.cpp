@@ -7,7 +7,7 @@
 
 using quellarine::Source;
 
-TEST(SourceTests, TenSourcesInIdOrder)
+TEST(SourceTest, TenSourcesInIdOrder)
 {
     const auto& sources = Source::all();
     ASSERT_EQ(sources.size(), 10u);
@@ -19,7 +19,7 @@ TEST(SourceTests, TenSourcesInIdOrder)
     EXPECT_THROW(Source::withID(11), std::out_of_range);
 }
 
-TEST(SourceTests, FirstSourceIsTheStudyOfKeyboardAndMouseErrors)
+TEST(SourceTest, FirstSourceIsTheStudyOfKeyboardAndMouseErrors)
 {
     const Source& source = Source::withID(1);
     EXPECT_EQ(source.cite, "Trewin & Pain, 1999");
@@ -29,7 +29,7 @@ TEST(SourceTests, FirstSourceIsTheStudyOfKeyboardAndMouseErrors)
     EXPECT_EQ(source.url->text(), "https://doi.org/10.1006/ijhc.1998.0238");
 }
 
-TEST(SourceTests, PublishedStudiesLinkAndTheOwnMeasurementDoesNot)
+TEST(SourceTest, PublishedStudiesLinkAndTheOwnMeasurementDoesNot)
 {
     for (const Source& source : Source::all()) {
         if (source.id == Source::ownMeasurementID) {
@@ -51,7 +51,7 @@ TEST(SourceTests, PublishedStudiesLinkAndTheOwnMeasurementDoesNot)
               "measurement, not a published study.");
 }
 
-TEST(SourceTests, CitationsNameAuthorsAndYearInTheirForm)
+TEST(SourceTest, CitationsNameAuthorsAndYearInTheirForm)
 {
     // Two surnames joined by " & ", three with a comma first, or one followed by " et al.", then the year.
     const std::regex form("[A-Z][A-Za-z]+(( & |, [A-Z][A-Za-z]+ & )[A-Z][A-Za-z]+| et al\\.), (19|20)\\d\\d");
@@ -62,7 +62,7 @@ TEST(SourceTests, CitationsNameAuthorsAndYearInTheirForm)
     EXPECT_EQ(Source::withID(6).cite, "Bhatia et al., 2018");
 }
 
-TEST(SourceTests, PageRangesUseAnEnDash)
+TEST(SourceTest, PageRangesUseAnEnDash)
 {
     const std::regex hyphenRange("\\d-\\d");
     int ranges = 0;

@@ -26,7 +26,7 @@ CalibrationResult result(std::size_t scoreCount)
     return result;
 }
 
-TEST(ExplanationRequestTests, NumbersAreBoundedAndRoundedHalvesAwayFromZero)
+TEST(ExplanationRequestTest, NumbersAreBoundedAndRoundedHalvesAwayFromZero)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
@@ -60,7 +60,7 @@ TEST(ExplanationRequestTests, NumbersAreBoundedAndRoundedHalvesAwayFromZero)
     EXPECT_EQ(ExplanationRequest::payload(result(0), "mouse", 0.25)["scores"], nlohmann::json::array());
 }
 
-TEST(ExplanationRequestTests, ThePreviewIsExactlyWhatIsSent)
+TEST(ExplanationRequestTest, ThePreviewIsExactlyWhatIsSent)
 {
     const nlohmann::json payload = ExplanationRequest::payload(result(2), std::nullopt, 0.25);
     EXPECT_EQ(ExplanationRequest::preview(payload, ExplanationRequest::language("de")),
@@ -89,7 +89,7 @@ TEST(ExplanationRequestTests, ThePreviewIsExactlyWhatIsSent)
     EXPECT_EQ(body["lang"], "en");
 }
 
-TEST(ExplanationRequestTests, OnlyTheApplicationsOwnLanguagesAreSent)
+TEST(ExplanationRequestTest, OnlyTheApplicationsOwnLanguagesAreSent)
 {
     for (const char* code : {"en", "ar", "bn", "zh-Hans", "es", "fr", "hi", "id", "pt-BR", "ru", "tr"}) {
         EXPECT_EQ(ExplanationRequest::language(code), code);

@@ -8,7 +8,7 @@
 using quellarine::Product;
 using quellarine::WebAddress;
 
-TEST(WebAddressTests, ParsesSecureAddressesAndKeepsTheirText)
+TEST(WebAddressTest, ParsesSecureAddressesAndKeepsTheirText)
 {
     for (const char* text :
          {"https://doi.org/10.1006/ijhc.1998.0238", "https://example.org", "https://pubmed.ncbi.nlm.nih.gov/8868412/",
@@ -19,14 +19,14 @@ TEST(WebAddressTests, ParsesSecureAddressesAndKeepsTheirText)
     }
 }
 
-TEST(WebAddressTests, HostLeavesOutPortAndPath)
+TEST(WebAddressTest, HostLeavesOutPortAndPath)
 {
     EXPECT_EQ(WebAddress::parse("https://doi.org/10.1145/169059.169431")->host(), "doi.org");
     EXPECT_EQ(WebAddress::parse("https://a-b.example:8443/x")->host(), "a-b.example");
     EXPECT_EQ(WebAddress::parse("https://example.org?q")->host(), "example.org");
 }
 
-TEST(WebAddressTests, RefusesEverythingButAbsoluteSecureAddresses)
+TEST(WebAddressTest, RefusesEverythingButAbsoluteSecureAddresses)
 {
     for (const char* text : {"",
                              "http://example.org",
@@ -60,7 +60,7 @@ TEST(WebAddressTests, RefusesEverythingButAbsoluteSecureAddresses)
     EXPECT_TRUE(WebAddress::parse("https://" + std::string(63, 'a') + ".org"));
 }
 
-TEST(ProductTests, AddressesThatABuildNamesAreSecureHostsAlone)
+TEST(ProductTest, AddressesThatABuildNamesAreSecureHostsAlone)
 {
     for (const std::optional<WebAddress>* address : {&Product::server(), &Product::page()}) {
         if (*address) {

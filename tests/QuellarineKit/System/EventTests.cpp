@@ -6,7 +6,7 @@
 
 using namespace quellarine::system;
 
-TEST(EventTests, IntegerDeltasRoundAndNeverOverflow)
+TEST(EventTest, IntegerDeltasRoundAndNeverOverflow)
 {
     Event event;
     event.deltaX = 2.6;
@@ -19,7 +19,7 @@ TEST(EventTests, IntegerDeltasRoundAndNeverOverflow)
     EXPECT_EQ(event.integerDeltaY(), 0);
 }
 
-TEST(EventTests, MaskBitsFollowTheTypeNumbers)
+TEST(EventTest, MaskBitsFollowTheTypeNumbers)
 {
     EXPECT_EQ(maskBit(EventType::mouseMoved), EventMask{1} << 5);
     EXPECT_EQ(maskBit(EventType::otherMouseDragged), EventMask{1} << 27);

@@ -4,7 +4,7 @@
 
 #include "FuzzCheck.h"
 
-#include "Quellarine/Components/InlineMarkdown.h"
+#include "Quellarine/Pages/WhatsNew/InlineMarkdown.h"
 
 #include "QuellarineKit/Research/ReleaseNotes.h"
 #include "QuellarineKit/Support/WebAddress.h"

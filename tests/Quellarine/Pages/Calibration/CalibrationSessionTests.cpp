@@ -10,6 +10,7 @@ namespace quellarine {
 namespace {
 
 using Step = CalibrationSession::Step;
+using Protocol = CalibrationProtocol;
 
 class CalibrationSessionTest : public ::testing::Test {
 protected:
@@ -23,9 +24,9 @@ protected:
     {
         session.setStep(Step::hold);
         session.record(session.centre());
-        clock += 10;
+        clock += Protocol::holdSeconds;
         session.tick(clock);
-        clock += 15;
+        clock += Protocol::followSeconds;
         session.tick(clock);
         ASSERT_EQ(session.step(), Step::clicks);
     }
@@ -43,24 +44,25 @@ TEST_F(CalibrationSessionTest, TheHoldClockWaitsForThePointerAndTheFollowClockSt
 {
     session.setStep(Step::hold);
     session.record({0, 0});
-    session.record({330, 200}); // 30 points away: not yet
+    session.record(session.centre() + Vector{Protocol::startRadius, 0}); // just at the radius: not yet
     EXPECT_TRUE(session.hold().empty());
     session.tick(clock + 60);
     EXPECT_EQ(session.step(), Step::hold);
     EXPECT_EQ(session.elapsed(), 0);
 
-    session.record({329.9, 200});
+    const Point inside = session.centre() + Vector{Protocol::startRadius - 0.1, 0};
+    session.record(inside);
     ASSERT_EQ(session.hold().size(), 1u);
-    EXPECT_EQ(session.hold()[0], (CalibrationRecording::Sample{0, {329.9, 200}}));
+    EXPECT_EQ(session.hold()[0], (CalibrationRecording::Sample{0, inside}));
     // Once started, samples anywhere count.
-    clock += 9.99;
+    clock += Protocol::holdSeconds - 0.01;
     session.record({500, 50});
     session.tick(clock);
     EXPECT_EQ(session.step(), Step::hold);
-    // A sample after the ten seconds but before the tick still belongs to the hold part.
+    // A sample after the hold time but before the tick still belongs to the hold part.
     clock += 0.02;
     session.record({301, 201});
-    EXPECT_NEAR(session.hold().back().time, 10.01, 1e-9);
+    EXPECT_NEAR(session.hold().back().time, Protocol::holdSeconds + 0.01, 1e-9);
     clock += 0.01;
     session.tick(clock);
     EXPECT_EQ(session.step(), Step::follow);
@@ -70,7 +72,7 @@ TEST_F(CalibrationSessionTest, TheHoldClockWaitsForThePointerAndTheFollowClockSt
     EXPECT_NEAR(session.follow()[0].time, 0.004, 1e-9);
     EXPECT_EQ(session.hold().size(), 3u);
 
-    clock += 14.9;
+    clock += Protocol::followSeconds - 0.1;
     session.tick(clock);
     EXPECT_EQ(session.step(), Step::follow);
     clock += 0.1;
@@ -82,39 +84,39 @@ TEST_F(CalibrationSessionTest, TheHoldClockWaitsForThePointerAndTheFollowClockSt
     EXPECT_EQ(session.hold().size(), 3u);
 }
 
-TEST_F(CalibrationSessionTest, APressHitsByWhereItWentDownAndTenHitsFinish)
+TEST_F(CalibrationSessionTest, APressHitsByWhereItWentDownAndTheLastTargetFinishes)
 {
     toClicks();
     QSignalSpy finished(&session, &CalibrationSession::finished);
     const Point first = session.targetPoint(0);
-    // 30.01 points away misses, wherever the release lands; a miss keeps the target.
-    click(first + Vector{30.01, 0}, first);
+    // Just beyond the hit radius misses, wherever the release lands; a miss keeps the target.
+    click(first + Vector{Protocol::hitRadius + 0.01, 0}, first);
     EXPECT_EQ(session.target(), 0);
     ASSERT_EQ(session.clicks().size(), 1u);
     EXPECT_FALSE(session.clicks()[0].hit);
-    // 30.0 points away hits, released far away.
-    click(first + Vector{0, 30.0}, {0, 0});
+    // Exactly at the hit radius hits, released far away.
+    click(first + Vector{0, Protocol::hitRadius}, {0, 0});
     EXPECT_EQ(session.target(), 1);
     const CalibrationRecording::Click& hit = session.clicks()[1];
     EXPECT_TRUE(hit.hit);
-    EXPECT_EQ(hit.downAt, first + Vector(0, 30.0));
+    EXPECT_EQ(hit.downAt, first + Vector(0, Protocol::hitRadius));
     EXPECT_EQ(hit.upAt, (Point{0, 0}));
     EXPECT_NEAR(hit.up - hit.down, 0.1, 1e-9);
     // A release without a press records nothing.
     session.endPress(session.targetPoint(1));
     EXPECT_EQ(session.clicks().size(), 2u);
 
-    for (int index = 1; index < CalibrationSession::targetCount; ++index) {
+    for (int index = 1; index < Protocol::targetCount; ++index) {
         EXPECT_EQ(session.step(), Step::clicks);
         click(session.targetPoint(index), session.targetPoint(index));
     }
     EXPECT_EQ(session.step(), Step::working);
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(session.clicks().size(), 11u);
+    EXPECT_EQ(session.clicks().size(), std::size_t(Protocol::targetCount) + 1);
     EXPECT_FALSE(session.press().has_value());
     // Nothing more is taken once the test is over.
-    click(session.targetPoint(9), session.targetPoint(9));
-    EXPECT_EQ(session.clicks().size(), 11u);
+    click(session.targetPoint(Protocol::targetCount - 1), session.targetPoint(Protocol::targetCount - 1));
+    EXPECT_EQ(session.clicks().size(), std::size_t(Protocol::targetCount) + 1);
 
     const CalibrationRecording recording = session.recording(true);
     EXPECT_TRUE(recording.trackpad);
@@ -167,7 +169,7 @@ TEST_F(CalibrationSessionTest, RandomInputKeepsTheRecordingConsistent)
                 ASSERT_LE(click.down, click.up);
             }
             ASSERT_EQ(session.target(), hits);
-            ASSERT_LE(session.target(), CalibrationSession::targetCount);
+            ASSERT_LE(session.target(), Protocol::targetCount);
             if (session.step() == Step::hold) {
                 ASSERT_TRUE(session.follow().empty());
             }
@@ -185,7 +187,7 @@ TEST_F(CalibrationSessionTest, RandomInputKeepsTheRecordingConsistent)
         }
         if (!session.hold().empty()) {
             ASSERT_EQ(session.hold().front().time, 0);
-            ASSERT_LT(session.hold().front().point.distance(session.centre()), CalibrationSession::startRadius);
+            ASSERT_LT(session.hold().front().point.distance(session.centre()), Protocol::startRadius);
         }
     }
 }

@@ -2,9 +2,9 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
-#include "Quellarine/Components/AIBadge.h"
-#include "Quellarine/Components/DisclosureButton.h"
-#include "Quellarine/Components/ExplainCard.h"
+#include "Quellarine/Pages/Calibration/AIBadge.h"
+#include "Quellarine/Pages/Calibration/DisclosureButton.h"
+#include "Quellarine/Pages/Calibration/ExplainCard.h"
 #include "Quellarine/Desktop/ServiceClient.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Pages/Calibration/ShortcutsSection.h"
@@ -15,7 +15,7 @@
 #include "Quellarine/Pages/Calibration/LastResultCard.h"
 #include "Quellarine/Pages/Calibration/StepCard.h"
 #include "Quellarine/Pages/Calibration/StepTransition.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -106,7 +106,7 @@ protected:
         clock += 0.5;
     }
 
-    void clickTargets(CalibrationView& page, int count = CalibrationSession::targetCount)
+    void clickTargets(CalibrationView& page, int count = CalibrationProtocol::targetCount)
     {
         for (int i = 0; i < count && page.step() == Step::clicks; ++i) {
             click(page, page.session().targetPoint(page.session().target()) + Vector{2, -1});
@@ -183,7 +183,7 @@ TEST_F(CalibrationViewTest, AWholeTestByHandStoresTheResultAndUsesItsSettings)
     EXPECT_EQ(page.stage(), stage);
     EXPECT_EQ(page.captionLabel().text(), QStringLiteral("3 of 3: Click each target as it appears."));
     EXPECT_FALSE(stage->animating());
-    EXPECT_EQ(stage->counterText(), QStringLiteral("1 / 10"));
+    EXPECT_EQ(stage->counterText(), QStringLiteral("1 / %1").arg(CalibrationProtocol::targetCount));
 
     // A miss, then ten hits on the targets where they are drawn.
     click(page, page.session().targetPoint(0) + Vector{40, 0});

@@ -109,5 +109,60 @@ TEST_F(ShortcutsSectionTest, RightToLeftPutsTheCapsAtTheRight)
     EXPECT_LT(line.caption().geometry().right(), line.keyCaps().x());
 }
 
+// Whatever serves the keys, the section says for each one whether it works, and never draws keys or promises a
+// gesture that nothing hears.
+TEST_F(ShortcutsSectionTest, EveryWayOfHearingTheKeysIsToldAsItIs)
+{
+    const auto promisesTheGesture = [](const ShortcutsSection& view) {
+        return view.emergencyLabel().text().contains(QStringLiteral("press Ctrl 5 times in a row"));
+    };
+
+    keys = KeySource::choose(false, false, false);
+    ShortcutsSection& none = section();
+    for (const Notice* warning : {&none.modeWarning(), &none.toggleWarning()}) {
+        EXPECT_TRUE(warning->isVisibleTo(&none));
+        EXPECT_EQ(warning->text(), QStringLiteral("Not available in this session"));
+    }
+    EXPECT_TRUE(none.subtitle().text().startsWith(QStringLiteral("They do not work in this session")));
+    EXPECT_FALSE(promisesTheGesture(none));
+    EXPECT_TRUE(none.emergencyLabel().text().contains(QStringLiteral("system tray")));
+    EXPECT_TRUE(none.grantCommand().isVisibleTo(&none));
+    EXPECT_TRUE(none.grantCommand().text().startsWith(QStringLiteral("sudo ")));
+    EXPECT_TRUE(none.grantCommand().text().endsWith(QStringLiteral(" --allow-keyboards")));
+    EXPECT_TRUE(none.grantText().text().contains(QStringLiteral("never stores or sends a key")));
+    EXPECT_EQ(none.grantCommand().focusPolicy(), Qt::StrongFocus);
+    section_.reset();
+    forget();
+
+    keys = KeySource::choose(false, true, false);
+    hotKeyHost = &laterHotKeys;
+    ShortcutsSection& desktop = section();
+    EXPECT_EQ(desktop.modeWarning().text(), QStringLiteral("Waiting for the desktop to give these keys"));
+    EXPECT_TRUE(desktop.modeWarning().isVisibleTo(&desktop));
+    laterHotKeys.answer(Shortcut::nextMode(), false, "Super+F9");
+    laterHotKeys.answer(Shortcut::previousMode(), false, "Super+Shift+F9");
+    laterHotKeys.answer(Shortcut::defaultToggle(), true, "");
+    EXPECT_FALSE(desktop.modeWarning().isVisibleTo(&desktop));
+    EXPECT_EQ(desktop.modeLine().assignedKeys().text(), QStringLiteral("Super+F9"));
+    EXPECT_TRUE(desktop.modeLine().assignedKeys().isVisibleTo(&desktop));
+    EXPECT_FALSE(desktop.modeLine().keyCaps().isVisibleTo(&desktop)) << "the caps would draw keys that do nothing";
+    EXPECT_TRUE(desktop.toggleWarning().isVisibleTo(&desktop));
+    EXPECT_EQ(desktop.toggleWarning().text(), QStringLiteral("The desktop did not give these keys"));
+    EXPECT_TRUE(desktop.toggleLine().keyCaps().isVisibleTo(&desktop));
+    EXPECT_FALSE(promisesTheGesture(desktop)) << "the desktop's shortcuts do not hear the modifiers";
+    EXPECT_TRUE(desktop.grantCommand().isVisibleTo(&desktop));
+    section_.reset();
+    forget();
+
+    keys = KeySource::choose(false, false, true);
+    hotKeyHost = nullptr;
+    ShortcutsSection& grant = section();
+    EXPECT_FALSE(grant.modeWarning().isVisibleTo(&grant));
+    EXPECT_FALSE(grant.toggleWarning().isVisibleTo(&grant));
+    EXPECT_TRUE(grant.subtitle().text().contains(QStringLiteral("keyboard access")));
+    EXPECT_TRUE(promisesTheGesture(grant));
+    EXPECT_FALSE(grant.grantCommand().isVisibleTo(&grant));
+}
+
 } // namespace
 } // namespace quellarine

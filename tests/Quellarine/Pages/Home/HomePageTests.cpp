@@ -8,7 +8,7 @@
 #include "Quellarine/Components/Notice.h"
 #include "Quellarine/Components/PageTitle.h"
 #include "Quellarine/Pages/Home/PresetCard.h"
-#include "Quellarine/Components/Presets.h"
+
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Pages/Calibration/ShortcutsSection.h"

@@ -1,6 +1,7 @@
 #include "Screenshots.h"
 #include "TestAppModel.h"
 
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Pages/Home/HomePage.h"
 #include "Quellarine/Pages/Calibration/ShortcutsSection.h"
 #include "Quellarine/Shell/UpdateRow.h"
@@ -53,6 +54,43 @@ TEST_F(HomeScreenshotTest, ShortcutsSectionWithTheModeShortcutTaken)
     // A narrow column: the lines stack.
     EXPECT_EQ(
         Screenshots::capture(QStringLiteral("shortcuts-section-narrow"), new ShortcutsSection(model()), 400).size(), 2);
+}
+
+// The section in each way the keys can come: nothing hears them; the desktop's shortcuts, one assigned other keys
+// and one refused; the keyboard grant. In English, and the first in Arabic.
+TEST_F(HomeScreenshotTest, ShortcutsSectionForEveryWayTheKeysCome)
+{
+    keys = KeySource::choose(false, false, false);
+    EXPECT_EQ(Screenshots::capture(QStringLiteral("shortcuts-section-unavailable"), new ShortcutsSection(model()),
+                                   pageWindowWidth)
+                  .size(),
+              2);
+    Localization::apply(QStringLiteral("ar"));
+    auto* arabic = new ShortcutsSection(model());
+    arabic->setLayoutDirection(Qt::RightToLeft);
+    EXPECT_EQ(Screenshots::capture(QStringLiteral("shortcuts-section-unavailable-ar"), arabic, pageWindowWidth).size(),
+              2);
+    Localization::apply(QStringLiteral("en"));
+    forget();
+
+    keys = KeySource::choose(false, true, false);
+    hotKeyHost = &laterHotKeys;
+    model();
+    laterHotKeys.answer(GlobalHotKey::Shortcut::nextMode(), false, "Super+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::previousMode(), false, "Super+Shift+F9");
+    laterHotKeys.answer(GlobalHotKey::Shortcut::defaultToggle(), true, "");
+    EXPECT_EQ(Screenshots::capture(QStringLiteral("shortcuts-section-desktop"), new ShortcutsSection(model()),
+                                   pageWindowWidth)
+                  .size(),
+              2);
+    forget();
+
+    keys = KeySource::choose(false, false, true);
+    hotKeyHost = nullptr;
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("shortcuts-section-grant"), new ShortcutsSection(model()), pageWindowWidth)
+            .size(),
+        2);
 }
 
 TEST_F(HomeScreenshotTest, UpdateRowStates)

@@ -6,7 +6,7 @@
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
 #include "Quellarine/Components/ToggleSwitch.h"
-#include "Quellarine/Desktop/Motion.h"
+#include "Quellarine/Components/Style/Motion.h"
 #include "Quellarine/Pages/Profile/DropIn.h"
 #include "Quellarine/Pages/Profile/DeviceOption.h"
 #include "Quellarine/Pages/Profile/OneLineLabel.h"

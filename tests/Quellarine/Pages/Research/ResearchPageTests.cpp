@@ -2,9 +2,9 @@
 
 #include "Quellarine/Components/AdaptiveGridLayout.h"
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/CountUp.h"
+#include "Quellarine/Pages/Research/CountUp.h"
 #include "Quellarine/Components/LocalizedSources.h"
-#include "Quellarine/Components/Pill.h"
+#include "Quellarine/Pages/Research/Pill.h"
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"

@@ -41,6 +41,20 @@ protected:
     int dismissals = 0;
 };
 
+// The welcome promises the five presses of Ctrl only where they are heard, and follows a grant given while it is
+// open.
+TEST_F(WelcomeViewTest, TheShortcutsCardPromisesOnlyWhatThisSessionHears)
+{
+    keys = KeySource::choose(false, false, false);
+    WelcomeView& welcome = show();
+    EXPECT_TRUE(welcome.keysNote()->isVisibleTo(&welcome));
+    EXPECT_TRUE(welcome.keysNote()->text().startsWith(QStringLiteral("They do not work in this session")));
+    EXPECT_FALSE(welcome.emergencyText()->text().contains(QStringLiteral("press Ctrl 5 times")));
+    model().modes().setKeys(KeySource::choose(false, false, true));
+    EXPECT_FALSE(welcome.keysNote()->isVisibleTo(&welcome));
+    EXPECT_TRUE(welcome.emergencyText()->text().contains(QStringLiteral("press Ctrl 5 times")));
+}
+
 TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
 {
     permission.trusted = false;

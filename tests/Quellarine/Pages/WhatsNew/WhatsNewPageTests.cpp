@@ -3,7 +3,7 @@
 #include "TestAppModel.h"
 
 #include "Quellarine/Components/Brand.h"
-#include "Quellarine/Components/MarkdownText.h"
+#include "Quellarine/Pages/WhatsNew/MarkdownText.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Desktop/Resources.h"
@@ -56,16 +56,6 @@ protected:
         page->show();
         QApplication::processEvents();
         return *page;
-    }
-
-    void findUpdate(const QString& version)
-    {
-        model();
-        updaterDelegate->updaterDidFindValidUpdate(AppcastItem{.versionString = QStringLiteral("99"),
-                                                               .displayVersionString = version,
-                                                               .fileURL = {},
-                                                               .infoURL = {},
-                                                               .releaseNotesURL = {}});
     }
 
     std::unique_ptr<WhatsNewPage> page;
@@ -231,25 +221,6 @@ TEST_F(WhatsNewPageTest, TheShippedNotesCoverThisVersionInEveryLanguage)
                 << language.toStdString() << ": " << item;
         }
     }
-}
-
-TEST_F(WhatsNewPageTest, Screenshots)
-{
-    findUpdate(QStringLiteral("1.1.0"));
-    std::vector<ReleaseNote> notes = shipped(QStringLiteral("en"));
-    notes.push_back(ReleaseNote{"0.9.0",
-                                "The preview",
-                                "Tried out by a few people before the first release.",
-                                {"Code spans look like `click_guard`, links like [this one](https://example.org)."}});
-    EXPECT_EQ(
-        Screenshots::capture(QStringLiteral("whats-new"), new WhatsNewPage(model(), notes), pageWindowWidth).size(), 2);
-    updaterDelegate->updaterDidNotFindUpdate();
-    EXPECT_EQ(
-        Screenshots::capture(QStringLiteral("whats-new-empty"), new WhatsNewPage(model(), {}), pageWindowWidth).size(),
-        2);
-    // A narrow column: the header and the items wrap.
-    EXPECT_EQ(Screenshots::capture(QStringLiteral("whats-new-narrow"), new WhatsNewPage(model(), notes), 420).size(),
-              2);
 }
 
 TEST_F(WhatsNewPageTest, ArabicScreenshot)

@@ -1,0 +1,1 @@
+#include "Quellarine/Shell/MainWindow.h"

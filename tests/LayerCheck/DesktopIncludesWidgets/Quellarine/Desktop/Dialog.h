@@ -1,0 +1,4 @@
+#pragma once
+
+#include <QPalette>
+#include <QtWidgets/qdialog.h>

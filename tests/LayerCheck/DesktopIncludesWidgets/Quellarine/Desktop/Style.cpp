@@ -1,0 +1,3 @@
+// clang-format off
+// The check must read an include however it is spaced.
+#  include <qapplication.h>

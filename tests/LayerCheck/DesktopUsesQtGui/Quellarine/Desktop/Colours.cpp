@@ -1,0 +1,5 @@
+#include "Quellarine/Desktop/Colours.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QtGui/QColor>
