@@ -9,7 +9,7 @@
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Components/Style/DynamicColor.h"
 #include "Quellarine/Components/Style/Motion.h"
-#include "Quellarine/Desktop/WindowRegistry.h"
+#include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Pages/Calibration/CalibrationView.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/MenuBarItem.h"

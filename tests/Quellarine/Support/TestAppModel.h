@@ -85,6 +85,7 @@ public:
                         .quit = [] {}},
             .accountFullName = [this] { return accountFullName; },
             .keys = keys,
+            .watchKeys = {},
         };
     }
 
