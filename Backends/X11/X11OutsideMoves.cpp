@@ -9,7 +9,9 @@
 #include <X11/extensions/recordproto.h>
 #include <X11/extensions/xtestproto.h>
 #include <sys/socket.h>
+#include <sys/timerfd.h>
 #include <sys/uio.h>
+#include <unistd.h>
 #include <xcb/record.h>
 #include <xcb/xcbext.h>
 #include <xcb/xproto.h>
@@ -32,6 +34,9 @@ constexpr auto startDeadline = std::chrono::seconds(1);
 // A report that fell out of step is started again at the first round of events this long after.
 constexpr auto restartDelay = std::chrono::seconds(1);
 constexpr std::size_t initialCopies = 64;
+// While the hand moves, the report is read with its events, and this often the backend looks whether it has come to
+// rest, so that what other programs do is read as it comes again.
+constexpr long restCheckMilliseconds = 200;
 // The wire size of an event: xcb's generic event structure has a field of its own after it.
 constexpr std::size_t eventSize = 32;
 
@@ -83,6 +88,10 @@ X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs
     if (!connection_.offersPointerControl()) {
         return;
     }
+    restCheck_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (restCheck_ >= 0) {
+        connection_.watchAlso(restCheck_);
+    }
     readMouseKeys();
     if (connection_.xkbEventBase() >= 0) {
         // Switching a control on or off is told as a change of the enabled controls.
@@ -97,6 +106,10 @@ X11OutsideMoves::X11OutsideMoves(X11Connection& connection, const X11DeviceGrabs
 X11OutsideMoves::~X11OutsideMoves()
 {
     stop(nullptr);
+    if (restCheck_ >= 0) {
+        connection_.unwatch(restCheck_);
+        close(restCheck_);
+    }
 }
 
 bool X11OutsideMoves::start(bool restarting)
@@ -195,9 +208,7 @@ bool X11OutsideMoves::start(bool restarting)
         XFlush(display);
         carry_ = true;
     }
-    // Read also while the hand rests, as it comes: what other programs do would otherwise pile up in the server.
-    // The copies of the hand's events come with the events themselves, which wake the loop anyway.
-    connection_.watchAlso(stream_.socket());
+    watchReport(true, false);
     return true;
 }
 
@@ -209,9 +220,7 @@ void X11OutsideMoves::stop(const char* why)
     if (data_ == nullptr) {
         return;
     }
-    if (stream_.socket() >= 0) {
-        connection_.unwatch(stream_.socket());
-    }
+    watchReport(false, false);
     if (context_ != 0 && connection_.isOpen()) {
         // Ends the report (asked of another connection than the one it is sent on), so that closing that one does
         // not wait for it; the context goes with the connection that made it.
@@ -292,10 +301,52 @@ void X11OutsideMoves::finishRound()
         }
         return;
     }
+    if (sawEvent) {
+        if (reportWatched_ && restCheck_ >= 0) {
+            watchReport(false, true);
+        }
+        movedSinceCheck_ = true;
+        return;
+    }
+    if (checkingForRest_ && cameToRest()) {
+        watchReport(true, false);
+    }
     // A round with hand events read the report with them; one without reads what other programs did.
-    if (!sawEvent && (!readReport() || ended_)) {
+    if (!readReport() || ended_) {
         fallOutOfStep("the X server's report of other programs' requests stopped");
     }
+}
+
+void X11OutsideMoves::watchReport(bool watched, bool checkForRest)
+{
+    // The report is read also while the hand rests, as it comes: what other programs do would otherwise pile up in
+    // the server. While the hand moves, each copy leaves the server just before its event and would wake the loop
+    // once more for every event, while the server is still to send the event itself: then only the events wake
+    // it, each reading the report, and a check now and then finds the hand at rest again.
+    if (watched != reportWatched_) {
+        reportWatched_ = watched;
+        if (watched) {
+            connection_.watchAlso(stream_.socket());
+        } else {
+            connection_.unwatch(stream_.socket());
+        }
+    }
+    if (checkForRest != checkingForRest_ && restCheck_ >= 0) {
+        checkingForRest_ = checkForRest;
+        const timespec every{0, checkForRest ? restCheckMilliseconds * 1'000'000 : 0};
+        const itimerspec check{every, every};
+        timerfd_settime(restCheck_, 0, &check, nullptr);
+    }
+    movedSinceCheck_ = false;
+}
+
+bool X11OutsideMoves::cameToRest()
+{
+    std::uint64_t expired = 0;
+    if (read(restCheck_, &expired, sizeof expired) != ssize_t(sizeof expired)) {
+        return false;
+    }
+    return !std::exchange(movedSinceCheck_, false);
 }
 
 bool X11OutsideMoves::readReport()

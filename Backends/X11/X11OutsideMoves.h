@@ -73,6 +73,11 @@ private:
     // grabs that confine it.
     bool movesPointer(const unsigned char* request, std::size_t length, std::uint32_t client, bool swapped);
     void readMouseKeys();
+    // Whether the loop wakes for the report as it comes (while the hand rests), and whether it looks now and then
+    // whether the hand has come to rest (while it moves, and the report is read only with its events).
+    void watchReport(bool watched, bool checkForRest);
+    // Whether a check is due and found no hand event since the one before.
+    bool cameToRest();
 
     X11Connection& connection_;
     const X11DeviceGrabs& grabs_;
@@ -91,6 +96,10 @@ private:
     std::optional<unsigned long> countFrom_;
     bool carry_ = false;
     std::optional<std::chrono::steady_clock::time_point> restartAt_;
+    bool reportWatched_ = false;
+    int restCheck_ = -1; // a timer that runs while the hand moves
+    bool checkingForRest_ = false;
+    bool movedSinceCheck_ = false;
     bool mouseKeys_ = false;
     std::uint32_t confiningClient_ = 0; // a program whose pointer grab confines the pointer
     std::vector<Copy> copies_;          // a ring

@@ -224,6 +224,49 @@ TEST_F(X11OutsideMovesTest, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndASta
     EXPECT_TRUE(backend->hearsOfOutsideMoves());
 }
 
+TEST_F(X11OutsideMovesTest, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOtherProgramsMoveThePointer)
+{
+    startAt({640, 400});
+    int wakes = 0;
+    loop->unwatch(backend->fileDescriptor());
+    loop->watch(backend->fileDescriptor(), [&] {
+        ++wakes;
+        backend->processPendingEvents();
+    });
+    Window root = DefaultRootWindow(other);
+    for (int i = 0; i < 40; ++i) {
+        handMoves(3, -2);
+        if (i % 10 == 0) {
+            // Between the hand's events, after the backend's own move: heard with the next one.
+            quiesce();
+            XWarpPointer(other, None, root, 0, 0, 0, 0, 300 + i, 300);
+            XSync(other, False);
+            const system::Event& event = handMoves(1, 1);
+            EXPECT_EQ(event.location, (Point{301.0 + i, 301}));
+            EXPECT_TRUE(event.cursorPlacedElsewhere);
+        }
+    }
+    // Once the hand has come to rest, nothing wakes the process...
+    runUntil([] { return false; }, 1.0);
+    wakes = 0;
+    runUntil([] { return false; }, 1.5);
+    EXPECT_EQ(wakes, 0);
+
+    // ... but other programs' moves, read as they come again, not left to pile up in the server.
+    for (int i = 0; i < 3000; ++i) {
+        XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
+    }
+    XSync(other, False);
+    runUntil([] { return false; }, 1.0);
+    EXPECT_GE(wakes, 1);
+    EXPECT_LE(wakes, 300);
+
+    const system::Event& event = handMoves(1, 1);
+    EXPECT_EQ(event.location, (Point{100 + 2999 % 500 + 1, 201}));
+    EXPECT_TRUE(event.cursorPlacedElsewhere);
+    EXPECT_TRUE(backend->hearsOfOutsideMoves());
+}
+
 TEST_F(X11OutsideMovesTest, AReportThatStopsIsStartedAgainAndCountsFromItsStart)
 {
     startAt({640, 400});
