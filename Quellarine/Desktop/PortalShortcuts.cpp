@@ -318,8 +318,9 @@ void PortalShortcuts::shortcutsChanged(const QDBusObjectPath& session, const QLi
 void PortalShortcuts::apply(const Entries& shortcuts, bool complete)
 {
     for (auto& [identifier, registration] : registrations_) {
+        const QString& id = registration.offer.id;
         const auto entry = std::find_if(shortcuts.begin(), shortcuts.end(),
-                                        [&](const Entry& candidate) { return candidate.id == registration.offer.id; });
+                                        [&id](const Entry& candidate) { return candidate.id == id; });
         Assignment assignment{registration.keyCode, registration.modifiers, false, {}};
         if (entry == shortcuts.end()) {
             if (!complete) {
