@@ -171,8 +171,12 @@ int X11Connection::onIOError(Display* display)
     return previous != nullptr ? previous(display) : 0;
 }
 
-void X11Connection::onConnectionLost(Display* /*display*/, void* self)
+void X11Connection::onConnectionLost(Display* display, void* self)
 {
+    // Xlib locks the display for the thread that meets the loss, as XLockDisplay would, and never unlocks it: it
+    // expects this handler to end the process. It returns instead, so it unlocks, or every other thread that uses
+    // the connection (the pointer thread closing it at exit, the watchdog) would wait for that thread forever.
+    XUnlockDisplay(display);
     auto* connection = static_cast<X11Connection*>(self);
     connection->lost_.store(true);
     connection->wake();
