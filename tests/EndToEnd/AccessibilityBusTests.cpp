@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 
@@ -34,6 +35,7 @@ namespace {
 class Child {
 public:
     Child(const std::vector<std::string>& command, const std::map<std::string, std::string>& environment)
+        : program_(command.front())
     {
         pid_ = fork();
         if (pid_ == 0) {
@@ -52,17 +54,29 @@ public:
             _exit(127);
         }
     }
+    // Asks it to end; one that has not ended 20 s later fails the test and is killed, so that the test ends.
     ~Child()
     {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
+        if (pid_ <= 0) {
+            return;
+        }
+        kill(pid_, SIGTERM);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (waitpid(pid_, nullptr, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ADD_FAILURE() << program_ << " did not end when asked to";
+                kill(pid_, SIGKILL);
+                waitpid(pid_, nullptr, 0);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
 
 private:
+    std::string program_;
     pid_t pid_ = -1;
 };
 
@@ -78,6 +92,23 @@ bool waitFor(const std::function<bool()>& condition, double seconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return true;
+}
+
+// A call and its answer (an error one when none came within the time). Meanwhile the test's own objects are served,
+// and the wait looks at the call itself, so it ends by the deadline whatever the connection's thread reports.
+QDBusMessage answer(const QDBusConnection& bus, const QDBusMessage& message, int milliseconds = 5000)
+{
+    QDBusPendingCall pending = bus.asyncCall(message, milliseconds);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds + 1000);
+    while (!pending.isFinished()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return message.createErrorReply(
+                QDBusError::Timeout, QStringLiteral("no answer to %1 on %2").arg(message.member(), message.path()));
+        }
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return pending.reply();
 }
 
 // The desktop's tray as the session bus offers it: a watcher with which the application registers its tray item,
@@ -195,7 +226,7 @@ public:
         QDBusMessage name = QDBusMessage::createMethodCall(
             service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         name << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name");
-        const QDBusMessage nameReply = bus_.call(name, QDBus::BlockWithGui, 5000);
+        const QDBusMessage nameReply = answer(bus_, name);
         if (!nameReply.arguments().isEmpty()) {
             element.name = nameReply.arguments().first().value<QDBusVariant>().variant().toString();
         }
@@ -246,7 +277,7 @@ public:
         QDBusMessage action = QDBusMessage::createMethodCall(
             node.service, node.path, QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"));
         action << 0;
-        return bus_.call(action, QDBus::BlockWithGui, 5000).type() == QDBusMessage::ReplyMessage;
+        return answer(bus_, action).type() == QDBusMessage::ReplyMessage;
     }
 
     // Replaces an editable text's content.
@@ -255,7 +286,7 @@ public:
         QDBusMessage edit = QDBusMessage::createMethodCall(
             node.service, node.path, QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"));
         edit << text;
-        return bus_.call(edit, QDBus::BlockWithGui, 5000).type() == QDBusMessage::ReplyMessage;
+        return answer(bus_, edit).type() == QDBusMessage::ReplyMessage;
     }
 
     // Every element under the application's root, depth first.
@@ -278,9 +309,8 @@ private:
 
     QDBusMessage call(const QString& service, const QString& path, const QString& method) const
     {
-        return bus_.call(
-            QDBusMessage::createMethodCall(service, path, QStringLiteral("org.a11y.atspi.Accessible"), method),
-            QDBus::BlockWithGui, 5000);
+        return answer(
+            bus_, QDBusMessage::createMethodCall(service, path, QStringLiteral("org.a11y.atspi.Accessible"), method));
     }
 
     QDBusConnection bus_;
@@ -358,7 +388,8 @@ protected:
         QString address;
         waitFor(
             [&] {
-                const QDBusMessage reply = session.call(
+                const QDBusMessage reply = answer(
+                    session,
                     QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
                                                    QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
                 if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
@@ -518,7 +549,7 @@ TEST_F(AccessibilityBusTest, ChoicesAreRadioGroupsListsAreNamedByTheirLabelsFail
         = QDBusMessage::createMethodCall(watcher.itemService, watcher.itemPath,
                                          QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"));
     activate << 40 << 10;
-    ASSERT_EQ(bus.call(activate, QDBus::BlockWithGui, 5000).type(), QDBusMessage::ReplyMessage);
+    ASSERT_EQ(answer(bus, activate).type(), QDBusMessage::ReplyMessage);
     ASSERT_TRUE(appears(QStringLiteral("Open Quellarine"))) << "the tray window is not in the tree";
     bool trayIsWindow = false;
     for (const TreeReader::Node& node : tree) {
