@@ -79,8 +79,14 @@ protected:
     void TearDown() override
     {
         stopApplication();
+        // Copies this test did not start itself (a relaunched one): ended before their X server, and for certain,
+        // so that none outlives the test with its output.
         for (pid_t other : othersToStop) {
             kill(other, SIGTERM);
+            if (!waitFor([&] { return kill(other, 0) != 0; }, 20)) {
+                ADD_FAILURE() << "a copy of the application did not end when asked to";
+                kill(other, SIGKILL);
+            }
         }
         client.reset();
         hand.reset();
@@ -126,7 +132,11 @@ protected:
     {
         if (application > 0) {
             kill(application, SIGTERM);
-            waitpid(application, nullptr, 0);
+            if (!waitFor([&] { return waitpid(application, nullptr, WNOHANG) == application; }, 20)) {
+                ADD_FAILURE() << "the application did not end when asked to";
+                kill(application, SIGKILL);
+                waitpid(application, nullptr, 0);
+            }
             application = -1;
         }
     }
@@ -524,7 +534,8 @@ TEST_F(RunningApplicationTest, StoppedFromTheTerminalItGivesThePointerBackUntilC
 
     kill(application, SIGTSTP); // Ctrl+Z
     int status = 0;
-    ASSERT_EQ(waitpid(application, &status, WUNTRACED), application);
+    ASSERT_TRUE(waitFor([&] { return waitpid(application, &status, WUNTRACED | WNOHANG) == application; }, 20))
+        << "the application did not stop";
     ASSERT_TRUE(WIFSTOPPED(status));
     EXPECT_FALSE(hand->isGrabbed());
     Point before = hand->cursor();
@@ -562,7 +573,8 @@ TEST_F(RunningApplicationTest, EndingSignalsQuitCleanlyWithNoButtonLeftDown)
 
         kill(application, ending);
         int status = 0;
-        ASSERT_EQ(waitpid(application, &status, 0), application);
+        ASSERT_TRUE(waitFor([&] { return waitpid(application, &status, WNOHANG) == application; }, 20))
+            << "the application did not end on the signal";
         application = -1;
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
         EXPECT_TRUE(waitFor([&] { return !hand->isGrabbed(); }, 5));
