@@ -26,27 +26,22 @@ const Installed installedFiles[] = {
     {":/linux/quellarine-uinput.conf", &DeviceAccess::Destination::modulesFolder},
 };
 
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("DeviceAccess", text);
-}
-
 std::optional<QString> writeFile(const QString& resource, const QString& folder)
 {
     QFile source(resource);
     if (!source.open(QIODevice::ReadOnly)) {
-        return translate("This copy of Quellarine lacks %1.").arg(resource);
+        return QCoreApplication::translate("DeviceAccess", "This copy of Quellarine lacks %1.").arg(resource);
     }
     const QString path = QDir(folder).filePath(QFileInfo(resource).fileName());
     QSaveFile target(path);
     if (!QDir().mkpath(folder) || !target.open(QIODevice::WriteOnly)) {
-        return translate("Cannot write %1: %2").arg(path, target.errorString());
+        return QCoreApplication::translate("DeviceAccess", "Cannot write %1: %2").arg(path, target.errorString());
     }
     target.write(source.readAll());
     target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                           | QFileDevice::ReadOther);
     if (!target.commit()) {
-        return translate("Cannot write %1: %2").arg(path, target.errorString());
+        return QCoreApplication::translate("DeviceAccess", "Cannot write %1: %2").arg(path, target.errorString());
     }
     return std::nullopt;
 }
@@ -92,7 +87,7 @@ std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destinat
 {
     const QString rule = QDir(destination.rulesFolder).filePath(QStringLiteral("71-quellarine-keyboards.rules"));
     if (QFile::exists(rule) && !QFile::remove(rule)) {
-        return translate("Cannot remove %1.").arg(rule);
+        return QCoreApplication::translate("DeviceAccess", "Cannot remove %1.").arg(rule);
     }
     if (auto failure
         = runSteps({{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
@@ -103,7 +98,8 @@ std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destinat
     for (const QString& node : nodes) {
         const QByteArray path = QFile::encodeName(QDir(destination.inputFolder).filePath(node));
         if (removexattr(path.constData(), "system.posix_acl_access") != 0 && errno != ENODATA && errno != ENOENT) {
-            return translate("Cannot clear the access list of %1.").arg(QString::fromLocal8Bit(path));
+            return QCoreApplication::translate("DeviceAccess", "Cannot clear the access list of %1.")
+                .arg(QString::fromLocal8Bit(path));
         }
     }
     return runSteps(
@@ -119,7 +115,8 @@ std::optional<QString> DeviceAccess::runSteps(const QList<QStringList>& steps, c
 {
     for (const QStringList& step : steps) {
         if (run(step.first(), step.mid(1)) != 0) {
-            return translate("\u201C%1\u201D did not succeed.").arg(step.join(QLatin1Char(' ')));
+            return QCoreApplication::translate("DeviceAccess", "\u201C%1\u201D did not succeed.")
+                .arg(step.join(QLatin1Char(' ')));
         }
     }
     return std::nullopt;

@@ -270,21 +270,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
-    <name>quellarine::ModeSwitcher</name>
-    <message>
-        <source>Direct</source>
-        <translation>مباشر</translation>
-    </message>
-    <message>
-        <source>No smoothing: the pointer follows your hand directly</source>
-        <translation>بلا تنعيم: يتبع المؤشر يدك مباشرةً</translation>
-    </message>
-    <message>
-        <source>Turned off because Ctrl was pressed 5 times</source>
-        <translation>أُوقف لأن مفتاح Ctrl ضُغط خمس مرات</translation>
-    </message>
-</context>
-<context>
     <name>quellarine::AppcastUpdater</name>
     <message>
         <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
@@ -1043,6 +1028,21 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::ModeSwitcher</name>
+    <message>
+        <source>Direct</source>
+        <translation>مباشر</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>بلا تنعيم: يتبع المؤشر يدك مباشرةً</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>أُوقف لأن مفتاح Ctrl ضُغط خمس مرات</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::NoteCard</name>
     <message>
         <source>This version</source>
@@ -1544,6 +1544,25 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     </message>
 </context>
 <context>
+    <name>quellarine::UpToDateAlert</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>أنت تستخدم أحدث إصدار!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>إصدار Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>سجل الإصدارات</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::UpdateBanner</name>
     <message>
         <source>Update Now</source>
@@ -1563,25 +1582,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Check for Updates…</source>
         <translation>التحقق من وجود تحديثات…</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::UpToDateAlert</name>
-    <message>
-        <source>You&apos;re up to date!</source>
-        <translation>أنت تستخدم أحدث إصدار!</translation>
-    </message>
-    <message>
-        <source>Quellarine %1 is currently the newest version available.</source>
-        <translation>إصدار Quellarine %1 هو أحدث إصدار متاح حاليًا.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>حسنًا</translation>
-    </message>
-    <message>
-        <source>Version History</source>
-        <translation>سجل الإصدارات</translation>
     </message>
 </context>
 <context>

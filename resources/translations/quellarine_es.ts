@@ -270,21 +270,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
-    <name>quellarine::ModeSwitcher</name>
-    <message>
-        <source>Direct</source>
-        <translation>Directo</translation>
-    </message>
-    <message>
-        <source>No smoothing: the pointer follows your hand directly</source>
-        <translation>Sin suavizado: el puntero sigue tu mano directamente</translation>
-    </message>
-    <message>
-        <source>Turned off because Ctrl was pressed 5 times</source>
-        <translation>Desactivado porque se pulsó Ctrl 5 veces</translation>
-    </message>
-</context>
-<context>
     <name>quellarine::AppcastUpdater</name>
     <message>
         <source>The update server could not be reached. Check your connection to the internet and try again later.</source>
@@ -1043,6 +1028,21 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::ModeSwitcher</name>
+    <message>
+        <source>Direct</source>
+        <translation>Directo</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Sin suavizado: el puntero sigue tu mano directamente</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>Desactivado porque se pulsó Ctrl 5 veces</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::NoteCard</name>
     <message>
         <source>This version</source>
@@ -1544,6 +1544,25 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     </message>
 </context>
 <context>
+    <name>quellarine::UpToDateAlert</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>¡Estás al día!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Historial de versiones</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::UpdateBanner</name>
     <message>
         <source>Update Now</source>
@@ -1563,25 +1582,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::UpToDateAlert</name>
-    <message>
-        <source>You&apos;re up to date!</source>
-        <translation>¡Estás al día!</translation>
-    </message>
-    <message>
-        <source>Quellarine %1 is currently the newest version available.</source>
-        <translation>Quellarine %1 es la versión más reciente disponible.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Version History</source>
-        <translation>Historial de versiones</translation>
     </message>
 </context>
 <context>

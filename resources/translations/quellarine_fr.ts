@@ -56,7 +56,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
     <message>
         <source>“%1” did not succeed.</source>
-        <translation>« %1 » n’a pas abouti.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas abouti.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
@@ -267,21 +267,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Allow Access to the Pointer</source>
         <translation>Autoriser l’accès au pointeur</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::ModeSwitcher</name>
-    <message>
-        <source>Direct</source>
-        <translation>Direct</translation>
-    </message>
-    <message>
-        <source>No smoothing: the pointer follows your hand directly</source>
-        <translation>Sans lissage&#xa0;: le pointeur suit directement votre main</translation>
-    </message>
-    <message>
-        <source>Turned off because Ctrl was pressed 5 times</source>
-        <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois</translation>
     </message>
 </context>
 <context>
@@ -524,7 +509,7 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
     <message>
         <source>Turned off because Ctrl was pressed 5 times. Turn it back on here.</source>
-        <translation>Désactivé, car la touche Ctrl a été pressée 5 fois. Réactivez-le ici.</translation>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois. Réactivez-le ici.</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1028,21 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::ModeSwitcher</name>
+    <message>
+        <source>Direct</source>
+        <translation>Direct</translation>
+    </message>
+    <message>
+        <source>No smoothing: the pointer follows your hand directly</source>
+        <translation>Sans lissage&#xa0;: le pointeur suit directement votre main</translation>
+    </message>
+    <message>
+        <source>Turned off because Ctrl was pressed 5 times</source>
+        <translation>Désactivé, car la touche Ctrl a été pressée 5&#xa0;fois</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::NoteCard</name>
     <message>
         <source>This version</source>
@@ -1544,6 +1544,25 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     </message>
 </context>
 <context>
+    <name>quellarine::UpToDateAlert</name>
+    <message>
+        <source>You&apos;re up to date!</source>
+        <translation>Vous êtes à jour&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Quellarine %1 is currently the newest version available.</source>
+        <translation>Quellarine %1 est actuellement la version la plus récente.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version History</source>
+        <translation>Historique des versions</translation>
+    </message>
+</context>
+<context>
     <name>quellarine::UpdateBanner</name>
     <message>
         <source>Update Now</source>
@@ -1563,25 +1582,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>
-    </message>
-</context>
-<context>
-    <name>quellarine::UpToDateAlert</name>
-    <message>
-        <source>You&apos;re up to date!</source>
-        <translation>Vous êtes à jour&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Quellarine %1 is currently the newest version available.</source>
-        <translation>Quellarine %1 est actuellement la version la plus récente.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Version History</source>
-        <translation>Historique des versions</translation>
     </message>
 </context>
 <context>
