@@ -22,6 +22,7 @@
 // application (one processor for all, or a hop between processors at each step): compare two builds in runs made
 // alternately, pinned to the same processors (taskset), several times over.
 
+#include "Backends/Common/MonotonicClock.h"
 #include "Backends/Common/PollMainLoop.h"
 #include "Backends/X11/Testing/ClientWindow.h"
 #include "Backends/X11/Testing/VirtualHand.h"
@@ -86,9 +87,10 @@ public:
     explicit BackendThread(Installer install)
     {
         thread_ = std::thread([this, install] {
+            MonotonicClock clock;
+            PollMainLoop loop(clock); // outlives the backend it serves
             X11Backend backend(server().displayName().c_str());
-            PollMainLoop loop(backend.clock());
-            loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
+            backend.attach(loop);
             loop.watch(stopFd_, [] {});
             auto installed = install(backend, loop);
             ready_ = true;

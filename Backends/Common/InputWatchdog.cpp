@@ -31,16 +31,10 @@ public:
     }
 };
 
-bool readable(int fd)
-{
-    pollfd entry{fd, POLLIN, 0};
-    return poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN) != 0;
-}
-
 } // namespace
 
-InputWatchdog::InputWatchdog(int pendingFd, std::function<void()> release, Time* time)
-    : pendingFd_(pendingFd)
+InputWatchdog::InputWatchdog(std::vector<int> pendingFds, std::function<void()> release, Time* time)
+    : pendingFds_(std::move(pendingFds))
     , release_(std::move(release))
     , steadyTime_(time == nullptr ? std::make_unique<SteadyTime>() : nullptr)
     , time_(time == nullptr ? steadyTime_.get() : time)
@@ -71,6 +65,17 @@ void InputWatchdog::setArmed(bool armed)
     armedChanged_.notify_all();
 }
 
+bool InputWatchdog::inputPending() const
+{
+    for (int fd : pendingFds_) {
+        pollfd entry{fd, POLLIN, 0};
+        if (poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool InputWatchdog::isArmed()
 {
     std::lock_guard lock(mutex_);
@@ -79,6 +84,11 @@ bool InputWatchdog::isArmed()
 
 void InputWatchdog::run()
 {
+    std::vector<pollfd> fds;
+    for (int fd : pendingFds_) {
+        fds.push_back({fd, POLLIN, 0});
+    }
+    fds.push_back({stopFd_, POLLIN, 0});
     while (true) {
         {
             std::unique_lock lock(mutex_);
@@ -88,11 +98,10 @@ void InputWatchdog::run()
             }
         }
         // Sleep until input is pending (or we are stopped); the thread costs nothing while the pointer rests.
-        pollfd fds[2] = {{pendingFd_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
-        if (poll(fds, 2, -1) <= 0) {
+        if (poll(fds.data(), fds.size(), -1) <= 0) {
             continue;
         }
-        if ((fds[1].revents & POLLIN) || !watch()) {
+        if ((fds.back().revents & POLLIN) || !watch()) {
             return;
         }
     }
@@ -111,7 +120,7 @@ bool InputWatchdog::watch()
             return true;
         }
         std::uint64_t current = services_.load(std::memory_order_relaxed);
-        bool pending = readable(pendingFd_);
+        bool pending = inputPending();
         if (current != services) {
             // The loop is alive; whatever waits now is counted from this look.
             services = current;

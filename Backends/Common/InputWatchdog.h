@@ -7,11 +7,12 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace quellarine::backends {
 
 // Gives the pointer back when the main loop stalls. While armed (the devices are grabbed), its own thread watches
-// the descriptor that shows pending input; when input has waited for half a second with no service in between, it
+// the descriptors that show pending input; when input has waited for half a second with no service in between, it
 // runs `release` on its thread. A stalled loop (disk, D-Bus, a long layout) would otherwise freeze the pointer.
 //
 // At rest it sleeps until input is pending. While the loop keeps serving input it looks again on a timer rather
@@ -28,8 +29,9 @@ public:
         virtual bool nap(double seconds, int stopFd) = 0;
     };
 
-    // Without a time of its own it uses the steady clock; one given must outlive the watchdog.
-    InputWatchdog(int pendingFd, std::function<void()> release, Time* time = nullptr);
+    // Input is pending while any of `pendingFds` is readable. Without a time of its own it uses the steady clock; one
+    // given must outlive the watchdog.
+    InputWatchdog(std::vector<int> pendingFds, std::function<void()> release, Time* time = nullptr);
     ~InputWatchdog();
     InputWatchdog(const InputWatchdog&) = delete;
     InputWatchdog& operator=(const InputWatchdog&) = delete;
@@ -44,8 +46,9 @@ private:
     // when asked to stop.
     bool watch();
     bool isArmed();
+    bool inputPending() const;
 
-    int pendingFd_;
+    std::vector<int> pendingFds_;
     std::function<void()> release_;
     std::unique_ptr<Time> steadyTime_;
     Time* time_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Backends/Common/PollMainLoop.h"
 #include "QuellarineKit/System/MainLoop.h"
 #include "QuellarineKit/System/Permission.h"
 #include "QuellarineKit/System/PointerSystem.h"
@@ -10,6 +11,10 @@ namespace quellarine::backends {
 // serviced from. isTrusted(), suspend() and resume() may be called from any thread.
 class PointerBackend : public system::Permission {
 public:
+    // Has the loop of the backend's thread serve it from now on, watching each of its descriptors itself; once, on
+    // that thread. The loop must outlive the backend.
+    virtual void attach(PollMainLoop& loop) = 0;
+
     // What the pointer tap needs, with the loop of the backend's thread (whose clock must be the backend's).
     virtual system::PointerSystem pointerSystem(system::MainLoop& mainLoop) = 0;
 

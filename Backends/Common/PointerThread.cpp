@@ -17,7 +17,8 @@ PointerThread::PointerThread(MakeBackend makeBackend, Deliver deliver)
     thread_ = std::thread([this, &makeBackend, &made] {
         pthread_setname_np(pthread_self(), "pointer");
         try {
-            backend_ = makeBackend(loop_);
+            backend_ = makeBackend();
+            backend_->attach(loop_);
             // The owner sets the parameters and click settings in force before it starts the tap.
             tap_ = std::make_unique<PointerTap>(backend_->pointerSystem(loop_), FilterPreset::balanced().parameters,
                                                 ClickGuard::Settings::off());

@@ -22,8 +22,8 @@ class PointerThread final : public PointerControl {
 public:
     // Runs the work on the owner's thread, later (from any thread).
     using Deliver = std::function<void(std::function<void()>)>;
-    // Makes the backend, on the pointer thread, registering what it must watch with the loop.
-    using MakeBackend = std::function<std::unique_ptr<PointerBackend>(PollMainLoop& loop)>;
+    // Makes the backend, on the pointer thread, which then attaches it to its loop.
+    using MakeBackend = std::function<std::unique_ptr<PointerBackend>()>;
 
     // Starts the thread and returns once the backend is made.
     PointerThread(MakeBackend makeBackend, Deliver deliver);

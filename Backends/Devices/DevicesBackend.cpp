@@ -48,7 +48,7 @@ DevicesBackend::DevicesBackend(Options options)
     , output_(options.uinputPath)
     , cursor_(output_)
     , devices_(output_.sysName(), orStandardError(std::move(options.log)))
-    , watchdog_(devices_.inputDescriptor(), [this] { giveDevicesBack(); })
+    , watchdog_({devices_.inputDescriptor()}, [this] { giveDevicesBack(); })
     , taps_(devices_, cursor_, output_, watchdog_, clock_, [this] { wake(); })
 {
     devices_.setListener(taps_);
@@ -61,14 +61,31 @@ DevicesBackend::~DevicesBackend()
 {
     if (loop_ != nullptr) {
         loop_->cancel(accessTimer_);
+        for (int fd : servedDescriptors()) {
+            loop_->unwatch(fd);
+        }
     }
     close(wakeFd_);
-    close(epollFd_);
+    if (epollFd_ >= 0) {
+        close(epollFd_);
+    }
+}
+
+std::array<int, 3> DevicesBackend::servedDescriptors() const
+{
+    return {devices_.inputDescriptor(), devices_.hotplugDescriptor(), wakeFd_};
 }
 
 void DevicesBackend::attach(backends::PollMainLoop& loop)
 {
-    loop.watch(epollFd_, [this] { processPendingEvents(); });
+    // Each descriptor itself, not the epoll set of them: a wake-up of the pointer then passes through one set fewer.
+    for (int fd : servedDescriptors()) {
+        if (fd >= 0) {
+            loop.watch(fd, [this] { processPendingEvents(); });
+        }
+    }
+    close(epollFd_);
+    epollFd_ = -1;
     loop_ = &loop;
     accessTimer_ = loop.scheduleRepeating(1.0, 1.0, [this] {
         if (!isTrusted()) {

@@ -9,6 +9,7 @@
 #include "Backends/Devices/PointingDevices.h"
 #include "Backends/Devices/VirtualPointer.h"
 
+#include <array>
 #include <atomic>
 #include <string>
 
@@ -18,10 +19,11 @@ namespace quellarine::devices {
 // taken and read through libinput, and what the taps make of them leaves through one virtual device (uinput),
 // which the compositor or X server moves the pointer by, with the user's own pointer speed.
 //
-// The owner's loop services it: whenever fileDescriptor() is readable, call processPendingEvents() on the loop's
-// thread. Taps run inside that call. If the loop leaves the devices' input unserved for about half a second while
-// they are taken, a watchdog thread gives them back, and the taps hear of it as of a stall once the loop runs again.
-// The kernel gives them back by itself when the process ends, however it ends.
+// The owner's loop services it: attach() has a PollMainLoop do so; an owner that watches one descriptor calls
+// processPendingEvents() on its thread whenever fileDescriptor() is readable. Taps run inside that call. If the loop
+// leaves the devices' input unserved for about half a second while they are taken, a watchdog thread gives them back,
+// and the taps hear of it as of a stall once the loop runs again. The kernel gives them back by itself when the process
+// ends, however it ends.
 //
 // Keyboards are not read here: DeviceKeyboard hears them where the user allows it.
 class DevicesBackend final : public backends::PointerBackend {
@@ -43,12 +45,13 @@ public:
     // Whether this backend can work here: a pointing device can be read and uinput written.
     static bool isUsable(const char* uinputPath = "/dev/uinput");
 
-    // Has the loop service it, and look once a second for the access it lacks.
-    void attach(backends::PollMainLoop& loop);
+    // Has the loop serve it, and look once a second for the access it lacks.
+    void attach(backends::PollMainLoop& loop) override;
     // Makes the virtual device and opens the pointing devices where that failed before: the access may have been
     // given since. Loop thread only.
     void seekAccess();
 
+    // Readable while there is something to process; -1 once attached.
     int fileDescriptor() const { return epollFd_; }
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.
     void processPendingEvents();
@@ -69,6 +72,8 @@ public:
     std::string outputNode() const { return output_.eventNode(); }
 
 private:
+    // What the owner's loop watches once attached: the devices' input, their coming and going, the wake-up.
+    std::array<int, 3> servedDescriptors() const;
     void giveDevicesBack();
     void wake();
 

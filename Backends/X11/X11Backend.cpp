@@ -12,13 +12,18 @@ X11Backend::X11Backend(const char* displayName)
     , pointer_(connection_)
     , grabs_(connection_)
     , outsideMoves_(connection_, grabs_)
-    , watchdog_(connection_.inputDescriptor(), [this] { giveDevicesBack(); })
+    , watchdog_(connection_.inputDescriptors(), [this] { giveDevicesBack(); })
     , taps_(connection_, grabs_, pointer_, displays_, watchdog_, clock_)
 {
     pointer_.releaseButtonsLeftDown();
 }
 
 X11Backend::~X11Backend() = default;
+
+void X11Backend::attach(backends::PollMainLoop& loop)
+{
+    connection_.serveOn(loop, [this] { processPendingEvents(); });
+}
 
 bool X11Backend::isTrusted() const
 {
@@ -57,7 +62,7 @@ void X11Backend::resume()
 
 void X11Backend::processPendingEvents()
 {
-    if (processing_ || connection_.fileDescriptor() < 0) {
+    if (processing_ || connection_.display() == nullptr) {
         return;
     }
     backends::ProcessingRound processing(processing_, taps_);

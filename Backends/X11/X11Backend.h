@@ -17,8 +17,9 @@ namespace quellarine::x11 {
 // The pointer on X11, for one process: event taps over the user's pointing devices, posting, the cursor and the
 // monitors, on one connection of its own (the keyboard is X11Keyboard's).
 //
-// The owner's loop services it, on the thread it was made on: whenever fileDescriptor() is readable, call
-// processPendingEvents() there (the application's pointer thread and the tests use PollMainLoop). Taps run inside
+// The owner's loop services it, on the thread it was made on: attach() has a PollMainLoop do so (the application's
+// pointer thread); an owner that watches one descriptor calls processPendingEvents() whenever fileDescriptor() is
+// readable. Taps run inside
 // that call. If the loop leaves the descriptor unserviced for about half a second while the devices are grabbed,
 // a watchdog thread gives the devices back and the taps receive the disabled-by-timeout notice once the loop runs
 // again.
@@ -49,7 +50,9 @@ public:
     // How many hand events this backend handled noticeably late (each also asks where the pointer is).
     std::uint64_t lateEvents() const { return taps_.lateEvents(); }
 
-    // Readable while there is something to process; -1 without a connection.
+    // The socket, the wake-up and the report's descriptors each watched by the loop itself.
+    void attach(backends::PollMainLoop& loop) override;
+    // Readable while there is something to process; -1 without a connection, or once attached.
     int fileDescriptor() const { return connection_.fileDescriptor(); }
     // Handles everything pending, including events posted meanwhile coming back through the taps. Does nothing
     // when called again from inside one of its callbacks.

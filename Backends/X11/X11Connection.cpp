@@ -90,27 +90,67 @@ X11Connection::X11Connection(const char* displayName)
     }
     underWayland_ = underWayland_ || hasXwaylandDevices() || hasXwaylandOutputs();
 
-    inputEpollFd_ = epoll_create1(EPOLL_CLOEXEC);
-    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    addTo(inputEpollFd_, ConnectionNumber(display_));
-    socketWatched_ = true;
-    addTo(inputEpollFd_, wakeFd_);
     epollFd_ = epoll_create1(EPOLL_CLOEXEC);
-    addTo(epollFd_, inputEpollFd_);
+    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    watch(ConnectionNumber(display_));
+    socketWatched_ = true;
+    watch(wakeFd_);
 }
 
-void X11Connection::addTo(int epollFd, int fd)
+void X11Connection::watch(int fd)
 {
-    epoll_event readable{};
-    readable.events = EPOLLIN;
-    readable.data.fd = fd;
-    epoll_ctl(epollFd, EPOLL_CTL_ADD, fd, &readable);
+    watched_.push_back(fd);
+    if (loop_ != nullptr) {
+        loop_->watch(fd, process_);
+    } else if (epollFd_ >= 0) {
+        epoll_event readable{};
+        readable.events = EPOLLIN;
+        readable.data.fd = fd;
+        epoll_ctl(epollFd_, EPOLL_CTL_ADD, fd, &readable);
+    }
+}
+
+void X11Connection::stopWatching(int fd)
+{
+    std::erase(watched_, fd);
+    if (loop_ != nullptr) {
+        loop_->unwatch(fd);
+    } else if (epollFd_ >= 0) {
+        epoll_ctl(epollFd_, EPOLL_CTL_DEL, fd, nullptr);
+    }
+}
+
+void X11Connection::serveOn(backends::PollMainLoop& loop, std::function<void()> process)
+{
+    if (display_ == nullptr || loop_ != nullptr) {
+        return;
+    }
+    loop_ = &loop;
+    process_ = std::move(process);
+    for (int fd : watched_) {
+        loop_->watch(fd, process_);
+    }
+    close(epollFd_);
+    epollFd_ = -1;
+}
+
+std::vector<int> X11Connection::inputDescriptors() const
+{
+    if (display_ == nullptr) {
+        return {};
+    }
+    return {ConnectionNumber(display_), wakeFd_};
 }
 
 X11Connection::~X11Connection()
 {
     if (display_ == nullptr) {
         return;
+    }
+    if (loop_ != nullptr) {
+        for (int fd : watched_) {
+            loop_->unwatch(fd);
+        }
     }
     XCloseDisplay(display_);
     {
@@ -130,8 +170,9 @@ X11Connection::~X11Connection()
         }
     }
     close(wakeFd_);
-    close(epollFd_);
-    close(inputEpollFd_);
+    if (epollFd_ >= 0) {
+        close(epollFd_);
+    }
 }
 
 int X11Connection::onError(Display* display, XErrorEvent* event)
@@ -280,22 +321,22 @@ void X11Connection::wakeIfQueued()
 void X11Connection::forgetLostSocket()
 {
     if (socketWatched_ && lost_.load()) {
-        epoll_ctl(inputEpollFd_, EPOLL_CTL_DEL, ConnectionNumber(display_), nullptr);
+        stopWatching(ConnectionNumber(display_));
         socketWatched_ = false;
     }
 }
 
 void X11Connection::watchAlso(int fd)
 {
-    if (epollFd_ >= 0) {
-        addTo(epollFd_, fd);
+    if (display_ != nullptr) {
+        watch(fd);
     }
 }
 
 void X11Connection::unwatch(int fd)
 {
-    if (epollFd_ >= 0) {
-        epoll_ctl(epollFd_, EPOLL_CTL_DEL, fd, nullptr);
+    if (display_ != nullptr) {
+        stopWatching(fd);
     }
 }
 

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "Backends/Common/PollMainLoop.h"
 #include "Backends/X11/XlibPrelude.h"
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <vector>
 
 namespace quellarine::x11 {
 
-// One connection to the X server, shared by the backend's parts, and what its owner's main loop waits on.
+// One connection to the X server, shared by the backend's parts, and what its owner's loop waits on.
 //
 // Xlib reads events into its own queue during any call that waits for a reply, so the socket alone does not show
-// whether events are pending. The connection therefore offers one descriptor (an epoll set of the socket and a
-// wake-up eventfd) that is readable whenever there is something to process: the backend signals the eventfd after
-// its own calls whenever events were left in Xlib's queue. Xlib runs in thread-safe mode because the watchdog
-// releases the grabs from its own thread.
+// whether events are pending: the backend signals a wake-up eventfd after its own calls whenever events were left in
+// Xlib's queue. The owner waits on the socket, that wake-up and whatever else the backend watches (its timers): each
+// itself on a PollMainLoop (serveOn()), so that a wake-up of the pointer passes through nothing but the wait itself;
+// or, for an owner that watches one descriptor, on an epoll set of them all (fileDescriptor()). Xlib runs in
+// thread-safe mode because the watchdog releases the grabs from its own thread.
 class X11Connection {
 public:
     // An X error reported for one of this connection's requests.
@@ -72,12 +75,16 @@ public:
     // Whether the input device is one of the test extension's (made by programs, not held by a hand).
     bool isTestDevice(int deviceId) const;
 
-    // Readable while events, or work the backend queued for itself, wait; -1 when not open.
+    // Readable while events, or work the backend queued for itself, wait; -1 when not open or once served by a loop.
     int fileDescriptor() const { return epollFd_; }
-    // Readable while input waits (events, or what Xlib queued): what a stalled loop leaves unserved. Of
-    // fileDescriptor(), without what else the backend watches (its timers).
-    int inputDescriptor() const { return inputEpollFd_; }
-    // Makes the descriptor readable (from any thread).
+    // From now on the loop watches each descriptor of the connection and calls `process` on its thread when one is
+    // readable; fileDescriptor() is then -1. Once, on the loop's thread, which from then on is the only one that
+    // calls watchAlso(), unwatch() and forgetLostSocket(). The loop must outlive the connection.
+    void serveOn(backends::PollMainLoop& loop, std::function<void()> process);
+    // Readable while input waits (events, or what Xlib queued): what a stalled loop leaves unserved. The socket and
+    // the wake-up, without what else the backend watches (its timers).
+    std::vector<int> inputDescriptors() const;
+    // Makes the owner's wait end (from any thread).
     void wake();
     // Called when processing starts.
     void clearWake();
@@ -85,7 +92,7 @@ public:
     void wakeIfQueued();
     // Stops watching the socket once the server is gone, so that the owner's loop does not spin on it.
     void forgetLostSocket();
-    // fileDescriptor() is also readable while this one is (not inputDescriptor()).
+    // The owner's wait also ends while this descriptor is readable (not one of inputDescriptors()).
     void watchAlso(int fd);
     void unwatch(int fd);
 
@@ -104,12 +111,16 @@ private:
     int randrEventBase_ = -1;
     bool hasTest_ = false;
     bool underWayland_ = false;
-    static void addTo(int epollFd, int fd);
     bool hasXwaylandDevices() const;
     bool hasXwaylandOutputs() const;
+    // Where the owner waits: the loop once served by one, the epoll set before.
+    void watch(int fd);
+    void stopWatching(int fd);
 
-    int epollFd_ = -1;      // inputEpollFd_ and what else the backend watches
-    int inputEpollFd_ = -1; // the socket and the wake-up
+    int epollFd_ = -1; // every watched descriptor, until served by a loop
+    backends::PollMainLoop* loop_ = nullptr;
+    std::function<void()> process_;
+    std::vector<int> watched_; // the socket (until lost), the wake-up, and what the backend added
     int wakeFd_ = -1;
     bool socketWatched_ = false;
     std::atomic<bool> woken_{false}; // set after each signal, so that processing reads the eventfd only then

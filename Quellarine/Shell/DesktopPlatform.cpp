@@ -48,29 +48,18 @@ Appearance::Choice choiceFor(ProfileStore::Appearance appearance)
     return Appearance::Choice::system;
 }
 
-std::unique_ptr<backends::PointerBackend> served(std::unique_ptr<x11::X11Backend> backend, backends::PollMainLoop& loop)
-{
-    if (backend->fileDescriptor() >= 0) {
-        // Readable whenever X events wait, also those Xlib already queued.
-        loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
-    }
-    return backend;
-}
-
 // The kernel's devices serve Wayland and X11 sessions alike; the X server serves a real X11 session where they
 // cannot be read. Otherwise the devices wait for the access, which the backend notices once it is given. Never
 // both: the motion would be steadied twice.
-std::unique_ptr<backends::PointerBackend> makePointerBackend(backends::PollMainLoop& loop)
+std::unique_ptr<backends::PointerBackend> makePointerBackend()
 {
     if (!devices::DevicesBackend::isUsable()) {
         auto x11Backend = std::make_unique<x11::X11Backend>();
         if (x11Backend->isTrusted()) {
-            return served(std::move(x11Backend), loop);
+            return x11Backend;
         }
     }
-    auto backend = std::make_unique<devices::DevicesBackend>();
-    backend->attach(loop);
-    return backend;
+    return std::make_unique<devices::DevicesBackend>();
 }
 
 // Answers of the pointer thread run on the application's thread, in the order they were given.

@@ -69,11 +69,7 @@ protected:
         hand = std::make_unique<VirtualHand>(server->displayName());
         std::string display = server->displayName();
         pointer = std::make_unique<PointerThread>(
-            [display](PollMainLoop& loop) -> std::unique_ptr<PointerBackend> {
-                auto backend = std::make_unique<X11Backend>(display.c_str());
-                loop.watch(backend->fileDescriptor(), [served = backend.get()] { served->processPendingEvents(); });
-                return backend;
-            },
+            [display]() -> std::unique_ptr<PointerBackend> { return std::make_unique<X11Backend>(display.c_str()); },
             owner.deliver());
     }
 
