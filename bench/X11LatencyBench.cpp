@@ -20,7 +20,10 @@
 //
 // The figures move with the machine's load and with where the scheduler puts the X server, the backend and the
 // application (one processor for all, or a hop between processors at each step): compare two builds in runs made
-// alternately, pinned to the same processors (taskset), several times over.
+// alternately, pinned to the same processors (taskset), several times over. The passing tap against the probe is
+// also measured in one run that takes turns between them, whose ratios the load sways least:
+//
+//   build/bench/X11LatencyBench --benchmark_filter=AgainstBareProbe
 
 #include "Backends/Common/MonotonicClock.h"
 #include "Backends/Common/PollMainLoop.h"
@@ -417,15 +420,81 @@ void BM_BareProbe(benchmark::State& state)
 }
 BENCHMARK(BM_BareProbe)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
 
-// The backend holds the device and a tap lets every event pass: grabbing, handling and putting the event back.
+// A tap that lets every event pass: grabbing, handling and putting the event back.
+std::shared_ptr<void> passingTap(X11Backend& backend, PollMainLoop&)
+{
+    return backend.taps().createTap(system::maskBit(system::EventType::mouseMoved),
+                                    [](system::Event&) { return system::TapVerdict::pass; });
+}
+
+// The backend holds the device and the passing tap is on it.
 void BM_PassingTap(benchmark::State& state)
 {
-    measure(state, {.install = [](X11Backend& backend, PollMainLoop&) -> std::shared_ptr<void> {
-                return backend.taps().createTap(system::maskBit(system::EventType::mouseMoved),
-                                                [](system::Event&) { return system::TapVerdict::pass; });
-            }});
+    measure(state, {.install = passingTap});
 }
 BENCHMARK(BM_PassingTap)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+// The passing tap against the bare probe, in turns of a few hundred moves each, the order swapped every turn: the
+// machine's load, which comes and goes over seconds, then weighs on both alike. ratio_median is the passing tap's
+// median latency over the probe's, ratio_mean the same of the means; the latencies themselves are counters too.
+void BM_PassingTapAgainstBareProbe(benchmark::State& state)
+{
+    constexpr int turns = 16;
+    constexpr int warmUpMoves = 30; // each turn starts a new holder of the device
+    constexpr int movesPerTurn = 250;
+    VirtualHand hand(server().displayName());
+    ClientWindow client(server().displayName());
+    hand.warpCursor(640 + int(radius), 400);
+    Circle circle(hand, client);
+    std::vector<double> probe;
+    std::vector<double> passing;
+    long missing = 0;
+    auto moves = [&](std::vector<double>& latencies) {
+        for (int i = 0; i < warmUpMoves; ++i) {
+            circle.move();
+        }
+        for (int i = 0; i < movesPerTurn; ++i) {
+            if (std::optional<double> seconds = circle.move()) {
+                latencies.push_back(*seconds * 1e6);
+            } else {
+                ++missing;
+            }
+        }
+    };
+    auto probeTurn = [&] {
+        BareProbe holder(hand.deviceId());
+        moves(probe);
+    };
+    auto passingTurn = [&] {
+        BackendThread holder(passingTap);
+        moves(passing);
+    };
+    for (auto _ : state) {
+        for (int turn = 0; turn < turns; ++turn) {
+            if (turn % 2 == 0) {
+                probeTurn();
+                passingTurn();
+            } else {
+                passingTurn();
+                probeTurn();
+            }
+        }
+    }
+    auto mean = [](const std::vector<double>& values) {
+        double sum = 0;
+        for (double value : values) {
+            sum += value;
+        }
+        return values.empty() ? 0 : sum / double(values.size());
+    };
+    const double probeMedian = percentile(probe, 0.5);
+    state.counters["probe_median_us"] = probeMedian;
+    state.counters["passing_median_us"] = percentile(passing, 0.5);
+    state.counters["ratio_median"] = probeMedian > 0 ? percentile(passing, 0.5) / probeMedian : 0;
+    state.counters["ratio_mean"] = mean(probe) > 0 ? mean(passing) / mean(probe) : 0;
+    state.counters["missing"] = double(missing);
+}
+BENCHMARK(BM_PassingTapAgainstBareProbe)->Iterations(1)->Unit(benchmark::kSecond);
 
 // The pointer tap steadying with the balanced preset: the application receives the tap's steadied moves, posted
 // or written into the passing events.
