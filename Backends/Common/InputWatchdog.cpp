@@ -4,6 +4,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -34,12 +35,16 @@ public:
 } // namespace
 
 InputWatchdog::InputWatchdog(std::vector<int> pendingFds, std::function<void()> release, Time* time)
-    : pendingFds_(std::move(pendingFds))
+    : pendingCount_(pendingFds.size())
     , release_(std::move(release))
     , steadyTime_(time == nullptr ? std::make_unique<SteadyTime>() : nullptr)
     , time_(time == nullptr ? steadyTime_.get() : time)
     , stopFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
+    for (int fd : pendingFds) {
+        waitFds_.push_back({fd, POLLIN, 0});
+    }
+    waitFds_.push_back({stopFd_, POLLIN, 0});
     thread_ = std::thread([this] { run(); });
 }
 
@@ -65,15 +70,13 @@ void InputWatchdog::setArmed(bool armed)
     armedChanged_.notify_all();
 }
 
-bool InputWatchdog::inputPending() const
+bool InputWatchdog::inputPending()
 {
-    for (int fd : pendingFds_) {
-        pollfd entry{fd, POLLIN, 0};
-        if (poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN) != 0) {
-            return true;
-        }
+    if (poll(waitFds_.data(), pendingCount_, 0) <= 0) {
+        return false;
     }
-    return false;
+    return std::any_of(waitFds_.begin(), waitFds_.begin() + std::ptrdiff_t(pendingCount_),
+                       [](const pollfd& entry) { return (entry.revents & POLLIN) != 0; });
 }
 
 bool InputWatchdog::isArmed()
@@ -84,11 +87,6 @@ bool InputWatchdog::isArmed()
 
 void InputWatchdog::run()
 {
-    std::vector<pollfd> fds;
-    for (int fd : pendingFds_) {
-        fds.push_back({fd, POLLIN, 0});
-    }
-    fds.push_back({stopFd_, POLLIN, 0});
     while (true) {
         {
             std::unique_lock lock(mutex_);
@@ -98,10 +96,10 @@ void InputWatchdog::run()
             }
         }
         // Sleep until input is pending (or we are stopped); the thread costs nothing while the pointer rests.
-        if (poll(fds.data(), fds.size(), -1) <= 0) {
+        if (poll(waitFds_.data(), waitFds_.size(), -1) <= 0) {
             continue;
         }
-        if ((fds.back().revents & POLLIN) || !watch()) {
+        if ((waitFds_.back().revents & POLLIN) || !watch()) {
             return;
         }
     }

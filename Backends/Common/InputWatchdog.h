@@ -1,5 +1,7 @@
 #pragma once
 
+#include <poll.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -46,9 +48,11 @@ private:
     // when asked to stop.
     bool watch();
     bool isArmed();
-    bool inputPending() const;
+    bool inputPending();
 
-    std::vector<int> pendingFds_;
+    // The descriptors that show pending input, then the stop signal; the watchdog's thread alone polls them.
+    std::vector<pollfd> waitFds_;
+    std::size_t pendingCount_;
     std::function<void()> release_;
     std::unique_ptr<Time> steadyTime_;
     Time* time_;
