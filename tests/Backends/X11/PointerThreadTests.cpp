@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -181,4 +182,24 @@ TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_FALSE(hand->isGrabbed());
+}
+
+TEST_F(PointerThreadTest, AServerThatGoesAwayIsNoticedAndLeavesThePointerThreadAsleep)
+{
+    startTap();
+    hand.reset();
+    server->kill();
+    // Only the pointer thread's own read of the dead socket tells the backend.
+    ASSERT_TRUE(owner.drainUntil([&] { return !pointer->backend().isTrusted(); }));
+
+    // The loop watches the socket itself: once the connection is known lost it must leave the wait, or the thread
+    // wakes on the hung-up socket for ever.
+    auto processorSeconds = [] {
+        timespec used{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+        return double(used.tv_sec) + double(used.tv_nsec) / 1e9;
+    };
+    const double before = processorSeconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LT(processorSeconds() - before, 0.1);
 }
