@@ -70,6 +70,26 @@ protected:
         quiesce();
     }
 
+    // Counts each time the loop wakes to serve the backend.
+    void countWakes(int& wakes)
+    {
+        loop->unwatch(backend->fileDescriptor());
+        loop->watch(backend->fileDescriptor(), [this, &wakes] {
+            ++wakes;
+            backend->processPendingEvents();
+        });
+    }
+
+    // Another program warps the pointer 3000 times in a burst, ending at (100 + 2999 % 500, 200).
+    void warpBurst()
+    {
+        Window root = DefaultRootWindow(other);
+        for (int i = 0; i < 3000; ++i) {
+            XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
+        }
+        XSync(other, False);
+    }
+
     Display* other = nullptr;
     int otherPointer = 0;
 };
@@ -184,20 +204,13 @@ TEST_F(X11OutsideMovesTest, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndASta
 {
     startAt({640, 400});
     int wakes = 0;
-    loop->unwatch(backend->fileDescriptor());
-    loop->watch(backend->fileDescriptor(), [&] {
-        ++wakes;
-        backend->processPendingEvents();
-    });
+    countWakes(wakes);
     // Nothing moves: nothing wakes the process.
     runUntil([] { return false; }, 1.5);
     EXPECT_EQ(wakes, 0);
 
     Window root = DefaultRootWindow(other);
-    for (int i = 0; i < 3000; ++i) {
-        XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
-    }
-    XSync(other, False);
+    warpBurst();
     // Read as it comes, so that nothing piles up in the server, but not a wake-up for each warp, nor a loop that
     // spins.
     runUntil([] { return false; }, 1.0);
@@ -209,10 +222,7 @@ TEST_F(X11OutsideMovesTest, WhileTheHandRestsOnlyOtherProgramsWakeTheLoopAndASta
     XWarpPointer(other, None, root, 0, 0, 0, 0, 300, 300);
     XFlush(other);
     std::this_thread::sleep_for(std::chrono::milliseconds(1700));
-    for (int i = 0; i < 3000; ++i) {
-        XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
-    }
-    XSync(other, False);
+    warpBurst();
     runUntil([] { return false; }, 0.2);
     EXPECT_TRUE(seenOfType(EventType::tapDisabledByTimeout).empty());
     EXPECT_TRUE(tap->isEnabled());
@@ -228,11 +238,7 @@ TEST_F(X11OutsideMovesTest, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOthe
 {
     startAt({640, 400});
     int wakes = 0;
-    loop->unwatch(backend->fileDescriptor());
-    loop->watch(backend->fileDescriptor(), [&] {
-        ++wakes;
-        backend->processPendingEvents();
-    });
+    countWakes(wakes);
     Window root = DefaultRootWindow(other);
     for (int i = 0; i < 40; ++i) {
         handMoves(3, -2);
@@ -253,10 +259,7 @@ TEST_F(X11OutsideMovesTest, AHandThatMovedAndStoppedLeavesTheLoopAsleepUntilOthe
     EXPECT_EQ(wakes, 0);
 
     // ... but other programs' moves, read as they come again, not left to pile up in the server.
-    for (int i = 0; i < 3000; ++i) {
-        XWarpPointer(other, None, root, 0, 0, 0, 0, 100 + i % 500, 200);
-    }
-    XSync(other, False);
+    warpBurst();
     runUntil([] { return false; }, 1.0);
     EXPECT_GE(wakes, 1);
     EXPECT_LE(wakes, 300);
