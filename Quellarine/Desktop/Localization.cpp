@@ -39,6 +39,11 @@ QString localeName(const QString& code)
     return name.replace(u'-', u'_');
 }
 
+QString translationFile(const QString& code)
+{
+    return QStringLiteral(":/translations/quellarine_%1.qm").arg(localeName(code));
+}
+
 void removeTranslator(QPointer<QTranslator>& translator)
 {
     if (translator) {
@@ -122,6 +127,21 @@ QString Localization::choose(const Defaults& defaults, const QStringList& system
     return english;
 }
 
+QString Localization::translateForSystem(const char* context, const char* sourceText)
+{
+    const std::optional<QString> code = language(QLocale::system().name());
+    if (code && *code != english) {
+        Resources::ensureLoaded();
+        QTranslator translator;
+        if (translator.load(translationFile(*code))) {
+            if (QString translated = translator.translate(context, sourceText); !translated.isEmpty()) {
+                return translated;
+            }
+        }
+    }
+    return QString::fromUtf8(sourceText);
+}
+
 void Localization::apply(const QString& code)
 {
     const QString chosen = languages().contains(code) ? code : english;
@@ -131,7 +151,7 @@ void Localization::apply(const QString& code)
     if (chosen != english) {
         Resources::ensureLoaded();
         auto* own = new QTranslator(QCoreApplication::instance());
-        if (own->load(QStringLiteral(":/translations/quellarine_%1.qm").arg(localeName(chosen)))) {
+        if (own->load(translationFile(chosen))) {
             QCoreApplication::installTranslator(own);
             ownTranslator = own;
         } else {
@@ -151,8 +171,11 @@ void Localization::apply(const QString& code)
     }
 
     QLocale::setDefault(locale(chosen));
-    // Set explicitly, so Qt's own guess from the installed translations never overrides it.
-    QGuiApplication::setLayoutDirection(chosen == u"ar" ? Qt::RightToLeft : Qt::LeftToRight);
+    // Set explicitly, so Qt's own guess from the installed translations never overrides it. The commands run as root
+    // have no window system: there is no layout to direct.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        QGuiApplication::setLayoutDirection(chosen == u"ar" ? Qt::RightToLeft : Qt::LeftToRight);
+    }
     current_ = chosen;
 }
 

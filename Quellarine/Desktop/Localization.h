@@ -39,6 +39,10 @@ public:
     // application object.
     static void apply(const QString& code);
 
+    // A text of the application in the system's language, without the application object (for the few lines
+    // printed before it exists or where making it failed).
+    static QString translateForSystem(const char* context, const char* sourceText);
+
     // The language in effect: the code last applied, "en" before that.
     static QString current();
 

@@ -6,51 +6,124 @@
 #include "Quellarine/Desktop/ProcessSignals.h"
 #include "Quellarine/Desktop/SingleInstance.h"
 #include "Quellarine/Desktop/SystemLog.h"
+#include "Quellarine/Shell/CommandLine.h"
 #include "Quellarine/Shell/QuellarineApp.h"
 #include "Quellarine/Model/ShortcutNaming.h"
 
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <memory>
+#include <utility>
+#include <vector>
 #include <optional>
+
+namespace {
+
+using namespace quellarine;
+
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The grants, help and version need no display and print in the system's language.
+int runCommand(CommandLine::Request request, int argc, char* argv[])
+{
+    QCoreApplication command(argc, argv);
+    Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
+    std::optional<QString> failure;
+    switch (request) {
+    case CommandLine::Request::allowDevices:
+        failure = DeviceAccess::install({}, DeviceAccess::runProcess);
+        break;
+    case CommandLine::Request::allowKeyboards:
+        failure = DeviceAccess::installKeyboards({}, DeviceAccess::runProcess);
+        break;
+    case CommandLine::Request::disallowKeyboards:
+        failure = DeviceAccess::removeKeyboards({}, DeviceAccess::runProcess);
+        break;
+    case CommandLine::Request::help:
+        print(stdout, CommandLine::usage());
+        return 0;
+    case CommandLine::Request::version:
+        print(stdout, QStringLiteral("Quellarine %1\n").arg(QStringLiteral(QUELLARINE_VERSION)));
+        return 0;
+    case CommandLine::Request::invalid:
+        print(stderr, CommandLine::notUnderstood(argc, argv) + CommandLine::usage());
+        return 2;
+    case CommandLine::Request::start:
+        break;
+    }
+    if (failure) {
+        print(stderr, *failure + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
+bool hasDisplay()
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Qt ends the process with abort() when its window system cannot be reached (a display named but gone, a session
+// ended); one sentence and an ordinary failure instead. Only while the application object is made: what Qt says
+// meanwhile is held back, and said only when it succeeds.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QtMessageHandler qtHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+void endWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, QByteArray(context.category), message});
+        return;
+    }
+    print(stderr, CommandLine::noDisplay());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void sayHeldMessages()
+{
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage& held : std::exchange(heldMessages, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr,
+                                         held.category.isEmpty() ? nullptr : held.category.constData());
+        if (qtHandler != nullptr) {
+            qtHandler(held.type, context, held.text);
+        } else {
+            qt_message_output(held.type, context, held.text);
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    using namespace quellarine;
-
-    // Run as root from a terminal: gives the user at the computer the access to the pointing devices, and ends.
-    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::installArgument) == 0) {
-        QCoreApplication command(argc, argv);
-        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
-        if (auto failure = DeviceAccess::install({}, DeviceAccess::runProcess)) {
-            std::fprintf(stderr, "%s\n", qPrintable(*failure));
-            return 1;
-        }
-        return 0;
+    if (const auto request = CommandLine::parse(argc, argv); request != CommandLine::Request::start) {
+        return runCommand(request, argc, argv);
     }
-    // The same for reading the keyboards, a separate grant the user gives deliberately, and takes back.
-    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::keyboardArgument) == 0) {
-        QCoreApplication command(argc, argv);
-        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
-        if (auto failure = DeviceAccess::installKeyboards({}, DeviceAccess::runProcess)) {
-            std::fprintf(stderr, "%s\n", qPrintable(*failure));
-            return 1;
-        }
-        return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], DeviceAccess::keyboardRemovalArgument) == 0) {
-        QCoreApplication command(argc, argv);
-        Localization::apply(Localization::language(QLocale::system().name()).value_or(QStringLiteral("en")));
-        if (auto failure = DeviceAccess::removeKeyboards({}, DeviceAccess::runProcess)) {
-            std::fprintf(stderr, "%s\n", qPrintable(*failure));
-            return 1;
-        }
-        return 0;
+    if (!hasDisplay()) {
+        print(stderr, CommandLine::noDisplay());
+        return 1;
     }
 
+    qtHandler = qInstallMessageHandler(endWithoutDisplay);
     QApplication app(argc, argv);
+    sayHeldMessages();
     QApplication::setOrganizationName(QStringLiteral("temrid"));
     QApplication::setApplicationName(QStringLiteral("Quellarine"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLARINE_VERSION));

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>الاستخدام: quellarine [خيار]
+يُثبّت المؤشر للأيدي المرتعشة. بدون خيار، يشغّل Quellarine.
+
+  --allow-devices       بصلاحيات الجذر: يسمح للمستخدم أمام شاشة هذا الحاسوب بتثبيت أجهزة التأشير
+  --allow-keyboards     بصلاحيات الجذر: يسمح لـ Quellarine بسماع اختصاراته على لوحات المفاتيح
+  --disallow-keyboards  بصلاحيات الجذر: يسحب إذن لوحات المفاتيح
+  --help                يعرض هذه المساعدة وينتهي
+  --version             يعرض الإصدار وينتهي</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>لا يفهم Quellarine «%1».</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>يحتاج Quellarine إلى جلسة سطح مكتب: تعذّر فتح أي شاشة (DISPLAY أو WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bn" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>ব্যবহার: quellarine [বিকল্প]
+কাঁপা হাতের জন্য পয়েন্টার স্থির করে। বিকল্প ছাড়া, Quellarine চালু করে।
+
+  --allow-devices       root হিসেবে: এই কম্পিউটারের পর্দার সামনের ব্যবহারকারীকে পয়েন্টিং ডিভাইস স্থির করতে দেয়
+  --allow-keyboards     root হিসেবে: Quellarine-কে কিবোর্ডে তার শর্টকাট শুনতে দেয়
+  --disallow-keyboards  root হিসেবে: কিবোর্ডের অনুমতি ফিরিয়ে নেয়
+  --help                এই সাহায্য দেখায় এবং শেষ হয়
+  --version             সংস্করণ দেখায় এবং শেষ হয়</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine “%1” বোঝে না।</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine-এর একটি ডেস্কটপ সেশন দরকার: কোনো ডিসপ্লে খোলা যায়নি (DISPLAY বা WAYLAND_DISPLAY)।</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Uso: quellarine [OPCIÓN]
+Estabiliza el puntero para manos que tiemblan. Sin opción, inicia Quellarine.
+
+  --allow-devices       como root: permite al usuario ante la pantalla de este ordenador estabilizar los dispositivos señaladores
+  --allow-keyboards     como root: permite a Quellarine oír sus atajos en los teclados
+  --disallow-keyboards  como root: retira el permiso de los teclados
+  --help                muestra esta ayuda y termina
+  --version             muestra la versión y termina</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine no entiende «%1».</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine necesita una sesión de escritorio: no se pudo abrir ninguna pantalla (DISPLAY o WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

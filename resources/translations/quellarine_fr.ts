@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Utilisation : quellarine [OPTION]
+Stabilise le pointeur pour les mains qui tremblent. Sans option, démarre Quellarine.
+
+  --allow-devices       en root : permet à l’utilisateur devant l’écran de cet ordinateur de stabiliser les dispositifs de pointage
+  --allow-keyboards     en root : permet à Quellarine d’entendre ses raccourcis sur les claviers
+  --disallow-keyboards  en root : retire l’accès aux claviers
+  --help                affiche cette aide et termine
+  --version             affiche la version et termine</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine ne comprend pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine a besoin d’une session de bureau : aucun affichage n’a pu être ouvert (DISPLAY ou WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>उपयोग: quellarine [विकल्प]
+काँपते हाथों के लिए पॉइंटर को स्थिर करता है। बिना विकल्प के, Quellarine शुरू करता है।
+
+  --allow-devices       root के रूप में: इस कंप्यूटर की स्क्रीन के सामने बैठे उपयोगकर्ता को पॉइंटिंग डिवाइस स्थिर करने देता है
+  --allow-keyboards     root के रूप में: Quellarine को कीबोर्ड पर अपने शॉर्टकट सुनने देता है
+  --disallow-keyboards  root के रूप में: कीबोर्ड की अनुमति वापस लेता है
+  --help                यह सहायता दिखाता है और समाप्त होता है
+  --version             संस्करण दिखाता है और समाप्त होता है</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine “%1” नहीं समझता।</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine को डेस्कटॉप सत्र चाहिए: कोई डिस्प्ले नहीं खोला जा सका (DISPLAY या WAYLAND_DISPLAY)।</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Penggunaan: quellarine [OPSI]
+Menstabilkan penunjuk untuk tangan yang gemetar. Tanpa opsi, menjalankan Quellarine.
+
+  --allow-devices       sebagai root: mengizinkan pengguna di depan layar komputer ini menstabilkan perangkat penunjuk
+  --allow-keyboards     sebagai root: mengizinkan Quellarine mendengar pintasannya di keyboard
+  --disallow-keyboards  sebagai root: mencabut izin keyboard
+  --help                menampilkan bantuan ini lalu selesai
+  --version             menampilkan versi lalu selesai</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine tidak memahami “%1”.</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine memerlukan sesi desktop: tidak ada layar yang dapat dibuka (DISPLAY atau WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

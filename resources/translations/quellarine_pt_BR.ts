@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Uso: quellarine [OPÇÃO]
+Estabiliza o ponteiro para mãos que tremem. Sem opção, inicia o Quellarine.
+
+  --allow-devices       como root: permite ao usuário diante da tela deste computador estabilizar os dispositivos apontadores
+  --allow-keyboards     como root: permite ao Quellarine ouvir seus atalhos nos teclados
+  --disallow-keyboards  como root: retira a permissão dos teclados
+  --help                mostra esta ajuda e termina
+  --version             mostra a versão e termina</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>O Quellarine não entende “%1”.</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>O Quellarine precisa de uma sessão de desktop: nenhuma tela pôde ser aberta (DISPLAY ou WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Использование: quellarine [ПАРАМЕТР]
+Успокаивает указатель для дрожащих рук. Без параметра запускает Quellarine.
+
+  --allow-devices       от root: даёт пользователю за экраном этого компьютера стабилизировать указывающие устройства
+  --allow-keyboards     от root: позволяет Quellarine слышать свои сочетания клавиш на клавиатурах
+  --disallow-keyboards  от root: отзывает доступ к клавиатурам
+  --help                показывает эту справку и завершает работу
+  --version             показывает версию и завершает работу</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine не понимает «%1».</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine нужен сеанс рабочего стола: не удалось открыть дисплей (DISPLAY или WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>Kullanım: quellarine [SEÇENEK]
+Titreyen eller için işaretçiyi sabitler. Seçeneksiz, Quellarine&apos;i başlatır.
+
+  --allow-devices       root olarak: bu bilgisayarın ekranı başındaki kullanıcının işaretleme aygıtlarını sabitlemesine izin verir
+  --allow-keyboards     root olarak: Quellarine&apos;in kısayollarını klavyelerde duymasına izin verir
+  --disallow-keyboards  root olarak: klavye iznini geri alır
+  --help                bu yardımı gösterir ve çıkar
+  --version             sürümü gösterir ve çıkar</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine “%1” ifadesini anlamıyor.</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine bir masaüstü oturumuna ihtiyaç duyar: hiçbir ekran açılamadı (DISPLAY veya WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_Hans" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: quellarine [OPTION]
+Steadies the pointer for hands that shake. Without an option, starts Quellarine.
+
+  --allow-devices       as root: lets the user at this computer&apos;s screen steady the pointing devices
+  --allow-keyboards     as root: lets Quellarine hear its hot keys on the keyboards
+  --disallow-keyboards  as root: takes the keyboards&apos; grant back
+  --help                shows this help and ends
+  --version             shows the version and ends</source>
+        <translation>用法：quellarine [选项]
+为颤抖的手稳定指针。不带选项时启动 Quellarine。
+
+  --allow-devices       以 root 运行：允许这台电脑屏幕前的用户稳定指点设备
+  --allow-keyboards     以 root 运行：允许 Quellarine 在键盘上听到它的快捷键
+  --disallow-keyboards  以 root 运行：收回键盘的授权
+  --help                显示此帮助并结束
+  --version             显示版本并结束</translation>
+    </message>
+    <message>
+        <source>Quellarine does not understand “%1”.</source>
+        <translation>Quellarine 无法理解“%1”。</translation>
+    </message>
+    <message>
+        <source>Quellarine needs a desktop session: no display could be opened (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation>Quellarine 需要桌面会话：无法打开任何显示（DISPLAY 或 WAYLAND_DISPLAY）。</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPlatform</name>
     <message>
         <source>Quellarine steadies the pointer through this computer&apos;s pointing devices, which it may not use yet. To allow it for the person at this computer, run this one command in a terminal and enter your password:
