@@ -1,5 +1,6 @@
 #include "Backends/Common/PointerThread.h"
 
+#include "Backends/Common/ThreadPriority.h"
 #include "QuellarineKit/Pointer/FilterPreset.h"
 
 #include <pthread.h>
@@ -16,6 +17,7 @@ PointerThread::PointerThread(MakeBackend makeBackend, Deliver deliver)
     std::future<void> ready = made.get_future();
     thread_ = std::thread([this, &makeBackend, &made] {
         pthread_setname_np(pthread_self(), "pointer");
+        kernelId_ = ThreadPriority::currentThread();
         try {
             backend_ = makeBackend();
             backend_->attach(loop_);

@@ -6,6 +6,8 @@
 #include "QuellarineKit/Pointer/PointerControl.h"
 #include "QuellarineKit/Pointer/PointerTap.h"
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -34,6 +36,8 @@ public:
 
     // Its isTrusted(), suspend() and resume() may be called from any thread.
     PointerBackend& backend() { return *backend_; }
+    // The kernel's id of the pointer thread, for raising its priority.
+    pid_t kernelThreadId() const { return kernelId_; }
     // Whether the caller is the pointer thread itself.
     bool isCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
 
@@ -69,6 +73,7 @@ private:
     bool stopped_ = false; // until the next start(), whatever the pointer thread last published
     std::atomic<bool> running_{false};
     std::atomic<int> externalMoves_{0};
+    pid_t kernelId_ = 0; // set before the constructor returns
     std::thread thread_;
 };
 

@@ -5,12 +5,14 @@
 #include "Quellarine/Desktop/Defaults.h"
 #include "Quellarine/Desktop/PortalShortcuts.h"
 #include "Quellarine/Desktop/QtMainLoop.h"
+#include "Quellarine/Desktop/RealtimeKit.h"
 #include "Quellarine/Desktop/Relauncher.h"
 #include "Quellarine/Desktop/SystemLog.h"
 #include "Quellarine/Desktop/UserAccount.h"
 #include "Quellarine/Model/UpdateController.h"
 #include "Quellarine/Shell/UpdaterWindow.h"
 #include "Quellarine/Shell/ModeOverlay.h"
+#include "Quellarine/Shell/PointerPriority.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -100,6 +102,8 @@ DesktopPlatform::DesktopPlatform()
     // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
     pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
 {
+    realtimeKit_ = std::make_unique<RealtimeKit>(QDBusConnection::systemBus());
+    pointerPriority_ = std::make_unique<PointerPriority>(pointer_->kernelThreadId(), *realtimeKit_, *log_);
     chooseKeyboard();
     Defaults::standard().setProblemLog([log = log_.get()](const QString& message) { log->error(message); });
     // A button whose presses and releases would not reach the applications in turn is the worst thing the tap

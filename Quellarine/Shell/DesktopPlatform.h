@@ -11,7 +11,9 @@ class QTimer;
 namespace quellarine {
 
 class Defaults;
+class PointerPriority;
 class QtMainLoop;
+class RealtimeKit;
 class SystemLog;
 
 namespace backends {
@@ -75,6 +77,8 @@ private:
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
     std::unique_ptr<backends::PointerThread> pointer_;
+    std::unique_ptr<RealtimeKit> realtimeKit_;
+    std::unique_ptr<PointerPriority> pointerPriority_;
     std::unique_ptr<x11::X11Keyboard> x11Keyboard_;
     std::unique_ptr<devices::DeviceKeyboard> deviceKeyboard_;
     std::unique_ptr<devices::UnavailableKeyboard> noKeyboard_;
