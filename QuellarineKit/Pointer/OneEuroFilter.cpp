@@ -32,8 +32,11 @@ bool isFinite(Vector vector)
 
 double OneEuroFilter::smoothingFactor(double cutoff, double dt)
 {
+    // The factor for a reference step, compounded over the reference steps in dt: a hand reported every
+    // millisecond is smoothed as one reported every 8 ms.
     const double timeConstant = 1 / (2 * std::numbers::pi * cutoff);
-    return 1 / (1 + timeConstant / dt);
+    const double perReferenceStep = 1 / (1 + timeConstant / referenceStep);
+    return 1 - std::pow(1 - perReferenceStep, dt / referenceStep);
 }
 
 Point OneEuroFilter::filter(Point point, double time)
@@ -45,20 +48,26 @@ Point OneEuroFilter::filter(Point point, double time)
     }
     // Written as negations so that a time that is not a number restarts too.
     if (!state_ || !(time >= state_->time) || !(time - state_->time < restartAfter)) {
-        state_ = State{.position = point, .second = point, .velocity = {}, .time = time};
+        state_
+            = State{.position = point, .second = point, .velocity = {}, .time = time, .cutoff = parameters.minCutoff};
         return point;
     }
     State& state = *state_;
     const double gap = time - state.time;
     const double dt = gap > shortestStep ? gap : shortestStep;
 
-    // Measured from the previous output, not the previous raw point.
+    // Measured from the previous output, not the previous raw point: the step holds the output's lag behind the
+    // hand, which a shorter step divides by less time. Scaled to what the same movement gives at 8 ms steps.
     const Vector step = point - state.position;
-    state.velocity = state.velocity + (step / dt - state.velocity) * smoothingFactor(parameters.derivativeCutoff, dt);
+    const double lagTime = 1 / (2 * std::numbers::pi * state.cutoff);
+    const double scale = dt / referenceStep * (lagTime + referenceStep) / (lagTime + dt);
+    state.velocity
+        = state.velocity + (step / dt * scale - state.velocity) * smoothingFactor(parameters.derivativeCutoff, dt);
     const double speed = state.velocity.length();
     const double aboveFloor = speed - parameters.speedFloor;
     const double excess = parameters.beta * (aboveFloor > 0 ? aboveFloor : 0.0); // not a number counts as 0
     const double alongFactor = smoothingFactor(parameters.minCutoff + excess, dt);
+    state.cutoff = parameters.minCutoff + excess;
     const double acrossFactor = smoothingFactor(parameters.minCutoff + parameters.acrossShare * excess, dt);
     // At rest there is no direction: the whole step counts as across.
     const Vector direction = speed > 1e-9 ? state.velocity / speed : Vector{};
@@ -74,7 +83,7 @@ Point OneEuroFilter::filter(Point point, double time)
     state.time = time;
     if (!isFinite(state.second) || !isFinite(state.velocity)) {
         // A step too large for the arithmetic (a jump across most of the range of numbers): start afresh there.
-        state = State{.position = point, .second = point, .velocity = {}, .time = time};
+        state = State{.position = point, .second = point, .velocity = {}, .time = time, .cutoff = parameters.minCutoff};
     }
     return state.second;
 }

@@ -24,16 +24,19 @@ public:
     };
 
     struct State {
-        Point position;  // first stage's output after the last sample
-        Point second;    // second stage's output; equal to position while one stage runs
-        Vector velocity; // low-passed velocity estimate, points per second
-        double time = 0; // seconds
+        Point position;    // first stage's output after the last sample
+        Point second;      // second stage's output; equal to position while one stage runs
+        Vector velocity;   // low-passed velocity estimate, points per second
+        double time = 0;   // seconds
+        double cutoff = 1; // Hz, along the motion at the last sample
 
         bool operator==(const State&) const = default;
     };
 
     // A sample this long or longer after the previous one starts afresh.
     static constexpr double restartAfter = 0.5;
+    // The step the tuning is given for (125 samples a second); others are measured as if they were this long.
+    static constexpr double referenceStep = 0.008;
     // Shorter steps are taken as this long, so that equal times never divide by zero.
     static constexpr double shortestStep = 0.0005;
 

@@ -137,7 +137,10 @@ Vector TremorCanceller::cancel(Vector point, double time)
     const Vector clippedOff = error - clipped;
     slow_ = Slow{.first = first + clippedOff, .second = second + clippedOff, .time = time};
 
-    const double voluntary = (slow_->second - old.second).length() / dt;
+    // What the clip moved the slow path by is a jump, not a speed: spread over at least a reference step, so that
+    // a hand reported more often does not read as faster and close the learning's gate.
+    const Vector smoothStep = second - old.second;
+    const double voluntary = (smoothStep / dt + clippedOff / std::max(dt, referenceStep)).length();
     voluntarySpeed_ = std::max(voluntary, voluntarySpeed_ * std::exp(-dt / voluntarySpeedHoldTime));
     // 1 up to gateOpenSpeed, 0 from gateClosedSpeed (twice as fast) on, linear between.
     const double gate = std::clamp(2 - voluntarySpeed_ / gateOpenSpeed, 0.0, 1.0);

@@ -16,7 +16,7 @@ namespace quellarine::reference {
 inline double alpha(double cutoff, double dt)
 {
     const double tau = 1.0 / (2.0 * std::numbers::pi * cutoff);
-    return 1.0 / (1.0 + tau / dt);
+    return 1.0 - std::pow(1.0 - 1.0 / (1.0 + tau / 0.008), dt / 0.008);
 }
 
 struct XY {
@@ -27,7 +27,7 @@ struct XY {
 struct OneEuro {
     OneEuroFilter::Parameters p;
     bool started = false;
-    double px = 0, py = 0, sx = 0, sy = 0, vx = 0, vy = 0, time = 0;
+    double px = 0, py = 0, sx = 0, sy = 0, vx = 0, vy = 0, time = 0, cutoff = 0;
 
     XY step(double x, double y, double t)
     {
@@ -39,20 +39,24 @@ struct OneEuro {
             py = sy = y;
             vx = vy = 0;
             time = t;
+            cutoff = p.minCutoff;
             return {x, y};
         }
         const double dt = std::max(t - time, 0.0005);
         const double dx = x - px;
         const double dy = y - py;
         const double ad = alpha(p.derivativeCutoff, dt);
-        vx = vx + ad * (dx / dt - vx);
-        vy = vy + ad * (dy / dt - vy);
+        const double lag = 1.0 / (2.0 * std::numbers::pi * cutoff);
+        const double k = dt / 0.008 * (lag + 0.008) / (lag + dt);
+        vx = vx + ad * (dx / dt * k - vx);
+        vy = vy + ad * (dy / dt * k - vy);
         const double s = std::sqrt(vx * vx + vy * vy);
         double e = 0;
         if (s - p.speedFloor > 0) {
             e = p.beta * (s - p.speedFloor);
         }
         const double aa = alpha(p.minCutoff + e, dt);
+        cutoff = p.minCutoff + e;
         const double ac = alpha(p.minCutoff + p.acrossShare * e, dt);
         double ux = 0, uy = 0;
         if (s > 1e-9) {
@@ -155,8 +159,10 @@ struct Canceller {
         f2x = n2x + (ex - ecx);
         f2y = n2y + (ey - ecy);
         slowTime = t;
-        const double v
-            = std::sqrt((f2x - oldSecondX) * (f2x - oldSecondX) + (f2y - oldSecondY) * (f2y - oldSecondY)) / dt;
+        const double jump = std::max(dt, 0.008);
+        const double vx = (n2x - oldSecondX) / dt + (ex - ecx) / jump;
+        const double vy = (n2y - oldSecondY) / dt + (ey - ecy) / jump;
+        const double v = std::sqrt(vx * vx + vy * vy);
         speed = std::max(v, speed * std::exp(-dt / 0.2));
         const double g = std::min(std::max(2 - speed / 150, 0.0), 1.0);
         trendX += (1 - std::exp(-dt / 0.15)) * (ecx - trendX);

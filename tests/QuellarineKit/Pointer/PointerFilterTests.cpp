@@ -6,7 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <iostream>
+#include <limits>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
 #include <memory>
 
 using namespace quellarine;
@@ -177,4 +185,104 @@ TEST(PointerFilterTest, TheCancellerTakesOutMoreTremorThanSmoothingAlone)
     std::cout << "5 Hz tremor left by the balanced chain: " << with << " points with the canceller, " << without
               << " without\n";
     EXPECT_LT(with, 0.3 * without);
+}
+
+namespace {
+
+struct HandSample {
+    double time;
+    Point reported; // whole points when the device counts in steps
+};
+
+// A hand drifting along x with tremor of random frequencies, amplitudes and phases on both axes, as a device
+// reporting `rate` times a second would send it.
+std::vector<HandSample> tremorHand(std::uint32_t seed, double rate, bool wholeSteps)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> frequency(4.5, 11.5), amplitude(1.0, 4.0), phase(0, 6.3), drift(5, 40);
+    const double speed = drift(random);
+    struct Wave {
+        double hz, size, shift;
+    };
+    std::vector<Wave> x, y;
+    for (int i = 0; i < 2; ++i) {
+        x.push_back({frequency(random), amplitude(random), phase(random)});
+        y.push_back({frequency(random), amplitude(random), phase(random)});
+    }
+    const auto sum = [](const std::vector<Wave>& waves, double t) {
+        double total = 0;
+        for (const Wave& wave : waves) {
+            total += wave.size * std::sin(2 * std::numbers::pi * wave.hz * t + wave.shift);
+        }
+        return total;
+    };
+    std::vector<HandSample> hand;
+    Point sent{0, 0};
+    for (int i = 0; i < static_cast<int>(8 * rate); ++i) {
+        const double t = 100 + i / rate;
+        const Point wanted{speed * (t - 100) + sum(x, t), sum(y, t)};
+        if (wholeSteps) {
+            sent = {sent.x + std::trunc(wanted.x - sent.x), sent.y + std::trunc(wanted.y - sent.y)};
+        } else {
+            sent = wanted;
+        }
+        hand.push_back({t, sent});
+    }
+    return hand;
+}
+
+// How far across its way the steadied pointer strays, at the lag that fits best, as a share of the hand's own
+// stray (1: the raw hand); the first two seconds, while the chain learns, are left out.
+double tremorLeft(const PointerFilter::Parameters& parameters, const std::vector<HandSample>& hand)
+{
+    PointerFilter filter(parameters);
+    std::vector<std::pair<double, double>> steadied; // time, y
+    for (const HandSample& sample : hand) {
+        steadied.emplace_back(sample.time, filter.filter(sample.reported, sample.time).y);
+    }
+    const auto at = [&steadied](double t) {
+        auto after = std::upper_bound(steadied.begin(), steadied.end(), t,
+                                      [](double time, const auto& sample) { return time < sample.first; });
+        return after == steadied.begin() ? steadied.front().second : std::prev(after)->second;
+    };
+    const double from = hand.front().time + 2, to = hand.back().time - 0.2;
+    double best = std::numeric_limits<double>::infinity();
+    for (int lag = 0; lag <= 120; lag += 2) {
+        double total = 0;
+        int count = 0;
+        for (double t = from; t < to; t += 0.002, ++count) {
+            total += std::pow(at(t + lag / 1000.0), 2);
+        }
+        best = std::min(best, std::sqrt(total / count));
+    }
+    double raw = 0;
+    int count = 0;
+    for (const HandSample& sample : hand) {
+        if (sample.time >= from) {
+            raw += sample.reported.y * sample.reported.y;
+            ++count;
+        }
+    }
+    return best / std::sqrt(raw / count);
+}
+
+} // namespace
+
+TEST(PointerFilterTest, AHandReportedEveryMillisecondIsSteadiedAsOneReportedEvery8)
+{
+    // Mice report at 125 to 1000 times a second; the steadying must not depend on which.
+    for (const FilterPreset& preset : FilterPreset::builtIn()) {
+        for (std::uint32_t seed : {1u, 2u, 3u}) {
+            for (bool wholeSteps : {false, true}) {
+                SCOPED_TRACE(std::string(FilterPreset::rawValue(preset.id)) + " hand " + std::to_string(seed)
+                             + (wholeSteps ? " in whole steps" : ""));
+                const double slow = tremorLeft(preset.parameters, tremorHand(seed, 125, wholeSteps));
+                const double fast = tremorLeft(preset.parameters, tremorHand(seed, 1000, wholeSteps));
+                EXPECT_LT(slow, 0.95) << "the hand was not steadied at all";
+                // Within a fifth of each other (a fifth of a hundredth where the tremor is almost gone).
+                EXPECT_LE(fast, 1.2 * slow + 0.02) << "125 Hz leaves " << slow << ", 1000 Hz " << fast;
+                EXPECT_GE(fast, slow / 1.2 - 0.02) << "125 Hz leaves " << slow << ", 1000 Hz " << fast;
+            }
+        }
+    }
 }
