@@ -131,6 +131,9 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
     // Read straight from the one-shot body, never from a copy the stack could send again.
     request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
     request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    // Named, so that the stack neither offers compressed answers nor unpacks one that comes anyway: a limit on the
+    // body then limits what is read.
+    request.setRawHeader("Accept-Encoding", "identity");
     auto* device = new OneShotBody(body, nullptr);
     QNetworkReply* reply = session().post(request, device);
     device->setParent(reply);
@@ -158,11 +161,13 @@ void ServiceClient::post(const QString& path, const QByteArray& body, std::chron
         if (!status.isValid() || status.toInt() < 200) {
             return;
         }
-        if (bodyLimit == statusOnly) {
+        if (const QByteArray coding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+            !coding.isEmpty() && coding != "identity") {
+            decide({ServiceReply::Outcome::unreadable, status.toInt(), {}});
+        } else if (bodyLimit == statusOnly) {
             decide({ServiceReply::Outcome::answered, status.toInt(), {}});
-        } else if (reply->rawHeader("Content-Encoding").isEmpty()
-                   && reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > bodyLimit) {
-            // Announced too long: nothing of it is read. (A compressed body is judged by what it unpacks to.)
+        } else if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > bodyLimit) {
+            // Announced too long: nothing of it is read.
             decide({ServiceReply::Outcome::oversized, status.toInt(), {}});
         }
     });

@@ -27,6 +27,8 @@ struct ServiceReply {
         answered,
         // An answer whose body grew past the request's limit: reading stopped there and the body was dropped.
         oversized,
+        // An answer sent compressed though asked for as it is: nothing of it was read or unpacked.
+        unreadable,
     };
 
     Outcome outcome = Outcome::offline;
@@ -37,7 +39,8 @@ struct ServiceReply {
 // Sends the application's requests to the maker's service: JSON posted under one root address, through one
 // network session that keeps nothing of the service — no cookies (a cookie the service sets is never sent
 // back), no cache, no credentials. Nothing is retried, queued or sent in the background: a request goes out once,
-// its body readable once only, and a redirect ends it rather than sending it again elsewhere. Main thread only.
+// its body readable once only, and a redirect ends it rather than sending it again elsewhere. Answers are asked for
+// as they are, never compressed, so that a few kilobytes cannot unfold into gigabytes. Main thread only.
 class ServiceClient final : public QObject {
     Q_OBJECT
 

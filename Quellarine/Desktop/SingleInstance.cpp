@@ -3,18 +3,19 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
 #include <poll.h>
+#include <sys/epoll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -67,10 +68,23 @@ SingleInstance::SingleInstance(const QString& key, const QString& directory, QOb
     // A lock left by a copy that died is taken over at once (QLockFile checks that its owner still runs).
     lock_.setStaleLockTime(0);
     clock_.start();
+    resume_ = new QTimer(this);
+    resume_->setSingleShot(true);
+    connect(resume_, &QTimer::timeout, this, [this] { notifier_->setEnabled(true); });
+    silence_ = new QTimer(this);
+    silence_->setSingleShot(true);
+    connect(silence_, &QTimer::timeout, this, &SingleInstance::closeSilent);
 }
 
 SingleInstance::~SingleInstance()
 {
+    for (const Peer& peer : std::as_const(waiting_)) {
+        ::close(peer.descriptor);
+    }
+    if (waitingSet_ >= 0) {
+        delete waitingNotifier_;
+        ::close(waitingSet_);
+    }
     if (listener_ >= 0) {
         delete notifier_;
         ::close(listener_);
@@ -136,8 +150,11 @@ bool SingleInstance::listen()
     }
     // The lock is ours, so a socket of that name is left over from a copy that died.
     ::unlink(path.constData());
-    if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
-        || ::chmod(path.constData(), 0600) != 0 || ::listen(listener, maximumConnections) != 0) {
+    const int waitingSet = ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+            && ::chmod(path.constData(), 0600) == 0 && ::listen(listener, queueLength) == 0
+        ? ::epoll_create1(EPOLL_CLOEXEC)
+        : -1;
+    if (waitingSet < 0) {
         const int error = errno;
         ::close(listener);
         errno = error;
@@ -146,18 +163,22 @@ bool SingleInstance::listen()
     listener_ = listener;
     notifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptWaiting);
+    waitingSet_ = waitingSet;
+    waitingNotifier_ = new QSocketNotifier(waitingSet_, QSocketNotifier::Read, this);
+    connect(waitingNotifier_, &QSocketNotifier::activated, this, &SingleInstance::readWaiting);
     return true;
 }
 
 void SingleInstance::acceptWaiting()
 {
-    while (true) {
+    const qint64 now = clock_.elapsed();
+    if (now - roundStartedAt_ >= roundMilliseconds) {
+        roundStartedAt_ = now;
+        acceptedInRound_ = 0;
+    }
+    for (; acceptedInRound_ < acceptsPerRound; ++acceptedInRound_) {
         const int descriptor = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (descriptor >= 0) {
-            if (connections_.size() >= maximumConnections) {
-                // The longest waiting makes room: a real later copy asks at once, a silent peer never does.
-                connections_.takeFirst()->abort();
-            }
             serve(descriptor);
             continue;
         }
@@ -166,58 +187,126 @@ void SingleInstance::acceptWaiting()
         }
         if (errno != EAGAIN && errno != EWOULDBLOCK) {
             // Out of descriptors or memory: the connection stays queued; looking again at once would only spin.
-            notifier_->setEnabled(false);
-            QTimer::singleShot(acceptRetryMilliseconds, this, [this] { notifier_->setEnabled(true); });
+            pauseAccepting(acceptRetryMilliseconds);
         }
         return;
     }
+    // This round's share is taken: the rest waits in the queue, so that a flood costs this thread little.
+    pauseAccepting(roundStartedAt_ + roundMilliseconds - now);
+}
+
+void SingleInstance::pauseAccepting(qint64 milliseconds)
+{
+    notifier_->setEnabled(false);
+    resume_->start(int(std::max<qint64>(1, milliseconds)));
 }
 
 void SingleInstance::serve(int descriptor)
 {
-    // The peer process, as the kernel vouches for it; each descriptor its own when that cannot be had.
+    // Only the user's own programs, as the kernel vouches for the peer; its process is remembered for the interval.
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    const qint64 peer = ::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0
-        ? qint64(credentials.pid)
-        : -qint64(descriptor) - 1;
-    auto* socket = new QLocalSocket(this);
-    if (!socket->setSocketDescriptor(descriptor)) {
+    if (::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0
+        || credentials.uid != ::getuid()) {
         ::close(descriptor);
-        delete socket;
         return;
     }
-    connections_.append(socket);
-    connect(socket, &QObject::destroyed, this, [this, socket] { connections_.removeOne(socket); });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    // Never more than one message's worth in memory.
-    socket->setReadBufferSize(maximumMessageLength);
-    QTimer::singleShot(silenceLimitMilliseconds, socket, [socket] { socket->abort(); });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, peer] { read(socket, peer); });
-    // A later copy writes right after connecting: what is there already is read now, before another connection
+    Peer peer{descriptor, qint64(credentials.pid), clock_.elapsed(), {}};
+    // A later copy writes right after connecting: what is there already is answered now, before another connection
     // could take this one's place.
-    socket->waitForReadyRead(0);
+    if (const Reading reading = read(peer); reading != Reading::waiting) {
+        ::close(descriptor);
+        if (reading == Reading::asked && mayActivate(peer.process)) {
+            emit activationRequested();
+        }
+        return;
+    }
+    if (waiting_.size() >= maximumConnections) {
+        // The longest waiting makes room: a real later copy asks at once, a silent peer never does.
+        closeWaiting(0);
+    }
+    epoll_event event{};
+    event.events = EPOLLIN | EPOLLRDHUP;
+    event.data.fd = descriptor;
+    if (::epoll_ctl(waitingSet_, EPOLL_CTL_ADD, descriptor, &event) != 0) {
+        ::close(descriptor);
+        return;
+    }
+    waiting_.append(std::move(peer));
+    watchSilence();
 }
 
-void SingleInstance::read(QLocalSocket* socket, qint64 peer)
+void SingleInstance::readWaiting()
 {
-    if (socket->state() != QLocalSocket::ConnectedState) {
-        return;
-    }
-    while (socket->canReadLine()) {
-        if (socket->readLine(maximumMessageLength + 1) == activateMessage) {
-            // One request per connection: what else it sent is not read.
-            connections_.removeOne(socket);
-            socket->write(answerMessage);
-            socket->disconnectFromServer();
-            if (mayActivate(peer)) {
-                emit activationRequested();
-            }
-            return;
+    epoll_event events[maximumConnections];
+    const int count = ::epoll_wait(waitingSet_, events, maximumConnections, 0);
+    for (int index = 0; index < count; ++index) {
+        const auto found = std::find_if(waiting_.begin(), waiting_.end(),
+                                        [&](const Peer& peer) { return peer.descriptor == events[index].data.fd; });
+        if (found == waiting_.end()) {
+            continue;
+        }
+        const Reading reading = read(*found);
+        if (reading == Reading::waiting) {
+            continue;
+        }
+        const qint64 process = found->process;
+        closeWaiting(found - waiting_.begin());
+        if (reading == Reading::asked && mayActivate(process)) {
+            emit activationRequested();
         }
     }
-    if (socket->bytesAvailable() >= maximumMessageLength) {
-        socket->abort();
+}
+
+SingleInstance::Reading SingleInstance::read(Peer& peer)
+{
+    char chunk[maximumMessageLength];
+    while (true) {
+        const ssize_t got
+            = ::recv(peer.descriptor, chunk, std::size_t(maximumMessageLength - peer.received.size()), MSG_DONTWAIT);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return errno == EAGAIN || errno == EWOULDBLOCK ? Reading::waiting : Reading::done;
+        }
+        if (got == 0) {
+            return Reading::done; // gone without asking
+        }
+        peer.received.append(chunk, got);
+        // One request per connection, a line of its own among the first bytes: what follows is not read.
+        if (peer.received.startsWith(activateMessage) || peer.received.contains('\n' + activateMessage)) {
+            ::send(peer.descriptor, answerMessage.constData(), std::size_t(answerMessage.size()),
+                   MSG_NOSIGNAL | MSG_DONTWAIT);
+            return Reading::asked;
+        }
+        if (peer.received.size() >= maximumMessageLength) {
+            return Reading::done; // longer than any request
+        }
+    }
+}
+
+void SingleInstance::closeWaiting(qsizetype index)
+{
+    // Closing the descriptor also takes it out of the epoll set.
+    ::close(waiting_[index].descriptor);
+    waiting_.removeAt(index);
+}
+
+void SingleInstance::closeSilent()
+{
+    while (!waiting_.isEmpty() && clock_.elapsed() - waiting_.first().acceptedAt >= silenceLimitMilliseconds) {
+        closeWaiting(0);
+    }
+    watchSilence();
+}
+
+void SingleInstance::watchSilence()
+{
+    // Set for the oldest; one that a newer connection pushed out makes it fire early, and it is set again then.
+    if (!silence_->isActive() && !waiting_.isEmpty()) {
+        silence_->start(
+            int(std::max<qint64>(0, waiting_.first().acceptedAt + silenceLimitMilliseconds - clock_.elapsed())));
     }
 }
 
@@ -253,6 +342,10 @@ bool SingleInstance::notifyPrimary(int timeoutMilliseconds)
         if (fd < 0) {
             return false;
         }
+        // A full queue makes the connection wait for room, never past the deadline.
+        const qint64 remaining = std::max<qint64>(1, deadline.remainingTime());
+        const timeval patience{time_t(remaining / 1000), suseconds_t(remaining % 1000 * 1000)};
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
         QByteArray answer;
         if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
             && ::send(fd, activateMessage.constData(), std::size_t(activateMessage.size()), MSG_NOSIGNAL)

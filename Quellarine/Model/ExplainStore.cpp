@@ -114,6 +114,7 @@ void ExplainStore::ask(const CalibrationResult& result, std::optional<ProfileSto
                          return;
                      case ServiceReply::Outcome::noService:
                      case ServiceReply::Outcome::oversized:
+                     case ServiceReply::Outcome::unreadable:
                          setState({State::Kind::failed, Failure::unavailable});
                          return;
                      case ServiceReply::Outcome::answered:

@@ -1,5 +1,6 @@
 #include "Quellarine/Desktop/AppcastUpdater.h"
 
+#include "GzipOfZeros.h"
 #include "LocalService.h"
 
 #include "Quellarine/Model/UpdateController.h"
@@ -98,29 +99,6 @@ private:
         socket->disconnectFromHost();
     }
 };
-
-// The gzip stream of `size` zero bytes: a few kilobytes for each megabyte it unfolds to.
-QByteArray gzipOfZeros(qsizetype size)
-{
-    const QByteArray zeros(size, '\0');
-    const QByteArray zlib = qCompress(zeros, 9); // a 4-byte length, a 2-byte header, the deflate data, a checksum
-    quint32 crc = 0xFFFF'FFFF;
-    for (char byte : zeros) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB8'8320 & (0 - (crc & 1)));
-        }
-    }
-    crc = ~crc;
-    QByteArray gzip("\x1f\x8b\x08\0\0\0\0\0\0\xff", 10);
-    gzip += zlib.mid(6, zlib.size() - 10);
-    for (quint32 value : {crc, quint32(size)}) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            gzip += char(value >> shift);
-        }
-    }
-    return gzip;
-}
 
 QByteArray feedWith(const QByteArray& build, const QByteArray& version)
 {
@@ -316,7 +294,7 @@ TEST_F(AppcastUpdaterTest, ACompressedFeedIsRefusedAtOnceAsUnreadable)
     // An HTTPS service that answers with a gzip bomb: 64 MB of zeros in some 65 kB, sent compressed whether
     // asked for or not.
     quellarine::testing::LocalService service;
-    const QByteArray bomb = gzipOfZeros(64 << 20);
+    const QByteArray bomb = quellarine::testing::gzipOfZeros(64 << 20);
     service.answer = [&](const quellarine::testing::LocalService::Request&) {
         quellarine::testing::LocalService::Answer answer;
         answer.body = bomb;

@@ -1,3 +1,4 @@
+#include "GzipOfZeros.h"
 #include "LocalService.h"
 
 #include "Quellarine/Desktop/ServiceClient.h"
@@ -131,6 +132,37 @@ TEST_F(ServiceClientTest, AnEndlessAnswerTakesNoMoreMemoryThanItsLimit)
                   << " KiB poured, peak memory +" << growth << " KiB\n";
         EXPECT_LT(growth, 16 * 1024);
     }
+}
+
+TEST_F(ServiceClientTest, ACompressedAnswerIsRefusedUnpacked)
+{
+    // A gzip bomb, sent compressed though asked for as it is: 64 MB of zeros in some 65 kB.
+    const QByteArray bomb = testing::gzipOfZeros(64 << 20);
+    for (const char* coding : {"gzip", "deflate", "br"}) {
+        service.answer = [&](const LocalService::Request&) {
+            LocalService::Answer answer = LocalService::Answer::withStatus(200, bomb);
+            answer.headers = {{"Content-Encoding", coding}};
+            return answer;
+        };
+        // The feedback, whose status alone counts, and the explanation, whose body is read.
+        for (qint64 limit : {ServiceClient::statusOnly, qint64(64 * 1024)}) {
+            const qint64 resident = restartPeak();
+            auto reply = post(QStringLiteral("api/feedback"), limit);
+            ASSERT_TRUE(reply);
+            EXPECT_EQ(reply->outcome, Outcome::unreadable) << coding << ' ' << limit;
+            EXPECT_TRUE(reply->body.isEmpty());
+            EXPECT_EQ(service.received.back().headers.value("accept-encoding"), "identity");
+            // Nothing unpacked: no more than the compressed answer itself was ever held.
+            EXPECT_LT(memoryStatus("VmHWM") - resident, 16 * 1024) << coding << ' ' << limit;
+        }
+    }
+
+    // A plain answer from the same service is read.
+    service.answer = [](const LocalService::Request&) { return LocalService::Answer::withStatus(200, "{}"); };
+    auto plain = post(QStringLiteral("api/calibrate/explain"));
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->outcome, Outcome::answered);
+    EXPECT_EQ(plain->body, "{}");
 }
 
 TEST_F(ServiceClientTest, TwoRequestsInFlightEndIndependently)

@@ -1,5 +1,6 @@
 #include "Quellarine/Desktop/SingleInstance.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,16 +14,20 @@
 #include <QTest>
 #include <QUuid>
 
+#include "Eventually.h"
+
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
-#include <future>
 #include <cstring>
+#include <future>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -351,4 +356,80 @@ TEST(SingleInstanceTest, AFloodingPeerBringsTheFirstCopyForwardOnlySoOften)
     ASSERT_TRUE(QTest::qWaitFor([&] { return other.state() == QProcess::NotRunning; }, 5000));
     EXPECT_EQ(other.readAllStandardOutput(), "ok\n");
     EXPECT_EQ(asked.count(), before + 1);
+}
+
+namespace {
+
+// A peer of the same user that is not a later copy: it opens a connection and closes it at once, sends half a
+// request, something else, or more than any request, or holds the connection silent a while.
+void churn(const QString& socketPath, int connections, std::atomic<int>& silentHeld)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketPath);
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const QByteArray sends[] = {{}, "activ", "hello\n", QByteArray(4096, 'x'), "activate"};
+    std::vector<int> silent;
+    for (int i = 0; i < connections; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            ::close(fd);
+            continue;
+        }
+        const QByteArray& sent = sends[i % std::size(sends)];
+        ::send(fd, sent.constData(), std::size_t(sent.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (i % 50 == 0) {
+            silent.push_back(fd);
+            ++silentHeld;
+        } else {
+            ::close(fd);
+        }
+    }
+    for (int fd : silent) {
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+TEST(SingleInstanceTest, AFloodOfConnectionsLeavesNothingBehindAndALaterCopyIsHeard)
+{
+    QTemporaryDir dir;
+    const QString key = uniqueKey();
+    SingleInstance first(key, dir.path());
+    ASSERT_TRUE(first.claim());
+    QSignalSpy asked(&first, &SingleInstance::activationRequested);
+    // The objects the first copy and the event loop hold (a timer of Qt's own lives as a child of the loop).
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    const auto objects = [&] { return first.findChildren<QObject*>().size() + loop->findChildren<QObject*>().size(); };
+    const qsizetype before = objects();
+
+    // Two programs churning through connections; halfway, when some are held silent, a later copy asks. It waits
+    // for its answer as long as need be: what counts is that it is heard, not how fast on this machine.
+    constexpr int connections = 1500;
+    std::atomic<int> silentHeld{0};
+    std::vector<std::thread> flood;
+    for (int i = 0; i < 2; ++i) {
+        flood.emplace_back([&] { churn(first.socketPath(), connections, silentHeld); });
+    }
+    ASSERT_TRUE(quellarine::testing::eventually([&] { return silentHeld >= connections / 50; }, 60000));
+    SingleInstance later(key, dir.path());
+    EXPECT_TRUE(notifiedFromLaterCopy(later, 60000));
+    EXPECT_TRUE(quellarine::testing::eventually([&] { return asked.count() >= 1; }, 60000));
+    auto done = std::async(std::launch::async, [&] {
+        for (auto& thread : flood) {
+            thread.join();
+        }
+    });
+    ASSERT_TRUE(quellarine::testing::eventually(
+        [&] { return done.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; }, 60000));
+
+    // Nothing of the flood stays once its connections are closed: no object made for one outlives it. And it
+    // brought nothing forward.
+    EXPECT_TRUE(quellarine::testing::eventually([&] { return first.openConnections() == 0; }, 60000));
+    EXPECT_LE(objects(), before);
+    EXPECT_EQ(asked.count(), 1);
+
+    // And the socket still serves.
+    EXPECT_TRUE(notifiedFromLaterCopy(later, 60000));
 }

@@ -9,11 +9,16 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QLocalSocket>
-#include <QPointer>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 using namespace quellarine;
@@ -29,30 +34,18 @@ QCoreApplication& application()
     return instance;
 }
 
-// The first copy's side of each connection, seen as it is made (as a child of the first copy), so that a
-// connection read, closed and deleted within one pass of the event loop is still noticed.
-class ConnectionWatch : public QObject {
-public:
-    QList<QPointer<QObject>> connections;
-
-    // Every connection seen has been closed, or is gone already.
-    bool allClosed() const
-    {
-        return !connections.isEmpty() && std::all_of(connections.begin(), connections.end(), [](const auto& child) {
-            auto* socket = qobject_cast<QLocalSocket*>(child.data());
-            return child.isNull() || (socket != nullptr && socket->state() == QLocalSocket::UnconnectedState);
-        });
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::ChildAdded) {
-            connections.append(static_cast<QChildEvent*>(event)->child());
-        }
-        return false;
-    }
-};
+// A later copy's connection, on a plain socket so that it can end its sending and still see the first copy close.
+int connectTo(const QString& socketPath)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketPath);
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    fuzz::require(fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0,
+                  "a later copy cannot connect");
+    return fd;
+}
 
 // The requests the first copy answers: the lines that are exactly the request, read in order until a line
 // longer than any message ends the connection.
@@ -90,27 +83,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qsizetype activations = 0;
     auto counting = QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
 
-    ConnectionWatch watch;
-    first.installEventFilter(&watch);
-
-    QLocalSocket later;
-    later.connectToServer(first.socketPath());
-    fuzz::require(later.waitForConnected(2000), "a later copy cannot connect");
-    later.write(sent);
-    later.disconnectFromServer();
-    fuzz::require(later.state() == QLocalSocket::UnconnectedState || later.waitForDisconnected(2000),
-                  "a later copy cannot send its message");
-
-    // The first copy has read everything once its side of the connection has seen the other end close.
+    // Sends while the first copy serves, until all is sent or the first copy has closed the connection; then ends
+    // its sending and waits until the first copy has closed its side too, having read all it wanted.
+    const int later = connectTo(first.socketPath());
     const QDeadlineTimer deadline(5000);
-    while (!watch.allClosed()) {
+    qsizetype written = 0;
+    while (written < sent.size()) {
+        const ssize_t count = ::send(later, sent.constData() + written, std::size_t(sent.size() - written),
+                                     MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (count < 0 && errno != EAGAIN && errno != EINTR) {
+            break; // closed by the first copy
+        }
+        written += std::max<ssize_t>(count, 0);
+        fuzz::require(!deadline.hasExpired(), "a later copy cannot send its message");
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    ::shutdown(later, SHUT_WR);
+    for (char answer[64];;) {
+        const ssize_t count = ::recv(later, answer, sizeof answer, MSG_DONTWAIT);
+        if (count == 0 || (count < 0 && errno != EAGAIN && errno != EINTR)) {
+            break;
+        }
         fuzz::require(!deadline.hasExpired(), "the first copy did not see the later one close");
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    first.removeEventFilter(&watch);
+    ::close(later);
     QObject::disconnect(counting);
-    fuzz::require(first.findChildren<QLocalSocket*>().isEmpty(), "the first copy keeps a closed connection");
+    fuzz::require(first.openConnections() == 0, "the first copy keeps a closed connection");
 
     fuzz::require(activations <= std::min<qsizetype>(1, activationLines(sent)),
                   "the first copy came forward " + std::to_string(activations) + " times for "
