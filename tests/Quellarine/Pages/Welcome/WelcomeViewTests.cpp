@@ -103,7 +103,7 @@ TEST_F(WelcomeViewTest, TheAccessCardSaysWhatIsTrueInEveryStateOfTheAccess)
     AccessibilityCard& card = *welcome.accessibilityCard();
     const auto expectState = [&card](AccessibilityCard::State state, const QString& headline) {
         EXPECT_EQ(card.state(), state);
-        EXPECT_EQ(card.headline()->text(), headline);
+        EXPECT_EQ(card.headline()->text().toStdString(), headline.toStdString());
         const bool asksForTheCommand = card.explanation()->text().contains(QStringLiteral("command"));
         EXPECT_EQ(asksForTheCommand, state == AccessibilityCard::State::needed)
             << card.explanation()->text().toStdString();
