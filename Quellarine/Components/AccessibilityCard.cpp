@@ -5,6 +5,7 @@
 #include "Quellarine/Components/Card.h"
 #include "Quellarine/Components/ProminentButton.h"
 #include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Components/TapFailedNotice.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Components/Style/Typography.h"
 
@@ -39,12 +40,7 @@ AccessibilityCard::AccessibilityCard(AppModel& model, QWidget* parent)
     column->setSpacing(8);
 
     headline_ = new SymbolLabel(QString(), QString(), Typography::font(Typography::TextStyle::headline));
-    // This computer's real requirement: the pointing devices and the kernel's virtual input devices, given to the
-    // user at the computer by the one command the card shows.
-    explanation_ = secondaryText(
-        tr("This computer asks for this so Quellarine can adjust the pointer. Run this command once in a terminal "
-           "and enter your password. Nothing you type or click is recorded or sent anywhere."),
-        Typography::TextStyle::callout);
+    explanation_ = secondaryText(QString(), Typography::TextStyle::callout);
     command_ = new QLabel(DeviceAccess::installCommand(QCoreApplication::applicationFilePath()));
     command_->setTextFormat(Qt::PlainText);
     command_->setWordWrap(true);
@@ -70,25 +66,53 @@ AccessibilityCard::AccessibilityCard(AppModel& model, QWidget* parent)
     // The card does not wait for an answer: the permission watch changes `isTrusted` when the user is done.
     connect(button_, &QPushButton::clicked, this, [this] { model_.requestAccessibility(); });
     connect(&model_, &AppModel::isTrustedChanged, this, &AccessibilityCard::refresh);
+    connect(&model_, &AppModel::tapFailedChanged, this, &AccessibilityCard::refresh);
     refresh();
+}
+
+AccessibilityCard::State AccessibilityCard::state() const
+{
+    if (!model_.isTrusted()) {
+        return State::needed;
+    }
+    return model_.tapFailed() ? State::waiting : State::given;
 }
 
 void AccessibilityCard::refresh()
 {
-    const bool trusted = model_.isTrusted();
-    card_->setTint(trusted ? std::optional<DynamicColor>(Brand::accent) : std::nullopt);
-    if (trusted) {
-        headline_->setText(tr("Quellarine can reach the pointer"));
-        headline_->setSymbol(QStringLiteral("checkmark.circle.fill"));
-        headline_->setColor(Brand::accent);
-    } else {
+    const State now = state();
+    card_->setTint(now == State::given ? std::optional<DynamicColor>(Brand::accent) : std::nullopt);
+    switch (now) {
+    case State::needed:
         headline_->setText(tr("Allow Access to the Pointer"));
         headline_->setSymbol(QStringLiteral("1.circle.fill"));
         headline_->setColor(std::nullopt);
+        // This computer's real requirement: the pointing devices and the kernel's virtual input devices, given to
+        // the user at the computer by the one command the card shows.
+        explanation_->setText(tr("This computer asks for this so Quellarine can adjust the pointer. Run this command "
+                                 "once in a terminal and enter your password. Nothing you type or click is recorded "
+                                 "or sent anywhere."));
+        break;
+    case State::waiting:
+        headline_->setText(tr("Access given, waiting for the system"));
+        headline_->setSymbol(QStringLiteral("exclamationmark.circle.fill"));
+        headline_->setColor(std::nullopt);
+        explanation_->setText(TapFailedNotice::tr("The system didn't let Quellarine watch the pointer. Quit and open "
+                                                  "it again."));
+        break;
+    case State::given:
+        headline_->setText(tr("Quellarine can reach the pointer"));
+        headline_->setSymbol(QStringLiteral("checkmark.circle.fill"));
+        headline_->setColor(Brand::accent);
+        explanation_->setText(tr("The access is given: there is nothing to run. Nothing you type or click is recorded "
+                                 "or sent anywhere."));
+        break;
     }
-    command_->setVisible(!trusted);
-    button_->setVisible(!trusted);
-    hint_->setVisible(!trusted);
+    // The command, the way to the full explanation and the hint belong to the step that asks for the command.
+    const bool asking = now == State::needed;
+    command_->setVisible(asking);
+    button_->setVisible(asking);
+    hint_->setVisible(asking);
 }
 
 } // namespace quellarine

@@ -28,8 +28,9 @@ int InkRoom::forPixelSize(int pixelSize)
 void InkRoom::apply(QLabel& label)
 {
     const int room = label.layoutDirection() == Qt::RightToLeft ? forPixelSize(QFontInfo(label.font()).pixelSize()) : 0;
-    if (label.contentsMargins() != QMargins(room, 0, room, 0)) {
-        label.setContentsMargins(room, 0, room, 0);
+    // Only at the left, where the lines end: the leading edge stays in line with the texts above and below.
+    if (label.contentsMargins() != QMargins(room, 0, 0, 0)) {
+        label.setContentsMargins(room, 0, 0, 0);
     }
 }
 

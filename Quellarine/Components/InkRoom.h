@@ -6,9 +6,10 @@ class QLabel;
 
 namespace quellarine {
 
-// Room at the sides of a wrapping label for glyphs that reach past their advance, as the tails of Arabic
-// letters at a line's left end do: right to left the text is laid out that much inside the label's edges, so no
-// ink is cut off there. Left to right the label keeps its edges. Follows the label's direction and font.
+// Room at the end of a wrapping label's lines for glyphs that reach past their advance, as the tails of Arabic
+// letters at a line's left end do: right to left the text is laid out that much inside the label's left edge, so
+// no ink is cut off there, while its leading (right) edge stays in line with the texts beside it. Left to right
+// the label keeps its edges. Follows the label's direction and font.
 class InkRoom : public QObject {
     Q_OBJECT
 

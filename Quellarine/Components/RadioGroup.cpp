@@ -136,7 +136,9 @@ void RadioGroup::step(QAbstractButton& from, int by)
     // As with the system's own radio buttons, moving chooses.
     next->setFocusPolicy(Qt::StrongFocus);
     next->setFocus(Qt::TabFocusReason);
+    stepping_ = true;
     next->click();
+    stepping_ = false;
     refresh();
 }
 

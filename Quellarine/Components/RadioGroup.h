@@ -20,6 +20,8 @@ public:
 
     // Gives the Tab stop to the chosen button; call when the choice changed without a click.
     void refresh();
+    // While an arrow key chooses: the keyboard stays on the group, so a choice made this way moves no focus on.
+    bool stepping() const { return stepping_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +30,7 @@ private:
     void step(QAbstractButton& from, int by);
 
     std::vector<QAbstractButton*> buttons_;
+    bool stepping_ = false;
 };
 
 } // namespace quellarine

@@ -209,7 +209,8 @@ void MenuBarItem::buildMenu(QAction& updateCommand)
 void MenuBarItem::refreshMenu()
 {
     status_->setText(panel_->view().statusText());
-    filter_->setChecked(model_.wantsOn());
+    // Without the access nothing can be on, whatever the wish: the item shows off and unavailable.
+    filter_->setChecked(model_.isTrusted() && model_.wantsOn());
     filter_->setEnabled(model_.isTrusted());
     allow_->setVisible(!model_.isTrusted());
     const FilterPreset::ID active = model_.activePreset().id;

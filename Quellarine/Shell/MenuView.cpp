@@ -305,7 +305,8 @@ QString MenuView::updateText() const
 void MenuView::refresh()
 {
     statusLabel_->setText(statusText());
-    switch_->setOn(model_.wantsOn());
+    // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
+    switch_->setOn(model_.isTrusted() && model_.wantsOn());
     switch_->setEnabled(model_.isTrusted());
 
     permissionCard_->setVisible(!model_.isTrusted());

@@ -132,7 +132,8 @@ OnOffCard::OnOffCard(AppModel& model, QWidget* parent)
     tapArea_->passClicks(*texts_);
     connect(tapArea_, &TapArea::tapped, this, &OnOffCard::tapped);
 
-    switch_ = new ToggleSwitch(tr("Filter"), ToggleSwitch::ControlSize::regular, this);
+    // Named apart from the home page's switch, which the same window shows.
+    switch_ = new ToggleSwitch(tr("Quellarine on or off"), ToggleSwitch::ControlSize::regular, this);
     // The setter writes "filterOn" and brings the tap in line.
     connect(switch_, &ToggleSwitch::switched, this, [this](bool on) { model_.setWantsOn(on); });
 
@@ -195,7 +196,8 @@ void OnOffCard::tapped()
 void OnOffCard::refresh()
 {
     dot_->setOn(model_.isOn());
-    switch_->setOn(model_.wantsOn());
+    // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
+    switch_->setOn(model_.isTrusted() && model_.wantsOn());
     switch_->setEnabled(model_.isTrusted());
     if (model_.isOn()) {
         switch_->setTint(Brand::onGradient, 0.35);

@@ -102,6 +102,15 @@ private:
     OnOffCard* card_ = nullptr;
 };
 
+// What the sidebar scrolls: as tall as its rows and footer need at the width it has, so that a short window
+// scrolls no further than its last control (a height found at a narrower width would leave a gap above the footer).
+class SidebarContent : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    QSize minimumSizeHint() const override { return QSize(QWidget::minimumSizeHint().width(), 0); }
+};
+
 } // namespace
 
 Sidebar::Sidebar(AppModel& model, QWidget* parent)
@@ -111,7 +120,9 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     setMinimumWidth(minimumWidth);
     setMaximumWidth(maximumWidth);
 
-    // The list scrolls when the window is too short for it; the footer stays pinned below.
+    // The list, a stretch and the footer scroll as one: while the window is tall enough the stretch pins the
+    // footer to the bottom; when it is too short (a small screen, large text) every row stays in view at the top
+    // and the footer is scrolled to.
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
     listLayout->setContentsMargins(listInset, 4, listInset, 8);
@@ -127,19 +138,16 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
         connect(row, &SidebarRow::stepRequested, this, [this, row](int by) { step(*row, by); });
         connect(row, &SidebarRow::pageActionRequested, this, &Sidebar::pageActionRequested);
     }
-    listLayout->addStretch(1);
-
-    auto* scroll = new FocusScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(list);
     AccessibleRole::set(*list, QAccessible::PageTabList);
-    // The sidebar's own shade shows through.
-    list->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
 
-    auto* footer = new SidebarFooter(this);
+    auto* content = new SidebarContent;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(0);
+    contentLayout->addWidget(list);
+    contentLayout->addStretch(1);
+
+    auto* footer = new SidebarFooter(content);
     footer_ = footer;
     auto* footerLayout = new QVBoxLayout(footer_);
     // Room above the on/off card for its shadow.
@@ -153,11 +161,21 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     profileCard_ = new ProfileCard(model_, footer_);
     footerLayout->addWidget(profileCard_);
 
+    contentLayout->addWidget(footer_);
+
+    auto* scroll = new FocusScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    // The sidebar's own shade shows through.
+    content->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(scroll, 1);
-    layout->addWidget(footer_);
 
     connect(&model_, &AppModel::sectionChanged, this, &Sidebar::refreshSelection);
     connect(&model_, &AppModel::whatsNewUnseenChanged, this, &Sidebar::refreshNewDot);

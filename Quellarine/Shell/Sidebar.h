@@ -18,9 +18,10 @@ class SidebarRow;
 class UpdateRow;
 
 // The main window's sidebar: the application's name at the top, a row for each section of the sidebar list,
-// and pinned at the foot the on/off card, the update row and the profile card. It highlights the row of the
-// model's current section (none while the profile is shown) and marks What's New while it is unseen; choosing
-// a row is reported, and the window decides what it does.
+// and at the foot the on/off card, the update row and the profile card, pinned there while the window is tall
+// enough for all of it; a shorter window scrolls the whole sidebar, its rows first in view. It highlights the row of
+// the model's current section (none while the profile is shown) and marks What's New while it is unseen; choosing a row
+// is reported, and the window decides what it does.
 class Sidebar : public QWidget {
     Q_OBJECT
 

@@ -297,6 +297,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Allow Access to the Pointer</source>
         <translation>اسمح بالوصول إلى المؤشر</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>تم منح الوصول، في انتظار النظام</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>تم منح الوصول: لا شيء عليك تشغيله. لا يُسجَّل أي شيء تكتبه أو تنقر عليه، ولا يُرسَل إلى أي مكان.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>عرض المطلوب</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>الفلتر</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>تم تشغيل Quellarine</translation>
     </message>
@@ -810,6 +814,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>لا يُسجَّل أي شيء تكتبه أو تنقر عليه، ولا يُرسَل إلى أي مكان.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>تنعيم المؤشر بالإعداد المسبق «%1»</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>الفلتر</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>يعمل</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>تشغيل Quellarine أو إيقافه</translation>
     </message>
 </context>
 <context>

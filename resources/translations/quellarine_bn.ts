@@ -297,6 +297,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Allow Access to the Pointer</source>
         <translation>পয়েন্টারে অ্যাক্সেসের অনুমতি দিন</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>অ্যাক্সেস দেওয়া হয়েছে, সিস্টেমের অপেক্ষায়</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>অ্যাক্সেস দেওয়া হয়েছে: কিছু চালানোর দরকার নেই। আপনি যা টাইপ বা ক্লিক করেন, তার কিছুই রেকর্ড করা হয় না বা কোথাও পাঠানো হয় না।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>কী দরকার দেখুন</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>ফিল্টার</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine চালু আছে</translation>
     </message>
@@ -810,6 +814,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>আপনি যা টাইপ বা ক্লিক করেন, তার কিছুই রেকর্ড করা হয় না বা কোথাও পাঠানো হয় না।</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>%1 প্রিসেট দিয়ে পয়েন্টার স্মুদ করুন</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>ফিল্টার</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>চালু</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>বন্ধ</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine চালু বা বন্ধ</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,14 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <source>Allow Access to the Pointer</source>
         <translation>Permitir el acceso al puntero</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Acceso concedido, esperando al sistema</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>El acceso está concedido: no hay nada que ejecutar. Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
         <translation>Ver qué se necesita</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine está activado</translation>
     </message>
@@ -810,6 +814,10 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Nada de lo que escribes o pulsas se graba ni se envía a ningún sitio.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>Suavizar el puntero con el preajuste %1</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Cierra la sesión, elige una sesión X11 en la pantalla de inicio de sesión (su
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Activado</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine activado o desactivado</translation>
     </message>
 </context>
 <context>

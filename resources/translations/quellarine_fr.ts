@@ -297,6 +297,14 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <source>Allow Access to the Pointer</source>
         <translation>Autoriser l’accès au pointeur</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Accès accordé, en attente du système</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>L’accès est accordé&#xa0;: il n’y a rien à exécuter. Rien de ce que vous tapez ou cliquez n’est enregistré ni envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
         <translation>Voir ce qu’il faut</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine est activé</translation>
     </message>
@@ -810,6 +814,10 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Rien de ce que vous tapez ou cliquez n’est enregistré ni envoyé.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>Lisser le pointeur avec le préréglage %1</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Déconnectez-vous, choisissez une session X11 sur l’écran de connexion (son n
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Activé</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine activé ou désactivé</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Allow Access to the Pointer</source>
         <translation>पॉइंटर तक पहुँच की अनुमति दें</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>पहुँच दी गई, सिस्टम की प्रतीक्षा है</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>पहुँच दी जा चुकी है: कुछ भी चलाने की ज़रूरत नहीं। आप जो भी टाइप या क्लिक करते हैं, वह न रिकॉर्ड होता है, न कहीं भेजा जाता है।</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>क्या चाहिए, देखें</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>फ़िल्टर</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine चालू है</translation>
     </message>
@@ -810,6 +814,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>आप जो भी टाइप या क्लिक करते हैं, वह न रिकॉर्ड होता है, न कहीं भेजा जाता है।</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>%1 प्रीसेट के साथ पॉइंटर स्मूद करें</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>फ़िल्टर</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>चालू</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>बंद</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine चालू या बंद</translation>
     </message>
 </context>
 <context>

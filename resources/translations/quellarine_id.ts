@@ -297,6 +297,14 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <source>Allow Access to the Pointer</source>
         <translation>Izinkan akses ke penunjuk</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Akses diberikan, menunggu sistem</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Akses sudah diberikan: tidak ada yang perlu dijalankan. Apa pun yang Anda ketik atau klik tidak direkam atau dikirim ke mana pun.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
         <translation>Tampilkan yang Diperlukan</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine aktif</translation>
     </message>
@@ -810,6 +814,10 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Apa pun yang Anda ketik atau klik tidak direkam atau dikirim ke mana pun.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>Haluskan penunjuk dengan preset %1</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Keluar, pilih sesi X11 di layar masuk (namanya sering memuat “Xorg” atau “
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Aktif</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Nonaktif</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine nyala atau mati</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,14 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <source>Allow Access to the Pointer</source>
         <translation>Permitir acesso ao ponteiro</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Acesso concedido, aguardando o sistema</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>O acesso foi concedido: não há nada para executar. Nada do que você digita ou clica é gravado ou enviado a lugar nenhum.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
         <translation>Mostrar o que é necessário</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>O Quellarine está ligado</translation>
     </message>
@@ -810,6 +814,10 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Nada do que você digita ou clica é gravado ou enviado a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>Suavizar o ponteiro com o modo %1</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Encerre a sessão, escolha uma sessão X11 na tela de login (o nome dela costuma
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Ligado</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine ligado ou desligado</translation>
     </message>
 </context>
 <context>

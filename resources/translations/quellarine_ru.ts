@@ -297,6 +297,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Allow Access to the Pointer</source>
         <translation>Разрешите доступ к указателю</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Доступ дан, ожидание системы</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Доступ предоставлен: ничего запускать не нужно. Ничего из того, что вы печатаете или нажимаете, не записывается и никуда не отправляется.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>Показать, что нужно</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Фильтр</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine включён</translation>
     </message>
@@ -810,6 +814,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Ничего из того, что вы печатаете или нажимаете, не записывается и никуда не отправляется.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>Сглаживать указатель в режиме «%1»</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Фильтр</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Включено</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine включён или выключен</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,14 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <source>Allow Access to the Pointer</source>
         <translation>İşaretçiye erişime izin verin</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>Erişim verildi, sistem bekleniyor</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>Erişim verildi: çalıştırılacak bir şey yok. Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez, hiçbir yere gönderilmez.</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
         <translation>Gerekenleri Göster</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine açık</translation>
     </message>
@@ -810,6 +814,10 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>Yazdığınız veya tıkladığınız hiçbir şey kaydedilmez, hiçbir yere gönderilmez.</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>İşaretçiyi %1 ön ayarıyla yumuşat</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Oturumu kapatın, giriş ekranında bir X11 oturumu seçin (adında genellikle �
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>Açık</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine açık veya kapalı</translation>
     </message>
 </context>
 <context>

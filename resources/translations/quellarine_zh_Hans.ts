@@ -297,6 +297,14 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <source>Allow Access to the Pointer</source>
         <translation>允许访问指针</translation>
     </message>
+    <message>
+        <source>Access given, waiting for the system</source>
+        <translation>已授予访问权限，正在等待系统</translation>
+    </message>
+    <message>
+        <source>The access is given: there is nothing to run. Nothing you type or click is recorded or sent anywhere.</source>
+        <translation>已授予访问权限：无需运行任何命令。你输入或点击的任何内容都不会被记录，也不会被发送到任何地方。</translation>
+    </message>
 </context>
 <context>
     <name>quellarine::AppcastUpdater</name>
@@ -788,10 +796,6 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
         <translation>显示所需条件</translation>
     </message>
     <message>
-        <source>Filter</source>
-        <translation>防抖</translation>
-    </message>
-    <message>
         <source>Quellarine is on</source>
         <translation>Quellarine 已开启</translation>
     </message>
@@ -810,6 +814,10 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
     <message>
         <source>Nothing you type or click is recorded or sent anywhere.</source>
         <translation>你输入或点击的任何内容都不会被记录，也不会被发送到任何地方。</translation>
+    </message>
+    <message>
+        <source>Smooth the pointer with %1</source>
+        <translation>使用“%1”预设平滑指针</translation>
     </message>
 </context>
 <context>
@@ -1089,16 +1097,16 @@ Log out, choose an X11 session at the login screen (often named &quot;on Xorg&qu
 <context>
     <name>quellarine::OnOffCard</name>
     <message>
-        <source>Filter</source>
-        <translation>防抖</translation>
-    </message>
-    <message>
         <source>On</source>
         <translation>已开启</translation>
     </message>
     <message>
         <source>Off</source>
         <translation>已关闭</translation>
+    </message>
+    <message>
+        <source>Quellarine on or off</source>
+        <translation>Quellarine 开启或关闭</translation>
     </message>
 </context>
 <context>

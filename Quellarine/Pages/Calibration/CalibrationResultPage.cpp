@@ -126,11 +126,14 @@ CalibrationResultPage::CalibrationResultPage(AppModel& model, CalibrationResult 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(sectionSpacing);
+    // Made in reading order, which Tab and assistive technology follow: the numbers before the explanation of them.
+    QWidget* suggestion = buildSuggestion(replay);
+    QWidget* tiles = buildTiles();
+    QWidget* scores = buildScores();
     explainCard_ = new ExplainCard(model_, result_, this);
     // The sections enter one after the other.
     double delay = 0.05;
-    for (QWidget* section :
-         {buildSuggestion(replay), buildTiles(), buildScores(), static_cast<QWidget*>(explainCard_), buildBottom()}) {
+    for (QWidget* section : {suggestion, tiles, scores, static_cast<QWidget*>(explainCard_), buildBottom()}) {
         Reveal::apply(*section, delay);
         delay += 0.05;
         layout->addWidget(section);

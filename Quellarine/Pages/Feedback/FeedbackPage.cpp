@@ -177,6 +177,7 @@ void FeedbackPage::rebuild()
         body_->deleteLater();
     }
     tiles_.clear();
+    topicGroup_ = nullptr;
     editor_ = nullptr;
     counter_ = nullptr;
     email_ = nullptr;
@@ -228,7 +229,7 @@ QWidget* FeedbackPage::buildForm()
         gridLayout->addWidget(tile);
         tiles_.push_back(tile);
     }
-    new RadioGroup(std::vector<QAbstractButton*>(tiles_.begin(), tiles_.end()));
+    topicGroup_ = new RadioGroup(std::vector<QAbstractButton*>(tiles_.begin(), tiles_.end()));
     topicColumn->addWidget(grid);
 
     // The message.
@@ -440,8 +441,8 @@ void FeedbackPage::chooseTopic(FeedbackStore::Topic topic)
     store_.setTopic(topic);
     backToEditing();
     refreshForm();
-    // Typing goes straight into the message.
-    if (editor_) {
+    // Typing goes straight into the message; the arrow keys keep the keyboard on the topics, Tab moves on.
+    if (editor_ && !(topicGroup_ && topicGroup_->stepping())) {
         editor_->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -18,6 +18,7 @@ namespace quellarine {
 class AppModel;
 class Notice;
 class ProminentButton;
+class RadioGroup;
 class ToggleSwitch;
 class TopicTile;
 
@@ -67,6 +68,7 @@ private:
     bool showingThanks_ = false;
 
     std::vector<TopicTile*> tiles_;
+    RadioGroup* topicGroup_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QLabel* counter_ = nullptr;
     QLineEdit* email_ = nullptr;

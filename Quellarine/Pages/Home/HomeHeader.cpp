@@ -133,7 +133,7 @@ HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
     , subtitle_(new Line(Typography::font(Typography::TextStyle::title3), true, this))
     // Leads to the help page, which says what this computer needs.
     , allowButton_(new ProminentButton(tr("Show What's Needed"), Brand::accent, this))
-    , switch_(new ToggleSwitch(tr("Filter"), ToggleSwitch::ControlSize::large, this))
+    , switch_(new ToggleSwitch(QString(), ToggleSwitch::ControlSize::large, this))
     , shadow_(new QGraphicsDropShadowEffect(this))
     , animation_(new QVariantAnimation(this))
 {
@@ -204,7 +204,10 @@ void HomeHeader::refresh()
     title_->setShowsOn(model_.isOn());
     subtitle_->setShowsOn(model_.isOn());
     allowButton_->setVisible(!model_.isTrusted());
-    switch_->setOn(model_.wantsOn());
+    // Named apart from the sidebar's switch, which the same window shows.
+    switch_->setAccessibleName(tr("Smooth the pointer with %1").arg(presetTitle(model_.activePreset().id)));
+    // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
+    switch_->setOn(model_.isTrusted() && model_.wantsOn());
     switch_->setEnabled(model_.isTrusted());
     refreshLook();
 }

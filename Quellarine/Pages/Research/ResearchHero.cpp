@@ -10,7 +10,7 @@
 #include "Quellarine/Pages/Research/LagBars.h"
 #include "Quellarine/Components/PlainText.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -56,12 +56,14 @@ ResearchHero::ResearchHero(QWidget* parent)
     const auto wholePercent = [](double value) { return percent(value, 0); };
     const auto wholeMilliseconds
         = [](double value) { return tr("%1 ms").arg(LagBars::wholeNumber(static_cast<long long>(std::trunc(value)))); };
-    auto* figures = new QHBoxLayout;
+    // The figures share two rows, so their captions stand on one line whatever script a number is drawn in.
+    auto* figures = new QGridLayout;
     figures->setContentsMargins(0, 4, 0, 0);
-    figures->setSpacing(0);
-    figures->addWidget(figure(0.281, 0.15, wholePercent, tr("of clicks slipped")), 1, Qt::AlignTop);
-    figures->addWidget(figure(92.0 / 233.0, 0.3, wholePercent, tr("of double-clicks failed")), 1, Qt::AlignTop);
-    figures->addWidget(figure(25, 0.45, wholeMilliseconds, tr("delay with Balanced")), 1, Qt::AlignTop);
+    figures->setHorizontalSpacing(0);
+    figures->setVerticalSpacing(2);
+    addFigure(*figures, 0.281, 0.15, wholePercent, tr("of clicks slipped"));
+    addFigure(*figures, 92.0 / 233.0, 0.3, wholePercent, tr("of double-clicks failed"));
+    addFigure(*figures, 25, 0.45, wholeMilliseconds, tr("delay with Balanced"));
 
     auto* content = new QVBoxLayout(this);
     content->setContentsMargins(padding, padding, padding, padding);
@@ -73,22 +75,21 @@ ResearchHero::ResearchHero(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-QWidget* ResearchHero::figure(double value, double delay, const std::function<QString(double)>& format,
-                              const QString& caption)
+void ResearchHero::addFigure(QGridLayout& grid, double value, double delay,
+                             const std::function<QString(double)>& format, const QString& caption)
 {
-    auto* block = new QWidget;
-    auto* stack = new QVBoxLayout(block);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(2);
+    const int column = static_cast<int>(figures_.size());
     auto* number = new CountUp(value, delay, format);
     number->setFont(Typography::system(34, QFont::Bold, Typography::Design::rounded));
     QPalette palette = number->palette();
     palette.setColor(QPalette::WindowText, orange());
     number->setPalette(palette);
     figures_.append(number);
-    stack->addWidget(number, 0, Qt::AlignLeading);
-    stack->addWidget(text(caption, Typography::font(Typography::TextStyle::callout), secondaryOpacity));
-    return block;
+    // Each number just above its caption, read before it.
+    grid.addWidget(number, 0, column, Qt::AlignLeading | Qt::AlignBottom);
+    grid.addWidget(text(caption, Typography::font(Typography::TextStyle::callout), secondaryOpacity), 1, column,
+                   Qt::AlignTop);
+    grid.setColumnStretch(column, 1);
 }
 
 QPointF ResearchHero::glowCentre() const

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QGridLayout;
+
 namespace quellarine {
 
 class CountUp;
@@ -44,7 +46,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* figure(double value, double delay, const std::function<QString(double)>& format, const QString& caption);
+    // Adds a figure in the next column: its number over its caption.
+    void addFigure(QGridLayout& grid, double value, double delay, const std::function<QString(double)>& format,
+                   const QString& caption);
 
     Pill* pill_;
     QList<CountUp*> figures_;

@@ -53,7 +53,7 @@ TEST(AdaptiveGridLayoutTest, NoItemIsEverNarrowerThanItCanBeOrOutsideTheGrid)
     }
 }
 
-TEST(InkRoomTest, RightToLeftTheTextKeepsRoomAtBothSidesAndLeftToRightItDoesNot)
+TEST(InkRoomTest, RightToLeftTheTextKeepsRoomWhereItsLinesEndAndLeftToRightItDoesNot)
 {
     QWidget holder;
     auto* label = new QLabel(QStringLiteral("Some text"), &holder);
@@ -66,7 +66,8 @@ TEST(InkRoomTest, RightToLeftTheTextKeepsRoomAtBothSidesAndLeftToRightItDoesNot)
     holder.setLayoutDirection(Qt::RightToLeft);
     const int room = InkRoom::forPixelSize(16);
     EXPECT_GT(room, 0);
-    EXPECT_EQ(label->contentsMargins(), QMargins(room, 0, room, 0));
+    // Room at the left, where the lines end; the leading edge lines up with the texts beside the label.
+    EXPECT_EQ(label->contentsMargins(), QMargins(room, 0, 0, 0));
 
     font.setPixelSize(32);
     label->setFont(font);

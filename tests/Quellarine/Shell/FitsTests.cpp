@@ -14,10 +14,14 @@
 #include "Quellarine/Shell/ModeOverlay.h"
 #include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/QuellarineApp.h"
+#include "Quellarine/Shell/Sidebar.h"
+#include "Quellarine/Shell/SidebarRow.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <cmath>
 
@@ -59,6 +63,21 @@ protected:
         const QStringList problems = quellarine::testing::Fit::problems(window, room, framed ? titleBar : 0);
         for (const QString& problem : problems) {
             ADD_FAILURE() << where_.toStdString() << what.toStdString() << ": " << problem.toStdString();
+        }
+    }
+
+    // Every section's row lies wholly in the sidebar's visible area, without scrolling.
+    void expectEveryRowInView(Sidebar& sidebar)
+    {
+        auto* scroll = sidebar.findChild<QScrollArea*>();
+        ASSERT_NE(scroll, nullptr);
+        scroll->verticalScrollBar()->setValue(0);
+        const QRect visible = scroll->viewport()->rect();
+        for (SidebarRow* row : sidebar.rows()) {
+            const QRect shown(row->mapTo(scroll->viewport(), QPoint(0, 0)), row->size());
+            EXPECT_TRUE(visible.contains(shown))
+                << where_.toStdString() << row->section().title().toStdString() << " lies at " << shown.y() << ".."
+                << shown.bottom() << " of a sidebar showing 0.." << visible.bottom();
         }
     }
 
@@ -105,6 +124,7 @@ TEST_F(EveryWindowFitsTest, InEveryLanguageAtEverySize)
                 where_ = QStringLiteral("[%1, %2, %3 main window] ").arg(language, textSize, layout);
                 expectFits(*main, room, section.title());
             }
+            expectEveryRowInView(main->sidebar());
             model.setSection(MainSection::calibration);
             auto* calibration = qobject_cast<CalibrationView*>(main->pageArea().page());
             ASSERT_NE(calibration, nullptr);

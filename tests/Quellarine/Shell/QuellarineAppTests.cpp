@@ -2,6 +2,11 @@
 
 #include "Quellarine/Shell/WindowRegistry.h"
 #include "Quellarine/Pages/Help/HelpPage.h"
+#include "Quellarine/Pages/Home/HomeHeader.h"
+#include "Quellarine/Pages/Home/HomePage.h"
+#include "Quellarine/Shell/OnOffCard.h"
+#include "Quellarine/Shell/Sidebar.h"
+#include "Quellarine/Components/ToggleSwitch.h"
 #include "Quellarine/Shell/PageArea.h"
 #include "Quellarine/Shell/MainWindow.h"
 #include "Quellarine/Shell/WindowRoom.h"
@@ -91,6 +96,62 @@ TEST_F(QuellarineAppTest, WantedButNotRunningIsOff)
     ASSERT_TRUE(app().model().wantsOn());
     EXPECT_EQ(app().menuBarItem().imageName(), QStringLiteral("MenuBarOff"));
     EXPECT_EQ(app().menuBarItem().accessibleLabel(), QStringLiteral("Quellarine off"));
+}
+
+// Every on/off control says what is true in every kind of session: on only while the access is there and the
+// user wants it, otherwise off, and unavailable without the access; the two switches of the main window are told
+// apart by their names.
+TEST_F(QuellarineAppTest, EveryOnOffControlShowsTheTrueStateInEverySession)
+{
+    struct Session {
+        const char* name;
+        bool x11;
+        bool portal;
+        bool keyboardGranted;
+    };
+    for (const Session& session :
+         {Session{"X11", true, false, false}, Session{"Wayland with the portal", false, true, false},
+          Session{"Wayland, keyboards allowed", false, false, true},
+          Session{"Wayland, no keys", false, false, false}}) {
+        for (const bool trusted : {false, true}) {
+            for (const bool wanted : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << session.name << (trusted ? ", access given" : ", no access")
+                                                  << (wanted ? ", wanted on" : ", wanted off"));
+                keys = KeySource::choose(session.x11, session.portal, session.keyboardGranted);
+                permission.trusted = trusted;
+                defaults.setBool(QStringLiteral("filterOn"), wanted);
+                QuellarineApp app(platform(),
+                                  QuellarineApp::Shell{.trayAvailable = [] { return true; },
+                                                       .pointerLocation = [] { return QPoint(10, 10); },
+                                                       .terminate = [] {}});
+                app.model().setSection(MainSection::home);
+                auto* main = qobject_cast<MainWindow*>(app.windows().open(QStringLiteral("main")));
+                ASSERT_NE(main, nullptr);
+                auto* home = qobject_cast<HomePage*>(main->pageArea().page());
+                ASSERT_NE(home, nullptr);
+                ToggleSwitch& header = home->header().toggle();
+                ToggleSwitch& card = main->sidebar().onOffCard().toggle();
+                ToggleSwitch& popup = app.menuBarItem().panel().view().toggle();
+                for (ToggleSwitch* toggle : {&header, &card, &popup}) {
+                    EXPECT_EQ(toggle->isOn(), trusted && wanted) << toggle->accessibleName().toStdString();
+                    EXPECT_EQ(toggle->isEnabled(), trusted) << toggle->accessibleName().toStdString();
+                }
+                EXPECT_EQ(app.model().isOn(), trusted && wanted);
+                QAction* filter = nullptr;
+                for (QAction* action : app.menuBarItem().menu().actions()) {
+                    if (action->text() == QStringLiteral("Filter")) {
+                        filter = action;
+                    }
+                }
+                ASSERT_NE(filter, nullptr);
+                EXPECT_EQ(filter->isChecked(), trusted && wanted);
+                EXPECT_EQ(filter->isEnabled(), trusted);
+
+                EXPECT_EQ(header.accessibleName(), QStringLiteral("Smooth the pointer with Balanced"));
+                EXPECT_EQ(card.accessibleName(), QStringLiteral("Quellarine on or off"));
+            }
+        }
+    }
 }
 
 TEST_F(QuellarineAppTest, UpdateCommandLabelAndEnabling)

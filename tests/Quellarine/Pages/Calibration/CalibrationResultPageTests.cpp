@@ -7,15 +7,20 @@
 #include "Quellarine/Model/ProfileStore.h"
 #include "Quellarine/Pages/Calibration/CalibrationResultPage.h"
 #include "Quellarine/Pages/Calibration/CalibrationTrace.h"
+#include "Quellarine/Pages/Calibration/ExplainCard.h"
 #include "Quellarine/Pages/Calibration/MetricTile.h"
 #include "Quellarine/Pages/Calibration/ScoreRow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace quellarine {
 namespace {
@@ -85,6 +90,41 @@ TEST_F(CalibrationResultPageTest, TheMeasuresAndScoresReadAsTheUserSeesThem)
     EXPECT_TRUE(without.scoreRows().empty());
     EXPECT_EQ(without.trace(), nullptr);
     ASSERT_NE(without.clickGuardLabel(), nullptr);
+}
+
+// Tab and assistive technology meet the numbers before the card that explains them, as the page shows them.
+TEST_F(CalibrationResultPageTest, TheNumbersComeBeforeTheirExplanationInEveryReadingOrder)
+{
+    for (const bool wide : {true, false}) {
+        SCOPED_TRACE(wide ? "wide" : "narrow");
+        CalibrationResultPage page(model(), sample(), std::nullopt, wide);
+        const std::vector<QObject*> numbers{page.tiles().front(), page.tiles().back(), page.scoreRows().back()};
+        QObject* explanation = &page.explainCard();
+
+        // The accessibility tree, depth first.
+        std::vector<QObject*> read;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            read.push_back(node->object());
+            for (int index = 0; index < node->childCount(); ++index) {
+                walk(node->child(index));
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(&page));
+        // The focus chain, every widget in it.
+        std::vector<QObject*> chain;
+        for (QWidget* at = page.nextInFocusChain(); at != &page; at = at->nextInFocusChain()) {
+            chain.push_back(at);
+        }
+        for (const auto* order : {&read, &chain}) {
+            const auto position
+                = [order](QObject* object) { return std::find(order->begin(), order->end(), object) - order->begin(); };
+            ASSERT_LT(position(explanation), static_cast<long>(order->size()));
+            for (QObject* number : numbers) {
+                ASSERT_LT(position(number), static_cast<long>(order->size()));
+                EXPECT_LT(position(number), position(explanation)) << (order == &read ? "read" : "focus");
+            }
+        }
+    }
 }
 
 TEST_F(CalibrationResultPageTest, UseSetsTheAdviceExactlyAndKeepChangesNothing)

@@ -141,6 +141,30 @@ TEST_F(FeedbackPageTest, AWholeMessageByKeyboardFromTopicToThanks)
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.tiles().front()->hasFocus(); }));
 }
 
+// The arrow keys walk the topics, choosing each and keeping the keyboard there; Tab goes on to the message and
+// Shift+Tab comes back to the topic chosen.
+TEST_F(FeedbackPageTest, ArrowKeysWalkTheTopicsAndTabMovesOn)
+{
+    FeedbackPage& form = show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const std::vector<TopicTile*>& tiles = form.tiles();
+    tiles.front()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tiles.front()->hasFocus(); }));
+    const std::vector<std::pair<Qt::Key, std::size_t>> walk{{Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 3},
+                                                            {Qt::Key_Left, 2},  {Qt::Key_Up, 1},   {Qt::Key_Up, 0}};
+    for (const auto& [key, index] : walk) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), tiles[index]) << "after key " << key;
+        EXPECT_EQ(model().feedback().topic(), tiles[index]->topic());
+        EXPECT_FALSE(form.editor()->hasFocus());
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.editor());
+    QTest::keyClick(form.editor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), tiles.front());
+}
+
 TEST_F(FeedbackPageTest, TheCounterAppearsNearTheLimitAndTurnsWarmPastIt)
 {
     FeedbackPage& form = show();

@@ -8,6 +8,7 @@
 #include "Quellarine/Components/Reveal.h"
 #include "Quellarine/Components/SourceLink.h"
 #include "Quellarine/Components/SymbolLabel.h"
+#include "Quellarine/Desktop/Localization.h"
 #include "Quellarine/Pages/Research/AddressLink.h"
 #include "Quellarine/Pages/Research/BandStrip.h"
 #include "Quellarine/Pages/Research/FigureLine.h"
@@ -163,6 +164,40 @@ TEST(ResearchPageTest, NumbersFollowTheLocaleWhileVerbatimFiguresStay)
         EXPECT_EQ(page.hero().figures()[2]->accessibleName(), QStringLiteral("\u0662\u0665 ms"));
     }
     QLocale::setDefault(saved);
+}
+
+// In Arabic too, whose numbers take taller fallback glyphs than its words, the hero's captions stand on one line,
+// each starting where its number starts.
+TEST(ResearchPageTest, TheHerosCaptionsStandInLineInArabic)
+{
+    Localization::apply(QStringLiteral("ar"));
+    {
+        ResearchHero hero;
+        hero.setLayoutDirection(Qt::RightToLeft);
+        hero.resize(660, hero.heightForWidth(660) > 0 ? hero.heightForWidth(660) : hero.sizeHint().height());
+        hero.show();
+        QApplication::processEvents();
+        const auto leadingEdge
+            = [](const QLabel& label) { return label.geometry().right() - label.contentsMargins().right(); };
+        std::vector<int> captionTops;
+        const char* captions[] = {"of clicks slipped", "of double-clicks failed", "delay with Balanced"};
+        for (int index = 0; index < 3; ++index) {
+            const QString text = ResearchHero::tr(captions[index]);
+            QLabel* caption = nullptr;
+            for (QLabel* label : hero.findChildren<QLabel*>()) {
+                if (label->text() == text) {
+                    caption = label;
+                }
+            }
+            ASSERT_NE(caption, nullptr) << captions[index];
+            const CountUp& number = *hero.figures()[index];
+            captionTops.push_back(caption->y());
+            EXPECT_EQ(leadingEdge(*caption), leadingEdge(number)) << captions[index];
+        }
+        EXPECT_EQ(captionTops[0], captionTops[1]);
+        EXPECT_EQ(captionTops[0], captionTops[2]);
+    }
+    Localization::apply(QStringLiteral("en"));
 }
 
 TEST(ResearchPageTest, ClickingFindingsShareRowsOfEqualHeightWithTheirAnswersAtTheBottom)

@@ -28,6 +28,15 @@ TEST_F(WelcomeScreenshotTest, WelcomeWindowBeforeAndAfterThePermission)
     EXPECT_EQ(
         Screenshots::capture(QStringLiteral("welcome-trusted"), new WelcomeView(model(), [] {}), windowWidth).size(),
         2);
+    // Taken away and given again while the system refuses the pointer: the access is there, the pointer waits.
+    permission.trusted = false;
+    server.advance(5.0);
+    server.setTrusted(false);
+    permission.trusted = true;
+    server.advance(1.0);
+    EXPECT_EQ(
+        Screenshots::capture(QStringLiteral("welcome-waiting"), new WelcomeView(model(), [] {}), windowWidth).size(),
+        2);
 }
 
 TEST_F(WelcomeScreenshotTest, HelpPage)

@@ -95,6 +95,44 @@ TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
     EXPECT_TRUE(card.button()->isVisible());
 }
 
+// The access card says what is so in each state, and shows the command exactly while its text asks for it.
+TEST_F(WelcomeViewTest, TheAccessCardSaysWhatIsTrueInEveryStateOfTheAccess)
+{
+    permission.trusted = false;
+    WelcomeView& welcome = show();
+    AccessibilityCard& card = *welcome.accessibilityCard();
+    const auto expectState = [&card](AccessibilityCard::State state, const QString& headline) {
+        EXPECT_EQ(card.state(), state);
+        EXPECT_EQ(card.headline()->text().toStdString(), headline.toStdString());
+        const bool asksForTheCommand = card.explanation()->text().contains(QStringLiteral("command"));
+        EXPECT_EQ(asksForTheCommand, state == AccessibilityCard::State::needed)
+            << card.explanation()->text().toStdString();
+        EXPECT_EQ(card.command()->isVisibleTo(&card), asksForTheCommand);
+        EXPECT_EQ(card.button()->isVisibleTo(&card), asksForTheCommand);
+        EXPECT_EQ(card.card()->tint().has_value(), state == AccessibilityCard::State::given);
+    };
+    expectState(AccessibilityCard::State::needed, QStringLiteral("Allow Access to the Pointer"));
+    EXPECT_TRUE(card.explanation()->text().contains(QStringLiteral("Run this command once")));
+
+    permission.trusted = true;
+    server.advance(1.0);
+    ASSERT_TRUE(model().isOn());
+    expectState(AccessibilityCard::State::given, QStringLiteral("Quellarine can reach the pointer"));
+    EXPECT_FALSE(card.explanation()->text().contains(QStringLiteral("Run")));
+
+    // Taken away, then given again while the system refuses the pointer: the access is there, the pointer waits.
+    permission.trusted = false;
+    server.advance(5.0);
+    expectState(AccessibilityCard::State::needed, QStringLiteral("Allow Access to the Pointer"));
+    server.setTrusted(false);
+    permission.trusted = true;
+    server.advance(1.0);
+    ASSERT_TRUE(model().tapFailed());
+    expectState(AccessibilityCard::State::waiting, QStringLiteral("Access given, waiting for the system"));
+    EXPECT_EQ(card.explanation()->text(),
+              QStringLiteral("The system didn't let Quellarine watch the pointer. Quit and open it again."));
+}
+
 TEST_F(WelcomeViewTest, ReturnAndEscapeLeaveFromTheButtonWritingWelcomedAndClosing)
 {
     permission.trusted = false;
