@@ -12,7 +12,8 @@
 
 namespace quellarine::testing {
 
-// Plays one of the tests' hand paths in real time at 125 reports a second, in whole steps, through `move`, and
+// Plays one of the tests' hand paths in real time at 125 reports a second (1000 for a name ending in "-1khz", as a
+// gaming mouse reports), in whole steps, through `move`, and
 // writes per report "sample MS DX DY IX IY" to `log`: the clock (CLOCK_MONOTONIC, milliseconds), the motion sent
 // so far and where the hand meant to be by then, both from the path's start; then "played NAME DX DY".
 // The compositor test's hand and its X11 counterpart share it, so both sessions play exactly the same hand.
@@ -23,18 +24,21 @@ inline bool playHandPath(const std::string& name, const std::function<void(int, 
     Path path = nullptr;
     Path intent = nullptr;
     double duration = 0;
-    if (name == "drift") {
+    const std::string fast = "-1khz";
+    const bool everyMillisecond = name.size() > fast.size() && name.ends_with(fast);
+    const std::string shape = everyMillisecond ? name.substr(0, name.size() - fast.size()) : name;
+    if (shape == "drift") {
         path = driftPath;
         intent = driftPathIntent;
         duration = driftPathDuration;
-    } else if (name == "sweep") {
+    } else if (shape == "sweep") {
         path = handPath;
         intent = handPathIntent;
         duration = handPathDuration;
     } else {
         return false;
     }
-    constexpr double interval = 0.008;
+    const double interval = everyMillisecond ? 0.001 : 0.008;
     Vector sent;
     auto begin = std::chrono::steady_clock::now();
     for (int step = 1; step * interval <= duration + 1e-9; ++step) {

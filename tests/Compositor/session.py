@@ -164,6 +164,35 @@ class Session:
         self.phases.append({'name': phase, 'path': path, 'pointer': start_pointer, 'samples': samples,
                             'rested': time.monotonic() * 1e3})
 
+    def pointer_thread(self):
+        """How the steadier's pointer thread is scheduled, as the kernel says."""
+        tasks = f'/proc/{self.steadier_process.pid}/task'
+        for tid in os.listdir(tasks):
+            with open(f'{tasks}/{tid}/comm') as comm:
+                if comm.read().strip() != 'pointer':
+                    continue
+            policy = os.sched_getscheduler(int(tid)) & ~0x40000000  # without SCHED_RESET_ON_FORK
+            if policy in (os.SCHED_RR, os.SCHED_FIFO):
+                return f'real-time priority {os.sched_getparam(int(tid)).sched_priority}'
+            return f'nice level {os.getpriority(os.PRIO_PROCESS, int(tid))}'
+        return 'no pointer thread'
+
+    def play_loaded(self, phase, path, rest_tolerance):
+        """Plays the path while a busy loop runs on every processor of the guest."""
+        busy = [subprocess.Popen(['sh', '-c', 'while :; do :; done']) for _ in range(os.cpu_count() or 1)]
+        try:
+            self.play(phase, path, rest_tolerance)
+        finally:
+            for loop in busy:
+                loop.kill()
+                loop.wait()
+        x, y = self.pointer()
+        start = self.phases[-1]['pointer']
+        played = self.hand.lines[self.hand_seen - 1]
+        off = max(abs(x - start[0] - float(played[2])), abs(y - start[1] - float(played[3])))
+        print(f'compositor session: {phase}: the pointer ended {off:g} px from the hand\'s net motion; the pointer '
+              f'thread ran at {self.pointer_thread()}', flush=True)
+
     def start_keyboard(self):
         typist = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-key-typist')],
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
@@ -231,8 +260,11 @@ class Session:
         self.play('raw drift', 'drift', 0)
         self.start_keyboard()
         self.start_steadier()
-        self.play('steadied drift', 'drift', 1)
-        self.play('steadied sweep', 'sweep', 1)
+        self.play('steadied drift', 'drift', 0)
+        self.play('steadied sweep', 'sweep', 0)
+        # A mouse reporting every millisecond, then the same on a loaded machine: it must end where the hand went.
+        self.play('steadied drift 1 kHz', 'drift-1khz', 0)
+        self.play_loaded('steadied drift 1 kHz loaded', 'drift-1khz', 2)
         self.hot_keys()
         self.stop_steadier()
 
