@@ -232,6 +232,20 @@ TEST_F(DeviceKeyboardTest, ModifierChangesCarryTheTimeTheKeyMovedHoweverLateThey
     EXPECT_EQ(gestures, 1);
 }
 
+TEST_F(DeviceKeyboardTest, ModifiersHeldWhileTheKernelDroppedEventsAreReadAfresh)
+{
+    ASSERT_NO_FATAL_FAILURE(sync(*typist));
+    // Ctrl goes down, then more is typed than the kernel keeps for a reader that reads nothing meanwhile: the press
+    // itself is among what it drops.
+    typist->key(KEY_LEFTCTRL, 1);
+    for (int i = 0; i < 100; ++i) {
+        typist->tap(KEY_A);
+    }
+    ASSERT_TRUE(runUntil([&] { return last.control; })) << "Ctrl is held, whatever was dropped";
+    typist->key(KEY_LEFTCTRL, 0);
+    ASSERT_TRUE(runUntil([&] { return !last.control; }));
+}
+
 TEST_F(DeviceKeyboardTest, TwoKeyboardsShareTheModifiersAndOneUnpluggedLetsGoOfItsCtrl)
 {
     const std::size_t alone = keyboard->keyboards();

@@ -208,6 +208,108 @@ TEST_F(DevicesBackendTest, AStalledLoopGivesTheHandBackAndTheTapTakesItAgainWith
     ASSERT_TRUE(runUntil([&] { return output->x() >= before + 9; }));
 }
 
+// However the devices go back to the compositor, a button the virtual device holds goes up with them: the hand's
+// own release then reaches the compositor from the hand, never from us.
+TEST_F(DevicesBackendTest, DevicesGivenBackWhileAButtonIsDownTakeNoneOfOurButtonsDownWithThem)
+{
+    // The taps switched off while the hand holds a button.
+    startTap();
+    hand->button(BTN_LEFT, true);
+    ASSERT_TRUE(runUntil([&] { return output->isDown(BTN_LEFT); }));
+    tap->stop();
+    ASSERT_TRUE(runUntil([&] { return !output->isDown(BTN_LEFT); })) << "the taps are off and our button stays down";
+    hand->button(BTN_LEFT, false);
+    loop->runFor(0.1);
+    tap.reset();
+
+    // The watchdog gives the devices of a stalled loop back while the hand holds a button and moves.
+    startTap();
+    hand->button(BTN_RIGHT, true);
+    ASSERT_TRUE(runUntil([&] { return output->isDown(BTN_RIGHT); }));
+    bool heard = false;
+    for (int i = 0; i < 150 && !heard; ++i) {
+        hand->move(3, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        bystander->collect();
+        heard = bystander->events() > 0;
+    }
+    ASSERT_TRUE(heard);
+    output->collectFor(0.1); // read here: the loop still stalls
+    EXPECT_FALSE(output->isDown(BTN_RIGHT)) << "the watchdog left our button down";
+    hand->button(BTN_RIGHT, false);
+    loop->runFor(0.2);
+}
+
+// More moves than the kernel keeps for a reader arrive while the loop is busy, the button's release among those it
+// drops: read again, the button is up on the virtual device too, and the pointer goes on with the hand.
+TEST_F(DevicesBackendTest, AButtonLetGoAmongDroppedEventsIsLetGoOnTheVirtualDeviceToo)
+{
+    startTap();
+    hand->button(BTN_LEFT, true);
+    ASSERT_TRUE(runUntil([&] { return output->isDown(BTN_LEFT); }));
+    hand->button(BTN_LEFT, false);
+    for (int i = 0; i < 300; ++i) {
+        hand->move(i % 2 == 0 ? 1 : -1, 0);
+    }
+    ASSERT_TRUE(runUntil([&] { return !output->isDown(BTN_LEFT); })) << "a button stays down";
+    loop->runFor(0.6);
+    const int before = output->x();
+    hand->move(30, 0);
+    ASSERT_TRUE(runUntil([&] { return output->x() >= before + 29; }));
+    loop->runFor(0.6);
+    EXPECT_NEAR(output->x(), before + 30, 1.5);
+}
+
+// A device whose button is down when the tap would take it stays with the compositor until the button is up:
+// taken then, the compositor would never see the release.
+TEST_F(DevicesBackendTest, AHandHoldingAButtonIsTakenOnlyOnceTheButtonIsUp)
+{
+    hand->button(BTN_LEFT, true);
+    bystander->collectFor(0.05);
+    ASSERT_TRUE(bystander->isDown(BTN_LEFT));
+    startTap();
+    loop->runFor(0.2);
+    hand->button(BTN_LEFT, false);
+    bystander->collectFor(0.1);
+    EXPECT_FALSE(bystander->isDown(BTN_LEFT)) << "the compositor never saw the release";
+    EXPECT_FALSE(output->isDown(BTN_LEFT));
+    // Taken once the button is up.
+    bool taken = false;
+    for (int i = 0; i < 40 && !taken; ++i) {
+        loop->runFor(0.05);
+        taken = !bystanderHearsTheHand();
+    }
+    EXPECT_TRUE(taken);
+}
+
+// A mouse whose resolution udev knows (the kernel tests' rule gives this one 400 dpi) moves the pointer as far as a
+// 1000 dpi mouse moved the same distance: 40 counts of it are 100 points.
+TEST_F(DevicesBackendTest, AMouseOfKnownResolutionMovesThePointerByTheDistanceTheHandWent)
+{
+    UinputHand slow("Quellarine 400 dpi hand");
+    settleUdev();
+    EvdevReader other(slow.node());
+    startTap();
+    bool taken = false;
+    for (int i = 0; i < 100 && !taken; ++i) {
+        other.clear();
+        slow.move(1, 0);
+        slow.move(-1, 0);
+        loop->runFor(0.05);
+        other.collect();
+        taken = other.events() == 0;
+    }
+    ASSERT_TRUE(taken);
+    loop->runFor(0.6);
+    const int before = output->x();
+    for (int i = 0; i < 10; ++i) {
+        slow.move(4, 0);
+        loop->runFor(0.008);
+    }
+    loop->runFor(0.8); // the steadied pointer comes to rest on the hand
+    EXPECT_NEAR(output->x() - before, 100, 2);
+}
+
 TEST_F(DevicesBackendTest, ASuspendGivesTheHandAndEveryButtonBackFromAnotherThreadAndResumeTakesThemAgain)
 {
     startTap();

@@ -38,14 +38,20 @@ public:
         };
     }
 
-    // Runs what has arrived until `done` holds; false after five seconds without it.
+    // Runs what has arrived until `done` holds; false after five seconds without it. `done` may also look at
+    // what the pointer thread publishes without queueing anything (isTrusted(), isRunning()): it is looked at
+    // again every few milliseconds, not only when an answer arrives.
     bool drainUntil(const std::function<bool()>& done)
     {
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         std::unique_lock lock(mutex_);
         while (!done()) {
-            if (queue_.empty() && !arrived_.wait_until(lock, deadline, [&] { return !queue_.empty(); })) {
-                return false;
+            if (queue_.empty()) {
+                if (std::chrono::steady_clock::now() >= deadline) {
+                    return false;
+                }
+                arrived_.wait_for(lock, std::chrono::milliseconds(5), [&] { return !queue_.empty(); });
+                continue;
             }
             auto work = std::move(queue_.front());
             queue_.pop_front();
@@ -144,6 +150,7 @@ TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
 {
     hand->warpCursor(400, 300);
     pointer->setFiltering(true);
+    EXPECT_TRUE(pointer->isFiltering()) << "the views say what was asked for at once";
     startTap();
     // Switched off: from then the hand passes unchanged. Asked whether it is on, it answers at once.
     pointer->setParameters(FilterPreset::veryStrong().parameters);
@@ -182,6 +189,14 @@ TEST_F(PointerThreadTest, CommandsTakeEffectInOrderAndAnswersComeAfterThem)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_FALSE(hand->isGrabbed());
+
+    // Started again: running once it answers, and the devices are taken again.
+    startTap();
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!hand->isGrabbed() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(hand->isGrabbed());
 }
 
 TEST_F(PointerThreadTest, AServerThatGoesAwayIsNoticedAndLeavesThePointerThreadAsleep)

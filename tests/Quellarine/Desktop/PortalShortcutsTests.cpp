@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     // trigger as it was asked), and ids it leaves out.
     uint bindResponse = 0;
     uint sessionResponse = 0;
+    // False: a session asked for is never answered (the desktop still asks the user, or is about to go).
+    bool answersSessions = true;
     QMap<QString, QString> descriptions;
     QStringList leftOut;
 
@@ -55,14 +58,16 @@ public:
     Entries bound;
     int binds = 0;
     QString session;
+    std::atomic<int> sessionsAsked{0};
 
-    void activate(const QString& id)
+    // A press of the shortcut with this id, in our session or, when given, in another application's.
+    void activate(const QString& id, const QString& inSession = {})
     {
         QDBusMessage signal
             = QDBusMessage::createSignal(QLatin1String(PortalShortcuts::path),
                                          QLatin1String(PortalShortcuts::interface), QStringLiteral("Activated"));
-        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << QVariant::fromValue(qulonglong(0))
-               << QVariantMap();
+        signal << QVariant::fromValue(QDBusObjectPath(inSession.isEmpty() ? session : inSession)) << id
+               << QVariant::fromValue(qulonglong(0)) << QVariantMap();
         bus_.send(signal);
     }
 
@@ -82,6 +87,10 @@ public slots:
         const QString sender = senderPath();
         session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
                       .arg(sender, options.value(QStringLiteral("session_handle_token")).toString());
+        ++sessionsAsked;
+        if (!answersSessions) {
+            return QDBusObjectPath(requestPath(options));
+        }
         return respond(options, sessionResponse, {{QStringLiteral("session_handle"), session}});
     }
 
@@ -116,10 +125,15 @@ private:
         return sender;
     }
 
+    QString requestPath(const QVariantMap& options) const
+    {
+        return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+            .arg(senderPath(), options.value(QStringLiteral("handle_token")).toString());
+    }
+
     QDBusObjectPath respond(const QVariantMap& options, uint response, const QVariantMap& results)
     {
-        const QString request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                    .arg(senderPath(), options.value(QStringLiteral("handle_token")).toString());
+        const QString request = requestPath(options);
         // The answer comes after the method's reply, as a signal of the request object.
         QTimer::singleShot(0, this, [this, request, response, results] {
             QDBusMessage signal = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
@@ -206,6 +220,27 @@ protected:
             }
         }
         return std::nullopt;
+    }
+
+    // The portal's process ends: its connection leaves the bus.
+    void endPortal()
+    {
+        portalThread.quit();
+        portalThread.wait();
+        fake.reset();
+        portalBus.reset();
+        bus.disconnect(QStringLiteral("shortcuts-portal"));
+    }
+
+    // The portal starts again, answering as a fresh process does.
+    void restartPortal()
+    {
+        portalBus.emplace(bus.connect(QStringLiteral("shortcuts-portal")));
+        ASSERT_TRUE(portalBus->isConnected());
+        fake.emplace(*portalBus);
+        portalThread.start();
+        fake->moveToThread(&portalThread);
+        servePortal();
     }
 
     testing::PrivateBus bus;
@@ -334,6 +369,27 @@ TEST_F(PortalShortcutsTest, APortalThatIsMissingOrGoesAwayLeavesEveryKeyRefused)
     fake->activate(QStringLiteral("toggle"));
     ASSERT_TRUE(eventually([&] { return !pressed.empty(); }));
     EXPECT_EQ(pressed.back(), 1u);
+}
+
+TEST_F(PortalShortcutsTest, APortalThatGoesAwayWhileMakingTheSessionIsAskedAfreshAndOnlyOurSessionsPressesCount)
+{
+    servePortal();
+    fake->answersSessions = false;
+    registerBoth();
+    ASSERT_TRUE(eventually([&] { return fake->sessionsAsked.load() == 1; }));
+    endPortal();
+    ASSERT_TRUE(eventually([&] { return last(Shortcut::nextMode()) && last(Shortcut::nextMode())->refused; }));
+
+    // The portal that comes back is asked for a session of its own, which it makes.
+    ASSERT_NO_FATAL_FAILURE(restartPortal());
+    ASSERT_TRUE(eventually([&] { return !last(Shortcut::nextMode())->refused; }));
+    EXPECT_FALSE(last(Shortcut::defaultToggle())->refused);
+
+    // Presses signalled for another application's session are not ours; ours, after them, are.
+    fake->activate(QStringLiteral("toggle"), QStringLiteral("/org/freedesktop/portal/desktop/session/other/s1"));
+    fake->activate(QStringLiteral("next-mode"));
+    ASSERT_TRUE(eventually([&] { return !pressed.empty(); }));
+    EXPECT_EQ(pressed, (std::vector<std::uint32_t>{2}));
 }
 
 TEST_F(PortalShortcutsTest, TheBusGoingAwayEndsRegistrationWithoutACrash)

@@ -215,6 +215,15 @@ TEST_F(ModeSwitcherTest, TheDesktopsLaterAnswersDecideWhatTheViewsAndTheBannerSa
     // The same answer again changes nothing.
     host.answer(Shortcut::nextMode(), false, "Super+F9");
     EXPECT_EQ(changes, 3);
+
+    // The mode keys are said to work only while both do: either one refused makes them refused.
+    host.answer(Shortcut::previousMode(), true, "");
+    EXPECT_EQ(modes.modeState(), KeyState::refused);
+    host.answer(Shortcut::previousMode(), false, "Super+Shift+F9");
+    host.answer(Shortcut::nextMode(), true, "");
+    EXPECT_EQ(modes.modeState(), KeyState::refused);
+    host.answer(Shortcut::nextMode(), false, "Super+F9");
+    EXPECT_EQ(modes.modeState(), KeyState::active);
 }
 
 TEST(KeySourceTest, EachSessionGetsTheOneSourceThatHearsItsKeys)
