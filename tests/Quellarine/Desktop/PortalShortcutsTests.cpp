@@ -378,8 +378,8 @@ TEST_F(PortalShortcutsTest, AnswersOfAnyOtherTypeAreRefusalsAndSignalsOfAnyOther
     // The shortcuts the desktop bound, its session, or its whole answer, as anything but what the portal sends.
     for (int round = 0; round < 150; ++round) {
         const QVariant value = hostile.next();
-        const int part = round % 3;
-        SCOPED_TRACE(std::to_string(part) + " " + value.metaType().name());
+        const int part = round / 50;
+        SCOPED_TRACE(std::to_string(round) + " " + value.metaType().name());
         fake->answeredShortcuts.reset();
         fake->answeredSession.reset();
         fake->responseArguments.reset();
