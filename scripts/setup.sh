@@ -25,6 +25,8 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # private X servers, a session bus and a local TLS server for the tests
   xvfb xauth x11-xserver-utils x11-xkb-utils dbus-daemon openssl
+  # the D-Bus fuzz targets build their messages with libdbus
+  libdbus-1-dev
   # the desktop's accessibility bus and registry, which the screen-reader tests read the application's tree over
   at-spi2-core
   # bench/ApplicationLatencyBench: a light window manager for the private desktop

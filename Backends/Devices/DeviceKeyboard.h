@@ -40,6 +40,9 @@ public:
     void processPendingEvents();
     // How many keyboards it reads now.
     std::size_t keyboards() const { return devices_.count(); }
+    // Stops reading the keyboards (while another user's session is in front) until allowed again; the modifiers
+    // count as released meanwhile.
+    void setReading(bool reading) { devices_.setReading(reading); }
 
     system::HotKeyHost& hotKeys() { return hotKeys_; }
     system::KeyboardLayout& keyboardLayout() { return layout_; }

@@ -214,7 +214,7 @@ void KeyboardDevices::hotplug()
         const char* node = udev_device_get_devnode(changed);
         // A change may be the access given, or taken back: the keyboard is read exactly while it may be.
         const bool allowed = node != nullptr && access(node, R_OK) == 0;
-        if ((what == "add" || what == "change") && isKeyboard(changed) && allowed) {
+        if ((what == "add" || what == "change") && isKeyboard(changed) && allowed && reading_) {
             open(changed);
         } else if ((what == "remove" || (what == "change" && !allowed)) && node != nullptr) {
             for (const auto& [keyboard, known] : keyboards_) {
@@ -226,6 +226,22 @@ void KeyboardDevices::hotplug()
         }
         udev_device_unref(changed);
     }
+}
+
+void KeyboardDevices::setReading(bool reading)
+{
+    if (reading == reading_) {
+        return;
+    }
+    reading_ = reading;
+    if (reading) {
+        enumerate();
+    } else {
+        while (!keyboards_.empty()) {
+            close(keyboards_.begin()->first);
+        }
+    }
+    deliver();
 }
 
 void KeyboardDevices::deliver()

@@ -43,6 +43,9 @@ public:
     void processPending();
     // How many keyboards are read now.
     std::size_t count() const { return keyboards_.size(); }
+    // Stops reading (closing every keyboard, whose modifiers count as released) until reading is allowed again,
+    // when the keyboards there are then are opened.
+    void setReading(bool reading);
 
     // Whether this user may read a keyboard here, found without opening any: by the access udev's keyboards'
     // nodes give.
@@ -81,6 +84,7 @@ private:
     int next_ = 1; // 0 is the hot-plug news in the epoll set
     std::map<int, Keyboard> keyboards_;
     std::vector<Change> pending_;
+    bool reading_ = true;
 };
 
 } // namespace quellarine::devices

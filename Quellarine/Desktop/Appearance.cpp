@@ -49,7 +49,7 @@ void Appearance::follow(SettingsPortal& portal)
                     setDesktopPrefersDark(prefersDarkFromColorScheme(value));
                 }
             });
-    portal.watch(appearanceNamespace, colorSchemeKey);
+    portal.watch(appearanceNamespace, colorSchemeKey, QStringLiteral("u"));
 }
 
 void Appearance::setChoice(Choice choice)

@@ -1,5 +1,8 @@
 #include "Quellarine/Desktop/PortalShortcuts.h"
 
+#include "Quellarine/Desktop/DBusValues.h"
+#include "Quellarine/Desktop/PortalShortcutsMessages.h"
+
 #include "QuellarineKit/Pointer/GlobalHotKey.h"
 
 #include <QDBusArgument>
@@ -7,9 +10,7 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
-#include <QDBusVariant>
 #include <QTimer>
 
 namespace quellarine {
@@ -22,8 +23,7 @@ const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session"
 void registerTypes()
 {
     static const bool registered = [] {
-        // The signals' slots are found by their parameters' type names, known only once registered.
-        qRegisterMetaType<QDBusObjectPath>();
+        // Sent to the portal, and read back from its answers once their signature is checked.
         qDBusRegisterMetaType<PortalShortcuts::Entry>();
         qDBusRegisterMetaType<PortalShortcuts::Entries>();
         return true;
@@ -37,17 +37,6 @@ QString requestPath(const QDBusConnection& bus, const QString& token)
     QString sender = bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
-}
-
-PortalShortcuts::Entries entriesFrom(const QVariant& value)
-{
-    PortalShortcuts::Entries entries;
-    if (value.canConvert<QDBusArgument>()) {
-        value.value<QDBusArgument>() >> entries;
-    } else {
-        entries = value.value<PortalShortcuts::Entries>();
-    }
-    return entries;
 }
 
 } // namespace
@@ -78,10 +67,7 @@ bool PortalShortcuts::isServed(const QDBusConnection& bus, int timeoutMillisecon
                                          QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << QLatin1String(interface) << QStringLiteral("version");
     const QDBusMessage reply = bus.call(get, QDBus::Block, timeoutMilliseconds);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        return false;
-    }
-    return reply.arguments().first().value<QDBusVariant>().variant().toUInt() >= 1;
+    return reply.type() == QDBusMessage::ReplyMessage && PortalShortcutsMessages::version(reply).value_or(0) >= 1;
 }
 
 QString PortalShortcuts::preferredTrigger(std::uint32_t keyCode, std::uint32_t modifiers)
@@ -116,12 +102,12 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, Catalogue catalogue
     , catalogue_(std::move(catalogue))
 {
     registerTypes();
-    // Presses count only for our session.
+    // Presses count only for our session. The slots take the whole message, so that QtDBus hands over whatever
+    // came and its signature is checked before anything in it is read.
     bus_.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface), QStringLiteral("Activated"),
-                 this, SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+                 this, SLOT(activated(QDBusMessage)));
     bus_.connect(QLatin1String(service), QLatin1String(path), QLatin1String(interface),
-                 QStringLiteral("ShortcutsChanged"), this,
-                 SLOT(shortcutsChanged(QDBusObjectPath, QList<quellarine::PortalShortcuts::Entry>)));
+                 QStringLiteral("ShortcutsChanged"), this, SLOT(shortcutsChanged(QDBusMessage)));
     watcher_ = new QDBusServiceWatcher(
         QLatin1String(service), bus_,
         QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
@@ -235,10 +221,17 @@ void PortalShortcuts::request(Step step, const QString& method, const QList<QVar
         = QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path), QLatin1String(interface), method);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, expected, step] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, expected, step, method] {
         watcher->deleteLater();
-        QDBusPendingReply<QDBusObjectPath> reply = *watcher;
-        if (reply.isError()) {
+        const QDBusMessage reply = watcher->reply();
+        const std::optional<QString> actual
+            = reply.type() == QDBusMessage::ReplyMessage ? PortalShortcutsMessages::requestPath(reply) : std::nullopt;
+        if (!actual) {
+            if (reply.type() == QDBusMessage::ReplyMessage) {
+                log_.error(QStringLiteral("Global shortcuts: the portal answered %1 with arguments of type \"%2\"; "
+                                          "taken as a refusal")
+                               .arg(method, reply.signature()));
+            }
             pending_.erase(expected);
             if (step == Step::createSession) {
                 creatingSession_ = false;
@@ -247,10 +240,9 @@ void PortalShortcuts::request(Step step, const QString& method, const QList<QVar
             return;
         }
         // A portal older than the handle token answers with a path of its own choosing.
-        const QString actual = reply.value().path();
-        if (actual != expected && pending_.contains(expected)) {
+        if (*actual != expected && pending_.contains(expected)) {
             pending_.erase(expected);
-            listen(actual, step);
+            listen(*actual, step);
         }
     });
 }
@@ -259,10 +251,10 @@ void PortalShortcuts::listen(const QString& requestPath, Step step)
 {
     pending_[requestPath] = step;
     bus_.connect(QLatin1String(service), requestPath, requestInterface, QStringLiteral("Response"), this,
-                 SLOT(requestAnswered(uint, QVariantMap, QDBusMessage)));
+                 SLOT(requestAnswered(QDBusMessage)));
 }
 
-void PortalShortcuts::requestAnswered(uint response, const QVariantMap& results, const QDBusMessage& message)
+void PortalShortcuts::requestAnswered(const QDBusMessage& message)
 {
     const auto found = pending_.find(message.path());
     if (found == pending_.end()) {
@@ -271,48 +263,72 @@ void PortalShortcuts::requestAnswered(uint response, const QVariantMap& results,
     const Step step = found->second;
     pending_.erase(found);
     bus_.disconnect(QLatin1String(service), message.path(), requestInterface, QStringLiteral("Response"), this,
-                    SLOT(requestAnswered(uint, QVariantMap, QDBusMessage)));
+                    SLOT(requestAnswered(QDBusMessage)));
+    const std::optional<PortalShortcutsMessages::Response> response = PortalShortcutsMessages::response(message);
+    if (!response) {
+        logMalformed(QStringLiteral("Response"), message.signature());
+    }
     if (step == Step::createSession) {
         creatingSession_ = false;
-        const QVariant handle = results.value(QStringLiteral("session_handle"));
-        session_ = handle.canConvert<QDBusObjectPath>() && handle.userType() == qMetaTypeId<QDBusObjectPath>()
-            ? handle.value<QDBusObjectPath>().path()
-            : handle.toString();
-        if (response != 0 || session_.isEmpty()) {
+        const std::optional<QString> handle
+            = response ? PortalShortcutsMessages::sessionHandle(response->results) : std::nullopt;
+        if (!response || response->code != 0 || !handle || handle->isEmpty()) {
             session_.clear();
             refuseAll();
             return;
         }
+        session_ = *handle;
         bindShortcuts();
         return;
     }
-    if (response != 0) {
+    if (!response || response->code != 0) {
         refuseAll();
         return;
     }
-    apply(entriesFrom(results.value(QStringLiteral("shortcuts"))), true);
+    const std::optional<Entries> shortcuts = PortalShortcutsMessages::shortcuts(response->results);
+    if (!shortcuts) {
+        logMalformed(QStringLiteral("shortcuts"),
+                     DBusValues::signature(response->results.value(QStringLiteral("shortcuts"))));
+        refuseAll();
+        return;
+    }
+    apply(*shortcuts, true);
 }
 
-void PortalShortcuts::activated(const QDBusObjectPath& session, const QString& id, qulonglong /*timestamp*/,
-                                const QVariantMap& /*options*/)
+void PortalShortcuts::activated(const QDBusMessage& message)
 {
-    if (session.path() != session_ || !handler_) {
+    const std::optional<PortalShortcutsMessages::Activation> activation = PortalShortcutsMessages::activation(message);
+    if (!activation) {
+        logMalformed(QStringLiteral("Activated"), message.signature());
+        return;
+    }
+    if (activation->session != session_ || !handler_) {
         return;
     }
     for (const auto& [identifier, registration] : registrations_) {
-        if (registration.offer.id == id) {
+        if (registration.offer.id == activation->id) {
             handler_(identifier);
             return;
         }
     }
 }
 
-void PortalShortcuts::shortcutsChanged(const QDBusObjectPath& session, const QList<Entry>& shortcuts)
+void PortalShortcuts::shortcutsChanged(const QDBusMessage& message)
 {
-    if (session.path() == session_) {
-        // Only the shortcuts named changed; the others keep their keys.
-        apply(shortcuts, false);
+    const std::optional<PortalShortcutsMessages::Change> change = PortalShortcutsMessages::change(message);
+    if (!change) {
+        logMalformed(QStringLiteral("ShortcutsChanged"), message.signature());
+        return;
     }
+    if (change->session == session_) {
+        // Only the shortcuts named changed; the others keep their keys.
+        apply(change->shortcuts, false);
+    }
+}
+
+void PortalShortcuts::logMalformed(const QString& what, const QString& signature) const
+{
+    log_.error(QStringLiteral("Global shortcuts: the portal sent %1 of type \"%2\"; ignored").arg(what, signature));
 }
 
 void PortalShortcuts::apply(const Entries& shortcuts, bool complete)
@@ -329,8 +345,7 @@ void PortalShortcuts::apply(const Entries& shortcuts, bool complete)
             // Left out of the desktop's answer: not bound.
             assignment.refused = true;
         } else {
-            assignment.description
-                = entry->properties.value(QStringLiteral("trigger_description")).toString().toStdString();
+            assignment.description = PortalShortcutsMessages::triggerDescription(*entry).toStdString();
         }
         report(registration, assignment);
     }

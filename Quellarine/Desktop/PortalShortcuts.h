@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Quellarine/Desktop/SystemLog.h"
+
 #include "QuellarineKit/System/HotKeys.h"
 
 #include <QDBusConnection>
@@ -15,7 +17,6 @@
 
 class QDBusArgument;
 class QDBusMessage;
-class QDBusObjectPath;
 class QDBusServiceWatcher;
 
 namespace quellarine {
@@ -70,9 +71,9 @@ public:
     void setAssignmentHandler(AssignmentHandler handler) override { assignmentHandler_ = std::move(handler); }
 
 private slots:
-    void requestAnswered(uint response, const QVariantMap& results, const QDBusMessage& message);
-    void activated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp, const QVariantMap& options);
-    void shortcutsChanged(const QDBusObjectPath& session, const QList<quellarine::PortalShortcuts::Entry>& shortcuts);
+    void requestAnswered(const QDBusMessage& message);
+    void activated(const QDBusMessage& message);
+    void shortcutsChanged(const QDBusMessage& message);
 
 private:
     enum class Step { createSession, bindShortcuts };
@@ -94,6 +95,7 @@ private:
     void refuseAll();
     void report(Registration& registration, const Assignment& assignment);
     QString nextToken();
+    void logMalformed(const QString& what, const QString& signature) const;
 
     QDBusConnection bus_;
     Catalogue catalogue_;
@@ -106,6 +108,7 @@ private:
     bool creatingSession_ = false;
     bool bindScheduled_ = false;
     unsigned tokens_ = 0;
+    SystemLog log_;
 };
 
 QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcuts::Entry& entry);

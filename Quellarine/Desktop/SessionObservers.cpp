@@ -1,10 +1,10 @@
 #include "Quellarine/Desktop/SessionObservers.h"
 
+#include "Quellarine/Desktop/LoginManagerMessages.h"
+
 #include <QDBusConnection>
-#include <QDBusObjectPath>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,7 +15,6 @@ namespace {
 const QString loginService = QStringLiteral("org.freedesktop.login1");
 const QString loginPath = QStringLiteral("/org/freedesktop/login1");
 const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
-const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session");
 
 } // namespace
 
@@ -56,8 +55,9 @@ void SessionObservers::watchLoginManager()
     if (!bus_.isConnected()) {
         return;
     }
+    // The slots take the whole message: its signature is checked before anything in it is read.
     bus_.connect(loginService, loginPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
-                 SLOT(prepareForSleep(bool)));
+                 SLOT(prepareForSleep(QDBusMessage)));
 
     // Which session is ours is asked without waiting: the answer arrives on the event loop. Desktops start
     // applications in units of their own outside the login session, so the session is asked by the name
@@ -67,37 +67,49 @@ void SessionObservers::watchLoginManager()
     call << QStringLiteral("auto");
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        QDBusPendingReply<QDBusObjectPath> reply = *finished;
-        if (reply.isValid()) {
-            watchSession(reply.value().path());
-        }
         finished->deleteLater();
+        const QDBusMessage reply = finished->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            return;
+        }
+        if (const std::optional<QString> path = LoginManagerMessages::sessionPath(reply)) {
+            watchSession(*path);
+        } else {
+            log_.error(QStringLiteral("Login manager: GetSession answered with arguments of type \"%1\"; ignored")
+                           .arg(reply.signature()));
+        }
     });
 }
 
 void SessionObservers::watchSession(const QString& path)
 {
     bus_.connect(loginService, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                 QStringLiteral("PropertiesChanged"), this,
-                 SLOT(sessionPropertiesChanged(QString, QVariantMap, QStringList)));
+                 QStringLiteral("PropertiesChanged"), this, SLOT(sessionPropertiesChanged(QDBusMessage)));
 }
 
-void SessionObservers::prepareForSleep(bool sleeping)
+void SessionObservers::prepareForSleep(const QDBusMessage& message)
 {
+    const std::optional<bool> sleeping = LoginManagerMessages::preparingForSleep(message);
     if (!sleeping) {
+        log_.error(QStringLiteral("Login manager: PrepareForSleep of type \"%1\"; ignored").arg(message.signature()));
+    } else if (!*sleeping) {
         emit woke();
     }
 }
 
-void SessionObservers::sessionPropertiesChanged(const QString& interface, const QVariantMap& changed,
-                                                const QStringList& /*invalidated*/)
+void SessionObservers::sessionPropertiesChanged(const QDBusMessage& message)
 {
-    if (interface != sessionInterface) {
+    const std::optional<LoginManagerMessages::SessionChange> change = LoginManagerMessages::sessionChange(message);
+    if (!change) {
+        log_.error(QStringLiteral("Login manager: a session's PropertiesChanged of type \"%1\", or with an Active "
+                                  "that is no Boolean; ignored")
+                       .arg(message.signature()));
         return;
     }
-    auto active = changed.find(QStringLiteral("Active"));
-    if (active != changed.end() && active->toBool()) {
+    if (change->active == true) {
         emit sessionBecameActive();
+    } else if (change->active == false) {
+        emit sessionBecameInactive();
     }
 }
 

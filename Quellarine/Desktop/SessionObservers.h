@@ -1,15 +1,20 @@
 #pragma once
 
+#include "Quellarine/Desktop/SystemLog.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QTimer>
 
+class QDBusMessage;
 class QScreen;
 
 namespace quellarine {
 
-// Tells the pointer pipeline when the screens change, the computer wakes or the user's session becomes active
-// again. Wake and session come from the login manager over the system bus; without a bus they are skipped quietly.
+// Tells the pointer pipeline when the screens change, the computer wakes, or the user's session goes to the
+// background (another user's session is in front) or comes to the front again. Wake and session come from the
+// login manager over the system bus; without a bus they are skipped quietly, and a message of another shape than
+// the login manager's is ignored with a line in the log.
 class SessionObservers final : public QObject {
     Q_OBJECT
 
@@ -24,10 +29,11 @@ signals:
     void screensChanged();
     void woke();
     void sessionBecameActive();
+    void sessionBecameInactive();
 
 private slots:
-    void prepareForSleep(bool sleeping);
-    void sessionPropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
+    void prepareForSleep(const QDBusMessage& message);
+    void sessionPropertiesChanged(const QDBusMessage& message);
 
 private:
     void watchScreen(QScreen* screen);
@@ -36,6 +42,7 @@ private:
 
     QDBusConnection bus_;
     QTimer screenCoalescing_;
+    SystemLog log_;
 };
 
 } // namespace quellarine

@@ -1,10 +1,10 @@
 #include "Quellarine/Desktop/SettingsPortal.h"
 
-#include <QDBusArgument>
+#include "Quellarine/Desktop/DBusValues.h"
+#include "Quellarine/Desktop/SettingsPortalMessages.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 
 namespace quellarine {
 
@@ -23,17 +23,16 @@ SettingsPortal::SettingsPortal(const QDBusConnection& bus, QObject* parent)
 {
 }
 
-void SettingsPortal::watch(const QString& settingNamespace, const QString& key)
+void SettingsPortal::watch(const QString& settingNamespace, const QString& key, const QString& signature)
 {
     if (!bus_.isConnected()) {
         return;
     }
-    watched_.insert(watchKey(settingNamespace, key));
+    watched_.insert(watchKey(settingNamespace, key), signature);
     if (!subscribed_) {
-        // The slot's argument type must be known to the meta-type system before the bus can match it.
-        qRegisterMetaType<QDBusVariant>();
+        // The whole message, whatever its arguments: they are checked before they are read.
         subscribed_ = bus_.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
-                                   SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+                                   SLOT(onSettingChanged(QDBusMessage)));
     }
 
     // "Read" is offered by every version of the portal (its successor "ReadOne" only by newer ones).
@@ -44,38 +43,42 @@ void SettingsPortal::watch(const QString& settingNamespace, const QString& key)
             [this, settingNamespace, key](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 const QDBusMessage reply = finished->reply();
-                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+                if (reply.type() != QDBusMessage::ReplyMessage) {
                     return;
                 }
-                emit valueChanged(settingNamespace, key, unwrap(reply.arguments().constFirst()));
+                if (const std::optional<QVariant> value = SettingsPortalMessages::readReply(reply)) {
+                    report(settingNamespace, key, *value);
+                } else {
+                    log_.error(QStringLiteral("Desktop settings: the portal answered Read with arguments of type "
+                                              "\"%1\"; ignored")
+                                   .arg(reply.signature()));
+                }
             });
 }
 
-QVariant SettingsPortal::unwrap(const QVariant& value)
+void SettingsPortal::onSettingChanged(const QDBusMessage& message)
 {
-    QVariant current = value;
-    // A bounded loop: a malformed answer cannot keep it going.
-    for (int depth = 0; depth < 8; ++depth) {
-        if (current.metaType() == QMetaType::fromType<QDBusVariant>()) {
-            current = current.value<QDBusVariant>().variant();
-        } else if (current.metaType() == QMetaType::fromType<QDBusArgument>()) {
-            const auto argument = current.value<QDBusArgument>();
-            if (argument.currentType() != QDBusArgument::VariantType) {
-                return current;
-            }
-            current = qdbus_cast<QDBusVariant>(argument).variant();
-        } else {
-            return current;
-        }
+    if (const std::optional<SettingsPortalMessages::Change> change = SettingsPortalMessages::change(message)) {
+        report(change->settingNamespace, change->key, change->value);
+    } else {
+        log_.error(QStringLiteral("Desktop settings: the portal sent SettingChanged of type \"%1\"; ignored")
+                       .arg(message.signature()));
     }
-    return current;
 }
 
-void SettingsPortal::onSettingChanged(const QString& settingNamespace, const QString& key, const QDBusVariant& value)
+void SettingsPortal::report(const QString& settingNamespace, const QString& key, const QVariant& value)
 {
-    if (watched_.contains(watchKey(settingNamespace, key))) {
-        emit valueChanged(settingNamespace, key, unwrap(value.variant()));
+    const auto watched = watched_.constFind(watchKey(settingNamespace, key));
+    if (watched == watched_.constEnd()) {
+        return;
     }
+    const QString type = DBusValues::signature(value);
+    if (type != *watched) {
+        log_.error(QStringLiteral("Desktop settings: %1 %2 is of type \"%3\", not \"%4\"; ignored")
+                       .arg(settingNamespace, key, type, *watched));
+        return;
+    }
+    emit valueChanged(settingNamespace, key, value);
 }
 
 } // namespace quellarine

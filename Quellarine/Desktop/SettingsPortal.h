@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Quellarine/Desktop/SystemLog.h"
+
 #include <QDBusConnection>
+#include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QVariant>
 
-class QDBusVariant;
+class QDBusMessage;
 
 namespace quellarine {
 
@@ -22,22 +24,23 @@ public:
 
     explicit SettingsPortal(const QDBusConnection& bus, QObject* parent = nullptr);
 
-    // Asks once for the current value and reports every later change of it. Without a bus or a portal, or
-    // when the portal does not know the key, nothing is reported.
-    void watch(const QString& settingNamespace, const QString& key);
-
-    // The portal's answers come wrapped in one or more variants; this takes them off.
-    static QVariant unwrap(const QVariant& value);
+    // Asks once for the current value and reports every later change of it, when the value has the D-Bus type
+    // `signature` ("u", "b"); a value of another type is ignored, with a line in the log. Without a bus or a
+    // portal, or when the portal does not know the key, nothing is reported.
+    void watch(const QString& settingNamespace, const QString& key, const QString& signature);
 
 signals:
     void valueChanged(const QString& settingNamespace, const QString& key, const QVariant& value);
 
 private slots:
-    void onSettingChanged(const QString& settingNamespace, const QString& key, const QDBusVariant& value);
+    void onSettingChanged(const QDBusMessage& message);
 
 private:
+    void report(const QString& settingNamespace, const QString& key, const QVariant& value);
+
     QDBusConnection bus_;
-    QSet<QString> watched_;
+    QHash<QString, QString> watched_; // the signature of each watched setting
+    SystemLog log_;
     bool subscribed_ = false;
 };
 

@@ -261,7 +261,17 @@ void AppModel::installObservers()
         tap_.displaysChanged();
     };
     connect(observers, &SessionObservers::woke, this, reenable);
-    connect(observers, &SessionObservers::sessionBecameActive, this, reenable);
+    connect(observers, &SessionObservers::sessionBecameActive, this, [this, reenable] {
+        if (platform_.sessionInFront) {
+            platform_.sessionInFront(true);
+        }
+        reenable();
+    });
+    connect(observers, &SessionObservers::sessionBecameInactive, this, [this] {
+        if (platform_.sessionInFront) {
+            platform_.sessionInFront(false);
+        }
+    });
 }
 
 void AppModel::applyPersonal(const PersonalSetting& setting)

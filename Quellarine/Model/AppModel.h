@@ -75,6 +75,9 @@ public:
         // function: remove) the listener told when that changes (the user gives the keyboard grant).
         KeySource keys;
         std::function<void(std::function<void(KeySource)>)> watchKeys;
+        // Told when the login session goes to the background (false: another user's session is in front) and
+        // comes back (true): the pointing devices and the keyboards are given back meanwhile. Empty: nothing to do.
+        std::function<void(bool inFront)> sessionInFront;
     };
 
     explicit AppModel(Platform platform, QObject* parent = nullptr);

@@ -26,6 +26,7 @@
 
 // Last: Xlib defines macros that clash with Qt's names.
 #include "Backends/Common/KeyboardRelay.h"
+#include "Backends/Common/PointerSuspension.h"
 #include "Backends/Common/PointerThread.h"
 #include "Backends/Devices/DeviceKeyboard.h"
 #include "Backends/Devices/DevicesBackend.h"
@@ -101,6 +102,9 @@ DesktopPlatform::DesktopPlatform()
     ,
     // Before the keyboard's connection: the pointer's is the first of the process to use Xlib from two threads.
     pointer_(std::make_unique<backends::PointerThread>(makePointerBackend, deliverToApplication))
+    , suspension_(
+          std::make_unique<backends::PointerSuspension>([backend = &pointer_->backend()] { backend->suspend(); },
+                                                        [backend = &pointer_->backend()] { backend->resume(); }))
 {
     realtimeKit_ = std::make_unique<RealtimeKit>(QDBusConnection::systemBus());
     pointerPriority_ = std::make_unique<PointerPriority>(pointer_->kernelThreadId(), *realtimeKit_, *log_);
@@ -157,6 +161,7 @@ bool DesktopPlatform::useKeyboardDevices()
         return false;
     }
     deviceKeyboard_ = std::make_unique<devices::DeviceKeyboard>();
+    deviceKeyboard_->setReading(sessionInFront_);
     keyboard_->serveWith(deviceKeyboard_->hotKeys(), deviceKeyboard_->keyboardLayout(),
                          deviceKeyboard_->modifierMonitor());
     service(deviceKeyboard_->fileDescriptor(),
@@ -249,20 +254,38 @@ AppModel::Platform DesktopPlatform::platform()
             },
         .keys = keys(),
         .watchKeys = [this](std::function<void(KeySource)> listener) { keysListener_ = std::move(listener); },
+        .sessionInFront = [this](bool inFront) { setSessionInFront(inFront); },
     };
 }
 
 void DesktopPlatform::suspendPointer()
 {
     if (pointer_) {
-        pointer_->backend().suspend();
+        suspension_->suspend(backends::PointerSuspension::Reason::process);
     }
 }
 
 void DesktopPlatform::resumePointer()
 {
     if (pointer_) {
-        pointer_->backend().resume();
+        suspension_->resume(backends::PointerSuspension::Reason::process);
+    }
+}
+
+void DesktopPlatform::setSessionInFront(bool inFront)
+{
+    log_->info(inFront ? QStringLiteral("Session in front again: the pointing devices are taken again")
+                       : QStringLiteral("Session in the background: the pointing devices are given back"));
+    if (pointer_) {
+        if (inFront) {
+            suspension_->resume(backends::PointerSuspension::Reason::session);
+        } else {
+            suspension_->suspend(backends::PointerSuspension::Reason::session);
+        }
+    }
+    sessionInFront_ = inFront;
+    if (deviceKeyboard_) {
+        deviceKeyboard_->setReading(inFront);
     }
 }
 

@@ -18,6 +18,7 @@ class SystemLog;
 
 namespace backends {
 class KeyboardRelay;
+class PointerSuspension;
 class PointerThread;
 } // namespace backends
 
@@ -48,6 +49,9 @@ public:
     // application pressed) until resumePointer(), for a process about to stop or quit.
     void suspendPointer();
     void resumePointer();
+    // On the application's thread: while another session is in front, the pointing devices are given back (until
+    // this session is in front and the process is not stopped) and the keyboards are not read.
+    void setSessionInFront(bool inFront);
 
     // Which way the pointer is steadied here, and so what it needs.
     enum class PointerWay {
@@ -77,6 +81,7 @@ private:
     std::unique_ptr<SystemLog> log_;
     std::unique_ptr<QtMainLoop> mainLoop_;
     std::unique_ptr<backends::PointerThread> pointer_;
+    std::unique_ptr<backends::PointerSuspension> suspension_;
     std::unique_ptr<RealtimeKit> realtimeKit_;
     std::unique_ptr<PointerPriority> pointerPriority_;
     std::unique_ptr<x11::X11Keyboard> x11Keyboard_;
@@ -90,6 +95,7 @@ private:
     std::unique_ptr<PortalShortcuts> portal_;
     // Told when the keyboard grant arrives.
     std::function<void(KeySource)> keysListener_;
+    bool sessionInFront_ = true;
 };
 
 } // namespace quellarine

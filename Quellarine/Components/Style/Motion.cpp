@@ -49,8 +49,8 @@ void Motion::follow(SettingsPortal& portal)
                                                     : std::nullopt);
                 }
             });
-    portal.watch(appearanceNamespace, reducedMotionKey);
-    portal.watch(gnomeInterfaceNamespace, enableAnimationsKey);
+    portal.watch(appearanceNamespace, reducedMotionKey, QStringLiteral("u"));
+    portal.watch(gnomeInterfaceNamespace, enableAnimationsKey, QStringLiteral("b"));
 }
 
 std::optional<bool> Motion::desktopReducesMotion() const

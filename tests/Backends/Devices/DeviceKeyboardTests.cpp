@@ -284,6 +284,34 @@ TEST_F(DeviceKeyboardTest, TwoKeyboardsShareTheModifiersAndOneUnpluggedLetsGoOfI
     ASSERT_TRUE(runUntil([&] { return !last.control; }));
 }
 
+TEST_F(DeviceKeyboardTest, WhileAnotherSessionIsInFrontNoKeyboardIsReadAndAHeldCtrlComesUp)
+{
+    typist->key(KEY_LEFTCTRL, 1);
+    ASSERT_TRUE(runUntil([&] { return last.control; }));
+    const std::size_t open = keyboard->keyboards();
+    keyboard->setReading(false);
+    EXPECT_EQ(keyboard->keyboards(), 0u);
+    EXPECT_FALSE(last.control) << "a Ctrl the other user lets go of must not stay down for us";
+
+    // The other user types, and plugs in a keyboard: none of it reaches us.
+    typist->key(KEY_LEFTCTRL, 0);
+    typist->chord({KEY_LEFTCTRL, KEY_LEFTALT}, KEY_S);
+    auto second = std::make_unique<UinputKeyboard>("Quellarine second test keyboard");
+    settleUdev();
+    for (int round = 0; round < 10; ++round) {
+        pump();
+    }
+    EXPECT_EQ(keyboard->keyboards(), 0u);
+    EXPECT_TRUE(fired.empty());
+
+    // Our session in front again: every keyboard there is now is read.
+    keyboard->setReading(true);
+    EXPECT_EQ(keyboard->keyboards(), open + 1);
+    second->chord({KEY_LEFTCTRL, KEY_LEFTALT}, KEY_S);
+    sync(*second);
+    EXPECT_EQ(fired, std::vector<std::uint32_t>{toggleID});
+}
+
 // The keyboard nodes opened while `work` runs in a child process as the ordinary user 4242 who has only the
 // pointing devices' group (or as root); the child's answer is its exit status. Watched from outside (inotify, as
 // root), so that a node opened and closed at once is seen as well.

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "Eventually.h"
+#include "HostileDBusValues.h"
 #include "PrivateBus.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,16 @@ class FakeSettingsPortal : public QObject, protected QDBusContext {
 
 public:
     QMap<QString, QVariant> values;
+    // Instead of the value, when set: what Read answers.
+    std::optional<QList<QVariant>> readReply;
+
+    void send(QDBusConnection& bus, const QList<QVariant>& arguments)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(SettingsPortal::path, SettingsPortal::interface,
+                                                         QStringLiteral("SettingChanged"));
+        signal.setArguments(arguments);
+        bus.send(signal);
+    }
 
     void change(QDBusConnection& bus, const QString& settingNamespace, const QString& key, const QVariant& value)
     {
@@ -43,6 +54,11 @@ public:
 public slots:
     QDBusVariant Read(const QString& settingNamespace, const QString& key)
     {
+        if (readReply) {
+            setDelayedReply(true);
+            connection().send(message().createReply(*readReply));
+            return {};
+        }
         const QString name = settingNamespace + QLatin1Char('/') + key;
         if (!values.contains(name)) {
             sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("No such setting"));
@@ -83,7 +99,7 @@ TEST_F(PrivateBusTest, PortalReportsTheCurrentValueAndEveryChangeOfWatchedKeysOn
     fake.values.insert(QStringLiteral("org.freedesktop.appearance/color-scheme"), QVariant::fromValue(1u));
     SettingsPortal portal(*clientBus);
     QSignalSpy reports(&portal, &SettingsPortal::valueChanged);
-    portal.watch(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"));
+    portal.watch(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), QStringLiteral("u"));
     ASSERT_TRUE(reports.wait(5000));
     EXPECT_EQ(reports.at(0).at(2).toUInt(), 1u);
 
@@ -123,6 +139,38 @@ TEST_F(PrivateBusTest, SystemAppearanceAndMotionFollowTheDesktop)
     motion.setOverride(false);
     EXPECT_FALSE(motion.reduceMotion()) << "the application's switch wins over the desktop";
     appearance.setChoice(Appearance::Choice::light);
+}
+
+TEST_F(PrivateBusTest, ValuesAndMessagesOfAnyOtherTypeAreIgnored)
+{
+    const QString appearance = QStringLiteral("org.freedesktop.appearance");
+    const QString colorScheme = QStringLiteral("color-scheme");
+    testing::HostileDBusValues hostile(5001);
+    SettingsPortal portal(*clientBus);
+    QSignalSpy reports(&portal, &SettingsPortal::valueChanged);
+    // Read answered with a value of another type, or with anything at all.
+    for (int round = 0; round < 40; ++round) {
+        if (round % 2 == 0) {
+            fake.readReply.reset();
+            fake.values.insert(appearance + QLatin1Char('/') + colorScheme, hostile.next());
+        } else {
+            fake.readReply = hostile.arguments();
+        }
+        portal.watch(appearance, colorScheme, QStringLiteral("u"));
+    }
+    // Changes of another type, and signals of any shape.
+    for (int round = 0; round < 150; ++round) {
+        if (round % 2 == 0) {
+            fake.change(*portalBus, appearance, colorScheme, hostile.next());
+        } else {
+            fake.send(*portalBus, hostile.arguments());
+        }
+    }
+    fake.change(*portalBus, appearance, colorScheme, QVariant::fromValue(2u));
+    ASSERT_TRUE(eventually([&] { return !reports.isEmpty() && reports.constLast().at(2) == QVariant::fromValue(2u); }));
+    for (const QList<QVariant>& report : reports) {
+        EXPECT_EQ(report.at(2).metaType(), QMetaType::fromType<uint>());
+    }
 }
 
 TEST(AppearanceTest, ColorSchemeValues)

@@ -1,4 +1,5 @@
 #include "Eventually.h"
+#include "HostileDBusValues.h"
 #include "PrivateBus.h"
 
 #include "Quellarine/Desktop/PortalShortcuts.h"
@@ -54,6 +55,12 @@ public:
     QMap<QString, QString> descriptions;
     QStringList leftOut;
 
+    // Instead of what a portal answers, when set: the bind's "shortcuts", the session's "session_handle", or the
+    // whole arguments of every Response.
+    std::optional<QVariant> answeredShortcuts;
+    std::optional<QVariant> answeredSession;
+    std::optional<QList<QVariant>> responseArguments;
+
     // What it was asked.
     Entries bound;
     int binds = 0;
@@ -68,6 +75,15 @@ public:
                                          QLatin1String(PortalShortcuts::interface), QStringLiteral("Activated"));
         signal << QVariant::fromValue(QDBusObjectPath(inSession.isEmpty() ? session : inSession)) << id
                << QVariant::fromValue(qulonglong(0)) << QVariantMap();
+        bus_.send(signal);
+    }
+
+    // A signal of the interface with whatever arguments.
+    void send(const QString& name, const QList<QVariant>& arguments)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(PortalShortcuts::path),
+                                                         QLatin1String(PortalShortcuts::interface), name);
+        signal.setArguments(arguments);
         bus_.send(signal);
     }
 
@@ -91,7 +107,8 @@ public slots:
         if (!answersSessions) {
             return QDBusObjectPath(requestPath(options));
         }
-        return respond(options, sessionResponse, {{QStringLiteral("session_handle"), session}});
+        return respond(options, sessionResponse,
+                       {{QStringLiteral("session_handle"), answeredSession.value_or(QVariant(session))}});
     }
 
     QDBusObjectPath BindShortcuts(const QDBusObjectPath& sessionHandle,
@@ -114,7 +131,8 @@ public slots:
                       {QStringLiteral("trigger_description"), keys}}});
             }
         }
-        return respond(options, bindResponse, {{QStringLiteral("shortcuts"), QVariant::fromValue(answered)}});
+        return respond(options, bindResponse,
+                       {{QStringLiteral("shortcuts"), answeredShortcuts.value_or(QVariant::fromValue(answered))}});
     }
 
 private:
@@ -138,7 +156,7 @@ private:
         QTimer::singleShot(0, this, [this, request, response, results] {
             QDBusMessage signal = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
                                                              QStringLiteral("Response"));
-            signal << response << results;
+            signal.setArguments(responseArguments.value_or(QList<QVariant>{response, results}));
             bus_.send(signal);
         });
         return QDBusObjectPath(request);
@@ -403,6 +421,65 @@ TEST_F(PortalShortcutsTest, TheBusGoingAwayEndsRegistrationWithoutACrash)
     EXPECT_EQ(host->registerHotKey(Shortcut::defaultToggle().keyCode, Shortcut::defaultToggle().modifiers, 7),
               PortalShortcuts::unavailable);
     host.reset();
+}
+
+TEST_F(PortalShortcutsTest, AnswersOfAnyOtherTypeAreRefusalsAndSignalsOfAnyOtherTypeAreIgnored)
+{
+    servePortal();
+    testing::HostileDBusValues hostile(20261208);
+    const auto bothRefused = [&] {
+        return eventually([&] { return answers.size() == 2; }) && last(Shortcut::defaultToggle())->refused
+            && last(Shortcut::nextMode())->refused;
+    };
+    // The shortcuts the desktop bound, its session, or its whole answer, as anything but what the portal sends.
+    for (int round = 0; round < 150; ++round) {
+        const QVariant value = hostile.next();
+        const int part = round / 50;
+        SCOPED_TRACE(std::to_string(round) + " " + value.metaType().name());
+        fake->answeredShortcuts.reset();
+        fake->answeredSession.reset();
+        fake->responseArguments.reset();
+        if (part == 0) {
+            if (value.metaType() == QMetaType::fromType<Entries>()) {
+                continue; // the right type, with whatever inside: bound or not, by its contents
+            }
+            fake->answeredShortcuts = value;
+        } else if (part == 1) {
+            if (value.metaType() == QMetaType::fromType<QDBusObjectPath>()
+                || value.metaType() == QMetaType::fromType<QString>()) {
+                continue; // a session, well or badly named
+            }
+            fake->answeredSession = value;
+        } else {
+            fake->responseArguments = hostile.arguments();
+        }
+        host.reset();
+        answers.clear();
+        registerBoth();
+        ASSERT_TRUE(bothRefused());
+    }
+
+    // Bound as the desktop means it: presses and changes of any other type are ignored, a real one still counts.
+    fake->answeredShortcuts.reset();
+    fake->answeredSession.reset();
+    fake->responseArguments.reset();
+    host.reset();
+    answers.clear();
+    registerBoth();
+    ASSERT_TRUE(eventually([&] { return answers.size() == 2; }));
+    ASSERT_FALSE(last(Shortcut::defaultToggle())->refused);
+    const std::vector<Assignment> bound = answers;
+    for (int round = 0; round < 150; ++round) {
+        QList<QVariant> arguments = hostile.arguments();
+        if (round % 2 == 0 && !arguments.isEmpty()) {
+            arguments[0] = QVariant::fromValue(QDBusObjectPath(fake->session));
+        }
+        fake->send(round % 4 < 2 ? QStringLiteral("Activated") : QStringLiteral("ShortcutsChanged"), arguments);
+    }
+    fake->activate(QStringLiteral("toggle"));
+    ASSERT_TRUE(eventually([&] { return !pressed.empty(); }));
+    EXPECT_EQ(pressed, std::vector<std::uint32_t>{1});
+    EXPECT_EQ(answers, bound);
 }
 
 } // namespace quellarine

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "HostileDBusValues.h"
 #include "PrivateBus.h"
 
 #include <gtest/gtest.h>
@@ -40,18 +41,40 @@ public:
         bus.send(signal);
     }
 
-    void sessionActive(QDBusConnection& bus, bool active)
+    void sessionActive(QDBusConnection& bus, const QVariant& active)
+    {
+        sessionChanged(bus,
+                       {QStringLiteral("org.freedesktop.login1.Session"),
+                        QVariantMap{{QStringLiteral("Active"), active}}, QStringList{}});
+    }
+
+    void sessionChanged(QDBusConnection& bus, const QList<QVariant>& arguments)
     {
         QDBusMessage signal = QDBusMessage::createSignal(sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                          QStringLiteral("PropertiesChanged"));
-        signal << QStringLiteral("org.freedesktop.login1.Session") << QVariantMap{{QStringLiteral("Active"), active}}
-               << QStringList{};
+        signal.setArguments(arguments);
         bus.send(signal);
     }
+
+    void send(QDBusConnection& bus, const QString& name, const QList<QVariant>& arguments)
+    {
+        QDBusMessage signal
+            = QDBusMessage::createSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"), name);
+        signal.setArguments(arguments);
+        bus.send(signal);
+    }
+
+    // Instead of the session's path, when set: what GetSession answers.
+    std::optional<QList<QVariant>> sessionReply;
 
 public slots:
     QDBusObjectPath GetSession(const QString& name)
     {
+        if (sessionReply) {
+            setDelayedReply(true);
+            connection().send(message().createReply(*sessionReply));
+            return {};
+        }
         if (name != QLatin1String("auto")) {
             sendErrorReply(QStringLiteral("org.freedesktop.login1.NoSuchSession"), QStringLiteral("No such session"));
             return {};
@@ -117,27 +140,77 @@ protected:
     std::optional<QDBusConnection> applicationBus;
 };
 
-TEST_F(SessionObserversTest, WakeAndTheSessionBecomingActiveAreHeardOutsideTheLoginSession)
+TEST_F(SessionObserversTest, WakeAndTheSessionComingAndGoingAreHeardOutsideTheLoginSession)
 {
     SessionObservers observers(*applicationBus);
     QSignalSpy woke(&observers, &SessionObservers::woke);
     QSignalSpy active(&observers, &SessionObservers::sessionBecameActive);
+    QSignalSpy inactive(&observers, &SessionObservers::sessionBecameInactive);
     ASSERT_TRUE(heard(woke, [&] { manager.prepareForSleep(*managerBus, false); }));
     ASSERT_TRUE(heard(active, [&] { manager.sessionActive(*managerBus, true); }));
 
-    // Going to sleep and the session going to the background tell nothing; the signals arrive in order, so once
-    // the last two are heard the first two have been handled.
+    // Going to sleep tells nothing; the signals arrive in order, so once the last is heard all have been handled.
     flush();
     woke.clear();
     active.clear();
+    QList<QString> order;
+    QObject::connect(&observers, &SessionObservers::sessionBecameActive,
+                     [&] { order.append(QStringLiteral("front")); });
+    QObject::connect(&observers, &SessionObservers::sessionBecameInactive,
+                     [&] { order.append(QStringLiteral("back")); });
     manager.prepareForSleep(*managerBus, true);
     manager.sessionActive(*managerBus, false);
     manager.prepareForSleep(*managerBus, false);
     manager.sessionActive(*managerBus, true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return woke.count() >= 1 && active.count() >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.size() == 2; }, 5000));
     flush();
     EXPECT_EQ(woke.count(), 1);
-    EXPECT_EQ(active.count(), 1);
+    EXPECT_EQ(order, (QList<QString>{QStringLiteral("back"), QStringLiteral("front")}));
+}
+
+TEST_F(SessionObserversTest, MessagesOfAnyOtherTypeAreIgnored)
+{
+    testing::HostileDBusValues hostile(4812);
+    SessionObservers observers(*applicationBus);
+    QSignalSpy woke(&observers, &SessionObservers::woke);
+    QSignalSpy active(&observers, &SessionObservers::sessionBecameActive);
+    QSignalSpy inactive(&observers, &SessionObservers::sessionBecameInactive);
+    ASSERT_TRUE(heard(active, [&] { manager.sessionActive(*managerBus, true); }));
+    flush();
+    active.clear();
+
+    for (int round = 0; round < 150; ++round) {
+        QList<QVariant> arguments = hostile.arguments();
+        if (round % 3 == 0) {
+            if (arguments.size() == 1 && arguments.first().metaType() == QMetaType::fromType<bool>()) {
+                continue; // a real PrepareForSleep
+            }
+            manager.send(*managerBus, QStringLiteral("PrepareForSleep"), arguments);
+        } else if (round % 3 == 1) {
+            manager.sessionChanged(*managerBus, arguments);
+        } else {
+            const QVariant value = hostile.next();
+            if (value.metaType() != QMetaType::fromType<bool>()) {
+                manager.sessionActive(*managerBus, value);
+            }
+        }
+    }
+    flush();
+    EXPECT_EQ(woke.count() + active.count() + inactive.count(), 0);
+    // Still listening.
+    manager.sessionActive(*managerBus, false);
+    ASSERT_TRUE(inactive.wait(5000));
+
+    // Which session is ours, answered with anything but a session's path: no session is followed.
+    for (int round = 0; round < 20; ++round) {
+        manager.sessionReply = hostile.arguments();
+        SessionObservers other(*applicationBus);
+        QSignalSpy otherActive(&other, &SessionObservers::sessionBecameActive);
+        flush();
+        manager.sessionActive(*managerBus, true);
+        flush();
+        EXPECT_EQ(otherActive.count(), 0);
+    }
 }
 
 TEST_F(SessionObserversTest, ABurstOfScreenChangesIsReportedOnce)

@@ -372,7 +372,7 @@ TEST_F(AppModelTest, ApplyingAPersonalSettingSwitchesSmoothingOnOnlyWithThePermi
     }
 }
 
-TEST_F(AppModelTest, WakingAndReturningToTheSessionTurnTheTapBackOnAtOnce)
+TEST_F(AppModelTest, WakingAndTheSessionComingToTheFrontTurnTheTapBackOnAtOnce)
 {
     model();
     auto* observers = model().findChild<SessionObservers*>();
@@ -389,6 +389,11 @@ TEST_F(AppModelTest, WakingAndReturningToTheSessionTurnTheTapBackOnAtOnce)
         EXPECT_EQ(pointer.tap().smoother().displays, (std::vector<Rect>{Rect{{0, 0}, {width, 700}}}));
         width += 100;
     }
+    // Another user's session in front: the platform gives the devices back until ours is in front again.
+    EXPECT_EQ(sessionInFront, std::vector<bool>{true});
+    emit observers->sessionBecameInactive();
+    emit observers->sessionBecameActive();
+    EXPECT_EQ(sessionInFront, (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)

@@ -86,6 +86,7 @@ public:
             .accountFullName = [this] { return accountFullName; },
             .keys = keys,
             .watchKeys = {},
+            .sessionInFront = [this](bool inFront) { sessionInFront.push_back(inFront); },
         };
     }
 
@@ -153,6 +154,8 @@ public:
     int explanations = 0;
     // The full name of the user's account, as the password database would give it.
     QString accountFullName;
+    // What the model told of the login session, in order: in front (true) or not.
+    std::vector<bool> sessionInFront;
     // Where the model's stores send explanations and feedback; set before the model is made. None: nowhere.
     ServiceClient* services = nullptr;
 
