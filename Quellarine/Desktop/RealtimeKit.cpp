@@ -1,5 +1,7 @@
 #include "Quellarine/Desktop/RealtimeKit.h"
 
+#include "Quellarine/Desktop/DBusValues.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -12,18 +14,6 @@ namespace quellarine {
 namespace {
 
 const QString interfaceName = QString::fromLatin1(RealtimeKit::service);
-
-std::optional<qint64> number(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-        return value.toLongLong();
-    default:
-        return std::nullopt;
-    }
-}
 
 // Calls a method of the broker and hands its reply to `then`, on this thread, once.
 void call(const QDBusConnection& bus, QObject* context, const QString& interface, const QString& method,
@@ -41,17 +31,20 @@ void call(const QDBusConnection& bus, QObject* context, const QString& interface
 
 } // namespace
 
-std::optional<RealtimeKit::Limits> RealtimeKit::limitsFrom(const QVariantMap& properties)
+std::optional<RealtimeKit::Limits> RealtimeKit::limitsFrom(const QDBusMessage& reply)
 {
-    const auto maxPriority = number(properties.value(QStringLiteral("MaxRealtimePriority")));
-    const auto minNice = number(properties.value(QStringLiteral("MinNiceLevel")));
-    const auto maxTime = number(properties.value(QStringLiteral("RTTimeUSecMax")));
+    if (!DBusValues::hasSignature(reply, "a{sv}")) {
+        return std::nullopt;
+    }
+    const QVariantMap properties = DBusValues::map(reply.arguments().constFirst());
+    const auto maxPriority = DBusValues::get<int>(properties.value(QStringLiteral("MaxRealtimePriority")));
+    const auto minNice = DBusValues::get<int>(properties.value(QStringLiteral("MinNiceLevel")));
+    const auto maxTime = DBusValues::get<qlonglong>(properties.value(QStringLiteral("RTTimeUSecMax")));
     if (!maxPriority || !minNice || !maxTime) {
         return std::nullopt;
     }
     // Out-of-range answers count as granting nothing of that kind.
-    return Limits{static_cast<int>(std::clamp<qint64>(*maxPriority, 0, 99)),
-                  static_cast<int>(std::clamp<qint64>(*minNice, -20, 0)), std::max<qint64>(*maxTime, 0)};
+    return Limits{std::clamp(*maxPriority, 0, 99), std::clamp(*minNice, -20, 0), std::max<qint64>(*maxTime, 0)};
 }
 
 RealtimeKit::RealtimeKit(QDBusConnection bus, QObject* parent)
@@ -73,10 +66,7 @@ void RealtimeKit::raise(Request request, Answer answer)
                         reply.errorName().isEmpty() ? QStringLiteral("no answer") : reply.errorName());
                  return;
              }
-             std::optional<Limits> limits;
-             if (reply.signature() == u"a{sv}") {
-                 limits = limitsFrom(qdbus_cast<QVariantMap>(reply.arguments().constFirst()));
-             }
+             const std::optional<Limits> limits = limitsFrom(reply);
              if (!limits) {
                  answer(Granted::nothing, QStringLiteral("its limits could not be read"));
                  return;

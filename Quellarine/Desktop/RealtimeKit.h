@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
-#include <QVariantMap>
 
 #include <functional>
 #include <optional>
@@ -25,8 +25,9 @@ public:
         qint64 realtimeMicrosecondsMax = 0; // the RLIMIT_RTTIME a process must keep to be raised
         bool operator==(const Limits&) const = default;
     };
-    // Its properties as GetAll answers them; none when one of the three is missing or not a number.
-    static std::optional<Limits> limitsFrom(const QVariantMap& properties);
+    // Its properties as GetAll answers them (a{sv}); none when the answer has another type, or one of the three is
+    // missing or not of its type. Pure: no bus needed.
+    static std::optional<Limits> limitsFrom(const QDBusMessage& reply);
 
     enum class Granted { realtime, high, nothing };
     struct Request {

@@ -159,7 +159,7 @@ private:
 
     static std::string text(Values& values)
     {
-        static const std::array<const char*, 13> words{"",
+        static const std::array<const char*, 16> words{"",
                                                        "shortcuts",
                                                        "session_handle",
                                                        "trigger_description",
@@ -171,7 +171,10 @@ private:
                                                        "org.freedesktop.appearance",
                                                        "color-scheme",
                                                        "CTRL+ALT+s",
-                                                       "auto"};
+                                                       "auto",
+                                                       "MaxRealtimePriority",
+                                                       "MinNiceLevel",
+                                                       "RTTimeUSecMax"};
         const std::uint8_t choice = values.byte();
         if (choice < words.size()) {
             return words[choice];

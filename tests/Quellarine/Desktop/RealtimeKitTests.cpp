@@ -192,8 +192,10 @@ TEST_F(RealtimeKitTest, NonsenseOrMissingAnswersEndInNothingGranted)
         EXPECT_EQ(broker.calls, QStringList{QStringLiteral("GetAll")});
     }
     // Out-of-range numbers grant nothing beyond what can be asked for.
-    EXPECT_EQ(RealtimeKit::limitsFrom(limits(1000, -99, qlonglong{-5}).first().toMap()),
-              (RealtimeKit::Limits{99, -20, 0}));
+    broker.properties = limits(1000, -99, qlonglong{-5});
+    const Outcome outOfRange = raise();
+    ASSERT_TRUE(outOfRange.preparedWith);
+    EXPECT_EQ(*outOfRange.preparedWith, (RealtimeKit::Limits{99, -20, 0}));
 }
 
 } // namespace
