@@ -218,7 +218,7 @@ void BM_ThroughTheBackend(benchmark::State& state)
         state.SkipWithError("udev is not running");
         return;
     }
-    DevicesBackend backend;
+    DevicesBackend backend({.helperPath = QUELLARINE_DEVICE_HELPER, .log = {}});
     backends::PollMainLoop loop(backend.clock());
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     tap.setFiltering(state.range(0) != 0);
