@@ -15,7 +15,8 @@ bool isInFront(uid_t user, const std::vector<ActiveSession>& active)
 
 SessionWatch::SessionWatch()
 {
-    if (sd_login_monitor_new(nullptr, &monitor_) < 0) {
+    // Which session is in front is in the seats' records.
+    if (sd_login_monitor_new("seat", &monitor_) < 0) {
         monitor_ = nullptr;
     }
 }

@@ -93,6 +93,9 @@ bool VirtualPointer::open()
         return false;
     }
     if (reply.kind != static_cast<std::uint32_t>(devicehelper::ReplyKind::created)) {
+        // The next try starts the helper anew: the access it lacked may be given to the program meanwhile, and a
+        // running process keeps the rights it started with.
+        endHelper();
         return false;
     }
     device_ = reply.value;
