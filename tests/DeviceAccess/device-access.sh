@@ -4,7 +4,8 @@
 # installed: the pointing devices (one present at install, one plugged in afterwards), never the keyboard, and never
 # /dev/uinput, which only the device helper, set-group-ID to the group quellarine, may open. Installs the rule the way
 # the application tells the user to: `quellarine --allow-devices` as root. The application, running as that user since
-# before the rule, then takes a hand and steadies it through the helper (steadied.py). Then
+# before the rule, then takes a hand and steadies it through the helper (steadied.py); the helper's own scenarios
+# run as that user and as another one (tests/DeviceHelper/Kernel). Then
 # the keyboards' grant, given the same way (`quellarine --allow-keyboards`) and taken back (`--disallow-keyboards`): the
 # keyboard is the user's to read exactly while the rule is there, and the running application reads it exactly then.
 #
@@ -115,4 +116,14 @@ expect allowed "the hand, still" "< $first"
 
 kill "$application"
 wait "$application"
+
+# Once the application is gone: it would take the test's devices for a hand's.
+echo "The device helper, as the user in front and as another user:"
+# The test plays logind switching the seat to another session and back.
+chown "$user" /run/systemd/seats
+helper_tests=$build/tests/DeviceHelper/QuellarineDeviceHelperKernelTests
+setpriv --reuid="$user" --regid="$user" --clear-groups -- env HOME="$home" "$helper_tests" \
+  --gtest_filter='DeviceHelperKernelTest.*' || failures=$((failures + 1))
+setpriv --reuid=1001 --regid=1001 --clear-groups -- env HOME=/tmp "$helper_tests" \
+  --gtest_filter='DeviceHelperRefusalTest.*' || failures=$((failures + 1))
 exit $((failures > 0))
