@@ -24,26 +24,28 @@ bool onlyKind(const Request& request)
 DeviceHelperService::DeviceHelperService(DeviceMaker& maker)
     : maker_(maker)
 {
+    requests_.reserve(maxRequestsPerMessage);
 }
 
-std::optional<std::vector<Request>> DeviceHelperService::decode(const void* data, std::size_t size, bool withDescriptor)
+bool DeviceHelperService::decode(const void* data, std::size_t size, bool withDescriptor,
+                                 std::vector<Request>& requests)
 {
     if (size == 0 || size % sizeof(Request) != 0 || size / sizeof(Request) > maxRequestsPerMessage) {
-        return std::nullopt;
+        return false;
     }
-    std::vector<Request> requests(size / sizeof(Request));
+    requests.resize(size / sizeof(Request));
     std::memcpy(requests.data(), data, size);
     bool twin = false;
     for (const Request& request : requests) {
         switch (static_cast<RequestKind>(request.kind)) {
         case RequestKind::createPointer:
             if (!onlyKind(request)) {
-                return std::nullopt;
+                return false;
             }
             break;
         case RequestKind::createTwin:
             if (!onlyKind(request) || requests.size() != 1) {
-                return std::nullopt;
+                return false;
             }
             twin = true;
             break;
@@ -52,26 +54,22 @@ std::optional<std::vector<Request>> DeviceHelperService::decode(const void* data
         case RequestKind::releaseAll:
         case RequestKind::destroy:
             if (request.type != 0 || request.code != 0 || request.value != 0) {
-                return std::nullopt;
+                return false;
             }
             break;
         default:
-            return std::nullopt;
+            return false;
         }
     }
-    if (twin != withDescriptor) {
-        return std::nullopt;
-    }
-    return requests;
+    return twin == withDescriptor;
 }
 
 bool DeviceHelperService::handle(const void* data, std::size_t size, int descriptor, std::vector<Reply>& replies)
 {
-    const auto requests = decode(data, size, descriptor >= 0);
-    if (!requests) {
+    if (!decode(data, size, descriptor >= 0, requests_)) {
         return false;
     }
-    for (const Request& request : *requests) {
+    for (const Request& request : requests_) {
         const auto kind = static_cast<RequestKind>(request.kind);
         if (kind == RequestKind::createPointer || kind == RequestKind::createTwin) {
             replies.push_back(create(request, descriptor));

@@ -27,8 +27,8 @@ public:
 
     explicit DeviceHelperService(DeviceMaker& maker);
 
-    // The requests of one message, when it is well-formed.
-    static std::optional<std::vector<Request>> decode(const void* data, std::size_t size, bool withDescriptor);
+    // Puts the requests of one message into `requests`; false when it is not well-formed.
+    static bool decode(const void* data, std::size_t size, bool withDescriptor, std::vector<Request>& requests);
 
     // Acts on one message (and the descriptor that came with it, or -1; the caller closes it). False when the
     // connection must end.
@@ -47,6 +47,7 @@ private:
 
     DeviceMaker& maker_;
     std::map<std::uint32_t, std::unique_ptr<OutputDevice>> devices_;
+    std::vector<Request> requests_; // room for a message's requests, made once
     std::uint32_t nextDevice_ = 1;
     bool served_ = true;
     std::size_t dropped_ = 0;
