@@ -184,6 +184,7 @@ void BM_BareLoopOnLibinput(benchmark::State& state)
         socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends);
         writer = fork();
         if (writer == 0) {
+            close(ends[0]); // its end stays the parent's alone, which ends the loop by closing it
             std::array<input_event, 8> frame{};
             ssize_t got = 0;
             while ((got = recv(ends[1], frame.data(), sizeof frame, 0)) > 0) {
