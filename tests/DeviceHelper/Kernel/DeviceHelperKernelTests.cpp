@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <libevdev/libevdev-uinput.h>
+#include <libevdev/libevdev.h>
 #include <linux/input.h>
 
 #include <dirent.h>
@@ -16,7 +18,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <tuple>
 #include <random>
 #include <string>
 #include <thread>
@@ -238,6 +243,113 @@ TEST(DeviceHelperRefusalTest, AUserWithoutTheSessionInFrontIsRefused)
     EXPECT_EQ(helper.create(RequestKind::createPointer), 0u);
     EXPECT_EQ(helper.lastReply.kind, static_cast<std::uint32_t>(ReplyKind::failed));
     EXPECT_EQ(helper.lastReply.value, static_cast<std::uint32_t>(FailureReason::notInFront));
+}
+
+// A twin of a clickpad that is also a keyboard: the same name, ids, properties, axes with their ranges and
+// resolutions, and pointing buttons, so that udev (and the compositor's libinput after it) takes it as the touchpad it
+// copies; none of the keys; and a frame given to it comes out as it went in. Run as root, who may make the clickpad.
+TEST(DeviceHelperTwinTest, ATwinIsTheSameKindOfDeviceWithoutAKey)
+{
+    using Description = std::unique_ptr<libevdev, decltype(&libevdev_free)>;
+    Description pad(libevdev_new(), &libevdev_free);
+    libevdev_set_name(pad.get(), "Test Clickpad With Keys");
+    libevdev_set_id_bustype(pad.get(), BUS_I2C);
+    libevdev_set_id_vendor(pad.get(), 0x06cb);
+    libevdev_set_id_product(pad.get(), 0x7e7e);
+    libevdev_enable_property(pad.get(), INPUT_PROP_POINTER);
+    libevdev_enable_property(pad.get(), INPUT_PROP_BUTTONPAD);
+    auto axis = [&](unsigned code, int maximum, int resolution) {
+        input_absinfo range{};
+        range.maximum = maximum;
+        range.resolution = resolution;
+        libevdev_enable_event_code(pad.get(), EV_ABS, code, &range);
+    };
+    axis(ABS_X, 3000, 30);
+    axis(ABS_Y, 2000, 31);
+    axis(ABS_MT_SLOT, 4, 0);
+    axis(ABS_MT_POSITION_X, 3000, 30);
+    axis(ABS_MT_POSITION_Y, 2000, 31);
+    axis(ABS_MT_TRACKING_ID, 65535, 0);
+    for (unsigned code : {BTN_LEFT, BTN_TOUCH, BTN_TOOL_FINGER, BTN_TOOL_DOUBLETAP, BTN_TOOL_TRIPLETAP,
+                          BTN_TOOL_QUADTAP, BTN_TOOL_QUINTTAP, KEY_A, KEY_LEFTCTRL, KEY_VOLUMEUP}) {
+        libevdev_enable_event_code(pad.get(), EV_KEY, code, nullptr);
+    }
+    libevdev_enable_event_code(pad.get(), EV_MSC, MSC_TIMESTAMP, nullptr);
+    libevdev_uinput* made = nullptr;
+    ASSERT_EQ(libevdev_uinput_create_from_device(pad.get(), LIBEVDEV_UINPUT_OPEN_MANAGED, &made), 0) << "run as root";
+    std::unique_ptr<libevdev_uinput, decltype(&libevdev_uinput_destroy)> physical(made, &libevdev_uinput_destroy);
+    const int physicalNode
+        = openNodeOf(libevdev_uinput_get_syspath(physical.get()) + std::strlen("/sys/devices/virtual/input/"));
+    ASSERT_GE(physicalNode, 0);
+
+    HelperConnection helper;
+    const std::uint32_t twin = helper.create(RequestKind::createTwin, physicalNode);
+    ASSERT_NE(twin, 0u);
+    const std::string twinName = helper.lastReply.sysName;
+    const int twinNode = openNodeOf(twinName);
+    ASSERT_GE(twinNode, 0);
+    Description original(nullptr, &libevdev_free);
+    Description copy(nullptr, &libevdev_free);
+    libevdev* read = nullptr;
+    ASSERT_EQ(libevdev_new_from_fd(physicalNode, &read), 0);
+    original.reset(read);
+    ASSERT_EQ(libevdev_new_from_fd(twinNode, &read), 0);
+    copy.reset(read);
+
+    EXPECT_STREQ(libevdev_get_name(copy.get()), libevdev_get_name(original.get()));
+    EXPECT_EQ(libevdev_get_id_bustype(copy.get()), BUS_I2C);
+    EXPECT_EQ(libevdev_get_id_vendor(copy.get()), 0x06cb);
+    EXPECT_EQ(libevdev_get_id_product(copy.get()), 0x7e7e);
+    for (unsigned property = 0; property < INPUT_PROP_CNT; ++property) {
+        EXPECT_EQ(libevdev_has_property(copy.get(), property), libevdev_has_property(original.get(), property));
+    }
+    for (unsigned code = 0; code < ABS_CNT; ++code) {
+        ASSERT_EQ(libevdev_has_event_code(copy.get(), EV_ABS, code),
+                  libevdev_has_event_code(original.get(), EV_ABS, code))
+            << code;
+        if (libevdev_has_event_code(copy.get(), EV_ABS, code)) {
+            EXPECT_EQ(libevdev_get_abs_maximum(copy.get(), code), libevdev_get_abs_maximum(original.get(), code));
+            EXPECT_EQ(libevdev_get_abs_resolution(copy.get(), code), libevdev_get_abs_resolution(original.get(), code));
+        }
+    }
+    for (unsigned code = 0; code < KEY_CNT; ++code) {
+        EXPECT_EQ(libevdev_has_event_code(copy.get(), EV_KEY, code) == 1,
+                  isPointingButton(code) && libevdev_has_event_code(original.get(), EV_KEY, code) == 1)
+            << code;
+    }
+    EXPECT_TRUE(libevdev_has_event_code(copy.get(), EV_MSC, MSC_TIMESTAMP));
+
+    const std::vector<Request> touch{event(twin, EV_ABS, ABS_MT_SLOT, 0),
+                                     event(twin, EV_ABS, ABS_MT_TRACKING_ID, 5),
+                                     event(twin, EV_ABS, ABS_MT_POSITION_X, 1200),
+                                     event(twin, EV_ABS, ABS_X, 1200),
+                                     event(twin, EV_KEY, BTN_TOUCH, 1),
+                                     event(twin, EV_KEY, BTN_TOOL_FINGER, 1),
+                                     event(twin, EV_KEY, KEY_A, 1),
+                                     event(twin, EV_SYN, SYN_REPORT, 0)};
+    ASSERT_TRUE(helper.send(touch));
+    std::vector<input_event> frame;
+    EXPECT_TRUE(readUntil(
+        twinNode, [](const input_event& e) { return e.type == EV_SYN; }, &frame));
+    std::vector<std::tuple<int, int, int>> got;
+    for (const input_event& e : frame) {
+        got.emplace_back(e.type, e.code, e.value);
+    }
+    // The slot stays where the kernel has it already, so it is not reported again.
+    const std::vector<std::tuple<int, int, int>> wanted{{EV_ABS, ABS_MT_TRACKING_ID, 5},
+                                                        {EV_ABS, ABS_MT_POSITION_X, 1200},
+                                                        {EV_ABS, ABS_X, 1200},
+                                                        {EV_KEY, BTN_TOUCH, 1},
+                                                        {EV_KEY, BTN_TOOL_FINGER, 1}};
+    EXPECT_EQ(got, wanted);
+
+    // udev's view, which the compositor's libinput goes by.
+    ASSERT_EQ(std::system("udevadm settle -t 10"), 0);
+    const std::string query
+        = "udevadm info -q property -p /sys/class/input/" + twinName + " | grep -qx ID_INPUT_TOUCHPAD=1";
+    EXPECT_EQ(std::system(query.c_str()), 0) << "udev does not take the twin for a touchpad";
+    close(twinNode);
+    close(physicalNode);
 }
 
 } // namespace
