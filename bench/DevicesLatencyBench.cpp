@@ -5,7 +5,9 @@
 // The comparison that counts is with the bare loop that reads the hand through libinput as the backend does (take
 // the device in open_restricted, dispatch, write each motion's unaccelerated delta to a uinput device, nothing
 // else): the ratio `vs_bare_libinput` (of medians) is what our path adds, the tap, the filter and the posting. The
-// loop on raw evdev (read, write the same bytes) shows what libinput itself costs.
+// loop on raw evdev (read, write the same bytes) shows what libinput itself costs. Our frames reach uinput through
+// the device helper, another process; the same bare loop handing its frames to a writing process shows what that
+// hop alone costs here (`vs_bare_through_a_process`): under emulation a process wake-up is most of it.
 //
 // allocations_per_event counts the allocations of our own code (operator new), which must be none; libinput's own
 // mallocs are in heap_per_event. Needs /dev/uinput and udev: run it in the virtual machine,
@@ -24,6 +26,8 @@
 
 #include <libinput.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -108,8 +112,10 @@ private:
 };
 
 constexpr std::size_t moves = 3000;
-// The bare libinput loop's median, for the backend's ratio in the same run.
+// The bare libinput loop's medians, writing itself and through another process, for the backend's ratios in the
+// same run.
 double bareLibinputMedian = 0;
+double bareThroughAProcessMedian = 0;
 
 void BM_BareLoopOnRawEvdev(benchmark::State& state)
 {
@@ -154,8 +160,11 @@ void closeTaken(int fd, void* /*data*/)
 
 const libinput_interface takingInterface{&openAndTake, &closeTaken};
 
+// With argument 1 the loop hands each frame to another process that writes it, over a socket pair, as the backend
+// hands its frames to the device helper: what that hop costs on this machine whatever the writer does.
 void BM_BareLoopOnLibinput(benchmark::State& state)
 {
+    const bool throughAProcess = state.range(0) != 0;
     UinputHand hand;
     if (!udevSettled()) {
         state.SkipWithError("udev is not running");
@@ -169,6 +178,23 @@ void BM_BareLoopOnLibinput(benchmark::State& state)
     }
     const int out = bareOutput();
     EvdevReader reader(eventNodeOf(sysNameOf(out)));
+    int ends[2] = {-1, -1};
+    pid_t writer = -1;
+    if (throughAProcess) {
+        socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends);
+        writer = fork();
+        if (writer == 0) {
+            close(ends[0]); // its end stays the parent's alone, which ends the loop by closing it
+            std::array<input_event, 8> frame{};
+            ssize_t got = 0;
+            while ((got = recv(ends[1], frame.data(), sizeof frame, 0)) > 0) {
+                [[maybe_unused]] ssize_t written = write(out, frame.data(), static_cast<std::size_t>(got));
+            }
+            _exit(0);
+        }
+        close(ends[1]);
+    }
+    const int sink = throughAProcess ? ends[0] : out;
     auto forward = [&] {
         libinput_dispatch(context);
         while (libinput_event* event = libinput_get_event(context)) {
@@ -181,7 +207,7 @@ void BM_BareLoopOnLibinput(benchmark::State& state)
                 const std::array<input_event, 3> frame{input_event{{}, EV_REL, REL_X, dx},
                                                        input_event{{}, EV_REL, REL_Y, dy},
                                                        input_event{{}, EV_SYN, SYN_REPORT, 0}};
-                [[maybe_unused]] ssize_t written = write(out, frame.data(), sizeof frame);
+                [[maybe_unused]] ssize_t written = write(sink, frame.data(), sizeof frame);
             }
             libinput_event_destroy(event);
         }
@@ -201,13 +227,23 @@ void BM_BareLoopOnLibinput(benchmark::State& state)
     for (auto _ : state) {
         times.time(step);
     }
-    bareLibinputMedian = times.medianMicroseconds();
-    state.counters["median_us"] = bareLibinputMedian;
+    (throughAProcess ? bareThroughAProcessMedian : bareLibinputMedian) = times.medianMicroseconds();
+    state.counters["median_us"] = times.medianMicroseconds();
+    if (throughAProcess) {
+        close(ends[0]);
+        waitpid(writer, nullptr, 0);
+    }
     libinput_unref(context);
     ioctl(out, UI_DEV_DESTROY);
     close(out);
 }
-BENCHMARK(BM_BareLoopOnLibinput)->Unit(benchmark::kMicrosecond)->Iterations(moves)->UseRealTime();
+BENCHMARK(BM_BareLoopOnLibinput)
+    ->ArgName("through_a_process")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(moves)
+    ->UseRealTime();
 
 // Through the backend and the pointer tap: steadied (argument 1) or with steadying off (0), which leaves the
 // backend's own plumbing.
@@ -218,7 +254,7 @@ void BM_ThroughTheBackend(benchmark::State& state)
         state.SkipWithError("udev is not running");
         return;
     }
-    DevicesBackend backend;
+    DevicesBackend backend({.helperPath = QUELLARINE_DEVICE_HELPER, .log = {}});
     backends::PollMainLoop loop(backend.clock());
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     tap.setFiltering(state.range(0) != 0);
@@ -256,6 +292,9 @@ void BM_ThroughTheBackend(benchmark::State& state)
     state.counters["missed"] = missed;
     if (bareLibinputMedian > 0) {
         state.counters["vs_bare_libinput"] = median / bareLibinputMedian;
+    }
+    if (bareThroughAProcessMedian > 0) {
+        state.counters["vs_bare_through_a_process"] = median / bareThroughAProcessMedian;
     }
 }
 BENCHMARK(BM_ThroughTheBackend)

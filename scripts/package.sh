@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${QUELLARINE_BUILD_DIR:-$root/build}
 
-cmake --build "$build" --parallel "$(nproc)" --target quellarine quellarine-relaunch quellarine-icons >&2
+cmake --build "$build" --parallel "$(nproc)" --target quellarine quellarine-relaunch quellarine-device-helper quellarine-icons >&2
 rm -f "$build"/quellarine_*.deb
 (cd "$build" && cpack -G DEB) >&2
 packages=("$build"/quellarine_*.deb)

@@ -13,7 +13,7 @@ fi
 echo "Quellarine: configuring in $build"
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}" >/dev/null
 echo "Quellarine: building the application"
-cmake --build "$build" --parallel "$(nproc)" --target quellarine quellarine-relaunch
+cmake --build "$build" --parallel "$(nproc)" --target quellarine quellarine-relaunch quellarine-device-helper
 # Run as root, it also gives the user at the computer the pointing devices and /dev/uinput (a udev rule, and uinput
 # loaded at boot), through which Quellarine steadies the pointer in Wayland and X11 sessions alike.
 if [[ $(id -u) -eq 0 ]]; then

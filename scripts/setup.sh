@@ -17,7 +17,7 @@ RUN_PACKAGES=(
   libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev
   libxkbcommon-dev
   # the backend on the kernel's input devices
-  libinput-dev libevdev-dev libudev-dev
+  libinput-dev libevdev-dev libudev-dev libsystemd-dev
   # the typefaces the views ask for
   fonts-inter fonts-noto-core
 )

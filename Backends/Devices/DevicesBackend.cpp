@@ -42,10 +42,9 @@ DevicesBackend::DevicesBackend()
 }
 
 DevicesBackend::DevicesBackend(Options options)
-    : uinputPath_(options.uinputPath)
-    , epollFd_(epoll_create1(EPOLL_CLOEXEC))
+    : epollFd_(epoll_create1(EPOLL_CLOEXEC))
     , wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
-    , output_(options.uinputPath)
+    , output_(std::move(options.helperPath))
     , cursor_(output_)
     , devices_(output_.sysName(), orStandardError(std::move(options.log)))
     , watchdog_({devices_.inputDescriptor()}, [this] { giveDevicesBack(); })
@@ -96,7 +95,7 @@ void DevicesBackend::attach(backends::PollMainLoop& loop)
 
 void DevicesBackend::seekAccess()
 {
-    if (!output_.isOpen() && output_.open(uinputPath_.c_str())) {
+    if (!output_.isOpen() && output_.open()) {
         // Before the kernel's news of it is read: our own device is never taken.
         devices_.setOwnDevice(output_.sysName());
     }
@@ -110,14 +109,9 @@ bool DevicesBackend::isTrusted() const
     return output_.isOpen() && devices_.isReadable();
 }
 
-bool DevicesBackend::isUsable(const char* uinputPath)
+bool DevicesBackend::isUsable(const std::string& helperPath)
 {
-    const int fd = open(uinputPath, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    close(fd);
-    return PointingDevices::anyReadable();
+    return VirtualPointer::canMakeDevices(helperPath) && PointingDevices::anyReadable();
 }
 
 system::PointerSystem DevicesBackend::pointerSystem(system::MainLoop& mainLoop)

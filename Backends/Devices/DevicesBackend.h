@@ -16,8 +16,8 @@
 namespace quellarine::devices {
 
 // The pointer on the kernel's input devices, for Wayland and X11 sessions alike: the user's pointing devices are
-// taken and read through libinput, and what the taps make of them leaves through one virtual device (uinput),
-// which the compositor or X server moves the pointer by, with the user's own pointer speed.
+// taken and read through libinput, and what the taps make of them leaves through one virtual device (made by
+// quellarine-device-helper), which the compositor or X server moves the pointer by, with the user's own pointer speed.
 //
 // The owner's loop services it: attach() has a PollMainLoop do so; an owner that watches one descriptor calls
 // processPendingEvents() on its thread whenever fileDescriptor() is readable. Taps run inside that call. If the loop
@@ -29,7 +29,8 @@ namespace quellarine::devices {
 class DevicesBackend final : public backends::PointerBackend {
 public:
     struct Options {
-        const char* uinputPath = "/dev/uinput";
+        // The program that makes the virtual device (VirtualPointer).
+        std::string helperPath = VirtualPointer::installedHelper();
         // Where the backend says what went wrong with a device; empty: standard error.
         PointingDevices::Log log;
     };
@@ -42,8 +43,8 @@ public:
 
     // The virtual device exists and a pointing device can be read (from any thread).
     bool isTrusted() const override;
-    // Whether this backend can work here: a pointing device can be read and uinput written.
-    static bool isUsable(const char* uinputPath = "/dev/uinput");
+    // Whether this backend can work here: a pointing device can be read and the helper can make the virtual device.
+    static bool isUsable(const std::string& helperPath = VirtualPointer::installedHelper());
 
     // Has the loop serve it, and look once a second for the access it lacks.
     void attach(backends::PollMainLoop& loop) override;
@@ -78,7 +79,6 @@ private:
     void wake();
 
     backends::MonotonicClock clock_;
-    std::string uinputPath_;
     backends::PollMainLoop* loop_ = nullptr;
     system::MainLoop::TimerID accessTimer_ = 0;
     int epollFd_ = -1;

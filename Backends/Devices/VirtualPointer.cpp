@@ -1,16 +1,20 @@
 #include "Backends/Devices/VirtualPointer.h"
 
-#include <libevdev/libevdev-uinput.h>
-#include <libevdev/libevdev.h>
+#include "DeviceHelper/HelperProtocol.h"
+
 #include <linux/input.h>
-#include <linux/uinput.h>
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/ioctl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 namespace quellarine::devices {
@@ -31,56 +35,126 @@ input_event make(std::uint16_t type, std::uint16_t code, std::int32_t value)
 
 } // namespace
 
-VirtualPointer::VirtualPointer(const char* uinputPath)
+std::string VirtualPointer::installedHelper()
 {
-    open(uinputPath);
+    std::array<char, 4096> program{};
+    const ssize_t length = readlink("/proc/self/exe", program.data(), program.size() - 1);
+    if (length <= 0) {
+        return {};
+    }
+    std::string folder(program.data(), static_cast<std::size_t>(length));
+    folder.erase(folder.rfind('/') + 1);
+    for (const std::string& candidate :
+         {folder + QUELLARINE_LIBEXEC_FROM_BIN + "/" + helperName, folder + helperName}) {
+        if (access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+    }
+    return {};
 }
 
-bool VirtualPointer::open(const char* uinputPath)
+bool VirtualPointer::canMakeDevices(const std::string& helperPath)
 {
-    if (uinput_ != nullptr) {
+    struct stat helper {};
+    struct stat uinput {};
+    if (helperPath.empty() || stat(helperPath.c_str(), &helper) != 0 || access(helperPath.c_str(), X_OK) != 0) {
+        return false;
+    }
+    if (access("/dev/uinput", W_OK) == 0) {
         return true;
     }
-    fd_ = ::open(uinputPath, O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) {
+    return (helper.st_mode & S_ISGID) != 0 && stat("/dev/uinput", &uinput) == 0 && uinput.st_gid == helper.st_gid
+        && (uinput.st_mode & S_IWGRP) != 0;
+}
+
+VirtualPointer::VirtualPointer(std::string helperPath)
+    : helperPath_(std::move(helperPath))
+{
+    open();
+}
+
+bool VirtualPointer::open()
+{
+    if (open_.load()) {
+        return true;
+    }
+    std::lock_guard lock(writing_);
+    if (socket_ < 0 && !startHelper()) {
         return false;
     }
-    libevdev* description = libevdev_new();
-    libevdev_set_name(description, deviceName);
-    libevdev_set_id_bustype(description, BUS_VIRTUAL);
-    libevdev_enable_property(description, INPUT_PROP_POINTER);
-    libevdev_enable_event_type(description, EV_REL);
-    for (unsigned code : {REL_X, REL_Y, REL_WHEEL, REL_HWHEEL, REL_WHEEL_HI_RES, REL_HWHEEL_HI_RES}) {
-        libevdev_enable_event_code(description, EV_REL, code, nullptr);
-    }
-    libevdev_enable_event_type(description, EV_KEY);
-    for (unsigned code = firstButton; code <= lastButton; ++code) {
-        libevdev_enable_event_code(description, EV_KEY, code, nullptr);
-    }
-    const int created = libevdev_uinput_create_from_device(description, fd_, &uinput_);
-    libevdev_free(description);
-    if (created != 0) {
-        uinput_ = nullptr;
-        close(fd_);
-        fd_ = -1;
+    const devicehelper::Request create{static_cast<std::uint32_t>(devicehelper::RequestKind::createPointer), 0, 0, 0,
+                                       0};
+    devicehelper::Reply reply;
+    pollfd answer{socket_, POLLIN, 0};
+    // The helper answers at once; a helper that does not is ended and started again at the next try.
+    if (send(socket_, &create, sizeof(create), MSG_NOSIGNAL) != sizeof(create) || poll(&answer, 1, 5000) != 1
+        || recv(socket_, &reply, sizeof(reply), 0) != sizeof(reply)) {
+        endHelper();
         return false;
     }
-    std::array<char, 64> name{};
-    if (ioctl(fd_, UI_GET_SYSNAME(name.size()), name.data()) >= 0) {
-        sysName_ = name.data();
+    if (reply.kind != static_cast<std::uint32_t>(devicehelper::ReplyKind::created)) {
+        // The next try starts the helper anew: the access it lacked may be given to the program meanwhile, and a
+        // running process keeps the rights it started with.
+        endHelper();
+        return false;
     }
+    device_ = reply.value;
+    sysName_.assign(reply.sysName, strnlen(reply.sysName, sizeof(reply.sysName)));
     open_.store(true);
     return true;
 }
 
+bool VirtualPointer::startHelper()
+{
+    if (helperPath_.empty()) {
+        return false;
+    }
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0) {
+        return false;
+    }
+    // The helper finds its end as descriptor 3; spawning dup2s it there, which also clears its close-on-exec.
+    int helperEnd = ends[1];
+    if (helperEnd == devicehelper::socketDescriptor) {
+        helperEnd = fcntl(ends[1], F_DUPFD_CLOEXEC, devicehelper::socketDescriptor + 1);
+        close(ends[1]);
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, helperEnd, devicehelper::socketDescriptor);
+    char* const arguments[] = {const_cast<char*>(helperName), nullptr};
+    char* const environment[] = {nullptr};
+    const int spawned = posix_spawn(&helper_, helperPath_.c_str(), &actions, nullptr, arguments, environment);
+    posix_spawn_file_actions_destroy(&actions);
+    close(helperEnd);
+    if (spawned != 0) {
+        close(ends[0]);
+        helper_ = -1;
+        return false;
+    }
+    socket_ = ends[0];
+    return true;
+}
+
+void VirtualPointer::endHelper()
+{
+    open_.store(false);
+    if (socket_ >= 0) {
+        // At its end of the socket the helper lets go of every button, removes the device and exits.
+        close(socket_);
+        socket_ = -1;
+    }
+    if (helper_ > 0) {
+        while (waitpid(helper_, nullptr, 0) < 0 && errno == EINTR) {}
+        helper_ = -1;
+    }
+}
+
 VirtualPointer::~VirtualPointer()
 {
-    if (uinput_ == nullptr) {
-        return;
-    }
     releaseHeldButtons();
-    libevdev_uinput_destroy(uinput_);
-    close(fd_);
+    std::lock_guard lock(writing_);
+    endHelper();
 }
 
 std::string VirtualPointer::eventNode() const
@@ -104,16 +178,26 @@ std::string VirtualPointer::eventNode() const
     return node;
 }
 
-void VirtualPointer::write(const void* events, std::size_t count)
+void VirtualPointer::write(const input_event* events, std::size_t count)
 {
+    std::array<devicehelper::Request, 8> frame{};
+    for (std::size_t index = 0; index < count; ++index) {
+        frame[index] = {static_cast<std::uint32_t>(devicehelper::RequestKind::event), device_, events[index].type,
+                        events[index].code, events[index].value};
+    }
     std::lock_guard lock(writing_);
-    // uinput takes a whole frame in one write; a full queue in the kernel drops it as a device would.
-    [[maybe_unused]] ssize_t written = ::write(fd_, events, count * sizeof(input_event));
+    // One message per frame, which the helper writes to uinput in one write. A full socket drops the frame, as a
+    // full queue in the kernel would; a helper gone leaves the device to be made again.
+    const ssize_t sent
+        = send(socket_, frame.data(), count * sizeof(devicehelper::Request), MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+        open_.store(false);
+    }
 }
 
 void VirtualPointer::move(std::int32_t dx, std::int32_t dy)
 {
-    if (uinput_ == nullptr || (dx == 0 && dy == 0)) {
+    if (!open_.load() || (dx == 0 && dy == 0)) {
         return;
     }
     std::array<input_event, 3> frame{};
@@ -130,7 +214,7 @@ void VirtualPointer::move(std::int32_t dx, std::int32_t dy)
 
 void VirtualPointer::button(std::uint16_t code, bool down)
 {
-    if (uinput_ == nullptr || code < firstButton || code > lastButton) {
+    if (!open_.load() || code < firstButton || code > lastButton) {
         return;
     }
     const std::uint32_t bit = std::uint32_t{1} << (code - firstButton);
@@ -145,7 +229,7 @@ void VirtualPointer::button(std::uint16_t code, bool down)
 
 void VirtualPointer::scroll(std::int32_t vertical120, std::int32_t horizontal120)
 {
-    if (uinput_ == nullptr || (vertical120 == 0 && horizontal120 == 0)) {
+    if (!open_.load() || (vertical120 == 0 && horizontal120 == 0)) {
         return;
     }
     std::array<input_event, 5> frame{};
@@ -172,16 +256,14 @@ void VirtualPointer::scroll(std::int32_t vertical120, std::int32_t horizontal120
 
 void VirtualPointer::releaseHeldButtons()
 {
-    if (uinput_ == nullptr) {
+    if (!open_.load() || held_.exchange(0) == 0) {
         return;
     }
-    std::uint32_t held = held_.exchange(0);
-    for (std::uint16_t code = firstButton; held != 0; ++code, held >>= 1) {
-        if (held & 1u) {
-            const std::array<input_event, 2> frame{make(EV_KEY, code, 0), make(EV_SYN, SYN_REPORT, 0)};
-            write(frame.data(), frame.size());
-        }
-    }
+    // The helper knows what the device holds and lets go of all of it in one frame.
+    const devicehelper::Request release{static_cast<std::uint32_t>(devicehelper::RequestKind::releaseAll), device_, 0,
+                                        0, 0};
+    std::lock_guard lock(writing_);
+    [[maybe_unused]] ssize_t sent = send(socket_, &release, sizeof(release), MSG_NOSIGNAL | MSG_DONTWAIT);
 }
 
 } // namespace quellarine::devices

@@ -1,37 +1,47 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
 
-struct libevdev_uinput;
+struct input_event;
 
 namespace quellarine::devices {
 
-// The one device this backend writes: a relative pointer made through uinput, with motion, the buttons of a mouse
-// and wheels with high-resolution steps. The compositor (or X server) takes it as it takes any mouse, applies the
-// user's pointer speed to it and moves the pointer for every application.
+// The one device this backend writes: a relative pointer with motion, the buttons of a mouse and wheels with
+// high-resolution steps. The compositor (or X server) takes it as it takes any mouse, applies the user's pointer
+// speed to it and moves the pointer for every application.
 //
-// Each call writes one frame in one system call. Writes may come from the main loop and from the thread that
-// gives the devices back (releaseHeldButtons); a lock keeps their frames whole.
+// The device is made and written by quellarine-device-helper, which this object starts and talks to over a socket
+// pair: only that program may open /dev/uinput. Each call sends one frame in one system call. Writes may come from
+// the main loop and from the thread that gives the devices back (releaseHeldButtons); a lock keeps their frames
+// whole.
 class VirtualPointer {
 public:
-    static constexpr const char* deviceName = "Quellarine steadied pointer";
+    static constexpr const char* helperName = "quellarine-device-helper";
 
-    // Creates the device through this uinput node; isOpen() tells whether that worked.
-    explicit VirtualPointer(const char* uinputPath = "/dev/uinput");
-    // Releases what it holds down, then removes the device.
+    // The helper as installed beside this program: in the libexec folder beside its bin folder, else beside it.
+    static std::string installedHelper();
+    // Whether that helper could make the device here: it is set-group-ID to the group /dev/uinput is written by,
+    // or this process may write /dev/uinput itself (as the helper then may, started with its rights).
+    static bool canMakeDevices(const std::string& helperPath);
+
+    // Starts the helper and has it make the device; isOpen() tells whether that worked.
+    explicit VirtualPointer(std::string helperPath = installedHelper());
+    // Releases what it holds down, then ends the helper, which removes the device.
     ~VirtualPointer();
     VirtualPointer(const VirtualPointer&) = delete;
     VirtualPointer& operator=(const VirtualPointer&) = delete;
 
-    // Creates the device when it does not exist yet (the user may have been given the access meanwhile); true when
-    // it exists. Not while another thread writes.
-    bool open(const char* uinputPath);
+    // Makes the device when it does not exist yet (the user may have been given the access meanwhile, or the
+    // helper ended); true when it exists. Not while another thread writes.
+    bool open();
     // From any thread.
     bool isOpen() const { return open_.load(); }
-    // The kernel's name of the device ("input12"), as uinput reports it: what tells our own device among the
+    // The kernel's name of the device ("input12"), as the helper reports it: what tells our own device among the
     // input devices, whatever others call theirs.
     const std::string& sysName() const { return sysName_; }
     // Its event node ("/dev/input/event5"), once the kernel has made it; empty otherwise.
@@ -50,10 +60,14 @@ public:
     std::uint32_t heldButtons() const { return held_.load(); }
 
 private:
-    void write(const void* events, std::size_t count);
+    bool startHelper();
+    void endHelper();
+    void write(const input_event* events, std::size_t count);
 
-    libevdev_uinput* uinput_ = nullptr;
-    int fd_ = -1;
+    std::string helperPath_;
+    pid_t helper_ = -1;
+    int socket_ = -1;
+    std::uint32_t device_ = 0;
     std::string sysName_;
     std::atomic<bool> open_{false};
     std::mutex writing_;

@@ -48,8 +48,38 @@ std::optional<QString> writeFile(const QString& resource, const QString& folder)
 
 } // namespace
 
+QString DeviceAccess::installedHelper()
+{
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromLatin1(helperName);
+    for (const QString& candidate :
+         {programs.filePath(QStringLiteral(QUELLARINE_LIBEXEC_FROM_BIN "/") + name), programs.filePath(name)}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return {};
+}
+
 std::optional<QString> DeviceAccess::install(const Destination& destination, const Runner& run)
 {
+    const QString helper = destination.helper.isEmpty() ? installedHelper() : destination.helper;
+    if (helper.isEmpty()) {
+        return QCoreApplication::translate("DeviceAccess", "This copy of Quellarine lacks %1.")
+            .arg(QString::fromLatin1(helperName));
+    }
+    // The group before the rule that names it: udev ignores a group that does not exist. The group is given to the
+    // helper before its mode, as changing a file's group takes the set-group-ID bit off it.
+    const QString group = QString::fromLatin1(deviceGroup);
+    if (auto failure = runSteps(
+            {
+                {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), group},
+                {QStringLiteral("/bin/chgrp"), group, helper},
+                {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
+            },
+            run)) {
+        return failure;
+    }
     for (const Installed& file : installedFiles) {
         if (auto failure = writeFile(QString::fromLatin1(file.resource), destination.*file.folder)) {
             return failure;
@@ -59,11 +89,11 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
     // and applies it to the devices already present, and has done so when this command returns.
     return runSteps(
         {
-            {QStringLiteral("modprobe"), QStringLiteral("uinput")},
-            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
-            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+            {QStringLiteral("/sbin/modprobe"), QStringLiteral("uinput")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
              QStringLiteral("--subsystem-match=input"), QStringLiteral("--subsystem-match=misc")},
-            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
         },
         run);
 }
@@ -75,10 +105,10 @@ std::optional<QString> DeviceAccess::installKeyboards(const Destination& destina
     }
     return runSteps(
         {
-            {QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
-            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
              QStringLiteral("--subsystem-match=input")},
-            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
         },
         run);
 }
@@ -90,7 +120,7 @@ std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destinat
         return QCoreApplication::translate("DeviceAccess", "Cannot remove %1.").arg(rule);
     }
     if (auto failure
-        = runSteps({{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
+        = runSteps({{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
         return failure;
     }
     const QStringList nodes
@@ -104,9 +134,9 @@ std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destinat
     }
     return runSteps(
         {
-            {QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),
              QStringLiteral("--subsystem-match=input")},
-            {QStringLiteral("udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
+            {QStringLiteral("/bin/udevadm"), QStringLiteral("settle"), QStringLiteral("--timeout=30")},
         },
         run);
 }
@@ -126,6 +156,10 @@ int DeviceAccess::runProcess(const QString& program, const QStringList& argument
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Run as root: nothing of the caller's environment reaches the programs.
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/sbin:/usr/bin:/sbin:/bin"));
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForStarted() || !process.waitForFinished(60'000)) {
         return -1;

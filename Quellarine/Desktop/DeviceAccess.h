@@ -8,10 +8,13 @@
 
 namespace quellarine {
 
-// The access that steadying through the kernel's input devices needs, the pointing devices and /dev/uinput for the
-// user at the computer, and the one command that gives it: run as root, `quellarine --allow-devices` installs the
-// udev rule and the module list this program carries (the same files its package installs), loads uinput and has
-// udev apply the rule to the devices already present, so a running copy finds the access without a restart.
+// The access that steadying through the kernel's input devices needs, and the one command that gives it: the user at
+// the computer reads the pointing devices, and only quellarine-device-helper, set-group-ID to the system group
+// quellarine that alone may write /dev/uinput, makes the virtual device. Run as root, `quellarine --allow-devices`
+// makes that group, gives the helper beside this program to it, installs the udev rule and the module list this
+// program carries (the same files its package installs), loads uinput and has udev apply the rule to the devices
+// already present, so a running copy finds the access without a restart. Every program it runs is named by its
+// absolute path.
 //
 // Reading the keyboards is a second, separate grant (`quellarine --allow-keyboards`): the access a key logger would
 // need, which the hot keys need where the session tells no program of keys meant for other windows. Its rule is
@@ -21,19 +24,24 @@ public:
     static constexpr const char* installArgument = "--allow-devices";
     static constexpr const char* keyboardArgument = "--allow-keyboards";
     static constexpr const char* keyboardRemovalArgument = "--disallow-keyboards";
+    // The group that alone may write /dev/uinput, and the helper's program that is given it.
+    static constexpr const char* deviceGroup = "quellarine";
+    static constexpr const char* helperName = "quellarine-device-helper";
 
     struct Destination {
         QString rulesFolder = QStringLiteral("/etc/udev/rules.d");
         QString modulesFolder = QStringLiteral("/etc/modules-load.d");
         QString inputFolder = QStringLiteral("/dev/input");
+        // The device helper; empty: the one installed beside this program.
+        QString helper;
     };
     // Runs a program to its end and answers its exit status, negative when it could not be run.
     using Runner = std::function<int(const QString& program, const QStringList& arguments)>;
 
     DeviceAccess() = delete;
 
-    // Writes both files, then loads uinput and has udev apply the rule; stops at the first failure and answers what
-    // failed, or nothing when all went well.
+    // Makes the group and gives the helper to it, writes both files, then loads uinput and has udev apply the rule;
+    // stops at the first failure and answers what failed, or nothing when all went well.
     static std::optional<QString> install(const Destination& destination, const Runner& run);
     // Writes the keyboards' rule, then has udev apply it to the keyboards already present; answers what failed, or
     // nothing when all went well.
@@ -47,6 +55,10 @@ public:
     static QString installCommand(const QString& programPath);
     // The same for the keyboards' grant.
     static QString keyboardInstallCommand(const QString& program);
+
+    // The device helper installed beside this program (in the libexec folder beside its bin folder, else beside
+    // it), or empty.
+    static QString installedHelper();
 
 private:
     static std::optional<QString> runSteps(const QList<QStringList>& steps, const Runner& run);

@@ -1,9 +1,11 @@
 #!/bin/bash
 # Inside the virtual machine (scripts/device-access-test.sh starts it): Debian's own udev with Quellarine's rule,
 # an active seat whose user is the ordinary user 1000, and what that user (and another one) may open before and after the rule is
-# installed: the pointing devices (one present at install, one plugged in afterwards) and /dev/uinput, never the
-# keyboard. Installs the rule the way the application tells the user to: `quellarine --allow-devices` as root. The
-# application, running as that user since before the rule, then takes a hand and steadies it (steadied.py). Then
+# installed: the pointing devices (one present at install, one plugged in afterwards), never the keyboard, and never
+# /dev/uinput, which only the device helper, set-group-ID to the group quellarine, may open. Installs the rule the way
+# the application tells the user to: `quellarine --allow-devices` as root. The application, running as that user since
+# before the rule, then takes a hand and steadies it through the helper (steadied.py); the helper's own scenarios
+# run as that user and as another one (tests/DeviceHelper/Kernel). Then
 # the keyboards' grant, given the same way (`quellarine --allow-keyboards`) and taken back (`--disallow-keyboards`): the
 # keyboard is the user's to read exactly while the rule is there, and the running application reads it exactly then.
 #
@@ -48,9 +50,15 @@ hand() { # starts a hand (a uinput mouse) that lives until the guest ends; sets 
   read -r word node < "$fifo.out"
 }
 
-# logind's record of the seat: the udev builtin that applies the seat's access lists reads it.
-mkdir -p /run/systemd/seats
-printf 'ACTIVE=c1\nACTIVE_UID=%s\n' $user > /run/systemd/seats/seat0
+# logind's record of the seat and its sessions: the udev builtin that applies the seat's access lists reads it, and
+# so does the device helper (sd-login). A session is switched in front as logind does it, by renaming a new record.
+mkdir -p /run/systemd/seats /run/systemd/sessions
+printf 'UID=1000\nREMOTE=0\nSEAT=seat0\n' > /run/systemd/sessions/c1
+printf 'UID=1001\nREMOTE=0\nSEAT=seat0\n' > /run/systemd/sessions/c2
+in_front() { # in_front SESSION USER
+  printf 'ACTIVE=%s\nACTIVE_UID=%s\n' "$1" "$2" > /run/systemd/seats/.seat0 && mv /run/systemd/seats/.seat0 /run/systemd/seats/seat0
+}
+in_front c1 $user
 /lib/systemd/systemd-udevd --daemon 2>/dev/null
 udevadm trigger --action=add && udevadm settle -t 30
 hand; first=$node
@@ -77,13 +85,17 @@ udevadm settle -t 30
 echo "With the rule:"
 expect allowed "the hand present at install ($first)" "< $first"
 expect allowed "a hand plugged in later ($second)" "< $second"
-expect allowed "/dev/uinput" "> /dev/uinput"
+expect denied "/dev/uinput, for any program of the user but the helper" "> /dev/uinput"
 expect denied "the keyboard ($keyboard)" "< $keyboard"
 expect denied "the hand, for a user not at the computer" "< $first" 1001
 expect denied "/dev/uinput, for a user not at the computer" "> /dev/uinput" 1001
 for node in "$first" "$second" "$keyboard" /dev/uinput; do
   echo "  $node: $(udevadm info -q property -n "$node" | grep -E '^(CURRENT_)?TAGS=' | tr '\n' ' ')"
 done
+
+helper=$build/Quellarine/quellarine-device-helper
+if [[ $(stat -c '%G %A' "$helper") == "quellarine -rwxr-sr-x" ]]; then echo "PASS the helper is set-group-ID to quellarine"; else
+  echo "FAIL the helper is $(stat -c '%G %A' "$helper")"; failures=$((failures + 1)); fi
 
 echo "The application that was running all along:"
 if ! "$(dirname "$0")/steadied.py" "$build"; then
@@ -104,4 +116,14 @@ expect allowed "the hand, still" "< $first"
 
 kill "$application"
 wait "$application"
+
+# Once the application is gone: it would take the test's devices for a hand's.
+echo "The device helper, as the user in front and as another user:"
+# The test plays logind switching the seat to another session and back.
+chown "$user" /run/systemd/seats
+helper_tests=$build/tests/DeviceHelper/QuellarineDeviceHelperKernelTests
+setpriv --reuid="$user" --regid="$user" --clear-groups -- env HOME="$home" "$helper_tests" \
+  --gtest_filter='DeviceHelperKernelTest.*' || failures=$((failures + 1))
+setpriv --reuid=1001 --regid=1001 --clear-groups -- env HOME=/tmp "$helper_tests" \
+  --gtest_filter='DeviceHelperRefusalTest.*' || failures=$((failures + 1))
 exit $((failures > 0))

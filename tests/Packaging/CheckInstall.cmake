@@ -20,6 +20,7 @@ endif()
 
 set(_expected
   usr/bin/quellarine
+  usr/libexec/quellarine-device-helper
   usr/libexec/quellarine-relaunch
   usr/share/applications/${_id}.desktop
   usr/share/metainfo/${_id}.metainfo.xml

@@ -369,7 +369,7 @@ TEST(KeyboardGrantTest, WithoutTheGrantNoKeyboardIsEverOpened)
         if (granted) {
             keyboard = std::make_unique<DeviceKeyboard>();
         }
-        DevicesBackend backend;
+        DevicesBackend backend({.helperPath = QUELLARINE_DEVICE_HELPER, .log = {}});
         for (int round = 0; round < 20; ++round) {
             backend.processPendingEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -68,6 +68,7 @@ protected:
     void makeBackend()
     {
         backend = std::make_unique<DevicesBackend>(DevicesBackend::Options{
+            .helperPath = QUELLARINE_DEVICE_HELPER,
             .log = [this](std::string_view message) { log.emplace_back(message); },
         });
         ASSERT_TRUE(backend->isTrusted());
@@ -411,19 +412,19 @@ TEST(DevicesBackendAccessTest, AccessGivenAfterTheStartIsTakenUpWithoutARestart)
 {
     UinputHand hand;
     settleUdev();
-    // The uinput node appears only later, as the access to it does.
-    const std::string uinput = "/tmp/quellarine-uinput-" + std::to_string(getpid());
-    unlink(uinput.c_str());
+    // The helper that may make the device appears only later, as the access to it does.
+    const std::string helper = "/tmp/quellarine-device-helper-" + std::to_string(getpid());
+    unlink(helper.c_str());
     backends::MonotonicClock clock;
     backends::PollMainLoop loop(clock);
-    DevicesBackend backend(DevicesBackend::Options{.uinputPath = uinput.c_str(), .log = {}});
+    DevicesBackend backend(DevicesBackend::Options{.helperPath = helper, .log = {}});
     backend.attach(loop);
     loop.runFor(1.2);
     EXPECT_FALSE(backend.isTrusted());
 
-    ASSERT_EQ(symlink("/dev/uinput", uinput.c_str()), 0);
+    ASSERT_EQ(symlink(QUELLARINE_DEVICE_HELPER, helper.c_str()), 0);
     EXPECT_TRUE(loop.runUntil([&] { return backend.isTrusted(); }, deadline));
-    unlink(uinput.c_str());
+    unlink(helper.c_str());
     settleUdev();
     loop.runFor(0.2); // hears of its own device
     EvdevReader output(eventNodeOf(backend.outputSysName()));

@@ -27,7 +27,8 @@ protected:
     DeviceAccess::Destination destination() const
     {
         return {.rulesFolder = folder.filePath(QStringLiteral("etc/udev/rules.d")),
-                .modulesFolder = folder.filePath(QStringLiteral("etc/modules-load.d"))};
+                .modulesFolder = folder.filePath(QStringLiteral("etc/modules-load.d")),
+                .helper = QStringLiteral("/opt/quellarine/libexec/quellarine-device-helper")};
     }
     DeviceAccess::Runner recorder(int failingStep = -1)
     {
@@ -53,21 +54,29 @@ TEST_F(DeviceAccessTest, InstallsTheFilesThePackageInstallsThenLoadsUinputAndHas
         EXPECT_EQ(installed.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther), 0) << name;
         EXPECT_TRUE(installed.permissions() & QFileDevice::ReadOther) << name;
     }
-    // uinput is there before udev applies the rule to it, and the command ends once udev is done.
-    ASSERT_EQ(steps.size(), 4);
-    EXPECT_EQ(steps.front(), (QStringList{QStringLiteral("modprobe"), QStringLiteral("uinput")}));
-    EXPECT_EQ(steps[1].mid(0, 3),
-              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
-    EXPECT_EQ(steps[2].mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger")}));
-    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+    // The group exists before the rule names it, and the helper is given it before its set-group-ID mode (a change
+    // of group clears that bit); uinput is there before udev applies the rule to it, and the command ends once udev
+    // is done. Every program by its absolute path: a root shell's PATH may be the user's.
+    const QString helper = destination().helper;
+    const QList<QStringList> expected{
+        {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), QStringLiteral("quellarine")},
+        {QStringLiteral("/bin/chgrp"), QStringLiteral("quellarine"), helper},
+        {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
+        {QStringLiteral("/sbin/modprobe"), QStringLiteral("uinput")},
+        {QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")},
+    };
+    ASSERT_EQ(steps.size(), 7);
+    EXPECT_EQ(steps.mid(0, 5), expected);
+    EXPECT_EQ(steps[5].mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("trigger")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("settle")}));
 
     // Run again, it writes the same files over and does it all again.
     steps.clear();
     EXPECT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
-    EXPECT_EQ(steps.size(), 4);
+    EXPECT_EQ(steps.size(), 7);
 }
 
-TEST_F(DeviceAccessTest, AFolderItCannotWriteEndsItBeforeTheSystemIsAskedAnything)
+TEST_F(DeviceAccessTest, AFolderItCannotWriteEndsItBeforeUinputOrUdevAreAsked)
 {
     QFile blocker(folder.filePath(QStringLiteral("etc")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folders would go
@@ -75,15 +84,29 @@ TEST_F(DeviceAccessTest, AFolderItCannotWriteEndsItBeforeTheSystemIsAskedAnythin
     auto failure = DeviceAccess::install(destination(), recorder());
     ASSERT_TRUE(failure.has_value());
     EXPECT_TRUE(failure->contains(QStringLiteral("70-quellarine.rules"))) << failure->toStdString();
-    EXPECT_TRUE(steps.isEmpty());
+    ASSERT_EQ(steps.size(), 3) << "only the group and the helper's";
+    EXPECT_EQ(steps.back().first(), QStringLiteral("/bin/chmod"));
 }
 
 TEST_F(DeviceAccessTest, AFailedStepIsNamedAndNothingAfterItRuns)
 {
-    auto failure = DeviceAccess::install(destination(), recorder(1));
+    auto failure = DeviceAccess::install(destination(), recorder(4));
     ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(QStringLiteral("udevadm control --reload"))) << failure->toStdString();
-    EXPECT_EQ(steps.size(), 2);
+    EXPECT_TRUE(failure->contains(QStringLiteral("/bin/udevadm control --reload"))) << failure->toStdString();
+    EXPECT_EQ(steps.size(), 5);
+
+    // A group that cannot be made gives no helper to it and writes no rule that names it.
+    steps.clear();
+    QTemporaryDir fresh;
+    const DeviceAccess::Destination elsewhere{.rulesFolder = fresh.filePath(QStringLiteral("rules")),
+                                              .modulesFolder = fresh.filePath(QStringLiteral("modules")),
+                                              .inputFolder = QStringLiteral("/dev/input"),
+                                              .helper = destination().helper};
+    failure = DeviceAccess::install(elsewhere, recorder(0));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains(QStringLiteral("addgroup"))) << failure->toStdString();
+    EXPECT_EQ(steps.size(), 1);
+    EXPECT_FALSE(QDir(elsewhere.rulesFolder).exists());
 }
 
 TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
@@ -99,14 +122,16 @@ TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
     EXPECT_EQ(installed.readAll(), repositoryFile("71-quellarine-keyboards.rules"));
     ASSERT_EQ(steps.size(), 3);
     EXPECT_EQ(steps.front().mid(0, 3),
-              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+              (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
     EXPECT_TRUE(steps[1].contains(QStringLiteral("--subsystem-match=input")));
-    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("settle")}));
 
     // The other way round: the pointing devices' command leaves the keyboards alone.
     QTemporaryDir other;
     const DeviceAccess::Destination pointing{.rulesFolder = other.filePath(QStringLiteral("rules")),
-                                             .modulesFolder = other.filePath(QStringLiteral("modules"))};
+                                             .modulesFolder = other.filePath(QStringLiteral("modules")),
+                                             .inputFolder = QStringLiteral("/dev/input"),
+                                             .helper = destination().helper};
     EXPECT_EQ(DeviceAccess::install(pointing, recorder()), std::nullopt);
     EXPECT_FALSE(
         QDir(pointing.rulesFolder).entryList(QDir::Files).contains(QStringLiteral("71-quellarine-keyboards.rules")));
@@ -131,10 +156,11 @@ TEST_F(DeviceAccessTest, TakingTheKeyboardsBackRemovesTheirRuleAndHasUdevSetTheA
     // udev forgets the rule before the lists are cleared, and sets them again from the rules that remain.
     ASSERT_EQ(steps.size(), 3);
     EXPECT_EQ(steps.front().mid(0, 3),
-              (QStringList{QStringLiteral("udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
-    EXPECT_EQ(steps[1].mid(0, 3),
-              (QStringList{QStringLiteral("udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change")}));
-    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("udevadm"), QStringLiteral("settle")}));
+              (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+    EXPECT_EQ(
+        steps[1].mid(0, 3),
+        (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change")}));
+    EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("settle")}));
 
     // Taken back twice, it does the same again.
     steps.clear();

@@ -15,7 +15,7 @@ using namespace quellarine;
 
 int main()
 {
-    devices::DevicesBackend backend;
+    devices::DevicesBackend backend({.helperPath = QUELLARINE_DEVICE_HELPER, .log = {}});
     backends::PollMainLoop loop(backend.clock());
     loop.watch(backend.fileDescriptor(), [&] { backend.processPendingEvents(); });
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
