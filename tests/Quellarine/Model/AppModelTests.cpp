@@ -98,6 +98,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
+    defaults.flush();
     QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
@@ -494,9 +495,12 @@ TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
     model().applyPersonal(setting);
     ExplainStore::Explanation explanation{QStringLiteral("Steadier"), {QStringLiteral("One")}, setting, 12.5};
     model().explain().setSaved(explanation);
+    EXPECT_FALSE(defaults.flush());
+    EXPECT_EQ(model().personal(), setting);
 
     ASSERT_TRUE(QDir(directory.path()).rmdir(QStringLiteral("settings.ini")));
     model().setWantsOn(true);
+    ASSERT_TRUE(defaults.flush());
     QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
     EXPECT_TRUE(file.contains(QString::fromLatin1(ExplainStore::savedKey)));
