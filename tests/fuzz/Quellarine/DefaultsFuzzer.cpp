@@ -88,7 +88,7 @@ extern "C" const char* __asan_default_options()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Every write reaches the disk before it returns: scripts/fuzz.sh points TMPDIR at memory.
+    // The settings file lives here, and each input writes it: scripts/fuzz.sh points TMPDIR at memory.
     static QTemporaryDir directory;
     static int run = 0;
     // A new name for each input: QSettings caches what it parsed per file.
