@@ -50,8 +50,9 @@ public:
     static QString userFilePath();
 
     // Settings files are a few kilobytes: the largest value, a stored explanation, is at most 64 KiB of JSON,
-    // which the file's escaping can at most quadruple. A file beyond this is not one of ours, and reading and
-    // rewriting it whole at each change would cost the writer thread seconds.
+    // which the file's escaping can at most quadruple, so a file of ours stays well under 512 KiB (earlier versions
+    // kept explanations of a few megabytes, which are dropped at launch). A file beyond this is not one of ours; the
+    // limit also bounds each write, which rewrites the whole file.
     static constexpr std::int64_t fileSizeLimit = 4 << 20;
 
     // Told when the file could not be read (at once, when that happened before the log was set), and when writes
