@@ -6,7 +6,6 @@
 #include "QuellarineKit/Support/DecodingError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
