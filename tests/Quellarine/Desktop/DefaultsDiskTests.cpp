@@ -1,6 +1,7 @@
 #include "Quellarine/Desktop/Defaults.h"
 
 #include "Quellarine/Desktop/IniCodec.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,61 +16,12 @@
 #include <random>
 #include <vector>
 
-#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace quellarine;
+using quellarine::testing::SmallDisk;
 
 namespace {
-
-// A small file system of its own at a folder, for the time of a test, that can be filled up or made read-only.
-// Only root may mount one; CI runs as root.
-class SmallDisk {
-public:
-    explicit SmallDisk(const QString& folder)
-        : folder_(folder)
-    {
-        QDir().mkpath(folder_);
-        mounted_ = ::mount("tmpfs", QFile::encodeName(folder_).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                           "size=512k,mode=0700")
-            == 0;
-    }
-    ~SmallDisk()
-    {
-        if (mounted_) {
-            ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
-        }
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool mounted() const { return mounted_; }
-
-    // Takes every byte left.
-    void fill()
-    {
-        QFile filler(fillerPath());
-        ASSERT_TRUE(filler.open(QIODevice::Append | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size()) {}
-        while (filler.write(block.constData(), 1) == 1) {}
-    }
-    void free() { QFile::remove(fillerPath()); }
-
-    // False when the file system is busy (a file open for writing), as remounting then fails.
-    bool setReadOnly(bool readOnly)
-    {
-        return ::mount(nullptr, QFile::encodeName(folder_).constData(), nullptr,
-                       MS_REMOUNT | MS_NOSUID | MS_NODEV | (readOnly ? MS_RDONLY : 0), nullptr)
-            == 0;
-    }
-
-    QString fillerPath() const { return folder_ + QStringLiteral("/filler"); }
-
-private:
-    QString folder_;
-    bool mounted_ = false;
-};
 
 // An environment variable set for the time of a test.
 class ScopedVariable {
@@ -106,7 +58,7 @@ const nlohmann::json calibration
     = {{"shake", 1.8}, {"press", 0.21},         {"slip", 3.5},        {"extraClicks", 2},
        {"misses", 0},  {"suggested", "strong"}, {"clickGuard", true}, {"date", 786'000'000.5}};
 
-class DefaultsDiskTest : public testing::Test {
+class DefaultsDiskTest : public ::testing::Test {
 protected:
     // A person's settings: a calibration, the profile's name, the preset.
     void writeUsersSettings(const QString& path)
