@@ -1,10 +1,11 @@
 #include "Quellarine/Desktop/Defaults.h"
 
+#include "Quellarine/Desktop/IniCodec.h"
 #include "Quellarine/Desktop/OwnFile.h"
+#include "Quellarine/Desktop/SettingsWriter.h"
 #include "QuellarineKit/Support/DecodingError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -50,8 +51,11 @@ bool allNumbersFinite(const nlohmann::json& value)
     return true;
 }
 
-// Settings are a few kilobytes; a file far larger is not ours.
-constexpr std::int64_t fileSizeLimit = 16 << 20;
+// QSettings takes "/a//b/" and "a/b" for one key.
+QString normalized(const QString& key)
+{
+    return key.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
 
 } // namespace
 
@@ -62,22 +66,39 @@ Defaults::Defaults()
 
 Defaults::Defaults(const QString& filePath)
     : filePath_(QFileInfo(filePath).absoluteFilePath())
-    , copyFolder_(std::make_unique<QTemporaryDir>())
 {
-    QByteArray stored;
+    // The file at the path is left as it is when the settings it holds could not be read into memory.
+    bool keepFile = false;
     auto read = OwnFile::read(filePath_, fileSizeLimit);
     if (auto* bytes = std::get_if<QByteArray>(&read)) {
-        stored = std::move(*bytes);
-    } else if (const auto reason = std::get<OwnFile::Unread>(read); reason != OwnFile::Unread::missing) {
+        if (auto values = IniCodec::decode(*bytes)) {
+            stored_ = std::move(*values);
+        } else {
+            keepFile = true;
+            readProblem_ = QStringLiteral("Settings at %1 could not be read, as no memory was left for them; the file "
+                                          "is left as it is, and changes last only until Quellarine quits")
+                               .arg(filePath_);
+        }
+    } else if (const auto reason = std::get<OwnFile::Unread>(read);
+               reason == OwnFile::Unread::tooLarge || reason == OwnFile::Unread::failed) {
+        // Not ours to overwrite: whatever it holds is kept under another name.
+        const auto aside = OwnFile::setAside(filePath_,
+                                             reason == OwnFile::Unread::tooLarge ? QStringLiteral("too-large")
+                                                                                 : QStringLiteral("unreadable"));
+        keepFile = !aside;
+        readProblem_ = aside ? QStringLiteral("Settings at %1 were not read, as %2; the file was moved to %3, and "
+                                              "Quellarine starts from the defaults")
+                                   .arg(filePath_, OwnFile::describe(reason), *aside)
+                             : QStringLiteral("Settings at %1 were not read, as %2, nor could the file be moved aside; "
+                                              "it is left as it is, and changes last only until Quellarine quits")
+                                   .arg(filePath_, OwnFile::describe(reason));
+    } else if (reason != OwnFile::Unread::missing) {
         readProblem_ = QStringLiteral("Settings at %1 were not read, as %2; starting from the defaults")
                            .arg(filePath_, OwnFile::describe(reason));
     }
-    QFile copy(copyFolder_->filePath(QStringLiteral("settings.ini")));
-    if (copy.open(QIODevice::WriteOnly)) {
-        copy.write(stored);
+    if (!keepFile) {
+        writer_ = std::make_unique<SettingsWriter>(filePath_, stored_);
     }
-    copy.close();
-    settings_ = openCopy();
 }
 
 QString Defaults::userFilePath()
@@ -86,19 +107,13 @@ QString Defaults::userFilePath()
         .filePath(QStringLiteral("temrid/Quellarine.ini"));
 }
 
-std::unique_ptr<QSettings> Defaults::openCopy() const
-{
-    auto settings
-        = std::make_unique<QSettings>(copyFolder_->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    settings->setFallbacksEnabled(false);
-    return settings;
-}
-
 void Defaults::setProblemLog(ProblemLog log)
 {
-    problemLog_ = std::move(log);
-    if (problemLog_ && !readProblem_.isEmpty()) {
-        problemLog_(std::exchange(readProblem_, QString()));
+    if (log && !readProblem_.isEmpty()) {
+        log(std::exchange(readProblem_, QString()));
+    }
+    if (writer_) {
+        writer_->setProblemLog(std::move(log));
     }
 }
 
@@ -124,8 +139,8 @@ bool Defaults::contains(const QString& key) const
 
 std::optional<QVariant> Defaults::value(const QString& key) const
 {
-    if (settings_->contains(key)) {
-        return settings_->value(key);
+    if (auto it = stored_.find(normalized(key)); it != stored_.end()) {
+        return it.value();
     }
     if (auto it = registered_.find(key); it != registered_.end()) {
         return it.value();
@@ -254,43 +269,37 @@ std::optional<nlohmann::json> Defaults::json(const QString& key) const
     return parsed;
 }
 
-bool Defaults::setBool(const QString& key, bool value)
+void Defaults::setBool(const QString& key, bool value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setInteger(const QString& key, qint64 value)
+void Defaults::setInteger(const QString& key, qint64 value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setReal(const QString& key, double value)
+void Defaults::setReal(const QString& key, double value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setString(const QString& key, const QString& value)
+void Defaults::setString(const QString& key, const QString& value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setData(const QString& key, const QByteArray& value)
+void Defaults::setData(const QString& key, const QByteArray& value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setStringList(const QString& key, const QStringList& value)
+void Defaults::setStringList(const QString& key, const QStringList& value)
 {
-    settings_->setValue(key, value);
-    return commit();
+    change({{key, value}});
 }
 
-bool Defaults::setJson(const QString& key, const nlohmann::json& value)
+void Defaults::setJson(const QString& key, const nlohmann::json& value)
 {
     if (!allNumbersFinite(value)) {
         throw EncodingError("\"" + key.toStdString() + "\" holds a number that is not finite");
@@ -301,66 +310,51 @@ bool Defaults::setJson(const QString& key, const nlohmann::json& value)
     } catch (const nlohmann::json::type_error& error) {
         throw EncodingError("\"" + key.toStdString() + "\" cannot be written as JSON: " + error.what());
     }
-    return setData(key, QByteArray::fromStdString(text));
+    setData(key, QByteArray::fromStdString(text));
 }
 
-bool Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
+void Defaults::setStrings(const QList<std::pair<QString, QString>>& values)
 {
+    QList<SettingsChange> changes;
     for (const auto& [key, value] : values) {
-        settings_->setValue(key, value);
+        changes.append({key, value});
     }
-    return commit();
+    change(changes);
 }
 
-bool Defaults::remove(const QString& key)
+void Defaults::remove(const QString& key)
 {
-    return remove(QStringList{key});
+    remove(QStringList{key});
 }
 
-bool Defaults::remove(const QStringList& keys)
+void Defaults::remove(const QStringList& keys)
 {
+    QList<SettingsChange> changes;
     for (const auto& key : keys) {
-        // QSettings reads an empty key as "every key".
-        if (!key.isEmpty()) {
-            settings_->remove(key);
+        changes.append({key, std::nullopt});
+    }
+    change(changes);
+}
+
+void Defaults::change(const QList<SettingsChange>& changes)
+{
+    QList<SettingsChange> made;
+    for (const SettingsChange& change : changes) {
+        // QSettings reads an empty key as "every key", and stores nothing under one.
+        SettingsChange spelled{normalized(change.key), change.value};
+        if (!spelled.key.isEmpty()) {
+            spelled.applyTo(stored_);
+            made.append(std::move(spelled));
         }
     }
-    return commit();
+    if (writer_ && !made.isEmpty()) {
+        writer_->write(made);
+    }
 }
 
-bool Defaults::commit()
+bool Defaults::flush() const
 {
-    // QSettings goes on reporting its first error after every later sync. A fresh one over the same file, made
-    // while the old one lives, shares its unsaved changes and reports this write as it really goes.
-    const auto refresh = [this] { settings_ = openCopy(); };
-    if (settings_->status() != QSettings::NoError) {
-        refresh();
-    }
-    settings_->sync();
-    if (settings_->status() == QSettings::FormatError) {
-        // A line of the file that QSettings could not read counts as an error of the sync that first reads the
-        // file, though that sync writes the file anew, without the line. Whether the write went through is
-        // known from a fresh one.
-        refresh();
-        settings_->sync();
-    }
-    bool written = settings_->status() == QSettings::NoError;
-    if (written) {
-        // The copy now holds every setting; it replaces the user's file whole.
-        QFile copy(settings_->fileName());
-        const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
-        // No settings and no file: there is nothing to write, and no file is made for it.
-        const QFileInfo file(filePath_);
-        const bool nothing = bytes.isEmpty() && !file.exists() && !file.isSymLink();
-        written = (copy.isOpen() || !copy.exists())
-            && (nothing || (QDir().mkpath(file.absolutePath()) && OwnFile::replace(filePath_, bytes)));
-    }
-    if (!written && !failing_ && problemLog_) {
-        problemLog_(QStringLiteral("Settings could not be written to %1; changes last only until Quellarine quits")
-                        .arg(filePath_));
-    }
-    failing_ = !written;
-    return written;
+    return writer_ && writer_->flush();
 }
 
 } // namespace quellarine

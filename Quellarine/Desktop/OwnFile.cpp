@@ -1,10 +1,13 @@
 #include "Quellarine/Desktop/OwnFile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include <fcntl.h>
@@ -99,14 +102,20 @@ std::variant<QByteArray, OwnFile::Unread> OwnFile::read(const QString& path, std
     }
 }
 
-bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned permissions)
+bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned permissions, QString* failure)
 {
+    const auto fail = [failure](const char* step) {
+        if (failure) {
+            *failure = QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        return false;
+    };
     const QFileInfo info(path);
     // The folder is held open, so that the new file and the rename land in the same folder even if its path is
     // changed meanwhile.
     Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
-        return false;
+        return fail("opening the folder");
     }
     const QByteArray name = QFile::encodeName(info.fileName());
     QByteArray temporary;
@@ -116,23 +125,58 @@ bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned per
         // Created private: no byte is ever readable by others, whatever the umask.
         fd = ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST) {
-            return false;
+            return fail("creating the new file");
         }
     }
     Descriptor file(fd);
     if (!file.valid()) {
-        return false;
+        return fail("creating the new file");
     }
-    const bool written = ::fchmod(file.get(), permissions) == 0 && writeAll(file.get(), bytes.constData(), bytes.size())
-        && ::fsync(file.get()) == 0 && file.close();
-    // rename() replaces the name: a link there is replaced, never followed, and a pipe or device is never opened.
-    if (!written || ::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0) {
+    const char* step = nullptr;
+    if (::fchmod(file.get(), permissions) != 0) {
+        step = "setting the new file's permissions";
+    } else if (!writeAll(file.get(), bytes.constData(), bytes.size())) {
+        step = "writing the new file";
+    } else if (::fsync(file.get()) != 0) {
+        step = "flushing the new file to the disk";
+    } else if (!file.close()) {
+        step = "closing the new file";
+    } else if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0) {
+        // rename() replaces the name: a link there is replaced, never followed, and a pipe or device is never
+        // opened.
+        step = "renaming the new file over the old one";
+    }
+    if (step) {
+        const int error = errno;
         ::unlinkat(folder.get(), temporary.constData(), 0);
-        return false;
+        errno = error;
+        return fail(step);
     }
-    // The new name lasts a crash too.
-    ::fsync(folder.get());
+    // The new name lasts a crash too. A file system that cannot flush a folder (EINVAL) keeps names its own way.
+    if (::fsync(folder.get()) != 0 && errno != EINVAL) {
+        return fail("flushing the folder to the disk");
+    }
     return true;
+}
+
+std::optional<QString> OwnFile::setAside(const QString& path, const QString& suffix)
+{
+    const QString stem
+        = QStringLiteral("%1.%2-%3")
+              .arg(path, suffix, QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmssZ")));
+    for (int number = 1; number <= 100; ++number) {
+        const QString aside = number == 1 ? stem : QStringLiteral("%1-%2").arg(stem).arg(number);
+        // RENAME_NOREPLACE: a file already under the new name is never replaced.
+        if (::renameat2(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD, QFile::encodeName(aside).constData(),
+                        RENAME_NOREPLACE)
+            == 0) {
+            return aside;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 QString OwnFile::describe(Unread reason)

@@ -248,18 +248,20 @@ void ProfileStore::setLanguage(const std::optional<QString>& value)
     writeLanguage();
 }
 
-bool ProfileStore::writeLanguage()
+void ProfileStore::writeLanguage()
 {
     if (language_) {
-        return defaults_.setStringList(key(languageKey), QStringList{*language_});
+        defaults_.setStringList(key(languageKey), QStringList{*language_});
+    } else {
+        defaults_.remove(key(languageKey));
     }
-    return defaults_.remove(key(languageKey));
 }
 
 bool ProfileStore::relaunch()
 {
     // A new copy that read the old language would be a restart for nothing; a write that failed earlier is retried.
-    if (!writeLanguage()) {
+    writeLanguage();
+    if (!defaults_.flush()) {
         log_.error(QStringLiteral("Not restarting in the chosen language: it could not be saved, so Quellarine "
                                   "keeps running"));
         return false;

@@ -128,7 +128,7 @@ private:
     void readDetails();
     void readCalibration();
     void readLanguage();
-    bool writeLanguage();
+    void writeLanguage();
     void assignPhoto(const QImage& image);
 
     Defaults& defaults_;

@@ -174,6 +174,8 @@ int main(int argc, char* argv[])
     quellarine.launch();
 
     const int status = QApplication::exec();
+    // Whatever the user changed last reaches the disk before the process ends; a failure is logged meanwhile.
+    Defaults::standard().flush();
     ShortcutNaming::setKeyboardLayout(nullptr);
     return status;
 }

@@ -27,9 +27,10 @@ class DefaultsTest : public testing::Test {
 protected:
     QString path() const { return directory.filePath(QStringLiteral("settings.ini")); }
 
-    // What another process would read from the file now.
-    QVariant onDisk(const QString& key) const
+    // What another process would read from the file once the writes so far have been tried.
+    QVariant onDisk(const Defaults& defaults, const QString& key) const
     {
+        EXPECT_TRUE(defaults.flush());
         QSettings fresh(path(), QSettings::IniFormat);
         return fresh.value(key);
     }
@@ -49,14 +50,14 @@ TEST_F(DefaultsTest, TextAndBytesSurviveAFreshReader)
                                QStringLiteral(" padded ")};
     for (int index = 0; index < texts.size(); ++index) {
         QString key = QStringLiteral("text.%1").arg(index);
-        ASSERT_TRUE(defaults.setString(key, texts[index]));
-        EXPECT_EQ(onDisk(key).toString(), texts[index]) << index;
+        defaults.setString(key, texts[index]);
+        EXPECT_EQ(onDisk(defaults, key).toString(), texts[index]) << index;
         EXPECT_EQ(Defaults(path()).string(key), texts[index]) << index;
     }
 
     QByteArray bytes("\x00\x01\"quoted\",\n\xc3\xa4\xff", 12);
-    ASSERT_TRUE(defaults.setData(QStringLiteral("bytes"), bytes));
-    EXPECT_EQ(onDisk(QStringLiteral("bytes")).toByteArray(), bytes);
+    defaults.setData(QStringLiteral("bytes"), bytes);
+    EXPECT_EQ(onDisk(defaults, QStringLiteral("bytes")).toByteArray(), bytes);
     EXPECT_EQ(Defaults(path()).data(QStringLiteral("bytes")), bytes);
 }
 
@@ -64,9 +65,9 @@ TEST_F(DefaultsTest, JsonIsStoredCompactAndReadBack)
 {
     Defaults defaults(path());
     nlohmann::json value = {{"name", trickyText.toStdString()}, {"minCutoff", 1.25}, {"stages", 2}, {"on", true}};
-    ASSERT_TRUE(defaults.setJson(QStringLiteral("profile.details"), value));
+    defaults.setJson(QStringLiteral("profile.details"), value);
 
-    QByteArray stored = onDisk(QStringLiteral("profile.details")).toByteArray();
+    QByteArray stored = onDisk(defaults, QStringLiteral("profile.details")).toByteArray();
     EXPECT_EQ(stored.toStdString(), value.dump());
     EXPECT_EQ(Defaults(path()).json(QStringLiteral("profile.details")), value);
 }
@@ -77,6 +78,7 @@ TEST_F(DefaultsTest, ScalarsReadBackWithTheirKinds)
     defaults.setBool(QStringLiteral("filterOn"), false);
     defaults.setInteger(QStringLiteral("count"), -9'007'199'254'740'993LL);
     defaults.setReal(QStringLiteral("scale"), 0.1);
+    ASSERT_TRUE(defaults.flush());
 
     Defaults fresh(path());
     EXPECT_EQ(fresh.boolean(QStringLiteral("filterOn")), false);
@@ -91,6 +93,7 @@ TEST_F(DefaultsTest, ValuesOfTheWrongKindReadAsAbsent)
     defaults.setString(QStringLiteral("number"), QStringLiteral("12abc"));
     defaults.setData(QStringLiteral("record"), QByteArray("{\"base\": "));
     defaults.setString(QStringLiteral("text"), QStringLiteral("{}"));
+    ASSERT_TRUE(defaults.flush());
 
     Defaults fresh(path());
     EXPECT_EQ(fresh.boolean(QStringLiteral("flag")), std::nullopt);
@@ -113,6 +116,7 @@ TEST_F(DefaultsTest, RegisteredDefaultsStayInMemory)
     EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), false);
     defaults.remove(QStringLiteral("filterOn"));
     EXPECT_EQ(defaults.boolean(QStringLiteral("filterOn")), true);
+    ASSERT_TRUE(defaults.flush());
     EXPECT_EQ(Defaults(path()).boolean(QStringLiteral("filterOn")), std::nullopt);
 }
 
@@ -120,14 +124,17 @@ TEST_F(DefaultsTest, GroupedWritesAndRemovals)
 {
     Defaults defaults(path());
     defaults.setString(QStringLiteral("other"), QStringLiteral("kept"));
-    ASSERT_TRUE(defaults.setStrings({{QStringLiteral("updates.availableVersion"), QStringLiteral("1.10")},
-                                     {QStringLiteral("updates.availableBuild"), QStringLiteral("110")}}));
-    EXPECT_EQ(onDisk(QStringLiteral("updates.availableVersion")).toString(), QStringLiteral("1.10"));
-    EXPECT_EQ(onDisk(QStringLiteral("updates.availableBuild")).toString(), QStringLiteral("110"));
+    defaults.setStrings({{QStringLiteral("updates.availableVersion"), QStringLiteral("1.10")},
+                         {QStringLiteral("updates.availableBuild"), QStringLiteral("110")}});
+    EXPECT_EQ(onDisk(defaults, QStringLiteral("updates.availableVersion")).toString(), QStringLiteral("1.10"));
+    EXPECT_EQ(onDisk(defaults, QStringLiteral("updates.availableBuild")).toString(), QStringLiteral("110"));
 
-    // An empty key must not wipe the file.
-    ASSERT_TRUE(defaults.remove(
-        QStringList{QStringLiteral("updates.availableVersion"), QString(), QStringLiteral("updates.availableBuild")}));
+    // An empty key must not wipe the file; a group goes with every key in it.
+    defaults.setString(QStringLiteral("group/inner/key"), QStringLiteral("gone"));
+    defaults.remove(QStringList{QStringLiteral("updates.availableVersion"), QString(),
+                                QStringLiteral("updates.availableBuild"), QStringLiteral("/group/")});
+    EXPECT_EQ(defaults.string(QStringLiteral("group/inner/key")), std::nullopt);
+    ASSERT_TRUE(defaults.flush());
     QSettings fresh(path(), QSettings::IniFormat);
     EXPECT_EQ(fresh.allKeys(), QStringList{QStringLiteral("other")});
 }
@@ -139,6 +146,7 @@ TEST_F(DefaultsTest, UnwritableJsonIsRefusedAndNothingIsStored)
     EXPECT_THROW(defaults.setJson(QStringLiteral("personalSetting"), notFinite), EncodingError);
     nlohmann::json badText = {{"name", std::string("\xff\xfe")}};
     EXPECT_THROW(defaults.setJson(QStringLiteral("personalSetting"), badText), EncodingError);
+    EXPECT_FALSE(defaults.contains(QStringLiteral("personalSetting")));
     EXPECT_FALSE(Defaults(path()).contains(QStringLiteral("personalSetting")));
 }
 
@@ -152,19 +160,24 @@ TEST_F(DefaultsTest, AWriteThatCannotReachTheDiskSaysSo)
     Defaults defaults(blocker + QStringLiteral("/settings.ini"));
     QStringList logged;
     defaults.setProblemLog([&](const QString& message) { logged.append(message); });
-    EXPECT_FALSE(defaults.setBool(QStringLiteral("filterOn"), true));
+    defaults.setBool(QStringLiteral("filterOn"), true);
+    EXPECT_FALSE(defaults.flush());
     // Once per episode of failures, naming the file, however many writes fail in it.
-    EXPECT_FALSE(defaults.setString(QStringLiteral("preset"), QStringLiteral("strong")));
-    EXPECT_FALSE(defaults.remove(QStringLiteral("preset")));
-    EXPECT_FALSE(defaults.setInteger(QStringLiteral("launches"), 3));
+    defaults.setString(QStringLiteral("preset"), QStringLiteral("strong"));
+    EXPECT_FALSE(defaults.flush());
+    defaults.remove(QStringLiteral("preset"));
+    defaults.setInteger(QStringLiteral("launches"), 3);
+    EXPECT_FALSE(defaults.flush());
     ASSERT_EQ(logged.size(), 1);
     EXPECT_TRUE(logged[0].contains(blocker + QStringLiteral("/settings.ini"))) << logged[0].toStdString();
 
     // The disk comes back, then fails again: a new episode.
     ASSERT_TRUE(QFile::remove(blocker));
     ASSERT_TRUE(QDir().mkdir(blocker));
-    EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), false));
-    EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), true));
+    defaults.setBool(QStringLiteral("filterOn"), false);
+    EXPECT_TRUE(defaults.flush());
+    defaults.setBool(QStringLiteral("filterOn"), true);
+    EXPECT_TRUE(defaults.flush());
     EXPECT_EQ(logged.size(), 1);
     // What was changed meanwhile reaches the disk with the next write.
     QSettings fresh(blocker + QStringLiteral("/settings.ini"), QSettings::IniFormat);
@@ -173,8 +186,10 @@ TEST_F(DefaultsTest, AWriteThatCannotReachTheDiskSaysSo)
     ASSERT_TRUE(QDir(blocker).removeRecursively());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    EXPECT_FALSE(defaults.setBool(QStringLiteral("clickGuard"), false));
-    EXPECT_FALSE(defaults.setBool(QStringLiteral("clickGuard"), true));
+    defaults.setBool(QStringLiteral("clickGuard"), false);
+    EXPECT_FALSE(defaults.flush());
+    defaults.setBool(QStringLiteral("clickGuard"), true);
+    EXPECT_FALSE(defaults.flush());
     EXPECT_EQ(logged.size(), 2);
 }
 
@@ -191,8 +206,9 @@ TEST_F(DefaultsTest, AFileWithALineThatIsNoSettingTakesWritesAndSaysSo)
         if (readFirst) {
             EXPECT_EQ(defaults.string(QStringLiteral("preset")), QStringLiteral("strong"));
         }
-        EXPECT_TRUE(defaults.setBool(QStringLiteral("filterOn"), false)) << readFirst;
-        EXPECT_TRUE(defaults.setString(QStringLiteral("language"), QStringLiteral("fr"))) << readFirst;
+        defaults.setBool(QStringLiteral("filterOn"), false);
+        defaults.setString(QStringLiteral("language"), QStringLiteral("fr"));
+        EXPECT_TRUE(defaults.flush()) << readFirst;
 
         Defaults fresh(path());
         EXPECT_EQ(fresh.boolean(QStringLiteral("filterOn")), false);
@@ -236,7 +252,8 @@ TEST_F(DefaultsTest, ALinkPipeOrDeviceAtThePathIsNeitherReadNorWrittenThrough)
         EXPECT_TRUE(logged[0].contains(path())) << logged[0].toStdString();
 
         // The first write puts a file of the settings' own in its place.
-        ASSERT_TRUE(defaults.setString(QStringLiteral("preset"), QStringLiteral("gentle"))) << c.what;
+        defaults.setString(QStringLiteral("preset"), QStringLiteral("gentle"));
+        ASSERT_TRUE(defaults.flush()) << c.what;
         struct stat status {};
         ASSERT_EQ(lstat(QFile::encodeName(path()).constData(), &status), 0);
         EXPECT_TRUE(S_ISREG(status.st_mode)) << c.what;

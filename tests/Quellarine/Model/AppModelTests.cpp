@@ -1,4 +1,5 @@
 #include "Quellarine/Model/AppModel.h"
+#include "SmallDisk.h"
 #include "TestAppModel.h"
 #include "Quellarine/Model/PermissionText.h"
 #include "Quellarine/Desktop/Defaults.h"
@@ -27,6 +28,7 @@
 
 using namespace quellarine;
 using ID = FilterPreset::ID;
+using quellarine::testing::SmallDisk;
 
 namespace {
 
@@ -98,6 +100,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
+    defaults.flush();
     QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
@@ -490,6 +493,45 @@ TEST_F(AppModelTest, RequestingThePermissionExplainsOnlyWhenMissing)
     EXPECT_EQ(explanations, 1);
 }
 
+TEST_F(AppModelTest, OnAFullOrReadOnlyDiskTheModelKeepsEveryChangeAndTheFileStaysWhole)
+{
+    // The settings' folder on a disk of its own, mounted before the first write.
+    SmallDisk disk(directory.path());
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "mounting a file system needs root";
+    }
+    model().setPresetID(ID::strong);
+    ASSERT_TRUE(defaults.flush());
+    QFile file(settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    disk.fill();
+    model().setPresetID(ID::gentle);
+    model().setClickGuardOn(false);
+    EXPECT_FALSE(defaults.flush());
+    ASSERT_TRUE(disk.setReadOnly(true));
+    model().setWantsOn(false);
+    EXPECT_FALSE(defaults.flush());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+    EXPECT_EQ(model().presetID(), ID::gentle);
+    EXPECT_FALSE(model().clickGuardOn());
+    EXPECT_FALSE(model().wantsOn());
+
+    // Room again: the next change writes them all.
+    ASSERT_TRUE(disk.setReadOnly(false));
+    disk.free();
+    model().setWantsOn(true);
+    ASSERT_TRUE(defaults.flush());
+    const Defaults relaunched(settingsPath());
+    EXPECT_EQ(relaunched.string(QStringLiteral("preset")), QStringLiteral("gentle"));
+    EXPECT_EQ(relaunched.boolean(QStringLiteral("clickGuard")), false);
+    EXPECT_EQ(relaunched.boolean(QStringLiteral("filterOn")), true);
+}
+
 TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
 {
     model();
@@ -499,9 +541,12 @@ TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
     model().applyPersonal(setting);
     ExplainStore::Explanation explanation{QStringLiteral("Steadier"), {QStringLiteral("One")}, setting, 12.5};
     model().explain().setSaved(explanation);
+    EXPECT_FALSE(defaults.flush());
+    EXPECT_EQ(model().personal(), setting);
 
     ASSERT_TRUE(QDir(directory.path()).rmdir(QStringLiteral("settings.ini")));
     model().setWantsOn(true);
+    ASSERT_TRUE(defaults.flush());
     QSettings file(settingsPath(), QSettings::IniFormat);
     EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
     EXPECT_TRUE(file.contains(QString::fromLatin1(ExplainStore::savedKey)));

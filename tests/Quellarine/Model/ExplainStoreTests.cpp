@@ -177,10 +177,12 @@ TEST_F(ExplainStoreTest, NoStoredValueSlowsALaunch)
 
     // As an earlier version left it: a readable explanation of megabytes. It goes at the next launch, logged.
     defaults.setJson(key, {{"summary", std::string(3'000'000, 'x')}, {"points", {"p"}}, {"resultDate", 5}});
+    ASSERT_TRUE(defaults.flush());
     ASSERT_GT(QFile(file).size(), 3'000'000);
     logged.clear();
     ExplainStore relaunched(defaults, client, log);
     EXPECT_FALSE(relaunched.saved());
+    ASSERT_TRUE(defaults.flush());
     EXPECT_FALSE(Defaults(file).data(key));
     EXPECT_LT(QFile(file).size(), 4096);
     ASSERT_EQ(logged.size(), 1);
@@ -192,6 +194,7 @@ TEST_F(ExplainStoreTest, NoStoredValueSlowsALaunch)
                       {"points", std::vector<std::string>(ExplainStore::pointCountLimit + 1, "p")},
                       {"resultDate", 5}});
     EXPECT_FALSE(ExplainStore(defaults, client, log).saved());
+    ASSERT_TRUE(defaults.flush());
     EXPECT_FALSE(Defaults(file).data(key));
 
     // The longest explanation an answer can give, in the characters that take the most room stored, is kept.

@@ -27,6 +27,8 @@ protected:
     // A store over a fresh reader of the settings file, as at the next launch.
     std::unique_ptr<ProfileStore> launch()
     {
+        // The earlier launch's writes reached the disk when it quit.
+        settle();
         readers.push_back(std::make_unique<Defaults>(settingsPath()));
         ProfileStore::Environment environment{
             .photoFolder = directory.filePath(QStringLiteral("data/Quellarine")),
@@ -43,8 +45,17 @@ protected:
         settings.setValue(key, value);
     }
 
+    // Every launch's writes so far have been tried on the disk.
+    void settle() const
+    {
+        for (const auto& reader : readers) {
+            reader->flush();
+        }
+    }
+
     QByteArray fileBytes() const
     {
+        settle();
         QFile file(settingsPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -135,6 +146,7 @@ TEST_F(ProfileStoreTest, DetailsAreCleanedBeforeAnyoneSeesThemAndWrittenOnlyWhen
     EXPECT_EQ(launch()->details().firstName, seen);
 
     // Equal details write nothing: a key removed behind the store's back stays removed.
+    settle();
     QSettings(settingsPath(), QSettings::IniFormat).remove(QStringLiteral("profile.details"));
     store->setDetails(store->details());
     EXPECT_FALSE(fileBytes().contains("profile.details"));
@@ -143,6 +155,7 @@ TEST_F(ProfileStoreTest, DetailsAreCleanedBeforeAnyoneSeesThemAndWrittenOnlyWhen
     // The device is written again on every assignment, but observers hear only of a change.
     QSignalSpy deviceChanges(store.get(), &ProfileStore::deviceChanged);
     store->setDevice(Device::mouse);
+    settle();
     QSettings(settingsPath(), QSettings::IniFormat).remove(QStringLiteral("profile.device"));
     store->setDevice(Device::mouse);
     EXPECT_EQ(deviceChanges.count(), 1);
@@ -167,6 +180,7 @@ TEST_F(ProfileStoreTest, ACorruptValueFallsBackAloneAndIsLeftOnDisk)
         {QStringLiteral("AppleLanguages"), QByteArray("fr")},
     };
     for (const auto& [key, value] : corrupt) {
+        settle();
         QFile::remove(settingsPath());
         auto store = launch();
         store->setDetails({QStringLiteral("Ada"), QStringLiteral("Lovelace"), QStringLiteral("ada@example.org")});
@@ -175,6 +189,7 @@ TEST_F(ProfileStoreTest, ACorruptValueFallsBackAloneAndIsLeftOnDisk)
         store->setCalibration(sampleResult());
         store->setLanguage(QStringLiteral("ar"));
         store.reset();
+        settle();
         writeRaw(key, value);
         const QByteArray before = fileBytes();
 

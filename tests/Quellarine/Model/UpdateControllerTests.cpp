@@ -64,7 +64,11 @@ protected:
         return controller;
     }
 
-    QStringList storedKeys() const { return QSettings(path, QSettings::IniFormat).allKeys(); }
+    QStringList storedKeys() const
+    {
+        defaults.flush();
+        return QSettings(path, QSettings::IniFormat).allKeys();
+    }
 
     void storeKnownUpdate(const QString& version, const QString& build)
     {

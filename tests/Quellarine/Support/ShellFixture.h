@@ -12,9 +12,10 @@ namespace quellarine::shelltest {
 // found, the emergency gesture, and the settings as stored on disk.
 class ShellFixture : public ::testing::Test, public quellarine::testing::TestAppModel {
 protected:
-    // What the settings file holds, read afresh from the disk.
+    // What the settings file holds, read afresh from the disk once every write so far has been tried.
     QVariant stored(const QString& key) const
     {
+        defaults.flush();
         return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key);
     }
 

@@ -17,6 +17,7 @@
 
 #include "QuellarineKit/Pointer/DirectPointerControl.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -124,9 +125,10 @@ public:
 
     QString settingsPath() const { return directory.filePath(QStringLiteral("settings.ini")); }
 
-    // The settings file as another process would read it.
+    // The settings file as another process would read it, once every write so far has been tried.
     QStringList storedKeys() const
     {
+        defaults.flush();
         return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).allKeys();
     }
 

@@ -61,6 +61,7 @@ protected:
 
     QVariant stored(const QString& key) const
     {
+        defaults.flush();
         return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key);
     }
 

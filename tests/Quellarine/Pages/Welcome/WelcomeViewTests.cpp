@@ -145,6 +145,7 @@ TEST_F(WelcomeViewTest, ReturnAndEscapeLeaveFromTheButtonWritingWelcomedAndClosi
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(dismissals, 1);
     EXPECT_EQ(explanations, 0);
+    ASSERT_TRUE(defaults.flush());
     EXPECT_EQ(Defaults(directory.filePath(QStringLiteral("settings.ini"))).boolean(QStringLiteral("welcomed")), true);
     // "Later" records nothing else: neither the missing permission nor a change of the wish.
     QStringList keysAfter = storedKeys();
