@@ -85,5 +85,11 @@ if [[ -n $icons ]]; then
   fi
 elif [[ ! -d "$root/resources/node_modules/@phosphor-icons/core/assets" ]]; then
   echo "Quellarine set-up: installing the icon package"
-  npm ci --prefix "$root/resources" --no-audit --no-fund
+  # As root (under sudo), as the one who owns the checkout: their folder holds nothing only root may change.
+  owner=$(stat -c %U "$root/resources")
+  if [[ $(id -u) -eq 0 && $owner != root ]]; then
+    runuser -u "$owner" -- npm ci --prefix "$root/resources" --no-audit --no-fund
+  else
+    npm ci --prefix "$root/resources" --no-audit --no-fund
+  fi
 fi
