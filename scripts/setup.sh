@@ -18,8 +18,9 @@ RUN_PACKAGES=(
   libxkbcommon-dev
   # the backend on the kernel's input devices
   libinput-dev libevdev-dev libudev-dev
-  # the typefaces the views ask for
-  fonts-inter fonts-noto-core
+  # the typefaces the views ask for, and the scripts of every language offered: Latin, Cyrillic, Arabic, Bengali
+  # and Devanagari in Noto's core set, Chinese in its CJK set
+  fonts-inter fonts-noto-core fonts-noto-cjk
 )
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -29,8 +30,8 @@ TEST_PACKAGES=(
   at-spi2-core
   # bench/ApplicationLatencyBench: a light window manager for the private desktop
   openbox
-  # every language's script and the monospaced face in the screenshots
-  fonts-noto-cjk fonts-noto-mono
+  # the monospaced face in the screenshots
+  fonts-noto-mono
   # the checks of the desktop entry and the AppStream metadata, and the Debian package's dependencies
   desktop-file-utils appstream dpkg-dev file
   # a Wayland session's X server for the tests (weston's headless compositor with Xwayland)
