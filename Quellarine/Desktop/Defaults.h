@@ -55,8 +55,6 @@ public:
     bool contains(const QString& key) const;
 
     std::optional<bool> boolean(const QString& key) const;
-    std::optional<qint64> integer(const QString& key) const;
-    std::optional<double> real(const QString& key) const;
     std::optional<QString> string(const QString& key) const;
     // An array of text. The file keeps a one-element array as plain text, so that reads as a one-element list.
     std::optional<QStringList> stringList(const QString& key) const;
@@ -66,8 +64,6 @@ public:
 
     // Each write returns whether it reached the disk.
     bool setBool(const QString& key, bool value);
-    bool setInteger(const QString& key, qint64 value);
-    bool setReal(const QString& key, double value);
     bool setString(const QString& key, const QString& value);
     bool setData(const QString& key, const QByteArray& value);
     // The file keeps a one-element array as plain text; `stringList` reads either back.
