@@ -52,8 +52,9 @@ if [[ $(id -u) -eq 0 ]]; then
   # the command again, and says what steadying lacks meanwhile.
   if ! output=$("$app" --allow-devices 2>&1); then
     access_given=
-    sed 's/^/  /' <<<"$output" >&2
-    echo "Quellarine: the pointing devices were not allowed ($(tail -n 1 <<<"$output")); once that is mended," \
+    # What the tools it ran said, then its own sentence on what failed, with the command to run again.
+    head -n -1 <<<"$output" | sed 's/^/  /' >&2
+    echo "Quellarine: the pointing devices were not allowed: $(tail -n 1 <<<"$output") Once that is mended," \
       "run: sudo $(printf %q "$app") --allow-devices" >&2
   fi
 fi
