@@ -18,8 +18,9 @@ RUN_PACKAGES=(
   libxkbcommon-dev
   # the backend on the kernel's input devices
   libinput-dev libevdev-dev libudev-dev libsystemd-dev
-  # the typefaces the views ask for
-  fonts-inter fonts-noto-core
+  # the typefaces the views ask for, and the scripts of every language offered: Latin, Cyrillic, Arabic, Bengali
+  # and Devanagari in Noto's core set, Chinese in its CJK set
+  fonts-inter fonts-noto-core fonts-noto-cjk
 )
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -31,8 +32,8 @@ TEST_PACKAGES=(
   at-spi2-core
   # bench/ApplicationLatencyBench: a light window manager for the private desktop
   openbox
-  # every language's script and the monospaced face in the screenshots
-  fonts-noto-cjk fonts-noto-mono
+  # the monospaced face in the screenshots
+  fonts-noto-mono
   # the checks of the desktop entry and the AppStream metadata, and the Debian package's dependencies
   desktop-file-utils appstream dpkg-dev file
   # a Wayland session's X server for the tests (weston's headless compositor with Xwayland)
@@ -87,5 +88,11 @@ if [[ -n $icons ]]; then
   fi
 elif [[ ! -d "$root/resources/node_modules/@phosphor-icons/core/assets" ]]; then
   echo "Quellarine set-up: installing the icon package"
-  npm ci --prefix "$root/resources" --no-audit --no-fund
+  # As root (under sudo), as the one who owns the checkout: their folder holds nothing only root may change.
+  owner=$(stat -c %U "$root/resources")
+  if [[ $(id -u) -eq 0 && $owner != root ]]; then
+    runuser -u "$owner" -- npm ci --prefix "$root/resources" --no-audit --no-fund
+  else
+    npm ci --prefix "$root/resources" --no-audit --no-fund
+  fi
 fi

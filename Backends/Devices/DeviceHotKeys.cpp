@@ -41,20 +41,13 @@ system::HotKeyHost::Status DeviceHotKeys::registerHotKey(std::uint32_t keyCode, 
         return taken;
     }
     combinations_[identifier] = wanted;
-    if (watchChanged_) {
-        watchChanged_();
-    }
     return noError;
 }
 
 void DeviceHotKeys::unregisterHotKey(std::uint32_t identifier)
 {
-    if (combinations_.erase(identifier) == 0) {
-        return;
-    }
-    held_.forget(identifier);
-    if (watchChanged_) {
-        watchChanged_();
+    if (combinations_.erase(identifier) != 0) {
+        held_.forget(identifier);
     }
 }
 

@@ -5,8 +5,8 @@
 #include "QuellarineKit/System/HotKeys.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
+#include <utility>
 
 namespace quellarine::devices {
 
@@ -26,10 +26,8 @@ public:
     void setHandler(Handler handler) override { held_.setHandler(std::move(handler)); }
 
     // Whether the key with this kernel code is part of a registered combination: the only keys besides the
-    // modifiers that are looked at.
+    // modifiers that are looked at. Asked for each key as it comes, so a change of combinations needs no notice.
     bool watches(std::uint16_t code) const;
-    // Told when the set of watched keys changed.
-    void setWatchChanged(std::function<void()> changed) { watchChanged_ = std::move(changed); }
 
     // A watched key went down (value 1), repeats (2) or came up (0), with these modifiers held.
     void key(std::uint16_t code, int value, const system::ModifierState& modifiers);
@@ -44,7 +42,6 @@ private:
     };
 
     const DeviceKeyboardLayout& layout_;
-    std::function<void()> watchChanged_;
     std::map<std::uint32_t, Combination> combinations_; // by identifier
     backends::HeldHotKey held_;
 };

@@ -68,9 +68,8 @@ public:
     system::EventTapHost& taps() { return taps_; }
     system::EventPoster& poster() { return taps_; }
     system::Cursor& cursor() { return cursor_; }
-    // The virtual device's kernel name and event node (for tests and diagnostics).
+    // The virtual device's kernel name (for tests and diagnostics).
     const std::string& outputSysName() const { return output_.sysName(); }
-    std::string outputNode() const { return output_.eventNode(); }
 
 private:
     // What the owner's loop watches once attached: the devices' input, their coming and going, the wake-up.

@@ -56,8 +56,6 @@ public:
     void scroll(std::int32_t vertical120, std::int32_t horizontal120);
     // Lets go of every button held down on the device (from any thread).
     void releaseHeldButtons();
-    // The buttons held down now, a bit per code from BTN_LEFT.
-    std::uint32_t heldButtons() const { return held_.load(); }
 
 private:
     bool startHelper();

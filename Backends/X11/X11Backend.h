@@ -1,16 +1,10 @@
 #pragma once
 
-#include "Backends/Common/MonotonicClock.h"
 #include "Backends/Common/PointerBackend.h"
-#include "Backends/X11/X11Connection.h"
-#include "Backends/X11/X11DeviceGrabs.h"
-#include "Backends/X11/X11Displays.h"
-#include "Backends/X11/X11EventTapHost.h"
-#include "Backends/X11/X11OutsideMoves.h"
-#include "Backends/X11/X11Pointer.h"
-#include "Backends/Common/InputWatchdog.h"
-#include "QuellarineKit/System/MainLoop.h"
 #include "QuellarineKit/System/PointerSystem.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace quellarine::x11 {
 
@@ -37,23 +31,23 @@ public:
     // Connected to an X server of an X11 session that offers what watching and moving the pointer needs
     // (XInput 2.2, XTest).
     bool isTrusted() const override;
-    bool isConnected() const { return connection_.isOpen(); }
+    bool isConnected() const;
     // The X server of a Wayland session, where the devices belong to the compositor: never trusted.
-    bool isWaylandSession() const { return connection_.isWaylandSession(); }
+    bool isWaylandSession() const;
     // Whether the server reports other programs' pointer moves as they happen; otherwise the backend asks where the
     // pointer is at each batch of hand events, a round trip that adds to the pointer's latency.
-    bool hearsOfOutsideMoves() const { return outsideMoves_.isRecording(); }
+    bool hearsOfOutsideMoves() const;
     // The record context of that report (0: none), for tests that end it as a failing server would.
-    unsigned long recordContext() const { return outsideMoves_.context(); }
+    unsigned long recordContext() const;
     // How many of those round trips it has made so far.
-    std::uint64_t pointerQuestions() const { return pointer_.questions(); }
+    std::uint64_t pointerQuestions() const;
     // How many hand events this backend handled noticeably late (each also asks where the pointer is).
-    std::uint64_t lateEvents() const { return taps_.lateEvents(); }
+    std::uint64_t lateEvents() const;
 
     // The socket, the wake-up and the report's descriptors each watched by the loop itself.
     void attach(backends::PollMainLoop& loop) override;
     // Readable while there is something to process; -1 without a connection, or once attached.
-    int fileDescriptor() const { return connection_.fileDescriptor(); }
+    int fileDescriptor() const;
     // Handles everything pending, including events posted meanwhile coming back through the taps. Does nothing
     // when called again from inside one of its callbacks.
     void processPendingEvents();
@@ -65,26 +59,20 @@ public:
 
     system::PointerSystem pointerSystem(system::MainLoop& mainLoop) override;
 
-    system::Clock& clock() { return clock_; }
-    system::EventTapHost& taps() { return taps_; }
-    system::EventPoster& poster() { return taps_; }
-    system::Cursor& cursor() { return pointer_; }
-    system::Displays& displays() { return displays_; }
+    system::Clock& clock();
+    system::EventTapHost& taps();
+    system::EventPoster& poster();
+    system::Cursor& cursor();
+    system::Displays& displays();
 
 private:
-    void dispatch(XEvent& event);
+    // The connection and what stands on it, whose headers bring Xlib's macros: kept out of this one, which the
+    // application includes.
+    struct Parts;
+
     void giveDevicesBack();
 
-    backends::MonotonicClock clock_;
-    X11Connection connection_;
-    X11Displays displays_;
-    X11Pointer pointer_;
-    X11DeviceGrabs grabs_;
-    // Before anything asks for events: it counts them all.
-    X11OutsideMoves outsideMoves_;
-    backends::InputWatchdog watchdog_;
-    X11EventTapHost taps_;
-    bool processing_ = false;
+    std::unique_ptr<Parts> parts_;
 };
 
 } // namespace quellarine::x11

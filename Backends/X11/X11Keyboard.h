@@ -1,10 +1,8 @@
 #pragma once
 
-#include "Backends/Common/MonotonicClock.h"
-#include "Backends/X11/X11Connection.h"
-#include "Backends/X11/X11HotKeys.h"
-#include "Backends/X11/X11KeyboardLayout.h"
-#include "Backends/X11/X11ModifierMonitor.h"
+#include "QuellarineKit/System/HotKeys.h"
+
+#include <memory>
 
 namespace quellarine::x11 {
 
@@ -19,30 +17,30 @@ class X11Keyboard {
 public:
     // nullptr opens $DISPLAY.
     explicit X11Keyboard(const char* displayName = nullptr);
+    ~X11Keyboard();
     X11Keyboard(const X11Keyboard&) = delete;
     X11Keyboard& operator=(const X11Keyboard&) = delete;
 
     // Connected to the X server of an X11 session, which tells of every key: not that of a Wayland session, which
     // hears only the keys meant for its own windows.
-    bool hearsSession() const { return connection_.isOpen() && !connection_.isWaylandSession(); }
+    bool hearsSession() const;
     // Readable while there is something to process; -1 without a connection.
-    int fileDescriptor() const { return connection_.fileDescriptor(); }
+    int fileDescriptor() const;
     // Handles everything pending. Does nothing when called again from inside one of its callbacks.
     void processPendingEvents();
     // Waits until the server has handled every request so far, then handles the events it sent meanwhile.
     void sync();
 
-    system::HotKeyHost& hotKeys() { return hotKeys_; }
-    system::KeyboardLayout& keyboardLayout() { return keyboardLayout_; }
-    system::ModifierMonitor& modifierMonitor() { return modifierMonitor_; }
+    system::HotKeyHost& hotKeys();
+    system::KeyboardLayout& keyboardLayout();
+    system::ModifierMonitor& modifierMonitor();
 
 private:
-    backends::MonotonicClock clock_;
-    X11Connection connection_;
-    X11HotKeys hotKeys_;
-    X11KeyboardLayout keyboardLayout_;
-    X11ModifierMonitor modifierMonitor_;
-    bool processing_ = false;
+    // The connection and what stands on it, whose headers bring Xlib's macros: kept out of this one, which the
+    // application includes.
+    struct Parts;
+
+    std::unique_ptr<Parts> parts_;
 };
 
 } // namespace quellarine::x11

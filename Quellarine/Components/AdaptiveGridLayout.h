@@ -21,7 +21,6 @@ public:
     int columnsFor(int width) const;
     int columnCount() const { return columnsFor(contentsRect().width()); }
 
-    bool stretchesRows() const { return stretchesRows_; }
     void setStretchesRows(bool stretches);
 
     void addItem(QLayoutItem* item) override;

@@ -173,42 +173,6 @@ std::optional<bool> Defaults::boolean(const QString& key) const
     return std::nullopt;
 }
 
-std::optional<qint64> Defaults::integer(const QString& key) const
-{
-    auto stored = value(key);
-    if (!stored) {
-        return std::nullopt;
-    }
-    if (isIntegerType(*stored)) {
-        bool ok = false;
-        qint64 number = stored->toLongLong(&ok);
-        return ok ? std::optional(number) : std::nullopt;
-    }
-    if (isString(*stored)) {
-        bool ok = false;
-        qint64 number = stored->toString().trimmed().toLongLong(&ok);
-        return ok ? std::optional(number) : std::nullopt;
-    }
-    return std::nullopt;
-}
-
-std::optional<double> Defaults::real(const QString& key) const
-{
-    auto stored = value(key);
-    if (!stored) {
-        return std::nullopt;
-    }
-    if (stored->typeId() == QMetaType::Double || stored->typeId() == QMetaType::Float || isIntegerType(*stored)) {
-        return stored->toDouble();
-    }
-    if (isString(*stored)) {
-        bool ok = false;
-        double number = stored->toString().trimmed().toDouble(&ok);
-        return ok ? std::optional(number) : std::nullopt;
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> Defaults::string(const QString& key) const
 {
     auto stored = value(key);
@@ -270,16 +234,6 @@ std::optional<nlohmann::json> Defaults::json(const QString& key) const
 }
 
 void Defaults::setBool(const QString& key, bool value)
-{
-    change({{key, value}});
-}
-
-void Defaults::setInteger(const QString& key, qint64 value)
-{
-    change({{key, value}});
-}
-
-void Defaults::setReal(const QString& key, double value)
 {
     change({{key, value}});
 }

@@ -69,8 +69,6 @@ public:
     bool contains(const QString& key) const;
 
     std::optional<bool> boolean(const QString& key) const;
-    std::optional<qint64> integer(const QString& key) const;
-    std::optional<double> real(const QString& key) const;
     std::optional<QString> string(const QString& key) const;
     // An array of text. The file keeps a one-element array as plain text, so that reads as a one-element list.
     std::optional<QStringList> stringList(const QString& key) const;
@@ -80,8 +78,6 @@ public:
 
     // Each write holds at once for every read; `flush` tells when it reached the disk.
     void setBool(const QString& key, bool value);
-    void setInteger(const QString& key, qint64 value);
-    void setReal(const QString& key, double value);
     void setString(const QString& key, const QString& value);
     void setData(const QString& key, const QByteArray& value);
     // The file keeps a one-element array as plain text; `stringList` reads either back.

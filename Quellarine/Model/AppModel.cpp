@@ -183,13 +183,10 @@ void AppModel::writePersonal()
 
 void AppModel::setCalibrating(bool value)
 {
-    bool changed = calibrating_ != value;
+    // No view shows it: it only holds the filters and the click guard off while the test records the raw hand.
     calibrating_ = value;
     syncTap();
     tap_.setClickSettings(clickSettings());
-    if (changed) {
-        emit calibratingChanged(value);
-    }
 }
 
 void AppModel::setSection(MainSection value)

@@ -154,7 +154,6 @@ signals:
     void presetIDChanged(quellarine::FilterPreset::ID value);
     void clickGuardOnChanged(bool value);
     void personalChanged();
-    void calibratingChanged(bool value);
     void sectionChanged(quellarine::MainSection value);
     void whatsNewUnseenChanged(bool value);
     void isOnChanged(bool value);

@@ -1,5 +1,13 @@
 #include "Quellarine/Shell/DesktopPlatform.h"
 
+#include "Backends/Common/KeyboardRelay.h"
+#include "Backends/Common/PointerSuspension.h"
+#include "Backends/Common/PointerThread.h"
+#include "Backends/Devices/DeviceKeyboard.h"
+#include "Backends/Devices/DevicesBackend.h"
+#include "Backends/Devices/UnavailableKeyboard.h"
+#include "Backends/X11/X11Backend.h"
+#include "Backends/X11/X11Keyboard.h"
 #include "Quellarine/Desktop/Appearance.h"
 #include "Quellarine/Desktop/DeviceAccess.h"
 #include "Quellarine/Desktop/Defaults.h"
@@ -23,16 +31,6 @@
 #include <QSocketNotifier>
 #include <QStyleHints>
 #include <QTimer>
-
-// Last: Xlib defines macros that clash with Qt's names.
-#include "Backends/Common/KeyboardRelay.h"
-#include "Backends/Common/PointerSuspension.h"
-#include "Backends/Common/PointerThread.h"
-#include "Backends/Devices/DeviceKeyboard.h"
-#include "Backends/Devices/DevicesBackend.h"
-#include "Backends/Devices/UnavailableKeyboard.h"
-#include "Backends/X11/X11Backend.h"
-#include "Backends/X11/X11Keyboard.h"
 
 namespace quellarine {
 

@@ -24,8 +24,6 @@ public:
     QString symbol() const { return symbol_; }
     QColor symbolColor() const;
     bool hovering() const { return hovering_; }
-    // The plate's fill opacity as drawn now: 5.5 % at rest, 11 % while hovering.
-    qreal plateOpacity() const { return plateOpacity_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -42,6 +40,7 @@ private:
     QString symbol_;
     std::optional<DynamicColor> color_;
     bool hovering_ = false;
+    // The plate's fill opacity as drawn now: 5.5 % at rest, 11 % while hovering.
     qreal plateOpacity_;
     QVariantAnimation* hover_;
 };

@@ -31,8 +31,6 @@ public:
     // shake is above 0.3 points, and the peak lies within 3 to 12 Hz; none otherwise.
     std::optional<double> rhythm() const;
 
-    const std::array<double, frequencyCount>& powers() const { return powers_; }
-
 private:
     std::array<double, frequencyCount> powers_{};
     double sumOfSquares_ = 0;

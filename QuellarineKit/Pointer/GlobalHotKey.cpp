@@ -65,36 +65,6 @@ std::optional<icu::UnicodeString> trimmedCharacter(const system::KeyboardLayout&
 
 } // namespace
 
-std::string_view Shortcut::symbol(Modifier modifier)
-{
-    switch (modifier) {
-    case Modifier::control:
-        return "⌃";
-    case Modifier::option:
-        return "⌥";
-    case Modifier::shift:
-        return "⇧";
-    case Modifier::command:
-        return "⌘";
-    }
-    return {};
-}
-
-std::string_view Shortcut::englishName(Modifier modifier)
-{
-    switch (modifier) {
-    case Modifier::control:
-        return "control";
-    case Modifier::option:
-        return "option";
-    case Modifier::shift:
-        return "shift";
-    case Modifier::command:
-        return "command";
-    }
-    return {};
-}
-
 const std::string& Shortcut::Naming::name(Modifier modifier) const
 {
     return modifierNames[static_cast<std::size_t>(modifier)];
@@ -125,15 +95,6 @@ std::string Shortcut::keyLabel(const Naming& naming) const
         }
     }
     return std::string(row->name);
-}
-
-std::string Shortcut::displayName(const Naming& naming) const
-{
-    std::string name;
-    for (Modifier modifier : modifierKeys()) {
-        name += symbol(modifier);
-    }
-    return name + keyLabel(naming);
 }
 
 std::string Shortcut::spokenDescription(const Naming& naming) const

@@ -36,11 +36,6 @@ public:
         static constexpr std::uint32_t controlMask = 0x1000;
 
         static constexpr std::uint32_t mask(Modifier modifier);
-        // The key-cap symbol: "⌃", "⌥", "⇧", "⌘".
-        static std::string_view symbol(Modifier modifier);
-        // The name as printed on the key, lower case: "control", "option", "shift", "command". It is also the
-        // text that translations of the name are looked up by.
-        static std::string_view englishName(Modifier modifier);
 
         // What naming a shortcut to the user depends on: the current keyboard layout, the modifiers' names in
         // the user's language and the locale that changes case.
@@ -79,8 +74,6 @@ public:
         // The key's printable name: the layout's character for letter keys (upper-cased), the fixed name of
         // other known keys, "#" and the decimal key code for unknown ones.
         std::string keyLabel(const Naming& naming) const;
-        // The modifiers' symbols with no separator, then the key label: "⌃⌥S".
-        std::string displayName(const Naming& naming) const;
         // The accessibility text: the capitalised modifier names, then the key label, joined with " + ".
         std::string spokenDescription(const Naming& naming) const;
     };

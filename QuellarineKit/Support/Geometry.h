@@ -50,8 +50,6 @@ struct Rect {
     double minY() const { return origin.y; }
     double maxX() const { return origin.x + size.width; }
     double maxY() const { return origin.y + size.height; }
-    double midX() const { return origin.x + size.width / 2; }
-    double midY() const { return origin.y + size.height / 2; }
     double width() const { return size.width; }
     double height() const { return size.height; }
     // Not a number counts as empty too: such a frame holds no point.

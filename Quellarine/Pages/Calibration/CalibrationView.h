@@ -60,8 +60,6 @@ public:
 
     QLabel& titleLabel() const { return *title_; }
     AIBadge& badge() const { return *badge_; }
-    // Whether the badge stands under the title rather than beside it.
-    bool badgeUnderTitle() const { return badgeUnder_; }
     QLabel& captionLabel() const { return *caption_; }
     QPushButton& headerButton() const { return *headerButton_; }
     ShortcutsSection& shortcuts() const { return *shortcuts_; }
@@ -103,7 +101,7 @@ private:
     QGridLayout* titleLine_;
     QLabel* title_;
     AIBadge* badge_;
-    bool badgeUnder_ = false;
+    bool badgeUnder_ = false; // the badge stands under the title rather than beside it
     QLabel* caption_;
     QPushButton* headerButton_;
     QShortcut* escape_;

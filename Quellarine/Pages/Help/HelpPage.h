@@ -44,7 +44,6 @@ public:
     QAbstractButton* siteAction() const { return site_; }
     QAbstractButton* updateAction() const { return update_; }
     ToggleSwitch* automaticUpdatesSwitch() const { return automatic_; }
-    QLabel* versionLine() const { return version_; }
 
 private:
     void refreshUpdates();

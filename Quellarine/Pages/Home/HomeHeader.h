@@ -63,7 +63,6 @@ public:
     explicit HomeHeader(AppModel& model, QWidget* parent = nullptr);
 
     Line& titleLine() const { return *title_; }
-    Line& subtitleLine() const { return *subtitle_; }
     QString title() const { return title_->text(); }
     QString subtitle() const { return subtitle_->text(); }
     ProminentButton& allowButton() const { return *allowButton_; }

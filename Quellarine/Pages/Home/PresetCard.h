@@ -40,7 +40,6 @@ public:
     qreal borderWidth() const { return selected_ ? 1.5 : 1.0; }
 
     QLabel& titleLabel() const { return *title_; }
-    QLabel& summaryLabel() const { return *summary_; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;

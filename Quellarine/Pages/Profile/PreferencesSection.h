@@ -47,7 +47,6 @@ public:
     DeviceOption& deviceOption(ProfileStore::Device device) const;
     // Shown only while a device is chosen; it drops into place and rises away.
     SymbolLabel& hint() const { return *hint_; }
-    DropIn& hintTransition() const { return *hintTransition_; }
     SegmentedPicker& appearancePicker() const { return *appearance_; }
     QComboBox& languagePicker() const { return *language_; }
     // Shown only while the chosen language differs from the one the application started in; it drops into place

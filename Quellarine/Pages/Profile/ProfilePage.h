@@ -34,7 +34,6 @@ public:
     static std::pair<QString, QString> namePlaceholders(const QString& accountFullName);
 
     ProfileHeader& header() const { return *header_; }
-    ProfileSection& detailsSection() const { return *details_; }
     QLineEdit& firstNameField() const { return *firstName_; }
     QLineEdit& lastNameField() const { return *lastName_; }
     QLineEdit& emailField() const { return *email_; }

@@ -25,7 +25,6 @@ public:
     // The column inside the card that the section's content goes into.
     QVBoxLayout& content() const { return *content_; }
     QLabel* titleLabel() const { return title_; }
-    QLabel* footerLabel() const { return footer_; }
     Card& card() const { return *card_; }
 
 private:

@@ -30,7 +30,6 @@ public:
             const Source& source, QWidget* parent = nullptr);
 
     FigureLine& figureLine() const { return *figureLine_; }
-    QLabel& findingText() const { return *finding_; }
     SymbolLabel& answer() const { return *answer_; }
     SourceLink& sourceLink() const { return *source_; }
 

@@ -2,6 +2,7 @@
 
 #include "X11TestSupport.h"
 
+#include "Backends/X11/X11EventTapHost.h"
 #include "Backends/X11/X11Keyboard.h"
 
 #include <X11/extensions/Xrandr.h>

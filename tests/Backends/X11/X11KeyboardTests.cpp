@@ -2,6 +2,7 @@
 
 #include "X11TestSupport.h"
 
+#include "Backends/X11/X11HotKeys.h"
 #include "Backends/X11/X11Keyboard.h"
 
 #include "QuellarineKit/Pointer/GlobalHotKey.h"

@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -19,26 +18,13 @@ using namespace quellarine;
 
 namespace {
 
-// Not a number reads the same as itself here: the property is that nothing changed.
-struct Real {
-    std::optional<double> value;
-
-    bool operator==(const Real& other) const
-    {
-        if (value && other.value && std::isnan(*value) && std::isnan(*other.value)) {
-            return true;
-        }
-        return value == other.value;
-    }
-};
-
-using Reading = std::tuple<std::optional<bool>, std::optional<qint64>, Real, std::optional<QString>,
-                           std::optional<QStringList>, std::optional<QByteArray>, std::optional<nlohmann::json>>;
+using Reading = std::tuple<std::optional<bool>, std::optional<QString>, std::optional<QStringList>,
+                           std::optional<QByteArray>, std::optional<nlohmann::json>>;
 
 Reading read(const Defaults& defaults, const QString& key)
 {
-    return {defaults.boolean(key),    defaults.integer(key), Real{defaults.real(key)}, defaults.string(key),
-            defaults.stringList(key), defaults.data(key),    defaults.json(key)};
+    return {defaults.boolean(key), defaults.string(key), defaults.stringList(key), defaults.data(key),
+            defaults.json(key)};
 }
 
 const QString filterOnKey = QStringLiteral("filterOn");
