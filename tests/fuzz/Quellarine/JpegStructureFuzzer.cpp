@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The budget over the frame this file claims, at the size the profile photo asks for.
     const QSize frame(jpeg.width, jpeg.height);
     for (int side : {1, 512, 65535}) {
-        if (PhotoBudget::allows(bytes.size(), frame, QImage::Format_RGB32, side, &jpeg)) {
-            fuzz::require(bytes.size() + PhotoBudget::decodingBytes(frame, QImage::Format_RGB32, side, &jpeg)
+        if (const auto decoder = PhotoBudget::choose(bytes.size(), "jpeg", frame, QImage::Format_RGB32, side, &jpeg)) {
+            fuzz::require(bytes.size() + PhotoBudget::decodingBytes(*decoder, frame, QImage::Format_RGB32, side, &jpeg)
                               <= PhotoBudget::memoryLimit,
                           "allowed beyond the memory limit");
         }
