@@ -1,5 +1,9 @@
 #include "TestPictures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -132,6 +136,24 @@ QByteArray TestPictures::interlacedPng(const QImage& image)
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+QByteArray TestPictures::kept(const QString& name, const std::function<QByteArray()>& make)
+{
+    const QString folder = QStringLiteral(QUELLARINE_TEST_PICTURES_DIR);
+    QFile stored(folder + u'/' + name);
+    if (stored.open(QIODevice::ReadOnly)) {
+        return stored.readAll();
+    }
+    const QByteArray bytes = make();
+    QDir().mkpath(folder);
+    // Whole or not at all, should two test programs make it at once.
+    QSaveFile file(stored.fileName());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        file.commit();
+    }
     return bytes;
 }
 

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QString>
+
+#include <functional>
 
 namespace quellarine::testing {
 
@@ -33,6 +36,10 @@ public:
 
     // An interlaced (Adam7) PNG of the picture, 8-bit RGBA.
     static QByteArray interlacedPng(const QImage& image);
+
+    // The file made by `make`, kept in the build folder under `name` after the first time. The name says what the
+    // file holds; change it when what `make` makes changes.
+    static QByteArray kept(const QString& name, const std::function<QByteArray()>& make);
 };
 
 } // namespace quellarine::testing
