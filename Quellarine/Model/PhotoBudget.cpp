@@ -20,11 +20,16 @@ std::int64_t pixelBytes(QImage::Format format)
 
 } // namespace
 
-QSize PhotoBudget::target(QSize size, int maximumSide)
+QSize PhotoBudget::target(QSize size, Bounds bounds)
 {
-    return std::max(size.width(), size.height()) > maximumSide
-        ? size.scaled(maximumSide, maximumSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1))
-        : size;
+    const double shorter = std::min(size.width(), size.height());
+    const double longer = std::max(size.width(), size.height());
+    const double scale = std::min({bounds.shorter / shorter, bounds.longer / longer, 1.0});
+    if (scale >= 1) {
+        return size;
+    }
+    const auto side = [&](int length) { return std::clamp(int(std::lround(length * scale)), 1, length); };
+    return {side(size.width()), side(size.height())};
 }
 
 int PhotoBudget::eighths(QSize size, QSize target)
@@ -33,12 +38,12 @@ int PhotoBudget::eighths(QSize size, QSize target)
     return std::clamp(int(std::ceil(8 / factor)), 1, 8);
 }
 
-std::int64_t PhotoBudget::decodingBytes(Decoder decoder, QSize size, QImage::Format pixelFormat, int maximumSide,
+std::int64_t PhotoBudget::decodingBytes(Decoder decoder, QSize size, QImage::Format pixelFormat, Bounds bounds,
                                         const JpegStructure* jpeg)
 {
     const std::int64_t width = size.width();
     const std::int64_t height = size.height();
-    const QSize scaledTo = target(size, maximumSide);
+    const QSize scaledTo = target(size, bounds);
     const bool scaled = scaledTo != size;
     const std::int64_t targetBytes = std::int64_t{scaledTo.width()} * scaledTo.height() * 4;
     if (decoder == Decoder::pngRows) {
@@ -63,15 +68,15 @@ std::int64_t PhotoBudget::decodingBytes(Decoder decoder, QSize size, QImage::For
 }
 
 std::optional<PhotoBudget::Decoder> PhotoBudget::choose(std::int64_t fileBytes, const QByteArray& format, QSize size,
-                                                        QImage::Format pixelFormat, int maximumSide,
+                                                        QImage::Format pixelFormat, Bounds bounds,
                                                         const JpegStructure* jpeg)
 {
-    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > pixelLimit || maximumSide < 1
-        || (format == "jpeg") != (jpeg != nullptr)) {
+    if (size.isEmpty() || std::int64_t{size.width()} * size.height() > pixelLimit || bounds.shorter < 1
+        || bounds.longer < 1 || (format == "jpeg") != (jpeg != nullptr)) {
         return std::nullopt;
     }
     const auto fits = [&](Decoder decoder) {
-        return fileBytes + decodingBytes(decoder, size, pixelFormat, maximumSide, jpeg) <= memoryLimit;
+        return fileBytes + decodingBytes(decoder, size, pixelFormat, bounds, jpeg) <= memoryLimit;
     };
     if (format == "png") {
         return fits(Decoder::pngRows) ? std::optional(Decoder::pngRows) : std::nullopt;

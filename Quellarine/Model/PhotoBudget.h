@@ -32,23 +32,31 @@ public:
         pngRows,
     };
 
+    // How large a decoded picture may be: the largest size (never enlarged) whose shorter side is no more than
+    // `shorter` and whose longer no more than `longer`. A thumbnail that crops the centre square needs its shorter
+    // side; the longer bound keeps a panorama's strip small.
+    struct Bounds {
+        int shorter = 1;
+        int longer = 1;
+    };
+
     PhotoBudget() = delete;
 
-    // The size a picture of `size` is decoded to: no more than `maximumSide` a side, never enlarged.
-    static QSize target(QSize size, int maximumSide);
+    // The size a picture of `size` is decoded to within `bounds`.
+    static QSize target(QSize size, Bounds bounds);
     // The fewest eighths of each side a JPEG decoder can keep and still cover `target`.
     static int eighths(QSize size, QSize target);
 
-    // Bytes `decoder` takes to read a picture of `size` pixels, stored as `pixelFormat`, no larger than
-    // `maximumSide` a side. For a JPEG file, its structure says how the decoder goes about it.
-    static std::int64_t decodingBytes(Decoder decoder, QSize size, QImage::Format pixelFormat, int maximumSide,
+    // Bytes `decoder` takes to read a picture of `size` pixels, stored as `pixelFormat`, to its target within
+    // `bounds`. For a JPEG file, its structure says how the decoder goes about it.
+    static std::int64_t decodingBytes(Decoder decoder, QSize size, QImage::Format pixelFormat, Bounds bounds,
                                       const JpegStructure* jpeg);
 
     // How a file of `fileBytes` in `format` ("jpeg" with its structure, "png", "gif" or "bmp") holding such a
     // picture is decoded: Qt's reader where it fits the limits, else the format's own decoder that does; none
     // when no decoder does.
     static std::optional<Decoder> choose(std::int64_t fileBytes, const QByteArray& format, QSize size,
-                                         QImage::Format pixelFormat, int maximumSide, const JpegStructure* jpeg);
+                                         QImage::Format pixelFormat, Bounds bounds, const JpegStructure* jpeg);
 };
 
 } // namespace quellarine

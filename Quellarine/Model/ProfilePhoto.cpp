@@ -68,10 +68,10 @@ QImage upright(const QImage& image, QImageIOHandler::Transformations transformat
         : turned;
 }
 
-// The picture in the bytes, at most `maximumSide` pixels a side; null when they are not a whole photo in a format
+// The picture in the bytes, made as small as `bounds` let it; null when they are not a whole photo in a format
 // this application reads. A file that claims a picture larger than its data can hold, or one that no decoder can
 // read within the budget, is refused from its header, before any pixel is decoded.
-QImage decode(const QByteArray& data, int maximumSide)
+QImage decode(const QByteArray& data, PhotoBudget::Bounds bounds)
 {
     QBuffer buffer;
     buffer.setData(data);
@@ -104,11 +104,11 @@ QImage decode(const QByteArray& data, int maximumSide)
         return {};
     }
     const std::optional<PhotoBudget::Decoder> decoder
-        = PhotoBudget::choose(data.size(), format, size, reader.imageFormat(), maximumSide, jpeg ? &*jpeg : nullptr);
+        = PhotoBudget::choose(data.size(), format, size, reader.imageFormat(), bounds, jpeg ? &*jpeg : nullptr);
     if (!decoder) {
         return {};
     }
-    const QSize target = PhotoBudget::target(size, maximumSide);
+    const QSize target = PhotoBudget::target(size, bounds);
     switch (*decoder) {
     case PhotoBudget::Decoder::qt:
         if (target != size) {
@@ -119,8 +119,8 @@ QImage decode(const QByteArray& data, int maximumSide)
         return PngRowReader::read(data, size, target);
     case PhotoBudget::Decoder::lowFrequencies: {
         const QSize frame(jpeg->width, jpeg->height);
-        const QImage decoded = ProgressiveJpegReader::read(
-            data, frame, PhotoBudget::eighths(frame, PhotoBudget::target(frame, maximumSide)));
+        const QImage decoded
+            = ProgressiveJpegReader::read(data, frame, PhotoBudget::eighths(frame, PhotoBudget::target(frame, bounds)));
         if (decoded.isNull()) {
             return {};
         }
@@ -128,7 +128,7 @@ QImage decode(const QByteArray& data, int maximumSide)
         const QSize turned
             = transformation.testFlag(QImageIOHandler::TransformationRotate90) ? frame.transposed() : frame;
         return upright(decoded, transformation)
-            .scaled(PhotoBudget::target(turned, maximumSide), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            .scaled(PhotoBudget::target(turned, bounds), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     }
     return {};
@@ -185,7 +185,7 @@ QImage ProfilePhoto::load(const QString& path)
         return {};
     }
     // The file is one this application wrote at 512 pixels; a larger one is shown no bigger than an import would.
-    return decode(*data, storedSide);
+    return decode(*data, {storedSide, storedSide});
 }
 
 std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(const QString& sourcePath)
@@ -209,7 +209,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(con
         return Error::unreadable;
     }
 
-    QImage decoded = decode(*data, decodedSide);
+    QImage decoded = decode(*data, {storedSide, decodedSide});
     data.reset();
     if (decoded.isNull()) {
         return Error::unreadable;

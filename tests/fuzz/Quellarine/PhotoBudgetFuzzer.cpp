@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto width = take<std::int32_t>(data, size);
     const auto height = take<std::int32_t>(data, size);
     const auto format = formats[take<std::uint8_t>(data, size) % formats.size()];
-    const int maximumSide = 1 + take<std::uint16_t>(data, size);
+    const PhotoBudget::Bounds bounds{1 + take<std::uint16_t>(data, size), 1 + take<std::uint16_t>(data, size)};
     const std::int64_t fileBytes = take<std::uint32_t>(data, size) % (PhotoBudget::memoryLimit * 2);
     const QByteArray fileFormat = fileFormats[take<std::uint8_t>(data, size) % fileFormats.size()];
     // The rest is the JPEG file whose structure the budget weighs.
@@ -48,34 +48,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const JpegStructure* structure = fileFormat == "jpeg" && jpeg.supported ? &jpeg : nullptr;
 
     const QSize picture(width, height);
-    const auto decoder = PhotoBudget::choose(fileBytes, fileFormat, picture, format, maximumSide, structure);
+    const auto decoder = PhotoBudget::choose(fileBytes, fileFormat, picture, format, bounds, structure);
     if (!decoder) {
         return 0;
     }
     fuzz::require(!picture.isEmpty() && std::int64_t{width} * height <= PhotoBudget::pixelLimit,
                   "allowed an empty or oversized picture");
-    const std::int64_t cost = PhotoBudget::decodingBytes(*decoder, picture, format, maximumSide, structure);
+    const std::int64_t cost = PhotoBudget::decodingBytes(*decoder, picture, format, bounds, structure);
     fuzz::require(cost >= 0, "a negative decoding cost");
     fuzz::require(fileBytes + cost <= PhotoBudget::memoryLimit, "allowed beyond the memory limit");
     fuzz::require((*decoder == PhotoBudget::Decoder::pngRows) == (fileFormat == "png"), "a PNG decoder for another");
     if (*decoder == PhotoBudget::Decoder::lowFrequencies) {
         fuzz::require(structure != nullptr && structure->progressive, "low frequencies of no progressive JPEG");
-        fuzz::require(
-            fileBytes + PhotoBudget::decodingBytes(PhotoBudget::Decoder::qt, picture, format, maximumSide, structure)
-                > PhotoBudget::memoryLimit,
-            "passed over Qt's reader where it fits");
+        fuzz::require(fileBytes
+                              + PhotoBudget::decodingBytes(PhotoBudget::Decoder::qt, picture, format, bounds, structure)
+                          > PhotoBudget::memoryLimit,
+                      "passed over Qt's reader where it fits");
     }
-    const QSize target = PhotoBudget::target(picture, maximumSide);
-    fuzz::require(!target.isEmpty() && target.width() <= width && target.height() <= height
-                      && std::max(target.width(), target.height()) <= maximumSide,
-                  "a target outside the picture or the side");
+    const QSize target = PhotoBudget::target(picture, bounds);
+    fuzz::require(!target.isEmpty() && target.width() <= width && target.height() <= height,
+                  "a target outside the picture");
+    fuzz::require(target == picture
+                      || (std::min(target.width(), target.height()) <= bounds.shorter
+                          && std::max(target.width(), target.height()) <= bounds.longer),
+                  "a target beyond its bounds");
     const std::int64_t eighths = PhotoBudget::eighths(picture, target);
     fuzz::require((width * eighths + 7) / 8 >= target.width() && (height * eighths + 7) / 8 >= target.height(),
                   "eighths that do not cover the target");
     if (fileBytes > 0) {
-        fuzz::require(
-            PhotoBudget::choose(fileBytes - 1, fileFormat, picture, format, maximumSide, structure).has_value(),
-            "a smaller file of the same picture refused");
+        fuzz::require(PhotoBudget::choose(fileBytes - 1, fileFormat, picture, format, bounds, structure).has_value(),
+                      "a smaller file of the same picture refused");
     }
     return 0;
 }

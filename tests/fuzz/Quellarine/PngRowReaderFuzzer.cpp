@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (int side : {1, 7, 64}) {
-        const QSize target = PhotoBudget::target(claimed, side);
+        const QSize target = PhotoBudget::target(claimed, {side, side});
         const QImage picture = PngRowReader::read(bytes, claimed, target);
         if (picture.isNull()) {
             continue;
