@@ -266,6 +266,21 @@ TEST_F(ProfilePhotoTest, StoresTheCentredSquareUprightAndNeverEnlarged)
     EXPECT_GT(QColor(portrait.pixel(150, 10)).red(), 200);
     EXPECT_GT(QColor(portrait.pixel(150, 290)).blue(), 200);
 
+    // The same from a camera's progressive picture, too large for libjpeg to decode within the budget: turned a
+    // quarter clockwise, a quarter the other way (its right half on top) and half round (its left half right).
+    QImage camera(6000, 4000, QImage::Format_RGB32);
+    camera.fill(Qt::blue);
+    QPainter(&camera).fillRect(0, 0, 3000, 4000, Qt::red);
+    const QByteArray cameraFile = TestPictures::jpeg(camera, {});
+    const std::vector<std::tuple<quint16, QPoint, QPoint>> turns{
+        {6, {256, 10}, {256, 500}}, {8, {256, 500}, {256, 10}}, {3, {500, 256}, {10, 256}}};
+    for (const auto& [orientation, red, blue] : turns) {
+        auto upright = std::get<QImage>(import(withOrientation(cameraFile, orientation)));
+        EXPECT_EQ(upright.size(), QSize(512, 512)) << orientation;
+        EXPECT_GT(QColor(upright.pixel(red)).red(), 200) << orientation;
+        EXPECT_GT(QColor(upright.pixel(blue)).blue(), 200) << orientation;
+    }
+
     // A tag that names no orientation is no reason to refuse the picture: it is taken as it is stored.
     EXPECT_EQ(std::get<QImage>(import(withOrientation(encoded(bands(300, 200), "JPEG"), 42))).size(), QSize(200, 200));
 
