@@ -22,6 +22,8 @@ constexpr std::array<std::uint8_t, 64> naturalOrder{0,  1,  8,  16, 9,  2,  3,  
                                                     35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
                                                     58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
 
+constexpr int maximumScans = 100;
+
 std::int64_t ceilDivide(std::int64_t value, std::int64_t divisor)
 {
     return (value + divisor - 1) / divisor;
@@ -256,16 +258,17 @@ public:
             } else if (marker == 0xE2) {
                 iccChunk(start, bytes);
             } else if (marker == 0xDA) {
-                const std::optional<qsizetype> end = scan(start, bytes);
+                // Each scan walks every block, however little data it has: a few bytes per scan must not buy
+                // minutes of work. Encoders write about ten.
+                const std::optional<qsizetype> end = ++scans_ <= maximumScans ? scan(start, bytes) : std::nullopt;
                 understood = end.has_value();
                 at = end.value_or(at);
-                scanned_ = true;
             }
             if (!understood) {
                 return {};
             }
         }
-        return scanned_ ? picture() : QImage();
+        return scans_ > 0 ? picture() : QImage();
     }
 
 private:
@@ -738,7 +741,7 @@ private:
     int adobeTransform_ = -1;
     int iccCount_ = 0;
     std::map<int, QByteArray> iccChunks_;
-    bool scanned_ = false;
+    int scans_ = 0;
 };
 
 } // namespace

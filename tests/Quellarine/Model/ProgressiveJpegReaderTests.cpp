@@ -88,6 +88,20 @@ TEST(ProgressiveJpegReaderTest, GivesNothingForAnythingButAWholeProgressiveFileO
     QByteArray shortened = file;
     shortened.remove(secondScan - 40, 30);
     EXPECT_TRUE(ProgressiveJpegReader::read(shortened, {120, 80}, 1).isNull());
+
+    // Scans beyond any encoder's count: each would walk every block again.
+    const qsizetype scanData = firstScan + 2 + ((quint8(file[firstScan + 2]) << 8) | quint8(file[firstScan + 3]));
+    qsizetype scanEnd = scanData;
+    while (quint8(file[scanEnd]) != 0xFF || file[scanEnd + 1] == 0 || (quint8(file[scanEnd + 1]) & 0xF8) == 0xD0) {
+        ++scanEnd;
+    }
+    const QByteArray dcScan = file.mid(firstScan, scanEnd - firstScan);
+    const int scans = int(file.count("\xff\xda"));
+    QByteArray repeated = file;
+    repeated.insert(firstScan, dcScan.repeated(100 - scans));
+    EXPECT_FALSE(ProgressiveJpegReader::read(repeated, {120, 80}, 2).isNull()) << "a hundred scans";
+    EXPECT_TRUE(ProgressiveJpegReader::read(repeated.insert(firstScan, dcScan), {120, 80}, 2).isNull())
+        << "a hundred and one";
 }
 
 // A profile in the file comes with the picture, so that its colours are shown as the file means them.
