@@ -50,8 +50,10 @@ std::int64_t PhotoBudget::decodingBytes(Decoder decoder, QSize size, QImage::For
         return PngRowReader::memoryBytes(size, scaledTo);
     }
     if (decoder == Decoder::lowFrequencies && jpeg != nullptr) {
-        // Then scaled the rest of the way.
-        return ProgressiveJpegReader::memoryBytes(*jpeg, eighths(size, scaledTo)) + (scaled ? targetBytes : 0);
+        // Then turned upright (a copy of the decoded picture) and scaled the rest of the way.
+        const int kept = eighths(size, scaledTo);
+        const std::int64_t decoded = (width * kept + 7) / 8 * ((height * kept + 7) / 8) * 4;
+        return ProgressiveJpegReader::memoryBytes(*jpeg, kept) + decoded + (scaled ? targetBytes : 0);
     }
     if (jpeg == nullptr) {
         // Decoded whole, then converted for scaling and scaled.
