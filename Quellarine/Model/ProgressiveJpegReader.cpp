@@ -426,7 +426,7 @@ private:
                 }
                 c->quantisation = quantisation_[std::size_t(c->quantTable)];
             }
-            const bool needsTable = dc ? high == 0 : true;
+            const bool needsTable = !dc || high == 0; // a DC refinement reads bare bits
             if (needsTable
                 && !(dc ? dcTables_[std::size_t(c->dcTable)] : acTables_[std::size_t(c->acTable)]).defined()) {
                 return std::nullopt;
