@@ -12,7 +12,7 @@ purpose=${1:-test}
 
 RUN_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  nlohmann-json3-dev libicu-dev
+  nlohmann-json3-dev libicu-dev libpng-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libx11-dev libx11-xcb-dev libxcb1-dev libxcb-record0-dev libxcb-xtest0-dev libxi-dev libxtst-dev libxrandr-dev
   libxkbcommon-dev
@@ -24,6 +24,8 @@ RUN_PACKAGES=(
 )
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the photo tests write and read JPEG files with libjpeg itself
+  libjpeg-dev
   # private X servers, a session bus and a local TLS server for the tests
   xvfb xauth x11-xserver-utils x11-xkb-utils dbus-daemon openssl
   # the D-Bus fuzz targets build their messages with libdbus

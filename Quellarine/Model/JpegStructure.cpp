@@ -58,6 +58,7 @@ JpegStructure JpegStructure::read(const QByteArray& data)
             const bool whole = length >= 8 + 3 * count && count > 0;
             jpeg.supported = !framed && whole && (marker == 0xC0 || marker == 0xC1 || marker == 0xC2);
             jpeg.buffersWholeImage = marker == 0xC2;
+            jpeg.progressive = marker == 0xC2;
             jpeg.height = whole ? (byte(at + 5) << 8) | byte(at + 6) : 0;
             jpeg.width = whole ? (byte(at + 7) << 8) | byte(at + 8) : 0;
             jpeg.components.clear();

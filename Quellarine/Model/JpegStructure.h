@@ -23,6 +23,8 @@ struct JpegStructure {
     // Progressive, or a first scan that leaves out components: the decoder keeps the whole picture's
     // coefficients, however small the picture it is asked for.
     bool buffersWholeImage = false;
+    // A progressive frame (SOF2).
+    bool progressive = false;
     int width = 0;
     int height = 0;
     std::vector<Component> components;

@@ -1,5 +1,7 @@
 #include "Quellarine/Model/PhotoCompleteness.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -112,6 +114,41 @@ bool PhotoCompleteness::bmp(const QByteArray& data)
         return false;
     }
     return true;
+}
+
+// A whole PNG file walks from its header chunk to its end chunk, and its compressed rows are long enough for the
+// picture: deflate makes at most 1032 bytes of each byte it is given (the checksums are libpng's to check).
+bool PhotoCompleteness::png(const QByteArray& data)
+{
+    const auto word = [&](qsizetype at) {
+        return std::uint32_t(static_cast<unsigned char>(data[at])) << 24
+            | std::uint32_t(static_cast<unsigned char>(data[at + 1])) << 16
+            | std::uint32_t(static_cast<unsigned char>(data[at + 2])) << 8
+            | std::uint32_t(static_cast<unsigned char>(data[at + 3]));
+    };
+    if (data.size() < 33 || !data.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) || word(8) != 13
+        || data.mid(12, 4) != "IHDR") {
+        return false;
+    }
+    const std::uint32_t width = word(16);
+    const std::uint32_t height = word(20);
+    const int depth = static_cast<unsigned char>(data[24]);
+    const int channels = std::array{1, 0, 3, 1, 2, 0, 4}.at(std::min<std::size_t>(data[25] & 0xFF, 6));
+    std::int64_t compressed = 0;
+    for (qsizetype at = 8; at + 12 <= data.size();) {
+        const std::int64_t length = word(at);
+        if (length > data.size() - at - 12) {
+            return false;
+        }
+        const QByteArray type = data.mid(at + 4, 4);
+        if (type == "IDAT") {
+            compressed += length;
+        } else if (type == "IEND") {
+            return double(compressed) * 1032 >= double(width) * double(height) * depth * channels / 8;
+        }
+        at += 12 + qsizetype(length);
+    }
+    return false;
 }
 
 } // namespace quellarine

@@ -4,6 +4,8 @@
 #include "Quellarine/Model/JpegStructure.h"
 #include "Quellarine/Model/PhotoBudget.h"
 #include "Quellarine/Model/PhotoCompleteness.h"
+#include "Quellarine/Model/PngRowReader.h"
+#include "Quellarine/Model/ProgressiveJpegReader.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStandardPaths>
+#include <QTransform>
 
 #include <array>
 #include <cstdlib>
@@ -55,10 +58,20 @@ std::optional<QByteArray> readLimited(int descriptor, std::int64_t size)
     return data;
 }
 
-// The picture in the bytes, at most `maximumSide` pixels a side; null when they are not a whole photo in a format
-// this application reads. A file that claims a picture larger than its data can hold, or one whose decoding would
-// take more memory than the budget, is refused from its header, before any pixel is decoded.
-QImage decode(const QByteArray& data, int maximumSide)
+// The picture turned upright as an orientation tag says: mirrored or flipped first, then a quarter clockwise.
+QImage upright(const QImage& image, QImageIOHandler::Transformations transformation)
+{
+    QImage turned = image.mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                   transformation.testFlag(QImageIOHandler::TransformationFlip));
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90)
+        ? turned.transformed(QTransform().rotate(90))
+        : turned;
+}
+
+// The picture in the bytes, made as small as `bounds` let it; null when they are not a whole photo in a format
+// this application reads. A file that claims a picture larger than its data can hold, or one that no decoder can
+// read within the budget, is refused from its header, before any pixel is decoded.
+QImage decode(const QByteArray& data, PhotoBudget::Bounds bounds)
 {
     QBuffer buffer;
     buffer.setData(data);
@@ -86,16 +99,39 @@ QImage decode(const QByteArray& data, int maximumSide)
             return {};
         }
     }
-    if ((format == "gif" && !PhotoCompleteness::gif(data)) || (format == "bmp" && !PhotoCompleteness::bmp(data))) {
+    if ((format == "gif" && !PhotoCompleteness::gif(data)) || (format == "bmp" && !PhotoCompleteness::bmp(data))
+        || (format == "png" && !PhotoCompleteness::png(data))) {
         return {};
     }
-    if (!PhotoBudget::allows(data.size(), size, reader.imageFormat(), maximumSide, jpeg ? &*jpeg : nullptr)) {
+    const std::optional<PhotoBudget::Decoder> decoder
+        = PhotoBudget::choose(data.size(), format, size, reader.imageFormat(), bounds, jpeg ? &*jpeg : nullptr);
+    if (!decoder) {
         return {};
     }
-    if (std::max(size.width(), size.height()) > maximumSide) {
-        reader.setScaledSize(size.scaled(maximumSide, maximumSide, Qt::KeepAspectRatio));
+    const QSize target = PhotoBudget::target(size, bounds);
+    switch (*decoder) {
+    case PhotoBudget::Decoder::qt:
+        if (target != size) {
+            reader.setScaledSize(target);
+        }
+        return reader.read();
+    case PhotoBudget::Decoder::pngRows:
+        return PngRowReader::read(data, size, target);
+    case PhotoBudget::Decoder::lowFrequencies: {
+        const QSize frame(jpeg->width, jpeg->height);
+        const QImage decoded
+            = ProgressiveJpegReader::read(data, frame, PhotoBudget::eighths(frame, PhotoBudget::target(frame, bounds)));
+        if (decoded.isNull()) {
+            return {};
+        }
+        const QImageIOHandler::Transformations transformation = reader.transformation();
+        const QSize turned
+            = transformation.testFlag(QImageIOHandler::TransformationRotate90) ? frame.transposed() : frame;
+        return upright(decoded, transformation)
+            .scaled(PhotoBudget::target(turned, bounds), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return reader.read();
+    }
+    return {};
 }
 
 } // namespace
@@ -149,7 +185,7 @@ QImage ProfilePhoto::load(const QString& path)
         return {};
     }
     // The file is one this application wrote at 512 pixels; a larger one is shown no bigger than an import would.
-    return decode(*data, storedSide);
+    return decode(*data, {storedSide, storedSide});
 }
 
 std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(const QString& sourcePath)
@@ -173,7 +209,7 @@ std::variant<QByteArray, ProfilePhoto::Error> ProfilePhoto::makeThumbnailPNG(con
         return Error::unreadable;
     }
 
-    QImage decoded = decode(*data, decodedSide);
+    QImage decoded = decode(*data, {storedSide, decodedSide});
     data.reset();
     if (decoded.isNull()) {
         return Error::unreadable;

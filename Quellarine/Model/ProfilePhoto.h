@@ -20,7 +20,8 @@ public:
     static constexpr const char* fileName = "profile-photo.png";
     // Larger files are refused before any decoding; a file of exactly this size is accepted.
     static constexpr std::int64_t sizeLimit = 41'943'040;
-    // The decoded picture's longer side, before cropping.
+    // The decoded picture's longer side at most, before cropping: its shorter side need cover no more than the
+    // stored square, and a panorama's strip stays small.
     static constexpr int decodedSide = 1024;
     // The stored square's side at most; smaller pictures are never enlarged.
     static constexpr int storedSide = 512;
@@ -41,7 +42,8 @@ public:
     static QImage load(const QString& path);
 
     // The picture in the file as a centred square PNG of at most 512 pixels a side in sRGB, upright as its
-    // orientation tag says. Decodes at most 1024 pixels a side, so a large photo is never held at full size.
+    // orientation tag says. Decodes no more than the square needs (512 pixels on the shorter side, at most 1024 on
+    // the longer), so a large photo is never held at full size.
     static std::variant<QByteArray, Error> makeThumbnailPNG(const QString& sourcePath);
 
     // The import's work: thumbnail, then write to `photoPath` (mode 0600 before an atomic rename).

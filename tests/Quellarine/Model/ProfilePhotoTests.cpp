@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "TestPictures.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -28,6 +30,7 @@
 
 using namespace quellarine;
 using Error = ProfilePhoto::Error;
+using quellarine::testing::TestPictures;
 
 namespace {
 
@@ -37,6 +40,16 @@ QByteArray encoded(const QImage& image, const char* format)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, 90);
+    return bytes;
+}
+
+// A PNG as phones and screenshot tools write it, compressed at zlib's usual level.
+QByteArray compressedPng(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
     return bytes;
 }
 
@@ -62,8 +75,8 @@ QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation)
     return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
-// A PNG whose header claims 50,000 × 50,000 pixels, with a valid checksum so that the decoder believes it.
-QByteArray pngBomb()
+// A PNG whose header claims side × side pixels, with a valid checksum so that the decoder believes it.
+QByteArray pngBomb(int side)
 {
     QByteArray png = encoded(bands(30, 20), "PNG");
     const auto put = [&](int at, quint32 value) {
@@ -71,8 +84,8 @@ QByteArray pngBomb()
             png[at + shift] = char(value >> (24 - 8 * shift));
         }
     };
-    put(16, 50'000);
-    put(20, 50'000);
+    put(16, quint32(side));
+    put(20, quint32(side));
     quint32 crc = 0xFFFF'FFFF;
     for (int at = 12; at < 29; ++at) {
         crc ^= quint8(png[at]);
@@ -205,7 +218,7 @@ long peakMemoryKilobytes()
     return usage.ru_maxrss;
 }
 
-class ProfilePhotoTest : public testing::Test {
+class ProfilePhotoTest : public ::testing::Test {
 protected:
     QString file(const QString& name, const QByteArray& bytes) const
     {
@@ -253,6 +266,21 @@ TEST_F(ProfilePhotoTest, StoresTheCentredSquareUprightAndNeverEnlarged)
     EXPECT_GT(QColor(portrait.pixel(150, 10)).red(), 200);
     EXPECT_GT(QColor(portrait.pixel(150, 290)).blue(), 200);
 
+    // The same from a camera's progressive picture, too large for libjpeg to decode within the budget: turned a
+    // quarter clockwise, a quarter the other way (its right half on top) and half round (its left half right).
+    QImage camera(6000, 4000, QImage::Format_RGB32);
+    camera.fill(Qt::blue);
+    QPainter(&camera).fillRect(0, 0, 3000, 4000, Qt::red);
+    const QByteArray cameraFile = TestPictures::jpeg(camera, {});
+    const std::vector<std::tuple<quint16, QPoint, QPoint>> turns{
+        {6, {256, 10}, {256, 500}}, {8, {256, 500}, {256, 10}}, {3, {500, 256}, {10, 256}}};
+    for (const auto& [orientation, red, blue] : turns) {
+        auto upright = std::get<QImage>(import(withOrientation(cameraFile, orientation)));
+        EXPECT_EQ(upright.size(), QSize(512, 512)) << orientation;
+        EXPECT_GT(QColor(upright.pixel(red)).red(), 200) << orientation;
+        EXPECT_GT(QColor(upright.pixel(blue)).blue(), 200) << orientation;
+    }
+
     // A tag that names no orientation is no reason to refuse the picture: it is taken as it is stored.
     EXPECT_EQ(std::get<QImage>(import(withOrientation(encoded(bands(300, 200), "JPEG"), 42))).size(), QSize(200, 200));
 
@@ -269,7 +297,8 @@ TEST_F(ProfilePhotoTest, BadInputIsUnreadableWithoutDecodingTheClaimedPicture)
     const QByteArray bmp = encoded(bands(600, 400), "BMP");
     const long before = peakMemoryKilobytes();
     const std::vector<std::pair<const char*, QByteArray>> cases{
-        {"PNG bomb", pngBomb()},
+        {"PNG bomb", pngBomb(50'000)},
+        {"PNG claiming 14000² in a few hundred bytes", pngBomb(14'000)},
         {"JPEG bomb", jpegBomb()},
         {"progressive JPEG bomb", progressiveBomb(16'000)},
         {"progressive JPEG bomb with its scans padded", paddedProgressiveBomb(16'000)},
@@ -372,9 +401,54 @@ TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
     }
     cases.push_back({"padded progressive JPEG claiming 32000²", paddedProgressiveBomb(32'000), "unreadable"});
     cases.push_back({"baseline JPEG claiming 50000²", jpegBomb(), "unreadable"});
-    cases.push_back({"PNG claiming 50000²", pngBomb(), "unreadable"});
+    cases.push_back({"PNG claiming 50000²", pngBomb(50'000), "unreadable"});
+    cases.push_back({"PNG claiming 14000²", pngBomb(14'000), "unreadable"});
     cases.push_back({"GIF claiming 65535²", checkedGif(64).replace(6, 4, "\xff\xff\xff\xff"), "unreadable"});
+    cases.push_back({"padded progressive JPEG claiming 12000²", paddedProgressiveBomb(12'000), "unreadable"});
     cases.push_back({"6000 × 4000 JPEG", encoded(bands(6000, 4000), "JPEG"), "stored 512x512"});
+    // Real pictures at the sizes people take them, with a photo's grain in every pixel.
+    const auto photo = [](QSize size, unsigned seed, bool withAlpha = false) {
+        return TestPictures::photoLike(size, seed, withAlpha);
+    };
+    const auto kept = [](const char* name, const std::function<QByteArray()>& make) {
+        return TestPictures::kept(QString::fromUtf8(name), make);
+    };
+    cases.push_back({"6000 × 4000 progressive JPEG, a camera's",
+                     kept("camera-6000x4000-1.jpg",
+                          [&] {
+                              return TestPictures::jpeg(photo({6000, 4000}, 1), {});
+                          }),
+                     "stored 512x512"});
+    cases.push_back({"6000 × 4000 progressive JPEG at 4:4:4, a photo editor's",
+                     kept("editor-6000x4000-1-444-q95.jpg",
+                          [&] {
+                              return TestPictures::jpeg(photo({6000, 4000}, 1), {.chromaPerFour = 4, .quality = 95});
+                          }),
+                     "stored 512x512"});
+    cases.push_back({"6000 × 4000 PNG, a phone's",
+                     kept("phone-6000x4000-1.png",
+                          [&] {
+                              return compressedPng(photo({6000, 4000}, 1));
+                          }),
+                     "stored 512x512"});
+    cases.push_back({"4032 × 3024 PNG, a phone's",
+                     kept("phone-4032x3024-2.png",
+                          [&] {
+                              return compressedPng(photo({4032, 3024}, 2));
+                          }),
+                     "stored 512x512"});
+    cases.push_back({"3840 × 2160 PNG, a 4K screenshot",
+                     kept("screen-3840x2160-3-alpha.png",
+                          [&] {
+                              return compressedPng(photo({3840, 2160}, 3, true));
+                          }),
+                     "stored 512x512"});
+    cases.push_back({"3840 × 2160 interlaced PNG",
+                     kept("screen-3840x2160-3-alpha-interlaced.png",
+                          [&] {
+                              return TestPictures::interlacedPng(photo({3840, 2160}, 3, true));
+                          }),
+                     "stored 512x512"});
     cases.push_back({"4000 × 3000 progressive JPEG", progressiveJpeg(bands(4000, 3000)), "stored 512x512"});
     cases.push_back({"2400 × 1600 PNG", encoded(bands(2400, 1600), "PNG"), "stored 512x512"});
     cases.push_back({"1600 × 1200 BMP", encoded(bands(1600, 1200), "BMP"), "stored 512x512"});
@@ -392,6 +466,8 @@ TEST_F(ProfilePhotoTest, NoImportTakesMoreThan100MB)
         EXPECT_EQ(words.mid(0, words.size() - 1).join(' ').toStdString(), c.outcome.toStdString())
             << c.name.constData();
         const long peak = words.last().toLong();
+        std::printf("%s (%lld bytes): %s, %ld kB at most\n", c.name.constData(), static_cast<long long>(c.bytes.size()),
+                    words.mid(0, words.size() - 1).join(' ').constData(), peak);
 #if !defined(__SANITIZE_ADDRESS__)
         EXPECT_LT(peak * 1024, memoryAllowance) << c.name.constData();
 #endif

@@ -35,11 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t blocks = jpeg.blockCount();
     fuzz::require(blocks >= std::int64_t(jpeg.components.size()), "fewer blocks than components");
     fuzz::require(jpeg.coefficientBytes() >= blocks * 128, "fewer coefficient bytes than blocks hold");
-    // The budget over the frame this file claims, at the size the profile photo asks for.
+    // The budget over the frame this file claims, at the sizes the profile photo asks for and the extremes.
     const QSize frame(jpeg.width, jpeg.height);
-    for (int side : {1, 512, 65535}) {
-        if (PhotoBudget::allows(bytes.size(), frame, QImage::Format_RGB32, side, &jpeg)) {
-            fuzz::require(bytes.size() + PhotoBudget::decodingBytes(frame, QImage::Format_RGB32, side, &jpeg)
+    for (const PhotoBudget::Bounds bounds :
+         {PhotoBudget::Bounds{1, 1}, PhotoBudget::Bounds{512, 1024}, PhotoBudget::Bounds{65535, 65535}}) {
+        if (const auto decoder
+            = PhotoBudget::choose(bytes.size(), "jpeg", frame, QImage::Format_RGB32, bounds, &jpeg)) {
+            fuzz::require(bytes.size()
+                                  + PhotoBudget::decodingBytes(*decoder, frame, QImage::Format_RGB32, bounds, &jpeg)
                               <= PhotoBudget::memoryLimit,
                           "allowed beyond the memory limit");
         }

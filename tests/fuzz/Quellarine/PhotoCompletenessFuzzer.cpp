@@ -1,4 +1,4 @@
-// Whether a GIF or BMP file holds its whole picture, judged before decoding: whatever the bytes, the walk stays
+// Whether a GIF, BMP or PNG file holds its whole picture, judged before decoding: whatever the bytes, the walk stays
 // inside them, and a file judged whole stays whole with anything appended (what follows is never read).
 
 #include "FuzzCheck.h"
@@ -18,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (PhotoCompleteness::bmp(bytes)) {
         fuzz::require(PhotoCompleteness::bmp(longer), "a whole BMP no longer whole with bytes after it");
+    }
+    if (PhotoCompleteness::png(bytes)) {
+        fuzz::require(PhotoCompleteness::png(longer), "a whole PNG no longer whole with bytes after it");
     }
     return 0;
 }
