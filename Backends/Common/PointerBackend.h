@@ -8,7 +8,7 @@
 namespace quellarine::backends {
 
 // A real backend of the pointer: what the tap needs of the system, on the thread the backend was made on and is
-// serviced from. isTrusted(), suspend() and resume() may be called from any thread.
+// serviced from. maySteerPointer(), suspend() and resume() may be called from any thread.
 class PointerBackend : public system::Permission {
 public:
     // Has the loop of the backend's thread serve it from now on, watching each of its descriptors itself; once, on

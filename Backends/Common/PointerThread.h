@@ -34,7 +34,7 @@ public:
     PointerThread(const PointerThread&) = delete;
     PointerThread& operator=(const PointerThread&) = delete;
 
-    // Its isTrusted(), suspend() and resume() may be called from any thread.
+    // Its maySteerPointer(), suspend() and resume() may be called from any thread.
     PointerBackend& backend() { return *backend_; }
     // The kernel's id of the pointer thread, for raising its priority.
     pid_t kernelThreadId() const { return kernelId_; }

@@ -87,7 +87,7 @@ void DevicesBackend::attach(backends::PollMainLoop& loop)
     epollFd_ = -1;
     loop_ = &loop;
     accessTimer_ = loop.scheduleRepeating(1.0, 1.0, [this] {
-        if (!isTrusted()) {
+        if (!maySteerPointer()) {
             seekAccess();
         }
     });
@@ -104,7 +104,7 @@ void DevicesBackend::seekAccess()
     }
 }
 
-bool DevicesBackend::isTrusted() const
+bool DevicesBackend::maySteerPointer() const
 {
     return output_.isOpen() && devices_.isReadable();
 }

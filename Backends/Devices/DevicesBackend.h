@@ -42,7 +42,7 @@ public:
     DevicesBackend& operator=(const DevicesBackend&) = delete;
 
     // The virtual device exists and a pointing device can be read (from any thread).
-    bool isTrusted() const override;
+    bool maySteerPointer() const override;
     // Whether this backend can work here: a pointing device can be read and the helper can make the virtual device.
     static bool isUsable(const std::string& helperPath = VirtualPointer::installedHelper());
 

@@ -428,7 +428,7 @@ void SimulatedWindowServer::runTimer(std::uint64_t id, std::uint64_t due)
 
 std::unique_ptr<system::EventTap> SimulatedWindowServer::createTap(system::EventMask mask, Callback callback)
 {
-    if (!trusted_) {
+    if (!maySteerPointer_) {
         return nullptr;
     }
     auto entry = std::make_unique<TapEntry>();

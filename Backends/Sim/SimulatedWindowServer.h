@@ -72,7 +72,7 @@ public:
     void setReportsPlacementsElsewhere(bool reports) { reportsPlacementsElsewhere_ = reports; }
     void setLatency(double seconds);     // from a hardware event's timestamp to its arrival at the taps
     void setPostLatency(double seconds); // from posting an event to its arrival at the taps
-    void setTrusted(bool trusted) { trusted_ = trusted; }
+    void setMaySteerPointer(bool trusted) { maySteerPointer_ = trusted; }
     // Replaces the displays; the cursor is brought back onto them as the system would.
     void setDisplays(std::vector<Rect> frames);
 
@@ -133,7 +133,7 @@ public:
     std::vector<Rect> activeDisplayFrames() const override { return displays_; }
 
     // Permission
-    bool isTrusted() const override { return trusted_; }
+    bool maySteerPointer() const override { return maySteerPointer_; }
 
     // ModifierMonitor
     void setHandler(ModifierMonitor::Handler handler) override { modifierHandler_ = std::move(handler); }
@@ -202,7 +202,7 @@ private:
     std::uint32_t buttonsDown_ = 0; // a bit per button number
     std::uint64_t latency_ = 0;
     std::uint64_t postLatency_ = 0;
-    bool trusted_ = true;
+    bool maySteerPointer_ = true;
 
     ModifierMonitor::Handler modifierHandler_;
     std::vector<Received> received_;

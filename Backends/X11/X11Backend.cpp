@@ -116,7 +116,7 @@ void X11Backend::attach(backends::PollMainLoop& loop)
     parts_->connection.serveOn(loop, [this] { processPendingEvents(); });
 }
 
-bool X11Backend::isTrusted() const
+bool X11Backend::maySteerPointer() const
 {
     return parts_->connection.offersPointerControl();
 }

@@ -30,7 +30,7 @@ public:
 
     // Connected to an X server of an X11 session that offers what watching and moving the pointer needs
     // (XInput 2.2, XTest).
-    bool isTrusted() const override;
+    bool maySteerPointer() const override;
     bool isConnected() const;
     // The X server of a Wayland session, where the devices belong to the compositor: never trusted.
     bool isWaylandSession() const;

@@ -63,16 +63,16 @@ AccessibilityCard::AccessibilityCard(AppModel& model, QWidget* parent)
     layout->addWidget(card_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
-    // The card does not wait for an answer: the permission watch changes `isTrusted` when the user is done.
+    // The card does not wait for an answer: the permission watch changes `maySteerPointer` when the user is done.
     connect(button_, &QPushButton::clicked, this, [this] { model_.requestAccessibility(); });
-    connect(&model_, &AppModel::isTrustedChanged, this, &AccessibilityCard::refresh);
+    connect(&model_, &AppModel::maySteerPointerChanged, this, &AccessibilityCard::refresh);
     connect(&model_, &AppModel::tapFailedChanged, this, &AccessibilityCard::refresh);
     refresh();
 }
 
 AccessibilityCard::State AccessibilityCard::state() const
 {
-    if (!model_.isTrusted()) {
+    if (!model_.maySteerPointer()) {
         return State::needed;
     }
     return model_.tapFailed() ? State::waiting : State::given;

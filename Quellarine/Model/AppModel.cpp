@@ -77,7 +77,8 @@ AppModel::AppModel(Platform platform, QObject* parent)
     }
     installObservers();
 
-    platform_.log.info(QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(isTrusted())));
+    platform_.log.info(
+        QStringLiteral("Launched; Accessibility trusted: %1").arg(SystemLog::boolText(maySteerPointer())));
 
     std::weak_ptr<bool> alive = alive_;
     updates_->onShowVersionHistory = [this, alive] {
@@ -223,7 +224,7 @@ void AppModel::setWhatsNewUnseen(bool value)
 
 void AppModel::syncTap()
 {
-    bool filtering = wantsOn_ && isTrusted() && !calibrating_;
+    bool filtering = wantsOn_ && maySteerPointer() && !calibrating_;
     tap_.setFiltering(filtering);
     setIsOn(tap_.isFiltering() && tap_.isRunning());
 }
@@ -331,7 +332,7 @@ FeedbackStore::Details AppModel::feedbackDetails() const
 
 void AppModel::requestAccessibility()
 {
-    if (platform_.permission.isTrusted()) {
+    if (platform_.permission.maySteerPointer()) {
         return;
     }
     platform_.explainPermission();
@@ -339,7 +340,7 @@ void AppModel::requestAccessibility()
 
 void AppModel::watchPermission()
 {
-    connect(permissionWatch_.get(), &PermissionWatch::isTrustedChanged, this, &AppModel::isTrustedChanged);
+    connect(permissionWatch_.get(), &PermissionWatch::maySteerPointerChanged, this, &AppModel::maySteerPointerChanged);
     connect(permissionWatch_.get(), &PermissionWatch::tapFailedChanged, this, &AppModel::tapFailedChanged);
     connect(permissionWatch_.get(), &PermissionWatch::tapStarting, this, [this] {
         tap_.setClickSettings(clickSettings());

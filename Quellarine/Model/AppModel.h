@@ -97,7 +97,7 @@ public:
     void setSection(MainSection value);
     bool whatsNewUnseen() const { return whatsNewUnseen_; }
     bool isOn() const { return isOn_; }
-    bool isTrusted() const override { return permissionWatch_->isTrusted(); }
+    bool maySteerPointer() const override { return permissionWatch_->maySteerPointer(); }
     bool tapFailed() const { return permissionWatch_->tapFailed(); }
     bool emergencyNotice() const { return emergencyNotice_; }
     void setEmergencyNotice(bool value) override;
@@ -157,7 +157,7 @@ signals:
     void sectionChanged(quellarine::MainSection value);
     void whatsNewUnseenChanged(bool value);
     void isOnChanged(bool value);
-    void isTrustedChanged(bool value);
+    void maySteerPointerChanged(bool value);
     void tapFailedChanged(bool value);
     void emergencyNoticeChanged(bool value);
     void shortcutTakenChanged(bool value);

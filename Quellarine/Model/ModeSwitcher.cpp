@@ -226,7 +226,7 @@ void ModeSwitcher::showModeBanner(const std::optional<QString>& detail)
         text = on ? presetSummary(target_.activePreset().id)
                   : tr("No smoothing: the pointer follows your hand directly");
     }
-    if (!target_.isTrusted()) {
+    if (!target_.maySteerPointer()) {
         text = permissionNeededText();
     }
     // The banner draws the keys only where they are the ones pressing works.

@@ -40,7 +40,7 @@ public:
         virtual FilterPreset activePreset() const = 0;
         virtual void setPresetID(FilterPreset::ID value) = 0;
         virtual const std::optional<PersonalSetting>& personal() const = 0;
-        virtual bool isTrusted() const = 0;
+        virtual bool maySteerPointer() const = 0;
         virtual void setEmergencyNotice(bool value) = 0;
     };
 

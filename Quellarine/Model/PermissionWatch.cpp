@@ -15,7 +15,7 @@ constexpr double watchInterval = 5.0;
 PermissionWatch::PermissionWatch(Platform platform, QObject* parent)
     : QObject(parent)
     , platform_(platform)
-    , isTrusted_(platform_.permission.isTrusted())
+    , maySteerPointer_(platform_.permission.maySteerPointer())
 {
 }
 
@@ -52,12 +52,12 @@ void PermissionWatch::waitForAccess()
 void PermissionWatch::waitStep()
 {
     waitTimer_ = 0;
-    if (!platform_.permission.isTrusted()) {
+    if (!platform_.permission.maySteerPointer()) {
         waitTimer_ = platform_.mainLoop.scheduleAfter(waitInterval, [this] { waitStep(); });
         return;
     }
     waiting_ = false;
-    setIsTrusted(true);
+    setMaySteerPointer(true);
     startTap();
 }
 
@@ -84,10 +84,10 @@ void PermissionWatch::startTap()
 
 void PermissionWatch::check()
 {
-    const bool trusted = platform_.permission.isTrusted();
-    if (trusted != isTrusted_) {
+    const bool trusted = platform_.permission.maySteerPointer();
+    if (trusted != maySteerPointer_) {
         platform_.log.info(QStringLiteral("Accessibility trusted changed to %1").arg(SystemLog::boolText(trusted)));
-        setIsTrusted(trusted);
+        setMaySteerPointer(trusted);
         if (!trusted) {
             platform_.tap.stop();
             waitForAccess();
@@ -110,11 +110,11 @@ void PermissionWatch::check()
     });
 }
 
-void PermissionWatch::setIsTrusted(bool value)
+void PermissionWatch::setMaySteerPointer(bool value)
 {
-    if (isTrusted_ != value) {
-        isTrusted_ = value;
-        emit isTrustedChanged(value);
+    if (maySteerPointer_ != value) {
+        maySteerPointer_ = value;
+        emit maySteerPointerChanged(value);
     }
 }
 

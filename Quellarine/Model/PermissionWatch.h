@@ -34,12 +34,12 @@ public:
     // Starts the tap now if permitted, else waits for the permission; and starts the five-second watch.
     void start();
 
-    bool isTrusted() const { return isTrusted_; }
+    bool maySteerPointer() const { return maySteerPointer_; }
     // The permission was there but the system refused the tap; no retry until it is lost and given again.
     bool tapFailed() const { return tapFailed_; }
 
 signals:
-    void isTrustedChanged(bool value);
+    void maySteerPointerChanged(bool value);
     void tapFailedChanged(bool value);
     // The tap was just started, before its answer: the owner gives it the click settings and the filtering in force.
     void tapStarting();
@@ -51,11 +51,11 @@ private:
     void waitStep();
     void startTap();
     void check();
-    void setIsTrusted(bool value);
+    void setMaySteerPointer(bool value);
     void setTapFailed(bool value);
 
     Platform platform_;
-    bool isTrusted_ = false;
+    bool maySteerPointer_ = false;
     bool tapFailed_ = false;
     bool waiting_ = false;
     int loggedExternalMoves_ = 0;

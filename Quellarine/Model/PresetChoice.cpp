@@ -7,7 +7,7 @@ namespace quellarine {
 void choosePreset(AppModel& model, FilterPreset::ID id)
 {
     model.setPresetID(id);
-    if (model.isTrusted() && !model.wantsOn()) {
+    if (model.maySteerPointer() && !model.wantsOn()) {
         model.setWantsOn(true);
     }
 }

@@ -47,7 +47,7 @@ MenuBarItem::MenuBarItem(AppModel& model, MenuView::Actions actions, QAction& up
         }
     });
     connect(&model_, &AppModel::isOnChanged, this, &MenuBarItem::refresh);
-    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::clickGuardOnChanged}) {
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::maySteerPointerChanged, &AppModel::clickGuardOnChanged}) {
         connect(&model_, signal, this, &MenuBarItem::refreshMenu);
     }
     connect(&model_, &AppModel::presetIDChanged, this, &MenuBarItem::refreshMenu);
@@ -210,9 +210,9 @@ void MenuBarItem::refreshMenu()
 {
     status_->setText(panel_->view().statusText());
     // Without the access nothing can be on, whatever the wish: the item shows off and unavailable.
-    filter_->setChecked(model_.isTrusted() && model_.wantsOn());
-    filter_->setEnabled(model_.isTrusted());
-    allow_->setVisible(!model_.isTrusted());
+    filter_->setChecked(model_.maySteerPointer() && model_.wantsOn());
+    filter_->setEnabled(model_.maySteerPointer());
+    allow_->setVisible(!model_.maySteerPointer());
     const FilterPreset::ID active = model_.activePreset().id;
     for (auto& [id, action] : presets_) {
         action->setChecked(id == active);

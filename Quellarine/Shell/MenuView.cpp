@@ -93,7 +93,7 @@ MenuView::MenuView(AppModel& model, Actions actions, QWidget* parent)
         refreshHeaderColors();
     });
 
-    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged, &AppModel::tapFailedChanged,
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::maySteerPointerChanged, &AppModel::tapFailedChanged,
                         &AppModel::emergencyNoticeChanged}) {
         connect(&model_, signal, this, &MenuView::refresh);
     }
@@ -274,7 +274,7 @@ void MenuView::quit()
 
 void MenuView::headerTapped()
 {
-    if (!model_.isTrusted()) {
+    if (!model_.maySteerPointer()) {
         return;
     }
     // The setter stores the wish, writes "filterOn" and brings the tap in line, in one step.
@@ -283,7 +283,7 @@ void MenuView::headerTapped()
 
 QString MenuView::statusText() const
 {
-    if (!model_.isTrusted()) {
+    if (!model_.maySteerPointer()) {
         return tr("Needs permission");
     }
     if (model_.isOn()) {
@@ -306,11 +306,11 @@ void MenuView::refresh()
 {
     statusLabel_->setText(statusText());
     // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
-    switch_->setOn(model_.isTrusted() && model_.wantsOn());
-    switch_->setEnabled(model_.isTrusted());
+    switch_->setOn(model_.maySteerPointer() && model_.wantsOn());
+    switch_->setEnabled(model_.maySteerPointer());
 
-    permissionCard_->setVisible(!model_.isTrusted());
-    tapFailedNotice_->setVisible(model_.isTrusted() && model_.tapFailed());
+    permissionCard_->setVisible(!model_.maySteerPointer());
+    tapFailedNotice_->setVisible(model_.maySteerPointer() && model_.tapFailed());
     emergencyNotice_->refresh();
 
     const bool updateKnown = model_.updates().available().has_value();

@@ -158,7 +158,7 @@ OnOffCard::OnOffCard(AppModel& model, QWidget* parent)
         refresh();
         emit shadowChanged();
     });
-    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged}) {
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::maySteerPointerChanged}) {
         connect(&model_, signal, this, &OnOffCard::refresh);
     }
     connect(&model_, &AppModel::presetIDChanged, this, &OnOffCard::refresh);
@@ -186,7 +186,7 @@ qreal OnOffCard::onness() const
 
 void OnOffCard::tapped()
 {
-    if (!model_.isTrusted()) {
+    if (!model_.maySteerPointer()) {
         return;
     }
     // One step: the wish flips, "filterOn" is written and the tap brought in line.
@@ -197,8 +197,8 @@ void OnOffCard::refresh()
 {
     dot_->setOn(model_.isOn());
     // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
-    switch_->setOn(model_.isTrusted() && model_.wantsOn());
-    switch_->setEnabled(model_.isTrusted());
+    switch_->setOn(model_.maySteerPointer() && model_.wantsOn());
+    switch_->setEnabled(model_.maySteerPointer());
     if (model_.isOn()) {
         switch_->setTint(Brand::onGradient, 0.35);
     } else {

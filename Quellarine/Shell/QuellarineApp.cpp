@@ -97,9 +97,9 @@ QuellarineApp::~QuellarineApp()
     windows_.reset();
 }
 
-QString QuellarineApp::launchWindow(bool isTrusted, bool welcomed)
+QString QuellarineApp::launchWindow(bool maySteerPointer, bool welcomed)
 {
-    return isTrusted && welcomed ? QStringLiteral("main") : QStringLiteral("welcome");
+    return maySteerPointer && welcomed ? QStringLiteral("main") : QStringLiteral("welcome");
 }
 
 QWidget* QuellarineApp::withQuitKey(QWidget* window)
@@ -116,7 +116,7 @@ void QuellarineApp::launch()
 {
     menuBarItem_->show();
     const QString first
-        = launchWindow(model_->isTrusted(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
+        = launchWindow(model_->maySteerPointer(), model_->defaults().boolean(WelcomeView::welcomedKey).value_or(false));
     if (shell_.trayAvailable() || first == QStringLiteral("main")) {
         windows_->open(first);
         return;

@@ -48,7 +48,7 @@ public:
 
     // The window that opens by itself at launch: "main" when the permission holds and the user has been
     // welcomed, otherwise "welcome". The other one opens only when asked for.
-    static QString launchWindow(bool isTrusted, bool welcomed);
+    static QString launchWindow(bool maySteerPointer, bool welcomed);
 
     // Puts the item in the tray and opens the launch window (and the main window too where there is no tray).
     void launch();

@@ -6,7 +6,7 @@ namespace quellarine::system {
 class Permission {
 public:
     virtual ~Permission() = default;
-    virtual bool isTrusted() const = 0;
+    virtual bool maySteerPointer() const = 0;
 };
 
 } // namespace quellarine::system

@@ -175,7 +175,7 @@ HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
         refreshLook();
     });
 
-    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::isTrustedChanged}) {
+    for (auto signal : {&AppModel::wantsOnChanged, &AppModel::maySteerPointerChanged}) {
         connect(&model_, signal, this, &HomeHeader::refresh);
     }
     connect(&model_, &AppModel::presetIDChanged, this, &HomeHeader::refresh);
@@ -191,7 +191,7 @@ HomeHeader::HomeHeader(AppModel& model, QWidget* parent)
 
 void HomeHeader::refresh()
 {
-    if (model_.isTrusted()) {
+    if (model_.maySteerPointer()) {
         title_->setTexts(tr("Quellarine is on"), tr("Quellarine is off"));
         subtitle_->setTexts(tr("Smoothing with %1.").arg(presetTitle(model_.activePreset().id)),
                             tr("The pointer follows your hand directly."));
@@ -203,12 +203,12 @@ void HomeHeader::refresh()
     }
     title_->setShowsOn(model_.isOn());
     subtitle_->setShowsOn(model_.isOn());
-    allowButton_->setVisible(!model_.isTrusted());
+    allowButton_->setVisible(!model_.maySteerPointer());
     // Named apart from the sidebar's switch, which the same window shows.
     switch_->setAccessibleName(tr("Smooth the pointer with %1").arg(presetTitle(model_.activePreset().id)));
     // Without the access nothing can be on, whatever the wish: the switch shows off and unavailable.
-    switch_->setOn(model_.isTrusted() && model_.wantsOn());
-    switch_->setEnabled(model_.isTrusted());
+    switch_->setOn(model_.maySteerPointer() && model_.wantsOn());
+    switch_->setEnabled(model_.maySteerPointer());
     refreshLook();
 }
 

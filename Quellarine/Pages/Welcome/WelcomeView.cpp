@@ -98,7 +98,7 @@ WelcomeView::WelcomeView(AppModel& model, std::function<void()> dismissWindow, Q
     layout->addLayout(buttonRow);
 
     connect(button_, &QPushButton::clicked, this, &WelcomeView::finish);
-    connect(&model_, &AppModel::isTrustedChanged, this, &WelcomeView::refresh);
+    connect(&model_, &AppModel::maySteerPointerChanged, this, &WelcomeView::refresh);
     refresh();
 }
 
@@ -160,7 +160,7 @@ QSize WelcomeView::sizeHint() const
 
 void WelcomeView::refresh()
 {
-    button_->setText(model_.isTrusted() ? tr("Start") : tr("Later"));
+    button_->setText(model_.maySteerPointer() ? tr("Start") : tr("Later"));
 }
 
 void WelcomeView::refreshKeys()

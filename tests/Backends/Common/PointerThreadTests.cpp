@@ -39,7 +39,7 @@ public:
     }
 
     // Runs what has arrived until `done` holds; false after five seconds without it. `done` may also look at
-    // what the pointer thread publishes without queueing anything (isTrusted(), isRunning()): it is looked at
+    // what the pointer thread publishes without queueing anything (maySteerPointer(), isRunning()): it is looked at
     // again every few milliseconds, not only when an answer arrives.
     bool drainUntil(const std::function<bool()>& done)
     {
@@ -107,7 +107,7 @@ protected:
 
 TEST_F(PointerThreadTest, TheHandIsSteadiedAndTheDevicesHeldWhileTheApplicationsThreadIsBusy)
 {
-    EXPECT_TRUE(pointer->backend().isTrusted()) << "asked from the owner's thread";
+    EXPECT_TRUE(pointer->backend().maySteerPointer()) << "asked from the owner's thread";
     hand->warpCursor(400, 300);
     pointer->setParameters(FilterPreset::strong().parameters);
     pointer->setClickSettings(ClickGuard::Settings::on(0.4));
@@ -205,7 +205,7 @@ TEST_F(PointerThreadTest, AServerThatGoesAwayIsNoticedAndLeavesThePointerThreadA
     hand.reset();
     server->kill();
     // Only the pointer thread's own read of the dead socket tells the backend.
-    ASSERT_TRUE(owner.drainUntil([&] { return !pointer->backend().isTrusted(); }));
+    ASSERT_TRUE(owner.drainUntil([&] { return !pointer->backend().maySteerPointer(); }));
 
     // The loop watches the socket itself: once the connection is known lost it must leave the wait, or the thread
     // wakes on the hung-up socket for ever.

@@ -71,7 +71,7 @@ protected:
             .helperPath = QUELLARINE_DEVICE_HELPER,
             .log = [this](std::string_view message) { log.emplace_back(message); },
         });
-        ASSERT_TRUE(backend->isTrusted());
+        ASSERT_TRUE(backend->maySteerPointer());
         loop = std::make_unique<backends::PollMainLoop>(backend->clock());
         loop->watch(backend->fileDescriptor(), [this] { backend->processPendingEvents(); });
         const std::string node = eventNodeOf(backend->outputSysName());
@@ -420,10 +420,10 @@ TEST(DevicesBackendAccessTest, AccessGivenAfterTheStartIsTakenUpWithoutARestart)
     DevicesBackend backend(DevicesBackend::Options{.helperPath = helper, .log = {}});
     backend.attach(loop);
     loop.runFor(1.2);
-    EXPECT_FALSE(backend.isTrusted());
+    EXPECT_FALSE(backend.maySteerPointer());
 
     ASSERT_EQ(symlink(QUELLARINE_DEVICE_HELPER, helper.c_str()), 0);
-    EXPECT_TRUE(loop.runUntil([&] { return backend.isTrusted(); }, deadline));
+    EXPECT_TRUE(loop.runUntil([&] { return backend.maySteerPointer(); }, deadline));
     unlink(helper.c_str());
     settleUdev();
     loop.runFor(0.2); // hears of its own device

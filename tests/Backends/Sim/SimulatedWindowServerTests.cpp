@@ -350,10 +350,10 @@ TEST(SimulatedWindowServerTest, TheSystemKeepsTheCursorOnTheDisplays)
 TEST(SimulatedWindowServerTest, RefusedPermissionCreatesNoTap)
 {
     SimulatedWindowServer server;
-    server.setTrusted(false);
-    EXPECT_FALSE(server.isTrusted());
+    server.setMaySteerPointer(false);
+    EXPECT_FALSE(server.maySteerPointer());
     EXPECT_EQ(server.createTap(pointerMask, [](Event&) { return TapVerdict::pass; }), nullptr);
-    server.setTrusted(true);
+    server.setMaySteerPointer(true);
     auto tap = server.createTap(pointerMask, [](Event&) { return TapVerdict::pass; });
     ASSERT_NE(tap, nullptr);
     EXPECT_EQ(server.tapCount(), 1u);

@@ -32,7 +32,7 @@ TEST(X11BackendWithoutServerTest, IsUntrustedAndDoesNothing)
 {
     X11Backend backend(":65535");
     EXPECT_FALSE(backend.isConnected());
-    EXPECT_FALSE(backend.isTrusted());
+    EXPECT_FALSE(backend.maySteerPointer());
     EXPECT_EQ(backend.fileDescriptor(), -1);
     EXPECT_EQ(backend.taps().createTap(~system::EventMask{0}, swallow), nullptr);
     EXPECT_EQ(backend.cursor().currentLocation(), std::nullopt);
@@ -50,7 +50,7 @@ class X11EventTapTest : public X11Test {};
 
 TEST_F(X11EventTapTest, TrustedOnAServerWithTheInputAndTestExtensions)
 {
-    EXPECT_TRUE(backend->isTrusted());
+    EXPECT_TRUE(backend->maySteerPointer());
     EXPECT_GE(backend->fileDescriptor(), 0);
     EXPECT_FALSE(hand->isGrabbed()); // nothing is taken before a tap exists
 }

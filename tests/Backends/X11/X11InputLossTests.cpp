@@ -162,7 +162,7 @@ TEST_F(X11InputLossTest, AServerThatGoesAwaySwitchesTheTapOffForGood)
     server->kill();
     ASSERT_TRUE(runUntil([&] { return notices(EventType::tapDisabledByUserInput) == 1; }));
     EXPECT_FALSE(tap->isEnabled());
-    EXPECT_FALSE(backend->isTrusted());
+    EXPECT_FALSE(backend->maySteerPointer());
     EXPECT_EQ(backend->cursor().currentLocation(), std::nullopt);
     // Nothing left to read: the owner's loop does not spin on a dead connection.
     backend->processPendingEvents();

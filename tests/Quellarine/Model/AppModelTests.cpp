@@ -219,22 +219,22 @@ TEST_F(AppModelTest, TheTapFiltersOnlyWhileWantedPermittedAndNotCalibrating)
 TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
 {
     permission.trusted = false;
-    server.setTrusted(false);
-    EXPECT_FALSE(model().isTrusted());
+    server.setMaySteerPointer(false);
+    EXPECT_FALSE(model().maySteerPointer());
     server.advance(2.5);
     EXPECT_FALSE(pointer.tap().isRunning());
     EXPECT_FALSE(model().isOn());
 
     permission.trusted = true;
-    server.setTrusted(true);
+    server.setMaySteerPointer(true);
     server.advance(1.0);
-    EXPECT_TRUE(model().isTrusted());
+    EXPECT_TRUE(model().maySteerPointer());
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
 
     // Lost again: the switch stays wanted, smoothing is off until the permission returns.
-    QSignalSpy trusted(&model(), &AppModel::isTrustedChanged);
+    QSignalSpy trusted(&model(), &AppModel::maySteerPointerChanged);
     permission.trusted = false;
     server.advance(5.0);
     EXPECT_EQ(trusted.count(), 1);
@@ -277,13 +277,13 @@ TEST_F(AppModelTest, TheHandIsSteadiedFromTheMomentTheTapRunsNotFromWhenItsAnswe
 
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
 {
-    server.setTrusted(false); // the permission says yes, the system still refuses the tap
+    server.setMaySteerPointer(false); // the permission says yes, the system still refuses the tap
     model();
     EXPECT_TRUE(model().tapFailed());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::error),
               std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
-    server.setTrusted(true);
+    server.setMaySteerPointer(true);
     server.advance(11.0);
     EXPECT_FALSE(pointer.tap().isRunning()); // no retry until the permission is lost and regained
 }
@@ -364,7 +364,7 @@ TEST_F(AppModelTest, ApplyingAPersonalSettingSwitchesSmoothingOnOnlyWithThePermi
     for (bool trusted : {false, true}) {
         SCOPED_TRACE(trusted);
         permission.trusted = trusted;
-        server.setTrusted(trusted);
+        server.setMaySteerPointer(trusted);
         relaunch().setWantsOn(false);
         model().applyPersonal(setting);
         EXPECT_EQ(model().personal(), setting);
@@ -410,7 +410,7 @@ TEST_F(AppModelTest, TheBannerNamesTheModeAndSaysWhenThePermissionIsMissing)
 
     permission.trusted = false;
     server.advance(5.0);
-    ASSERT_FALSE(model().isTrusted());
+    ASSERT_FALSE(model().maySteerPointer());
     model().setWantsOn(false);
     model().cycleMode(1);
     EXPECT_TRUE(model().wantsOn());

@@ -29,7 +29,7 @@ public:
     }
     void setPresetID(ID value) override { presetID = value; }
     const std::optional<PersonalSetting>& personal() const override { return personal_; }
-    bool isTrusted() const override { return true; }
+    bool maySteerPointer() const override { return true; }
     void setEmergencyNotice(bool value) override { notice = value; }
 
     ModeSwitcher::Mode mode() const { return wantsOn_ ? ModeSwitcher::Mode(activePreset().id) : std::nullopt; }

@@ -21,7 +21,7 @@ namespace {
 // Permission as the watch asks it, separate from whether the simulated server lets a tap be created.
 struct TestPermission : system::Permission {
     bool trusted = true;
-    bool isTrusted() const override { return trusted; }
+    bool maySteerPointer() const override { return trusted; }
 };
 
 class PermissionWatchTest : public ::testing::Test, protected quellarine::testing::RecordedLog {
@@ -57,15 +57,15 @@ protected:
 TEST_F(PermissionWatchTest, WaitsForThePermissionAndStartsTheTapWithinASecond)
 {
     permission.trusted = false;
-    QSignalSpy trusted(&watch(), &PermissionWatch::isTrustedChanged);
-    EXPECT_FALSE(watch().isTrusted());
+    QSignalSpy trusted(&watch(), &PermissionWatch::maySteerPointerChanged);
+    EXPECT_FALSE(watch().maySteerPointer());
     server.advance(2.5);
     EXPECT_FALSE(pointer.tap().isRunning());
     EXPECT_EQ(starts, 0);
 
     permission.trusted = true;
     server.advance(1.0);
-    EXPECT_TRUE(watch().isTrusted());
+    EXPECT_TRUE(watch().maySteerPointer());
     EXPECT_EQ(trusted.count(), 1);
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_FALSE(watch().tapFailed());
@@ -75,7 +75,7 @@ TEST_F(PermissionWatchTest, WaitsForThePermissionAndStartsTheTapWithinASecond)
 
 TEST_F(PermissionWatchTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 {
-    ASSERT_TRUE(watch().isTrusted());
+    ASSERT_TRUE(watch().maySteerPointer());
     ASSERT_TRUE(pointer.tap().isRunning());
     // Lost and back again between two checks: the watch never sees it.
     server.advance(1.0);
@@ -89,26 +89,26 @@ TEST_F(PermissionWatchTest, LosingThePermissionStopsTheTapAndWaitsAgain)
 
     permission.trusted = false;
     server.advance(5.0);
-    EXPECT_FALSE(watch().isTrusted());
+    EXPECT_FALSE(watch().maySteerPointer());
     EXPECT_FALSE(pointer.tap().isRunning());
     EXPECT_EQ(lastInfo(), QStringLiteral("Accessibility trusted changed to false"));
 
     permission.trusted = true;
     server.advance(1.0);
-    EXPECT_TRUE(watch().isTrusted());
+    EXPECT_TRUE(watch().maySteerPointer());
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_EQ(lastInfo(), QStringLiteral("Accessibility granted, tap started"));
 }
 
 TEST_F(PermissionWatchTest, TapThatCannotBeCreatedIsReportedOnceAndNotRetried)
 {
-    server.setTrusted(false); // the permission says yes, the system still refuses the tap
-    EXPECT_TRUE(watch().isTrusted());
+    server.setMaySteerPointer(false); // the permission says yes, the system still refuses the tap
+    EXPECT_TRUE(watch().maySteerPointer());
     EXPECT_TRUE(watch().tapFailed());
     QSignalSpy failed(&watch(), &PermissionWatch::tapFailedChanged);
     EXPECT_EQ(messages(SystemLog::Level::error),
               std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
-    server.setTrusted(true);
+    server.setMaySteerPointer(true);
     server.advance(11.0);
     EXPECT_FALSE(pointer.tap().isRunning());
 
@@ -178,9 +178,9 @@ TEST_F(PermissionWatchTest, OverAnySequenceOfGrantsAndLossesTheTapRunsExactlyWhi
             server.advance(hold);
             // The once-a-second look and the five-second watch, never more: no pile of waiting loops.
             ASSERT_LE(server.timerCount(), 2u);
-            ASSERT_EQ(pointer.tap().isRunning(), watch().isTrusted());
+            ASSERT_EQ(pointer.tap().isRunning(), watch().maySteerPointer());
             if (hold >= 6.0) {
-                ASSERT_EQ(watch().isTrusted(), permission.trusted) << "round " << round << ", step " << step;
+                ASSERT_EQ(watch().maySteerPointer(), permission.trusted) << "round " << round << ", step " << step;
             }
         }
         ASSERT_FALSE(watch().tapFailed());

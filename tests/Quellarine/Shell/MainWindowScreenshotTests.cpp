@@ -50,7 +50,7 @@ TEST_F(MainWindowScreenshotTest, EverySection)
 TEST_F(MainWindowScreenshotTest, Untrusted)
 {
     permission.trusted = false;
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     EXPECT_EQ(testing::Screenshots::captureWindow(QStringLiteral("main-window-untrusted"), window()).size(), 2);
 }
 

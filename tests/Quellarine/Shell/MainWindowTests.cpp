@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, TheSidebarStaysWithinItsWidths)
 TEST_F(MainWindowTest, UntrustedTheOnOffCardChangesAndWritesNothing)
 {
     permission.trusted = false;
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     OnOffCard& card = window().sidebar().onOffCard();
     const QStringList keysBefore = storedKeys();
     QSignalSpy wishes(&model(), &AppModel::wantsOnChanged);

@@ -47,11 +47,11 @@ protected:
 TEST_F(MenuViewTest, WithoutThePermissionTheSwitchAndHeaderDoNothing)
 {
     // The permission was there but the tap was refused; then the permission went.
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     ASSERT_TRUE(model().tapFailed());
     permission.trusted = false;
     server.advance(5.0);
-    ASSERT_FALSE(model().isTrusted());
+    ASSERT_FALSE(model().maySteerPointer());
 
     EXPECT_EQ(view().statusText(), QStringLiteral("Needs permission"));
     EXPECT_FALSE(view().toggle().isEnabled());
@@ -72,7 +72,7 @@ TEST_F(MenuViewTest, WithoutThePermissionTheSwitchAndHeaderDoNothing)
 
 TEST_F(MenuViewTest, WantedButNotRunningShowsTheSwitchOnAndTheStatusOff)
 {
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     EXPECT_EQ(view().statusText(), QStringLiteral("Off: no smoothing"));
     EXPECT_TRUE(view().toggle().isOn());
     EXPECT_TRUE(view().toggle().isEnabled());

@@ -92,7 +92,7 @@ TEST_F(QuellarineAppTest, TrayImageAndTextFollowWhetherSmoothingWorks)
 
 TEST_F(QuellarineAppTest, WantedButNotRunningIsOff)
 {
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     ASSERT_TRUE(app().model().wantsOn());
     EXPECT_EQ(app().menuBarItem().imageName(), QStringLiteral("MenuBarOff"));
     EXPECT_EQ(app().menuBarItem().accessibleLabel(), QStringLiteral("Quellarine off"));
@@ -255,7 +255,7 @@ TEST_F(QuellarineAppTest, LaunchOpensTheWelcomeWindowUntilThePermissionHoldsAndT
                                           << (row.welcomed ? (*row.welcomed ? "true" : "false") : "absent"));
         app_.reset();
         permission.trusted = row.trusted;
-        server.setTrusted(row.trusted);
+        server.setMaySteerPointer(row.trusted);
         if (row.welcomed) {
             defaults.setBool(WelcomeView::welcomedKey, *row.welcomed);
         } else {

@@ -34,7 +34,7 @@ class TestAppModel : public RecordedLog {
 public:
     struct TestPermission : system::Permission {
         bool trusted = true;
-        bool isTrusted() const override { return trusted; }
+        bool maySteerPointer() const override { return trusted; }
     };
 
     TestAppModel()

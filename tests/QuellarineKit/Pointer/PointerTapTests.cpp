@@ -77,7 +77,7 @@ TEST_F(PointerTapTest, StartsOnceStopsAndReportsARefusal)
     EXPECT_FALSE(tap->isRunning());
     EXPECT_TRUE(tap->ensureEnabled());
 
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     try {
         tap->start();
         FAIL() << "the tap started without permission";
@@ -87,7 +87,7 @@ TEST_F(PointerTapTest, StartsOnceStopsAndReportsARefusal)
     EXPECT_FALSE(tap->isRunning());
     EXPECT_EQ(server.tapCount(), 0u);
 
-    server.setTrusted(true);
+    server.setMaySteerPointer(true);
     tap->start();
     tap->start();
     EXPECT_TRUE(tap->isRunning());

@@ -15,6 +15,6 @@ int main(int argc, char** argv)
         std::printf("unconnected\n");
         return 1;
     }
-    std::printf("wayland=%d trusted=%d\n", backend.isWaylandSession() ? 1 : 0, backend.isTrusted() ? 1 : 0);
+    std::printf("wayland=%d trusted=%d\n", backend.isWaylandSession() ? 1 : 0, backend.maySteerPointer() ? 1 : 0);
     return 0;
 }

@@ -120,7 +120,7 @@ TEST_F(HomePageTest, OnWhileTheTapFiltersAndOffWhileItDoesNotWhateverTheSwitch)
 TEST_F(HomePageTest, WantedButNotRunningShowsOffWithTheSwitchOn)
 {
     // The permission is there, the system refuses the tap.
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     HomePage& home = page();
     ASSERT_TRUE(model().wantsOn());
     ASSERT_FALSE(model().isOn());
@@ -135,7 +135,7 @@ TEST_F(HomePageTest, WantedButNotRunningShowsOffWithTheSwitchOn)
 
 TEST_F(HomePageTest, BothNoticesShowEmergencyFirstAndOnlyItsTapDismissesIt)
 {
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     HomePage& home = page();
     pressControlFiveTimes();
     ASSERT_TRUE(model().emergencyNotice());

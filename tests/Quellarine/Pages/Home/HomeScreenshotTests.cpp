@@ -29,7 +29,7 @@ TEST_F(HomeScreenshotTest, HomePageOnAtTheWidestColumn)
 TEST_F(HomeScreenshotTest, HomePageOffWithBothNoticesInANarrowColumn)
 {
     // The permission is there but the tap was refused; then five presses of Control.
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     for (int press = 0; press < 5; ++press) {
         model().handleModifiersChanged({.control = true}, 100 + press * 0.2);
         model().handleModifiersChanged({}, 100 + press * 0.2 + 0.05);

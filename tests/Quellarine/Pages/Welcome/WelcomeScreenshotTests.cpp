@@ -31,7 +31,7 @@ TEST_F(WelcomeScreenshotTest, WelcomeWindowBeforeAndAfterThePermission)
     // Taken away and given again while the system refuses the pointer: the access is there, the pointer waits.
     permission.trusted = false;
     server.advance(5.0);
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     permission.trusted = true;
     server.advance(1.0);
     EXPECT_EQ(

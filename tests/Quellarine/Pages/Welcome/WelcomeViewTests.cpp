@@ -74,11 +74,11 @@ TEST_F(WelcomeViewTest, ButtonAndCardFollowThePermissionWhileOpen)
     // The card asks for the permission and leaves the answer to the permission watch.
     QTest::mouseClick(card.button(), Qt::LeftButton);
     EXPECT_EQ(explanations, 1);
-    EXPECT_FALSE(model().isTrusted());
+    EXPECT_FALSE(model().maySteerPointer());
 
     permission.trusted = true;
     server.advance(1.0);
-    ASSERT_TRUE(model().isTrusted());
+    ASSERT_TRUE(model().maySteerPointer());
     EXPECT_EQ(welcome.button()->text(), QStringLiteral("Start"));
     EXPECT_EQ(card.headline()->symbol(), QStringLiteral("checkmark.circle.fill"));
     EXPECT_EQ(card.headline()->color(), Brand::accent);
@@ -124,7 +124,7 @@ TEST_F(WelcomeViewTest, TheAccessCardSaysWhatIsTrueInEveryStateOfTheAccess)
     permission.trusted = false;
     server.advance(5.0);
     expectState(AccessibilityCard::State::needed, QStringLiteral("Allow Access to the Pointer"));
-    server.setTrusted(false);
+    server.setMaySteerPointer(false);
     permission.trusted = true;
     server.advance(1.0);
     ASSERT_TRUE(model().tapFailed());
