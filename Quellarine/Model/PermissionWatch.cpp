@@ -70,9 +70,9 @@ void PermissionWatch::startTap()
         }
         setTapFailed(!started);
         if (started) {
-            platform_.log.info(QStringLiteral("Accessibility granted, tap started"));
+            platform_.log.info(QStringLiteral("Allowed to steer the pointer, tap started"));
         } else {
-            platform_.log.error(QStringLiteral("Accessibility granted but the tap could not be created"));
+            platform_.log.error(QStringLiteral("Allowed to steer the pointer, but the tap could not be created"));
         }
         emit tapChanged();
     });

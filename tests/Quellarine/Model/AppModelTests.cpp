@@ -231,7 +231,7 @@ TEST_F(AppModelTest, WaitsForThePermissionAndStartsTheTap)
     EXPECT_TRUE(model().maySteerPointer());
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_TRUE(model().isOn());
-    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Allowed to steer the pointer, tap started"));
 
     // Lost again: the switch stays wanted, smoothing is off until the permission returns.
     QSignalSpy trusted(&model(), &AppModel::maySteerPointerChanged);
@@ -272,7 +272,7 @@ TEST_F(AppModelTest, TheHandIsSteadiedFromTheMomentTheTapRunsNotFromWhenItsAnswe
     later.deliver();
     EXPECT_TRUE(model().isOn());
     EXPECT_FALSE(model().tapFailed());
-    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Accessibility granted, tap started"));
+    EXPECT_EQ(messages(SystemLog::Level::info).back(), QStringLiteral("Allowed to steer the pointer, tap started"));
 }
 
 TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
@@ -282,7 +282,7 @@ TEST_F(AppModelTest, TapThatCannotBeCreatedIsReportedOnce)
     EXPECT_TRUE(model().tapFailed());
     EXPECT_FALSE(model().isOn());
     EXPECT_EQ(messages(SystemLog::Level::error),
-              std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
+              std::vector<QString>{QStringLiteral("Allowed to steer the pointer, but the tap could not be created")});
     server.setMaySteerPointer(true);
     server.advance(11.0);
     EXPECT_FALSE(pointer.tap().isRunning()); // no retry until the permission is lost and regained

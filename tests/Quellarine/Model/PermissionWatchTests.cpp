@@ -70,7 +70,7 @@ TEST_F(PermissionWatchTest, WaitsForThePermissionAndStartsTheTapWithinASecond)
     EXPECT_TRUE(pointer.tap().isRunning());
     EXPECT_FALSE(watch().tapFailed());
     EXPECT_EQ(starts, 1);
-    EXPECT_EQ(lastInfo(), QStringLiteral("Accessibility granted, tap started"));
+    EXPECT_EQ(lastInfo(), QStringLiteral("Allowed to steer the pointer, tap started"));
 }
 
 TEST_F(PermissionWatchTest, LosingThePermissionStopsTheTapAndWaitsAgain)
@@ -97,7 +97,7 @@ TEST_F(PermissionWatchTest, LosingThePermissionStopsTheTapAndWaitsAgain)
     server.advance(1.0);
     EXPECT_TRUE(watch().maySteerPointer());
     EXPECT_TRUE(pointer.tap().isRunning());
-    EXPECT_EQ(lastInfo(), QStringLiteral("Accessibility granted, tap started"));
+    EXPECT_EQ(lastInfo(), QStringLiteral("Allowed to steer the pointer, tap started"));
 }
 
 TEST_F(PermissionWatchTest, TapThatCannotBeCreatedIsReportedOnceAndNotRetried)
@@ -107,7 +107,7 @@ TEST_F(PermissionWatchTest, TapThatCannotBeCreatedIsReportedOnceAndNotRetried)
     EXPECT_TRUE(watch().tapFailed());
     QSignalSpy failed(&watch(), &PermissionWatch::tapFailedChanged);
     EXPECT_EQ(messages(SystemLog::Level::error),
-              std::vector<QString>{QStringLiteral("Accessibility granted but the tap could not be created")});
+              std::vector<QString>{QStringLiteral("Allowed to steer the pointer, but the tap could not be created")});
     server.setMaySteerPointer(true);
     server.advance(11.0);
     EXPECT_FALSE(pointer.tap().isRunning());
