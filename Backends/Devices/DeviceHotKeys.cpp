@@ -9,8 +9,7 @@ namespace quellarine::devices {
 namespace {
 
 using Shortcut = GlobalHotKey::Shortcut;
-constexpr std::uint32_t named
-    = Shortcut::commandMask | Shortcut::shiftMask | Shortcut::optionMask | Shortcut::controlMask;
+constexpr std::uint32_t named = Shortcut::superMask | Shortcut::shiftMask | Shortcut::altMask | Shortcut::controlMask;
 
 } // namespace
 
@@ -21,8 +20,8 @@ DeviceHotKeys::DeviceHotKeys(const DeviceKeyboardLayout& layout)
 
 std::uint32_t DeviceHotKeys::maskOf(const system::ModifierState& modifiers)
 {
-    return (modifiers.control ? Shortcut::controlMask : 0) | (modifiers.option ? Shortcut::optionMask : 0)
-        | (modifiers.shift ? Shortcut::shiftMask : 0) | (modifiers.command ? Shortcut::commandMask : 0);
+    return (modifiers.control ? Shortcut::controlMask : 0) | (modifiers.alt ? Shortcut::altMask : 0)
+        | (modifiers.shift ? Shortcut::shiftMask : 0) | (modifiers.super ? Shortcut::superMask : 0);
 }
 
 system::HotKeyHost::Status DeviceHotKeys::registerHotKey(std::uint32_t keyCode, std::uint32_t modifiers,

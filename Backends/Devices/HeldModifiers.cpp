@@ -46,8 +46,8 @@ system::ModifierState HeldModifiers::state() const
     system::ModifierState state;
     state.control = (all & control) != 0;
     state.shift = (all & shift) != 0;
-    state.option = (all & alt) != 0;
-    state.command = (all & super) != 0;
+    state.alt = (all & alt) != 0;
+    state.super = (all & super) != 0;
     return state;
 }
 

@@ -46,13 +46,13 @@ unsigned X11HotKeys::xModifiers(std::uint32_t modifiers, unsigned altMask, unsig
     if (modifiers & Shortcut::controlMask) {
         mask |= ControlMask;
     }
-    if (modifiers & Shortcut::optionMask) {
+    if (modifiers & Shortcut::altMask) {
         mask |= altMask;
     }
     if (modifiers & Shortcut::shiftMask) {
         mask |= ShiftMask;
     }
-    if (modifiers & Shortcut::commandMask) {
+    if (modifiers & Shortcut::superMask) {
         mask |= superMask;
     }
     return mask;

@@ -32,7 +32,7 @@ public:
     // Key presses and releases on the root window.
     void handleKey(const XKeyEvent& event);
 
-    // The X modifiers of a shortcut's modifier mask (control, option as Alt, shift, command as Super).
+    // The X modifiers of a shortcut's modifier mask (control, alt, shift, super).
     static unsigned xModifiers(std::uint32_t modifiers, unsigned altMask, unsigned superMask);
 
 private:

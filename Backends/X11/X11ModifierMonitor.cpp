@@ -40,8 +40,8 @@ system::ModifierState X11ModifierMonitor::stateOf(unsigned mods) const
     system::ModifierState state;
     state.control = (mods & ControlMask) != 0;
     state.shift = (mods & ShiftMask) != 0;
-    state.option = (mods & altMask_) != 0;
-    state.command = (mods & superMask_) != 0;
+    state.alt = (mods & altMask_) != 0;
+    state.super = (mods & superMask_) != 0;
     return state;
 }
 

@@ -8,8 +8,8 @@
 
 namespace quellarine::x11 {
 
-// Modifier keys in every application, from XKB's state notifications: Control, Shift, Alt (option) and Super
-// (command). Caps Lock and Num Lock are not modifiers here. The handler hears of each change of these four, with
+// Modifier keys in every application, from XKB's state notifications: Control, Shift, Alt and Super.
+// Caps Lock and Num Lock are not modifiers here. The handler hears of each change of these four, with
 // the time it arrived on the monotonic clock.
 class X11ModifierMonitor final : public system::ModifierMonitor {
 public:

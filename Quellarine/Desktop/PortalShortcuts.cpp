@@ -80,13 +80,13 @@ QString PortalShortcuts::preferredTrigger(std::uint32_t keyCode, std::uint32_t m
         case Shortcut::Modifier::control:
             parts << QStringLiteral("CTRL");
             break;
-        case Shortcut::Modifier::option:
+        case Shortcut::Modifier::alt:
             parts << QStringLiteral("ALT");
             break;
         case Shortcut::Modifier::shift:
             parts << QStringLiteral("SHIFT");
             break;
-        case Shortcut::Modifier::command:
+        case Shortcut::Modifier::super:
             parts << QStringLiteral("LOGO");
             break;
         }

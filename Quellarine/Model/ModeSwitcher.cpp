@@ -239,7 +239,7 @@ void ModeSwitcher::showModeBanner(const std::optional<QString>& detail)
 
 void ModeSwitcher::handleModifiersChanged(const system::ModifierState& state, double time)
 {
-    const bool others = state.shift || state.option || state.command || state.function;
+    const bool others = state.shift || state.alt || state.super || state.function;
     const bool hit = emergency_.modifiersChanged(state.control, others, time);
     if (hit && target_.wantsOn()) {
         target_.setWantsOn(false);

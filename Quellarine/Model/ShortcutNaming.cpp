@@ -21,11 +21,11 @@ QString ShortcutNaming::name(Modifier modifier)
     switch (modifier) {
     case Modifier::control:
         return QCoreApplication::translate("GlobalHotKey", "Ctrl", "The Control key, as printed on PC keyboards");
-    case Modifier::option:
+    case Modifier::alt:
         return QCoreApplication::translate("GlobalHotKey", "Alt", "The Alt key, as printed on PC keyboards");
     case Modifier::shift:
         return QCoreApplication::translate("GlobalHotKey", "Shift", "The Shift key, as printed on PC keyboards");
-    case Modifier::command:
+    case Modifier::super:
         return QCoreApplication::translate("GlobalHotKey", "Super",
                                            "The Super key (the one with the system's logo), as desktops name it");
     }

@@ -25,14 +25,14 @@ class GlobalHotKey {
 public:
     // A key combination: the key's position and the modifier mask, in the form shortcuts are stored and shown.
     struct Shortcut {
-        enum class Modifier { control, option, shift, command };
+        enum class Modifier { control, alt, shift, super };
         // Every modifier, in the order shortcuts name them.
-        static constexpr std::array<Modifier, 4> allModifiers{Modifier::control, Modifier::option, Modifier::shift,
-                                                              Modifier::command};
+        static constexpr std::array<Modifier, 4> allModifiers{Modifier::control, Modifier::alt, Modifier::shift,
+                                                              Modifier::super};
 
-        static constexpr std::uint32_t commandMask = 0x100;
+        static constexpr std::uint32_t superMask = 0x100;
         static constexpr std::uint32_t shiftMask = 0x200;
-        static constexpr std::uint32_t optionMask = 0x800;
+        static constexpr std::uint32_t altMask = 0x800;
         static constexpr std::uint32_t controlMask = 0x1000;
 
         static constexpr std::uint32_t mask(Modifier modifier);
@@ -41,7 +41,7 @@ public:
         // the user's language and the locale that changes case.
         struct Naming {
             explicit Naming(const system::KeyboardLayout* layout = nullptr,
-                            std::array<std::string, 4> modifierNames = {"control", "option", "shift", "command"},
+                            std::array<std::string, 4> modifierNames = {"ctrl", "alt", "shift", "super"},
                             std::string locale = {})
                 : layout(layout)
                 , modifierNames(std::move(modifierNames))
@@ -64,12 +64,12 @@ public:
 
         bool operator==(const Shortcut&) const = default;
 
-        // Control-Option-S, Control-Option-M and Control-Option-Shift-M.
+        // Ctrl-Alt-S, Ctrl-Alt-M and Ctrl-Alt-Shift-M.
         static constexpr Shortcut defaultToggle();
         static constexpr Shortcut nextMode();
         static constexpr Shortcut previousMode();
 
-        // The modifiers present, always in the order control, option, shift, command.
+        // The modifiers present, always in the order control, alt, shift, super.
         std::vector<Modifier> modifierKeys() const;
         // The key's printable name: the layout's character for letter keys (upper-cased), the fixed name of
         // other known keys, "#" and the decimal key code for unknown ones.
@@ -145,29 +145,29 @@ constexpr std::uint32_t GlobalHotKey::Shortcut::mask(Modifier modifier)
     switch (modifier) {
     case Modifier::control:
         return controlMask;
-    case Modifier::option:
-        return optionMask;
+    case Modifier::alt:
+        return altMask;
     case Modifier::shift:
         return shiftMask;
-    case Modifier::command:
-        return commandMask;
+    case Modifier::super:
+        return superMask;
     }
     return 0;
 }
 
 constexpr GlobalHotKey::Shortcut GlobalHotKey::Shortcut::defaultToggle()
 {
-    return {1, controlMask | optionMask};
+    return {1, controlMask | altMask};
 }
 
 constexpr GlobalHotKey::Shortcut GlobalHotKey::Shortcut::nextMode()
 {
-    return {46, controlMask | optionMask};
+    return {46, controlMask | altMask};
 }
 
 constexpr GlobalHotKey::Shortcut GlobalHotKey::Shortcut::previousMode()
 {
-    return {46, controlMask | optionMask | shiftMask};
+    return {46, controlMask | altMask | shiftMask};
 }
 
 void to_json(nlohmann::json& json, const GlobalHotKey::Shortcut& shortcut);

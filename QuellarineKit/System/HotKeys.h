@@ -8,7 +8,7 @@
 namespace quellarine::system {
 
 // System-wide key combinations. Key codes and modifier masks are in the stored form of shortcuts (hardware key
-// positions and the command 0x100, shift 0x200, option 0x800, control 0x1000 mask); the backend maps them.
+// positions and the super 0x100, shift 0x200, alt 0x800, control 0x1000 mask); the backend maps them.
 class HotKeyHost {
 public:
     using Status = std::int32_t;
@@ -51,8 +51,8 @@ public:
 struct ModifierState {
     bool control = false;
     bool shift = false;
-    bool option = false;
-    bool command = false;
+    bool alt = false;
+    bool super = false;
     bool function = false;
 
     bool operator==(const ModifierState&) const = default;

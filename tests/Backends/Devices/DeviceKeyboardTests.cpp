@@ -86,7 +86,7 @@ protected:
             }
             last = state;
             changes.push_back(time);
-            if (emergency.modifiersChanged(state.control, state.shift || state.option || state.command, time)) {
+            if (emergency.modifiersChanged(state.control, state.shift || state.alt || state.super, time)) {
                 ++gestures;
             }
         });

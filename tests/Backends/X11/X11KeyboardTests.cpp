@@ -23,8 +23,8 @@ namespace {
 
 constexpr std::uint32_t keyS = 1;
 constexpr std::uint32_t keyM = 46;
-constexpr std::uint32_t controlOption = 0x1800;
-constexpr std::uint32_t controlOptionShift = 0x1A00;
+constexpr std::uint32_t controlAlt = 0x1800;
+constexpr std::uint32_t controlAltShift = 0x1A00;
 
 } // namespace
 
@@ -86,7 +86,7 @@ protected:
 
 TEST_F(X11KeyboardTest, AHotKeyFiresOncePerPressAlsoWithCapsLockAndNumLockOn)
 {
-    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 7), system::HotKeyHost::noError);
+    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlAlt, 7), system::HotKeyHost::noError);
     type({XK_Control_L, XK_Alt_L, XK_s});
     ASSERT_TRUE(runUntil([&] { return fired.size() == 1; }));
 
@@ -130,9 +130,9 @@ TEST_F(X11KeyboardTest, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
                                           XCB_GRAB_MODE_ASYNC);
     ASSERT_EQ(xcb_request_check(other, otherGrab), nullptr);
 
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::taken);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlAlt, 1), X11HotKeys::taken);
     // Control-Alt-Shift-M is free.
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOptionShift, 2), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlAltShift, 2), system::HotKeyHost::noError);
 
     // What the refused registration had got hold of was given back: the plain form is free for others.
     xcb_ungrab_key(other, m, root, ControlMask | Mod1Mask | Mod2Mask);
@@ -145,10 +145,10 @@ TEST_F(X11KeyboardTest, ACombinationHeldElsewhereIsTakenAndLeavesNothingBehind)
 
 TEST_F(X11KeyboardTest, ThisProcessCannotHoldACombinationTwice)
 {
-    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 1), system::HotKeyHost::noError);
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 2), X11HotKeys::taken);
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlOption, 1), X11HotKeys::invalid); // identifier in use
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(10, controlOption, 3), X11HotKeys::invalid);   // no such key here
+    ASSERT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlAlt, 1), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlAlt, 2), X11HotKeys::taken);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyM, controlAlt, 1), X11HotKeys::invalid); // identifier in use
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(10, controlAlt, 3), X11HotKeys::invalid);   // no such key here
     type({XK_Control_L, XK_Alt_L, XK_s});
     ASSERT_TRUE(runUntil([&] { return fired.size() == 1; }));
     EXPECT_EQ(fired[0], 1u);
@@ -158,7 +158,7 @@ TEST_F(X11KeyboardTest, ThisProcessCannotHoldACombinationTwice)
     quiesceKeyboard();
     EXPECT_EQ(fired.size(), 1u);
     // Free again, also for this process.
-    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlOption, 4), system::HotKeyHost::noError);
+    EXPECT_EQ(keyboard->hotKeys().registerHotKey(keyS, controlAlt, 4), system::HotKeyHost::noError);
 }
 
 TEST_F(X11KeyboardTest, TheApplicationsHotKeysWorkHere)
@@ -229,8 +229,8 @@ TEST_F(X11KeyboardTest, ModifierChangesArriveWithTheirTime)
     type({XK_Super_L});
     type({XK_Shift_L});
     ASSERT_TRUE(runUntil([&] { return modifiers.size() == 8; }));
-    EXPECT_TRUE(modifiers[2].first.option);
-    EXPECT_TRUE(modifiers[4].first.command);
+    EXPECT_TRUE(modifiers[2].first.alt);
+    EXPECT_TRUE(modifiers[4].first.super);
     EXPECT_TRUE(modifiers[6].first.shift);
     EXPECT_EQ(modifiers[7].first, system::ModifierState{});
 }

@@ -25,7 +25,7 @@ QString accessibleName(QWidget& widget)
     return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }
 
-TEST(KeyCapsTest, ControlOptionSDrawsThreeCapsJoinedByTwoPlusSigns)
+TEST(KeyCapsTest, ControlAltSDrawsThreeCapsJoinedByTwoPlusSigns)
 {
     KeyCaps caps(Shortcut::defaultToggle());
     caps.resize(caps.sizeHint());

@@ -37,21 +37,20 @@ private:
 
 Shortcut::Naming english(const system::KeyboardLayout* layout = nullptr)
 {
-    return Shortcut::Naming(layout, {"control", "option", "shift", "command"}, "en-US");
+    return Shortcut::Naming(layout, {"ctrl", "alt", "shift", "super"}, "en-US");
 }
 
 } // namespace
 
 TEST(GlobalHotKeyShortcutTest, ModifiersAreNamedInFixedOrder)
 {
-    EXPECT_EQ(Shortcut::defaultToggle().modifierKeys(), (std::vector{Modifier::control, Modifier::option}));
-    EXPECT_EQ(Shortcut::nextMode().modifierKeys(), (std::vector{Modifier::control, Modifier::option}));
+    EXPECT_EQ(Shortcut::defaultToggle().modifierKeys(), (std::vector{Modifier::control, Modifier::alt}));
+    EXPECT_EQ(Shortcut::nextMode().modifierKeys(), (std::vector{Modifier::control, Modifier::alt}));
     EXPECT_EQ(Shortcut::previousMode().modifierKeys(),
-              (std::vector{Modifier::control, Modifier::option, Modifier::shift}));
+              (std::vector{Modifier::control, Modifier::alt, Modifier::shift}));
     // Every bit set, plus bits that are carried but not named.
     Shortcut all{50, 0x1B00 | 0x4000 | 0x1};
-    EXPECT_EQ(all.modifierKeys(),
-              (std::vector{Modifier::control, Modifier::option, Modifier::shift, Modifier::command}));
+    EXPECT_EQ(all.modifierKeys(), (std::vector{Modifier::control, Modifier::alt, Modifier::shift, Modifier::super}));
     EXPECT_EQ(all.keyLabel(english()), "#50");
 }
 
@@ -64,8 +63,8 @@ TEST(GlobalHotKeyShortcutTest, DefaultsOnAUSLayout)
     EXPECT_EQ(Shortcut::nextMode().keyLabel(naming), "M");
     EXPECT_EQ(Shortcut::previousMode().keyLabel(naming), "M");
     EXPECT_EQ((Shortcut{0, 0}).keyLabel(naming), "A");
-    EXPECT_EQ(Shortcut::defaultToggle().spokenDescription(naming), "Control + Option + S");
-    EXPECT_EQ((Shortcut{46, 0x1B00}).spokenDescription(naming), "Control + Option + Shift + Command + M");
+    EXPECT_EQ(Shortcut::defaultToggle().spokenDescription(naming), "Ctrl + Alt + S");
+    EXPECT_EQ((Shortcut{46, 0x1B00}).spokenDescription(naming), "Ctrl + Alt + Shift + Super + M");
 }
 
 TEST(GlobalHotKeyShortcutTest, OnlyLetterKeysAskTheLayout)

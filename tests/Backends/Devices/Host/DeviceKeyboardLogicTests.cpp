@@ -22,8 +22,8 @@ using namespace quellarine::devices;
 
 namespace {
 
-constexpr std::uint32_t controlOption = 0x1800;
-constexpr std::uint32_t controlOptionShift = 0x1a00;
+constexpr std::uint32_t controlAlt = 0x1800;
+constexpr std::uint32_t controlAltShift = 0x1a00;
 constexpr std::uint32_t positionS = 1;
 constexpr std::uint32_t positionM = 46;
 constexpr std::uint32_t positionA = 0;
@@ -53,8 +53,8 @@ TEST(HeldModifiersTest, TheCombinedStateIsAlwaysWhatSomeKeyboardStillHolds)
         for (const auto& [keyboard, code] : down) {
             state.control = state.control || code == KEY_LEFTCTRL || code == KEY_RIGHTCTRL;
             state.shift = state.shift || code == KEY_LEFTSHIFT || code == KEY_RIGHTSHIFT;
-            state.option = state.option || code == KEY_LEFTALT || code == KEY_RIGHTALT;
-            state.command = state.command || code == KEY_LEFTMETA || code == KEY_RIGHTMETA;
+            state.alt = state.alt || code == KEY_LEFTALT || code == KEY_RIGHTALT;
+            state.super = state.super || code == KEY_LEFTMETA || code == KEY_RIGHTMETA;
         }
         return state;
     };
@@ -104,13 +104,13 @@ protected:
         hotKeys.setHandler([this](std::uint32_t identifier) { fired.push_back(identifier); });
     }
 
-    static system::ModifierState mods(bool control, bool option, bool shift = false, bool command = false)
+    static system::ModifierState mods(bool control, bool alt, bool shift = false, bool super = false)
     {
         system::ModifierState state;
         state.control = control;
-        state.option = option;
+        state.alt = alt;
         state.shift = shift;
-        state.command = command;
+        state.super = super;
         return state;
     }
 
@@ -122,9 +122,9 @@ protected:
 
 TEST_F(DeviceHotKeysTest, ACombinationFiresOnceOnItsKeyWithExactlyItsModifiersHeld)
 {
-    ASSERT_EQ(hotKeys.registerHotKey(positionS, controlOption, 1), system::HotKeyHost::noError);
-    ASSERT_EQ(hotKeys.registerHotKey(positionM, controlOption, 2), system::HotKeyHost::noError);
-    ASSERT_EQ(hotKeys.registerHotKey(positionM, controlOptionShift, 3), system::HotKeyHost::noError);
+    ASSERT_EQ(hotKeys.registerHotKey(positionS, controlAlt, 1), system::HotKeyHost::noError);
+    ASSERT_EQ(hotKeys.registerHotKey(positionM, controlAlt, 2), system::HotKeyHost::noError);
+    ASSERT_EQ(hotKeys.registerHotKey(positionM, controlAltShift, 3), system::HotKeyHost::noError);
     EXPECT_TRUE(hotKeys.watches(KEY_S));
     EXPECT_TRUE(hotKeys.watches(KEY_M));
     EXPECT_FALSE(hotKeys.watches(KEY_A));
@@ -157,10 +157,10 @@ TEST_F(DeviceHotKeysTest, ACombinationFiresOnceOnItsKeyWithExactlyItsModifiersHe
 
 TEST_F(DeviceHotKeysTest, WhatItCannotServeIsRefusedWithAStatus)
 {
-    ASSERT_EQ(hotKeys.registerHotKey(positionS, controlOption, 1), system::HotKeyHost::noError);
-    EXPECT_EQ(hotKeys.registerHotKey(positionS, controlOption, 2), DeviceHotKeys::taken);
-    EXPECT_EQ(hotKeys.registerHotKey(positionM, controlOption, 1), DeviceHotKeys::invalid);
-    EXPECT_EQ(hotKeys.registerHotKey(127, controlOption, 3), DeviceHotKeys::invalid); // no key at that position
+    ASSERT_EQ(hotKeys.registerHotKey(positionS, controlAlt, 1), system::HotKeyHost::noError);
+    EXPECT_EQ(hotKeys.registerHotKey(positionS, controlAlt, 2), DeviceHotKeys::taken);
+    EXPECT_EQ(hotKeys.registerHotKey(positionM, controlAlt, 1), DeviceHotKeys::invalid);
+    EXPECT_EQ(hotKeys.registerHotKey(127, controlAlt, 3), DeviceHotKeys::invalid); // no key at that position
     EXPECT_EQ(hotKeys.registerHotKey(positionA, 0, 4), system::HotKeyHost::noError);
 }
 
