@@ -326,4 +326,20 @@ inline QCoreApplication& dbusApplication()
     return instance;
 }
 
+// One input as the message QtDBus received; none when libdbus would not build it.
+inline std::optional<QDBusMessage> receivedMessage(const std::uint8_t* data, std::size_t size)
+{
+    dbusApplication();
+    return DBusWire::shared().deliver(data, size);
+}
+
 } // namespace quellarine::fuzz
+
+// Every D-Bus target makes the application object and the wire before its first input. Defined here, in the
+// header each target's one source includes, so that no target can forget it.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    quellarine::fuzz::dbusApplication();
+    quellarine::fuzz::DBusWire::shared();
+    return 0;
+}

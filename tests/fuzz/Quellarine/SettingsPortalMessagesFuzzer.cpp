@@ -9,17 +9,9 @@
 
 using namespace quellarine;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzz::dbusApplication();
-    fuzz::DBusWire::shared();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::dbusApplication();
-    const std::optional<QDBusMessage> message = fuzz::DBusWire::shared().deliver(data, size);
+    const std::optional<QDBusMessage> message = fuzz::receivedMessage(data, size);
     if (!message) {
         return 0;
     }
