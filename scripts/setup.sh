@@ -18,6 +18,8 @@ RUN_PACKAGES=(
   libxkbcommon-dev
   # the backend on the kernel's input devices
   libinput-dev libevdev-dev libudev-dev libsystemd-dev
+  # setfacl, which the keyboards' rule runs to give them to the device helper's group
+  acl
   # the typefaces the views ask for
   fonts-inter fonts-noto-core
 )
