@@ -1,5 +1,7 @@
 #include "DeviceHelper/DeviceHelperService.h"
 
+#include <linux/input-event-codes.h>
+
 #include <cstring>
 
 namespace quellarine::devicehelper {
@@ -51,6 +53,20 @@ bool DeviceHelperService::decode(const void* data, std::size_t size, bool withDe
             break;
         case RequestKind::event:
             break;
+        case RequestKind::readKeyboards:
+            if (request.device != 0 || request.type != 0 || request.code != 0
+                || (request.value != 0 && request.value != 1)) {
+                return false;
+            }
+            break;
+        case RequestKind::registerChord:
+        case RequestKind::unregisterChord:
+            if (request.device != 0 || request.type != 0 || request.code == 0 || HeldModifiers::isModifier(request.code)
+                || request.code >= BTN_MISC || request.value < 0
+                || (static_cast<std::uint32_t>(request.value) & ~allChordModifiers) != 0) {
+                return false;
+            }
+            break;
         case RequestKind::releaseAll:
         case RequestKind::destroy:
             if (request.type != 0 || request.code != 0 || request.value != 0) {
@@ -73,6 +89,22 @@ bool DeviceHelperService::handle(const void* data, std::size_t size, int descrip
         const auto kind = static_cast<RequestKind>(request.kind);
         if (kind == RequestKind::createPointer || kind == RequestKind::createTwin) {
             replies.push_back(create(request, descriptor));
+            continue;
+        }
+        if (kind == RequestKind::readKeyboards) {
+            keyboardsWanted_ = request.value == 1;
+            countAsked_ = true;
+            readKeyboards();
+            continue;
+        }
+        if (kind == RequestKind::registerChord) {
+            if (!filter_.registerChord(request.code, static_cast<std::uint32_t>(request.value))) {
+                return false;
+            }
+            continue;
+        }
+        if (kind == RequestKind::unregisterChord) {
+            filter_.unregisterChord(request.code, static_cast<std::uint32_t>(request.value));
             continue;
         }
         const auto device = devices_.find(request.device);
@@ -134,6 +166,27 @@ void DeviceHelperService::setServed(bool served)
         }
     }
     served_ = served;
+    readKeyboards();
+}
+
+void DeviceHelperService::readKeyboards()
+{
+    if (keyboards_ != nullptr) {
+        keyboards_->setReading(keyboardsWanted_ && served_);
+    }
+}
+
+std::vector<KeyboardRecord> DeviceHelperService::takeKeyboardRecords()
+{
+    std::vector<KeyboardRecord> records = filter_.take();
+    const std::size_t count = keyboards_ != nullptr ? keyboards_->count() : 0;
+    if (countAsked_ || count != countTold_) {
+        records.push_back(
+            {static_cast<std::uint32_t>(KeyboardRecordKind::keyboards), static_cast<std::uint32_t>(count), 0});
+        countAsked_ = false;
+        countTold_ = count;
+    }
+    return records;
 }
 
 } // namespace quellarine::devicehelper

@@ -14,7 +14,22 @@ enum class RequestKind : std::uint32_t {
     event = 3,         // one input event for a device; written with its frame at SYN_REPORT
     releaseAll = 4,    // let go of every button the device holds
     destroy = 5,       // release, then remove the device
+    // The keyboard grant's requests; device, type are 0.
+    readKeyboards = 6,   // value 1: read the keyboards (and look for new ones again); 0: read none
+    registerChord = 7,   // code: a key that is no modifier; value: the ChordModifier bits held with it
+    unregisterChord = 8, // the same fields as it was registered with
 };
+
+// The modifiers of a chord, left or right alike.
+enum ChordModifier : std::uint32_t {
+    chordControl = 1,
+    chordShift = 2,
+    chordAlt = 4,
+    chordSuper = 8,
+};
+inline constexpr std::uint32_t allChordModifiers = 15;
+// The most chords registered at once.
+inline constexpr std::size_t maxChords = 32;
 
 struct Request {
     std::uint32_t kind = 0;
@@ -46,6 +61,22 @@ struct Reply {
     char sysName[24] = {};   // the kernel's name of the new device ("input12"), NUL-terminated
 };
 static_assert(sizeof(Reply) == 32);
+
+// What the helper tells of the keyboards it reads, once asked to: nothing but these. Each is one message.
+enum class KeyboardRecordKind : std::uint32_t {
+    modifiers = 1,     // value: the modifier keys now down over every keyboard (Ctrl 0x03, Shift 0x0c, Alt 0x30,
+                       // Super 0xc0; left the lower bit of each)
+    chordPressed = 2,  // value: the key of a registered chord, pressed while exactly its modifiers are down
+    chordReleased = 3, // value: that key came up (or its keyboard went away)
+    keyboards = 4,     // value: how many keyboards are read now
+};
+
+struct KeyboardRecord {
+    std::uint32_t kind = 0;
+    std::uint32_t value = 0;
+    std::int64_t time = 0; // when it happened: microseconds of the monotonic clock
+};
+static_assert(sizeof(KeyboardRecord) == 16);
 
 // The descriptor the helper is given its socket on.
 inline constexpr int socketDescriptor = 3;

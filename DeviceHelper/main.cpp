@@ -1,8 +1,11 @@
 // quellarine-device-helper: the one program that makes Quellarine's input devices. Installed set-group-ID to a
 // group that alone may open /dev/uinput, it serves the application that started it over the socket it was given
-// as descriptor 3, and nothing else: see DeviceHelperService for what it accepts.
+// as descriptor 3, and nothing else: see DeviceHelperService for what it accepts. Given the keyboard grant (an
+// access-list entry of the same group on the keyboards), it reads them when asked and tells the application only
+// of its modifiers and chords (KeyboardFilter).
 
 #include "DeviceHelper/DeviceHelperService.h"
+#include "DeviceHelper/KeyboardDevices.h"
 #include "DeviceHelper/SessionWatch.h"
 #include "DeviceHelper/UinputDeviceMaker.h"
 
@@ -88,10 +91,11 @@ Message receive()
     return message;
 }
 
-void send(const std::vector<Reply>& replies)
+template <typename Record>
+void send(const std::vector<Record>& records)
 {
-    for (const Reply& reply : replies) {
-        [[maybe_unused]] ssize_t sent = ::send(socketDescriptor, &reply, sizeof(reply), MSG_NOSIGNAL);
+    for (const Record& record : records) {
+        [[maybe_unused]] ssize_t sent = ::send(socketDescriptor, &record, sizeof(record), MSG_NOSIGNAL);
     }
 }
 
@@ -105,6 +109,8 @@ int main()
     }
     UinputDeviceMaker maker;
     DeviceHelperService service(maker);
+    KeyboardDevices keyboards(service.keyboardFilter());
+    service.setKeyboards(&keyboards);
     // Given a group's rights, it serves only the person at the computer. Without them it can do nothing its
     // caller could not do alone (a build run from its folder, the tests), and serves whoever started it.
     const bool privileged = getegid() != getgid();
@@ -113,8 +119,9 @@ int main()
         watch.emplace();
         service.setServed(isInFront(getuid(), SessionWatch::activeSessions()));
     }
-    std::array<pollfd, 2> watched{pollfd{socketDescriptor, POLLIN, 0},
-                                  pollfd{watch ? watch->descriptor() : -1, POLLIN, 0}};
+    std::array<pollfd, 3> watched{pollfd{socketDescriptor, POLLIN, 0},
+                                  pollfd{watch ? watch->descriptor() : -1, POLLIN, 0},
+                                  pollfd{keyboards.fileDescriptor(), POLLIN, 0}};
     std::vector<Reply> replies;
     for (;;) {
         if (poll(watched.data(), watched.size(), -1) < 0) {
@@ -127,6 +134,10 @@ int main()
             watch->flush();
             service.setServed(isInFront(getuid(), SessionWatch::activeSessions()));
         }
+        if (watched[2].revents != 0) {
+            keyboards.processPending();
+        }
+        send(service.takeKeyboardRecords());
         if (watched[0].revents == 0) {
             continue;
         }
@@ -142,6 +153,7 @@ int main()
             break;
         }
         send(replies);
+        send(service.takeKeyboardRecords());
     }
     // The application went away or said what it must not: every button is let go of and every device removed.
     service.endAll();

@@ -18,6 +18,8 @@ RUN_PACKAGES=(
   libxkbcommon-dev
   # the backend on the kernel's input devices
   libinput-dev libevdev-dev libudev-dev libsystemd-dev
+  # setfacl, which the keyboards' rule runs to give them to the device helper's group
+  acl
   # the typefaces the views ask for, and the scripts of every language offered: Latin, Cyrillic, Arabic, Bengali
   # and Devanagari in Noto's core set, Chinese in its CJK set
   fonts-inter fonts-noto-core fonts-noto-cjk

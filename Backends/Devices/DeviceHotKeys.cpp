@@ -32,7 +32,7 @@ system::HotKeyHost::Status DeviceHotKeys::registerHotKey(std::uint32_t keyCode, 
         return invalid;
     }
     // Bits that name no modifier key cannot be told apart on the keyboards.
-    const Combination wanted{*code, modifiers & named};
+    const Chord wanted{*code, modifiers & named};
     const bool served = std::any_of(combinations_.begin(), combinations_.end(), [&](const auto& entry) {
         return entry.second.code == wanted.code && entry.second.modifiers == wanted.modifiers;
     });
@@ -40,20 +40,30 @@ system::HotKeyHost::Status DeviceHotKeys::registerHotKey(std::uint32_t keyCode, 
         return taken;
     }
     combinations_[identifier] = wanted;
+    if (chordsChanged_) {
+        chordsChanged_();
+    }
     return noError;
 }
 
 void DeviceHotKeys::unregisterHotKey(std::uint32_t identifier)
 {
-    if (combinations_.erase(identifier) != 0) {
-        held_.forget(identifier);
+    if (combinations_.erase(identifier) == 0) {
+        return;
+    }
+    held_.forget(identifier);
+    if (chordsChanged_) {
+        chordsChanged_();
     }
 }
 
-bool DeviceHotKeys::watches(std::uint16_t code) const
+std::vector<DeviceHotKeys::Chord> DeviceHotKeys::chords() const
 {
-    return std::any_of(combinations_.begin(), combinations_.end(),
-                       [code](const auto& entry) { return entry.second.code == code; });
+    std::vector<Chord> chords;
+    for (const auto& [identifier, chord] : combinations_) {
+        chords.push_back(chord);
+    }
+    return chords;
 }
 
 void DeviceHotKeys::key(std::uint16_t code, int value, const system::ModifierState& modifiers)

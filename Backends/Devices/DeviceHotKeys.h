@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace quellarine::devices {
 
@@ -25,24 +26,25 @@ public:
     void unregisterHotKey(std::uint32_t identifier) override;
     void setHandler(Handler handler) override { held_.setHandler(std::move(handler)); }
 
-    // Whether the key with this kernel code is part of a registered combination: the only keys besides the
-    // modifiers that are looked at. Asked for each key as it comes, so a change of combinations needs no notice.
-    bool watches(std::uint16_t code) const;
+    struct Chord {
+        std::uint16_t code = 0;      // the key's kernel code
+        std::uint32_t modifiers = 0; // the shortcut's modifier mask
+    };
+    // The registered combinations: the only keys besides the modifiers that the keyboards' reader passes on.
+    std::vector<Chord> chords() const;
+    // Told when the registered combinations changed.
+    void setChordsChanged(std::function<void()> changed) { chordsChanged_ = std::move(changed); }
 
-    // A watched key went down (value 1), repeats (2) or came up (0), with these modifiers held.
+    // A combination's key went down (value 1), repeats (2) or came up (0), with these modifiers held.
     void key(std::uint16_t code, int value, const system::ModifierState& modifiers);
 
     // A shortcut's modifier mask for a state of the modifier keys.
     static std::uint32_t maskOf(const system::ModifierState& modifiers);
 
 private:
-    struct Combination {
-        std::uint16_t code = 0;
-        std::uint32_t modifiers = 0;
-    };
-
     const DeviceKeyboardLayout& layout_;
-    std::map<std::uint32_t, Combination> combinations_; // by identifier
+    std::function<void()> chordsChanged_;
+    std::map<std::uint32_t, Chord> combinations_; // by identifier
     backends::HeldHotKey held_;
 };
 

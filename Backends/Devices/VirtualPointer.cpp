@@ -7,10 +7,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
@@ -79,8 +77,11 @@ bool VirtualPointer::open()
         return true;
     }
     std::lock_guard lock(writing_);
-    if (socket_ < 0 && !startHelper()) {
-        return false;
+    if (socket_ < 0) {
+        if (!helper_.start(helperPath_)) {
+            return false;
+        }
+        socket_ = helper_.socket();
     }
     const devicehelper::Request create{static_cast<std::uint32_t>(devicehelper::RequestKind::createPointer), 0, 0, 0,
                                        0};
@@ -104,50 +105,12 @@ bool VirtualPointer::open()
     return true;
 }
 
-bool VirtualPointer::startHelper()
-{
-    if (helperPath_.empty()) {
-        return false;
-    }
-    int ends[2];
-    if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0) {
-        return false;
-    }
-    // The helper finds its end as descriptor 3; spawning dup2s it there, which also clears its close-on-exec.
-    int helperEnd = ends[1];
-    if (helperEnd == devicehelper::socketDescriptor) {
-        helperEnd = fcntl(ends[1], F_DUPFD_CLOEXEC, devicehelper::socketDescriptor + 1);
-        close(ends[1]);
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, helperEnd, devicehelper::socketDescriptor);
-    char* const arguments[] = {const_cast<char*>(helperName), nullptr};
-    char* const environment[] = {nullptr};
-    const int spawned = posix_spawn(&helper_, helperPath_.c_str(), &actions, nullptr, arguments, environment);
-    posix_spawn_file_actions_destroy(&actions);
-    close(helperEnd);
-    if (spawned != 0) {
-        close(ends[0]);
-        helper_ = -1;
-        return false;
-    }
-    socket_ = ends[0];
-    return true;
-}
-
 void VirtualPointer::endHelper()
 {
     open_.store(false);
-    if (socket_ >= 0) {
-        // At its end of the socket the helper lets go of every button, removes the device and exits.
-        close(socket_);
-        socket_ = -1;
-    }
-    if (helper_ > 0) {
-        while (waitpid(helper_, nullptr, 0) < 0 && errno == EINTR) {}
-        helper_ = -1;
-    }
+    // At its end of the socket the helper lets go of every button, removes the device and exits.
+    helper_.end();
+    socket_ = -1;
 }
 
 VirtualPointer::~VirtualPointer()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Backends/Devices/HelperProcess.h"
+
 #include <sys/types.h>
 
 #include <atomic>
@@ -58,12 +60,11 @@ public:
     void releaseHeldButtons();
 
 private:
-    bool startHelper();
     void endHelper();
     void write(const input_event* events, std::size_t count);
 
     std::string helperPath_;
-    pid_t helper_ = -1;
+    HelperProcess helper_;
     int socket_ = -1;
     std::uint32_t device_ = 0;
     std::string sysName_;

@@ -7,10 +7,9 @@
 #include <QProcess>
 #include <QSaveFile>
 
-#include <sys/xattr.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace quellarine {
 
@@ -100,6 +99,24 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
 
 std::optional<QString> DeviceAccess::installKeyboards(const Destination& destination, const Runner& run)
 {
+    const QString helper = destination.helper.isEmpty() ? installedHelper() : destination.helper;
+    if (helper.isEmpty()) {
+        return QCoreApplication::translate("DeviceAccess", "This copy of Quellarine lacks %1.")
+            .arg(QString::fromLatin1(helperName));
+    }
+    // The rule gives the keyboards to the helper's group through setfacl, which must be there when udev runs it;
+    // the group and the helper's mode as the devices' grant makes them, in case that was not given first.
+    const QString group = QString::fromLatin1(deviceGroup);
+    if (auto failure = runSteps(
+            {
+                {QString::fromLatin1(setfacl), QStringLiteral("--version")},
+                {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), group},
+                {QStringLiteral("/bin/chgrp"), group, helper},
+                {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
+            },
+            run)) {
+        return failure;
+    }
     if (auto failure = writeFile(QStringLiteral(":/linux/71-quellarine-keyboards.rules"), destination.rulesFolder)) {
         return failure;
     }
@@ -123,15 +140,32 @@ std::optional<QString> DeviceAccess::removeKeyboards(const Destination& destinat
         = runSteps({{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}}, run)) {
         return failure;
     }
-    const QStringList nodes
-        = QDir(destination.inputFolder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
-    for (const QString& node : nodes) {
-        const QByteArray path = QFile::encodeName(QDir(destination.inputFolder).filePath(node));
-        if (removexattr(path.constData(), "system.posix_acl_access") != 0 && errno != ENODATA && errno != ENOENT) {
-            return QCoreApplication::translate("DeviceAccess", "Cannot clear the access list of %1.")
-                .arg(QString::fromLocal8Bit(path));
+    // Only the entry the rule gave, and only on the nodes themselves: setfacl would follow a link to whatever it
+    // names, so the folder must be a real one and every node in it a device, not a link.
+    struct stat folder {};
+    const QByteArray folderPath = QFile::encodeName(destination.inputFolder);
+    if (lstat(folderPath.constData(), &folder) == 0 && !S_ISDIR(folder.st_mode)) {
+        return QCoreApplication::translate("DeviceAccess", "Cannot clear the access list of %1.")
+            .arg(destination.inputFolder);
+    }
+    const QStringList names
+        = QDir(destination.inputFolder)
+              .entryList({QStringLiteral("event*")}, QDir::AllEntries | QDir::System | QDir::Hidden);
+    const QString entry = QStringLiteral("g:") + QString::fromLatin1(deviceGroup);
+    for (const QString& name : names) {
+        const QString node = QDir(destination.inputFolder).filePath(name);
+        const QByteArray path = QFile::encodeName(node);
+        struct stat status {};
+        if (lstat(path.constData(), &status) != 0 || !S_ISCHR(status.st_mode)) {
+            continue;
+        }
+        // A keyboard unplugged meanwhile has nothing left to take back.
+        if (run(QString::fromLatin1(setfacl), {QStringLiteral("-x"), entry, node}) != 0
+            && lstat(path.constData(), &status) == 0) {
+            return QCoreApplication::translate("DeviceAccess", "Cannot clear the access list of %1.").arg(node);
         }
     }
+    // The helpers reading a keyboard see the change and close it.
     return runSteps(
         {
             {QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change"),

@@ -16,9 +16,10 @@ namespace quellarine {
 // already present, so a running copy finds the access without a restart. Every program it runs is named by its
 // absolute path.
 //
-// Reading the keyboards is a second, separate grant (`quellarine --allow-keyboards`): the access a key logger would
-// need, which the hot keys need where the session tells no program of keys meant for other windows. Its rule is
-// carried but installed only by that command; `quellarine --disallow-keyboards` takes it back at once.
+// Reading the keyboards is a second, separate grant (`quellarine --allow-keyboards`), which the hot keys need where
+// the session tells no program of keys meant for other windows: its rule gives the same group (not the user) an
+// entry in each keyboard's access list, so that only the helper reads them. The rule is carried but installed only
+// by that command; `quellarine --disallow-keyboards` takes it back at once, and with it exactly those entries.
 class DeviceAccess {
 public:
     static constexpr const char* installArgument = "--allow-devices";
@@ -27,6 +28,8 @@ public:
     // The group that alone may write /dev/uinput, and the helper's program that is given it.
     static constexpr const char* deviceGroup = "quellarine";
     static constexpr const char* helperName = "quellarine-device-helper";
+    // What gives and takes back the keyboards' access-list entries (Debian's package acl).
+    static constexpr const char* setfacl = "/usr/bin/setfacl";
 
     struct Destination {
         QString rulesFolder = QStringLiteral("/etc/udev/rules.d");
@@ -43,11 +46,12 @@ public:
     // Makes the group and gives the helper to it, writes both files, then loads uinput and has udev apply the rule;
     // stops at the first failure and answers what failed, or nothing when all went well.
     static std::optional<QString> install(const Destination& destination, const Runner& run);
-    // Writes the keyboards' rule, then has udev apply it to the keyboards already present; answers what failed, or
-    // nothing when all went well.
+    // Makes sure of setfacl, the group and the helper's mode, writes the keyboards' rule, then has udev apply it to
+    // the keyboards already present; answers what failed, or nothing when all went well.
     static std::optional<QString> installKeyboards(const Destination& destination, const Runner& run);
-    // Removes the keyboards' rule and the access it gave: udev does not take back an access list it set, so every
-    // input device's list is cleared and udev sets again those its remaining rules give.
+    // Removes the keyboards' rule and the access it gave: udev does not take back an access-list entry it set, so
+    // the group's entry is taken off every input device's node (a device node, never a link), leaving every other
+    // entry as it was.
     static std::optional<QString> removeKeyboards(const Destination& destination, const Runner& run);
     // Runs programs as child processes, their output going where ours goes.
     static int runProcess(const QString& program, const QStringList& arguments);

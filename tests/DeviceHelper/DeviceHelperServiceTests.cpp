@@ -187,7 +187,7 @@ TEST_F(DeviceHelperServiceTest, MalformedMessagesEndTheConnection)
     const std::uint32_t pointer = createPointer();
     const std::vector<std::vector<Request>> malformed{
         {command(static_cast<RequestKind>(0))},
-        {command(static_cast<RequestKind>(6))},
+        {command(static_cast<RequestKind>(9))},
         {command(static_cast<RequestKind>(0x80000003))},
         {Request{1, 1, 0, 0, 0}},                                             // a creation naming a device
         {Request{1, 0, EV_KEY, KEY_A, 1}},                                    // a creation with an event

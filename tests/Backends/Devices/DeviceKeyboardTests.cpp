@@ -1,6 +1,6 @@
 // Scenarios of the keyboards read for hot keys and the emergency gesture, on a real kernel: uinput keyboards type,
-// the reader hears only what it must. scripts/vm/kernel-tests runs them as root, as an ordinary user without the
-// keyboards and as one who was given them.
+// the device helper reads them and the application hears only what it must. scripts/vm/kernel-tests runs them as root,
+// as an ordinary user without the keyboards and as one who was given them.
 #include "Backends/Devices/DeviceKeyboard.h"
 #include "Backends/Devices/DevicesBackend.h"
 #include "QuellarineKit/Pointer/EmergencyOff.h"
@@ -35,6 +35,11 @@ bool grantExpected()
 {
     const char* expected = std::getenv("QUELLARINE_KEYBOARD_GRANT");
     return expected == nullptr || std::string(expected) != "absent";
+}
+
+DeviceKeyboard::Options options()
+{
+    return {.layoutConfiguration = "/etc/default/keyboard", .helperPath = QUELLARINE_DEVICE_HELPER};
 }
 
 void settleUdev()
@@ -77,7 +82,7 @@ protected:
         }
         typist = std::make_unique<UinputKeyboard>();
         settleUdev();
-        keyboard = std::make_unique<DeviceKeyboard>();
+        keyboard = std::make_unique<DeviceKeyboard>(options());
         ASSERT_GE(keyboard->keyboards(), 1u);
         keyboard->hotKeys().setHandler([this](std::uint32_t identifier) { fired.push_back(identifier); });
         keyboard->modifierMonitor().setHandler([this](const system::ModifierState& state, double time) {
@@ -364,10 +369,10 @@ TEST(KeyboardGrantTest, WithoutTheGrantNoKeyboardIsEverOpened)
     // As the application does: ask, and read the keyboards only when granted; the pointer meanwhile takes the
     // pointing devices, which it may.
     auto application = [] {
-        const bool granted = DeviceKeyboard::accessGranted();
+        const bool granted = DeviceKeyboard::accessGranted(QUELLARINE_DEVICE_HELPER);
         std::unique_ptr<DeviceKeyboard> keyboard;
         if (granted) {
-            keyboard = std::make_unique<DeviceKeyboard>();
+            keyboard = std::make_unique<DeviceKeyboard>(options());
         }
         DevicesBackend backend({.helperPath = QUELLARINE_DEVICE_HELPER, .log = {}});
         for (int round = 0; round < 20; ++round) {
@@ -389,7 +394,7 @@ TEST(KeyboardGrantTest, TheGrantIsFoundAsThisRunExpects)
 {
     UinputKeyboard keys;
     settleUdev();
-    EXPECT_EQ(DeviceKeyboard::accessGranted(), grantExpected());
+    EXPECT_EQ(DeviceKeyboard::accessGranted(QUELLARINE_DEVICE_HELPER), grantExpected());
 }
 
 } // namespace

@@ -9,6 +9,9 @@
 
 #include <random>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 // The command that gives the user at the computer the pointing devices: what it leaves on disk and what it asks of
 // the system. That udev then grants the access is shown on Debian's own udev in the virtual machine
 // (tests/DeviceAccess/device-access.sh).
@@ -120,11 +123,18 @@ TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
     QFile installed(QDir(destination().rulesFolder).filePath(QStringLiteral("71-quellarine-keyboards.rules")));
     ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
     EXPECT_EQ(installed.readAll(), repositoryFile("71-quellarine-keyboards.rules"));
-    ASSERT_EQ(steps.size(), 3);
-    EXPECT_EQ(steps.front().mid(0, 3),
+    // setfacl, which the rule runs, is there; the group and the helper's mode as the devices' grant makes them.
+    ASSERT_EQ(steps.size(), 7);
+    EXPECT_EQ(steps[0], (QStringList{QStringLiteral("/usr/bin/setfacl"), QStringLiteral("--version")}));
+    EXPECT_EQ(steps[1].mid(0, 2), (QStringList{QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system")}));
+    EXPECT_EQ(steps[3], (QStringList{QStringLiteral("/bin/chmod"), QStringLiteral("2755"), destination().helper}));
+    EXPECT_EQ(steps[4].mid(0, 3),
               (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
-    EXPECT_TRUE(steps[1].contains(QStringLiteral("--subsystem-match=input")));
+    EXPECT_TRUE(steps[5].contains(QStringLiteral("--subsystem-match=input")));
     EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("settle")}));
+    const QString rule = QString::fromUtf8(repositoryFile("71-quellarine-keyboards.rules"));
+    EXPECT_TRUE(rule.contains(QStringLiteral("RUN+=\"/usr/bin/setfacl -m g:quellarine:r $devnode\"")));
+    EXPECT_FALSE(rule.contains(QStringLiteral("uaccess"))) << "no program of the user reads the keyboards";
 
     // The other way round: the pointing devices' command leaves the keyboards alone.
     QTemporaryDir other;
@@ -136,12 +146,12 @@ TEST_F(DeviceAccessTest, TheKeyboardsGrantIsItsOwnRuleAndNothingElse)
     EXPECT_FALSE(
         QDir(pointing.rulesFolder).entryList(QDir::Files).contains(QStringLiteral("71-quellarine-keyboards.rules")));
 
-    auto failure = DeviceAccess::installKeyboards(destination(), recorder(int(steps.size()) + 1));
+    auto failure = DeviceAccess::installKeyboards(destination(), recorder(int(steps.size()) + 5));
     ASSERT_TRUE(failure.has_value());
     EXPECT_TRUE(failure->contains(QStringLiteral("udevadm trigger"))) << failure->toStdString();
 }
 
-TEST_F(DeviceAccessTest, TakingTheKeyboardsBackRemovesTheirRuleAndHasUdevSetTheAccessListsAgain)
+TEST_F(DeviceAccessTest, TakingTheKeyboardsBackTakesOnlyTheGroupsEntryOffTheNodesThemselvesAndFollowsNoLink)
 {
     ASSERT_EQ(DeviceAccess::installKeyboards(destination(), recorder()), std::nullopt);
     ASSERT_EQ(DeviceAccess::install(destination(), recorder()), std::nullopt);
@@ -149,23 +159,44 @@ TEST_F(DeviceAccessTest, TakingTheKeyboardsBackRemovesTheirRuleAndHasUdevSetTheA
     DeviceAccess::Destination where = destination();
     where.inputFolder = folder.filePath(QStringLiteral("dev/input"));
     ASSERT_TRUE(QDir().mkpath(where.inputFolder));
+    // A file and links under the folder's names: none is a device node, whatever it points to.
+    QFile(QDir(where.inputFolder).filePath(QStringLiteral("event1"))).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), QDir(where.inputFolder).filePath(QStringLiteral("event2"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/etc/shadow"), QDir(where.inputFolder).filePath(QStringLiteral("event3"))));
+    const QString node = QDir(where.inputFolder).filePath(QStringLiteral("event4"));
+    const bool deviceMade = mknod(QFile::encodeName(node).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
 
     EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
     // The pointing devices' rule stays.
     EXPECT_EQ(QDir(where.rulesFolder).entryList(QDir::Files), QStringList{QStringLiteral("70-quellarine.rules")});
-    // udev forgets the rule before the lists are cleared, and sets them again from the rules that remain.
-    ASSERT_EQ(steps.size(), 3);
-    EXPECT_EQ(steps.front().mid(0, 3),
-              (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}));
+    // udev forgets the rule before the entries go, then tells the readers of the keyboards.
+    QList<QStringList> expected{
+        {QStringLiteral("/bin/udevadm"), QStringLiteral("control"), QStringLiteral("--reload")}};
+    if (deviceMade) {
+        expected.append(
+            {QStringLiteral("/usr/bin/setfacl"), QStringLiteral("-x"), QStringLiteral("g:quellarine"), node});
+    }
+    ASSERT_EQ(steps.mid(0, expected.size()), expected);
+    ASSERT_EQ(steps.size(), expected.size() + 2);
     EXPECT_EQ(
-        steps[1].mid(0, 3),
+        steps[expected.size()].mid(0, 3),
         (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("trigger"), QStringLiteral("--action=change")}));
     EXPECT_EQ(steps.back().mid(0, 2), (QStringList{QStringLiteral("/bin/udevadm"), QStringLiteral("settle")}));
 
     // Taken back twice, it does the same again.
     steps.clear();
     EXPECT_EQ(DeviceAccess::removeKeyboards(where, recorder()), std::nullopt);
-    EXPECT_EQ(steps.size(), 3);
+    EXPECT_EQ(steps.size(), expected.size() + 2);
+
+    // An input folder that is a link is refused whole.
+    steps.clear();
+    DeviceAccess::Destination linked = where;
+    linked.inputFolder = folder.filePath(QStringLiteral("linked-input"));
+    ASSERT_TRUE(QFile::link(where.inputFolder, linked.inputFolder));
+    const auto refused = DeviceAccess::removeKeyboards(linked, recorder());
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->contains(linked.inputFolder)) << refused->toStdString();
+    EXPECT_EQ(steps.size(), 1) << "no entry taken off through the link";
 }
 
 TEST(DeviceAccessCommandTest, TheShellGivesBackThePathExactlyWhateverItHolds)

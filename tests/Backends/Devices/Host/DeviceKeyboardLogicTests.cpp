@@ -1,9 +1,8 @@
-// What the keyboard grant's backend makes of the keys it reads, without a kernel: the modifiers combined over
-// keyboards, the hot keys' matching and the layout from the system's configuration. The same types on real
-// keyboards are in the kernel scenarios (DeviceKeyboardTests.cpp).
+// What the keyboard grant's backend makes of the keys the device helper passes on, without a kernel: the hot keys'
+// matching and the layout from the system's configuration. The same types on real keyboards are in the kernel
+// scenarios (DeviceKeyboardTests.cpp).
 #include "Backends/Devices/DeviceHotKeys.h"
 #include "Backends/Devices/DeviceKeyboardLayout.h"
-#include "Backends/Devices/HeldModifiers.h"
 
 #include <gtest/gtest.h>
 
@@ -39,64 +38,6 @@ private:
     std::string path_ = ::testing::TempDir() + "keyboard-" + std::to_string(std::random_device()());
 };
 
-TEST(HeldModifiersTest, TheCombinedStateIsAlwaysWhatSomeKeyboardStillHolds)
-{
-    // Random presses, releases, repeats of releases, resets and unplugging over three keyboards, checked against
-    // the plain record of which keyboard holds which key.
-    const std::uint16_t codes[] = {KEY_LEFTCTRL, KEY_RIGHTCTRL, KEY_LEFTSHIFT, KEY_RIGHTSHIFT,
-                                   KEY_LEFTALT,  KEY_RIGHTALT,  KEY_LEFTMETA,  KEY_RIGHTMETA};
-    std::mt19937 random(37);
-    HeldModifiers held;
-    std::set<std::pair<int, std::uint16_t>> down;
-    auto expected = [&down] {
-        system::ModifierState state;
-        for (const auto& [keyboard, code] : down) {
-            state.control = state.control || code == KEY_LEFTCTRL || code == KEY_RIGHTCTRL;
-            state.shift = state.shift || code == KEY_LEFTSHIFT || code == KEY_RIGHTSHIFT;
-            state.alt = state.alt || code == KEY_LEFTALT || code == KEY_RIGHTALT;
-            state.super = state.super || code == KEY_LEFTMETA || code == KEY_RIGHTMETA;
-        }
-        return state;
-    };
-    for (int step = 0; step < 20000; ++step) {
-        const int keyboard = int(random() % 3);
-        const std::uint16_t code = codes[random() % 8];
-        const system::ModifierState before = expected();
-        bool changed = false;
-        switch (random() % 8) {
-        case 0:
-            changed = held.forget(keyboard);
-            std::erase_if(down, [keyboard](const auto& entry) { return entry.first == keyboard; });
-            break;
-        case 1: {
-            std::uint8_t mask = static_cast<std::uint8_t>(random() % 256);
-            changed = held.reset(keyboard, mask);
-            std::erase_if(down, [keyboard](const auto& entry) { return entry.first == keyboard; });
-            for (std::uint16_t each : codes) {
-                if (mask & HeldModifiers::modifierBit(each)) {
-                    down.insert({keyboard, each});
-                }
-            }
-            break;
-        }
-        case 2:
-            // Keys that are no modifiers change nothing.
-            changed = held.set(keyboard, KEY_A, true);
-            break;
-        default:
-            if (random() % 2 == 0) {
-                changed = held.set(keyboard, code, true);
-                down.insert({keyboard, code});
-            } else {
-                changed = held.set(keyboard, code, false);
-                down.erase({keyboard, code});
-            }
-        }
-        ASSERT_EQ(held.state(), expected()) << "step " << step;
-        ASSERT_EQ(changed, !(before == expected())) << "step " << step;
-    }
-}
-
 class DeviceHotKeysTest : public ::testing::Test {
 protected:
     DeviceHotKeysTest()
@@ -114,6 +55,15 @@ protected:
         return state;
     }
 
+    std::multiset<std::uint16_t> codes() const
+    {
+        std::multiset<std::uint16_t> codes;
+        for (const auto& chord : hotKeys.chords()) {
+            codes.insert(chord.code);
+        }
+        return codes;
+    }
+
     Configuration configuration{"XKBLAYOUT=\"us\"\n"};
     DeviceKeyboardLayout layout{configuration.path()};
     DeviceHotKeys hotKeys{layout};
@@ -125,9 +75,7 @@ TEST_F(DeviceHotKeysTest, ACombinationFiresOnceOnItsKeyWithExactlyItsModifiersHe
     ASSERT_EQ(hotKeys.registerHotKey(positionS, controlAlt, 1), system::HotKeyHost::noError);
     ASSERT_EQ(hotKeys.registerHotKey(positionM, controlAlt, 2), system::HotKeyHost::noError);
     ASSERT_EQ(hotKeys.registerHotKey(positionM, controlAltShift, 3), system::HotKeyHost::noError);
-    EXPECT_TRUE(hotKeys.watches(KEY_S));
-    EXPECT_TRUE(hotKeys.watches(KEY_M));
-    EXPECT_FALSE(hotKeys.watches(KEY_A));
+    EXPECT_EQ(codes(), (std::multiset<std::uint16_t>{KEY_S, KEY_M, KEY_M}));
 
     // Held down: the repeats fire nothing, nor does a second press before the release.
     hotKeys.key(KEY_S, 1, mods(true, true));
@@ -152,7 +100,7 @@ TEST_F(DeviceHotKeysTest, ACombinationFiresOnceOnItsKeyWithExactlyItsModifiersHe
     hotKeys.unregisterHotKey(1);
     hotKeys.key(KEY_S, 1, mods(true, true));
     EXPECT_TRUE(fired.empty());
-    EXPECT_FALSE(hotKeys.watches(KEY_S));
+    EXPECT_EQ(codes(), (std::multiset<std::uint16_t>{KEY_M, KEY_M}));
 }
 
 TEST_F(DeviceHotKeysTest, WhatItCannotServeIsRefusedWithAStatus)

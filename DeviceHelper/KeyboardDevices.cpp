@@ -1,6 +1,6 @@
-#include "Backends/Devices/KeyboardDevices.h"
+#include "DeviceHelper/KeyboardDevices.h"
 
-#include "Backends/Devices/HeldModifiers.h"
+#include "DeviceHelper/HeldModifiers.h"
 
 #include <libudev.h>
 #include <linux/input.h>
@@ -18,17 +18,23 @@
 #include <functional>
 #include <string_view>
 
-namespace quellarine::devices {
+namespace quellarine::devicehelper {
 
 namespace {
 
 constexpr std::uint64_t hotplugTag = 0;
 
-double now()
+std::int64_t now()
 {
     timespec time{};
     clock_gettime(CLOCK_MONOTONIC, &time);
-    return double(time.tv_sec) + double(time.tv_nsec) / 1e9;
+    return std::int64_t{time.tv_sec} * 1'000'000 + time.tv_nsec / 1000;
+}
+
+// With the effective rights: the helper reads the keyboards by its group, not by its user's.
+bool mayRead(const char* node)
+{
+    return node != nullptr && faccessat(AT_FDCWD, node, R_OK, AT_EACCESS) == 0;
 }
 
 bool isKeyboard(udev_device* device)
@@ -78,8 +84,6 @@ KeyboardDevices::KeyboardDevices(Listener& listener)
         readable.data.u64 = hotplugTag;
         epoll_ctl(epollFd_, EPOLL_CTL_ADD, udev_monitor_get_fd(monitor_), &readable);
     }
-    enumerate();
-    deliver();
 }
 
 KeyboardDevices::~KeyboardDevices()
@@ -96,20 +100,6 @@ KeyboardDevices::~KeyboardDevices()
     if (epollFd_ >= 0) {
         ::close(epollFd_);
     }
-}
-
-bool KeyboardDevices::accessGranted()
-{
-    udev* context = udev_new();
-    if (context == nullptr) {
-        return false;
-    }
-    bool granted = false;
-    forEachKeyboard(context, [&granted](udev_device* device) {
-        granted = granted || access(udev_device_get_devnode(device), R_OK) == 0;
-    });
-    udev_unref(context);
-    return granted;
 }
 
 void KeyboardDevices::enumerate()
@@ -156,7 +146,7 @@ void KeyboardDevices::close(int keyboard)
     pending_.push_back({.time = now(), .keyboard = keyboard, .kind = Change::Kind::removed});
 }
 
-void KeyboardDevices::resynchronise(int keyboard, double time)
+void KeyboardDevices::resynchronise(int keyboard, std::int64_t time)
 {
     std::array<unsigned char, KEY_MAX / 8 + 1> keys{};
     if (ioctl(keyboards_[keyboard].fd, EVIOCGKEY(keys.size()), keys.data()) < 0) {
@@ -188,7 +178,7 @@ void KeyboardDevices::read(int keyboard)
         const auto count = static_cast<std::size_t>(got) / sizeof(input_event);
         for (std::size_t i = 0; i < count && keyboards_.contains(keyboard); ++i) {
             const input_event& event = events[i];
-            const double time = double(event.input_event_sec) + double(event.input_event_usec) / 1e6;
+            const std::int64_t time = std::int64_t{event.input_event_sec} * 1'000'000 + event.input_event_usec;
             Keyboard& current = keyboards_[keyboard];
             if (event.type == EV_SYN && event.code == SYN_DROPPED) {
                 current.dropped = true;
@@ -213,7 +203,7 @@ void KeyboardDevices::hotplug()
         const std::string_view what = action != nullptr ? action : "";
         const char* node = udev_device_get_devnode(changed);
         // A change may be the access given, or taken back: the keyboard is read exactly while it may be.
-        const bool allowed = node != nullptr && access(node, R_OK) == 0;
+        const bool allowed = mayRead(node);
         if ((what == "add" || what == "change") && isKeyboard(changed) && allowed && reading_) {
             open(changed);
         } else if ((what == "remove" || (what == "change" && !allowed)) && node != nullptr) {
@@ -230,9 +220,6 @@ void KeyboardDevices::hotplug()
 
 void KeyboardDevices::setReading(bool reading)
 {
-    if (reading == reading_) {
-        return;
-    }
     reading_ = reading;
     if (reading) {
         enumerate();
@@ -288,4 +275,4 @@ void KeyboardDevices::processPending()
     }
 }
 
-} // namespace quellarine::devices
+} // namespace quellarine::devicehelper
