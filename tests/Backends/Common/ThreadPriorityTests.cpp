@@ -7,6 +7,8 @@
 #include <sys/resource.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 using quellarine::backends::ThreadPriority;
@@ -27,28 +29,41 @@ TEST_F(ThreadPriorityTest, ARealTimeThreadThatNeverSleepsReturnsToOrdinarySchedu
 {
     ASSERT_TRUE(ThreadPriority::limitRealtime(std::chrono::milliseconds(20), std::chrono::milliseconds(200)));
     std::atomic<pid_t> spinner{0};
-    std::atomic<bool> raised{false};
-    std::atomic<bool> refused{false};
+    std::mutex mutex;
+    std::condition_variable go;
+    bool raised = false;
+    bool refused = false;
     std::thread thread([&] {
         spinner = ThreadPriority::currentThread();
-        while (!raised && !refused) {
-            std::this_thread::yield();
+        {
+            // Asleep until raised: a thread that sleeps uses none of its real-time allowance.
+            std::unique_lock lock(mutex);
+            go.wait(lock, [&] { return raised || refused; });
+            if (refused) {
+                return;
+            }
         }
         // Busy without a pause, as a pointer thread caught in a loop would be: only the limit ends this.
-        while (!refused && ThreadPriority::describe(ThreadPriority::currentThread()).kind == Kind::realtime) {}
+        while (ThreadPriority::describe(ThreadPriority::currentThread()).kind == Kind::realtime) {}
     });
     while (spinner == 0) {
         std::this_thread::yield();
     }
     ThreadPriority::watch(spinner);
-    if (!ThreadPriority::makeRealtime(spinner, 1)) {
-        refused = true;
-        thread.join();
+    const bool madeRealtime = ThreadPriority::makeRealtime(spinner, 1);
+    if (madeRealtime) {
+        EXPECT_EQ(ThreadPriority::describe(spinner), (ThreadPriority::Described{Kind::realtime, 1}));
+    }
+    {
+        std::lock_guard lock(mutex);
+        (madeRealtime ? raised : refused) = true;
+    }
+    go.notify_one();
+    thread.join();
+    if (!madeRealtime) {
+        ThreadPriority::watch(0);
         GTEST_SKIP() << "this user may not raise a thread to real time";
     }
-    EXPECT_EQ(ThreadPriority::describe(spinner), (ThreadPriority::Described{Kind::realtime, 1}));
-    raised = true;
-    thread.join();
     ThreadPriority::watch(0);
 }
 
