@@ -30,8 +30,9 @@ struct PointingDevices::Device {
     std::atomic<std::uint64_t> grabbedSince{0};
     bool mouse = false; // a relative pointing device, which is given a twin
     VirtualPointer::Output output = VirtualPointer::steadiedPointer;
-    std::string twin;  // the twin's kernel name
-    bool busy = false; // held by another program when we last tried
+    std::string twin;                 // the twin's kernel name
+    std::uint32_t twinGeneration = 0; // the helper's that made it (VirtualPointer::generation)
+    bool busy = false;                // held by another program when we last tried
     bool busyLogged = false;
     double scale = 1; // device units to points
     double restX = 0; // motion short of a whole step
@@ -339,13 +340,8 @@ bool PointingDevices::grab(Device& device)
         device.grabbedSince.store(now());
         device.grabbed.store(true);
         device.busy = false;
-        if (device.mouse && device.twin.empty()) {
-            // Named ours before the kernel's news of it is read. Refused, the mouse goes to the steadied pointer.
-            if (std::optional<VirtualPointer::Twin> twin = output_.makeTwin(fd, device.scale)) {
-                device.output = twin->output;
-                device.twin = twin->sysName;
-                ownDevices_.insert(device.twin);
-            }
+        if (device.mouse && (device.twin.empty() || device.twinGeneration != output_.generation())) {
+            makeTwin(device);
         }
         return true;
     }
@@ -357,12 +353,31 @@ bool PointingDevices::grab(Device& device)
     return false;
 }
 
+void PointingDevices::makeTwin(Device& device)
+{
+    // A twin of a helper that ended went with it; its number may be another's now.
+    if (device.twinGeneration != output_.generation()) {
+        ownDevices_.erase(device.twin);
+        device.twin.clear();
+        device.output = VirtualPointer::steadiedPointer;
+    }
+    device.twinGeneration = output_.generation();
+    // Named ours before the kernel's news of it is read. Refused, the mouse goes to the steadied pointer.
+    if (std::optional<VirtualPointer::Twin> twin = output_.makeTwin(device.fd.load(), device.scale)) {
+        device.output = twin->output;
+        device.twin = twin->sysName;
+        ownDevices_.insert(device.twin);
+    }
+}
+
 void PointingDevices::endTwin(Device& device)
 {
     if (device.twin.empty()) {
         return;
     }
-    output_.endTwin(device.output);
+    if (device.twinGeneration == output_.generation()) {
+        output_.endTwin(device.output);
+    }
     ownDevices_.erase(device.twin);
     device.twin.clear();
     device.output = VirtualPointer::steadiedPointer;
@@ -496,6 +511,10 @@ void PointingDevices::handle(libinput_event* event)
             grab(*device);
         }
         return;
+    }
+    if (!device->twin.empty() && device->twinGeneration != output_.generation()) {
+        // The helper was started anew since the twin was made.
+        makeTwin(*device);
     }
     switch (type) {
     case LIBINPUT_EVENT_POINTER_MOTION:

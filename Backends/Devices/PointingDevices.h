@@ -122,6 +122,7 @@ private:
     void add(udev_device* device);
     void forget(Device& device);
     bool grab(Device& device);
+    void makeTwin(Device& device);
     void endTwin(Device& device);
     void ungrabLocked();
     void retryGrabs();

@@ -99,6 +99,7 @@ bool VirtualPointer::open()
     }
     slots_[steadiedPointer].device = reply.value;
     sysName_.assign(reply.sysName, strnlen(reply.sysName, sizeof(reply.sysName)));
+    generation_.fetch_add(1, std::memory_order_relaxed);
     open_.store(true);
     return true;
 }

@@ -55,6 +55,8 @@ public:
     bool open();
     // From any thread.
     bool isOpen() const { return open_.load(); }
+    // Counts the helpers that made the steadied pointer: a twin made by one before the last is gone.
+    std::uint32_t generation() const { return generation_.load(std::memory_order_relaxed); }
     // The kernel's name of the device ("input12"), as the helper reports it: what tells our own device among the
     // input devices, whatever others call theirs.
     const std::string& sysName() const { return sysName_; }
@@ -105,6 +107,7 @@ private:
     int socket_ = -1;
     std::string sysName_;
     std::atomic<bool> open_{false};
+    std::atomic<std::uint32_t> generation_{0};
     std::mutex writing_;
     std::array<Slot, maxOutputs> slots_;
 };
