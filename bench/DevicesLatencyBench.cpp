@@ -259,7 +259,8 @@ void BM_ThroughTheBackend(benchmark::State& state)
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     tap.setFiltering(state.range(0) != 0);
     tap.start();
-    EvdevReader reader(eventNodeOf(backend.outputSysName()));
+    // The hand's events come out of its twin, made when the hand was taken.
+    EvdevReader reader(twinNodeOf(hand.name(), hand.sysName()));
     int missed = 0;
     auto step = [&] {
         hand.move(10, 0);

@@ -32,7 +32,7 @@ void DeviceCursor::moveTo(Point point)
     sentX_ = targetX;
     sentY_ = targetY;
     if (std::llabs(dx) <= longestJump && std::llabs(dy) <= longestJump) {
-        output_.move(static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy));
+        output_.move(target_, static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy));
     }
 }
 

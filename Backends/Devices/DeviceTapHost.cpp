@@ -83,7 +83,7 @@ void DeviceTapHost::checkForLostInput()
 
 void DeviceTapHost::post(const Event& event, system::PostLevel /*level*/)
 {
-    // Both levels leave through the virtual device.
+    // Both levels leave through the output of the hand's device.
     switch (event.type) {
     case EventType::mouseMoved:
     case EventType::leftMouseDragged:
@@ -98,7 +98,7 @@ void DeviceTapHost::post(const Event& event, system::PostLevel /*level*/)
     case EventType::rightMouseUp:
     case EventType::otherMouseUp:
         cursor_.moveTo(event.location);
-        output_.button(codeForEvent(event), isPress(event.type));
+        output_.button(cursor_.output(), codeForEvent(event), isPress(event.type));
         break;
     default:
         return;
@@ -180,8 +180,9 @@ std::int64_t DeviceTapHost::dragButtonNumber() const
     return handButtons_ != 0 ? std::countr_zero(handButtons_) : 0;
 }
 
-void DeviceTapHost::motion(std::uint64_t time, std::int32_t dx, std::int32_t dy)
+void DeviceTapHost::motion(VirtualPointer::Output from, std::uint64_t time, std::int32_t dx, std::int32_t dy)
 {
+    cursor_.setOutput(from);
     Event event;
     event.type = moveType();
     event.deltaX = dx;
@@ -195,11 +196,12 @@ void DeviceTapHost::motion(std::uint64_t time, std::int32_t dx, std::int32_t dy)
     }
 }
 
-void DeviceTapHost::button(std::uint64_t time, std::uint16_t code, bool down)
+void DeviceTapHost::button(VirtualPointer::Output from, std::uint64_t time, std::uint16_t code, bool down)
 {
     if (code < BTN_LEFT || code > BTN_TASK) {
         return;
     }
+    cursor_.setOutput(from);
     const int number = code - BTN_LEFT;
     const std::uint32_t bit = std::uint32_t{1} << number;
     handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
@@ -211,18 +213,20 @@ void DeviceTapHost::button(std::uint64_t time, std::uint16_t code, bool down)
     event.buttonNumber = number;
     if (chain_.run(event)) {
         cursor_.moveTo(event.location);
-        output_.button(code, down);
+        // The physical code: the compositor swaps a left-handed mouse's buttons on its twin.
+        output_.button(from, code, down);
     }
 }
 
-void DeviceTapHost::scroll(std::int32_t vertical120, std::int32_t horizontal120)
+void DeviceTapHost::scroll(VirtualPointer::Output from, std::int32_t vertical120, std::int32_t horizontal120)
 {
-    output_.scroll(vertical120, horizontal120);
+    output_.scroll(from, vertical120, horizontal120);
 }
 
 void DeviceTapHost::deviceRemoved()
 {
-    // Its buttons came up through the taps before; whatever the virtual device still holds has no hand behind it.
+    // Its buttons came up through the taps before, and its twin went with it; whatever our devices still hold has
+    // no hand behind it.
     if (handButtons_ == 0) {
         output_.releaseHeldButtons();
     }

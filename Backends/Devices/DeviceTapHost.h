@@ -20,14 +20,16 @@ namespace quellarine::devices {
 // The event taps on the kernel's input devices. While a tap is enabled the user's pointing devices are taken, so
 // their motion and buttons reach this backend alone; each becomes an event at the backend's own pointer position
 // (see DeviceCursor) plus the device's delta, names that position as its base, and runs through the taps, newest
-// first. What passes is sent through the virtual device: the motion from the position to the location the taps
-// left in the event, then the button. What a tap swallows goes nowhere. Wheels pass by untouched. Posted events
-// are sent at once and come back through the taps after the running callback has returned, exactly as they were
-// posted; events that merely passed do not come back.
+// first. What passes is sent through the device's own output (its twin, or the steadied pointer): the motion from
+// the position to the location the taps left in the event, then the button. What a tap swallows goes nowhere.
+// Wheels pass by untouched. Posted events are sent at once, through the output of the device whose event is
+// running, else of the one the hand used last (a button's release goes wherever it is held), and come back through
+// the taps after the running callback has returned, exactly as they were posted; events that merely passed do not
+// come back.
 //
 // When the watchdog or a stop gave the devices back, every enabled tap is switched off and told so through its
-// callback; enabling a tap takes the devices again. Giving them back lets go of every button the virtual device
-// holds, as does the loss of a device while the hand holds no other button. Taps must not outlive their host.
+// callback; enabling a tap takes the devices again. Giving them back lets go of every button our devices hold, as
+// does the loss of a device while the hand holds no other button. Taps must not outlive their host.
 // Main thread only.
 class DeviceTapHost final : public system::EventTapHost, public system::EventPoster, public PointingDevices::Listener {
 public:
@@ -48,9 +50,9 @@ public:
     void checkForLostInput();
 
     // PointingDevices::Listener
-    void motion(std::uint64_t time, std::int32_t dx, std::int32_t dy) override;
-    void button(std::uint64_t time, std::uint16_t code, bool down) override;
-    void scroll(std::int32_t vertical120, std::int32_t horizontal120) override;
+    void motion(VirtualPointer::Output from, std::uint64_t time, std::int32_t dx, std::int32_t dy) override;
+    void button(VirtualPointer::Output from, std::uint64_t time, std::uint16_t code, bool down) override;
+    void scroll(VirtualPointer::Output from, std::int32_t vertical120, std::int32_t horizontal120) override;
     void deviceRemoved() override;
 
     // Evdev button codes and the taps' buttons: left 0, right 1, middle 2, then side, extra, forward, back, task.

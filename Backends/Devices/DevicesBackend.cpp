@@ -46,7 +46,7 @@ DevicesBackend::DevicesBackend(Options options)
     , wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
     , output_(std::move(options.helperPath))
     , cursor_(output_)
-    , devices_(output_.sysName(), orStandardError(std::move(options.log)))
+    , devices_(output_, orStandardError(std::move(options.log)))
     , watchdog_({devices_.inputDescriptor()}, [this] { giveDevicesBack(); })
     , taps_(devices_, cursor_, output_, watchdog_, clock_, [this] { wake(); })
 {
@@ -97,7 +97,7 @@ void DevicesBackend::seekAccess()
 {
     if (!output_.isOpen() && output_.open()) {
         // Before the kernel's news of it is read: our own device is never taken.
-        devices_.setOwnDevice(output_.sysName());
+        devices_.addOwnDevice(output_.sysName());
     }
     if (!devices_.isReadable() && PointingDevices::anyReadable()) {
         devices_.rescan();

@@ -16,8 +16,9 @@
 namespace quellarine::devices {
 
 // The pointer on the kernel's input devices, for Wayland and X11 sessions alike: the user's pointing devices are
-// taken and read through libinput, and what the taps make of them leaves through one virtual device (made by
-// quellarine-device-helper), which the compositor or X server moves the pointer by, with the user's own pointer speed.
+// taken and read through libinput, and what the taps make of them leaves through devices made by
+// quellarine-device-helper: each mouse's twin, or the steadied pointer for the rest, which the compositor or X server
+// moves the pointer by, with the user's own settings for each device.
 //
 // The owner's loop services it: attach() has a PollMainLoop do so; an owner that watches one descriptor calls
 // processPendingEvents() on its thread whenever fileDescriptor() is readable. Taps run inside that call. If the loop
@@ -68,7 +69,7 @@ public:
     system::EventTapHost& taps() { return taps_; }
     system::EventPoster& poster() { return taps_; }
     system::Cursor& cursor() { return cursor_; }
-    // The virtual device's kernel name (for tests and diagnostics).
+    // The steadied pointer's kernel name (for tests and diagnostics).
     const std::string& outputSysName() const { return output_.sysName(); }
 
 private:

@@ -28,7 +28,11 @@ struct PointingDevices::Device {
     bool removed = false;              // libinput removed it: never remove it again
     std::atomic<bool> grabbed{false};
     std::atomic<std::uint64_t> grabbedSince{0};
-    bool busy = false; // held by another program when we last tried
+    bool mouse = false; // a relative pointing device, which is given a twin
+    VirtualPointer::Output output = VirtualPointer::steadiedPointer;
+    std::string twin;                 // the twin's kernel name
+    std::uint32_t twinGeneration = 0; // the helper's that made it (VirtualPointer::generation)
+    bool busy = false;                // held by another program when we last tried
     bool busyLogged = false;
     double scale = 1; // device units to points
     double restX = 0; // motion short of a whole step
@@ -53,7 +57,7 @@ bool property(udev_device* device, const char* name)
 }
 
 // A pointing device's event node, as udev has classified it, that is not ours.
-bool isPointing(udev_device* device, const std::string& ownDevice)
+bool isPointing(udev_device* device, const std::set<std::string>& ownDevices)
 {
     const char* name = udev_device_get_sysname(device);
     if (name == nullptr || std::strncmp(name, "event", 5) != 0 || udev_device_get_devnode(device) == nullptr) {
@@ -70,7 +74,7 @@ bool isPointing(udev_device* device, const std::string& ownDevice)
     }
     udev_device* parent = udev_device_get_parent_with_subsystem_devtype(device, "input", nullptr);
     const char* parentName = parent != nullptr ? udev_device_get_sysname(parent) : nullptr;
-    return parentName == nullptr || ownDevice != parentName;
+    return parentName == nullptr || !ownDevices.contains(parentName);
 }
 
 // A mouse's resolution as the hardware database gives it ("400@125 *800@125 1600@125": the starred one is in
@@ -138,10 +142,13 @@ const libinput_interface PointingDevices::interface = {
     &PointingDevices::closeRestricted,
 };
 
-PointingDevices::PointingDevices(std::string ownDevice, Log log)
-    : ownDevice_(std::move(ownDevice))
+PointingDevices::PointingDevices(VirtualPointer& output, Log log)
+    : output_(output)
     , log_(std::move(log))
 {
+    if (!output_.sysName().empty()) {
+        ownDevices_.insert(output_.sysName());
+    }
     udev_ = udev_new();
     if (udev_ == nullptr) {
         return;
@@ -164,6 +171,9 @@ PointingDevices::PointingDevices(std::string ownDevice, Log log)
 PointingDevices::~PointingDevices()
 {
     releaseAll();
+    for (const auto& device : devices_) {
+        endTwin(*device);
+    }
     if (libinput_ != nullptr) {
         for (const auto& device : devices_) {
             if (device->device != nullptr) {
@@ -240,7 +250,7 @@ void PointingDevices::enumerate()
 
 void PointingDevices::add(udev_device* found)
 {
-    if (!isPointing(found, ownDevice_)) {
+    if (!isPointing(found, ownDevices_)) {
         return;
     }
     const std::string node = udev_device_get_devnode(found);
@@ -266,6 +276,8 @@ void PointingDevices::add(udev_device* found)
     device.device = libinput_device_ref(opened);
     libinput_device_set_user_data(opened, &device);
     device.scale = scaleFor(found, device.fd.load());
+    // Touchpads stay on the steadied pointer for now (see the class).
+    device.mouse = !property(found, "ID_INPUT_TOUCHPAD");
     // Tapping is what most desktops switch on for a touchpad; the desktop's own setting does not reach a device
     // that only we read.
     if (libinput_device_config_tap_get_finger_count(opened) > 0) {
@@ -280,6 +292,7 @@ void PointingDevices::add(udev_device* found)
 
 void PointingDevices::forget(Device& device)
 {
+    endTwin(device);
     libinput_device* gone = device.device;
     {
         std::lock_guard lock(mutex_);
@@ -327,6 +340,9 @@ bool PointingDevices::grab(Device& device)
         device.grabbedSince.store(now());
         device.grabbed.store(true);
         device.busy = false;
+        if (device.mouse && (device.twin.empty() || device.twinGeneration != output_.generation())) {
+            makeTwin(device);
+        }
         return true;
     }
     device.busy = errno == EBUSY;
@@ -335,6 +351,36 @@ bool PointingDevices::grab(Device& device)
         log("The pointing device " + device.node + " is held by another program: it is left alone.");
     }
     return false;
+}
+
+void PointingDevices::makeTwin(Device& device)
+{
+    // A twin of a helper that ended went with it; its number may be another's now.
+    if (device.twinGeneration != output_.generation()) {
+        ownDevices_.erase(device.twin);
+        device.twin.clear();
+        device.output = VirtualPointer::steadiedPointer;
+    }
+    device.twinGeneration = output_.generation();
+    // Named ours before the kernel's news of it is read. Refused, the mouse goes to the steadied pointer.
+    if (std::optional<VirtualPointer::Twin> twin = output_.makeTwin(device.fd.load(), device.scale)) {
+        device.output = twin->output;
+        device.twin = twin->sysName;
+        ownDevices_.insert(device.twin);
+    }
+}
+
+void PointingDevices::endTwin(Device& device)
+{
+    if (device.twin.empty()) {
+        return;
+    }
+    if (device.twinGeneration == output_.generation()) {
+        output_.endTwin(device.output);
+    }
+    ownDevices_.erase(device.twin);
+    device.twin.clear();
+    device.output = VirtualPointer::steadiedPointer;
 }
 
 bool PointingDevices::grabAll()
@@ -466,6 +512,10 @@ void PointingDevices::handle(libinput_event* event)
         }
         return;
     }
+    if (!device->twin.empty() && device->twinGeneration != output_.generation()) {
+        // The helper was started anew since the twin was made.
+        makeTwin(*device);
+    }
     switch (type) {
     case LIBINPUT_EVENT_POINTER_MOTION:
         handleMotion(event, *device);
@@ -475,7 +525,8 @@ void PointingDevices::handle(libinput_event* event)
         const std::uint32_t seatCount = libinput_event_pointer_get_seat_button_count(pointer);
         const bool down = state == LIBINPUT_BUTTON_STATE_PRESSED;
         if ((down && seatCount == 1) || (!down && seatCount == 0)) {
-            listener_->button(time, static_cast<std::uint16_t>(libinput_event_pointer_get_button(pointer)), down);
+            listener_->button(device->output, time,
+                              static_cast<std::uint16_t>(libinput_event_pointer_get_button(pointer)), down);
         }
         break;
     }
@@ -486,7 +537,8 @@ void PointingDevices::handle(libinput_event* event)
                 : 0;
         };
         // libinput counts downwards and to the right.
-        listener_->scroll(-v120(LIBINPUT_POINTER_AXIS_SCROLL_VERTICAL), v120(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL));
+        listener_->scroll(device->output, -v120(LIBINPUT_POINTER_AXIS_SCROLL_VERTICAL),
+                          v120(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL));
         break;
     }
     case LIBINPUT_EVENT_POINTER_SCROLL_FINGER:
@@ -505,7 +557,7 @@ void PointingDevices::handle(libinput_event* event)
         };
         const std::int32_t vertical = take(LIBINPUT_POINTER_AXIS_SCROLL_VERTICAL, finger120_);
         const std::int32_t horizontal = take(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL, fingerSide120_);
-        listener_->scroll(-vertical, horizontal);
+        listener_->scroll(device->output, -vertical, horizontal);
         break;
     }
     default:
@@ -523,8 +575,8 @@ void PointingDevices::handleMotion(libinput_event* event, Device& device)
     device.restX -= dx;
     device.restY -= dy;
     if (dx != 0 || dy != 0) {
-        listener_->motion(libinput_event_pointer_get_time_usec(pointer) * 1000u, static_cast<std::int32_t>(dx),
-                          static_cast<std::int32_t>(dy));
+        listener_->motion(device.output, libinput_event_pointer_get_time_usec(pointer) * 1000u,
+                          static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy));
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Backends/Devices/VirtualPointer.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +24,14 @@ namespace quellarine::devices {
 
 // The user's pointing devices (mice, trackballs, pointing sticks, touchpads), read through libinput, found and
 // followed through udev, and taken for this process alone while it steadies them (EVIOCGRAB): a taken device's
-// events reach only us. Touch screens, tablets, joysticks and keyboards are never opened, nor is our own virtual
-// device, known by its kernel name. A device another program already holds is left alone, and said so once. The
+// events reach only us. Touch screens, tablets, joysticks and keyboards are never opened, nor are our own devices,
+// known by their kernel names. A device another program already holds is left alone, and said so once. The
 // kernel ends every grab with the process, a killed one included.
+//
+// A mouse (any relative pointing device: trackballs and pointing sticks too) is given a twin when it is first taken
+// (VirtualPointer::makeTwin), which stays until the mouse goes away, so that a stall given back and taken again
+// leaves the compositor's devices as they were; its events name that twin as their output. A touchpad's go to the
+// steadied pointer: its twin would need its raw touches steadied, which libinput's pointer events here are not.
 //
 // Motion comes in points: libinput's unaccelerated deltas (the device's own counts, before anyone's pointer
 // speed) brought to those of a 1000 dpi mouse, in whole steps with the rest carried to the next event.
@@ -37,26 +45,27 @@ public:
     class Listener {
     public:
         virtual ~Listener() = default;
+        // Each event names the output of its device: its twin, or the steadied pointer.
         // Whole steps in points; time in nanoseconds of the monotonic clock.
-        virtual void motion(std::uint64_t time, std::int32_t dx, std::int32_t dy) = 0;
+        virtual void motion(VirtualPointer::Output from, std::uint64_t time, std::int32_t dx, std::int32_t dy) = 0;
         // A button by its evdev code, once for the whole seat: the first press and the last release among the
         // devices.
-        virtual void button(std::uint64_t time, std::uint16_t code, bool down) = 0;
+        virtual void button(VirtualPointer::Output from, std::uint64_t time, std::uint16_t code, bool down) = 0;
         // In 120ths of a notch; positive: away from the user, and to the right.
-        virtual void scroll(std::int32_t vertical120, std::int32_t horizontal120) = 0;
+        virtual void scroll(VirtualPointer::Output from, std::int32_t vertical120, std::int32_t horizontal120) = 0;
         // A device went away; its buttons were released first.
         virtual void deviceRemoved() = 0;
     };
     using Log = std::function<void(std::string_view message)>;
 
-    // Finds the devices there are; `ownDevice` is our virtual device's kernel name ("input12").
-    PointingDevices(std::string ownDevice, Log log);
+    // Finds the devices there are; `output` makes the twins, and its steadied pointer is never taken.
+    PointingDevices(VirtualPointer& output, Log log);
     ~PointingDevices();
     PointingDevices(const PointingDevices&) = delete;
     PointingDevices& operator=(const PointingDevices&) = delete;
 
-    // Our virtual device's kernel name, when it was made after this: never to be taken.
-    void setOwnDevice(std::string ownDevice) { ownDevice_ = std::move(ownDevice); }
+    // The kernel name ("input12") of a device of ours made after this: never to be taken.
+    void addOwnDevice(std::string ownDevice) { ownDevices_.insert(std::move(ownDevice)); }
     // Opens the pointing devices that could not be read before (the user may have been given the access meanwhile).
     void rescan() { enumerate(); }
 
@@ -113,13 +122,16 @@ private:
     void add(udev_device* device);
     void forget(Device& device);
     bool grab(Device& device);
+    void makeTwin(Device& device);
+    void endTwin(Device& device);
     void ungrabLocked();
     void retryGrabs();
     void handle(libinput_event* event);
     void handleMotion(libinput_event* event, Device& device);
     void updateReadable();
 
-    std::string ownDevice_;
+    VirtualPointer& output_;
+    std::set<std::string> ownDevices_; // the kernel names of our devices; loop thread only
     Listener* listener_ = nullptr;
     Log log_;
     udev* udev_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 namespace quellarine::devices {
@@ -86,10 +87,8 @@ bool VirtualPointer::open()
     const devicehelper::Request create{static_cast<std::uint32_t>(devicehelper::RequestKind::createPointer), 0, 0, 0,
                                        0};
     devicehelper::Reply reply;
-    pollfd answer{socket_, POLLIN, 0};
     // The helper answers at once; a helper that does not is ended and started again at the next try.
-    if (send(socket_, &create, sizeof(create), MSG_NOSIGNAL) != sizeof(create) || poll(&answer, 1, 5000) != 1
-        || recv(socket_, &reply, sizeof(reply), 0) != sizeof(reply)) {
+    if (!askLocked(&create, sizeof(create), -1, &reply, sizeof(reply))) {
         endHelper();
         return false;
     }
@@ -99,16 +98,95 @@ bool VirtualPointer::open()
         endHelper();
         return false;
     }
-    device_ = reply.value;
+    slots_[steadiedPointer].device = reply.value;
     sysName_.assign(reply.sysName, strnlen(reply.sysName, sizeof(reply.sysName)));
+    generation_.fetch_add(1, std::memory_order_relaxed);
     open_.store(true);
     return true;
+}
+
+bool VirtualPointer::askLocked(const void* request, std::size_t size, int descriptor, void* reply,
+                               std::size_t replySize)
+{
+    iovec part{const_cast<void*>(request), size};
+    msghdr header{};
+    header.msg_iov = &part;
+    header.msg_iovlen = 1;
+    alignas(cmsghdr) std::array<char, CMSG_SPACE(sizeof(int))> control{};
+    if (descriptor >= 0) {
+        header.msg_control = control.data();
+        header.msg_controllen = control.size();
+        cmsghdr* item = CMSG_FIRSTHDR(&header);
+        item->cmsg_level = SOL_SOCKET;
+        item->cmsg_type = SCM_RIGHTS;
+        item->cmsg_len = CMSG_LEN(sizeof(int));
+        std::memcpy(CMSG_DATA(item), &descriptor, sizeof(int));
+    }
+    pollfd answer{socket_, POLLIN, 0};
+    return sendmsg(socket_, &header, MSG_NOSIGNAL) == static_cast<ssize_t>(size) && poll(&answer, 1, 5000) == 1
+        && recv(socket_, reply, replySize, 0) == static_cast<ssize_t>(replySize);
+}
+
+std::optional<VirtualPointer::Twin> VirtualPointer::makeTwin(int descriptor, double pointsPerCount)
+{
+    if (!open_.load() || descriptor < 0) {
+        return std::nullopt;
+    }
+    std::lock_guard lock(writing_);
+    Output free = steadiedPointer;
+    for (Output output = 1; output < slots_.size() && free == steadiedPointer; ++output) {
+        if (slots_[output].device == 0) {
+            free = output;
+        }
+    }
+    if (free == steadiedPointer) {
+        return std::nullopt;
+    }
+    const devicehelper::Request create{static_cast<std::uint32_t>(devicehelper::RequestKind::createTwin), 0, 0, 0, 0};
+    devicehelper::Reply reply;
+    if (!askLocked(&create, sizeof(create), descriptor, &reply, sizeof(reply))) {
+        // Whatever it was doing, it did not answer: the steadied pointer's next write finds out whether it is gone.
+        return std::nullopt;
+    }
+    if (reply.kind != static_cast<std::uint32_t>(devicehelper::ReplyKind::created)) {
+        return std::nullopt;
+    }
+    Slot& slot = slots_[free];
+    slot.device = reply.value;
+    slot.held.store(0);
+    slot.countsPerPoint = pointsPerCount > 0 ? 1 / pointsPerCount : 1;
+    slot.restX = slot.restY = 0;
+    slot.verticalRest = slot.horizontalRest = 0;
+    return Twin{free, std::string(reply.sysName, strnlen(reply.sysName, sizeof(reply.sysName)))};
+}
+
+void VirtualPointer::endTwin(Output twin)
+{
+    if (twin == steadiedPointer || twin >= slots_.size()) {
+        return;
+    }
+    std::lock_guard lock(writing_);
+    Slot& slot = slots_[twin];
+    if (slot.device == 0) {
+        return;
+    }
+    // The helper lets go of the twin's buttons before it removes it.
+    const devicehelper::Request destroy{static_cast<std::uint32_t>(devicehelper::RequestKind::destroy), slot.device, 0,
+                                        0, 0};
+    [[maybe_unused]] ssize_t sent = send(socket_, &destroy, sizeof(destroy), MSG_NOSIGNAL);
+    slot.device = 0;
+    slot.held.store(0);
 }
 
 void VirtualPointer::endHelper()
 {
     open_.store(false);
-    // At its end of the socket the helper lets go of every button, removes the device and exits.
+    // Its devices end with it.
+    for (Slot& slot : slots_) {
+        slot.device = 0;
+        slot.held.store(0);
+    }
+    // At its end of the socket the helper lets go of every button, removes the devices and exits.
     helper_.end();
     socket_ = -1;
 }
@@ -141,14 +219,18 @@ std::string VirtualPointer::eventNode() const
     return node;
 }
 
-void VirtualPointer::write(const input_event* events, std::size_t count)
+void VirtualPointer::write(Output output, const input_event* events, std::size_t count)
 {
     std::array<devicehelper::Request, 8> frame{};
+    std::lock_guard lock(writing_);
+    const std::uint32_t device = slots_[output].device;
+    if (device == 0) {
+        return;
+    }
     for (std::size_t index = 0; index < count; ++index) {
-        frame[index] = {static_cast<std::uint32_t>(devicehelper::RequestKind::event), device_, events[index].type,
+        frame[index] = {static_cast<std::uint32_t>(devicehelper::RequestKind::event), device, events[index].type,
                         events[index].code, events[index].value};
     }
-    std::lock_guard lock(writing_);
     // One message per frame, which the helper writes to uinput in one write. A full socket drops the frame, as a
     // full queue in the kernel would; a helper gone leaves the device to be made again.
     const ssize_t sent
@@ -158,10 +240,24 @@ void VirtualPointer::write(const input_event* events, std::size_t count)
     }
 }
 
-void VirtualPointer::move(std::int32_t dx, std::int32_t dy)
+void VirtualPointer::move(Output output, std::int32_t dx, std::int32_t dy)
 {
-    if (!open_.load() || (dx == 0 && dy == 0)) {
+    if (!open_.load() || output >= slots_.size() || (dx == 0 && dy == 0)) {
         return;
+    }
+    if (output != steadiedPointer) {
+        Slot& slot = slots_[output];
+        slot.restX += dx * slot.countsPerPoint;
+        slot.restY += dy * slot.countsPerPoint;
+        const double countsX = std::round(slot.restX);
+        const double countsY = std::round(slot.restY);
+        slot.restX -= countsX;
+        slot.restY -= countsY;
+        dx = static_cast<std::int32_t>(countsX);
+        dy = static_cast<std::int32_t>(countsY);
+        if (dx == 0 && dy == 0) {
+            return;
+        }
     }
     std::array<input_event, 3> frame{};
     std::size_t count = 0;
@@ -172,61 +268,71 @@ void VirtualPointer::move(std::int32_t dx, std::int32_t dy)
         frame[count++] = make(EV_REL, REL_Y, dy);
     }
     frame[count++] = make(EV_SYN, SYN_REPORT, 0);
-    write(frame.data(), count);
+    write(output, frame.data(), count);
 }
 
-void VirtualPointer::button(std::uint16_t code, bool down)
+void VirtualPointer::button(Output output, std::uint16_t code, bool down)
 {
-    if (!open_.load() || code < firstButton || code > lastButton) {
+    if (!open_.load() || output >= slots_.size() || code < firstButton || code > lastButton) {
         return;
     }
     const std::uint32_t bit = std::uint32_t{1} << (code - firstButton);
-    if (down) {
-        held_.fetch_or(bit);
-    } else {
-        held_.fetch_and(~bit);
-    }
     const std::array<input_event, 2> frame{make(EV_KEY, code, down ? 1 : 0), make(EV_SYN, SYN_REPORT, 0)};
-    write(frame.data(), frame.size());
-}
-
-void VirtualPointer::scroll(std::int32_t vertical120, std::int32_t horizontal120)
-{
-    if (!open_.load() || (vertical120 == 0 && horizontal120 == 0)) {
+    if (down) {
+        slots_[output].held.fetch_or(bit);
+        write(output, frame.data(), frame.size());
         return;
     }
+    for (Output holder = 0; holder < slots_.size(); ++holder) {
+        if ((slots_[holder].held.fetch_and(~bit) & bit) != 0 || holder == output) {
+            write(holder, frame.data(), frame.size());
+        }
+    }
+}
+
+void VirtualPointer::scroll(Output output, std::int32_t vertical120, std::int32_t horizontal120)
+{
+    if (!open_.load() || output >= slots_.size() || (vertical120 == 0 && horizontal120 == 0)) {
+        return;
+    }
+    Slot& slot = slots_[output];
     std::array<input_event, 5> frame{};
     std::size_t count = 0;
     if (vertical120 != 0) {
-        verticalRest_ += vertical120;
+        slot.verticalRest += vertical120;
         frame[count++] = make(EV_REL, REL_WHEEL_HI_RES, vertical120);
-        if (const std::int32_t notches = verticalRest_ / 120) {
+        if (const std::int32_t notches = slot.verticalRest / 120) {
             frame[count++] = make(EV_REL, REL_WHEEL, notches);
-            verticalRest_ -= notches * 120;
+            slot.verticalRest -= notches * 120;
         }
     }
     if (horizontal120 != 0) {
-        horizontalRest_ += horizontal120;
+        slot.horizontalRest += horizontal120;
         frame[count++] = make(EV_REL, REL_HWHEEL_HI_RES, horizontal120);
-        if (const std::int32_t notches = horizontalRest_ / 120) {
+        if (const std::int32_t notches = slot.horizontalRest / 120) {
             frame[count++] = make(EV_REL, REL_HWHEEL, notches);
-            horizontalRest_ -= notches * 120;
+            slot.horizontalRest -= notches * 120;
         }
     }
     frame[count++] = make(EV_SYN, SYN_REPORT, 0);
-    write(frame.data(), count);
+    write(output, frame.data(), count);
 }
 
 void VirtualPointer::releaseHeldButtons()
 {
-    if (!open_.load() || held_.exchange(0) == 0) {
+    if (!open_.load()) {
         return;
     }
-    // The helper knows what the device holds and lets go of all of it in one frame.
-    const devicehelper::Request release{static_cast<std::uint32_t>(devicehelper::RequestKind::releaseAll), device_, 0,
-                                        0, 0};
     std::lock_guard lock(writing_);
-    [[maybe_unused]] ssize_t sent = send(socket_, &release, sizeof(release), MSG_NOSIGNAL | MSG_DONTWAIT);
+    for (Slot& slot : slots_) {
+        if (slot.device == 0 || slot.held.exchange(0) == 0) {
+            continue;
+        }
+        // The helper knows what the device holds and lets go of all of it in one frame.
+        const devicehelper::Request release{static_cast<std::uint32_t>(devicehelper::RequestKind::releaseAll),
+                                            slot.device, 0, 0, 0};
+        [[maybe_unused]] ssize_t sent = send(socket_, &release, sizeof(release), MSG_NOSIGNAL | MSG_DONTWAIT);
+    }
 }
 
 } // namespace quellarine::devices

@@ -237,13 +237,19 @@ class Session:
                    QT_QPA_PLATFORM='offscreen', HOME=home)
         log = open(os.path.join(self.out, 'steadier.log'), 'w')
         self.steadier_process = self.start(self.steadier, env=env, stdout=log, stderr=subprocess.STDOUT)
-        devices = self.weston_log().count('device is a pointer')
+        # The hand, once taken, reaches the compositor through its twin: a pointer of the hand's own name.
+        twins = self.hand_pointers()
         self.tell_hand('await-grab', 'grabbed')
-        wait_for('steadied device in the compositor', lambda: self.weston_log().count('device is a pointer') > devices)
+        wait_for("the hand's twin in the compositor", lambda: self.hand_pointers() > twins)
         # The whole chain works: a small move of the hand arrives, steadied, at the client.
         x, y = self.pointer()
         self.tell_hand('move 4 0', 'moved')
         self.wait_until_pointer_at((x + 4, y), 1, 15)
+
+    def hand_pointers(self):
+        """How often the compositor has told of a pointer named like the hand."""
+        log = self.weston_log()
+        return max(log.count(f"'{HAND_NAME}'"), log.count(f'- {HAND_NAME}: device is a pointer'))
 
     def stop_steadier(self):
         self.steadier_process.send_signal(signal.SIGTERM)

@@ -14,12 +14,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace quellarine;
@@ -57,10 +60,11 @@ protected:
         if (loop && backend) {
             loop->unwatch(backend->fileDescriptor());
         }
-        if (loop && output) {
-            loop->unwatch(output->fileDescriptor());
+        unwatchOutput();
+        if (loop && pointer) {
+            loop->unwatch(pointer->fileDescriptor());
         }
-        output.reset();
+        pointer.reset();
         loop.reset();
         backend.reset();
     }
@@ -76,17 +80,54 @@ protected:
         loop->watch(backend->fileDescriptor(), [this] { backend->processPendingEvents(); });
         const std::string node = eventNodeOf(backend->outputSysName());
         ASSERT_FALSE(node.empty());
-        output = std::make_unique<EvdevReader>(node);
-        loop->watch(output->fileDescriptor(), [this] { output->collect(); });
+        pointer = std::make_unique<EvdevReader>(node);
+        loop->watch(pointer->fileDescriptor(), [this] { pointer->collect(); });
     }
 
-    void startTap(const ClickGuard::Settings& clicks = ClickGuard::Settings::off())
+    void unwatchOutput()
+    {
+        if (loop && output) {
+            loop->unwatch(output->fileDescriptor());
+        }
+        output.reset();
+    }
+
+    // A reader of the twin of this mouse, kept up to date by the loop.
+    std::unique_ptr<EvdevReader> twinOf(const UinputHand& mouse)
+    {
+        std::string node;
+        loop->runUntil(
+            [&] {
+                node = twinNodeOf(mouse.name(), mouse.sysName(), 0);
+                return !node.empty();
+            },
+            deadline);
+        if (node.empty()) {
+            ADD_FAILURE() << "no twin of " << mouse.name();
+            return std::make_unique<EvdevReader>(eventNodeOf(backend->outputSysName()));
+        }
+        auto reader = std::make_unique<EvdevReader>(node);
+        loop->watch(reader->fileDescriptor(), [twin = reader.get()] { twin->collect(); });
+        return reader;
+    }
+
+    // The taps on; `output` reads what the hand's events become: its twin once the hand is taken, else the
+    // steadied pointer.
+    void startTap(const ClickGuard::Settings& clicks = ClickGuard::Settings::off(), bool handTaken = true)
     {
         tap = std::make_unique<PointerTap>(backend->pointerSystem(*loop), FilterPreset::balanced().parameters, clicks);
         tap->start();
         loop->runFor(0.05);
+        unwatchOutput();
+        if (handTaken) {
+            output = twinOf(*hand);
+        } else {
+            output = std::make_unique<EvdevReader>(eventNodeOf(backend->outputSysName()));
+            loop->watch(output->fileDescriptor(), [this] { output->collect(); });
+        }
         bystander->clear();
         output->clear();
+        pointer->clear();
     }
 
     bool runUntil(const std::function<bool()>& done) { return loop->runUntil(done, deadline); }
@@ -106,6 +147,7 @@ protected:
     std::unique_ptr<EvdevReader> bystander;
     std::unique_ptr<DevicesBackend> backend;
     std::unique_ptr<backends::PollMainLoop> loop;
+    std::unique_ptr<EvdevReader> pointer; // the steadied pointer
     std::unique_ptr<EvdevReader> output;
     std::unique_ptr<PointerTap> tap;
     std::vector<std::string> log;
@@ -171,7 +213,11 @@ TEST_F(DevicesBackendTest, AButtonDownWhenItsDeviceIsUnpluggedIsLetGo)
         hand->button(BTN_LEFT, true);
         ASSERT_TRUE(runUntil([&] { return output->isDown(BTN_LEFT); }));
         hand->unplug();
-        ASSERT_TRUE(runUntil([&] { return !output->isDown(BTN_LEFT); }));
+        // The twin lets go of the button and goes away with the hand.
+        ASSERT_TRUE(runUntil([&] { return output->gone(); })) << "the twin outlived its mouse";
+        EXPECT_TRUE(twinNodeOf(hand->name(), hand->sysName(), 0.1).empty());
+        pointer->collect();
+        EXPECT_FALSE(pointer->isDown(BTN_LEFT));
         tap.reset();
         hand = std::make_unique<UinputHand>();
         settleUdev();
@@ -268,7 +314,7 @@ TEST_F(DevicesBackendTest, AHandHoldingAButtonIsTakenOnlyOnceTheButtonIsUp)
     hand->button(BTN_LEFT, true);
     bystander->collectFor(0.05);
     ASSERT_TRUE(bystander->isDown(BTN_LEFT));
-    startTap();
+    startTap(ClickGuard::Settings::off(), false);
     loop->runFor(0.2);
     hand->button(BTN_LEFT, false);
     bystander->collectFor(0.1);
@@ -283,8 +329,9 @@ TEST_F(DevicesBackendTest, AHandHoldingAButtonIsTakenOnlyOnceTheButtonIsUp)
     EXPECT_TRUE(taken);
 }
 
-// A mouse whose resolution udev knows (the kernel tests' rule gives this one 400 dpi) moves the pointer as far as a
-// 1000 dpi mouse moved the same distance: 40 counts of it are 100 points.
+// A mouse whose resolution udev knows (the kernel tests' rule gives this one 400 dpi, and its twin, of the same name)
+// is steadied in points, as a 1000 dpi mouse moved the same distance (40 counts of it are 100 points), and its twin
+// is sent its own counts again, which the compositor brings to 100 points by the same resolution.
 TEST_F(DevicesBackendTest, AMouseOfKnownResolutionMovesThePointerByTheDistanceTheHandWent)
 {
     UinputHand slow("Quellarine 400 dpi hand");
@@ -301,14 +348,16 @@ TEST_F(DevicesBackendTest, AMouseOfKnownResolutionMovesThePointerByTheDistanceTh
         taken = other.events() == 0;
     }
     ASSERT_TRUE(taken);
+    std::unique_ptr<EvdevReader> twin = twinOf(slow);
     loop->runFor(0.6);
-    const int before = output->x();
+    const int before = twin->x();
     for (int i = 0; i < 10; ++i) {
         slow.move(4, 0);
         loop->runFor(0.008);
     }
     loop->runFor(0.8); // the steadied pointer comes to rest on the hand
-    EXPECT_NEAR(output->x() - before, 100, 2);
+    EXPECT_NEAR(twin->x() - before, 40, 1);
+    loop->unwatch(twin->fileDescriptor());
 }
 
 TEST_F(DevicesBackendTest, ASuspendGivesTheHandAndEveryButtonBackFromAnotherThreadAndResumeTakesThemAgain)
@@ -333,7 +382,7 @@ TEST_F(DevicesBackendTest, ASuspendGivesTheHandAndEveryButtonBackFromAnotherThre
 TEST_F(DevicesBackendTest, ADeviceAnotherProgramHoldsIsLeftAloneAndSaidSoOnce)
 {
     ASSERT_EQ(ioctl(bystander->fileDescriptor(), EVIOCGRAB, reinterpret_cast<void*>(1)), 0);
-    startTap();
+    startTap(ClickGuard::Settings::off(), false);
     tap->stop();
     tap->start();
     loop->runFor(0.1);
@@ -364,11 +413,125 @@ TEST_F(DevicesBackendTest, ADevicePluggedInLaterIsTakenAndItsWheelPassesUntouche
         taken = other.events() == 0;
     }
     EXPECT_TRUE(taken);
+    std::unique_ptr<EvdevReader> twin = twinOf(second);
     second.wheel(-2);
     second.wheel(1);
-    ASSERT_TRUE(runUntil([&] { return output->wheel() == -1; }));
+    ASSERT_TRUE(runUntil([&] { return twin->wheel() == -1; }));
     // Our own device is never taken: its reader saw all of this.
-    EXPECT_GT(output->events(), 0);
+    EXPECT_GT(twin->events(), 0);
+    loop->unwatch(twin->fileDescriptor());
+}
+
+// What the kernel says a device has: its ids, name, and the codes of one event type.
+struct Identity {
+    input_id id{};
+    std::string name;
+    std::vector<int> codes(int type, int count) const
+    {
+        std::vector<int> found;
+        for (int code = 0; code < count; ++code) {
+            if (bits[type][static_cast<std::size_t>(code / 8)] & (1 << (code % 8))) {
+                found.push_back(code);
+            }
+        }
+        return found;
+    }
+    std::array<std::array<unsigned char, KEY_MAX / 8 + 1>, EV_MAX + 1> bits{};
+};
+
+Identity identityOf(int fd)
+{
+    Identity identity;
+    ioctl(fd, EVIOCGID, &identity.id);
+    std::array<char, 256> name{};
+    ioctl(fd, EVIOCGNAME(name.size() - 1), name.data());
+    identity.name = name.data();
+    for (int type : {EV_KEY, EV_REL}) {
+        ioctl(fd, EVIOCGBIT(type, identity.bits[type].size()), identity.bits[type].data());
+    }
+    return identity;
+}
+
+// Each mouse appears to the desktop as itself: a twin with its name, ids, wheels and pointing buttons, and none of
+// its keys. What one mouse does comes out of its own twin alone: its motion steadied, its buttons by their own
+// codes, its wheel with its fine steps. Our twins are never taken, and one goes away with its mouse.
+TEST_F(DevicesBackendTest, EachMouseComesOutOfItsOwnTwinAlone)
+{
+    UinputHand trackball("Quellarine test trackball", 0x0207, {BTN_LEFT, BTN_RIGHT, BTN_SIDE, BTN_EXTRA, KEY_VOLUMEUP},
+                         {REL_WHEEL, REL_WHEEL_HI_RES});
+    settleUdev();
+    startTap();
+    std::unique_ptr<EvdevReader> other = twinOf(trackball);
+    for (const auto& [mouse, twin] : {std::pair{hand.get(), output.get()}, std::pair{&trackball, other.get()}}) {
+        EvdevReader original(mouse->node());
+        const Identity made = identityOf(twin->fileDescriptor());
+        const Identity own = identityOf(original.fileDescriptor());
+        EXPECT_EQ(made.name, mouse->name());
+        EXPECT_EQ(made.id.bustype, own.id.bustype);
+        EXPECT_EQ(made.id.vendor, own.id.vendor);
+        EXPECT_EQ(made.id.product, own.id.product);
+        EXPECT_EQ(made.codes(EV_REL, REL_CNT), own.codes(EV_REL, REL_CNT));
+        std::vector<int> buttons = own.codes(EV_KEY, KEY_CNT);
+        std::erase(buttons, KEY_VOLUMEUP);
+        EXPECT_EQ(made.codes(EV_KEY, KEY_CNT), buttons) << mouse->name();
+        // Nobody holds our twins: whoever reads them gets all they say.
+        EXPECT_EQ(ioctl(twin->fileDescriptor(), EVIOCGRAB, reinterpret_cast<void*>(1)), 0);
+        ioctl(twin->fileDescriptor(), EVIOCGRAB, nullptr);
+    }
+
+    loop->runFor(0.6);
+    output->clear();
+    other->clear();
+    pointer->clear();
+    const int startX = other->x();
+    const int startY = other->y();
+    for (int i = 0; i < 20; ++i) {
+        trackball.move(i % 2 == 0 ? 5 : -3, i % 2 == 0 ? -2 : 3);
+        loop->runFor(0.008);
+    }
+    loop->runFor(0.8); // at rest, the steadied pointer comes onto the hand
+    EXPECT_NEAR(other->x() - startX, 20, 1);
+    EXPECT_NEAR(other->y() - startY, 10, 1);
+    // The hand went back and forth 80 points across for 20 of net motion; steadied, the pointer goes far less.
+    int way = 0;
+    for (std::size_t index = 1; index < other->frames().size(); ++index) {
+        way += std::abs(other->frames()[index].x - other->frames()[index - 1].x);
+    }
+    EXPECT_LT(way, 56) << "the motion was not steadied";
+    trackball.button(BTN_SIDE, true);
+    ASSERT_TRUE(runUntil([&] { return other->isDown(BTN_SIDE); }));
+    trackball.button(BTN_SIDE, false);
+    ASSERT_TRUE(runUntil([&] { return !other->isDown(BTN_SIDE); }));
+    trackball.fineWheel(60, 0);
+    trackball.fineWheel(60, 1);
+    ASSERT_TRUE(runUntil([&] { return other->wheel() == 1; }));
+    EXPECT_EQ(other->keyEvents(), 2);
+    EXPECT_EQ(other->fineWheel(), 120);
+    output->collect();
+    pointer->collect();
+    EXPECT_EQ(output->events(), 0) << "another mouse's twin heard the trackball";
+    EXPECT_EQ(pointer->events(), 0) << "the steadied pointer heard the trackball";
+
+    // The hand's button comes out of its own twin alone.
+    hand->button(BTN_LEFT, true);
+    hand->move(4, 0);
+    ASSERT_TRUE(runUntil([&] { return output->isDown(BTN_LEFT); }));
+    hand->button(BTN_LEFT, false);
+    ASSERT_TRUE(runUntil([&] { return !output->isDown(BTN_LEFT); }));
+    other->collect();
+    EXPECT_EQ(other->keyEvents(), 2);
+
+    // Unplugged while a button is down: its twin lets go and goes with it; the other twin goes on.
+    trackball.button(BTN_RIGHT, true);
+    ASSERT_TRUE(runUntil([&] { return other->isDown(BTN_RIGHT); }));
+    trackball.unplug();
+    ASSERT_TRUE(runUntil([&] { return other->gone(); })) << "the twin outlived its mouse";
+    loop->unwatch(other->fileDescriptor());
+    EXPECT_FALSE(output->isDown(BTN_RIGHT));
+    EXPECT_FALSE(pointer->isDown(BTN_RIGHT));
+    const int before = output->x();
+    hand->move(6, 0);
+    ASSERT_TRUE(runUntil([&] { return output->x() >= before + 5; }));
 }
 
 // The application's process: killed, or stopped from the terminal, it leaves the hand to the others.
@@ -407,7 +570,7 @@ TEST_F(DevicesBackendTest, AHolderKilledOrStoppedGivesTheHandBack)
 }
 
 // Started before the user had the access, the backend takes it up once it is given, without a restart: it makes its
-// virtual device then, learns that device's kernel name, and never takes the device as one of the hand's.
+// devices then, learns their kernel names, and never takes one of them as one of the hand's.
 TEST(DevicesBackendAccessTest, AccessGivenAfterTheStartIsTakenUpWithoutARestart)
 {
     UinputHand hand;
@@ -427,12 +590,12 @@ TEST(DevicesBackendAccessTest, AccessGivenAfterTheStartIsTakenUpWithoutARestart)
     unlink(helper.c_str());
     settleUdev();
     loop.runFor(0.2); // hears of its own device
-    EvdevReader output(eventNodeOf(backend.outputSysName()));
     EvdevReader bystander(hand.node());
-    loop.watch(output.fileDescriptor(), [&] { output.collect(); });
     PointerTap tap(backend.pointerSystem(loop), FilterPreset::balanced().parameters, ClickGuard::Settings::off());
     tap.start();
     loop.runFor(0.05);
+    EvdevReader output(twinNodeOf(hand.name(), hand.sysName()));
+    loop.watch(output.fileDescriptor(), [&] { output.collect(); });
 
     hand.move(20, 0);
     EXPECT_TRUE(loop.runUntil([&] { return output.x() >= 19; }, deadline)) << "its own device was taken";

@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -28,7 +30,7 @@ inline std::string eventNodeOf(const std::string& sysName, double timeout = 5)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
     const std::string folder = "/sys/devices/virtual/input/" + sysName;
-    while (std::chrono::steady_clock::now() < deadline) {
+    do {
         if (DIR* directory = opendir(folder.c_str())) {
             std::string node;
             while (dirent* entry = readdir(directory)) {
@@ -42,7 +44,39 @@ inline std::string eventNodeOf(const std::string& sysName, double timeout = 5)
             }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    } while (std::chrono::steady_clock::now() < deadline);
+    return {};
+}
+
+// The event node of the device with this name that is not `other`: the twin our backend made of `other`, once it
+// has; empty after `timeout` seconds.
+inline std::string twinNodeOf(const std::string& name, const std::string& other, double timeout = 5)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+    do {
+        if (DIR* directory = opendir("/sys/devices/virtual/input")) {
+            std::string twin;
+            while (dirent* entry = readdir(directory)) {
+                const std::string sysName = entry->d_name;
+                if (sysName.rfind("input", 0) != 0 || sysName == other) {
+                    continue;
+                }
+                std::array<char, 256> found{};
+                if (std::FILE* file = std::fopen(("/sys/devices/virtual/input/" + sysName + "/name").c_str(), "r")) {
+                    if (std::fgets(found.data(), found.size(), file) != nullptr
+                        && std::string(found.data()) == name + "\n") {
+                        twin = sysName;
+                    }
+                    std::fclose(file);
+                }
+            }
+            closedir(directory);
+            if (!twin.empty()) {
+                return eventNodeOf(twin, timeout);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (std::chrono::steady_clock::now() < deadline);
     return {};
 }
 
@@ -55,6 +89,7 @@ public:
 
     // The kernel's name of the device ("input12").
     const std::string& sysName() const { return sysName_; }
+    const std::string& name() const { return name_; }
     void unplug()
     {
         if (fd_ >= 0) {
@@ -86,6 +121,7 @@ protected:
         std::array<char, 64> sysName{};
         ioctl(fd_, UI_GET_SYSNAME(sysName.size()), sysName.data());
         sysName_ = sysName.data();
+        name_ = name;
     }
 
     static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
@@ -105,20 +141,25 @@ protected:
 private:
     int fd_ = -1;
     std::string sysName_;
+    std::string name_;
 };
 
-// The user's hand: a mouse.
+// The user's hand: a mouse, with these buttons (and keys) and wheels.
 class UinputHand : public UinputDevice {
 public:
-    explicit UinputHand(const char* name = "Quellarine test hand")
-        : UinputDevice(name, 0x0104, "hand",
-                       [](int fd) {
+    explicit UinputHand(const char* name = "Quellarine test hand", std::uint16_t product = 0x0104,
+                        std::vector<int> keys = {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE},
+                        std::vector<int> wheels = {REL_WHEEL})
+        : UinputDevice(name, product, "hand",
+                       [&keys, &wheels](int fd) {
                            ioctl(fd, UI_SET_EVBIT, EV_KEY);
-                           for (int code : {BTN_LEFT, BTN_RIGHT, BTN_MIDDLE}) {
+                           for (int code : keys) {
                                ioctl(fd, UI_SET_KEYBIT, code);
                            }
                            ioctl(fd, UI_SET_EVBIT, EV_REL);
-                           for (int code : {REL_X, REL_Y, REL_WHEEL}) {
+                           ioctl(fd, UI_SET_RELBIT, REL_X);
+                           ioctl(fd, UI_SET_RELBIT, REL_Y);
+                           for (int code : wheels) {
                                ioctl(fd, UI_SET_RELBIT, code);
                            }
                        })
@@ -151,6 +192,16 @@ public:
     {
         const std::array<input_event, 2> frame{event(EV_REL, REL_WHEEL, notches), event(EV_SYN, SYN_REPORT, 0)};
         send(frame.data(), frame.size());
+    }
+    // A wheel with high-resolution steps: `steps` 120ths of a notch, with the notches they complete.
+    void fineWheel(int steps, int notches)
+    {
+        std::array<input_event, 3> frame{event(EV_REL, REL_WHEEL_HI_RES, steps), event(EV_REL, REL_WHEEL, notches),
+                                         event(EV_SYN, SYN_REPORT, 0)};
+        if (notches == 0) {
+            frame[1] = frame[2];
+        }
+        send(frame.data(), notches == 0 ? 2 : 3);
     }
 
 private:
@@ -225,7 +276,8 @@ public:
     void collect()
     {
         input_event event{};
-        while (read(fd_, &event, sizeof event) == static_cast<ssize_t>(sizeof event)) {
+        ssize_t got = 0;
+        while ((got = read(fd_, &event, sizeof event)) == static_cast<ssize_t>(sizeof event)) {
             ++events_;
             if (event.type == EV_REL && event.code == REL_X) {
                 x_ += event.value;
@@ -233,6 +285,8 @@ public:
                 y_ += event.value;
             } else if (event.type == EV_REL && event.code == REL_WHEEL) {
                 wheel_ += event.value;
+            } else if (event.type == EV_REL && event.code == REL_WHEEL_HI_RES) {
+                fineWheel_ += event.value;
             } else if (event.type == EV_KEY && event.code < KEY_MAX) {
                 keys_[event.code] = event.value != 0;
                 ++keyEvents_;
@@ -240,6 +294,7 @@ public:
                 frames_.push_back({double(event.input_event_sec) + double(event.input_event_usec) / 1e6, x_, y_});
             }
         }
+        gone_ = gone_ || (got < 0 && errno == ENODEV);
     }
     // Collects for this long.
     void collectFor(double seconds)
@@ -257,6 +312,9 @@ public:
     int x() const { return x_; }
     int y() const { return y_; }
     int wheel() const { return wheel_; }
+    int fineWheel() const { return fineWheel_; }
+    // The device went away.
+    bool gone() const { return gone_; }
     bool isDown(int code) const { return keys_[static_cast<std::size_t>(code)]; }
     const std::vector<Frame>& frames() const { return frames_; }
     void clear()
@@ -274,6 +332,8 @@ private:
     int x_ = 0;
     int y_ = 0;
     int wheel_ = 0;
+    int fineWheel_ = 0;
+    bool gone_ = false;
     std::array<bool, KEY_MAX> keys_{};
     std::vector<Frame> frames_;
 };
