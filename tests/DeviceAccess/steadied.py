@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Inside the virtual machine (device-access.sh runs it as root): a hand, taken by the application that is already
-running, played along the drift path while its steadied device is read. Exits 0 when the hand was taken and the
-steadied device travelled less than 0.6 of the hand's way up and down (the drift's tremor; the application's
-end-to-end measure).
+running, played along the drift path while its twin (the device the application makes like it, of the same name) is
+read. Exits 0 when the hand was taken and the twin travelled less than 0.6 of the hand's way up and down (the drift's
+tremor; the application's end-to-end measure).
 
     steadied.py BUILD
 """
@@ -16,22 +16,31 @@ import time
 
 EVENT = struct.Struct('llHHi')  # struct input_event on this machine
 EV_REL, REL_Y = 2, 1
-STEADIED_NAME = 'Quellarine steadied pointer'
+HAND_NAME = 'Quellarine test hand'
 
 
-def node_named(name, seconds):
+def nodes_named(name):
+    nodes = set()
+    for device in glob.glob('/sys/class/input/event*'):
+        with open(os.path.join(device, 'device/name')) as named:
+            if named.read().strip() == name:
+                nodes.add('/dev/input/' + os.path.basename(device))
+    return nodes
+
+
+def new_node_named(name, known, seconds):
+    """A node of this name that is none of the known ones: the other hands and their twins are named alike."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        for device in glob.glob('/sys/class/input/event*'):
-            with open(os.path.join(device, 'device/name')) as named:
-                if named.read().strip() == name:
-                    return '/dev/input/' + os.path.basename(device)
+        for node in nodes_named(name) - known:
+            return node
         time.sleep(0.05)
     return None
 
 
 def main():
     build = sys.argv[1]
+    earlier = nodes_named(HAND_NAME)
     hand = subprocess.Popen([os.path.join(build, 'tests/Compositor/quellarine-hand-player')], stdin=subprocess.PIPE,
                             stdout=subprocess.PIPE, text=True, bufsize=1)
 
@@ -44,12 +53,13 @@ def main():
                 return lines
         raise SystemExit(f'the hand ended before "{answer}"')
 
-    if hand.stdout.readline().split()[:1] != ['ready']:
+    ready = hand.stdout.readline().split()
+    if ready[:1] != ['ready']:
         raise SystemExit('the hand did not start')
     tell('await-grab', 'grabbed')
-    steadied = node_named(STEADIED_NAME, 10)
+    steadied = new_node_named(HAND_NAME, earlier | {ready[1]}, 10)
     if steadied is None:
-        print(f'FAIL the hand is taken but there is no "{STEADIED_NAME}"')
+        print('FAIL the hand is taken but has no twin')
         return 1
     output = os.open(steadied, os.O_RDONLY | os.O_NONBLOCK)
     lines = tell('play drift', 'played')
