@@ -60,7 +60,8 @@ QString DeviceAccess::installedHelper()
     return {};
 }
 
-std::optional<QString> DeviceAccess::install(const Destination& destination, const Runner& run)
+std::optional<QString> DeviceAccess::setUpHelper(const Destination& destination, QList<QStringList> first,
+                                                 const Runner& run)
 {
     const QString helper = destination.helper.isEmpty() ? installedHelper() : destination.helper;
     if (helper.isEmpty()) {
@@ -70,13 +71,17 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
     // The group before the rule that names it: udev ignores a group that does not exist. The group is given to the
     // helper before its mode, as changing a file's group takes the set-group-ID bit off it.
     const QString group = QString::fromLatin1(deviceGroup);
-    if (auto failure = runSteps(
-            {
-                {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), group},
-                {QStringLiteral("/bin/chgrp"), group, helper},
-                {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
-            },
-            run)) {
+    first.append({
+        {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), group},
+        {QStringLiteral("/bin/chgrp"), group, helper},
+        {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
+    });
+    return runSteps(first, run);
+}
+
+std::optional<QString> DeviceAccess::install(const Destination& destination, const Runner& run)
+{
+    if (auto failure = setUpHelper(destination, {}, run)) {
         return failure;
     }
     for (const Installed& file : installedFiles) {
@@ -99,22 +104,9 @@ std::optional<QString> DeviceAccess::install(const Destination& destination, con
 
 std::optional<QString> DeviceAccess::installKeyboards(const Destination& destination, const Runner& run)
 {
-    const QString helper = destination.helper.isEmpty() ? installedHelper() : destination.helper;
-    if (helper.isEmpty()) {
-        return QCoreApplication::translate("DeviceAccess", "This copy of Quellarine lacks %1.")
-            .arg(QString::fromLatin1(helperName));
-    }
     // The rule gives the keyboards to the helper's group through setfacl, which must be there when udev runs it;
     // the group and the helper's mode as the devices' grant makes them, in case that was not given first.
-    const QString group = QString::fromLatin1(deviceGroup);
-    if (auto failure = runSteps(
-            {
-                {QString::fromLatin1(setfacl), QStringLiteral("--version")},
-                {QStringLiteral("/usr/sbin/addgroup"), QStringLiteral("--system"), group},
-                {QStringLiteral("/bin/chgrp"), group, helper},
-                {QStringLiteral("/bin/chmod"), QStringLiteral("2755"), helper},
-            },
-            run)) {
+    if (auto failure = setUpHelper(destination, {{QString::fromLatin1(setfacl), QStringLiteral("--version")}}, run)) {
         return failure;
     }
     if (auto failure = writeFile(QStringLiteral(":/linux/71-quellarine-keyboards.rules"), destination.rulesFolder)) {

@@ -66,6 +66,10 @@ public:
 
 private:
     static std::optional<QString> runSteps(const QList<QStringList>& steps, const Runner& run);
+    // Makes the group and the helper set-group-ID to it, after `first` (what the rule to come needs); answers what
+    // failed, or nothing.
+    static std::optional<QString> setUpHelper(const Destination& destination, QList<QStringList> first,
+                                              const Runner& run);
     static QString commandFor(const QString& programPath, const char* argument);
 };
 
