@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <mutex>
+#include <vector>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -102,6 +104,22 @@ std::variant<QByteArray, OwnFile::Unread> OwnFile::read(const QString& path, std
     }
 }
 
+namespace {
+
+// New files a failed replacement could not remove (a file system made read-only between the write and the rename):
+// removed after the next replacement that succeeds, so that none stays beside the user's file.
+std::mutex leftBehindMutex;
+std::vector<QByteArray> leftBehind;
+
+void removeLeftBehind()
+{
+    const std::lock_guard lock(leftBehindMutex);
+    std::erase_if(leftBehind,
+                  [](const QByteArray& path) { return ::unlink(path.constData()) == 0 || errno == ENOENT; });
+}
+
+} // namespace
+
 bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned permissions, QString* failure)
 {
     const auto fail = [failure](const char* step) {
@@ -148,10 +166,14 @@ bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned per
     }
     if (step) {
         const int error = errno;
-        ::unlinkat(folder.get(), temporary.constData(), 0);
+        if (::unlinkat(folder.get(), temporary.constData(), 0) != 0 && errno != ENOENT) {
+            const std::lock_guard lock(leftBehindMutex);
+            leftBehind.push_back(QFile::encodeName(info.absolutePath()) + '/' + temporary);
+        }
         errno = error;
         return fail(step);
     }
+    removeLeftBehind();
     // The new name lasts a crash too. A file system that cannot flush a folder (EINVAL) keeps names its own way.
     if (::fsync(folder.get()) != 0 && errno != EINVAL) {
         return fail("flushing the folder to the disk");

