@@ -111,6 +111,17 @@ namespace {
 std::mutex leftBehindMutex;
 std::vector<QByteArray> leftBehind;
 
+// Removes a new file of ours, or remembers it when the file system does not let it go now.
+void removeNewFile(int folder, const QString& folderPath, const QByteArray& name)
+{
+    const int error = errno;
+    if (::unlinkat(folder, name.constData(), 0) != 0 && errno != ENOENT) {
+        const std::lock_guard lock(leftBehindMutex);
+        leftBehind.push_back(QFile::encodeName(folderPath) + '/' + name);
+    }
+    errno = error;
+}
+
 void removeLeftBehind()
 {
     const std::lock_guard lock(leftBehindMutex);
@@ -143,6 +154,9 @@ bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned per
         // Created private: no byte is ever readable by others, whatever the umask.
         fd = ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST) {
+            // The name was free (O_EXCL): a file there now was made by this call before its open failed, as when
+            // the file system is made read-only in between.
+            removeNewFile(folder.get(), info.absolutePath(), temporary);
             return fail("creating the new file");
         }
     }
@@ -165,12 +179,7 @@ bool OwnFile::replace(const QString& path, const QByteArray& bytes, unsigned per
         step = "renaming the new file over the old one";
     }
     if (step) {
-        const int error = errno;
-        if (::unlinkat(folder.get(), temporary.constData(), 0) != 0 && errno != ENOENT) {
-            const std::lock_guard lock(leftBehindMutex);
-            leftBehind.push_back(QFile::encodeName(info.absolutePath()) + '/' + temporary);
-        }
-        errno = error;
+        removeNewFile(folder.get(), info.absolutePath(), temporary);
         return fail(step);
     }
     removeLeftBehind();
