@@ -1,21 +1,10 @@
 #include "DeviceHelper/OutputDevice.h"
 
+#include "DeviceHelper/InputEvent.h"
+
 #include <algorithm>
 
 namespace quellarine::devicehelper {
-
-namespace {
-
-input_event make(std::uint16_t type, std::uint16_t code, std::int32_t value)
-{
-    input_event event{};
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    return event;
-}
-
-} // namespace
 
 OutputDevice::OutputDevice(Capabilities capabilities, std::unique_ptr<FrameSink> sink)
     : capabilities_(std::move(capabilities))
@@ -52,7 +41,7 @@ bool OutputDevice::add(std::uint16_t type, std::uint16_t code, std::int32_t valu
         overflowed_ = true;
         return false;
     }
-    frame_.push_back(make(type, code, value));
+    frame_.push_back(inputEvent(type, code, value));
     return true;
 }
 
@@ -70,7 +59,7 @@ void OutputDevice::flush()
             held_[event.code] = event.value != 0;
         }
     }
-    frame_.push_back(make(EV_SYN, SYN_REPORT, 0));
+    frame_.push_back(inputEvent(EV_SYN, SYN_REPORT, 0));
     sink_->write(frame_.data(), frame_.size());
     frame_.clear();
 }
@@ -85,11 +74,11 @@ void OutputDevice::releaseAll()
     for (unsigned code = 0; code < KEY_CNT; ++code) {
         if (held_.test(code)) {
             // At most the 34 pointing buttons: one frame holds them all.
-            frame_.push_back(make(EV_KEY, static_cast<std::uint16_t>(code), 0));
+            frame_.push_back(inputEvent(EV_KEY, static_cast<std::uint16_t>(code), 0));
         }
     }
     held_.reset();
-    frame_.push_back(make(EV_SYN, SYN_REPORT, 0));
+    frame_.push_back(inputEvent(EV_SYN, SYN_REPORT, 0));
     sink_->write(frame_.data(), frame_.size());
     frame_.clear();
 }

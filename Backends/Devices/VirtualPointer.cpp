@@ -1,5 +1,7 @@
 #include "Backends/Devices/VirtualPointer.h"
 
+#include "DeviceHelper/InputEvent.h"
+
 #include "DeviceHelper/HelperProtocol.h"
 
 #include <linux/input.h>
@@ -23,14 +25,7 @@ namespace {
 constexpr std::uint16_t firstButton = BTN_LEFT;
 constexpr std::uint16_t lastButton = BTN_TASK;
 
-input_event make(std::uint16_t type, std::uint16_t code, std::int32_t value)
-{
-    input_event event{};
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    return event;
-}
+using devicehelper::inputEvent;
 
 } // namespace
 
@@ -262,12 +257,12 @@ void VirtualPointer::move(Output output, std::int32_t dx, std::int32_t dy)
     std::array<input_event, 3> frame{};
     std::size_t count = 0;
     if (dx != 0) {
-        frame[count++] = make(EV_REL, REL_X, dx);
+        frame[count++] = inputEvent(EV_REL, REL_X, dx);
     }
     if (dy != 0) {
-        frame[count++] = make(EV_REL, REL_Y, dy);
+        frame[count++] = inputEvent(EV_REL, REL_Y, dy);
     }
-    frame[count++] = make(EV_SYN, SYN_REPORT, 0);
+    frame[count++] = inputEvent(EV_SYN, SYN_REPORT, 0);
     write(output, frame.data(), count);
 }
 
@@ -277,7 +272,7 @@ void VirtualPointer::button(Output output, std::uint16_t code, bool down)
         return;
     }
     const std::uint32_t bit = std::uint32_t{1} << (code - firstButton);
-    const std::array<input_event, 2> frame{make(EV_KEY, code, down ? 1 : 0), make(EV_SYN, SYN_REPORT, 0)};
+    const std::array<input_event, 2> frame{inputEvent(EV_KEY, code, down ? 1 : 0), inputEvent(EV_SYN, SYN_REPORT, 0)};
     if (down) {
         slots_[output].held.fetch_or(bit);
         write(output, frame.data(), frame.size());
@@ -300,21 +295,21 @@ void VirtualPointer::scroll(Output output, std::int32_t vertical120, std::int32_
     std::size_t count = 0;
     if (vertical120 != 0) {
         slot.verticalRest += vertical120;
-        frame[count++] = make(EV_REL, REL_WHEEL_HI_RES, vertical120);
+        frame[count++] = inputEvent(EV_REL, REL_WHEEL_HI_RES, vertical120);
         if (const std::int32_t notches = slot.verticalRest / 120) {
-            frame[count++] = make(EV_REL, REL_WHEEL, notches);
+            frame[count++] = inputEvent(EV_REL, REL_WHEEL, notches);
             slot.verticalRest -= notches * 120;
         }
     }
     if (horizontal120 != 0) {
         slot.horizontalRest += horizontal120;
-        frame[count++] = make(EV_REL, REL_HWHEEL_HI_RES, horizontal120);
+        frame[count++] = inputEvent(EV_REL, REL_HWHEEL_HI_RES, horizontal120);
         if (const std::int32_t notches = slot.horizontalRest / 120) {
-            frame[count++] = make(EV_REL, REL_HWHEEL, notches);
+            frame[count++] = inputEvent(EV_REL, REL_HWHEEL, notches);
             slot.horizontalRest -= notches * 120;
         }
     }
-    frame[count++] = make(EV_SYN, SYN_REPORT, 0);
+    frame[count++] = inputEvent(EV_SYN, SYN_REPORT, 0);
     write(output, frame.data(), count);
 }
 
