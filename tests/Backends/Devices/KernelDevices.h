@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceHelper/InputEvent.h"
+
 #include <linux/input.h>
 #include <linux/uinput.h>
 
@@ -126,11 +128,7 @@ protected:
 
     static input_event event(std::uint16_t type, std::uint16_t code, std::int32_t value)
     {
-        input_event made{};
-        made.type = type;
-        made.code = code;
-        made.value = value;
-        return made;
+        return devicehelper::inputEvent(type, code, value);
     }
     // Without allocating.
     void send(const input_event* frame, std::size_t count)
