@@ -57,6 +57,10 @@ void OutputDevice::flush()
     for (const input_event& event : frame_) {
         if (event.type == EV_KEY) {
             held_[event.code] = event.value != 0;
+        } else if (event.type == EV_ABS && event.code == ABS_MT_SLOT) {
+            slot_ = event.value;
+        } else if (event.type == EV_ABS && event.code == ABS_MT_TRACKING_ID && slot_ >= 0 && slot_ < maxSlots) {
+            touches_[static_cast<std::size_t>(slot_)] = event.value != -1;
         }
     }
     frame_.push_back(inputEvent(EV_SYN, SYN_REPORT, 0));
@@ -68,12 +72,23 @@ void OutputDevice::releaseAll()
 {
     frame_.clear();
     overflowed_ = false;
-    if (held_.none()) {
+    if (held_.none() && touches_.none()) {
         return;
+    }
+    for (int slot = 0; slot < maxSlots; ++slot) {
+        if (touches_.test(static_cast<std::size_t>(slot))) {
+            frame_.push_back(inputEvent(EV_ABS, ABS_MT_SLOT, slot));
+            frame_.push_back(inputEvent(EV_ABS, ABS_MT_TRACKING_ID, -1));
+        }
+    }
+    if (touches_.any()) {
+        // Back to the slot the application's events were about, which its next frame may not name.
+        frame_.push_back(inputEvent(EV_ABS, ABS_MT_SLOT, slot_));
+        touches_.reset();
     }
     for (unsigned code = 0; code < KEY_CNT; ++code) {
         if (held_.test(code)) {
-            // At most the 34 pointing buttons: one frame holds them all.
+            // At most the 34 pointing buttons, after at most 64 touches' two events: one write holds them all.
             frame_.push_back(inputEvent(EV_KEY, static_cast<std::uint16_t>(code), 0));
         }
     }

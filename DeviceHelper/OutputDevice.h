@@ -33,7 +33,7 @@ public:
 
 // One device the helper made: it takes the application's events one by one, keeps those the device has (an
 // absolute value clamped to its axis' range), and writes them as one frame at SYN_REPORT. It knows which buttons
-// it holds down, so that it can let go of them whatever the application does.
+// it holds down and which touches it holds, so that it can let go of them whatever the application does.
 class OutputDevice {
 public:
     // The longest frame it keeps: more than any device makes; longer ones are dropped whole.
@@ -47,7 +47,7 @@ public:
 
     // Takes one event; false when it is not the device's own (or not a button's 0 or 1) and was dropped.
     bool add(std::uint16_t type, std::uint16_t code, std::int32_t value);
-    // Writes a release of every button held down, and forgets a frame not yet reported.
+    // Writes a release of every button held down and the end of every touch, and forgets a frame not yet reported.
     void releaseAll();
     std::string sysName() const { return sink_->sysName(); }
     const Capabilities& capabilities() const { return capabilities_; }
@@ -60,6 +60,10 @@ private:
     std::vector<input_event> frame_;
     bool overflowed_ = false;
     std::bitset<KEY_CNT> held_;
+    // The multi-touch slot the device's events are about, and the slots holding a touch.
+    static constexpr int maxSlots = 64;
+    int slot_ = 0;
+    std::bitset<maxSlots> touches_;
 };
 
 } // namespace quellarine::devicehelper

@@ -1,10 +1,12 @@
 #include "Backends/Devices/PointingDevices.h"
 
+#include <libevdev/libevdev.h>
 #include <libinput.h>
 #include <libudev.h>
 #include <linux/input.h>
 
 #include <fcntl.h>
+#include <sys/epoll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -28,7 +30,14 @@ struct PointingDevices::Device {
     bool removed = false;              // libinput removed it: never remove it again
     std::atomic<bool> grabbed{false};
     std::atomic<std::uint64_t> grabbedSince{0};
-    bool mouse = false; // a relative pointing device, which is given a twin
+    bool mouse = false;                          // a relative pointing device, which is given a twin
+    std::unique_ptr<TouchpadTwin> touchpad;      // a touchpad, read by its frames rather than through libinput
+    libevdev* evdev = nullptr;                   // its reader
+    bool syncing = false;                        // reading what the kernel dropped
+    bool drained = false;                        // nothing more to read this round
+    bool untwinned = false;                      // the helper refused its twin: left to the compositor
+    std::uint64_t toldSince = 0;                 // the grab its twin was last told in
+    std::bitset<TouchpadTwin::maxClicks> clicks; // its buttons down, BTN_LEFT ... BTN_TASK
     VirtualPointer::Output output = VirtualPointer::steadiedPointer;
     std::string twin;                 // the twin's kernel name
     std::uint32_t twinGeneration = 0; // the helper's that made it (VirtualPointer::generation)
@@ -91,34 +100,37 @@ double mouseDpi(udev_device* device)
     return dpi > 0 && dpi < 100000 ? dpi : 0;
 }
 
-// From the device's units to points (counts of a 1000 dpi mouse), as libinput's own acceleration normalises them:
-// a mouse by its resolution, a touchpad by the resolution of its horizontal axis.
-double scaleFor(udev_device* device, int fd)
+// From a mouse's counts to points (counts of a 1000 dpi mouse), as libinput's own acceleration normalises them.
+double scaleFor(udev_device* device)
 {
-    if (property(device, "ID_INPUT_TOUCHPAD")) {
-        input_absinfo axis{};
-        if (fd >= 0 && ioctl(fd, EVIOCGABS(ABS_X), &axis) == 0 && axis.resolution > 0) {
-            return 1000.0 / (25.4 * axis.resolution);
-        }
-        return 1;
-    }
     const double dpi = mouseDpi(device);
     return dpi > 0 ? 1000.0 / dpi : 1;
 }
 
-// Whether a button of the device is down now.
+// Whether a button of the device is down now, or a finger on it.
 bool buttonDown(int fd)
 {
     std::array<unsigned char, KEY_MAX / 8 + 1> keys{};
     if (ioctl(fd, EVIOCGKEY(keys.size()), keys.data()) < 0) {
         return false;
     }
+    auto down = [&keys](int code) { return (keys[static_cast<std::size_t>(code / 8)] & (1 << (code % 8))) != 0; };
     for (int code = BTN_LEFT; code <= BTN_TASK; ++code) {
-        if (keys[static_cast<std::size_t>(code / 8)] & (1 << (code % 8))) {
+        if (down(code)) {
             return true;
         }
     }
-    return false;
+    return down(BTN_TOUCH);
+}
+
+// From a touchpad's units to points along one axis, as libinput's own acceleration normalises them.
+double pointsPerUnit(const libevdev* pad, unsigned multitouchCode, unsigned code)
+{
+    const input_absinfo* axis = libevdev_get_abs_info(pad, multitouchCode);
+    if (axis == nullptr || axis->resolution <= 0) {
+        axis = libevdev_get_abs_info(pad, code);
+    }
+    return axis != nullptr && axis->resolution > 0 ? 1000.0 / (25.4 * axis->resolution) : 1;
 }
 
 void logFromLibinput(libinput* context, libinput_log_priority /*priority*/, const char* format, va_list arguments)
@@ -157,6 +169,8 @@ PointingDevices::PointingDevices(VirtualPointer& output, Log log)
     if (libinput_ == nullptr) {
         return;
     }
+    inputSet_ = epoll_create1(EPOLL_CLOEXEC);
+    watchInput(libinput_get_fd(libinput_), true);
     libinput_log_set_priority(libinput_, LIBINPUT_LOG_PRIORITY_ERROR);
     libinput_log_set_handler(libinput_, &logFromLibinput);
     libinput_set_user_data(libinput_, this);
@@ -174,6 +188,12 @@ PointingDevices::~PointingDevices()
     for (const auto& device : devices_) {
         endTwin(*device);
     }
+    for (const auto& device : devices_) {
+        if (device->touchpad) {
+            libevdev_free(device->evdev);
+            close(device->fd.load());
+        }
+    }
     if (libinput_ != nullptr) {
         for (const auto& device : devices_) {
             if (device->device != nullptr) {
@@ -181,6 +201,9 @@ PointingDevices::~PointingDevices()
             }
         }
         libinput_unref(libinput_);
+    }
+    if (inputSet_ >= 0) {
+        close(inputSet_);
     }
     if (monitor_ != nullptr) {
         udev_monitor_unref(monitor_);
@@ -192,7 +215,18 @@ PointingDevices::~PointingDevices()
 
 int PointingDevices::inputDescriptor() const
 {
-    return libinput_ != nullptr ? libinput_get_fd(libinput_) : -1;
+    return libinput_ != nullptr ? inputSet_ : -1;
+}
+
+void PointingDevices::watchInput(int fd, bool watched)
+{
+    if (inputSet_ < 0 || fd < 0) {
+        return;
+    }
+    epoll_event readable{};
+    readable.events = EPOLLIN;
+    readable.data.fd = fd;
+    epoll_ctl(inputSet_, watched ? EPOLL_CTL_ADD : EPOLL_CTL_DEL, fd, &readable);
 }
 
 int PointingDevices::hotplugDescriptor() const
@@ -254,13 +288,17 @@ void PointingDevices::add(udev_device* found)
         return;
     }
     const std::string node = udev_device_get_devnode(found);
+    for (const auto& device : devices_) {
+        if (device->node == node && !device->removed) {
+            return;
+        }
+    }
+    if (property(found, "ID_INPUT_TOUCHPAD")) {
+        addTouchpad(node);
+        return;
+    }
     {
         std::lock_guard lock(mutex_);
-        for (const auto& device : devices_) {
-            if (device->node == node && !device->removed) {
-                return;
-            }
-        }
         auto device = std::make_unique<Device>();
         device->node = node;
         devices_.push_back(std::move(device));
@@ -275,17 +313,94 @@ void PointingDevices::add(udev_device* found)
     }
     device.device = libinput_device_ref(opened);
     libinput_device_set_user_data(opened, &device);
-    device.scale = scaleFor(found, device.fd.load());
-    // Touchpads stay on the steadied pointer for now (see the class).
-    device.mouse = !property(found, "ID_INPUT_TOUCHPAD");
-    // Tapping is what most desktops switch on for a touchpad; the desktop's own setting does not reach a device
-    // that only we read.
-    if (libinput_device_config_tap_get_finger_count(opened) > 0) {
-        libinput_device_config_tap_set_enabled(opened, LIBINPUT_CONFIG_TAP_ENABLED);
-    }
+    device.scale = scaleFor(found);
+    device.mouse = true;
     if (wanted_) {
         std::lock_guard lock(mutex_);
         grab(device);
+    }
+    updateReadable();
+}
+
+void PointingDevices::addTouchpad(const std::string& node)
+{
+    const int fd = open(node.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    libevdev* pad = nullptr;
+    if (fd < 0 || libevdev_new_from_fd(fd, &pad) != 0) {
+        log("Cannot read the touchpad " + node + ": it is not steadied.");
+        if (fd >= 0) {
+            close(fd);
+        }
+        return;
+    }
+    // Without slots a pad's touches cannot be told apart, and its frames not told again.
+    if (libevdev_has_event_code(pad, EV_ABS, ABS_MT_POSITION_X) && !libevdev_has_event_code(pad, EV_ABS, ABS_MT_SLOT)) {
+        log("The touchpad " + node + " does not tell its fingers apart: it is not steadied.");
+        libevdev_free(pad);
+        close(fd);
+        return;
+    }
+    // The times of its events on the clock of everything else.
+    int clock = CLOCK_MONOTONIC;
+    ioctl(fd, EVIOCSCLOCKID, &clock);
+    TouchpadTwin::Axes axes;
+    for (unsigned code = 0; code < ABS_CNT; ++code) {
+        if (libevdev_has_event_code(pad, EV_ABS, code) == 1) {
+            axes.absolute.set(code);
+            axes.ranges[code] = *libevdev_get_abs_info(pad, code);
+        }
+    }
+    for (unsigned code = BTN_LEFT; code < KEY_CNT; ++code) {
+        axes.keys[code] = libevdev_has_event_code(pad, EV_KEY, code) == 1;
+    }
+    axes.timestamps = libevdev_has_event_code(pad, EV_MSC, MSC_TIMESTAMP) == 1;
+
+    auto device = std::make_unique<Device>();
+    Device* added = device.get();
+    device->node = node;
+    device->evdev = pad;
+    device->touchpad
+        = std::make_unique<TouchpadTwin>(std::move(axes), [this, added](const input_event* events, std::size_t count) {
+              output_.writeFrame(added->output, events, count, added->touchpad->fingers() > 0);
+          });
+    device->touchpad->setScale(pointsPerUnit(pad, ABS_MT_POSITION_X, ABS_X),
+                               pointsPerUnit(pad, ABS_MT_POSITION_Y, ABS_Y));
+    // Where the pad is now, as a frame that is no one's.
+    auto prime = [&device](std::uint16_t type, std::uint16_t code, int value) {
+        device->touchpad->add(input_event{{}, type, code, value});
+    };
+    const int slots = libevdev_get_num_slots(pad);
+    for (int slot = 0; slot < slots; ++slot) {
+        prime(EV_ABS, ABS_MT_SLOT, slot);
+        for (unsigned code = ABS_MT_TOUCH_MAJOR; code <= ABS_MT_TOOL_Y; ++code) {
+            if (libevdev_has_event_code(pad, EV_ABS, code) == 1) {
+                prime(EV_ABS, static_cast<std::uint16_t>(code), libevdev_get_slot_value(pad, slot, code));
+            }
+        }
+    }
+    if (slots > 0) {
+        prime(EV_ABS, ABS_MT_SLOT, libevdev_get_current_slot(pad));
+    }
+    for (unsigned code = 0; code < ABS_MT_SLOT; ++code) {
+        if (libevdev_has_event_code(pad, EV_ABS, code) == 1) {
+            prime(EV_ABS, static_cast<std::uint16_t>(code), libevdev_get_event_value(pad, EV_ABS, code));
+        }
+    }
+    for (unsigned code = BTN_LEFT; code < KEY_CNT; ++code) {
+        if (libevdev_has_event_code(pad, EV_KEY, code) == 1) {
+            prime(EV_KEY, static_cast<std::uint16_t>(code), libevdev_get_event_value(pad, EV_KEY, code));
+        }
+    }
+    prime(EV_SYN, SYN_REPORT, 0);
+    device->touchpad->forgetTwin();
+    device->fd.store(fd);
+    watchInput(fd, true);
+    {
+        std::lock_guard lock(mutex_);
+        devices_.push_back(std::move(device));
+        if (wanted_) {
+            grab(*added);
+        }
     }
     updateReadable();
 }
@@ -294,11 +409,26 @@ void PointingDevices::forget(Device& device)
 {
     endTwin(device);
     libinput_device* gone = device.device;
+    if (device.touchpad) {
+        watchInput(device.fd.load(), false);
+    }
+    std::unique_ptr<Device> forgotten;
     {
         std::lock_guard lock(mutex_);
-        std::erase_if(devices_, [&device](const auto& entry) { return entry.get() == &device; });
+        for (auto& entry : devices_) {
+            if (entry.get() == &device) {
+                forgotten = std::move(entry);
+            }
+        }
+        std::erase(devices_, nullptr);
     }
-    libinput_device_unref(gone);
+    if (gone != nullptr) {
+        libinput_device_unref(gone);
+    }
+    if (forgotten && forgotten->touchpad) {
+        libevdev_free(forgotten->evdev);
+        close(forgotten->fd.load()); // ends its grab
+    }
     updateReadable();
 }
 
@@ -336,13 +466,27 @@ bool PointingDevices::grab(Device& device)
         retry_ = true;
         return false;
     }
+    if (device.untwinned && device.twinGeneration == output_.generation()) {
+        return false;
+    }
     if (ioctl(fd, EVIOCGRAB, reinterpret_cast<void*>(1)) == 0) {
         device.grabbedSince.store(now());
         device.grabbed.store(true);
         device.busy = false;
-        if (device.mouse && (device.twin.empty() || device.twinGeneration != output_.generation())) {
+        if (device.twin.empty() || device.twinGeneration != output_.generation()) {
             makeTwin(device);
         }
+        if (device.touchpad && device.twin.empty()) {
+            // Taken without a twin, it would lose its taps, its scrolling and its gestures.
+            device.grabbed.store(false);
+            ioctl(fd, EVIOCGRAB, nullptr);
+            if (!device.untwinned) {
+                log("The touchpad " + device.node + " could not be given a twin: it is not steadied.");
+            }
+            device.untwinned = true;
+            return false;
+        }
+        device.untwinned = false;
         return true;
     }
     device.busy = errno == EBUSY;
@@ -362,11 +506,15 @@ void PointingDevices::makeTwin(Device& device)
         device.output = VirtualPointer::steadiedPointer;
     }
     device.twinGeneration = output_.generation();
-    // Named ours before the kernel's news of it is read. Refused, the mouse goes to the steadied pointer.
+    // Named ours before the kernel's news of it is read. Refused, a mouse goes to the steadied pointer.
     if (std::optional<VirtualPointer::Twin> twin = output_.makeTwin(device.fd.load(), device.scale)) {
         device.output = twin->output;
         device.twin = twin->sysName;
         ownDevices_.insert(device.twin);
+        if (device.touchpad) {
+            output_.setSteering(device.output, device.touchpad.get());
+            device.touchpad->forgetTwin();
+        }
     }
 }
 
@@ -471,16 +619,133 @@ bool PointingDevices::processOne()
         libinput_dispatch(libinput_);
         event = libinput_get_event(libinput_);
     }
-    if (event == nullptr) {
-        if (retry_ && wanted_) {
-            retryGrabs();
-        }
+    if (event != nullptr) {
+        foundThisRound_ = true;
+        handle(event);
+        libinput_event_destroy(event);
+        return true;
+    }
+    if (processTouchpadFrame()) {
+        foundThisRound_ = true;
+        return true;
+    }
+    if (retry_ && wanted_) {
+        retryGrabs();
+    }
+    return false;
+}
+
+void PointingDevices::beginRound()
+{
+    readThisRound_ = false;
+    foundThisRound_ = false;
+    for (const auto& device : devices_) {
+        device->drained = false;
+    }
+}
+
+bool PointingDevices::countSeatButton(std::uint16_t code, bool down)
+{
+    if (code < BTN_LEFT || code > BTN_TASK) {
+        return true;
+    }
+    std::uint8_t& holders = seatButtons_[code - BTN_LEFT];
+    if (down) {
+        return holders++ == 0;
+    }
+    if (holders == 0) {
         return false;
     }
-    foundThisRound_ = true;
-    handle(event);
-    libinput_event_destroy(event);
-    return true;
+    return --holders == 0;
+}
+
+bool PointingDevices::processTouchpadFrame()
+{
+    const std::size_t count = devices_.size();
+    for (std::size_t step = 0; step < count; ++step) {
+        Device& device = *devices_[(nextTouchpad_ + step) % count];
+        if (!device.touchpad || device.drained) {
+            continue;
+        }
+        while (true) {
+            input_event event{};
+            const int status = libevdev_next_event(
+                device.evdev, device.syncing ? LIBEVDEV_READ_FLAG_SYNC : LIBEVDEV_READ_FLAG_NORMAL, &event);
+            if (status == -EAGAIN) {
+                // After dropped events, the state they missed comes first; then the pad's events again.
+                if (device.syncing) {
+                    device.syncing = false;
+                    continue;
+                }
+                device.drained = true;
+                break;
+            }
+            if (status == LIBEVDEV_READ_STATUS_SYNC && !device.syncing) {
+                device.syncing = true; // this is the SYN_DROPPED
+                continue;
+            }
+            if (status != LIBEVDEV_READ_STATUS_SUCCESS && status != LIBEVDEV_READ_STATUS_SYNC) {
+                touchpadGone(device);
+                return true;
+            }
+            if (std::optional<TouchpadTwin::Frame> frame = device.touchpad->add(event)) {
+                nextTouchpad_ = (nextTouchpad_ + step + 1) % count;
+                handleTouchFrame(device, *frame);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void PointingDevices::handleTouchFrame(Device& device, const TouchpadTwin::Frame& frame)
+{
+    std::array<bool, TouchpadTwin::maxClicks> report{};
+    for (std::size_t index = 0; index < frame.clickCount; ++index) {
+        const TouchpadTwin::Click& click = frame.clicks[index];
+        device.clicks[click.code - BTN_LEFT] = click.down;
+        report[index] = countSeatButton(click.code, click.down);
+    }
+    // What happened while the pad was not ours went to the compositor.
+    if (!device.grabbed.load() || frame.time < device.grabbedSince.load() || device.twin.empty()) {
+        device.touchpad->forgetTwin();
+        if (retry_) {
+            std::lock_guard lock(mutex_);
+            grab(device);
+        }
+        return;
+    }
+    if (device.twinGeneration != output_.generation()) {
+        makeTwin(device); // the helper was started anew
+    }
+    if (device.toldSince != device.grabbedSince.load()) {
+        // Given back since: the helper ended its touches.
+        device.toldSince = device.grabbedSince.load();
+        device.touchpad->forgetTwin();
+    }
+    if (frame.dx != 0 || frame.dy != 0) {
+        listener_->motion(device.output, frame.time, frame.dx, frame.dy);
+    }
+    device.touchpad->writeFrame();
+    for (std::size_t index = 0; index < frame.clickCount; ++index) {
+        if (report[index]) {
+            listener_->button(device.output, frame.time, frame.clicks[index].code, frame.clicks[index].down);
+        }
+    }
+}
+
+void PointingDevices::touchpadGone(Device& device)
+{
+    // Its buttons come up before it goes, as libinput lets a mouse's go.
+    const bool ours = device.grabbed.load();
+    for (std::uint16_t code = BTN_LEFT; code <= BTN_TASK; ++code) {
+        if (device.clicks.test(code - BTN_LEFT) && countSeatButton(code, false) && ours) {
+            listener_->button(device.output, now(), code, false);
+        }
+    }
+    device.removed = true;
+    forget(device);
+    listener_->deviceRemoved();
 }
 
 void PointingDevices::handle(libinput_event* event)
@@ -498,11 +763,14 @@ void PointingDevices::handle(libinput_event* event)
         return;
     }
     if (type != LIBINPUT_EVENT_POINTER_MOTION && type != LIBINPUT_EVENT_POINTER_BUTTON
-        && type != LIBINPUT_EVENT_POINTER_SCROLL_WHEEL && type != LIBINPUT_EVENT_POINTER_SCROLL_FINGER
-        && type != LIBINPUT_EVENT_POINTER_SCROLL_CONTINUOUS) {
+        && type != LIBINPUT_EVENT_POINTER_SCROLL_WHEEL && type != LIBINPUT_EVENT_POINTER_SCROLL_CONTINUOUS) {
         return;
     }
     libinput_event_pointer* pointer = libinput_event_get_pointer_event(event);
+    // Counted whoever it went to: the seat's buttons are the touchpads' too.
+    const bool firstOrLast = type == LIBINPUT_EVENT_POINTER_BUTTON
+        && countSeatButton(static_cast<std::uint16_t>(libinput_event_pointer_get_button(pointer)),
+                           libinput_event_pointer_get_button_state(pointer) == LIBINPUT_BUTTON_STATE_PRESSED);
     // What happened while the device was not ours went to the compositor.
     const std::uint64_t time = libinput_event_pointer_get_time_usec(pointer) * 1000u;
     if (!device->grabbed.load() || time < device->grabbedSince.load()) {
@@ -520,16 +788,13 @@ void PointingDevices::handle(libinput_event* event)
     case LIBINPUT_EVENT_POINTER_MOTION:
         handleMotion(event, *device);
         break;
-    case LIBINPUT_EVENT_POINTER_BUTTON: {
-        const auto state = libinput_event_pointer_get_button_state(pointer);
-        const std::uint32_t seatCount = libinput_event_pointer_get_seat_button_count(pointer);
-        const bool down = state == LIBINPUT_BUTTON_STATE_PRESSED;
-        if ((down && seatCount == 1) || (!down && seatCount == 0)) {
+    case LIBINPUT_EVENT_POINTER_BUTTON:
+        if (firstOrLast) {
             listener_->button(device->output, time,
-                              static_cast<std::uint16_t>(libinput_event_pointer_get_button(pointer)), down);
+                              static_cast<std::uint16_t>(libinput_event_pointer_get_button(pointer)),
+                              libinput_event_pointer_get_button_state(pointer) == LIBINPUT_BUTTON_STATE_PRESSED);
         }
         break;
-    }
     case LIBINPUT_EVENT_POINTER_SCROLL_WHEEL: {
         auto v120 = [pointer](libinput_pointer_axis axis) {
             return libinput_event_pointer_has_axis(pointer, axis)
@@ -541,10 +806,9 @@ void PointingDevices::handle(libinput_event* event)
                           v120(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL));
         break;
     }
-    case LIBINPUT_EVENT_POINTER_SCROLL_FINGER:
     case LIBINPUT_EVENT_POINTER_SCROLL_CONTINUOUS: {
-        // Scrolling by finger or by a held button comes in the units of motion; X's libinput driver turns 15 of them
-        // into one notch, and so do we.
+        // Scrolling by a held button comes in the units of motion; X's libinput driver turns 15 of them into one
+        // notch, and so do we.
         constexpr double perUnit = 120.0 / 15.0;
         auto take = [pointer](libinput_pointer_axis axis, double& rest) {
             if (!libinput_event_pointer_has_axis(pointer, axis)) {
@@ -555,8 +819,8 @@ void PointingDevices::handle(libinput_event* event)
             rest -= whole;
             return static_cast<std::int32_t>(std::clamp(whole, -1e6, 1e6));
         };
-        const std::int32_t vertical = take(LIBINPUT_POINTER_AXIS_SCROLL_VERTICAL, finger120_);
-        const std::int32_t horizontal = take(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL, fingerSide120_);
+        const std::int32_t vertical = take(LIBINPUT_POINTER_AXIS_SCROLL_VERTICAL, continuous120_);
+        const std::int32_t horizontal = take(LIBINPUT_POINTER_AXIS_SCROLL_HORIZONTAL, continuousSide120_);
         listener_->scroll(device->output, -vertical, horizontal);
         break;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Backends/Devices/TouchpadTwin.h"
 #include "Backends/Devices/VirtualPointer.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -22,22 +24,26 @@ struct udev_monitor;
 
 namespace quellarine::devices {
 
-// The user's pointing devices (mice, trackballs, pointing sticks, touchpads), read through libinput, found and
-// followed through udev, and taken for this process alone while it steadies them (EVIOCGRAB): a taken device's
-// events reach only us. Touch screens, tablets, joysticks and keyboards are never opened, nor are our own devices,
-// known by their kernel names. A device another program already holds is left alone, and said so once. The
-// kernel ends every grab with the process, a killed one included.
+// The user's pointing devices (mice, trackballs, pointing sticks, touchpads), found and followed through udev, and
+// taken for this process alone while it steadies them (EVIOCGRAB): a taken device's events reach only us. Touch
+// screens, tablets, joysticks and keyboards are never opened, nor are our own devices, known by their kernel names. A
+// device another program already holds is left alone, and said so once. The kernel ends every grab with the process,
+// a killed one included.
 //
-// A mouse (any relative pointing device: trackballs and pointing sticks too) is given a twin when it is first taken
-// (VirtualPointer::makeTwin), which stays until the mouse goes away, so that a stall given back and taken again
-// leaves the compositor's devices as they were; its events name that twin as their output. A touchpad's go to the
-// steadied pointer: its twin would need its raw touches steadied, which libinput's pointer events here are not.
-//
-// Motion comes in points: libinput's unaccelerated deltas (the device's own counts, before anyone's pointer
-// speed) brought to those of a 1000 dpi mouse, in whole steps with the rest carried to the next event.
+// Each device is given a twin when it is first taken (VirtualPointer::makeTwin), which stays until the device goes
+// away, so that a stall given back and taken again leaves the compositor's devices as they were; its events name
+// that twin as their output.
+// - A mouse (any relative pointing device: trackballs and pointing sticks too) is read through libinput. Motion comes
+//   in points: libinput's unaccelerated deltas (the device's own counts, before anyone's pointer speed) brought to
+//   those of a 1000 dpi mouse, in whole steps with the rest carried to the next event. A mouse whose twin the helper
+//   refused goes to the steadied pointer.
+// - A touchpad is read frame by frame (TouchpadTwin): its twin is told the pad's own touches, so that the
+//   compositor's libinput taps, scrolls and guards against typing by the person's settings, and only the motion of
+//   a single finger is steadied. A touchpad without a twin is left to the compositor.
 //
 // Events of a device that is not taken reach the compositor as well, and are dropped here. A device is taken again
-// only while none of its buttons is down, so that no press taken from the compositor stays down there.
+// only while none of its buttons is down and no finger is on it, so that no press taken from the compositor stays
+// down there.
 //
 // Main thread only, but for releaseFromWatchdog(), suspend(), resume() and isReadable().
 class PointingDevices {
@@ -72,18 +78,15 @@ public:
     // Who hears the events; it must be set before the first is processed.
     void setListener(Listener& listener) { listener_ = &listener; }
 
-    // Readable while device input waits (what a stalled loop leaves unserved); -1 without libinput.
+    // Readable while device input waits (what a stalled loop leaves unserved): libinput's and the touchpads'; -1
+    // without libinput.
     int inputDescriptor() const;
     // Readable when a device comes or goes; -1 without udev.
     int hotplugDescriptor() const;
 
     // Hands the next event to the listener; false when none waits. Reads the devices at most once per round.
     bool processOne();
-    void beginRound()
-    {
-        readThisRound_ = false;
-        foundThisRound_ = false;
-    }
+    void beginRound();
     // An event was handed over since beginRound().
     bool foundInputThisRound() const { return foundThisRound_; }
     // Follows one device that came or went; false when no news waits.
@@ -120,6 +123,9 @@ private:
 
     void enumerate();
     void add(udev_device* device);
+    // A touchpad, read by its own frames; nothing when it cannot be read or twinned.
+    void addTouchpad(const std::string& node);
+    void watchInput(int fd, bool watched);
     void forget(Device& device);
     bool grab(Device& device);
     void makeTwin(Device& device);
@@ -128,6 +134,12 @@ private:
     void retryGrabs();
     void handle(libinput_event* event);
     void handleMotion(libinput_event* event, Device& device);
+    // Reads the touchpads' next frame and hands it over; false when none waits this round.
+    bool processTouchpadFrame();
+    void handleTouchFrame(Device& device, const TouchpadTwin::Frame& frame);
+    void touchpadGone(Device& device);
+    // Counts a device's button over the seat: true for its first press and its last release among the devices.
+    bool countSeatButton(std::uint16_t code, bool down);
     void updateReadable();
 
     VirtualPointer& output_;
@@ -148,8 +160,12 @@ private:
     bool suspended_ = false;
     std::atomic<bool> released_{false};
     std::atomic<bool> readable_{false};
-    double finger120_ = 0; // finger scrolling not yet sent, in 120ths of a notch
-    double fingerSide120_ = 0;
+    int inputSet_ = -1;            // libinput's descriptor and the touchpads'
+    std::size_t nextTouchpad_ = 0; // where the next round of touchpad reading begins, so that none goes first always
+    std::array<std::uint8_t, TouchpadTwin::maxClicks>
+        seatButtons_{};        // BTN_LEFT ... BTN_TASK: how many devices hold each down
+    double continuous120_ = 0; // scrolling by a held button not yet sent, in 120ths of a notch
+    double continuousSide120_ = 0;
 };
 
 } // namespace quellarine::devices

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -149,6 +150,7 @@ std::optional<VirtualPointer::Twin> VirtualPointer::makeTwin(int descriptor, dou
     Slot& slot = slots_[free];
     slot.device = reply.value;
     slot.held.store(0);
+    slot.steering = nullptr;
     slot.countsPerPoint = pointsPerCount > 0 ? 1 / pointsPerCount : 1;
     slot.restX = slot.restY = 0;
     slot.verticalRest = slot.horizontalRest = 0;
@@ -171,6 +173,14 @@ void VirtualPointer::endTwin(Output twin)
     [[maybe_unused]] ssize_t sent = send(socket_, &destroy, sizeof(destroy), MSG_NOSIGNAL);
     slot.device = 0;
     slot.held.store(0);
+    slot.steering = nullptr;
+}
+
+void VirtualPointer::setSteering(Output twin, Steering* steering)
+{
+    if (twin != steadiedPointer && twin < slots_.size()) {
+        slots_[twin].steering = steering;
+    }
 }
 
 void VirtualPointer::endHelper()
@@ -216,23 +226,39 @@ std::string VirtualPointer::eventNode() const
 
 void VirtualPointer::write(Output output, const input_event* events, std::size_t count)
 {
-    std::array<devicehelper::Request, 8> frame{};
+    std::array<devicehelper::Request, devicehelper::maxRequestsPerMessage> frame{};
     std::lock_guard lock(writing_);
     const std::uint32_t device = slots_[output].device;
-    if (device == 0) {
+    // A frame is one message, which the helper writes to uinput in one write; a longer one (a touchpad's many
+    // fingers) goes in several, which the helper joins up to the frame's report.
+    for (std::size_t first = 0; device != 0 && first < count; first += frame.size()) {
+        const std::size_t part = std::min(frame.size(), count - first);
+        for (std::size_t index = 0; index < part; ++index) {
+            const input_event& event = events[first + index];
+            frame[index] = {static_cast<std::uint32_t>(devicehelper::RequestKind::event), device, event.type,
+                            event.code, event.value};
+        }
+        // A full socket drops the frame, as a full queue in the kernel would; a helper gone leaves the device to be
+        // made again.
+        const ssize_t sent
+            = send(socket_, frame.data(), part * sizeof(devicehelper::Request), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            open_.store(false);
+        }
+    }
+}
+
+void VirtualPointer::writeFrame(Output twin, const input_event* events, std::size_t count, bool touching)
+{
+    if (!open_.load() || twin == steadiedPointer || twin >= slots_.size() || count == 0) {
         return;
     }
-    for (std::size_t index = 0; index < count; ++index) {
-        frame[index] = {static_cast<std::uint32_t>(devicehelper::RequestKind::event), device, events[index].type,
-                        events[index].code, events[index].value};
+    if (touching) {
+        slots_[twin].held.fetch_or(touchingBit);
+    } else {
+        slots_[twin].held.fetch_and(~touchingBit);
     }
-    // One message per frame, which the helper writes to uinput in one write. A full socket drops the frame, as a
-    // full queue in the kernel would; a helper gone leaves the device to be made again.
-    const ssize_t sent
-        = send(socket_, frame.data(), count * sizeof(devicehelper::Request), MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-        open_.store(false);
-    }
+    write(twin, events, count);
 }
 
 void VirtualPointer::move(Output output, std::int32_t dx, std::int32_t dy)
@@ -242,6 +268,10 @@ void VirtualPointer::move(Output output, std::int32_t dx, std::int32_t dy)
     }
     if (output != steadiedPointer) {
         Slot& slot = slots_[output];
+        if (slot.steering != nullptr) {
+            slot.steering->steer(dx, dy);
+            return;
+        }
         slot.restX += dx * slot.countsPerPoint;
         slot.restY += dy * slot.countsPerPoint;
         const double countsX = std::round(slot.restX);
@@ -323,7 +353,7 @@ void VirtualPointer::releaseHeldButtons()
         if (slot.device == 0 || slot.held.exchange(0) == 0) {
             continue;
         }
-        // The helper knows what the device holds and lets go of all of it in one frame.
+        // The helper knows what the device holds, buttons and touches, and lets go of all of it in one frame.
         const devicehelper::Request release{static_cast<std::uint32_t>(devicehelper::RequestKind::releaseAll),
                                             slot.device, 0, 0, 0};
         [[maybe_unused]] ssize_t sent = send(socket_, &release, sizeof(release), MSG_NOSIGNAL | MSG_DONTWAIT);

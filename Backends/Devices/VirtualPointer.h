@@ -65,12 +65,25 @@ public:
     // Its event node ("/dev/input/event5"), once the kernel has made it; empty otherwise.
     std::string eventNode() const;
 
+    // What becomes of the steadied motion meant for a twin that is fed its device's own frames (a touchpad's).
+    class Steering {
+    public:
+        virtual ~Steering() = default;
+        // Whole points.
+        virtual void steer(std::int32_t dx, std::int32_t dy) = 0;
+    };
+
     // Has the helper make a twin of the physical device open on `descriptor`, one of whose counts is
     // `pointsPerCount` points. Nothing when there is no helper or it refuses (not a pointing device, no room, the
     // session not in front): the device's events then go to the steadied pointer. Loop thread.
     std::optional<Twin> makeTwin(int descriptor, double pointsPerCount);
     // Lets go of the twin's buttons and removes it. Loop thread.
     void endTwin(Output twin);
+    // From now on the motion meant for the twin goes to `steering` (nullptr: written as motion). Loop thread.
+    void setSteering(Output twin, Steering* steering);
+    // One whole frame of events for a twin, ending with its SYN_REPORT. `touching`: the twin holds a touch after it,
+    // which releaseHeldButtons() ends.
+    void writeFrame(Output twin, const input_event* events, std::size_t count, bool touching);
 
     // Whole steps of motion in points; nothing is written for none. A twin is sent its own counts, so that the
     // compositor brings them to the pointer's distance by the mouse's resolution as it would the mouse's own.
@@ -83,20 +96,23 @@ public:
     // high-resolution steps with the whole notches they complete (a twin without high-resolution steps keeps only
     // the notches).
     void scroll(Output output, std::int32_t vertical120, std::int32_t horizontal120);
-    // Lets go of every button held down on every device (from any thread).
+    // Lets go of every button held down, and ends every touch, on every device (from any thread).
     void releaseHeldButtons();
 
 private:
     // One device the helper made for us; fixed storage, so that the pointer's path allocates nothing.
     struct Slot {
         std::uint32_t device = 0;           // the helper's number; 0 when free
-        std::atomic<std::uint32_t> held{0}; // a bit per button from BTN_LEFT
+        std::atomic<std::uint32_t> held{0}; // a bit per button from BTN_LEFT, and touchingBit
+        Steering* steering = nullptr;
         double countsPerPoint = 1;
         double restX = 0; // counts short of a whole one
         double restY = 0;
         std::int32_t verticalRest = 0; // high-resolution steps short of a whole notch
         std::int32_t horizontalRest = 0;
     };
+
+    static constexpr std::uint32_t touchingBit = 1u << 31;
 
     void endHelper();
     // Sends one request and waits for the helper's answer to it; the lock is held.

@@ -269,6 +269,25 @@ TEST_F(DeviceHelperServiceTest, CreationsAnswerAndDestroyRemoves)
     ASSERT_EQ(frame.size(), 5u);
     EXPECT_EQ(frame[0].value, 1000) << "clamped to the axis";
     EXPECT_EQ(frame[1].value, -1) << "a touch lifted";
+    // Two fingers down, the second slot's named last: let go of, every touch ends and every key comes up, and the
+    // slot the application's next frame may leave unnamed is the one it named.
+    EXPECT_TRUE(send({event(twin, EV_ABS, ABS_MT_SLOT, 0), event(twin, EV_ABS, ABS_MT_TRACKING_ID, 7),
+                      event(twin, EV_ABS, ABS_MT_SLOT, 3), event(twin, EV_ABS, ABS_MT_TRACKING_ID, 8),
+                      event(twin, EV_KEY, BTN_TOOL_DOUBLETAP, 1), event(twin, EV_SYN, SYN_REPORT, 0)}));
+    EXPECT_TRUE(send({command(RequestKind::releaseAll, twin)}));
+    std::vector<std::pair<std::uint16_t, std::int32_t>> released;
+    for (const input_event& event : maker.devices.at(1)->frames.back()) {
+        released.emplace_back(event.code, event.value);
+    }
+    const std::vector<std::pair<std::uint16_t, std::int32_t>> expected{
+        {ABS_MT_SLOT, 0}, {ABS_MT_TRACKING_ID, -1}, {ABS_MT_SLOT, 3},        {ABS_MT_TRACKING_ID, -1},
+        {ABS_MT_SLOT, 3}, {BTN_TOUCH, 0},           {BTN_TOOL_DOUBLETAP, 0}, {SYN_REPORT, 0}};
+    EXPECT_EQ(released, expected);
+    const std::size_t frames = maker.devices.at(1)->frames.size();
+    EXPECT_TRUE(send({command(RequestKind::releaseAll, twin)}));
+    EXPECT_EQ(maker.devices.at(1)->frames.size(), frames) << "nothing held, nothing written";
+
+    EXPECT_TRUE(send({event(twin, EV_KEY, BTN_TOUCH, 1), event(twin, EV_SYN, SYN_REPORT, 0)}));
     EXPECT_TRUE(send({command(RequestKind::destroy, twin)}));
     EXPECT_TRUE(maker.devices.at(1)->removed);
     EXPECT_EQ(maker.devices.at(1)->frames.back().at(0).code, BTN_TOUCH);

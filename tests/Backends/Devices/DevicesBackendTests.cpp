@@ -93,7 +93,7 @@ protected:
     }
 
     // A reader of the twin of this mouse, kept up to date by the loop.
-    std::unique_ptr<EvdevReader> twinOf(const UinputHand& mouse)
+    std::unique_ptr<EvdevReader> twinOf(const UinputDevice& mouse)
     {
         std::string node;
         loop->runUntil(
@@ -422,10 +422,12 @@ TEST_F(DevicesBackendTest, ADevicePluggedInLaterIsTakenAndItsWheelPassesUntouche
     loop->unwatch(twin->fileDescriptor());
 }
 
-// What the kernel says a device has: its ids, name, and the codes of one event type.
+// What the kernel says a device has: its ids, name, properties, the codes of one event type, and its axes' ranges.
 struct Identity {
     input_id id{};
     std::string name;
+    std::array<unsigned char, INPUT_PROP_CNT / 8> properties{};
+    std::vector<std::array<int, 4>> ranges; // code, minimum, maximum, resolution
     std::vector<int> codes(int type, int count) const
     {
         std::vector<int> found;
@@ -446,8 +448,14 @@ Identity identityOf(int fd)
     std::array<char, 256> name{};
     ioctl(fd, EVIOCGNAME(name.size() - 1), name.data());
     identity.name = name.data();
-    for (int type : {EV_KEY, EV_REL}) {
+    for (int type : {EV_KEY, EV_REL, EV_ABS}) {
         ioctl(fd, EVIOCGBIT(type, identity.bits[type].size()), identity.bits[type].data());
+    }
+    ioctl(fd, EVIOCGPROP(identity.properties.size()), identity.properties.data());
+    for (int code : identity.codes(EV_ABS, ABS_CNT)) {
+        input_absinfo range{};
+        ioctl(fd, EVIOCGABS(code), &range);
+        identity.ranges.push_back({code, range.minimum, range.maximum, range.resolution});
     }
     return identity;
 }
@@ -532,6 +540,94 @@ TEST_F(DevicesBackendTest, EachMouseComesOutOfItsOwnTwinAlone)
     const int before = output->x();
     hand->move(6, 0);
     ASSERT_TRUE(runUntil([&] { return output->x() >= before + 5; }));
+}
+
+// A touchpad appears to the desktop as itself: a twin with its touches, axes, properties and buttons, so that the
+// compositor taps, scrolls and moves by the touchpad's own settings. Only a lone finger's motion is steadied (held
+// still while the pad is pressed); fingers among others move as they do; the pad's click passes the taps; given back,
+// the twin lets go of every touch.
+TEST_F(DevicesBackendTest, ATouchpadComesOutOfItsOwnTwinWithOnlyALoneFingerSteadied)
+{
+    UinputTouchpad pad;
+    settleUdev();
+    startTap(guardOn());
+    std::unique_ptr<EvdevReader> twin = twinOf(pad);
+    {
+        EvdevReader original(pad.node());
+        const Identity made = identityOf(twin->fileDescriptor());
+        const Identity own = identityOf(original.fileDescriptor());
+        EXPECT_EQ(made.name, pad.name());
+        EXPECT_EQ(made.properties, own.properties);
+        EXPECT_EQ(made.ranges, own.ranges);
+        EXPECT_EQ(made.codes(EV_KEY, KEY_CNT), own.codes(EV_KEY, KEY_CNT));
+        EXPECT_TRUE(made.codes(EV_REL, REL_CNT).empty());
+    }
+
+    // A lone finger with a tremor: 10 units right and 6 back, over and over, and a little down.
+    pad.finger(0, 2000, 1200);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(0).id != -1; }));
+    loop->runFor(0.3);
+    twin->clear();
+    int x = 2000;
+    int y = 1200;
+    for (int i = 0; i < 20; ++i) {
+        x += i % 2 == 0 ? 10 : -6;
+        y += i % 2 == 0 ? -2 : 3;
+        pad.finger(0, x, y);
+        loop->runFor(0.008);
+    }
+    loop->runFor(0.8); // at rest, the steadied finger comes onto the real one
+    EXPECT_NEAR(twin->touch(0).x, x, 2);
+    EXPECT_NEAR(twin->touch(0).y, y, 2);
+    int way = 0;
+    int shown = 2000;
+    for (const EvdevReader::Frame& frame : twin->frames()) {
+        way += std::abs(frame.fingerX - shown);
+        shown = frame.fingerX;
+    }
+    EXPECT_LT(way, 112) << "the lone finger was not steadied: it went " << way << " of the hand's 160";
+    EXPECT_GE(way, 40);
+
+    // A second finger: both move on the twin exactly as on the pad.
+    pad.finger(1, 1000, 1000);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(1).id != -1; }));
+    const int shownX = twin->touch(0).x;
+    for (int step = 1; step <= 5; ++step) {
+        pad.finger(0, x, y + 30 * step);
+        pad.finger(1, 1000, 1000 + 30 * step);
+    }
+    ASSERT_TRUE(runUntil([&] { return twin->touch(1).y == 1150; }));
+    EXPECT_EQ(twin->touch(0).y, y + 150);
+    EXPECT_EQ(twin->touch(0).x, shownX);
+    EXPECT_TRUE(twin->isDown(BTN_TOOL_DOUBLETAP));
+    pad.finger(1, -1, 0);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(1).id == -1 && twin->isDown(BTN_TOOL_FINGER); }));
+    y += 150;
+
+    // Pressed, the finger is held where it was while it wanders; the click passes the taps.
+    loop->runFor(0.3);
+    const int heldX = twin->touch(0).x;
+    pad.click(true);
+    ASSERT_TRUE(runUntil([&] { return twin->isDown(BTN_LEFT); }));
+    for (int i = 0; i < 5; ++i) {
+        pad.finger(0, x + 2 * (i + 1), y);
+        loop->runFor(0.008);
+    }
+    loop->runFor(0.1);
+    EXPECT_EQ(twin->touch(0).x, heldX);
+    pad.click(false);
+    ASSERT_TRUE(runUntil([&] { return !twin->isDown(BTN_LEFT); }));
+
+    // Given back with a finger down: the twin's touch ends; taken again, a new touch is told as it comes.
+    backend->suspend();
+    ASSERT_TRUE(runUntil([&] { return twin->touch(0).id == -1 && !twin->isDown(BTN_TOUCH); }));
+    pad.finger(0, -1, 0);
+    backend->resume();
+    loop->runFor(0.3);
+    pad.finger(2, 3000, 2000);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(2).id != -1; })) << "the pad was not taken again";
+    EXPECT_EQ(twin->touch(2).x, 3000);
+    EXPECT_TRUE(twin->isDown(BTN_TOUCH));
 }
 
 // The application's process: killed, or stopped from the terminal, it leaves the hand to the others.

@@ -247,6 +247,97 @@ public:
     }
 };
 
+// A clickpad of five slots, 40 units to the millimetre.
+class UinputTouchpad : public UinputDevice {
+public:
+    explicit UinputTouchpad(const char* name = "Quellarine test touchpad")
+        : UinputDevice(
+            name, 0x0301, "touchpad",
+            [](int fd) {
+                ioctl(fd, UI_SET_EVBIT, EV_KEY);
+                for (int code : {BTN_LEFT, BTN_TOUCH, BTN_TOOL_FINGER, BTN_TOOL_DOUBLETAP, BTN_TOOL_TRIPLETAP}) {
+                    ioctl(fd, UI_SET_KEYBIT, code);
+                }
+                ioctl(fd, UI_SET_EVBIT, EV_ABS);
+                ioctl(fd, UI_SET_PROPBIT, INPUT_PROP_POINTER);
+                ioctl(fd, UI_SET_PROPBIT, INPUT_PROP_BUTTONPAD);
+                auto axis = [fd](int code, int maximum, int resolution) {
+                    uinput_abs_setup setup{};
+                    setup.code = static_cast<std::uint16_t>(code);
+                    setup.absinfo.maximum = maximum;
+                    setup.absinfo.resolution = resolution;
+                    ioctl(fd, UI_ABS_SETUP, &setup);
+                };
+                axis(ABS_X, 4000, 40);
+                axis(ABS_Y, 2500, 40);
+                axis(ABS_MT_SLOT, slotCount - 1, 0);
+                axis(ABS_MT_TRACKING_ID, 65535, 0);
+                axis(ABS_MT_POSITION_X, 4000, 40);
+                axis(ABS_MT_POSITION_Y, 2500, 40);
+            })
+        , node_(eventNodeOf(sysName()))
+    {
+    }
+
+    const std::string& node() const { return node_; }
+    // A finger comes down on, moves to, or (at x < 0) lifts from the slot; then the frame is reported.
+    void finger(int slot, int x, int y)
+    {
+        std::array<input_event, 12> frame{};
+        std::size_t count = 0;
+        auto& touch = touches_.at(static_cast<std::size_t>(slot));
+        frame[count++] = event(EV_ABS, ABS_MT_SLOT, slot);
+        if (x < 0) {
+            touch.down = false;
+            frame[count++] = event(EV_ABS, ABS_MT_TRACKING_ID, -1);
+        } else {
+            if (!touch.down) {
+                touch.down = true;
+                frame[count++] = event(EV_ABS, ABS_MT_TRACKING_ID, nextId_++);
+            }
+            frame[count++] = event(EV_ABS, ABS_MT_POSITION_X, x);
+            frame[count++] = event(EV_ABS, ABS_MT_POSITION_Y, y);
+            if (slot == firstDown()) {
+                frame[count++] = event(EV_ABS, ABS_X, x);
+                frame[count++] = event(EV_ABS, ABS_Y, y);
+            }
+        }
+        int fingers = 0;
+        for (const auto& each : touches_) {
+            fingers += each.down ? 1 : 0;
+        }
+        frame[count++] = event(EV_KEY, BTN_TOUCH, fingers > 0);
+        frame[count++] = event(EV_KEY, BTN_TOOL_FINGER, fingers == 1);
+        frame[count++] = event(EV_KEY, BTN_TOOL_DOUBLETAP, fingers == 2);
+        frame[count++] = event(EV_SYN, SYN_REPORT, 0);
+        send(frame.data(), count);
+    }
+    // The pad pressed down, or let up.
+    void click(bool down)
+    {
+        const std::array<input_event, 2> frame{event(EV_KEY, BTN_LEFT, down ? 1 : 0), event(EV_SYN, SYN_REPORT, 0)};
+        send(frame.data(), frame.size());
+    }
+
+private:
+    static constexpr int slotCount = 5;
+    struct Touch {
+        bool down = false;
+    };
+    int firstDown() const
+    {
+        for (std::size_t slot = 0; slot < touches_.size(); ++slot) {
+            if (touches_[slot].down) {
+                return static_cast<int>(slot);
+            }
+        }
+        return -1;
+    }
+    std::array<Touch, slotCount> touches_{};
+    int nextId_ = 1;
+    std::string node_;
+};
+
 // Whoever else reads a device: the compositor reading the hand, or reading our virtual device. Keeps what came in
 // frames, with where the pointer would be after each (the sum of the motion) and the buttons' states.
 class EvdevReader {
@@ -255,7 +346,15 @@ public:
         double time = 0; // seconds of the monotonic clock
         int x = 0;       // the motion summed from the start
         int y = 0;
+        int fingerX = 0; // a touchpad's first slot's position
+        int fingerY = 0;
     };
+    struct Touch {
+        int id = -1;
+        int x = 0;
+        int y = 0;
+    };
+    static constexpr int slots = 5;
 
     explicit EvdevReader(const std::string& node)
     {
@@ -288,8 +387,17 @@ public:
             } else if (event.type == EV_KEY && event.code < KEY_MAX) {
                 keys_[event.code] = event.value != 0;
                 ++keyEvents_;
-            } else if (event.type == EV_SYN && event.code == SYN_REPORT) {
-                frames_.push_back({double(event.input_event_sec) + double(event.input_event_usec) / 1e6, x_, y_});
+            } else if (event.type == EV_ABS && event.code == ABS_MT_SLOT) {
+                slot_ = event.value;
+            } else if (event.type == EV_ABS && slot_ >= 0 && slot_ < slots) {
+                Touch& touch = touches_[static_cast<std::size_t>(slot_)];
+                touch.id = event.code == ABS_MT_TRACKING_ID ? event.value : touch.id;
+                touch.x = event.code == ABS_MT_POSITION_X ? event.value : touch.x;
+                touch.y = event.code == ABS_MT_POSITION_Y ? event.value : touch.y;
+            }
+            if (event.type == EV_SYN && event.code == SYN_REPORT) {
+                frames_.push_back({double(event.input_event_sec) + double(event.input_event_usec) / 1e6, x_, y_,
+                                   touches_[0].x, touches_[0].y});
             }
         }
         gone_ = gone_ || (got < 0 && errno == ENODEV);
@@ -314,6 +422,7 @@ public:
     // The device went away.
     bool gone() const { return gone_; }
     bool isDown(int code) const { return keys_[static_cast<std::size_t>(code)]; }
+    const Touch& touch(int slot) const { return touches_.at(static_cast<std::size_t>(slot)); }
     const std::vector<Frame>& frames() const { return frames_; }
     void clear()
     {
@@ -333,6 +442,8 @@ private:
     int fineWheel_ = 0;
     bool gone_ = false;
     std::array<bool, KEY_MAX> keys_{};
+    int slot_ = 0;
+    std::array<Touch, slots> touches_{};
     std::vector<Frame> frames_;
 };
 
