@@ -162,8 +162,8 @@ private:
     std::atomic<bool> readable_{false};
     int inputSet_ = -1;            // libinput's descriptor and the touchpads'
     std::size_t nextTouchpad_ = 0; // where the next round of touchpad reading begins, so that none goes first always
-    std::array<std::uint8_t, TouchpadTwin::maxClicks>
-        seatButtons_{};        // BTN_LEFT ... BTN_TASK: how many devices hold each down
+    // BTN_LEFT ... BTN_TASK: how many devices hold each down.
+    std::array<std::uint8_t, TouchpadTwin::maxClicks> seatButtons_{};
     double continuous120_ = 0; // scrolling by a held button not yet sent, in 120ths of a notch
     double continuousSide120_ = 0;
 };

@@ -17,10 +17,11 @@ struct input_event;
 namespace quellarine::devices {
 
 // The devices this backend writes. The steadied pointer is a relative pointer with motion, the buttons of a mouse
-// and wheels with high-resolution steps; it carries what has no twin (touchpads, until their twins carry their raw
-// touches steadied, and a device whose twin the helper refused). A twin is a device made like one physical mouse
-// (its name, ids, bus, properties and pointing buttons), so that the compositor (or X server) applies that mouse's
-// own settings (speed, acceleration, left-handed buttons, scrolling) to what we write to it.
+// and wheels with high-resolution steps; it carries what has no twin (a mouse whose twin the helper refused). A twin
+// is a device made like one physical device (its name, ids, bus, properties, axes and pointing buttons), so that the
+// compositor (or X server) applies that device's own settings (speed, acceleration, left-handed buttons, scrolling,
+// tapping) to what we write to it: a mouse's twin is written motion, a touchpad's is told the pad's own frames
+// (writeFrame) and its steadied motion goes where setSteering() says.
 //
 // The devices are made and written by quellarine-device-helper, which this object starts and talks to over a socket
 // pair: only that program may open /dev/uinput. Each call sends one frame in one system call. Writes may come from
