@@ -4,6 +4,7 @@
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusVariant>
 
 namespace quellarine {
 
@@ -41,6 +42,14 @@ std::optional<LoginManagerMessages::SessionChange> LoginManagerMessages::session
         return SessionChange{value};
     }
     return std::nullopt;
+}
+
+std::optional<bool> LoginManagerMessages::active(const QDBusMessage& reply)
+{
+    if (!DBusValues::hasSignature(reply, "v")) {
+        return std::nullopt;
+    }
+    return DBusValues::get<bool>(reply.arguments().constFirst().value<QDBusVariant>().variant());
 }
 
 } // namespace quellarine

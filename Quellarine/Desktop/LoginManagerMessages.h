@@ -22,6 +22,8 @@ public:
     };
     // Nothing also when Active is there but no Boolean.
     static std::optional<SessionChange> sessionChange(const QDBusMessage& signal);
+    // The reply to a session's Get of its Active property: whether the session is in front.
+    static std::optional<bool> active(const QDBusMessage& reply);
 };
 
 } // namespace quellarine

@@ -83,8 +83,28 @@ void SessionObservers::watchLoginManager()
 
 void SessionObservers::watchSession(const QString& path)
 {
-    bus_.connect(loginService, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                 QStringLiteral("PropertiesChanged"), this, SLOT(sessionPropertiesChanged(QDBusMessage)));
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    bus_.connect(loginService, path, properties, QStringLiteral("PropertiesChanged"), this,
+                 SLOT(sessionPropertiesChanged(QDBusMessage)));
+    // A session already in the background when we start (the user switched away meanwhile) sends no change until
+    // it comes to the front: asked once, after the subscription, so that no change falls between the two.
+    QDBusMessage call = QDBusMessage::createMethodCall(loginService, path, properties, QStringLiteral("Get"));
+    call << QStringLiteral("org.freedesktop.login1.Session") << QStringLiteral("Active");
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
+        finished->deleteLater();
+        const QDBusMessage reply = finished->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            return;
+        }
+        const std::optional<bool> active = LoginManagerMessages::active(reply);
+        if (!active) {
+            log_.error(QStringLiteral("Login manager: the session's Active read as type \"%1\"; ignored")
+                           .arg(reply.signature()));
+        } else if (!*active) {
+            emit sessionBecameInactive();
+        }
+    });
 }
 
 void SessionObservers::prepareForSleep(const QDBusMessage& message)

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVirtualObject>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -87,6 +88,23 @@ public slots:
         sendErrorReply(QStringLiteral("org.freedesktop.login1.NoSessionForPID"),
                        QStringLiteral("PID does not belong to any known session"));
         return {};
+    }
+};
+
+// The session's properties, as the login manager answers Get for them. Virtual: QtDBus answers the properties of
+// an object it exports itself, each of one fixed type.
+class FakeSession : public QDBusVirtualObject {
+public:
+    QVariant active = true;
+
+    QString introspect(const QString& /*path*/) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        if (message.member() != QLatin1String("Get")) {
+            return false;
+        }
+        connection.send(message.createReply(QVariant::fromValue(QDBusVariant(active))));
+        return true;
     }
 };
 
@@ -210,6 +228,29 @@ TEST_F(SessionObserversTest, MessagesOfAnyOtherTypeAreIgnored)
         manager.sessionActive(*managerBus, true);
         flush();
         EXPECT_EQ(otherActive.count(), 0);
+    }
+}
+
+// Started while another user's session is in front, the application hears so at once, not at the next change; an
+// Active of another type, or a session in front, tells nothing.
+TEST_F(SessionObserversTest, ASessionAlreadyInTheBackgroundAtTheStartIsHeardAtOnce)
+{
+    FakeSession session;
+    ASSERT_TRUE(managerBus->registerVirtualObject(sessionPath, &session));
+    for (const QVariant& active : {QVariant(false), QVariant(true), QVariant(QStringLiteral("false")), QVariant(0)}) {
+        session.active = active;
+        SessionObservers observers(*applicationBus);
+        QSignalSpy activeSpy(&observers, &SessionObservers::sessionBecameActive);
+        QSignalSpy inactive(&observers, &SessionObservers::sessionBecameInactive);
+        const bool background = active.metaType() == QMetaType::fromType<bool>() && !active.toBool();
+        if (background) {
+            ASSERT_TRUE(inactive.wait(5000));
+        } else {
+            // Its subscription is made once the answer to GetSession is in: a change heard after it came after the Get.
+            ASSERT_TRUE(heard(activeSpy, [&] { manager.sessionActive(*managerBus, true); }));
+        }
+        flush();
+        EXPECT_EQ(inactive.count(), background ? 1 : 0) << active.toString().toStdString();
     }
 }
 

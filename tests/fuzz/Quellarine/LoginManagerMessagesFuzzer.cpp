@@ -1,6 +1,6 @@
-// What the login manager sends, as any program on the bus could send it: GetSession's answer, PrepareForSleep and a
-// session's PropertiesChanged decode exactly when the message has the login manager's type (and Active, when there,
-// is a Boolean), and nothing crashes on any message libdbus lets through.
+// What the login manager sends, as any program on the bus could send it: GetSession's answer, PrepareForSleep, a
+// session's Active as Get answers it and its PropertiesChanged decode exactly when the message has the login manager's
+// type (and Active, when there, is a Boolean), and nothing crashes on any message libdbus lets through.
 
 #include "DBusWire.h"
 
@@ -21,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   "a session read from a message of another type");
     fuzz::require(LoginManagerMessages::preparingForSleep(*message).has_value() == (signature == QLatin1String("b")),
                   "sleep read from a message of another type");
+    fuzz::require(!LoginManagerMessages::active(*message).has_value() || signature == QLatin1String("v"),
+                  "a session's Active read from a message of another type");
 
     const std::optional<LoginManagerMessages::SessionChange> change = LoginManagerMessages::sessionChange(*message);
     if (signature != QLatin1String("sa{sv}as")) {
