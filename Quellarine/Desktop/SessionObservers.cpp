@@ -65,13 +65,7 @@ void SessionObservers::watchLoginManager()
     QDBusMessage call
         = QDBusMessage::createMethodCall(loginService, loginPath, managerInterface, QStringLiteral("GetSession"));
     call << QStringLiteral("auto");
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        const QDBusMessage reply = finished->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            return;
-        }
+    ask(call, [this](const QDBusMessage& reply) {
         if (const std::optional<QString> path = LoginManagerMessages::sessionPath(reply)) {
             watchSession(*path);
         } else {
@@ -79,6 +73,19 @@ void SessionObservers::watchLoginManager()
                            .arg(reply.signature()));
         }
     });
+}
+
+void SessionObservers::ask(const QDBusMessage& call, std::function<void(const QDBusMessage& reply)> answered)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [answered = std::move(answered)](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusMessage reply = finished->reply();
+                if (reply.type() == QDBusMessage::ReplyMessage) {
+                    answered(reply);
+                }
+            });
 }
 
 void SessionObservers::watchSession(const QString& path)
@@ -90,13 +97,7 @@ void SessionObservers::watchSession(const QString& path)
     // it comes to the front: asked once, after the subscription, so that no change falls between the two.
     QDBusMessage call = QDBusMessage::createMethodCall(loginService, path, properties, QStringLiteral("Get"));
     call << QStringLiteral("org.freedesktop.login1.Session") << QStringLiteral("Active");
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        const QDBusMessage reply = finished->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            return;
-        }
+    ask(call, [this](const QDBusMessage& reply) {
         const std::optional<bool> active = LoginManagerMessages::active(reply);
         if (!active) {
             log_.error(QStringLiteral("Login manager: the session's Active read as type \"%1\"; ignored")

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QDBusMessage;
 class QScreen;
 
@@ -39,6 +41,8 @@ private:
     void watchScreen(QScreen* screen);
     void watchLoginManager();
     void watchSession(const QString& path);
+    // Calls without waiting; `answered` hears a reply that is no error, on the event loop.
+    void ask(const QDBusMessage& call, std::function<void(const QDBusMessage& reply)> answered);
 
     QDBusConnection bus_;
     QTimer screenCoalescing_;
