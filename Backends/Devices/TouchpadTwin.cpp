@@ -129,6 +129,14 @@ int TouchpadTwin::pointerSlot(const State& state) const
     return -1;
 }
 
+double TouchpadTwin::positionIn(const State& state, int slot, bool across) const
+{
+    if (multitouch()) {
+        return state.touch(slot, across ? ABS_MT_POSITION_X : ABS_MT_POSITION_Y);
+    }
+    return state.axes[across ? ABS_X : ABS_Y];
+}
+
 void TouchpadTwin::endFrame(Frame& frame)
 {
     // The pointer finger of this frame and of the one before.
@@ -139,7 +147,7 @@ void TouchpadTwin::endFrame(Frame& frame)
     for (int slot = 0; slot < (multitouch() ? slots_ : 1); ++slot) {
         const bool changed = multitouch()
             ? pad_.touch(slot, ABS_MT_TRACKING_ID) != previous_.touch(slot, ABS_MT_TRACKING_ID)
-            : pad_.keys.test(BTN_TOUCH) != previous_.keys.test(BTN_TOUCH);
+            : (fingersIn(pad_) > 0) != (fingersIn(previous_) > 0);
         if (changed) {
             offsetX_[slot] = offsetY_[slot] = 0;
             begun_[slot] = ++touchesBegun_;
@@ -148,17 +156,12 @@ void TouchpadTwin::endFrame(Frame& frame)
             }
         }
     }
-    const bool sameTouch = multitouch()
-        ? pointer >= 0 && pointer == before
+    const bool sameTouch = multitouch() ? pointer >= 0 && pointer == before
             && pad_.touch(pointer, ABS_MT_TRACKING_ID) == previous_.touch(pointer, ABS_MT_TRACKING_ID)
-        : pointer >= 0 && before >= 0 && previous_.keys.test(BTN_TOUCH) == pad_.keys.test(BTN_TOUCH);
+                                        : pointer >= 0 && before >= 0;
     if (sameTouch) {
-        const std::uint16_t codeX = multitouch() ? ABS_MT_POSITION_X : ABS_X;
-        const std::uint16_t codeY = multitouch() ? ABS_MT_POSITION_Y : ABS_Y;
-        const double dx = multitouch() ? pad_.touch(pointer, codeX) - previous_.touch(pointer, codeX)
-                                       : pad_.axes[codeX] - previous_.axes[codeX];
-        const double dy = multitouch() ? pad_.touch(pointer, codeY) - previous_.touch(pointer, codeY)
-                                       : pad_.axes[codeY] - previous_.axes[codeY];
+        const double dx = positionIn(pad_, pointer, true) - positionIn(previous_, pointer, true);
+        const double dy = positionIn(pad_, pointer, false) - positionIn(previous_, pointer, false);
         // Where the finger is shown stays; the steadied motion moves it.
         offsetX_[pointer] -= dx;
         offsetY_[pointer] -= dy;

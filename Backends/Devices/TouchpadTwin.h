@@ -84,6 +84,8 @@ private:
 
     void endFrame(Frame& frame);
     int fingersIn(const State& state) const;
+    // Where a touch is on the pad, across or down: its slot's position, or a pad's without slots.
+    double positionIn(const State& state, int slot, bool across) const;
     // The slot whose finger moves the pointer: the one touch down while it is the only finger; -1 otherwise.
     int pointerSlot(const State& state) const;
     // Where the twin should show an axis of a touch, or the single-touch axis that follows the oldest touch.
