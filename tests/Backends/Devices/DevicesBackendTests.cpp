@@ -618,6 +618,21 @@ TEST_F(DevicesBackendTest, ATouchpadComesOutOfItsOwnTwinWithOnlyALoneFingerStead
     pad.click(false);
     ASSERT_TRUE(runUntil([&] { return !twin->isDown(BTN_LEFT); }));
 
+    // The pad goes on while the loop does not read it, until the kernel drops what it cannot keep: the finger lifts
+    // and another lands among the dropped events. The twin comes to the pad's state all the same.
+    for (int i = 0; i < 400; ++i) {
+        pad.finger(0, x + i % 7, y);
+    }
+    pad.finger(0, -1, 0);
+    pad.finger(3, 500, 600);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(0).id == -1 && twin->touch(3).id != -1; }));
+    EXPECT_EQ(twin->touch(3).x, 500);
+    EXPECT_EQ(twin->touch(3).y, 600);
+    EXPECT_TRUE(twin->isDown(BTN_TOOL_FINGER));
+    pad.finger(3, -1, 0);
+    pad.finger(0, x, y);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(3).id == -1 && twin->touch(0).id != -1; }));
+
     // Given back with a finger down: the twin's touch ends; taken again, a new touch is told as it comes.
     backend->suspend();
     ASSERT_TRUE(runUntil([&] { return twin->touch(0).id == -1 && !twin->isDown(BTN_TOUCH); }));
