@@ -2,6 +2,7 @@
 
 #include "tests/QuellarineKit/Support/HandPath.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -13,7 +14,8 @@
 namespace quellarine::testing {
 
 // Plays one of the tests' hand paths in real time at 125 reports a second (1000 for a name ending in "-1khz", as a
-// gaming mouse reports), in whole steps, through `move`, and
+// gaming mouse reports), in whole steps, through `move` (a report that is late carries the motion of those it
+// missed), and
 // writes per report "sample MS DX DY IX IY" to `log`: the clock (CLOCK_MONOTONIC, milliseconds), the motion sent
 // so far and where the hand meant to be by then, both from the path's start; then "played NAME DX DY".
 // The compositor test's hand and its X11 counterpart share it, so both sessions play exactly the same hand.
@@ -43,6 +45,11 @@ inline bool playHandPath(const std::string& name, const std::function<void(int, 
     auto begin = std::chrono::steady_clock::now();
     for (int step = 1; step * interval <= duration + 1e-9; ++step) {
         std::this_thread::sleep_until(begin + std::chrono::duration<double>(step * interval));
+        // Woken late (a busy or emulated machine), it reports once the motion of the reports it missed, as a mouse
+        // sums its counts until it is next polled: never a burst of reports at one instant.
+        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        step = std::max(step,
+                        std::min(int(std::floor(elapsed / interval + 1e-9)), int(std::floor(duration / interval))));
         double t = step * interval;
         Vector wanted = path(t);
         int dx = int(std::lround(wanted.dx - sent.dx));
