@@ -123,14 +123,21 @@ bool buttonDown(int fd)
     return down(BTN_TOUCH);
 }
 
-// From a touchpad's units to points along one axis, as libinput's own acceleration normalises them.
+// What a touchpad's finger moves the pointer by on the desktop, for the same distance, as a share of what a mouse
+// moves it by: libinput's own constant for every touchpad. The steadying is tuned in the pointer's points, so the
+// finger's tremor is measured as the desktop will show it.
+constexpr double touchpadShare = 0.2968;
+
+// From a touchpad's units to points along one axis: its resolution brought to a 1000 dpi mouse's counts, as libinput
+// normalises it, times the touchpad's share.
 double pointsPerUnit(const libevdev* pad, unsigned multitouchCode, unsigned code)
 {
     const input_absinfo* axis = libevdev_get_abs_info(pad, multitouchCode);
     if (axis == nullptr || axis->resolution <= 0) {
         axis = libevdev_get_abs_info(pad, code);
     }
-    return axis != nullptr && axis->resolution > 0 ? 1000.0 / (25.4 * axis->resolution) : 1;
+    const double countsPerUnit = axis != nullptr && axis->resolution > 0 ? 1000.0 / (25.4 * axis->resolution) : 1;
+    return countsPerUnit * touchpadShare;
 }
 
 void logFromLibinput(libinput* context, libinput_log_priority /*priority*/, const char* format, va_list arguments)

@@ -576,9 +576,9 @@ TEST_F(DevicesBackendTest, ATouchpadComesOutOfItsOwnTwinWithOnlyALoneFingerStead
         pad.finger(0, x, y);
         loop->runFor(0.008);
     }
-    loop->runFor(0.8); // at rest, the steadied finger comes onto the real one
-    EXPECT_NEAR(twin->touch(0).x, x, 2);
-    EXPECT_NEAR(twin->touch(0).y, y, 2);
+    loop->runFor(0.8);                     // at rest, the steadied finger comes onto the real one
+    EXPECT_NEAR(twin->touch(0).x, x, 3.5); // within a point
+    EXPECT_NEAR(twin->touch(0).y, y, 3.5);
     int way = 0;
     int shown = 2000;
     for (const EvdevReader::Frame& frame : twin->frames()) {
