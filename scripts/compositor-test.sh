@@ -11,7 +11,7 @@
 # The steadied touchpad's figures are checked only with QUELLARINE_CHECK_TOUCHPAD=1 (the application gives the
 # touchpad a twin of its own); the raw touchpad's and the mice's always are.
 #
-# Needs a build (scripts/build.sh); about 4 minutes. Logs and the screen are kept in the build folder's
+# Needs a build (scripts/build.sh); about 2 minutes. Logs and the screen are kept in the build folder's
 # compositor-test/.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -388,7 +388,7 @@ class Session:
         client_first, probe_first, pad_first = len(self.client.lines), len(self.probe.lines), len(self.pad.lines)
         if behaviour == 'mouse clicks':
             self.tell_hand('click', 'clicked')
-            self.settle()
+            self.settle(1.0)
             self.tell(self.second_hand, 'click', 'clicked')
         else:
             if behaviour == 'typing':
@@ -396,7 +396,9 @@ class Session:
                 for key in ('a', 's', 'a'):
                     self.type_keys(key)
             self.tell(self.pad, PAD_BEHAVIOURS[behaviour][0], 'done')
-        self.settle()
+        # A click may come well after the touch: libinput waits to tell a tap from a drag, the steadier's guard
+        # may hold a press back for a while.
+        self.settle(1.0 if behaviour in ('tap', 'click', 'mouse clicks') else 0.6)
         samples = [[float(v) for v in words[1:]] for words in self.pad.lines[pad_first:] if words[0] == 'sample']
         played = [words for words in self.pad.lines[pad_first:] if words[0] == 'played']
         self.phases.append({'name': f"{group} {'steadied' if steadied else 'raw'} {behaviour}", 'group': group,
