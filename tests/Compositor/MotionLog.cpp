@@ -44,8 +44,12 @@ struct Client {
     wl_pointer* pointer = nullptr;
     wl_surface* surface = nullptr;
     wl_buffer* buffer = nullptr;
-    int width = 0;
-    int height = 0;
+    // The size the compositor asked for; until it asks, one of our own (a compositor may wait to see the first
+    // buffer before it makes the window full-screen).
+    int width = 640;
+    int height = 480;
+    int bufferWidth = 0;
+    int bufferHeight = 0;
 };
 
 void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version)
@@ -104,12 +108,19 @@ void surfaceConfigure(void* data, xdg_surface* surface, uint32_t serial)
 {
     auto* client = static_cast<Client*>(data);
     xdg_surface_ack_configure(surface, serial);
-    if (client->buffer == nullptr && client->width > 0 && client->height > 0) {
+    wl_buffer* old = nullptr;
+    if (client->bufferWidth != client->width || client->bufferHeight != client->height) {
+        old = client->buffer;
         client->buffer = makeBuffer(*client);
+        client->bufferWidth = client->width;
+        client->bufferHeight = client->height;
         wl_surface_attach(client->surface, client->buffer, 0, 0);
         wl_surface_damage(client->surface, 0, 0, client->width, client->height);
     }
     wl_surface_commit(client->surface);
+    if (old != nullptr) {
+        wl_buffer_destroy(old);
+    }
 }
 
 const xdg_surface_listener surfaceListener{surfaceConfigure};

@@ -9,15 +9,16 @@ plays the drift and the sweep paths through it; has a uinput keyboard type the h
 reads their effect in the application's settings (it may read the keyboards: it runs as root); stops it and checks
 the hand moves the pointer again.
 
-Then a built-in touchpad and a second mouse join, and weston is started again for each group of its libinput
-settings (TOUCHPAD_GROUPS): in each, the touchpad plays its behaviours (paths, scrolling, taps, clicks, typing,
-gestures) and the mice click, first with nothing between them and the compositor, then through STEADIER. A second
-libinput on the seat (quellarine-input-probe) logs the gestures weston does not pass on, and the buttons of the
-first mouse made left-handed for it alone.
+Then a built-in touchpad and a second mouse join, and the compositor is started again for each group of libinput
+settings (TOUCHPAD_GROUPS): weston twice, then sway, which offers gestures to clients and sets the first mouse alone
+left-handed. In each, the touchpad plays its behaviours (paths, scrolling, taps, clicks, typing, gestures) and the
+mice click, first with nothing between them and the compositor, then through STEADIER. A second libinput on the
+seat (quellarine-input-probe) logs the gestures weston does not pass on, and the buttons of the first mouse made
+left-handed for it alone.
 
 Every wait is for a sign of readiness, bounded by a deadline. Writes to OUT: the devices' and the client's logs (one
-client log per weston), weston's logs and phases.json, which tests/Compositor/figures.py reads. Exits 0 when every
-phase ran.
+client log per compositor), the compositors' logs and phases.json, which tests/Compositor/figures.py reads. Exits 0
+when every phase ran.
 """
 import json
 import os
@@ -28,15 +29,19 @@ import threading
 import time
 
 HAND_NAME = 'Quellarine test hand'
+HAND_ID = '7531:260'  # its vendor and product, as sway names devices
 SECOND_HAND_NAME = 'Quellarine other test mouse'
 PAD_NAME = 'Quellarine test touchpad'
 START = (150, 300)  # far enough from the screen's edges for every path the session plays
-# weston's libinput settings for each group of touchpad phases, all away from libinput's defaults somewhere.
+# The compositor's libinput settings for each group of touchpad phases, all away from libinput's defaults somewhere.
 TOUCHPAD_GROUPS = [
     ('flat', {'accel-profile': 'flat', 'accel-speed': '0', 'natural-scroll': 'true', 'enable-tap': 'false',
               'disable-while-typing': 'true'}),
     ('adaptive', {'accel-profile': 'adaptive', 'accel-speed': '0', 'natural-scroll': 'true', 'enable-tap': 'true',
                   'disable-while-typing': 'true', 'left-handed': 'true'}),
+    # weston 10 offers its clients no gestures and sets every device alike: sway does both.
+    ('sway', {'compositor': 'sway', 'accel-profile': 'flat', 'natural-scroll': 'true', 'enable-tap': 'true',
+              'disable-while-typing': 'true', 'left-handed': HAND_NAME}),
 ]
 # The touchpad's behaviours, each played as one phase: the pad's command and where the pointer starts (None:
 # anywhere). Strokes are in pad units (30 a millimetre).
@@ -55,6 +60,7 @@ PAD_BEHAVIOURS = {
 GROUP_BEHAVIOURS = {
     'flat': ['stroke', 'sweep', 'drift', 'scroll', 'tap', 'click', 'typing', 'swipe 3', 'swipe 4', 'pinch'],
     'adaptive': ['stroke', 'sweep', 'scroll', 'tap', 'click', 'mouse clicks'],
+    'sway': ['stroke', 'scroll', 'tap', 'swipe 3', 'swipe 4', 'pinch', 'mouse clicks'],
 }
 
 
@@ -115,9 +121,9 @@ class Session:
         self.children.append(process)
         return process
 
-    def weston_log(self):
+    def compositor_log(self):
         try:
-            return open(self.weston_log_path).read()
+            return open(self.compositor_log_path).read()
         except OSError:
             return ''
 
@@ -132,33 +138,66 @@ class Session:
         self.run_weston(os.path.join(here, 'weston.ini'), 'weston.log')
 
     def run_weston(self, config, log):
-        self.weston_log_path = os.path.join(self.out, log)
-        self.weston = self.start(['weston', '--socket=wayland-0', '--backend=drm-backend.so', '--use-pixman',
-                                  '--tty=2', '--config=' + config, '--log=' + self.weston_log_path])
+        self.compositor_log_path = os.path.join(self.out, log)
+        self.compositor = self.start(['weston', '--socket=wayland-0', '--backend=drm-backend.so', '--use-pixman',
+                                  '--tty=2', '--config=' + config, '--log=' + self.compositor_log_path])
         wait_for('compositor socket', lambda: os.path.exists('/run/user/0/wayland-0'), 60)
 
     def restart_compositor(self, group, settings):
-        """weston again, with the base configuration's [libinput] settings replaced by `settings`, and a new
-        client; weston reads its settings only at start."""
-        self.weston.terminate()
-        self.weston.wait(30)
-        wait_for('the compositor gone', lambda: not os.path.exists('/run/user/0/wayland-0'), 30)
-        here = os.path.dirname(os.path.abspath(__file__))
-        base = open(os.path.join(here, 'weston.ini')).read().split('[libinput]')[0]
-        config = os.path.join(self.out, f'weston-{group}.ini')
-        with open(config, 'w') as ini:
-            ini.write(base + '[libinput]\n' + ''.join(f'{key}={value}\n' for key, value in settings.items()))
-        self.run_weston(config, f'weston-{group}.log')
+        """The compositor again, set as `settings` say, and a new client: weston, with the base configuration's
+        [libinput] settings replaced by `settings`, or sway, which can set a device's settings for it alone."""
+        self.compositor.terminate()
+        self.compositor.wait(30)
+        if settings.get('compositor') == 'sway':
+            self.run_sway(settings)
+        else:
+            wait_for('the compositor gone', lambda: not os.path.exists('/run/user/0/wayland-0'), 30)
+            here = os.path.dirname(os.path.abspath(__file__))
+            base = open(os.path.join(here, 'weston.ini')).read().split('[libinput]')[0]
+            config = os.path.join(self.out, f'weston-{group}.ini')
+            with open(config, 'w') as ini:
+                ini.write(base + '[libinput]\n' + ''.join(f'{key}={value}\n' for key, value in settings.items()))
+            self.run_weston(config, f'weston-{group}.log')
         for name in (HAND_NAME, SECOND_HAND_NAME, PAD_NAME):
-            wait_for(f'{name} in the compositor', lambda: name in self.weston_log())
-        self.start_client(f'client-{group}.log')
+            wait_for(f'{name} in the compositor', lambda: name in self.compositor_log().replace('_', ' '))
+        self.start_client(f'client-{group}.log', screen=settings.get('compositor') != 'sway')
+
+    def run_sway(self, settings):
+        """sway on a screen of its own making, with libinput on the seat that seatd lends it: it will not run as
+        root, and the emulated card cannot take its buffers."""
+        runtime = '/run/user/65534'
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        os.chown(runtime, 65534, 65534)
+        self.start(['seatd', '-u', 'nobody', '-g', 'nogroup'], stderr=subprocess.DEVNULL)
+        wait_for('seatd', lambda: os.path.exists('/run/seatd.sock'))
+        switch = {'true': 'enabled', 'false': 'disabled'}
+        config = os.path.join(runtime, 'sway.conf')
+        with open(config, 'w') as conf:
+            conf.write('output * resolution 1024x768 bg #606060 solid_color\n'
+                       'input type:touchpad {\n'
+                       f"  tap {switch[settings['enable-tap']]}\n"
+                       f"  natural_scroll {switch[settings['natural-scroll']]}\n"
+                       f"  dwt {switch[settings['disable-while-typing']]}\n"
+                       f"  accel_profile {settings['accel-profile']}\n"
+                       '}\n'
+                       f"input \"{HAND_ID}:{settings['left-handed'].replace(' ', '_')}\" left_handed enabled\n")
+        self.compositor_log_path = os.path.join(self.out, 'sway.log')
+        env = dict(self.env, XDG_RUNTIME_DIR=runtime, HOME=runtime, LIBSEAT_BACKEND='seatd',
+                   WLR_BACKENDS='headless,libinput', WLR_HEADLESS_OUTPUTS='1', WLR_RENDERER='pixman')
+        env.pop('WAYLAND_DISPLAY')
+        self.compositor = self.start(['sway', '-d', '-c', config], env=env, user='nobody', group='nogroup',
+                                     stdout=subprocess.DEVNULL, stderr=open(self.compositor_log_path, 'w'))
+        wait_for('compositor socket', lambda: any(name.startswith('wayland-') and not name.endswith('.lock')
+                                                  for name in os.listdir(runtime)), 60)
+        socket = next(name for name in os.listdir(runtime) if name.startswith('wayland-') and '.' not in name)
+        self.env['WAYLAND_DISPLAY'] = os.path.join(runtime, socket)
 
     def start_hand_and_client(self):
         self.hand = self.start_device('quellarine-hand-player', 'hand.log')
         self.hand_seen = 0
         # libinput takes the hand once udev has described it.
-        wait_for('hand in the compositor', lambda: f"'{HAND_NAME}'" in self.weston_log()
-                 or f'- {HAND_NAME}: device is a pointer' in self.weston_log())
+        wait_for('hand in the compositor', lambda: f"'{HAND_NAME}'" in self.compositor_log()
+                 or f'- {HAND_NAME}: device is a pointer' in self.compositor_log())
         self.start_client('client.log')
 
     def start_device(self, program, log, *args):
@@ -168,7 +207,7 @@ class Session:
         lines.expect('ready')
         return lines
 
-    def start_client(self, log):
+    def start_client(self, log, screen=True):
         client = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-motion-log')],
                             stdout=subprocess.PIPE, text=True, bufsize=1)
         self.client_log = log
@@ -183,7 +222,8 @@ class Session:
             except Failure:
                 if time.monotonic() > deadline:
                     raise Failure('the client never saw the pointer')
-        print('@@screendump ' + os.path.join(self.out, log.replace('.log', '.ppm')), flush=True)
+        if screen:
+            print('@@screendump ' + os.path.join(self.out, log.replace('.log', '.ppm')), flush=True)
 
     def tell_hand(self, command, answer):
         self.hand.process.stdin.write(command + '\n')
@@ -316,8 +356,9 @@ class Session:
 
     def hand_pointers(self):
         """How often the compositor has told of a pointer named like the hand."""
-        log = self.weston_log()
-        return max(log.count(f"'{HAND_NAME}'"), log.count(f'- {HAND_NAME}: device is a pointer'))
+        log = self.compositor_log()
+        return max(log.count(f"'{HAND_NAME}'"), log.count(f'- {HAND_NAME}: device is a pointer'),
+                   log.count(f"adding device: '{HAND_ID}:{HAND_NAME.replace(' ', '_')}'"))
 
     def stop_steadier(self):
         self.steadier_process.send_signal(signal.SIGTERM)
@@ -402,7 +443,8 @@ class Session:
         samples = [[float(v) for v in words[1:]] for words in self.pad.lines[pad_first:] if words[0] == 'sample']
         played = [words for words in self.pad.lines[pad_first:] if words[0] == 'played']
         self.phases.append({'name': f"{group} {'steadied' if steadied else 'raw'} {behaviour}", 'group': group,
-                            'settings': settings, 'steadied': steadied, 'behaviour': behaviour, 'pointer': pointer, 'samples': samples,
+                            'settings': settings, 'steadied': steadied, 'behaviour': behaviour, 'pointer': pointer,
+                            'samples': samples,
                             'played': [float(v) for v in played[0][2:]] if played else None,
                             'client': self.client_log, 'client lines': [client_first, len(self.client.lines)],
                             'probe lines': [probe_first, len(self.probe.lines)]})
@@ -410,7 +452,8 @@ class Session:
     def touchpad_groups(self):
         self.start_touchpad_devices()
         for group, settings in TOUCHPAD_GROUPS:
-            self.accelerated = settings.get('accel-profile') != 'flat'
+            # sway's settings here are the touchpad's; the mice keep libinput's acceleration.
+            self.accelerated = settings.get('accel-profile') != 'flat' or settings.get('compositor') == 'sway'
             self.restart_compositor(group, settings)
             for steadied in (False, True):
                 if steadied:

@@ -116,10 +116,11 @@ def raw_faults(group, behaviour, got, settings, offered):
         if seen != [wanted]:
             faults.append(f'{seen} for {wanted}')
     if behaviour == 'mouse clicks':
-        left_handed = settings.get('left-handed') == 'true'
-        swapped = 273 if left_handed else 272
-        if got['presses'] != [swapped, swapped]:
-            faults.append(f"the client's buttons {got['presses']} (left-handed {left_handed})")
+        # Left-handed for every device ('true'), for the one named, or for none.
+        left_handed = settings.get('left-handed', 'false')
+        wanted = [273 if left_handed in ('true', name) else 272 for name in (HAND_NAME, SECOND_HAND_NAME)]
+        if got['presses'] != wanted:
+            faults.append(f"the client's buttons {got['presses']} (left-handed: {left_handed})")
         if sorted(got['probe buttons']) != sorted([(HAND_NAME, 273), (SECOND_HAND_NAME, 272)]):
             faults.append(f"libinput's buttons {got['probe buttons']} (left-handed for {HAND_NAME} alone)")
     return [f'{group} raw {behaviour}: {fault}' for fault in faults]
