@@ -146,7 +146,8 @@ def main():
                             f"{theirs[name]['tremor left']:.2f}")
     phases, _ = load(out)
     if any('group' in phase for phase in phases):
-        raw_failures, steadied_failures = touchpad_figures(out, phases, mine.get('steadied drift'), phase_figures)
+        raw_failures, steadied_failures = touchpad_figures(out, phases, (mine['raw drift'], mine['steadied drift']),
+                                                            phase_figures)
         mice = [failure for failure in steadied_failures if 'mouse clicks' in failure]
         touchpad = [failure for failure in steadied_failures if failure not in mice]
         if check:

@@ -10,11 +10,9 @@ reads their effect in the application's settings (it may read the keyboards: it 
 the hand moves the pointer again.
 
 Then a built-in touchpad and a second mouse join, and the compositor is started again for each group of libinput
-settings (TOUCHPAD_GROUPS): weston twice, then sway, which offers gestures to clients and sets the first mouse alone
-left-handed. In each, the touchpad plays its behaviours (paths, scrolling, taps, clicks, typing, gestures) and the
-mice click, first with nothing between them and the compositor, then through STEADIER. A second libinput on the
-seat (quellarine-input-probe) logs the gestures weston does not pass on, and the buttons of the first mouse made
-left-handed for it alone.
+settings (TOUCHPAD_GROUPS): weston twice, then sway, which offers gestures to clients (weston 10 does not) and sets
+the first mouse alone left-handed. In each, the touchpad plays its behaviours (paths, scrolling, taps, clicks,
+typing, gestures) and the mice click, first with nothing between them and the compositor, then through STEADIER.
 
 Every wait is for a sign of readiness, bounded by a deadline. Writes to OUT: the devices' and the client's logs (one
 client log per compositor), the compositors' logs and phases.json, which tests/Compositor/figures.py reads. Exits 0
@@ -58,7 +56,7 @@ PAD_BEHAVIOURS = {
     'pinch': ('pinch 450 300', None),
 }
 GROUP_BEHAVIOURS = {
-    'flat': ['stroke', 'sweep', 'drift', 'scroll', 'tap', 'click', 'typing', 'swipe 3', 'swipe 4', 'pinch'],
+    'flat': ['stroke', 'sweep', 'drift', 'scroll', 'tap', 'click', 'typing'],
     'adaptive': ['stroke', 'sweep', 'scroll', 'tap', 'click', 'mouse clicks'],
     'sway': ['stroke', 'scroll', 'tap', 'swipe 3', 'swipe 4', 'pinch', 'mouse clicks'],
 }
@@ -409,10 +407,6 @@ class Session:
     def start_touchpad_devices(self):
         self.pad = self.start_device('quellarine-touchpad-player', 'touchpad.log')
         self.second_hand = self.start_device('quellarine-hand-player', 'second-hand.log', SECOND_HAND_NAME)
-        probe = self.start([os.path.join(self.build, 'tests/Compositor/quellarine-input-probe'), '--left-handed',
-                            HAND_NAME], stdout=subprocess.PIPE, text=True, bufsize=1)
-        self.probe = Lines(probe, os.path.join(self.out, 'probe.log'))
-        self.probe.expect('ready')
         subprocess.run(['udevadm', 'settle', '-t', '30'], check=True)
 
     def tell(self, device, command, answer):
@@ -421,12 +415,12 @@ class Session:
         return device.expect(answer, 60, seen)[0]
 
     def touchpad_phase(self, group, settings, steadied, behaviour):
-        """Plays one behaviour and keeps where its events are in the client's and the probe's logs."""
+        """Plays one behaviour and keeps where its events are in the client's log."""
         self.settle(0.3)
         if behaviour != 'mouse clicks' and PAD_BEHAVIOURS[behaviour][1]:
             self.place_near(PAD_BEHAVIOURS[behaviour][1])
         pointer = self.pointer()
-        client_first, probe_first, pad_first = len(self.client.lines), len(self.probe.lines), len(self.pad.lines)
+        client_first, pad_first = len(self.client.lines), len(self.pad.lines)
         if behaviour == 'mouse clicks':
             self.tell_hand('click', 'clicked')
             self.settle(1.0)
@@ -446,8 +440,7 @@ class Session:
                             'settings': settings, 'steadied': steadied, 'behaviour': behaviour, 'pointer': pointer,
                             'samples': samples,
                             'played': [float(v) for v in played[0][2:]] if played else None,
-                            'client': self.client_log, 'client lines': [client_first, len(self.client.lines)],
-                            'probe lines': [probe_first, len(self.probe.lines)]})
+                            'client': self.client_log, 'client lines': [client_first, len(self.client.lines)]})
 
     def touchpad_groups(self):
         self.start_touchpad_devices()
