@@ -153,7 +153,7 @@ def main():
         if check:
             failures += raw_failures + mice + (touchpad if check_touchpad else [])
         if check and not check_touchpad and touchpad:
-            print(f'{len(touchpad)} steadied touchpad phases differ from the raw touchpad (not checked)')
+            print(f'{len(touchpad)} differences of the steadied touchpad from the raw one (not checked)')
     for failure in failures:
         print('FAILED ' + failure)
     return 1 if failures else 0
