@@ -45,6 +45,9 @@ TEST_PACKAGES=(
   # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
   # compositor on the emulated VGA card with udev handing it the input devices; the compositor test's own client
   qemu-system-x86 busybox-static cpio xz-utils kmod udev libwayland-dev wayland-protocols
+  # and a second compositor, which sets a device's input settings for it alone and offers clients gestures, with
+  # the seat manager that lends it the input devices
+  sway seatd
   # scripts/fuzz.sh: Debian's clang with libFuzzer and the sanitizers' runtimes, and the symbolizer for reports
   clang libclang-rt-dev llvm
   # scripts/format-check.sh

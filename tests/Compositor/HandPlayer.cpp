@@ -5,8 +5,10 @@
 //   await-grab     waits until another program holds this mouse exclusively (EVIOCGRAB), then says "grabbed"
 //   play drift|sweep
 //                  plays the path and logs it (HandPlay.h)
+//   click          presses the left button and lets it go; says "clicked"
 //   quit
-// Its first line is "ready NODE" with the mouse's event node.
+// Its first line is "ready NODE" with the mouse's event node. Its name is the first argument, if any: a session
+// with two mice tells them apart by name.
 #include "tests/Compositor/HandPlay.h"
 
 #include <libevdev/libevdev-uinput.h>
@@ -33,10 +35,10 @@ namespace {
 
 class Mouse {
 public:
-    explicit Mouse(const char* name)
+    explicit Mouse(const std::string& name)
     {
         libevdev* device = libevdev_new();
-        libevdev_set_name(device, name);
+        libevdev_set_name(device, name.c_str());
         libevdev_set_id_bustype(device, BUS_USB);
         libevdev_set_id_vendor(device, 0x1d6b);
         libevdev_set_id_product(device, 0x0104);
@@ -68,6 +70,15 @@ public:
         libevdev_uinput_write_event(uinput_, EV_SYN, SYN_REPORT, 0);
     }
 
+    void click()
+    {
+        for (int value : {1, 0}) {
+            libevdev_uinput_write_event(uinput_, EV_KEY, BTN_LEFT, value);
+            libevdev_uinput_write_event(uinput_, EV_SYN, SYN_REPORT, 0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        }
+    }
+
     // Another program holds the mouse when our own attempt to take it is refused as busy.
     bool isGrabbedElsewhere() const
     {
@@ -89,10 +100,10 @@ private:
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    Mouse mouse("Quellarine test hand");
+    Mouse mouse(argc > 1 ? argv[1] : "Quellarine test hand");
     std::printf("ready %s\n", mouse.node().c_str());
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -117,6 +128,9 @@ int main()
                     name, [&](int dx, int dy) { mouse.move(dx, dy); }, stdout)) {
                 std::printf("unknown path %s\n", name.c_str());
             }
+        } else if (command == "click") {
+            mouse.click();
+            std::printf("clicked\n");
         } else if (command == "quit") {
             break;
         } else if (!command.empty()) {

@@ -1,4 +1,5 @@
-// A keyboard for the compositor test: a uinput device, as the kernel sees any USB keyboard, that types what it is
+// A keyboard for the compositor test: a uinput device, as the kernel sees a laptop's built-in keyboard (on the
+// i8042 bus, so that libinput pairs it with the built-in touchpad for the typing guard), that types what it is
 // told. It reads commands, one a line, from stdin and answers on stdout:
 //   chord KEY...   presses the keys in order and lets them go in the reverse order; answers "typed"
 //   quit
@@ -58,7 +59,7 @@ int main()
     }
     ioctl(fd, UI_SET_KEYBIT, KEY_LEFTMETA);
     uinput_setup setup{};
-    setup.id.bustype = BUS_USB;
+    setup.id.bustype = BUS_I8042;
     setup.id.vendor = 0x1d6b;
     setup.id.product = 0x0106;
     std::strncpy(setup.name, "Quellarine test keyboard", sizeof setup.name - 1);

@@ -1,9 +1,18 @@
 // An ordinary Wayland client for the compositor test: one full-screen window that writes down every pointer
-// motion it receives, one a line on stdout:
+// event it receives, one a line on stdout:
 //   enter MS X Y           the pointer came onto the window (MS: this process's CLOCK_MONOTONIC, milliseconds)
 //   motion T MS X Y        a motion: T the compositor's event time, MS when it arrived, X Y surface coordinates
 //   button T MS BUTTON STATE
+//   axis T MS AXIS VALUE   scrolling (AXIS 0 vertical, 1 horizontal), and what the compositor says of it:
+//   axis_source MS SOURCE  (0 wheel, 1 finger, 2 continuous, 3 wheel tilt), axis_stop T MS AXIS,
+//   axis_discrete MS AXIS STEPS, axis_value120 MS AXIS VALUE
+//   frame MS               the end of one group of the events above
+//   swipe_begin T MS FINGERS, swipe_update T MS DX DY, swipe_end T MS CANCELLED
+//   pinch_begin T MS FINGERS, pinch_update T MS DX DY SCALE ROTATION, pinch_end T MS CANCELLED
+//                          gestures, when the compositor offers them; its first line says whether it does:
+//   gestures offered|absent
 // It runs until the compositor goes away.
+#include "pointer-gestures-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 #include <wayland-client.h>
@@ -11,6 +20,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -30,14 +40,19 @@ struct Client {
     wl_shm* shm = nullptr;
     wl_seat* seat = nullptr;
     xdg_wm_base* shell = nullptr;
+    zwp_pointer_gestures_v1* gestures = nullptr;
     wl_pointer* pointer = nullptr;
     wl_surface* surface = nullptr;
     wl_buffer* buffer = nullptr;
-    int width = 0;
-    int height = 0;
+    // The size the compositor asked for; until it asks, one of our own (a compositor may wait to see the first
+    // buffer before it makes the window full-screen).
+    int width = 640;
+    int height = 480;
+    int bufferWidth = 0;
+    int bufferHeight = 0;
 };
 
-void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t)
+void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version)
 {
     auto* client = static_cast<Client*>(data);
     if (std::strcmp(interface, wl_compositor_interface.name) == 0) {
@@ -45,9 +60,14 @@ void registryGlobal(void* data, wl_registry* registry, uint32_t name, const char
     } else if (std::strcmp(interface, wl_shm_interface.name) == 0) {
         client->shm = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
-        client->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 5));
+        // Version 8 tells of high-resolution wheels in 120ths of a step; 5 of whole steps.
+        client->seat
+            = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, std::clamp(version, 5u, 8u)));
     } else if (std::strcmp(interface, xdg_wm_base_interface.name) == 0) {
         client->shell = static_cast<xdg_wm_base*>(wl_registry_bind(registry, name, &xdg_wm_base_interface, 1));
+    } else if (std::strcmp(interface, zwp_pointer_gestures_v1_interface.name) == 0) {
+        client->gestures = static_cast<zwp_pointer_gestures_v1*>(
+            wl_registry_bind(registry, name, &zwp_pointer_gestures_v1_interface, 1));
     }
 }
 
@@ -88,12 +108,19 @@ void surfaceConfigure(void* data, xdg_surface* surface, uint32_t serial)
 {
     auto* client = static_cast<Client*>(data);
     xdg_surface_ack_configure(surface, serial);
-    if (client->buffer == nullptr && client->width > 0 && client->height > 0) {
+    wl_buffer* old = nullptr;
+    if (client->bufferWidth != client->width || client->bufferHeight != client->height) {
+        old = client->buffer;
         client->buffer = makeBuffer(*client);
+        client->bufferWidth = client->width;
+        client->bufferHeight = client->height;
         wl_surface_attach(client->surface, client->buffer, 0, 0);
         wl_surface_damage(client->surface, 0, 0, client->width, client->height);
     }
     wl_surface_commit(client->surface);
+    if (old != nullptr) {
+        wl_buffer_destroy(old);
+    }
 }
 
 const xdg_surface_listener surfaceListener{surfaceConfigure};
@@ -139,28 +166,76 @@ void pointerButton(void*, wl_pointer*, uint32_t, uint32_t time, uint32_t button,
     std::printf("button %u %.3f %u %u\n", time, nowMilliseconds(), button, state);
 }
 
-void pointerAxis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t)
+void pointerAxis(void*, wl_pointer*, uint32_t time, uint32_t axis, wl_fixed_t value)
 {
+    std::printf("axis %u %.3f %u %.4f\n", time, nowMilliseconds(), axis, wl_fixed_to_double(value));
 }
+
 void pointerFrame(void*, wl_pointer*)
 {
+    std::printf("frame %.3f\n", nowMilliseconds());
 }
-void pointerAxisSource(void*, wl_pointer*, uint32_t)
+
+void pointerAxisSource(void*, wl_pointer*, uint32_t source)
 {
+    std::printf("axis_source %.3f %u\n", nowMilliseconds(), source);
 }
-void pointerAxisStop(void*, wl_pointer*, uint32_t, uint32_t)
+
+void pointerAxisStop(void*, wl_pointer*, uint32_t time, uint32_t axis)
 {
+    std::printf("axis_stop %u %.3f %u\n", time, nowMilliseconds(), axis);
 }
-void pointerAxisDiscrete(void*, wl_pointer*, uint32_t, int32_t)
+
+void pointerAxisDiscrete(void*, wl_pointer*, uint32_t axis, int32_t steps)
 {
+    std::printf("axis_discrete %.3f %u %d\n", nowMilliseconds(), axis, steps);
 }
-void pointerAxisValue120(void*, wl_pointer*, uint32_t, int32_t)
+
+void pointerAxisValue120(void*, wl_pointer*, uint32_t axis, int32_t value)
 {
+    std::printf("axis_value120 %.3f %u %d\n", nowMilliseconds(), axis, value);
 }
 
 const wl_pointer_listener pointerListener{pointerEnter,        pointerLeave,       pointerMotion,     pointerButton,
                                           pointerAxis,         pointerFrame,       pointerAxisSource, pointerAxisStop,
                                           pointerAxisDiscrete, pointerAxisValue120};
+
+void swipeBegin(void*, zwp_pointer_gesture_swipe_v1*, uint32_t, uint32_t time, wl_surface*, uint32_t fingers)
+{
+    std::printf("swipe_begin %u %.3f %u\n", time, nowMilliseconds(), fingers);
+}
+
+void swipeUpdate(void*, zwp_pointer_gesture_swipe_v1*, uint32_t time, wl_fixed_t dx, wl_fixed_t dy)
+{
+    std::printf("swipe_update %u %.3f %.2f %.2f\n", time, nowMilliseconds(), wl_fixed_to_double(dx),
+                wl_fixed_to_double(dy));
+}
+
+void swipeEnd(void*, zwp_pointer_gesture_swipe_v1*, uint32_t, uint32_t time, int32_t cancelled)
+{
+    std::printf("swipe_end %u %.3f %d\n", time, nowMilliseconds(), cancelled);
+}
+
+const zwp_pointer_gesture_swipe_v1_listener swipeListener{swipeBegin, swipeUpdate, swipeEnd};
+
+void pinchBegin(void*, zwp_pointer_gesture_pinch_v1*, uint32_t, uint32_t time, wl_surface*, uint32_t fingers)
+{
+    std::printf("pinch_begin %u %.3f %u\n", time, nowMilliseconds(), fingers);
+}
+
+void pinchUpdate(void*, zwp_pointer_gesture_pinch_v1*, uint32_t time, wl_fixed_t dx, wl_fixed_t dy, wl_fixed_t scale,
+                 wl_fixed_t rotation)
+{
+    std::printf("pinch_update %u %.3f %.2f %.2f %.4f %.2f\n", time, nowMilliseconds(), wl_fixed_to_double(dx),
+                wl_fixed_to_double(dy), wl_fixed_to_double(scale), wl_fixed_to_double(rotation));
+}
+
+void pinchEnd(void*, zwp_pointer_gesture_pinch_v1*, uint32_t, uint32_t time, int32_t cancelled)
+{
+    std::printf("pinch_end %u %.3f %d\n", time, nowMilliseconds(), cancelled);
+}
+
+const zwp_pointer_gesture_pinch_v1_listener pinchListener{pinchBegin, pinchUpdate, pinchEnd};
 
 } // namespace
 
@@ -180,9 +255,16 @@ int main()
         std::fprintf(stderr, "motion-log: the compositor lacks a global this client needs\n");
         return 2;
     }
+    std::printf("gestures %s\n", client.gestures != nullptr ? "offered" : "absent");
     xdg_wm_base_add_listener(client.shell, &shellListener, nullptr);
     client.pointer = wl_seat_get_pointer(client.seat);
     wl_pointer_add_listener(client.pointer, &pointerListener, nullptr);
+    if (client.gestures != nullptr) {
+        zwp_pointer_gesture_swipe_v1_add_listener(
+            zwp_pointer_gestures_v1_get_swipe_gesture(client.gestures, client.pointer), &swipeListener, nullptr);
+        zwp_pointer_gesture_pinch_v1_add_listener(
+            zwp_pointer_gestures_v1_get_pinch_gesture(client.gestures, client.pointer), &pinchListener, nullptr);
+    }
 
     client.surface = wl_compositor_create_surface(client.compositor);
     xdg_surface* shellSurface = xdg_wm_base_get_xdg_surface(client.shell, client.surface);

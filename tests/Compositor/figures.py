@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Figures of a hand session (session.py in the virtual machine, or quellarine-x11-session on an X server):
 
-    figures.py OUT [--check] [--against OTHER_OUT]
+    figures.py OUT [--check] [--check-touchpad] [--against OTHER_OUT]
 
 For each phase the hand played:
   tremor left   how far what the client saw strays across the way from where the hand meant to go, at the lag
@@ -16,13 +16,20 @@ played at 1000 reports a second, no more than 0.15 above what it left at 125 (th
 loaded phase is judged by the session itself (the pointer must end within 2 px of the hand) and its figures printed.
 The sweep's figures are printed, not judged: at up to 950 points a second the filter lets the hand through by design,
 and what the figure then measures is the machine's timing (replayed on the simulated server, the same samples leave
-0.88 with no delivery delay and up to 1.29 with delays of 10 to 20 ms). Exits 1 when a check fails.
+0.88 with no delivery delay and up to 1.29 with delays of 10 to 20 ms).
+
+Then the touchpad and two-mouse phases, when the session played them (touchpad_figures.py): with --check, the raw
+phases must show the compositor's settings at work and the mice must click through the steadier as they do
+without it; with --check-touchpad too, every steadied touchpad phase must bring the client what its raw phase did.
+Exits 1 when a check fails.
 """
 import bisect
 import json
 import math
 import os
 import sys
+
+from touchpad_figures import touchpad_figures
 
 TRAVEL_BAR = 0.6         # the application's own end-to-end bar for the drifting hand
 RATE_ALLOWANCE = 0.15    # tremor left a hand reporting every millisecond may exceed the same hand's at 125 Hz by:
@@ -99,12 +106,13 @@ def phase_figures(phase, motions):
 
 def figures(out):
     phases, motions = load(out)
-    return {phase['name']: phase_figures(phase, motions) for phase in phases}
+    return {phase['name']: phase_figures(phase, motions) for phase in phases if 'group' not in phase}
 
 
 def main():
     args = sys.argv[1:]
     check = '--check' in args
+    check_touchpad = '--check-touchpad' in args
     other = args[args.index('--against') + 1] if '--against' in args else None
     out = args[0]
     mine = figures(out)
@@ -136,6 +144,16 @@ def main():
         if name in theirs and f['tremor left'] > theirs[name]['tremor left'] + ALLOWANCE:
             failures.append(f"{name}: tremor left {f['tremor left']:.2f}, the other run "
                             f"{theirs[name]['tremor left']:.2f}")
+    phases, _ = load(out)
+    if any('group' in phase for phase in phases):
+        raw_failures, steadied_failures = touchpad_figures(out, phases, (mine['raw drift'], mine['steadied drift']),
+                                                            phase_figures)
+        mice = [failure for failure in steadied_failures if 'mouse clicks' in failure]
+        touchpad = [failure for failure in steadied_failures if failure not in mice]
+        if check:
+            failures += raw_failures + mice + (touchpad if check_touchpad else [])
+        if check and not check_touchpad and touchpad:
+            print(f'{len(touchpad)} differences of the steadied touchpad from the raw one (not checked)')
     for failure in failures:
         print('FAILED ' + failure)
     return 1 if failures else 0
