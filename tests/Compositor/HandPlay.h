@@ -14,13 +14,14 @@
 namespace quellarine::testing {
 
 // Plays one of the tests' hand paths in real time at 125 reports a second (1000 for a name ending in "-1khz", as a
-// gaming mouse reports), in whole steps, through `move` (a report that is late carries the motion of those it
-// missed), and
-// writes per report "sample MS DX DY IX IY" to `log`: the clock (CLOCK_MONOTONIC, milliseconds), the motion sent
-// so far and where the hand meant to be by then, both from the path's start; then "played NAME DX DY".
+// gaming mouse reports), in whole steps of the device, `unitsPerPoint` of them to a point of the path, through
+// `move` (a report that is late carries the motion of those it missed), and writes per report
+// "sample MS DX DY IX IY" to `log`: the clock (CLOCK_MONOTONIC, milliseconds), the motion sent so far (in points)
+// and where the hand meant to be by then, both from the path's start; then "played NAME DX DY".
 // The compositor test's hand and its X11 counterpart share it, so both sessions play exactly the same hand.
 // Returns false for a path it does not know.
-inline bool playHandPath(const std::string& name, const std::function<void(int, int)>& move, std::FILE* log)
+inline bool playHandPath(const std::string& name, const std::function<void(int, int)>& move, std::FILE* log,
+                         double unitsPerPoint = 1)
 {
     using Path = Vector (*)(double);
     Path path = nullptr;
@@ -51,20 +52,21 @@ inline bool playHandPath(const std::string& name, const std::function<void(int, 
         step = std::max(step,
                         std::min(int(std::floor(elapsed / interval + 1e-9)), int(std::floor(duration / interval))));
         double t = step * interval;
-        Vector wanted = path(t);
+        Vector wanted = path(t) * unitsPerPoint;
         int dx = int(std::lround(wanted.dx - sent.dx));
         int dy = int(std::lround(wanted.dy - sent.dy));
         if (dx != 0 || dy != 0) {
             move(dx, dy);
             sent = sent + Vector{double(dx), double(dy)};
         }
+        const Vector sentPoints = sent / unitsPerPoint;
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         Vector meant = intent(t);
         std::fprintf(log, "sample %.3f %g %g %.3f %.3f\n", double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6,
-                     sent.dx, sent.dy, meant.dx, meant.dy);
+                     sentPoints.dx, sentPoints.dy, meant.dx, meant.dy);
     }
-    std::fprintf(log, "played %s %g %g\n", name.c_str(), sent.dx, sent.dy);
+    std::fprintf(log, "played %s %g %g\n", name.c_str(), sent.dx / unitsPerPoint, sent.dy / unitsPerPoint);
     std::fflush(log);
     return true;
 }

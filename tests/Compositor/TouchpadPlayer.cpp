@@ -235,14 +235,15 @@ void play(Touchpad& pad, const std::string& path, double scale)
     const Finger start{Touchpad::width * 0.2, Touchpad::height / 2.0};
     Finger finger = start;
     hold(pad, {finger}, 3);
+    // The finger moves in the pad's own units, as finely as a finger does.
     bool known = playHandPath(
         path,
         [&](int dx, int dy) {
-            finger.x += scale * dx;
-            finger.y += scale * dy;
+            finger.x += dx;
+            finger.y += dy;
             pad.report({finger});
         },
-        stdout);
+        stdout, scale);
     if (!known) {
         std::printf("unknown path %s\n", path.c_str());
     }

@@ -46,7 +46,9 @@ TOUCHPAD_GROUPS = [
 PAD_BEHAVIOURS = {
     'stroke': ('stroke 1 450 0 250', (150, 384)),
     'sweep': ('play sweep 1', (150, 384)),
-    'drift': ('play drift 3', (300, 384)),
+    # A point of the drift as far on the desktop as the mouse's: 30 units a millimetre, a touchpad moving the pointer
+    # 0.2968 times as far as a 1000 dpi mouse (libinput's constant).
+    'drift': ('play drift 2.567', (300, 384)),
     'scroll': ('stroke 2 0 600 300', None),
     'tap': ('tap', None),
     'click': ('click', None),

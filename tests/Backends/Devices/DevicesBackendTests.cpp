@@ -542,6 +542,94 @@ TEST_F(DevicesBackendTest, EachMouseComesOutOfItsOwnTwinAlone)
     ASSERT_TRUE(runUntil([&] { return output->x() >= before + 5; }));
 }
 
+// The same hand's drift, played on a mouse and, as far as the desktop shows it, with a finger on a touchpad: the
+// lone finger's tremor is steadied as well as the mouse's, by the share of the way left across and of the travel.
+TEST_F(DevicesBackendTest, ATouchpadsTremorIsSteadiedAsAMousesIs)
+{
+    UinputTouchpad pad;
+    settleUdev();
+    startTap();
+    std::unique_ptr<EvdevReader> twin = twinOf(pad);
+    // Pad units per point of the desktop: 40 units a millimetre, a touchpad moving the pointer 0.2968 times as far as
+    // a 1000 dpi mouse.
+    const double unitsPerPoint = 25.4 * 40 / 1000 / 0.2968;
+    // Plays the drift in whole steps of a device with these units to a point; `move` is given where the hand is, in
+    // units from where it began.
+    auto play = [&](double units, const std::function<void(int, int)>& move) {
+        std::atomic<bool> played{false};
+        std::thread player([&] {
+            std::FILE* sink = std::fopen("/dev/null", "w");
+            int x = 0;
+            int y = 0;
+            quellarine::testing::playHandPath(
+                "drift",
+                [&](int dx, int dy) {
+                    x += dx;
+                    y += dy;
+                    move(x, y);
+                },
+                sink, units);
+            std::fclose(sink);
+            played = true;
+        });
+        EXPECT_TRUE(runUntil([&] { return played.load(); }));
+        player.join();
+        loop->runFor(0.6);
+    };
+    auto travel = [](const std::vector<double>& ys) {
+        double sum = 0;
+        for (std::size_t i = 1; i < ys.size(); ++i) {
+            sum += std::abs(ys[i] - ys[i - 1]);
+        }
+        return sum;
+    };
+    struct Share {
+        double across;
+        double travel;
+    };
+    auto share = [&](const std::vector<double>& hand, const std::vector<double>& shown) {
+        return Share{across(shown) / across(hand), travel(shown) / travel(hand)};
+    };
+
+    std::vector<double> handYs;
+    int lastX = 0;
+    int lastY = 0;
+    play(1, [&](int x, int y) {
+        hand->move(x - lastX, y - lastY);
+        lastX = x;
+        lastY = y;
+        handYs.push_back(y);
+    });
+    std::vector<double> mouseYs;
+    for (const auto& frame : output->frames()) {
+        mouseYs.push_back(frame.y);
+    }
+
+    const int startX = 1000;
+    const int startY = 1200;
+    pad.finger(0, startX, startY);
+    ASSERT_TRUE(runUntil([&] { return twin->touch(0).id != -1; }));
+    loop->runFor(0.3);
+    twin->clear();
+    std::vector<double> fingerYs;
+    play(unitsPerPoint, [&](int x, int y) {
+        pad.finger(0, startX + x, startY + y);
+        fingerYs.push_back(y / unitsPerPoint);
+    });
+    std::vector<double> padYs;
+    for (const auto& frame : twin->frames()) {
+        padYs.push_back((frame.fingerY - startY) / unitsPerPoint);
+    }
+    const Share mouse = share(handYs, mouseYs);
+    const Share touchpad = share(fingerYs, padYs);
+    std::printf("drift path: tremor left across %.0f %%, travel %.0f %% on the mouse; %.0f %%, %.0f %% on the "
+                "touchpad\n",
+                100 * mouse.across, 100 * mouse.travel, 100 * touchpad.across, 100 * touchpad.travel);
+    EXPECT_LT(mouse.across, 0.7);
+    EXPECT_LT(touchpad.across, mouse.across + 0.1);
+    EXPECT_LT(touchpad.travel, mouse.travel + 0.1);
+}
+
 // A touchpad appears to the desktop as itself: a twin with its touches, axes, properties and buttons, so that the
 // compositor taps, scrolls and moves by the touchpad's own settings. Only a lone finger's motion is steadied (held
 // still while the pad is pressed); fingers among others move as they do; the pad's click passes the taps; given back,
