@@ -121,9 +121,16 @@ bool PollMainLoop::runPosted()
     return true;
 }
 
-void PollMainLoop::wait(double deadline)
+bool PollMainLoop::timerDue() const
 {
-    if (beforeWait_) {
+    const double now = clock_.uptime();
+    return std::any_of(timers_.begin(), timers_.end(), [now](const auto& entry) { return entry.second.due <= now; });
+}
+
+void PollMainLoop::serve(double deadline)
+{
+    const bool due = timerDue();
+    if (!due && beforeWait_) {
         beforeWait_();
     }
     double until = deadline;
@@ -131,7 +138,7 @@ void PollMainLoop::wait(double deadline)
         until = std::min(until, timer.due);
     }
     double remaining = until - clock_.uptime();
-    int timeoutMs = remaining <= 0 ? 0 : static_cast<int>(std::min(std::ceil(remaining * 1000.0), 2.0e9));
+    int timeoutMs = due || remaining <= 0 ? 0 : static_cast<int>(std::min(std::ceil(remaining * 1000.0), 2.0e9));
 
     if (pollFdsStale_) {
         pollFds_.clear();
@@ -171,10 +178,15 @@ void PollMainLoop::run()
 {
     quit_.store(false);
     while (!quit_.load()) {
-        if (runPosted() || runDueTimer()) {
+        if (runPosted()) {
             continue;
         }
-        wait(clock_.uptime() + 3600.0);
+        // What the descriptors have is served before a timer that is due: a timer that judges how long the input
+        // has been quiet (a settling step) must not run while input that waited for the loop is still unread.
+        serve(clock_.uptime() + 3600.0);
+        if (!quit_.load()) {
+            runDueTimer();
+        }
     }
 }
 
@@ -185,10 +197,13 @@ bool PollMainLoop::runUntil(const std::function<bool()>& done, double timeout)
         if (clock_.uptime() >= deadline) {
             return false;
         }
-        if (runPosted() || runDueTimer()) {
+        if (runPosted()) {
             continue;
         }
-        wait(deadline);
+        serve(deadline);
+        if (!done()) {
+            runDueTimer();
+        }
     }
     return true;
 }

@@ -15,7 +15,8 @@ namespace quellarine::backends {
 
 // A main loop over poll(2): timers on the given clock, readable file descriptors, and work posted from other
 // threads. Everything but post() and quit() belongs to the thread that runs it; it runs only while one of the run
-// calls is on the stack. The pointer thread runs one; so do tests and benchmarks without a toolkit.
+// calls is on the stack. Each turn runs what was posted, then serves the descriptors that are ready, then one timer
+// that is due. The pointer thread runs one; so do tests and benchmarks without a toolkit.
 class PollMainLoop final : public system::MainLoop {
 public:
     explicit PollMainLoop(const system::Clock& clock);
@@ -61,10 +62,12 @@ private:
 
     // Runs the earliest timer that is due; false when none is.
     bool runDueTimer();
+    bool timerDue() const;
     // Runs what other threads posted; false when there was nothing.
     bool runPosted();
-    // Waits for a descriptor, posted work or the next timer, at most until `deadline`, and serves what is ready.
-    void wait(double deadline);
+    // Serves the descriptors that are ready; while no timer is due, first waits for one, posted work or the next
+    // timer, at most until `deadline`.
+    void serve(double deadline);
 
     const system::Clock& clock_;
     Work beforeWait_;

@@ -291,7 +291,8 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     if (!grabs_.delivers(raw.deviceid, raw.serial) || !readDelta(raw, dx, dy)) {
         return;
     }
-    if (lag_.isLate(raw.time, clock_.nanoseconds())) {
+    const std::uint64_t now = clock_.nanoseconds();
+    if (lag_.isLate(raw.time, now)) {
         // Another program may have moved the pointer since the server made this event; placing the event would
         // undo that.
         pointer_.suspectOutsideMove();
@@ -305,7 +306,7 @@ void X11EventTapHost::handleRawMotion(const XIRawEvent& raw)
     event.deltaBase = pointer_.base();
     event.location
         = pointer_.isAssociated() ? displays_.keepOnScreens(pointer_.base() + Vector{dx, dy}) : pointer_.base();
-    event.timestamp = clock_.nanoseconds();
+    event.timestamp = lag_.madeAt(raw.time, now);
     event.buttonNumber = dragButtonNumber();
     // The system has the pointer there now, whatever the taps make of the event (they may place it elsewhere).
     pointer_.setBase(event.location);
@@ -330,7 +331,8 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
         handButtons_ = down ? (handButtons_ | bit) : (handButtons_ & ~bit);
     }
     // A cursor placed by someone else must get the click.
-    if (lag_.isLate(device.time, clock_.nanoseconds())) {
+    const std::uint64_t now = clock_.nanoseconds();
+    if (lag_.isLate(device.time, now)) {
         pointer_.suspectOutsideMove();
     }
     bool elsewhere = pointer_.followOutsideMoves(device.serial);
@@ -339,7 +341,7 @@ void X11EventTapHost::handleButton(const XIDeviceEvent& device, bool down)
     event.cursorPlacedElsewhere = elsewhere;
     event.location = pointer_.base();
     event.clickState = 1;
-    event.timestamp = clock_.nanoseconds();
+    event.timestamp = lag_.madeAt(device.time, now);
     event.buttonNumber = buttonNumberForButton(xButton);
     HandlingDeviceEvent handling(*this);
     if (chain_.run(event)) {

@@ -22,16 +22,15 @@ namespace quellarine::x11 {
 
 // The event taps on X11. While a tap is enabled the user's physical pointing devices are grabbed, so their moves
 // and buttons reach this backend first; each becomes an event at the place where the system puts the pointer (its
-// base, see X11Pointer, plus the device's delta, kept on the screens), carries that base, and runs through the
-// taps, newest first. Another client may have put the cursor elsewhere since this backend last placed it (a warp):
-// when one may have (or when the event comes late, so that a warp made after it would be undone by placing it), the
-// server is asked before the device event (once for events handled together), the event then starts from there and
-// says so.
-// What passes is put into the server through the test extension, with the location the taps left in it, so
-// applications see it as ordinary input; what a tap swallows goes nowhere. Wheel buttons (4 to 7) pass by
-// untouched. Events posted through this host reach applications at once and come back through the taps after the
-// running callback has returned, exactly as they were posted (the poster's marker in `userData`); events that
-// merely passed do not come back.
+// base, see X11Pointer, plus the device's delta, kept on the screens), carries that base and the time the hand made
+// it (events that waited for a busy loop keep their spacing), and runs through the taps, newest first. Another client
+// may have put the cursor elsewhere since this backend last placed it (a warp): when one may have (or when the event
+// comes late, so that a warp made after it would be undone by placing it), the server is asked before the device event
+// (once for events handled together), the event then starts from there and says so. What passes is put into the server
+// through the test extension, with the location the taps left in it, so applications see it as ordinary input; what a
+// tap swallows goes nowhere. Wheel buttons (4 to 7) pass by untouched. Events posted through this host reach
+// applications at once and come back through the taps after the running callback has returned, exactly as they were
+// posted (the poster's marker in `userData`); events that merely passed do not come back.
 //
 // When the devices are lost (unplugged, disabled, the server gone) or the watchdog gave them back, every enabled
 // tap is switched off and told so through its callback; enabling a tap takes the devices again. Taps must not

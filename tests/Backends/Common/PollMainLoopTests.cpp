@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <ctime>
 #include <string>
 #include <thread>
@@ -75,6 +76,52 @@ TEST(PollMainLoopTest, ServesReadableDescriptorsUntilUnwatched)
     [[maybe_unused]] auto put = write(fd, &one, sizeof one);
     EXPECT_FALSE(loop.runUntil([&] { return served == 2; }, 0.02));
     close(fd);
+}
+
+TEST(PollMainLoopTest, InputThatWaitedForTheLoopIsServedBeforeTheTimersThatCameDueMeanwhile)
+{
+    // A timer that judges how long the input has been quiet must not run while input that waited is unread; input
+    // that never stops coming must not keep the timers from running either. Both ways of running the loop.
+    for (bool untilQuit : {false, true}) {
+        MonotonicClock clock;
+        PollMainLoop loop(clock);
+        int fd = eventfd(0, EFD_NONBLOCK);
+        bool drain = true;
+        std::string order;
+        int ticks = 0;
+        loop.watch(fd, [&] {
+            if (drain) {
+                std::uint64_t value = 0;
+                [[maybe_unused]] auto got = read(fd, &value, sizeof value);
+                order += 'i';
+            }
+        });
+        loop.scheduleRepeating(0.002, 0.002, [&] {
+            order += 't';
+            ++ticks;
+            if (ticks == 2) {
+                drain = false; // from now on the descriptor stays readable
+            }
+            if (ticks == 6) {
+                loop.quit();
+            }
+        });
+        // The loop stalls while the input arrives; the repeating timer comes due meanwhile.
+        loop.scheduleAfter(0.001, [&] {
+            std::uint64_t one = 1;
+            [[maybe_unused]] auto put = write(fd, &one, sizeof one);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            order += 's';
+        });
+        if (untilQuit) {
+            loop.run();
+        } else {
+            ASSERT_TRUE(loop.runUntil([&] { return ticks == 6; }, 5.0));
+        }
+        EXPECT_EQ(order.substr(0, 3), "sit") << untilQuit;
+        EXPECT_EQ(ticks, 6) << untilQuit;
+        close(fd);
+    }
 }
 
 TEST(PollMainLoopTest, RunsWorkPostedFromOtherThreadsInOrderUntilQuit)

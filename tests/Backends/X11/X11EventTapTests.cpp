@@ -8,7 +8,9 @@
 #include <X11/extensions/Xrandr.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
+#include <vector>
 
 using namespace quellarine;
 using namespace quellarine::x11;
@@ -447,4 +449,34 @@ TEST_F(X11EventTapTest, AnotherClientsWarpWhileTheBackendLagsBehindTheHandIsNotU
     quiesce();
     EXPECT_TRUE(seen[1].cursorPlacedElsewhere);
     EXPECT_LT(hand->cursor().distance({100, 100}), 12) << hand->cursor().x << ", " << hand->cursor().y;
+}
+
+TEST_F(X11EventTapTest, EventsThatWaitedForTheLoopKeepTheTimesTheHandMadeThemAt)
+{
+    startAt({640, 400});
+    hand->move(1, 0); // handled at once
+    ASSERT_TRUE(runUntilSeen(1));
+    quiesce();
+
+    // The loop is busy while the hand moves, presses, moves and lets go, at least 10 ms apart (each reaches the
+    // server before the next waits); then all four are handled together.
+    const std::vector<std::function<void()>> steps{[&] { hand->move(3, 0); }, [&] { hand->press(1); },
+                                                   [&] { hand->move(3, 0); }, [&] { hand->release(1); }};
+    for (const auto& step : steps) {
+        step();
+        XSync(hand->display(), False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(runUntilSeen(5));
+    const std::uint64_t handled = backend->clock().nanoseconds();
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[2].type, EventType::leftMouseDown);
+    EXPECT_EQ(seen[4].type, EventType::leftMouseUp);
+    // As far apart as the hand made them (less the clocks' rounding to milliseconds): a press held 10 ms is not an
+    // instant's tap, and the moves around it are no jump. The last waited 10 ms too, of which at most the few of an
+    // ordinary delay are left to it.
+    for (std::size_t i = 2; i < seen.size(); ++i) {
+        EXPECT_GE(seen[i].timestamp, seen[i - 1].timestamp + 8'000'000) << i;
+    }
+    EXPECT_LE(seen[4].timestamp + 5'000'000, handled);
 }

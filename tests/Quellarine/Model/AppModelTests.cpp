@@ -100,8 +100,7 @@ TEST_F(AppModelTest, FirstLaunchReadsDefaultsWithoutWritingThemBack)
     EXPECT_EQ(model().presetID(), ID::balanced);
     EXPECT_FALSE(model().personal());
     EXPECT_TRUE(model().whatsNewUnseen());
-    defaults.flush();
-    QSettings file(settingsPath(), QSettings::IniFormat);
+    const QVariantMap file = storedSettings();
     EXPECT_FALSE(file.contains(QStringLiteral("filterOn")));
     EXPECT_FALSE(file.contains(QStringLiteral("preset")));
     EXPECT_EQ(messages(SystemLog::Level::info).front(), QStringLiteral("Launched; Accessibility trusted: true"));
@@ -547,7 +546,7 @@ TEST_F(AppModelTest, SettingsThatCannotReachTheDiskNowAreKeptForTheNextWrite)
     ASSERT_TRUE(QDir(directory.path()).rmdir(QStringLiteral("settings.ini")));
     model().setWantsOn(true);
     ASSERT_TRUE(defaults.flush());
-    QSettings file(settingsPath(), QSettings::IniFormat);
+    const QVariantMap file = storedSettings();
     EXPECT_TRUE(file.contains(QStringLiteral("personalSetting")));
     EXPECT_TRUE(file.contains(QString::fromLatin1(ExplainStore::savedKey)));
     EXPECT_EQ(file.value(QStringLiteral("preset")).toString(), QStringLiteral("personal"));

@@ -3,10 +3,10 @@
 #include "Quellarine/Desktop/Defaults.h"
 
 #include "RecordingUpdater.h"
+#include "SettingsFile.h"
 
 #include <QApplication>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -67,7 +67,7 @@ protected:
     QStringList storedKeys() const
     {
         defaults.flush();
-        return QSettings(path, QSettings::IniFormat).allKeys();
+        return quellarine::testing::settingsFile(path).keys();
     }
 
     void storeKnownUpdate(const QString& version, const QString& build)

@@ -2,8 +2,6 @@
 
 #include "TestAppModel.h"
 
-#include <QSettings>
-
 #include <gtest/gtest.h>
 
 namespace quellarine::shelltest {
@@ -13,11 +11,7 @@ namespace quellarine::shelltest {
 class ShellFixture : public ::testing::Test, public quellarine::testing::TestAppModel {
 protected:
     // What the settings file holds, read afresh from the disk once every write so far has been tried.
-    QVariant stored(const QString& key) const
-    {
-        defaults.flush();
-        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key);
-    }
+    QVariant stored(const QString& key) const { return storedSettings().value(key); }
 
     // Five presses of Control in 1 s: the emergency-off gesture.
     void pressControlFiveTimes()

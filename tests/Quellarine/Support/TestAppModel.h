@@ -11,13 +11,13 @@
 #include "RecordedLog.h"
 #include "LaterHotKeys.h"
 #include "RecordingUpdater.h"
+#include "SettingsFile.h"
 
 #include "Backends/Sim/SimulatedHotKeys.h"
 #include "Backends/Sim/SimulatedWindowServer.h"
 
 #include "QuellarineKit/Pointer/DirectPointerControl.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -126,11 +126,12 @@ public:
     QString settingsPath() const { return directory.filePath(QStringLiteral("settings.ini")); }
 
     // The settings file as another process would read it, once every write so far has been tried.
-    QStringList storedKeys() const
+    QVariantMap storedSettings() const
     {
         defaults.flush();
-        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).allKeys();
+        return settingsFile(settingsPath());
     }
+    QStringList storedKeys() const { return storedSettings().keys(); }
 
     QTemporaryDir directory;
     Defaults defaults;

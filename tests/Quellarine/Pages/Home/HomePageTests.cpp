@@ -19,7 +19,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -59,11 +58,7 @@ protected:
         }
     }
 
-    QVariant stored(const QString& key) const
-    {
-        defaults.flush();
-        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat).value(key);
-    }
+    QVariant stored(const QString& key) const { return storedSettings().value(key); }
 
     static void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(8, 8)); }
 

@@ -107,13 +107,7 @@ protected:
         return dropped.isAccepted();
     }
 
-    QString stored(const QString& key) const
-    {
-        defaults.flush();
-        return QSettings(directory.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
-            .value(key)
-            .toString();
-    }
+    QString stored(const QString& key) const { return storedSettings().value(key).toString(); }
 
     std::unique_ptr<QWidget> window;
     ProfilePage* page = nullptr;
