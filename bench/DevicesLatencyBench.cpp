@@ -8,6 +8,7 @@
 // loop on raw evdev (read, write the same bytes) shows what libinput itself costs. Our frames reach uinput through
 // the device helper, another process; the same bare loop handing its frames to a writing process shows what that
 // hop alone costs here (`vs_bare_through_a_process`): under emulation a process wake-up is most of it.
+// bench/ProcessHopBench times the same hop on the machine's own kernel, where the virtual machine is emulated.
 //
 // allocations_per_event counts the allocations of our own code (operator new), which must be none; libinput's own
 // mallocs are in heap_per_event. Needs /dev/uinput and udev: run it in the virtual machine,

@@ -42,7 +42,7 @@ TEST_PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
   # a Wayland session's X server for the tests (weston's headless compositor with Xwayland)
   weston xwayland
-  # scripts/vm: a real kernel under QEMU's emulation (Debian's kernel package, unpacked here), and inside it a
+  # scripts/vm: a real kernel under QEMU, on KVM or emulated (Debian's kernel package, unpacked here), and inside it a
   # compositor on the emulated VGA card with udev handing it the input devices; the compositor test's own client
   qemu-system-x86 busybox-static cpio xz-utils kmod udev libwayland-dev wayland-protocols
   # and a second compositor, which sets a device's input settings for it alone and offers clients gestures, with
