@@ -57,8 +57,10 @@ PAD_BEHAVIOURS = {
     'swipe 4': ('stroke 4 0 -450 300', None),
     'pinch': ('pinch 450 300', None),
 }
+# The drift first, as the mouse's is played first: the steadier's tremor canceller keeps part of what it learnt for
+# half a second after a pause, so a drift played after the sweep starts out cancelling the sweep's tremor.
 GROUP_BEHAVIOURS = {
-    'flat': ['stroke', 'sweep', 'drift', 'scroll', 'tap', 'click', 'typing'],
+    'flat': ['drift', 'stroke', 'sweep', 'scroll', 'tap', 'click', 'typing'],
     'adaptive': ['stroke', 'sweep', 'scroll', 'tap', 'click', 'mouse clicks'],
     'sway': ['stroke', 'scroll', 'tap', 'swipe 3', 'swipe 4', 'pinch', 'mouse clicks'],
 }
