@@ -24,6 +24,7 @@ void DeviceCursor::moveTo(Point point)
     if (!std::isfinite(point.x) || !std::isfinite(point.y) || std::abs(point.x) > limit || std::abs(point.y) > limit) {
         return;
     }
+    const Vector exact = point - location_;
     location_ = point;
     const std::int64_t targetX = std::llround(point.x);
     const std::int64_t targetY = std::llround(point.y);
@@ -31,9 +32,15 @@ void DeviceCursor::moveTo(Point point)
     const std::int64_t dy = targetY - sentY_;
     sentX_ = targetX;
     sentY_ = targetY;
-    if (std::llabs(dx) <= longestJump && std::llabs(dy) <= longestJump) {
-        output_.move(target_, static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy));
+    if (std::llabs(dx) > longestJump || std::llabs(dy) > longestJump) {
+        return;
     }
+    if (output_.steers(target_)) {
+        // A touchpad's finger is shown in the pad's own units, finer than a point.
+        output_.steer(target_, exact.dx, exact.dy);
+        return;
+    }
+    output_.move(target_, static_cast<std::int32_t>(dx), static_cast<std::int32_t>(dy));
 }
 
 } // namespace quellarine::devices

@@ -13,9 +13,9 @@ namespace quellarine::devices {
 // pointer on its screens, and what the taps do is only ever a difference of two positions.
 //
 // One point is one step of the steadied pointer, which the compositor takes as a count of a 1000 dpi mouse.
-// Positions are kept to fractions of a point; only whole steps are sent, the rest goes with the next motion. The
-// motion goes to the device the hand last used (its twin, or the steadied pointer), so that the compositor moves
-// the pointer by that device's own settings.
+// Positions are kept to fractions of a point; only whole steps are sent, the rest goes with the next motion, but to a
+// touchpad's twin, whose finger is shown in the pad's own finer units. The motion goes to the device the hand last
+// used (its twin, or the steadied pointer), so that the compositor moves the pointer by that device's own settings.
 class DeviceCursor final : public system::Cursor, public system::Displays {
 public:
     explicit DeviceCursor(VirtualPointer& output);

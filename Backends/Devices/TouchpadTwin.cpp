@@ -182,7 +182,7 @@ void TouchpadTwin::endFrame(Frame& frame)
     previous_ = pad_;
 }
 
-void TouchpadTwin::steer(std::int32_t dx, std::int32_t dy)
+void TouchpadTwin::steer(double dx, double dy)
 {
     const int pointer = pointerSlot(pad_);
     if (pointer < 0 || silent_) {

@@ -61,7 +61,7 @@ public:
     void writeFrame();
     // The steadied motion of the pointer finger, in points; while no frame is held it is written at once, as a frame
     // of its own. Nothing when no single finger is down, or while the twin is not told.
-    void steer(std::int32_t dx, std::int32_t dy) override;
+    void steer(double dx, double dy) override;
     // The last frame is not for the twin (the pad is not ours), or the twin was let go of (its touches ended, its
     // keys up) or made anew: it shows nothing now, and is told nothing until the next writeFrame().
     void forgetTwin();

@@ -183,6 +183,13 @@ void VirtualPointer::setSteering(Output twin, Steering* steering)
     }
 }
 
+void VirtualPointer::steer(Output output, double dx, double dy)
+{
+    if (open_.load() && steers(output) && (dx != 0 || dy != 0)) {
+        slots_[output].steering->steer(dx, dy);
+    }
+}
+
 void VirtualPointer::endHelper()
 {
     open_.store(false);
@@ -268,10 +275,6 @@ void VirtualPointer::move(Output output, std::int32_t dx, std::int32_t dy)
     }
     if (output != steadiedPointer) {
         Slot& slot = slots_[output];
-        if (slot.steering != nullptr) {
-            slot.steering->steer(dx, dy);
-            return;
-        }
         slot.restX += dx * slot.countsPerPoint;
         slot.restY += dy * slot.countsPerPoint;
         const double countsX = std::round(slot.restX);

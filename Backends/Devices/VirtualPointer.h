@@ -70,8 +70,8 @@ public:
     class Steering {
     public:
         virtual ~Steering() = default;
-        // Whole points.
-        virtual void steer(std::int32_t dx, std::int32_t dy) = 0;
+        // In points, to fractions of one: the device's own units may be finer.
+        virtual void steer(double dx, double dy) = 0;
     };
 
     // Has the helper make a twin of the physical device open on `descriptor`, one of whose counts is
@@ -82,6 +82,9 @@ public:
     void endTwin(Output twin);
     // From now on the motion meant for the twin goes to `steering` (nullptr: written as motion). Loop thread.
     void setSteering(Output twin, Steering* steering);
+    // Whether motion for this output goes to a steering, and hands it there. Loop thread.
+    bool steers(Output output) const { return output < slots_.size() && slots_[output].steering != nullptr; }
+    void steer(Output output, double dx, double dy);
     // One whole frame of events for a twin, ending with its SYN_REPORT. `touching`: the twin holds a touch after it,
     // which releaseHeldButtons() ends.
     void writeFrame(Output twin, const input_event* events, std::size_t count, bool touching);
