@@ -8,9 +8,6 @@
 #
 #     scripts/compositor-test.sh [STEADIER [ARG...]]     (default: the application)
 #
-# The steadied touchpad's figures are checked only with QUELLARINE_CHECK_TOUCHPAD=1 (the application gives the
-# touchpad a twin of its own); the raw touchpad's and the mice's always are.
-#
 # Needs a build (scripts/build.sh); about 2 minutes. Logs and the screen are kept in the build folder's
 # compositor-test/.
 set -euo pipefail
@@ -30,6 +27,4 @@ scripts/vm/run-in-vm --vga --cpus 4 --memory 1536 --timeout 900 --share "$out/wa
   --quiet -- tests/Compositor/session.py "$out/wayland" "$build" -- "${steadier[@]}" \
   || { grep -v '^ *[0-9.]* *$' "$out/wayland/vm.log" | tail -n 30; exit 1; }
 echo "Quellarine compositor test: figures (under weston | on the X server)"
-checks=(--check)
-[[ ${QUELLARINE_CHECK_TOUCHPAD:-0} == 1 ]] && checks+=(--check-touchpad)
-tests/Compositor/figures.py "$out/wayland" "${checks[@]}" --against "$out/x11"
+tests/Compositor/figures.py "$out/wayland" --check --against "$out/x11"
