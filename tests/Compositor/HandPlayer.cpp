@@ -9,17 +9,14 @@
 //   quit
 // Its first line is "ready NODE" with the mouse's event node. Its name is the first argument, if any: a session
 // with two mice tells them apart by name.
+#include "tests/Compositor/AwaitGrab.h"
 #include "tests/Compositor/HandPlay.h"
 
 #include <libevdev/libevdev-uinput.h>
 #include <libevdev/libevdev.h>
 
-#include <fcntl.h>
 #include <linux/input.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -79,21 +76,6 @@ public:
         }
     }
 
-    // Another program holds the mouse when our own attempt to take it is refused as busy.
-    bool isGrabbedElsewhere() const
-    {
-        int fd = open(node().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            return false;
-        }
-        bool busy = ioctl(fd, EVIOCGRAB, 1) < 0 && errno == EBUSY;
-        if (!busy) {
-            ioctl(fd, EVIOCGRAB, 0);
-        }
-        close(fd);
-        return busy;
-    }
-
 private:
     libevdev_uinput* uinput_ = nullptr;
 };
@@ -117,9 +99,7 @@ int main(int argc, char** argv)
             mouse.move(dx, dy);
             std::printf("moved %d %d\n", dx, dy);
         } else if (command == "await-grab") {
-            while (!mouse.isGrabbedElsewhere()) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
+            awaitGrabElsewhere(mouse.node());
             std::printf("grabbed\n");
         } else if (command == "play") {
             std::string name;

@@ -16,18 +16,15 @@
 //   click          one finger presses the pad down and lets it up
 //   quit
 // Each command but quit answers "done" when its fingers are up again. Its first line is "ready NODE".
+#include "tests/Compositor/AwaitGrab.h"
 #include "tests/Compositor/HandPlay.h"
 
 #include <libevdev/libevdev-uinput.h>
 #include <libevdev/libevdev.h>
 
-#include <fcntl.h>
 #include <linux/input.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -127,21 +124,6 @@ public:
     {
         write(EV_KEY, BTN_LEFT, down);
         write(EV_SYN, SYN_REPORT, 0);
-    }
-
-    // Another program holds the pad when our own attempt to take it is refused as busy.
-    bool isGrabbedElsewhere() const
-    {
-        int fd = open(node().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            return false;
-        }
-        bool busy = ioctl(fd, EVIOCGRAB, 1) < 0 && errno == EBUSY;
-        if (!busy) {
-            ioctl(fd, EVIOCGRAB, 0);
-        }
-        close(fd);
-        return busy;
     }
 
 private:
@@ -264,9 +246,7 @@ int main()
         std::string command;
         words >> command;
         if (command == "await-grab") {
-            while (!pad.isGrabbedElsewhere()) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
+            awaitGrabElsewhere(pad.node());
             std::printf("grabbed\n");
             continue;
         }
