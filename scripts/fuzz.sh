@@ -26,8 +26,13 @@ symbolizer=$(dirname "$(readlink -f "$compiler")")/llvm-symbolizer
 [[ -x $symbolizer ]] || symbolizer=$(command -v llvm-symbolizer || true)
 echo "Quellarine fuzzing: configuring in $build with $("$compiler" --version | head -n 1)"
 # Debug keeps the assertions; -O1 keeps the runs quick. Warnings are the g++ builds' business.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DQUELLARINE_FUZZ=ON -DQUELLARINE_WERROR=OFF -DQUELLARINE_BUILD_BENCH=OFF >/dev/null
+options=(-DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DQUELLARINE_FUZZ=ON
+  -DQUELLARINE_WERROR=OFF -DQUELLARINE_BUILD_BENCH=OFF)
+# A copy of the icon package fetched earlier, as scripts/build.sh takes it.
+if [[ -n ${QUELLARINE_ICON_ASSETS:-} ]]; then
+  options+=(-DQUELLARINE_ICON_ASSETS="$QUELLARINE_ICON_ASSETS")
+fi
+cmake -S "$root" -B "$build" -G Ninja "${options[@]}" >/dev/null
 echo "Quellarine fuzzing: building"
 cmake --build "$build" --parallel "$(nproc)" --target fuzzers
 
