@@ -60,7 +60,9 @@ def interpolate(times, values, t):
     return tuple(a + share * (b - a) for a, b in zip(values[i - 1], values[i]))
 
 
-def phase_figures(phase, motions):
+def phase_figures(phase, motions, shifted=False):
+    """The figures of one phase; `shifted`: the client's path may stand off the hand's by a constant offset (a
+    touchpad's, whose first motion libinput lets go), which the tremor does not count."""
     samples = phase['samples']
     times = [s[0] for s in samples]
     begin = times[0] - 8.0
@@ -78,15 +80,17 @@ def phase_figures(phase, motions):
     intent_values = [(0.0, 0.0)] + intent
 
     def stray(lag, axes=(0, 1)):
-        total = count = 0
+        differences = []
         t = begin
         while t <= times[-1]:
             seen_point = seen_at(t + lag)
             meant = interpolate(intent_times, intent_values, t)
-            total += sum((seen_point[a] - meant[a]) ** 2 for a in axes)
-            count += 1
+            differences.append([seen_point[a] - meant[a] for a in axes])
             t += 1.0
-        return math.sqrt(total / count)
+        # A shifted path is judged with its constant offset taken out.
+        offsets = [sum(d[i] for d in differences) / len(differences) if shifted else 0 for i in range(len(axes))]
+        return math.sqrt(sum((d[i] - offsets[i]) ** 2 for d in differences for i in range(len(axes)))
+                         / len(differences))
 
     # The lag from the whole path; the tremor from across the way, where the hand means to go slowly.
     lag = min(LAG_RANGE_MS, key=stray)
