@@ -30,7 +30,6 @@ struct PointingDevices::Device {
     bool removed = false;              // libinput removed it: never remove it again
     std::atomic<bool> grabbed{false};
     std::atomic<std::uint64_t> grabbedSince{0};
-    bool mouse = false;                          // a relative pointing device, which is given a twin
     std::unique_ptr<TouchpadTwin> touchpad;      // a touchpad, read by its frames rather than through libinput
     libevdev* evdev = nullptr;                   // its reader
     bool syncing = false;                        // reading what the kernel dropped
@@ -321,7 +320,6 @@ void PointingDevices::add(udev_device* found)
     device.device = libinput_device_ref(opened);
     libinput_device_set_user_data(opened, &device);
     device.scale = scaleFor(found);
-    device.mouse = true;
     if (wanted_) {
         std::lock_guard lock(mutex_);
         grab(device);
